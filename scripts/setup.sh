@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and running Corvalin need, then builds it
+# into build/ (the runnable program folder is build/program/).
+# With --tests it also installs what the tests and their services need.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
+          fonts-dejavu-core fonts-nanum)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth procps)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if (( ${#missing[@]} )); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"

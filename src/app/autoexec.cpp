@@ -1,0 +1,20 @@
+// "Auto execution": start at logon, and whether the program then shows a window or a tray icon.
+#include <QCheckBox>
+#include <QCoreApplication>
+
+#include "app/automodeform.h"
+#include "app/dialogs.h"
+#include "app/logonstart.h"
+#include "app/mainwindow.h"
+
+void MainWindow::auto_exe_Click() {
+    if (loadPhase == 2 && auto_exe->isChecked()) {
+        m_ports.dialogs->showModal(isAutoModeForm);
+    }
+    SaveOptions();
+    if (auto_exe->isChecked()) {
+        m_ports.logonStart->enable(QCoreApplication::applicationFilePath());
+    } else {
+        m_ports.logonStart->disable();
+    }
+}

@@ -1,0 +1,20 @@
+// The small dialog that chooses how the program shows itself when it starts on its own:
+// as a window or only as a tray icon.
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QRadioButton;
+class ImageButton;
+
+class AutoModeForm : public QDialog {
+    Q_OBJECT
+public:
+    AutoModeForm(const QString& imageFolder, QWidget* parent = nullptr);
+
+    QGroupBox* Frame1;
+    QRadioButton* isAutoMode1;
+    QRadioButton* isAutoMode2;
+    ImageButton* Command1;
+};

@@ -1,0 +1,19 @@
+// Registering the program to start when a user logs on.
+#pragma once
+
+#include <QString>
+
+class LogonStart {
+public:
+    virtual ~LogonStart() = default;
+    // Registers the executable at the given path; false when it could not be written.
+    virtual bool enable(const QString& executablePath) = 0;
+    // Removes the registration.
+    virtual bool disable() = 0;
+};
+
+class NullLogonStart final : public LogonStart {
+public:
+    bool enable(const QString&) override { return false; }
+    bool disable() override { return false; }
+};

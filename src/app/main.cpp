@@ -1,0 +1,23 @@
+// Corvalin: rings a school's or a shop's bells on time, day after day.
+#include <QApplication>
+
+#include "app/composition.h"
+#include "app/mainwindow.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvalin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ProgramPorts ports;
+    MainWindow window(ports.ports(), QCoreApplication::applicationDirPath());
+    bool ended = false;
+    window.setQuitHandler([&ended] {
+        ended = true;
+        QCoreApplication::exit(0);
+    });
+    window.Form_Load();
+    if (ended) {
+        return 0;  // ended during start-up, before the event loop ran
+    }
+    return QApplication::exec();
+}

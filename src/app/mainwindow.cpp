@@ -1,0 +1,619 @@
+// The bell window: its controls, start-up and the ways the program ends.
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "app/automodeform.h"
+#include "app/dialogs.h"
+#include "app/imagebutton.h"
+#include "app/instanceguard.h"
+#include "app/spinner.h"
+#include "app/windowtimer.h"
+#include "countdown/frmbellcount.h"
+#include "countdown/frmfullscreen.h"
+#include "schedule/clock.h"
+#include "schedule/settingsformat.h"
+#include "sound/belloutput.h"
+#include "sound/mixer.h"
+
+namespace {
+
+const QString kProduct = QStringLiteral("Corvalin");
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* numberBox(const char* name, const QString& text, int maxLength, QWidget* parent) {
+    auto* box = named(new QLineEdit(text, parent), name);
+    box->setMaxLength(maxLength);
+    box->setFixedWidth(42);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+QLineEdit* soundBox(const char* name, QWidget* parent) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setReadOnly(true);
+    box->setMinimumWidth(120);
+    return box;
+}
+
+// A menu-strip entry: a label that acts on a click.
+QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = named(new QLabel(caption, parent), name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setContentsMargins(8, 1, 8, 1);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+void setBackColor(QLabel* label, const QColor& color) {
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, color);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const Ports& ports, QString programFolder, bool liveTimers, QWidget* parent)
+    : QWidget(parent),
+      m_ports(ports),
+      m_programFolder(std::move(programFolder)),
+      m_store(m_programFolder + QStringLiteral("/data")),
+      m_liveTimers(liveTimers),
+      m_quit([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("main"));
+    buildControls();
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() {
+    delete m_fullScreen;
+    delete m_bellCount;
+}
+
+QString MainWindow::soundFolder() const { return m_programFolder + QStringLiteral("/sound"); }
+
+QString MainWindow::imageFolder() const { return m_programFolder + QStringLiteral("/img"); }
+
+QDateTime MainWindow::currentTime() const { return m_ports.clock->now(); }
+
+void MainWindow::buildControls() {
+    const QString img = imageFolder();
+    auto button = [&](const char* name, const QString& caption, const QString& base, const QString& pressed,
+                      const QString& disabled) {
+        return named(new ImageButton(caption, img, base, pressed, disabled, this), name);
+    };
+
+    // Title strip.
+    Picture1 = named(new QWidget(this), "Picture1");
+    Picture1->setAutoFillBackground(true);
+    Picture1->setStyleSheet(QStringLiteral(
+        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, stop:1 #457b9d); }"));
+    titleText = named(new QLabel(Picture1), "titleText");
+    titleText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
+    GoTray = button("GoTray", QStringLiteral("Tray"), QStringLiteral("tray.gif"), QStringLiteral("tray1.gif"),
+                    QString());
+    ImageMin = named(new QLabel(Picture1), "ImageMin");
+    ImageMin->setText(QStringLiteral("0"));
+    ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+    ImageMin->setCursor(Qt::PointingHandCursor);
+    auto* titleLayout = new QHBoxLayout(Picture1);
+    titleLayout->setContentsMargins(10, 4, 6, 4);
+    titleLayout->addWidget(titleText);
+    titleLayout->addStretch();
+    titleLayout->addWidget(GoTray);
+    titleLayout->addWidget(ImageMin);
+
+    // Menu strip.
+    Picture2 = named(new QWidget(this), "Picture2");
+    Picture2->setAutoFillBackground(true);
+    Picture2->setStyleSheet(QStringLiteral("#Picture2 { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
+    mexit = menuLabel("mexit", QStringLiteral("Exit"), Picture2);
+    info = menuLabel("info", QStringLiteral("Infomation"), Picture2);
+    helpword = menuLabel("helpword", QStringLiteral("Help"), Picture2);
+    mnCountDown = menuLabel("mnCountDown", QStringLiteral("Countdown"), Picture2);
+    mnBellCount = menuLabel("mnBellCount", QStringLiteral("Countdown next bell"), Picture2);
+    auto* menuLayout = new QHBoxLayout(Picture2);
+    menuLayout->setContentsMargins(4, 2, 4, 2);
+    menuLayout->setSpacing(2);
+    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+        entry->installEventFilter(this);
+        menuLayout->addWidget(entry);
+    }
+    menuLayout->addStretch();
+
+    // Tray pop-up menu.
+    help = named(new QMenu(QStringLiteral("Help"), this), "help");
+    mOpen = help->addAction(QStringLiteral("Open Window"));
+    mOpen->setObjectName(QStringLiteral("mOpen"));
+    mnExit1 = help->addAction(QStringLiteral("Exit"));
+    mnExit1->setObjectName(QStringLiteral("mnExit1"));
+
+    // Service state.
+    stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
+    stateColor = named(new QLabel(stateFrame), "stateColor");
+    stateColor->setMinimumSize(120, 44);
+    state = named(new QLabel(stateColor), "state");
+    state->setAlignment(Qt::AlignCenter);
+    state->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
+    auto* colorLayout = new QVBoxLayout(stateColor);
+    colorLayout->addWidget(state);
+    start = button("start", QStringLiteral("Start"), QStringLiteral("start.gif"), QStringLiteral("start1.gif"),
+                   QStringLiteral("start2.gif"));
+    stop1 = button("stop1", QStringLiteral("Stop"), QStringLiteral("stop.gif"), QStringLiteral("stop1.gif"),
+                   QString());
+    auto* stateLayout = new QGridLayout(stateFrame);
+    stateLayout->addWidget(stateColor, 0, 0, 1, 2);
+    stateLayout->addWidget(start, 1, 0);
+    stateLayout->addWidget(stop1, 1, 1);
+
+    // Clock.
+    auto* clockBox = new QWidget(this);
+    now = named(new QLabel(clockBox), "now");
+    now_day = named(new QLabel(clockBox), "now_day");
+    auto* clockLayout = new QGridLayout(clockBox);
+    clockLayout->setContentsMargins(0, 0, 0, 0);
+    clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
+    clockLayout->addWidget(now, 0, 1);
+    clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
+    clockLayout->addWidget(now_day, 1, 1);
+    clockLayout->setColumnStretch(1, 1);
+
+    // Next bell and today's bells.
+    auto* nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), this);
+    nextBell = named(new QLabel(nextBellFrame), "nextBell");
+    nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
+    (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
+    auto* nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), this);
+    nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
+    (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
+    auto* todayFrame = new QGroupBox(QStringLiteral("Today Bells"), this);
+    clock_list = named(new QListWidget(todayFrame), "clock_list");
+    clock_list->setSortingEnabled(true);
+    clock_list->setMinimumWidth(110);
+    (new QVBoxLayout(todayFrame))->addWidget(clock_list);
+
+    // Options.
+    auto* optionFrame = new QGroupBox(this);
+    auto_exe = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "auto_exe");
+    auto_exe->setToolTip(QStringLiteral("If you want Pelmora to operate automatically at computer start time."));
+    sound_zero = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "sound_zero");
+    bellRepeat = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "bellRepeat");
+    bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
+    chkTimeSync = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "chkTimeSync");
+    chkTimeSync->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
+    chkAutoExit = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "chkAutoExit");
+    auto* optionLayout = new QVBoxLayout(optionFrame);
+    for (QCheckBox* box : {auto_exe, sound_zero, bellRepeat, chkTimeSync, chkAutoExit}) {
+        optionLayout->addWidget(box);
+    }
+
+    // Sound library.
+    soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");
+    File1 = named(new QListWidget(soundFrame), "File1");
+    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    btnNowBell = button("btnNowBell", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
+                        QStringLiteral("nowBell1.gif"), QString());
+    bellStop = button("bellStop", QStringLiteral("Stop bell"), QStringLiteral("bellStop.gif"),
+                      QStringLiteral("bellStop1.gif"), QString());
+    auto* soundLayout = new QGridLayout(soundFrame);
+    soundLayout->addWidget(File1, 0, 0, 1, 2);
+    soundLayout->addWidget(btnNowBell, 1, 0);
+    soundLayout->addWidget(bellStop, 1, 1);
+
+    // Dedicated sound card.
+    FrameSndCard = named(new QGroupBox(this), "FrameSndCard");
+    SndCardText = named(new QLabel(FrameSndCard), "SndCardText");
+    SndCardText->setWordWrap(true);
+    SndCardSet = button("SndCardSet", QStringLiteral("Set"), QStringLiteral("set.gif"), QStringLiteral("set1.gif"),
+                        QStringLiteral("set2.gif"));
+    auto* cardLayout = new QHBoxLayout(FrameSndCard);
+    cardLayout->addWidget(SndCardText, 1);
+    cardLayout->addWidget(SndCardSet);
+
+    // Set-time mode and day mode.
+    modeFrame = named(new QGroupBox(QStringLiteral("Set time mode"), this), "modeFrame");
+    Option1 = named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Manual input"), modeFrame), "Option2");
+    auto* modeLayout = new QVBoxLayout(modeFrame);
+    modeLayout->addWidget(Option1);
+    modeLayout->addWidget(Option2);
+    dayModeFrame = named(new QGroupBox(QStringLiteral("Apply day"), this), "dayModeFrame");
+    Option3 = named(new QRadioButton(QStringLiteral("Apply week"), dayModeFrame), "Option3");
+    Option4 = named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "Option4");
+    auto* dayModeLayout = new QVBoxLayout(dayModeFrame);
+    dayModeLayout->addWidget(Option3);
+    dayModeLayout->addWidget(Option4);
+
+    // Day selector.
+    dayFrame = named(new QGroupBox(QStringLiteral("Select day"), this), "dayFrame");
+    reg_day = named(new QLineEdit(dayFrame), "reg_day");
+    reg_day->setReadOnly(true);
+    reg_day->setMinimumWidth(100);
+    VScroll9 = named(new Spinner(0, 14, 1, /*upLowers=*/true, dayFrame), "VScroll9");
+    nobell = named(new QCheckBox(QStringLiteral("No rings"), dayFrame), "nobell");
+    pre_day = named(new QLineEdit(QStringLiteral("1"), dayFrame), "pre_day");
+    pre_day->hide();
+    auto* dayLayout = new QGridLayout(dayFrame);
+    dayLayout->addWidget(reg_day, 0, 0);
+    dayLayout->addWidget(VScroll9, 0, 1);
+    dayLayout->addWidget(nobell, 1, 0, 1, 2);
+
+    // Interval panel.
+    startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), this), "startEndFrame");
+    start_h = numberBox("start_h", QStringLiteral("5"), 32767, startEndFrame);
+    start_m = numberBox("start_m", QStringLiteral("0"), 32767, startEndFrame);
+    exit_h = numberBox("exit_h", QStringLiteral("23"), 32767, startEndFrame);
+    exit_m = numberBox("exit_m", QStringLiteral("0"), 32767, startEndFrame);
+    VScroll1 = named(new Spinner(0, 24, 5, false, startEndFrame), "VScroll1");
+    VScroll2 = named(new Spinner(0, 60, 0, false, startEndFrame), "VScroll2");
+    VScroll3 = named(new Spinner(0, 24, 23, false, startEndFrame), "VScroll3");
+    VScroll4 = named(new Spinner(0, 60, 0, false, startEndFrame), "VScroll4");
+    auto* startEndLayout = new QGridLayout(startEndFrame);
+    auto timeRow = [&](int row, const QString& caption, QLineEdit* hour, Spinner* hourSpin, QLineEdit* minute,
+                       Spinner* minuteSpin) {
+        startEndLayout->addWidget(new QLabel(caption, startEndFrame), row, 0);
+        startEndLayout->addWidget(hour, row, 1);
+        startEndLayout->addWidget(hourSpin, row, 2);
+        startEndLayout->addWidget(new QLabel(QStringLiteral("hr"), startEndFrame), row, 3);
+        startEndLayout->addWidget(minute, row, 4);
+        startEndLayout->addWidget(minuteSpin, row, 5);
+        startEndLayout->addWidget(new QLabel(QStringLiteral("min"), startEndFrame), row, 6);
+    };
+    timeRow(0, QStringLiteral("Start"), start_h, VScroll1, start_m, VScroll2);
+    timeRow(1, QStringLiteral("End"), exit_h, VScroll3, exit_m, VScroll4);
+    startEndLayout->setColumnStretch(7, 1);
+
+    intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), this), "intervalFrame");
+    worktime = numberBox("worktime", QStringLiteral("50"), 3, intervalFrame);
+    resttime = numberBox("resttime", QStringLiteral("10"), 3, intervalFrame);
+    VScroll5 = named(new Spinner(1, 300, 50, false, intervalFrame), "VScroll5");
+    VScroll6 = named(new Spinner(1, 300, 10, false, intervalFrame), "VScroll6");
+    auto* intervalLayout = new QGridLayout(intervalFrame);
+    intervalLayout->addWidget(new QLabel(QStringLiteral("Work time"), intervalFrame), 0, 0);
+    intervalLayout->addWidget(worktime, 0, 1);
+    intervalLayout->addWidget(VScroll5, 0, 2);
+    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 0, 3);
+    intervalLayout->addWidget(new QLabel(QStringLiteral("Rest time"), intervalFrame), 1, 0);
+    intervalLayout->addWidget(resttime, 1, 1);
+    intervalLayout->addWidget(VScroll6, 1, 2);
+    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
+    intervalLayout->setColumnStretch(4, 1);
+
+    bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), this), "bellSoundFrame");
+    txtStartBellSound = soundBox("txtStartBellSound", bellSoundFrame);
+    txtEndBellSound = soundBox("txtEndBellSound", bellSoundFrame);
+    const QString apply = QStringLiteral("apply.gif");
+    const QString apply1 = QStringLiteral("apply1.gif");
+    const QString apply2 = QStringLiteral("apply2.gif");
+    cmdStartBellSound = button("cmdStartBellSound", QStringLiteral("Apply"), apply, apply1, apply2);
+    cmdEndBellSound = button("cmdEndBellSound", QStringLiteral("Apply"), apply, apply1, apply2);
+    auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
+    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
+    bellSoundLayout->addWidget(txtStartBellSound, 0, 1);
+    bellSoundLayout->addWidget(cmdStartBellSound, 0, 2);
+    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
+    bellSoundLayout->addWidget(txtEndBellSound, 1, 1);
+    bellSoundLayout->addWidget(cmdEndBellSound, 1, 2);
+
+    preBellFrame = named(new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"),
+                                       this),
+                         "preBellFrame");
+    ChkPreBell1 = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "ChkPreBell1");
+    TxtPreBell1 = numberBox("TxtPreBell1", QStringLiteral("1"), 32767, preBellFrame);
+    VScrollPreBell1 = named(new Spinner(1, 100, 100, false, preBellFrame), "VScrollPreBell1");
+    TxtPreBellName1 = soundBox("TxtPreBellName1", preBellFrame);
+    CmdPreBell1 = button("CmdPreBell1", QStringLiteral("Apply"), apply, apply1, apply2);
+    ChkPreBell2 = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "ChkPreBell2");
+    TxtPreBell2 = numberBox("TxtPreBell2", QStringLiteral("1"), 32767, preBellFrame);
+    VScrollPreBell2 = named(new Spinner(1, 100, 100, false, preBellFrame), "VScrollPreBell2");
+    TxtPreBellName2 = soundBox("TxtPreBellName2", preBellFrame);
+    CmdPreBell2 = button("CmdPreBell2", QStringLiteral("Apply"), apply, apply1, apply2);
+    auto* preBellLayout = new QGridLayout(preBellFrame);
+    preBellLayout->addWidget(ChkPreBell1, 0, 0);
+    preBellLayout->addWidget(TxtPreBell1, 0, 1);
+    preBellLayout->addWidget(VScrollPreBell1, 0, 2);
+    preBellLayout->addWidget(new QLabel(QStringLiteral("min after"), preBellFrame), 0, 3);
+    preBellLayout->addWidget(TxtPreBellName1, 0, 4);
+    preBellLayout->addWidget(CmdPreBell1, 0, 5);
+    preBellLayout->addWidget(ChkPreBell2, 1, 0);
+    preBellLayout->addWidget(TxtPreBell2, 1, 1);
+    preBellLayout->addWidget(VScrollPreBell2, 1, 2);
+    preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
+    preBellLayout->addWidget(TxtPreBellName2, 1, 4);
+    preBellLayout->addWidget(CmdPreBell2, 1, 5);
+
+    // Manual panel.
+    inputFrame = named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
+    input_h = numberBox("input_h", QStringLiteral("0"), 32767, inputFrame);
+    input_m = numberBox("input_m", QStringLiteral("5"), 32767, inputFrame);
+    VScroll7 = named(new Spinner(0, 24, 0, false, inputFrame), "VScroll7");
+    VScroll8 = named(new Spinner(0, 60, 59, false, inputFrame), "VScroll8");
+    TimeAdd = button("TimeAdd", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"), QStringLiteral("TimeAdd1.gif"),
+                     QStringLiteral("TimeAdd2.gif"));
+    auto* inputLayout = new QHBoxLayout(inputFrame);
+    inputLayout->addWidget(input_h);
+    inputLayout->addWidget(VScroll7);
+    inputLayout->addWidget(new QLabel(QStringLiteral("hr"), inputFrame));
+    inputLayout->addWidget(input_m);
+    inputLayout->addWidget(VScroll8);
+    inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
+    inputLayout->addStretch();
+    inputLayout->addWidget(TimeAdd);
+
+    addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), this), "addedFrame");
+    AddTimeList = named(new QListWidget(addedFrame), "AddTimeList");
+    AddTimeList->setSortingEnabled(true);
+    AddTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
+    TimeDel = button("TimeDel", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
+                     QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
+    TimeMod = button("TimeMod", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
+                     QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
+    allDel = button("allDel", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
+                    QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"));
+    auto* addedLayout = new QGridLayout(addedFrame);
+    addedLayout->addWidget(AddTimeList, 0, 0, 4, 1);
+    addedLayout->addWidget(TimeDel, 0, 1);
+    addedLayout->addWidget(TimeMod, 1, 1);
+    addedLayout->addWidget(allDel, 2, 1);
+    applyTemplet = button("applyTemplet", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
+                          QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
+
+    // Columns.
+    auto* statusColumn = new QVBoxLayout;
+    statusColumn->addWidget(stateFrame);
+    statusColumn->addWidget(clockBox);
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(nextBellFrame);
+    nextRow->addWidget(nextSoundFrame);
+    statusColumn->addLayout(nextRow);
+    statusColumn->addWidget(todayFrame, 1);
+
+    auto* settingsColumn = new QVBoxLayout;
+    settingsColumn->addWidget(modeFrame);
+    settingsColumn->addWidget(dayModeFrame);
+    settingsColumn->addWidget(dayFrame);
+    settingsColumn->addWidget(optionFrame);
+    settingsColumn->addWidget(FrameSndCard);
+    settingsColumn->addStretch();
+
+    auto* scheduleColumn = new QVBoxLayout;
+    scheduleColumn->addWidget(soundFrame, 1);
+    scheduleColumn->addWidget(startEndFrame);
+    scheduleColumn->addWidget(intervalFrame);
+    scheduleColumn->addWidget(bellSoundFrame);
+    scheduleColumn->addWidget(preBellFrame);
+    scheduleColumn->addWidget(inputFrame);
+    scheduleColumn->addWidget(addedFrame, 1);
+    scheduleColumn->addWidget(applyTemplet, 0, Qt::AlignRight);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(8, 6, 8, 8);
+    body->addLayout(statusColumn, 3);
+    body->addLayout(settingsColumn, 2);
+    body->addLayout(scheduleColumn, 5);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture1);
+    layout->addWidget(Picture2);
+    layout->addLayout(body, 1);
+
+    // Both panels stay hidden until a set-time mode is chosen.
+    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
+                                                       inputFrame, addedFrame, applyTemplet}) {
+        w->hide();
+    }
+
+    Timer1 = new WindowTimer(1000, m_liveTimers, this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setAlignedToSecond(true);
+    sound_zero_count = new WindowTimer(1000, m_liveTimers, this);
+    sound_zero_count->setObjectName(QStringLiteral("sound_zero_count"));
+    sound_zero_count->setEnabled(true);
+
+    isAutoModeForm = new AutoModeForm(img, this);
+    isAutoModeForm->hide();
+    resize(1060, 680);
+}
+
+void MainWindow::connectHandlers() {
+    connect(Timer1, &WindowTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(auto_exe, &QCheckBox::toggled, this, &MainWindow::auto_exe_Click);
+    connect(sound_zero, &QCheckBox::toggled, this, &MainWindow::sound_zero_Click);
+    connect(bellRepeat, &QCheckBox::toggled, this, &MainWindow::bellRepeat_Click);
+    connect(chkTimeSync, &QCheckBox::toggled, this, &MainWindow::chkTimeSync_Click);
+    connect(chkAutoExit, &QCheckBox::toggled, this, &MainWindow::chkAutoExit_Click);
+    connect(nobell, &QCheckBox::clicked, this, &MainWindow::nobell_Click);
+    auto onSelect = [this](QRadioButton* option, void (MainWindow::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected) {
+                (this->*handler)();
+            }
+        });
+    };
+    onSelect(Option1, &MainWindow::Option1_Click);
+    onSelect(Option2, &MainWindow::Option2_Click);
+    onSelect(Option3, &MainWindow::Option3_Click);
+    onSelect(Option4, &MainWindow::Option4_Click);
+    connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
+
+    auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
+        connect(spinner, &Spinner::changed, this, [this, spinner, box, wrapAt, wrapTo](int value) {
+            if (value == wrapAt) {
+                spinner->setValue(wrapTo);
+                return;
+            }
+            setSpinnerBox(box, value);
+        });
+    };
+    spin(VScroll1, start_h, 24, 0);
+    spin(VScroll2, start_m, 60, 0);
+    spin(VScroll3, exit_h, 24, 0);
+    spin(VScroll4, exit_m, 60, 0);
+    spin(VScroll5, worktime, -1, 0);
+    spin(VScroll6, resttime, -1, 0);
+    spin(VScrollPreBell1, TxtPreBell1, 100, 1);
+    spin(VScrollPreBell2, TxtPreBell2, 100, 1);
+    spin(VScroll7, input_h, 24, 0);
+    spin(VScroll8, input_m, 60, 0);
+
+    connect(start, &QPushButton::clicked, this, &MainWindow::start_Click);
+    connect(stop1, &QPushButton::clicked, this, &MainWindow::stop1_Click);
+    connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
+    connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
+    connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
+}
+
+void MainWindow::setSpinnerBox(QLineEdit* box, int value) { box->setText(QString::number(value)); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (label && label->isEnabled() && label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {
+            if (label == mexit) {
+                mexit_Click();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- Start-up ---
+
+void MainWindow::showFailure(const QString& description) {
+    m_ports.dialogs->message(this, QString(), QStringLiteral("Error Number : "), Dialogs::Icon::None,
+                             Dialogs::Buttons::Ok);
+    m_ports.dialogs->message(this, QString(), description, Dialogs::Icon::None, Dialogs::Buttons::Ok);
+}
+
+void MainWindow::Form_Load() {
+    try {
+        help->menuAction()->setVisible(false);
+        setWindowTitle(kProduct);
+        mOpen->setVisible(false);
+        mnBellCount->setEnabled(false);
+        QCoreApplication::setApplicationName(kProduct);
+
+        const QDateTime t = currentTime();
+        loadPhase = 1;
+        serviceRunning = 0;
+        syncFailures = 0;
+        lastMinute = t.time().minute();
+        lastDay = t.date().day();
+        minutePending = 0;
+
+        if (m_ports.instanceGuard->runningCopies() >= 2) {
+            m_ports.instanceGuard->signalFirstInstance();
+            m_quit();
+            return;
+        }
+
+        show();
+
+        // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
+        const auto exitLines = m_store.read(QString::fromLatin1(corvalin::settings::kExitFile));
+        auto exitLine = [&exitLines](int index, int fallback) {
+            if (!exitLines || exitLines->size() <= index) {
+                return fallback;
+            }
+            return corvalin::settings::parseNumberLine(exitLines->at(index).toStdString()).value_or(fallback);
+        };
+        reservationHour = exitLine(1, 0);
+        reservationMinute = exitLine(2, 5);
+        chkAutoExit->setChecked(exitLine(0, 0) == 1);
+
+        m_ports.mixer->open();
+        m_ports.mixer->setMute(false);
+
+        titleText->setText(kProduct);
+        FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+
+        const auto cardLines = m_store.read(QString::fromLatin1(corvalin::settings::kSoundCardFile));
+        soundCardIndex = -1;
+        if (cardLines && !cardLines->isEmpty()) {
+            soundCardIndex = corvalin::settings::parseNumberLine(cardLines->first().toStdString()).value_or(-1);
+        }
+        ShowSoundCard();
+
+        FillSoundList();
+
+        Timer1->setEnabled(true);
+
+        LoadOptions();
+
+        state->setText(QStringLiteral("OFF"));
+        setBackColor(stateColor, QColor(170, 223, 171));
+
+        if (auto_exe->isChecked()) {
+            start_Click();
+            if (isAutoModeForm->isAutoMode2->isChecked()) {
+                TrayIn();
+            }
+        }
+    } catch (const std::exception& failure) {
+        showFailure(QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+// --- Ending ---
+
+void MainWindow::endProgram() { m_quit(); }
+
+void MainWindow::mnExit1_Click() {
+    m_ports.mixer->setMute(false);
+    endProgram();
+}
+
+void MainWindow::mexit_Click() {
+    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+        entry->setAutoFillBackground(false);
+    }
+    m_ports.mixer->setMute(false);
+    endProgram();
+}
+
+void MainWindow::Form_Unload() { endProgram(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+FrmFullScreen* MainWindow::fullScreen() {
+    if (!m_fullScreen) {
+        m_fullScreen = new FrmFullScreen;
+        m_fullScreen->hide();
+    }
+    return m_fullScreen;
+}
+
+FrmBellCount* MainWindow::bellCountWindow() {
+    if (!m_bellCount) {
+        m_bellCount = new FrmBellCount;
+        m_bellCount->hide();
+    }
+    return m_bellCount;
+}

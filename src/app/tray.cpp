@@ -1,0 +1,6 @@
+// Hiding the window into the tray and bringing it back.
+#include "app/mainwindow.h"
+
+void MainWindow::TrayIn() {}
+
+void MainWindow::TrayOut() {}

@@ -1,0 +1,122 @@
+// Line forms and layouts of the settings files.
+#include "schedule/settingsformat.h"
+
+#include <array>
+#include <charconv>
+
+namespace corvalin::settings {
+
+std::string numberLine(int value) {
+    std::string text = std::to_string(value);
+    if (value >= 0) {
+        text.insert(text.begin(), ' ');
+    }
+    text.push_back(' ');
+    return text;
+}
+
+std::optional<int> parseNumberLine(std::string_view line) {
+    constexpr std::string_view blanks = " \t\r\n";
+    const auto first = line.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    line = line.substr(first, line.find_last_not_of(blanks) - first + 1);
+    if (!line.empty() && line.front() == '+') {
+        line.remove_prefix(1);
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+    if (error != std::errc() || end != line.data() + line.size() || value < -32768 || value > 32767) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        bytes.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::string dayTimesFile(int day) { return "mdata_" + std::to_string(day) + ".ini"; }
+
+std::string dayIntervalFile(int day) { return "adata_" + std::to_string(day) + ".ini"; }
+
+namespace {
+
+using F = IntervalField;
+constexpr std::array kDayLayout{F::StartHour,      F::StartMinute,    F::ExitHour,        F::ExitMinute,
+                                F::WorkTime,       F::RestTime,       F::NoBell,          F::StartBellSound,
+                                F::EndBellSound,   F::PreBell1On,     F::PreBell1Minutes, F::PreBell1Sound,
+                                F::PreBell2On,     F::PreBell2Minutes, F::PreBell2Sound};
+constexpr std::array kWeekLayout{F::StartHour,       F::StartMinute,   F::ExitHour,      F::ExitMinute,
+                                 F::WorkTime,        F::RestTime,      F::StartBellSound, F::EndBellSound,
+                                 F::PreBell1On,      F::PreBell1Minutes, F::PreBell1Sound, F::PreBell2On,
+                                 F::PreBell2Minutes, F::PreBell2Sound};
+
+}  // namespace
+
+std::span<const IntervalField> intervalLayout(bool dayFile) {
+    if (dayFile) {
+        return kDayLayout;
+    }
+    return kWeekLayout;
+}
+
+bool isNumberField(IntervalField field) {
+    return field == F::NoBell || field == F::PreBell1On || field == F::PreBell2On;
+}
+
+std::string_view intervalDefault(IntervalField field) {
+    switch (field) {
+        case F::StartHour: return "5";
+        case F::StartMinute: return "0";
+        case F::ExitHour: return "23";
+        case F::ExitMinute: return "0";
+        case F::WorkTime: return "50";
+        case F::RestTime: return "10";
+        case F::PreBell1Minutes:
+        case F::PreBell2Minutes: return "1";
+        case F::NoBell:
+        case F::PreBell1On:
+        case F::PreBell2On: return "0";
+        case F::StartBellSound:
+        case F::EndBellSound:
+        case F::PreBell1Sound:
+        case F::PreBell2Sound: return "";
+    }
+    return "";
+}
+
+std::string_view entryKey(std::string_view entry) { return entry.substr(0, entry.find('/')); }
+
+std::string_view entrySound(std::string_view entry) {
+    const auto slash = entry.find('/');
+    if (slash == std::string_view::npos) {
+        return {};
+    }
+    return entry.substr(slash + 1);
+}
+
+}  // namespace corvalin::settings

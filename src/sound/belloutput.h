@@ -1,0 +1,45 @@
+// Output devices and the playing of one bell: a wave file played once or in a loop on one device.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+struct OutputDevice {
+    QString id;           // the device's name on the sound server; empty for the default output
+    QString description;  // what the user sees
+};
+
+class BellOutput {
+public:
+    virtual ~BellOutput() = default;
+
+    // The output-device list, entry 1 first: entry 1 is the default output (it follows
+    // whatever the server's default is), entries 2 and up are every output of the server
+    // in the server's own order, the default one included.
+    virtual QList<OutputDevice> devices() = 0;
+
+    // Creates the playback objects and starts the file on the device with the given id
+    // (the default output when the id is empty or no such device exists any more).
+    // Returns false when nothing plays: no server, or a file that cannot be decoded.
+    virtual bool play(const QString& deviceId, const QString& path, bool loop) = 0;
+
+    // Stops the bell at once and releases the playback objects.
+    virtual void stop() = 0;
+
+    // Whether playback objects exist (from a play until the next stop).
+    virtual bool isPresent() const = 0;
+
+    // The file's length in milliseconds; none when the file cannot be read.
+    virtual std::optional<qint64> lengthMs(const QString& path) = 0;
+};
+
+// Plays nothing; stands in where no sound server is wanted.
+class NullBellOutput final : public BellOutput {
+public:
+    QList<OutputDevice> devices() override { return {OutputDevice{QString(), QStringLiteral("Default output")}}; }
+    bool play(const QString&, const QString&, bool) override { return false; }
+    void stop() override {}
+    bool isPresent() const override { return false; }
+    std::optional<qint64> lengthMs(const QString&) override { return std::nullopt; }
+};

@@ -1,0 +1,173 @@
+// Start-up in its order, the failure pair, the single-copy guard and the three ways of ending.
+#include <QMenu>
+#include <QtTest>
+#include <stdexcept>
+
+#include "app/automodeform.h"
+#include "app/windowtimer.h"
+#include "windowfixture.h"
+
+namespace {
+
+// A mixer whose opening fails the way a platform call can.
+class ThrowingMixer final : public Mixer {
+public:
+    bool open() override { throw std::runtime_error("Device not available"); }
+    bool setMute(bool) override { return false; }
+};
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void freshFolderStartsWithDefaults() {
+        WindowFixture f;
+        auto* w = f.load();
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(w->windowTitle(), QString("Corvalin"));
+        QCOMPARE(w->titleText->text(), QString("Corvalin"));
+        QCOMPARE(w->FrameSndCard->title(), QString("Dedicated Corvalin soundcard"));
+        QCOMPARE(w->state->text(), QString("OFF"));
+        QCOMPARE(w->stateColor->palette().color(QPalette::Window), QColor(170, 223, 171));
+        QVERIFY(w->Timer1->isEnabled());
+        QVERIFY(!w->mnBellCount->isEnabled());
+        QVERIFY(!w->mOpen->isVisible());
+        QCOMPARE(w->loadPhase, 2);
+        QCOMPARE(w->serviceRunning, 0);
+        QVERIFY(w->Option2->isChecked());
+        QVERIFY(w->Option3->isChecked());
+        QCOMPARE(w->reg_day->text(), QString("All days"));
+        QVERIFY(w->AddTimeList->isVisible());
+        QVERIFY(!w->worktime->isVisible());
+        QVERIFY(!w->bellStop->isVisible());
+        QCOMPARE(w->soundCardIndex, -1);
+        QCOMPARE(w->reservationHour, 0);
+        QCOMPARE(w->reservationMinute, 5);
+        QVERIFY(!w->chkAutoExit->isChecked());
+        QCOMPARE(f.fakes.mixer.history, QList<bool>{false});  // unmuted once
+        QVERIFY(!f.fakes.logonStart.enabled);
+        // The option reaction that runs last stores all eight values.
+        QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
+        QVERIFY(!f.folder.hasData("exit.ini"));
+    }
+
+    void completeFolderIsApplied() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.folder.addSound("b.wav");
+        f.folder.writeData("data.ini", " 1 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n");
+        f.folder.writeData("exit.ini", " 1 \r\n 17 \r\n 30 \r\n");
+        f.folder.writeData("snd.ini", " 0 \r\n");
+        f.fakes.bell.deviceList.append(OutputDevice{"bell_out", "USB Audio"});
+        f.folder.writeData("adata_2.ini", "8\r\n30\r\n15\r\n0\r\n45\r\n15\r\n 0 \r\ns.wav\r\ne.wav\r\n 1 \r\n3\r\n"
+                                          "p.wav\r\n 0 \r\n2\r\nq.wav\r\n");
+        auto* w = f.load();
+        QVERIFY(w->auto_exe->isChecked());
+        QVERIFY(w->sound_zero->isChecked());
+        QVERIFY(w->bellRepeat->isChecked());
+        QVERIFY(w->bellStop->isVisible());
+        QVERIFY(w->chkTimeSync->isChecked());
+        QVERIFY(w->isAutoModeForm->isAutoMode2->isChecked());
+        QVERIFY(w->Option1->isChecked());
+        QVERIFY(w->Option4->isChecked());
+        QCOMPARE(w->File1->currentItem()->text(), QString("b.wav"));
+        QCOMPARE(w->VScroll9->value(), 2);  // 2026-12-07 is a Monday
+        QCOMPARE(w->reg_day->text(), QString("Monday"));
+        QCOMPARE(w->start_h->text(), QString("8"));
+        QCOMPARE(w->txtEndBellSound->text(), QString("e.wav"));
+        QVERIFY(w->ChkPreBell1->isChecked());
+        QCOMPARE(w->reservationHour, 17);
+        QCOMPARE(w->reservationMinute, 30);
+        QVERIFY(w->chkAutoExit->isChecked());
+        QCOMPARE(w->soundCardIndex, 0);
+        QCOMPARE(w->SndCardText->text(), QString("USB Audio(1)"));
+        // Restoring the options shows no dialog or message, but registers the logon start.
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QVERIFY(f.fakes.logonStart.enabled);
+        // exit.ini is rewritten with the same content.
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 17 \r\n 30 \r\n"));
+    }
+
+    void secondCopyEndsAndReadsNothing() {
+        WindowFixture f;
+        f.fakes.instanceGuard.copies = 2;
+        auto* w = f.load();
+        QCOMPARE(f.fakes.instanceGuard.signals_, 1);
+        QCOMPARE(f.quits, 1);
+        QVERIFY(!w->isVisible());
+        QVERIFY(!w->Timer1->isEnabled());
+        QCOMPARE(f.fakes.mixer.opens, 0);
+        QVERIFY(!f.folder.hasData("data.ini"));
+    }
+
+    void failingStepShowsThePairAndStops() {
+        WindowFixture f;
+        f.folder.writeData("exit.ini", " 0 \r\n 9 \r\n 15 \r\n");
+        ThrowingMixer mixer;
+        Ports ports = f.fakes.ports();
+        ports.mixer = &mixer;
+        MainWindow w(ports, f.folder.path(), false);
+        w.setQuitHandler([] {});
+        w.Form_Load();
+        QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Error Number : ", "Device not available"}));
+        QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.reservationHour, 9);  // what ran before stays
+        QVERIFY(!w.Timer1->isEnabled());
+        QCOMPARE(w.state->text(), QString());
+        QVERIFY(!f.folder.hasData("data.ini"));
+    }
+
+    void exits() {
+        WindowFixture f;
+        auto* w = f.load();
+        f.fakes.mixer.muted = true;
+        w->mnExit1_Click();
+        QCOMPARE(f.quits, 1);
+        QVERIFY(!f.fakes.mixer.muted);
+
+        f.fakes.mixer.muted = true;
+        w->mexit_Click();
+        QCOMPARE(f.quits, 2);
+        QVERIFY(!f.fakes.mixer.muted);
+
+        f.fakes.mixer.muted = true;
+        w->close();
+        QCOMPARE(f.quits, 3);
+        QVERIFY(f.fakes.mixer.muted);  // closing by other means does not unmute
+    }
+
+    void menuStripExitIsAClick() {
+        WindowFixture f;
+        auto* w = f.load();
+        QTest::mouseClick(w->mexit, Qt::LeftButton);
+        QCOMPARE(f.quits, 1);
+    }
+
+    void controlsCarryTheirNames() {
+        WindowFixture f;
+        auto* w = f.load();
+        const QStringList names{
+            "start", "stop1", "File1", "AddTimeList", "nobell", "VScroll9", "pre_day", "reg_day", "auto_exe",
+            "sound_zero", "bellRepeat", "chkTimeSync", "chkAutoExit", "Option1", "Option2", "Option3", "Option4",
+            "start_h", "start_m", "exit_h", "exit_m", "worktime", "resttime", "VScroll1", "VScroll2", "VScroll3",
+            "VScroll4", "VScroll5", "VScroll6", "txtStartBellSound", "txtEndBellSound", "cmdStartBellSound",
+            "cmdEndBellSound", "ChkPreBell1", "TxtPreBell1", "VScrollPreBell1", "TxtPreBellName1", "CmdPreBell1",
+            "ChkPreBell2", "TxtPreBell2", "VScrollPreBell2", "TxtPreBellName2", "CmdPreBell2", "input_h", "input_m",
+            "VScroll7", "VScroll8", "TimeAdd", "TimeDel", "TimeMod", "allDel", "applyTemplet", "now", "now_day",
+            "state", "stateColor", "clock_list", "nextBell", "nextBellSound", "btnNowBell", "bellStop",
+            "FrameSndCard", "SndCardText", "SndCardSet", "titleText", "Picture1", "Picture2", "ImageMin", "GoTray",
+            "mexit", "info", "helpword", "mnCountDown", "mnBellCount", "help"};
+        for (const QString& name : names) {
+            QVERIFY2(w->findChild<QObject*>(name) != nullptr, qPrintable(name));
+        }
+        QCOMPARE(w->objectName(), QString("main"));
+        QVERIFY(w->isAutoModeForm->findChild<QRadioButton*>("isAutoMode1"));
+        QCOMPARE(w->isAutoModeForm->windowTitle(), QString("Auto execution방법"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
