@@ -80,7 +80,8 @@ MainWindow::MainWindow(const Ports& ports, QString programFolder, bool liveTimer
       m_programFolder(std::move(programFolder)),
       m_store(m_programFolder + QStringLiteral("/data")),
       m_liveTimers(liveTimers),
-      m_quit([] { QCoreApplication::exit(0); }) {
+      m_quit([] { QCoreApplication::exit(0); }),
+      m_soundControl(ports.mixer) {
     setObjectName(QStringLiteral("main"));
     buildControls();
     connectHandlers();
@@ -479,7 +480,20 @@ void MainWindow::connectHandlers() {
     spin(VScroll7, input_h, 24, 0);
     spin(VScroll8, input_m, 60, 0);
 
+    connect(sound_zero_count, &WindowTimer::timeout, this, &MainWindow::sound_zero_count_Timer);
     connect(start, &QPushButton::clicked, this, &MainWindow::start_Click);
+    connect(TimeAdd, &QPushButton::clicked, this, &MainWindow::TimeAdd_Click);
+    connect(TimeDel, &QPushButton::clicked, this, &MainWindow::TimeDel_Click);
+    connect(TimeMod, &QPushButton::clicked, this, &MainWindow::TimeMod_Click);
+    connect(allDel, &QPushButton::clicked, this, &MainWindow::allDel_Click);
+    connect(applyTemplet, &QPushButton::clicked, this, &MainWindow::applyTemplet_Click);
+    connect(btnNowBell, &QPushButton::clicked, this, &MainWindow::btnNowBell_Click);
+    connect(bellStop, &QPushButton::clicked, this, &MainWindow::bellStop_Click);
+    connect(cmdStartBellSound, &QPushButton::clicked, this, &MainWindow::cmdStartBellSound_Click);
+    connect(cmdEndBellSound, &QPushButton::clicked, this, &MainWindow::cmdEndBellSound_Click);
+    connect(CmdPreBell1, &QPushButton::clicked, this, &MainWindow::CmdPreBell1_Click);
+    connect(CmdPreBell2, &QPushButton::clicked, this, &MainWindow::CmdPreBell2_Click);
+    connect(SndCardSet, &QPushButton::clicked, this, &MainWindow::SndCardSet_Click);
     connect(stop1, &QPushButton::clicked, this, &MainWindow::stop1_Click);
     connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
     connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
@@ -545,8 +559,8 @@ void MainWindow::Form_Load() {
         reservationMinute = exitLine(2, 5);
         chkAutoExit->setChecked(exitLine(0, 0) == 1);
 
-        m_ports.mixer->open();
-        m_ports.mixer->setMute(false);
+        m_soundControl.InitMixerControls(0);
+        m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
 
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
@@ -583,7 +597,7 @@ void MainWindow::Form_Load() {
 void MainWindow::endProgram() { m_quit(); }
 
 void MainWindow::mnExit1_Click() {
-    m_ports.mixer->setMute(false);
+    m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
     endProgram();
 }
 
@@ -591,7 +605,7 @@ void MainWindow::mexit_Click() {
     for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
         entry->setAutoFillBackground(false);
     }
-    m_ports.mixer->setMute(false);
+    m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
     endProgram();
 }
 

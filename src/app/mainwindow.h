@@ -9,7 +9,9 @@
 #include <optional>
 
 #include "app/ports.h"
+#include "schedule/ringtable.h"
 #include "schedule/settingsstore.h"
+#include "sound/sound_control.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -25,6 +27,8 @@ class WindowTimer;
 class AutoModeForm;
 class FrmFullScreen;
 class FrmBellCount;
+class SndSelect;
+class Templet;
 
 enum class BellKind { Scheduled, Manual };
 
@@ -86,9 +90,40 @@ public:
     void stop1_Click();
     void ShowNextBell();
 
+    // --- Manual time list ---
+    void TimeAdd_Click();
+    void TimeDel_Click();
+    void TimeMod_Click();
+    void allDel_Click();
+    void InsertBellTime(const QString& timeKey);
+
+    // --- Templates ---
+    void applyTemplet_Click();
+    // Copies template k (1..6) into the list being edited and stores it; false when the
+    // template could not be read (nothing changes then).
+    bool ApplyTemplate(int k);
+    Templet* templetWindow();
+
     // --- Bells ---
     void RingBell(const QString& soundName, BellKind kind);
     void StopBell();
+    int IsBellInFilebox(const QString& soundName) const;
+    void btnNowBell_Click();
+    void bellStop_Click();
+    void sound_zero_count_Timer();
+    void cmdStartBellSound_Click();
+    void cmdEndBellSound_Click();
+    void CmdPreBell1_Click();
+    void CmdPreBell2_Click();
+
+    // Points the sound list at the sound folder (re-reads the folder).
+    void FillSoundList();
+
+    // --- Dedicated sound card ---
+    void ShowSoundCard();
+    void SndCardSet_Click();
+    SndSelect* sndSelectWindow();
+    sound_control& soundControl() { return m_soundControl; }
     void PowerOffComputer();
     void StartTimeSync(QString& host);
     void TrayIn();
@@ -111,10 +146,14 @@ public:
     int reservationHour = 0;
     int reservationMinute = 5;
     QString timeServer;
-    std::array<int, 2001> bellMinutes{};
-    std::array<QString, 2001> bellSounds{};
-    int bellCount = 0;
-    int dayBellCount = 0;
+    corvalin::ringtable::RingTable ringTable;
+    std::array<int, corvalin::ringtable::kSlots>& bellMinutes = ringTable.minutes;
+    std::array<std::string, corvalin::ringtable::kSlots>& bellSounds = ringTable.sounds;
+    int& bellCount = ringTable.bellCount;
+    int& dayBellCount = ringTable.dayBellCount;
+    // Length of the current bell in whole seconds, and the mute timer's ticks since it rang.
+    int bellSeconds = 0;
+    int muteTicks = 0;
 
     // --- Controls ---
     // Title and menu strips.
@@ -243,14 +282,19 @@ private:
     QStringList timeListLines() const;
     int dayForSave(int which) const;
 
+    // Pieces of the bell service.
+    void lockForService(bool locked);
+    QString soundFolderMessageName() const;
+    QString selectedSound() const;
+    void pickSound(QLineEdit* target);
+    void saveTimeList();
+    void saveIntervalSettings();
+
     // Pieces of the modes and day selector.
     QString dayCaption(int day) const;
     void setSpinnerBox(QLineEdit* box, int value);
     void wrapSpinner(Spinner* spinner, int wrapAt, int wrapTo);
 
-    // The dedicated card label and the sound library.
-    void ShowSoundCard();
-    void FillSoundList();
 
     Ports m_ports;
     QString m_programFolder;
@@ -259,4 +303,7 @@ private:
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
+    sound_control m_soundControl;
+    SndSelect* m_sndSelect = nullptr;
+    Templet* m_templet = nullptr;
 };

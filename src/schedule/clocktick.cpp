@@ -58,7 +58,7 @@ void MainWindow::Timer1_Timer() {
         if (bellCount > 0) {
             const int minuteOfDay = t.time().hour() * 60 + t.time().minute();
             for (const int slot : corvalin::clock::dueSlots(bellMinutes, bellCount, minuteOfDay)) {
-                RingBell(bellSounds[static_cast<std::size_t>(slot)], BellKind::Scheduled);
+                RingBell(QString::fromStdString(bellSounds[static_cast<std::size_t>(slot)]), BellKind::Scheduled);
                 if (start->isEnabled()) {
                     // The service was stopped meanwhile: silence what was just rung.
                     serviceRunning = 0;

@@ -15,8 +15,7 @@ void MainWindow::chkTimeSync_Click() {
     if (loadPhase == 2 && chkTimeSync->isChecked()) {
         m_ports.dialogs->message(
             this, QString(),
-            QStringLiteral("It uses the Internet time server, at real-time it synchronizes a computer time in standard "
-                           "time."),
+            QStringLiteral("It uses the Internet time server, at real-time it synchronizes a computer time in standard time."),
             Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }

@@ -11,15 +11,18 @@ namespace {
 QDateTime at(int h, int m, int s, int day = 7) { return QDateTime(QDate(2026, 12, day), QTime(h, m, s)); }
 
 // A window whose service runs a table with the given minutes (the start button locked).
+// Each sound is put into the sound folder too.
 void runTable(MainWindow* w, const QList<QPair<int, QString>>& bells) {
     int slot = 0;
     for (const auto& [minute, sound] : bells) {
+        ProgramFolder::writeWave(w->soundFolder() + "/" + sound, 0.2);
         w->bellMinutes[static_cast<std::size_t>(slot)] = minute;
-        w->bellSounds[static_cast<std::size_t>(slot)] = sound;
+        w->bellSounds[static_cast<std::size_t>(slot)] = sound.toStdString();
         ++slot;
     }
     w->bellCount = slot;
     w->dayBellCount = slot;
+    w->FillSoundList();
     w->serviceRunning = 1;
     w->start->setEnabled(false);
 }
