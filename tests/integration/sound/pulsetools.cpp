@@ -1,0 +1,130 @@
+#include "pulsetools.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <sndfile.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace pulsetools {
+
+std::optional<QString> pactl(const QStringList& args, const QString& server) {
+    QProcess p;
+    if (!server.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PULSE_SERVER"), server);
+        p.setProcessEnvironment(env);
+    }
+    p.start(QStringLiteral("pactl"), args);
+    if (!p.waitForFinished(5000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished(1000);
+        return std::nullopt;
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool testServerReady() {
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+        return false;
+    }
+    const QString sinks =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")}).value_or(QString());
+    return sinks.contains(QStringLiteral("\tmain_out\t")) && sinks.contains(QStringLiteral("\tbell_out\t"));
+}
+
+bool writeTone(const QString& path, double seconds, double hertz, int channels, int rate) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_WRITE, &info);
+    if (!file) {
+        return false;
+    }
+    const auto frames = static_cast<sf_count_t>(std::llround(seconds * rate));
+    std::vector<short> samples(static_cast<size_t>(frames * channels));
+    for (sf_count_t i = 0; i < frames; ++i) {
+        const double v = 0.5 * std::sin(2 * std::numbers::pi * hertz * static_cast<double>(i) / rate);
+        for (int c = 0; c < channels; ++c) {
+            samples[static_cast<size_t>(i * channels + c)] = static_cast<short>(std::lround(v * 32767));
+        }
+    }
+    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
+    return sf_close(file) == 0 && written;
+}
+
+namespace {
+
+// sox stat over the file after the given effects; sox writes the figures to standard error.
+QString soxStat(const QString& path, const QStringList& effects) {
+    QProcess p;
+    p.start(QStringLiteral("sox"), QStringList{path, QStringLiteral("-n")} + effects + QStringList{"stat"});
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardError());
+}
+
+// The number after "label:" in stat's output; label is a regular expression.
+double figure(const QString& statOutput, const QString& label) {
+    const auto m = QRegularExpression(label + QStringLiteral(":\\s*(-?[0-9.]+)")).match(statOutput);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
+}  // namespace
+
+Level measure(const QString& wavePath) {
+    Level level;
+    const QString all = soxStat(wavePath, {});
+    level.rms = figure(all, QStringLiteral("RMS\\s+amplitude"));
+    level.peak = figure(all, QStringLiteral("Maximum\\s+amplitude"));
+    // Cut the silence (below 1% of full scale) at both ends; what remains is the sound.
+    const QString trimmed = soxStat(
+        wavePath,
+        QStringLiteral("silence 1 0.005 1% reverse silence 1 0.005 1% reverse").split(QLatin1Char(' ')));
+    level.soundSeconds = figure(trimmed, QStringLiteral("Length \\(seconds\\)"));
+    return level;
+}
+
+Recorder::Recorder(const QString& sink, const QString& wavePath) : path_(wavePath) {
+    QFile::remove(wavePath);
+    process_.start(QStringLiteral("parecord"),
+                   {QStringLiteral("--latency-msec=20"), QStringLiteral("--device=%1.monitor").arg(sink),
+                    QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
+                    QStringLiteral("--format=s16le"), QStringLiteral("--file-format=wav"), wavePath});
+}
+
+bool Recorder::waitLive() {
+    // Live once a tenth of a second of samples is in the file.
+    const QDeadlineTimer deadline(3000);
+    while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
+        if (QFileInfo(path_).size() > 44 + 8820) {
+            return true;
+        }
+        QThread::msleep(10);
+    }
+    return false;
+}
+
+Recorder::~Recorder() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(2000);
+    }
+}
+
+Level Recorder::finish() {
+    process_.terminate();  // parecord closes the file properly on SIGTERM
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(1000);
+    }
+    return measure(path_);
+}
+
+}  // namespace pulsetools
