@@ -1,0 +1,288 @@
+// Starting and stopping the bell service from the window: the refusals in their order, the
+// lock of the window, today's bells, the next bell, and the day change.
+#include <QAction>
+#include <QtTest>
+
+#include "app/windowtimer.h"
+#include "windowfixture.h"
+
+namespace {
+
+QDateTime at(int h, int m, int s, int day = 7) { return QDateTime(QDate(2026, 12, day), QTime(h, m, s)); }
+
+// An "Auto interval", "Apply week" window with a sound selected and the design's example day.
+MainWindow* intervalWindow(WindowFixture& f) {
+    f.folder.addSound("bell.wav");
+    f.writeOptions(1, 1, 0);
+    f.folder.writeData("adata.ini",
+                       "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\nstart.wav\r\nend.wav\r\n 1 \r\n5\r\npre1.wav\r\n 1 \r\n5\r\n"
+                       "pre2.wav\r\n");
+    return f.load();
+}
+
+}  // namespace
+
+class TestService : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void intervalStartBuildsTheDay() {
+        WindowFixture f;
+        f.fakes.clock.set(at(8, 50, 30));
+        auto* w = intervalWindow(f);
+        w->start_Click();
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(w->serviceRunning, 1);
+        QCOMPARE(w->state->text(), QString("ON"));
+        QCOMPARE(w->stateColor->palette().color(QPalette::Window), QColor(255, 183, 185));
+        QCOMPARE(w->bellCount, 13);
+        QCOMPARE(w->dayBellCount, 7);
+        QCOMPARE(f.list(w->clock_list), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min", "11hr00min",
+                                                     "11hr50min", "12hr00min"}));
+        QCOMPARE(w->nextBell->text(), QString("09hr 00min"));
+        QCOMPARE(w->nextBellSound->text(), QString("start.wav"));
+        QVERIFY(w->mnBellCount->isEnabled());
+        QCOMPARE(w->startMinute, 540);
+        QCOMPARE(w->endMinute, 720);
+        QCOMPARE(w->lastMinute, 50);
+        // The interval settings and the options are stored.
+        QVERIFY(f.folder.readData("adata.ini").startsWith("9\r\n0\r\n12\r\n"));
+        QVERIFY(f.folder.readData("data.ini").startsWith(" 0 \r\n 0 \r\n 1 \r\n 1 \r\n"));
+    }
+
+    void intervalRefusalsInOrder_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("end minute empty") << "exit_m" << "" << "Please input exit minute";
+        QTest::newRow("start hour 24") << "start_h" << "24" << "(Start Hour)Please input digit between 0 and 23";
+        QTest::newRow("work not a number") << "worktime" << "x" << "(Work time)must over 1 minute";
+        QTest::newRow("pre-bell 0") << "TxtPreBell2" << "0"
+                                    << "(Alarm before end bell time)Please input digit between 1 and 99.";
+        QTest::newRow("pre-bells too long") << "TxtPreBell1" << "45"
+                                            << "Sum of [Alarm after start bell time minute] and [Alarm before end "
+                                               "bell minute] is must not over work time.";
+        QTest::newRow("no room") << "exit_h" << "10"
+                                 << "Start time and end time is must over sum of work time and rest time.";
+    }
+    void intervalRefusalsInOrder() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        WindowFixture f;
+        auto* w = intervalWindow(f);
+        w->findChild<QLineEdit*>(box)->setText(text);
+        w->start_Click();
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
+        QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
+        QCOMPARE(w->serviceRunning, 0);
+        QVERIFY(w->start->isEnabled());
+        QVERIFY(w->Option1->isEnabled());
+        QCOMPARE(w->state->text(), QString("OFF"));
+        QVERIFY(w->clock_list->count() == 0);
+    }
+
+    void soundFolderChecksComeFirst() {
+        WindowFixture f;
+        f.writeOptions(1, 1);
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(f.fakes.dialogs.texts().size(), 1);
+        QVERIFY(f.fakes.dialogs.texts().first().endsWith("/sound folder must over one sound file"));
+
+        f.folder.addSound("Bell.WAV");
+        f.folder.addFile("sound/notes.txt");
+        w->FillSoundList();
+        w->start_Click();
+        QVERIFY(f.fakes.dialogs.texts().last().startsWith(
+            "Add Only wave file to sound folder. Please, delete non wave file from\n"));
+        QVERIFY(f.fakes.dialogs.texts().last().endsWith("/sound."));
+
+        QFile::remove(f.folder.path() + "/sound/notes.txt");
+        w->FillSoundList();
+        w->start_Click();  // Bell.WAV counts as a wave file; now the selection is missing
+        QCOMPARE(f.fakes.dialogs.texts().last(), QString("Please select bell sound"));
+    }
+
+    void lockAndUnlock() {
+        WindowFixture f;
+        auto* w = intervalWindow(f);
+        w->start_Click();
+        for (const char* name : {"start", "SndCardSet", "TimeAdd", "TimeDel", "allDel", "TimeMod", "applyTemplet",
+                                 "cmdStartBellSound", "cmdEndBellSound", "CmdPreBell1", "CmdPreBell2", "File1",
+                                 "start_h", "start_m", "exit_h", "exit_m", "worktime", "resttime", "VScroll1",
+                                 "VScroll2", "VScroll3", "VScroll4", "VScroll5", "VScroll6", "input_h", "input_m",
+                                 "VScroll7", "VScroll8", "Option1", "Option2", "Option3", "Option4", "nobell",
+                                 "VScroll9", "ChkPreBell1", "TxtPreBell1", "TxtPreBellName1", "ChkPreBell2",
+                                 "TxtPreBell2", "TxtPreBellName2", "VScrollPreBell1", "VScrollPreBell2",
+                                 "txtStartBellSound", "txtEndBellSound"}) {
+            QVERIFY2(!w->findChild<QWidget*>(name)->isEnabled(), name);
+        }
+        QCOMPARE(w->start->currentPicture(), QString("start2.gif"));
+        QCOMPARE(w->applyTemplet->currentPicture(), QString("applyTempletDis.gif"));
+        QCOMPARE(w->CmdPreBell2->currentPicture(), QString("apply2.gif"));
+        QVERIFY(w->stop1->isEnabled());
+        QVERIFY(w->chkAutoExit->isEnabled());
+
+        f.fakes.mixer.muted = true;
+        w->stop1_Click();
+        QCOMPARE(w->serviceRunning, 0);
+        QCOMPARE(w->state->text(), QString("OFF"));
+        QCOMPARE(w->clock_list->count(), 0);
+        QCOMPARE(w->nextBell->text(), QString());
+        QCOMPARE(w->nextBellSound->text(), QString());
+        QVERIFY(!f.fakes.mixer.muted);
+        QVERIFY(!w->sound_zero_count->isEnabled());
+        QVERIFY(!w->mnBellCount->isEnabled());
+        QCOMPARE(w->start->currentPicture(), QString("start.gif"));
+        QCOMPARE(w->TimeAdd->currentPicture(), QString("TimeAdd.gif"));
+        for (const char* name : {"start", "File1", "worktime", "Option4", "input_h", "ChkPreBell1", "TimeAdd",
+                                 "applyTemplet", "SndCardSet"}) {
+            QVERIFY2(w->findChild<QWidget*>(name)->isEnabled(), name);
+        }
+        // "Apply week": the day selector and "No rings" stay disabled.
+        QVERIFY(!w->VScroll9->isEnabled());
+        QVERIFY(!w->nobell->isEnabled());
+        // The ring table is kept.
+        QCOMPARE(w->bellCount, 13);
+        w->stop1_Click();  // a second stop changes nothing visible
+        QCOMPARE(w->state->text(), QString("OFF"));
+    }
+
+    void manualStart() {
+        WindowFixture f;
+        f.fakes.clock.set(at(8, 50, 30));
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 1);
+        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n08hr 50min/b.wav\r\n09hr 40min/c.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(f.list(w->clock_list), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
+        QCOMPARE(w->nextBell->text(), QString("09hr 40min"));
+        QCOMPARE(w->nextBellSound->text(), QString("c.wav"));
+        // After the last bell, "Apply week" shows the first bell of the list.
+        f.fakes.clock.set(at(9, 41, 0));
+        w->ShowNextBell();
+        QCOMPARE(w->nextBell->text(), QString("08hr 00min"));
+        QCOMPARE(w->nextBellSound->text(), QString("a.wav"));
+    }
+
+    void manualRefusesAnEmptyWeekButNotAnEmptyDay() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 1);
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{"nothing added time. please add time."});
+        QCOMPARE(w->serviceRunning, 0);
+
+        WindowFixture g;
+        g.folder.addSound("a.wav");
+        g.writeOptions(2, 2);
+        auto* v = g.load();
+        v->start_Click();
+        QVERIFY(g.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(v->serviceRunning, 1);
+        QCOMPARE(v->nextBell->text(), QString("NEXT DAY"));
+    }
+
+    void noRingsStartsWithNothingAndForgetsYesterday() {
+        WindowFixture f;
+        f.fakes.clock.set(at(7, 0, 0));
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 2);
+        f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(w->nextBell->text(), QString("08hr 00min"));
+        w->stop1_Click();
+        w->nobell->setChecked(true);
+        w->start_Click();
+        QCOMPARE(w->state->text(), QString("ON"));
+        QCOMPARE(w->clock_list->count(), 0);
+        QCOMPARE(w->bellCount, 0);
+        QCOMPARE(w->dayBellCount, 0);
+        QCOMPARE(w->nextBell->text(), QString("NEXT DAY"));
+    }
+
+    // "Set each day": the start moves the day selector to today, saving the day shown before.
+    void startMovesTheSelectorToToday() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 2, 0);
+        auto* w = f.load();
+        w->VScroll9->setValue(4);
+        w->AddTimeList->addItem("10hr 00min/a.wav");
+        w->start_Click();
+        QCOMPARE(w->VScroll9->value(), 2);
+        QCOMPARE(w->reg_day->text(), QString("Monday"));
+        QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/a.wav\r\n"));
+    }
+
+    void dayChangeRestartsTheServiceForTheNewDay() {
+        WindowFixture f;
+        f.fakes.clock.set(at(23, 59, 58));
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 2, 0);
+        f.folder.writeData("mdata_2.ini", " 0 \r\n23hr 00min/a.wav\r\n");
+        f.folder.writeData("mdata_3.ini", " 0 \r\n00hr 00min/a.wav\r\n07hr 30min/a.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(f.list(w->clock_list), QStringList{"23hr00min"});
+        f.fakes.clock.set(at(0, 0, 0, 8));  // Tuesday
+        w->Timer1_Timer();
+        QCOMPARE(w->serviceRunning, 1);
+        QCOMPARE(w->reg_day->text(), QString("Tuesday"));
+        QCOMPARE(f.list(w->clock_list), (QStringList{"00hr00min", "07hr30min"}));
+        QCOMPARE(w->nextBell->text(), QString("07hr 30min"));
+        QVERIFY(f.fakes.bell.plays.isEmpty());
+        f.fakes.clock.advance(1);
+        w->Timer1_Timer();
+        QCOMPARE(f.fakes.bell.plays.size(), 1);
+        f.fakes.clock.advance(1);
+        w->Timer1_Timer();
+        QCOMPARE(f.fakes.bell.plays.size(), 1);
+    }
+
+    void autoExecutionStartsTheService() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
+        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
+        auto* w = f.load();
+        QCOMPARE(w->serviceRunning, 1);
+        QCOMPARE(w->state->text(), QString("ON"));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+    }
+
+    void autoExecutionWithAFailingStartShowsItsMessage() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.folder.writeData("data.ini", " 1 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
+        auto* w = f.load();
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Please select bell sound"});
+        QCOMPARE(w->serviceRunning, 0);
+        QCOMPARE(w->state->text(), QString("OFF"));
+    }
+
+    // A bell rung while the window says the service stopped is silenced at once.
+    void ringWhileStartButtonIsEnabledStopsAtOnce() {
+        WindowFixture f;
+        f.fakes.clock.set(at(7, 59, 59));
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 1);
+        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        w->start->setEnabled(true);
+        const int stops = f.fakes.bell.stops;
+        f.fakes.clock.advance(1);
+        w->Timer1_Timer();
+        QCOMPARE(f.fakes.bell.plays.size(), 1);
+        QCOMPARE(w->serviceRunning, 0);
+        QVERIFY(f.fakes.bell.stops > stops + 1);
+        QVERIFY(!f.fakes.bell.present);
+    }
+};
+
+QTEST_MAIN(TestService)
+#include "test_service.moc"
