@@ -6,15 +6,15 @@
 #include "app/logonstart.h"
 #include "schedule/clock.h"
 #include "shutdown/power.h"
-#include "sound/belloutput.h"
-#include "sound/mixer.h"
+#include "sound/belloutput_pulse.h"
+#include "sound/mixer_pulse.h"
 #include "timesync/systemclock.h"
 
 struct ProgramPorts::Owned {
     WallClock clock;
     QtDialogs dialogs;
-    NullBellOutput bell;
-    NullMixer mixer;
+    PulseBellOutput bell;
+    PulseMixer mixer;
     NullSystemClock systemClock;
     NullPower power;
     NullLogonStart logonStart;
