@@ -1,0 +1,90 @@
+// The window with the real sound server: the bell sink chosen in the dedicated-card dialog,
+// then "ring now", is heard on that sink only; "No sound at bell" mutes the default sink for
+// the bell's length.
+#include <QComboBox>
+#include <QtTest>
+
+#include "app/windowtimer.h"
+#include "sound/belloutput_pulse.h"
+#include "sound/mixer_pulse.h"
+#include "sound/pulsetools.h"
+#include "sound/sndselect.h"
+#include "windowfixture.h"
+
+namespace {
+
+bool sinkMuted(const QString& sink) {
+    return pulsetools::pactl({"get-sink-mute", sink}).value_or(QString()).contains("yes");
+}
+
+}  // namespace
+
+class TestRingNow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { REQUIRE_TEST_SERVER(); }
+
+    void chosenSinkOnly() {
+        WindowFixture f;
+        PulseBellOutput bell;
+        PulseMixer mixer;
+        Ports ports = f.fakes.ports();
+        ports.bell = &bell;
+        ports.mixer = &mixer;
+        pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", 1.0, 660.0);
+        MainWindow w(ports, f.folder.path(), false);
+        w.setQuitHandler([] {});
+        w.Form_Load();
+        w.File1->setCurrentRow(0);
+
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            auto* dialog = qobject_cast<SndSelect*>(window);
+            QVERIFY(dialog);
+            const int bellLine = dialog->ComboSndSound->findText("Bell", Qt::MatchStartsWith);
+            QVERIFY(bellLine >= 0);
+            dialog->ComboSndSound->setCurrentIndex(bellLine);
+            dialog->SndSet->click();
+        };
+        w.SndCardSet_Click();
+        QVERIFY(w.SndCardText->text().startsWith("Bell"));
+
+        QTemporaryDir records;
+        pulsetools::Recorder onBell("bell_out", records.path() + "/bell.wav");
+        pulsetools::Recorder onMain("main_out", records.path() + "/main.wav");
+        QVERIFY(onBell.waitLive() && onMain.waitLive());
+        w.btnNowBell_Click();
+        QTest::qWait(1800);
+        const auto bellLevel = onBell.finish();
+        const auto mainLevel = onMain.finish();
+        QVERIFY2(bellLevel.peak > 0.2, qPrintable(QString::number(bellLevel.peak)));
+        QVERIFY2(mainLevel.peak < 0.01, qPrintable(QString::number(mainLevel.peak)));
+    }
+
+    void defaultSinkMutedForTheBell() {
+        WindowFixture f;
+        PulseBellOutput bell;
+        PulseMixer mixer;
+        Ports ports = f.fakes.ports();
+        ports.bell = &bell;
+        ports.mixer = &mixer;
+        pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", 2.5, 660.0);
+        f.writeOptions(2, 1, 0);
+        MainWindow w(ports, f.folder.path(), false);
+        w.setQuitHandler([] {});
+        w.Form_Load();
+        w.sound_zero->setChecked(true);
+        QVERIFY(!sinkMuted("main_out"));
+        w.RingBell("tone.wav", BellKind::Scheduled);
+        QVERIFY(sinkMuted("main_out"));
+        QCOMPARE(w.bellSeconds, 2);
+        w.sound_zero_count_Timer();
+        QVERIFY(sinkMuted("main_out"));
+        w.sound_zero_count_Timer();
+        QVERIFY(!sinkMuted("main_out"));
+        QVERIFY(!w.sound_zero_count->isEnabled());
+        w.StopBell();
+    }
+};
+
+QTEST_MAIN(TestRingNow)
+#include "test_ringnow.moc"
