@@ -109,14 +109,4 @@ std::string_view intervalDefault(IntervalField field) {
     return "";
 }
 
-std::string_view entryKey(std::string_view entry) { return entry.substr(0, entry.find('/')); }
-
-std::string_view entrySound(std::string_view entry) {
-    const auto slash = entry.find('/');
-    if (slash == std::string_view::npos) {
-        return {};
-    }
-    return entry.substr(slash + 1);
-}
-
 }  // namespace corvalin::settings

@@ -67,9 +67,4 @@ bool isNumberField(IntervalField field);
 // when the window opens.
 std::string_view intervalDefault(IntervalField field);
 
-// A time-list entry "07hr 05min/bell.wav": the part before the first "/" is the
-// time key, everything after it the sound name.
-std::string_view entryKey(std::string_view entry);
-std::string_view entrySound(std::string_view entry);
-
 }  // namespace corvalin::settings

@@ -40,8 +40,8 @@ void MainWindow::TimeAdd_Click() {
 
 void MainWindow::InsertBellTime(const QString& timeKey) {
     for (int i = 0; i < AddTimeList->count(); ++i) {
-        const QString entry = AddTimeList->item(i)->text();
-        if (entry.left(entry.indexOf(QLatin1Char('/'))) == timeKey) {
+        const std::string entry = AddTimeList->item(i)->text().toStdString();
+        if (corvalin::timelist::entryKey(entry) == timeKey.toStdString()) {
             m_ports.dialogs->warning(this, QStringLiteral("The corresponding time is being register already."));
             return;
         }

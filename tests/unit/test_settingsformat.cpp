@@ -67,13 +67,6 @@ private Q_SLOTS:
         }
         QCOMPARE(std::count(week.begin(), week.end(), IntervalField::NoBell), 0);
     }
-
-    void entriesSplitAtTheFirstSlash() {
-        QCOMPARE(entryKey("07hr 05min/bell.wav"), std::string_view("07hr 05min"));
-        QCOMPARE(entrySound("07hr 05min/bell.wav"), std::string_view("bell.wav"));
-        QCOMPARE(entrySound("07hr 05min/my bell/x.wav"), std::string_view("my bell/x.wav"));
-        QCOMPARE(entrySound("no sound"), std::string_view());
-    }
 };
 
 QTEST_APPLESS_MAIN(TestSettingsFormat)

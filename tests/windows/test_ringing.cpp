@@ -232,6 +232,22 @@ private Q_SLOTS:
         QCOMPARE(w->SndCardText->text(), QString());
     }
 
+    void mixerModuleSwitchesOnlyTheMasterMute() {
+        FakeMixer mixer;
+        sound_control control(&mixer);
+        QVERIFY(!control.InitMixerControls(1));
+        QCOMPARE(mixer.opens, 0);
+        QVERIFY(control.InitMixerControls(0));
+        QVERIFY(control.SetMixerControl(7, -1));
+        QVERIFY(mixer.muted);
+        QVERIFY(control.SetMixerControl(7, 0));
+        QVERIFY(!mixer.muted);
+        QVERIFY(!control.SetMixerControl(0, 50));  // volumes are not offered here
+        QVERIFY(control.WriteControlValue(5));     // clamped to the switch's range
+        QVERIFY(mixer.muted);
+        QCOMPARE(mixer.history, (QList<bool>{true, false, true}));
+    }
+
     void storedCardBeyondTheList() {
         WindowFixture f;
         f.folder.writeData("snd.ini", " 5 \r\n");
