@@ -30,6 +30,10 @@ class FrmBellCount;
 class SndSelect;
 class Templet;
 
+namespace corvalin::interval {
+struct IntervalTexts;
+}
+
 enum class BellKind { Scheduled, Manual };
 
 class MainWindow : public QWidget {
@@ -291,6 +295,7 @@ private:
     void saveIntervalSettings();
 
     // Pieces of the modes and day selector.
+    corvalin::interval::IntervalTexts intervalTexts() const;
     QString dayCaption(int day) const;
     void setSpinnerBox(QLineEdit* box, int value);
     void wrapSpinner(Spinner* spinner, int wrapAt, int wrapTo);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "schedule/settingsformat.h"
+
 namespace corvalin::clock {
 
 std::string twoDigits(int value) {
@@ -36,33 +38,12 @@ std::string twelveHourText(int hour, int minute, int second) {
     return twoDigits(hour) + ":" + twoDigits(minute) + ":" + twoDigits(second) + suffix;
 }
 
-namespace {
-
-// The leading whole number of a piece of text, as a lenient reader of a fixed
-// field: blanks first are skipped, reading stops at the first non-digit.
-int leadingNumber(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return 0;
-    }
-    int value = 0;
-    for (char c : text.substr(first)) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-}  // namespace
-
 std::string timeLeftText(std::string_view nextBell, int hour, int minute, int second) {
     if (nextBell.empty() || nextBell == "NEXT DAY") {
         return "00:00:00";
     }
-    const int bellHour = leadingNumber(nextBell.substr(0, 2));
-    const int bellMinute = nextBell.size() > 5 ? leadingNumber(nextBell.substr(5, 2)) : 0;
+    const int bellHour = settings::fixedField(nextBell, 0, 2);
+    const int bellMinute = settings::fixedField(nextBell, 5, 2);
     int bell = bellHour * 3600 + bellMinute * 60;
     const int now = hour * 3600 + minute * 60 + second;
     if (bell < now) {

@@ -20,6 +20,21 @@ const QString kAllDays = QStringLiteral("All days");
 
 }  // namespace
 
+corvalin::interval::IntervalTexts MainWindow::intervalTexts() const {
+    corvalin::interval::IntervalTexts texts;
+    texts.startHour = start_h->text().toStdString();
+    texts.startMinute = start_m->text().toStdString();
+    texts.exitHour = exit_h->text().toStdString();
+    texts.exitMinute = exit_m->text().toStdString();
+    texts.work = worktime->text().toStdString();
+    texts.rest = resttime->text().toStdString();
+    texts.preBell1On = ChkPreBell1->isChecked();
+    texts.preBell2On = ChkPreBell2->isChecked();
+    texts.preBell1 = TxtPreBell1->text().toStdString();
+    texts.preBell2 = TxtPreBell2->text().toStdString();
+    return texts;
+}
+
 QString MainWindow::dayCaption(int day) const {
     if (day >= 8 && day <= 13) {
         return QStringLiteral("templet") + QString::number(day - 7);
@@ -134,14 +149,7 @@ void MainWindow::VScroll9_Change() {
     const int value = VScroll9->value();
     const bool samePreviousDay = pre_day->text() == QString::number(value);
     if (Option1->isChecked()) {
-        corvalin::interval::IntervalTexts texts;
-        texts.startHour = start_h->text().toStdString();
-        texts.startMinute = start_m->text().toStdString();
-        texts.exitHour = exit_h->text().toStdString();
-        texts.exitMinute = exit_m->text().toStdString();
-        texts.work = worktime->text().toStdString();
-        texts.rest = resttime->text().toStdString();
-        const auto result = corvalin::interval::checkTimes(texts);
+        const auto result = corvalin::interval::checkTimes(intervalTexts());
         if (result.startMinute) {
             startMinute = *result.startMinute;
             endMinute = *result.endMinute;

@@ -1,6 +1,8 @@
 // Today's ring table.
 #include "schedule/ringtable.h"
 
+#include "schedule/settingsformat.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -38,27 +40,6 @@ private:
     int count_ = 0;
     bool overflow_ = false;
 };
-
-// A time-list field read the lenient way: blanks first are skipped, reading stops at the
-// first character that is not a digit; no digit reads as 0.
-int fieldNumber(std::string_view entry, std::size_t offset, std::size_t length) {
-    if (offset >= entry.size()) {
-        return 0;
-    }
-    std::string_view text = entry.substr(offset, length);
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return 0;
-    }
-    int value = 0;
-    for (char c : text.substr(first)) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -140,8 +121,8 @@ bool buildManualTable(const std::vector<std::string>& entries, bool noBell, Ring
     }
     SlotWriter out(table);
     for (const std::string& entry : entries) {
-        const int hour = fieldNumber(entry, 0, 2);
-        const int minute = fieldNumber(entry, 5, 2);
+        const int hour = settings::fixedField(entry, 0, 2);
+        const int minute = settings::fixedField(entry, 5, 2);
         if (!out.append(hour * 60 + minute, std::string(timelist::entrySound(entry)))) {
             break;
         }

@@ -96,17 +96,7 @@ void MainWindow::start_Click() {
             m_ports.dialogs->warning(this, QStringLiteral("Please select bell sound"));
             return;
         }
-        corvalin::interval::IntervalTexts texts;
-        texts.startHour = start_h->text().toStdString();
-        texts.startMinute = start_m->text().toStdString();
-        texts.exitHour = exit_h->text().toStdString();
-        texts.exitMinute = exit_m->text().toStdString();
-        texts.work = worktime->text().toStdString();
-        texts.rest = resttime->text().toStdString();
-        texts.preBell1On = ChkPreBell1->isChecked();
-        texts.preBell2On = ChkPreBell2->isChecked();
-        texts.preBell1 = TxtPreBell1->text().toStdString();
-        texts.preBell2 = TxtPreBell2->text().toStdString();
+        const corvalin::interval::IntervalTexts texts = intervalTexts();
         const auto checked = corvalin::interval::checkForStart(texts);
         if (checked.startMinute) {
             startMinute = *checked.startMinute;

@@ -59,6 +59,25 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
+int fixedField(std::string_view text, std::size_t offset, std::size_t length) {
+    if (offset >= text.size()) {
+        return 0;
+    }
+    text = text.substr(offset, length);
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    int value = 0;
+    for (char c : text.substr(first)) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::string dayTimesFile(int day) { return "mdata_" + std::to_string(day) + ".ini"; }
 
 std::string dayIntervalFile(int day) { return "adata_" + std::to_string(day) + ".ini"; }

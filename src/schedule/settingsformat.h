@@ -25,6 +25,11 @@ std::vector<std::string> splitLines(std::string_view bytes);
 // Every line followed by CRLF.
 std::string joinLines(const std::vector<std::string>& lines);
 
+// A number in fixed character positions of a time text ("07hr 05min": hour at offset 0,
+// minute at offset 5, two characters each), read leniently: blanks first are skipped,
+// reading stops at the first character that is not a digit, and no digit reads as 0.
+int fixedField(std::string_view text, std::size_t offset, std::size_t length);
+
 // File names (inside data/).
 inline constexpr std::string_view kOptionsFile = "data.ini";
 inline constexpr std::string_view kWeekTimesFile = "mdata.ini";
