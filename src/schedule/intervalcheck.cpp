@@ -65,9 +65,7 @@ CheckResult check(const IntervalTexts& t, bool forStart) {
         const auto pre2 = inRange(t.preBell2, 1, 99);
         if (!pre2) return fail("(Alarm before end bell time)Please input digit between 1 and 99.");
         if (*work <= *pre1 + *pre2) {
-            return fail(
-                "Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over "
-                "work time.");
+            return fail("Sum of [Alarm after start bell time minute] and [Alarm before end bell minute] is must not over work time.");
         }
     }
     result.startMinute = static_cast<int>(start);

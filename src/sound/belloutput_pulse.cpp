@@ -203,7 +203,7 @@ struct PulseBellOutput::Playback {
     std::unique_ptr<PulseSession> session;
     pa_stream* stream = nullptr;
     std::vector<float> samples;
-    pa_sample_spec spec{};
+    pa_sample_spec sampleFormat{};
     size_t frameBytes = 0;
     size_t position = 0;  // bytes of samples already written
     bool loop = false;
@@ -266,8 +266,8 @@ struct PulseBellOutput::Playback {
         pa_proplist* props = pa_proplist_new();
         pa_proplist_sets(props, PA_PROP_MEDIA_NAME, "Bell");
         pa_channel_map map;
-        pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_WAVEEX);
-        stream = pa_stream_new_with_proplist(context, "Bell", &spec, &map, props);
+        pa_channel_map_init_extend(&map, sampleFormat.channels, PA_CHANNEL_MAP_WAVEEX);
+        stream = pa_stream_new_with_proplist(context, "Bell", &sampleFormat, &map, props);
         pa_proplist_free(props);
         if (!stream) {
             return false;
@@ -277,7 +277,7 @@ struct PulseBellOutput::Playback {
         pa_stream_set_write_callback(stream, onWritable, this);
         pa_buffer_attr attr;
         attr.maxlength = static_cast<uint32_t>(-1);
-        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(200 * PA_USEC_PER_MSEC, &spec));
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(200 * PA_USEC_PER_MSEC, &sampleFormat));
         attr.prebuf = static_cast<uint32_t>(-1);
         attr.minreq = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(-1);
@@ -368,12 +368,12 @@ bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool lo
     }
     auto playback = std::make_unique<Playback>();
     playback->samples = std::move(decoded->samples);
-    playback->spec.format = PA_SAMPLE_FLOAT32NE;
-    playback->spec.rate = static_cast<uint32_t>(decoded->rate);
-    playback->spec.channels = static_cast<uint8_t>(decoded->channels);
-    playback->frameBytes = pa_frame_size(&playback->spec);
+    playback->sampleFormat.format = PA_SAMPLE_FLOAT32NE;
+    playback->sampleFormat.rate = static_cast<uint32_t>(decoded->rate);
+    playback->sampleFormat.channels = static_cast<uint8_t>(decoded->channels);
+    playback->frameBytes = pa_frame_size(&playback->sampleFormat);
     playback->loop = loop;
-    if (!pa_sample_spec_valid(&playback->spec)) {
+    if (!pa_sample_spec_valid(&playback->sampleFormat)) {
         return false;
     }
     playback->session = std::make_unique<PulseSession>("Corvalin");
