@@ -6,7 +6,6 @@
 // Run: scripts/services/pulse.sh start, export PULSE_SERVER, then build/bench/bench_program.
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -16,28 +15,12 @@
 #include <sndfile.h>
 #include <unistd.h>
 
+#include "programcopy.h"
 #include "sound/pulsetools.h"
 
 namespace {
 
 const char* kFakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1";
-
-void copyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        it.fileInfo().isDir() ? void(QDir().mkpath(target)) : void(QFile::copy(source, target));
-    }
-    QFile::setPermissions(to + "/Corvalin", QFile::permissions(from + "/Corvalin"));
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 // Seconds from the start of a recording to its first sound after `from`.
 double firstSound(const QString& path, double from) {
@@ -87,13 +70,13 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir dir;
     const QString folder = dir.path() + "/Corvalin";
-    copyFolder(QStringLiteral(CORVALIN_PROGRAM_DIR), folder);
+    copyProgramFolder(QStringLiteral(CORVALIN_PROGRAM_DIR), folder);
     const QString tone = folder + "/sound/0-bench.wav";
     pulsetools::writeTone(tone, 1.0, 880.0);
     QDir().mkpath(folder + "/data");
-    writeFile(folder + "/data/data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    writeFile(folder + "/data/mdata.ini", "08hr 50min/0-bench.wav\r\n");
-    writeFile(folder + "/data/snd.ini", " 1 \r\n");
+    writeWholeFile(folder + "/data/data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    writeWholeFile(folder + "/data/mdata.ini", "08hr 50min/0-bench.wav\r\n");
+    writeWholeFile(folder + "/data/snd.ini", " 1 \r\n");
 
     // Onset: Corvalin's bell at 08:50:00, five seconds after its start, against paplay started
     // at that instant on the main sink.

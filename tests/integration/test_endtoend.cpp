@@ -4,7 +4,6 @@
 // not on the default sink.
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -12,30 +11,12 @@
 #include <QtTest>
 #include <sndfile.h>
 
+#include "programcopy.h"
 #include "sound/pulsetools.h"
 
 namespace {
 
-bool copyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return QFile::setPermissions(to + "/Corvalin", QFile::permissions(from + "/Corvalin"));
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeWholeFile(path, bytes)); }
 
 // Position of a sink among all sinks in the server's order: the program's list position.
 int sinkPosition(const QString& name) {
@@ -137,7 +118,7 @@ Run runProgram(const QString& folder, const QString& fakeStart, int seconds) {
 
 QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList) {
     const QString folder = dir.path() + "/Corvalin";
-    if (!copyFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder)) {
+    if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder)) {
         return QString();
     }
     // Our own test bell: one second of tone, first in the sound list.

@@ -1,35 +1,30 @@
 // The built program, started from a copy of its program folder, without a display.
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+#include "programcopy.h"
 
-bool copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return QFile::setPermissions(to + QStringLiteral("/Corvalin"),
-                                 QFile::permissions(from + QStringLiteral("/Corvalin")));
-}
+namespace {
 
 QString programFolderOfBuild() { return QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(); }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+// Starts the program headless from `folder` and checks that it is still up after three seconds.
+void staysUp(const QString& folder) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(folder + QStringLiteral("/Corvalin"));
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(3000), program.readAll().constData());
+    program.terminate();
+    program.waitForFinished();
 }
+
+void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeWholeFile(path, bytes)); }
 
 }  // namespace
 
@@ -39,28 +34,16 @@ private Q_SLOTS:
     void startsFromAnEmptyFolderAndStaysUp() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/Corvalin");
-        QVERIFY(copyFolder(programFolderOfBuild(), folder));
-        QDir(folder).removeRecursively();
-        QVERIFY(copyFolder(programFolderOfBuild(), folder));
+        QVERIFY(copyProgramFolder(programFolderOfBuild(), folder));
         QDir(folder + QStringLiteral("/data")).removeRecursively();
-
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(folder + QStringLiteral("/Corvalin"));
-        QVERIFY(program.waitForStarted());
-        QVERIFY2(!program.waitForFinished(3000), program.readAll().constData());
+        staysUp(folder);
         QVERIFY(QFile::exists(folder + QStringLiteral("/data/data.ini")));
-        program.terminate();
-        program.waitForFinished();
     }
 
     void startsFromACompleteFolderAndStaysUp() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/Corvalin");
-        QVERIFY(copyFolder(programFolderOfBuild(), folder));
+        QVERIFY(copyProgramFolder(programFolderOfBuild(), folder));
         const QString data = folder + QStringLiteral("/data/");
         QDir().mkpath(data);
         writeFile(data + "data.ini", " 0 \r\n 0 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
@@ -81,16 +64,7 @@ private Q_SLOTS:
             return f.readAll();
         }();
 
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(folder + QStringLiteral("/Corvalin"));
-        QVERIFY(program.waitForStarted());
-        QVERIFY2(!program.waitForFinished(3000), program.readAll().constData());
-        program.terminate();
-        program.waitForFinished();
+        staysUp(folder);
         QFile f(data + "mdata_3.ini");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);

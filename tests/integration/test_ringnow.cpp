@@ -17,6 +17,25 @@ bool sinkMuted(const QString& sink) {
     return pulsetools::pactl({"get-sink-mute", sink}).value_or(QString()).contains("yes");
 }
 
+// A loaded window that rings through the real sound server, with one tone in its sound folder.
+struct RealSoundWindow {
+    WindowFixture f;
+    PulseBellOutput bell;
+    PulseMixer mixer;
+    std::unique_ptr<MainWindow> w;
+
+    explicit RealSoundWindow(double toneSeconds) {
+        Ports ports = f.fakes.ports();
+        ports.bell = &bell;
+        ports.mixer = &mixer;
+        pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", toneSeconds, 660.0);
+        f.writeOptions(2, 1, 0);
+        w = std::make_unique<MainWindow>(ports, f.folder.path(), false);
+        w->setQuitHandler([] {});
+        w->Form_Load();
+    }
+};
+
 }  // namespace
 
 class TestRingNow : public QObject {
@@ -25,17 +44,10 @@ private Q_SLOTS:
     void init() { REQUIRE_TEST_SERVER(); }
 
     void chosenSinkOnly() {
-        WindowFixture f;
-        PulseBellOutput bell;
-        PulseMixer mixer;
-        Ports ports = f.fakes.ports();
-        ports.bell = &bell;
-        ports.mixer = &mixer;
-        pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", 1.0, 660.0);
-        MainWindow w(ports, f.folder.path(), false);
-        w.setQuitHandler([] {});
-        w.Form_Load();
-        w.File1->setCurrentRow(0);
+        RealSoundWindow real(1.0);
+        auto& f = real.f;
+        auto& w = *real.w;
+        QCOMPARE(w.File1->currentRow(), 0);
 
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             auto* dialog = qobject_cast<SndSelect*>(window);
@@ -61,17 +73,8 @@ private Q_SLOTS:
     }
 
     void defaultSinkMutedForTheBell() {
-        WindowFixture f;
-        PulseBellOutput bell;
-        PulseMixer mixer;
-        Ports ports = f.fakes.ports();
-        ports.bell = &bell;
-        ports.mixer = &mixer;
-        pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", 2.5, 660.0);
-        f.writeOptions(2, 1, 0);
-        MainWindow w(ports, f.folder.path(), false);
-        w.setQuitHandler([] {});
-        w.Form_Load();
+        RealSoundWindow real(2.5);
+        auto& w = *real.w;
         w.sound_zero->setChecked(true);
         QVERIFY(!sinkMuted("main_out"));
         w.RingBell("tone.wav", BellKind::Scheduled);

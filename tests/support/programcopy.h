@@ -1,0 +1,32 @@
+// Copies of the built program folder for tests and benchmarks that run the real program.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+
+// Copies the program folder `from` (executable, sounds, pictures, help) to `to`.
+inline bool copyProgramFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+    }
+    return QFile::setPermissions(to + QStringLiteral("/Corvalin"),
+                                 QFile::permissions(from + QStringLiteral("/Corvalin")));
+}
+
+// Writes a whole file, creating its folder; false when it could not be written.
+inline bool writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
