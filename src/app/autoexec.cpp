@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 
 #include "app/automodeform.h"
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 #include "app/logonstart.h"
 #include "app/mainwindow.h"
 
 void MainWindow::auto_exe_Click() {
-    if (loadPhase == 2 && auto_exe->isChecked()) {
+    if (m_loadPhase == 2 && auto_exe->isChecked()) {
         m_ports.dialogs->showModal(isAutoModeForm);
     }
     SaveOptions();

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/imagebutton.h"
+#include "widgets/imagebutton.h"
 
 AutoModeForm::AutoModeForm(const QString& imageFolder, QWidget* parent)
     : QDialog(parent),

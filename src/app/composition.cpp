@@ -1,10 +1,10 @@
 // Real ports of the running program.
 #include "app/composition.h"
 
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 #include "app/instanceguard.h"
 #include "app/logonstart.h"
-#include "schedule/clock.h"
+#include "base/clock.h"
 #include "shutdown/power.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"

@@ -3,13 +3,16 @@
 
 #include "app/composition.h"
 #include "app/mainwindow.h"
+#include "app/services.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    const QString folder = QCoreApplication::applicationDirPath();
     ProgramPorts ports;
-    MainWindow window(ports.ports(), QCoreApplication::applicationDirPath());
+    ProgramServices services(ports.ports(), folder);
+    MainWindow window(ports.ports(), services.services(), folder);
     bool ended = false;
     window.setQuitHandler([&ended] {
         ended = true;

@@ -19,17 +19,19 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "app/dialogs.h"
-#include "app/imagebutton.h"
 #include "app/instanceguard.h"
-#include "app/spinner.h"
-#include "app/windowtimer.h"
+#include "app/windowstyle.h"
+#include "base/clock.h"
+#include "base/windowtimer.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmfullscreen.h"
-#include "schedule/clock.h"
-#include "schedule/settingsformat.h"
-#include "sound/belloutput.h"
-#include "sound/mixer.h"
+#include "schedule/bellservice.h"
+#include "schedule/settingsstore.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/spinner.h"
 
 namespace {
 
@@ -65,6 +67,8 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
+}  // namespace
+
 void setBackColor(QLabel* label, const QColor& color) {
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -72,19 +76,23 @@ void setBackColor(QLabel* label, const QColor& color) {
     label->setPalette(palette);
 }
 
-}  // namespace
+void lockButton(ImageButton* button, bool locked) {
+    button->setEnabled(!locked);
+    button->showPicture(locked ? button->disabledPicture() : button->normalPicture());
+}
 
-MainWindow::MainWindow(const Ports& ports, QString programFolder, bool liveTimers, QWidget* parent)
+MainWindow::MainWindow(const Ports& ports, const Services& services, QString programFolder, bool liveTimers,
+                       QWidget* parent)
     : QWidget(parent),
       m_ports(ports),
+      m_services(services),
       m_programFolder(std::move(programFolder)),
-      m_store(m_programFolder + QStringLiteral("/data")),
       m_liveTimers(liveTimers),
-      m_quit([] { QCoreApplication::exit(0); }),
-      m_soundControl(ports.mixer) {
+      m_quit([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("main"));
     buildControls();
     connectHandlers();
+    connectServices();
 }
 
 MainWindow::~MainWindow() {
@@ -197,7 +205,7 @@ void MainWindow::buildControls() {
     // Options.
     auto* optionFrame = new QGroupBox(this);
     auto_exe = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "auto_exe");
-    auto_exe->setToolTip(QStringLiteral("If you want Pelmora to operate automatically at computer start time."));
+    auto_exe->setToolTip(QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
     sound_zero = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "sound_zero");
     bellRepeat = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "bellRepeat");
     bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
@@ -430,11 +438,9 @@ void MainWindow::buildControls() {
     Timer1 = new WindowTimer(1000, m_liveTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setAlignedToSecond(true);
-    sound_zero_count = new WindowTimer(1000, m_liveTimers, this);
-    sound_zero_count->setObjectName(QStringLiteral("sound_zero_count"));
-    sound_zero_count->setEnabled(true);
 
     isAutoModeForm = new AutoModeForm(img, this);
+    isAutoModeForm->setObjectName(QStringLiteral("isAutoModeForm"));
     isAutoModeForm->hide();
     resize(1060, 680);
 }
@@ -461,12 +467,13 @@ void MainWindow::connectHandlers() {
     connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
 
     auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
-        connect(spinner, &Spinner::changed, this, [this, spinner, box, wrapAt, wrapTo](int value) {
+        spinner->setBox(box, wrapAt);
+        connect(spinner, &Spinner::changed, this, [spinner, box, wrapAt, wrapTo](int value) {
             if (value == wrapAt) {
                 spinner->setValue(wrapTo);
                 return;
             }
-            setSpinnerBox(box, value);
+            box->setText(QString::number(value));
         });
     };
     spin(VScroll1, start_h, 24, 0);
@@ -480,7 +487,6 @@ void MainWindow::connectHandlers() {
     spin(VScroll7, input_h, 24, 0);
     spin(VScroll8, input_m, 60, 0);
 
-    connect(sound_zero_count, &WindowTimer::timeout, this, &MainWindow::sound_zero_count_Timer);
     connect(start, &QPushButton::clicked, this, &MainWindow::start_Click);
     connect(TimeAdd, &QPushButton::clicked, this, &MainWindow::TimeAdd_Click);
     connect(TimeDel, &QPushButton::clicked, this, &MainWindow::TimeDel_Click);
@@ -499,8 +505,6 @@ void MainWindow::connectHandlers() {
     connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
     connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
 }
-
-void MainWindow::setSpinnerBox(QLineEdit* box, int value) { box->setText(QString::number(value)); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
@@ -531,13 +535,8 @@ void MainWindow::Form_Load() {
         mnBellCount->setEnabled(false);
         QCoreApplication::setApplicationName(kProduct);
 
-        const QDateTime t = currentTime();
-        loadPhase = 1;
-        serviceRunning = 0;
-        syncFailures = 0;
-        lastMinute = t.time().minute();
-        lastDay = t.date().day();
-        minutePending = 0;
+        m_loadPhase = 1;
+        m_services.bells->reset();
 
         if (m_ports.instanceGuard->runningCopies() >= 2) {
             m_ports.instanceGuard->signalFirstInstance();
@@ -548,28 +547,17 @@ void MainWindow::Form_Load() {
         show();
 
         // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
-        const auto exitLines = m_store.read(QString::fromLatin1(corvalin::settings::kExitFile));
-        auto exitLine = [&exitLines](int index, int fallback) {
-            if (!exitLines || exitLines->size() <= index) {
-                return fallback;
-            }
-            return corvalin::settings::parseNumberLine(exitLines->at(index).toStdString()).value_or(fallback);
-        };
-        reservationHour = exitLine(1, 0);
-        reservationMinute = exitLine(2, 5);
-        chkAutoExit->setChecked(exitLine(0, 0) == 1);
+        // Its reaction stores the booking again and arms it.
+        const auto booking = m_services.store->loadExitBooking();
+        m_services.bells->setPowerOffBooking(false, booking.hour, booking.minute);
+        chkAutoExit->setChecked(booking.on);
 
-        m_soundControl.InitMixerControls(0);
-        m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
+        m_services.ringer->openMixer();
 
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
-        const auto cardLines = m_store.read(QString::fromLatin1(corvalin::settings::kSoundCardFile));
-        soundCardIndex = -1;
-        if (cardLines && !cardLines->isEmpty()) {
-            soundCardIndex = corvalin::settings::parseNumberLine(cardLines->first().toStdString()).value_or(-1);
-        }
+        m_services.ringer->setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();
 
         FillSoundList();
@@ -579,7 +567,7 @@ void MainWindow::Form_Load() {
         LoadOptions();
 
         state->setText(QStringLiteral("OFF"));
-        setBackColor(stateColor, QColor(170, 223, 171));
+        setBackColor(stateColor, kStoppedColor);
 
         if (auto_exe->isChecked()) {
             start_Click();
@@ -597,7 +585,7 @@ void MainWindow::Form_Load() {
 void MainWindow::endProgram() { m_quit(); }
 
 void MainWindow::mnExit1_Click() {
-    m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
+    m_services.ringer->unmute();
     endProgram();
 }
 
@@ -605,7 +593,7 @@ void MainWindow::mexit_Click() {
     for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
         entry->setAutoFillBackground(false);
     }
-    m_soundControl.SetMixerControl(sound_control::kMasterMute, 0);
+    m_services.ringer->unmute();
     endProgram();
 }
 

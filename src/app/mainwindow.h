@@ -1,17 +1,17 @@
-// The bell window: it owns every control that holds a setting, the module state of the
-// bell service, and the handlers that tie them to the settings files, the clock and the bells.
+// The bell window: the controls that show and edit the settings, and the handlers that tie
+// them to the services. A handler reads its controls, calls a service, and writes controls from
+// the service's answer or signals; the state of the bell service, the bells and the settings
+// files belongs to the services.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
-#include <optional>
 
 #include "app/ports.h"
-#include "schedule/ringtable.h"
-#include "schedule/settingsstore.h"
-#include "sound/sound_control.h"
+#include "app/services.h"
+#include "schedule/settingsvalues.h"
+#include "sound/bellrules.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -34,14 +34,13 @@ namespace corvalin::interval {
 struct IntervalTexts;
 }
 
-enum class BellKind { Scheduled, Manual };
-
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // `programFolder` holds data/, sound/, img/ and readme.txt. With `liveTimers` off the
-    // timers keep only their enabled state and tests call the handlers themselves.
-    MainWindow(const Ports& ports, QString programFolder, bool liveTimers = true, QWidget* parent = nullptr);
+    // clock keeps only its enabled state and tests call Timer1_Timer() themselves.
+    MainWindow(const Ports& ports, const Services& services, QString programFolder, bool liveTimers = true,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // What "end the program at once" does; the program quits its event loop.
@@ -50,6 +49,8 @@ public:
     const QString& programFolder() const { return m_programFolder; }
     QString soundFolder() const;
     QString imageFolder() const;
+    // 1 while start-up applies the stored options, 2 from when the day mode is applied.
+    int loadPhase() const { return m_loadPhase; }
 
     // --- Start-up and ending ---
     void Form_Load();
@@ -109,25 +110,22 @@ public:
     Templet* templetWindow();
 
     // --- Bells ---
-    void RingBell(const QString& soundName, BellKind kind);
-    void StopBell();
-    int IsBellInFilebox(const QString& soundName) const;
     void btnNowBell_Click();
     void bellStop_Click();
-    void sound_zero_count_Timer();
     void cmdStartBellSound_Click();
     void cmdEndBellSound_Click();
     void CmdPreBell1_Click();
     void CmdPreBell2_Click();
-
-    // Points the sound list at the sound folder (re-reads the folder).
+    // Points the sound list at the sound folder (reads the folder again, keeping the
+    // selected sound when it is still there).
     void FillSoundList();
 
     // --- Dedicated sound card ---
     void ShowSoundCard();
     void SndCardSet_Click();
     SndSelect* sndSelectWindow();
-    sound_control& soundControl() { return m_soundControl; }
+
+    // --- Elsewhere ---
     void PowerOffComputer();
     void StartTimeSync(QString& host);
     void TrayIn();
@@ -137,28 +135,11 @@ public:
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
 
-    // --- Module state ---
-    int loadPhase = 1;
-    int serviceRunning = 0;
-    int syncFailures = 0;
-    int lastMinute = 0;
-    int lastDay = 0;
-    int minutePending = 0;
-    int startMinute = 0;
-    int endMinute = 0;
-    int soundCardIndex = -1;
-    int reservationHour = 0;
-    int reservationMinute = 5;
-    QString timeServer;
-    corvalin::ringtable::RingTable ringTable;
-    std::array<int, corvalin::ringtable::kSlots>& bellMinutes = ringTable.minutes;
-    std::array<std::string, corvalin::ringtable::kSlots>& bellSounds = ringTable.sounds;
-    int& bellCount = ringTable.bellCount;
-    int& dayBellCount = ringTable.dayBellCount;
-    // Length of the current bell in whole seconds, and the mute timer's ticks since it rang.
-    int bellSeconds = 0;
-    int muteTicks = 0;
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+private:
     // --- Controls ---
     // Title and menu strips.
     QWidget* Picture1;
@@ -264,32 +245,31 @@ public:
 
     // Timers and owned dialogs.
     WindowTimer* Timer1;
-    WindowTimer* sound_zero_count;
     AutoModeForm* isAutoModeForm;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
     void buildControls();
     void connectHandlers();
+    void connectServices();
     void endProgram();
     QDateTime currentTime() const;
     void showFailure(const QString& description);
 
     // Pieces of the settings procedures.
-    QLineEdit* intervalBox(int field) const;
-    QCheckBox* intervalCheck(int field) const;
-    void applyIntervalLines(const QStringList& lines, bool dayFile);
-    QStringList intervalLines(bool dayFile) const;
-    QStringList timeListLines() const;
+    corvalin::settings::Options optionsOnScreen() const;
+    corvalin::settings::TimeList timeListOnScreen() const;
+    void showTimeList(const corvalin::settings::TimeList& list, bool dayFile);
+    QWidget* intervalControl(corvalin::settings::IntervalField field) const;
+    corvalin::settings::IntervalSettings intervalOnScreen() const;
+    void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
 
     // Pieces of the bell service.
     void lockForService(bool locked);
+    void showNextBell(const QString& time, const QString& sound);
     QString soundFolderMessageName() const;
     QString selectedSound() const;
+    void showSoundList();
     void pickSound(QLineEdit* target);
     void saveTimeList();
     void saveIntervalSettings();
@@ -297,18 +277,17 @@ private:
     // Pieces of the modes and day selector.
     corvalin::interval::IntervalTexts intervalTexts() const;
     QString dayCaption(int day) const;
-    void setSpinnerBox(QLineEdit* box, int value);
-    void wrapSpinner(Spinner* spinner, int wrapAt, int wrapTo);
-
+    void setSelectorSilently(int value);
 
     Ports m_ports;
+    Services m_services;
     QString m_programFolder;
-    SettingsStore m_store;
     bool m_liveTimers;
+    int m_loadPhase = 1;
+    QString m_timeServer;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
-    sound_control m_soundControl;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
 };

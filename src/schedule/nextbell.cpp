@@ -12,7 +12,8 @@ std::string nextBellTime(int minuteOfDay) {
 }
 
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, bool applyWeek) {
-    const int count = std::clamp(table.dayBellCount, 0, kSlots);
+    // A day that rings nothing ("No rings") has no next bell, whatever day bells it generated.
+    const int count = table.bellCount > 0 ? std::clamp(table.dayBellCount, 0, kSlots) : 0;
     int best = -1;
     for (int i = 0; i < count; ++i) {
         const int minute = table.minutes[static_cast<std::size_t>(i)];

@@ -21,7 +21,8 @@ std::string nextBellTime(int minuteOfDay);
 // earliest day bell strictly later than now, the lowest slot among equal minutes. Pre-bell
 // alarms are never chosen. When no day bell is left today, "Apply week" shows the first slot
 // (every day has the same bells) and "Set each day" shows "NEXT DAY". A table without day bells
-// shows "NEXT DAY" in both modes, so a slot left over from an earlier start is never shown.
+// shows "NEXT DAY" in both modes, so a slot left over from an earlier start is never shown; so does
+// a day that rings nothing ("No rings"), in either set-time mode.
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, bool applyWeek);
 
 }  // namespace corvalin::ringtable

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 struct OutputDevice {
@@ -32,6 +33,9 @@ public:
 
     // The file's length in milliseconds; none when the file cannot be read.
     virtual std::optional<qint64> lengthMs(const QString& path) = 0;
+
+    // Called on the program's main thread whenever the device list has changed.
+    virtual void setDevicesChangedHandler(std::function<void()> handler) { (void)handler; }
 };
 
 // Plays nothing; stands in where no sound server is wanted.

@@ -5,16 +5,14 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/imagebutton.h"
-#include "sound/belloutput.h"
+#include "widgets/imagebutton.h"
 
-SndSelect::SndSelect(BellOutput* output, const QString& imageFolder, QWidget* parent)
+SndSelect::SndSelect(const QString& imageFolder, QWidget* parent)
     : QDialog(parent),
       Frame1(new QGroupBox(QStringLiteral("Select dedicated soundcard"), this)),
       ComboSndSound(new QComboBox(Frame1)),
       SndSet(new ImageButton(QStringLiteral("Set"), imageFolder, QStringLiteral("set.gif"), QStringLiteral("set1.gif"),
-                             QString(), this)),
-      m_output(output) {
+                             QString(), this)) {
     setObjectName(QStringLiteral("SndSelect"));
     setWindowTitle(QStringLiteral("Select dedicated soundcard"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -27,14 +25,8 @@ SndSelect::SndSelect(BellOutput* output, const QString& imageFolder, QWidget* pa
     layout->addWidget(SndSet, 0, Qt::AlignHCenter);
 }
 
-void SndSelect::Form_Load(int index) {
-    m_loaded = true;
+void SndSelect::Form_Load(const QStringList& cards, int index) {
     ComboSndSound->clear();
-    const auto devices = m_output->devices();
-    for (int i = 2; i <= devices.size(); ++i) {
-        ComboSndSound->addItem(devices.at(i - 1).description + QLatin1Char('(') + QString::number(i - 1) +
-                               QLatin1Char(')'));
-    }
-    // A card chosen earlier that has gone since leaves the list without a selection.
+    ComboSndSound->addItems(cards);
     ComboSndSound->setCurrentIndex(index < ComboSndSound->count() ? index : -1);
 }

@@ -5,24 +5,19 @@
 
 class QComboBox;
 class QGroupBox;
-class BellOutput;
 class ImageButton;
 
 class SndSelect : public QDialog {
     Q_OBJECT
 public:
-    SndSelect(BellOutput* output, const QString& imageFolder, QWidget* parent = nullptr);
+    explicit SndSelect(const QString& imageFolder, QWidget* parent = nullptr);
 
-    // Fills the list with the outputs (device entries 2 and up, each as its description and
-    // its number in the list) and selects position `index` (-1: none). Runs on the first showing.
-    void Form_Load(int index);
-    bool isLoaded() const { return m_loaded; }
+    // Fills the list with the cards that can be chosen ("description(n)") and selects position
+    // `index` (-1, or a card that has gone since: none). Runs at every opening, so the list is the
+    // devices as they are now.
+    void Form_Load(const QStringList& cards, int index);
 
     QGroupBox* Frame1;
     QComboBox* ComboSndSound;
     ImageButton* SndSet;
-
-private:
-    BellOutput* m_output;
-    bool m_loaded = false;
 };

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/imagebutton.h"
+#include "widgets/imagebutton.h"
 
 Templet::Templet(const QString& imageFolder, QWidget* parent)
     : QDialog(parent), frame(new QGroupBox(QStringLiteral("Select templet"), this)) {

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) {
         return 2;
     }
-    const SettingsStore store(QString::fromLocal8Bit(argv[1]));
+    SettingsStore store(QString::fromLocal8Bit(argv[1]));
     const QStringList first{" 0 ", "-1 ", " 2 ", " 1 ", " 0 ", " 1 ", " 0 ", " 0 "};
     QStringList second;
     for (int i = 0; i < 400; ++i) {

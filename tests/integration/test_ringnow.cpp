@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "app/windowtimer.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
 #include "sound/pulsetools.h"
@@ -19,10 +18,10 @@ bool sinkMuted(const QString& sink) {
 
 // A loaded window that rings through the real sound server, with one tone in its sound folder.
 struct RealSoundWindow {
-    WindowFixture f;
     PulseBellOutput bell;
     PulseMixer mixer;
-    std::unique_ptr<MainWindow> w;
+    WindowFixture f;
+    MainWindow* w = nullptr;
 
     explicit RealSoundWindow(double toneSeconds) {
         Ports ports = f.fakes.ports();
@@ -30,8 +29,7 @@ struct RealSoundWindow {
         ports.mixer = &mixer;
         pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", toneSeconds, 660.0);
         f.writeOptions(2, 1, 0);
-        w = std::make_unique<MainWindow>(ports, f.folder.path(), false);
-        w->setQuitHandler([] {});
+        w = f.create(ports);
         w->Form_Load();
     }
 };
@@ -47,7 +45,7 @@ private Q_SLOTS:
         RealSoundWindow real(1.0);
         auto& f = real.f;
         auto& w = *real.w;
-        QCOMPARE(w.File1->currentRow(), 0);
+        QCOMPARE(find<QListWidget>(&w, "File1")->currentRow(), 0);
 
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             auto* dialog = qobject_cast<SndSelect*>(window);
@@ -58,7 +56,7 @@ private Q_SLOTS:
             dialog->SndSet->click();
         };
         w.SndCardSet_Click();
-        QVERIFY(w.SndCardText->text().startsWith("Bell"));
+        QVERIFY(find<QLabel>(&w, "SndCardText")->text().startsWith("Bell"));
 
         QTemporaryDir records;
         pulsetools::Recorder onBell("bell_out", records.path() + "/bell.wav");
@@ -75,17 +73,18 @@ private Q_SLOTS:
     void defaultSinkMutedForTheBell() {
         RealSoundWindow real(2.5);
         auto& w = *real.w;
-        w.sound_zero->setChecked(true);
+        Ringer& ringer = real.f.ringer();
+        find<QCheckBox>(&w, "sound_zero")->setChecked(true);
         QVERIFY(!sinkMuted("main_out"));
-        w.RingBell("tone.wav", BellKind::Scheduled);
+        ringer.RingBell("tone.wav", BellKind::Scheduled);
         QVERIFY(sinkMuted("main_out"));
-        QCOMPARE(w.bellSeconds, 2);
-        w.sound_zero_count_Timer();
+        QCOMPARE(ringer.bellSeconds(), 2);
+        ringer.sound_zero_count_Timer();
         QVERIFY(sinkMuted("main_out"));
-        w.sound_zero_count_Timer();
+        ringer.sound_zero_count_Timer();
         QVERIFY(!sinkMuted("main_out"));
-        QVERIFY(!w.sound_zero_count->isEnabled());
-        w.StopBell();
+        QVERIFY(!ringer.muteTimer()->isEnabled());
+        ringer.StopBell();
     }
 };
 

@@ -1,36 +1,63 @@
-// A main window over a temporary program folder with every port faked and live timers off.
+// A main window over a temporary program folder with every port faked and live timers off,
+// and its services, which tests drive and inspect directly.
 #pragma once
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 #include <memory>
 
-#include "app/imagebutton.h"
+#include "app/automodeform.h"
 #include "app/mainwindow.h"
-#include "app/spinner.h"
+#include "app/services.h"
+#include "base/windowtimer.h"
 #include "fakes.h"
 #include "programfolder.h"
+#include "schedule/bellservice.h"
+#include "schedule/settingsstore.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+#include "widgets/imagebutton.h"
+#include "widgets/spinner.h"
+
+// The control or child object of `parent` with this objectName; fails the test when there is none.
+template <typename T>
+T* find(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found) {
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    }
+    return found;
+}
 
 struct WindowFixture {
     ProgramFolder folder;
     FakePorts fakes;
+    std::unique_ptr<ProgramServices> services;
     std::unique_ptr<MainWindow> window;
     int quits = 0;
 
-    MainWindow* create() {
-        window = std::make_unique<MainWindow>(fakes.ports(), folder.path(), /*liveTimers=*/false);
+    MainWindow* create(const Ports& ports) {
+        services = std::make_unique<ProgramServices>(ports, folder.path(), /*liveTimers=*/false);
+        window = std::make_unique<MainWindow>(ports, services->services(), folder.path(), /*liveTimers=*/false);
         window->setQuitHandler([this] { ++quits; });
         return window.get();
     }
+    MainWindow* create() { return create(fakes.ports()); }
     MainWindow* load() {
         create();
         window->Form_Load();
         return window.get();
     }
+
+    BellService& bells() const { return services->bells(); }
+    Ringer& ringer() const { return services->ringer(); }
+
     // Options for "Manual input" (2) or "Auto interval" (1), and "Apply week" (1) or "Set each day" (2).
     void writeOptions(int setTimeMode, int dayMode, int soundIndex = -1) const {
         folder.writeData(QStringLiteral("data.ini"),
@@ -40,7 +67,8 @@ struct WindowFixture {
                              .arg(dayMode)
                              .toLatin1());
     }
-    QStringList list(QListWidget* widget) const {
+    QStringList list(const char* name) const {
+        auto* widget = find<QListWidget>(window.get(), name);
         QStringList items;
         for (int i = 0; i < widget->count(); ++i) {
             items.append(widget->item(i)->text());

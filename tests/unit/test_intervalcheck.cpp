@@ -62,6 +62,52 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(*result.message), message);
     }
 
+    // Two fields broken at once: the check that comes first in the start's order is the one
+    // reported, whatever the order of the fields on screen.
+    void twoBrokenFieldsReportTheEarlierCheck_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("firstText");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty before out of range") << "sh" << "24" << "em" << "" << "Please input exit minute";
+        QTest::newRow("end minute before start hour") << "sh" << "24" << "em" << "60"
+                                                       << "(End minute)Please input digit between 0 and 59";
+        QTest::newRow("start minute before end hour") << "eh" << "24" << "sm" << "60"
+                                                       << "(Start minute)Please input digit between 0 and 59";
+        QTest::newRow("times before work") << "w" << "0" << "eh" << "24"
+                                           << "(End hour)Please input digit between 0 and 23";
+        QTest::newRow("work before rest") << "r" << "0" << "w" << "0" << "(Work time)must over 1 minute";
+        QTest::newRow("order of the times before the pre-bells") << "eh" << "8" << "p2" << "0"
+                                                                  << "must end time bigger then start time";
+        QTest::newRow("pre-bells before the room") << "eh" << "9" << "p1" << "0"
+                                                   << "(Alarm after start bell time)Please input digit between 1 and 99";
+    }
+    void twoBrokenFieldsReportTheEarlierCheck() {
+        QFETCH(QString, first);
+        QFETCH(QString, firstText);
+        QFETCH(QString, second);
+        QFETCH(QString, secondText);
+        QFETCH(QString, message);
+        IntervalTexts t = valid();
+        t.preBell1On = true;
+        auto field = [&t](const QString& name) -> std::string& {
+            if (name == "sh") return t.startHour;
+            if (name == "sm") return t.startMinute;
+            if (name == "eh") return t.exitHour;
+            if (name == "em") return t.exitMinute;
+            if (name == "w") return t.work;
+            if (name == "r") return t.rest;
+            return name == "p1" ? t.preBell1 : t.preBell2;
+        };
+        field(first) = firstText.toStdString();
+        field(second) = secondText.toStdString();
+        if (second == "p1") {
+            t.exitMinute = "30";  // 09:00 to 09:30: no room for a lesson and a break either
+        }
+        QCOMPARE(QString::fromStdString(checkForStart(t).message.value_or("")), message);
+    }
+
     void everythingEmptyReportsTheEndMinuteFirst() {
         const auto result = checkTimes(IntervalTexts{});
         QCOMPARE(QString::fromStdString(result.message.value_or("")), QString("Please input exit minute"));

@@ -117,9 +117,9 @@ void TestNextBell::fromInterval_data() {
                                                    << "NEXT DAY";
     QTest::newRow("apply week wraps to the start bell") << false << hm(12, 0) << true << "09hr 00min"
                                                         << "start.wav";
-    // "No rings" keeps today's day bells in the table; they are still shown.
-    QTest::newRow("no rings") << true << hm(9, 55) << false << "10hr 00min"
-                              << "start.wav";
+    // "No rings" keeps today's day bells in the table, but none of them rings: none is shown.
+    QTest::newRow("no rings") << true << hm(9, 55) << false << "NEXT DAY"
+                              << "NEXT DAY";
 }
 
 void TestNextBell::fromInterval() {

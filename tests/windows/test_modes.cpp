@@ -10,20 +10,20 @@ private Q_SLOTS:
         WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
-        w->VScroll9->setValue(1);
-        QCOMPARE(w->reg_day->text(), QString("Sunday"));
-        w->VScroll9->upArrow();  // Sunday -> templet6
-        QCOMPARE(w->VScroll9->value(), 13);
-        QCOMPARE(w->reg_day->text(), QString("templet6"));
-        QCOMPARE(w->pre_day->text(), QString("13"));
-        QVERIFY(!w->nobell->isEnabled());
-        w->VScroll9->downArrow();  // templet6 -> Sunday
-        QCOMPARE(w->VScroll9->value(), 1);
-        QCOMPARE(w->reg_day->text(), QString("Sunday"));
-        QVERIFY(w->nobell->isEnabled());
-        w->VScroll9->setValue(7);
-        w->VScroll9->downArrow();  // Saturday -> templet1
-        QCOMPARE(w->reg_day->text(), QString("templet1"));
+        find<Spinner>(w, "VScroll9")->setValue(1);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Sunday"));
+        find<Spinner>(w, "VScroll9")->upArrow();  // Sunday -> templet6
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 13);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("templet6"));
+        QCOMPARE(find<QLineEdit>(w, "pre_day")->text(), QString("13"));
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
+        find<Spinner>(w, "VScroll9")->downArrow();  // templet6 -> Sunday
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 1);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Sunday"));
+        QVERIFY(find<QCheckBox>(w, "nobell")->isEnabled());
+        find<Spinner>(w, "VScroll9")->setValue(7);
+        find<Spinner>(w, "VScroll9")->downArrow();  // Saturday -> templet1
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("templet1"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
@@ -31,14 +31,14 @@ private Q_SLOTS:
         WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
-        w->VScroll9->setValue(1);
-        w->VScroll9->upArrow();
-        QCOMPARE(w->VScroll9->value(), 7);
-        QCOMPARE(w->reg_day->text(), QString("Saturday"));
-        w->VScroll9->downArrow();
-        QCOMPARE(w->VScroll9->value(), 1);
-        QCOMPARE(w->reg_day->text(), QString("Sunday"));
-        QCOMPARE(w->pre_day->text(), QString("1"));
+        find<Spinner>(w, "VScroll9")->setValue(1);
+        find<Spinner>(w, "VScroll9")->upArrow();
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 7);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Saturday"));
+        find<Spinner>(w, "VScroll9")->downArrow();
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 1);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Sunday"));
+        QCOMPARE(find<QLineEdit>(w, "pre_day")->text(), QString("1"));
     }
 
     // Leaving a day saves what was on screen into that day's file and loads the new one.
@@ -47,62 +47,101 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_4.ini", " 0 \r\n12hr 00min/noon.wav\r\n");
         auto* w = f.load();
-        w->VScroll9->setValue(3);
-        w->AddTimeList->addItem("09hr 00min/a.wav");
-        w->nobell->setChecked(true);
-        w->VScroll9->downArrow();  // to Wednesday
+        find<Spinner>(w, "VScroll9")->setValue(3);
+        find<QListWidget>(w, "AddTimeList")->addItem("09hr 00min/a.wav");
+        find<QCheckBox>(w, "nobell")->setChecked(true);
+        find<Spinner>(w, "VScroll9")->downArrow();  // to Wednesday
         QCOMPARE(f.folder.readData("mdata_3.ini"), QByteArray(" 1 \r\n09hr 00min/a.wav\r\n"));
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"12hr 00min/noon.wav"});
-        QVERIFY(!w->nobell->isChecked());
+        QCOMPARE(f.list("AddTimeList"), QStringList{"12hr 00min/noon.wav"});
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());
 
         WindowFixture g;
         g.writeOptions(1, 2);
         auto* v = g.load();
-        v->VScroll9->setValue(3);
-        v->worktime->setText("40");
-        v->VScroll9->downArrow();
+        find<Spinner>(v, "VScroll9")->setValue(3);
+        find<QLineEdit>(v, "worktime")->setText("40");
+        find<Spinner>(v, "VScroll9")->downArrow();
         QVERIFY(g.folder.readData("adata_3.ini").contains("\r\n40\r\n"));
-        QCOMPARE(v->worktime->text(), QString("50"));  // day 4 has no file yet: defaults
+        QCOMPARE(find<QLineEdit>(v, "worktime")->text(), QString("50"));  // day 4 has no file yet: defaults
     }
 
     void intervalSelectorRefusesToLeaveABadDay() {
         WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
-        w->VScroll9->setValue(3);
-        w->exit_h->setText("4");  // end before start (05:00)
-        w->VScroll9->downArrow();
+        find<Spinner>(w, "VScroll9")->setValue(3);
+        find<QLineEdit>(w, "exit_h")->setText("4");  // end before start (05:00)
+        find<Spinner>(w, "VScroll9")->downArrow();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"must end time bigger then start time"});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.fakes.dialogs.messages.first().icon, Dialogs::Icon::Critical);
-        QCOMPARE(w->VScroll9->value(), 4);  // the selector itself moved
-        QCOMPARE(w->pre_day->text(), QString("3"));
-        QCOMPARE(w->reg_day->text(), QString("Tuesday"));
-        QCOMPARE(w->exit_h->text(), QString("4"));
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 4);  // the selector itself moved
+        QCOMPARE(find<QLineEdit>(w, "pre_day")->text(), QString("3"));
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
+        QCOMPARE(find<QLineEdit>(w, "exit_h")->text(), QString("4"));
         QVERIFY(!f.folder.hasData("adata_3.ini"));
         // Corrected, the next move saves into the old day's file.
-        w->exit_h->setText("23");
-        w->worktime->setText("x");
-        w->VScroll9->downArrow();
+        find<QLineEdit>(w, "exit_h")->setText("23");
+        find<QLineEdit>(w, "worktime")->setText("x");
+        find<Spinner>(w, "VScroll9")->downArrow();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("(Work time)must over 1 minute"));
-        w->worktime->setText("45");
-        w->VScroll9->upArrow();
+        find<QLineEdit>(w, "worktime")->setText("45");
+        find<Spinner>(w, "VScroll9")->upArrow();
         QVERIFY(f.folder.readData("adata_3.ini").startsWith("5\r\n0\r\n23\r\n0\r\n45\r\n"));
-        QCOMPARE(w->pre_day->text(), QString("4"));
+        QCOMPARE(find<QLineEdit>(w, "pre_day")->text(), QString("4"));
+    }
+
+    // A refused move in "Auto interval" keeps the selector within the week: the next move after
+    // the settings are mended shows a weekday, and what is edited there is stored.
+    void refusedMoveStaysWithinTheWeek() {
+        WindowFixture f;
+        f.writeOptions(1, 2);
+        auto* w = f.load();
+        auto* selector = find<Spinner>(w, "VScroll9");
+        selector->setValue(7);
+        find<QLineEdit>(w, "exit_h")->setText("4");
+        selector->downArrow();  // Saturday -> past the week: refused
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{"must end time bigger then start time"});
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Saturday"));
+        QVERIFY(selector->value() >= 1 && selector->value() <= 7);
+        find<QLineEdit>(w, "exit_h")->setText("23");
+        selector->downArrow();
+        QVERIFY(!find<QLineEdit>(w, "reg_day")->text().startsWith("templet"));
+        QVERIFY(f.folder.readData("adata_7.ini").startsWith("5\r\n0\r\n23\r\n"));
+        find<QLineEdit>(w, "worktime")->setText("45");
+        const int day = selector->value();
+        selector->downArrow();
+        QVERIFY(f.folder.readData(QString("adata_%1.ini").arg(day)).contains("\r\n45\r\n"));
+    }
+
+    // "No rings" clicked in "Auto interval" is stored only through the day selector's checks.
+    void noRingsIsNotStoredWithBadIntervalSettings() {
+        WindowFixture f;
+        f.writeOptions(1, 2);
+        auto* w = f.load();
+        auto* noRings = find<QCheckBox>(w, "nobell");
+        find<QLineEdit>(w, "exit_m")->setText("75");
+        QTest::mouseClick(noRings, Qt::LeftButton, {}, QPoint(5, noRings->height() / 2));
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{"(End minute)Please input digit between 0 and 59"});
+        QVERIFY(!f.folder.hasData("adata_2.ini"));
+        find<QLineEdit>(w, "exit_m")->setText("15");
+        QTest::mouseClick(noRings, Qt::LeftButton, {}, QPoint(5, noRings->height() / 2));
+        QTest::mouseClick(noRings, Qt::LeftButton, {}, QPoint(5, noRings->height() / 2));
+        QCOMPARE(f.folder.readData("adata_2.ini"), QByteArray("5\r\n0\r\n23\r\n15\r\n50\r\n10\r\n 1 \r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n"));
     }
 
     void autoIntervalMovesATemplateToSaturday() {
         WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
-        w->VScroll9->setValue(10);
-        w->Option1->setChecked(true);
-        QCOMPARE(w->VScroll9->value(), 7);
-        QCOMPARE(w->reg_day->text(), QString("Saturday"));
-        QVERIFY(w->worktime->isVisible());
-        QVERIFY(!w->AddTimeList->isVisible());
-        QVERIFY(!w->applyTemplet->isVisible());
-        QVERIFY(w->nobell->isEnabled());
+        find<Spinner>(w, "VScroll9")->setValue(10);
+        find<QRadioButton>(w, "Option1")->setChecked(true);
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 7);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Saturday"));
+        QVERIFY(find<QLineEdit>(w, "worktime")->isVisible());
+        QVERIFY(!find<QListWidget>(w, "AddTimeList")->isVisible());
+        QVERIFY(!find<ImageButton>(w, "applyTemplet")->isVisible());
+        QVERIFY(find<QCheckBox>(w, "nobell")->isEnabled());
         QVERIFY(f.folder.readData("data.ini").contains("\r\n 1 \r\n 2 \r\n"));
         QVERIFY(!f.folder.hasData("adata_10.ini"));  // templates have no interval settings
     }
@@ -112,15 +151,15 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         auto* w = f.load();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
-        w->Option3->setChecked(true);
-        w->Option4->setChecked(true);
+        find<QRadioButton>(w, "Option3")->setChecked(true);
+        find<QRadioButton>(w, "Option4")->setChecked(true);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         const auto& help = f.fakes.dialogs.messages.first();
         QCOMPARE(help.title, QString("Help"));
         QCOMPARE(help.text, QString("Click arrow in right [Select day], Seting each day bell time."));
         QCOMPARE(help.icon, Dialogs::Icon::Information);
-        QCOMPARE(w->reg_day->text(), QString("Monday"));
-        QVERIFY(w->applyTemplet->isVisible());
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
+        QVERIFY(find<ImageButton>(w, "applyTemplet")->isVisible());
     }
 
     void applyWeekUnchecksNoRings() {
@@ -128,13 +167,13 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         f.folder.writeData("mdata.ini", "10hr 00min/w.wav\r\n");
         auto* w = f.load();
-        w->nobell->setChecked(true);
-        w->Option3->setChecked(true);
-        QVERIFY(!w->nobell->isChecked());
-        QVERIFY(!w->nobell->isEnabled());
-        QVERIFY(!w->VScroll9->isEnabled());
-        QCOMPARE(w->reg_day->text(), QString("All days"));
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"10hr 00min/w.wav"});
+        find<QCheckBox>(w, "nobell")->setChecked(true);
+        find<QRadioButton>(w, "Option3")->setChecked(true);
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
+        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("All days"));
+        QCOMPARE(f.list("AddTimeList"), QStringList{"10hr 00min/w.wav"});
     }
 
     // Switching modes loads; it never saves what was shown before.
@@ -144,22 +183,22 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "10hr 00min/w.wav\r\n");
         f.folder.writeData("adata.ini", "6\r\n0\r\n20\r\n0\r\n40\r\n5\r\ns.wav\r\n");
         auto* w = f.load();
-        w->AddTimeList->addItem("11hr 00min/x.wav");
-        w->Option1->setChecked(true);
-        QCOMPARE(w->start_h->text(), QString("6"));
-        QCOMPARE(w->txtStartBellSound->text(), QString("s.wav"));
+        find<QListWidget>(w, "AddTimeList")->addItem("11hr 00min/x.wav");
+        find<QRadioButton>(w, "Option1")->setChecked(true);
+        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("6"));
+        QCOMPARE(find<QLineEdit>(w, "txtStartBellSound")->text(), QString("s.wav"));
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("10hr 00min/w.wav\r\n"));
-        w->Option2->setChecked(true);
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"10hr 00min/w.wav"});
-        QVERIFY(w->applyTemplet->isVisible());
+        find<QRadioButton>(w, "Option2")->setChecked(true);
+        QCOMPARE(f.list("AddTimeList"), QStringList{"10hr 00min/w.wav"});
+        QVERIFY(find<ImageButton>(w, "applyTemplet")->isVisible());
     }
 
     void userNoRingsIsStoredWithItsDay() {
         WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
-        QTest::mouseClick(w->nobell, Qt::LeftButton, {}, QPoint(5, w->nobell->height() / 2));
-        QVERIFY(w->nobell->isChecked());
+        QTest::mouseClick(find<QCheckBox>(w, "nobell"), Qt::LeftButton, {}, QPoint(5, find<QCheckBox>(w, "nobell")->height() / 2));
+        QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 1 \r\n"));
     }
 
@@ -199,15 +238,21 @@ private Q_SLOTS:
         QCOMPARE(b->text(), from == s->value() ? QString("t") : text);
     }
 
-    void spinnersStartFromTheirOwnValues() {
+    // An arrow steps from a valid number typed into the box, else from the spinner's own value.
+    void spinnersStepFromATypedNumber() {
         WindowFixture f;
         auto* w = f.load();
-        QCOMPARE(w->input_m->text(), QString("5"));
-        w->VScroll8->upArrow();  // the spinner stands at 59
-        QCOMPARE(w->input_m->text(), QString("0"));
-        QCOMPARE(w->TxtPreBell1->text(), QString("1"));
-        w->VScrollPreBell1->downArrow();  // it stands at 100
-        QCOMPARE(w->TxtPreBell1->text(), QString("99"));
+        auto* preBell = find<QLineEdit>(w, "TxtPreBell1");
+        preBell->setText("9");
+        find<Spinner>(w, "VScrollPreBell1")->upArrow();
+        QCOMPARE(preBell->text(), QString("10"));
+        auto* minute = find<QLineEdit>(w, "input_m");
+        QCOMPARE(minute->text(), QString("5"));
+        find<Spinner>(w, "VScroll8")->upArrow();
+        QCOMPARE(minute->text(), QString("6"));
+        minute->setText("60");  // out of range: the spinner's own value (6) counts
+        find<Spinner>(w, "VScroll8")->downArrow();
+        QCOMPARE(minute->text(), QString("5"));
     }
 };
 

@@ -1,9 +1,9 @@
-// Ringing from the window: the two step orders, the default card's mute and its end, the
-// repeat option, the sound pickers, the ring-now button and the dedicated card.
+// Ringing from the window: ring now, the repeat option, "No sound at bell", the sound pickers,
+// the dedicated-card dialog and the sound list following the folder. How a bell rings is the
+// ringer's own tests.
 #include <QComboBox>
 #include <QtTest>
 
-#include "app/windowtimer.h"
 #include "sound/sndselect.h"
 #include "windowfixture.h"
 
@@ -14,21 +14,8 @@ MainWindow* window(WindowFixture& f, int setTimeMode = 1, int dayMode = 1) {
     f.folder.addSound("long.wav");
     f.writeOptions(setTimeMode, dayMode, 1);
     auto* w = f.load();
-    f.fakes.bell.lengths.insert(w->soundFolder() + "/long.wav", 2500);
-    f.fakes.bell.lengths.insert(w->soundFolder() + "/a.wav", 400);
     f.fakes.mixer.history.clear();
     return w;
-}
-
-// Runs the mute timer until it stops itself; returns the tick on which it unmuted.
-int ticksUntilUnmuted(WindowFixture& f, MainWindow* w) {
-    for (int tick = 1; tick <= 10; ++tick) {
-        w->sound_zero_count_Timer();
-        if (!w->sound_zero_count->isEnabled()) {
-            return f.fakes.mixer.muted ? -1 : tick;
-        }
-    }
-    return 0;
 }
 
 }  // namespace
@@ -36,121 +23,43 @@ int ticksUntilUnmuted(WindowFixture& f, MainWindow* w) {
 class TestRinging : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void muteLastsTheBellsLength() {
+    void ringNow() {
         WindowFixture f;
         auto* w = window(f);
-        w->sound_zero->setChecked(true);
-        w->RingBell("long.wav", BellKind::Scheduled);
-        QVERIFY(f.fakes.mixer.muted);
-        QCOMPARE(w->bellSeconds, 2);
-        QCOMPARE(ticksUntilUnmuted(f, w), 2);
-
-        w->RingBell("long.wav", BellKind::Manual);
-        QVERIFY(f.fakes.mixer.muted);
-        QCOMPARE(w->bellSeconds, 3);
-        QCOMPARE(ticksUntilUnmuted(f, w), 3);
-    }
-
-    void aShortScheduledBellStillEndsItsMute() {
-        WindowFixture f;
-        auto* w = window(f);
-        w->sound_zero->setChecked(true);
-        w->RingBell("a.wav", BellKind::Scheduled);
-        QCOMPARE(w->bellSeconds, 1);
-        QCOMPARE(ticksUntilUnmuted(f, w), 1);
-    }
-
-    void stepOrders() {
-        WindowFixture f;
-        auto* w = window(f);
-        w->sound_zero->setChecked(true);
-        // Manual: the card is muted before the previous bell is stopped and the new one plays.
-        f.fakes.bell.present = true;
-        w->RingBell("a.wav", BellKind::Manual);
-        QCOMPARE(f.fakes.mixer.history, QList<bool>{true});
-        QCOMPARE(f.fakes.bell.plays.size(), 1);
-        QVERIFY(!f.fakes.bell.plays.first().loop);
-        // A repeating scheduled bell loops and keeps the card muted until stopped.
-        w->bellRepeat->setChecked(true);
-        w->sound_zero_count->setEnabled(false);
-        w->RingBell("long.wav", BellKind::Scheduled);
-        QVERIFY(f.fakes.bell.plays.last().loop);
-        QVERIFY(!w->sound_zero_count->isEnabled());
+        find<QCheckBox>(w, "sound_zero")->setChecked(true);
+        w->btnNowBell_Click();
+        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
         QVERIFY(f.fakes.mixer.muted);
         w->bellStop_Click();
         QVERIFY(!f.fakes.mixer.muted);
         QVERIFY(!f.fakes.bell.present);
-        // Ring now while repeating: it loops, yet the card is unmuted after length + 1 s.
-        w->RingBell("long.wav", BellKind::Manual);
-        QVERIFY(f.fakes.bell.plays.last().loop);
-        QCOMPARE(ticksUntilUnmuted(f, w), 3);
-    }
-
-    void scheduledSoundMissingFromTheFolderRingsTheFirst() {
-        WindowFixture f;
-        auto* w = window(f);
-        w->RingBell("gone.wav", BellKind::Scheduled);
-        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/a.wav"));
-        w->RingBell("A.wav", BellKind::Scheduled);  // names differ in letter case
-        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/a.wav"));
-        QCOMPARE(w->IsBellInFilebox("A.wav"), 0);
-        QCOMPARE(w->IsBellInFilebox("long.wav"), 1);
-        w->RingBell("long.wav", BellKind::Scheduled);
-        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
-    }
-
-    void undecodableFileRingsNothingAndUnmutes() {
-        WindowFixture f;
-        auto* w = window(f);
-        w->sound_zero->setChecked(true);
-        f.fakes.bell.playable = false;
-        w->RingBell("a.wav", BellKind::Manual);
-        QVERIFY(!f.fakes.mixer.muted);
-        QVERIFY(!w->sound_zero_count->isEnabled());
-        QVERIFY(!f.fakes.bell.present);
-    }
-
-    void ringNow() {
-        WindowFixture f;
-        auto* w = window(f);
-        w->btnNowBell_Click();
-        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
-        w->File1->clearSelection();
+        f.fakes.dialogs.messages.clear();
+        find<QListWidget>(w, "File1")->clearSelection();
         w->btnNowBell_Click();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.fakes.bell.plays.size(), 1);
     }
 
-    void startUpUnmutesOnTheFirstTick() {
-        WindowFixture f;
-        auto* w = window(f);
-        QVERIFY(w->sound_zero_count->isEnabled());
-        f.fakes.mixer.muted = true;
-        w->sound_zero_count_Timer();
-        QVERIFY(!f.fakes.mixer.muted);
-        QVERIFY(!w->sound_zero_count->isEnabled());
-    }
-
     void repeatShowsTheStopButtonAndSaves() {
         WindowFixture f;
         auto* w = window(f);
-        QVERIFY(!w->bellStop->isVisible());
-        w->bellRepeat->setChecked(true);
-        QVERIFY(w->bellStop->isVisible());
+        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
+        find<QCheckBox>(w, "bellRepeat")->setChecked(true);
+        QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
         QVERIFY(f.folder.readData("data.ini").endsWith(" 1 \r\n 0 \r\n"));
-        w->bellRepeat->setChecked(false);
-        QVERIFY(!w->bellStop->isVisible());
+        find<QCheckBox>(w, "bellRepeat")->setChecked(false);
+        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
     }
 
     void noSoundAtBellExplainsItselfAfterStartUp() {
         WindowFixture f;
         auto* w = window(f);
-        w->sound_zero->setChecked(true);
+        find<QCheckBox>(w, "sound_zero")->setChecked(true);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY(f.fakes.dialogs.texts().first().startsWith("Because, this function purge computer default"));
         QVERIFY(f.fakes.dialogs.texts().first().contains("\n\n컴퓨터로 음악을"));
-        w->sound_zero->setChecked(false);
+        find<QCheckBox>(w, "sound_zero")->setChecked(false);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY(f.folder.readData("data.ini").contains("\r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
     }
@@ -177,13 +86,13 @@ private Q_SLOTS:
 
         WindowFixture g;
         auto* v = window(g, 1, 2);
-        v->VScroll9->setValue(5);
+        find<Spinner>(v, "VScroll9")->setValue(5);
         v->findChild<QPushButton*>(button)->click();
         const QList<QByteArray> day = g.folder.readData("adata_5.ini").split('\n');
         QCOMPARE(day.at(weekLine + 1), QByteArray("long.wav\r"));
         QVERIFY(!g.folder.hasData("adata.ini"));
 
-        v->File1->clearSelection();
+        find<QListWidget>(v, "File1")->clearSelection();
         v->findChild<QLineEdit*>(box)->setText("kept.wav");
         v->findChild<QPushButton*>(button)->click();
         QCOMPARE(g.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
@@ -194,29 +103,41 @@ private Q_SLOTS:
         WindowFixture f;
         f.fakes.bell.deviceList = {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
         auto* w = window(f);
-        QCOMPARE(w->SndCardText->text(), QString("Default output(0)"));
-        f.fakes.dialogs.whileModal = [](QWidget* window) {
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
+        QStringList shown;
+        int selected = -2;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
             auto* dialog = qobject_cast<SndSelect*>(window);
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), QString("Select dedicated soundcard"));
-            QCOMPARE(dialog->ComboSndSound->count(), 2);
-            QCOMPARE(dialog->ComboSndSound->itemText(0), QString("Speakers(1)"));
-            QCOMPARE(dialog->ComboSndSound->itemText(1), QString("USB Audio(2)"));
-            QCOMPARE(dialog->ComboSndSound->currentIndex(), -1);
-            dialog->ComboSndSound->setCurrentIndex(1);
+            shown.clear();
+            for (int i = 0; i < dialog->ComboSndSound->count(); ++i) {
+                shown.append(dialog->ComboSndSound->itemText(i));
+            }
+            selected = dialog->ComboSndSound->currentIndex();
+            dialog->ComboSndSound->setCurrentIndex(shown.size() - 1);
             dialog->SndSet->click();
         };
         w->SndCardSet_Click();
-        QCOMPARE(w->soundCardIndex, 1);
-        QCOMPARE(w->SndCardText->text(), QString("USB Audio(2)"));
+        QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)"}));
+        QCOMPARE(selected, -1);
+        QCOMPARE(f.ringer().soundCardIndex(), 1);
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(2)"));
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray(" 1 \r\n"));
-        w->RingBell("a.wav", BellKind::Manual);
+        w->btnNowBell_Click();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
 
-        // The card is unplugged: bells go to the default output.
-        f.fakes.bell.deviceList.removeLast();
-        w->RingBell("a.wav", BellKind::Manual);
-        QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
+        // Opened again after a card was plugged in: the devices as they are now, with the
+        // current choice selected.
+        f.fakes.bell.deviceList.append(OutputDevice{"usb2", "Headset"});
+        w->SndCardSet_Click();
+        QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)", "Headset(3)"}));
+        QCOMPARE(selected, 1);
+
+        // The devices change while the window is open: the card's label follows.
+        f.fakes.bell.deviceList = {{"", "Default output"}};
+        f.fakes.bell.devicesChanged();
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
     }
 
     void onlyTheDefaultOutput() {
@@ -229,33 +150,40 @@ private Q_SLOTS:
         };
         w->SndCardSet_Click();
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
-        QCOMPARE(w->SndCardText->text(), QString());
-    }
-
-    void mixerModuleSwitchesOnlyTheMasterMute() {
-        FakeMixer mixer;
-        sound_control control(&mixer);
-        QVERIFY(!control.InitMixerControls(1));
-        QCOMPARE(mixer.opens, 0);
-        QVERIFY(control.InitMixerControls(0));
-        QVERIFY(control.SetMixerControl(7, -1));
-        QVERIFY(mixer.muted);
-        QVERIFY(control.SetMixerControl(7, 0));
-        QVERIFY(!mixer.muted);
-        QVERIFY(!control.SetMixerControl(0, 50));  // volumes are not offered here
-        QVERIFY(control.WriteControlValue(5));     // clamped to the switch's range
-        QVERIFY(mixer.muted);
-        QCOMPARE(mixer.history, (QList<bool>{true, false, true}));
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString());
     }
 
     void storedCardBeyondTheList() {
         WindowFixture f;
         f.folder.writeData("snd.ini", " 5 \r\n");
         auto* w = window(f);
-        QCOMPARE(w->soundCardIndex, 5);
-        QCOMPARE(w->SndCardText->text(), QString("Default output(0)"));
-        w->RingBell("a.wav", BellKind::Manual);
+        QCOMPARE(f.ringer().soundCardIndex(), 5);
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
+        w->btnNowBell_Click();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
+    }
+
+    // The operator deletes the file that refused the start, as the message asks: the next
+    // start goes through without a restart, and the list shows the folder as it is.
+    void soundListFollowsTheFolder() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.folder.addFile("sound/notes.txt");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        QVERIFY(f.fakes.dialogs.texts().last().startsWith("Add Only wave file"));
+        QFile::remove(f.folder.path() + "/sound/notes.txt");
+        f.folder.addSound("b.wav");
+        w->start_Click();
+        QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(f.list("File1"), (QStringList{"a.wav", "b.wav"}));
+        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("a.wav"));
+        // Changes while the program waits are seen by the folder watcher.
+        f.folder.addSound("c.wav");
+        QTRY_COMPARE(f.list("File1"), (QStringList{"a.wav", "b.wav", "c.wav"}));
     }
 };
 

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QtTest>
 
-#include "app/windowtimer.h"
+#include "base/windowtimer.h"
 #include "windowfixture.h"
 
 namespace {
@@ -31,19 +31,19 @@ private Q_SLOTS:
         auto* w = intervalWindow(f);
         w->start_Click();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
-        QCOMPARE(w->serviceRunning, 1);
-        QCOMPARE(w->state->text(), QString("ON"));
-        QCOMPARE(w->stateColor->palette().color(QPalette::Window), QColor(255, 183, 185));
-        QCOMPARE(w->bellCount, 13);
-        QCOMPARE(w->dayBellCount, 7);
-        QCOMPARE(f.list(w->clock_list), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min", "11hr00min",
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
+        QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(255, 183, 185));
+        QCOMPARE(f.bells().bellCount(), 13);
+        QCOMPARE(f.bells().dayBellCount(), 7);
+        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min", "11hr00min",
                                                      "11hr50min", "12hr00min"}));
-        QCOMPARE(w->nextBell->text(), QString("09hr 00min"));
-        QCOMPARE(w->nextBellSound->text(), QString("start.wav"));
-        QVERIFY(w->mnBellCount->isEnabled());
-        QCOMPARE(w->startMinute, 540);
-        QCOMPARE(w->endMinute, 720);
-        QCOMPARE(w->lastMinute, 50);
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
+        QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("start.wav"));
+        QVERIFY(find<QLabel>(w, "mnBellCount")->isEnabled());
+        QCOMPARE(f.bells().startMinute(), 540);
+        QCOMPARE(f.bells().endMinute(), 720);
+        QCOMPARE(f.bells().lastMinute(), 50);
         // The interval settings and the options are stored.
         QVERIFY(f.folder.readData("adata.ini").startsWith("9\r\n0\r\n12\r\n"));
         QVERIFY(f.folder.readData("data.ini").startsWith(" 0 \r\n 0 \r\n 1 \r\n 1 \r\n"));
@@ -74,11 +74,11 @@ private Q_SLOTS:
         w->start_Click();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
-        QCOMPARE(w->serviceRunning, 0);
-        QVERIFY(w->start->isEnabled());
-        QVERIFY(w->Option1->isEnabled());
-        QCOMPARE(w->state->text(), QString("OFF"));
-        QVERIFY(w->clock_list->count() == 0);
+        QCOMPARE(f.bells().serviceRunning(), 0);
+        QVERIFY(find<ImageButton>(w, "start")->isEnabled());
+        QVERIFY(find<QRadioButton>(w, "Option1")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QVERIFY(find<QListWidget>(w, "clock_list")->count() == 0);
     }
 
     void soundFolderChecksComeFirst() {
@@ -117,35 +117,35 @@ private Q_SLOTS:
                                  "txtStartBellSound", "txtEndBellSound"}) {
             QVERIFY2(!w->findChild<QWidget*>(name)->isEnabled(), name);
         }
-        QCOMPARE(w->start->currentPicture(), QString("start2.gif"));
-        QCOMPARE(w->applyTemplet->currentPicture(), QString("applyTempletDis.gif"));
-        QCOMPARE(w->CmdPreBell2->currentPicture(), QString("apply2.gif"));
-        QVERIFY(w->stop1->isEnabled());
-        QVERIFY(w->chkAutoExit->isEnabled());
+        QCOMPARE(find<ImageButton>(w, "start")->currentPicture(), QString("start2.gif"));
+        QCOMPARE(find<ImageButton>(w, "applyTemplet")->currentPicture(), QString("applyTempletDis.gif"));
+        QCOMPARE(find<ImageButton>(w, "CmdPreBell2")->currentPicture(), QString("apply2.gif"));
+        QVERIFY(find<ImageButton>(w, "stop1")->isEnabled());
+        QVERIFY(find<QCheckBox>(w, "chkAutoExit")->isEnabled());
 
         f.fakes.mixer.muted = true;
         w->stop1_Click();
-        QCOMPARE(w->serviceRunning, 0);
-        QCOMPARE(w->state->text(), QString("OFF"));
-        QCOMPARE(w->clock_list->count(), 0);
-        QCOMPARE(w->nextBell->text(), QString());
-        QCOMPARE(w->nextBellSound->text(), QString());
+        QCOMPARE(f.bells().serviceRunning(), 0);
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString());
+        QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString());
         QVERIFY(!f.fakes.mixer.muted);
-        QVERIFY(!w->sound_zero_count->isEnabled());
-        QVERIFY(!w->mnBellCount->isEnabled());
-        QCOMPARE(w->start->currentPicture(), QString("start.gif"));
-        QCOMPARE(w->TimeAdd->currentPicture(), QString("TimeAdd.gif"));
+        QVERIFY(!f.ringer().muteTimer()->isEnabled());
+        QVERIFY(!find<QLabel>(w, "mnBellCount")->isEnabled());
+        QCOMPARE(find<ImageButton>(w, "start")->currentPicture(), QString("start.gif"));
+        QCOMPARE(find<ImageButton>(w, "TimeAdd")->currentPicture(), QString("TimeAdd.gif"));
         for (const char* name : {"start", "File1", "worktime", "Option4", "input_h", "ChkPreBell1", "TimeAdd",
                                  "applyTemplet", "SndCardSet"}) {
             QVERIFY2(w->findChild<QWidget*>(name)->isEnabled(), name);
         }
         // "Apply week": the day selector and "No rings" stay disabled.
-        QVERIFY(!w->VScroll9->isEnabled());
-        QVERIFY(!w->nobell->isEnabled());
+        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
         // The ring table is kept.
-        QCOMPARE(w->bellCount, 13);
+        QCOMPARE(f.bells().bellCount(), 13);
         w->stop1_Click();  // a second stop changes nothing visible
-        QCOMPARE(w->state->text(), QString("OFF"));
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
     }
 
     void manualStart() {
@@ -156,14 +156,14 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n08hr 50min/b.wav\r\n09hr 40min/c.wav\r\n");
         auto* w = f.load();
         w->start_Click();
-        QCOMPARE(f.list(w->clock_list), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
-        QCOMPARE(w->nextBell->text(), QString("09hr 40min"));
-        QCOMPARE(w->nextBellSound->text(), QString("c.wav"));
+        QCOMPARE(f.list("clock_list"), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 40min"));
+        QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("c.wav"));
         // After the last bell, "Apply week" shows the first bell of the list.
         f.fakes.clock.set(at(9, 41, 0));
         w->ShowNextBell();
-        QCOMPARE(w->nextBell->text(), QString("08hr 00min"));
-        QCOMPARE(w->nextBellSound->text(), QString("a.wav"));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
+        QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("a.wav"));
     }
 
     void manualRefusesAnEmptyWeekButNotAnEmptyDay() {
@@ -173,7 +173,7 @@ private Q_SLOTS:
         auto* w = f.load();
         w->start_Click();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"nothing added time. please add time."});
-        QCOMPARE(w->serviceRunning, 0);
+        QCOMPARE(f.bells().serviceRunning(), 0);
 
         WindowFixture g;
         g.folder.addSound("a.wav");
@@ -181,8 +181,8 @@ private Q_SLOTS:
         auto* v = g.load();
         v->start_Click();
         QVERIFY(g.fakes.dialogs.messages.isEmpty());
-        QCOMPARE(v->serviceRunning, 1);
-        QCOMPARE(v->nextBell->text(), QString("NEXT DAY"));
+        QCOMPARE(g.bells().serviceRunning(), 1);
+        QCOMPARE(find<QLabel>(v, "nextBell")->text(), QString("NEXT DAY"));
     }
 
     void noRingsStartsWithNothingAndForgetsYesterday() {
@@ -193,15 +193,15 @@ private Q_SLOTS:
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
-        QCOMPARE(w->nextBell->text(), QString("08hr 00min"));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
         w->stop1_Click();
-        w->nobell->setChecked(true);
+        find<QCheckBox>(w, "nobell")->setChecked(true);
         w->start_Click();
-        QCOMPARE(w->state->text(), QString("ON"));
-        QCOMPARE(w->clock_list->count(), 0);
-        QCOMPARE(w->bellCount, 0);
-        QCOMPARE(w->dayBellCount, 0);
-        QCOMPARE(w->nextBell->text(), QString("NEXT DAY"));
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
+        QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
+        QCOMPARE(f.bells().bellCount(), 0);
+        QCOMPARE(f.bells().dayBellCount(), 0);
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
     }
 
     // "Set each day": the start moves the day selector to today, saving the day shown before.
@@ -210,11 +210,11 @@ private Q_SLOTS:
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         auto* w = f.load();
-        w->VScroll9->setValue(4);
-        w->AddTimeList->addItem("10hr 00min/a.wav");
+        find<Spinner>(w, "VScroll9")->setValue(4);
+        find<QListWidget>(w, "AddTimeList")->addItem("10hr 00min/a.wav");
         w->start_Click();
-        QCOMPARE(w->VScroll9->value(), 2);
-        QCOMPARE(w->reg_day->text(), QString("Monday"));
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 2);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
         QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/a.wav\r\n"));
     }
 
@@ -227,13 +227,13 @@ private Q_SLOTS:
         f.folder.writeData("mdata_3.ini", " 0 \r\n00hr 00min/a.wav\r\n07hr 30min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
-        QCOMPARE(f.list(w->clock_list), QStringList{"23hr00min"});
+        QCOMPARE(f.list("clock_list"), QStringList{"23hr00min"});
         f.fakes.clock.set(at(0, 0, 0, 8));  // Tuesday
         w->Timer1_Timer();
-        QCOMPARE(w->serviceRunning, 1);
-        QCOMPARE(w->reg_day->text(), QString("Tuesday"));
-        QCOMPARE(f.list(w->clock_list), (QStringList{"00hr00min", "07hr30min"}));
-        QCOMPARE(w->nextBell->text(), QString("07hr 30min"));
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
+        QCOMPARE(f.list("clock_list"), (QStringList{"00hr00min", "07hr30min"}));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
         QVERIFY(f.fakes.bell.plays.isEmpty());
         f.fakes.clock.advance(1);
         w->Timer1_Timer();
@@ -249,8 +249,8 @@ private Q_SLOTS:
         f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        QCOMPARE(w->serviceRunning, 1);
-        QCOMPARE(w->state->text(), QString("ON"));
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
@@ -260,27 +260,55 @@ private Q_SLOTS:
         f.folder.writeData("data.ini", " 1 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         auto* w = f.load();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Please select bell sound"});
-        QCOMPARE(w->serviceRunning, 0);
-        QCOMPARE(w->state->text(), QString("OFF"));
+        QCOMPARE(f.bells().serviceRunning(), 0);
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
     }
 
-    // A bell rung while the window says the service stopped is silenced at once.
-    void ringWhileStartButtonIsEnabledStopsAtOnce() {
+
+    // "Auto interval" with "Set each day": at midnight the service starts again with the new
+    // day's own settings.
+    void intervalDayChangeLoadsTheNewDay() {
         WindowFixture f;
-        f.fakes.clock.set(at(7, 59, 59));
+        f.fakes.clock.set(at(23, 59, 58));  // Monday
         f.folder.addSound("a.wav");
-        f.writeOptions(2, 1);
-        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
+        f.writeOptions(1, 2, 0);
+        f.folder.writeData("adata_2.ini", "9\r\n0\r\n10\r\n0\r\n50\r\n5\r\n 0 \r\nm.wav\r\nm.wav\r\n");
+        f.folder.writeData("adata_3.ini", "7\r\n30\r\n8\r\n30\r\n40\r\n10\r\n 0 \r\nt.wav\r\nt.wav\r\n");
         auto* w = f.load();
         w->start_Click();
-        w->start->setEnabled(true);
-        const int stops = f.fakes.bell.stops;
-        f.fakes.clock.advance(1);
+        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "09hr55min"}));
+        f.fakes.clock.set(at(0, 0, 0, 8));
         w->Timer1_Timer();
-        QCOMPARE(f.fakes.bell.plays.size(), 1);
-        QCOMPARE(w->serviceRunning, 0);
-        QVERIFY(f.fakes.bell.stops > stops + 1);
-        QVERIFY(!f.fakes.bell.present);
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
+        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("7"));
+        QCOMPARE(f.list("clock_list"), (QStringList{"07hr30min", "08hr10min", "08hr20min"}));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
+        QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("t.wav"));
+        // Monday's settings were stored as they were on screen, Tuesday's untouched.
+        QVERIFY(f.folder.readData("adata_2.ini").startsWith("9\r\n0\r\n10\r\n"));
+        QVERIFY(f.folder.readData("adata_3.ini").startsWith("7\r\n30\r\n8\r\n"));
+    }
+
+    // Stopped in "Set each day": the day selector and "No rings" come back.
+    void stopInSetEachDay() {
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 2, 0);
+        f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
+        auto* w = f.load();
+        w->start_Click();
+        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
+        w->stop1_Click();
+        QVERIFY(find<Spinner>(w, "VScroll9")->isEnabled());
+        QVERIFY(find<QCheckBox>(w, "nobell")->isEnabled());
+        QVERIFY(find<QRadioButton>(w, "Option3")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        // And the day can be edited again: a move stores today's list and shows the next day.
+        find<Spinner>(w, "VScroll9")->downArrow();
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
+        QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n08hr 00min/a.wav\r\n"));
     }
 };
 

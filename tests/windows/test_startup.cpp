@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "app/windowtimer.h"
+#include "base/windowtimer.h"
 #include "windowfixture.h"
 
 namespace {
@@ -26,25 +26,25 @@ private Q_SLOTS:
         auto* w = f.load();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(w->windowTitle(), QString("Corvalin"));
-        QCOMPARE(w->titleText->text(), QString("Corvalin"));
-        QCOMPARE(w->FrameSndCard->title(), QString("Dedicated Corvalin soundcard"));
-        QCOMPARE(w->state->text(), QString("OFF"));
-        QCOMPARE(w->stateColor->palette().color(QPalette::Window), QColor(170, 223, 171));
-        QVERIFY(w->Timer1->isEnabled());
-        QVERIFY(!w->mnBellCount->isEnabled());
-        QVERIFY(!w->mOpen->isVisible());
-        QCOMPARE(w->loadPhase, 2);
-        QCOMPARE(w->serviceRunning, 0);
-        QVERIFY(w->Option2->isChecked());
-        QVERIFY(w->Option3->isChecked());
-        QCOMPARE(w->reg_day->text(), QString("All days"));
-        QVERIFY(w->AddTimeList->isVisible());
-        QVERIFY(!w->worktime->isVisible());
-        QVERIFY(!w->bellStop->isVisible());
-        QCOMPARE(w->soundCardIndex, -1);
-        QCOMPARE(w->reservationHour, 0);
-        QCOMPARE(w->reservationMinute, 5);
-        QVERIFY(!w->chkAutoExit->isChecked());
+        QCOMPARE(find<QLabel>(w, "titleText")->text(), QString("Corvalin"));
+        QCOMPARE(find<QGroupBox>(w, "FrameSndCard")->title(), QString("Dedicated Corvalin soundcard"));
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(170, 223, 171));
+        QVERIFY(find<WindowTimer>(w, "Timer1")->isEnabled());
+        QVERIFY(!find<QLabel>(w, "mnBellCount")->isEnabled());
+        QVERIFY(!find<QAction>(w, "mOpen")->isVisible());
+        QCOMPARE(w->loadPhase(), 2);
+        QCOMPARE(f.bells().serviceRunning(), 0);
+        QVERIFY(find<QRadioButton>(w, "Option2")->isChecked());
+        QVERIFY(find<QRadioButton>(w, "Option3")->isChecked());
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("All days"));
+        QVERIFY(find<QListWidget>(w, "AddTimeList")->isVisible());
+        QVERIFY(!find<QLineEdit>(w, "worktime")->isVisible());
+        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
+        QCOMPARE(f.ringer().soundCardIndex(), -1);
+        QCOMPARE(f.bells().powerOffBooking().hour, 0);
+        QCOMPARE(f.bells().powerOffBooking().minute, 5);
+        QVERIFY(!find<QCheckBox>(w, "chkAutoExit")->isChecked());
         QCOMPARE(f.fakes.mixer.history, QList<bool>{false});  // unmuted once
         QVERIFY(!f.fakes.logonStart.enabled);
         // The option reaction that runs last stores all eight values.
@@ -63,25 +63,25 @@ private Q_SLOTS:
         f.folder.writeData("adata_2.ini", "8\r\n30\r\n15\r\n0\r\n45\r\n15\r\n 0 \r\ns.wav\r\ne.wav\r\n 1 \r\n3\r\n"
                                           "p.wav\r\n 0 \r\n2\r\nq.wav\r\n");
         auto* w = f.load();
-        QVERIFY(w->auto_exe->isChecked());
-        QVERIFY(w->sound_zero->isChecked());
-        QVERIFY(w->bellRepeat->isChecked());
-        QVERIFY(w->bellStop->isVisible());
-        QVERIFY(w->chkTimeSync->isChecked());
-        QVERIFY(w->isAutoModeForm->isAutoMode2->isChecked());
-        QVERIFY(w->Option1->isChecked());
-        QVERIFY(w->Option4->isChecked());
-        QCOMPARE(w->File1->currentItem()->text(), QString("b.wav"));
-        QCOMPARE(w->VScroll9->value(), 2);  // 2026-12-07 is a Monday
-        QCOMPARE(w->reg_day->text(), QString("Monday"));
-        QCOMPARE(w->start_h->text(), QString("8"));
-        QCOMPARE(w->txtEndBellSound->text(), QString("e.wav"));
-        QVERIFY(w->ChkPreBell1->isChecked());
-        QCOMPARE(w->reservationHour, 17);
-        QCOMPARE(w->reservationMinute, 30);
-        QVERIFY(w->chkAutoExit->isChecked());
-        QCOMPARE(w->soundCardIndex, 0);
-        QCOMPARE(w->SndCardText->text(), QString("USB Audio(1)"));
+        QVERIFY(find<QCheckBox>(w, "auto_exe")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "sound_zero")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "bellRepeat")->isChecked());
+        QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
+        QVERIFY(find<QCheckBox>(w, "chkTimeSync")->isChecked());
+        QVERIFY(find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->isChecked());
+        QVERIFY(find<QRadioButton>(w, "Option1")->isChecked());
+        QVERIFY(find<QRadioButton>(w, "Option4")->isChecked());
+        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("b.wav"));
+        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 2);  // 2026-12-07 is a Monday
+        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
+        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("8"));
+        QCOMPARE(find<QLineEdit>(w, "txtEndBellSound")->text(), QString("e.wav"));
+        QVERIFY(find<QCheckBox>(w, "ChkPreBell1")->isChecked());
+        QCOMPARE(f.bells().powerOffBooking().hour, 17);
+        QCOMPARE(f.bells().powerOffBooking().minute, 30);
+        QVERIFY(find<QCheckBox>(w, "chkAutoExit")->isChecked());
+        QCOMPARE(f.ringer().soundCardIndex(), 0);
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(1)"));
         // Restoring the options shows no dialog or message, but registers the logon start.
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QVERIFY(f.fakes.dialogs.modals.isEmpty());
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.instanceGuard.signals_, 1);
         QCOMPARE(f.quits, 1);
         QVERIFY(!w->isVisible());
-        QVERIFY(!w->Timer1->isEnabled());
+        QVERIFY(!find<WindowTimer>(w, "Timer1")->isEnabled());
         QCOMPARE(f.fakes.mixer.opens, 0);
         QVERIFY(!f.folder.hasData("data.ini"));
     }
@@ -108,15 +108,14 @@ private Q_SLOTS:
         ThrowingMixer mixer;
         Ports ports = f.fakes.ports();
         ports.mixer = &mixer;
-        MainWindow w(ports, f.folder.path(), false);
-        w.setQuitHandler([] {});
-        w.Form_Load();
+        auto* w = f.create(ports);
+        w->Form_Load();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Error Number : ", "Device not available"}));
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
-        QVERIFY(w.isVisible());
-        QCOMPARE(w.reservationHour, 9);  // what ran before stays
-        QVERIFY(!w.Timer1->isEnabled());
-        QCOMPARE(w.state->text(), QString());
+        QVERIFY(w->isVisible());
+        QCOMPARE(f.bells().powerOffBooking().hour, 9);  // what ran before stays
+        QVERIFY(!find<WindowTimer>(w, "Timer1")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "state")->text(), QString());
         QVERIFY(!f.folder.hasData("data.ini"));
     }
 
@@ -142,7 +141,7 @@ private Q_SLOTS:
     void menuStripExitIsAClick() {
         WindowFixture f;
         auto* w = f.load();
-        QTest::mouseClick(w->mexit, Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(w, "mexit"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
     }
 
@@ -164,8 +163,8 @@ private Q_SLOTS:
             QVERIFY2(w->findChild<QObject*>(name) != nullptr, qPrintable(name));
         }
         QCOMPARE(w->objectName(), QString("main"));
-        QVERIFY(w->isAutoModeForm->findChild<QRadioButton*>("isAutoMode1"));
-        QCOMPARE(w->isAutoModeForm->windowTitle(), QString("Auto execution방법"));
+        QVERIFY(find<AutoModeForm>(w, "isAutoModeForm")->findChild<QRadioButton*>("isAutoMode1"));
+        QCOMPARE(find<AutoModeForm>(w, "isAutoModeForm")->windowTitle(), QString("Auto execution방법"));
     }
 };
 

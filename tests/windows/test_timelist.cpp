@@ -30,29 +30,29 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = manualWeek(f);
         for (auto [h, m] : {std::pair{"13", "5"}, {"7", "05"}, {"23", "59"}, {"0", "0"}}) {
-            w->input_h->setText(h);
-            w->input_m->setText(m);
+            find<QLineEdit>(w, "input_h")->setText(h);
+            find<QLineEdit>(w, "input_m")->setText(m);
             w->TimeAdd_Click();
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         const QStringList expected{"00hr 00min/bell.wav", "07hr 05min/bell.wav", "13hr 05min/bell.wav",
                                    "23hr 59min/bell.wav"};
-        QCOMPARE(f.list(w->AddTimeList), expected);
+        QCOMPARE(f.list("AddTimeList"), expected);
         QCOMPARE(f.folder.readData("mdata.ini"), (expected.join("\r\n") + "\r\n").toLatin1());
     }
 
     void duplicateKeyRefusedWhateverTheSound() {
         WindowFixture f;
         auto* w = manualWeek(f);
-        w->input_h->setText("7");
-        w->input_m->setText("5");
+        find<QLineEdit>(w, "input_h")->setText("7");
+        find<QLineEdit>(w, "input_m")->setText("5");
         w->TimeAdd_Click();
-        select(w->File1, "chime.wav");
-        w->input_h->setText("07");
-        w->input_m->setText("05");
+        select(find<QListWidget>(w, "File1"), "chime.wav");
+        find<QLineEdit>(w, "input_h")->setText("07");
+        find<QLineEdit>(w, "input_m")->setText("05");
         w->TimeAdd_Click();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"The corresponding time is being register already."});
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"07hr 05min/bell.wav"});
+        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 05min/bell.wav"});
     }
 
     void addRefusals_data() {
@@ -78,16 +78,16 @@ private Q_SLOTS:
         QFETCH(QString, message);
         WindowFixture f;
         auto* w = manualWeek(f);
-        w->File1->clearSelection();
+        find<QListWidget>(w, "File1")->clearSelection();
         if (!sound.isEmpty()) {
-            select(w->File1, sound);
+            select(find<QListWidget>(w, "File1"), sound);
         }
-        w->input_h->setText(hour);
-        w->input_m->setText(minute);
+        find<QLineEdit>(w, "input_h")->setText(hour);
+        find<QLineEdit>(w, "input_m")->setText(minute);
         w->TimeAdd_Click();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY2(f.fakes.dialogs.texts().first().startsWith(message), qPrintable(f.fakes.dialogs.texts().first()));
-        QCOMPARE(w->AddTimeList->count(), 0);
+        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
         QVERIFY(!f.folder.hasData("mdata.ini"));
     }
 
@@ -95,21 +95,21 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n08hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        w->AddTimeList->clearSelection();
+        find<QListWidget>(w, "AddTimeList")->clearSelection();
         w->TimeDel_Click();
         w->TimeMod_Click();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Select time that you want to delete in [Added time]",
                                                        "Select time that you want to modify in [Added time]"}));
-        select(w->AddTimeList, "07hr 05min/bell.wav");
-        w->File1->clearSelection();
+        select(find<QListWidget>(w, "AddTimeList"), "07hr 05min/bell.wav");
+        find<QListWidget>(w, "File1")->clearSelection();
         w->TimeMod_Click();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Select bell sound in [Select bell sound]"));
         // A non-wave file can be given to an existing time.
-        select(w->File1, "notes.txt");
+        select(find<QListWidget>(w, "File1"), "notes.txt");
         w->TimeMod_Click();
-        QCOMPARE(f.list(w->AddTimeList), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
-        QCOMPARE(w->AddTimeList->currentRow(), 0);
-        select(w->AddTimeList, "08hr 00min/bell.wav");
+        QCOMPARE(f.list("AddTimeList"), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
+        QCOMPARE(find<QListWidget>(w, "AddTimeList")->currentRow(), 0);
+        select(find<QListWidget>(w, "AddTimeList"), "08hr 00min/bell.wav");
         w->TimeDel_Click();
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 05min/notes.txt\r\n"));
     }
@@ -120,7 +120,7 @@ private Q_SLOTS:
         auto* w = manualWeek(f);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
         w->allDel_Click();
-        QCOMPARE(w->AddTimeList->count(), 1);
+        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 1);
         const auto& ask = f.fakes.dialogs.messages.first();
         QCOMPARE(ask.title, QString("Delete"));
         QCOMPARE(ask.text, QString("Delete all times of time box?"));
@@ -128,14 +128,14 @@ private Q_SLOTS:
         QCOMPARE(ask.buttons, Dialogs::Buttons::YesNo);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         w->allDel_Click();
-        QCOMPARE(w->AddTimeList->count(), 0);
+        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray());
     }
 
     void eachDayEditsGoToTheDayFile() {
         WindowFixture f;
         auto* w = manualWeek(f, 2);
-        w->input_h->setText("9");
+        find<QLineEdit>(w, "input_h")->setText("9");
         w->TimeAdd_Click();
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n09hr 05min/bell.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata.ini"));
@@ -146,16 +146,16 @@ private Q_SLOTS:
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n09hr 00min/a.wav\r\n");
         auto* w = manualWeek(f);
         QVERIFY(w->ApplyTemplate(3));
-        QCOMPARE(f.list(w->AddTimeList), (QStringList{"09hr 00min/a.wav", "10hr 00min/b.wav"}));
+        QCOMPARE(f.list("AddTimeList"), (QStringList{"09hr 00min/a.wav", "10hr 00min/b.wav"}));
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("09hr 00min/a.wav\r\n10hr 00min/b.wav\r\n"));
-        QVERIFY(!w->nobell->isChecked());  // the flag is not used for the week
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());  // the flag is not used for the week
     }
 
     void templateIntoADay() {
         WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n");
         auto* w = manualWeek(f, 2);
-        w->VScroll9->setValue(5);
+        find<Spinner>(w, "VScroll9")->setValue(5);
         f.fakes.dialogs.whileModal = [w](QWidget* window) {
             auto* templet = qobject_cast<Templet*>(window);
             QVERIFY(templet);
@@ -165,7 +165,7 @@ private Q_SLOTS:
         };
         w->applyTemplet_Click();
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
-        QVERIFY(w->nobell->isChecked());
+        QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
         QCOMPARE(f.folder.readData("mdata_5.ini"), QByteArray(" 1 \r\n10hr 00min/b.wav\r\n"));
     }
 
@@ -173,9 +173,9 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata_8.ini", " 0 \r\n");
         auto* w = manualWeek(f, 2);
-        w->AddTimeList->addItem("06hr 00min/x.wav");
+        find<QListWidget>(w, "AddTimeList")->addItem("06hr 00min/x.wav");
         QVERIFY(w->ApplyTemplate(1));
-        QCOMPARE(w->AddTimeList->count(), 0);
+        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n"));
     }
 
@@ -196,7 +196,7 @@ private Q_SLOTS:
         QVERIFY(!w->ApplyTemplate(6));
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"07hr 00min/bell.wav"});
+        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 00min/bell.wav"});
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 00min/bell.wav\r\n"));
     }
 
@@ -206,7 +206,7 @@ private Q_SLOTS:
         auto* w = manualWeek(f);
         f.fakes.dialogs.whileModal = [](QWidget* window) { qobject_cast<Templet*>(window)->closewindow->click(); };
         w->applyTemplet_Click();
-        QCOMPARE(f.list(w->AddTimeList), QStringList{"07hr 00min/bell.wav"});
+        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 00min/bell.wav"});
     }
 };
 

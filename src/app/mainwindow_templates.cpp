@@ -4,13 +4,12 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "app/dialogs.h"
 #include "app/mainwindow.h"
-#include "app/spinner.h"
 #include "schedule/settingsformat.h"
+#include "schedule/settingsstore.h"
+#include "templates/templatefile.h"
 #include "templates/templet.h"
-
-namespace fmt = corvalin::settings;
+#include "widgets/dialogs.h"
 
 Templet* MainWindow::templetWindow() {
     if (!m_templet) {
@@ -27,23 +26,23 @@ Templet* MainWindow::templetWindow() {
 void MainWindow::applyTemplet_Click() { m_ports.dialogs->showModal(templetWindow()); }
 
 bool MainWindow::ApplyTemplate(int k) {
-    const QString file = QString::fromStdString(fmt::dayTimesFile(7 + k));
-    const auto lines = m_store.read(file);
-    const auto flag = lines && !lines->isEmpty() ? fmt::parseNumberLine(lines->first().toStdString()) : std::nullopt;
-    if (!flag) {
+    const auto stored = m_services.store->loadTemplate(k);
+    if (!stored) {
         // A template never saved (or damaged) changes nothing.
+        const QString file = QString::fromStdString(
+            corvalin::settings::dayTimesFile(corvalin::templates::templateDay(k)));
         m_ports.dialogs->warning(this, QStringLiteral("templet%1 has no saved times: ").arg(k) +
-                                           QDir::toNativeSeparators(m_store.path(file)));
+                                           QDir::toNativeSeparators(m_services.store->path(file)));
         return false;
     }
     AddTimeList->clear();
-    for (qsizetype i = 1; i < lines->size(); ++i) {
-        AddTimeList->addItem(lines->at(i));
+    for (const auto& entry : stored->entries) {
+        AddTimeList->addItem(QString::fromStdString(entry));
     }
     if (Option3->isChecked()) {
         SaveWeekTimes();
     } else {
-        nobell->setChecked(*flag == 1);
+        nobell->setChecked(stored->noBell);
         SaveDayTimes(1);
     }
     return true;

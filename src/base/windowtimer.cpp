@@ -1,5 +1,5 @@
 // Window timers.
-#include "app/windowtimer.h"
+#include "base/windowtimer.h"
 
 #include <QTime>
 #include <QTimer>

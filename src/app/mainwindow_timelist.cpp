@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "schedule/timeentry.h"
+#include "widgets/dialogs.h"
 
 void MainWindow::saveTimeList() {
     if (Option3->isChecked()) {
@@ -39,12 +39,9 @@ void MainWindow::TimeAdd_Click() {
 }
 
 void MainWindow::InsertBellTime(const QString& timeKey) {
-    for (int i = 0; i < AddTimeList->count(); ++i) {
-        const std::string entry = AddTimeList->item(i)->text().toStdString();
-        if (corvalin::timelist::entryKey(entry) == timeKey.toStdString()) {
-            m_ports.dialogs->warning(this, QStringLiteral("The corresponding time is being register already."));
-            return;
-        }
+    if (corvalin::timelist::hasKey(timeListOnScreen().entries, timeKey.toStdString())) {
+        m_ports.dialogs->warning(this, QStringLiteral("The corresponding time is being register already."));
+        return;
     }
     AddTimeList->addItem(timeKey + QLatin1Char('/') + selectedSound());
 }

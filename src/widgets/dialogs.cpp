@@ -1,5 +1,5 @@
 // Message boxes and modal windows on the desktop.
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,7 +1,8 @@
 // Arrow-button spinner.
-#include "app/spinner.h"
+#include "widgets/spinner.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -45,10 +46,27 @@ void Spinner::upArrow() { step(m_upLowers ? -1 : 1); }
 
 void Spinner::downArrow() { step(m_upLowers ? 1 : -1); }
 
+void Spinner::setBox(QLineEdit* box, int passingValue) {
+    m_box = box;
+    m_passingValue = passingValue;
+}
+
 void Spinner::step(int delta) {
-    if (isEnabled()) {
-        setValue(m_value + delta);
+    if (!isEnabled()) {
+        return;
     }
+    if (m_box) {
+        const QString typed = m_box->text().trimmed();
+        bool ok = false;
+        const int value = typed.toInt(&ok);
+        const bool digits = !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (ok && digits && value >= m_minimum && value <= m_maximum && value != m_passingValue) {
+            m_value = value;
+        }
+    }
+    setValue(m_value + delta);
 }
 
 void Spinner::changeEvent(QEvent* event) {

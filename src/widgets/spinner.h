@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLineEdit;
 class QToolButton;
 
 class Spinner : public QWidget {
@@ -18,6 +19,11 @@ public:
 
     // Sets the value (clamped to the range); emits changed() when it differs.
     void setValue(int value);
+
+    // The box the spinner fills. An arrow steps from the number typed into the box when it is a
+    // value of the spinner's range other than `passingValue` (the value that only wraps);
+    // otherwise from the spinner's own value.
+    void setBox(QLineEdit* box, int passingValue);
 
 public Q_SLOTS:
     void upArrow();
@@ -36,6 +42,8 @@ private:
     int m_maximum;
     int m_value;
     bool m_upLowers;
+    QLineEdit* m_box = nullptr;
+    int m_passingValue = -1;
     QToolButton* m_up;
     QToolButton* m_down;
 };

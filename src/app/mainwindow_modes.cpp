@@ -6,13 +6,17 @@
 #include <QLocale>
 #include <QRadioButton>
 
-#include "app/dialogs.h"
-#include "app/imagebutton.h"
 #include "app/mainwindow.h"
-#include "app/spinner.h"
-#include "schedule/clock.h"
+#include "base/clock.h"
+#include "schedule/bellservice.h"
 #include "schedule/clocktext.h"
+#include "schedule/dayselector.h"
 #include "schedule/intervalcheck.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/spinner.h"
+
+namespace days = corvalin::days;
 
 namespace {
 
@@ -36,13 +40,18 @@ corvalin::interval::IntervalTexts MainWindow::intervalTexts() const {
 }
 
 QString MainWindow::dayCaption(int day) const {
-    if (day >= 8 && day <= 13) {
-        return QStringLiteral("templet") + QString::number(day - 7);
+    if (days::isTemplateDay(day)) {
+        return QString::fromStdString(days::templateCaption(day));
     }
-    if (day >= 1 && day <= 7) {
+    if (days::isWeekday(day)) {
         return QLocale::system().dayName(corvalin::clock::isoFromDayNumber(day));
     }
     return QString();
+}
+
+void MainWindow::setSelectorSilently(int value) {
+    const QSignalBlocker blocker(VScroll9);
+    VScroll9->setValue(value);
 }
 
 void MainWindow::ShowIntervalPanel() {
@@ -65,9 +74,7 @@ void MainWindow::ShowManualPanel() {
 
 void MainWindow::Option1_Click() {
     nobell->setEnabled(!Option3->isChecked());
-    if (VScroll9->value() > 7) {
-        VScroll9->setValue(7);
-    }
+    VScroll9->setValue(days::dayForIntervalMode(VScroll9->value()));
     SaveOptions();
     if (Option3->isChecked()) {
         txtStartBellSound->clear();
@@ -98,10 +105,10 @@ void MainWindow::Option3_Click() {
     nobell->setChecked(false);
     nobell->setEnabled(false);
     VScroll9->setEnabled(false);
-    if (loadPhase == 2) {
+    if (m_loadPhase == 2) {
         SaveOptions();
     } else {
-        loadPhase = 2;
+        m_loadPhase = 2;
     }
     reg_day->setText(kAllDays);
     if (Option1->isChecked()) {
@@ -123,14 +130,14 @@ void MainWindow::Option4_Click() {
     const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
     reg_day->setText(dayCaption(today));
     pre_day->setText(QString::number(today));
-    VScroll9->setValue(today);
-    if (loadPhase == 2) {
+    VScroll9->setValue(today);  // pre_day already names today: nothing is stored into today's file
+    if (m_loadPhase == 2) {
         SaveOptions();
         m_ports.dialogs->message(this, QStringLiteral("Help"),
                                  QStringLiteral("Click arrow in right [Select day], Seting each day bell time."),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     } else {
-        loadPhase = 2;
+        m_loadPhase = 2;
     }
     if (Option1->isChecked()) {
         txtStartBellSound->clear();
@@ -147,42 +154,41 @@ void MainWindow::Option4_Click() {
 
 void MainWindow::VScroll9_Change() {
     const int value = VScroll9->value();
-    const bool samePreviousDay = pre_day->text() == QString::number(value);
-    if (Option1->isChecked()) {
+    const bool interval = Option1->isChecked();
+    bool passed = true;
+    if (interval) {
         const auto result = corvalin::interval::checkTimes(intervalTexts());
         if (result.startMinute) {
-            startMinute = *result.startMinute;
-            endMinute = *result.endMinute;
+            m_services.bells->setIntervalBounds(*result.startMinute, *result.endMinute);
         }
         if (result.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
-            return;
+            passed = false;
         }
-        if (!samePreviousDay) {
+    }
+    bool known = false;
+    const int previous = pre_day->text().toInt(&known);
+    const auto move = days::moveSelector(interval, value, known ? previous : 0, passed);
+    if (move.value != value) {
+        setSelectorSilently(move.value);
+    }
+    if (move.refused) {
+        return;  // the settings on screen stay on the previous day
+    }
+    if (move.savePrevious) {
+        if (interval) {
             SaveDayInterval(2);
-        }
-        if (value == 0) {
-            VScroll9->setValue(7);
-        } else if (value == 8) {
-            VScroll9->setValue(1);
-        }
-        reg_day->setText(dayCaption(VScroll9->value()));
-    } else {
-        if (!samePreviousDay) {
+        } else {
             SaveDayTimes(2);
         }
-        if (value == 0) {
-            VScroll9->setValue(13);
-        } else if (value == 14) {
-            VScroll9->setValue(1);
-        }
-        const int day = VScroll9->value();
-        reg_day->setText(dayCaption(day));
-        nobell->setEnabled(day <= 7);
     }
-
-    pre_day->setText(QString::number(VScroll9->value()));
-    if (Option1->isChecked()) {
+    const int day = move.shownDay;
+    reg_day->setText(dayCaption(day));
+    if (!interval) {
+        nobell->setEnabled(days::noRingsAvailable(day));
+    }
+    pre_day->setText(QString::number(day));
+    if (interval) {
         if (Option3->isChecked()) {
             LoadWeekInterval();
         } else {
@@ -196,14 +202,19 @@ void MainWindow::VScroll9_Change() {
     }
 }
 
-// "No rings" is stored with the day it belongs to as soon as the user changes it.
+// "No rings" is stored with the day it belongs to as soon as the user changes it; in "Auto
+// interval" only when the day's settings pass the checks the day selector applies.
 void MainWindow::nobell_Click() {
     if (!Option4->isChecked()) {
         return;
     }
-    // pre_day names the day whose settings are on screen.
     if (Option1->isChecked()) {
-        SaveDayInterval(2);
+        const auto result = corvalin::interval::checkTimes(intervalTexts());
+        if (result.message) {
+            m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
+            return;
+        }
+        SaveDayInterval(2);  // pre_day names the day whose settings are on screen
     } else {
         SaveDayTimes(2);
     }

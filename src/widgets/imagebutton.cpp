@@ -1,5 +1,5 @@
 // Picture buttons.
-#include "app/imagebutton.h"
+#include "widgets/imagebutton.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

@@ -1,0 +1,226 @@
+// Starting and stopping the bell service, the bell clock's tick, and the next bell; and how the
+// window follows the services' signals.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QRadioButton>
+
+#include "app/mainwindow.h"
+#include "app/windowstyle.h"
+#include "base/clock.h"
+#include "base/windowtimer.h"
+#include "countdown/frmbellcount.h"
+#include "countdown/frmfullscreen.h"
+#include "schedule/bellservice.h"
+#include "schedule/clocktext.h"
+#include "schedule/intervalcheck.h"
+#include "schedule/settingsstore.h"
+#include "shutdown/power.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+#include "timesync/timeserver.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+#include "widgets/spinner.h"
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+void MainWindow::connectServices() {
+    BellService* bells = m_services.bells;
+    Ringer* ringer = m_services.ringer;
+    connect(bells, &BellService::ring, ringer,
+            [ringer](const QString& sound) { ringer->RingBell(sound, BellKind::Scheduled); });
+    // Stopped while its bells were rung: what was just rung falls silent.
+    connect(bells, &BellService::silenceNow, ringer, [ringer] { ringer->silence(); });
+    connect(bells, &BellService::nextBellChanged, this, &MainWindow::showNextBell);
+    connect(bells, &BellService::newDay, this, [this] {
+        stop1_Click();
+        start_Click();
+    });
+    connect(bells, &BellService::powerOffDue, this, &MainWindow::PowerOffComputer);
+    connect(bells, &BellService::syncDue, this, [this] {
+        m_timeServer = primaryTimeServer();
+        StartTimeSync(m_timeServer);
+    });
+    connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
+    connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
+}
+
+QString MainWindow::soundFolderMessageName() const { return QDir::toNativeSeparators(soundFolder()); }
+
+void MainWindow::lockForService(bool locked) {
+    const bool enabled = !locked;
+    for (ImageButton* button : {start, SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet, cmdStartBellSound,
+                                cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
+        lockButton(button, locked);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             File1, start_h, start_m, exit_h, exit_m, worktime, resttime, VScroll1, VScroll2, VScroll3, VScroll4,
+             VScroll5, VScroll6, input_h, input_m, VScroll7, VScroll8, Option1, Option2, Option3, Option4,
+             ChkPreBell1, TxtPreBell1, TxtPreBellName1, ChkPreBell2, TxtPreBell2, TxtPreBellName2,
+             VScrollPreBell1, VScrollPreBell2, txtStartBellSound, txtEndBellSound}) {
+        control->setEnabled(enabled);
+    }
+    if (locked) {
+        nobell->setEnabled(false);
+        VScroll9->setEnabled(false);
+        state->setText(QStringLiteral("ON"));
+        setBackColor(stateColor, kRunningColor);
+    } else {
+        VScroll9->setEnabled(Option4->isChecked());
+        nobell->setEnabled(!Option3->isChecked());
+    }
+}
+
+void MainWindow::start_Click() {
+    if (isActiveWindow()) {
+        clock_list->setFocus();
+    }
+    if (Option3->isChecked()) {
+        reg_day->setText(QStringLiteral("All days"));
+    } else {
+        const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
+        reg_day->setText(dayCaption(today));
+        VScroll9->setValue(today);
+    }
+
+    // The folder as it is now, not as it was when the window last looked.
+    m_services.library->refresh();
+    if (File1->count() == 0) {
+        m_ports.dialogs->warning(this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));
+        return;
+    }
+    for (int i = 0; i < File1->count(); ++i) {
+        if (!File1->item(i)->text().toLower().contains(QStringLiteral(".wav"))) {
+            m_ports.dialogs->warning(
+                this, QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
+                          QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
+            return;
+        }
+    }
+    BellService* bells = m_services.bells;
+    bells->markStartAttempt();
+
+    BellService::Plan plan;
+    plan.applyWeek = Option3->isChecked();
+    plan.noBell = nobell->isChecked();
+    if (Option1->isChecked()) {
+        if (File1->selectedItems().isEmpty()) {
+            m_ports.dialogs->warning(this, QStringLiteral("Please select bell sound"));
+            return;
+        }
+        const corvalin::interval::IntervalTexts texts = intervalTexts();
+        const auto checked = corvalin::interval::checkForStart(texts);
+        if (checked.startMinute) {
+            bells->setIntervalBounds(*checked.startMinute, *checked.endMinute);
+        }
+        if (checked.message) {
+            m_ports.dialogs->warning(this, QString::fromStdString(*checked.message));
+            return;
+        }
+        lockForService(true);
+        saveIntervalSettings();
+
+        using corvalin::interval::wholeNumber;
+        auto& p = plan.intervalPlan;
+        plan.interval = true;
+        p.startMinute = *checked.startMinute;
+        p.endMinute = *checked.endMinute;
+        p.work = static_cast<int>(wholeNumber(texts.work).value_or(1));
+        p.rest = static_cast<int>(wholeNumber(texts.rest).value_or(1));
+        p.startSound = txtStartBellSound->text().toStdString();
+        p.endSound = txtEndBellSound->text().toStdString();
+        p.noBell = plan.noBell;
+        p.preBell1On = ChkPreBell1->isChecked();
+        p.preBell2On = ChkPreBell2->isChecked();
+        p.preBell1 = static_cast<int>(wholeNumber(texts.preBell1).value_or(0));
+        p.preBell2 = static_cast<int>(wholeNumber(texts.preBell2).value_or(0));
+        p.preBell1Sound = TxtPreBellName1->text().toStdString();
+        p.preBell2Sound = TxtPreBellName2->text().toStdString();
+    } else {
+        if (Option3->isChecked() && AddTimeList->count() == 0) {
+            m_ports.dialogs->warning(this, QStringLiteral("nothing added time. please add time."));
+            return;
+        }
+        lockForService(true);
+        plan.entries = timeListOnScreen().entries;
+    }
+    bells->start(plan);
+    clock_list->addItems(bells->todayBells());
+    mnBellCount->setEnabled(true);
+    SaveOptions();
+}
+
+void MainWindow::stop1_Click() {
+    m_services.bells->stop();
+    clock_list->clear();
+    state->setText(QStringLiteral("OFF"));
+    setBackColor(stateColor, kStoppedColor);
+    lockForService(false);
+    mnBellCount->setEnabled(false);
+    m_services.ringer->StopBell();
+    nextBell->clear();
+    nextBellSound->clear();
+}
+
+void MainWindow::ShowNextBell() { m_services.bells->ShowNextBell(); }
+
+void MainWindow::showNextBell(const QString& time, const QString& sound) {
+    nextBell->setText(time);
+    nextBellSound->setText(sound);
+}
+
+void MainWindow::Timer1_Timer() {
+    {
+        const QTime t = currentTime().time();
+        now->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
+    }
+    {
+        const QDate d = currentTime().date();
+        now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
+                                                        QLocale::system().dayName(d.dayOfWeek()).toStdString())));
+    }
+
+    if (!m_services.bells->tick()) {
+        return;  // a new day restarted the service: the rest of this tick is skipped
+    }
+
+    const QTime t = currentTime().time();
+    const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));
+    fullScreen()->lblNowTimeShow->setText(twelveHour);
+    bellCountWindow()->lblNowTimeShow->setText(twelveHour);
+    bellCountWindow()->lblTimeShow->setText(
+        text(corvalin::clock::timeLeftText(nextBell->text().toStdString(), t.hour(), t.minute(), t.second())));
+}
+
+// --- The booked power-off and internet time ---
+
+void MainWindow::chkAutoExit_Click() {
+    auto booking = m_services.bells->powerOffBooking();
+    booking.on = chkAutoExit->isChecked();
+    m_services.bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
+    m_services.store->saveExitBooking({booking.on, booking.hour, booking.minute});
+}
+
+void MainWindow::PowerOffComputer() { m_ports.power->powerOff(); }
+
+void MainWindow::StartTimeSync(QString& host) { Q_UNUSED(host); }
+
+void MainWindow::chkTimeSync_Click() {
+    m_services.bells->setTimeSyncEnabled(chkTimeSync->isChecked());
+    if (m_loadPhase == 2 && chkTimeSync->isChecked()) {
+        m_ports.dialogs->message(
+            this, QString(),
+            QStringLiteral("It uses the Internet time server, at real-time it synchronizes a computer time in standard time."),
+            Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    }
+}

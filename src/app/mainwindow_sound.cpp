@@ -1,0 +1,129 @@
+// The sound list, ringing now, the repeat option, the sound pickers, "No sound at bell" and the
+// choice of the dedicated card.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "app/mainwindow.h"
+#include "schedule/settingsstore.h"
+#include "sound/ringer.h"
+#include "sound/sndselect.h"
+#include "sound/soundlibrary.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+
+namespace {
+
+const QString kPickSound = QStringLiteral("Select bell sound from [Select bell sound]");
+
+}  // namespace
+
+QString MainWindow::selectedSound() const {
+    const auto selected = File1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void MainWindow::FillSoundList() {
+    {
+        const QSignalBlocker quiet(m_services.library);
+        m_services.library->refresh();
+    }
+    showSoundList();
+}
+
+void MainWindow::showSoundList() {
+    const QString selected = selectedSound();
+    File1->clear();
+    File1->addItems(m_services.library->files());
+    if (!selected.isEmpty()) {
+        const auto found = File1->findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!found.isEmpty()) {
+            File1->setCurrentItem(found.first());
+        }
+    }
+}
+
+void MainWindow::btnNowBell_Click() {
+    const QString sound = selectedSound();
+    if (sound.isEmpty()) {
+        m_ports.dialogs->warning(this, kPickSound);
+        return;
+    }
+    m_services.ringer->RingBell(sound, BellKind::Manual);
+}
+
+void MainWindow::bellStop_Click() { m_services.ringer->StopBell(); }
+
+void MainWindow::bellRepeat_Click() {
+    m_services.ringer->setRepeat(bellRepeat->isChecked());
+    bellStop->setVisible(bellRepeat->isChecked());
+    SaveOptions();
+}
+
+void MainWindow::sound_zero_Click() {
+    m_services.ringer->setMuteDefault(sound_zero->isChecked());
+    SaveOptions();
+    if (m_loadPhase == 2 && sound_zero->isChecked()) {
+        m_ports.dialogs->message(
+            this, QString(),
+            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, computer lings only Corvalin at bell time."
+                           "\n\n"
+                           "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
+                           "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
+            Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    }
+}
+
+void MainWindow::saveIntervalSettings() {
+    if (Option3->isChecked()) {
+        SaveWeekInterval();
+    } else {
+        SaveDayInterval(1);
+    }
+}
+
+void MainWindow::pickSound(QLineEdit* target) {
+    const QString sound = selectedSound();
+    if (sound.isEmpty()) {
+        m_ports.dialogs->warning(this, kPickSound);
+        return;
+    }
+    target->setText(sound);
+    saveIntervalSettings();
+}
+
+void MainWindow::cmdStartBellSound_Click() { pickSound(txtStartBellSound); }
+
+void MainWindow::cmdEndBellSound_Click() { pickSound(txtEndBellSound); }
+
+void MainWindow::CmdPreBell1_Click() { pickSound(TxtPreBellName1); }
+
+void MainWindow::CmdPreBell2_Click() { pickSound(TxtPreBellName2); }
+
+// --- Dedicated card ---
+
+void MainWindow::ShowSoundCard() { SndCardText->setText(m_services.ringer->cardText()); }
+
+SndSelect* MainWindow::sndSelectWindow() {
+    if (!m_sndSelect) {
+        m_sndSelect = new SndSelect(imageFolder(), this);
+        connect(m_sndSelect->SndSet, &QPushButton::clicked, this, [this] {
+            const int index = m_sndSelect->ComboSndSound->currentIndex();
+            m_services.store->saveSoundCard(index);
+            m_services.ringer->setSoundCardIndex(index);
+            m_sndSelect->hide();
+            SndCardText->setText(m_sndSelect->ComboSndSound->currentText());
+        });
+    }
+    return m_sndSelect;
+}
+
+void MainWindow::SndCardSet_Click() {
+    SndSelect* dialog = sndSelectWindow();
+    // The devices as they are now, with the current choice shown.
+    dialog->Form_Load(m_services.ringer->selectableCards(), m_services.ringer->soundCardIndex());
+    m_ports.dialogs->showModal(dialog);
+}

@@ -1,0 +1,41 @@
+// The services of the running program, made once by the composition root over the ports and
+// handed to the windows.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/ports.h"
+
+class SettingsStore;
+class SoundLibrary;
+class Ringer;
+class BellService;
+
+struct Services {
+    SettingsStore* store = nullptr;
+    SoundLibrary* library = nullptr;
+    Ringer* ringer = nullptr;
+    BellService* bells = nullptr;
+};
+
+// Owns one of each service. With `liveTimers` off the timers keep only their enabled state and
+// tests call the handlers themselves.
+class ProgramServices {
+public:
+    ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers = true);
+    ~ProgramServices();
+    ProgramServices(const ProgramServices&) = delete;
+    ProgramServices& operator=(const ProgramServices&) = delete;
+
+    const Services& services() const { return m_services; }
+    SettingsStore& store() const { return *m_services.store; }
+    SoundLibrary& library() const { return *m_services.library; }
+    Ringer& ringer() const { return *m_services.ringer; }
+    BellService& bells() const { return *m_services.bells; }
+
+private:
+    struct Owned;
+    std::unique_ptr<Owned> m_owned;
+    Services m_services;
+};

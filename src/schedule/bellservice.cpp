@@ -1,0 +1,97 @@
+// The bell service.
+#include "schedule/bellservice.h"
+
+#include "base/clock.h"
+#include "schedule/clocktext.h"
+
+namespace rt = corvalin::ringtable;
+
+BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clock(clock) { reset(); }
+
+void BellService::reset() {
+    const QDateTime now = m_clock->now();
+    m_tick = {now.time().minute(), now.date().day(), 0};
+}
+
+void BellService::markStartAttempt() {
+    const QDateTime now = m_clock->now();
+    m_tick.lastMinute = now.time().minute();
+    m_tick.lastDay = now.date().day();
+}
+
+void BellService::setIntervalBounds(int startMinute, int endMinute) {
+    m_startMinute = startMinute;
+    m_endMinute = endMinute;
+}
+
+void BellService::start(const Plan& plan) {
+    m_applyWeek = plan.applyWeek;
+    if (plan.interval) {
+        setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
+        rt::buildIntervalTable(plan.intervalPlan, m_table);
+    } else {
+        rt::buildManualTable(plan.entries, plan.noBell, m_table);
+    }
+    ShowNextBell();
+    m_running = true;
+    Q_EMIT runningChanged(true);
+}
+
+void BellService::stop() {
+    m_running = false;
+    m_next = {};
+    Q_EMIT runningChanged(false);
+}
+
+void BellService::ShowNextBell() {
+    const QTime t = m_clock->now().time();
+    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), m_applyWeek);
+    Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
+}
+
+QStringList BellService::todayBells() const {
+    QStringList lines;
+    for (const auto& line : rt::todayBellsLines(m_table)) {
+        lines.append(QString::fromStdString(line));
+    }
+    return lines;
+}
+
+bool BellService::tick() {
+    const QDateTime now = m_clock->now();
+    corvalin::clock::TickInput input;
+    input.now = {now.time().hour(), now.time().minute(), now.time().second(), now.date().day()};
+    input.serviceRunning = m_running;
+    if (m_booking.on) {
+        input.powerOffMinute = m_booking.hour * 60 + m_booking.minute;
+    }
+    input.timeSync = m_timeSync;
+    const auto decision = corvalin::clock::decideTick(m_tick, input);
+    m_tick = decision.next;
+
+    if (decision.powerOff) {
+        Q_EMIT powerOffDue();
+    }
+    if (decision.newDay) {
+        Q_EMIT newDay();
+        m_tick.lastMinute = corvalin::clock::kMinuteAfterNewDay;
+        return false;
+    }
+    if (decision.ringMinute && m_table.bellCount > 0) {
+        const int minuteOfDay = input.now.hour * 60 + input.now.minute;
+        // The bound is taken once, before the first bell of the minute rings.
+        const auto due = corvalin::clock::dueSlots(m_table.minutes, m_table.bellCount, minuteOfDay);
+        for (const int slot : due) {
+            Q_EMIT ring(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(slot)]));
+            if (!m_running) {
+                Q_EMIT silenceNow();
+            } else {
+                ShowNextBell();
+            }
+        }
+    }
+    if (decision.sync) {
+        Q_EMIT syncDue();
+    }
+    return true;
+}

@@ -1,0 +1,104 @@
+// The bell service: today's ring table, whether the service runs, and the per-second work of
+// the bell clock (new minute, booked power-off, day change, the bells that are due, the time
+// synchronisation seconds). It reports what must be shown and what must happen by signals.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "schedule/nextbell.h"
+#include "schedule/ringtable.h"
+#include "schedule/ticklogic.h"
+
+class Clock;
+
+class BellService : public QObject {
+    Q_OBJECT
+public:
+    // What a start rings: a day generated from the interval settings, or a time list.
+    struct Plan {
+        bool interval = false;
+        corvalin::ringtable::IntervalPlan intervalPlan;  // interval mode
+        std::vector<std::string> entries;                // manual mode, list order
+        bool noBell = false;                             // "No rings"
+        bool applyWeek = true;                           // "Apply week": the next bell wraps to tomorrow's first
+    };
+
+    explicit BellService(Clock* clock, QObject* parent = nullptr);
+
+    // Start-up: the clock takes the current minute and day as seen.
+    void reset();
+
+    // A start is under way: the minute in which it happens is never rung, and the day change is
+    // counted from today. Runs before the start's checks, whatever they decide.
+    void markStartAttempt();
+    // The interval start and end as minute of the day, once they passed their own checks.
+    void setIntervalBounds(int startMinute, int endMinute);
+
+    // Builds today's table from the plan and runs the service. Emits nextBellChanged and
+    // runningChanged.
+    void start(const Plan& plan);
+    // Stops the service; the table is kept until the next start.
+    void stop();
+
+    // One tick of the bell clock; reads the clock afresh. False when the tick ended at a day
+    // change (the service was restarted for the new day and nothing else of the tick is done).
+    bool tick();
+
+    // The booked power-off, checked on the first tick of each minute whether or not the service runs.
+    struct PowerOffBooking {
+        bool on = false;
+        int hour = 0;
+        int minute = 5;
+    };
+    void setPowerOffBooking(bool on, int hour, int minute) { m_booking = {on, hour, minute}; }
+    const PowerOffBooking& powerOffBooking() const { return m_booking; }
+    // "Internet time": a synchronisation is asked for at seconds 3, 9, ... 57.
+    void setTimeSyncEnabled(bool on) { m_timeSync = on; }
+
+    // Shows the next bell again (after a start, a ring, or the clock being set).
+    void ShowNextBell();
+
+    bool isRunning() const { return m_running; }
+    int serviceRunning() const { return m_running ? 1 : 0; }
+    const corvalin::ringtable::RingTable& ringTable() const { return m_table; }
+    int bellCount() const { return m_table.bellCount; }
+    int dayBellCount() const { return m_table.dayBellCount; }
+    const corvalin::clock::TickState& tickState() const { return m_tick; }
+    int lastMinute() const { return m_tick.lastMinute; }
+    int lastDay() const { return m_tick.lastDay; }
+    int minutePending() const { return m_tick.minutePending; }
+    int startMinute() const { return m_startMinute; }
+    int endMinute() const { return m_endMinute; }
+    // The "Today Bells" lines of the running day, in ascending order.
+    QStringList todayBells() const;
+    // The last next bell shown: empty texts until the first start and after a stop.
+    const corvalin::ringtable::NextBell& nextBell() const { return m_next; }
+
+Q_SIGNALS:
+    void runningChanged(bool running);
+    void nextBellChanged(const QString& time, const QString& sound);
+    // A scheduled bell is due; the ringer rings it before the next slot is looked at.
+    void ring(const QString& sound);
+    // The service stopped while its bells were being rung: silence what was just rung.
+    void silenceNow();
+    // A new day has come while the service runs: stop it and start it again for the new day.
+    void newDay();
+    void powerOffDue();
+    void syncDue();
+
+private:
+    Clock* m_clock;
+    corvalin::ringtable::RingTable m_table;
+    corvalin::clock::TickState m_tick;
+    corvalin::ringtable::NextBell m_next;
+    bool m_running = false;
+    bool m_applyWeek = true;
+    int m_startMinute = 0;
+    int m_endMinute = 0;
+    PowerOffBooking m_booking;
+    bool m_timeSync = false;
+};

@@ -1,0 +1,97 @@
+// The values held by the settings files, as plain types: the eight options, a time list, the
+// interval settings and the shutdown booking, each read from and written to its file's lines.
+// Reading never fails: a missing or malformed line takes the value the window opens with.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "schedule/settingsformat.h"
+
+namespace corvalin::settings {
+
+// "data.ini", as stored. Pairs of choices are kept as the stored number: only 1 picks the
+// first choice of a pair (see selectsFirstChoice).
+struct Options {
+    int autoExe = 0;
+    int soundIndex = -1;  // position in the sound list, -1 for none
+    int setTimeMode = 2;  // 1 "Auto interval", else "Manual input" (a fresh folder starts manual)
+    int dayMode = 1;      // 1 "Apply week", else "Set each day"
+    int soundZero = 0;
+    int autoMode = 1;  // 1 "Execution to monitor", else "Execution to tray icon"
+    int bellRepeat = 0;
+    int timeSync = 0;
+
+    bool operator==(const Options&) const = default;
+};
+
+Options parseOptions(const std::vector<std::string>& lines);
+std::vector<std::string> formatOptions(const Options& options);
+
+// Only the stored value 1 selects the first choice of a pair; 0, 2 or 7 select the second.
+bool selectsFirstChoice(int stored);
+
+// The stored sound position is applied only when the list holds more entries than its value
+// (-1 then clears the selection); otherwise the selection is left as it is.
+bool appliesSoundIndex(int listCount, int stored);
+
+// A time list: the week file holds entries only, a day file starts with the "No rings" line.
+struct TimeList {
+    bool noBell = false;
+    std::vector<std::string> entries;
+
+    bool operator==(const TimeList&) const = default;
+};
+
+TimeList parseWeekTimes(const std::vector<std::string>& lines);
+std::vector<std::string> formatWeekTimes(const TimeList& list);
+TimeList parseDayTimes(const std::vector<std::string>& lines);
+std::vector<std::string> formatDayTimes(const TimeList& list);
+
+// The automatic-interval settings: texts as typed, and the three check boxes.
+struct IntervalSettings {
+    std::string startHour{intervalDefault(IntervalField::StartHour)};
+    std::string startMinute{intervalDefault(IntervalField::StartMinute)};
+    std::string exitHour{intervalDefault(IntervalField::ExitHour)};
+    std::string exitMinute{intervalDefault(IntervalField::ExitMinute)};
+    std::string work{intervalDefault(IntervalField::WorkTime)};
+    std::string rest{intervalDefault(IntervalField::RestTime)};
+    bool noBell = false;  // stored in the day file only
+    std::string startSound;
+    std::string endSound;
+    bool preBell1On = false;
+    std::string preBell1{intervalDefault(IntervalField::PreBell1Minutes)};
+    std::string preBell1Sound;
+    bool preBell2On = false;
+    std::string preBell2{intervalDefault(IntervalField::PreBell2Minutes)};
+    std::string preBell2Sound;
+
+    bool operator==(const IntervalSettings&) const = default;
+
+    // The text of a field line, or the state of a check-box line.
+    std::string& text(IntervalField field);
+    const std::string& text(IntervalField field) const;
+    bool& flag(IntervalField field);
+    bool flag(IntervalField field) const;
+};
+
+IntervalSettings parseInterval(const std::vector<std::string>& lines, bool dayFile);
+std::vector<std::string> formatInterval(const IntervalSettings& settings, bool dayFile);
+
+// "exit.ini": whether the power-off is booked, and its time (off at 00:05 by default).
+struct ExitBooking {
+    bool on = false;
+    int hour = 0;
+    int minute = 5;
+
+    bool operator==(const ExitBooking&) const = default;
+};
+
+ExitBooking parseExitBooking(const std::vector<std::string>& lines);
+std::vector<std::string> formatExitBooking(const ExitBooking& booking);
+
+// "snd.ini": the dedicated card's list position, -1 for none.
+int parseSoundCard(const std::vector<std::string>& lines);
+std::vector<std::string> formatSoundCard(int index);
+
+}  // namespace corvalin::settings

@@ -1,0 +1,122 @@
+// Ringing bells.
+#include "sound/ringer.h"
+
+#include "base/windowtimer.h"
+#include "sound/soundlibrary.h"
+
+Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent)
+    : QObject(parent),
+      m_output(output),
+      m_library(library),
+      m_soundControl(mixer),
+      m_muteTimer(new WindowTimer(1000, liveTimers, this)) {
+    m_muteTimer->setObjectName(QStringLiteral("sound_zero_count"));
+    // Enabled from the start: its first tick unmutes a card left muted by an earlier run.
+    m_muteTimer->setEnabled(true);
+    connect(m_muteTimer, &WindowTimer::timeout, this, &Ringer::sound_zero_count_Timer);
+    m_output->setDevicesChangedHandler([this] { Q_EMIT devicesChanged(); });
+}
+
+void Ringer::openMixer() {
+    m_soundControl.InitMixerControls(0);
+    unmute();
+}
+
+void Ringer::mute() { m_soundControl.SetMixerControl(sound_control::kMasterMute, -1); }
+
+void Ringer::unmute() { m_soundControl.SetMixerControl(sound_control::kMasterMute, 0); }
+
+int Ringer::IsBellInFilebox(const QString& soundName) const { return m_library->files().contains(soundName) ? 1 : 0; }
+
+void Ringer::measure(const QString& path, BellKind kind) {
+    const auto length = m_output->lengthMs(path);
+    m_bellSeconds = corvalin::sound::bellSeconds(length ? std::optional<long long>(*length) : std::nullopt, kind);
+}
+
+void Ringer::armMuteEnd(BellKind kind) {
+    // A repeating scheduled bell keeps the default card muted until it is stopped.
+    if (kind == BellKind::Manual || !m_repeat) {
+        m_muteTicks = 1;
+        m_muteTimer->setEnabled(true);
+    }
+}
+
+void Ringer::RingBell(const QString& soundName, BellKind kind) {
+    const bool scheduled = kind == BellKind::Scheduled;
+    if (!scheduled && m_muteDefault) {
+        mute();
+    }
+    m_output->stop();
+
+    QString file = soundName;
+    if (scheduled && !IsBellInFilebox(soundName)) {
+        file = m_library->files().value(0);
+    }
+    const QString path = m_library->path(file);
+
+    bool played = false;
+    if (scheduled) {
+        played = m_output->play(deviceId(), path, m_repeat);
+        if (played && m_muteDefault) {
+            mute();
+        }
+        measure(path, kind);
+        armMuteEnd(kind);
+    } else {
+        measure(path, kind);
+        armMuteEnd(kind);
+        played = m_output->play(deviceId(), path, m_repeat);
+    }
+    if (!played) {
+        // Nothing sounds (unreadable file, no sound server): nothing to mute for.
+        m_output->stop();
+        unmute();
+        m_muteTimer->setEnabled(false);
+    }
+}
+
+void Ringer::StopBell() {
+    m_output->stop();
+    unmute();
+    m_muteTimer->setEnabled(false);
+}
+
+void Ringer::silence() { m_output->stop(); }
+
+void Ringer::sound_zero_count_Timer() {
+    if (m_muteTicks == m_bellSeconds) {
+        unmute();
+        m_muteTimer->setEnabled(false);
+    } else {
+        ++m_muteTicks;
+    }
+}
+
+QList<OutputDevice> Ringer::devices() const { return m_output->devices(); }
+
+QStringList Ringer::selectableCards() const {
+    const auto list = devices();
+    QStringList cards;
+    for (int entry = 2; entry <= list.size(); ++entry) {
+        cards.append(QString::fromStdString(
+            corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1)));
+    }
+    return cards;
+}
+
+QString Ringer::cardText() const {
+    const auto list = devices();
+    if (list.isEmpty()) {
+        return QString();
+    }
+    const int entry = corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size()));
+    // The default output counts as number 0 in the selection list.
+    return QString::fromStdString(
+        corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1));
+}
+
+QString Ringer::deviceId() const {
+    const auto list = devices();
+    const int entry = corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size()));
+    return entry == 1 || list.isEmpty() ? QString() : list.at(entry - 1).id;
+}

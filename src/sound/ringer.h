@@ -1,0 +1,86 @@
+// Ringing and stopping bells: the output device of the chosen card, the repeat option, the
+// default card's mute while a bell sounds and the timer that ends it, and the fallback sound of a
+// scheduled bell whose own sound has left the sound folder.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "sound/belloutput.h"
+#include "sound/bellrules.h"
+#include "sound/sound_control.h"
+
+class Mixer;
+class SoundLibrary;
+class WindowTimer;
+
+using corvalin::sound::BellKind;
+
+class Ringer : public QObject {
+    Q_OBJECT
+public:
+    // With `liveTimers` off the mute timer keeps only its enabled state and tests call
+    // sound_zero_count_Timer() themselves.
+    Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent = nullptr);
+
+    // Starts a bell and returns at once; the bell plays on. A scheduled bell whose sound is not in
+    // the sound folder rings the folder's first sound.
+    void RingBell(const QString& soundName, BellKind kind);
+    // Stops any bell and ends the mute.
+    void StopBell();
+    // Cuts the bell off at once, leaving the mute and its timer as they are.
+    void silence();
+    // 1 when the name is one of the sound folder's files (letter case counts), else 0.
+    int IsBellInFilebox(const QString& soundName) const;
+    // One tick of the mute timer: unmutes the default card on the bell's last second.
+    void sound_zero_count_Timer();
+
+    // Start-up: opens the default card's mixer and unmutes it.
+    void openMixer();
+    // Unmutes the default card (service stop, exit).
+    void unmute();
+
+    void setRepeat(bool repeat) { m_repeat = repeat; }
+    bool repeat() const { return m_repeat; }
+    // "No sound at bell": mute the default card while a bell sounds.
+    void setMuteDefault(bool mute) { m_muteDefault = mute; }
+    bool muteDefault() const { return m_muteDefault; }
+
+    // The dedicated card: its position in the selection list, -1 for none.
+    int soundCardIndex() const { return m_soundCardIndex; }
+    void setSoundCardIndex(int index) { m_soundCardIndex = index; }
+    // The output devices (entry 1, the default output, first) and the cards that can be chosen
+    // (every entry after the first, as "description(n)").
+    QList<OutputDevice> devices() const;
+    QStringList selectableCards() const;
+    // The chosen card as the window names it; the default output "(0)" when none is chosen or
+    // the chosen one is no longer there.
+    QString cardText() const;
+    // The device id a bell plays on: the chosen card, or the default output ("").
+    QString deviceId() const;
+
+    int bellSeconds() const { return m_bellSeconds; }
+    int muteTicks() const { return m_muteTicks; }
+    WindowTimer* muteTimer() const { return m_muteTimer; }
+    sound_control& soundControl() { return m_soundControl; }
+    bool isPresent() const { return m_output->isPresent(); }
+
+Q_SIGNALS:
+    // The output devices changed (a card plugged in or removed).
+    void devicesChanged();
+
+private:
+    void mute();
+    void measure(const QString& path, BellKind kind);
+    void armMuteEnd(BellKind kind);
+
+    BellOutput* m_output;
+    SoundLibrary* m_library;
+    sound_control m_soundControl;
+    WindowTimer* m_muteTimer;
+    bool m_repeat = false;
+    bool m_muteDefault = false;
+    int m_soundCardIndex = -1;
+    int m_bellSeconds = 0;
+    int m_muteTicks = 0;
+};

@@ -1,0 +1,163 @@
+// Ringing with no window: the two step orders, the default card's mute and its end, the repeat
+// option, the fallback sound of a scheduled bell, and the device a bell plays on.
+#include <QtTest>
+
+#include "base/windowtimer.h"
+#include "fakeports.h"
+#include "programfolder.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+
+namespace {
+
+struct Bells {
+    ProgramFolder folder;
+    FakeBellOutput output;
+    FakeMixer mixer;
+    std::unique_ptr<SoundLibrary> library;
+    std::unique_ptr<Ringer> ringer;
+
+    Bells() {
+        folder.addSound("a.wav");
+        folder.addSound("long.wav");
+        library = std::make_unique<SoundLibrary>(folder.path() + "/sound");
+        ringer = std::make_unique<Ringer>(&output, &mixer, library.get(), /*liveTimers=*/false);
+        output.lengths.insert(library->path("long.wav"), 2500);
+        output.lengths.insert(library->path("a.wav"), 400);
+    }
+
+    // Runs the mute timer until it stops itself; the tick on which it unmuted (-1: it stopped
+    // with the card still muted, 0: it never stopped).
+    int ticksUntilUnmuted() {
+        for (int tick = 1; tick <= 10; ++tick) {
+            ringer->sound_zero_count_Timer();
+            if (!ringer->muteTimer()->isEnabled()) {
+                return mixer.muted ? -1 : tick;
+            }
+        }
+        return 0;
+    }
+};
+
+}  // namespace
+
+class TestRinger : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theFirstMuteTickUnmutesACardLeftMuted() {
+        Bells b;
+        QVERIFY(b.ringer->muteTimer()->isEnabled());
+        b.mixer.muted = true;
+        b.ringer->sound_zero_count_Timer();
+        QVERIFY(!b.mixer.muted);
+        QVERIFY(!b.ringer->muteTimer()->isEnabled());
+    }
+
+    void muteLastsTheBellsLength() {
+        Bells b;
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        QVERIFY(b.mixer.muted);
+        QCOMPARE(b.ringer->bellSeconds(), 2);
+        QCOMPARE(b.ticksUntilUnmuted(), 2);
+
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        QVERIFY(b.mixer.muted);
+        QCOMPARE(b.ringer->bellSeconds(), 3);
+        QCOMPARE(b.ticksUntilUnmuted(), 3);
+
+        // Shorter than a second: still one tick, so the card is not left muted.
+        b.ringer->RingBell("a.wav", BellKind::Scheduled);
+        QCOMPARE(b.ringer->bellSeconds(), 1);
+        QCOMPARE(b.ticksUntilUnmuted(), 1);
+    }
+
+    void stepOrders() {
+        Bells b;
+        b.ringer->setMuteDefault(true);
+        // By hand: the card is muted before the previous bell stops and the new one plays.
+        b.output.present = true;
+        b.ringer->RingBell("a.wav", BellKind::Manual);
+        QCOMPARE(b.mixer.history, QList<bool>{true});
+        QCOMPARE(b.output.stops, 1);
+        QCOMPARE(b.output.plays.size(), 1);
+        QVERIFY(!b.output.plays.first().loop);
+        // A repeating scheduled bell loops and keeps the card muted until it is stopped.
+        b.ringer->setRepeat(true);
+        b.ringer->muteTimer()->setEnabled(false);
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        QVERIFY(b.output.plays.last().loop);
+        QVERIFY(!b.ringer->muteTimer()->isEnabled());
+        QVERIFY(b.mixer.muted);
+        b.ringer->StopBell();
+        QVERIFY(!b.mixer.muted);
+        QVERIFY(!b.output.present);
+        // Rung by hand while repeating: it loops, yet the card is unmuted after its length + 1 s.
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        QVERIFY(b.output.plays.last().loop);
+        QCOMPARE(b.ticksUntilUnmuted(), 3);
+    }
+
+    void scheduledSoundMissingFromTheFolderRingsTheFirst() {
+        Bells b;
+        b.ringer->RingBell("gone.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("a.wav"));
+        QCOMPARE(b.ringer->IsBellInFilebox("A.wav"), 0);  // names differ in letter case
+        b.ringer->RingBell("A.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("a.wav"));
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("long.wav"));
+        // A sound added to the folder while the program runs counts once the folder is read again.
+        b.folder.addSound("new.wav");
+        b.library->refresh();
+        b.ringer->RingBell("new.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("new.wav"));
+    }
+
+    void nothingPlayableRingsNothingAndUnmutes() {
+        Bells b;
+        b.ringer->setMuteDefault(true);
+        b.output.playable = false;
+        for (const BellKind kind : {BellKind::Manual, BellKind::Scheduled}) {
+            b.ringer->RingBell("a.wav", kind);
+            QVERIFY(!b.mixer.muted);
+            QVERIFY(!b.ringer->muteTimer()->isEnabled());
+            QVERIFY(!b.output.present);
+        }
+    }
+
+    void theChosenCardOrTheDefaultOutput() {
+        Bells b;
+        b.output.deviceList = {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
+        QCOMPARE(b.ringer->selectableCards(), (QStringList{"Speakers(1)", "USB Audio(2)"}));
+        QCOMPARE(b.ringer->cardText(), QString("Default output(0)"));
+        b.ringer->setSoundCardIndex(1);
+        QCOMPARE(b.ringer->cardText(), QString("USB Audio(2)"));
+        b.ringer->RingBell("a.wav", BellKind::Manual);
+        QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
+        // The card is unplugged: bells go to the default output.
+        b.output.deviceList.removeLast();
+        QCOMPARE(b.ringer->cardText(), QString("Default output(0)"));
+        b.ringer->RingBell("a.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().deviceId, QString());
+    }
+
+    void mixerModuleSwitchesOnlyTheMasterMute() {
+        FakeMixer mixer;
+        sound_control control(&mixer);
+        QVERIFY(!control.InitMixerControls(1));
+        QCOMPARE(mixer.opens, 0);
+        QVERIFY(control.InitMixerControls(0));
+        QVERIFY(control.SetMixerControl(7, -1));
+        QVERIFY(mixer.muted);
+        QVERIFY(control.SetMixerControl(7, 0));
+        QVERIFY(!mixer.muted);
+        QVERIFY(!control.SetMixerControl(0, 50));  // volumes are not offered here
+        QVERIFY(control.WriteControlValue(5));     // clamped to the switch's range
+        QVERIFY(mixer.muted);
+        QCOMPARE(mixer.history, (QList<bool>{true, false, true}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRinger)
+#include "test_ringer.moc"

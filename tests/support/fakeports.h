@@ -1,0 +1,123 @@
+// Test doubles for the ports that need no widgets: a clock that moves when told, and recorders
+// for the sound, mixer and system ports.
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "app/instanceguard.h"
+#include "app/logonstart.h"
+#include "base/clock.h"
+#include "shutdown/power.h"
+#include "sound/belloutput.h"
+#include "sound/mixer.h"
+#include "timesync/systemclock.h"
+
+class FakeClock final : public Clock {
+public:
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime& t) { m_now = t; }
+    void advance(int seconds) { m_now = m_now.addSecs(seconds); }
+
+private:
+    QDateTime m_now{QDate(2026, 12, 7), QTime(8, 0, 0)};
+};
+
+class FakeBellOutput final : public BellOutput {
+public:
+    struct Play {
+        QString deviceId;
+        QString path;
+        bool loop;
+    };
+    QList<OutputDevice> devices() override { return deviceList; }
+    bool play(const QString& deviceId, const QString& path, bool loop) override {
+        plays.append({deviceId, path, loop});
+        present = playable;
+        return playable;
+    }
+    void stop() override {
+        ++stops;
+        present = false;
+    }
+    bool isPresent() const override { return present; }
+    std::optional<qint64> lengthMs(const QString& path) override {
+        if (lengths.contains(path)) {
+            return lengths.value(path);
+        }
+        return defaultLength;
+    }
+
+    QList<OutputDevice> deviceList{{QString(), QStringLiteral("Default output")}};
+    QList<Play> plays;
+    int stops = 0;
+    bool present = false;
+    bool playable = true;
+    QHash<QString, qint64> lengths;
+    std::optional<qint64> defaultLength = 1000;
+
+    void setDevicesChangedHandler(std::function<void()> handler) override { devicesChanged = std::move(handler); }
+    std::function<void()> devicesChanged;
+};
+
+class FakeMixer final : public Mixer {
+public:
+    bool open() override {
+        ++opens;
+        return true;
+    }
+    bool setMute(bool m) override {
+        muted = m;
+        history.append(m);
+        return true;
+    }
+    int opens = 0;
+    bool muted = false;
+    QList<bool> history;
+};
+
+class FakeSystemClock final : public SystemClock {
+public:
+    bool setUtc(const QDateTime& utc) override {
+        sets.append(utc);
+        return true;
+    }
+    QList<QDateTime> sets;
+};
+
+class FakePower final : public Power {
+public:
+    void powerOff() override { ++requests; }
+    int requests = 0;
+};
+
+class FakeLogonStart final : public LogonStart {
+public:
+    bool enable(const QString& path) override {
+        enabledPath = path;
+        enabled = true;
+        return true;
+    }
+    bool disable() override {
+        enabled = false;
+        return true;
+    }
+    bool enabled = false;
+    QString enabledPath;
+};
+
+class FakeInstanceGuard final : public InstanceGuard {
+public:
+    int runningCopies() override { return copies; }
+    void signalFirstInstance() override { ++signals_; }
+    void onShowRequest(std::function<void()> handler) override { showHandler = std::move(handler); }
+    int copies = 1;
+    int signals_ = 0;
+    std::function<void()> showHandler;
+};
+
