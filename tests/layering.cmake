@@ -1,0 +1,21 @@
+# The layers depend one way: nothing outside src/app/ includes app/, and the core library
+# (services and ports) holds no widget code. Run by CTest with -DSOURCE=... -DCORE=... -DNM=...
+file(GLOB_RECURSE sources ${SOURCE}/src/*.h ${SOURCE}/src/*.cpp)
+foreach(file IN LISTS sources)
+  if(NOT file MATCHES "/src/app/")
+    file(STRINGS ${file} includes REGEX "#include \"app/")
+    if(includes)
+      message(SEND_ERROR "${file} includes the app layer: ${includes}")
+    endif()
+  endif()
+endforeach()
+
+execute_process(COMMAND ${NM} -C --undefined-only ${CORE} OUTPUT_VARIABLE undefined RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "nm could not read ${CORE}")
+endif()
+string(REGEX MATCHALL "[^\n]*(QWidget|QApplication|QAbstractButton|QMessageBox|QDialog)[^\n]*" widgets "${undefined}")
+if(widgets)
+  message(SEND_ERROR "corvalin_core uses widgets:\n${widgets}")
+endif()
+message(STATUS "layers: one way")
