@@ -565,6 +565,7 @@ void MainWindow::Form_Load() {
         Timer1->setEnabled(true);
 
         LoadOptions();
+        SaveOptions();  // once, with every value applied; a file that already holds them is left alone
 
         state->setText(QStringLiteral("OFF"));
         setBackColor(stateColor, kStoppedColor);

@@ -284,6 +284,7 @@ private:
     QString m_programFolder;
     bool m_liveTimers;
     int m_loadPhase = 1;
+    bool m_applyingOptions = false;
     QString m_timeServer;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;

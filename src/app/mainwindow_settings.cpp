@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
@@ -17,6 +18,9 @@ using fmt::IntervalField;
 // --- Options ---
 
 void MainWindow::LoadOptions() {
+    // The reactions of the values applied below would store the options while only part of
+    // them is on screen; start-up stores them once, when all are.
+    const QScopedValueRollback applying(m_applyingOptions, true);
     const fmt::Options stored = m_services.store->loadOptions();
     if (fmt::appliesSoundIndex(File1->count(), stored.soundIndex)) {
         if (stored.soundIndex < 0) {
@@ -55,7 +59,11 @@ fmt::Options MainWindow::optionsOnScreen() const {
     return o;
 }
 
-void MainWindow::SaveOptions() { m_services.store->saveOptions(optionsOnScreen()); }
+void MainWindow::SaveOptions() {
+    if (!m_applyingOptions) {
+        m_services.store->saveOptions(optionsOnScreen());
+    }
+}
 
 // --- Time lists ---
 

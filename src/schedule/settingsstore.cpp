@@ -52,21 +52,23 @@ bool SettingsStore::write(const QString& fileName, const QStringList& lines) {
             return true;
         }
     }
-    bool written = false;
+    bool ok = false;
     if (QDir().mkpath(m_folder)) {
         QSaveFile file(path(fileName));
         if (file.open(QIODevice::WriteOnly)) {
             if (file.write(bytes) == bytes.size()) {
-                written = file.commit();
+                ok = file.commit();
             } else {
                 file.cancelWriting();
             }
         }
     }
-    if (!written) {
+    if (ok) {
+        Q_EMIT written(fileName);
+    } else {
         Q_EMIT saveFailed(fileName);
     }
-    return written;
+    return ok;
 }
 
 std::vector<std::string> SettingsStore::lines(std::string_view fileName) const {

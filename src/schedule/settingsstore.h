@@ -51,6 +51,8 @@ public:
     std::optional<corvalin::settings::TimeList> loadTemplate(int k) const;
 
 Q_SIGNALS:
+    // A file was replaced (a save that changed nothing writes nothing and says nothing).
+    void written(const QString& fileName);
     // A save could not be written; what is on screen is kept.
     void saveFailed(const QString& fileName);
 

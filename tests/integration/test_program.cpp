@@ -1,7 +1,10 @@
 // The built program, started from a copy of its program folder, without a display.
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include "programcopy.h"
@@ -26,6 +29,33 @@ void staysUp(const QString& folder) {
 
 void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeWholeFile(path, bytes)); }
 
+// Every settings file of a data folder by name, with its bytes.
+QMap<QString, QByteArray> settingsFiles(const QString& data) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(data).entryList({"*.ini"}, QDir::Files)) {
+        QFile file(data + name);
+        file.open(QIODevice::ReadOnly);
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+// A data folder with every file an operator's program has.
+void writeCompleteData(const QString& data, const QByteArray& options) {
+    writeFile(data + "data.ini", options);
+    writeFile(data + "mdata.ini", "07hr 05min/school-bell.wav\r\n");
+    for (int day = 1; day <= 13; ++day) {
+        writeFile(data + QStringLiteral("mdata_%1.ini").arg(day), " 0 \r\n08hr 50min/school-bell.wav\r\n");
+    }
+    writeFile(data + "adata.ini", "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
+    for (int day = 1; day <= 7; ++day) {
+        writeFile(data + QStringLiteral("adata_%1.ini").arg(day),
+                  "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 0 \r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
+    }
+    writeFile(data + "snd.ini", "-1 \r\n");
+    writeFile(data + "exit.ini", " 0 \r\n 0 \r\n 5 \r\n");
+}
+
 }  // namespace
 
 class TestProgram : public QObject {
@@ -46,18 +76,7 @@ private Q_SLOTS:
         QVERIFY(copyProgramFolder(programFolderOfBuild(), folder));
         const QString data = folder + QStringLiteral("/data/");
         QDir().mkpath(data);
-        writeFile(data + "data.ini", " 0 \r\n 0 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
-        writeFile(data + "mdata.ini", "07hr 05min/school-bell.wav\r\n");
-        for (int day = 1; day <= 13; ++day) {
-            writeFile(data + QStringLiteral("mdata_%1.ini").arg(day), " 0 \r\n08hr 50min/school-bell.wav\r\n");
-        }
-        writeFile(data + "adata.ini", "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
-        for (int day = 1; day <= 7; ++day) {
-            writeFile(data + QStringLiteral("adata_%1.ini").arg(day),
-                      "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 0 \r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
-        }
-        writeFile(data + "snd.ini", "-1 \r\n");
-        writeFile(data + "exit.ini", " 0 \r\n 0 \r\n 5 \r\n");
+        writeCompleteData(data, " 0 \r\n 0 \r\n 2 \r\n 2 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
         const QByteArray before = [&] {
             QFile f(data + "mdata_3.ini");
             f.open(QIODevice::ReadOnly);
@@ -68,6 +87,32 @@ private Q_SLOTS:
         QFile f(data + "mdata_3.ini");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+    }
+
+    // Killed (as by a power cut) at random moments of its start-up, the program never leaves the
+    // operator's settings changed.
+    void killedDuringStartUpKeepsTheSettings() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/Corvalin");
+        QVERIFY(copyProgramFolder(programFolderOfBuild(), folder));
+        const QString data = folder + QStringLiteral("/data/");
+        QDir().mkpath(data);
+        // Set each day, manual input, sound 2, no sound at bell and repeating bell on.
+        writeCompleteData(data, " 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n");
+        const auto before = settingsFiles(data);
+        QCOMPARE(before.size(), 25);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (int round = 0; round < 30; ++round) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(folder + QStringLiteral("/Corvalin"));
+            QVERIFY(program.waitForStarted());
+            QThread::msleep(QRandomGenerator::global()->bounded(400));
+            program.kill();
+            QVERIFY(program.waitForFinished());
+            QCOMPARE(settingsFiles(data), before);
+        }
     }
 };
 

@@ -90,6 +90,41 @@ private Q_SLOTS:
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 17 \r\n 30 \r\n"));
     }
 
+    // Start-up stores the options once, with every value applied, and only when the file would
+    // change: a kill at any moment of start-up leaves the operator's options or the whole new ones.
+    void startUpWritesTheOptionsOnceAndWhole_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("complete") << QByteArray(" 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n")
+                                  << QStringList();
+        QTest::newRow("complete, interval") << QByteArray(" 0 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n")
+                                            << QStringList();
+        QTest::newRow("missing lines")
+            << QByteArray(" 0 \r\n 1 \r\n 1 \r\n")
+            << QStringList{"data.ini: 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"};
+    }
+    void startUpWritesTheOptionsOnceAndWhole() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, writes);
+        WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.folder.addSound("b.wav");
+        f.folder.writeData("data.ini", stored);
+        f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
+        f.folder.writeData("adata.ini", "8\r\n0\r\n12\r\n0\r\n45\r\n15\r\n");
+        auto* w = f.create();
+        QStringList seen;
+        QObject::connect(&f.services->store(), &SettingsStore::written, w, [&](const QString& name) {
+            seen.append(name + ":" + QString::fromLatin1(f.folder.readData(name)));
+        });
+        w->Form_Load();
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(seen, writes);
+        if (writes.isEmpty()) {
+            QCOMPARE(f.folder.readData("data.ini"), stored);
+        }
+    }
+
     void secondCopyEndsAndReadsNothing() {
         WindowFixture f;
         f.fakes.instanceGuard.copies = 2;
