@@ -7,7 +7,6 @@
 #include "app/mainwindow.h"
 #include "schedule/settingsformat.h"
 #include "schedule/settingsstore.h"
-#include "templates/templatefile.h"
 #include "templates/templet.h"
 #include "widgets/dialogs.h"
 
@@ -30,7 +29,7 @@ bool MainWindow::ApplyTemplate(int k) {
     if (!stored) {
         // A template never saved (or damaged) changes nothing.
         const QString file = QString::fromStdString(
-            corvalin::settings::dayTimesFile(corvalin::templates::templateDay(k)));
+            corvalin::settings::dayTimesFile(corvalin::settings::templateDay(k)));
         m_ports.dialogs->warning(this, QStringLiteral("templet%1 has no saved times: ").arg(k) +
                                            QDir::toNativeSeparators(m_services.store->path(file)));
         return false;

@@ -6,7 +6,6 @@
 #include <QSaveFile>
 
 #include "schedule/settingsformat.h"
-#include "templates/templatefile.h"
 
 namespace fmt = corvalin::settings;
 
@@ -142,5 +141,5 @@ bool SettingsStore::saveExitBooking(const fmt::ExitBooking& booking) {
 }
 
 std::optional<fmt::TimeList> SettingsStore::loadTemplate(int k) const {
-    return corvalin::templates::parseTemplate(lines(fmt::dayTimesFile(corvalin::templates::templateDay(k))));
+    return fmt::parseTemplate(lines(fmt::dayTimesFile(fmt::templateDay(k))));
 }

@@ -131,6 +131,22 @@ std::vector<std::string> formatExitBooking(const ExitBooking& b) {
     return {flagLine(b.on), numberLine(b.hour), numberLine(b.minute)};
 }
 
+int templateDay(int k) { return 7 + k; }
+
+std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines) {
+    if (lines.empty()) {
+        return std::nullopt;
+    }
+    const auto flag = parseNumberLine(lines.front());
+    if (!flag) {
+        return std::nullopt;
+    }
+    TimeList list;
+    list.noBell = *flag == 1;
+    list.entries.assign(lines.begin() + 1, lines.end());
+    return list;
+}
+
 int parseSoundCard(const std::vector<std::string>& lines) { return numberAt(lines, 0, -1); }
 
 std::vector<std::string> formatSoundCard(int index) { return {numberLine(index)}; }

@@ -3,6 +3,7 @@
 // Reading never fails: a missing or malformed line takes the value the window opens with.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,12 @@ struct ExitBooking {
 
 ExitBooking parseExitBooking(const std::vector<std::string>& lines);
 std::vector<std::string> formatExitBooking(const ExitBooking& booking);
+
+// A stored template k (1..6) is the day time file of day 7 + k. Its first line, the "No rings"
+// flag, must be a number: an empty file, or one whose first line is not a number (a template
+// never saved, or damaged), gives none, so applying it changes nothing.
+int templateDay(int k);
+std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines);
 
 // "snd.ini": the dedicated card's list position, -1 for none.
 int parseSoundCard(const std::vector<std::string>& lines);
