@@ -151,6 +151,16 @@ void MainWindow::buildControls() {
     }
     menuLayout->addStretch();
 
+    // The latest problem, until it is clicked.
+    warningLine = named(new QLabel(this), "warningLine");
+    warningLine->setStyleSheet(QStringLiteral(
+        "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
+    warningLine->setCursor(Qt::PointingHandCursor);
+    warningLine->setToolTip(QStringLiteral("Click to open the ring log"));
+    warningLine->setWordWrap(true);
+    warningLine->installEventFilter(this);
+    warningLine->hide();
+
     // Tray pop-up menu.
     help = named(new QMenu(QStringLiteral("Help"), this), "help");
     mOpen = help->addAction(QStringLiteral("Open Window"));
@@ -427,6 +437,7 @@ void MainWindow::buildControls() {
     layout->setSpacing(0);
     layout->addWidget(Picture1);
     layout->addWidget(Picture2);
+    layout->addWidget(warningLine);
     layout->addLayout(body, 1);
 
     // Both panels stay hidden until a set-time mode is chosen.
@@ -512,6 +523,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (label && label->isEnabled() && label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {
             if (label == mexit) {
                 mexit_Click();
+                return true;
+            }
+            if (label == warningLine) {
+                warningLine_Click();
                 return true;
             }
         }

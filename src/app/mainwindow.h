@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/ports.h"
+#include "app/ringlogwindow.h"
 #include "app/services.h"
 #include "schedule/settingsvalues.h"
 #include "sound/bellrules.h"
@@ -131,6 +132,12 @@ public:
     void TrayIn();
     void TrayOut();
 
+    // The warning line: the latest problem, until the operator clicks it; the click opens the
+    // ring log.
+    void showProblem(const QDateTime& at, const QString& text);
+    void warningLine_Click();
+    RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
+
     // The countdown windows the clock writes; created hidden on first use.
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
@@ -152,6 +159,7 @@ private:
     QLabel* helpword;
     QLabel* mnCountDown;
     QLabel* mnBellCount;
+    QLabel* warningLine;
     QMenu* help;
     QAction* mOpen;
     QAction* mnExit1;
@@ -291,4 +299,5 @@ private:
     QPointer<FrmBellCount> m_bellCount;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
+    QPointer<RingLogWindow> m_ringLogWindow;
 };

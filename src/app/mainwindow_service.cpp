@@ -11,6 +11,8 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "app/ringlogwindow.h"
+#include "base/ringlog.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
 #include "base/windowtimer.h"
@@ -53,6 +55,23 @@ void MainWindow::connectServices() {
     });
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
     connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
+    connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
+}
+
+void MainWindow::showProblem(const QDateTime& at, const QString& text) {
+    warningLine->setText(at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text);
+    warningLine->show();
+}
+
+// Never a modal box: the PC is often unattended, and the next bell must not wait on a click.
+void MainWindow::warningLine_Click() {
+    warningLine->hide();
+    if (!m_ringLogWindow) {
+        m_ringLogWindow = new RingLogWindow(m_services.log->path(), this);
+    }
+    m_ringLogWindow->reload();
+    m_ringLogWindow->show();
+    m_ringLogWindow->raise();
 }
 
 QString MainWindow::soundFolderMessageName() const { return QDir::toNativeSeparators(soundFolder()); }

@@ -1,6 +1,7 @@
 // The program's services.
 #include "app/services.h"
 
+#include "base/ringlog.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
@@ -11,12 +12,18 @@ struct ProgramServices::Owned {
     SoundLibrary library;
     Ringer ringer;
     BellService bells;
+    RingLog log;
 
     Owned(const Ports& ports, const QString& programFolder, bool liveTimers)
         : store(programFolder + QStringLiteral("/data")),
           library(programFolder + QStringLiteral("/sound")),
           ringer(ports.bell, ports.mixer, &library, liveTimers),
-          bells(ports.clock) {}
+          bells(ports.clock),
+          log(programFolder + QStringLiteral("/data/ring.log"), ports.clock) {
+        QObject::connect(&store, &SettingsStore::problem, &log, &RingLog::problem);
+        QObject::connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
+        QObject::connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
+    }
 };
 
 ProgramServices::ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers)
@@ -25,6 +32,7 @@ ProgramServices::ProgramServices(const Ports& ports, const QString& programFolde
     m_services.library = &m_owned->library;
     m_services.ringer = &m_owned->ringer;
     m_services.bells = &m_owned->bells;
+    m_services.log = &m_owned->log;
 }
 
 ProgramServices::~ProgramServices() = default;

@@ -11,15 +11,18 @@ class SettingsStore;
 class SoundLibrary;
 class Ringer;
 class BellService;
+class RingLog;
 
 struct Services {
     SettingsStore* store = nullptr;
     SoundLibrary* library = nullptr;
     Ringer* ringer = nullptr;
     BellService* bells = nullptr;
+    RingLog* log = nullptr;
 };
 
-// Owns one of each service. With `liveTimers` off the timers keep only their enabled state and
+// Owns one of each service, and ties them together: the problems of the settings store and of
+// the ringer, and every bell rung, go to the ring log. With `liveTimers` off the timers keep only their enabled state and
 // tests call the handlers themselves.
 class ProgramServices {
 public:
@@ -33,6 +36,7 @@ public:
     SoundLibrary& library() const { return *m_services.library; }
     Ringer& ringer() const { return *m_services.ringer; }
     BellService& bells() const { return *m_services.bells; }
+    RingLog& log() const { return *m_services.log; }
 
 private:
     struct Owned;

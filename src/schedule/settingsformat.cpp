@@ -33,6 +33,52 @@ std::optional<int> parseNumberLine(std::string_view line) {
     return value;
 }
 
+bool isCleanText(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7f) {
+            return false;
+        }
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        // A multi-byte sequence: its length from the lead byte, then continuation bytes only,
+        // no overlong forms, no surrogates, nothing past U+10FFFF.
+        std::size_t length = 0;
+        unsigned int code = 0;
+        if (c >= 0xc2 && c <= 0xdf) {
+            length = 2;
+            code = c & 0x1fu;
+        } else if (c >= 0xe0 && c <= 0xef) {
+            length = 3;
+            code = c & 0x0fu;
+        } else if (c >= 0xf0 && c <= 0xf4) {
+            length = 4;
+            code = c & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xc0u) != 0x80u) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3fu);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xd800 && code <= 0xdfff))) ||
+            (length == 4 && (code < 0x10000 || code > 0x10ffff)) || (code >= 0x80 && code <= 0x9f)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     while (!bytes.empty()) {

@@ -22,6 +22,9 @@ std::optional<int> parseNumberLine(std::string_view line);
 // without a line end still counts. An empty file has no lines.
 std::vector<std::string> splitLines(std::string_view bytes);
 
+// Whether a line may be shown in a control as it is: valid UTF-8 without control characters.
+bool isCleanText(std::string_view text);
+
 // Every line followed by CRLF.
 std::string joinLines(const std::vector<std::string>& lines);
 

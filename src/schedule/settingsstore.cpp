@@ -15,14 +15,34 @@ QString qName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+QByteArray joined(const std::vector<std::string>& lines) {
+    const std::string text = fmt::joinLines(lines);
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(QString dataFolder, QObject* parent) : QObject(parent), m_folder(std::move(dataFolder)) {}
 
 QString SettingsStore::path(const QString& fileName) const { return m_folder + QLatin1Char('/') + fileName; }
 
-std::optional<QStringList> SettingsStore::read(const QString& fileName) const {
+std::optional<QByteArray> SettingsStore::readBytes(const QString& fileName) {
+    if (const auto pending = m_pending.constFind(fileName); pending != m_pending.constEnd()) {
+        return *pending;  // not written yet: what the program holds is the newest
+    }
     QFile file(path(fileName));
+    if (!file.exists()) {
+        const auto known = m_known.constFind(fileName);
+        if (known == m_known.constEnd()) {
+            return std::nullopt;
+        }
+        // Gone while the program runs (the folder was deleted, or the file): written again.
+        const QByteArray bytes = *known;
+        if (tryWrite(fileName, bytes)) {
+            Q_EMIT problem(QStringLiteral("%1 was missing from the data folder and was written again").arg(fileName));
+        }
+        return bytes;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
@@ -30,11 +50,75 @@ std::optional<QStringList> SettingsStore::read(const QString& fileName) const {
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
+    m_known.insert(fileName, bytes);
+    return bytes;
+}
+
+std::optional<QStringList> SettingsStore::read(const QString& fileName) {
+    const auto bytes = readBytes(fileName);
+    if (!bytes) {
+        return std::nullopt;
+    }
     QStringList lines;
-    for (const auto& line : fmt::splitLines(std::string_view(bytes.constData(), bytes.size()))) {
+    for (const auto& line : fmt::splitLines(std::string_view(bytes->constData(), bytes->size()))) {
         lines.append(QString::fromStdString(line));
     }
     return lines;
+}
+
+bool SettingsStore::tryWrite(const QString& fileName, const QByteArray& bytes) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        // The folder is made again when it has gone.
+        if (!QDir().mkpath(m_folder)) {
+            continue;
+        }
+        QSaveFile file(path(fileName));
+        if (!file.open(QIODevice::WriteOnly)) {
+            continue;
+        }
+        if (file.write(bytes) != bytes.size()) {
+            file.cancelWriting();
+            continue;
+        }
+        if (file.commit()) {
+            m_known.insert(fileName, bytes);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingsStore::retryPending() {
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        if (tryWrite(it.key(), it.value())) {
+            Q_EMIT written(it.key());
+            it = m_pending.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+bool SettingsStore::writeBytes(const QString& fileName, const QByteArray& bytes) {
+    m_pending.remove(fileName);
+    retryPending();
+    {
+        QFile existing(path(fileName));
+        if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes) {
+            m_known.insert(fileName, bytes);
+            return true;
+        }
+    }
+    if (tryWrite(fileName, bytes)) {
+        Q_EMIT written(fileName);
+        return true;
+    }
+    m_pending.insert(fileName, bytes);
+    Q_EMIT saveFailed(fileName);
+    Q_EMIT problem(QStringLiteral("%1 could not be saved in %2; the settings on screen are kept and saved "
+                                  "with the next save that can be written")
+                       .arg(fileName, QDir::toNativeSeparators(m_folder)));
+    return false;
 }
 
 bool SettingsStore::write(const QString& fileName, const QStringList& lines) {
@@ -43,66 +127,61 @@ bool SettingsStore::write(const QString& fileName, const QStringList& lines) {
     for (const auto& line : lines) {
         raw.push_back(line.toStdString());
     }
-    const std::string text = fmt::joinLines(raw);
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    {
-        QFile existing(path(fileName));
-        if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes) {
-            return true;
-        }
-    }
-    bool ok = false;
-    if (QDir().mkpath(m_folder)) {
-        QSaveFile file(path(fileName));
-        if (file.open(QIODevice::WriteOnly)) {
-            if (file.write(bytes) == bytes.size()) {
-                ok = file.commit();
-            } else {
-                file.cancelWriting();
-            }
-        }
-    }
-    if (ok) {
-        Q_EMIT written(fileName);
-    } else {
-        Q_EMIT saveFailed(fileName);
-    }
-    return ok;
+    return writeBytes(fileName, joined(raw));
 }
 
-std::vector<std::string> SettingsStore::lines(std::string_view fileName) const {
-    std::vector<std::string> out;
-    if (const auto read = this->read(qName(fileName))) {
-        out.reserve(static_cast<std::size_t>(read->size()));
-        for (const QString& line : *read) {
-            out.push_back(line.toStdString());
-        }
+std::vector<std::string> SettingsStore::lines(std::string_view fileName) {
+    const auto bytes = readBytes(qName(fileName));
+    if (!bytes) {
+        return {};
     }
-    return out;
+    return fmt::splitLines(std::string_view(bytes->constData(), bytes->size()));
 }
 
 bool SettingsStore::writeLines(std::string_view fileName, const std::vector<std::string>& lines) {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) {
-        out.append(QString::fromStdString(line));
-    }
-    return write(qName(fileName), out);
+    return writeBytes(qName(fileName), joined(lines));
 }
 
-fmt::Options SettingsStore::loadOptions() const { return fmt::parseOptions(lines(fmt::kOptionsFile)); }
+void SettingsStore::reportOnce(const QString& key, const QString& text) {
+    if (!m_reported.contains(key)) {
+        m_reported.insert(key);
+        Q_EMIT problem(text);
+    }
+}
+
+fmt::TimeList SettingsStore::timeList(std::string_view fileName, bool dayFile) {
+    const auto all = lines(fileName);
+    std::vector<int> dropped;
+    fmt::TimeList list = dayFile ? fmt::parseDayTimes(all, &dropped) : fmt::parseWeekTimes(all, &dropped);
+    if (!dropped.empty()) {
+        QStringList numbers;
+        for (const int line : dropped) {
+            numbers.append(QString::number(line));
+        }
+        const QString name = qName(fileName);
+        const QByteArray bytes = joined(all);
+        reportOnce(name + QLatin1Char(':') + QString::fromLatin1(bytes.toHex()),
+                   numbers.size() == 1 ? QStringLiteral("%1: line %2 is not a valid time and was left out")
+                                             .arg(name, numbers.first())
+                                       : QStringLiteral("%1: lines %2 are not valid times and were left out")
+                                             .arg(name, numbers.join(QStringLiteral(", "))));
+    }
+    return list;
+}
+
+fmt::Options SettingsStore::loadOptions() { return fmt::parseOptions(lines(fmt::kOptionsFile)); }
 
 bool SettingsStore::saveOptions(const fmt::Options& options) {
     return writeLines(fmt::kOptionsFile, fmt::formatOptions(options));
 }
 
-fmt::TimeList SettingsStore::loadWeekTimes() const { return fmt::parseWeekTimes(lines(fmt::kWeekTimesFile)); }
+fmt::TimeList SettingsStore::loadWeekTimes() { return timeList(fmt::kWeekTimesFile, false); }
 
 bool SettingsStore::saveWeekTimes(const fmt::TimeList& list) {
     return writeLines(fmt::kWeekTimesFile, fmt::formatWeekTimes(list));
 }
 
-fmt::TimeList SettingsStore::loadDayTimes(int day) const { return fmt::parseDayTimes(lines(fmt::dayTimesFile(day))); }
+fmt::TimeList SettingsStore::loadDayTimes(int day) { return timeList(fmt::dayTimesFile(day), true); }
 
 bool SettingsStore::saveDayTimes(int day, const fmt::TimeList& list) {
     if (day < 1 || day > 13) {
@@ -111,7 +190,7 @@ bool SettingsStore::saveDayTimes(int day, const fmt::TimeList& list) {
     return writeLines(fmt::dayTimesFile(day), fmt::formatDayTimes(list));
 }
 
-fmt::IntervalSettings SettingsStore::loadWeekInterval() const {
+fmt::IntervalSettings SettingsStore::loadWeekInterval() {
     return fmt::parseInterval(lines(fmt::kWeekIntervalFile), false);
 }
 
@@ -119,7 +198,7 @@ bool SettingsStore::saveWeekInterval(const fmt::IntervalSettings& settings) {
     return writeLines(fmt::kWeekIntervalFile, fmt::formatInterval(settings, false));
 }
 
-fmt::IntervalSettings SettingsStore::loadDayInterval(int day) const {
+fmt::IntervalSettings SettingsStore::loadDayInterval(int day) {
     return fmt::parseInterval(lines(fmt::dayIntervalFile(day)), true);
 }
 
@@ -130,16 +209,17 @@ bool SettingsStore::saveDayInterval(int day, const fmt::IntervalSettings& settin
     return writeLines(fmt::dayIntervalFile(day), fmt::formatInterval(settings, true));
 }
 
-int SettingsStore::loadSoundCard() const { return fmt::parseSoundCard(lines(fmt::kSoundCardFile)); }
+int SettingsStore::loadSoundCard() { return fmt::parseSoundCard(lines(fmt::kSoundCardFile)); }
 
 bool SettingsStore::saveSoundCard(int index) { return writeLines(fmt::kSoundCardFile, fmt::formatSoundCard(index)); }
 
-fmt::ExitBooking SettingsStore::loadExitBooking() const { return fmt::parseExitBooking(lines(fmt::kExitFile)); }
+fmt::ExitBooking SettingsStore::loadExitBooking() { return fmt::parseExitBooking(lines(fmt::kExitFile)); }
 
 bool SettingsStore::saveExitBooking(const fmt::ExitBooking& booking) {
     return writeLines(fmt::kExitFile, fmt::formatExitBooking(booking));
 }
 
-std::optional<fmt::TimeList> SettingsStore::loadTemplate(int k) const {
-    return fmt::parseTemplate(lines(fmt::dayTimesFile(fmt::templateDay(k))));
+std::optional<fmt::TimeList> SettingsStore::loadTemplate(int k) {
+    const auto all = lines(fmt::dayTimesFile(fmt::templateDay(k)));
+    return fmt::parseTemplate(all);
 }

@@ -1,8 +1,14 @@
 // The one owner of the data folder: every settings file, read into its value type and written
-// from it. Files are read whole and replaced whole and atomically.
+// from it. Files are read whole and replaced whole and atomically. Nothing is lost without a
+// word: a save that cannot be written is retried, kept in memory until a later save can write
+// it, and reported; a file that vanished while the program runs is written again from what the
+// program last read or wrote; lines that are not valid are dropped at load and reported once.
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,47 +24,61 @@ public:
     QString path(const QString& fileName) const;
 
     // The file's lines (CRLF or LF ends), or none when it is missing or unreadable.
-    std::optional<QStringList> read(const QString& fileName) const;
+    std::optional<QStringList> read(const QString& fileName);
 
     // Replaces the file with these lines, each ended by CRLF. The new content goes to a
     // temporary file in the same folder that is flushed to disk and renamed over the old
     // one, so the file is always either the old one or the new one. Creates data/ first
-    // when it does not exist. A file that already holds exactly these bytes is left alone.
-    // False (and saveFailed) when the file could not be written.
+    // when it does not exist, and tries once more (making the folder again) when the first try
+    // fails. A file that already holds exactly these bytes is left alone. False (and
+    // saveFailed, problem) when the file could not be written; the content is then kept and
+    // read back in its place until a later save writes it.
     bool write(const QString& fileName, const QStringList& lines);
 
     // Every file by its value. Loading never fails: what is missing takes its default.
-    corvalin::settings::Options loadOptions() const;
+    corvalin::settings::Options loadOptions();
     bool saveOptions(const corvalin::settings::Options& options);
 
-    corvalin::settings::TimeList loadWeekTimes() const;
+    corvalin::settings::TimeList loadWeekTimes();
     bool saveWeekTimes(const corvalin::settings::TimeList& list);
-    corvalin::settings::TimeList loadDayTimes(int day) const;
+    corvalin::settings::TimeList loadDayTimes(int day);
     bool saveDayTimes(int day, const corvalin::settings::TimeList& list);  // days 1..13
 
-    corvalin::settings::IntervalSettings loadWeekInterval() const;
+    corvalin::settings::IntervalSettings loadWeekInterval();
     bool saveWeekInterval(const corvalin::settings::IntervalSettings& settings);
-    corvalin::settings::IntervalSettings loadDayInterval(int day) const;
+    corvalin::settings::IntervalSettings loadDayInterval(int day);
     bool saveDayInterval(int day, const corvalin::settings::IntervalSettings& settings);  // days 1..7
 
-    int loadSoundCard() const;
+    int loadSoundCard();
     bool saveSoundCard(int index);
 
-    corvalin::settings::ExitBooking loadExitBooking() const;
+    corvalin::settings::ExitBooking loadExitBooking();
     bool saveExitBooking(const corvalin::settings::ExitBooking& booking);
 
     // Template k (1..6); none when it was never saved or is damaged.
-    std::optional<corvalin::settings::TimeList> loadTemplate(int k) const;
+    std::optional<corvalin::settings::TimeList> loadTemplate(int k);
 
 Q_SIGNALS:
     // A file was replaced (a save that changed nothing writes nothing and says nothing).
     void written(const QString& fileName);
     // A save could not be written; what is on screen is kept.
     void saveFailed(const QString& fileName);
+    // Something the operator should know: a save that failed, a file restored, lines dropped.
+    void problem(const QString& text);
 
 private:
-    std::vector<std::string> lines(std::string_view fileName) const;
+    std::optional<QByteArray> readBytes(const QString& fileName);
+    bool writeBytes(const QString& fileName, const QByteArray& bytes);
+    bool tryWrite(const QString& fileName, const QByteArray& bytes);
+    void retryPending();
+    std::vector<std::string> lines(std::string_view fileName);
     bool writeLines(std::string_view fileName, const std::vector<std::string>& lines);
+    corvalin::settings::TimeList timeList(std::string_view fileName, bool dayFile);
+    void reportOnce(const QString& key, const QString& text);
 
     QString m_folder;
+    // What each file held when the program last read or wrote it, and saves not written yet.
+    QHash<QString, QByteArray> m_known;
+    QHash<QString, QByteArray> m_pending;
+    QSet<QString> m_reported;
 };

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "schedule/timeentry.h"
+
 namespace corvalin::settings {
 
 namespace {
@@ -44,16 +46,32 @@ bool selectsFirstChoice(int stored) { return stored == 1; }
 
 bool appliesSoundIndex(int listCount, int stored) { return listCount > stored; }
 
-TimeList parseWeekTimes(const std::vector<std::string>& lines) { return TimeList{false, lines}; }
+namespace {
+
+void keepEntries(const std::vector<std::string>& lines, std::size_t first, TimeList& list, std::vector<int>* dropped) {
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        if (timelist::isValidEntry(lines[i])) {
+            list.entries.push_back(lines[i]);
+        } else if (dropped) {
+            dropped->push_back(static_cast<int>(i) + 1);
+        }
+    }
+}
+
+}  // namespace
+
+TimeList parseWeekTimes(const std::vector<std::string>& lines, std::vector<int>* dropped) {
+    TimeList list;
+    keepEntries(lines, 0, list, dropped);
+    return list;
+}
 
 std::vector<std::string> formatWeekTimes(const TimeList& list) { return list.entries; }
 
-TimeList parseDayTimes(const std::vector<std::string>& lines) {
+TimeList parseDayTimes(const std::vector<std::string>& lines, std::vector<int>* dropped) {
     TimeList list;
     list.noBell = numberAt(lines, 0, 0) == 1;
-    if (lines.size() > 1) {
-        list.entries.assign(lines.begin() + 1, lines.end());
-    }
+    keepEntries(lines, 1, list, dropped);
     return list;
 }
 
@@ -106,7 +124,7 @@ IntervalSettings parseInterval(const std::vector<std::string>& lines, bool dayFi
         const IntervalField field = layout[i];
         if (isNumberField(field)) {
             s.flag(field) = numberAt(lines, i, 0) == 1;
-        } else if (i < lines.size()) {
+        } else if (i < lines.size() && isCleanText(lines[i])) {
             s.text(field) = lines[i];
         }
     }
@@ -133,18 +151,11 @@ std::vector<std::string> formatExitBooking(const ExitBooking& b) {
 
 int templateDay(int k) { return 7 + k; }
 
-std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines) {
-    if (lines.empty()) {
+std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std::vector<int>* dropped) {
+    if (lines.empty() || !parseNumberLine(lines.front())) {
         return std::nullopt;
     }
-    const auto flag = parseNumberLine(lines.front());
-    if (!flag) {
-        return std::nullopt;
-    }
-    TimeList list;
-    list.noBell = *flag == 1;
-    list.entries.assign(lines.begin() + 1, lines.end());
-    return list;
+    return parseDayTimes(lines, dropped);
 }
 
 int parseSoundCard(const std::vector<std::string>& lines) { return numberAt(lines, 0, -1); }

@@ -44,9 +44,11 @@ struct TimeList {
     bool operator==(const TimeList&) const = default;
 };
 
-TimeList parseWeekTimes(const std::vector<std::string>& lines);
+// Only valid entries are kept (see timelist::isValidEntry); the file line numbers (from 1) of
+// the lines dropped are added to `dropped` when given.
+TimeList parseWeekTimes(const std::vector<std::string>& lines, std::vector<int>* dropped = nullptr);
 std::vector<std::string> formatWeekTimes(const TimeList& list);
-TimeList parseDayTimes(const std::vector<std::string>& lines);
+TimeList parseDayTimes(const std::vector<std::string>& lines, std::vector<int>* dropped = nullptr);
 std::vector<std::string> formatDayTimes(const TimeList& list);
 
 // The automatic-interval settings: texts as typed, and the three check boxes.
@@ -76,6 +78,7 @@ struct IntervalSettings {
     bool flag(IntervalField field) const;
 };
 
+// A field line that is not clean text (see isCleanText) takes its default.
 IntervalSettings parseInterval(const std::vector<std::string>& lines, bool dayFile);
 std::vector<std::string> formatInterval(const IntervalSettings& settings, bool dayFile);
 
@@ -95,7 +98,7 @@ std::vector<std::string> formatExitBooking(const ExitBooking& booking);
 // flag, must be a number: an empty file, or one whose first line is not a number (a template
 // never saved, or damaged), gives none, so applying it changes nothing.
 int templateDay(int k);
-std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines);
+std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std::vector<int>* dropped = nullptr);
 
 // "snd.ini": the dedicated card's list position, -1 for none.
 int parseSoundCard(const std::vector<std::string>& lines);

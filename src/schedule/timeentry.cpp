@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "schedule/settingsformat.h"
+
 namespace corvalin::timelist {
 
 namespace {
@@ -45,6 +47,22 @@ TimeKeyResult timeKey(std::string_view hourText, std::string_view minuteText) {
         return {{}, kMinuteMessage};
     }
     return {hour + "hr " + minute + "min", {}};
+}
+
+bool isValidEntry(std::string_view entry) {
+    constexpr std::string_view form = "00hr 00min/";
+    if (entry.size() <= form.size() || !settings::isCleanText(entry)) {
+        return false;
+    }
+    auto digits = [entry](std::size_t at) {
+        return entry[at] >= '0' && entry[at] <= '9' && entry[at + 1] >= '0' && entry[at + 1] <= '9';
+    };
+    if (!digits(0) || !digits(5) || entry.substr(2, 3) != "hr " || entry.substr(7, 4) != "min/") {
+        return false;
+    }
+    const int hour = (entry[0] - '0') * 10 + (entry[1] - '0');
+    const int minute = (entry[5] - '0') * 10 + (entry[6] - '0');
+    return hour <= 23 && minute <= 59;
 }
 
 std::string entryText(std::string_view key, std::string_view sound) {

@@ -22,6 +22,10 @@ struct TimeKeyResult {
 // field. A one-character text gets a leading "0".
 TimeKeyResult timeKey(std::string_view hourText, std::string_view minuteText);
 
+// Whether a stored line is a time-list entry the program can ring: "HHhr MMmin/" with an hour
+// of 00-23 and a minute of 00-59, then a sound name that is not empty, all of it clean text.
+bool isValidEntry(std::string_view entry);
+
 // key + "/" + sound.
 std::string entryText(std::string_view key, std::string_view sound);
 

@@ -48,31 +48,49 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     }
     m_output->stop();
 
-    QString file = soundName;
-    if (scheduled && !IsBellInFilebox(soundName)) {
-        file = m_library->files().value(0);
-    }
-    const QString path = m_library->path(file);
-
-    bool played = false;
+    auto play = [this](const QString& file) { return m_output->play(deviceId(), m_library->path(file), m_repeat); };
+    QString played;
+    bool playing = false;
     if (scheduled) {
-        played = m_output->play(deviceId(), path, m_repeat);
-        if (played && m_muteDefault) {
+        // Its own sound first, when the folder has it; then the folder's sounds in list order.
+        QStringList candidates = m_library->files();
+        if (IsBellInFilebox(soundName)) {
+            candidates.removeOne(soundName);
+            candidates.prepend(soundName);
+        }
+        for (const QString& file : std::as_const(candidates)) {
+            if (play(file)) {
+                played = file;
+                playing = true;
+                break;
+            }
+        }
+        if (playing && m_muteDefault) {
             mute();
         }
-        measure(path, kind);
+        measure(m_library->path(playing ? played : soundName), kind);
         armMuteEnd(kind);
     } else {
-        measure(path, kind);
+        measure(m_library->path(soundName), kind);
         armMuteEnd(kind);
-        played = m_output->play(deviceId(), path, m_repeat);
+        played = soundName;
+        playing = play(soundName);
     }
-    if (!played) {
-        // Nothing sounds (unreadable file, no sound server): nothing to mute for.
+    if (!playing) {
+        // Nothing sounds: nothing to mute for.
         m_output->stop();
         unmute();
         m_muteTimer->setEnabled(false);
+        Q_EMIT problem(scheduled ? QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3")
+                                       .arg(soundName, m_library->folder(), deviceDescription())
+                                 : QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription()));
+        return;
     }
+    if (played != soundName) {
+        Q_EMIT problem(QStringLiteral("%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
+                           .arg(soundName, played));
+    }
+    Q_EMIT rang(scheduled, played, deviceDescription());
 }
 
 void Ringer::StopBell() {
@@ -113,6 +131,14 @@ QString Ringer::cardText() const {
     // The default output counts as number 0 in the selection list.
     return QString::fromStdString(
         corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1));
+}
+
+QString Ringer::deviceDescription() const {
+    const auto list = devices();
+    if (list.isEmpty()) {
+        return QStringLiteral("Default output");
+    }
+    return list.at(corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size())) - 1).description;
 }
 
 QString Ringer::deviceId() const {

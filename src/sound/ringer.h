@@ -23,8 +23,9 @@ public:
     // sound_zero_count_Timer() themselves.
     Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent = nullptr);
 
-    // Starts a bell and returns at once; the bell plays on. A scheduled bell whose sound is not in
-    // the sound folder rings the folder's first sound.
+    // Starts a bell and returns at once; the bell plays on. A scheduled bell always sounds if any
+    // sound can: when its own sound is not in the sound folder, or cannot be played (removed,
+    // unreadable, not a sound), it rings the first sound of the folder that plays, and says so.
     void RingBell(const QString& soundName, BellKind kind);
     // Stops any bell and ends the mute.
     void StopBell();
@@ -56,8 +57,9 @@ public:
     // The chosen card as the window names it; the default output "(0)" when none is chosen or
     // the chosen one is no longer there.
     QString cardText() const;
-    // The device id a bell plays on: the chosen card, or the default output ("").
+    // The device id a bell plays on: the chosen card, or the default output (""), and its name.
     QString deviceId() const;
+    QString deviceDescription() const;
 
     int bellSeconds() const { return m_bellSeconds; }
     int muteTicks() const { return m_muteTicks; }
@@ -68,6 +70,10 @@ public:
 Q_SIGNALS:
     // The output devices changed (a card plugged in or removed).
     void devicesChanged();
+    // A bell started: the sound that plays and the device it plays on.
+    void rang(bool scheduled, const QString& sound, const QString& device);
+    // A bell that did not sound as asked.
+    void problem(const QString& text);
 
 private:
     void mute();

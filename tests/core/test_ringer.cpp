@@ -1,5 +1,6 @@
 // Ringing with no window: the two step orders, the default card's mute and its end, the repeat
 // option, the fallback sound of a scheduled bell, and the device a bell plays on.
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "base/windowtimer.h"
@@ -112,6 +113,38 @@ private Q_SLOTS:
         b.library->refresh();
         b.ringer->RingBell("new.wav", BellKind::Scheduled);
         QCOMPARE(b.output.plays.last().path, b.library->path("new.wav"));
+    }
+
+    // A sound removed or damaged after start-up: the bell rings the first sound that plays and
+    // says which it could not play; the bell log names what sounded.
+    void aScheduledBellAlwaysSounds() {
+        Bells b;
+        QSignalSpy problems(b.ringer.get(), &Ringer::problem);
+        QSignalSpy rang(b.ringer.get(), &Ringer::rang);
+        QFile::remove(b.library->path("long.wav"));  // the folder list still names it
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("a.wav"));
+        QCOMPARE(problems.count(), 1);
+        QVERIFY(problems.first().first().toString().startsWith("long.wav could not be played"));
+        QCOMPARE(rang.first().at(1).toString(), QString("a.wav"));
+        // Garbage where the first sound was: the next one that plays.
+        b.folder.addFile("sound/a.wav", "RIFF garbage");
+        b.output.broken = QStringList{"a.wav"};
+        b.folder.addSound("z.wav");
+        b.library->refresh();
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("a.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().path, b.library->path("z.wav"));
+        QVERIFY(b.mixer.muted);
+        QCOMPARE(problems.count(), 2);
+        // Nothing at all plays: nothing is rung, the card is not left muted, and it is said.
+        b.output.broken.append("z.wav");
+        b.ringer->RingBell("a.wav", BellKind::Scheduled);
+        QVERIFY(!b.mixer.muted);
+        QVERIFY(!b.output.present);
+        QCOMPARE(problems.count(), 3);
+        QVERIFY(problems.last().first().toString().startsWith("the bell a.wav was not rung"));
+        QCOMPARE(rang.count(), 2);
     }
 
     void nothingPlayableRingsNothingAndUnmutes() {

@@ -12,7 +12,7 @@ class TestAtomicSave : public QObject {
 private Q_SLOTS:
     void killedSaveLoopLeavesAWholeFile() {
         QTemporaryDir dir;
-        const SettingsStore store(dir.path());
+        SettingsStore store(dir.path());
         int sawSecond = 0;
         for (int round = 0; round < 25; ++round) {
             QProcess loop;

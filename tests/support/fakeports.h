@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QQueue>
@@ -36,10 +37,16 @@ public:
         bool loop;
     };
     QList<OutputDevice> devices() override { return deviceList; }
+    // Plays a file that is there and not marked broken, as the real output does.
     bool play(const QString& deviceId, const QString& path, bool loop) override {
-        plays.append({deviceId, path, loop});
-        present = playable;
-        return playable;
+        const bool plays_ = playable && QFileInfo(path).isFile() && !broken.contains(QFileInfo(path).fileName());
+        if (plays_) {
+            plays.append({deviceId, path, loop});
+        } else {
+            refused.append(path);
+        }
+        present = plays_;
+        return plays_;
     }
     void stop() override {
         ++stops;
@@ -54,7 +61,9 @@ public:
     }
 
     QList<OutputDevice> deviceList{{QString(), QStringLiteral("Default output")}};
-    QList<Play> plays;
+    QList<Play> plays;     // what sounded
+    QStringList refused;   // what could not be played
+    QStringList broken;    // file names that do not decode
     int stops = 0;
     bool present = false;
     bool playable = true;

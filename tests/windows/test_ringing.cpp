@@ -2,6 +2,7 @@
 // the dedicated-card dialog and the sound list following the folder. How a bell rings is the
 // ringer's own tests.
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "sound/sndselect.h"
@@ -39,6 +40,31 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.fakes.bell.plays.size(), 1);
+    }
+
+    // A bell that cannot be played is never silent about it: the warning line shows it, without a
+    // box that would wait for a click, until the operator clicks it to read the ring log.
+    void problemsGoToTheWarningLineAndTheRingLog() {
+        WindowFixture f;
+        auto* w = window(f);
+        auto* warning = find<QLabel>(w, "warningLine");
+        QVERIFY(!warning->isVisible());
+        f.fakes.bell.broken = QStringList{"long.wav"};
+        w->btnNowBell_Click();
+        QVERIFY(warning->isVisible());
+        QVERIFY2(warning->text().contains("long.wav could not be played"), qPrintable(warning->text()));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QTest::mouseClick(warning, Qt::LeftButton);
+        QVERIFY(!warning->isVisible());
+        auto* log = find<QPlainTextEdit>(w, "ringLogText");
+        QVERIFY(log->window()->isVisible());
+        QVERIFY(log->isReadOnly());
+        QVERIFY(log->toPlainText().contains("problem: long.wav could not be played"));
+        f.fakes.bell.broken.clear();
+        w->btnNowBell_Click();
+        QVERIFY(!warning->isVisible());  // a bell that rings is no problem
+        QVERIFY(f.folder.readData("ring.log").endsWith(" ring now long.wav on Default output\r\n"));
     }
 
     void repeatShowsTheStopButtonAndSaves() {

@@ -1,0 +1,29 @@
+// Lines of the ring log: one per bell rung and one per problem, each starting with the date and
+// the time to the millisecond, so a school can answer "did the 10:50 bell ring on Friday?".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvalin::ringlog {
+
+// Lines older than this many days are dropped.
+inline constexpr int kKeepDays = 90;
+
+struct Stamp {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// "2026-12-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output"; a bell rung by hand
+// reads "ring now" instead of "scheduled 08:50".
+std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device);
+
+// "2026-12-07 08:50:00.020 problem: gone.wav could not be played; rang school-bell.wav instead"
+std::string problemLine(const Stamp& at, std::string_view text);
+
+// Whether a line is to be kept when the oldest day kept is `first` (year * 10000 + month * 100 +
+// day). A line that does not start with a date is kept.
+bool keep(std::string_view line, int first);
+
+}  // namespace corvalin::ringlog

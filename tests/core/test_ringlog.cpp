@@ -1,0 +1,52 @@
+// The ring log: a line for every bell and every problem, CRLF, newest last, and the lines older
+// than 90 days dropped when the day changes.
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "base/ringlog.h"
+#include "fakeports.h"
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+}  // namespace
+
+class TestRingLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void linesAndTheirAge() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/data/ring.log";
+        FakeClock clock;
+        clock.set(QDateTime(QDate(2026, 9, 7), QTime(8, 50, 0, 21)));  // 91 days before 2026-12-07
+        RingLog log(path, &clock);
+        log.bell(true, "school-bell.wav", "Bell output");
+        clock.set(QDateTime(QDate(2026, 9, 8), QTime(10, 12, 33, 480)));  // 90 days before
+        log.bell(false, "chime.wav", "Default output");
+        QSignalSpy problems(&log, &RingLog::problemReported);
+        clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 0, 5)));
+        log.problem("gone.wav could not be played; school-bell.wav was rung instead");
+        QCOMPARE(problems.count(), 1);
+        QCOMPARE(problems.first().at(1).toString(), QString("gone.wav could not be played; school-bell.wav was rung instead"));
+        QCOMPARE(contents(path), QByteArray("2026-09-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output\r\n"
+                                            "2026-09-08 10:12:33.480 ring now chime.wav on Default output\r\n"
+                                            "2026-12-06 23:59:00.005 problem: gone.wav could not be played; "
+                                            "school-bell.wav was rung instead\r\n"));
+        // The first line of a new day drops what is older than 90 days.
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1)));
+        log.bell(true, "school-bell.wav", "Bell output");
+        const QList<QByteArray> lines = contents(path).split('\n');
+        QCOMPARE(lines.size(), 4);  // three lines and what follows the last CRLF
+        QVERIFY(lines.first().startsWith("2026-09-08 10:12:33.480 ring now"));
+        QVERIFY(lines.at(2).startsWith("2026-12-07 00:00:01.000 scheduled 00:00"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRingLog)
+#include "test_ringlog.moc"
