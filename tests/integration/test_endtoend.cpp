@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <sndfile.h>
 
 #include "programcopy.h"
@@ -78,8 +79,10 @@ struct Run {
     QList<double> mainOnsets;
 };
 
-// Runs the program under a clock that starts at `fakeStart`, for `seconds`, recording both sinks.
-Run runProgram(const QString& folder, const QString& fakeStart, int seconds) {
+// Runs the program under a clock that starts at `fakeStart`, for `seconds`, recording both sinks;
+// `meanwhile` runs two seconds after the start.
+Run runProgram(const QString& folder, const QString& fakeStart, int seconds,
+               const std::function<void()>& meanwhile = {}) {
     QTemporaryDir records;
     pulsetools::Recorder bell("bell_out", records.path() + "/bell.wav");
     pulsetools::Recorder main("main_out", records.path() + "/main.wav");
@@ -101,6 +104,11 @@ Run runProgram(const QString& folder, const QString& fakeStart, int seconds) {
     const double mainAtLaunch = recorded("main.wav");
     program.start(folder + "/Corvalin");
     program.waitForStarted();
+    if (meanwhile) {
+        QTest::qWait(2000);
+        meanwhile();
+        seconds -= 2;
+    }
     QTest::qWait(seconds * 1000);
     program.terminate();
     program.waitForFinished(3000);
@@ -154,6 +162,26 @@ private Q_SLOTS:
         QVERIFY2(run.bellOnsets.first() > 5.0 - 0.3 && run.bellOnsets.first() < 6.0,
                  qPrintable(QString::number(run.bellOnsets.first())));
         QVERIFY(run.mainOnsets.isEmpty());
+    }
+
+    // The bell's own sound is deleted after start-up: the bell still sounds at its minute, with
+    // the first sound of the folder, and the ring log says what happened.
+    void bellWhoseSoundWasDeletedStillRings() {
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "08hr 50min/gone.wav\r\n");
+        QVERIFY(!folder.isEmpty());
+        pulsetools::writeTone(folder + "/sound/gone.wav", 1.0, 440.0);
+        const Run run = runProgram(folder, "2026-12-07 08:49:55", 9,
+                                   [&] { QVERIFY(QFile::remove(folder + "/sound/gone.wav")); });
+        qInfo() << "bell onsets" << run.bellOnsets;
+        QCOMPARE(run.bellOnsets.size(), 1);
+        QVERIFY2(run.bellOnsets.first() > 5.0 - 0.3 && run.bellOnsets.first() < 6.0,
+                 qPrintable(QString::number(run.bellOnsets.first())));
+        QFile log(folder + "/data/ring.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray text = log.readAll();
+        QVERIFY2(text.contains("problem: gone.wav could not be played"), text.constData());
+        QVERIFY2(text.contains("scheduled 08:50 0-e2e-tone.wav on Bell_output"), text.constData());
     }
 
     void midnightRestartsTheServiceAndRingsTheNewDay() {
