@@ -1,18 +1,88 @@
 #!/usr/bin/env bash
-# Sets up, builds, starts the test services (a private PulseAudio server with two null
-# sinks), runs every test with CTest and stops the services again.
+# Sets up, builds, starts the test services (scripts/services/: a private PulseAudio server with
+# two null sinks), runs every test with CTest and stops the services again, however the run ends:
+# success, failing tests, a failing set-up step, Ctrl-C or SIGTERM. The exit code is CTest's.
+# shellcheck disable=SC2317  # stop_group and finish run from the traps
 set -euo pipefail
-cd "$(dirname "$0")/.."
-bash scripts/setup.sh --tests
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-export CORVALIN_RUN="${CORVALIN_RUN:-$(mktemp -d /tmp/corvalin-run.XXXXXX)}"
-stop_services() {
-    if [[ -f scripts/services/pulse.sh ]]; then bash scripts/services/pulse.sh stop || true; fi
+# Started with & from a script (a shell without job control), this one begins with SIGINT
+# ignored, and bash cannot trap a signal ignored on entry: start again with SIGINT restored.
+sigint_ignored() {
+    local key mask
+    while read -r key mask; do
+        [[ $key == SigIgn: ]] && (( 0x$mask & 2 )) && return 0
+    done </proc/$$/status
+    return 1
 }
-trap stop_services EXIT
-if [[ -f scripts/services/pulse.sh ]]; then
-    eval "$(bash scripts/services/pulse.sh start)"
+if [[ -z ${CORVALIN_TEST_SIGINT_RESET:-} ]] && sigint_ignored; then
+    export CORVALIN_TEST_SIGINT_RESET=1
+    exec env --default-signal=INT bash "$ROOT/scripts/test.sh" "$@"
 fi
 
-cd build
-ctest --output-on-failure --timeout 600
+source "$ROOT/scripts/services/lib.sh"
+
+RUN_CREATED=   # the run folder this script made, removed at the end
+TESTS_TMP=     # the tests' temporary folder, removed at the end
+CTEST_PID=     # CTest while it runs, in a process group of its own
+
+# TERM to the process group led by $1, KILL to whatever is left of it after 10 s. Processes that
+# have ended but wait to be reaped (state Z) count as gone.
+stop_group() {
+    local pgid=$1
+    kill -TERM -- "-$pgid" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        pgrep -g "$pgid" -r D,I,R,S,T,t,W >/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL -- "-$pgid" 2>/dev/null || true
+    wait "$pgid" 2>/dev/null || true
+}
+
+finish() {
+    local rc=$?
+    trap '' INT TERM HUP
+    if [[ -n $CTEST_PID ]]; then
+        echo "test.sh: stopping the tests" >&2
+        stop_group "$CTEST_PID"
+    fi
+    services_stop_all
+    if [[ -n $TESTS_TMP ]]; then
+        rm -rf "$TESTS_TMP"
+    fi
+    if [[ -n $RUN_CREATED ]]; then
+        rm -rf "$RUN_CREATED"
+    fi
+    exit "$rc"
+}
+trap finish EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+bash "$ROOT/scripts/setup.sh" --tests
+
+if [[ -z ${CORVALIN_RUN:-} ]]; then
+    RUN_CREATED=$(mktemp -d /tmp/corvalin-run.XXXXXX)
+    CORVALIN_RUN=$RUN_CREATED
+fi
+export CORVALIN_RUN
+echo "test.sh: run folder $CORVALIN_RUN"
+
+service_start pulse
+
+# The tests' own temporary folders go inside the run folder, so that those of a test stopped
+# half-way go with it.
+TESTS_TMP=$CORVALIN_RUN/tmp
+mkdir -p "$TESTS_TMP"
+export TMPDIR=$TESTS_TMP
+
+# CTest runs in the background so that a signal reaches the traps at once rather than when
+# CTest ends, and in a session of its own so that its tests can be stopped with it.
+cd "$ROOT/build"
+setsid --wait ctest --output-on-failure --timeout 600 </dev/null &
+CTEST_PID=$!
+rc=0
+wait "$CTEST_PID" || rc=$?
+CTEST_PID=
+exit "$rc"
