@@ -8,15 +8,20 @@ namespace rt = corvalin::ringtable;
 
 BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clock(clock) { reset(); }
 
-void BellService::reset() {
-    const QDateTime now = m_clock->now();
-    m_tick = {now.time().minute(), now.date().day(), 0};
+namespace {
+
+corvalin::clock::TickTime tickTime(const QDateTime& t) {
+    return {t.time().hour(), t.time().minute(), t.time().second(), t.date().day()};
 }
 
+}  // namespace
+
+void BellService::reset() { m_tick = corvalin::clock::startState(tickTime(m_clock->now())); }
+
 void BellService::markStartAttempt() {
-    const QDateTime now = m_clock->now();
-    m_tick.lastMinute = now.time().minute();
-    m_tick.lastDay = now.date().day();
+    const int pending = m_tick.minutePending;
+    m_tick = corvalin::clock::startState(tickTime(m_clock->now()));
+    m_tick.minutePending = pending;
 }
 
 void BellService::setIntervalBounds(int startMinute, int endMinute) {
@@ -60,8 +65,10 @@ QStringList BellService::todayBells() const {
 bool BellService::tick() {
     const QDateTime now = m_clock->now();
     corvalin::clock::TickInput input;
-    input.now = {now.time().hour(), now.time().minute(), now.time().second(), now.date().day()};
+    input.now = tickTime(now);
     input.serviceRunning = m_running;
+    input.bellMinutes = std::span<const int>(m_table.minutes.data(), static_cast<std::size_t>(
+                                                                          std::clamp(m_table.bellCount, 0, rt::kSlots)));
     if (m_booking.on) {
         input.powerOffMinute = m_booking.hour * 60 + m_booking.minute;
     }
@@ -74,11 +81,11 @@ bool BellService::tick() {
     }
     if (decision.newDay) {
         Q_EMIT newDay();
-        m_tick.lastMinute = corvalin::clock::kMinuteAfterNewDay;
+        corvalin::clock::afterNewDay(m_tick);
         return false;
     }
     if (decision.ringMinute && m_table.bellCount > 0) {
-        const int minuteOfDay = input.now.hour * 60 + input.now.minute;
+        const int minuteOfDay = *decision.ringMinute;
         // The bound is taken once, before the first bell of the minute rings.
         const auto due = corvalin::clock::dueSlots(m_table.minutes, m_table.bellCount, minuteOfDay);
         for (const int slot : due) {

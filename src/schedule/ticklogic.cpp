@@ -1,14 +1,48 @@
 // One tick of the bell clock.
 #include "schedule/ticklogic.h"
 
+#include <algorithm>
+
 #include "schedule/clocktext.h"
 
 namespace corvalin::clock {
+
+namespace {
+
+// The minute whose bells ring on the first tick of a new minute, if any; updates what has been
+// handled.
+std::optional<int> minuteToRing(const TickState& state, const TickInput& input, TickState& next) {
+    const int now = input.now.hour * 60 + input.now.minute;
+    const auto hasBell = [&input](int minute) {
+        return std::find(input.bellMinutes.begin(), input.bellMinutes.end(), minute) != input.bellMinutes.end();
+    };
+    if (state.handledUpTo >= 0 && now <= state.handledUpTo) {
+        if (state.handledUpTo - now <= kStepMinutes) {
+            return std::nullopt;  // lived again after a step back: its bells have rung
+        }
+        next.handledUpTo = now;  // a large step back starts the day's count again
+        return now;
+    }
+    next.handledUpTo = now;
+    const int from = std::max(state.lastTick, state.handledUpTo);
+    if (state.lastTick >= 0 && now - state.lastTick <= kStepMinutes && !hasBell(now)) {
+        // Minutes passed over by a small step forward: the last of their bells rings now.
+        for (int passed = now - 1; passed > from; --passed) {
+            if (hasBell(passed)) {
+                return passed;
+            }
+        }
+    }
+    return now;
+}
+
+}  // namespace
 
 TickDecision decideTick(const TickState& state, const TickInput& input) {
     TickDecision d;
     d.next = state;
     const TickTime& now = input.now;
+    d.next.lastTick = now.hour * 60 + now.minute;
     if (now.minute != state.lastMinute) {
         // The minute is taken as handled before anything of it is done, so nothing that the
         // minute's work opens can make it be handled twice.
@@ -26,10 +60,20 @@ TickDecision decideTick(const TickState& state, const TickInput& input) {
             d.newDay = true;
             return d;  // the rest of this tick is skipped
         }
-        d.ringMinute = true;
+        d.ringMinute = minuteToRing(state, input, d.next);
     }
     d.sync = input.timeSync && isSyncSecond(now.second);
     return d;
+}
+
+TickState startState(const TickTime& now) {
+    const int minute = now.hour * 60 + now.minute;
+    return TickState{now.minute, now.day, 0, minute, minute};
+}
+
+void afterNewDay(TickState& state) {
+    state.lastMinute = 59;
+    state.handledUpTo = -1;
 }
 
 }  // namespace corvalin::clock

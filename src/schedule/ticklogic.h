@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 namespace corvalin::clock {
 
@@ -12,9 +13,17 @@ struct TickState {
     int lastMinute = 0;     // minute of the hour last seen
     int lastDay = 0;        // day of the month of the last start or day change
     int minutePending = 0;  // 1 from a new minute until its bell work is done
+    int lastTick = -1;      // minute of the day of the previous tick, -1 before the first
+    int handledUpTo = -1;   // the latest minute of the day whose bells were handled, -1 for none
 
     bool operator==(const TickState&) const = default;
 };
+
+// A clock step of up to this many minutes (by the program's time sync or the system's own time
+// service) neither loses nor doubles a bell: forward, the last bell of the minutes passed over
+// rings at once unless the minute landed in has its own; back, the minutes lived again do not
+// ring again. Larger steps ring only the minute landed in, as if nothing had been passed.
+inline constexpr int kStepMinutes = 10;
 
 // The current time as the tick reads it.
 struct TickTime {
@@ -27,6 +36,7 @@ struct TickTime {
 struct TickInput {
     TickTime now;
     bool serviceRunning = false;
+    std::span<const int> bellMinutes;   // minute of the day of every slot that rings
     std::optional<int> powerOffMinute;  // minute of the day of a booked power-off, if booked
     bool timeSync = false;              // "Internet time"
 };
@@ -35,14 +45,16 @@ struct TickDecision {
     TickState next;           // the state after this tick (before a day change restarts the service)
     bool powerOff = false;    // the booked power-off minute has come
     bool newDay = false;      // stop and start the service for a new day; the tick ends there
-    bool ringMinute = false;  // ring every slot of the current minute
+    std::optional<int> ringMinute;  // ring every slot of this minute of the day
     bool sync = false;        // start a time synchronisation
 };
 
-// After a day change restarts the service the clock takes minute 59 as seen, so the next tick
-// sees a new minute (unless it is minute 59) and rings it from the new day's table.
-inline constexpr int kMinuteAfterNewDay = 59;
-
 TickDecision decideTick(const TickState& state, const TickInput& input);
+
+// The service starts (or starts again at a day change): its start minute counts as handled.
+TickState startState(const TickTime& now);
+// After a day change restarted the service the clock takes minute 59 as seen, so the next tick
+// sees a new minute (unless it is minute 59) and rings it from the new day's table.
+void afterNewDay(TickState& state);
 
 }  // namespace corvalin::clock
