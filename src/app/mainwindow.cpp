@@ -23,7 +23,9 @@
 #include "app/windowstyle.h"
 #include "base/clock.h"
 #include "base/windowtimer.h"
+#include "countdown/countdown.h"
 #include "countdown/frmbellcount.h"
+#include "countdown/frmcountdown.h"
 #include "countdown/frmfullscreen.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
@@ -96,6 +98,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, QString pro
 }
 
 MainWindow::~MainWindow() {
+    delete m_countDown;
     delete m_fullScreen;
     delete m_bellCount;
 }
@@ -529,6 +532,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 warningLine_Click();
                 return true;
             }
+            if (label == mnCountDown) {
+                mnCountDown_Click();
+                return true;
+            }
+            if (label == mnBellCount) {
+                mnBellCount_Click();
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -626,6 +637,24 @@ FrmFullScreen* MainWindow::fullScreen() {
         m_fullScreen->hide();
     }
     return m_fullScreen;
+}
+
+FrmCountDown* MainWindow::countDownWindow() {
+    if (!m_countDown) {
+        m_countDown = new FrmCountDown(m_services.countdown, m_ports.dialogs, fullScreen(), imageFolder(), this);
+        m_countDown->hide();
+        // At zero the bell rings as the ring-now button rings it.
+        connect(m_services.countdown, &Countdown::finished, this, &MainWindow::btnNowBell_Click);
+    }
+    return m_countDown;
+}
+
+void MainWindow::mnCountDown_Click() { m_ports.dialogs->showModal(countDownWindow()); }
+
+void MainWindow::mnBellCount_Click() {
+    if (mnBellCount->isEnabled()) {
+        m_ports.dialogs->showModal(bellCountWindow());
+    }
 }
 
 FrmBellCount* MainWindow::bellCountWindow() {

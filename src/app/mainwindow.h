@@ -28,6 +28,7 @@ class WindowTimer;
 class AutoModeForm;
 class FrmFullScreen;
 class FrmBellCount;
+class FrmCountDown;
 class SndSelect;
 class Templet;
 
@@ -138,9 +139,14 @@ public:
     void warningLine_Click();
     RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
 
-    // The countdown windows the clock writes; created hidden on first use.
+    // The countdown windows; created hidden on first use (the clock writes the full-screen ones
+    // every second), afterwards only hidden and shown.
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
+    FrmCountDown* countDownWindow();
+    // The menu strip's "Countdown" and "Countdown next bell".
+    void mnCountDown_Click();
+    void mnBellCount_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -297,6 +303,7 @@ private:
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
+    QPointer<FrmCountDown> m_countDown;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;

@@ -2,6 +2,7 @@
 #include "app/services.h"
 
 #include "base/ringlog.h"
+#include "countdown/countdown.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
@@ -13,13 +14,15 @@ struct ProgramServices::Owned {
     Ringer ringer;
     BellService bells;
     RingLog log;
+    Countdown countdown;
 
     Owned(const Ports& ports, const QString& programFolder, bool liveTimers)
         : store(programFolder + QStringLiteral("/data")),
           library(programFolder + QStringLiteral("/sound")),
           ringer(ports.bell, ports.mixer, &library, liveTimers),
           bells(ports.clock),
-          log(programFolder + QStringLiteral("/data/ring.log"), ports.clock) {
+          log(programFolder + QStringLiteral("/data/ring.log"), ports.clock),
+          countdown(ports.clock, liveTimers) {
         QObject::connect(&store, &SettingsStore::problem, &log, &RingLog::problem);
         QObject::connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
         QObject::connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
@@ -33,6 +36,7 @@ ProgramServices::ProgramServices(const Ports& ports, const QString& programFolde
     m_services.ringer = &m_owned->ringer;
     m_services.bells = &m_owned->bells;
     m_services.log = &m_owned->log;
+    m_services.countdown = &m_owned->countdown;
 }
 
 ProgramServices::~ProgramServices() = default;

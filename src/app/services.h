@@ -12,6 +12,7 @@ class SoundLibrary;
 class Ringer;
 class BellService;
 class RingLog;
+class Countdown;
 
 struct Services {
     SettingsStore* store = nullptr;
@@ -19,6 +20,7 @@ struct Services {
     Ringer* ringer = nullptr;
     BellService* bells = nullptr;
     RingLog* log = nullptr;
+    Countdown* countdown = nullptr;
 };
 
 // Owns one of each service, and ties them together: the problems of the settings store and of
@@ -37,6 +39,7 @@ public:
     Ringer& ringer() const { return *m_services.ringer; }
     BellService& bells() const { return *m_services.bells; }
     RingLog& log() const { return *m_services.log; }
+    Countdown& countdown() const { return *m_services.countdown; }
 
 private:
     struct Owned;

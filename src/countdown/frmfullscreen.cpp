@@ -1,42 +1,22 @@
 // Full-screen countdown view.
 #include "countdown/frmfullscreen.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include "countdown/bigclocklabel.h"
+#include "countdown/countdownrules.h"
 
-FrmFullScreen::FrmFullScreen(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      lblTimeShow(new QLabel(QStringLiteral("66:00:66"), this)),
-      lblNowTimeShow(new QLabel(QStringLiteral("66:00:66AM"), this)),
-      cmdPause(new QPushButton(QStringLiteral("Pause"), this)),
-      cmdRePlay(new QPushButton(QStringLiteral("Replay"), this)),
-      cmdSmallWin(new QPushButton(QStringLiteral("Small window"), this)) {
+FrmFullScreen::FrmFullScreen(QWidget* parent) : FullScreenWindow(parent) {
     setObjectName(QStringLiteral("FrmFullScreen"));
-    lblTimeShow->setObjectName(QStringLiteral("lblTimeShow"));
-    lblNowTimeShow->setObjectName(QStringLiteral("lblNowTimeShow"));
-    cmdPause->setObjectName(QStringLiteral("cmdPause"));
-    cmdRePlay->setObjectName(QStringLiteral("cmdRePlay"));
-    cmdSmallWin->setObjectName(QStringLiteral("cmdSmallWin"));
-    styleFullScreenWindow(this);
-    styleBigLabel(lblNowTimeShow, 105);
-    styleBigLabel(lblTimeShow, 150);
+    const int width = corvalin::countdown::kButtonWidthTwips;
+    cmdPause = addButton("cmdPause", QStringLiteral("Pause"), width);
+    cmdRePlay = addButton("cmdRePlay", QStringLiteral("Replay"), width);
+    cmdSmallWin = addButton("cmdSmallWin", QStringLiteral("Small window"), width);
     cmdRePlay->hide();
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSmallWin);
-    buttons->addWidget(cmdPause);
-    buttons->addWidget(cmdRePlay);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(lblNowTimeShow);
-    layout->addWidget(lblTimeShow);
-    layout->addLayout(buttons);
-    layout->addStretch();
     connect(cmdSmallWin, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void FrmFullScreen::placeButtons(int left, int right, int, int top) {
+    cmdSmallWin->move(left, top);
+    cmdPause->move(right, top);
+    cmdRePlay->move(right, top);
 }

@@ -1,20 +1,18 @@
-// The full-screen view of the free countdown: the count in very large digits with the
-// time of day above it.
+// The full-screen view of the free countdown: the count in very large digits with the time of
+// day above it, and its own pause, resume and "Small window" buttons.
 #pragma once
 
-#include <QWidget>
+#include "countdown/fullscreenwindow.h"
 
-class QLabel;
-class QPushButton;
-
-class FrmFullScreen : public QWidget {
+class FrmFullScreen : public FullScreenWindow {
     Q_OBJECT
 public:
     explicit FrmFullScreen(QWidget* parent = nullptr);
 
-    QLabel* lblTimeShow;
-    QLabel* lblNowTimeShow;
     QPushButton* cmdPause;
     QPushButton* cmdRePlay;
     QPushButton* cmdSmallWin;
+
+protected:
+    void placeButtons(int left, int right, int centre, int top) override;
 };

@@ -19,14 +19,21 @@
 #include "sound/mixer.h"
 #include "timesync/systemclock.h"
 
+// set() steps the date and time only, as a clock step does; advance() lets time pass.
 class FakeClock final : public Clock {
 public:
     QDateTime now() const override { return m_now; }
+    qint64 steadyMs() const override { return m_steady; }
     void set(const QDateTime& t) { m_now = t; }
-    void advance(int seconds) { m_now = m_now.addSecs(seconds); }
+    void advance(int seconds) { advanceMs(seconds * 1000LL); }
+    void advanceMs(qint64 ms) {
+        m_now = m_now.addMSecs(ms);
+        m_steady += ms;
+    }
 
 private:
     QDateTime m_now{QDate(2026, 12, 7), QTime(8, 0, 0)};
+    qint64 m_steady = 1000000;
 };
 
 class FakeBellOutput final : public BellOutput {

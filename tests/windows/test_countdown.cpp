@@ -1,0 +1,219 @@
+// The countdown windows against the fake clock: the count, its refusals, pause and resume from
+// either window, the ring at zero; the full-screen layout by screen width; the clock texts.
+#include <QFontMetrics>
+#include <QtTest>
+
+#include "countdown/countdown.h"
+#include "countdown/frmbellcount.h"
+#include "countdown/frmcountdown.h"
+#include "countdown/frmfullscreen.h"
+#include "windowfixture.h"
+
+namespace {
+
+struct CountWindow {
+    WindowFixture f;
+    MainWindow* w = nullptr;
+    FrmCountDown* count = nullptr;
+
+    CountWindow() {
+        f.folder.addSound("bell.wav");
+        f.writeOptions(2, 1, 0);
+        w = f.load();
+        w->mnCountDown_Click();
+        count = w->countDownWindow();
+    }
+    Countdown& countdown() const { return f.services->countdown(); }
+    QString readout() const { return find<QLineEdit>(count, "txtShowCount")->text(); }
+    void enter(const QString& h, const QString& m, const QString& s) const {
+        find<QLineEdit>(count, "input_h")->setText(h);
+        find<QLineEdit>(count, "input_m")->setText(m);
+        find<QLineEdit>(count, "input_s")->setText(s);
+    }
+    // Lets `ms` pass and ticks once.
+    void pass(qint64 ms) {
+        f.fakes.clock.advanceMs(ms);
+        countdown().Timer1_Timer();
+    }
+    bool shown(const char* name) const { return !find<QWidget>(count, name)->isHidden(); }
+};
+
+}  // namespace
+
+class TestCountdown : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void countsFromTheMomentItStarted() {
+        CountWindow c;
+        QCOMPARE(c.f.fakes.dialogs.modals, QList<QWidget*>{c.count});
+        QVERIFY(c.shown("cmdStartCount") && c.shown("cmdClose") && !c.shown("txtShowCount"));
+        c.count->cmdStartCount_Click();  // 1, 0, 0 as the window opens
+        QCOMPARE(c.readout(), QString("01:00:00"));
+        QCOMPARE(c.w->fullScreen()->lblTimeShow->text(), QString("01:00:00"));
+        QVERIFY(c.shown("cmdAllWin") && c.shown("cmdPause") && c.shown("cmdCountExit"));
+        QVERIFY(!c.shown("cmdStartCount") && !c.shown("cmdClose") && !c.shown("cmdRePlay"));
+        c.pass(1000);
+        QCOMPARE(c.readout(), QString("00:59:59"));
+        // Ticks that come late do not make it drift: 600 ticks 1.1 s apart are 660 s of counting.
+        for (int i = 0; i < 600; ++i) {
+            c.pass(1100);
+        }
+        QCOMPARE(c.readout(), QString("00:48:59"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all empty") << QStringList{"", "", ""} << "Please input hour";
+        QTest::newRow("hour 100") << QStringList{"100", "0", "0"} << "(Hour)Please input digit between 0 and 99";
+        QTest::newRow("fraction") << QStringList{"1.5", "0", "0"} << "(Hour)Please input digit between 0 and 99";
+        QTest::newRow("negative") << QStringList{"0", "-1", "0"} << "(minute)Please input digit between 0 and 59";
+        QTest::newRow("all zero") << QStringList{"0", "0", "0"} << "(second)Please input digit between 0 and 59";
+    }
+    void refusals() {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, message);
+        CountWindow c;
+        c.enter(entries.at(0), entries.at(1), entries.at(2));
+        c.count->cmdStartCount_Click();
+        QCOMPARE(c.f.fakes.dialogs.texts(), QStringList{message});
+        QCOMPARE(c.f.fakes.dialogs.messages.first().title, QString("Warning"));
+        QCOMPARE(c.countdown().state(), Countdown::State::Idle);
+        c.enter("99", "59", "59");
+        c.count->cmdStartCount_Click();
+        QCOMPARE(c.readout(), QString("99:59:59"));
+    }
+
+    void pauseHereAndResumeThere() {
+        CountWindow c;
+        c.enter("0", "10", "5");
+        c.count->cmdStartCount_Click();
+        c.pass(5000);
+        c.count->cmdPause_Click();
+        QCOMPARE(c.readout(), QString("00:10:00"));
+        QVERIFY(c.shown("cmdRePlay") && !c.shown("cmdPause"));
+        c.pass(600000);  // ten minutes later
+        QCOMPARE(c.readout(), QString("00:10:00"));
+        // Paused here, the full-screen view offers "Replay"; resuming there goes on from 00:10:00.
+        FrmFullScreen* full = c.w->fullScreen();
+        c.f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            QCOMPARE(window, static_cast<QWidget*>(full));
+            QVERIFY(!full->cmdRePlay->isHidden() && full->cmdPause->isHidden());
+            full->cmdRePlay->click();
+        };
+        find<ImageButton>(c.count, "cmdAllWin")->click();
+        QVERIFY(c.shown("cmdPause") && !c.shown("cmdRePlay"));
+        c.pass(1000);
+        QCOMPARE(full->lblTimeShow->text(), QString("00:09:59"));
+    }
+
+    void zeroRingsOnceAndDisablesBothPauses() {
+        CountWindow c;
+        c.enter("0", "0", "3");
+        c.count->cmdStartCount_Click();
+        c.pass(1000);
+        c.pass(1000);
+        QVERIFY(c.f.fakes.bell.plays.isEmpty());
+        c.pass(1000);
+        QCOMPARE(c.readout(), QString("00:00:00"));
+        QCOMPARE(c.f.fakes.bell.plays.size(), 1);
+        QVERIFY(c.f.fakes.bell.plays.first().path.endsWith("/sound/bell.wav"));
+        QVERIFY(!find<QWidget>(c.count, "cmdPause")->isEnabled());
+        QVERIFY(!c.w->fullScreen()->cmdPause->isEnabled());
+        QVERIFY(!c.countdown().timerRunning());
+        c.pass(5000);
+        QCOMPARE(c.f.fakes.bell.plays.size(), 1);
+        // Stop: idle again, the inputs kept for the next start.
+        find<ImageButton>(c.count, "cmdCountExit")->click();
+        QVERIFY(c.shown("cmdStartCount") && !c.shown("txtShowCount"));
+        QCOMPARE(find<QLineEdit>(c.count, "input_s")->text(), QString("3"));
+    }
+
+    void closeAndReopenKeepsTheInputs() {
+        CountWindow c;
+        c.enter("2", "30", "0");
+        find<ImageButton>(c.count, "cmdClose")->click();
+        QVERIFY(!c.count->isVisible());
+        c.w->mnCountDown_Click();
+        QCOMPARE(c.w->countDownWindow(), c.count);
+        QCOMPARE(find<QLineEdit>(c.count, "input_m")->text(), QString("30"));
+        // The hour spinner stepped up from 99 shows 0.
+        find<QLineEdit>(c.count, "input_h")->setText("99");
+        find<Spinner>(c.count, "VScroll7")->upArrow();
+        QCOMPARE(find<QLineEdit>(c.count, "input_h")->text(), QString("0"));
+    }
+
+    // By the screen's width: the table's sizes, unless the digits would not fit across the
+    // window; the clock above the centre line, the count below, buttons under the count.
+    void fullScreenLayout_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("clock");
+        QTest::newRow("1280") << 1280 << 1024 << 230 << 160;
+        QTest::newRow("1024") << 1024 << 768 << 190 << 135;
+        QTest::newRow("800") << 800 << 600 << 150 << 105;
+    }
+    void fullScreenLayout() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, count);
+        QFETCH(int, clock);
+        for (FullScreenWindow* window : std::initializer_list<FullScreenWindow*>{new FrmFullScreen, new FrmBellCount}) {
+            std::unique_ptr<FullScreenWindow> owner(window);
+            window->resize(width, height);
+            QApplication::sendPostedEvents();
+            QResizeEvent resized(QSize(width, height), QSize());
+            QApplication::sendEvent(window, &resized);
+            auto fits = [width](QLabel* label, const QString& text) {
+                return QFontMetrics(label->font()).horizontalAdvance(text) <= width;
+            };
+            QVERIFY(window->countPointSize() <= count && window->countPointSize() >= count * 8 / 10);
+            QVERIFY(window->clockPointSize() <= clock && window->clockPointSize() >= clock * 8 / 10);
+            QVERIFY(fits(window->lblTimeShow, "00:00:00"));
+            QVERIFY(fits(window->lblNowTimeShow, "12:30:05PM"));
+            const int dpi = window->logicalDpiX();
+            const int labelWidth = qRound(18735.0 * dpi / 1440);
+            const int labelHeight = qRound(5055.0 * dpi / 1440);
+            QCOMPARE(window->lblTimeShow->size(), QSize(labelWidth, labelHeight));
+            QCOMPARE(window->lblTimeShow->x(), (width - labelWidth) / 2 - qRound(140.0 * dpi / 1440));
+            QCOMPARE(window->lblTimeShow->y(), (height - labelHeight) / 2 + qRound(900.0 * dpi / 1440));
+            QCOMPARE(window->lblNowTimeShow->y(), (height - labelHeight) / 2 - qRound(2000.0 * dpi / 1440));
+            for (auto* button : window->findChildren<QPushButton*>()) {
+                QCOMPARE(button->y(), (height - labelHeight) / 2 + labelHeight + qRound(700.0 * dpi / 1440));
+                QVERIFY(button->geometry().right() < width);
+            }
+        }
+    }
+
+    // The main clock writes both full-screen windows every second, shown or not.
+    void clockAndTimeLeftTexts_data() {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QString>("nextBell");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("afternoon") << QTime(12, 30, 5) << "" << "12:30:05PM" << "00:00:00";
+        QTest::newRow("after midnight") << QTime(0, 30, 5) << "NEXT DAY" << "12:30:05AM" << "00:00:00";
+        QTest::newRow("one o'clock") << QTime(13, 0, 0) << "13hr 00min" << "01:00:00PM" << "00:00:00";
+        QTest::newRow("next bell soon") << QTime(7, 59, 30) << "08hr 05min" << "07:59:30AM" << "00:05:30";
+        QTest::newRow("next bell tomorrow") << QTime(23, 55, 0) << "00hr 10min" << "11:55:00PM" << "00:15:00";
+    }
+    void clockAndTimeLeftTexts() {
+        QFETCH(QTime, now);
+        QFETCH(QString, nextBell);
+        QFETCH(QString, clock);
+        QFETCH(QString, left);
+        WindowFixture f;
+        f.fakes.clock.set(QDateTime(QDate(2026, 12, 7), now));
+        auto* w = f.load();
+        find<QLabel>(w, "nextBell")->setText(nextBell);
+        w->Timer1_Timer();
+        QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), clock);
+        QCOMPARE(w->bellCountWindow()->lblNowTimeShow->text(), clock);
+        QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), left);
+        QVERIFY(!w->bellCountWindow()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestCountdown)
+#include "test_countdown.moc"
