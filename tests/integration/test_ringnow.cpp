@@ -7,6 +7,7 @@
 #include "app/windowtimer.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
+#include "sound/pulseconnection.h"
 #include "sound/pulsetools.h"
 #include "sound/sndselect.h"
 #include "windowfixture.h"
@@ -20,8 +21,9 @@ bool sinkMuted(const QString& sink) {
 // A loaded window that rings through the real sound server, with one tone in its sound folder.
 struct RealSoundWindow {
     WindowFixture f;
-    PulseBellOutput bell;
-    PulseMixer mixer;
+    PulseConnection pulse{"Corvalin test"};
+    PulseBellOutput bell{pulse};
+    PulseMixer mixer{pulse};
     std::unique_ptr<MainWindow> w;
 
     explicit RealSoundWindow(double toneSeconds) {
