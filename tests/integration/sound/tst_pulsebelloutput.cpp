@@ -346,7 +346,8 @@ private Q_SLOTS:
             const qint64 callsMs = timer.elapsed();
 
             // The end of a connection with a request out waits for its answer, but not for ever.
-            QVERIFY(closingMixer->setMute(false));
+            // (The same mute as above: the server may handle the two connections in either order.)
+            QVERIFY(closingMixer->setMute(true));
             closingMixer.reset();
             timer.restart();
             closing.reset();
