@@ -8,13 +8,16 @@
 #include "shutdown/power.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
+#include "sound/pulseconnection.h"
 #include "timesync/systemclock.h"
 
 struct ProgramPorts::Owned {
     WallClock clock;
     QtDialogs dialogs;
-    PulseBellOutput bell;
-    PulseMixer mixer;
+    // Made before and destroyed after the bell and the mixer that use it.
+    PulseConnection pulse{"Corvalin"};
+    PulseBellOutput bell{pulse};
+    PulseMixer mixer{pulse};
     NullSystemClock systemClock;
     NullPower power;
     NullLogonStart logonStart;

@@ -34,14 +34,22 @@ public:
     // The file's length in milliseconds; none when the file cannot be read.
     virtual std::optional<qint64> lengthMs(const QString& path) = 0;
 
-    // Called on the program's main thread whenever the device list has changed.
-    virtual void setDevicesChangedHandler(std::function<void()> handler) { (void)handler; }
+    // Called on the window's thread after the output-device list changed (a card plugged in or
+    // out, a sink renamed). Outputs whose list never changes ignore it.
+    virtual void setDevicesChangedHandler(std::function<void()> /*handler*/) {}
+
+    // Called on the window's thread when a bell that play() started fails afterwards (its device
+    // went away, the sound server dropped the connection), with a reason for the ring log.
+    // Outputs that know at play() whether the bell sounds ignore it.
+    virtual void setFailureHandler(std::function<void(const QString& reason)> /*handler*/) {}
 };
 
 // Plays nothing; stands in where no sound server is wanted.
 class NullBellOutput final : public BellOutput {
 public:
-    QList<OutputDevice> devices() override { return {OutputDevice{QString(), QStringLiteral("Default output")}}; }
+    QList<OutputDevice> devices() override {
+        return {OutputDevice{QString(), QStringLiteral("Default output")}};
+    }
     bool play(const QString&, const QString&, bool) override { return false; }
     void stop() override {}
     bool isPresent() const override { return false; }

@@ -1,80 +1,53 @@
-// Bells played through the sound server (PulseAudio, or PipeWire's PulseAudio service) with libpulse,
-// the file decoded whole by libsndfile.
+// Bells played through the sound server on the program's one connection, the file decoded whole by
+// libsndfile and kept in memory.
 #pragma once
 
 #include "sound/belloutput.h"
 
+#include <QtGlobal>
+
 #include <functional>
 #include <memory>
 
-struct pa_threaded_mainloop;
-struct pa_context;
-struct pa_operation;
+class PulseConnection;
+class QObject;
 
-// One connection to the sound server, found the way libpulse finds it (PULSE_SERVER, the user's
-// runtime folder), with its own event thread. Every wait on the server is bounded, so a missing or
-// hung server costs the caller at most a couple of seconds per wait and never blocks for good.
-class PulseSession {
-public:
-    static constexpr int kWaitMs = 2000;
-
-    // Connects at once; connected() tells whether it worked.
-    explicit PulseSession(const char* clientName);
-    ~PulseSession();
-    PulseSession(const PulseSession&) = delete;
-    PulseSession& operator=(const PulseSession&) = delete;
-
-    // Whether the connection is up (takes the lock itself).
-    bool connected() const;
-
-    pa_context* context() const { return context_; }
-    pa_threaded_mainloop* mainloop() const { return loop_; }
-
-    // Holds the event thread's lock for its scope. Everything below needs it held.
-    class Lock {
-    public:
-        explicit Lock(const PulseSession& session);
-        ~Lock();
-        Lock(const Lock&) = delete;
-        Lock& operator=(const Lock&) = delete;
-
-    private:
-        pa_threaded_mainloop* loop_;
-    };
-
-    // Waits until done() holds, the connection breaks or ms milliseconds pass; returns done().
-    // Callbacks that change what done() looks at must call wake().
-    bool waitFor(const std::function<bool()>& done, int ms = kWaitMs);
-    // Waits for an operation and releases it; cancels it (its callback will not run) when time runs
-    // out or the connection breaks. True when it completed.
-    bool finish(pa_operation* op);
-    // Wakes waitFor(); for callbacks running on the event thread.
-    void wake();
-
-private:
-    bool contextUsable() const;
-
-    pa_threaded_mainloop* loop_ = nullptr;
-    pa_context* context_ = nullptr;
-};
-
-// Plays one bell at a time on a sink of the sound server. The context, stream and decoded samples
-// are made at each play() and released at the next play() or stop(). Samples are written from the
-// event thread, so playing (and looping) goes on without the Qt event loop.
+// Plays one bell at a time on a sink of the server. Nothing here waits on the server: play() makes
+// the stream and asks for it, the samples are written from the connection's event thread as the
+// server wants them (again and again for a loop), and stop() lets the stream go at once. A bell that
+// fails after play() returned true (its sink went away, the connection broke) is reported through
+// the failure handler. The connection must outlive the output.
 class PulseBellOutput final : public BellOutput {
 public:
-    PulseBellOutput();
+    explicit PulseBellOutput(PulseConnection& connection);
     ~PulseBellOutput() override;
     PulseBellOutput(const PulseBellOutput&) = delete;
     PulseBellOutput& operator=(const PulseBellOutput&) = delete;
 
+    // The default entry, then the connection's sinks as last reported by the server.
     QList<OutputDevice> devices() override;
+    // False when it is known at once that nothing will sound: no connection, or a file that cannot
+    // be decoded. A named sink the server does not have (or loses while the stream connects)
+    // leaves the bell on the default sink.
     bool play(const QString& deviceId, const QString& path, bool loop) override;
     void stop() override;
     bool isPresent() const override;
     std::optional<qint64> lengthMs(const QString& path) override;
 
+    void setDevicesChangedHandler(std::function<void()> handler) override;
+    void setFailureHandler(std::function<void(const QString& reason)> handler) override;
+
 private:
     struct Playback;
+    class SoundCache;
+
+    void reportFailure(quint64 generation, const QString& reason);
+
+    PulseConnection& connection_;
+    std::unique_ptr<SoundCache> cache_;
     std::unique_ptr<Playback> playback_;
+    std::unique_ptr<QObject> notifier_;  // on the window's thread; failures are posted through it
+    quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
+    std::function<void(const QString&)> onFailure_;
+    int devicesHandlerKey_ = 0;
 };

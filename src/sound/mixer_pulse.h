@@ -3,25 +3,21 @@
 
 #include "sound/mixer.h"
 
-#include <memory>
+class PulseConnection;
 
-class PulseSession;
-
-// Mutes the server's current default sink, whichever it is at the moment of the call. Holds one
-// connection for its life and makes a new one when the server has gone away and come back.
+// Mutes the server's default sink, whichever it is when the server handles the request, on the
+// program's one connection. Requests go out in call order and are never waited for; those still
+// unanswered when the connection is destroyed are waited for there (bounded). The connection must
+// outlive the mixer.
 class PulseMixer final : public Mixer {
 public:
-    PulseMixer();
-    ~PulseMixer() override;
-    PulseMixer(const PulseMixer&) = delete;
-    PulseMixer& operator=(const PulseMixer&) = delete;
+    explicit PulseMixer(PulseConnection& connection);
 
+    // Whether the connection is up; never waits.
     bool open() override;
+    // True when the request went out on a ready connection, false when there is none.
     bool setMute(bool muted) override;
 
 private:
-    bool ensureConnected();
-    bool trySetMute(bool muted);
-
-    std::unique_ptr<PulseSession> session_;
+    PulseConnection& connection_;
 };

@@ -15,6 +15,10 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     m_muteTimer->setEnabled(true);
     connect(m_muteTimer, &WindowTimer::timeout, this, &Ringer::sound_zero_count_Timer);
     m_output->setDevicesChangedHandler([this] { Q_EMIT devicesChanged(); });
+    // A bell that started and then failed (its device went away, the sound server dropped).
+    m_output->setFailureHandler([this](const QString& reason) {
+        Q_EMIT problem(QStringLiteral("the bell on %1 stopped: %2").arg(deviceDescription(), reason));
+    });
 }
 
 void Ringer::openMixer() {

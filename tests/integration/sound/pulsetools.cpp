@@ -1,11 +1,13 @@
 #include "pulsetools.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
+#include <signal.h>
 #include <sndfile.h>
 
 #include <cmath>
@@ -37,6 +39,113 @@ bool testServerReady() {
     const QString sinks =
         pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")}).value_or(QString());
     return sinks.contains(QStringLiteral("\tmain_out\t")) && sinks.contains(QStringLiteral("\tbell_out\t"));
+}
+
+bool sinkMuted(const QString& sink) {
+    return pactl({QStringLiteral("get-sink-mute"), sink}).value_or(QString()).trimmed() ==
+           QStringLiteral("Mute: yes");
+}
+
+QString moduleIndex(const QString& text) {
+    const QString modules =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+            .value_or(QString());
+    for (const QString& line : modules.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.contains(text)) {
+            return line.section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    return QString();
+}
+
+SocketOutage::SocketOutage() {
+    const QString socket = QString::fromLocal8Bit(qgetenv("PULSE_SERVER")).remove(QStringLiteral("unix:"));
+    const QString modules =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+            .value_or(QString());
+    for (const QString& line : modules.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString args = line.section(QLatin1Char('\t'), 2, 2).trimmed();
+        if (line.section(QLatin1Char('\t'), 1, 1) == QStringLiteral("module-native-protocol-unix") &&
+            args.split(QLatin1Char(' ')).contains(QStringLiteral("socket=") + socket)) {
+            mainArgs_ = args;
+        }
+    }
+    if (mainArgs_.isEmpty() || socket.isEmpty()) {
+        return;
+    }
+    const QString spareSocket = socket + QStringLiteral(".spare");
+    const auto index = pactl({QStringLiteral("load-module"), QStringLiteral("module-native-protocol-unix"),
+                              QStringLiteral("auth-anonymous=1"), QStringLiteral("socket=") + spareSocket});
+    if (index) {
+        spareModule_ = index->trimmed();
+        spare_ = QStringLiteral("unix:") + spareSocket;
+    }
+}
+
+SocketOutage::~SocketOutage() {
+    if (away_) {
+        comeBack();
+    }
+    if (!spareModule_.isEmpty()) {
+        pactl({QStringLiteral("unload-module"), spareModule_});
+    }
+}
+
+bool SocketOutage::goAway() {
+    if (spare_.isEmpty() || away_) {
+        return false;
+    }
+    const QString modules =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+            .value_or(QString());
+    QString index;
+    for (const QString& line : modules.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.section(QLatin1Char('\t'), 2, 2).trimmed() == mainArgs_) {
+            index = line.section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    away_ = !index.isEmpty() && pactl({QStringLiteral("unload-module"), index}, spare_).has_value();
+    return away_;
+}
+
+bool SocketOutage::comeBack() {
+    if (!away_) {
+        return false;
+    }
+    const bool back =
+        pactl(QStringList{QStringLiteral("load-module"), QStringLiteral("module-native-protocol-unix")} +
+                  mainArgs_.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+              spare_)
+            .has_value();
+    away_ = !back;
+    return back;
+}
+
+qint64 ServerPause::serverPid() {
+    const QString socket = QString::fromLocal8Bit(qgetenv("PULSE_SERVER")).remove(QStringLiteral("unix:"));
+    QFile file(QFileInfo(socket).dir().filePath(QStringLiteral("pulse/daemon.pid")));
+    if (socket.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    return QString::fromLatin1(file.readAll()).trimmed().toLongLong();
+}
+
+ServerPause::ServerPause() {
+    const qint64 pid = serverPid();
+    if (pid > 0 && ::kill(static_cast<pid_t>(pid), SIGSTOP) == 0) {
+        pid_ = pid;
+    }
+}
+
+ServerPause::~ServerPause() {
+    resume();
+}
+
+void ServerPause::resume() {
+    if (pid_ > 0) {
+        ::kill(static_cast<pid_t>(pid_), SIGCONT);
+        pid_ = 0;
+    }
 }
 
 bool writeTone(const QString& path, double seconds, double hertz, int channels, int rate) {
@@ -83,6 +192,7 @@ Level measure(const QString& wavePath) {
     const QString all = soxStat(wavePath, {});
     level.rms = figure(all, QStringLiteral("RMS\\s+amplitude"));
     level.peak = figure(all, QStringLiteral("Maximum\\s+amplitude"));
+    level.hertz = figure(all, QStringLiteral("Rough\\s+frequency"));
     // Cut the silence (below 1% of full scale) at both ends; what remains is the sound.
     const QString trimmed = soxStat(
         wavePath,

@@ -17,6 +17,50 @@ std::optional<QString> pactl(const QStringList& args, const QString& server = QS
 // Whether the server named by PULSE_SERVER answers and has the sinks main_out and bell_out.
 bool testServerReady();
 
+// Whether pactl says the sink is muted.
+bool sinkMuted(const QString& sink);
+
+// The index of the first loaded module whose `pactl list short modules` line holds `text`; empty
+// when there is none.
+QString moduleIndex(const QString& text);
+
+// The test server's usual socket goes away while a spare one keeps pactl working, then comes back:
+// every client of the usual socket loses its connection, as when the server restarts.
+class SocketOutage {
+public:
+    SocketOutage();
+    ~SocketOutage();  // brings the socket back if it is still away, and drops the spare one
+    SocketOutage(const SocketOutage&) = delete;
+    SocketOutage& operator=(const SocketOutage&) = delete;
+    bool goAway();
+    bool comeBack();
+
+private:
+    QString spare_;        // the spare socket's address
+    QString spareModule_;  // and its module
+    QString mainArgs_;     // the usual socket's module arguments
+    bool away_ = false;
+};
+
+// Holds the test server stopped (SIGSTOP) while it lives: it keeps its sockets but answers nothing.
+// The server always goes on (SIGCONT) when this ends, also when a test fails.
+class ServerPause {
+public:
+    ServerPause();
+    ~ServerPause();
+    ServerPause(const ServerPause&) = delete;
+    ServerPause& operator=(const ServerPause&) = delete;
+    bool active() const { return pid_ > 0; }
+    // Lets the server go on; also done by the destructor.
+    void resume();
+
+    // The server's process id, from the pid file next to the socket named by PULSE_SERVER.
+    static qint64 serverPid();
+
+private:
+    qint64 pid_ = 0;
+};
+
 // Skips the calling test when the test server is not there.
 #define REQUIRE_TEST_SERVER()                                                                           \
     do {                                                                                                \
@@ -33,6 +77,7 @@ struct Level {
     double rms = -1;
     double peak = -1;
     double soundSeconds = -1;  // from the first to the last stretch of sound, silence cut off
+    double hertz = -1;         // sox's rough frequency
 };
 Level measure(const QString& wavePath);
 
