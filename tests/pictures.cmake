@@ -1,0 +1,47 @@
+# Every button picture the sources name is in the program folder's img/ and is a GIF; a missing
+# or unreadable one would leave its button showing a plain caption.
+# Run by CTest with -DSOURCE=<project root> -DIMG=<program folder>/img.
+file(GLOB_RECURSE sources ${SOURCE}/src/*.cpp ${SOURCE}/src/*.h)
+set(names)
+set(numbered)
+foreach(file IN LISTS sources)
+  file(READ ${file} text)
+  # "x.gif" and a folder joined with "/x.gif" are whole names; a literal added to a stem
+  # ("stem" + "1.gif") is only the end of one and is left out.
+  string(REGEX MATCHALL "(\\+[ \t\r\n]*)?QStringLiteral\\(\"/?[A-Za-z0-9_%]+\\.gif\"\\)" literals "${text}")
+  foreach(literal IN LISTS literals)
+    string(REGEX REPLACE ".*\"/?([^\"]+)\".*" "\\1" name "${literal}")
+    if(literal MATCHES "^\\+" AND NOT literal MATCHES "\"/")
+      continue()
+    endif()
+    if(name MATCHES "%1")
+      list(APPEND numbered ${name})
+    else()
+      list(APPEND names ${name})
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES names)
+list(LENGTH names count)
+if(count LESS 10)
+  message(FATAL_ERROR "found only ${count} picture names in ${SOURCE}/src")
+endif()
+
+foreach(name IN LISTS names)
+  if(NOT EXISTS ${IMG}/${name})
+    message(SEND_ERROR "${IMG}/${name} is missing")
+    continue()
+  endif()
+  file(READ ${IMG}/${name} head LIMIT 4 HEX)
+  if(NOT head STREQUAL "47494638") # "GIF8"
+    message(SEND_ERROR "${IMG}/${name} is not a GIF")
+  endif()
+endforeach()
+# A name numbered at run time ("templet%1.gif") needs at least its first picture.
+foreach(pattern IN LISTS numbered)
+  string(REPLACE "%1" "1" first "${pattern}")
+  if(NOT EXISTS ${IMG}/${first})
+    message(SEND_ERROR "${IMG}/${first} is missing")
+  endif()
+endforeach()
+message(STATUS "${count} named pictures present")
