@@ -42,9 +42,10 @@ struct WindowFixture {
     std::unique_ptr<MainWindow> window;
     int quits = 0;
 
-    MainWindow* create(const Ports& ports) {
-        services = std::make_unique<ProgramServices>(ports, folder.path(), /*liveTimers=*/false);
-        window = std::make_unique<MainWindow>(ports, services->services(), folder.path(), /*liveTimers=*/false);
+    // With `liveTimers` the clock and the mute timer tick by themselves, as in the program.
+    MainWindow* create(const Ports& ports, bool liveTimers = false) {
+        services = std::make_unique<ProgramServices>(ports, folder.path(), liveTimers);
+        window = std::make_unique<MainWindow>(ports, services->services(), folder.path(), liveTimers);
         window->setQuitHandler([this] { ++quits; });
         return window.get();
     }
