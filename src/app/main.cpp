@@ -1,5 +1,6 @@
 // Corvalin: rings a school's or a shop's bells on time, day after day.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/composition.h"
 #include "app/mainwindow.h"
@@ -10,6 +11,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Corvalin"));
     QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = QCoreApplication::applicationDirPath();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(folder + QStringLiteral("/img/corvalin-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     ProgramPorts ports;
     ProgramServices services(ports.ports(), folder);
     MainWindow window(ports.ports(), services.services(), folder);
