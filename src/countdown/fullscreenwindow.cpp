@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 
 #include "countdown/countdownrules.h"
 
@@ -61,6 +62,17 @@ QPushButton* FullScreenWindow::addButton(const char* name, const QString& captio
 int FullScreenWindow::countPointSize() const { return lblTimeShow->font().pointSize(); }
 
 int FullScreenWindow::clockPointSize() const { return lblNowTimeShow->font().pointSize(); }
+
+// Covers the screen even where no window manager honours the full-screen state (a kiosk PC
+// without a desktop).
+void FullScreenWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QScreen* s = screen(); s && geometry() != s->geometry()) {
+        setGeometry(s->geometry());
+    }
+    raise();
+    activateWindow();
+}
 
 void FullScreenWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

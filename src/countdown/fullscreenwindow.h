@@ -22,6 +22,7 @@ public:
 protected:
     QPushButton* addButton(const char* name, const QString& caption, int widthTwips);
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Places the buttons; the read-outs are already placed.
     virtual void placeButtons(int left, int right, int centre, int top) = 0;
 
