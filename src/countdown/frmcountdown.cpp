@@ -71,19 +71,22 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
     stack->addWidget(txtShowCount);
     stack->addWidget(inputs);
 
-    auto button = [&](const char* name, const QString& caption, const QString& picture) {
-        auto* b = named(new ImageButton(caption, imageFolder, picture + QStringLiteral(".gif"),
-                                        picture + QStringLiteral("1.gif"), QString(), this),
-                        name);
+    auto button = [&](const char* name, const QString& caption, const QString& normal, const QString& pressed) {
+        auto* b = named(new ImageButton(caption, imageFolder, normal, pressed, QString(), this), name);
         b->setMinimumSize(73, 25);
         return b;
     };
-    cmdStartCount = button("cmdStartCount", QStringLiteral("Count start"), QStringLiteral("StartCount"));
-    cmdAllWin = button("cmdAllWin", QStringLiteral("Full screen"), QStringLiteral("AllWin"));
-    cmdPause = button("cmdPause", QStringLiteral("Pause"), QStringLiteral("Pause"));
-    cmdRePlay = button("cmdRePlay", QStringLiteral("Replay"), QStringLiteral("RePlay"));
-    cmdClose = button("cmdClose", QStringLiteral("Close"), QStringLiteral("closeWin"));
-    cmdCountExit = button("cmdCountExit", QStringLiteral("Count exit"), QStringLiteral("CountExit"));
+    cmdStartCount = button("cmdStartCount", QStringLiteral("Count start"), QStringLiteral("StartCount.gif"),
+                           QStringLiteral("StartCount1.gif"));
+    cmdAllWin = button("cmdAllWin", QStringLiteral("Full screen"), QStringLiteral("AllWin.gif"),
+                       QStringLiteral("AllWin1.gif"));
+    cmdPause = button("cmdPause", QStringLiteral("Pause"), QStringLiteral("Pause.gif"), QStringLiteral("Pause1.gif"));
+    cmdRePlay = button("cmdRePlay", QStringLiteral("Replay"), QStringLiteral("RePlay.gif"),
+                       QStringLiteral("RePlay1.gif"));
+    cmdClose = button("cmdClose", QStringLiteral("Close"), QStringLiteral("closeWin.gif"),
+                      QStringLiteral("closeWin1.gif"));
+    cmdCountExit = button("cmdCountExit", QStringLiteral("Count exit"), QStringLiteral("CountExit.gif"),
+                          QStringLiteral("CountExit1.gif"));
     auto* slots_ = new QHBoxLayout;
     for (auto [first, second] : {std::pair{cmdStartCount, cmdAllWin}, std::pair{cmdPause, cmdRePlay},
                                  std::pair{cmdClose, cmdCountExit}}) {
