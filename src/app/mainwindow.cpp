@@ -2,6 +2,8 @@
 #include "app/mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QSystemTrayIcon>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -129,6 +131,11 @@ void MainWindow::buildControls() {
     ImageMin->setText(QStringLiteral("0"));
     ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
     ImageMin->setCursor(Qt::PointingHandCursor);
+    ImageMin->setProperty("hover", QStringLiteral("0"));
+    ImageMin->installEventFilter(this);
+    Picture1->setMouseTracking(true);
+    Picture1->installEventFilter(this);
+    titleText->installEventFilter(this);
     auto* titleLayout = new QHBoxLayout(Picture1);
     titleLayout->setContentsMargins(10, 4, 6, 4);
     titleLayout->addWidget(titleText);
@@ -170,6 +177,8 @@ void MainWindow::buildControls() {
     mOpen->setObjectName(QStringLiteral("mOpen"));
     mnExit1 = help->addAction(QStringLiteral("Exit"));
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
+    trayIcon = named(new QSystemTrayIcon(QApplication::windowIcon(), this), "trayIcon");
+    trayIcon->setContextMenu(help);
 
     // Service state.
     stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
@@ -518,9 +527,15 @@ void MainWindow::connectHandlers() {
     connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
     connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
     connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
+    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        trayActivated(static_cast<int>(reason));
+    });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (titleStripEvent(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
         if (label && label->isEnabled() && label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {

@@ -22,6 +22,7 @@ class QListWidget;
 class QMenu;
 class QAction;
 class QRadioButton;
+class QSystemTrayIcon;
 class ImageButton;
 class Spinner;
 class WindowTimer;
@@ -132,6 +133,9 @@ public:
     void StartTimeSync(QString& host);
     void TrayIn();
     void TrayOut();
+    bool isInTray() const { return m_inTray; }
+    // "Corvalin-Stop" or "Corvalin-Excuting...", by the service's state.
+    QString trayTip() const;
 
     // The warning line: the latest problem, until the operator clicks it; the click opens the
     // ring log.
@@ -150,6 +154,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -167,6 +172,7 @@ private:
     QLabel* mnBellCount;
     QLabel* warningLine;
     QMenu* help;
+    QSystemTrayIcon* trayIcon;
     QAction* mOpen;
     QAction* mnExit1;
 
@@ -263,6 +269,8 @@ private:
 
 
     void buildControls();
+    bool titleStripEvent(QObject* watched, QEvent* event);
+    void trayActivated(int reason);
     void connectHandlers();
     void connectServices();
     void endProgram();
@@ -299,6 +307,8 @@ private:
     bool m_liveTimers;
     int m_loadPhase = 1;
     bool m_applyingOptions = false;
+    bool m_inTray = false;
+    Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
     QString m_timeServer;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;

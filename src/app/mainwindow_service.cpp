@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
+#include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
 #include "app/ringlogwindow.h"
@@ -61,6 +62,9 @@ void MainWindow::connectServices() {
 void MainWindow::showProblem(const QDateTime& at, const QString& text) {
     warningLine->setText(at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text);
     warningLine->show();
+    if (trayIcon->isVisible()) {
+        trayIcon->showMessage(QStringLiteral("Corvalin"), text, QSystemTrayIcon::Warning);
+    }
 }
 
 // Never a modal box: the PC is often unattended, and the next bell must not wait on a click.

@@ -1,6 +1,97 @@
-// Hiding the window into the tray and bringing it back.
+// Hiding the window into the tray and bringing it back, the tray icon's mouse, and the drawn
+// title strip: moving the window by it and its minimise button.
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
 #include "app/mainwindow.h"
+#include "widgets/imagebutton.h"
 
-void MainWindow::TrayIn() {}
+namespace {
 
-void MainWindow::TrayOut() {}
+const QString kProduct = QStringLiteral("Corvalin");
+
+}  // namespace
+
+QString MainWindow::trayTip() const {
+    return kProduct + (start->isEnabled() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
+}
+
+void MainWindow::TrayIn() {
+    mOpen->setVisible(true);
+    // The tip is set here only: it tells the state the service had when the window left.
+    trayIcon->setToolTip(trayTip());
+    trayIcon->show();
+    m_inTray = true;
+    // Without a tray to come back from (a desktop with no notification area), the window is
+    // minimised instead of hidden, so it can always be found again.
+    if (QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void MainWindow::TrayOut() {
+    setWindowState(m_savedWindowState);
+    trayIcon->hide();
+    show();
+    raise();
+    activateWindow();
+    mOpen->setVisible(false);
+    m_inTray = false;
+}
+
+void MainWindow::trayActivated(int reason) {
+    // Only a double click brings the window back; the menu opens on the right button by itself.
+    if (reason == QSystemTrayIcon::DoubleClick) {
+        TrayOut();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized() && !m_inTray) {
+            // Minimising leaves no task-bar button: the window goes to the tray.
+            QTimer::singleShot(0, this, &MainWindow::TrayIn);
+        } else if (!isMinimized()) {
+            m_savedWindowState = windowState();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+// The title strip's own mouse: its minimise picture's hover and click, and moving the window.
+bool MainWindow::titleStripEvent(QObject* watched, QEvent* event) {
+    const QString img = imageFolder();
+    if (watched == ImageMin) {
+        if (event->type() == QEvent::Enter) {
+            ImageMin->setPixmap(QPixmap(img + QStringLiteral("/min_on.gif")));
+            ImageMin->setProperty("hover", QStringLiteral("1"));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+            ImageMin->setProperty("hover", QStringLiteral("0"));
+            TrayIn();
+            return true;
+        }
+        return false;
+    }
+    if (watched == Picture1 && event->type() == QEvent::MouseMove &&
+        ImageMin->property("hover").toString() == QStringLiteral("1")) {
+        ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+        ImageMin->setProperty("hover", QStringLiteral("0"));
+    }
+    if ((watched == Picture1 || watched == titleText) && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return true;
+    }
+    return false;
+}
