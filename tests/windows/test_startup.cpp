@@ -66,8 +66,9 @@ private Q_SLOTS:
         QVERIFY(find<QCheckBox>(w, "auto_exe")->isChecked());
         QVERIFY(find<QCheckBox>(w, "sound_zero")->isChecked());
         QVERIFY(find<QCheckBox>(w, "bellRepeat")->isChecked());
-        QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
+        QVERIFY(!find<ImageButton>(w, "bellStop")->isHidden());
         QVERIFY(find<QCheckBox>(w, "chkTimeSync")->isChecked());
+        QVERIFY(w->isInTray());  // started by itself in tray mode
         QVERIFY(find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->isChecked());
         QVERIFY(find<QRadioButton>(w, "Option1")->isChecked());
         QVERIFY(find<QRadioButton>(w, "Option4")->isChecked());
