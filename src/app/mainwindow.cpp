@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
+#include "app/auxwindows.h"
 #include "app/instanceguard.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
@@ -157,8 +158,11 @@ void MainWindow::buildControls() {
     menuLayout->setSpacing(2);
     for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
         entry->installEventFilter(this);
+        entry->setMouseTracking(true);
         menuLayout->addWidget(entry);
     }
+    Picture2->setMouseTracking(true);
+    Picture2->installEventFilter(this);
     menuLayout->addStretch();
 
     // The latest problem, until it is clicked.
@@ -536,28 +540,70 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (titleStripEvent(watched, event)) {
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (label && label->isEnabled() && label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {
-            if (label == mexit) {
-                mexit_Click();
-                return true;
-            }
-            if (label == warningLine) {
-                warningLine_Click();
-                return true;
-            }
-            if (label == mnCountDown) {
-                mnCountDown_Click();
-                return true;
-            }
-            if (label == mnBellCount) {
-                mnBellCount_Click();
-                return true;
-            }
+    auto* label = qobject_cast<QLabel*>(watched);
+    const bool entry = label && (label == mexit || label == info || label == helpword || label == mnCountDown ||
+                                 label == mnBellCount);
+    if (entry && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)) {
+        highlightEntry(label->isEnabled() ? label : nullptr);
+        return event->type() == QEvent::MouseMove;  // not on to the strip behind it
+    }
+    if (watched == Picture2 && event->type() == QEvent::MouseMove) {
+        highlightEntry(nullptr);
+    }
+    if (event->type() == QEvent::MouseButtonRelease && label && label->isEnabled() &&
+        label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {
+        if (entry) {
+            highlightEntry(nullptr);
+        }
+        if (label == mexit) {
+            mexit_Click();
+            return true;
+        }
+        if (label == warningLine) {
+            warningLine_Click();
+            return true;
+        }
+        if (label == mnCountDown) {
+            mnCountDown_Click();
+            return true;
+        }
+        if (label == mnBellCount) {
+            mnBellCount_Click();
+            return true;
+        }
+        if (label == helpword) {
+            helpword_Click();
+            return true;
+        }
+        if (label == info) {
+            info_Click();
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::highlightEntry(QLabel* lit) {
+    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+        entry->setAutoFillBackground(entry == lit);
+        QPalette palette = entry->palette();
+        palette.setColor(QPalette::Window, QColor(192, 192, 255));
+        entry->setPalette(palette);
+    }
+}
+
+void MainWindow::helpword_Click() {
+    if (!m_help1) {
+        m_help1 = new Help1(m_programFolder, imageFolder(), this);
+    }
+    m_ports.dialogs->showModal(m_help1);
+}
+
+void MainWindow::info_Click() {
+    if (!m_info1) {
+        m_info1 = new Info1(imageFolder(), this);
+    }
+    m_ports.dialogs->showModal(m_info1);
 }
 
 // --- Start-up ---

@@ -148,9 +148,13 @@ public:
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
     FrmCountDown* countDownWindow();
-    // The menu strip's "Countdown" and "Countdown next bell".
+    // The menu strip: "Countdown", "Countdown next bell", "Help", "Infomation"; the entry under
+    // the pointer is lit.
     void mnCountDown_Click();
     void mnBellCount_Click();
+    void helpword_Click();
+    void info_Click();
+    void highlightEntry(QLabel* entry);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -314,6 +318,8 @@ private:
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
     QPointer<FrmCountDown> m_countDown;
+    QPointer<QWidget> m_help1;
+    QPointer<QWidget> m_info1;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;

@@ -1,9 +1,20 @@
-// Into the tray and back: the tip by the service's state, the "Open Window" item, minimising,
-// the tray icon's double click, and the title strip's minimise picture.
+// The window's own chrome: into the tray and back (the tip by the service's state, "Open Window",
+// minimising, the tray icon's double click), the title strip's minimise picture, and the menu
+// strip's highlight and windows.
 #include <QSystemTrayIcon>
 #include <QtTest>
 
 #include "windowfixture.h"
+
+namespace {
+
+// The pointer moving over a widget, no button down.
+void hover(QWidget* widget, QPoint at = QPoint(3, 3)) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+}  // namespace
 
 class TestTray : public QObject {
     Q_OBJECT
@@ -46,10 +57,53 @@ private Q_SLOTS:
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(minimise, &enter);
         QCOMPARE(minimise->property("hover").toString(), QString("1"));
-        QTest::mouseMove(find<QWidget>(w, "Picture1"), QPoint(5, 5));
+        hover(find<QWidget>(w, "Picture1"), QPoint(5, 5));
         QCOMPARE(minimise->property("hover").toString(), QString("0"));
         QTest::mouseClick(minimise, Qt::LeftButton);
         QVERIFY(w->isInTray());
+    }
+
+    void menuStrip() {
+        WindowFixture f;
+        auto* w = f.load();
+        const QStringList entries{"mexit", "info", "helpword", "mnCountDown", "mnBellCount"};
+        auto lit = [&] {
+            QStringList on;
+            for (const QString& name : entries) {
+                if (find<QLabel>(w, name.toLatin1().constData())->autoFillBackground()) {
+                    on.append(name);
+                }
+            }
+            return on;
+        };
+        hover(find<QLabel>(w, "helpword"), QPoint(3, 3));
+        QCOMPARE(lit(), QStringList{"helpword"});
+        hover(find<QLabel>(w, "mnCountDown"), QPoint(3, 3));
+        QCOMPARE(lit(), QStringList{"mnCountDown"});
+        hover(find<QWidget>(w, "Picture2"), QPoint(900, 3));
+        QCOMPARE(lit(), QStringList());
+        // "Countdown next bell" is off while the service is stopped: no light, no window.
+        hover(find<QLabel>(w, "mnBellCount"), QPoint(3, 3));
+        QCOMPARE(lit(), QStringList());
+        QTest::mouseClick(find<QLabel>(w, "mnBellCount"), Qt::LeftButton);
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QStringList shown;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            shown.append(window->objectName() + ":" + window->windowTitle());
+            for (auto* label : window->findChildren<QLabel*>()) {
+                shown.append(label->text());
+            }
+        };
+        hover(find<QLabel>(w, "helpword"), QPoint(3, 3));
+        QTest::mouseClick(find<QLabel>(w, "helpword"), Qt::LeftButton);
+        QCOMPARE(lit(), QStringList());  // a click clears the light first
+        QVERIFY(shown.contains("help1:Help"));
+        QVERIFY(shown.contains("1. Input type 24 Hour "));
+        QVERIFY(shown.contains("A direction for use of each function is explained well in '" + f.folder.path() +
+                               "/readme.txt' file."));
+        QTest::mouseClick(find<QLabel>(w, "info"), Qt::LeftButton);
+        QVERIFY(shown.contains("info1:Corvalin infomation"));
+        QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
     }
 
     void autoExecutionInTrayMode() {

@@ -1,0 +1,54 @@
+// Help and information windows.
+#include "app/auxwindows.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "widgets/imagebutton.h"
+
+namespace {
+
+ImageButton* closeButton(const char* name, const QString& imageFolder, QWidget* parent) {
+    auto* button = new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
+                                   QStringLiteral("closeWin1.gif"), QString(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace
+
+Help1::Help1(const QString& programFolder, const QString& imageFolder, QWidget* parent)
+    : QDialog(parent), cmd_exit1(closeButton("cmd_exit1", imageFolder, this)) {
+    setObjectName(QStringLiteral("help1"));
+    setWindowTitle(QStringLiteral("Help"));
+    auto* layout = new QVBoxLayout(this);
+    auto* caution = new QLabel(QStringLiteral("Point of caution"), this);
+    caution->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    layout->addWidget(caution);
+    layout->addWidget(new QLabel(QStringLiteral("1. Input type 24 Hour "), this));
+    layout->addWidget(new QLabel(QStringLiteral("    ex) AM 10 -> 10 hr"), this));
+    layout->addWidget(new QLabel(QStringLiteral("            PM 10 -> 22 hr"), this));
+    const QString guide = QDir::toNativeSeparators(programFolder + QStringLiteral("/readme.txt"));
+    auto* direction = new QLabel(
+        QStringLiteral("A direction for use of each function is explained well in '") + guide + QStringLiteral("' file."),
+        this);
+    direction->setObjectName(QStringLiteral("direction"));
+    direction->setWordWrap(true);
+    direction->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(direction);
+    layout->addWidget(cmd_exit1, 0, Qt::AlignHCenter);
+    connect(cmd_exit1, &QPushButton::clicked, this, &QWidget::hide);
+    setMinimumWidth(420);
+}
+
+Info1::Info1(const QString& imageFolder, QWidget* parent)
+    : QDialog(parent), cmd_exit(closeButton("cmd_exit", imageFolder, this)) {
+    setObjectName(QStringLiteral("info1"));
+    setWindowTitle(QStringLiteral("Corvalin infomation"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Corvalin version 1.5.0.3"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Rings the bells of a school or a shop, on time, day after day."), this));
+    layout->addWidget(cmd_exit, 0, Qt::AlignHCenter);
+    connect(cmd_exit, &QPushButton::clicked, this, &QWidget::hide);
+}
