@@ -5,7 +5,7 @@
 #include "app/instanceguard.h"
 #include "app/logonstart.h"
 #include "base/clock.h"
-#include "shutdown/power.h"
+#include "shutdown/power_logind.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
 #include "sound/pulseconnection.h"
@@ -19,7 +19,7 @@ struct ProgramPorts::Owned {
     PulseBellOutput bell{pulse};
     PulseMixer mixer{pulse};
     NullSystemClock systemClock;
-    NullPower power;
+    LogindPower power;
     NullLogonStart logonStart;
     NullInstanceGuard instanceGuard;
 };

@@ -32,6 +32,7 @@ class FrmBellCount;
 class FrmCountDown;
 class SndSelect;
 class Templet;
+class IsAutoExitForm;
 
 namespace corvalin::interval {
 struct IntervalTexts;
@@ -91,6 +92,8 @@ public:
     void bellRepeat_Click();
     void chkTimeSync_Click();
     void chkAutoExit_Click();
+    void isAutoExitConfirm_Click();
+    IsAutoExitForm* autoExitWindow();
     void nobell_Click();
 
     // --- Bell service ---
@@ -319,6 +322,7 @@ private:
     QPointer<FrmBellCount> m_bellCount;
     QPointer<FrmCountDown> m_countDown;
     QPointer<QWidget> m_help1;
+    IsAutoExitForm* m_autoExit = nullptr;
     QPointer<QWidget> m_info1;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;

@@ -23,6 +23,8 @@
 #include "schedule/clocktext.h"
 #include "schedule/intervalcheck.h"
 #include "schedule/settingsstore.h"
+#include "shutdown/bookingcheck.h"
+#include "shutdown/isautoexitform.h"
 #include "shutdown/power.h"
 #include "sound/ringer.h"
 #include "sound/soundlibrary.h"
@@ -57,6 +59,8 @@ void MainWindow::connectServices() {
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
     connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
+    RingLog* log = m_services.log;
+    m_ports.power->setFailureHandler([log](const QString& reason) { log->problem(reason); });
 }
 
 void MainWindow::showProblem(const QDateTime& at, const QString& text) {
@@ -232,9 +236,40 @@ void MainWindow::chkAutoExit_Click() {
     booking.on = chkAutoExit->isChecked();
     m_services.bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
     m_services.store->saveExitBooking({booking.on, booking.hour, booking.minute});
+    if (booking.on && m_loadPhase == 2) {
+        m_ports.dialogs->showModal(autoExitWindow());
+    }
 }
 
-void MainWindow::PowerOffComputer() { m_ports.power->powerOff(); }
+IsAutoExitForm* MainWindow::autoExitWindow() {
+    if (!m_autoExit) {
+        m_autoExit = new IsAutoExitForm(imageFolder(), this);
+        connect(m_autoExit->isAutoExitConfirm, &QPushButton::clicked, this, &MainWindow::isAutoExitConfirm_Click);
+    }
+    if (!m_autoExit->isLoaded()) {
+        const auto& booking = m_services.bells->powerOffBooking();
+        m_autoExit->Form_Load(booking.hour, booking.minute);
+    }
+    return m_autoExit;
+}
+
+void MainWindow::isAutoExitConfirm_Click() {
+    const auto check = corvalin::shutdown::checkBooking(m_autoExit->input_h->text().trimmed().toStdString(),
+                                                        m_autoExit->input_m->text().trimmed().toStdString());
+    if (!check.hour) {
+        m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
+        return;
+    }
+    const bool on = chkAutoExit->isChecked();
+    m_services.bells->setPowerOffBooking(on, *check.hour, *check.minute);
+    m_services.store->saveExitBooking({on, *check.hour, *check.minute});
+    m_autoExit->hide();
+}
+
+void MainWindow::PowerOffComputer() {
+    m_services.log->note(QStringLiteral("the booked power-off time has come: switching the computer off"));
+    m_ports.power->powerOff();
+}
 
 void MainWindow::StartTimeSync(QString& host) { Q_UNUSED(host); }
 

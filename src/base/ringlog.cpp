@@ -32,6 +32,12 @@ void RingLog::problem(const QString& text) {
     Q_EMIT problemReported(now, text);
 }
 
+void RingLog::note(const QString& text) {
+    const QDateTime now = m_clock->now();
+    rl::Stamp stamp = stampOf(now);
+    append(rl::noteLine(stamp, text.toStdString()));
+}
+
 void RingLog::append(const std::string& line) {
     if (m_pruned != m_clock->now().date()) {
         prune();

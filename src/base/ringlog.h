@@ -20,6 +20,8 @@ public:
     void bell(bool scheduled, const QString& sound, const QString& device);
     // Something that went wrong and that the operator should know.
     void problem(const QString& text);
+    // Something worth a line that is no problem (the booked power-off, a clock step).
+    void note(const QString& text);
 
     // Drops the lines older than 90 days.
     void prune();

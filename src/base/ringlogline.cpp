@@ -38,6 +38,13 @@ std::string problemLine(const Stamp& at, std::string_view text) {
     return line;
 }
 
+std::string noteLine(const Stamp& at, std::string_view text) {
+    std::string line = stamp(at);
+    line += ' ';
+    line += text;
+    return line;
+}
+
 bool keep(std::string_view line, int first) {
     int year = 0, month = 0, day = 0;
     char dash1 = 0, dash2 = 0;

@@ -22,6 +22,9 @@ std::string bellLine(const Stamp& started, bool scheduled, std::string_view soun
 // "2026-12-07 08:50:00.020 problem: gone.wav could not be played; rang school-bell.wav instead"
 std::string problemLine(const Stamp& at, std::string_view text);
 
+// "2026-12-07 17:30:00.004 the booked power-off time has come"
+std::string noteLine(const Stamp& at, std::string_view text);
+
 // Whether a line is to be kept when the oldest day kept is `first` (year * 10000 + month * 100 +
 // day). A line that does not start with a date is kept.
 bool keep(std::string_view line, int first);

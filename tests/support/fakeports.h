@@ -109,6 +109,8 @@ public:
 class FakePower final : public Power {
 public:
     void powerOff() override { ++requests; }
+    // The system says no, as logind may.
+    void refuse(const QString& reason) { report(reason); }
     int requests = 0;
 };
 

@@ -42,6 +42,7 @@ private Q_SLOTS:
         f.fakes.clock.advance(1);
         w->Timer1_Timer();
         QCOMPARE(f.fakes.power.requests, 1);
+        QVERIFY(f.folder.readData("ring.log").contains(" the booked power-off time has come"));
         find<QCheckBox>(w, "chkAutoExit")->setChecked(false);
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 17 \r\n 0 \r\n"));
         f.fakes.clock.set(at(16, 59, 59, 8));
@@ -49,6 +50,48 @@ private Q_SLOTS:
         f.fakes.clock.advance(1);
         w->Timer1_Timer();
         QCOMPARE(f.fakes.power.requests, 1);
+    }
+
+    // Setting the box opens the booking dialog with the booked time; its checks come in order,
+    // and a confirmed time is stored and used.
+    void bookingDialog() {
+        WindowFixture f;
+        f.folder.writeData("exit.ini", " 0 \r\n 17 \r\n 30 \r\n");
+        auto* w = f.load();
+        QStringList refusals;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            window->show();
+            QCOMPARE(window->windowTitle(), QString("Reservation computer exit"));
+            auto* hour = find<QLineEdit>(window, "input_h");
+            auto* minute = find<QLineEdit>(window, "input_m");
+            QCOMPARE(hour->text() + ":" + minute->text(), QString("17:30"));
+            auto* confirm = find<ImageButton>(window, "isAutoExitConfirm");
+            for (auto [h, m] : {std::pair{"", ""}, {"24", "0"}, {"23", "60"}, {"7.5", "0"}}) {
+                hour->setText(h);
+                minute->setText(m);
+                confirm->click();
+            }
+            refusals = f.fakes.dialogs.texts();
+            QVERIFY(window->isVisible());
+            hour->setText("23");
+            minute->setText("59");
+            confirm->click();
+            QVERIFY(!window->isVisible());
+        };
+        find<QCheckBox>(w, "chkAutoExit")->setChecked(true);
+        QCOMPARE(refusals, (QStringList{"(Hour)Please input digit between 0 and 23",
+                                        "(Hour)Please input digit between 0 and 23",
+                                        "(minute)Please input digit between 0 and 59",
+                                        "(Hour)Please input digit between 0 and 23"}));
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 23 \r\n 59 \r\n"));
+        f.fakes.clock.set(at(23, 58, 59));
+        w->Timer1_Timer();
+        f.fakes.clock.advance(1);
+        w->Timer1_Timer();
+        QCOMPARE(f.fakes.power.requests, 1);
+        // A refused power-off is said on the warning line.
+        f.fakes.power.refuse("Access denied");
+        QVERIFY(find<QLabel>(w, "warningLine")->text().contains("Access denied"));
     }
 };
 
