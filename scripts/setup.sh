@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
           fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth procps)
+    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth x11-utils trayer procps)
 fi
 
 missing=()

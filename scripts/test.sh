@@ -70,6 +70,7 @@ export CORVALIN_RUN
 echo "test.sh: run folder $CORVALIN_RUN"
 
 service_start pulse
+service_start xvfb
 
 # The tests' own temporary folders go inside the run folder, so that those of a test stopped
 # half-way go with it.
