@@ -19,7 +19,6 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "app/instanceguard.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
 #include "base/windowtimer.h"
@@ -27,6 +26,7 @@
 #include "countdown/frmbellcount.h"
 #include "countdown/frmcountdown.h"
 #include "countdown/frmfullscreen.h"
+#include "desktop/instanceguard.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
@@ -569,6 +569,7 @@ void MainWindow::Form_Load() {
             m_quit();
             return;
         }
+        m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
 
         show();
 

@@ -3,4 +3,8 @@
 
 void MainWindow::TrayIn() {}
 
-void MainWindow::TrayOut() {}
+void MainWindow::TrayOut() {
+    showNormal();
+    raise();
+    activateWindow();
+}
