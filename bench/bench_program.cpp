@@ -89,6 +89,7 @@ int main(int argc, char* argv[]) {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("LD_PRELOAD", kFakeTime);
     env.insert("FAKETIME", "@2026-12-07 08:49:55");
+    keepDesktopApart(env, dir.path() + "/desktop");
     program.setProcessEnvironment(env);
     const double bellAtLaunch = recordedSeconds(dir.path() + "/bell.wav");
     const double mainAtLaunch = recordedSeconds(dir.path() + "/main.wav");

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "app/automodeform.h"
-#include "widgets/dialogs.h"
-#include "app/logonstart.h"
 #include "app/mainwindow.h"
+#include "desktop/logonstart.h"
+#include "widgets/dialogs.h"
 
 void MainWindow::auto_exe_Click() {
     if (m_loadPhase == 2 && auto_exe->isChecked()) {

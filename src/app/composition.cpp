@@ -1,15 +1,15 @@
 // Real ports of the running program.
 #include "app/composition.h"
 
-#include "widgets/dialogs.h"
-#include "app/instanceguard.h"
-#include "app/logonstart.h"
 #include "base/clock.h"
+#include "desktop/instanceguard_local.h"
+#include "desktop/logonstart_xdg.h"
 #include "shutdown/power_logind.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
 #include "sound/pulseconnection.h"
 #include "timesync/systemclock.h"
+#include "widgets/dialogs.h"
 
 struct ProgramPorts::Owned {
     WallClock clock;
@@ -20,8 +20,8 @@ struct ProgramPorts::Owned {
     PulseMixer mixer{pulse};
     NullSystemClock systemClock;
     LogindPower power;
-    NullLogonStart logonStart;
-    NullInstanceGuard instanceGuard;
+    XdgLogonStart logonStart;
+    LocalInstanceGuard instanceGuard;
 };
 
 ProgramPorts::ProgramPorts() : m_owned(std::make_unique<Owned>()) {

@@ -22,7 +22,6 @@
 
 #include "app/automodeform.h"
 #include "app/auxwindows.h"
-#include "app/instanceguard.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
 #include "base/windowtimer.h"
@@ -30,6 +29,7 @@
 #include "countdown/frmbellcount.h"
 #include "countdown/frmcountdown.h"
 #include "countdown/frmfullscreen.h"
+#include "desktop/instanceguard.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
@@ -630,6 +630,7 @@ void MainWindow::Form_Load() {
             m_quit();
             return;
         }
+        m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
 
         show();
 

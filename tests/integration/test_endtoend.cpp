@@ -98,6 +98,7 @@ Run runProgram(const QString& folder, const QString& fakeStart, int seconds,
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("LD_PRELOAD", fakeTimeLibrary());
     env.insert("FAKETIME", "@" + fakeStart);
+    keepDesktopApart(env, records.path() + "/desktop");
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     const double bellAtLaunch = recorded("bell.wav");

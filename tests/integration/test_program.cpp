@@ -18,6 +18,7 @@ void staysUp(const QString& folder) {
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    keepDesktopApart(env, QFileInfo(folder).absolutePath() + QStringLiteral("/desktop"));
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(folder + QStringLiteral("/Corvalin"));
@@ -103,6 +104,7 @@ private Q_SLOTS:
         QCOMPARE(before.size(), 25);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        keepDesktopApart(env, dir.path() + QStringLiteral("/desktop"));
         for (int round = 0; round < 30; ++round) {
             QProcess program;
             program.setProcessEnvironment(env);

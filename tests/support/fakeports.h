@@ -11,9 +11,9 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/instanceguard.h"
-#include "app/logonstart.h"
 #include "base/clock.h"
+#include "desktop/instanceguard.h"
+#include "desktop/logonstart.h"
 #include "shutdown/power.h"
 #include "sound/belloutput.h"
 #include "sound/mixer.h"

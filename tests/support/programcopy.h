@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QString>
 
 // Copies the program folder `from` (executable, sounds, pictures, help) to `to`.
@@ -29,4 +30,16 @@ inline bool writeWholeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Points a program's runtime, autostart and settings folders (XDG_RUNTIME_DIR, XDG_CONFIG_DIRS,
+// XDG_CONFIG_HOME) at folders under `root`, so that it never meets a copy running outside the test
+// and never writes the machine's autostart entries.
+inline void keepDesktopApart(QProcessEnvironment& env, const QString& root) {
+    const QString runtime = root + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), root + QStringLiteral("/xdg"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
 }

@@ -1,4 +1,5 @@
-// Start-up in its order, the failure pair, the single-copy guard and the three ways of ending.
+// Start-up in its order, the failure pair, the single-copy guard and its show request, and the
+// three ways of ending.
 #include <QMenu>
 #include <QtTest>
 #include <stdexcept>
@@ -136,6 +137,20 @@ private Q_SLOTS:
         QVERIFY(!find<WindowTimer>(w, "Timer1")->isEnabled());
         QCOMPARE(f.fakes.mixer.opens, 0);
         QVERIFY(!f.folder.hasData("data.ini"));
+    }
+
+    // A later copy's "show" brings the first copy's window back, also from minimised or hidden.
+    void showRequestBringsTheWindowBack() {
+        WindowFixture f;
+        auto* w = f.load();
+        QVERIFY(f.fakes.instanceGuard.showHandler);
+        w->showMinimized();
+        f.fakes.instanceGuard.showHandler();
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->isMinimized());
+        w->hide();
+        f.fakes.instanceGuard.showHandler();
+        QVERIFY(w->isVisible());
     }
 
     void failingStepShowsThePairAndStops() {

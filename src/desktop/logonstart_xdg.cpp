@@ -1,0 +1,167 @@
+// Starting at logon through an XDG autostart entry, Corvalin.desktop.
+#include "desktop/logonstart_xdg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kEntryName = QStringLiteral("Corvalin.desktop");
+
+// A folder named by an environment variable; relative or empty values do not count.
+QString absoluteFromEnvironment(const char* name) {
+    const QString value = qEnvironmentVariable(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
+}
+
+// Characters that make an Exec argument need double quotes.
+bool needsQuotes(const QString& argument) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (argument.isEmpty()) {
+        return true;
+    }
+    for (const QChar c : argument) {
+        if (reserved.contains(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One Exec argument: field-code percent signs doubled, quoted when it holds a reserved character
+// (inside the quotes ", `, $ and \ take a backslash).
+QString execArgument(const QString& argument) {
+    QString text = argument;
+    text.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    if (!needsQuotes(argument)) {
+        return text;
+    }
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\')) {
+            quoted += QLatin1Char('\\');
+        }
+        quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+// A value as the file stores strings: backslash and control characters escaped.
+QString stringValue(const QString& value) {
+    QString text;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+            case '\\':
+                text += QStringLiteral("\\\\");
+                break;
+            case '\n':
+                text += QStringLiteral("\\n");
+                break;
+            case '\t':
+                text += QStringLiteral("\\t");
+                break;
+            case '\r':
+                text += QStringLiteral("\\r");
+                break;
+            default:
+                text += c;
+        }
+    }
+    return text;
+}
+
+bool writeEntry(const QString& folder, const QByteArray& text) {
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        return false;
+    }
+    QSaveFile file(folder + QLatin1Char('/') + kEntryName);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+}
+
+// True when the entry is not in the folder afterwards.
+bool removeEntry(const QString& folder) {
+    if (folder.isEmpty()) {
+        return true;
+    }
+    const QString path = folder + QLatin1Char('/') + kEntryName;
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+bool hasEntry(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo::exists(folder + QLatin1Char('/') + kEntryName);
+}
+
+}  // namespace
+
+QString XdgLogonStart::allUsersFolder() {
+    // The first entry counts; relative ones are no folders at all and are passed over.
+    const QStringList dirs =
+        qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& dir : dirs) {
+        if (QDir::isAbsolutePath(dir)) {
+            return QDir::cleanPath(dir) + QStringLiteral("/autostart");
+        }
+    }
+    return QStringLiteral("/etc/xdg/autostart");
+}
+
+QString XdgLogonStart::userFolder() {
+    QString base = absoluteFromEnvironment("XDG_CONFIG_HOME");
+    if (base.isEmpty()) {
+        base = QDir::homePath() + QStringLiteral("/.config");
+    }
+    return base + QStringLiteral("/autostart");
+}
+
+QByteArray XdgLogonStart::entryText(const QString& executablePath) {
+    const QString executable = QFileInfo(executablePath).absoluteFilePath();
+    const QString icon = QFileInfo(executable).absolutePath() + QStringLiteral("/img/corvalin-64.png");
+    QString text = QStringLiteral(
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Corvalin\n"
+        "Comment=Rings the bells of the day on time\n");
+    text += QStringLiteral("Exec=") + stringValue(execArgument(executable)) + QLatin1Char('\n');
+    if (QFileInfo(icon).isFile()) {
+        text += QStringLiteral("Icon=") + stringValue(icon) + QLatin1Char('\n');
+    }
+    text += QStringLiteral(
+        "Terminal=false\n"
+        "X-GNOME-Autostart-enabled=true\n");
+    return text.toUtf8();
+}
+
+bool XdgLogonStart::enable(const QString& executablePath) {
+    const QByteArray text = entryText(executablePath);
+    const QString allUsers = allUsersFolder();
+    const QString user = userFolder();
+    if (writeEntry(allUsers, text)) {
+        // An entry in the user's folder overrides the all-users one and may start an older
+        // executable: remove it, or failing that, bring it up to date too.
+        const bool sameFolder =
+            QFileInfo(user).canonicalFilePath() == QFileInfo(allUsers).canonicalFilePath();
+        if (!sameFolder && !removeEntry(user) && !writeEntry(user, text)) {
+            return false;
+        }
+        m_entryPath = allUsers + QLatin1Char('/') + kEntryName;
+        return true;
+    }
+    if (writeEntry(user, text)) {
+        m_entryPath = user + QLatin1Char('/') + kEntryName;
+        return true;
+    }
+    return false;
+}
+
+bool XdgLogonStart::disable() {
+    const bool allUsersGone = removeEntry(allUsersFolder());
+    const bool userGone = removeEntry(userFolder());
+    return allUsersGone && userGone;
+}
+
+bool XdgLogonStart::isEnabled() const {
+    return hasEntry(allUsersFolder()) || hasEntry(userFolder());
+}

@@ -1,0 +1,137 @@
+// Copies of the built program started against each other: a second copy makes the first show its
+// window and ends; a killed copy does not stop the next; of two started at once exactly one stays.
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "programcopy.h"
+
+namespace {
+
+// What the first copy logs for every show request it receives.
+const QByteArray kShown = "another copy asked this one to show its window";
+
+// A running copy and what it wrote so far.
+struct Copy {
+    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
+    QByteArray said;
+
+    QByteArray output() {
+        said += process->readAll();
+        return said;
+    }
+    bool running() const { return process->state() != QProcess::NotRunning; }
+    // Still running after `ms` milliseconds.
+    bool staysUp(int ms) {
+        process->waitForFinished(ms);
+        return running();
+    }
+    bool endedWell() const {
+        return !running() && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    }
+    void kill() {
+        process->kill();
+        process->waitForFinished();
+    }
+};
+
+// A program folder of its own, with runtime and autostart folders that no other copy shares.
+struct Install {
+    QTemporaryDir dir;
+    QString folder = dir.path() + QStringLiteral("/Corvalin");
+    QString runtime = dir.path() + QStringLiteral("/desktop/runtime");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+
+    bool prepare() {
+        if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder)) {
+            return false;
+        }
+        QDir(folder + QStringLiteral("/data")).removeRecursively();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvalin.instance.info=true"));
+        keepDesktopApart(env, dir.path() + QStringLiteral("/desktop"));
+        return true;
+    }
+
+    std::unique_ptr<Copy> start() const {
+        auto copy = std::make_unique<Copy>();
+        copy->process->setProcessEnvironment(env);
+        copy->process->setProcessChannelMode(QProcess::MergedChannels);
+        copy->process->start(folder + QStringLiteral("/Corvalin"));
+        return copy;
+    }
+
+    // The start-up of a copy that goes on writes the options once.
+    bool startedUp() const { return QFileInfo::exists(folder + QStringLiteral("/data/data.ini")); }
+};
+
+}  // namespace
+
+class TestInstance : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void secondCopyShowsTheFirstAndEnds() {
+        Install install;
+        QVERIFY(install.prepare());
+        auto first = install.start();
+        QVERIFY(first->process->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(install.startedUp(), 10000);
+
+        for (int later = 1; later <= 2; ++later) {
+            auto second = install.start();
+            QVERIFY(second->process->waitForFinished(5000));
+            QVERIFY2(second->endedWell(), second->output().constData());
+            QTRY_COMPARE_WITH_TIMEOUT(first->output().count(kShown), later, 3000);
+        }
+        QVERIFY2(first->staysUp(1000), first->output().constData());
+        first->kill();
+    }
+
+    // A copy killed as by a power cut leaves its lock and socket files; the next copy still starts
+    // and still hears a later copy.
+    void killedCopyDoesNotStopTheNext() {
+        Install install;
+        QVERIFY(install.prepare());
+        auto killed = install.start();
+        QVERIFY(killed->process->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(install.startedUp(), 10000);
+        killed->kill();
+        QVERIFY2(!QDir(install.runtime).entryList(QDir::System).isEmpty(), "no socket file left behind");
+
+        auto next = install.start();
+        QVERIFY(next->process->waitForStarted());
+        QVERIFY2(next->staysUp(3000), next->output().constData());
+
+        auto later = install.start();
+        QVERIFY(later->process->waitForFinished(5000));
+        QVERIFY2(later->endedWell(), later->output().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(next->output().count(kShown), 1, 3000);
+        next->kill();
+    }
+
+    // Each round's survivor is killed, so every round after the first also starts over a lock
+    // and a socket left behind.
+    void twoStartedAtOnceLeaveExactlyOne() {
+        Install install;
+        QVERIFY(install.prepare());
+        for (int round = 0; round < 5; ++round) {
+            auto a = install.start();
+            auto b = install.start();
+            QVERIFY(a->process->waitForStarted());
+            QVERIFY(b->process->waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(!a->running() || !b->running(), 5000);
+            Copy& ended = a->running() ? *b : *a;
+            Copy& stayed = a->running() ? *a : *b;
+            QVERIFY2(ended.endedWell(), ended.output().constData());
+            QVERIFY2(stayed.staysUp(2000),
+                     qPrintable(QStringLiteral("round %1: ").arg(round) + stayed.output()));
+            QTRY_COMPARE_WITH_TIMEOUT(stayed.output().count(kShown), 1, 3000);
+            stayed.kill();
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstance)
+#include "test_instance.moc"
