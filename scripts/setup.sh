@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
           fonts-dejavu-core fonts-nanum)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth procps)
+    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth procps chrony dbus-daemon python3-dbusmock)
 fi
 
 missing=()

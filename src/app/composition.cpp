@@ -8,14 +8,14 @@
 #include "shutdown/power.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
-#include "timesync/systemclock.h"
+#include "timesync/systemclock_linux.h"
 
 struct ProgramPorts::Owned {
     WallClock clock;
     QtDialogs dialogs;
     PulseBellOutput bell;
     PulseMixer mixer;
-    NullSystemClock systemClock;
+    LinuxSystemClock systemClock;
     NullPower power;
     NullLogonStart logonStart;
     NullInstanceGuard instanceGuard;

@@ -28,6 +28,7 @@ class WindowTimer;
 class AutoModeForm;
 class FrmFullScreen;
 class FrmBellCount;
+class FrmSyncError;
 class SndSelect;
 class Templet;
 
@@ -129,6 +130,8 @@ public:
     // --- Elsewhere ---
     void PowerOffComputer();
     void StartTimeSync(QString& host);
+    // The internet time warning window; none until it is first due.
+    FrmSyncError* syncErrorWindow() const { return m_syncError; }
     void TrayIn();
     void TrayOut();
 
@@ -300,4 +303,5 @@ private:
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
+    FrmSyncError* m_syncError = nullptr;
 };

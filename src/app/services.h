@@ -12,6 +12,7 @@ class SoundLibrary;
 class Ringer;
 class BellService;
 class RingLog;
+class TimeSync;
 
 struct Services {
     SettingsStore* store = nullptr;
@@ -19,10 +20,11 @@ struct Services {
     Ringer* ringer = nullptr;
     BellService* bells = nullptr;
     RingLog* log = nullptr;
+    TimeSync* timeSync = nullptr;
 };
 
-// Owns one of each service, and ties them together: the problems of the settings store and of
-// the ringer, and every bell rung, go to the ring log. With `liveTimers` off the timers keep only their enabled state and
+// Owns one of each service, and ties them together: the problems of the settings store, of the
+// ringer and of the time client, every bell rung and every clock step go to the ring log. With `liveTimers` off the timers keep only their enabled state and
 // tests call the handlers themselves.
 class ProgramServices {
 public:
@@ -37,6 +39,7 @@ public:
     Ringer& ringer() const { return *m_services.ringer; }
     BellService& bells() const { return *m_services.bells; }
     RingLog& log() const { return *m_services.log; }
+    TimeSync& timeSync() const { return *m_services.timeSync; }
 
 private:
     struct Owned;
