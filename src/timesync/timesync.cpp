@@ -140,7 +140,9 @@ void TimeSync::judge(const QNetworkDatagram& datagram, qint64 receivedMs) {
             if (j.kiss == sntp::KissAction::SlowDown) {
                 m_pacing[server].slowDown();
             } else {
+                // Its turn still comes round once a minute, to fall back to the second server.
                 m_pacing[server].stopped = true;
+                m_pacing[server].intervalSeconds = sntp::kIntervalSeconds;
                 report(QStringLiteral("The time server %1 refuses to serve this computer (%2); it is not asked again "
                                       "until Corvalin starts again")
                            .arg(server, code));

@@ -1,0 +1,353 @@
+// The internet time client against fake time servers on 127.0.0.1: every kind of bad reply is
+// dropped without touching the clock while the good reply after it is taken, Kiss-o'-Death,
+// the round-trip correction, the fallback to the second server and the failure score.
+#include <QNetworkDatagram>
+#include <QSignalSpy>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include "fakeports.h"
+#include "timesync/sntp.h"
+#include "timesync/timesync.h"
+
+namespace {
+
+// Names that can never resolve: Qt refuses them before any name server is asked.
+const QString kUnresolvable = QStringLiteral("no such host");
+const QString kUnresolvableToo = QStringLiteral("no..such.host");
+
+// A time server that the test answers for, on a port of 127.0.0.1 of its own.
+class FakeTimeServer {
+public:
+    FakeTimeServer() { socket.bind(QHostAddress(QHostAddress::LocalHost), 0); }
+
+    QString name() const { return QStringLiteral("127.0.0.1:%1").arg(socket.localPort()); }
+
+    // Waits for the next request; false when none came.
+    bool receive() {
+        if (!QTest::qWaitFor([this] { return socket.hasPendingDatagrams(); }, 5000)) {
+            return false;
+        }
+        const QNetworkDatagram d = socket.receiveDatagram();
+        request = d.data();
+        client = d.senderAddress();
+        clientPort = static_cast<quint16>(d.senderPort());
+        return request.size() == 48;
+    }
+    // Requests that arrived and were not read.
+    int unread() {
+        int n = 0;
+        while (socket.hasPendingDatagrams()) {
+            socket.receiveDatagram();
+            ++n;
+        }
+        return n;
+    }
+    QByteArray origin() const { return request.mid(40, 8); }
+    void send(const QByteArray& bytes, QUdpSocket* via = nullptr) {
+        (via ? via : &socket)->writeDatagram(bytes, client, clientPort);
+    }
+
+    QUdpSocket socket;
+    QByteArray request;
+    QHostAddress client;
+    quint16 clientPort = 0;
+};
+
+QByteArray timestamp(qint64 msSince1970) {
+    const auto seconds = static_cast<quint64>(msSince1970 / 1000 + corvalin::sntp::kSecondsFrom1900To1970);
+    const quint64 fraction = (static_cast<quint64>(msSince1970 % 1000) << 32) / 1000 + 1;
+    QByteArray b(8, '\0');
+    const quint64 v = (seconds << 32) | fraction;
+    for (int i = 0; i < 8; ++i) {
+        b[i] = static_cast<char>(v >> (56 - 8 * i));
+    }
+    return b;
+}
+
+// A server's reply: LI, version, mode; stratum; reference id; origin; receive and transmit
+// timestamps at `serverMs`.
+QByteArray reply(const QByteArray& origin, qint64 serverMs, int leap = 0, int version = 4, int mode = 4,
+                 int stratum = 2, const QByteArray& refId = QByteArray("GPS\0", 4)) {
+    QByteArray p(48, '\0');
+    p[0] = static_cast<char>((leap << 6) | (version << 3) | mode);
+    p[1] = static_cast<char>(stratum);
+    p.replace(12, 4, refId);
+    p.replace(24, 8, origin);
+    p.replace(32, 8, timestamp(serverMs));
+    p.replace(40, 8, timestamp(serverMs));
+    return p;
+}
+
+QByteArray kiss(const QByteArray& origin, const char* code) {
+    QByteArray p = reply(origin, 0, 3, 4, 4, 0, QByteArray(code, 4));
+    p.replace(32, 16, QByteArray(16, '\0'));
+    return p;
+}
+
+// Sets the fake clock as the real one would be set, keeping every time it was asked for.
+class SettableSystemClock final : public SystemClock {
+public:
+    explicit SettableSystemClock(FakeClock* clock) : m_clock(clock) {}
+    bool setUtc(const QDateTime& utc) override {
+        sets.append(utc);
+        m_clock->set(utc.toLocalTime());
+        return true;
+    }
+    QList<QDateTime> sets;
+
+private:
+    FakeClock* m_clock;
+};
+
+class RefusingSystemClock final : public SystemClock {
+public:
+    bool setUtc(const QDateTime&) override {
+        ++calls;
+        return false;
+    }
+    int calls = 0;
+};
+
+}  // namespace
+
+class TestTimeSync : public QObject {
+    Q_OBJECT
+
+    FakeClock clock;
+    SettableSystemClock systemClock{&clock};
+    std::unique_ptr<FakeTimeServer> primary;
+    std::unique_ptr<FakeTimeServer> second;
+    std::unique_ptr<TimeSync> sync;
+
+    qint64 now() const { return clock.now().toMSecsSinceEpoch(); }
+
+    // An attempt at the clock's next sync second at least a minute after the last.
+    QString attempt(int afterSeconds = 66) {
+        clock.advance(afterSeconds);
+        QString host = qEnvironmentVariable("CORVALIN_TIME_SERVER1");
+        sync->StartTimeSync(host);
+        return host;
+    }
+    void useServers(const QString& first, const QString& other) {
+        qputenv("CORVALIN_TIME_SERVER1", first.toUtf8());
+        qputenv("CORVALIN_TIME_SERVER2", other.toUtf8());
+    }
+
+private Q_SLOTS:
+    void init() {
+        // Half a day after the build day: no answer in these tests is refused for being too early.
+        clock.set(QDateTime::fromMSecsSinceEpoch(corvalin::sntp::buildDayMs() + 8 * 3600 * 1000 + 49 * 60 * 1000));
+        systemClock.sets.clear();
+        primary = std::make_unique<FakeTimeServer>();
+        second = std::make_unique<FakeTimeServer>();
+        useServers(primary->name(), second->name());
+        sync = std::make_unique<TimeSync>(&clock, &systemClock);
+    }
+    void cleanup() {
+        sync.reset();
+        primary.reset();
+        second.reset();
+    }
+
+    void badRepliesAreDroppedAndTheGoodOneAfterIsTaken_data() {
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QString>("why");
+        for (const char* bad : {"spoofed port", "spoofed address"}) {
+            QTest::newRow(bad) << bad << "not from the time server's address and port";
+        }
+        QTest::newRow("wrong origin") << "wrong origin" << "origin";
+        QTest::newRow("DENY for another request") << "DENY for another request" << "origin";
+        QTest::newRow("47 bytes") << "47 bytes" << "shorter than 48 bytes";
+        QTest::newRow("mode 3") << "mode 3" << "mode";
+        QTest::newRow("version 2") << "version 2" << "version";
+        QTest::newRow("stratum 0") << "stratum 0" << "Kiss-o'-Death";
+        QTest::newRow("stratum 16") << "stratum 16" << "stratum above 15";
+        QTest::newRow("leap indicator 3") << "leap indicator 3" << "leap indicator 3";
+        QTest::newRow("zero transmit") << "zero transmit" << "transmit timestamp";
+    }
+    void badRepliesAreDroppedAndTheGoodOneAfterIsTaken() {
+        QFETCH(QString, bad);
+        QFETCH(QString, why);
+        QSignalSpy dropped(sync.get(), &TimeSync::dropped);
+        attempt();
+        QVERIFY(primary->receive());
+        const QByteArray origin = primary->origin();
+        QVERIFY(origin != QByteArray(8, '\0'));
+        const qint64 ahead = now() + 2500;
+
+        QUdpSocket other;
+        if (bad == "spoofed port") {
+            other.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        } else if (bad == "spoofed address") {
+            QVERIFY(other.bind(QHostAddress(QStringLiteral("127.0.0.2")), primary->socket.localPort()));
+        }
+        QByteArray datagram = reply(origin, ahead);
+        if (bad == "wrong origin") datagram = reply(QByteArray(8, '\x11'), ahead);
+        if (bad == "DENY for another request") datagram = kiss(QByteArray(8, '\x11'), "DENY");
+        if (bad == "47 bytes") datagram.chop(1);
+        if (bad == "mode 3") datagram = reply(origin, ahead, 0, 4, 3);
+        if (bad == "version 2") datagram = reply(origin, ahead, 0, 2);
+        if (bad == "stratum 0") datagram = kiss(origin, "ACST");
+        if (bad == "stratum 16") datagram = reply(origin, ahead, 0, 4, 4, 16);
+        if (bad == "leap indicator 3") datagram = reply(origin, ahead, 3);
+        if (bad == "zero transmit") datagram.replace(40, 8, QByteArray(8, '\0'));
+        primary->send(datagram, other.state() == QAbstractSocket::BoundState ? &other : nullptr);
+        QTRY_COMPARE(dropped.count(), 1);
+        QVERIFY2(dropped.first().at(1).toString().contains(why), qPrintable(dropped.first().at(1).toString()));
+        QVERIFY(systemClock.sets.isEmpty());
+
+        primary->send(reply(origin, ahead));
+        QTRY_COMPARE(systemClock.sets.size(), 1);
+        QCOMPARE(systemClock.sets.first().toMSecsSinceEpoch(), ahead);
+        QCOMPARE(dropped.count(), 1);
+    }
+
+    // At most one reply per request; a new attempt inside the minute sends nothing.
+    void oneAnswerPerRequestAndOneRequestPerMinute() {
+        QSignalSpy dropped(sync.get(), &TimeSync::dropped);
+        QSignalSpy stepped(sync.get(), &TimeSync::clockStepped);
+        attempt();
+        QVERIFY(primary->receive());
+        const QDateTime before = clock.now();
+        primary->send(reply(primary->origin(), now() - 2500));
+        primary->send(reply(primary->origin(), now() - 2500));
+        QTRY_COMPARE(dropped.count(), 1);
+        QCOMPARE(dropped.first().at(1).toString(), QStringLiteral("no request is waiting for an answer"));
+        QCOMPARE(systemClock.sets.size(), 1);
+        QCOMPARE(stepped.count(), 1);
+        QCOMPARE(stepped.first().at(0).toDateTime(), before);
+        QCOMPARE(stepped.first().at(1).toDateTime(), before.addMSecs(-2500));
+        QCOMPARE(stepped.first().at(2).toString(), primary->name());
+
+        // Eleven attempts, one at each sync second of the next 66 s: one request, at the last.
+        for (int i = 0; i < 11; ++i) {
+            attempt(6);
+        }
+        QVERIFY(primary->receive());
+        QCOMPARE(primary->unread(), 0);
+        QCOMPARE(second->unread(), 0);
+        QCOMPARE(sync->syncFailures(), 0);
+    }
+
+    // The round trip is taken out, and the clock is set to local time plus the offset, a change
+    // below 0.1 s leaves it alone.
+    void theOffsetIsCorrectedForTheRoundTrip() {
+        attempt();
+        QVERIFY(primary->receive());
+        const qint64 sent = now();
+        clock.advance(2);  // one second out, one second back
+        const qint64 expected = now() + 90000;
+        primary->send(reply(primary->origin(), sent + 1000 + 90000));
+        QTRY_COMPARE(systemClock.sets.size(), 1);
+        QCOMPARE(systemClock.sets.first().toMSecsSinceEpoch(), expected);
+
+        attempt();
+        QVERIFY(primary->receive());
+        QSignalSpy dropped(sync.get(), &TimeSync::dropped);
+        primary->send(reply(primary->origin(), now() + 99));
+        primary->send(reply(primary->origin(), now() + 99));  // to know the first was handled
+        QTRY_COMPARE(dropped.count(), 1);
+        QCOMPARE(systemClock.sets.size(), 1);
+    }
+
+    // RATE: that server is asked half as often; DENY: it is not asked again, the second one is.
+    void kissOfDeath() {
+        attempt();
+        QVERIFY(primary->receive());
+        QSignalSpy dropped(sync.get(), &TimeSync::dropped);
+        primary->send(kiss(primary->origin(), "RATE"));
+        QTRY_COMPARE(dropped.count(), 1);
+        QCOMPARE(attempt(66), primary->name());
+        QCOMPARE(attempt(66), primary->name());
+        QVERIFY(primary->receive());
+        QCOMPARE(primary->unread(), 0);  // nothing was sent 66 s after the kiss
+        QCOMPARE(second->unread(), 0);
+        primary->send(reply(primary->origin(), now() + 5000));
+        QTRY_COMPARE(systemClock.sets.size(), 1);
+
+        QSignalSpy problems(sync.get(), &TimeSync::problem);
+        attempt(200);
+        QVERIFY(primary->receive());
+        primary->send(kiss(primary->origin(), "DENY"));
+        QTRY_COMPARE(problems.count(), 1);
+        QVERIFY(problems.first().at(0).toString().contains(QStringLiteral("DENY")));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(attempt(), second->name());  // at once, with no failure counted
+            QVERIFY(second->receive());
+            second->send(reply(second->origin(), now() + 5000));
+            QTRY_COMPARE(systemClock.sets.size(), 2 + i);
+        }
+        QCOMPARE(primary->unread(), 0);
+        QCOMPARE(sync->syncFailures(), 0);
+        QCOMPARE(systemClock.sets.size(), 4);
+    }
+
+    // Six attempts failing on both servers show the warning once, on the sixth; the seventh
+    // does not show it again until five more follow. Attempts inside the minute count for nothing.
+    void failureScore() {
+        useServers(kUnresolvable, kUnresolvableToo);
+        QSignalSpy due(sync.get(), &TimeSync::syncErrorDue);
+        QSignalSpy changed(sync.get(), &TimeSync::timeServerChanged);
+        for (int i = 1; i <= 12; ++i) {
+            attempt();
+            QTRY_COMPARE(changed.count(), i);
+            QCOMPARE(changed.last().at(0).toString(), kUnresolvableToo);
+            QTRY_COMPARE(sync->syncFailures(), i % 6);
+            QCOMPARE(due.count(), i / 6);
+            attempt(6);
+            attempt(6);
+        }
+        QTRY_COMPARE(changed.count(), 12);
+        QCOMPARE(due.count(), 2);
+    }
+
+    // With the primary server's name unresolvable every attempt falls back at once and the
+    // clock is set from the second server; each answer takes one from the failure score.
+    void answersLowerTheScoreAndAnUnresolvablePrimaryFallsBack() {
+        useServers(kUnresolvable, kUnresolvableToo);
+        for (int i = 1; i <= 4; ++i) {
+            attempt();
+            QTRY_COMPARE(sync->syncFailures(), i);
+        }
+        useServers(kUnresolvable, second->name());
+        for (int i = 1; i <= 3; ++i) {
+            attempt();
+            QVERIFY(second->receive());
+            second->send(reply(second->origin(), now() + 1000));
+            QTRY_COMPARE(systemClock.sets.size(), i);
+            QCOMPARE(sync->syncFailures(), 4 - i);
+        }
+        QCOMPARE(primary->unread(), 0);
+    }
+
+    // Refusals are told, once: a clock that could not be set, a time before the build.
+    void refusalsAreTold() {
+        RefusingSystemClock refusing;
+        sync = std::make_unique<TimeSync>(&clock, &refusing);
+        QSignalSpy problems(sync.get(), &TimeSync::problem);
+        QSignalSpy stepped(sync.get(), &TimeSync::clockStepped);
+        for (int i = 1; i <= 2; ++i) {
+            attempt();
+            QVERIFY(primary->receive());
+            primary->send(reply(primary->origin(), now() + 7000));
+            QTRY_COMPARE(refusing.calls, i);
+        }
+        QCOMPARE(problems.count(), 1);
+        QVERIFY(problems.first().at(0).toString().contains(QStringLiteral("could not be set")));
+        QCOMPARE(stepped.count(), 0);
+
+        sync = std::make_unique<TimeSync>(&clock, &systemClock);
+        QSignalSpy early(sync.get(), &TimeSync::problem);
+        sync->setEarliest(now() - 86400000);
+        attempt();
+        QVERIFY(primary->receive());
+        primary->send(reply(primary->origin(), now() - 2 * 86400000));
+        QTRY_COMPARE(early.count(), 1);
+        QVERIFY(early.first().at(0).toString().contains(QStringLiteral("before this program was built")));
+        QVERIFY(systemClock.sets.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTimeSync)
+#include "test_timesync.moc"
