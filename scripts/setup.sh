@@ -17,6 +17,13 @@ for p in "${packages[@]}"; do
 done
 if (( ${#missing[@]} )); then
     export DEBIAN_FRONTEND=noninteractive
+    # chrony's package would start its daemon, which sets this machine's clock; the tests run
+    # their own, with -x. No service starts while installing, unless a policy already decides.
+    if [[ ! -e /usr/sbin/policy-rc.d ]]; then
+        printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d
+        chmod 755 /usr/sbin/policy-rc.d
+        trap 'rm -f /usr/sbin/policy-rc.d' EXIT
+    fi
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
