@@ -15,7 +15,8 @@
 namespace {
 
 // A clock step in the ring log, so a school can see why a bell seemed early or late:
-// "2026-12-07 08:50:00.020 clock set from 08:49:58.300 to 08:50:00.020 (+1.720 s) by pool.ntp.org".
+// "2026-12-07 08:50:00.020 clock set from 2026-12-07 08:49:58.300 to 2026-12-07 08:50:00.020 (+1.720 s)
+// by pool.ntp.org", on one line.
 void logClockStep(const QString& logPath, const QDateTime& from, const QDateTime& to, const QString& server) {
     const qint64 ms = from.msecsTo(to);
     const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
