@@ -20,15 +20,20 @@ QLabel* line(const char* name, const QString& text, QWidget* parent) {
 
 FrmSyncError::FrmSyncError(const QString& imageFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      Label1(line("Label1", QStringLiteral("Because failure of connecting in the Internet time server, it cannot fix time."),
-                  this)),
-      Label2(line("Label2", QStringLiteral("Please confirm network condition which probably is normal."), this)),
-      Label3(line("Label3",
-                  QStringLiteral("If this warning window are opened frequently, it means that the network condition "
-                                 "is unstable. therefore, you not be able to use internet time function."),
-                  this)),
+      Label1(line(
+          "Label1",
+          QStringLiteral("Because failure of connecting in the Internet time server, it cannot fix time."),
+          this)),
+      Label2(
+          line("Label2", QStringLiteral("Please confirm network condition which probably is normal."), this)),
+      Label3(line(
+          "Label3",
+          QStringLiteral("If this warning window are opened frequently, it means that the network condition "
+                         "is unstable. therefore, you not be able to use internet time function."),
+          this)),
       Label5(line("Label5",
-                  QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."), this)),
+                  QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."),
+                  this)),
       cmdSyncError(new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
                                    QStringLiteral("closeWin1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("FrmSyncError"));
@@ -48,4 +53,6 @@ FrmSyncError::FrmSyncError(const QString& imageFolder, QWidget* parent)
     connect(cmdSyncError, &QPushButton::clicked, this, &FrmSyncError::cmdSyncError_Click);
 }
 
-void FrmSyncError::cmdSyncError_Click() { hide(); }
+void FrmSyncError::cmdSyncError_Click() {
+    hide();
+}

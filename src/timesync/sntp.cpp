@@ -49,10 +49,14 @@ std::optional<std::uint16_t> portNumber(std::string_view digits) {
 }
 
 // a / 2 rounded to the nearest integer, halves away from zero.
-std::int64_t halfRounded(std::int64_t a) { return a >= 0 ? (a + 1) / 2 : -((-a + 1) / 2); }
+std::int64_t halfRounded(std::int64_t a) {
+    return a >= 0 ? (a + 1) / 2 : -((-a + 1) / 2);
+}
 
 // The largest integer not above a / b, for b > 0.
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && a < 0 ? 1 : 0); }
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
+}
 
 }  // namespace
 
@@ -76,7 +80,8 @@ std::optional<ServerAddress> parseServer(std::string_view text) {
             }
             server.port = *port;
         }
-    } else if (const auto colon = text.find(':'); colon != std::string_view::npos && text.rfind(':') == colon) {
+    } else if (const auto colon = text.find(':');
+               colon != std::string_view::npos && text.rfind(':') == colon) {
         const auto port = portNumber(text.substr(colon + 1));
         if (!port) {
             return std::nullopt;
@@ -127,16 +132,26 @@ std::int64_t unixMilliseconds(const Seconds& s, std::int64_t pivotMs) {
 
 const char* describe(Verdict verdict) {
     switch (verdict) {
-        case Verdict::Good: return "an answer";
-        case Verdict::Short: return "shorter than 48 bytes";
-        case Verdict::NotServer: return "not from a server (mode)";
-        case Verdict::BadVersion: return "an unknown version";
-        case Verdict::WrongOrigin: return "not an answer to our request (origin timestamp)";
-        case Verdict::Kiss: return "a Kiss-o'-Death";
-        case Verdict::BadStratum: return "stratum above 15";
-        case Verdict::Unsynchronised: return "from a server whose clock is not set (leap indicator 3)";
-        case Verdict::NoReceiveTime: return "without a receive timestamp";
-        case Verdict::NoTransmitTime: return "without a transmit timestamp";
+        case Verdict::Good:
+            return "an answer";
+        case Verdict::Short:
+            return "shorter than 48 bytes";
+        case Verdict::NotServer:
+            return "not from a server (mode)";
+        case Verdict::BadVersion:
+            return "an unknown version";
+        case Verdict::WrongOrigin:
+            return "not an answer to our request (origin timestamp)";
+        case Verdict::Kiss:
+            return "a Kiss-o'-Death";
+        case Verdict::BadStratum:
+            return "stratum above 15";
+        case Verdict::Unsynchronised:
+            return "from a server whose clock is not set (leap indicator 3)";
+        case Verdict::NoReceiveTime:
+            return "without a receive timestamp";
+        case Verdict::NoTransmitTime:
+            return "without a transmit timestamp";
     }
     return "?";
 }
@@ -155,8 +170,8 @@ std::int64_t offsetMs(std::int64_t t1, std::int64_t t2, std::int64_t t3, std::in
     return halfRounded((t2 - t1) + (t3 - t4));
 }
 
-Judgement judge(std::span<const std::uint8_t> datagram, std::uint64_t nonce, std::int64_t t1Ms, std::int64_t t4Ms,
-                std::int64_t earliestMs) {
+Judgement judge(std::span<const std::uint8_t> datagram, std::uint64_t nonce, std::int64_t t1Ms,
+                std::int64_t t4Ms, std::int64_t earliestMs) {
     Judgement j;
     auto drop = [&j](Verdict why) {
         j.kind = Judgement::Kind::Drop;
@@ -230,7 +245,9 @@ void Pacing::clockStepped(std::int64_t deltaMs) {
     }
 }
 
-void Pacing::slowDown() { intervalSeconds = std::min(intervalSeconds * 2, kLongestIntervalSeconds); }
+void Pacing::slowDown() {
+    intervalSeconds = std::min(intervalSeconds * 2, kLongestIntervalSeconds);
+}
 
 std::int64_t buildDayMs() {
     constexpr std::int64_t day = 86400;

@@ -56,23 +56,23 @@ std::int64_t unixMilliseconds(const Seconds& s, std::int64_t pivotMs);
 // Why a datagram is not an answer to our request; Good when it is one.
 enum class Verdict {
     Good,
-    Short,          // fewer than 48 bytes
-    NotServer,      // mode other than 4
-    BadVersion,     // version other than 3 or 4
-    WrongOrigin,    // origin timestamp other than our request's transmit timestamp
-    Kiss,           // stratum 0: a Kiss-o'-Death, never a time
-    BadStratum,     // stratum above 15
-    Unsynchronised, // leap indicator 3: the server's own clock is not set
-    NoReceiveTime,  // receive timestamp 0
-    NoTransmitTime, // transmit timestamp 0
+    Short,           // fewer than 48 bytes
+    NotServer,       // mode other than 4
+    BadVersion,      // version other than 3 or 4
+    WrongOrigin,     // origin timestamp other than our request's transmit timestamp
+    Kiss,            // stratum 0: a Kiss-o'-Death, never a time
+    BadStratum,      // stratum above 15
+    Unsynchronised,  // leap indicator 3: the server's own clock is not set
+    NoReceiveTime,   // receive timestamp 0
+    NoTransmitTime,  // transmit timestamp 0
 };
 const char* describe(Verdict verdict);
 
 // What a Kiss-o'-Death asks of us.
 enum class KissAction {
-    Ignore,    // an unknown code
-    SlowDown,  // RATE: ask that server less often
-    StopUsing, // DENY or RSTR: do not ask that server again
+    Ignore,     // an unknown code
+    SlowDown,   // RATE: ask that server less often
+    StopUsing,  // DENY or RSTR: do not ask that server again
 };
 KissAction kissAction(std::string_view code);
 
@@ -96,8 +96,8 @@ struct Judgement {
 // that carried `nonce` and was sent at local time `t1Ms`. The offset is ((T2 - T1) + (T3 - T4)) / 2
 // with the server's receive (T2) and transmit (T3) timestamps. `earliestMs` also picks the era of
 // the server's timestamps.
-Judgement judge(std::span<const std::uint8_t> datagram, std::uint64_t nonce, std::int64_t t1Ms, std::int64_t t4Ms,
-                std::int64_t earliestMs);
+Judgement judge(std::span<const std::uint8_t> datagram, std::uint64_t nonce, std::int64_t t1Ms,
+                std::int64_t t4Ms, std::int64_t earliestMs);
 
 // The clock offset in milliseconds from the four timestamps (ms since 1970 UTC), rounded to
 // the nearest millisecond, halves away from zero.

@@ -47,7 +47,8 @@ bool LinuxSystemClock::setUtc(const QDateTime& utc) {
     return bus.call(setTimeCall(utc), QDBus::Block, kAnswerWithinMs).type() == QDBusMessage::ReplyMessage;
 }
 
-void LinuxSystemClock::setUtcThen(const QDateTime& utc, std::function<void(bool set, const QString& why)> done) {
+void LinuxSystemClock::setUtcThen(const QDateTime& utc,
+                                  std::function<void(bool set, const QString& why)> done) {
     if (setDirectly(utc)) {
         done(true, QString());
         return;
@@ -62,7 +63,8 @@ void LinuxSystemClock::setUtcThen(const QDateTime& utc, std::function<void(bool 
                      [done = std::move(done)](QDBusPendingCallWatcher* call) {
                          const QDBusPendingReply<> reply = *call;
                          if (reply.isError()) {
-                             done(false, QStringLiteral("timedated refused: %1").arg(reply.error().message()));
+                             done(false,
+                                  QStringLiteral("timedated refused: %1").arg(reply.error().message()));
                          } else {
                              done(true, QString());
                          }

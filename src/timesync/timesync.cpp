@@ -28,7 +28,9 @@ TimeSync::~TimeSync() {
     }
 }
 
-qint64 TimeSync::nowMs() const { return m_clock->now().toMSecsSinceEpoch(); }
+qint64 TimeSync::nowMs() const {
+    return m_clock->now().toMSecsSinceEpoch();
+}
 
 void TimeSync::StartTimeSync(QString& host) {
     m_timeServer = host;
@@ -82,7 +84,8 @@ void TimeSync::send(const QString& server, const QHostAddress& address, quint16 
     const sntp::Packet packet = sntp::request(nonce);
     const qint64 sentMs = nowMs();
     const auto size = static_cast<qint64>(packet.size());
-    if (ocxWinsock->writeDatagram(reinterpret_cast<const char*>(packet.data()), size, address, port) != size) {
+    if (ocxWinsock->writeDatagram(reinterpret_cast<const char*>(packet.data()), size, address, port) !=
+        size) {
         cannotSend(server);
         return;
     }
@@ -113,7 +116,8 @@ void TimeSync::ocxWinsock_DataArrival() {
 }
 
 void TimeSync::judge(const QNetworkDatagram& datagram, qint64 receivedMs) {
-    const QString from = datagram.senderAddress().toString() + QLatin1Char(':') + QString::number(datagram.senderPort());
+    const QString from =
+        datagram.senderAddress().toString() + QLatin1Char(':') + QString::number(datagram.senderPort());
     if (!m_request) {
         Q_EMIT dropped(from, QStringLiteral("no request is waiting for an answer"));
         return;
@@ -125,9 +129,9 @@ void TimeSync::judge(const QNetworkDatagram& datagram, qint64 receivedMs) {
         return;
     }
     const QByteArray bytes = datagram.data();
-    const auto j = sntp::judge(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
-        request.nonce, request.sentMs, receivedMs, m_earliestMs);
+    const auto j = sntp::judge(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size())),
+                               request.nonce, request.sentMs, receivedMs, m_earliestMs);
     const QString server = request.server;
     using Kind = sntp::Judgement::Kind;
     switch (j.kind) {
@@ -143,8 +147,9 @@ void TimeSync::judge(const QNetworkDatagram& datagram, qint64 receivedMs) {
                 // Its turn still comes round once a minute, to fall back to the second server.
                 m_pacing[server].stopped = true;
                 m_pacing[server].intervalSeconds = sntp::kIntervalSeconds;
-                report(QStringLiteral("The time server %1 refuses to serve this computer (%2); it is not asked again "
-                                      "until Corvalin starts again")
+                report(QStringLiteral(
+                           "The time server %1 refuses to serve this computer (%2); it is not asked again "
+                           "until Corvalin starts again")
                            .arg(server, code));
             }
             Q_EMIT dropped(server, QStringLiteral("Kiss-o'-Death ") + code);
@@ -152,9 +157,10 @@ void TimeSync::judge(const QNetworkDatagram& datagram, qint64 receivedMs) {
         }
         case Kind::TooEarly:
             m_request.reset();
-            report(QStringLiteral("The time server %1 sent a time before this program was built; the clock was "
-                                  "left as it is")
-                       .arg(server));
+            report(
+                QStringLiteral("The time server %1 sent a time before this program was built; the clock was "
+                               "left as it is")
+                    .arg(server));
             Q_EMIT dropped(server, QStringLiteral("a time before this program was built"));
             return;
         case Kind::Answer:
@@ -180,7 +186,8 @@ void TimeSync::setClock(const QString& server, qint64 offsetMs) {
             return;
         }
         if (!set) {
-            self->report(QStringLiteral("The clock could not be set from the time server %1: %2").arg(server, why));
+            self->report(
+                QStringLiteral("The clock could not be set from the time server %1: %2").arg(server, why));
             return;
         }
         // The requests sent so far move with the clock, so the next one still waits its turn.

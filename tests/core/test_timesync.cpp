@@ -3,12 +3,51 @@
 // the round-trip correction, the fallback to the second server and the failure score.
 #include <QSignalSpy>
 #include <QtTest>
+#include <functional>
 
 #include "fakeports.h"
 #include "faketimeserver.h"
 #include "timesync/timesync.h"
 
 namespace {
+
+enum class From { Server, AnotherPort, AnotherAddress };
+
+// A reply that must not set the clock: how it is made from the request's transmit timestamp and
+// the server's time, where it comes from, and what the client says of it.
+struct BadReply {
+    const char* name;
+    std::function<QByteArray(const QByteArray& origin, qint64 serverMs)> make;
+    const char* why;
+    From from = From::Server;
+};
+
+const std::vector<BadReply>& badReplies() {
+    const QByteArray otherOrigin(8, '\x11');
+    static const std::vector<BadReply> all{
+        {"spoofed port", [](const QByteArray& o, qint64 t) { return reply(o, t); },
+         "not from the time server's address and port", From::AnotherPort},
+        {"spoofed address", [](const QByteArray& o, qint64 t) { return reply(o, t); },
+         "not from the time server's address and port", From::AnotherAddress},
+        {"wrong origin", [otherOrigin](const QByteArray&, qint64 t) { return reply(otherOrigin, t); },
+         "origin"},
+        {"DENY for another request",
+         [otherOrigin](const QByteArray&, qint64) { return kiss(otherOrigin, "DENY"); }, "origin"},
+        {"47 bytes", [](const QByteArray& o, qint64 t) { return reply(o, t).chopped(1); },
+         "shorter than 48 bytes"},
+        {"mode 3", [](const QByteArray& o, qint64 t) { return reply(o, t, 0, 4, 3); }, "mode"},
+        {"version 2", [](const QByteArray& o, qint64 t) { return reply(o, t, 0, 2); }, "version"},
+        {"stratum 0", [](const QByteArray& o, qint64) { return kiss(o, "ACST"); }, "Kiss-o'-Death"},
+        {"stratum 16", [](const QByteArray& o, qint64 t) { return reply(o, t, 0, 4, 4, 16); },
+         "stratum above 15"},
+        {"leap indicator 3", [](const QByteArray& o, qint64 t) { return reply(o, t, 3); },
+         "leap indicator 3"},
+        {"zero transmit",
+         [](const QByteArray& o, qint64 t) { return reply(o, t).replace(40, 8, QByteArray(8, '\0')); },
+         "transmit timestamp"},
+    };
+    return all;
+}
 
 class RefusingSystemClock final : public SystemClock {
 public:
@@ -47,7 +86,8 @@ class TestTimeSync : public QObject {
 private Q_SLOTS:
     void init() {
         // Half a day after the build day: no answer in these tests is refused for being too early.
-        clock.set(QDateTime::fromMSecsSinceEpoch(corvalin::sntp::buildDayMs() + 8 * 3600 * 1000 + 49 * 60 * 1000));
+        clock.set(
+            QDateTime::fromMSecsSinceEpoch(corvalin::sntp::buildDayMs() + 8 * 3600 * 1000 + 49 * 60 * 1000));
         systemClock.sets.clear();
         primary = std::make_unique<FakeTimeServer>();
         second = std::make_unique<FakeTimeServer>();
@@ -61,24 +101,14 @@ private Q_SLOTS:
     }
 
     void badRepliesAreDroppedAndTheGoodOneAfterIsTaken_data() {
-        QTest::addColumn<QString>("bad");
-        QTest::addColumn<QString>("why");
-        for (const char* bad : {"spoofed port", "spoofed address"}) {
-            QTest::newRow(bad) << bad << "not from the time server's address and port";
+        QTest::addColumn<int>("bad");  // index into badReplies()
+        for (int i = 0; i < int(badReplies().size()); ++i) {
+            QTest::newRow(badReplies()[std::size_t(i)].name) << i;
         }
-        QTest::newRow("wrong origin") << "wrong origin" << "origin";
-        QTest::newRow("DENY for another request") << "DENY for another request" << "origin";
-        QTest::newRow("47 bytes") << "47 bytes" << "shorter than 48 bytes";
-        QTest::newRow("mode 3") << "mode 3" << "mode";
-        QTest::newRow("version 2") << "version 2" << "version";
-        QTest::newRow("stratum 0") << "stratum 0" << "Kiss-o'-Death";
-        QTest::newRow("stratum 16") << "stratum 16" << "stratum above 15";
-        QTest::newRow("leap indicator 3") << "leap indicator 3" << "leap indicator 3";
-        QTest::newRow("zero transmit") << "zero transmit" << "transmit timestamp";
     }
     void badRepliesAreDroppedAndTheGoodOneAfterIsTaken() {
-        QFETCH(QString, bad);
-        QFETCH(QString, why);
+        QFETCH(int, bad);
+        const BadReply& b = badReplies()[std::size_t(bad)];
         QSignalSpy dropped(sync.get(), &TimeSync::dropped);
         attempt();
         QVERIFY(primary->receive());
@@ -86,25 +116,16 @@ private Q_SLOTS:
         QVERIFY(origin != QByteArray(8, '\0'));
         const qint64 ahead = now() + 2500;
 
-        QUdpSocket other;
-        if (bad == "spoofed port") {
-            other.bind(QHostAddress(QHostAddress::LocalHost), 0);
-        } else if (bad == "spoofed address") {
+        QUdpSocket other;  // where the bad reply comes from, when not the server's own port
+        if (b.from == From::AnotherPort) {
+            QVERIFY(other.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        } else if (b.from == From::AnotherAddress) {
             QVERIFY(other.bind(QHostAddress(QStringLiteral("127.0.0.2")), primary->socket.localPort()));
         }
-        QByteArray datagram = reply(origin, ahead);
-        if (bad == "wrong origin") datagram = reply(QByteArray(8, '\x11'), ahead);
-        if (bad == "DENY for another request") datagram = kiss(QByteArray(8, '\x11'), "DENY");
-        if (bad == "47 bytes") datagram.chop(1);
-        if (bad == "mode 3") datagram = reply(origin, ahead, 0, 4, 3);
-        if (bad == "version 2") datagram = reply(origin, ahead, 0, 2);
-        if (bad == "stratum 0") datagram = kiss(origin, "ACST");
-        if (bad == "stratum 16") datagram = reply(origin, ahead, 0, 4, 4, 16);
-        if (bad == "leap indicator 3") datagram = reply(origin, ahead, 3);
-        if (bad == "zero transmit") datagram.replace(40, 8, QByteArray(8, '\0'));
-        primary->send(datagram, other.state() == QAbstractSocket::BoundState ? &other : nullptr);
+        primary->send(b.make(origin, ahead), b.from == From::Server ? nullptr : &other);
         QTRY_COMPARE(dropped.count(), 1);
-        QVERIFY2(dropped.first().at(1).toString().contains(why), qPrintable(dropped.first().at(1).toString()));
+        const QString why = dropped.first().at(1).toString();
+        QVERIFY2(why.contains(QLatin1String(b.why)), qPrintable(why));
         QVERIFY(systemClock.sets.isEmpty());
 
         primary->send(reply(origin, ahead));

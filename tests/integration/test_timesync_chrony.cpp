@@ -41,7 +41,8 @@ private Q_SLOTS:
         QTemporaryFile file;
         QVERIFY(file.open());
         const qint64 realMs = QFileInfo(file.fileName()).lastModified().toMSecsSinceEpoch();
-        QVERIFY2(qAbs(realMs - QDateTime::currentMSecsSinceEpoch() - behindMs) < 2000, "not run under faketime");
+        QVERIFY2(qAbs(realMs - QDateTime::currentMSecsSinceEpoch() - behindMs) < 2000,
+                 "not run under faketime");
 
         qputenv("CORVALIN_TIME_SERVER1", server.toUtf8());
         qputenv("CORVALIN_TIME_SERVER2", "127.0.0.1:9");

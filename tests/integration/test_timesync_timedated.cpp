@@ -2,14 +2,14 @@
 // test chronyd (an hour ahead) and the stand-in timedated on the private system bus: it may not
 // set the clock itself, so it asks timedated, exactly once in its first 20 s, for a time an hour
 // ahead to 0.5 s, and writes the step to its ring log.
+#include <unistd.h>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 #include "programcopy.h"
 
@@ -19,7 +19,9 @@ constexpr uint kOrdinaryUser = 65534;  // nobody
 const QString kTimedate = QStringLiteral("/org/freedesktop/timedate1");
 const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
 
-QString programFolderOfBuild() { return QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(); }
+QString programFolderOfBuild() {
+    return QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
+}
 
 // The uid a running process acts as, from /proc; -1 when it is gone.
 long effectiveUid(qint64 pid) {
@@ -88,8 +90,9 @@ private Q_SLOTS:
                                " 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"));
         const bool root = geteuid() == 0;
         if (root) {
-            QCOMPARE(QProcess::execute(QStringLiteral("chown"),
-                                       {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(kOrdinaryUser), dir.path()}),
+            QCOMPARE(QProcess::execute(
+                         QStringLiteral("chown"),
+                         {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(kOrdinaryUser), dir.path()}),
                      0);
         }
 
@@ -105,8 +108,9 @@ private Q_SLOTS:
         QElapsedTimer sinceStart;
         if (root) {
             program.start(QStringLiteral("setpriv"),
-                          {QStringLiteral("--reuid=%1").arg(kOrdinaryUser), QStringLiteral("--regid=%1").arg(kOrdinaryUser),
-                           QStringLiteral("--clear-groups"), QStringLiteral("--"), folder + QStringLiteral("/Corvalin")});
+                          {QStringLiteral("--reuid=%1").arg(kOrdinaryUser),
+                           QStringLiteral("--regid=%1").arg(kOrdinaryUser), QStringLiteral("--clear-groups"),
+                           QStringLiteral("--"), folder + QStringLiteral("/Corvalin")});
         } else {
             program.start(folder + QStringLiteral("/Corvalin"));
         }
@@ -139,8 +143,9 @@ private Q_SLOTS:
         QFile log(folder + QStringLiteral("/data/ring.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray lines = log.readAll();
-        const QRegularExpression step(QStringLiteral(R"(clock set from \S+ \S+ to \S+ \S+ \(\+(3599\.9\d\d|3600\.0\d\d) s\) by )") +
-                                      QRegularExpression::escape(server));
+        const QRegularExpression step(
+            QStringLiteral(R"(clock set from \S+ \S+ to \S+ \S+ \(\+(3599\.9\d\d|3600\.0\d\d) s\) by )") +
+            QRegularExpression::escape(server));
         QVERIFY2(step.match(QString::fromUtf8(lines)).hasMatch(), (lines + output).constData());
         QVERIFY2(!lines.contains("could not be set"), lines.constData());
     }

@@ -62,8 +62,8 @@ inline QByteArray timestamp(qint64 msSince1970) {
 
 // A server's reply: LI, version, mode; stratum; reference id; origin; receive and transmit
 // timestamps at `serverMs`.
-inline QByteArray reply(const QByteArray& origin, qint64 serverMs, int leap = 0, int version = 4, int mode = 4,
-                 int stratum = 2, const QByteArray& refId = QByteArray("GPS\0", 4)) {
+inline QByteArray reply(const QByteArray& origin, qint64 serverMs, int leap = 0, int version = 4,
+                        int mode = 4, int stratum = 2, const QByteArray& refId = QByteArray("GPS\0", 4)) {
     QByteArray p(48, '\0');
     p[0] = static_cast<char>((leap << 6) | (version << 3) | mode);
     p[1] = static_cast<char>(stratum);

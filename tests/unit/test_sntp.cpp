@@ -1,8 +1,9 @@
 // The SNTP client's rules: timestamp rounding and eras, which replies may set the clock, the
 // round-trip offset, and how often a server may be asked.
 #include <QDateTime>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
 #include "timesync/sntp.h"
 
@@ -56,6 +57,54 @@ struct Reply {
 };
 
 constexpr quint64 kNonce = 0x9e3779b97f4a7c15ull;
+const qint64 kT1 = utcMs(2026, 12, 7, 8, 49, 57);
+const qint64 kEarliest = utcMs(2026, 12, 7, 0, 0, 0);
+
+// One way a reply can differ from a good answer, and what becomes of it.
+struct Spoiler {
+    const char* name;
+    std::function<void(Reply&)> spoil;
+    Judgement::Kind kind;
+    Verdict verdict;
+    KissAction kiss = KissAction::Ignore;
+    int missingBytes = 0;
+};
+
+void kissOf(Reply& r, const char* code, quint64 origin = kNonce) {
+    r.stratum = 0;
+    r.leap = 3;
+    r.refId = QByteArray(code, 4);
+    r.receive = r.transmit = 0;
+    r.origin = origin;
+}
+
+const std::vector<Spoiler>& spoilers() {
+    using K = Judgement::Kind;
+    static const std::vector<Spoiler> all{
+        {"good", [](Reply&) {}, K::Answer, Verdict::Good},
+        {"version 3", [](Reply& r) { r.version = 3; }, K::Answer, Verdict::Good},
+        {"47 bytes", [](Reply&) {}, K::Drop, Verdict::Short, KissAction::Ignore, 1},
+        {"mode 3", [](Reply& r) { r.mode = 3; }, K::Drop, Verdict::NotServer},
+        {"version 2", [](Reply& r) { r.version = 2; }, K::Drop, Verdict::BadVersion},
+        {"version 5", [](Reply& r) { r.version = 5; }, K::Drop, Verdict::BadVersion},
+        {"wrong origin", [](Reply& r) { r.origin = kNonce ^ 1; }, K::Drop, Verdict::WrongOrigin},
+        {"origin zero", [](Reply& r) { r.origin = 0; }, K::Drop, Verdict::WrongOrigin},
+        {"stratum 16", [](Reply& r) { r.stratum = 16; }, K::Drop, Verdict::BadStratum},
+        {"leap indicator 3", [](Reply& r) { r.leap = 3; }, K::Drop, Verdict::Unsynchronised},
+        {"transmit zero", [](Reply& r) { r.transmit = 0; }, K::Drop, Verdict::NoTransmitTime},
+        {"receive zero", [](Reply& r) { r.receive = 0; }, K::Drop, Verdict::NoReceiveTime},
+        {"kiss RATE", [](Reply& r) { kissOf(r, "RATE"); }, K::Kiss, Verdict::Kiss, KissAction::SlowDown},
+        {"kiss DENY", [](Reply& r) { kissOf(r, "DENY"); }, K::Kiss, Verdict::Kiss, KissAction::StopUsing},
+        {"kiss RSTR", [](Reply& r) { kissOf(r, "RSTR"); }, K::Kiss, Verdict::Kiss, KissAction::StopUsing},
+        {"kiss of an unknown code", [](Reply& r) { kissOf(r, "ACST"); }, K::Drop, Verdict::Kiss},
+        {"kiss DENY for another request", [](Reply& r) { kissOf(r, "DENY", kNonce + 1); }, K::Drop,
+         Verdict::WrongOrigin},
+        {"a time before the build day",
+         [](Reply& r) { r.receive = r.transmit = timestampOf(kEarliest - 60000); }, K::TooEarly,
+         Verdict::Good},
+    };
+    return all;
+}
 
 }  // namespace
 
@@ -101,69 +150,25 @@ private Q_SLOTS:
     }
 
     void onlyAnAnswerToOurRequestCounts_data() {
-        QTest::addColumn<QByteArray>("spoilt");  // which field to spoil
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("verdict");
-        using K = Judgement::Kind;
-        auto row = [](const char* name, K kind, Verdict verdict) {
-            QTest::newRow(name) << QByteArray(name) << static_cast<int>(kind) << static_cast<int>(verdict);
-        };
-        row("good", K::Answer, Verdict::Good);
-        row("version 3", K::Answer, Verdict::Good);
-        row("47 bytes", K::Drop, Verdict::Short);
-        row("mode 3", K::Drop, Verdict::NotServer);
-        row("version 2", K::Drop, Verdict::BadVersion);
-        row("version 5", K::Drop, Verdict::BadVersion);
-        row("wrong origin", K::Drop, Verdict::WrongOrigin);
-        row("origin zero", K::Drop, Verdict::WrongOrigin);
-        row("stratum 16", K::Drop, Verdict::BadStratum);
-        row("leap indicator 3", K::Drop, Verdict::Unsynchronised);
-        row("transmit zero", K::Drop, Verdict::NoTransmitTime);
-        row("receive zero", K::Drop, Verdict::NoReceiveTime);
-        row("kiss RATE", K::Kiss, Verdict::Kiss);
-        row("kiss DENY", K::Kiss, Verdict::Kiss);
-        row("kiss RSTR", K::Kiss, Verdict::Kiss);
-        row("kiss of an unknown code", K::Drop, Verdict::Kiss);
-        row("kiss DENY for another request", K::Drop, Verdict::WrongOrigin);
-        row("a time before the build day", K::TooEarly, Verdict::Good);
+        QTest::addColumn<int>("spoil");  // index into spoilers()
+        for (int i = 0; i < int(spoilers().size()); ++i) {
+            QTest::newRow(spoilers()[std::size_t(i)].name) << i;
+        }
     }
     void onlyAnAnswerToOurRequestCounts() {
-        QFETCH(QByteArray, spoilt);
-        QFETCH(int, kind);
-        QFETCH(int, verdict);
-        const qint64 t1 = utcMs(2026, 12, 7, 8, 49, 57);
-        const qint64 earliest = utcMs(2026, 12, 7, 0, 0, 0);
+        QFETCH(int, spoil);
+        const Spoiler& s = spoilers()[std::size_t(spoil)];
         Reply r;
         r.origin = kNonce;
-        r.receive = r.transmit = timestampOf(t1 + 3000);
-        if (spoilt == "version 3") r.version = 3;
-        if (spoilt == "mode 3") r.mode = 3;
-        if (spoilt == "version 2") r.version = 2;
-        if (spoilt == "version 5") r.version = 5;
-        if (spoilt == "wrong origin") r.origin = kNonce ^ 1;
-        if (spoilt == "origin zero") r.origin = 0;
-        if (spoilt == "stratum 16") r.stratum = 16;
-        if (spoilt == "leap indicator 3") r.leap = 3;
-        if (spoilt == "transmit zero") r.transmit = 0;
-        if (spoilt == "receive zero") r.receive = 0;
-        if (spoilt.startsWith("kiss")) {
-            r.stratum = 0;
-            r.leap = 3;
-            r.refId = spoilt == "kiss of an unknown code" ? "ACST" : spoilt.mid(5, 4);
-            r.receive = r.transmit = 0;
-            if (spoilt.endsWith("another request")) {
-                r.origin = kNonce + 1;
-            }
-        }
-        if (spoilt == "a time before the build day") r.receive = r.transmit = timestampOf(earliest - 60000);
+        r.receive = r.transmit = timestampOf(kT1 + 3000);
+        s.spoil(r);
         std::vector<std::uint8_t> bytes = r.bytes();
-        if (spoilt == "47 bytes") bytes.pop_back();
+        bytes.resize(bytes.size() - std::size_t(s.missingBytes));
 
-        const Judgement j = judge(bytes, kNonce, t1, t1, earliest);
-        QCOMPARE(static_cast<int>(j.kind), kind);
-        QCOMPARE(static_cast<int>(j.verdict), verdict);
-        if (spoilt == "kiss RATE") QCOMPARE(j.kiss, KissAction::SlowDown);
-        if (spoilt == "kiss DENY" || spoilt == "kiss RSTR") QCOMPARE(j.kiss, KissAction::StopUsing);
+        const Judgement j = judge(bytes, kNonce, kT1, kT1, kEarliest);
+        QCOMPARE(j.kind, s.kind);
+        QCOMPARE(j.verdict, s.verdict);
+        QCOMPARE(j.kiss, s.kiss);
         if (j.kind == Judgement::Kind::Answer) {
             QCOMPARE(j.offsetMs, 3000);
             QVERIFY(j.step);
@@ -184,8 +189,8 @@ private Q_SLOTS:
         QCOMPARE(j.offsetMs, 1500);
 
         // A clock behind by a little less than 0.1 s is left alone; from 0.1 s on, either way, it is set.
-        for (const auto& [ahead, step] : std::vector<std::pair<int, bool>>{{99, false}, {-99, false}, {100, true},
-                                                                            {-100, true}, {-3600000, true}}) {
+        for (const auto& [ahead, step] : std::vector<std::pair<int, bool>>{
+                 {99, false}, {-99, false}, {100, true}, {-100, true}, {-3600000, true}}) {
             r.receive = r.transmit = timestampOf(t1 + ahead);
             const Judgement k = judge(r.bytes(), kNonce, t1, t1, earliest);
             QCOMPARE(k.offsetMs, ahead);
@@ -209,15 +214,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("host");  // empty: not a server
         QTest::addColumn<int>("port");
-        QTest::newRow("name") << "pool.ntp.org" << "pool.ntp.org" << 123;
-        QTest::newRow("name and port") << " 127.0.0.1:11123 " << "127.0.0.1" << 11123;
-        QTest::newRow("v6 with port") << "[::1]:5123" << "::1" << 5123;
-        QTest::newRow("bare v6") << "fe80::1" << "fe80::1" << 123;
-        QTest::newRow("port 0") << "host:0" << "" << 0;
-        QTest::newRow("port too big") << "host:65536" << "" << 0;
-        QTest::newRow("port not a number") << "host:ntp" << "" << 0;
-        QTest::newRow("no host") << ":123" << "" << 0;
-        QTest::newRow("nothing") << "  " << "" << 0;
+        QTest::newRow("name") << "pool.ntp.org"
+                              << "pool.ntp.org" << 123;
+        QTest::newRow("name and port") << " 127.0.0.1:11123 "
+                                       << "127.0.0.1" << 11123;
+        QTest::newRow("v6 with port") << "[::1]:5123"
+                                      << "::1" << 5123;
+        QTest::newRow("bare v6") << "fe80::1"
+                                 << "fe80::1" << 123;
+        QTest::newRow("port 0") << "host:0"
+                                << "" << 0;
+        QTest::newRow("port too big") << "host:65536"
+                                      << "" << 0;
+        QTest::newRow("port not a number") << "host:ntp"
+                                           << "" << 0;
+        QTest::newRow("no host") << ":123"
+                                 << "" << 0;
+        QTest::newRow("nothing") << "  "
+                                 << "" << 0;
     }
     void serversAreHostOrHostAndPort() {
         QFETCH(QString, text);

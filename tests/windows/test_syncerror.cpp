@@ -32,9 +32,11 @@ private Q_SLOTS:
         auto* w = f.load();
         find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(f.fakes.dialogs.messages.first().text,
-                 QString("It uses the Internet time server, at real-time it synchronizes a computer time in standard "
-                         "time."));
+        QCOMPARE(
+            f.fakes.dialogs.messages.first().text,
+            QString(
+                "It uses the Internet time server, at real-time it synchronizes a computer time in standard "
+                "time."));
         QCOMPARE(f.fakes.dialogs.messages.first().icon, Dialogs::Icon::None);
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
 
@@ -62,9 +64,10 @@ private Q_SLOTS:
                  QString("Because failure of connecting in the Internet time server, it cannot fix time."));
         QCOMPARE(find<QLabel>(warning, "Label2")->text(),
                  QString("Please confirm network condition which probably is normal."));
-        QCOMPARE(find<QLabel>(warning, "Label3")->text(),
-                 QString("If this warning window are opened frequently, it means that the network condition is "
-                         "unstable. therefore, you not be able to use internet time function."));
+        QCOMPARE(
+            find<QLabel>(warning, "Label3")->text(),
+            QString("If this warning window are opened frequently, it means that the network condition is "
+                    "unstable. therefore, you not be able to use internet time function."));
         QCOMPARE(find<QLabel>(warning, "Label5")->text(),
                  QString("So, please cancel the check box [Internet time] of Corvalin main window."));
         QVERIFY(f.folder.readData("ring.log").contains("No internet time server could be reached"));
@@ -108,9 +111,11 @@ private Q_SLOTS:
         QTRY_COMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
         QCOMPARE(f.fakes.clock.now(), at(8, 51, 0));
         const QString stamp = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
-        const QString step = QStringLiteral("%1 clock set from %2 to %1 (+117.000 s) by %3\r\n")
-                                 .arg(at(8, 51, 0).toString(stamp), at(8, 49, 3).toString(stamp), server.name());
-        QVERIFY2(f.folder.readData("ring.log").contains(step.toUtf8()), f.folder.readData("ring.log").constData());
+        const QString step =
+            QStringLiteral("%1 clock set from %2 to %1 (+117.000 s) by %3\r\n")
+                .arg(at(8, 51, 0).toString(stamp), at(8, 49, 3).toString(stamp), server.name());
+        QVERIFY2(f.folder.readData("ring.log").contains(step.toUtf8()),
+                 f.folder.readData("ring.log").constData());
 
         w->stop1_Click();
         f.fakes.clock.advance(64);  // 08:52:04
