@@ -108,7 +108,7 @@ Packet request(std::uint64_t nonce) {
 
 Seconds TimestampToSeconds(std::span<const std::uint8_t, 8> bytes) {
     const std::uint64_t value = readBigEndian(bytes);
-    // Exact: the fraction times 1000 fits in 42 bits; its top part is the milliseconds and the
+    // Exact: the fraction times 1000 fits in 42 bits; its upper 10 bits are the milliseconds and the
     // rest, out of 2^32, decides the rounding.
     const std::uint64_t scaled = (value & 0xFFFFFFFFu) * 1000;
     std::uint64_t ms = scaled >> 32;
