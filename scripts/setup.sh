@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
           fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth x11-utils trayer procps)
+    packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth x11-utils trayer procps chrony dbus-daemon
+               python3-dbusmock)
 fi
 
 missing=()
@@ -17,6 +18,13 @@ for p in "${packages[@]}"; do
 done
 if (( ${#missing[@]} )); then
     export DEBIAN_FRONTEND=noninteractive
+    # chrony's package would start its daemon, which sets this machine's clock; the tests run
+    # their own, with -x. No service starts while installing, unless a policy already decides.
+    if [[ ! -e /usr/sbin/policy-rc.d ]]; then
+        printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d
+        chmod 755 /usr/sbin/policy-rc.d
+        trap 'rm -f /usr/sbin/policy-rc.d' EXIT
+    fi
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds, starts the test services (scripts/services/: a private PulseAudio server with
-# two null sinks), runs every test with CTest and stops the services again, however the run ends:
+# two null sinks, chronyd serving a clock an hour ahead on loopback, a private system bus with a
+# stand-in timedated), runs every test with CTest and stops the services again, however the run ends:
 # success, failing tests, a failing set-up step, Ctrl-C or SIGTERM. The exit code is CTest's.
 # shellcheck disable=SC2317  # stop_group and finish run from the traps
 set -euo pipefail
@@ -71,6 +72,12 @@ echo "test.sh: run folder $CORVALIN_RUN"
 
 service_start pulse
 service_start xvfb
+service_start chrony
+service_start sysbus
+service_start timedated
+# Tests that name no time server of their own ask loopback ports where nothing answers: no test
+# reaches a public time server, and none is answered by chance.
+export CORVALIN_TIME_SERVER1=127.0.0.1:9 CORVALIN_TIME_SERVER2=127.0.0.1:9
 
 # The tests' own temporary folders go inside the run folder, so that those of a test stopped
 # half-way go with it.

@@ -8,7 +8,7 @@
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
 #include "sound/pulseconnection.h"
-#include "timesync/systemclock.h"
+#include "timesync/systemclock_linux.h"
 #include "widgets/dialogs.h"
 
 struct ProgramPorts::Owned {
@@ -18,7 +18,7 @@ struct ProgramPorts::Owned {
     PulseConnection pulse{"Corvalin"};
     PulseBellOutput bell{pulse};
     PulseMixer mixer{pulse};
-    NullSystemClock systemClock;
+    LinuxSystemClock systemClock;
     LogindPower power;
     XdgLogonStart logonStart;
     LocalInstanceGuard instanceGuard;

@@ -30,6 +30,7 @@ class AutoModeForm;
 class FrmFullScreen;
 class FrmBellCount;
 class FrmCountDown;
+class FrmSyncError;
 class SndSelect;
 class Templet;
 class IsAutoExitForm;
@@ -134,6 +135,8 @@ public:
     // --- Elsewhere ---
     void PowerOffComputer();
     void StartTimeSync(QString& host);
+    // The internet time warning window; none until it is first due.
+    FrmSyncError* syncErrorWindow() const { return m_syncError; }
     void TrayIn();
     void TrayOut();
     bool isInTray() const { return m_inTray; }
@@ -327,4 +330,5 @@ private:
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
+    FrmSyncError* m_syncError = nullptr;
 };

@@ -28,7 +28,9 @@
 #include "shutdown/power.h"
 #include "sound/ringer.h"
 #include "sound/soundlibrary.h"
+#include "timesync/frmsyncerror.h"
 #include "timesync/timeserver.h"
+#include "timesync/timesync.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
@@ -55,6 +57,22 @@ void MainWindow::connectServices() {
     connect(bells, &BellService::syncDue, this, [this] {
         m_timeServer = primaryTimeServer();
         StartTimeSync(m_timeServer);
+    });
+    TimeSync* timeSync = m_services.timeSync;
+    connect(timeSync, &TimeSync::timeServerChanged, this, [this](const QString& host) { m_timeServer = host; });
+    // The clock moved: the next bell is worked out again from the new time.
+    connect(timeSync, &TimeSync::clockStepped, this, [this] {
+        if (m_services.bells->isRunning()) {
+            ShowNextBell();
+        }
+    });
+    // One warning window, never modal: showing it again while it is open leaves it as it is.
+    connect(timeSync, &TimeSync::syncErrorDue, this, [this] {
+        if (!m_syncError) {
+            m_syncError = new FrmSyncError(imageFolder(), this);
+        }
+        m_syncError->show();
+        m_syncError->raise();
     });
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
     connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
@@ -271,7 +289,7 @@ void MainWindow::PowerOffComputer() {
     m_ports.power->powerOff();
 }
 
-void MainWindow::StartTimeSync(QString& host) { Q_UNUSED(host); }
+void MainWindow::StartTimeSync(QString& host) { m_services.timeSync->StartTimeSync(host); }
 
 void MainWindow::chkTimeSync_Click() {
     m_services.bells->setTimeSyncEnabled(chkTimeSync->isChecked());

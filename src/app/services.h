@@ -13,6 +13,7 @@ class Ringer;
 class BellService;
 class RingLog;
 class Countdown;
+class TimeSync;
 
 struct Services {
     SettingsStore* store = nullptr;
@@ -21,10 +22,11 @@ struct Services {
     BellService* bells = nullptr;
     RingLog* log = nullptr;
     Countdown* countdown = nullptr;
+    TimeSync* timeSync = nullptr;
 };
 
-// Owns one of each service, and ties them together: the problems of the settings store and of
-// the ringer, and every bell rung, go to the ring log. With `liveTimers` off the timers keep only their enabled state and
+// Owns one of each service, and ties them together: the problems of the settings store, of the
+// ringer and of the time client, every bell rung and every clock step go to the ring log. With `liveTimers` off the timers keep only their enabled state and
 // tests call the handlers themselves.
 class ProgramServices {
 public:
@@ -40,6 +42,7 @@ public:
     BellService& bells() const { return *m_services.bells; }
     RingLog& log() const { return *m_services.log; }
     Countdown& countdown() const { return *m_services.countdown; }
+    TimeSync& timeSync() const { return *m_services.timeSync; }
 
 private:
     struct Owned;
