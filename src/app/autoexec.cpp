@@ -4,6 +4,7 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
+#include "base/ringlog.h"
 #include "desktop/logonstart.h"
 #include "widgets/dialogs.h"
 
@@ -13,8 +14,24 @@ void MainWindow::auto_exe_Click() {
     }
     SaveOptions();
     if (auto_exe->isChecked()) {
-        m_ports.logonStart->enable(QCoreApplication::applicationFilePath());
+        AutoRunOn();
     } else {
-        m_ports.logonStart->disable();
+        AutoRunOff();
+    }
+}
+
+// The logon entry names the executable of this program folder, so a program started with the
+// option on follows its folder when it is moved.
+void MainWindow::AutoRunOn() {
+    if (!m_ports.logonStart->enable(QCoreApplication::applicationFilePath())) {
+        m_services.log->problem(QStringLiteral("the start at logon could not be written; Corvalin will not start "
+                                               "by itself when a user logs on"));
+    }
+}
+
+void MainWindow::AutoRunOff() {
+    if (!m_ports.logonStart->disable()) {
+        m_services.log->problem(QStringLiteral("the start at logon could not be removed; Corvalin may still start "
+                                               "by itself when a user logs on"));
     }
 }

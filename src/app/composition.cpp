@@ -2,7 +2,6 @@
 #include "app/composition.h"
 
 #include "base/clock.h"
-#include "desktop/instanceguard_local.h"
 #include "desktop/logonstart_xdg.h"
 #include "shutdown/power_logind.h"
 #include "sound/belloutput_pulse.h"
@@ -21,10 +20,9 @@ struct ProgramPorts::Owned {
     LinuxSystemClock systemClock;
     LogindPower power;
     XdgLogonStart logonStart;
-    LocalInstanceGuard instanceGuard;
 };
 
-ProgramPorts::ProgramPorts() : m_owned(std::make_unique<Owned>()) {
+ProgramPorts::ProgramPorts(InstanceGuard* instanceGuard) : m_owned(std::make_unique<Owned>()) {
     m_ports.clock = &m_owned->clock;
     m_ports.dialogs = &m_owned->dialogs;
     m_ports.bell = &m_owned->bell;
@@ -32,7 +30,7 @@ ProgramPorts::ProgramPorts() : m_owned(std::make_unique<Owned>()) {
     m_ports.systemClock = &m_owned->systemClock;
     m_ports.power = &m_owned->power;
     m_ports.logonStart = &m_owned->logonStart;
-    m_ports.instanceGuard = &m_owned->instanceGuard;
+    m_ports.instanceGuard = instanceGuard;
 }
 
 ProgramPorts::~ProgramPorts() = default;

@@ -7,7 +7,9 @@
 
 class ProgramPorts {
 public:
-    ProgramPorts();
+    // The instance guard is made first, by itself, so that a second copy ends before any other
+    // port exists (it connects to no sound server and reads nothing).
+    explicit ProgramPorts(InstanceGuard* instanceGuard);
     ~ProgramPorts();
     ProgramPorts(const ProgramPorts&) = delete;
     ProgramPorts& operator=(const ProgramPorts&) = delete;

@@ -5,6 +5,7 @@
 #include "app/composition.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
+#include "desktop/instanceguard_local.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,7 +17,12 @@ int main(int argc, char* argv[]) {
         icon.addFile(folder + QStringLiteral("/img/corvalin-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-    ProgramPorts ports;
+    LocalInstanceGuard guard;
+    if (guard.runningCopies() >= 2) {
+        guard.signalFirstInstance();  // the first copy shows its window; this one reads nothing
+        return 0;
+    }
+    ProgramPorts ports(&guard);
     ProgramServices services(ports.ports(), folder);
     MainWindow window(ports.ports(), services.services(), folder);
     bool ended = false;

@@ -89,6 +89,8 @@ public:
 
     // --- Option reactions ---
     void auto_exe_Click();
+    void AutoRunOn();
+    void AutoRunOff();
     void sound_zero_Click();
     void bellRepeat_Click();
     void chkTimeSync_Click();

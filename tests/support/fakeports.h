@@ -117,14 +117,21 @@ public:
 class FakeLogonStart final : public LogonStart {
 public:
     bool enable(const QString& path) override {
+        if (fails) {
+            return false;
+        }
         enabledPath = path;
         enabled = true;
         return true;
     }
     bool disable() override {
+        if (fails) {
+            return false;
+        }
         enabled = false;
         return true;
     }
+    bool fails = false;  // an autostart folder that cannot be written
     bool enabled = false;
     QString enabledPath;
 };

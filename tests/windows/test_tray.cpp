@@ -106,6 +106,25 @@ private Q_SLOTS:
         QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
     }
 
+    // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
+    // autostart folder that cannot be written is said on the warning line.
+    void autoExecutionOption() {
+        WindowFixture f;
+        auto* w = f.load();
+        auto* option = find<QCheckBox>(w, "auto_exe");
+        option->setChecked(true);
+        QCOMPARE(f.fakes.dialogs.modals.size(), 1);
+        QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("isAutoModeForm"));
+        QVERIFY(f.fakes.logonStart.enabled);
+        QVERIFY(f.folder.readData("data.ini").startsWith(" 1 \r\n"));
+        option->setChecked(false);
+        QCOMPARE(f.fakes.dialogs.modals.size(), 1);
+        QVERIFY(!f.fakes.logonStart.enabled);
+        f.fakes.logonStart.fails = true;
+        option->setChecked(true);
+        QVERIFY(find<QLabel>(w, "warningLine")->text().contains("the start at logon could not be written"));
+    }
+
     void autoExecutionInTrayMode() {
         WindowFixture f;
         f.folder.addSound("a.wav");
