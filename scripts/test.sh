@@ -75,6 +75,7 @@ service_start xvfb
 service_start chrony
 service_start sysbus
 service_start timedated
+service_start logind
 # Tests that name no time server of their own ask loopback ports where nothing answers: no test
 # reaches a public time server, and none is answered by chance.
 export CORVALIN_TIME_SERVER1=127.0.0.1:9 CORVALIN_TIME_SERVER2=127.0.0.1:9
