@@ -30,4 +30,9 @@ if (( ${#missing[@]} )); then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)"
+if [[ "${1:-}" == "--tests" ]]; then
+    cmake --build build --parallel "$(nproc)"
+else
+    # Running needs only the program and its folder; the test programs are built by the test command.
+    cmake --build build --parallel "$(nproc)" --target Corvalin
+fi
