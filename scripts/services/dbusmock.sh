@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# A stand-in for a systemd service on the private system bus (start sysbus.sh first): Debian's
+# python3-dbusmock with one of its templates. Its methods change nothing on this machine; every
+# call is kept in $RUN/TEMPLATE/calls.log, where the tests read them.
+#
+#   dbusmock.sh TEMPLATE BUS_NAME start   starts it (or finds it running); prints nothing to export
+#   dbusmock.sh TEMPLATE BUS_NAME stop    stops it: the mock in the pid file and any dbusmock naming
+#                                         the run folder
+#   dbusmock.sh TEMPLATE BUS_NAME status  exits 0 when BUS_NAME is on the bus
+# timedated.sh and logind.sh call it with their template.
+set -euo pipefail
+
+TEMPLATE=$1
+BUS_NAME=$2
+shift 2
+RUN=${CORVALIN_RUN:-/tmp/corvalin-run}
+DIR=$RUN/$TEMPLATE
+PIDFILE=$DIR/mock.pid
+LOG=$DIR/mock.log
+ADDRESS=unix:path=$RUN/sysbus/system_bus_socket
+
+answers() {
+    DBUS_SYSTEM_BUS_ADDRESS=$ADDRESS timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:$BUS_NAME 2>/dev/null |
+        grep -q 'boolean true'
+}
+
+running_pid() {
+    [[ -f $PIDFILE ]] || return 1
+    local pid
+    pid=$(<"$PIDFILE")
+    [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null && echo "$pid"
+}
+
+start() {
+    # Debian's python3 by its full path: the python3 on PATH may be another without dbusmock.
+    /usr/bin/python3 -c 'import dbusmock' 2>/dev/null ||
+        { echo "dbusmock.sh $TEMPLATE: python3-dbusmock is missing (apt-get install python3-dbusmock)" >&2; exit 1; }
+    if running_pid >/dev/null && answers; then
+        return 0
+    fi
+    stop >/dev/null 2>&1 || true
+
+    mkdir -p "$DIR"
+    # The run folder is named on the command line so that stop finds a mock whose pid file is gone.
+    DBUS_SYSTEM_BUS_ADDRESS=$ADDRESS setsid /usr/bin/python3 -m dbusmock --system --template "$TEMPLATE" \
+        -l "$DIR/calls.log" </dev/null >"$LOG" 2>&1 &
+    echo $! >"$PIDFILE"
+
+    for _ in $(seq 100); do
+        if answers; then
+            return 0
+        fi
+        running_pid >/dev/null || break
+        sleep 0.1
+    done
+    echo "dbusmock.sh $TEMPLATE: the stand-in did not come up; its log:" >&2
+    cat "$LOG" >&2 || true
+    stop >/dev/null 2>&1 || true
+    exit 1
+}
+
+leftover_pids() {
+    local proc cmdline
+    for proc in /proc/[0-9]*; do
+        cmdline=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline") || continue
+        [[ $cmdline == *"-m dbusmock"*" $DIR/calls.log"* ]] && echo "${proc#/proc/}"
+    done
+    return 0
+}
+
+any_running() {
+    local pid stat
+    for pid; do
+        stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
+        stat=${stat##*) }
+        [[ ${stat:0:1} != Z ]] && return 0
+    done
+    return 1
+}
+
+stop() {
+    local pids=() pid
+    if pid=$(running_pid); then pids+=("$pid"); fi
+    while read -r pid; do pids+=("$pid"); done < <(leftover_pids)
+    if (( ${#pids[@]} )); then
+        kill "${pids[@]}" 2>/dev/null || true
+        for _ in $(seq 50); do
+            any_running "${pids[@]}" || break
+            sleep 0.1
+        done
+        kill -9 "${pids[@]}" 2>/dev/null || true
+    fi
+    rm -f "$PIDFILE"
+}
+
+case ${1:-} in
+    start) start ;;
+    stop) stop ;;
+    status) answers ;;
+    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
+esac
