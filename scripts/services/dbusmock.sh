@@ -9,6 +9,7 @@
 #   dbusmock.sh TEMPLATE BUS_NAME status  exits 0 when BUS_NAME is on the bus
 # timedated.sh and logind.sh call it with their template.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 TEMPLATE=$1
 BUS_NAME=$2
@@ -21,16 +22,11 @@ ADDRESS=unix:path=$RUN/sysbus/system_bus_socket
 
 answers() {
     DBUS_SYSTEM_BUS_ADDRESS=$ADDRESS timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus \
-        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:$BUS_NAME 2>/dev/null |
+        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner "string:$BUS_NAME" 2>/dev/null |
         grep -q 'boolean true'
 }
 
-running_pid() {
-    [[ -f $PIDFILE ]] || return 1
-    local pid
-    pid=$(<"$PIDFILE")
-    [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null && echo "$pid"
-}
+running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     # Debian's python3 by its full path: the python3 on PATH may be another without dbusmock.
@@ -60,37 +56,12 @@ start() {
     exit 1
 }
 
-leftover_pids() {
-    local proc cmdline
-    for proc in /proc/[0-9]*; do
-        cmdline=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline") || continue
-        [[ $cmdline == *"-m dbusmock"*" $DIR/calls.log"* ]] && echo "${proc#/proc/}"
-    done
-    return 0
-}
-
-any_running() {
-    local pid stat
-    for pid; do
-        stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
-        stat=${stat##*) }
-        [[ ${stat:0:1} != Z ]] && return 0
-    done
-    return 1
-}
-
+# The process in the pid file and any left behind that names this run's folder.
 stop() {
     local pids=() pid
     if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(leftover_pids)
-    if (( ${#pids[@]} )); then
-        kill "${pids[@]}" 2>/dev/null || true
-        for _ in $(seq 50); do
-            any_running "${pids[@]}" || break
-            sleep 0.1
-        done
-        kill -9 "${pids[@]}" 2>/dev/null || true
-    fi
+    while read -r pid; do pids+=("$pid"); done < <(pids_naming python3 " $DIR/calls.log")
+    stop_pids "${pids[@]}"
     rm -f "$PIDFILE"
 }
 

@@ -7,6 +7,7 @@
 #   pulse.sh stop    stops it: the server in the pid file and any pulseaudio naming the run folder
 #   pulse.sh status  exits 0 when it answers
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 RUN=${CORVALIN_RUN:-/tmp/corvalin-run}
 DIR=$RUN/pulse
@@ -19,12 +20,7 @@ answers() {
     PULSE_SERVER=$SERVER timeout 5 pactl info >/dev/null 2>&1
 }
 
-running_pid() {
-    [[ -f $PIDFILE ]] || return 1
-    local pid
-    pid=$(<"$PIDFILE")
-    [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null && echo "$pid"
-}
+running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     for tool in pulseaudio pactl; do
@@ -68,43 +64,12 @@ PA
     exit 1
 }
 
-# Pids of the pulseaudio processes whose command line names this run folder: the server and any
-# left behind by an earlier start whose pid file went missing.
-leftover_pids() {
-    local proc comm cmdline
-    for proc in /proc/[0-9]*; do
-        { read -r comm <"$proc/comm"; } 2>/dev/null || continue
-        [[ $comm == pulseaudio ]] || continue
-        cmdline=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline") || continue
-        [[ $cmdline == *" $DIR/"* ]] && echo "${proc#/proc/}"
-    done
-    return 0
-}
-
-# Whether any of the given pids still runs; one that has ended but waits to be reaped (state Z,
-# as the server does once it is a child of init) counts as gone.
-any_running() {
-    local pid stat
-    for pid; do
-        stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
-        stat=${stat##*) }
-        [[ ${stat:0:1} != Z ]] && return 0
-    done
-    return 1
-}
-
+# The process in the pid file and any left behind that names this run's folder.
 stop() {
     local pids=() pid
     if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(leftover_pids)
-    if (( ${#pids[@]} )); then
-        kill "${pids[@]}" 2>/dev/null || true
-        for _ in $(seq 50); do
-            any_running "${pids[@]}" || break
-            sleep 0.1
-        done
-        kill -9 "${pids[@]}" 2>/dev/null || true
-    fi
+    while read -r pid; do pids+=("$pid"); done < <(pids_naming pulseaudio " $DIR/")
+    stop_pids "${pids[@]}"
     rm -f "$PIDFILE" "$SOCK"
 }
 

@@ -9,6 +9,7 @@
 #   sysbus.sh stop    stops it: the daemon in the pid file and any dbus-daemon naming the run folder
 #   sysbus.sh status  exits 0 when it answers
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 RUN=${CORVALIN_RUN:-/tmp/corvalin-run}
 DIR=$RUN/sysbus
@@ -23,12 +24,7 @@ answers() {
         /org/freedesktop/DBus org.freedesktop.DBus.GetId >/dev/null 2>&1
 }
 
-running_pid() {
-    [[ -f $PIDFILE ]] || return 1
-    local pid
-    pid=$(<"$PIDFILE")
-    [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null && echo "$pid"
-}
+running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     for tool in dbus-daemon dbus-send; do
@@ -84,40 +80,12 @@ CONF
     exit 1
 }
 
-# Pids of the dbus-daemon processes whose command line names this run folder.
-leftover_pids() {
-    local proc comm cmdline
-    for proc in /proc/[0-9]*; do
-        { read -r comm <"$proc/comm"; } 2>/dev/null || continue
-        [[ $comm == dbus-daemon ]] || continue
-        cmdline=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline") || continue
-        [[ $cmdline == *"=$CONF"* ]] && echo "${proc#/proc/}"
-    done
-    return 0
-}
-
-any_running() {
-    local pid stat
-    for pid; do
-        stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
-        stat=${stat##*) }
-        [[ ${stat:0:1} != Z ]] && return 0
-    done
-    return 1
-}
-
+# The process in the pid file and any left behind that names this run's folder.
 stop() {
     local pids=() pid
     if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(leftover_pids)
-    if (( ${#pids[@]} )); then
-        kill "${pids[@]}" 2>/dev/null || true
-        for _ in $(seq 50); do
-            any_running "${pids[@]}" || break
-            sleep 0.1
-        done
-        kill -9 "${pids[@]}" 2>/dev/null || true
-    fi
+    while read -r pid; do pids+=("$pid"); done < <(pids_naming dbus-daemon "=$CONF")
+    stop_pids "${pids[@]}"
     rm -f "$PIDFILE" "$SOCK"
 }
 
