@@ -48,6 +48,9 @@ void MainWindow::connectServices() {
             [ringer](const QString& sound) { ringer->RingBell(sound, BellKind::Scheduled); });
     // Stopped while its bells were rung: what was just rung falls silent.
     connect(bells, &BellService::silenceNow, ringer, [ringer] { ringer->silence(); });
+    // The coming minute's bell waits ready on its device, so that it starts on the minute itself.
+    connect(bells, &BellService::bellAhead, ringer, &Ringer::prepare);
+    connect(bells, &BellService::bellAheadDropped, ringer, &Ringer::dropPrepared);
     connect(bells, &BellService::nextBellChanged, this, &MainWindow::showNextBell);
     connect(bells, &BellService::newDay, this, [this] {
         stop1_Click();

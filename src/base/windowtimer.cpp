@@ -1,14 +1,99 @@
 // Window timers.
 #include "base/windowtimer.h"
 
+#include "base/timing.h"
+
+#include <QSocketNotifier>
 #include <QTime>
 #include <QTimer>
+
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+// Whole seconds of the wall clock from a timerfd on CLOCK_REALTIME, armed on the absolute time of
+// the next second: it fires on the second itself, not a few milliseconds after it, and a clock step
+// (the program's own time sync, the system's time service) cancels the wait, so the next tick is
+// armed again on the clock as it now stands.
+class WindowTimer::WallSeconds {
+public:
+    explicit WallSeconds(WindowTimer* owner) {
+        m_fd = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (m_fd < 0) {
+            return;
+        }
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, owner);
+        m_notifier->setEnabled(false);
+        QObject::connect(m_notifier, &QSocketNotifier::activated, owner, [this, owner] {
+            std::uint64_t expirations = 0;
+            const ssize_t got = ::read(m_fd, &expirations, sizeof expirations);
+            if (got < 0 && errno == EAGAIN) {
+                return;
+            }
+            // ECANCELED: the clock was set. The tick runs now, on the clock as it stands, and the
+            // next one is armed from there.
+            owner->fire();
+        });
+    }
+    ~WallSeconds() {
+        delete m_notifier;
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    WallSeconds(const WallSeconds&) = delete;
+    WallSeconds& operator=(const WallSeconds&) = delete;
+
+    bool isValid() const { return m_fd >= 0; }
+
+    // Arms the next whole second of the wall clock.
+    bool arm() {
+        timespec now{};
+        if (::clock_gettime(CLOCK_REALTIME, &now) != 0) {
+            return false;
+        }
+        itimerspec when{};
+        when.it_value.tv_sec = now.tv_sec + 1;
+        if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) != 0) {
+            return false;
+        }
+        m_notifier->setEnabled(true);
+        return true;
+    }
+
+    void disarm() {
+        if (m_fd < 0) {
+            return;
+        }
+        m_notifier->setEnabled(false);
+        const itimerspec off{};
+        ::timerfd_settime(m_fd, 0, &off, nullptr);
+    }
+
+private:
+    int m_fd = -1;
+    QSocketNotifier* m_notifier = nullptr;
+};
 
 WindowTimer::WindowTimer(int intervalMs, bool live, QObject* parent)
     : QObject(parent), m_interval(intervalMs), m_live(live), m_timer(new QTimer(this)) {
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &WindowTimer::fire);
+}
+
+WindowTimer::~WindowTimer() = default;
+
+void WindowTimer::setAlignedToSecond(bool aligned) {
+    m_aligned = aligned;
+    if (m_aligned && m_live && !m_wall) {
+        m_wall = std::make_unique<WallSeconds>(this);
+        if (!m_wall->isValid()) {
+            m_wall.reset();
+        }
+    }
 }
 
 void WindowTimer::setEnabled(bool enabled) {
@@ -18,18 +103,28 @@ void WindowTimer::setEnabled(bool enabled) {
     m_enabled = enabled;
     if (!m_enabled) {
         m_timer->stop();
+        if (m_wall) {
+            m_wall->disarm();
+        }
+    } else if (m_live && m_aligned) {
+        // The first tick at once, from the event loop, so that the clock shows at start-up.
+        m_timer->start(0);
     } else if (m_live) {
         arm();
     }
 }
 
 void WindowTimer::arm() {
-    int wait = m_interval;
     if (m_aligned) {
-        // A few milliseconds past the next whole second, so the tick reads the new second.
-        wait = 1000 - QTime::currentTime().msec() + 3;
+        if (m_wall && m_wall->arm()) {
+            return;
+        }
+        // Without a wall-clock timer: a few milliseconds past the next whole second, so the tick
+        // reads the new second.
+        m_timer->start(1000 - QTime::currentTime().msec() + 3);
+        return;
     }
-    m_timer->start(wait);
+    m_timer->start(m_interval);
 }
 
 void WindowTimer::fire() {
@@ -38,5 +133,9 @@ void WindowTimer::fire() {
     }
     // Re-arm first: the handler may open a modal box, during which ticks go on.
     arm();
+    if (!m_fired) {
+        m_fired = true;
+        qCDebug(lcTiming, "%s: first tick", qPrintable(objectName()));
+    }
     Q_EMIT timeout();
 }

@@ -5,23 +5,30 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QTimer;
 
 class WindowTimer : public QObject {
     Q_OBJECT
 public:
     WindowTimer(int intervalMs, bool live, QObject* parent = nullptr);
+    ~WindowTimer() override;
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    // Aligned to the wall-clock second: each timeout fires just after a whole second.
-    void setAlignedToSecond(bool aligned) { m_aligned = aligned; }
+    // Ticks on the wall clock's whole seconds instead of every interval: each timeout comes at
+    // hh:mm:ss.000 (read on the system clock, so a clock step moves the ticks with it), and the
+    // first one at once when the timer is enabled. Set before enabling.
+    void setAlignedToSecond(bool aligned);
 
 Q_SIGNALS:
     void timeout();
 
 private:
+    class WallSeconds;
+
     void arm();
     void fire();
 
@@ -29,5 +36,7 @@ private:
     bool m_live;
     bool m_enabled = false;
     bool m_aligned = false;
+    bool m_fired = false;
     QTimer* m_timer;
+    std::unique_ptr<WallSeconds> m_wall;  // the aligned ticks, when the system offers a wall-clock timer
 };

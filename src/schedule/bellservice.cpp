@@ -4,6 +4,9 @@
 #include "base/clock.h"
 #include "schedule/clocktext.h"
 
+#include <algorithm>
+#include <span>
+
 namespace rt = corvalin::ringtable;
 
 BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clock(clock) { reset(); }
@@ -12,6 +15,11 @@ namespace {
 
 corvalin::clock::TickTime tickTime(const QDateTime& t) {
     return {t.time().hour(), t.time().minute(), t.time().second(), t.date().day()};
+}
+
+// The minute of the day of every slot that rings.
+std::span<const int> ringingMinutes(const rt::RingTable& table) {
+    return {table.minutes.data(), static_cast<std::size_t>(std::clamp(table.bellCount, 0, rt::kSlots))};
 }
 
 }  // namespace
@@ -43,6 +51,7 @@ void BellService::start(const Plan& plan) {
 }
 
 void BellService::stop() {
+    dropAhead();
     m_running = false;
     m_next = {};
     Q_EMIT runningChanged(false);
@@ -67,8 +76,7 @@ bool BellService::tick() {
     corvalin::clock::TickInput input;
     input.now = tickTime(now);
     input.serviceRunning = m_running;
-    input.bellMinutes = std::span<const int>(m_table.minutes.data(), static_cast<std::size_t>(
-                                                                          std::clamp(m_table.bellCount, 0, rt::kSlots)));
+    input.bellMinutes = ringingMinutes(m_table);
     if (m_booking.on) {
         input.powerOffMinute = m_booking.hour * 60 + m_booking.minute;
     }
@@ -100,5 +108,43 @@ bool BellService::tick() {
     if (decision.sync) {
         Q_EMIT syncDue();
     }
+    lookAhead(now);
     return true;
+}
+
+void BellService::lookAhead(const QDateTime& now) {
+    const int second = now.time().second();
+    if (!m_running || second < 60 - kAheadSeconds) {
+        dropAhead();
+        return;
+    }
+    if (m_aheadLooked) {
+        return;
+    }
+    m_aheadLooked = true;
+    // What the tick would decide on the coming minute's first second, from the state it has now.
+    corvalin::clock::TickInput input;
+    input.now = tickTime(now.addSecs(60 - second));
+    input.now.second = 0;
+    input.serviceRunning = true;
+    input.bellMinutes = ringingMinutes(m_table);
+    const auto decision = corvalin::clock::decideTick(m_tick, input);
+    if (decision.newDay || !decision.ringMinute || m_table.bellCount <= 0) {
+        return;  // a new day builds its own table first
+    }
+    const auto due = corvalin::clock::dueSlots(m_table.minutes, m_table.bellCount, *decision.ringMinute);
+    if (due.empty()) {
+        return;
+    }
+    // The bells of one minute ring one after another; the last one is what sounds.
+    m_aheadAnnounced = true;
+    Q_EMIT bellAhead(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(due.back())]));
+}
+
+void BellService::dropAhead() {
+    m_aheadLooked = false;
+    if (m_aheadAnnounced) {
+        m_aheadAnnounced = false;
+        Q_EMIT bellAheadDropped();
+    }
 }

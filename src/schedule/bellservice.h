@@ -89,8 +89,21 @@ Q_SIGNALS:
     void newDay();
     void powerOffDue();
     void syncDue();
+    // Two seconds before a minute whose bell the tick will ring if the clock runs on as it does:
+    // the sound that will ring, so that it can be made ready to start on the minute itself. Only a
+    // ring() makes it sound.
+    void bellAhead(const QString& sound);
+    // The bell announced by bellAhead() is not wanted any more (its minute began, the service
+    // stopped, the clock was set).
+    void bellAheadDropped();
 
 private:
+    // Seconds before the minute at which its bell is announced.
+    static constexpr int kAheadSeconds = 2;
+
+    void lookAhead(const QDateTime& now);
+    void dropAhead();
+
     Clock* m_clock;
     corvalin::ringtable::RingTable m_table;
     corvalin::clock::TickState m_tick;
@@ -101,4 +114,6 @@ private:
     int m_endMinute = 0;
     PowerOffBooking m_booking;
     bool m_timeSync = false;
+    bool m_aheadLooked = false;  // the coming minute has been looked at
+    bool m_aheadAnnounced = false;
 };

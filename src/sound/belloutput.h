@@ -28,6 +28,14 @@ public:
     // Stops the bell at once and releases the playback objects.
     virtual void stop() = 0;
 
+    // Gets a bell ready to start the moment it is played: the playback objects made and filled on
+    // the device, and held silent. The next play() of the same device, file and loop starts it;
+    // other plays and stop() leave it alone, and dropPrepared() lets it go. Making a new one drops
+    // the last. False when it cannot be got ready: play() then starts the bell as it always does.
+    // Outputs that start at once anyway ignore it.
+    virtual bool prepare(const QString& /*deviceId*/, const QString& /*path*/, bool /*loop*/) { return false; }
+    virtual void dropPrepared() {}
+
     // Whether playback objects exist (from a play until the next stop).
     virtual bool isPresent() const = 0;
 

@@ -185,6 +185,8 @@ struct PulseBellOutput::Playback {
     size_t position = 0;       // bytes of samples already written
     bool onNamedSink = false;  // connecting to a named sink: failing there falls back to the default
     bool failed = false;
+    bool held = false;         // prepared: corked until start(), its failures not reported
+    bool openedCorked = false; // the stream was asked for corked
 
     // Makes a stream on the context and asks the server to play it on the sink (the default one for
     // nullptr). False when libpulse refuses at once.
@@ -208,11 +210,45 @@ struct PulseBellOutput::Playback {
         attr.prebuf = static_cast<uint32_t>(-1);
         attr.minreq = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(-1);
-        if (pa_stream_connect_playback(stream, sink, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        openedCorked = held;
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (held ? PA_STREAM_START_CORKED : 0));
+        if (pa_stream_connect_playback(stream, sink, &attr, flags, nullptr, nullptr) < 0) {
             release();
             return false;
         }
         return true;
+    }
+
+    // A prepared bell starts: its stream is uncorked now, or as soon as the server has made it.
+    void start() {
+        held = false;
+        if (stream && pa_stream_get_state(stream) == PA_STREAM_READY) {
+            uncork();
+        }
+    }
+
+    void uncork() {
+        if (pa_operation* op = pa_stream_cork(stream, 0, nullptr, nullptr)) {
+            pa_operation_unref(op);
+        }
+        drainIfWritten();
+    }
+
+    // The last samples are written: the drain plays out all of them, and also starts playback of
+    // a sound shorter than the stream's pre-buffer. A held stream drains once it starts.
+    void drainIfWritten() {
+        if (!held && !loop && stream && position == sound->bytes() && !drain) {
+            drain = pa_stream_drain(stream, nullptr, nullptr);
+        }
+    }
+
+    // Whether a prepared bell can still start.
+    bool usable() const {
+        if (failed || !stream) {
+            return false;
+        }
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        return state == PA_STREAM_READY || state == PA_STREAM_CREATING;
     }
 
     // Lets the stream go without waiting: its callbacks stop at once, the server is told to end it.
@@ -239,6 +275,9 @@ struct PulseBellOutput::Playback {
             return;
         }
         failed = true;
+        if (held) {
+            return;  // nobody hears a prepared bell: play() makes a new stream instead
+        }
         const QString reason =
             QStringLiteral("the sound server ended the bell: %1").arg(QString::fromUtf8(pa_strerror(error)));
         QMetaObject::invokeMethod(
@@ -252,6 +291,9 @@ struct PulseBellOutput::Playback {
         switch (pa_stream_get_state(s)) {
             case PA_STREAM_READY:
                 self->onNamedSink = false;
+                if (!self->held && self->openedCorked) {
+                    self->uncork();  // started while the server was still making it
+                }
                 break;
             case PA_STREAM_FAILED: {
                 pa_context* context = pa_stream_get_context(s);
@@ -292,11 +334,7 @@ struct PulseBellOutput::Playback {
             self->position += chunk;
             wanted -= chunk;
         }
-        // The last samples are written: the drain plays out all of them, and also starts
-        // playback of a sound shorter than the stream's pre-buffer.
-        if (!self->loop && self->position == total && !self->drain) {
-            self->drain = pa_stream_drain(s, nullptr, nullptr);
-        }
+        self->drainIfWritten();
     }
 };
 
@@ -310,6 +348,7 @@ PulseBellOutput::PulseBellOutput(PulseConnection& connection)
 
 PulseBellOutput::~PulseBellOutput() {
     stop();
+    dropPrepared();
     if (devicesHandlerKey_ != 0) {
         connection_.removeDevicesChangedHandler(devicesHandlerKey_);
     }
@@ -322,16 +361,14 @@ QList<OutputDevice> PulseBellOutput::devices() {
     return list;
 }
 
-bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool loop) {
-    stop();
+std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::makePlayback(const QString& path, bool loop) {
     std::shared_ptr<const Sound> sound = cache_->get(path);
     if (!sound) {
-        return false;
+        return nullptr;
     }
     auto playback = std::make_unique<Playback>();
     playback->owner = this;
     playback->notifier = notifier_.get();
-    playback->generation = generation_;
     playback->sound = std::move(sound);
     playback->format.format = PA_SAMPLE_FLOAT32NE;
     playback->format.rate = static_cast<uint32_t>(playback->sound->rate);
@@ -339,20 +376,73 @@ bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool lo
     playback->frameBytes = pa_frame_size(&playback->format);
     playback->loop = loop;
     if (!pa_sample_spec_valid(&playback->format)) {
-        return false;
+        return nullptr;
     }
+    return playback;
+}
+
+bool PulseBellOutput::openOnDevice(Playback& playback, const QString& deviceId) {
     const QByteArray sink = deviceId.toUtf8();
-    PulseConnection::Lock lock(connection_);
     pa_context* context = connection_.readyContext();
     if (!context) {
         return false;
     }
     const bool named = !deviceId.isEmpty() && connection_.hasSink(deviceId);
-    if (!playback->open(context, named ? sink.constData() : nullptr)) {
+    return playback.open(context, named ? sink.constData() : nullptr);
+}
+
+bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool loop) {
+    stop();
+    if (prepared_ && preparedDevice_ == deviceId && preparedPath_ == path && prepared_->loop == loop) {
+        PulseConnection::Lock lock(connection_);
+        if (prepared_->usable()) {
+            prepared_->generation = generation_;
+            prepared_->start();
+            playback_ = std::move(prepared_);
+            return true;
+        }
+        prepared_->release();
+        prepared_.reset();
+    }
+    std::unique_ptr<Playback> playback = makePlayback(path, loop);
+    if (!playback) {
+        return false;
+    }
+    playback->generation = generation_;
+    PulseConnection::Lock lock(connection_);
+    if (!openOnDevice(*playback, deviceId)) {
         return false;
     }
     playback_ = std::move(playback);
     return true;
+}
+
+bool PulseBellOutput::prepare(const QString& deviceId, const QString& path, bool loop) {
+    dropPrepared();
+    std::unique_ptr<Playback> playback = makePlayback(path, loop);
+    if (!playback) {
+        return false;
+    }
+    playback->held = true;
+    PulseConnection::Lock lock(connection_);
+    if (!openOnDevice(*playback, deviceId)) {
+        return false;
+    }
+    prepared_ = std::move(playback);
+    preparedDevice_ = deviceId;
+    preparedPath_ = path;
+    return true;
+}
+
+void PulseBellOutput::dropPrepared() {
+    if (!prepared_) {
+        return;
+    }
+    {
+        PulseConnection::Lock lock(connection_);
+        prepared_->release();
+    }
+    prepared_.reset();
 }
 
 void PulseBellOutput::stop() {

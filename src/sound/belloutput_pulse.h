@@ -31,6 +31,9 @@ public:
     // leaves the bell on the default sink.
     bool play(const QString& deviceId, const QString& path, bool loop) override;
     void stop() override;
+    // The stream made corked and filled; play() uncorks it, which is one short message to the server.
+    bool prepare(const QString& deviceId, const QString& path, bool loop) override;
+    void dropPrepared() override;
     bool isPresent() const override;
     std::optional<qint64> lengthMs(const QString& path) override;
 
@@ -42,10 +45,17 @@ private:
     class SoundCache;
 
     void reportFailure(quint64 generation, const QString& reason);
+    // The playback of a file, not yet on the server; nullptr when the file cannot be played.
+    std::unique_ptr<Playback> makePlayback(const QString& path, bool loop);
+    // Asks the server for the playback's stream on the device. False when that fails at once.
+    bool openOnDevice(Playback& playback, const QString& deviceId);
 
     PulseConnection& connection_;
     std::unique_ptr<SoundCache> cache_;
     std::unique_ptr<Playback> playback_;
+    std::unique_ptr<Playback> prepared_;  // held silent until a play() of the same device, file and loop
+    QString preparedDevice_;
+    QString preparedPath_;
     std::unique_ptr<QObject> notifier_;  // on the window's thread; failures are posted through it
     quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
     std::function<void(const QString&)> onFailure_;

@@ -1,6 +1,7 @@
 // Ringing bells.
 #include "sound/ringer.h"
 
+#include "base/timing.h"
 #include "base/windowtimer.h"
 #include "sound/soundlibrary.h"
 
@@ -56,16 +57,11 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     QString played;
     bool playing = false;
     if (scheduled) {
-        // Its own sound first, when the folder has it; then the folder's sounds in list order.
-        QStringList candidates = m_library->files();
-        if (IsBellInFilebox(soundName)) {
-            candidates.removeOne(soundName);
-            candidates.prepend(soundName);
-        }
-        for (const QString& file : std::as_const(candidates)) {
+        for (const QString& file : scheduledCandidates(soundName)) {
             if (play(file)) {
                 played = file;
                 playing = true;
+                qCDebug(lcTiming, "bell %s started", qPrintable(file));
                 break;
             }
         }
@@ -97,7 +93,28 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     Q_EMIT rang(scheduled, played, deviceDescription());
 }
 
+QStringList Ringer::scheduledCandidates(const QString& soundName) const {
+    QStringList candidates = m_library->files();
+    if (IsBellInFilebox(soundName)) {
+        candidates.removeOne(soundName);
+        candidates.prepend(soundName);
+    }
+    return candidates;
+}
+
+void Ringer::prepare(const QString& soundName) {
+    const QString device = deviceId();
+    for (const QString& file : scheduledCandidates(soundName)) {
+        if (m_output->prepare(device, m_library->path(file), m_repeat)) {
+            return;
+        }
+    }
+}
+
+void Ringer::dropPrepared() { m_output->dropPrepared(); }
+
 void Ringer::StopBell() {
+    m_output->dropPrepared();
     m_output->stop();
     unmute();
     m_muteTimer->setEnabled(false);

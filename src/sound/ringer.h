@@ -27,6 +27,11 @@ public:
     // sound can: when its own sound is not in the sound folder, or cannot be played (removed,
     // unreadable, not a sound), it rings the first sound of the folder that plays, and says so.
     void RingBell(const QString& soundName, BellKind kind);
+    // A scheduled bell is due in a moment: gets the sound it will ring ready on the device, so that
+    // RingBell() starts it at once. Nothing sounds until then.
+    void prepare(const QString& soundName);
+    // The bell got ready by prepare() is not wanted any more.
+    void dropPrepared();
     // Stops any bell and ends the mute.
     void StopBell();
     // Cuts the bell off at once, leaving the mute and its timer as they are.
@@ -79,6 +84,9 @@ private:
     void mute();
     void measure(const QString& path, BellKind kind);
     void armMuteEnd(BellKind kind);
+    // What a scheduled bell tries, in order: its own sound when the folder has it, then the
+    // folder's sounds in list order.
+    QStringList scheduledCandidates(const QString& soundName) const;
 
     BellOutput* m_output;
     SoundLibrary* m_library;
