@@ -130,6 +130,46 @@ private Q_SLOTS:
         QVERIFY(!s.bells.isRunning());
     }
 
+    // The coming minute's bell is announced two seconds ahead so that it can be got ready, and
+    // only the bell the tick then rings: the last of its minute. The announcement is withdrawn
+    // once the minute begins, when the service stops and when the clock is set back.
+    void comingBellIsAnnouncedAheadAndWithdrawn() {
+        Service s(at(8, 29, 50));
+        QStringList ahead;
+        QObject::connect(&s.bells, &BellService::bellAhead, &s.bells, [&](const QString& sound) {
+            ahead.append(s.clock.now().time().toString("hh:mm:ss") + " " + sound);
+        });
+        QObject::connect(&s.bells, &BellService::bellAheadDropped, &s.bells,
+                         [&] { ahead.append(s.clock.now().time().toString("hh:mm:ss") + " dropped"); });
+        s.startNow(manual({"08hr 30min/a.wav", "08hr 30min/b.wav", "08hr 32min/c.wav", "08hr 40min/d.wav"}));
+        s.run(10);  // -> 08:30:00
+        QCOMPARE(ahead, (QStringList{"08:29:58 b.wav", "08:30:00 dropped"}));
+        QCOMPARE(s.rung.last(), QString("08:30:00 b.wav"));
+        ahead.clear();
+        s.run(119);  // -> 08:31:59: 08:31 has no bell, 08:32 has
+        QCOMPARE(ahead, QStringList{"08:31:58 c.wav"});
+        s.bells.stop();
+        s.run(1);
+        QCOMPARE(ahead, (QStringList{"08:31:58 c.wav", "08:31:59 dropped"}));
+        QCOMPARE(s.rung.size(), 2);
+
+        // Set back while a bell waits: withdrawn on the next tick.
+        ahead.clear();
+        s.clock.set(at(8, 39, 57));
+        s.startNow(manual({"08hr 40min/d.wav"}));
+        s.run(1);
+        s.clock.set(at(8, 35, 0));
+        s.bells.tick();
+        QCOMPARE(ahead, (QStringList{"08:39:58 d.wav", "08:35:00 dropped"}));
+
+        // Midnight starts a new day first: nothing is announced for it.
+        Service late(at(23, 59, 50));
+        QSignalSpy lateAhead(&late.bells, &BellService::bellAhead);
+        late.startNow(manual({"00hr 00min/m.wav"}));
+        late.run(9);
+        QCOMPARE(lateAhead.count(), 0);
+    }
+
     void newDayRestartsAndRingsMidnightOnTheNextTick() {
         Service s(at(23, 59, 58));
         const auto plan = manual({"00hr 00min/midnight.wav", "23hr 00min/late.wav"});

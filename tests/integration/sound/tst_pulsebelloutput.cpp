@@ -263,6 +263,45 @@ private Q_SLOTS:
         QVERIFY2(heard.bell.peak < kSilentPeak, "the looping bell went on after the next play()");
     }
 
+    // A prepared bell waits on the server, corked and silent; the play() of the same device, file
+    // and loop starts that very stream (no second one is made), whole, even a sound shorter than
+    // the pre-buffer. Other plays leave it waiting, and a dropped one never sounds.
+    void preparedBellWaitsSilentThenStartsWhole() {
+        REQUIRE_TEST_SERVER();
+        PulseConnection pulse("corvalin-bell-test");
+        PulseBellOutput out(pulse);
+        const QString tone100 = path(QStringLiteral("tone100.wav"));
+        auto corked = [](const char* state) {
+            const QString inputs =
+                pulsetools::pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}).value_or(QString());
+            return inputs.count(QStringLiteral("Corked: ") + QLatin1String(state));
+        };
+        QVERIFY(out.prepare(QStringLiteral("bell_out"), tone100, false));
+        const Heard waiting = record([] {}, 600);
+        QVERIFY(waiting.bell.peak < kSilentPeak);
+        QTRY_COMPARE_WITH_TIMEOUT(corked("yes"), 1, kAnswerMs);
+
+        const Heard started = record([&] { QVERIFY(out.play(QStringLiteral("bell_out"), tone100, false)); }, 600);
+        QVERIFY(started.bell.rms > kAudibleRms);
+        QVERIFY2(started.bell.soundSeconds > 0.07 && started.bell.soundSeconds < 0.2,
+                 qPrintable(QString::number(started.bell.soundSeconds)));
+        QCOMPARE(corked("yes"), 0);
+        out.stop();
+
+        QVERIFY(out.prepare(QStringLiteral("bell_out"), tone300_, false));
+        const Heard other = record(
+            [&] {
+                QVERIFY(out.play(QStringLiteral("main_out"), tone300_, false));  // another device
+                QTest::qWait(400);
+                out.dropPrepared();
+            },
+            500);
+        QVERIFY(other.main.rms > kAudibleRms);
+        QVERIFY(other.bell.peak < kSilentPeak);
+        out.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(corked("yes") + corked("no"), 0, kAnswerMs);
+    }
+
     void presenceFollowsPlayAndStop() {
         REQUIRE_TEST_SERVER();
         PulseConnection pulse("corvalin-bell-test");
