@@ -7,7 +7,8 @@
 // program runs under faketime with a whole-second offset, so its minutes begin on this machine's
 // whole seconds and every onset is read on one clock.
 //
-//   bench_onset [--bells N] [--results FILE]     (default 10 bells, one a minute)
+//   bench_onset [--bells N] [--program DIR] [--results FILE]
+// (default 10 bells, one a minute, of the program built beside it; --program runs another build)
 // Needs the test sound server (scripts/services/pulse.sh) and faketime; bench/run.sh does it all.
 #include <QCoreApplication>
 #include <QDateTime>
@@ -216,7 +217,8 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir dir;
-    const QString folder = bench::preparedProgram(dir.path(), weekList, bellPosition);
+    const QString folder =
+        bench::preparedProgram(dir.path(), weekList, bellPosition, bench::option(args, QStringLiteral("--program")));
     if (folder.isEmpty()) {
         std::fprintf(stderr, "bench_onset: could not prepare the program folder\n");
         return 1;

@@ -20,6 +20,7 @@ double untilFirstTick(const QString& program, const QStringList& arguments, cons
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardOutputFile(QProcess::nullDevice());
+    process.setReadChannel(QProcess::StandardError);
     QElapsedTimer clock;
     clock.start();
     process.start(program, arguments);

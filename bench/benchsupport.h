@@ -44,10 +44,12 @@ inline bool writeTone(const QString& path) {
 
 // A copy of the built program with our tone first in its sound folder and settings that start
 // the service at once ("Auto execution") with the given week list; the bells go to the card at
-// `cardPosition` of the selection list (-1 for the default output). Empty on failure.
-inline QString preparedProgram(const QString& root, const QByteArray& weekList, int cardPosition) {
+// `cardPosition` of the selection list (-1 for the default output). The program is the one built
+// beside the benchmarks unless `from` names another program folder. Empty on failure.
+inline QString preparedProgram(const QString& root, const QByteArray& weekList, int cardPosition,
+                               const QString& from = QString()) {
     const QString folder = root + QStringLiteral("/Corvalin");
-    if (!copyProgramFolder(QStringLiteral(CORVALIN_PROGRAM_DIR), folder) ||
+    if (!copyProgramFolder(from.isEmpty() ? QStringLiteral(CORVALIN_PROGRAM_DIR) : from, folder) ||
         !writeTone(folder + QStringLiteral("/sound/") + kTone)) {
         return QString();
     }
