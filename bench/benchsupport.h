@@ -11,10 +11,12 @@
 #include <QStringList>
 
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <numbers>
 #include <vector>
 
@@ -122,11 +124,9 @@ inline QString option(const QStringList& args, const QString& name, const QStrin
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
 }
 
-// What /proc tells of a running process, summed over its threads.
+// What /proc tells of a running process.
 struct ProcessFigures {
-    double cpuSeconds = 0;      // time on a CPU (schedstat, nanosecond resolution)
-    long long wakeUps = 0;      // voluntary context switches: each is a sleep that a wake-up ends
-    long long preemptions = 0;  // involuntary context switches
+    double cpuSeconds = 0;      // user and system time of all its threads, those ended included
     long peakRssKiB = 0;        // VmHWM
     long rssKiB = 0;            // VmRSS
 };
@@ -148,17 +148,43 @@ inline long statusField(const QByteArray& status, const QByteArray& key) {
 inline ProcessFigures processFigures(qint64 pid) {
     ProcessFigures f;
     const QString base = QStringLiteral("/proc/%1").arg(pid);
-    for (const QString& task : QDir(base + QStringLiteral("/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString dir = base + QStringLiteral("/task/") + task;
-        f.cpuSeconds += readProc(dir + QStringLiteral("/schedstat")).split(' ').value(0).toDouble() / 1e9;
-        const QByteArray status = readProc(dir + QStringLiteral("/status"));
-        f.wakeUps += statusField(status, "voluntary_ctxt_switches:");
-        f.preemptions += statusField(status, "nonvoluntary_ctxt_switches:");
-    }
+    // utime and stime are fields 14 and 15, counted after the command's closing parenthesis.
+    const QByteArray stat = readProc(base + QStringLiteral("/stat"));
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    f.cpuSeconds = (fields.value(11).toDouble() + fields.value(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
     const QByteArray status = readProc(base + QStringLiteral("/status"));
     f.peakRssKiB = statusField(status, "VmHWM:");
     f.rssKiB = statusField(status, "VmRSS:");
     return f;
 }
+
+// Counts a process's wake-ups: each voluntary context switch of a thread is a sleep that a
+// wake-up ends. The kernel keeps the counts per thread, and a thread that ends takes its count
+// with it, so the threads are sampled often and their increases added up.
+class WakeUpCounter {
+public:
+    explicit WakeUpCounter(qint64 pid) : pid_(pid) { sample(); total_ = 0; }
+
+    void sample() {
+        const QString base = QStringLiteral("/proc/%1/task/").arg(pid_);
+        std::map<QString, long long> now;
+        for (const QString& task : QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const long long count = statusField(readProc(base + task + QStringLiteral("/status")), "voluntary_ctxt_switches:");
+            if (count < 0) {
+                continue;
+            }
+            const auto before = last_.find(task);
+            total_ += count - (before == last_.end() ? 0 : before->second);
+            now[task] = count;
+        }
+        last_ = std::move(now);
+    }
+    long long total() const { return total_; }
+
+private:
+    qint64 pid_;
+    std::map<QString, long long> last_;
+    long long total_ = 0;
+};
 
 }  // namespace bench

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running Corvalin need, then builds it
 # into build/ (the runnable program folder is build/program/).
-# With --tests it also installs what the tests and their services need.
+# With --tests it also installs what the tests and their services need, and builds the tests;
+# with --bench the same packages, and builds the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
           fonts-dejavu-core fonts-liberation2 fonts-nanum)
-if [[ "${1:-}" == "--tests" ]]; then
+if [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]]; then
     packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth x11-utils trayer procps chrony dbus-daemon
                python3-dbusmock)
 fi
@@ -32,6 +33,8 @@ fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [[ "${1:-}" == "--tests" ]]; then
     cmake --build build --parallel "$(nproc)"
+elif [[ "${1:-}" == "--bench" ]]; then
+    cmake --build build --parallel "$(nproc)" --target benchmarks
 else
     # Running needs only the program and its folder; the test programs are built by the test command.
     cmake --build build --parallel "$(nproc)" --target Corvalin
