@@ -361,7 +361,8 @@ QList<OutputDevice> PulseBellOutput::devices() {
     return list;
 }
 
-std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::makePlayback(const QString& path, bool loop) {
+std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const QString& deviceId, const QString& path,
+                                                                         bool loop, bool held) {
     std::shared_ptr<const Sound> sound = cache_->get(path);
     if (!sound) {
         return nullptr;
@@ -369,26 +370,28 @@ std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::makePlayback(const Q
     auto playback = std::make_unique<Playback>();
     playback->owner = this;
     playback->notifier = notifier_.get();
+    playback->generation = generation_;
     playback->sound = std::move(sound);
     playback->format.format = PA_SAMPLE_FLOAT32NE;
     playback->format.rate = static_cast<uint32_t>(playback->sound->rate);
     playback->format.channels = static_cast<uint8_t>(playback->sound->channels);
     playback->frameBytes = pa_frame_size(&playback->format);
     playback->loop = loop;
+    playback->held = held;
     if (!pa_sample_spec_valid(&playback->format)) {
         return nullptr;
     }
-    return playback;
-}
-
-bool PulseBellOutput::openOnDevice(Playback& playback, const QString& deviceId) {
     const QByteArray sink = deviceId.toUtf8();
+    PulseConnection::Lock lock(connection_);
     pa_context* context = connection_.readyContext();
     if (!context) {
-        return false;
+        return nullptr;
     }
     const bool named = !deviceId.isEmpty() && connection_.hasSink(deviceId);
-    return playback.open(context, named ? sink.constData() : nullptr);
+    if (!playback->open(context, named ? sink.constData() : nullptr)) {
+        return nullptr;
+    }
+    return playback;
 }
 
 bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool loop) {
@@ -404,34 +407,16 @@ bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool lo
         prepared_->release();
         prepared_.reset();
     }
-    std::unique_ptr<Playback> playback = makePlayback(path, loop);
-    if (!playback) {
-        return false;
-    }
-    playback->generation = generation_;
-    PulseConnection::Lock lock(connection_);
-    if (!openOnDevice(*playback, deviceId)) {
-        return false;
-    }
-    playback_ = std::move(playback);
-    return true;
+    playback_ = openPlayback(deviceId, path, loop, false);
+    return playback_ != nullptr;
 }
 
 bool PulseBellOutput::prepare(const QString& deviceId, const QString& path, bool loop) {
     dropPrepared();
-    std::unique_ptr<Playback> playback = makePlayback(path, loop);
-    if (!playback) {
-        return false;
-    }
-    playback->held = true;
-    PulseConnection::Lock lock(connection_);
-    if (!openOnDevice(*playback, deviceId)) {
-        return false;
-    }
-    prepared_ = std::move(playback);
+    prepared_ = openPlayback(deviceId, path, loop, true);
     preparedDevice_ = deviceId;
     preparedPath_ = path;
-    return true;
+    return prepared_ != nullptr;
 }
 
 void PulseBellOutput::dropPrepared() {

@@ -45,10 +45,9 @@ private:
     class SoundCache;
 
     void reportFailure(quint64 generation, const QString& reason);
-    // The playback of a file, not yet on the server; nullptr when the file cannot be played.
-    std::unique_ptr<Playback> makePlayback(const QString& path, bool loop);
-    // Asks the server for the playback's stream on the device. False when that fails at once.
-    bool openOnDevice(Playback& playback, const QString& deviceId);
+    // The playback of a file on the device, its stream asked of the server (corked when held);
+    // nullptr when it is known at once that nothing will sound.
+    std::unique_ptr<Playback> openPlayback(const QString& deviceId, const QString& path, bool loop, bool held);
 
     PulseConnection& connection_;
     std::unique_ptr<SoundCache> cache_;
