@@ -2,6 +2,7 @@
 #include "schedule/bellservice.h"
 
 #include "base/clock.h"
+#include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 
 namespace rt = corvalin::ringtable;
@@ -29,7 +30,31 @@ void BellService::setIntervalBounds(int startMinute, int endMinute) {
     m_endMinute = endMinute;
 }
 
-void BellService::start(const Plan& plan) {
+void BellService::start(const Plan& given) {
+    Plan plan = given;
+    m_exception.reset();
+    if (m_calendar) {
+        const QDate today = m_clock->now().date();
+        const SchoolCalendar::Day day = m_calendar->day(today);
+        m_exception = day.exception;
+        if (day.replacement) {
+            plan.interval = false;
+            plan.entries = day.replacement->entries;
+            plan.noBell = day.replacement->noBell;
+            const QString text =
+                QStringLiteral("calendar: %1 (%2) for %3")
+                    .arg(QString::fromStdString(corvalin::calendar::summaryText(*day.exception)),
+                         QString::fromStdString(corvalin::calendar::daysText(*day.exception)),
+                         today.toString(Qt::ISODate));
+            if (text != m_lastApplied) {
+                m_lastApplied = text;
+                Q_EMIT exceptionApplied(text);
+            }
+        }
+        if (day.exception || m_calendar->exceptionOn(today.addDays(1))) {
+            plan.applyWeek = false;
+        }
+    }
     m_applyWeek = plan.applyWeek;
     if (plan.interval) {
         setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
