@@ -29,11 +29,18 @@ void MainWindow::showCalendarDay() {
     calendarDay->show();
 }
 
+// Today's bells follow the calendar at once: a change that decides today otherwise starts the day
+// again, as a new day does; any other change may still change what follows today's last bell.
 void MainWindow::calendarChanged() {
     showCalendarDay();
     BellService* bells = m_services.bells;
-    if (bells->isRunning() && m_services.calendar->exceptionOn(currentTime().date()) != bells->dayException()) {
+    if (!bells->isRunning()) {
+        return;
+    }
+    if (m_services.calendar->exceptionOn(currentTime().date()) != bells->dayException()) {
         stop1_Click();
         start_Click();
+    } else {
+        ShowNextBell();
     }
 }

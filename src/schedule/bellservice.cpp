@@ -51,9 +51,6 @@ void BellService::start(const Plan& given) {
                 Q_EMIT exceptionApplied(text);
             }
         }
-        if (day.exception || m_calendar->exceptionOn(today.addDays(1))) {
-            plan.applyWeek = false;
-        }
     }
     m_applyWeek = plan.applyWeek;
     if (plan.interval) {
@@ -74,8 +71,12 @@ void BellService::stop() {
 }
 
 void BellService::ShowNextBell() {
-    const QTime t = m_clock->now().time();
-    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), m_applyWeek);
+    const QDateTime now = m_clock->now();
+    const QTime t = now.time();
+    // "Apply week" shows the list's first bell after the day's last one, as tomorrow rings the same
+    // list; not when today or tomorrow is a day of the calendar.
+    const bool wrap = m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
+    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap);
     Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
 }
 

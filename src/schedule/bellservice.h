@@ -45,8 +45,7 @@ public:
 
     // Builds today's table from the plan and runs the service. Emits nextBellChanged and
     // runningChanged. An exception of the calendar that covers today replaces the plan: no bells,
-    // or the template's time list with its sounds; the next bell then never wraps to the list's
-    // first bell (tomorrow rings another day's bells), nor on the day before an exception.
+    // or the template's time list with its sounds.
     void start(const Plan& plan);
     // Stops the service; the table is kept until the next start.
     void stop();
@@ -66,7 +65,9 @@ public:
     // "Internet time": a synchronisation is asked for at seconds 3, 9, ... 57.
     void setTimeSyncEnabled(bool on) { m_timeSync = on; }
 
-    // Shows the next bell again (after a start, a ring, or the clock being set).
+    // Shows the next bell again (after a start, a ring, the clock being set, or a change of the
+    // calendar). After the day's last bell "Apply week" shows the list's first bell, unless today or
+    // tomorrow is a day of the calendar.
     void ShowNextBell();
 
     bool isRunning() const { return m_running; }
