@@ -593,7 +593,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QList<QLabel*> MainWindow::menuEntries() const { return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar}; }
+QList<QLabel*> MainWindow::menuEntries() const {
+    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar};
+}
 
 void MainWindow::highlightEntry(QLabel* lit) {
     for (QLabel* entry : menuEntries()) {

@@ -16,7 +16,9 @@ CalendarWindow* MainWindow::calendarWindow() {
     return m_calendarWindow;
 }
 
-void MainWindow::mnCalendar_Click() { m_ports.dialogs->showModal(calendarWindow()); }
+void MainWindow::mnCalendar_Click() {
+    m_ports.dialogs->showModal(calendarWindow());
+}
 
 void MainWindow::showCalendarDay() {
     const auto today = m_services.calendar->exceptionOn(currentTime().date());

@@ -13,9 +13,9 @@
 
 #include "app/mainwindow.h"
 #include "app/ringlogwindow.h"
-#include "base/ringlog.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
+#include "base/ringlog.h"
 #include "base/windowtimer.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/frmbellcount.h"

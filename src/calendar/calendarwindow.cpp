@@ -44,7 +44,9 @@ QDateEdit* dateBox(const char* name, QWidget* parent) {
     return box;
 }
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QString listLine(const cal::DateException& e) {
     return text(cal::daysText(e)) + QStringLiteral("   ") + text(cal::actionText(e.what)) +
@@ -242,8 +244,9 @@ void CalendarWindow::deleteException_Click() {
 }
 
 void CalendarWindow::importIcs_Click() {
-    const QString path = m_dialogs->openFileName(this, QStringLiteral("Import iCalendar"),
-                                                 QStringLiteral("iCalendar files (*.ics *.ical);;All files (*)"));
+    const QString path =
+        m_dialogs->openFileName(this, QStringLiteral("Import iCalendar"),
+                                QStringLiteral("iCalendar files (*.ics *.ical);;All files (*)"));
     if (!path.isEmpty()) {
         importFile(path);
     }
@@ -252,7 +255,8 @@ void CalendarWindow::importIcs_Click() {
 void CalendarWindow::importFile(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     auto refuse = [&](const QString& why) {
-        m_dialogs->warning(this, QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, why));
+        m_dialogs->warning(
+            this, QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -264,8 +268,9 @@ void CalendarWindow::importFile(const QString& path) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    const auto found = cal::importIcs(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                      cal::fromQDate(m_clock->now().date()));
+    const auto found =
+        cal::importIcs(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       cal::fromQDate(m_clock->now().date()));
     if (!found.error.empty()) {
         refuse(text(found.error));
         return;
@@ -277,8 +282,9 @@ void CalendarWindow::importFile(const QString& path) {
     if (found.outOfRange > 0) {
         leftOut.append(QStringLiteral("%1 events that have ended").arg(found.outOfRange));
     }
-    const QString leftOutText =
-        leftOut.isEmpty() ? QString() : QStringLiteral("Left out: ") + leftOut.join(QStringLiteral(", ")) + '.';
+    const QString leftOutText = leftOut.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("Left out: ") + leftOut.join(QStringLiteral(", ")) + '.';
     if (found.exceptions.empty()) {
         m_dialogs->message(this, QStringLiteral("Import iCalendar"),
                            QStringLiteral("%1 holds no all-day events from today on; nothing was added. %2")

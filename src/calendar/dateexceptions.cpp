@@ -58,8 +58,9 @@ std::optional<Date> parseDate(std::string_view text) {
 }
 
 std::string formatDate(const Date& date) {
-    return padded(static_cast<int>(date.year()), 4) + "-" + padded(static_cast<int>(unsigned(date.month())), 2) +
-           "-" + padded(static_cast<int>(unsigned(date.day())), 2);
+    return padded(static_cast<int>(date.year()), 4) + "-" +
+           padded(static_cast<int>(unsigned(date.month())), 2) + "-" +
+           padded(static_cast<int>(unsigned(date.day())), 2);
 }
 
 std::optional<DateException> parseLine(std::string_view line) {
@@ -108,11 +109,14 @@ std::vector<std::string> formatCalendar(std::span<const DateException> exception
 }
 
 void sortExceptions(std::vector<DateException>& exceptions) {
-    std::stable_sort(exceptions.begin(), exceptions.end(),
-                     [](const DateException& a, const DateException& b) { return orderKey(a) < orderKey(b); });
+    std::stable_sort(
+        exceptions.begin(), exceptions.end(),
+        [](const DateException& a, const DateException& b) { return orderKey(a) < orderKey(b); });
 }
 
-bool covers(const DateException& e, const Date& day) { return e.first <= day && day <= e.last; }
+bool covers(const DateException& e, const Date& day) {
+    return e.first <= day && day <= e.last;
+}
 
 std::optional<std::size_t> decidingException(std::span<const DateException> exceptions, const Date& day) {
     std::optional<std::size_t> winner;

@@ -40,7 +40,8 @@ std::string formatLine(const DateException& exception);
 
 // Every valid line, in calendar order (see sortExceptions); the file line numbers (from 1) of the
 // lines dropped are added to `dropped` when given.
-std::vector<DateException> parseCalendar(const std::vector<std::string>& lines, std::vector<int>* dropped = nullptr);
+std::vector<DateException> parseCalendar(const std::vector<std::string>& lines,
+                                         std::vector<int>* dropped = nullptr);
 std::vector<std::string> formatCalendar(std::span<const DateException> exceptions);
 
 // Calendar order: by first day, then last day, then what, then label.

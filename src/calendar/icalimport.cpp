@@ -53,7 +53,9 @@ std::string labelOf(const char* summary) {
     return text.simplified().toStdString();
 }
 
-std::string quoted(const std::string& label) { return label.empty() ? std::string("(no summary)") : '"' + label + '"'; }
+std::string quoted(const std::string& label) {
+    return label.empty() ? std::string("(no summary)") : '"' + label + '"';
+}
 
 // The first parse error libical noted in an event, if any.
 std::optional<std::string> eventError(icalcomponent* event) {
@@ -199,7 +201,8 @@ IcsImport importIcs(std::string_view text, const Date& today, int dayCount) {
             result.error = "the event " + quoted(label) + " has an end date that cannot be read";
             return result;
         }
-        const int length = endDate ? std::max(1, static_cast<int>((sys_days(*endDate) - sys_days(*first)).count())) : 1;
+        const int length =
+            endDate ? std::max(1, static_cast<int>((sys_days(*endDate) - sys_days(*first)).count())) : 1;
 
         auto add = [&](sys_days day) {
             const sys_days last = day + days(length - 1);

@@ -39,8 +39,9 @@ IcsPreview::IcsPreview(const QString& fileName, std::span<const cal::DateExcepti
             item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         }
     }
-    QString text = QStringLiteral("%1: %2 all-day events from today on, %3 of them new. The new ones are added as "
-                                  "\"no bells\" exceptions.")
+    QString text = QStringLiteral(
+                       "%1: %2 all-day events from today on, %3 of them new. The new ones are added as "
+                       "\"no bells\" exceptions.")
                        .arg(fileName)
                        .arg(found.size())
                        .arg(fresh);

@@ -75,7 +75,8 @@ void BellService::ShowNextBell() {
     const QTime t = now.time();
     // "Apply week" shows the list's first bell after the day's last one, as tomorrow rings the same
     // list; not when today or tomorrow is a day of the calendar.
-    const bool wrap = m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
+    const bool wrap =
+        m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
     m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap);
     Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
 }

@@ -15,7 +15,8 @@ class TestCalendarWeek : public QObject {
 private Q_SLOTS:
     void holidayAndExamDayThroughAWeekOfTicks() {
         ProgramFolder folder;
-        folder.writeData("mdata_9.ini", " 0 \r\n11hr 00min/exam-end.wav\r\n09hr 30min/exam.wav\r\n");  // templet 2
+        folder.writeData("mdata_9.ini",
+                         " 0 \r\n11hr 00min/exam-end.wav\r\n09hr 30min/exam.wav\r\n");  // templet 2
         folder.writeData("calendar.ini",
                          "2026-12-09,2026-12-09,0,Holiday\r\n2026-12-10,2026-12-10,2,Exam day\r\n");
         SettingsStore store(folder.path() + "/data");
@@ -58,12 +59,18 @@ private Q_SLOTS:
         }
 
         QCOMPARE(rung, (QStringList{
-                           "Mon 08:00 bell.wav", "Mon 12:00 bell.wav",  //
-                           "Tue 08:00 bell.wav", "Tue 12:00 bell.wav",  //
-                           "Thu 09:30 exam.wav", "Thu 11:00 exam-end.wav",  //
-                           "Fri 08:00 bell.wav", "Fri 12:00 bell.wav",  //
-                           "Sat 08:00 bell.wav", "Sat 12:00 bell.wav",  //
-                           "Sun 08:00 bell.wav", "Sun 12:00 bell.wav",
+                           "Mon 08:00 bell.wav",
+                           "Mon 12:00 bell.wav",
+                           "Tue 08:00 bell.wav",
+                           "Tue 12:00 bell.wav",
+                           "Thu 09:30 exam.wav",
+                           "Thu 11:00 exam-end.wav",
+                           "Fri 08:00 bell.wav",
+                           "Fri 12:00 bell.wav",
+                           "Sat 08:00 bell.wav",
+                           "Sat 12:00 bell.wav",
+                           "Sun 08:00 bell.wav",
+                           "Sun 12:00 bell.wav",
                        }));
         // After the last bell "Apply week" shows tomorrow's first bell, unless tomorrow or today
         // is an exception.

@@ -235,10 +235,9 @@ private Q_SLOTS:
     // minute, and the day's own bell (1 s) at the same minute does not.
     void examDayRingsTheTemplateInsteadOfTheDaysList() {
         QTemporaryDir dir;
-        const QString folder =
-            preparedFolder(dir, "08hr 50min/0-e2e-tone.wav\r\n",
-                           {{"calendar.ini", "2026-12-07,2026-12-07,2,Exam day\r\n"},
-                            {"mdata_9.ini", " 0 \r\n08hr 50min/1-exam-tone.wav\r\n"}});
+        const QString folder = preparedFolder(dir, "08hr 50min/0-e2e-tone.wav\r\n",
+                                              {{"calendar.ini", "2026-12-07,2026-12-07,2,Exam day\r\n"},
+                                               {"mdata_9.ini", " 0 \r\n08hr 50min/1-exam-tone.wav\r\n"}});
         QVERIFY(!folder.isEmpty());
         QVERIFY(pulsetools::writeTone(folder + "/sound/1-exam-tone.wav", 2.5, 660.0));
         const Run run = runProgram(folder, "2026-12-07 08:49:55", 10);
@@ -249,7 +248,8 @@ private Q_SLOTS:
         QVERIFY2(run.bellLengths.first() > 2.3 && run.bellLengths.first() < 2.7,
                  qPrintable(QString::number(run.bellLengths.first())));
         const QByteArray log = readRingLog(folder);
-        QVERIFY2(log.contains("calendar: Exam day: ring templet 2 (2026-12-07) for 2026-12-07"), log.constData());
+        QVERIFY2(log.contains("calendar: Exam day: ring templet 2 (2026-12-07) for 2026-12-07"),
+                 log.constData());
         QVERIFY2(log.contains("scheduled 08:50 1-exam-tone.wav on Bell_output"), log.constData());
         QVERIFY2(!log.contains("0-e2e-tone.wav"), log.constData());
     }

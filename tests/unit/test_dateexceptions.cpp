@@ -37,15 +37,24 @@ private Q_SLOTS:
     void overlappingExceptionsTheOneThatStartsLaterWins_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("decides");
-        QTest::newRow("before everything") << "2026-12-20" << "-";
-        QTest::newRow("same start: the narrower one") << "2026-12-21" << "Staff day";
-        QTest::newRow("holidays") << "2026-12-22" << "Winter holidays";
-        QTest::newRow("one day inside the holidays") << "2026-12-23" << "Carol service";
-        QTest::newRow("holidays again") << "2026-12-24" << "Winter holidays";
-        QTest::newRow("exam week starts later") << "2026-12-30" << "Exam week";
-        QTest::newRow("across the year end") << "2027-01-01" << "Exam week";
-        QTest::newRow("after the holidays end") << "2027-01-06" << "Exam week";
-        QTest::newRow("after everything") << "2027-01-07" << "-";
+        QTest::newRow("before everything") << "2026-12-20"
+                                           << "-";
+        QTest::newRow("same start: the narrower one") << "2026-12-21"
+                                                      << "Staff day";
+        QTest::newRow("holidays") << "2026-12-22"
+                                  << "Winter holidays";
+        QTest::newRow("one day inside the holidays") << "2026-12-23"
+                                                     << "Carol service";
+        QTest::newRow("holidays again") << "2026-12-24"
+                                        << "Winter holidays";
+        QTest::newRow("exam week starts later") << "2026-12-30"
+                                                << "Exam week";
+        QTest::newRow("across the year end") << "2027-01-01"
+                                             << "Exam week";
+        QTest::newRow("after the holidays end") << "2027-01-06"
+                                                << "Exam week";
+        QTest::newRow("after everything") << "2027-01-07"
+                                          << "-";
     }
     void overlappingExceptionsTheOneThatStartsLaterWins() {
         QFETCH(QString, date);
@@ -114,9 +123,10 @@ private Q_SLOTS:
         std::vector<int> dropped;
         const auto list = parseCalendar(lines, &dropped);
         QCOMPARE(dropped, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
-        QCOMPARE(formatCalendar(list), (std::vector<std::string>{"2026-12-24,2027-01-01,0,Winter holidays",
-                                                                 "2027-03-01,2027-03-01,2,Exam day, short timetable",
-                                                                 "2027-05-01,2027-05-01,0,"}));
+        QCOMPARE(formatCalendar(list),
+                 (std::vector<std::string>{"2026-12-24,2027-01-01,0,Winter holidays",
+                                           "2027-03-01,2027-03-01,2,Exam day, short timetable",
+                                           "2027-05-01,2027-05-01,0,"}));
         QCOMPARE(summaryText(list[1]), std::string("Exam day, short timetable: ring templet 2"));
         QCOMPARE(summaryText(list[2]), std::string("no bells"));
     }

@@ -18,7 +18,8 @@ QString writeIcs(const ProgramFolder& folder, const QString& name, const QByteAr
     const QString path = folder.path() + "/" + name;
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//School year//EN\r\n" + events + "END:VCALENDAR\r\n");
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//School year//EN\r\n" + events +
+               "END:VCALENDAR\r\n");
     return path;
 }
 
@@ -115,22 +116,29 @@ private Q_SLOTS:
     void damagedFileIsRefusedAndChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("cut short") << QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\n"
-                                                 "DTSTART;VALUE=DATE:20261224\r\nSUMMARY:Holiday\r\n")
-                                   << "broken.ics was not imported: the file is cut short or damaged: a BEGIN has "
-                                      "no matching END. The calendar is unchanged.";
-        QTest::newRow("no such day") << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261345\r\n"
-                                                   "SUMMARY:Sports day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
-                                     << "broken.ics was not imported: the event \"Sports day\" has no start date "
-                                        "that can be read. The calendar is unchanged.";
-        QTest::newRow("repeat rule") << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261224\r\n"
-                                                   "RRULE:FREQ=SOMETIMES\r\nSUMMARY:Club\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
-                                     << "broken.ics was not imported: the event \"Club\" cannot be read: Can't parse "
-                                        "as RECUR value in RRULE property. Removing entire property: FREQ=SOMETIMES. "
-                                        "The calendar is unchanged.";
-        QTest::newRow("not a calendar") << QByteArray("Holidays 2026:\n24.12.-1.1.\n")
-                                        << "broken.ics was not imported: the file is not an iCalendar file (it has "
-                                           "no BEGIN:VCALENDAR). The calendar is unchanged.";
+        QTest::newRow("cut short")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\n"
+                   "DTSTART;VALUE=DATE:20261224\r\nSUMMARY:Holiday\r\n")
+            << "broken.ics was not imported: the file is cut short or damaged: a BEGIN has "
+               "no matching END. The calendar is unchanged.";
+        QTest::newRow("no such day")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261345\r\n"
+                   "SUMMARY:Sports day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "broken.ics was not imported: the event \"Sports day\" has no start date "
+               "that can be read. The calendar is unchanged.";
+        QTest::newRow("repeat rule")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261224\r\n"
+                   "RRULE:FREQ=SOMETIMES\r\nSUMMARY:Club\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "broken.ics was not imported: the event \"Club\" cannot be read: Can't parse "
+               "as RECUR value in RRULE property. Removing entire property: FREQ=SOMETIMES. "
+               "The calendar is unchanged.";
+        QTest::newRow("not a calendar")
+            << QByteArray("Holidays 2026:\n24.12.-1.1.\n")
+            << "broken.ics was not imported: the file is not an iCalendar file (it has "
+               "no BEGIN:VCALENDAR). The calendar is unchanged.";
     }
     void damagedFileIsRefusedAndChangesNothing() {
         QFETCH(QByteArray, bytes);
@@ -160,7 +168,8 @@ private Q_SLOTS:
         f.folder.addSound("bell.wav");
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
-        f.folder.writeData("calendar.ini", "2026-12-07,2026-12-08,0,Snow days\r\n2026-12-32,2026-12-32,0,Typo\r\n");
+        f.folder.writeData("calendar.ini",
+                           "2026-12-07,2026-12-08,0,Snow days\r\n2026-12-32,2026-12-32,0,Typo\r\n");
         auto* w = f.load();
         QVERIFY2(find<QLabel>(w, "warningLine")
                      ->text()
