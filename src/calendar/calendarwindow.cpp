@@ -10,7 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
@@ -48,10 +49,6 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString listLine(const cal::DateException& e) {
-    return text(cal::daysText(e)) + QStringLiteral("   ") + text(cal::actionText(e.what)) +
-           (e.label.empty() ? QString() : QStringLiteral("   ") + text(e.label));
-}
 
 }  // namespace
 
@@ -63,9 +60,13 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     monthView = named(new QCalendarWidget(this), "monthView");
     monthView->setGridVisible(true);
     monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    exceptionList = named(new QListWidget(this), "exceptionList");
+    exceptionList = named(new QTreeWidget(this), "exceptionList");
+    exceptionList->setHeaderLabels({QStringLiteral("Days"), QStringLiteral("What"), QStringLiteral("Label")});
+    exceptionList->setRootIsDecorated(false);
+    exceptionList->setUniformRowHeights(true);
     exceptionList->setSelectionMode(QAbstractItemView::SingleSelection);
-    exceptionList->setMinimumWidth(380);
+    exceptionList->header()->setStretchLastSection(true);
+    exceptionList->setMinimumWidth(480);
 
     firstDay = dateBox("firstDay", this);
     lastDay = dateBox("lastDay", this);
@@ -89,11 +90,11 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     editor->addWidget(firstDay, 0, 1);
     editor->addWidget(new QLabel(QStringLiteral("Last day"), this), 0, 2);
     editor->addWidget(lastDay, 0, 3);
-    editor->addWidget(new QLabel(QStringLiteral("What"), this), 1, 0);
-    editor->addWidget(what, 1, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Label"), this), 1, 2);
-    editor->addWidget(label, 1, 3);
-    editor->setColumnStretch(3, 1);
+    editor->addWidget(new QLabel(QStringLiteral("What"), this), 0, 4);
+    editor->addWidget(what, 0, 5);
+    editor->addWidget(new QLabel(QStringLiteral("Label"), this), 1, 0);
+    editor->addWidget(label, 1, 1, 1, 6);
+    editor->setColumnStretch(6, 1);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {addException, changeException, deleteException}) {
@@ -122,7 +123,8 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     connect(deleteException, &QPushButton::clicked, this, &CalendarWindow::deleteException_Click);
     connect(importIcs, &QPushButton::clicked, this, &CalendarWindow::importIcs_Click);
     connect(closeCalendar, &QPushButton::clicked, this, &QWidget::hide);
-    connect(exceptionList, &QListWidget::currentRowChanged, this, &CalendarWindow::exceptionList_Change);
+    connect(exceptionList, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item) { exceptionList_Change(exceptionList->indexOfTopLevelItem(item)); });
     connect(monthView, &QCalendarWidget::clicked, this, &CalendarWindow::monthView_Click);
     connect(monthView, &QCalendarWidget::currentPageChanged, this, &CalendarWindow::markMonth);
     connect(m_calendar, &SchoolCalendar::changed, this, &CalendarWindow::showExceptions);
@@ -138,8 +140,10 @@ void CalendarWindow::showExceptions() {
     const QSignalBlocker quiet(exceptionList);
     exceptionList->clear();
     for (const auto& e : m_calendar->exceptions()) {
-        exceptionList->addItem(listLine(e));
+        new QTreeWidgetItem(exceptionList, {text(cal::daysText(e)), text(cal::actionText(e.what)), text(e.label)});
     }
+    exceptionList->resizeColumnToContents(0);
+    exceptionList->resizeColumnToContents(1);
     markMonth(monthView->yearShown(), monthView->monthShown());
 }
 
@@ -160,6 +164,19 @@ void CalendarWindow::markMonth(int year, int month) {
     }
 }
 
+int CalendarWindow::selectedRow() const {
+    QTreeWidgetItem* item = exceptionList->currentItem();
+    return item && item->isSelected() ? exceptionList->indexOfTopLevelItem(item) : -1;
+}
+
+void CalendarWindow::selectRow(int row) {
+    QTreeWidgetItem* item = exceptionList->topLevelItem(row);
+    exceptionList->setCurrentItem(item);
+    if (!item) {
+        exceptionList->clearSelection();
+    }
+}
+
 void CalendarWindow::exceptionList_Change(int row) {
     const auto& all = m_calendar->exceptions();
     if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
@@ -176,10 +193,10 @@ void CalendarWindow::exceptionList_Change(int row) {
 void CalendarWindow::monthView_Click(const QDate& day) {
     const auto& all = m_calendar->exceptions();
     if (const auto index = cal::decidingException(all, cal::fromQDate(day))) {
-        exceptionList->setCurrentRow(static_cast<int>(*index));
+        selectRow(static_cast<int>(*index));
         return;
     }
-    exceptionList->setCurrentRow(-1);
+    selectRow(-1);
     firstDay->setDate(day);
     lastDay->setDate(day);
 }
@@ -204,11 +221,11 @@ void CalendarWindow::addException_Click() {
         return;
     }
     const auto& all = m_calendar->exceptions();
-    exceptionList->setCurrentRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
+    selectRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
 }
 
 void CalendarWindow::changeException_Click() {
-    const int row = exceptionList->currentRow();
+    const int row = selectedRow();
     if (row < 0) {
         m_dialogs->warning(this, QStringLiteral("Select the exception to change in the list."));
         return;
@@ -223,11 +240,11 @@ void CalendarWindow::changeException_Click() {
         return;
     }
     const auto& all = m_calendar->exceptions();
-    exceptionList->setCurrentRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
+    selectRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
 }
 
 void CalendarWindow::deleteException_Click() {
-    const int row = exceptionList->currentRow();
+    const int row = selectedRow();
     const auto& all = m_calendar->exceptions();
     if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
         m_dialogs->warning(this, QStringLiteral("Select the exception to delete in the list."));

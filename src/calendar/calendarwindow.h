@@ -11,7 +11,7 @@ class QCalendarWidget;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 class Clock;
 class Dialogs;
@@ -23,7 +23,7 @@ public:
     CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent = nullptr);
 
     QCalendarWidget* monthView;
-    QListWidget* exceptionList;
+    QTreeWidget* exceptionList;  // days, what, label; one row per exception, in calendar order
     QDateEdit* firstDay;
     QDateEdit* lastDay;
     QComboBox* what;  // "no bells", "ring templet 1" .. "ring templet 6": the index is the file's value
@@ -43,8 +43,12 @@ public:
     // A day was clicked: the exception that decides it is chosen, or the editors take the day.
     void monthView_Click(const QDate& day);
 
-    // Reads the import from a file's bytes; used by importIcs_Click after the file is chosen.
+    // Imports the file: refused with a message, or its list shown and added when the operator says so.
     void importFile(const QString& path);
+
+    // The list row chosen, -1 for none; choosing -1 clears the choice.
+    int selectedRow() const;
+    void selectRow(int row);
 
 private:
     void showExceptions();
