@@ -317,7 +317,8 @@ private:
     void saveTimeList();
     void saveIntervalSettings();
 
-    // The calendar changed: a running service whose day it decides otherwise now starts the day again.
+    // The calendar changed: a running service whose day it now decides otherwise starts the day
+    // again; else the next bell is shown again.
     void calendarChanged();
     QList<QLabel*> menuEntries() const;
 

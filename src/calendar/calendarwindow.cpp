@@ -207,7 +207,7 @@ std::optional<cal::DateException> CalendarWindow::exceptionOnScreen() {
         return std::nullopt;
     }
     return cal::DateException{cal::fromQDate(firstDay->date()), cal::fromQDate(lastDay->date()),
-                              what->currentIndex(), label->text().simplified().toStdString()};
+                              what->currentIndex(), cal::cleanLabel(label->text())};
 }
 
 void CalendarWindow::addException_Click() {

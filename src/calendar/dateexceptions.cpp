@@ -86,6 +86,11 @@ std::string formatLine(const DateException& e) {
     return formatDate(e.first) + "," + formatDate(e.last) + "," + std::to_string(e.what) + "," + e.label;
 }
 
+bool isValid(const DateException& e) {
+    const auto again = parseLine(formatLine(e));
+    return again && *again == e;
+}
+
 std::vector<DateException> parseCalendar(const std::vector<std::string>& lines, std::vector<int>* dropped) {
     std::vector<DateException> exceptions;
     for (std::size_t i = 0; i < lines.size(); ++i) {

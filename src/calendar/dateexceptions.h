@@ -37,6 +37,8 @@ std::string formatDate(const Date& date);
 // the line (it may hold commas) and must be clean text (see settings::isCleanText).
 std::optional<DateException> parseLine(std::string_view line);
 std::string formatLine(const DateException& exception);
+// Whether the exception's line reads back as the same exception (so it is never dropped at load).
+bool isValid(const DateException& exception);
 
 // Every valid line, in calendar order (see sortExceptions); the file line numbers (from 1) of the
 // lines dropped are added to `dropped` when given.

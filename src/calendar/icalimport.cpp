@@ -8,6 +8,8 @@
 #include <memory>
 #include <set>
 
+#include "calendar/schoolcalendar.h"
+
 namespace corvalin::calendar {
 
 namespace {
@@ -41,16 +43,7 @@ std::optional<Date> dateOf(const icaltimetype& t) {
 
 // A summary as a label: one line of clean text.
 std::string labelOf(const char* summary) {
-    if (!summary) {
-        return {};
-    }
-    QString text = QString::fromUtf8(summary);
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) {
-            c = QLatin1Char(' ');
-        }
-    }
-    return text.simplified().toStdString();
+    return summary ? cleanLabel(QString::fromUtf8(summary)) : std::string();
 }
 
 std::string quoted(const std::string& label) {

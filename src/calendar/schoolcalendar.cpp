@@ -15,6 +15,16 @@ QDate cal::toQDate(const cal::Date& date) {
                  static_cast<int>(unsigned(date.day())));
 }
 
+std::string cal::cleanLabel(const QString& text) {
+    QString label = text;
+    for (QChar& c : label) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return label.simplified().toStdString();
+}
+
 SchoolCalendar::SchoolCalendar(SettingsStore* store, QObject* parent) : QObject(parent), m_store(store) {}
 
 void SchoolCalendar::load() {
@@ -41,7 +51,7 @@ void SchoolCalendar::store() {
 }
 
 bool SchoolCalendar::add(const cal::DateException& exception) {
-    if (cal::containsDuplicate(m_exceptions, exception)) {
+    if (!cal::isValid(exception) || cal::containsDuplicate(m_exceptions, exception)) {
         return false;
     }
     m_exceptions.push_back(exception);
@@ -51,7 +61,7 @@ bool SchoolCalendar::add(const cal::DateException& exception) {
 }
 
 bool SchoolCalendar::change(std::size_t index, const cal::DateException& exception) {
-    if (index >= m_exceptions.size()) {
+    if (index >= m_exceptions.size() || !cal::isValid(exception)) {
         return false;
     }
     for (std::size_t i = 0; i < m_exceptions.size(); ++i) {
@@ -77,7 +87,7 @@ bool SchoolCalendar::remove(std::size_t index) {
 int SchoolCalendar::addAll(const std::vector<cal::DateException>& exceptions) {
     int added = 0;
     for (const auto& exception : exceptions) {
-        if (!cal::containsDuplicate(m_exceptions, exception)) {
+        if (cal::isValid(exception) && !cal::containsDuplicate(m_exceptions, exception)) {
             m_exceptions.push_back(exception);
             ++added;
         }

@@ -29,13 +29,15 @@ public:
     std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const;
 
     // Each change is stored at once and announced by `changed`. A duplicate of an exception already
-    // in the calendar (same days, same action) is not added: false, and nothing changes.
+    // in the calendar (same days, same action) or an exception that is not valid (see
+    // calendar::isValid) is not added: false, and nothing changes.
     bool add(const corvalin::calendar::DateException& exception);
     // Replaces the exception at `index`; false when there is none or the result would duplicate
     // another one.
     bool change(std::size_t index, const corvalin::calendar::DateException& exception);
     bool remove(std::size_t index);
-    // Adds those that are not duplicates (of the calendar or of each other); how many were added.
+    // Adds those that are valid and not duplicates (of the calendar or of each other); how many were
+    // added.
     int addAll(const std::vector<corvalin::calendar::DateException>& exceptions);
 
     // A day's bells as the calendar makes them.
@@ -63,4 +65,6 @@ namespace corvalin::calendar {
 // QDate and the calendar's dates.
 Date fromQDate(const QDate& date);
 QDate toQDate(const Date& date);
+// A label as the file keeps it: one line, control characters turned into blanks.
+std::string cleanLabel(const QString& text);
 }  // namespace corvalin::calendar
