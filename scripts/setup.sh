@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev libical-dev
           fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]]; then
     packages+=(pulseaudio pulseaudio-utils sox faketime xvfb xauth x11-utils trayer procps chrony dbus-daemon

@@ -25,6 +25,7 @@
 #include "app/windowstyle.h"
 #include "base/clock.h"
 #include "base/windowtimer.h"
+#include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmcountdown.h"
@@ -153,10 +154,11 @@ void MainWindow::buildControls() {
     helpword = menuLabel("helpword", QStringLiteral("Help"), Picture2);
     mnCountDown = menuLabel("mnCountDown", QStringLiteral("Countdown"), Picture2);
     mnBellCount = menuLabel("mnBellCount", QStringLiteral("Countdown next bell"), Picture2);
+    mnCalendar = menuLabel("mnCalendar", QStringLiteral("Calendar"), Picture2);
     auto* menuLayout = new QHBoxLayout(Picture2);
     menuLayout->setContentsMargins(4, 2, 4, 2);
     menuLayout->setSpacing(2);
-    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+    for (QLabel* entry : menuEntries()) {
         entry->installEventFilter(this);
         entry->setMouseTracking(true);
         menuLayout->addWidget(entry);
@@ -206,12 +208,17 @@ void MainWindow::buildControls() {
     auto* clockBox = new QWidget(this);
     now = named(new QLabel(clockBox), "now");
     now_day = named(new QLabel(clockBox), "now_day");
+    calendarDay = named(new QLabel(clockBox), "calendarDay");
+    calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
+    calendarDay->setWordWrap(true);
+    calendarDay->hide();
     auto* clockLayout = new QGridLayout(clockBox);
     clockLayout->setContentsMargins(0, 0, 0, 0);
     clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
     clockLayout->addWidget(now, 0, 1);
     clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
     clockLayout->addWidget(now_day, 1, 1);
+    clockLayout->addWidget(calendarDay, 2, 1);
     clockLayout->setColumnStretch(1, 1);
 
     // Next bell and today's bells.
@@ -541,8 +548,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     auto* label = qobject_cast<QLabel*>(watched);
-    const bool entry = label && (label == mexit || label == info || label == helpword || label == mnCountDown ||
-                                 label == mnBellCount);
+    const bool entry = label && menuEntries().contains(label);
     if (entry && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)) {
         highlightEntry(label->isEnabled() ? label : nullptr);
         return event->type() == QEvent::MouseMove;  // not on to the strip behind it
@@ -571,6 +577,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             mnBellCount_Click();
             return true;
         }
+        if (label == mnCalendar) {
+            mnCalendar_Click();
+            return true;
+        }
         if (label == helpword) {
             helpword_Click();
             return true;
@@ -583,8 +593,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QList<QLabel*> MainWindow::menuEntries() const {
+    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar};
+}
+
 void MainWindow::highlightEntry(QLabel* lit) {
-    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+    for (QLabel* entry : menuEntries()) {
         entry->setAutoFillBackground(entry == lit);
         QPalette palette = entry->palette();
         palette.setColor(QPalette::Window, QColor(192, 192, 255));
@@ -645,6 +659,8 @@ void MainWindow::Form_Load() {
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
+        m_services.calendar->load();
+
         m_services.ringer->setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();
 
@@ -679,7 +695,7 @@ void MainWindow::mnExit1_Click() {
 }
 
 void MainWindow::mexit_Click() {
-    for (QLabel* entry : {mexit, info, helpword, mnCountDown, mnBellCount}) {
+    for (QLabel* entry : menuEntries()) {
         entry->setAutoFillBackground(false);
     }
     m_services.ringer->unmute();

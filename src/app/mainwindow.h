@@ -34,6 +34,7 @@ class FrmSyncError;
 class SndSelect;
 class Templet;
 class IsAutoExitForm;
+class CalendarWindow;
 
 namespace corvalin::interval {
 struct IntervalTexts;
@@ -156,13 +157,19 @@ public:
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
     FrmCountDown* countDownWindow();
-    // The menu strip: "Countdown", "Countdown next bell", "Help", "Infomation"; the entry under
-    // the pointer is lit.
+    // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Help", "Infomation"; the entry
+    // under the pointer is lit.
     void mnCountDown_Click();
     void mnBellCount_Click();
+    void mnCalendar_Click();
     void helpword_Click();
     void info_Click();
     void highlightEntry(QLabel* entry);
+
+    // --- School calendar ---
+    CalendarWindow* calendarWindow();
+    // Today's exception beside the date, or nothing when there is none.
+    void showCalendarDay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -182,6 +189,7 @@ private:
     QLabel* helpword;
     QLabel* mnCountDown;
     QLabel* mnBellCount;
+    QLabel* mnCalendar;
     QLabel* warningLine;
     QMenu* help;
     QSystemTrayIcon* trayIcon;
@@ -196,6 +204,7 @@ private:
     ImageButton* stop1;
     QLabel* now;
     QLabel* now_day;
+    QLabel* calendarDay;
     QLabel* nextBell;
     QLabel* nextBellSound;
     QListWidget* clock_list;
@@ -308,6 +317,11 @@ private:
     void saveTimeList();
     void saveIntervalSettings();
 
+    // The calendar changed: a running service whose day it now decides otherwise starts the day
+    // again; else the next bell is shown again.
+    void calendarChanged();
+    QList<QLabel*> menuEntries() const;
+
     // Pieces of the modes and day selector.
     corvalin::interval::IntervalTexts intervalTexts() const;
     QString dayCaption(int day) const;
@@ -331,6 +345,7 @@ private:
     QPointer<QWidget> m_info1;
     SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
+    CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
     FrmSyncError* m_syncError = nullptr;
 };

@@ -13,10 +13,11 @@
 
 #include "app/mainwindow.h"
 #include "app/ringlogwindow.h"
-#include "base/ringlog.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
+#include "base/ringlog.h"
 #include "base/windowtimer.h"
+#include "calendar/schoolcalendar.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmfullscreen.h"
 #include "schedule/bellservice.h"
@@ -77,6 +78,7 @@ void MainWindow::connectServices() {
         m_syncError->show();
         m_syncError->raise();
     });
+    connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
     connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
@@ -237,6 +239,7 @@ void MainWindow::Timer1_Timer() {
         now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
                                                         QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     }
+    showCalendarDay();
 
     if (!m_services.bells->tick()) {
         return;  // a new day restarted the service: the rest of this tick is skipped

@@ -2,6 +2,7 @@
 #include "app/services.h"
 
 #include "base/ringlog.h"
+#include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
@@ -17,6 +18,7 @@ struct ProgramServices::Owned {
     RingLog log;
     Countdown countdown;
     TimeSync timeSync;
+    SchoolCalendar calendar;
 
     Owned(const Ports& ports, const QString& programFolder, bool liveTimers)
         : store(programFolder + QStringLiteral("/data")),
@@ -25,7 +27,11 @@ struct ProgramServices::Owned {
           bells(ports.clock),
           log(programFolder + QStringLiteral("/data/ring.log"), ports.clock),
           countdown(ports.clock, liveTimers),
-          timeSync(ports.clock, ports.systemClock) {
+          timeSync(ports.clock, ports.systemClock),
+          calendar(&store) {
+        bells.setCalendar(&calendar);
+        QObject::connect(&calendar, &SchoolCalendar::problem, &log, &RingLog::problem);
+        QObject::connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
         QObject::connect(&store, &SettingsStore::problem, &log, &RingLog::problem);
         QObject::connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
         QObject::connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
@@ -54,6 +60,7 @@ ProgramServices::ProgramServices(const Ports& ports, const QString& programFolde
     m_services.log = &m_owned->log;
     m_services.countdown = &m_owned->countdown;
     m_services.timeSync = &m_owned->timeSync;
+    m_services.calendar = &m_owned->calendar;
 }
 
 ProgramServices::~ProgramServices() = default;

@@ -14,6 +14,7 @@ class BellService;
 class RingLog;
 class Countdown;
 class TimeSync;
+class SchoolCalendar;
 
 struct Services {
     SettingsStore* store = nullptr;
@@ -23,11 +24,13 @@ struct Services {
     RingLog* log = nullptr;
     Countdown* countdown = nullptr;
     TimeSync* timeSync = nullptr;
+    SchoolCalendar* calendar = nullptr;
 };
 
 // Owns one of each service, and ties them together: the problems of the settings store, of the
-// ringer and of the time client, every bell rung and every clock step go to the ring log. With `liveTimers` off the timers keep only their enabled state and
-// tests call the handlers themselves.
+// ringer, of the time client and of the calendar, every bell rung, every clock step and every day a
+// calendar exception changed go to the ring log. With `liveTimers` off the timers keep only their
+// enabled state and tests call the handlers themselves.
 class ProgramServices {
 public:
     ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers = true);
@@ -43,6 +46,7 @@ public:
     RingLog& log() const { return *m_services.log; }
     Countdown& countdown() const { return *m_services.countdown; }
     TimeSync& timeSync() const { return *m_services.timeSync; }
+    SchoolCalendar& calendar() const { return *m_services.calendar; }
 
 private:
     struct Owned;

@@ -2,6 +2,7 @@
 #include "schedule/bellservice.h"
 
 #include "base/clock.h"
+#include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 
 #include <algorithm>
@@ -37,7 +38,28 @@ void BellService::setIntervalBounds(int startMinute, int endMinute) {
     m_endMinute = endMinute;
 }
 
-void BellService::start(const Plan& plan) {
+void BellService::start(const Plan& given) {
+    Plan plan = given;
+    m_exception.reset();
+    if (m_calendar) {
+        const QDate today = m_clock->now().date();
+        const SchoolCalendar::Day day = m_calendar->day(today);
+        m_exception = day.exception;
+        if (day.replacement) {
+            plan.interval = false;
+            plan.entries = day.replacement->entries;
+            plan.noBell = day.replacement->noBell;
+            const QString text =
+                QStringLiteral("calendar: %1 (%2) for %3")
+                    .arg(QString::fromStdString(corvalin::calendar::summaryText(*day.exception)),
+                         QString::fromStdString(corvalin::calendar::daysText(*day.exception)),
+                         today.toString(Qt::ISODate));
+            if (text != m_lastApplied) {
+                m_lastApplied = text;
+                Q_EMIT exceptionApplied(text);
+            }
+        }
+    }
     m_applyWeek = plan.applyWeek;
     if (plan.interval) {
         setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
@@ -58,8 +80,13 @@ void BellService::stop() {
 }
 
 void BellService::ShowNextBell() {
-    const QTime t = m_clock->now().time();
-    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), m_applyWeek);
+    const QDateTime now = m_clock->now();
+    const QTime t = now.time();
+    // "Apply week" shows the list's first bell after the day's last one, as tomorrow rings the same
+    // list; not when today or tomorrow is a day of the calendar.
+    const bool wrap =
+        m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
+    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap);
     Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
 }
 

@@ -9,11 +9,13 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/dateexceptions.h"
 #include "schedule/nextbell.h"
 #include "schedule/ringtable.h"
 #include "schedule/ticklogic.h"
 
 class Clock;
+class SchoolCalendar;
 
 class BellService : public QObject {
     Q_OBJECT
@@ -38,8 +40,12 @@ public:
     // The interval start and end as minute of the day, once they passed their own checks.
     void setIntervalBounds(int startMinute, int endMinute);
 
+    // The calendar whose exceptions replace a day's plan; none rings every day by its plan.
+    void setCalendar(SchoolCalendar* calendar) { m_calendar = calendar; }
+
     // Builds today's table from the plan and runs the service. Emits nextBellChanged and
-    // runningChanged.
+    // runningChanged. An exception of the calendar that covers today replaces the plan: no bells,
+    // or the template's time list with its sounds.
     void start(const Plan& plan);
     // Stops the service; the table is kept until the next start.
     void stop();
@@ -59,7 +65,9 @@ public:
     // "Internet time": a synchronisation is asked for at seconds 3, 9, ... 57.
     void setTimeSyncEnabled(bool on) { m_timeSync = on; }
 
-    // Shows the next bell again (after a start, a ring, or the clock being set).
+    // Shows the next bell again (after a start, a ring, the clock being set, or a change of the
+    // calendar). After the day's last bell "Apply week" shows the list's first bell, unless today or
+    // tomorrow is a day of the calendar.
     void ShowNextBell();
 
     bool isRunning() const { return m_running; }
@@ -75,6 +83,8 @@ public:
     int endMinute() const { return m_endMinute; }
     // The "Today Bells" lines of the running day, in ascending order.
     QStringList todayBells() const;
+    // The calendar's exception that decided the running day, if any.
+    const std::optional<corvalin::calendar::DateException>& dayException() const { return m_exception; }
     // The last next bell shown: empty texts until the first start and after a stop.
     const corvalin::ringtable::NextBell& nextBell() const { return m_next; }
 
@@ -87,6 +97,8 @@ Q_SIGNALS:
     void silenceNow();
     // A new day has come while the service runs: stop it and start it again for the new day.
     void newDay();
+    // A start built the day from a calendar exception; said once a day for each exception.
+    void exceptionApplied(const QString& text);
     void powerOffDue();
     void syncDue();
     // Two seconds before a minute whose bell the tick will ring if the clock runs on as it does:
@@ -105,6 +117,9 @@ private:
     void dropAhead();
 
     Clock* m_clock;
+    SchoolCalendar* m_calendar = nullptr;
+    std::optional<corvalin::calendar::DateException> m_exception;
+    QString m_lastApplied;  // the date and text of the last exceptionApplied
     corvalin::ringtable::RingTable m_table;
     corvalin::clock::TickState m_tick;
     corvalin::ringtable::NextBell m_next;

@@ -149,23 +149,29 @@ void SettingsStore::reportOnce(const QString& key, const QString& text) {
     }
 }
 
+void SettingsStore::reportDropped(std::string_view fileName, const std::vector<std::string>& lines,
+                                  const std::vector<int>& dropped, const QString& what) {
+    if (dropped.empty()) {
+        return;
+    }
+    QStringList numbers;
+    for (const int line : dropped) {
+        numbers.append(QString::number(line));
+    }
+    const QString name = qName(fileName);
+    // Once for each content of the file: the same bad lines are not reported at every load.
+    reportOnce(name + QLatin1Char(':') + QString::fromLatin1(joined(lines).toHex()),
+               numbers.size() == 1 ? QStringLiteral("%1: line %2 is not a valid %3 and was left out")
+                                         .arg(name, numbers.first(), what)
+                                   : QStringLiteral("%1: lines %2 are not valid %3s and were left out")
+                                         .arg(name, numbers.join(QStringLiteral(", ")), what));
+}
+
 fmt::TimeList SettingsStore::timeList(std::string_view fileName, bool dayFile) {
     const auto all = lines(fileName);
     std::vector<int> dropped;
     fmt::TimeList list = dayFile ? fmt::parseDayTimes(all, &dropped) : fmt::parseWeekTimes(all, &dropped);
-    if (!dropped.empty()) {
-        QStringList numbers;
-        for (const int line : dropped) {
-            numbers.append(QString::number(line));
-        }
-        const QString name = qName(fileName);
-        const QByteArray bytes = joined(all);
-        reportOnce(name + QLatin1Char(':') + QString::fromLatin1(bytes.toHex()),
-                   numbers.size() == 1 ? QStringLiteral("%1: line %2 is not a valid time and was left out")
-                                             .arg(name, numbers.first())
-                                       : QStringLiteral("%1: lines %2 are not valid times and were left out")
-                                             .arg(name, numbers.join(QStringLiteral(", "))));
-    }
+    reportDropped(fileName, all, dropped, QStringLiteral("time"));
     return list;
 }
 
@@ -222,4 +228,16 @@ bool SettingsStore::saveExitBooking(const fmt::ExitBooking& booking) {
 std::optional<fmt::TimeList> SettingsStore::loadTemplate(int k) {
     const auto all = lines(fmt::dayTimesFile(fmt::templateDay(k)));
     return fmt::parseTemplate(all);
+}
+
+std::vector<corvalin::calendar::DateException> SettingsStore::loadCalendar() {
+    const auto all = lines(corvalin::calendar::kCalendarFile);
+    std::vector<int> dropped;
+    auto exceptions = corvalin::calendar::parseCalendar(all, &dropped);
+    reportDropped(corvalin::calendar::kCalendarFile, all, dropped, QStringLiteral("date exception"));
+    return exceptions;
+}
+
+bool SettingsStore::saveCalendar(std::span<const corvalin::calendar::DateException> exceptions) {
+    return writeLines(corvalin::calendar::kCalendarFile, corvalin::calendar::formatCalendar(exceptions));
 }

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "calendar/dateexceptions.h"
 #include "schedule/settingsvalues.h"
 
 class SettingsStore : public QObject {
@@ -58,6 +59,10 @@ public:
     // Template k (1..6); none when it was never saved or is damaged.
     std::optional<corvalin::settings::TimeList> loadTemplate(int k);
 
+    // "calendar.ini": the date exceptions; none when the file is missing.
+    std::vector<corvalin::calendar::DateException> loadCalendar();
+    bool saveCalendar(std::span<const corvalin::calendar::DateException> exceptions);
+
 Q_SIGNALS:
     // A file was replaced (a save that changed nothing writes nothing and says nothing).
     void written(const QString& fileName);
@@ -75,6 +80,8 @@ private:
     bool writeLines(std::string_view fileName, const std::vector<std::string>& lines);
     corvalin::settings::TimeList timeList(std::string_view fileName, bool dayFile);
     void reportOnce(const QString& key, const QString& text);
+    void reportDropped(std::string_view fileName, const std::vector<std::string>& lines,
+                       const std::vector<int>& dropped, const QString& what);
 
     QString m_folder;
     // What each file held when the program last read or wrote it, and saves not written yet.

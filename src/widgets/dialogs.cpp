@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -45,4 +46,8 @@ void QtDialogs::showModal(QWidget* window) {
     while (guard && guard->isVisible()) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }

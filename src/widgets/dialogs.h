@@ -20,6 +20,9 @@ public:
     // Shows a window modally and returns once it has been hidden.
     virtual void showModal(QWidget* window) = 0;
 
+    // The operator picks a file to read; empty when none was picked.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+
     // The refusal box: title "Warning", error icon, OK.
     void warning(QWidget* parent, const QString& text) {
         message(parent, QStringLiteral("Warning"), text, Icon::Critical, Buttons::Ok);
@@ -32,4 +35,5 @@ public:
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                    Buttons buttons) override;
     void showModal(QWidget* window) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
 };

@@ -1,7 +1,7 @@
 // The built program from end to end: a copy of the program folder with a prepared data folder,
 // started under a faked clock a few seconds before a bell, against the test sound server.
 // The bell must be heard on the bell sink within the first second of its minute, once, and
-// not on the default sink.
+// not on the default sink; on a day of the school calendar it follows the calendar instead.
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -38,9 +38,13 @@ int sinkPosition(const QString& name) {
     return -1;
 }
 
-// Starts of sound in a recording (seconds from its beginning): each burst after at least
-// `gap` seconds of quiet.
-QList<double> onsets(const QString& path, double gap = 1.0) {
+// Bursts of sound in a recording (seconds from its beginning): each starts after at least `gap`
+// seconds of quiet and ends with its last loud sample.
+struct Burst {
+    double start;
+    double end;
+};
+QList<Burst> bursts(const QString& path, double gap = 1.0) {
     SF_INFO info{};
     SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_READ, &info);
     if (!file) {
@@ -49,18 +53,19 @@ QList<double> onsets(const QString& path, double gap = 1.0) {
     std::vector<float> samples(static_cast<size_t>(info.frames * info.channels));
     sf_readf_float(file, samples.data(), info.frames);
     sf_close(file);
-    QList<double> starts;
+    QList<Burst> found;
     double lastSound = -1e9;
     for (sf_count_t i = 0; i < info.frames; ++i) {
         if (std::abs(samples[static_cast<size_t>(i * info.channels)]) > 0.02) {
             const double t = static_cast<double>(i) / info.samplerate;
             if (t - lastSound > gap) {
-                starts.append(t);
+                found.append({t, t});
             }
+            found.last().end = t;
             lastSound = t;
         }
     }
-    return starts;
+    return found;
 }
 
 // libfaketime, which moves the clock of the process it is loaded into.
@@ -76,6 +81,7 @@ QString fakeTimeLibrary() {
 
 struct Run {
     QList<double> bellOnsets;  // on the bell sink, relative to the program's start
+    QList<double> bellLengths;  // how long each of those sounded
     QList<double> mainOnsets;
 };
 
@@ -116,16 +122,20 @@ Run runProgram(const QString& folder, const QString& fakeStart, int seconds,
     bell.finish();
     main.finish();
     Run run;
-    for (double t : onsets(records.path() + "/bell.wav")) {
-        run.bellOnsets.append(t - bellAtLaunch);
+    for (const Burst& b : bursts(records.path() + "/bell.wav")) {
+        run.bellOnsets.append(b.start - bellAtLaunch);
+        run.bellLengths.append(b.end - b.start);
     }
-    for (double t : onsets(records.path() + "/main.wav")) {
-        run.mainOnsets.append(t - mainAtLaunch);
+    for (const Burst& b : bursts(records.path() + "/main.wav")) {
+        run.mainOnsets.append(b.start - mainAtLaunch);
     }
     return run;
 }
 
-QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList) {
+// A program folder with "Auto execution" on and the bell sink as its card, ringing `weekList`
+// ("Manual input", "Apply week"); `more` are further files of data/.
+QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList,
+                       const QList<QPair<QString, QByteArray>>& more = {}) {
     const QString folder = dir.path() + "/Corvalin";
     if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder)) {
         return QString();
@@ -137,7 +147,15 @@ QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList) {
     writeFile(data + "data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     writeFile(data + "mdata.ini", weekList);
     writeFile(data + "snd.ini", QByteArray::number(sinkPosition("bell_out")).prepend(' ').append(" \r\n"));
+    for (const auto& [name, bytes] : more) {
+        writeFile(data + name, bytes);
+    }
     return folder;
+}
+
+QByteArray readRingLog(const QString& folder) {
+    QFile log(folder + "/data/ring.log");
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray("<no ring log>");
 }
 
 }  // namespace
@@ -195,6 +213,45 @@ private Q_SLOTS:
         // The first tick of 00:00 restarts the service; the next one rings.
         QVERIFY2(run.bellOnsets.first() > 8.0 - 0.3 && run.bellOnsets.first() < 10.0,
                  qPrintable(QString::number(run.bellOnsets.first())));
+    }
+
+    // A holiday today: the service runs, and the bell of the day's list keeps quiet.
+    void holidayRingsNoBell() {
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "08hr 50min/0-e2e-tone.wav\r\n",
+                                              {{"calendar.ini", "2026-12-07,2026-12-08,0,Snow days\r\n"}});
+        QVERIFY(!folder.isEmpty());
+        const Run run = runProgram(folder, "2026-12-07 08:49:55", 9);
+        qInfo() << "bell onsets" << run.bellOnsets << "main onsets" << run.mainOnsets;
+        QVERIFY(run.bellOnsets.isEmpty());
+        QVERIFY(run.mainOnsets.isEmpty());
+        const QByteArray log = readRingLog(folder);
+        QVERIFY2(log.contains("calendar: Snow days: no bells (2026-12-07 to 2026-12-08) for 2026-12-07"),
+                 log.constData());
+        QVERIFY2(!log.contains("scheduled"), log.constData());
+    }
+
+    // An exam day on template 2: the template's bell (a 2.5 s sound of its own) sounds at its
+    // minute, and the day's own bell (1 s) at the same minute does not.
+    void examDayRingsTheTemplateInsteadOfTheDaysList() {
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "08hr 50min/0-e2e-tone.wav\r\n",
+                                              {{"calendar.ini", "2026-12-07,2026-12-07,2,Exam day\r\n"},
+                                               {"mdata_9.ini", " 0 \r\n08hr 50min/1-exam-tone.wav\r\n"}});
+        QVERIFY(!folder.isEmpty());
+        QVERIFY(pulsetools::writeTone(folder + "/sound/1-exam-tone.wav", 2.5, 660.0));
+        const Run run = runProgram(folder, "2026-12-07 08:49:55", 10);
+        qInfo() << "bell onsets" << run.bellOnsets << "lengths" << run.bellLengths;
+        QCOMPARE(run.bellOnsets.size(), 1);
+        QVERIFY2(run.bellOnsets.first() > 5.0 - 0.3 && run.bellOnsets.first() < 6.0,
+                 qPrintable(QString::number(run.bellOnsets.first())));
+        QVERIFY2(run.bellLengths.first() > 2.3 && run.bellLengths.first() < 2.7,
+                 qPrintable(QString::number(run.bellLengths.first())));
+        const QByteArray log = readRingLog(folder);
+        QVERIFY2(log.contains("calendar: Exam day: ring templet 2 (2026-12-07) for 2026-12-07"),
+                 log.constData());
+        QVERIFY2(log.contains("scheduled 08:50 1-exam-tone.wav on Bell_output"), log.constData());
+        QVERIFY2(!log.contains("0-e2e-tone.wav"), log.constData());
     }
 };
 

@@ -30,6 +30,10 @@ public:
             whileModal(window);
         }
     }
+    // The next file in `files`, or none.
+    QString openFileName(QWidget*, const QString&, const QString&) override {
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
     QStringList texts() const {
         QStringList all;
         for (const auto& m : messages) {
@@ -42,6 +46,7 @@ public:
     QQueue<Answer> answers;
     QList<QWidget*> modals;
     std::function<void(QWidget*)> whileModal;
+    QQueue<QString> files;
 };
 
 // All fakes together, wired into a Ports value.

@@ -1,0 +1,48 @@
+// The school calendar in the bell window: its menu entry and window, and today's exception beside
+// the date.
+#include <QLabel>
+
+#include "app/mainwindow.h"
+#include "base/clock.h"
+#include "calendar/calendarwindow.h"
+#include "calendar/schoolcalendar.h"
+#include "schedule/bellservice.h"
+#include "widgets/dialogs.h"
+
+CalendarWindow* MainWindow::calendarWindow() {
+    if (!m_calendarWindow) {
+        m_calendarWindow = new CalendarWindow(m_services.calendar, m_ports.dialogs, m_ports.clock, this);
+    }
+    return m_calendarWindow;
+}
+
+void MainWindow::mnCalendar_Click() {
+    m_ports.dialogs->showModal(calendarWindow());
+}
+
+void MainWindow::showCalendarDay() {
+    const auto today = m_services.calendar->exceptionOn(currentTime().date());
+    if (!today) {
+        calendarDay->hide();
+        calendarDay->clear();
+        return;
+    }
+    calendarDay->setText(QString::fromStdString(corvalin::calendar::summaryText(*today)));
+    calendarDay->show();
+}
+
+// Today's bells follow the calendar at once: a change that decides today otherwise starts the day
+// again, as a new day does; any other change may still change what follows today's last bell.
+void MainWindow::calendarChanged() {
+    showCalendarDay();
+    BellService* bells = m_services.bells;
+    if (!bells->isRunning()) {
+        return;
+    }
+    if (m_services.calendar->exceptionOn(currentTime().date()) != bells->dayException()) {
+        stop1_Click();
+        start_Click();
+    } else {
+        ShowNextBell();
+    }
+}

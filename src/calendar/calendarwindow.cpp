@@ -1,0 +1,318 @@
+// The calendar window.
+#include "calendar/calendarwindow.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "base/clock.h"
+#include "calendar/icalimport.h"
+#include "calendar/icspreview.h"
+#include "calendar/schoolcalendar.h"
+#include "widgets/dialogs.h"
+
+namespace cal = corvalin::calendar;
+
+namespace {
+
+// Larger files are not calendars a school publishes; reading them could only stall the window.
+constexpr qint64 kLargestIcs = 16 * 1024 * 1024;
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QDateEdit* dateBox(const char* name, QWidget* parent) {
+    auto* box = named(new QDateEdit(parent), name);
+    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    box->setCalendarPopup(true);
+    box->setMinimumDate(QDate(2000, 1, 1));
+    box->setMaximumDate(QDate(9999, 12, 31));
+    return box;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+
+}  // namespace
+
+CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent)
+    : QDialog(parent), m_calendar(calendar), m_dialogs(dialogs), m_clock(clock) {
+    setObjectName(QStringLiteral("calendar"));
+    setWindowTitle(QStringLiteral("Calendar"));
+
+    monthView = named(new QCalendarWidget(this), "monthView");
+    monthView->setGridVisible(true);
+    monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    exceptionList = named(new QTreeWidget(this), "exceptionList");
+    exceptionList->setHeaderLabels({QStringLiteral("Days"), QStringLiteral("What"), QStringLiteral("Label")});
+    exceptionList->setRootIsDecorated(false);
+    exceptionList->setUniformRowHeights(true);
+    exceptionList->setSelectionMode(QAbstractItemView::SingleSelection);
+    exceptionList->header()->setStretchLastSection(true);
+    exceptionList->setMinimumWidth(480);
+
+    firstDay = dateBox("firstDay", this);
+    lastDay = dateBox("lastDay", this);
+    what = named(new QComboBox(this), "what");
+    what->addItem(text(cal::actionText(cal::kNoBells)));
+    for (int k = 1; k <= cal::kLastTemplate; ++k) {
+        what->addItem(text(cal::actionText(k)));
+    }
+    label = named(new QLineEdit(this), "label");
+    label->setMaxLength(200);
+    label->setPlaceholderText(QStringLiteral("for example Winter holidays"));
+
+    addException = named(new QPushButton(QStringLiteral("Add"), this), "addException");
+    changeException = named(new QPushButton(QStringLiteral("Change"), this), "changeException");
+    deleteException = named(new QPushButton(QStringLiteral("Delete"), this), "deleteException");
+    importIcs = named(new QPushButton(QStringLiteral("Import iCalendar..."), this), "importIcs");
+    closeCalendar = named(new QPushButton(QStringLiteral("Close"), this), "closeCalendar");
+
+    auto* editor = new QGridLayout;
+    editor->addWidget(new QLabel(QStringLiteral("First day"), this), 0, 0);
+    editor->addWidget(firstDay, 0, 1);
+    editor->addWidget(new QLabel(QStringLiteral("Last day"), this), 0, 2);
+    editor->addWidget(lastDay, 0, 3);
+    editor->addWidget(new QLabel(QStringLiteral("What"), this), 0, 4);
+    editor->addWidget(what, 0, 5);
+    editor->addWidget(new QLabel(QStringLiteral("Label"), this), 1, 0);
+    editor->addWidget(label, 1, 1, 1, 6);
+    editor->setColumnStretch(6, 1);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {addException, changeException, deleteException}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    importIcs->setAutoDefault(false);
+    closeCalendar->setAutoDefault(false);
+    buttons->addWidget(importIcs);
+    buttons->addWidget(closeCalendar);
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(new QLabel(QStringLiteral("Date exceptions"), this));
+    listColumn->addWidget(exceptionList, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(monthView);
+    top->addLayout(listColumn, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(editor);
+    layout->addLayout(buttons);
+
+    connect(addException, &QPushButton::clicked, this, &CalendarWindow::addException_Click);
+    connect(changeException, &QPushButton::clicked, this, &CalendarWindow::changeException_Click);
+    connect(deleteException, &QPushButton::clicked, this, &CalendarWindow::deleteException_Click);
+    connect(importIcs, &QPushButton::clicked, this, &CalendarWindow::importIcs_Click);
+    connect(closeCalendar, &QPushButton::clicked, this, &QWidget::hide);
+    connect(exceptionList, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item) { exceptionList_Change(exceptionList->indexOfTopLevelItem(item)); });
+    connect(monthView, &QCalendarWidget::clicked, this, &CalendarWindow::monthView_Click);
+    connect(monthView, &QCalendarWidget::currentPageChanged, this, &CalendarWindow::markMonth);
+    connect(m_calendar, &SchoolCalendar::changed, this, &CalendarWindow::showExceptions);
+
+    const QDate today = m_clock->now().date();
+    monthView->setSelectedDate(today);
+    firstDay->setDate(today);
+    lastDay->setDate(today);
+    showExceptions();
+}
+
+void CalendarWindow::showExceptions() {
+    const QSignalBlocker quiet(exceptionList);
+    exceptionList->clear();
+    for (const auto& e : m_calendar->exceptions()) {
+        new QTreeWidgetItem(exceptionList, {text(cal::daysText(e)), text(cal::actionText(e.what)), text(e.label)});
+    }
+    exceptionList->resizeColumnToContents(0);
+    exceptionList->resizeColumnToContents(1);
+    markMonth(monthView->yearShown(), monthView->monthShown());
+}
+
+// The days of the month on view, and the days of the months beside it that the grid shows.
+void CalendarWindow::markMonth(int year, int month) {
+    monthView->setDateTextFormat(QDate(), QTextCharFormat());
+    const QDate first(year, month, 1);
+    for (QDate d = first.addDays(-7); d <= first.addMonths(1).addDays(14); d = d.addDays(1)) {
+        const auto e = m_calendar->exceptionOn(d);
+        if (!e) {
+            continue;
+        }
+        QTextCharFormat format;
+        format.setFontWeight(QFont::Bold);
+        format.setBackground(e->what == cal::kNoBells ? QColor(244, 199, 195) : QColor(255, 232, 163));
+        format.setToolTip(text(cal::summaryText(*e)));
+        monthView->setDateTextFormat(d, format);
+    }
+}
+
+int CalendarWindow::selectedRow() const {
+    QTreeWidgetItem* item = exceptionList->currentItem();
+    return item && item->isSelected() ? exceptionList->indexOfTopLevelItem(item) : -1;
+}
+
+void CalendarWindow::selectRow(int row) {
+    QTreeWidgetItem* item = exceptionList->topLevelItem(row);
+    exceptionList->setCurrentItem(item);
+    if (!item) {
+        exceptionList->clearSelection();
+    }
+}
+
+void CalendarWindow::exceptionList_Change(int row) {
+    const auto& all = m_calendar->exceptions();
+    if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
+        return;
+    }
+    const auto& e = all[static_cast<std::size_t>(row)];
+    firstDay->setDate(cal::toQDate(e.first));
+    lastDay->setDate(cal::toQDate(e.last));
+    what->setCurrentIndex(e.what);
+    label->setText(text(e.label));
+    monthView->setCurrentPage(static_cast<int>(e.first.year()), static_cast<int>(unsigned(e.first.month())));
+}
+
+void CalendarWindow::monthView_Click(const QDate& day) {
+    const auto& all = m_calendar->exceptions();
+    if (const auto index = cal::decidingException(all, cal::fromQDate(day))) {
+        selectRow(static_cast<int>(*index));
+        return;
+    }
+    selectRow(-1);
+    firstDay->setDate(day);
+    lastDay->setDate(day);
+}
+
+std::optional<cal::DateException> CalendarWindow::exceptionOnScreen() {
+    if (lastDay->date() < firstDay->date()) {
+        m_dialogs->warning(this, QStringLiteral("The last day must not be before the first day."));
+        return std::nullopt;
+    }
+    return cal::DateException{cal::fromQDate(firstDay->date()), cal::fromQDate(lastDay->date()),
+                              what->currentIndex(), cal::cleanLabel(label->text())};
+}
+
+void CalendarWindow::addException_Click() {
+    const auto e = exceptionOnScreen();
+    if (!e) {
+        return;
+    }
+    if (!m_calendar->add(*e)) {
+        m_dialogs->warning(this, QStringLiteral("The calendar already holds %1 for %2.")
+                                     .arg(text(cal::actionText(e->what)), text(cal::daysText(*e))));
+        return;
+    }
+    const auto& all = m_calendar->exceptions();
+    selectRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
+}
+
+void CalendarWindow::changeException_Click() {
+    const int row = selectedRow();
+    if (row < 0) {
+        m_dialogs->warning(this, QStringLiteral("Select the exception to change in the list."));
+        return;
+    }
+    const auto e = exceptionOnScreen();
+    if (!e) {
+        return;
+    }
+    if (!m_calendar->change(static_cast<std::size_t>(row), *e)) {
+        m_dialogs->warning(this, QStringLiteral("The calendar already holds %1 for %2.")
+                                     .arg(text(cal::actionText(e->what)), text(cal::daysText(*e))));
+        return;
+    }
+    const auto& all = m_calendar->exceptions();
+    selectRow(static_cast<int>(std::find(all.begin(), all.end(), *e) - all.begin()));
+}
+
+void CalendarWindow::deleteException_Click() {
+    const int row = selectedRow();
+    const auto& all = m_calendar->exceptions();
+    if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
+        m_dialogs->warning(this, QStringLiteral("Select the exception to delete in the list."));
+        return;
+    }
+    const auto& e = all[static_cast<std::size_t>(row)];
+    const auto answer = m_dialogs->message(
+        this, QStringLiteral("Delete"),
+        QStringLiteral("Delete %1 (%2)?").arg(text(cal::summaryText(e)), text(cal::daysText(e))),
+        Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    if (answer == Dialogs::Answer::Yes) {
+        m_calendar->remove(static_cast<std::size_t>(row));
+    }
+}
+
+void CalendarWindow::importIcs_Click() {
+    const QString path =
+        m_dialogs->openFileName(this, QStringLiteral("Import iCalendar"),
+                                QStringLiteral("iCalendar files (*.ics *.ical);;All files (*)"));
+    if (!path.isEmpty()) {
+        importFile(path);
+    }
+}
+
+void CalendarWindow::importFile(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    auto refuse = [&](const QString& why) {
+        m_dialogs->warning(
+            this, QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, why));
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return;
+    }
+    if (file.size() > kLargestIcs) {
+        refuse(QStringLiteral("it is larger than %1 MB").arg(kLargestIcs / (1024 * 1024)));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const auto found =
+        cal::importIcs(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       cal::fromQDate(m_clock->now().date()));
+    if (!found.error.empty()) {
+        refuse(text(found.error));
+        return;
+    }
+    QStringList leftOut;
+    if (found.timedEvents > 0) {
+        leftOut.append(QStringLiteral("%1 events with a time of day").arg(found.timedEvents));
+    }
+    if (found.outOfRange > 0) {
+        leftOut.append(QStringLiteral("%1 events that have ended").arg(found.outOfRange));
+    }
+    const QString leftOutText = leftOut.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("Left out: ") + leftOut.join(QStringLiteral(", ")) + '.';
+    if (found.exceptions.empty()) {
+        m_dialogs->message(this, QStringLiteral("Import iCalendar"),
+                           QStringLiteral("%1 holds no all-day events from today on; nothing was added. %2")
+                               .arg(name, leftOutText)
+                               .trimmed(),
+                           Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        return;
+    }
+    IcsPreview preview(name, found.exceptions, m_calendar->exceptions(), leftOutText, this);
+    m_dialogs->showModal(&preview);
+    if (preview.result() == QDialog::Accepted) {
+        m_calendar->addAll(found.exceptions);
+    }
+}

@@ -1,0 +1,61 @@
+// The calendar window: a month view with the exception days marked, the list of exceptions,
+// adding, changing and deleting them, and importing holidays from an iCalendar file.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "calendar/dateexceptions.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QTreeWidget;
+class QPushButton;
+class Clock;
+class Dialogs;
+class SchoolCalendar;
+
+class CalendarWindow : public QDialog {
+    Q_OBJECT
+public:
+    CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent = nullptr);
+
+    QCalendarWidget* monthView;
+    QTreeWidget* exceptionList;  // days, what, label; one row per exception, in calendar order
+    QDateEdit* firstDay;
+    QDateEdit* lastDay;
+    QComboBox* what;  // "no bells", "ring templet 1" .. "ring templet 6": the index is the file's value
+    QLineEdit* label;
+    QPushButton* addException;
+    QPushButton* changeException;
+    QPushButton* deleteException;
+    QPushButton* importIcs;
+    QPushButton* closeCalendar;
+
+    void addException_Click();
+    void changeException_Click();
+    void deleteException_Click();
+    void importIcs_Click();
+    // A list line was chosen: its exception fills the editors and the month view turns to it.
+    void exceptionList_Change(int row);
+    // A day was clicked: the exception that decides it is chosen, or the editors take the day.
+    void monthView_Click(const QDate& day);
+
+    // Imports the file: refused with a message, or its list shown and added when the operator says so.
+    void importFile(const QString& path);
+
+    // The list row chosen, -1 for none; choosing -1 clears the choice.
+    int selectedRow() const;
+    void selectRow(int row);
+
+private:
+    void showExceptions();
+    void markMonth(int year, int month);
+    std::optional<corvalin::calendar::DateException> exceptionOnScreen();
+
+    SchoolCalendar* m_calendar;
+    Dialogs* m_dialogs;
+    Clock* m_clock;
+};

@@ -1,0 +1,70 @@
+// The school calendar: the date exceptions the operator keeps (holidays, exam days), held in
+// memory and stored in data/calendar.ini at every change, and what they make of a day's bells.
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "calendar/dateexceptions.h"
+#include "schedule/settingsvalues.h"
+
+class SettingsStore;
+
+class SchoolCalendar : public QObject {
+    Q_OBJECT
+public:
+    explicit SchoolCalendar(SettingsStore* store, QObject* parent = nullptr);
+
+    // Reads data/calendar.ini; a missing file is an empty calendar, invalid lines are left out and
+    // reported by the store.
+    void load();
+
+    // In calendar order.
+    const std::vector<corvalin::calendar::DateException>& exceptions() const { return m_exceptions; }
+
+    // The exception that decides this day, if any.
+    std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const;
+
+    // Each change is stored at once and announced by `changed`. A duplicate of an exception already
+    // in the calendar (same days, same action) or an exception that is not valid (see
+    // calendar::isValid) is not added: false, and nothing changes.
+    bool add(const corvalin::calendar::DateException& exception);
+    // Replaces the exception at `index`; false when there is none or the result would duplicate
+    // another one.
+    bool change(std::size_t index, const corvalin::calendar::DateException& exception);
+    bool remove(std::size_t index);
+    // Adds those that are valid and not duplicates (of the calendar or of each other); how many were
+    // added.
+    int addAll(const std::vector<corvalin::calendar::DateException>& exceptions);
+
+    // A day's bells as the calendar makes them.
+    struct Day {
+        std::optional<corvalin::calendar::DateException> exception;  // the deciding exception
+        // The day's own schedule is replaced by this list ("No rings" for "no bells"). None when
+        // no exception covers the day, or when its template cannot be read (the day then rings
+        // its own bells, and `problem` says so).
+        std::optional<corvalin::settings::TimeList> replacement;
+    };
+    Day day(const QDate& date);
+
+Q_SIGNALS:
+    void changed();
+    void problem(const QString& text);
+
+private:
+    void store();
+
+    SettingsStore* m_store;
+    std::vector<corvalin::calendar::DateException> m_exceptions;
+};
+
+namespace corvalin::calendar {
+// QDate and the calendar's dates.
+Date fromQDate(const QDate& date);
+QDate toQDate(const Date& date);
+// A label as the file keeps it: one line, control characters turned into blanks.
+std::string cleanLabel(const QString& text);
+}  // namespace corvalin::calendar

@@ -1,0 +1,199 @@
+// The school calendar from the windows: importing an iCalendar file (the list shown before
+// anything is added, each holiday added once, a damaged file refused with the calendar unchanged),
+// and today's exception in the bell window and in a running service.
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "calendar/calendarwindow.h"
+#include "calendar/icspreview.h"
+#include "calendar/schoolcalendar.h"
+#include "windowfixture.h"
+
+namespace {
+
+QString writeIcs(const ProgramFolder& folder, const QString& name, const QByteArray& events) {
+    const QString path = folder.path() + "/" + name;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//School year//EN\r\n" + events +
+               "END:VCALENDAR\r\n");
+    return path;
+}
+
+// Today is Monday 2026-12-07 (the fake clock's day). A one-day event without an end (a Thursday), the winter
+// holidays over the year end, a club that meets every Friday since November except on Christmas
+// Day, and a parents' evening with a time of day.
+const QByteArray kSchoolYear =
+    "BEGIN:VEVENT\r\nUID:a@test\r\nDTSTART;VALUE=DATE:20261217\r\nSUMMARY:Staff training\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:b@test\r\nDTSTART;VALUE=DATE:20261221\r\nDTEND;VALUE=DATE:20270104\r\n"
+    "SUMMARY:Winter holidays\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:c@test\r\nDTSTART;VALUE=DATE:20261106\r\nDTEND;VALUE=DATE:20261107\r\n"
+    "RRULE:FREQ=WEEKLY;BYDAY=FR\r\nEXDATE;VALUE=DATE:20261225\r\nSUMMARY:Friday club\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:d@test\r\nDTSTART:20261215T180000\r\nDTEND:20261215T200000\r\n"
+    "SUMMARY:Parents evening\r\nEND:VEVENT\r\n";
+
+QStringList items(QListWidget* list) {
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i) {
+        all.append(list->item(i)->text());
+    }
+    return all;
+}
+
+}  // namespace
+
+class TestCalendar : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void importShowsTheListFirstAndAddsEachHolidayOnce() {
+        WindowFixture f;
+        auto* w = f.load();
+        CalendarWindow* c = w->calendarWindow();
+        // Typed by hand before the import: the same holidays under another name.
+        c->firstDay->setDate(QDate(2026, 12, 21));
+        c->lastDay->setDate(QDate(2027, 1, 3));
+        c->what->setCurrentIndex(0);
+        c->label->setText("Christmas");
+        c->addException->click();
+        const QByteArray typed = f.folder.readData("calendar.ini");
+        QCOMPARE(typed, QByteArray("2026-12-21,2027-01-03,0,Christmas\r\n"));
+
+        QStringList shown;
+        QByteArray fileWhileShown;
+        bool addEnabled = false;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            auto* preview = qobject_cast<IcsPreview*>(window);
+            QVERIFY(preview);
+            shown = items(preview->icsList);
+            fileWhileShown = f.folder.readData("calendar.ini");
+            addEnabled = preview->addImported->isEnabled();
+            (addEnabled ? preview->addImported : preview->cancelImport)->click();
+        };
+        f.fakes.dialogs.files.enqueue(writeIcs(f.folder, "school.ics", kSchoolYear));
+        c->importIcs->click();
+
+        // Fridays from the first one after today up to 400 days ahead (2028-01-11), Christmas Day left out.
+        QStringList fridays;
+        for (QDate d(2026, 12, 11); d < QDate(2028, 1, 11); d = d.addDays(7)) {
+            if (d != QDate(2026, 12, 25)) {
+                fridays.append(d.toString(Qt::ISODate));
+            }
+        }
+        QCOMPARE(fridays.size(), 56);
+        QStringList expectedShown;
+        for (const QString& d : fridays) {
+            expectedShown.append(d + "   Friday club");
+        }
+        expectedShown.insert(1, "2026-12-17   Staff training");
+        expectedShown.insert(3, "2026-12-21 to 2027-01-03   Winter holidays   (already in the calendar)");
+        QCOMPARE(shown, expectedShown);
+        QCOMPARE(fileWhileShown, typed);  // nothing is added before the operator says so
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+
+        QStringList lines;
+        for (const QString& d : fridays) {
+            lines.append(d + "," + d + ",0,Friday club");
+        }
+        lines.append("2026-12-17,2026-12-17,0,Staff training");
+        lines.append("2026-12-21,2027-01-03,0,Christmas");
+        lines.sort();
+        const QByteArray after = f.folder.readData("calendar.ini");
+        QCOMPARE(after, (lines.join("\r\n") + "\r\n").toUtf8());
+        QCOMPARE(c->exceptionList->topLevelItemCount(), 58);
+
+        // The same file again: everything is already there, nothing can be added.
+        f.fakes.dialogs.files.enqueue(f.folder.path() + "/school.ics");
+        c->importIcs->click();
+        QVERIFY(!addEnabled);
+        QCOMPARE(shown.size(), 58);
+        QCOMPARE(shown.filter("(already in the calendar)").size(), 58);
+        QCOMPARE(f.folder.readData("calendar.ini"), after);
+    }
+
+    void damagedFileIsRefusedAndChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cut short")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\n"
+                   "DTSTART;VALUE=DATE:20261224\r\nSUMMARY:Holiday\r\n")
+            << "broken.ics was not imported: the file is cut short or damaged: a BEGIN has "
+               "no matching END. The calendar is unchanged.";
+        QTest::newRow("no such day")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261345\r\n"
+                   "SUMMARY:Sports day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "broken.ics was not imported: the event \"Sports day\" has no start date "
+               "that can be read. The calendar is unchanged.";
+        QTest::newRow("repeat rule")
+            << QByteArray(
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261224\r\n"
+                   "RRULE:FREQ=SOMETIMES\r\nSUMMARY:Club\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "broken.ics was not imported: the event \"Club\" cannot be read: Can't parse "
+               "as RECUR value in RRULE property. Removing entire property: FREQ=SOMETIMES. "
+               "The calendar is unchanged.";
+        QTest::newRow("not a calendar")
+            << QByteArray("Holidays 2026:\n24.12.-1.1.\n")
+            << "broken.ics was not imported: the file is not an iCalendar file (it has "
+               "no BEGIN:VCALENDAR). The calendar is unchanged.";
+    }
+    void damagedFileIsRefusedAndChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        WindowFixture f;
+        const QByteArray before("2026-12-21,2027-01-03,0,Winter holidays\r\n");
+        f.folder.writeData("calendar.ini", before);
+        auto* w = f.load();
+        const QString path = f.folder.path() + "/broken.ics";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        f.fakes.dialogs.files.enqueue(path);
+        w->calendarWindow()->importIcs->click();
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
+        QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());  // no list to add from
+        QCOMPARE(f.folder.readData("calendar.ini"), before);
+        QCOMPARE(w->calendarWindow()->exceptionList->topLevelItemCount(), 1);
+    }
+
+    // A holiday today: shown beside the date, the running day rings nothing; deleted while the
+    // service runs, the day's own bells come back at once. A damaged line is left out and reported.
+    void todaysExceptionInTheBellWindow() {
+        WindowFixture f;
+        f.folder.addSound("bell.wav");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
+        f.folder.writeData("calendar.ini",
+                           "2026-12-07,2026-12-08,0,Snow days\r\n2026-12-32,2026-12-32,0,Typo\r\n");
+        auto* w = f.load();
+        QVERIFY2(find<QLabel>(w, "warningLine")
+                     ->text()
+                     .endsWith("calendar.ini: line 2 is not a valid date exception and was left out"),
+                 qPrintable(find<QLabel>(w, "warningLine")->text()));
+        w->Timer1_Timer();
+        QCOMPARE(find<QLabel>(w, "calendarDay")->text(), QString("Snow days: no bells"));
+        w->start_Click();
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QVERIFY(f.list("clock_list").isEmpty());
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
+
+        f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        CalendarWindow* c = w->calendarWindow();
+        c->selectRow(0);
+        c->deleteException->click();
+        QCOMPARE(f.folder.readData("calendar.ini"), QByteArray(""));
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("10hr 00min"));
+        QVERIFY(find<QLabel>(w, "calendarDay")->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestCalendar)
+#include "test_calendar.moc"
