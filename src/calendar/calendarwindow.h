@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 
 class QCalendarWidget;
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 
 namespace corvalin::calendar {
 

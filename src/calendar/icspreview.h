@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <span>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 
 class QLabel;
 class QListWidget;

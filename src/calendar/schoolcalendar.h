@@ -8,12 +8,13 @@
 #include <optional>
 #include <vector>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
+#include "schedule/daycalendar.h"
 #include "schedule/settingsvalues.h"
 
 class SettingsStore;
 
-class SchoolCalendar : public QObject {
+class SchoolCalendar : public QObject, public DayCalendar {
     Q_OBJECT
 public:
     explicit SchoolCalendar(SettingsStore* store, QObject* parent = nullptr);
@@ -25,8 +26,7 @@ public:
     // In calendar order.
     const std::vector<corvalin::calendar::DateException>& exceptions() const { return m_exceptions; }
 
-    // The exception that decides this day, if any.
-    std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const;
+    std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const override;
 
     // Each change is stored at once and announced by `changed`. A duplicate of an exception already
     // in the calendar (same days, same action) or an exception that is not valid (see
@@ -40,15 +40,8 @@ public:
     // added.
     int addAll(const std::vector<corvalin::calendar::DateException>& exceptions);
 
-    // A day's bells as the calendar makes them.
-    struct Day {
-        std::optional<corvalin::calendar::DateException> exception;  // the deciding exception
-        // The day's own schedule is replaced by this list ("No rings" for "no bells"). None when
-        // no exception covers the day, or when its template cannot be read (the day then rings
-        // its own bells, and `problem` says so).
-        std::optional<corvalin::settings::TimeList> replacement;
-    };
-    Day day(const QDate& date);
+    // A template that cannot be read leaves the day its own bells, and `problem` says so.
+    Day day(const QDate& date) override;
 
 Q_SIGNALS:
     void changed();

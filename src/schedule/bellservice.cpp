@@ -2,7 +2,6 @@
 #include "schedule/bellservice.h"
 
 #include "base/clock.h"
-#include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 
 #include <algorithm>
@@ -43,7 +42,7 @@ void BellService::start(const Plan& given) {
     m_exception.reset();
     if (m_calendar) {
         const QDate today = m_clock->now().date();
-        const SchoolCalendar::Day day = m_calendar->day(today);
+        const DayCalendar::Day day = m_calendar->day(today);
         m_exception = day.exception;
         if (day.replacement) {
             plan.interval = false;

@@ -9,13 +9,13 @@
 #include <optional>
 #include <vector>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
+#include "schedule/daycalendar.h"
 #include "schedule/nextbell.h"
 #include "schedule/ringtable.h"
 #include "schedule/ticklogic.h"
 
 class Clock;
-class SchoolCalendar;
 
 class BellService : public QObject {
     Q_OBJECT
@@ -41,7 +41,7 @@ public:
     void setIntervalBounds(int startMinute, int endMinute);
 
     // The calendar whose exceptions replace a day's plan; none rings every day by its plan.
-    void setCalendar(SchoolCalendar* calendar) { m_calendar = calendar; }
+    void setCalendar(DayCalendar* calendar) { m_calendar = calendar; }
 
     // Builds today's table from the plan and runs the service. Emits nextBellChanged and
     // runningChanged. An exception of the calendar that covers today replaces the plan: no bells,
@@ -117,7 +117,7 @@ private:
     void dropAhead();
 
     Clock* m_clock;
-    SchoolCalendar* m_calendar = nullptr;
+    DayCalendar* m_calendar = nullptr;
     std::optional<corvalin::calendar::DateException> m_exception;
     QString m_lastApplied;  // the date and text of the last exceptionApplied
     corvalin::ringtable::RingTable m_table;

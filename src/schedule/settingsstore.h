@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 #include "schedule/settingsvalues.h"
 
 class SettingsStore : public QObject {

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 
 using namespace corvalin::calendar;
 

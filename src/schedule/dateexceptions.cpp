@@ -1,5 +1,5 @@
 // Date exceptions and their file lines.
-#include "calendar/dateexceptions.h"
+#include "schedule/dateexceptions.h"
 
 #include <algorithm>
 #include <tuple>
