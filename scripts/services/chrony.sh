@@ -36,7 +36,6 @@ sys.exit(0 if ok else 1)
 PY
 }
 
-running_pid() { pid_from "$PIDFILE"; }
 
 # The UDP ports in use on this machine, from /proc (hex, one a line).
 ports_in_use() {
@@ -95,32 +94,11 @@ CONF
     LD_PRELOAD=$faketime_lib FAKETIME="+${AHEAD}s" setsid chronyd -x -d -f "$CONF" </dev/null >"$LOG" 2>&1 &
     echo $! >"$PIDFILE"
 
-    for _ in $(seq 100); do
-        if answers; then
-            print_exports
-            return 0
-        fi
-        running_pid >/dev/null || break
-        sleep 0.1
-    done
-    echo "chrony.sh: chronyd did not come up; its log:" >&2
-    cat "$LOG" >&2 || true
-    stop >/dev/null 2>&1 || true
-    exit 1
+    await_answer "chrony.sh: chronyd"
+    print_exports
 }
 
 # The process in the pid file and any left behind that names this run's folder.
-stop() {
-    local pids=() pid
-    if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(pids_naming chronyd " $CONF")
-    stop_pids "${pids[@]}"
-    rm -f "$PIDFILE"
-}
+stop() { stop_service "chronyd" " $CONF"; }
 
-case ${1:-} in
-    start) start ;;
-    stop) stop ;;
-    status) answers ;;
-    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
-esac
+service_main "$@"

@@ -26,7 +26,6 @@ answers() {
         grep -q 'boolean true'
 }
 
-running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     # Debian's python3 by its full path: the python3 on PATH may be another without dbusmock.
@@ -43,31 +42,10 @@ start() {
         -l "$DIR/calls.log" </dev/null >"$LOG" 2>&1 &
     echo $! >"$PIDFILE"
 
-    for _ in $(seq 100); do
-        if answers; then
-            return 0
-        fi
-        running_pid >/dev/null || break
-        sleep 0.1
-    done
-    echo "dbusmock.sh $TEMPLATE: the stand-in did not come up; its log:" >&2
-    cat "$LOG" >&2 || true
-    stop >/dev/null 2>&1 || true
-    exit 1
+    await_answer "dbusmock.sh $TEMPLATE: the stand-in"
 }
 
 # The process in the pid file and any left behind that names this run's folder.
-stop() {
-    local pids=() pid
-    if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(pids_naming python3 " $DIR/calls.log")
-    stop_pids "${pids[@]}"
-    rm -f "$PIDFILE"
-}
+stop() { stop_service "python3" " $DIR/calls.log"; }
 
-case ${1:-} in
-    start) start ;;
-    stop) stop ;;
-    status) answers ;;
-    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
-esac
+service_main "$@"

@@ -20,7 +20,6 @@ answers() {
     PULSE_SERVER=$SERVER timeout 5 pactl info >/dev/null 2>&1
 }
 
-running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     for tool in pulseaudio pactl; do
@@ -48,34 +47,11 @@ PA
         </dev/null >"$LOG" 2>&1 &
     echo $! >"$PIDFILE"
 
-    for _ in $(seq 100); do
-        if answers; then
-            echo "export PULSE_SERVER=$SERVER"
-            return 0
-        fi
-        if ! running_pid >/dev/null; then
-            break
-        fi
-        sleep 0.1
-    done
-    echo "pulse.sh: the server did not come up; its log:" >&2
-    cat "$LOG" >&2 || true
-    stop >/dev/null 2>&1 || true
-    exit 1
+    await_answer "pulse.sh: the server"
+    echo "export PULSE_SERVER=$SERVER"
 }
 
 # The process in the pid file and any left behind that names this run's folder.
-stop() {
-    local pids=() pid
-    if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(pids_naming pulseaudio " $DIR/")
-    stop_pids "${pids[@]}"
-    rm -f "$PIDFILE" "$SOCK"
-}
+stop() { stop_service "pulseaudio" " $DIR/" "$SOCK"; }
 
-case ${1:-} in
-    start) start ;;
-    stop) stop ;;
-    status) answers ;;
-    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
-esac
+service_main "$@"

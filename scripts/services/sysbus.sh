@@ -24,7 +24,6 @@ answers() {
         /org/freedesktop/DBus org.freedesktop.DBus.GetId >/dev/null 2>&1
 }
 
-running_pid() { pid_from "$PIDFILE"; }
 
 start() {
     for tool in dbus-daemon dbus-send; do
@@ -65,33 +64,12 @@ CONF
     setsid dbus-daemon --config-file="$CONF" --nofork --nopidfile </dev/null >"$LOG" 2>&1 &
     echo $! >"$PIDFILE"
 
-    for _ in $(seq 100); do
-        if answers; then
-            chmod a+rw "$SOCK"
-            echo "export DBUS_SYSTEM_BUS_ADDRESS=$ADDRESS"
-            return 0
-        fi
-        running_pid >/dev/null || break
-        sleep 0.1
-    done
-    echo "sysbus.sh: the bus did not come up; its log:" >&2
-    cat "$LOG" >&2 || true
-    stop >/dev/null 2>&1 || true
-    exit 1
+    await_answer "sysbus.sh: the bus"
+    chmod a+rw "$SOCK"
+    echo "export DBUS_SYSTEM_BUS_ADDRESS=$ADDRESS"
 }
 
 # The process in the pid file and any left behind that names this run's folder.
-stop() {
-    local pids=() pid
-    if pid=$(running_pid); then pids+=("$pid"); fi
-    while read -r pid; do pids+=("$pid"); done < <(pids_naming dbus-daemon "=$CONF")
-    stop_pids "${pids[@]}"
-    rm -f "$PIDFILE" "$SOCK"
-}
+stop() { stop_service "dbus-daemon" "=$CONF" "$SOCK"; }
 
-case ${1:-} in
-    start) start ;;
-    stop) stop ;;
-    status) answers ;;
-    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
-esac
+service_main "$@"

@@ -7,16 +7,12 @@
 #   xvfb.sh stop    stops both
 #   xvfb.sh status  exits 0 when the display answers
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 RUN=${CORVALIN_RUN:-/tmp/corvalin-run}
 DIR=$RUN/xvfb
 
-pid_of() {
-    [[ -f $DIR/$1.pid ]] || return 1
-    local pid
-    pid=$(<"$DIR/$1.pid")
-    [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null && echo "$pid"
-}
+pid_of() { pid_from "$DIR/$1.pid"; }
 
 display() { [[ -f $DIR/display ]] && echo ":$(<"$DIR/display")"; }
 
@@ -63,20 +59,10 @@ stop() {
     local name pid
     for name in trayer xvfb; do
         if pid=$(pid_of "$name"); then
-            kill "$pid" 2>/dev/null || true
-            for _ in $(seq 50); do
-                kill -0 "$pid" 2>/dev/null || break
-                sleep 0.1
-            done
-            kill -9 "$pid" 2>/dev/null || true
+            stop_pids "$pid"
         fi
         rm -f "$DIR/$name.pid"
     done
 }
 
-case ${1:-} in
-    start) start ;;
-    stop) stop ;;
-    status) answers ;;
-    *) echo "usage: $0 start|stop|status" >&2; exit 2 ;;
-esac
+service_main "$@"
