@@ -193,8 +193,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "bench_onset: the server has no bell_out and main_out sinks\n");
         return 1;
     }
-    const QString faketime = QStringLiteral(CORVALIN_LIBFAKETIME);
-    if (!QFile::exists(faketime)) {
+    const QString faketime = fakeTimeLibrary();
+    if (faketime.isEmpty()) {
         std::fprintf(stderr, "bench_onset: faketime is not installed\n");
         return 1;
     }

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <ctime>
 
 // Whole seconds of the wall clock from a timerfd on CLOCK_REALTIME, armed on the absolute time of

@@ -68,17 +68,6 @@ QList<Burst> bursts(const QString& path, double gap = 1.0) {
     return found;
 }
 
-// libfaketime, which moves the clock of the process it is loaded into.
-QString fakeTimeLibrary() {
-    for (const char* path : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
-                             "/usr/lib/aarch64-linux-gnu/faketime/libfaketimeMT.so.1"}) {
-        if (QFile::exists(path)) {
-            return path;
-        }
-    }
-    return QString();
-}
-
 struct Run {
     QList<double> bellOnsets;  // on the bell sink, relative to the program's start
     QList<double> bellLengths;  // how long each of those sounded

@@ -10,16 +10,6 @@
 
 namespace {
 
-QString fakeTimeLibrary() {
-    for (const char* path : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
-                             "/usr/lib/aarch64-linux-gnu/faketime/libfaketimeMT.so.1"}) {
-        if (QFile::exists(path)) {
-            return path;
-        }
-    }
-    return QString();
-}
-
 int powerOffCalls(const QString& log) {
     QFile file(log);
     if (!file.open(QIODevice::ReadOnly)) {

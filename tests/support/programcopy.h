@@ -43,3 +43,15 @@ inline void keepDesktopApart(QProcessEnvironment& env, const QString& root) {
     env.insert(QStringLiteral("XDG_CONFIG_DIRS"), root + QStringLiteral("/xdg"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
 }
+
+// libfaketime for programs with threads, which moves the clock of the process it is loaded into;
+// empty when faketime is not installed.
+inline QString fakeTimeLibrary() {
+    for (const char* path : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
+                             "/usr/lib/aarch64-linux-gnu/faketime/libfaketimeMT.so.1"}) {
+        if (QFile::exists(QString::fromLatin1(path))) {
+            return QString::fromLatin1(path);
+        }
+    }
+    return QString();
+}
