@@ -24,14 +24,14 @@ void MainWindow::auto_exe_Click() {
 // option on follows its folder when it is moved.
 void MainWindow::AutoRunOn() {
     if (!m_ports.logonStart->enable(QCoreApplication::applicationFilePath())) {
-        m_services.log->problem(QStringLiteral("the start at logon could not be written; Corvalin will not start "
+        reportProblem(QStringLiteral("the start at logon could not be written; Corvalin will not start "
                                                "by itself when a user logs on"));
     }
 }
 
 void MainWindow::AutoRunOff() {
     if (!m_ports.logonStart->disable()) {
-        m_services.log->problem(QStringLiteral("the start at logon could not be removed; Corvalin may still start "
+        reportProblem(QStringLiteral("the start at logon could not be removed; Corvalin may still start "
                                                "by itself when a user logs on"));
     }
 }

@@ -2,10 +2,40 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <memory>
+
 #include "app/composition.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
+#include "base/bellthread.h"
 #include "desktop/instanceguard_local.h"
+
+namespace {
+
+// The ports and services, made on the bell thread and ended there after the window has gone.
+class Program {
+public:
+    Program(BellThread& thread, InstanceGuard* guard, const QString& folder) : m_thread(thread) {
+        m_thread.runAndWait([&] { m_ports = std::make_unique<ProgramPorts>(guard); });
+        m_services = std::make_unique<ProgramServices>(m_ports->ports(), folder, true, &m_thread);
+    }
+    ~Program() {
+        m_services.reset();
+        m_thread.runAndWait([this] { m_ports.reset(); });
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const Ports& ports() const { return m_ports->ports(); }
+    const Services& services() const { return m_services->services(); }
+
+private:
+    BellThread& m_thread;
+    std::unique_ptr<ProgramPorts> m_ports;
+    std::unique_ptr<ProgramServices> m_services;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,9 +52,9 @@ int main(int argc, char* argv[]) {
         guard.signalFirstInstance();  // the first copy shows its window; this one reads nothing
         return 0;
     }
-    ProgramPorts ports(&guard);
-    ProgramServices services(ports.ports(), folder);
-    MainWindow window(ports.ports(), services.services(), folder);
+    BellThread bellThread;
+    Program program(bellThread, &guard, folder);
+    MainWindow window(program.ports(), program.services(), folder);
     bool ended = false;
     window.setQuitHandler([&ended] {
         ended = true;

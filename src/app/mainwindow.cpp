@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
+#include "app/bellstation.h"
 #include "app/auxwindows.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
@@ -637,7 +638,10 @@ void MainWindow::Form_Load() {
         QCoreApplication::setApplicationName(kProduct);
 
         m_loadPhase = 1;
-        m_services.bells->reset();
+        {
+            BellService* bells = m_services.bells;
+            toBells([bells] { bells->reset(); });
+        }
 
         if (m_ports.instanceGuard->runningCopies() >= 2) {
             m_ports.instanceGuard->signalFirstInstance();
@@ -651,17 +655,24 @@ void MainWindow::Form_Load() {
         // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
         // Its reaction stores the booking again and arms it.
         const auto booking = m_services.store->loadExitBooking();
-        m_services.bells->setPowerOffBooking(false, booking.hour, booking.minute);
+        setPowerOffBooking({false, booking.hour, booking.minute});
         chkAutoExit->setChecked(booking.on);
 
-        m_services.ringer->openMixer();
+        {
+            Ringer* ringer = m_services.ringer;
+            toBells([ringer] { ringer->openMixer(); });
+        }
 
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
         m_services.calendar->load();
+        {
+            BellStation* station = m_services.station;
+            toBells([station] { station->calendarChanged(); });
+        }
 
-        m_services.ringer->setSoundCardIndex(m_services.store->loadSoundCard());
+        setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();
 
         FillSoundList();
@@ -689,8 +700,13 @@ void MainWindow::Form_Load() {
 
 void MainWindow::endProgram() { m_quit(); }
 
+void MainWindow::unmuteDefault() {
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer] { ringer->unmute(); });
+}
+
 void MainWindow::mnExit1_Click() {
-    m_services.ringer->unmute();
+    unmuteDefault();
     endProgram();
 }
 
@@ -698,7 +714,7 @@ void MainWindow::mexit_Click() {
     for (QLabel* entry : menuEntries()) {
         entry->setAutoFillBackground(false);
     }
-    m_services.ringer->unmute();
+    unmuteDefault();
     endProgram();
 }
 

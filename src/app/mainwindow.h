@@ -1,10 +1,12 @@
 // The bell window: the controls that show and edit the settings, and the handlers that tie
-// them to the services. A handler reads its controls, calls a service, and writes controls from
-// the service's answer or signals; the state of the bell service, the bells and the settings
-// files belongs to the services.
+// them to the services. A handler reads its controls and sends a command to the bell thread; the
+// window shows what the services report by signals and keeps the last value reported where it
+// needs one at once. It never reads a member of a service that lives on the bell thread.
 #pragma once
 
+#include <QMetaObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -104,6 +106,8 @@ public:
     void start_Click();
     void stop1_Click();
     void ShowNextBell();
+    // Today on the day selector, as a start shows it.
+    void showToday();
 
     // --- Manual time list ---
     void TimeAdd_Click();
@@ -136,8 +140,6 @@ public:
     SndSelect* sndSelectWindow();
 
     // --- Elsewhere ---
-    void PowerOffComputer();
-    void StartTimeSync(QString& host);
     // The internet time warning window; none until it is first due.
     FrmSyncError* syncErrorWindow() const { return m_syncError; }
     void TrayIn();
@@ -149,6 +151,9 @@ public:
     // The warning line: the latest problem, until the operator clicks it; the click opens the
     // ring log.
     void showProblem(const QDateTime& at, const QString& text);
+    // A problem of the window's own (a logon entry that cannot be written) for the ring log, which
+    // shows it on the warning line too.
+    void reportProblem(const QString& text);
     void warningLine_Click();
     RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
 
@@ -307,8 +312,22 @@ private:
     void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
 
+    // Runs `work` on the bell thread, after every command sent before it; at once when the
+    // services run on this thread (the window tests).
+    template <typename Work>
+    void toBells(Work&& work) {
+        QMetaObject::invokeMethod(bellContext(), std::forward<Work>(work));
+    }
+    QObject* bellContext() const;
+
     // Pieces of the bell service.
     void lockForService(bool locked);
+    void showRunning(const QStringList& todayBells);
+    void showStopped();
+    void setIntervalBounds(int startMinute, int endMinute);
+    void setPowerOffBooking(const corvalin::settings::ExitBooking& booking);
+    void setSoundCardIndex(int index);
+    void unmuteDefault();
     void showNextBell(const QString& time, const QString& sound);
     QString soundFolderMessageName() const;
     QString selectedSound() const;
@@ -335,7 +354,11 @@ private:
     bool m_applyingOptions = false;
     bool m_inTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
-    QString m_timeServer;
+    // The last values the bell thread reported or was sent.
+    QStringList m_cards;  // the cards that can be chosen
+    QString m_cardText;   // the chosen one
+    int m_soundCardIndex = -1;
+    corvalin::settings::ExitBooking m_booking;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;

@@ -2,11 +2,11 @@
 // the date.
 #include <QLabel>
 
+#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "base/clock.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/schoolcalendar.h"
-#include "schedule/bellservice.h"
 #include "widgets/dialogs.h"
 
 CalendarWindow* MainWindow::calendarWindow() {
@@ -31,18 +31,10 @@ void MainWindow::showCalendarDay() {
     calendarDay->show();
 }
 
-// Today's bells follow the calendar at once: a change that decides today otherwise starts the day
-// again, as a new day does; any other change may still change what follows today's last bell.
+// Today's bells follow the calendar at once: the bell thread reads it again, and a change that
+// decides today otherwise starts the day again, as a new day does.
 void MainWindow::calendarChanged() {
     showCalendarDay();
-    BellService* bells = m_services.bells;
-    if (!bells->isRunning()) {
-        return;
-    }
-    if (m_services.calendar->exceptionOn(currentTime().date()) != bells->dayException()) {
-        stop1_Click();
-        start_Click();
-    } else {
-        ShowNextBell();
-    }
+    BellStation* station = m_services.station;
+    toBells([station] { station->calendarChanged(); });
 }

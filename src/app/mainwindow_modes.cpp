@@ -159,7 +159,7 @@ void MainWindow::VScroll9_Change() {
     if (interval) {
         const auto result = corvalin::interval::checkTimes(intervalTexts());
         if (result.startMinute) {
-            m_services.bells->setIntervalBounds(*result.startMinute, *result.endMinute);
+            setIntervalBounds(*result.startMinute, *result.endMinute);
         }
         if (result.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*result.message));

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 
+#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
@@ -22,6 +23,7 @@
 #include "countdown/frmfullscreen.h"
 #include "schedule/bellservice.h"
 #include "schedule/clocktext.h"
+#include "schedule/dayplan.h"
 #include "schedule/intervalcheck.h"
 #include "schedule/settingsstore.h"
 #include "shutdown/bookingcheck.h"
@@ -38,52 +40,50 @@
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
 void MainWindow::connectServices() {
+    // What the bell thread reports; queued to this thread, so that nothing there waits for the window.
+    BellStation* station = m_services.station;
     BellService* bells = m_services.bells;
-    Ringer* ringer = m_services.ringer;
-    connect(bells, &BellService::ring, ringer,
-            [ringer](const QString& sound) { ringer->RingBell(sound, BellKind::Scheduled); });
-    // Stopped while its bells were rung: what was just rung falls silent.
-    connect(bells, &BellService::silenceNow, ringer, [ringer] { ringer->silence(); });
-    // The coming minute's bell waits ready on its device, so that it starts on the minute itself.
-    connect(bells, &BellService::bellAhead, ringer, &Ringer::prepare);
-    connect(bells, &BellService::bellAheadDropped, ringer, &Ringer::dropPrepared);
     connect(bells, &BellService::nextBellChanged, this, &MainWindow::showNextBell);
-    connect(bells, &BellService::newDay, this, [this] {
-        stop1_Click();
-        start_Click();
-    });
-    connect(bells, &BellService::powerOffDue, this, &MainWindow::PowerOffComputer);
-    connect(bells, &BellService::syncDue, this, [this] {
-        m_timeServer = primaryTimeServer();
-        StartTimeSync(m_timeServer);
-    });
-    TimeSync* timeSync = m_services.timeSync;
-    connect(timeSync, &TimeSync::timeServerChanged, this, [this](const QString& host) { m_timeServer = host; });
-    // The clock moved: the next bell is worked out again from the new time.
-    connect(timeSync, &TimeSync::clockStepped, this, [this] {
-        if (m_services.bells->isRunning()) {
-            ShowNextBell();
+    connect(bells, &BellService::started, this, &MainWindow::showRunning);
+    connect(bells, &BellService::runningChanged, this, [this](bool running) {
+        if (!running) {
+            showStopped();
         }
     });
+    connect(station, &BellStation::dayStartedAgain, this, &MainWindow::showToday);
     // One warning window, never modal: showing it again while it is open leaves it as it is.
-    connect(timeSync, &TimeSync::syncErrorDue, this, [this] {
+    connect(m_services.timeSync, &TimeSync::syncErrorDue, this, [this] {
         if (!m_syncError) {
             m_syncError = new FrmSyncError(imageFolder(), this);
         }
         m_syncError->show();
         m_syncError->raise();
     });
+    connect(m_services.ringer, &Ringer::cardsChanged, this,
+            [this](const QStringList& cards, const QString& chosen) {
+                m_cards = cards;
+                m_cardText = chosen;
+                ShowSoundCard();
+            });
+    connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
-    connect(ringer, &Ringer::devicesChanged, this, &MainWindow::ShowSoundCard);
-    connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
+}
+
+QObject* MainWindow::bellContext() const {
+    return m_services.station;
+}
+
+void MainWindow::reportProblem(const QString& text) {
     RingLog* log = m_services.log;
-    m_ports.power->setFailureHandler([log](const QString& reason) { log->problem(reason); });
+    toBells([log, text] { log->problem(text); });
 }
 
 void MainWindow::showProblem(const QDateTime& at, const QString& text) {
@@ -98,26 +98,31 @@ void MainWindow::showProblem(const QDateTime& at, const QString& text) {
 void MainWindow::warningLine_Click() {
     warningLine->hide();
     if (!m_ringLogWindow) {
-        m_ringLogWindow = new RingLogWindow(m_services.log->path(), this);
+        m_ringLogWindow = new RingLogWindow(m_programFolder + QStringLiteral("/data/ring.log"), this);
     }
     m_ringLogWindow->reload();
     m_ringLogWindow->show();
     m_ringLogWindow->raise();
 }
 
-QString MainWindow::soundFolderMessageName() const { return QDir::toNativeSeparators(soundFolder()); }
+QString MainWindow::soundFolderMessageName() const {
+    return QDir::toNativeSeparators(soundFolder());
+}
 
 void MainWindow::lockForService(bool locked) {
     const bool enabled = !locked;
-    for (ImageButton* button : {start, SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet, cmdStartBellSound,
-                                cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
+    for (ImageButton* button : {start, SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet,
+                                cmdStartBellSound, cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
         lockButton(button, locked);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             File1, start_h, start_m, exit_h, exit_m, worktime, resttime, VScroll1, VScroll2, VScroll3, VScroll4,
-             VScroll5, VScroll6, input_h, input_m, VScroll7, VScroll8, Option1, Option2, Option3, Option4,
-             ChkPreBell1, TxtPreBell1, TxtPreBellName1, ChkPreBell2, TxtPreBell2, TxtPreBellName2,
-             VScrollPreBell1, VScrollPreBell2, txtStartBellSound, txtEndBellSound}) {
+             File1,          start_h,         start_m,         exit_h,          exit_m,
+             worktime,       resttime,        VScroll1,        VScroll2,        VScroll3,
+             VScroll4,       VScroll5,        VScroll6,        input_h,         input_m,
+             VScroll7,       VScroll8,        Option1,         Option2,         Option3,
+             Option4,        ChkPreBell1,     TxtPreBell1,     TxtPreBellName1, ChkPreBell2,
+             TxtPreBell2,    TxtPreBellName2, VScrollPreBell1, VScrollPreBell2, txtStartBellSound,
+             txtEndBellSound}) {
         control->setEnabled(enabled);
     }
     if (locked) {
@@ -131,10 +136,8 @@ void MainWindow::lockForService(bool locked) {
     }
 }
 
-void MainWindow::start_Click() {
-    if (isActiveWindow()) {
-        clock_list->setFocus();
-    }
+// Today on the day selector: the day the service rings.
+void MainWindow::showToday() {
     if (Option3->isChecked()) {
         reg_day->setText(QStringLiteral("All days"));
     } else {
@@ -142,23 +145,32 @@ void MainWindow::start_Click() {
         reg_day->setText(dayCaption(today));
         VScroll9->setValue(today);
     }
+}
+
+void MainWindow::start_Click() {
+    if (isActiveWindow()) {
+        clock_list->setFocus();
+    }
+    showToday();
 
     // The folder as it is now, not as it was when the window last looked.
     m_services.library->refresh();
     if (File1->count() == 0) {
-        m_ports.dialogs->warning(this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));
+        m_ports.dialogs->warning(
+            this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));
         return;
     }
     for (int i = 0; i < File1->count(); ++i) {
         if (!File1->item(i)->text().toLower().contains(QStringLiteral(".wav"))) {
             m_ports.dialogs->warning(
-                this, QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
-                          QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
+                this,
+                QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
+                    QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
             return;
         }
     }
     BellService* bells = m_services.bells;
-    bells->markStartAttempt();
+    toBells([bells] { bells->markStartAttempt(); });
 
     BellService::Plan plan;
     plan.applyWeek = Option3->isChecked();
@@ -168,10 +180,10 @@ void MainWindow::start_Click() {
             m_ports.dialogs->warning(this, QStringLiteral("Please select bell sound"));
             return;
         }
-        const corvalin::interval::IntervalTexts texts = intervalTexts();
-        const auto checked = corvalin::interval::checkForStart(texts);
+        const auto settings = intervalOnScreen();
+        const auto checked = corvalin::interval::checkForStart(corvalin::dayplan::intervalTexts(settings));
         if (checked.startMinute) {
-            bells->setIntervalBounds(*checked.startMinute, *checked.endMinute);
+            setIntervalBounds(*checked.startMinute, *checked.endMinute);
         }
         if (checked.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*checked.message));
@@ -179,23 +191,9 @@ void MainWindow::start_Click() {
         }
         lockForService(true);
         saveIntervalSettings();
-
-        using corvalin::interval::wholeNumber;
-        auto& p = plan.intervalPlan;
         plan.interval = true;
-        p.startMinute = *checked.startMinute;
-        p.endMinute = *checked.endMinute;
-        p.work = static_cast<int>(wholeNumber(texts.work).value_or(1));
-        p.rest = static_cast<int>(wholeNumber(texts.rest).value_or(1));
-        p.startSound = txtStartBellSound->text().toStdString();
-        p.endSound = txtEndBellSound->text().toStdString();
-        p.noBell = plan.noBell;
-        p.preBell1On = ChkPreBell1->isChecked();
-        p.preBell2On = ChkPreBell2->isChecked();
-        p.preBell1 = static_cast<int>(wholeNumber(texts.preBell1).value_or(0));
-        p.preBell2 = static_cast<int>(wholeNumber(texts.preBell2).value_or(0));
-        p.preBell1Sound = TxtPreBellName1->text().toStdString();
-        p.preBell2Sound = TxtPreBellName2->text().toStdString();
+        plan.intervalPlan =
+            corvalin::dayplan::intervalPlan(settings, *checked.startMinute, *checked.endMinute, plan.noBell);
     } else {
         if (Option3->isChecked() && AddTimeList->count() == 0) {
             m_ports.dialogs->warning(this, QStringLiteral("nothing added time. please add time."));
@@ -204,62 +202,78 @@ void MainWindow::start_Click() {
         lockForService(true);
         plan.entries = timeListOnScreen().entries;
     }
-    bells->start(plan);
-    clock_list->addItems(bells->todayBells());
-    mnBellCount->setEnabled(true);
+    BellStation* station = m_services.station;
+    toBells([station, plan] { station->startService(plan); });
     SaveOptions();
 }
 
+void MainWindow::setIntervalBounds(int startMinute, int endMinute) {
+    BellService* bells = m_services.bells;
+    toBells([bells, startMinute, endMinute] { bells->setIntervalBounds(startMinute, endMinute); });
+}
+
+void MainWindow::showRunning(const QStringList& todayBells) {
+    lockForService(true);
+    clock_list->clear();
+    clock_list->addItems(todayBells);
+    mnBellCount->setEnabled(true);
+}
+
 void MainWindow::stop1_Click() {
-    m_services.bells->stop();
+    BellStation* station = m_services.station;
+    toBells([station] { station->stopService(); });
+}
+
+void MainWindow::showStopped() {
     clock_list->clear();
     state->setText(QStringLiteral("OFF"));
     setBackColor(stateColor, kStoppedColor);
     lockForService(false);
     mnBellCount->setEnabled(false);
-    m_services.ringer->StopBell();
     nextBell->clear();
     nextBellSound->clear();
 }
 
-void MainWindow::ShowNextBell() { m_services.bells->ShowNextBell(); }
+void MainWindow::ShowNextBell() {
+    BellService* bells = m_services.bells;
+    toBells([bells] { bells->ShowNextBell(); });
+}
 
 void MainWindow::showNextBell(const QString& time, const QString& sound) {
     nextBell->setText(time);
     nextBellSound->setText(sound);
 }
 
+// The clock on screen and the full-screen read-outs; the bells have a clock of their own.
 void MainWindow::Timer1_Timer() {
-    {
-        const QTime t = currentTime().time();
-        now->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
-    }
-    {
-        const QDate d = currentTime().date();
-        now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
-                                                        QLocale::system().dayName(d.dayOfWeek()).toStdString())));
-    }
+    const QDateTime current = currentTime();
+    const QTime t = current.time();
+    const QDate d = current.date();
+    now->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
+    now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
+                                                   QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
 
-    if (!m_services.bells->tick()) {
-        return;  // a new day restarted the service: the rest of this tick is skipped
-    }
-
-    const QTime t = currentTime().time();
     const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));
     fullScreen()->lblNowTimeShow->setText(twelveHour);
     bellCountWindow()->lblNowTimeShow->setText(twelveHour);
-    bellCountWindow()->lblTimeShow->setText(
-        text(corvalin::clock::timeLeftText(nextBell->text().toStdString(), t.hour(), t.minute(), t.second())));
+    bellCountWindow()->lblTimeShow->setText(text(
+        corvalin::clock::timeLeftText(nextBell->text().toStdString(), t.hour(), t.minute(), t.second())));
 }
 
 // --- The booked power-off and internet time ---
 
+void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
+    m_booking = booking;
+    BellService* bells = m_services.bells;
+    toBells([bells, booking] { bells->setPowerOffBooking(booking.on, booking.hour, booking.minute); });
+}
+
 void MainWindow::chkAutoExit_Click() {
-    auto booking = m_services.bells->powerOffBooking();
+    auto booking = m_booking;
     booking.on = chkAutoExit->isChecked();
-    m_services.bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
-    m_services.store->saveExitBooking({booking.on, booking.hour, booking.minute});
+    setPowerOffBooking(booking);
+    m_services.store->saveExitBooking(booking);
     if (booking.on && m_loadPhase == 2) {
         m_ports.dialogs->showModal(autoExitWindow());
     }
@@ -268,11 +282,11 @@ void MainWindow::chkAutoExit_Click() {
 IsAutoExitForm* MainWindow::autoExitWindow() {
     if (!m_autoExit) {
         m_autoExit = new IsAutoExitForm(imageFolder(), this);
-        connect(m_autoExit->isAutoExitConfirm, &QPushButton::clicked, this, &MainWindow::isAutoExitConfirm_Click);
+        connect(m_autoExit->isAutoExitConfirm, &QPushButton::clicked, this,
+                &MainWindow::isAutoExitConfirm_Click);
     }
     if (!m_autoExit->isLoaded()) {
-        const auto& booking = m_services.bells->powerOffBooking();
-        m_autoExit->Form_Load(booking.hour, booking.minute);
+        m_autoExit->Form_Load(m_booking.hour, m_booking.minute);
     }
     return m_autoExit;
 }
@@ -284,25 +298,20 @@ void MainWindow::isAutoExitConfirm_Click() {
         m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
         return;
     }
-    const bool on = chkAutoExit->isChecked();
-    m_services.bells->setPowerOffBooking(on, *check.hour, *check.minute);
-    m_services.store->saveExitBooking({on, *check.hour, *check.minute});
+    const corvalin::settings::ExitBooking booking{chkAutoExit->isChecked(), *check.hour, *check.minute};
+    setPowerOffBooking(booking);
+    m_services.store->saveExitBooking(booking);
     m_autoExit->hide();
 }
 
-void MainWindow::PowerOffComputer() {
-    m_services.log->note(QStringLiteral("the booked power-off time has come: switching the computer off"));
-    m_ports.power->powerOff();
-}
-
-void MainWindow::StartTimeSync(QString& host) { m_services.timeSync->StartTimeSync(host); }
-
 void MainWindow::chkTimeSync_Click() {
-    m_services.bells->setTimeSyncEnabled(chkTimeSync->isChecked());
-    if (m_loadPhase == 2 && chkTimeSync->isChecked()) {
-        m_ports.dialogs->message(
-            this, QString(),
-            QStringLiteral("It uses the Internet time server, at real-time it synchronizes a computer time in standard time."),
-            Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    const bool on = chkTimeSync->isChecked();
+    BellService* bells = m_services.bells;
+    toBells([bells, on] { bells->setTimeSyncEnabled(on); });
+    if (m_loadPhase == 2 && on) {
+        m_ports.dialogs->message(this, QString(),
+                                 QStringLiteral("It uses the Internet time server, at real-time it "
+                                                "synchronizes a computer time in standard time."),
+                                 Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }

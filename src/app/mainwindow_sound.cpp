@@ -52,24 +52,33 @@ void MainWindow::btnNowBell_Click() {
         m_ports.dialogs->warning(this, kPickSound);
         return;
     }
-    m_services.ringer->RingBell(sound, BellKind::Manual);
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer, sound] { ringer->RingBell(sound, BellKind::Manual); });
 }
 
-void MainWindow::bellStop_Click() { m_services.ringer->StopBell(); }
+void MainWindow::bellStop_Click() {
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer] { ringer->StopBell(); });
+}
 
 void MainWindow::bellRepeat_Click() {
-    m_services.ringer->setRepeat(bellRepeat->isChecked());
+    const bool repeat = bellRepeat->isChecked();
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer, repeat] { ringer->setRepeat(repeat); });
     bellStop->setVisible(bellRepeat->isChecked());
     SaveOptions();
 }
 
 void MainWindow::sound_zero_Click() {
-    m_services.ringer->setMuteDefault(sound_zero->isChecked());
+    const bool mute = sound_zero->isChecked();
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer, mute] { ringer->setMuteDefault(mute); });
     SaveOptions();
     if (m_loadPhase == 2 && sound_zero->isChecked()) {
         m_ports.dialogs->message(
             this, QString(),
-            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, computer lings only Corvalin at bell time."
+            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, "
+                           "computer lings only Corvalin at bell time."
                            "\n\n"
                            "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
                            "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
@@ -95,17 +104,33 @@ void MainWindow::pickSound(QLineEdit* target) {
     saveIntervalSettings();
 }
 
-void MainWindow::cmdStartBellSound_Click() { pickSound(txtStartBellSound); }
+void MainWindow::cmdStartBellSound_Click() {
+    pickSound(txtStartBellSound);
+}
 
-void MainWindow::cmdEndBellSound_Click() { pickSound(txtEndBellSound); }
+void MainWindow::cmdEndBellSound_Click() {
+    pickSound(txtEndBellSound);
+}
 
-void MainWindow::CmdPreBell1_Click() { pickSound(TxtPreBellName1); }
+void MainWindow::CmdPreBell1_Click() {
+    pickSound(TxtPreBellName1);
+}
 
-void MainWindow::CmdPreBell2_Click() { pickSound(TxtPreBellName2); }
+void MainWindow::CmdPreBell2_Click() {
+    pickSound(TxtPreBellName2);
+}
 
 // --- Dedicated card ---
 
-void MainWindow::ShowSoundCard() { SndCardText->setText(m_services.ringer->cardText()); }
+void MainWindow::ShowSoundCard() {
+    SndCardText->setText(m_cardText);
+}
+
+void MainWindow::setSoundCardIndex(int index) {
+    m_soundCardIndex = index;
+    Ringer* ringer = m_services.ringer;
+    toBells([ringer, index] { ringer->setSoundCardIndex(index); });
+}
 
 SndSelect* MainWindow::sndSelectWindow() {
     if (!m_sndSelect) {
@@ -113,7 +138,7 @@ SndSelect* MainWindow::sndSelectWindow() {
         connect(m_sndSelect->SndSet, &QPushButton::clicked, this, [this] {
             const int index = m_sndSelect->ComboSndSound->currentIndex();
             m_services.store->saveSoundCard(index);
-            m_services.ringer->setSoundCardIndex(index);
+            setSoundCardIndex(index);
             m_sndSelect->hide();
             SndCardText->setText(m_sndSelect->ComboSndSound->currentText());
         });
@@ -124,6 +149,6 @@ SndSelect* MainWindow::sndSelectWindow() {
 void MainWindow::SndCardSet_Click() {
     SndSelect* dialog = sndSelectWindow();
     // The devices as they are now, with the current choice shown.
-    dialog->Form_Load(m_services.ringer->selectableCards(), m_services.ringer->soundCardIndex());
+    dialog->Form_Load(m_cards, m_soundCardIndex);
     m_ports.dialogs->showModal(dialog);
 }

@@ -1,5 +1,7 @@
 // The services of the running program, made once by the composition root over the ports and
-// handed to the windows.
+// handed to the windows. What rings lives on the bell thread (the bell station); the window keeps
+// its own view of the sound folder, the free countdown and the calendar it edits, and shares the
+// settings store, which either thread may use.
 #pragma once
 
 #include <QString>
@@ -11,29 +13,35 @@ class SettingsStore;
 class SoundLibrary;
 class Ringer;
 class BellService;
+class BellStation;
+class BellThread;
 class RingLog;
 class Countdown;
 class TimeSync;
 class SchoolCalendar;
 
 struct Services {
+    // The window's thread (the store: either thread).
     SettingsStore* store = nullptr;
     SoundLibrary* library = nullptr;
+    Countdown* countdown = nullptr;
+    SchoolCalendar* calendar = nullptr;
+    // The bell thread: the window only sends queued calls to these and connects to their signals.
+    BellStation* station = nullptr;
     Ringer* ringer = nullptr;
     BellService* bells = nullptr;
     RingLog* log = nullptr;
-    Countdown* countdown = nullptr;
     TimeSync* timeSync = nullptr;
-    SchoolCalendar* calendar = nullptr;
 };
 
-// Owns one of each service, and ties them together: the problems of the settings store, of the
-// ringer, of the time client and of the calendar, every bell rung, every clock step and every day a
-// calendar exception changed go to the ring log. With `liveTimers` off the timers keep only their
-// enabled state and tests call the handlers themselves.
+// Owns one of each service. With a bell thread the station is made, runs and ends on it; without
+// one (the window tests) everything runs on the calling thread, and the window's queued calls
+// then run at once. With `liveTimers` off the timers keep only their enabled state and tests call
+// the handlers themselves.
 class ProgramServices {
 public:
-    ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers = true);
+    ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers = true,
+                    BellThread* bellThread = nullptr);
     ~ProgramServices();
     ProgramServices(const ProgramServices&) = delete;
     ProgramServices& operator=(const ProgramServices&) = delete;
@@ -41,6 +49,7 @@ public:
     const Services& services() const { return m_services; }
     SettingsStore& store() const { return *m_services.store; }
     SoundLibrary& library() const { return *m_services.library; }
+    BellStation& station() const { return *m_services.station; }
     Ringer& ringer() const { return *m_services.ringer; }
     BellService& bells() const { return *m_services.bells; }
     RingLog& log() const { return *m_services.log; }
@@ -49,7 +58,9 @@ public:
     SchoolCalendar& calendar() const { return *m_services.calendar; }
 
 private:
-    struct Owned;
-    std::unique_ptr<Owned> m_owned;
+    struct WindowSide;
+    std::unique_ptr<WindowSide> m_window;
+    std::unique_ptr<BellStation> m_station;
+    BellThread* m_thread;
     Services m_services;
 };

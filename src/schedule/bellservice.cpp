@@ -38,6 +38,7 @@ void BellService::setIntervalBounds(int startMinute, int endMinute) {
 }
 
 void BellService::start(const Plan& given) {
+    m_plan = given;
     Plan plan = given;
     m_exception.reset();
     if (m_calendar) {
@@ -69,6 +70,7 @@ void BellService::start(const Plan& given) {
     ShowNextBell();
     m_running = true;
     Q_EMIT runningChanged(true);
+    Q_EMIT started(todayBells());
 }
 
 void BellService::stop() {

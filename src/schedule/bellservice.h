@@ -47,6 +47,8 @@ public:
     // runningChanged. An exception of the calendar that covers today replaces the plan: no bells,
     // or the template's time list with its sounds.
     void start(const Plan& plan);
+    // The plan of the last start, as given (before the calendar changed anything).
+    const Plan& plan() const { return m_plan; }
     // Stops the service; the table is kept until the next start.
     void stop();
 
@@ -90,6 +92,8 @@ public:
 
 Q_SIGNALS:
     void runningChanged(bool running);
+    // The service started: the "Today Bells" lines of the day it rings.
+    void started(const QStringList& todayBells);
     void nextBellChanged(const QString& time, const QString& sound);
     // A scheduled bell is due; the ringer rings it before the next slot is looked at.
     void ring(const QString& sound);
@@ -118,6 +122,7 @@ private:
 
     Clock* m_clock;
     DayCalendar* m_calendar = nullptr;
+    Plan m_plan;
     std::optional<corvalin::calendar::DateException> m_exception;
     QString m_lastApplied;  // the date and text of the last exceptionApplied
     corvalin::ringtable::RingTable m_table;

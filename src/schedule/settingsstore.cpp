@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMutexLocker>
 #include <QSaveFile>
 
 #include "schedule/settingsformat.h"
@@ -27,6 +28,7 @@ SettingsStore::SettingsStore(QString dataFolder, QObject* parent) : QObject(pare
 QString SettingsStore::path(const QString& fileName) const { return m_folder + QLatin1Char('/') + fileName; }
 
 std::optional<QByteArray> SettingsStore::readBytes(const QString& fileName) {
+    const QMutexLocker lock(&m_mutex);
     if (const auto pending = m_pending.constFind(fileName); pending != m_pending.constEnd()) {
         return *pending;  // not written yet: what the program holds is the newest
     }
@@ -100,6 +102,7 @@ void SettingsStore::retryPending() {
 }
 
 bool SettingsStore::writeBytes(const QString& fileName, const QByteArray& bytes) {
+    const QMutexLocker lock(&m_mutex);
     m_pending.remove(fileName);
     retryPending();
     {
@@ -143,6 +146,7 @@ bool SettingsStore::writeLines(std::string_view fileName, const std::vector<std:
 }
 
 void SettingsStore::reportOnce(const QString& key, const QString& text) {
+    const QMutexLocker lock(&m_mutex);
     if (!m_reported.contains(key)) {
         m_reported.insert(key);
         Q_EMIT problem(text);

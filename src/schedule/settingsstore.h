@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QRecursiveMutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,9 @@
 #include "schedule/dateexceptions.h"
 #include "schedule/settingsvalues.h"
 
+//
+// The window's thread and the bell thread share one store: every member may be called from either.
+// Its signals come on the thread of the call that raised them.
 class SettingsStore : public QObject {
     Q_OBJECT
 public:
@@ -84,6 +88,7 @@ private:
                        const std::vector<int>& dropped, const QString& what);
 
     QString m_folder;
+    mutable QRecursiveMutex m_mutex;  // guards the three below
     // What each file held when the program last read or wrote it, and saves not written yet.
     QHash<QString, QByteArray> m_known;
     QHash<QString, QByteArray> m_pending;

@@ -15,7 +15,10 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     // Enabled from the start: its first tick unmutes a card left muted by an earlier run.
     m_muteTimer->setEnabled(true);
     connect(m_muteTimer, &WindowTimer::timeout, this, &Ringer::sound_zero_count_Timer);
-    m_output->setDevicesChangedHandler([this] { Q_EMIT devicesChanged(); });
+    m_output->setDevicesChangedHandler([this] {
+        Q_EMIT devicesChanged();
+        publishCards();
+    });
     // A bell that started and then failed (its device went away, the sound server dropped).
     m_output->setFailureHandler([this](const QString& reason) {
         Q_EMIT problem(QStringLiteral("the bell on %1 stopped: %2").arg(deviceDescription(), reason));
@@ -130,6 +133,13 @@ void Ringer::sound_zero_count_Timer() {
         ++m_muteTicks;
     }
 }
+
+void Ringer::setSoundCardIndex(int index) {
+    m_soundCardIndex = index;
+    publishCards();
+}
+
+void Ringer::publishCards() { Q_EMIT cardsChanged(selectableCards(), cardText()); }
 
 QList<OutputDevice> Ringer::devices() const { return m_output->devices(); }
 

@@ -54,7 +54,7 @@ public:
 
     // The dedicated card: its position in the selection list, -1 for none.
     int soundCardIndex() const { return m_soundCardIndex; }
-    void setSoundCardIndex(int index) { m_soundCardIndex = index; }
+    void setSoundCardIndex(int index);
     // The output devices (entry 1, the default output, first) and the cards that can be chosen
     // (every entry after the first, as "description(n)").
     QList<OutputDevice> devices() const;
@@ -75,6 +75,9 @@ public:
 Q_SIGNALS:
     // The output devices changed (a card plugged in or removed).
     void devicesChanged();
+    // The cards that can be chosen and the chosen one as the window names it (see selectableCards
+    // and cardText), after the devices or the choice changed: what the window shows of them.
+    void cardsChanged(const QStringList& selectable, const QString& chosen);
     // A bell started: the sound that plays and the device it plays on.
     void rang(bool scheduled, const QString& sound, const QString& device);
     // A bell that did not sound as asked.
@@ -82,6 +85,7 @@ Q_SIGNALS:
 
 private:
     void mute();
+    void publishCards();
     void measure(const QString& path, BellKind kind);
     void armMuteEnd(BellKind kind);
     // What a scheduled bell tries, in order: its own sound when the folder has it, then the

@@ -2,22 +2,28 @@
 // started under a faked clock a few seconds before a bell, against the test sound server.
 // The bell must be heard on the bell sink within the first second of its minute, once, and
 // not on the default sink; on a day of the school calendar it follows the calendar instead.
+#include <sndfile.h>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
-#include <sndfile.h>
+
+#include <sys/types.h>
+#include <csignal>
 
 #include "programcopy.h"
 #include "sound/pulsetools.h"
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeWholeFile(path, bytes)); }
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QVERIFY(writeWholeFile(path, bytes));
+}
 
 // Position of a sink among all sinks in the server's order: the program's list position.
 int sinkPosition(const QString& name) {
@@ -69,7 +75,7 @@ QList<Burst> bursts(const QString& path, double gap = 1.0) {
 }
 
 struct Run {
-    QList<double> bellOnsets;  // on the bell sink, relative to the program's start
+    QList<double> bellOnsets;   // on the bell sink, relative to the program's start
     QList<double> bellLengths;  // how long each of those sounded
     QList<double> mainOnsets;
 };
@@ -140,6 +146,55 @@ QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList,
         writeFile(data + name, bytes);
     }
     return folder;
+}
+
+// A display of its own (Xvfb) that can be made to stop answering, as a hung display server or
+// compositor does; it always goes on again and ends with this object.
+class TestDisplay {
+public:
+    TestDisplay() {
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        if (xvfb.isEmpty()) {
+            return;
+        }
+        server_.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
+        if (server_.waitForStarted() && server_.waitForReadyRead(10000)) {
+            name_ = ":" + QString::fromLatin1(server_.readAllStandardOutput()).trimmed();
+        }
+    }
+    ~TestDisplay() {
+        answer();
+        server_.kill();
+        server_.waitForFinished();
+    }
+    TestDisplay(const TestDisplay&) = delete;
+    TestDisplay& operator=(const TestDisplay&) = delete;
+    const QString& name() const { return name_; }
+    void hang() { ::kill(static_cast<pid_t>(server_.processId()), SIGSTOP); }
+    void answer() {
+        if (server_.processId() > 0) {
+            ::kill(static_cast<pid_t>(server_.processId()), SIGCONT);
+        }
+    }
+
+private:
+    QProcess server_;
+    QString name_;
+};
+
+// Voluntary context switches of a program's main thread: how often it went to wait for
+// something and came back.
+qint64 mainThreadWakeUps(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/task/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("voluntary_ctxt_switches:")) {
+            return line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return -1;
 }
 
 QByteArray readRingLog(const QString& folder) {
@@ -241,6 +296,70 @@ private Q_SLOTS:
                  log.constData());
         QVERIFY2(log.contains("scheduled 08:50 1-exam-tone.wav on Bell_output"), log.constData());
         QVERIFY2(!log.contains("0-e2e-tone.wav"), log.constData());
+    }
+
+    // The display stops answering while the main window is on it, across two bell minutes: both
+    // bells start on their minutes all the same, from the bell thread.
+    void bellsRingWhileTheDisplayHangs() {
+        TestDisplay display;
+        if (display.name().isEmpty()) {
+            QSKIP("Xvfb is not installed");
+        }
+        QTemporaryDir dir;
+        const QString folder =
+            preparedFolder(dir, "11hr 00min/0-e2e-tone.wav\r\n11hr 01min/0-e2e-tone.wav\r\n");
+        QVERIFY(!folder.isEmpty());
+        QTemporaryDir records;
+        pulsetools::Recorder bell("bell_out", records.path() + "/bell.wav");
+        QVERIFY(bell.waitLive());
+
+        // The program's clock is this machine's shifted by whole seconds, so that its minutes
+        // begin on this machine's whole seconds: it starts at 10:59:55 and some milliseconds.
+        const QDateTime real = QDateTime::currentDateTime();
+        const QDateTime wanted(real.date(), QTime(10, 59, 55));
+        const qint64 offset =
+            QDateTime(real.date(), real.time().addMSecs(-real.time().msec())).secsTo(wanted);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DISPLAY", display.name());
+        env.insert("LD_PRELOAD", fakeTimeLibrary());
+        env.insert("FAKETIME", QStringLiteral("%1%2s").arg(offset < 0 ? "-" : "+").arg(qAbs(offset)));
+        keepDesktopApart(env, records.path() + "/desktop");
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(folder + "/Corvalin");
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(3000);  // the window is on the display, its clock ticking
+        display.hang();
+        QTest::qWait(3000);
+        // Nothing comes back from the display: the window's thread waits for it.
+        const qint64 before = mainThreadWakeUps(program.processId());
+        QTest::qWait(3000);
+        const qint64 after = mainThreadWakeUps(program.processId());
+        QTest::qWait(62000);  // past 11:01:05
+        display.answer();
+        QTest::qWait(1000);
+        program.terminate();
+        program.waitForFinished(5000);
+        bell.finish();
+
+        const QByteArray log = readRingLog(folder);
+        qInfo() << "window thread wake-ups while the display hung:" << before << after;
+        qInfo().noquote() << log;
+        QVERIFY2(before >= 0 && before == after, "the window's thread went on while the display hung");
+        const auto onsets = bursts(records.path() + "/bell.wav");
+        QCOMPARE(onsets.size(), 2);
+        // Both bells, each on its minute: the ring log gives the moment each started.
+        for (const char* minute : {"11:00", "11:01"}) {
+            const QRegularExpression line(
+                QStringLiteral("\\d{4}-\\d\\d-\\d\\d %1:(\\d\\d)\\.(\\d{3}) scheduled %1 ")
+                    .arg(QString::fromLatin1(minute)));
+            const auto match = line.match(QString::fromUtf8(log));
+            QVERIFY2(match.hasMatch(), minute);
+            QCOMPARE(match.captured(1), QString("00"));
+            QVERIFY2(match.captured(2).toInt() < 100, qPrintable(match.captured(0)));
+        }
     }
 };
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/automodeform.h"
+#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
 #include "base/windowtimer.h"
@@ -56,17 +57,24 @@ struct WindowFixture {
         return window.get();
     }
 
+    // One second of both clocks: the bells' tick, then the window's.
+    void tick() const {
+        services->station().tick();
+        window->Timer1_Timer();
+    }
+
     BellService& bells() const { return services->bells(); }
     Ringer& ringer() const { return services->ringer(); }
 
     // Options for "Manual input" (2) or "Auto interval" (1), and "Apply week" (1) or "Set each day" (2).
     void writeOptions(int setTimeMode, int dayMode, int soundIndex = -1) const {
-        folder.writeData(QStringLiteral("data.ini"),
-                         QStringLiteral(" 0 \r\n%1\r\n %2 \r\n %3 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n")
-                             .arg(soundIndex < 0 ? QStringLiteral("-1 ") : QStringLiteral(" %1 ").arg(soundIndex))
-                             .arg(setTimeMode)
-                             .arg(dayMode)
-                             .toLatin1());
+        folder.writeData(
+            QStringLiteral("data.ini"),
+            QStringLiteral(" 0 \r\n%1\r\n %2 \r\n %3 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n")
+                .arg(soundIndex < 0 ? QStringLiteral("-1 ") : QStringLiteral(" %1 ").arg(soundIndex))
+                .arg(setTimeMode)
+                .arg(dayMode)
+                .toLatin1());
     }
     QStringList list(const char* name) const {
         auto* widget = find<QListWidget>(window.get(), name);

@@ -19,7 +19,7 @@ private Q_SLOTS:
         WindowFixture f;
         f.fakes.clock.set(at(9, 5, 3, 6));
         auto* w = f.load();
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(find<QLabel>(w, "now")->text(), QString("9 hr 5 min 3 sec"));
         QCOMPARE(find<QLabel>(w, "now_day")->text(), QString("2026-12-6  Sunday"));
         QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), QString("09:05:03AM"));
@@ -27,7 +27,7 @@ private Q_SLOTS:
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), QString("00:00:00"));
         QVERIFY(!w->fullScreen()->isVisible());
         find<QLabel>(w, "nextBell")->setText("09hr 10min");
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), QString("00:04:57"));
     }
 
@@ -37,18 +37,18 @@ private Q_SLOTS:
         f.fakes.clock.set(at(16, 59, 59));
         auto* w = f.load();
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
         QVERIFY(f.folder.readData("ring.log").contains(" the booked power-off time has come"));
         find<QCheckBox>(w, "chkAutoExit")->setChecked(false);
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 17 \r\n 0 \r\n"));
         f.fakes.clock.set(at(16, 59, 59, 8));
-        w->Timer1_Timer();
+        f.tick();
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
     }
 
@@ -85,9 +85,9 @@ private Q_SLOTS:
                                         "(Hour)Please input digit between 0 and 23"}));
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 23 \r\n 59 \r\n"));
         f.fakes.clock.set(at(23, 58, 59));
-        w->Timer1_Timer();
+        f.tick();
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
         // A refused power-off is said on the warning line.
         f.fakes.power.refuse("Access denied");

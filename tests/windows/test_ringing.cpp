@@ -153,9 +153,10 @@ private Q_SLOTS:
         w->btnNowBell_Click();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
 
-        // Opened again after a card was plugged in: the devices as they are now, with the
-        // current choice selected.
+        // Opened again after a card was plugged in: the devices as the sound server last told
+        // them, with the current choice selected.
         f.fakes.bell.deviceList.append(OutputDevice{"usb2", "Headset"});
+        f.fakes.bell.devicesChanged();
         w->SndCardSet_Click();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)", "Headset(3)"}));
         QCOMPARE(selected, 1);

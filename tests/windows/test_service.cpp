@@ -229,17 +229,17 @@ private Q_SLOTS:
         w->start_Click();
         QCOMPARE(f.list("clock_list"), QStringList{"23hr00min"});
         f.fakes.clock.set(at(0, 0, 0, 8));  // Tuesday
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.bells().serviceRunning(), 1);
         QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
         QCOMPARE(f.list("clock_list"), (QStringList{"00hr00min", "07hr30min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
         QVERIFY(f.fakes.bell.plays.isEmpty());
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.bell.plays.size(), 1);
         f.fakes.clock.advance(1);
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.fakes.bell.plays.size(), 1);
     }
 
@@ -278,7 +278,7 @@ private Q_SLOTS:
         w->start_Click();
         QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "09hr55min"}));
         f.fakes.clock.set(at(0, 0, 0, 8));
-        w->Timer1_Timer();
+        f.tick();
         QCOMPARE(f.bells().serviceRunning(), 1);
         QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
         QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("7"));

@@ -45,7 +45,7 @@ private Q_SLOTS:
         auto minuteOfTicks = [&] {
             for (int i = 0; i < 66; ++i) {
                 f.fakes.clock.advance(1);
-                w->Timer1_Timer();
+                f.tick();
             }
         };
         for (int i = 1; i <= 5; ++i) {
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 50min"));
 
         f.fakes.clock.advance(2);
-        w->Timer1_Timer();  // 08:49:03
+        f.tick();  // 08:49:03
         QVERIFY(server.receive());
         server.send(reply(server.origin(), at(8, 51, 0).toMSecsSinceEpoch()));
         QTRY_COMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
@@ -121,7 +121,7 @@ private Q_SLOTS:
         f.fakes.clock.advance(64);  // 08:52:04
         for (int i = 0; i < 5; ++i) {
             f.fakes.clock.advance(1);
-            w->Timer1_Timer();
+            f.tick();
         }
         QVERIFY(server.receive());
         server.send(reply(server.origin(), at(8, 40, 0).toMSecsSinceEpoch()));

@@ -1,0 +1,145 @@
+// The bell station.
+#include "app/bellstation.h"
+
+#include <QDir>
+
+#include "base/clock.h"
+#include "base/windowtimer.h"
+#include "schedule/clocktext.h"
+#include "schedule/dayplan.h"
+#include "schedule/settingsstore.h"
+#include "shutdown/power.h"
+#include "timesync/timeserver.h"
+
+BellStation::BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store,
+                         bool liveTimers, QObject* parent)
+    : QObject(parent),
+      library(programFolder + QStringLiteral("/sound")),
+      ringer(ports.bell, ports.mixer, &library, liveTimers),
+      bells(ports.clock),
+      log(programFolder + QStringLiteral("/data/ring.log"), ports.clock),
+      timeSync(ports.clock, ports.systemClock),
+      calendar(store),
+      bellClock(new WindowTimer(1000, liveTimers, this)),
+      m_store(store),
+      m_power(ports.power),
+      m_clock(ports.clock) {
+    bells.setCalendar(&calendar);
+    connect(store, &SettingsStore::problem, &log, &RingLog::problem);
+
+    connect(&bells, &BellService::ring, &ringer,
+            [this](const QString& sound) { ringer.RingBell(sound, BellKind::Scheduled); });
+    // Stopped while its bells were rung: what was just rung falls silent.
+    connect(&bells, &BellService::silenceNow, &ringer, [this] { ringer.silence(); });
+    // The coming minute's bell waits ready on its device, so that it starts on the minute itself.
+    connect(&bells, &BellService::bellAhead, &ringer, &Ringer::prepare);
+    connect(&bells, &BellService::bellAheadDropped, &ringer, &Ringer::dropPrepared);
+    connect(&bells, &BellService::newDay, this, &BellStation::startDayAgain);
+    connect(&bells, &BellService::powerOffDue, this, &BellStation::PowerOffComputer);
+    connect(&bells, &BellService::syncDue, this, [this] {
+        m_timeServer = primaryTimeServer();
+        timeSync.StartTimeSync(m_timeServer);
+    });
+    connect(&timeSync, &TimeSync::timeServerChanged, this,
+            [this](const QString& host) { m_timeServer = host; });
+
+    connect(&calendar, &SchoolCalendar::problem, &log, &RingLog::problem);
+    connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
+    connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
+    connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
+    connect(&timeSync, &TimeSync::problem, &log, &RingLog::problem);
+    // Each clock step, so a school can see why a bell seemed early or late:
+    // "... clock set from 2026-12-07 08:49:58.300 to 2026-12-07 08:50:00.020 (+1.720 s) by pool.ntp.org";
+    // and the next bell worked out again from the new time.
+    connect(&timeSync, &TimeSync::clockStepped, this,
+            [this](const QDateTime& from, const QDateTime& to, const QString& server) {
+                const qint64 ms = from.msecsTo(to);
+                const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
+                log.note(QStringLiteral("clock set from %1 to %2 (%3%4 s) by %5")
+                             .arg(from.toString(format), to.toString(format),
+                                  ms < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                             .arg(static_cast<double>(qAbs(ms)) / 1000.0, 0, 'f', 3)
+                             .arg(server));
+                if (bells.isRunning()) {
+                    bells.ShowNextBell();
+                }
+            });
+    if (m_power) {
+        m_power->setFailureHandler([this](const QString& reason) { log.problem(reason); });
+    }
+
+    bellClock->setObjectName(QStringLiteral("bellClock"));
+    bellClock->setAlignedToSecond(true);
+    connect(bellClock, &WindowTimer::timeout, this, &BellStation::tick);
+    bellClock->setEnabled(true);
+}
+
+BellStation::~BellStation() {
+    if (m_power) {
+        m_power->setFailureHandler(nullptr);
+    }
+}
+
+void BellStation::tick() {
+    bells.tick();
+}
+
+void BellStation::startService(const BellService::Plan& plan) {
+    // The folder as it is now: a sound added a moment ago rings.
+    library.refresh();
+    bells.start(plan);
+}
+
+void BellStation::stopService() {
+    bells.stop();
+    ringer.StopBell();
+}
+
+void BellStation::startDayAgain() {
+    stopService();
+    library.refresh();
+    const QString folder = QDir::toNativeSeparators(library.folder());
+    auto refuse = [this](const QString& why) {
+        log.problem(QStringLiteral("the bells of %1 were not started: %2")
+                        .arg(m_clock->now().date().toString(Qt::ISODate), why));
+    };
+    if (library.files().isEmpty()) {
+        refuse(folder + QStringLiteral(" folder must over one sound file"));
+        return;
+    }
+    for (const QString& file : library.files()) {
+        if (!file.toLower().contains(QStringLiteral(".wav"))) {
+            refuse(QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from ") +
+                   folder + QLatin1Char('.'));
+            return;
+        }
+    }
+    bells.markStartAttempt();
+    const int today = corvalin::clock::dayNumberFromIso(m_clock->now().date().dayOfWeek());
+    const auto planned = planForDay(bells.plan(), *m_store, today);
+    if (const auto* why = std::get_if<QString>(&planned)) {
+        refuse(*why);
+        return;
+    }
+    bells.start(std::get<BellService::Plan>(planned));
+    Q_EMIT dayStartedAgain();
+}
+
+void BellStation::calendarChanged() {
+    calendar.load();
+    if (!bells.isRunning()) {
+        return;
+    }
+    if (calendar.exceptionOn(m_clock->now().date()) != bells.dayException()) {
+        startDayAgain();
+    } else {
+        bells.ShowNextBell();
+    }
+}
+
+void BellStation::PowerOffComputer() {
+    log.note(QStringLiteral("the booked power-off time has come: switching the computer off"));
+    if (m_power) {
+        m_power->powerOff();
+    }
+}

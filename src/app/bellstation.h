@@ -1,0 +1,67 @@
+// The bell station: everything that decides and rings, on the bell thread. The bell service and
+// its one-second clock, the ringer with the sound server behind it, the time client, the booked
+// power-off, the calendar's day decisions and the ring log, tied together so that a bell needs
+// nothing from the window: the day change, a clock step and a change of the calendar are handled
+// here. The window sends its commands as queued calls to these members and shows what their
+// signals report.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/ports.h"
+#include "base/ringlog.h"
+#include "calendar/schoolcalendar.h"
+#include "schedule/bellservice.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+#include "timesync/timesync.h"
+
+class SettingsStore;
+class WindowTimer;
+
+class BellStation : public QObject {
+    Q_OBJECT
+public:
+    // With `liveTimers` off the clocks keep only their enabled state and tests call tick() and the
+    // ringer's timer themselves.
+    BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store, bool liveTimers,
+                QObject* parent = nullptr);
+    ~BellStation() override;
+
+    // --- Commands ---
+    // One tick of the bell clock (the clock calls it on every whole second).
+    void tick();
+    // Starts the service with the plan the window checked and made.
+    void startService(const BellService::Plan& plan);
+    // Stops the service and silences any bell.
+    void stopService();
+    // The calendar file changed: read it again; a running day that it now decides otherwise starts
+    // again, else the next bell is shown again.
+    void calendarChanged();
+    // The booked time has come.
+    void PowerOffComputer();
+
+    SoundLibrary library;  // the sound folder as the ringer sees it
+    Ringer ringer;
+    BellService bells;
+    RingLog log;
+    TimeSync timeSync;
+    SchoolCalendar calendar;  // read again at every change the window makes
+    WindowTimer* bellClock;
+
+Q_SIGNALS:
+    // The service stopped and started again by itself (a new day, a change of the calendar): the
+    // window shows today on its day selector, as a start from the window does.
+    void dayStartedAgain();
+
+private:
+    // Stops the service and starts it again for today, as the start button would, from the plan
+    // of the last start; a day that cannot start is reported, and the service stays stopped.
+    void startDayAgain();
+
+    SettingsStore* m_store;
+    Power* m_power;
+    Clock* m_clock;
+    QString m_timeServer;
+};
