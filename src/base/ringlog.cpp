@@ -1,6 +1,9 @@
 // The ring log.
 #include "base/ringlog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,13 +17,14 @@ namespace rl = corvalin::ringlog;
 namespace {
 
 rl::Stamp stampOf(const QDateTime& t) {
-    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
-            t.time().second(), t.time().msec()};
+    return {t.date().year(),   t.date().month(),  t.date().day(), t.time().hour(),
+            t.time().minute(), t.time().second(), t.time().msec()};
 }
 
 }  // namespace
 
-RingLog::RingLog(QString path, Clock* clock, QObject* parent) : QObject(parent), m_path(std::move(path)), m_clock(clock) {}
+RingLog::RingLog(QString path, Clock* clock, QObject* parent)
+    : QObject(parent), m_path(std::move(path)), m_clock(clock) {}
 
 void RingLog::bell(bool scheduled, const QString& sound, const QString& device) {
     append(rl::bellLine(stampOf(m_clock->now()), scheduled, sound.toStdString(), device.toStdString()));
@@ -50,33 +54,63 @@ void RingLog::append(const std::string& line) {
     }
 }
 
+// Streams through the log a line at a time into a new file beside it, renamed over the old one
+// only when every line was written; a failed write leaves the old file as it was. A ring.log that
+// is not a regular file (a symbolic link, a folder) is neither followed nor rewritten.
 void RingLog::prune() {
     const QDate today = m_clock->now().date();
     m_pruned = today;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QByteArray name = QFile::encodeName(m_path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return;
     }
     const QDate first = today.addDays(-rl::kKeepDays);
     const int firstKept = first.year() * 10000 + first.month() * 100 + first.day();
-    QByteArray kept;
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return;
+    }
     bool dropped = false;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-        const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
+    while (!in.atEnd()) {
+        QByteArray line = in.readLine();
+        if (line.isEmpty() && in.error() != QFileDevice::NoError) {
+            out.cancelWriting();
+            return;
+        }
+        if (line.endsWith('\n')) {
+            line.chop(1);
+        }
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
         if (line.isEmpty()) {
             continue;
         }
-        if (rl::keep(std::string_view(line.constData(), static_cast<std::size_t>(line.size())), firstKept)) {
-            kept += line + "\r\n";
-        } else {
+        if (!rl::keep(std::string_view(line.constData(), static_cast<std::size_t>(line.size())), firstKept)) {
             dropped = true;
+            continue;
+        }
+        line += "\r\n";
+        if (out.write(line) != line.size()) {
+            out.cancelWriting();
+            return;
         }
     }
-    file.close();
-    if (dropped) {
-        QSaveFile out(m_path);
-        if (out.open(QIODevice::WriteOnly) && out.write(kept) == kept.size()) {
-            out.commit();
-        }
+    // A write that failed in the buffer shows only when it is flushed; commit() would still rename.
+    if (!dropped || !out.flush() || out.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return;
     }
+    out.commit();
 }

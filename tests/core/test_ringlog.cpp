@@ -33,18 +33,53 @@ private Q_SLOTS:
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 0, 5)));
         log.problem("gone.wav could not be played; school-bell.wav was rung instead");
         QCOMPARE(problems.count(), 1);
-        QCOMPARE(problems.first().at(1).toString(), QString("gone.wav could not be played; school-bell.wav was rung instead"));
-        QCOMPARE(contents(path), QByteArray("2026-09-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output\r\n"
-                                            "2026-09-08 10:12:33.480 ring now chime.wav on Default output\r\n"
-                                            "2026-12-06 23:59:00.005 problem: gone.wav could not be played; "
-                                            "school-bell.wav was rung instead\r\n"));
-        // The first line of a new day drops what is older than 90 days.
+        QCOMPARE(problems.first().at(1).toString(),
+                 QString("gone.wav could not be played; school-bell.wav was rung instead"));
+        QCOMPARE(contents(path),
+                 QByteArray("2026-09-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output\r\n"
+                            "2026-09-08 10:12:33.480 ring now chime.wav on Default output\r\n"
+                            "2026-12-06 23:59:00.005 problem: gone.wav could not be played; "
+                            "school-bell.wav was rung instead\r\n"));
+        // The first line of a new day drops what is older than 90 days, and nothing else; a line
+        // without a date and a last line cut short are kept, each ending in CRLF again.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(
+            "written by hand\n2026-09-01 07:00:00.000 ring now old.wav on Bell output\r\n"
+            "2026-12-06 23:59:30.000 problem: cut sh");
+        file.close();
         clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1)));
         log.bell(true, "school-bell.wav", "Bell output");
-        const QList<QByteArray> lines = contents(path).split('\n');
-        QCOMPARE(lines.size(), 4);  // three lines and what follows the last CRLF
-        QVERIFY(lines.first().startsWith("2026-09-08 10:12:33.480 ring now"));
-        QVERIFY(lines.at(2).startsWith("2026-12-07 00:00:01.000 scheduled 00:00"));
+        QCOMPARE(contents(path),
+                 QByteArray("2026-09-08 10:12:33.480 ring now chime.wav on Default output\r\n"
+                            "2026-12-06 23:59:00.005 problem: gone.wav could not be played; "
+                            "school-bell.wav was rung instead\r\n"
+                            "written by hand\r\n"
+                            "2026-12-06 23:59:30.000 problem: cut sh\r\n"
+                            "2026-12-07 00:00:01.000 scheduled 00:00 school-bell.wav on Bell output\r\n"));
+        QCOMPARE(QDir(dir.path() + "/data").entryList(QDir::Files), QStringList{"ring.log"});  // no leftovers
+    }
+
+    // A ring.log that is a symbolic link is not followed: the trim leaves the link and the file it
+    // points to as they are.
+    void linkIsNotFollowed() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("data"));
+        const QByteArray old("2026-01-05 08:00:00.000 ring now chime.wav on Bell output\r\n");
+        const QString target = dir.path() + "/elsewhere.log";
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        const QString path = dir.path() + "/data/ring.log";
+        QVERIFY(QFile::link(target, path));
+        FakeClock clock;
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+        RingLog log(path, &clock);
+        log.prune();
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+        QCOMPARE(contents(target), old);
     }
 };
 
