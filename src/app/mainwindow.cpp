@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSystemTrayIcon>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,11 +16,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSystemTrayIcon>
 #include <QVBoxLayout>
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "app/bellstation.h"
 #include "app/auxwindows.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
@@ -36,6 +35,7 @@
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
 #include "sound/soundlibrary.h"
+#include "station/bellstation.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
@@ -108,11 +108,17 @@ MainWindow::~MainWindow() {
     delete m_bellCount;
 }
 
-QString MainWindow::soundFolder() const { return m_programFolder + QStringLiteral("/sound"); }
+QString MainWindow::soundFolder() const {
+    return m_programFolder + QStringLiteral("/sound");
+}
 
-QString MainWindow::imageFolder() const { return m_programFolder + QStringLiteral("/img"); }
+QString MainWindow::imageFolder() const {
+    return m_programFolder + QStringLiteral("/img");
+}
 
-QDateTime MainWindow::currentTime() const { return m_ports.clock->now(); }
+QDateTime MainWindow::currentTime() const {
+    return m_ports.clock->now();
+}
 
 void MainWindow::buildControls() {
     const QString img = imageFolder();
@@ -124,8 +130,9 @@ void MainWindow::buildControls() {
     // Title strip.
     Picture1 = named(new QWidget(this), "Picture1");
     Picture1->setAutoFillBackground(true);
-    Picture1->setStyleSheet(QStringLiteral(
-        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, stop:1 #457b9d); }"));
+    Picture1->setStyleSheet(
+        QStringLiteral("#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, "
+                       "stop:1 #457b9d); }"));
     titleText = named(new QLabel(Picture1), "titleText");
     titleText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
     GoTray = button("GoTray", QStringLiteral("Tray"), QStringLiteral("tray.gif"), QStringLiteral("tray1.gif"),
@@ -149,7 +156,8 @@ void MainWindow::buildControls() {
     // Menu strip.
     Picture2 = named(new QWidget(this), "Picture2");
     Picture2->setAutoFillBackground(true);
-    Picture2->setStyleSheet(QStringLiteral("#Picture2 { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
+    Picture2->setStyleSheet(
+        QStringLiteral("#Picture2 { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
     mexit = menuLabel("mexit", QStringLiteral("Exit"), Picture2);
     info = menuLabel("info", QStringLiteral("Infomation"), Picture2);
     helpword = menuLabel("helpword", QStringLiteral("Help"), Picture2);
@@ -196,8 +204,8 @@ void MainWindow::buildControls() {
     state->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
     auto* colorLayout = new QVBoxLayout(stateColor);
     colorLayout->addWidget(state);
-    start = button("start", QStringLiteral("Start"), QStringLiteral("start.gif"), QStringLiteral("start1.gif"),
-                   QStringLiteral("start2.gif"));
+    start = button("start", QStringLiteral("Start"), QStringLiteral("start.gif"),
+                   QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
     stop1 = button("stop1", QStringLiteral("Stop"), QStringLiteral("stop.gif"), QStringLiteral("stop1.gif"),
                    QString());
     auto* stateLayout = new QGridLayout(stateFrame);
@@ -239,7 +247,8 @@ void MainWindow::buildControls() {
     // Options.
     auto* optionFrame = new QGroupBox(this);
     auto_exe = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "auto_exe");
-    auto_exe->setToolTip(QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
+    auto_exe->setToolTip(
+        QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
     sound_zero = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "sound_zero");
     bellRepeat = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "bellRepeat");
     bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
@@ -268,8 +277,8 @@ void MainWindow::buildControls() {
     FrameSndCard = named(new QGroupBox(this), "FrameSndCard");
     SndCardText = named(new QLabel(FrameSndCard), "SndCardText");
     SndCardText->setWordWrap(true);
-    SndCardSet = button("SndCardSet", QStringLiteral("Set"), QStringLiteral("set.gif"), QStringLiteral("set1.gif"),
-                        QStringLiteral("set2.gif"));
+    SndCardSet = button("SndCardSet", QStringLiteral("Set"), QStringLiteral("set.gif"),
+                        QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
     auto* cardLayout = new QHBoxLayout(FrameSndCard);
     cardLayout->addWidget(SndCardText, 1);
     cardLayout->addWidget(SndCardSet);
@@ -359,9 +368,9 @@ void MainWindow::buildControls() {
     bellSoundLayout->addWidget(txtEndBellSound, 1, 1);
     bellSoundLayout->addWidget(cmdEndBellSound, 1, 2);
 
-    preBellFrame = named(new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"),
-                                       this),
-                         "preBellFrame");
+    preBellFrame = named(
+        new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), this),
+        "preBellFrame");
     ChkPreBell1 = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "ChkPreBell1");
     TxtPreBell1 = numberBox("TxtPreBell1", QStringLiteral("1"), 32767, preBellFrame);
     VScrollPreBell1 = named(new Spinner(1, 100, 100, false, preBellFrame), "VScrollPreBell1");
@@ -387,13 +396,14 @@ void MainWindow::buildControls() {
     preBellLayout->addWidget(CmdPreBell2, 1, 5);
 
     // Manual panel.
-    inputFrame = named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
+    inputFrame =
+        named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
     input_h = numberBox("input_h", QStringLiteral("0"), 32767, inputFrame);
     input_m = numberBox("input_m", QStringLiteral("5"), 32767, inputFrame);
     VScroll7 = named(new Spinner(0, 24, 0, false, inputFrame), "VScroll7");
     VScroll8 = named(new Spinner(0, 60, 59, false, inputFrame), "VScroll8");
-    TimeAdd = button("TimeAdd", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"), QStringLiteral("TimeAdd1.gif"),
-                     QStringLiteral("TimeAdd2.gif"));
+    TimeAdd = button("TimeAdd", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
+                     QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
     auto* inputLayout = new QHBoxLayout(inputFrame);
     inputLayout->addWidget(input_h);
     inputLayout->addWidget(VScroll7);
@@ -465,8 +475,8 @@ void MainWindow::buildControls() {
     layout->addLayout(body, 1);
 
     // Both panels stay hidden until a set-time mode is chosen.
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
-                                                       inputFrame, addedFrame, applyTemplet}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame,
+                                                      preBellFrame, inputFrame, addedFrame, applyTemplet}) {
         w->hide();
     }
 
@@ -539,9 +549,8 @@ void MainWindow::connectHandlers() {
     connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
     connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
     connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
-    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        trayActivated(static_cast<int>(reason));
-    });
+    connect(trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { trayActivated(static_cast<int>(reason)); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -698,7 +707,9 @@ void MainWindow::Form_Load() {
 
 // --- Ending ---
 
-void MainWindow::endProgram() { m_quit(); }
+void MainWindow::endProgram() {
+    m_quit();
+}
 
 void MainWindow::unmuteDefault() {
     Ringer* ringer = m_services.ringer;
@@ -718,7 +729,9 @@ void MainWindow::mexit_Click() {
     endProgram();
 }
 
-void MainWindow::Form_Unload() { endProgram(); }
+void MainWindow::Form_Unload() {
+    endProgram();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -735,7 +748,8 @@ FrmFullScreen* MainWindow::fullScreen() {
 
 FrmCountDown* MainWindow::countDownWindow() {
     if (!m_countDown) {
-        m_countDown = new FrmCountDown(m_services.countdown, m_ports.dialogs, fullScreen(), imageFolder(), this);
+        m_countDown =
+            new FrmCountDown(m_services.countdown, m_ports.dialogs, fullScreen(), imageFolder(), this);
         m_countDown->hide();
         // At zero the bell rings as the ring-now button rings it.
         connect(m_services.countdown, &Countdown::finished, this, &MainWindow::btnNowBell_Click);
@@ -743,7 +757,9 @@ FrmCountDown* MainWindow::countDownWindow() {
     return m_countDown;
 }
 
-void MainWindow::mnCountDown_Click() { m_ports.dialogs->showModal(countDownWindow()); }
+void MainWindow::mnCountDown_Click() {
+    m_ports.dialogs->showModal(countDownWindow());
+}
 
 void MainWindow::mnBellCount_Click() {
     if (mnBellCount->isEnabled()) {

@@ -2,11 +2,11 @@
 // the date.
 #include <QLabel>
 
-#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "base/clock.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/schoolcalendar.h"
+#include "station/bellstation.h"
 #include "widgets/dialogs.h"
 
 CalendarWindow* MainWindow::calendarWindow() {

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 
-#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
@@ -31,6 +30,7 @@
 #include "shutdown/power.h"
 #include "sound/ringer.h"
 #include "sound/soundlibrary.h"
+#include "station/bellstation.h"
 #include "timesync/frmsyncerror.h"
 #include "timesync/timeserver.h"
 #include "timesync/timesync.h"

@@ -1,13 +1,13 @@
 // The program's services.
 #include "app/services.h"
 
-#include "app/bellstation.h"
 #include "base/bellthread.h"
 #include "base/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
 #include "schedule/settingsstore.h"
 #include "sound/soundlibrary.h"
+#include "station/bellstation.h"
 
 struct ProgramServices::WindowSide {
     SettingsStore store;
@@ -26,7 +26,9 @@ ProgramServices::ProgramServices(const Ports& ports, const QString& programFolde
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, programFolder, liveTimers)), m_thread(bellThread) {
     auto make = [&] {
-        m_station = std::make_unique<BellStation>(ports, programFolder, &m_window->store, liveTimers);
+        const BellStation::Ports bellPorts{ports.clock, ports.bell, ports.mixer, ports.systemClock,
+                                           ports.power};
+        m_station = std::make_unique<BellStation>(bellPorts, programFolder, &m_window->store, liveTimers);
     };
     if (m_thread) {
         m_thread->runAndWait(make);

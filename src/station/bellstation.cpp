@@ -1,5 +1,5 @@
 // The bell station.
-#include "app/bellstation.h"
+#include "station/bellstation.h"
 
 #include <QDir>
 

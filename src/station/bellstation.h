@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QString>
 
-#include "app/ports.h"
 #include "base/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "schedule/bellservice.h"
@@ -17,7 +16,12 @@
 #include "sound/soundlibrary.h"
 #include "timesync/timesync.h"
 
+class BellOutput;
+class Clock;
+class Mixer;
+class Power;
 class SettingsStore;
+class SystemClock;
 class WindowTimer;
 
 class BellStation : public QObject {
@@ -25,6 +29,15 @@ class BellStation : public QObject {
 public:
     // With `liveTimers` off the clocks keep only their enabled state and tests call tick() and the
     // ringer's timer themselves.
+    // The ports it rings, sets the clock and powers off through.
+    struct Ports {
+        Clock* clock = nullptr;
+        BellOutput* bell = nullptr;
+        Mixer* mixer = nullptr;
+        SystemClock* systemClock = nullptr;
+        Power* power = nullptr;
+    };
+
     BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store, bool liveTimers,
                 QObject* parent = nullptr);
     ~BellStation() override;

@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "app/automodeform.h"
-#include "app/bellstation.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
 #include "base/windowtimer.h"
@@ -23,6 +22,7 @@
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
 #include "sound/soundlibrary.h"
+#include "station/bellstation.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
 

@@ -1,0 +1,127 @@
+// The bell station with no window and no QApplication: on a bell thread of its own it rings while
+// the thread that sent the commands processes no events, and what it reports reaches that thread
+// queued; through midnight it starts the new day by itself, from the day's own file.
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "base/bellthread.h"
+#include "fakeports.h"
+#include "programfolder.h"
+#include "schedule/settingsstore.h"
+#include "station/bellstation.h"
+
+namespace {
+
+QDateTime at(int h, int m, int s, int day = 7) {
+    return QDateTime(QDate(2026, 12, day), QTime(h, m, s));
+}
+
+struct Fakes {
+    FakeClock clock;
+    FakeBellOutput bell;
+    FakeMixer mixer;
+    FakeSystemClock systemClock;
+    FakePower power;
+    BellStation::Ports ports() { return {&clock, &bell, &mixer, &systemClock, &power}; }
+};
+
+BellService::Plan eachDay(bool interval) {
+    BellService::Plan plan;
+    plan.applyWeek = false;
+    plan.interval = interval;
+    return plan;
+}
+
+}  // namespace
+
+class TestBellStation : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ringsOnTheBellThreadWhileTheCallersThreadWaits() {
+        // A timer or an object made on the wrong thread says so: any such warning fails the test.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        Fakes fakes;
+        fakes.clock.set(at(8, 49, 58));
+        SettingsStore store(folder.path() + "/data");
+        BellThread thread;
+        std::unique_ptr<BellStation> station;
+        thread.runAndWait(
+            [&] { station = std::make_unique<BellStation>(fakes.ports(), folder.path(), &store, true); });
+        QVERIFY(station->thread() == thread.thread());
+        QStringList started;
+        QObject here;
+        connect(&station->bells, &BellService::started, &here,
+                [&](const QStringList& lines) { started = lines; });
+
+        BellService::Plan plan;
+        plan.entries = {"08hr 50min/bell.wav"};
+        BellStation* s = station.get();
+        QMetaObject::invokeMethod(s, [s, plan] { s->startService(plan); });
+        // From here this thread processes no events; the bell thread goes on by itself.
+        thread.runAndWait([&] {
+            fakes.clock.advance(2);
+            s->tick();
+        });
+        int plays = 0;
+        QString played;
+        thread.runAndWait([&] {
+            plays = static_cast<int>(fakes.bell.plays.size());
+            played = plays ? fakes.bell.plays.first().path : QString();
+        });
+        QCOMPARE(plays, 1);
+        QVERIFY(played.endsWith("/sound/bell.wav"));
+        QVERIFY(started.isEmpty());  // reported, and waiting in this thread's queue
+        QCoreApplication::processEvents();
+        QCOMPARE(started, QStringList{"08hr50min"});
+        thread.runAndWait([&] { station.reset(); });
+    }
+
+    // "Set each day" through midnight: the new day rings its own list, and a day whose interval
+    // settings cannot start is reported and left stopped, with no box waiting for a click.
+    void newDayStartsFromItsOwnFile() {
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        folder.writeData("mdata_2.ini", " 0 \r\n08hr 50min/bell.wav\r\n");  // Monday
+        folder.writeData("mdata_3.ini", " 0 \r\n07hr 10min/bell.wav\r\n09hr 20min/bell.wav\r\n");
+        Fakes fakes;
+        fakes.clock.set(at(23, 59, 58));
+        SettingsStore store(folder.path() + "/data");
+        BellStation station(fakes.ports(), folder.path(), &store, false);
+        QSignalSpy again(&station, &BellStation::dayStartedAgain);
+        QSignalSpy started(&station.bells, &BellService::started);
+        BellService::Plan monday = eachDay(false);
+        monday.entries = {"08hr 50min/bell.wav"};
+        station.startService(monday);
+        for (int i = 0; i < 4; ++i) {
+            station.tick();
+            fakes.clock.advance(1);
+        }
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(station.bells.serviceRunning(), 1);
+        QCOMPARE(started.last().first().toStringList(), (QStringList{"07hr10min", "09hr20min"}));
+        QCOMPARE(QString::fromStdString(station.bells.nextBell().time), QString("07hr 10min"));
+
+        // Tuesday's interval settings end before they start: Wednesday is not started.
+        folder.writeData("adata_4.ini",
+                         "9\r\n0\r\n8\r\n0\r\n50\r\n10\r\n 0 \r\nbell.wav\r\nbell.wav\r\n 0 \r\n5\r\n\r\n 0 "
+                         "\r\n5\r\n\r\n");
+        fakes.clock.set(at(23, 59, 58, 8));
+        BellService::Plan tuesday = eachDay(true);
+        tuesday.intervalPlan = {9 * 60, 12 * 60, 50, 10, "bell.wav", "bell.wav"};
+        station.startService(tuesday);
+        for (int i = 0; i < 4; ++i) {
+            station.tick();
+            fakes.clock.advance(1);
+        }
+        QCOMPARE(station.bells.serviceRunning(), 0);
+        QCOMPARE(again.size(), 1);
+        QVERIFY2(folder.readData("ring.log").contains("the bells of 2026-12-09 were not started: "),
+                 folder.readData("ring.log").constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBellStation)
+#include "test_bellstation.moc"
