@@ -44,6 +44,8 @@ public:
     void monthView_Click(const QDate& day);
 
     // Imports the file: refused with a message, or its list shown and added when the operator says so.
+    // The file is read on a worker; meanwhile this thread runs its event loop and a busy box with
+    // Cancel ("importProgress") shows after a moment. A cancelled import changes nothing.
     void importFile(const QString& path);
 
     // The list row chosen, -1 for none; choosing -1 clears the choice.
@@ -58,4 +60,5 @@ private:
     SchoolCalendar* m_calendar;
     Dialogs* m_dialogs;
     Clock* m_clock;
+    bool m_importing = false;
 };

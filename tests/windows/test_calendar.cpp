@@ -1,10 +1,13 @@
 // The school calendar from the windows: importing an iCalendar file (the list shown before
-// anything is added, each holiday added once, a damaged file refused with the calendar unchanged),
-// and today's exception in the bell window and in a running service.
+// anything is added, each holiday added once, a damaged or oversized file refused with the calendar
+// unchanged, a cancelled import changing nothing), and today's exception in the bell window and in a
+// running service.
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -35,6 +38,16 @@ const QByteArray kSchoolYear =
     "RRULE:FREQ=WEEKLY;BYDAY=FR\r\nEXDATE;VALUE=DATE:20261225\r\nSUMMARY:Friday club\r\nEND:VEVENT\r\n"
     "BEGIN:VEVENT\r\nUID:d@test\r\nDTSTART:20261215T180000\r\nDTEND:20261215T200000\r\n"
     "SUMMARY:Parents evening\r\nEND:VEVENT\r\n";
+
+// 100 000 one-day events on the days from today on, one after the other.
+QByteArray dailyEvents() {
+    QByteArray events;
+    for (int i = 0; i < 100000; ++i) {
+        events += "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" +
+                  QDate(2026, 12, 7).addDays(i).toString("yyyyMMdd").toLatin1() + "\r\nEND:VEVENT\r\n";
+    }
+    return events;
+}
 
 QStringList items(QListWidget* list) {
     QStringList all;
@@ -160,6 +173,71 @@ private Q_SLOTS:
         QVERIFY(f.fakes.dialogs.modals.isEmpty());  // no list to add from
         QCOMPARE(f.folder.readData("calendar.ini"), before);
         QCOMPARE(w->calendarWindow()->exceptionList->topLevelItemCount(), 1);
+    }
+
+    // Files that once took minutes and gigabytes: 300 rules repeating every second give each day of
+    // the 400 looked at once; 100 000 one-day events are refused. Neither changes the calendar.
+    void largeFilesFinishOrAreRefused() {
+        WindowFixture f;
+        const QByteArray before("2026-12-21,2027-01-03,0,Winter holidays\r\n");
+        f.folder.writeData("calendar.ini", before);
+        CalendarWindow* c = f.load()->calendarWindow();
+        QByteArray rules =
+            "BEGIN:VEVENT\r\nUID:s@test\r\nDTSTART;VALUE=DATE:20261201\r\nSUMMARY:Every second\r\n";
+        for (int i = 0; i < 300; ++i) {
+            rules += "RRULE:FREQ=SECONDLY\r\n";
+        }
+        rules += "END:VEVENT\r\n";
+        QStringList shown;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            auto* preview = qobject_cast<IcsPreview*>(window);
+            QVERIFY(preview);
+            shown = items(preview->icsList);
+            preview->cancelImport->click();
+        };
+        c->importFile(writeIcs(f.folder, "seconds.ics", rules));
+        QCOMPARE(shown.size(), 400);
+        QCOMPARE(shown.first(), QString("2026-12-07   Every second"));
+        QCOMPARE(shown.last(), QString("2028-01-10   Every second"));
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+
+        c->importFile(writeIcs(f.folder, "days.ics", dailyEvents()));
+        QCOMPARE(f.fakes.dialogs.texts(),
+                 QStringList{"days.ics was not imported: it would give more than 20000 date "
+                             "exceptions. The calendar is unchanged."});
+        QCOMPARE(f.fakes.dialogs.modals.size(), 1);  // the first file's list only
+        QCOMPARE(f.folder.readData("calendar.ini"), before);
+        QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
+    }
+
+    // Cancel while a large file is read: the window's thread goes on (the timer below runs inside the
+    // import), the busy box goes, nothing is shown or changed, and the next import works as usual.
+    void cancelledImportChangesNothing() {
+        WindowFixture f;
+        const QByteArray before("2026-12-21,2027-01-03,0,Winter holidays\r\n");
+        f.folder.writeData("calendar.ini", before);
+        CalendarWindow* c = f.load()->calendarWindow();
+        const QString path = writeIcs(f.folder, "days.ics", dailyEvents());
+        QPointer<QProgressDialog> busy;
+        QTimer::singleShot(0, c, [&] {
+            busy = c->findChild<QProgressDialog*>("importProgress");
+            QVERIFY(busy);
+            QCOMPARE(busy->windowModality(), Qt::WindowModal);
+            busy->findChild<QPushButton*>()->click();
+        });
+        c->importFile(path);
+        QVERIFY(busy.isNull());
+        QVERIFY(c->findChild<QProgressDialog*>() == nullptr);
+        QVERIFY(f.fakes.dialogs.messages.isEmpty());
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QCOMPARE(f.folder.readData("calendar.ini"), before);
+
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            qobject_cast<IcsPreview*>(window)->addImported->click();
+        };
+        c->importFile(writeIcs(f.folder, "school.ics", kSchoolYear));
+        QCOMPARE(f.fakes.dialogs.modals.size(), 1);
+        QVERIFY(f.folder.readData("calendar.ini").contains("2026-12-17,2026-12-17,0,Staff training\r\n"));
     }
 
     // A holiday today: shown beside the date, the running day rings nothing; deleted while the
