@@ -2,7 +2,7 @@
 # Sets up and builds the benchmarks, starts a private sound server for them, runs them, prints
 # their figures and adds them to build/bench/results.txt; the server is stopped however the run
 # ends. About 25 minutes (10 bells, one a minute; 10 minutes of idle); --quick takes about 5
-# (3 bells, 1 minute of idle, 3 starts).
+# (3 bells, 1 minute of idle, 3 starts, 3 runs of each iCalendar import).
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ROOT/scripts/services/lib.sh"
@@ -34,5 +34,6 @@ rc=0
 "$ROOT/build/bench/bench_startup" --runs "$runs" --source "$ROOT" --results "$results" || rc=1
 "$ROOT/build/bench/bench_idle" --minutes "$minutes" --results "$results" || rc=1
 "$ROOT/build/bench/bench_onset" --bells "$bells" --results "$results" || rc=1
+"$ROOT/build/bench/bench_import" --runs "$runs" --results "$results" || rc=1
 echo "bench: figures added to $results"
 exit "$rc"
