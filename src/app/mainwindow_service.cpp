@@ -306,8 +306,8 @@ void MainWindow::isAutoExitConfirm_Click() {
 
 void MainWindow::chkTimeSync_Click() {
     const bool on = chkTimeSync->isChecked();
-    BellService* bells = m_services.bells;
-    toBells([bells, on] { bells->setTimeSyncEnabled(on); });
+    BellStation* station = m_services.station;
+    toBells([station, on] { station->setTimeSyncEnabled(on); });
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "

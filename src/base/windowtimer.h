@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -22,6 +23,11 @@ public:
     // hh:mm:ss.000 (read on the system clock, so a clock step moves the ticks with it), and the
     // first one at once when the timer is enabled. Set before enabling.
     void setAlignedToSecond(bool aligned);
+    // With aligned ticks: only the whole seconds (seconds since 1970) for which `wanted` says yes
+    // tick, at least one a minute; a clock step still ticks at once. None: every second ticks.
+    void setWantedSeconds(std::function<bool(qint64 second)> wanted);
+    // Arms the next tick again, for seconds wanted that changed since the last tick.
+    void rearm();
 
 Q_SIGNALS:
     void timeout();
@@ -31,6 +37,8 @@ private:
 
     void arm();
     void fire();
+    // The next whole second to tick on after `second`.
+    qint64 nextSecond(qint64 second) const;
 
     int m_interval;
     bool m_live;
@@ -38,5 +46,6 @@ private:
     bool m_aligned = false;
     bool m_fired = false;
     QTimer* m_timer;
-    std::unique_ptr<WallSeconds> m_wall;  // the aligned ticks, when the system offers a wall-clock timer
+    std::unique_ptr<WallSeconds> m_wall;
+    std::function<bool(qint64)> m_wanted;  // the aligned ticks, when the system offers a wall-clock timer
 };

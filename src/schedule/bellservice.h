@@ -66,6 +66,7 @@ public:
     const PowerOffBooking& powerOffBooking() const { return m_booking; }
     // "Internet time": a synchronisation is asked for at seconds 3, 9, ... 57.
     void setTimeSyncEnabled(bool on) { m_timeSync = on; }
+    bool timeSyncEnabled() const { return m_timeSync; }
 
     // Shows the next bell again (after a start, a ring, the clock being set, or a change of the
     // calendar). After the day's last bell "Apply week" shows the list's first bell, unless today or

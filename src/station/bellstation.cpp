@@ -1,6 +1,7 @@
 // The bell station.
 #include "station/bellstation.h"
 
+#include <QDateTime>
 #include <QDir>
 
 #include "base/clock.h"
@@ -70,6 +71,16 @@ BellStation::BellStation(const Ports& ports, const QString& programFolder, Setti
 
     bellClock->setObjectName(QStringLiteral("bellClock"));
     bellClock->setAlignedToSecond(true);
+    // Only the seconds that can decide something: a new minute, the coming bell two seconds ahead,
+    // the sync seconds, and the second after a day change. The others would change nothing, and
+    // the thread sleeps through them.
+    bellClock->setWantedSeconds([this](qint64 second) {
+        // The second as the clock the bells follow reads it then.
+        const qint64 shift = QDateTime::currentDateTime().msecsTo(m_clock->now());
+        const int s = QDateTime::fromMSecsSinceEpoch(second * 1000 + shift).time().second();
+        return m_tickAgain || s == 0 || s >= 58 ||
+               (bells.timeSyncEnabled() && corvalin::clock::isSyncSecond(s));
+    });
     connect(bellClock, &WindowTimer::timeout, this, &BellStation::tick);
     bellClock->setEnabled(true);
 }
@@ -81,7 +92,16 @@ BellStation::~BellStation() {
 }
 
 void BellStation::tick() {
-    bells.tick();
+    // After a day change the new day's first minute is looked at on the next second.
+    m_tickAgain = !bells.tick();
+    if (m_tickAgain) {
+        bellClock->rearm();
+    }
+}
+
+void BellStation::setTimeSyncEnabled(bool on) {
+    bells.setTimeSyncEnabled(on);
+    bellClock->rearm();
 }
 
 void BellStation::startService(const BellService::Plan& plan) {

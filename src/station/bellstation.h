@@ -52,6 +52,8 @@ public:
     // The calendar file changed: read it again; a running day that it now decides otherwise starts
     // again, else the next bell is shown again.
     void calendarChanged();
+    // "Internet time" on or off.
+    void setTimeSyncEnabled(bool on);
     // The booked time has come.
     void PowerOffComputer();
 
@@ -77,4 +79,5 @@ private:
     Power* m_power;
     Clock* m_clock;
     QString m_timeServer;
+    bool m_tickAgain = false;
 };
