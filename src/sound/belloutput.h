@@ -33,7 +33,9 @@ public:
     // other plays and stop() leave it alone, and dropPrepared() lets it go. Making a new one drops
     // the last. False when it cannot be got ready: play() then starts the bell as it always does.
     // Outputs that start at once anyway ignore it.
-    virtual bool prepare(const QString& /*deviceId*/, const QString& /*path*/, bool /*loop*/) { return false; }
+    virtual bool prepare(const QString& /*deviceId*/, const QString& /*path*/, bool /*loop*/) {
+        return false;
+    }
     virtual void dropPrepared() {}
 
     // Whether playback objects exist (from a play until the next stop).
@@ -42,14 +44,20 @@ public:
     // The file's length in milliseconds; none when the file cannot be read.
     virtual std::optional<qint64> lengthMs(const QString& path) = 0;
 
-    // Called on the window's thread after the output-device list changed (a card plugged in or
+    // Called on the thread that made the output after the output-device list changed (a card plugged in or
     // out, a sink renamed). Outputs whose list never changes ignore it.
     virtual void setDevicesChangedHandler(std::function<void()> /*handler*/) {}
 
-    // Called on the window's thread when a bell that play() started fails afterwards (its device
+    // Called on the thread that made the output when a bell that play() started fails afterwards (its device
     // went away, the sound server dropped the connection), with a reason for the ring log.
     // Outputs that know at play() whether the bell sounds ignore it.
     virtual void setFailureHandler(std::function<void(const QString& reason)> /*handler*/) {}
+
+    // Whether the sound server can be reached now; outputs without a server always can.
+    virtual bool isConnected() const { return true; }
+    // Called on the thread that made the output when the server is reached again (true) and when it is lost
+    // (false), once for each change.
+    virtual void setConnectionHandler(std::function<void(bool connected)> /*handler*/) {}
 };
 
 // Plays nothing; stands in where no sound server is wanted.

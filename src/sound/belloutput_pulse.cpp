@@ -185,8 +185,8 @@ struct PulseBellOutput::Playback {
     size_t position = 0;       // bytes of samples already written
     bool onNamedSink = false;  // connecting to a named sink: failing there falls back to the default
     bool failed = false;
-    bool held = false;         // prepared: corked until start(), its failures not reported
-    bool openedCorked = false; // the stream was asked for corked
+    bool held = false;          // prepared: corked until start(), its failures not reported
+    bool openedCorked = false;  // the stream was asked for corked
 
     // Makes a stream on the context and asks the server to play it on the sink (the default one for
     // nullptr). False when libpulse refuses at once.
@@ -211,7 +211,8 @@ struct PulseBellOutput::Playback {
         attr.minreq = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(-1);
         openedCorked = held;
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (held ? PA_STREAM_START_CORKED : 0));
+        const auto flags =
+            static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (held ? PA_STREAM_START_CORKED : 0));
         if (pa_stream_connect_playback(stream, sink, &attr, flags, nullptr, nullptr) < 0) {
             release();
             return false;
@@ -238,7 +239,17 @@ struct PulseBellOutput::Playback {
     // a sound shorter than the stream's pre-buffer. A held stream drains once it starts.
     void drainIfWritten() {
         if (!held && !loop && stream && position == sound->bytes() && !drain) {
-            drain = pa_stream_drain(stream, nullptr, nullptr);
+            drain = pa_stream_drain(stream, onDrained, this);
+        }
+    }
+
+    // The whole sound has played: the stream goes, so that no sink is kept running between bells.
+    static void onDrained(pa_stream*, int success, void* userdata) {
+        auto* self = static_cast<Playback*>(userdata);
+        pa_operation_unref(self->drain);  // the context holds its own until the operation is done
+        self->drain = nullptr;
+        if (success) {
+            self->release();
         }
     }
 
@@ -352,6 +363,9 @@ PulseBellOutput::~PulseBellOutput() {
     if (devicesHandlerKey_ != 0) {
         connection_.removeDevicesChangedHandler(devicesHandlerKey_);
     }
+    if (connectionHandlerKey_ != 0) {
+        connection_.removeConnectionHandler(connectionHandlerKey_);
+    }
     notifier_.reset();  // drops failure reports not delivered yet
 }
 
@@ -361,8 +375,9 @@ QList<OutputDevice> PulseBellOutput::devices() {
     return list;
 }
 
-std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const QString& deviceId, const QString& path,
-                                                                         bool loop, bool held) {
+std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const QString& deviceId,
+                                                                         const QString& path, bool loop,
+                                                                         bool held) {
     std::shared_ptr<const Sound> sound = cache_->get(path);
     if (!sound) {
         return nullptr;
@@ -469,6 +484,20 @@ void PulseBellOutput::setDevicesChangedHandler(std::function<void()> handler) {
 
 void PulseBellOutput::setFailureHandler(std::function<void(const QString& reason)> handler) {
     onFailure_ = std::move(handler);
+}
+
+bool PulseBellOutput::isConnected() const {
+    return connection_.isReady();
+}
+
+void PulseBellOutput::setConnectionHandler(std::function<void(bool connected)> handler) {
+    if (connectionHandlerKey_ != 0) {
+        connection_.removeConnectionHandler(connectionHandlerKey_);
+        connectionHandlerKey_ = 0;
+    }
+    if (handler) {
+        connectionHandlerKey_ = connection_.addConnectionHandler(std::move(handler));
+    }
 }
 
 void PulseBellOutput::reportFailure(quint64 generation, const QString& reason) {

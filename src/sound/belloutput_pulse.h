@@ -39,6 +39,8 @@ public:
 
     void setDevicesChangedHandler(std::function<void()> handler) override;
     void setFailureHandler(std::function<void(const QString& reason)> handler) override;
+    bool isConnected() const override;
+    void setConnectionHandler(std::function<void(bool connected)> handler) override;
 
 private:
     struct Playback;
@@ -47,7 +49,8 @@ private:
     void reportFailure(quint64 generation, const QString& reason);
     // The playback of a file on the device, its stream asked of the server (corked when held);
     // nullptr when it is known at once that nothing will sound.
-    std::unique_ptr<Playback> openPlayback(const QString& deviceId, const QString& path, bool loop, bool held);
+    std::unique_ptr<Playback> openPlayback(const QString& deviceId, const QString& path, bool loop,
+                                           bool held);
 
     PulseConnection& connection_;
     std::unique_ptr<SoundCache> cache_;
@@ -59,4 +62,5 @@ private:
     quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
     std::function<void(const QString&)> onFailure_;
     int devicesHandlerKey_ = 0;
+    int connectionHandlerKey_ = 0;
 };

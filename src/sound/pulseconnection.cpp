@@ -133,6 +133,16 @@ void PulseConnection::removeDevicesChangedHandler(int key) {
     handlers_.erase(key);
 }
 
+int PulseConnection::addConnectionHandler(std::function<void(bool connected)> handler) {
+    const int key = nextHandlerKey_++;
+    connectionHandlers_.emplace(key, std::move(handler));
+    return key;
+}
+
+void PulseConnection::removeConnectionHandler(int key) {
+    connectionHandlers_.erase(key);
+}
+
 pa_context* PulseConnection::readyContext() const {
     return ready_.load() ? context_ : nullptr;
 }
@@ -167,6 +177,7 @@ void PulseConnection::connectNow() {
     if (!context_) {
         attemptEnded_ = true;
         scheduleRetry();
+        postConnection(false);
         return;
     }
     pa_context_set_state_callback(context_, Events::onContextState, this);
@@ -175,6 +186,7 @@ void PulseConnection::connectNow() {
         dropContext();
         attemptEnded_ = true;
         scheduleRetry();
+        postConnection(false);
     }
 }
 
@@ -193,8 +205,9 @@ void PulseConnection::scheduleRetry() {
     if (closing_ || !retry_) {
         return;
     }
-    const timeval due = inMs(kRetryMs);
+    const timeval due = inMs(retryMs_);
     pa_threaded_mainloop_get_api(loop_)->time_restart(retry_, &due);
+    retryMs_ = std::min(retryMs_ * 2, kLastRetryMs);
 }
 
 void PulseConnection::Events::onRetryDue(pa_mainloop_api*, pa_time_event*, const struct timeval*,
@@ -230,6 +243,7 @@ void PulseConnection::Events::onContextState(pa_context* context, void* userdata
             self->listing_ = false;
             self->publishSinks({});
             self->scheduleRetry();
+            self->postConnection(false);
             break;
         default:
             break;
@@ -292,6 +306,8 @@ void PulseConnection::Events::onSinkInfo(pa_context* context, const pa_sink_info
     if (!self->listedOnce_) {
         self->listedOnce_ = true;
         self->ready_ = true;
+        self->retryMs_ = kFirstRetryMs;  // the next outage starts again from the quickest attempt
+        self->postConnection(true);
         pa_threaded_mainloop_signal(self->loop_, 0);
     }
     if (self->relist_) {
@@ -323,6 +339,26 @@ void PulseConnection::postDevicesChanged() {
             for (const auto& [key, handler] : handlers) {
                 if (handler) {
                     handler();
+                }
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void PulseConnection::postConnection(bool connected) {
+    // Said once for each change: the attempts of one outage are one outage.
+    if (toldOnce_ && toldConnected_ == connected) {
+        return;
+    }
+    toldOnce_ = true;
+    toldConnected_ = connected;
+    QMetaObject::invokeMethod(
+        notifier_.get(),
+        [this, connected] {
+            const auto handlers = connectionHandlers_;
+            for (const auto& [key, handler] : handlers) {
+                if (handler) {
+                    handler(connected);
                 }
             }
         },

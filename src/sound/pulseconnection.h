@@ -22,7 +22,8 @@ struct pa_time_event;
 
 // Holds one libpulse context on its own event thread for the program's life. It connects to the
 // server libpulse finds (PULSE_SERVER, the user's runtime folder), never starts one, and connects
-// again by itself about once a second while the server is away or after it restarted. The server's
+// again by itself at once after it lost the server (a restart, a crash): the first attempt within
+// 50 ms, then each wait twice the last, up to a second, until it is back. The server's
 // sinks are kept in memory, current through its change events, so nothing here waits on the server
 // except the constructor (bounded, so that start-up shows the right device) and the destructor
 // (bounded, so that the last requests of the program reach the server).
@@ -33,7 +34,8 @@ class PulseConnection {
 public:
     static constexpr int kStartWaitMs = 1500;   // the constructor's longest wait
     static constexpr int kFinishWaitMs = 1000;  // the destructor's longest wait for answers
-    static constexpr int kRetryMs = 1000;       // between two attempts to connect
+    static constexpr int kFirstRetryMs = 50;    // the first new attempt after one failed
+    static constexpr int kLastRetryMs = 1000;   // the longest wait between two attempts
 
     explicit PulseConnection(const char* clientName);
     ~PulseConnection();
@@ -52,6 +54,12 @@ public:
     // each change of sinks(). Returns a key for removeDevicesChangedHandler().
     int addDevicesChangedHandler(std::function<void()> handler);
     void removeDevicesChangedHandler(int key);
+
+    // Calls the handler on the thread that made the connection, through its event loop, when the
+    // connection is made (true: connected and the sinks read) and when it is lost or an attempt
+    // failed while there was none (false). Returns a key for removeConnectionHandler().
+    int addConnectionHandler(std::function<void(bool connected)> handler);
+    void removeConnectionHandler(int key);
 
     // Holds the event thread's lock for its scope (the lock is recursive). Every libpulse call on
     // the context or its streams from another thread needs it held.
@@ -81,6 +89,7 @@ private:
     void requestSinks();
     void publishSinks(QList<OutputDevice> sinks);
     void postDevicesChanged();
+    void postConnection(bool connected);
     void waitUntil(const std::function<bool()>& done, int ms);
     void forgetAnswered();
 
@@ -94,10 +103,13 @@ private:
 
     // Event thread (or lock held):
     bool closing_ = false;
-    bool attemptEnded_ = false;  // the last attempt failed or was cut off
-    bool listing_ = false;       // a sink list request is out
-    bool relist_ = false;        // the list changed again while it was out
-    bool listedOnce_ = false;    // this connection's first list has arrived
+    bool attemptEnded_ = false;    // the last attempt failed or was cut off
+    bool listing_ = false;         // a sink list request is out
+    bool relist_ = false;          // the list changed again while it was out
+    bool listedOnce_ = false;      // this connection's first list has arrived
+    int retryMs_ = kFirstRetryMs;  // the wait before the next attempt
+    bool toldConnected_ = false;   // what the connection handlers were told last
+    bool toldOnce_ = false;
     struct SinkEntry {
         uint32_t index;
         OutputDevice device;
@@ -111,5 +123,6 @@ private:
 
     // Making thread only:
     std::map<int, std::function<void()>> handlers_;
+    std::map<int, std::function<void(bool)>> connectionHandlers_;
     int nextHandlerKey_ = 1;
 };

@@ -1,16 +1,31 @@
 // Ringing bells.
 #include "sound/ringer.h"
 
+#include "base/clock.h"
 #include "base/timing.h"
 #include "base/windowtimer.h"
 #include "sound/soundlibrary.h"
+
+#include <QTimer>
 
 Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent)
     : QObject(parent),
       m_output(output),
       m_library(library),
       m_soundControl(mixer),
-      m_muteTimer(new WindowTimer(1000, liveTimers, this)) {
+      m_muteTimer(new WindowTimer(1000, liveTimers, this)),
+      m_pendingExpiry(new QTimer(this)) {
+    m_pendingExpiry->setSingleShot(true);
+    connect(m_pendingExpiry, &QTimer::timeout, this, [this] {
+        if (m_pending) {
+            Q_EMIT problem(
+                QStringLiteral("the bell of %1 (%2) was not rung: the sound server could not be reached for "
+                               "%3 seconds")
+                    .arg(m_pending->minute, m_pending->sound)
+                    .arg(kServerWaitMs / 1000));
+            m_pending.reset();
+        }
+    });
     m_muteTimer->setObjectName(QStringLiteral("sound_zero_count"));
     // Enabled from the start: its first tick unmutes a card left muted by an earlier run.
     m_muteTimer->setEnabled(true);
@@ -21,8 +36,10 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     });
     // A bell that started and then failed (its device went away, the sound server dropped).
     m_output->setFailureHandler([this](const QString& reason) {
-        Q_EMIT problem(QStringLiteral("the bell on %1 stopped: %2").arg(deviceDescription(), reason));
+        Q_EMIT problem(QStringLiteral("the bell on %1 stopped: %2")
+                           .arg(m_bellDevice.isEmpty() ? deviceDescription() : m_bellDevice, reason));
     });
+    m_output->setConnectionHandler([this](bool reached) { serverReached(reached); });
 }
 
 void Ringer::openMixer() {
@@ -30,15 +47,64 @@ void Ringer::openMixer() {
     unmute();
 }
 
-void Ringer::mute() { m_soundControl.SetMixerControl(sound_control::kMasterMute, -1); }
+void Ringer::mute() {
+    setMuted(true);
+}
 
-void Ringer::unmute() { m_soundControl.SetMixerControl(sound_control::kMasterMute, 0); }
+void Ringer::unmute() {
+    setMuted(false);
+}
 
-int Ringer::IsBellInFilebox(const QString& soundName) const { return m_library->files().contains(soundName) ? 1 : 0; }
+void Ringer::setMuted(bool muted) {
+    m_wantMuted = muted;
+    m_soundControl.SetMixerControl(sound_control::kMasterMute, muted ? -1 : 0);
+}
+
+void Ringer::serverReached(bool reached) {
+    if (reached) {
+        // A mute or an unmute sent while the server was away was lost with it: the default card
+        // gets what is wanted of it now, so that it is never left muted.
+        setMuted(m_wantMuted);
+        if (m_pending) {
+            ringPending();
+        } else if (!m_preparedSound.isEmpty()) {
+            prepare(m_preparedSound);  // the one got ready before went with the old connection
+        }
+    }
+    Q_EMIT serverChanged(reached);
+}
+
+void Ringer::ringPending() {
+    const Pending pending = *m_pending;
+    dropPending();
+    const qint64 lateMs = m_clock ? m_clock->steadyMs() - pending.dueMs : 0;
+    if (lateMs > kServerWaitMs) {
+        Q_EMIT problem(
+            QStringLiteral("the bell of %1 (%2) was not rung: the sound server could not be reached for "
+                           "%3 seconds")
+                .arg(pending.minute, pending.sound)
+                .arg(kServerWaitMs / 1000));
+        return;
+    }
+    RingBell(pending.sound, BellKind::Scheduled);
+    Q_EMIT note(QStringLiteral("the bell of %1 (%2) waited for the sound server and rang %3 s late")
+                    .arg(pending.minute, pending.sound)
+                    .arg(static_cast<double>(lateMs) / 1000.0, 0, 'f', 1));
+}
+
+void Ringer::dropPending() {
+    m_pending.reset();
+    m_pendingExpiry->stop();
+}
+
+int Ringer::IsBellInFilebox(const QString& soundName) const {
+    return m_library->files().contains(soundName) ? 1 : 0;
+}
 
 void Ringer::measure(const QString& path, BellKind kind) {
     const auto length = m_output->lengthMs(path);
-    m_bellSeconds = corvalin::sound::bellSeconds(length ? std::optional<long long>(*length) : std::nullopt, kind);
+    m_bellSeconds =
+        corvalin::sound::bellSeconds(length ? std::optional<long long>(*length) : std::nullopt, kind);
 }
 
 void Ringer::armMuteEnd(BellKind kind) {
@@ -51,12 +117,16 @@ void Ringer::armMuteEnd(BellKind kind) {
 
 void Ringer::RingBell(const QString& soundName, BellKind kind) {
     const bool scheduled = kind == BellKind::Scheduled;
+    m_preparedSound.clear();
+    dropPending();  // a later bell takes the place of one still waiting
     if (!scheduled && m_muteDefault) {
         mute();
     }
     m_output->stop();
 
-    auto play = [this](const QString& file) { return m_output->play(deviceId(), m_library->path(file), m_repeat); };
+    auto play = [this](const QString& file) {
+        return m_output->play(deviceId(), m_library->path(file), m_repeat);
+    };
     QString played;
     bool playing = false;
     if (scheduled) {
@@ -84,16 +154,29 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
         m_output->stop();
         unmute();
         m_muteTimer->setEnabled(false);
-        Q_EMIT problem(scheduled ? QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3")
-                                       .arg(soundName, m_library->folder(), deviceDescription())
-                                 : QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription()));
+        if (scheduled && m_clock && !m_output->isConnected()) {
+            // The server is away (restarting, crashed): the bell waits for it.
+            m_pending =
+                Pending{soundName, m_clock->steadyMs(), m_clock->now().toString(QStringLiteral("hh:mm"))};
+            m_pendingExpiry->start(kServerWaitMs);
+            Q_EMIT note(
+                QStringLiteral("the bell of %1 (%2) waits for the sound server, which cannot be reached")
+                    .arg(m_pending->minute, soundName));
+            return;
+        }
+        Q_EMIT problem(
+            scheduled ? QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3")
+                            .arg(soundName, m_library->folder(), deviceDescription())
+                      : QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription()));
         return;
     }
     if (played != soundName) {
-        Q_EMIT problem(QStringLiteral("%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
-                           .arg(soundName, played));
+        Q_EMIT problem(
+            QStringLiteral("%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
+                .arg(soundName, played));
     }
-    Q_EMIT rang(scheduled, played, deviceDescription());
+    m_bellDevice = deviceDescription();
+    Q_EMIT rang(scheduled, played, m_bellDevice);
 }
 
 QStringList Ringer::scheduledCandidates(const QString& soundName) const {
@@ -106,6 +189,7 @@ QStringList Ringer::scheduledCandidates(const QString& soundName) const {
 }
 
 void Ringer::prepare(const QString& soundName) {
+    m_preparedSound = soundName;
     const QString device = deviceId();
     for (const QString& file : scheduledCandidates(soundName)) {
         if (m_output->prepare(device, m_library->path(file), m_repeat)) {
@@ -114,16 +198,23 @@ void Ringer::prepare(const QString& soundName) {
     }
 }
 
-void Ringer::dropPrepared() { m_output->dropPrepared(); }
+void Ringer::dropPrepared() {
+    m_preparedSound.clear();
+    m_output->dropPrepared();
+}
 
 void Ringer::StopBell() {
+    m_preparedSound.clear();
+    dropPending();
     m_output->dropPrepared();
     m_output->stop();
     unmute();
     m_muteTimer->setEnabled(false);
 }
 
-void Ringer::silence() { m_output->stop(); }
+void Ringer::silence() {
+    m_output->stop();
+}
 
 void Ringer::sound_zero_count_Timer() {
     if (m_muteTicks == m_bellSeconds) {
@@ -139,9 +230,14 @@ void Ringer::setSoundCardIndex(int index) {
     publishCards();
 }
 
-void Ringer::publishCards() { Q_EMIT cardsChanged(selectableCards(), cardText()); }
+void Ringer::publishCards() {
+    deviceDescription();  // notes the chosen card's name while the server lists it
+    Q_EMIT cardsChanged(selectableCards(), cardText());
+}
 
-QList<OutputDevice> Ringer::devices() const { return m_output->devices(); }
+QList<OutputDevice> Ringer::devices() const {
+    return m_output->devices();
+}
 
 QStringList Ringer::selectableCards() const {
     const auto list = devices();
@@ -164,12 +260,15 @@ QString Ringer::cardText() const {
         corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1));
 }
 
-QString Ringer::deviceDescription() const {
+QString Ringer::deviceDescription() {
     const auto list = devices();
-    if (list.isEmpty()) {
-        return QStringLiteral("Default output");
+    if (list.size() <= 1) {
+        // The server lists nothing while it is away: the card is named as it was last listed.
+        return m_chosenName.isEmpty() ? QStringLiteral("Default output") : m_chosenName;
     }
-    return list.at(corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size())) - 1).description;
+    m_chosenName = list.at(corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size())) - 1)
+                       .description;
+    return m_chosenName;
 }
 
 QString Ringer::deviceId() const {

@@ -5,12 +5,15 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "sound/belloutput.h"
 #include "sound/bellrules.h"
 #include "sound/sound_control.h"
 
+class Clock;
 class Mixer;
+class QTimer;
 class SoundLibrary;
 class WindowTimer;
 
@@ -21,11 +24,21 @@ class Ringer : public QObject {
 public:
     // With `liveTimers` off the mute timer keeps only its enabled state and tests call
     // sound_zero_count_Timer() themselves.
-    Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent = nullptr);
+    Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers,
+           QObject* parent = nullptr);
+
+    // The clock that times a bell held back while the sound server is away (see RingBell); without
+    // one such a bell is not held.
+    void setClock(Clock* clock) { m_clock = clock; }
+    // How long a scheduled bell waits for a sound server that is away before it counts as not rung.
+    static constexpr int kServerWaitMs = 60000;
 
     // Starts a bell and returns at once; the bell plays on. A scheduled bell always sounds if any
     // sound can: when its own sound is not in the sound folder, or cannot be played (removed,
     // unreadable, not a sound), it rings the first sound of the folder that plays, and says so.
+    // A scheduled bell that cannot start because the sound server is away (restarting, crashed)
+    // rings as soon as the server is back, if that is within kServerWaitMs of its minute; else it
+    // is reported as not rung.
     void RingBell(const QString& soundName, BellKind kind);
     // A scheduled bell is due in a moment: gets the sound it will ring ready on the device, so that
     // RingBell() starts it at once. Nothing sounds until then.
@@ -64,7 +77,7 @@ public:
     QString cardText() const;
     // The device id a bell plays on: the chosen card, or the default output (""), and its name.
     QString deviceId() const;
-    QString deviceDescription() const;
+    QString deviceDescription();
 
     int bellSeconds() const { return m_bellSeconds; }
     int muteTicks() const { return m_muteTicks; }
@@ -82,10 +95,18 @@ Q_SIGNALS:
     void rang(bool scheduled, const QString& sound, const QString& device);
     // A bell that did not sound as asked.
     void problem(const QString& text);
+    // Worth a line of the ring log, and no problem: a bell that waited for the sound server.
+    void note(const QString& text);
+    // The sound server was lost (false) or reached (true); once for each change.
+    void serverChanged(bool reached);
 
 private:
     void mute();
+    void setMuted(bool muted);
     void publishCards();
+    void serverReached(bool reached);
+    void ringPending();
+    void dropPending();
     void measure(const QString& path, BellKind kind);
     void armMuteEnd(BellKind kind);
     // What a scheduled bell tries, in order: its own sound when the folder has it, then the
@@ -101,4 +122,16 @@ private:
     int m_soundCardIndex = -1;
     int m_bellSeconds = 0;
     int m_muteTicks = 0;
+    Clock* m_clock = nullptr;
+    bool m_wantMuted = false;  // what the default card should be, applied again after a reconnection
+    QString m_preparedSound;   // the bell got ready for the coming minute, until it rings or is dropped
+    QString m_bellDevice;      // the device the bell that sounds started on, as it was named then
+    QString m_chosenName;      // the chosen card's name, last time the server listed it
+    struct Pending {
+        QString sound;
+        qint64 dueMs;    // the clock's steady count when it was due
+        QString minute;  // "hh:mm"
+    };
+    std::optional<Pending> m_pending;  // a scheduled bell waiting for the sound server
+    QTimer* m_pendingExpiry;
 };

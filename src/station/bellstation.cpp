@@ -48,6 +48,20 @@ BellStation::BellStation(const Ports& ports, const QString& programFolder, Setti
     connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
     connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
     connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
+    connect(&ringer, &Ringer::note, &log, &RingLog::note);
+    ringer.setClock(m_clock);
+    // An outage of the sound server and its end, once each.
+    connect(&ringer, &Ringer::serverChanged, this, [this](bool reached) {
+        if (!reached && !m_serverAway) {
+            m_serverAway = true;
+            log.problem(
+                QStringLiteral("the sound server cannot be reached; Corvalin connects again as soon as it is "
+                               "back, and a bell due meanwhile waits for it"));
+        } else if (reached && m_serverAway) {
+            m_serverAway = false;
+            log.note(QStringLiteral("the sound server is reached again"));
+        }
+    });
     connect(&timeSync, &TimeSync::problem, &log, &RingLog::problem);
     // Each clock step, so a school can see why a bell seemed early or late:
     // "... clock set from 2026-12-07 08:49:58.300 to 2026-12-07 08:50:00.020 (+1.720 s) by pool.ntp.org";

@@ -80,4 +80,5 @@ private:
     Clock* m_clock;
     QString m_timeServer;
     bool m_tickAgain = false;
+    bool m_serverAway = false;
 };

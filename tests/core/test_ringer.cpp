@@ -45,6 +45,44 @@ struct Bells {
 class TestRinger : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The sound server restarts around a bell's minute: the bell waits and rings once when the
+    // server is back within the minute, a later one is reported as not rung, and the default card
+    // gets the mute wanted of it again whatever was lost while the server was away.
+    void aBellWaitsForTheSoundServer() {
+        Bells b;
+        FakeClock clock;
+        b.ringer->setClock(&clock);
+        QSignalSpy notes(b.ringer.get(), &Ringer::note);
+        QSignalSpy problems(b.ringer.get(), &Ringer::problem);
+        b.ringer->setMuteDefault(true);
+
+        b.output.serverAway();
+        b.ringer->RingBell("a.wav", BellKind::Scheduled);
+        QVERIFY(b.output.plays.isEmpty());
+        QVERIFY(problems.isEmpty());
+        clock.advanceMs(900);
+        b.output.serverBack();
+        QCOMPARE(b.output.plays.size(), 1);
+        QVERIFY(b.output.plays.first().path.endsWith("/a.wav"));
+        QVERIFY(b.mixer.muted);
+        QVERIFY2(notes.last().first().toString().contains("waited for the sound server and rang 0.9 s late"),
+                 qPrintable(notes.last().first().toString()));
+        b.output.serverAway();  // the unmute at the bell's end is lost with the server...
+        QCOMPARE(b.ticksUntilUnmuted(), 1);
+        b.mixer.muted = true;
+        b.output.serverBack();  // ...and sent again when it is back
+        QVERIFY(!b.mixer.muted);
+        QCOMPARE(b.output.plays.size(), 1);  // rung once
+
+        b.output.serverAway();
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        clock.advance(61);
+        b.output.serverBack();
+        QCOMPARE(b.output.plays.size(), 1);
+        QVERIFY(problems.last().first().toString().contains(
+            "(long.wav) was not rung: the sound server could not be reached for 60 seconds"));
+    }
+
     void theFirstMuteTickUnmutesACardLeftMuted() {
         Bells b;
         QVERIFY(b.ringer->muteTimer()->isEnabled());

@@ -46,7 +46,8 @@ public:
     QList<OutputDevice> devices() override { return deviceList; }
     // Plays a file that is there and not marked broken, as the real output does.
     bool play(const QString& deviceId, const QString& path, bool loop) override {
-        const bool plays_ = playable && QFileInfo(path).isFile() && !broken.contains(QFileInfo(path).fileName());
+        const bool plays_ =
+            playable && QFileInfo(path).isFile() && !broken.contains(QFileInfo(path).fileName());
         if (plays_) {
             plays.append({deviceId, path, loop});
         } else {
@@ -68,17 +69,37 @@ public:
     }
 
     QList<OutputDevice> deviceList{{QString(), QStringLiteral("Default output")}};
-    QList<Play> plays;     // what sounded
-    QStringList refused;   // what could not be played
-    QStringList broken;    // file names that do not decode
+    QList<Play> plays;    // what sounded
+    QStringList refused;  // what could not be played
+    QStringList broken;   // file names that do not decode
     int stops = 0;
     bool present = false;
     bool playable = true;
     QHash<QString, qint64> lengths;
     std::optional<qint64> defaultLength = 1000;
 
-    void setDevicesChangedHandler(std::function<void()> handler) override { devicesChanged = std::move(handler); }
+    void setDevicesChangedHandler(std::function<void()> handler) override {
+        devicesChanged = std::move(handler);
+    }
     std::function<void()> devicesChanged;
+
+    // The sound server goes away (nothing plays, nothing is listed) and comes back.
+    bool isConnected() const override { return connected; }
+    void setConnectionHandler(std::function<void(bool)> handler) override {
+        connectionChanged = std::move(handler);
+    }
+    void serverAway() {
+        connected = false;
+        playable = false;
+        connectionChanged(false);
+    }
+    void serverBack() {
+        connected = true;
+        playable = true;
+        connectionChanged(true);
+    }
+    bool connected = true;
+    std::function<void(bool)> connectionChanged;
 };
 
 class FakeMixer final : public Mixer {
@@ -145,4 +166,3 @@ public:
     int signals_ = 0;
     std::function<void()> showHandler;
 };
-

@@ -454,7 +454,7 @@ private Q_SLOTS:
             QVERIFY(!out.isPresent());
             QVERIFY(outage.comeBack());
         }
-        QTRY_VERIFY_WITH_TIMEOUT(pulse.isReady(), 3 * PulseConnection::kRetryMs + kAnswerMs);
+        QTRY_VERIFY_WITH_TIMEOUT(pulse.isReady(), 3 * PulseConnection::kLastRetryMs + kAnswerMs);
         QCOMPARE(out.devices().size(), 3);
         bool played = false;
         const Heard heard =
