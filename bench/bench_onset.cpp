@@ -9,7 +9,8 @@
 //
 //   bench_onset [--bells N] [--program DIR] [--results FILE]
 // (default 10 bells, one a minute, of the program built beside it; --program runs another build)
-// Needs the test sound server (scripts/services/pulse.sh) and faketime; bench/run.sh does it all.
+// Needs a test sound server (scripts/services/pulse.sh, or pipewire.sh with PULSE_SERVER pointed at
+// it) and faketime; bench/run.sh does it all, on both.
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -67,9 +68,12 @@ public:
     bool connect() {
         loop_ = pa_threaded_mainloop_new();
         context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "bench_onset");
-        pa_context_set_state_callback(context_, [](pa_context*, void* loop) {
-            pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
-        }, loop_);
+        pa_context_set_state_callback(
+            context_,
+            [](pa_context*, void* loop) {
+                pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+            },
+            loop_);
         if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
             return false;
         }
@@ -131,7 +135,8 @@ private:
         self->sinks_[info->index] = info->name;
     }
 
-    static void onEvent(pa_context* context, pa_subscription_event_type_t type, uint32_t index, void* userdata) {
+    static void onEvent(pa_context* context, pa_subscription_event_type_t type, uint32_t index,
+                        void* userdata) {
         const double at = realNow();
         auto* self = static_cast<ServerWatch*>(userdata);
         if ((type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) != PA_SUBSCRIPTION_EVENT_SINK_INPUT) {
@@ -172,19 +177,23 @@ private:
     std::vector<Start> starts_;
 };
 
-QString ms(double v) { return QString::number(v, 'f', 1) + QStringLiteral(" ms"); }
+QString ms(double v) {
+    return QString::number(v, 'f', 1) + QStringLiteral(" ms");
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const int bells = std::max(1, bench::option(args, QStringLiteral("--bells"), QStringLiteral("10")).toInt());
+    const int bells =
+        std::max(1, bench::option(args, QStringLiteral("--bells"), QStringLiteral("10")).toInt());
     const QString results = bench::option(args, QStringLiteral("--results"));
 
     ServerWatch watch;
     if (!watch.connect()) {
-        std::fprintf(stderr, "bench_onset: no sound server (start scripts/services/pulse.sh, export PULSE_SERVER)\n");
+        std::fprintf(stderr,
+                     "bench_onset: no sound server (start scripts/services/pulse.sh, export PULSE_SERVER)\n");
         return 1;
     }
     const auto [bellSink, bellPosition] = watch.sink("bell_out");
@@ -217,8 +226,8 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir dir;
-    const QString folder =
-        bench::preparedProgram(dir.path(), weekList, bellPosition, bench::option(args, QStringLiteral("--program")));
+    const QString folder = bench::preparedProgram(dir.path(), weekList, bellPosition,
+                                                  bench::option(args, QStringLiteral("--program")));
     if (folder.isEmpty()) {
         std::fprintf(stderr, "bench_onset: could not prepare the program folder\n");
         return 1;
@@ -296,11 +305,16 @@ int main(int argc, char* argv[]) {
     const double programMedian = bench::median(ofProgram);
     const double paplayMedian = bench::median(ofPaplay);
     lines << QStringLiteral("Corvalin: %1 bells of %2; median %3, maximum %4 after hh:mm:00")
-                 .arg(ofProgram.size()).arg(bells).arg(ms(programMedian), ms(bench::maximum(ofProgram)));
+                 .arg(ofProgram.size())
+                 .arg(bells)
+                 .arg(ms(programMedian), ms(bench::maximum(ofProgram)));
     lines << QStringLiteral("paplay:   %1 bells of %2; median %3, maximum %4 after hh:mm:00")
-                 .arg(ofPaplay.size()).arg(bells).arg(ms(paplayMedian), ms(bench::maximum(ofPaplay)));
+                 .arg(ofPaplay.size())
+                 .arg(bells)
+                 .arg(ms(paplayMedian), ms(bench::maximum(ofPaplay)));
     lines << QStringLiteral("paplay's median / Corvalin's median: %1")
-                 .arg(programMedian > 0 ? QString::number(paplayMedian / programMedian, 'f', 1) : QStringLiteral("-"));
+                 .arg(programMedian > 0 ? QString::number(paplayMedian / programMedian, 'f', 1)
+                                        : QStringLiteral("-"));
     lines << QStringLiteral("Corvalin, each (ms): %1").arg(list(ofProgram));
     lines << QStringLiteral("paplay, each (ms):   %1").arg(list(ofPaplay));
     lines << QStringLiteral("Corvalin's own start call, each (ms): %1").arg(list(ownStart));
@@ -313,6 +327,18 @@ int main(int argc, char* argv[]) {
         lines << QStringLiteral("BELLS MISSING OR DOUBLED");
         good = false;
     }
-    bench::report(results, QStringLiteral("Bell onset (sound server events, %1 bells)").arg(bells), lines);
+    // Which server it was: PulseAudio, or "PulseAudio (on PipeWire ...)".
+    QProcess info;
+    info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+    info.waitForFinished(5000);
+    QString server = QStringLiteral("unknown server");
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Server Name: "))) {
+            server = line.mid(13).trimmed();
+        }
+    }
+    bench::report(results,
+                  QStringLiteral("Bell onset on %1 (sound server events, %2 bells)").arg(server).arg(bells),
+                  lines);
     return good ? 0 : 1;
 }

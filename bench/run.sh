@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds the benchmarks, starts a private sound server for them, runs them, prints
+# Sets up and builds the benchmarks, starts private sound servers for them (PulseAudio, and PipeWire
+# for a second bell-onset run), runs them, prints
 # their figures and adds them to build/bench/results.txt; the server is stopped however the run
 # ends. About 25 minutes (10 bells, one a minute; 10 minutes of idle); --quick takes about 5
 # (3 bells, 1 minute of idle, 3 starts, 3 runs of each iCalendar import).
@@ -28,12 +29,14 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 service_start pulse
+service_start pipewire
 
 results=$ROOT/build/bench/results.txt
 rc=0
 "$ROOT/build/bench/bench_startup" --runs "$runs" --source "$ROOT" --results "$results" || rc=1
 "$ROOT/build/bench/bench_idle" --minutes "$minutes" --results "$results" || rc=1
 "$ROOT/build/bench/bench_onset" --bells "$bells" --results "$results" || rc=1
+PULSE_SERVER=$CORVALIN_PIPEWIRE_SERVER "$ROOT/build/bench/bench_onset" --bells "$bells" --results "$results" || rc=1
 "$ROOT/build/bench/bench_import" --runs "$runs" --results "$results" || rc=1
 echo "bench: figures added to $results"
 exit "$rc"

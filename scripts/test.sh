@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds, starts the test services (scripts/services/: a private PulseAudio server with
-# two null sinks, chronyd serving a clock an hour ahead on loopback, a private system bus with a
+# two null sinks, a private PipeWire with the same two sinks and its PulseAudio service, chronyd serving a clock an hour ahead on loopback, a private system bus with a
 # stand-in timedated), runs every test with CTest and stops the services again, however the run ends:
 # success, failing tests, a failing set-up step, Ctrl-C or SIGTERM. The exit code is CTest's.
 # shellcheck disable=SC2317  # stop_group and finish run from the traps
@@ -71,6 +71,7 @@ export CORVALIN_RUN
 echo "test.sh: run folder $CORVALIN_RUN"
 
 service_start pulse
+service_start pipewire
 service_start xvfb
 service_start chrony
 service_start sysbus

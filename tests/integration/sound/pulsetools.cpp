@@ -41,6 +41,32 @@ bool testServerReady() {
     return sinks.contains(QStringLiteral("\tmain_out\t")) && sinks.contains(QStringLiteral("\tbell_out\t"));
 }
 
+bool onPipeWire() {
+    return qEnvironmentVariable("CORVALIN_SOUND_SERVER") == QStringLiteral("pipewire");
+}
+
+bool restartServer() {
+    const QString services = QStringLiteral(CORVALIN_SERVICES_DIR);
+    QProcess script;
+    script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (onPipeWire()) {
+        script.start(QStringLiteral("bash"),
+                     {services + QStringLiteral("/pipewire.sh"), QStringLiteral("restart")});
+    } else {
+        script.start(QStringLiteral("bash"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("bash \"$0/pulse.sh\" stop && bash \"$0/pulse.sh\" start"), services});
+    }
+    return script.waitForFinished(20000) && script.exitStatus() == QProcess::NormalExit &&
+           script.exitCode() == 0;
+}
+
+QStringList streams() {
+    return pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
+        .value_or(QString())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 bool sinkMuted(const QString& sink) {
     return pactl({QStringLiteral("get-sink-mute"), sink}).value_or(QString()).trimmed() ==
            QStringLiteral("Mute: yes");

@@ -68,6 +68,24 @@ private:
             QSKIP("no test sound server: run scripts/services/pulse.sh start and export PULSE_SERVER"); \
     } while (false)
 
+// Whether the tests run against PipeWire's PulseAudio service (CORVALIN_SOUND_SERVER=pipewire).
+bool onPipeWire();
+
+// Restarts the test sound server as an update or a crash does, through its service script:
+// PulseAudio stopped and started again, or PipeWire's PulseAudio service (pipewire-pulse). True
+// once it answers again.
+bool restartServer();
+
+// The playback streams the server has now (`pactl list short sink-inputs`), one line each.
+QStringList streams();
+
+// Skips the calling test where it needs PulseAudio itself (its modules, its pid file).
+#define REQUIRE_PULSEAUDIO()                                                                        \
+    do {                                                                                            \
+        if (pulsetools::onPipeWire())                                                               \
+            QSKIP("needs PulseAudio's own modules; PipeWire's PulseAudio service is tested apart"); \
+    } while (false)
+
 // Writes a 16-bit PCM wave file holding a sine tone at half of full scale.
 bool writeTone(const QString& path, double seconds, double hertz = 1000.0, int channels = 1,
                int rate = 44100);

@@ -87,6 +87,7 @@ private Q_SLOTS:
 
     void reconnectsWhenTheServerComesBack() {
         REQUIRE_TEST_SERVER();
+        REQUIRE_PULSEAUDIO();
         PulseConnection pulse("corvalin-mixer-test");
         PulseMixer mixer(pulse);
         QVERIFY(mixer.open());
