@@ -1,7 +1,12 @@
 // Corvalin: rings a school's or a shop's bells on time, day after day.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 
+#include <unistd.h>
+#include <cstdio>
 #include <memory>
 
 #include "app/composition.h"
@@ -35,6 +40,37 @@ private:
     std::unique_ptr<ProgramServices> m_services;
 };
 
+// The folder of the executable exactly as the system names it, or nothing when Qt cannot name it
+// (its path is not valid in the locale's encoding: a folder copied from a USB stick or a zip).
+bool programFolderNamed(const QString& folder) {
+    char raw[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
+    if (length <= 0) {
+        return !folder.isEmpty() && QDir(folder).exists();
+    }
+    const QByteArray exe(raw, static_cast<qsizetype>(length));
+    const QByteArray dir = exe.left(exe.lastIndexOf('/'));
+    return !folder.isEmpty() && QFile::encodeName(folder) == dir && QFileInfo(folder).isDir();
+}
+
+void refuseUnnamedFolder() {
+    char raw[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
+    const QString shown =
+        length > 0 ? QString::fromLocal8Bit(raw, static_cast<qsizetype>(length)) : QString();
+    const QString text =
+        QStringLiteral(
+            "Corvalin cannot start: the name of its folder cannot be read (%1), so its settings "
+            "and bell sounds cannot be found. Move the Corvalin folder to a folder whose name is "
+            "valid UTF-8 and start it there.")
+            .arg(shown);
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal")) {
+        QMessageBox::critical(nullptr, QStringLiteral("Corvalin"), text);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,6 +78,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Corvalin"));
     QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = QCoreApplication::applicationDirPath();
+    // Settings and sounds live in the program folder: one that cannot be named must never become
+    // "/data" and "/sound" at the root of the disk.
+    if (!programFolderNamed(folder)) {
+        refuseUnnamedFolder();
+        return 2;
+    }
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         icon.addFile(folder + QStringLiteral("/img/corvalin-%1.png").arg(size), QSize(size, size));

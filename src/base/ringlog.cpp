@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include "base/clock.h"
 #include "base/ringlogline.h"
 
@@ -47,10 +50,39 @@ void RingLog::append(const std::string& line) {
         prune();
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QFile file(m_path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        file.write(line.data(), static_cast<qint64>(line.size()));
-        file.write("\r\n", 2);
+    // Never through a link, never into something that is not a plain file; the line and its end in
+    // one write, so that it is there whole or the failure is seen.
+    const std::string whole = line + "\r\n";
+    QString failure;
+    const int fd = ::open(QFile::encodeName(m_path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        failure = errno == ELOOP ? QStringLiteral("it is a symbolic link, which is not followed")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
+    } else {
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            failure = QStringLiteral("it is not a plain file");
+        } else {
+            const ssize_t written = ::write(fd, whole.data(), whole.size());
+            if (written != static_cast<ssize_t>(whole.size())) {
+                failure = written < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                      : QStringLiteral("only part of a line could be written");
+            }
+        }
+        ::close(fd);
+    }
+    if (failure.isEmpty()) {
+        m_failing = false;
+        return;
+    }
+    // On the warning line once, until a line can be written again.
+    if (!m_failing) {
+        m_failing = true;
+        Q_EMIT problemReported(m_clock->now(),
+                               QStringLiteral("the ring log %1 cannot be written (%2): bells and "
+                                              "problems are not recorded")
+                                   .arg(QDir::toNativeSeparators(m_path), failure));
     }
 }
 

@@ -1,6 +1,6 @@
 // The ring log, data/ring.log: every bell rung and every problem, one CRLF line each, newest
 // last. Lines older than 90 days are dropped once a day. A problem is also reported by a signal,
-// for the window's warning line.
+// for the window's warning line; so is a ring log that cannot be written (once, until it can).
 #pragma once
 
 #include <QDate>
@@ -35,4 +35,5 @@ private:
     QString m_path;
     Clock* m_clock;
     QDate m_pruned;
+    bool m_failing = false;  // the last line could not be written, and the window was told
 };

@@ -1,10 +1,11 @@
 // Starting at logon through an XDG autostart entry, Corvalin.desktop.
 #include "desktop/logonstart_xdg.h"
 
+#include "base/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -77,8 +78,7 @@ bool writeEntry(const QString& folder, const QByteArray& text) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return false;
     }
-    QSaveFile file(folder + QLatin1Char('/') + kEntryName);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return replaceWholeFile(folder + QLatin1Char('/') + kEntryName, text);
 }
 
 // True when the entry is not in the folder afterwards.

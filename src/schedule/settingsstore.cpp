@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 
+#include "base/wholefile.h"
 #include "schedule/settingsformat.h"
 
 namespace fmt = corvalin::settings;
@@ -74,15 +74,7 @@ bool SettingsStore::tryWrite(const QString& fileName, const QByteArray& bytes) {
         if (!QDir().mkpath(m_folder)) {
             continue;
         }
-        QSaveFile file(path(fileName));
-        if (!file.open(QIODevice::WriteOnly)) {
-            continue;
-        }
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            continue;
-        }
-        if (file.commit()) {
+        if (replaceWholeFile(path(fileName), bytes)) {
             m_known.insert(fileName, bytes);
             return true;
         }

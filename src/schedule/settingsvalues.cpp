@@ -16,7 +16,9 @@ int numberAt(const std::vector<std::string>& lines, std::size_t index, int fallb
     return parseNumberLine(lines[index]).value_or(fallback);
 }
 
-std::string flagLine(bool on) { return numberLine(on ? 1 : 0); }
+std::string flagLine(bool on) {
+    return numberLine(on ? 1 : 0);
+}
 
 }  // namespace
 
@@ -38,17 +40,23 @@ Options parseOptions(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> formatOptions(const Options& o) {
-    return {numberLine(o.autoExe),   numberLine(o.soundIndex), numberLine(o.setTimeMode), numberLine(o.dayMode),
-            numberLine(o.soundZero), numberLine(o.autoMode),   numberLine(o.bellRepeat),  numberLine(o.timeSync)};
+    return {numberLine(o.autoExe),    numberLine(o.soundIndex), numberLine(o.setTimeMode),
+            numberLine(o.dayMode),    numberLine(o.soundZero),  numberLine(o.autoMode),
+            numberLine(o.bellRepeat), numberLine(o.timeSync)};
 }
 
-bool selectsFirstChoice(int stored) { return stored == 1; }
+bool selectsFirstChoice(int stored) {
+    return stored == 1;
+}
 
-bool appliesSoundIndex(int listCount, int stored) { return listCount > stored; }
+bool appliesSoundIndex(int listCount, int stored) {
+    return listCount > stored;
+}
 
 namespace {
 
-void keepEntries(const std::vector<std::string>& lines, std::size_t first, TimeList& list, std::vector<int>* dropped) {
+void keepEntries(const std::vector<std::string>& lines, std::size_t first, TimeList& list,
+                 std::vector<int>* dropped) {
     for (std::size_t i = first; i < lines.size(); ++i) {
         if (timelist::isValidEntry(lines[i])) {
             list.entries.push_back(lines[i]);
@@ -66,7 +74,9 @@ TimeList parseWeekTimes(const std::vector<std::string>& lines, std::vector<int>*
     return list;
 }
 
-std::vector<std::string> formatWeekTimes(const TimeList& list) { return list.entries; }
+std::vector<std::string> formatWeekTimes(const TimeList& list) {
+    return list.entries;
+}
 
 TimeList parseDayTimes(const std::vector<std::string>& lines, std::vector<int>* dropped) {
     TimeList list;
@@ -87,21 +97,34 @@ std::string& IntervalSettings::text(IntervalField field) {
 
 const std::string& IntervalSettings::text(IntervalField field) const {
     switch (field) {
-        case IntervalField::StartHour: return startHour;
-        case IntervalField::StartMinute: return startMinute;
-        case IntervalField::ExitHour: return exitHour;
-        case IntervalField::ExitMinute: return exitMinute;
-        case IntervalField::WorkTime: return work;
-        case IntervalField::RestTime: return rest;
-        case IntervalField::StartBellSound: return startSound;
-        case IntervalField::EndBellSound: return endSound;
-        case IntervalField::PreBell1Minutes: return preBell1;
-        case IntervalField::PreBell1Sound: return preBell1Sound;
-        case IntervalField::PreBell2Minutes: return preBell2;
-        case IntervalField::PreBell2Sound: return preBell2Sound;
+        case IntervalField::StartHour:
+            return startHour;
+        case IntervalField::StartMinute:
+            return startMinute;
+        case IntervalField::ExitHour:
+            return exitHour;
+        case IntervalField::ExitMinute:
+            return exitMinute;
+        case IntervalField::WorkTime:
+            return work;
+        case IntervalField::RestTime:
+            return rest;
+        case IntervalField::StartBellSound:
+            return startSound;
+        case IntervalField::EndBellSound:
+            return endSound;
+        case IntervalField::PreBell1Minutes:
+            return preBell1;
+        case IntervalField::PreBell1Sound:
+            return preBell1Sound;
+        case IntervalField::PreBell2Minutes:
+            return preBell2;
+        case IntervalField::PreBell2Sound:
+            return preBell2Sound;
         case IntervalField::NoBell:
         case IntervalField::PreBell1On:
-        case IntervalField::PreBell2On: break;
+        case IntervalField::PreBell2On:
+            break;
     }
     static const std::string none;
     return none;
@@ -109,13 +132,18 @@ const std::string& IntervalSettings::text(IntervalField field) const {
 
 bool& IntervalSettings::flag(IntervalField field) {
     switch (field) {
-        case IntervalField::PreBell1On: return preBell1On;
-        case IntervalField::PreBell2On: return preBell2On;
-        default: return noBell;
+        case IntervalField::PreBell1On:
+            return preBell1On;
+        case IntervalField::PreBell2On:
+            return preBell2On;
+        default:
+            return noBell;
     }
 }
 
-bool IntervalSettings::flag(IntervalField field) const { return const_cast<IntervalSettings&>(*this).flag(field); }
+bool IntervalSettings::flag(IntervalField field) const {
+    return const_cast<IntervalSettings&>(*this).flag(field);
+}
 
 IntervalSettings parseInterval(const std::vector<std::string>& lines, bool dayFile) {
     IntervalSettings s;
@@ -140,16 +168,27 @@ std::vector<std::string> formatInterval(const IntervalSettings& s, bool dayFile)
 }
 
 ExitBooking parseExitBooking(const std::vector<std::string>& lines) {
-    const ExitBooking defaults;
-    return ExitBooking{numberAt(lines, 0, 0) == 1, numberAt(lines, 1, defaults.hour),
-                       numberAt(lines, 2, defaults.minute)};
+    // A booking switches the computer off: only a whole, valid file books one. A short file or a
+    // line that is not a number or not a time of day is no booking, as a missing file is.
+    if (lines.size() < 3) {
+        return {};
+    }
+    const auto on = parseNumberLine(lines[0]);
+    const auto hour = parseNumberLine(lines[1]);
+    const auto minute = parseNumberLine(lines[2]);
+    if (!on || !hour || !minute || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) {
+        return {};
+    }
+    return ExitBooking{*on == 1, *hour, *minute};
 }
 
 std::vector<std::string> formatExitBooking(const ExitBooking& b) {
     return {flagLine(b.on), numberLine(b.hour), numberLine(b.minute)};
 }
 
-int templateDay(int k) { return 7 + k; }
+int templateDay(int k) {
+    return 7 + k;
+}
 
 std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std::vector<int>* dropped) {
     if (lines.empty() || !parseNumberLine(lines.front())) {
@@ -158,8 +197,12 @@ std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std
     return parseDayTimes(lines, dropped);
 }
 
-int parseSoundCard(const std::vector<std::string>& lines) { return numberAt(lines, 0, -1); }
+int parseSoundCard(const std::vector<std::string>& lines) {
+    return numberAt(lines, 0, -1);
+}
 
-std::vector<std::string> formatSoundCard(int index) { return {numberLine(index)}; }
+std::vector<std::string> formatSoundCard(int index) {
+    return {numberLine(index)};
+}
 
 }  // namespace corvalin::settings

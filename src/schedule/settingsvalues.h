@@ -91,6 +91,7 @@ struct ExitBooking {
     bool operator==(const ExitBooking&) const = default;
 };
 
+// A file that is short or malformed in any line books nothing: off at 00:05.
 ExitBooking parseExitBooking(const std::vector<std::string>& lines);
 std::vector<std::string> formatExitBooking(const ExitBooking& booking);
 

@@ -110,7 +110,10 @@ private Q_SLOTS:
                          "\r\n5\r\n\r\n");
         fakes.clock.set(at(23, 59, 58, 8));
         BellService::Plan tuesday = eachDay(true);
-        tuesday.intervalPlan = {9 * 60, 12 * 60, 50, 10, "bell.wav", "bell.wav"};
+        tuesday.intervalPlan.startMinute = 9 * 60;
+        tuesday.intervalPlan.endMinute = 12 * 60;
+        tuesday.intervalPlan.work = 50;
+        tuesday.intervalPlan.rest = 10;
         station.startService(tuesday);
         for (int i = 0; i < 4; ++i) {
             station.tick();

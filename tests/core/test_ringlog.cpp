@@ -60,8 +60,30 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path() + "/data").entryList(QDir::Files), QStringList{"ring.log"});  // no leftovers
     }
 
+    // A ring.log that cannot be written (here a folder stands in its place) is said on the warning
+    // line, once until a line can be written again.
+    void aRingLogThatCannotBeWrittenIsToldOnce() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/data/ring.log";
+        QVERIFY(QDir().mkpath(path));
+        FakeClock clock;
+        RingLog log(path, &clock);
+        QSignalSpy told(&log, &RingLog::problemReported);
+        log.note("one");
+        log.bell(true, "bell.wav", "Bell output");
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().at(1).toString().contains("cannot be written (Is a directory)"),
+                 qPrintable(told.first().at(1).toString()));
+        QVERIFY(QDir(path).removeRecursively());
+        log.note("two");
+        QVERIFY(contents(path).endsWith(" two\r\n"));
+        QVERIFY(QDir().mkpath(path + ".d") && QFile::remove(path) && QDir().rename(path + ".d", path));
+        log.note("three");
+        QCOMPARE(told.size(), 2);  // failing again after a line was written: told again
+    }
+
     // A ring.log that is a symbolic link is not followed: the trim leaves the link and the file it
-    // points to as they are.
+    // points to as they are, and no line is written through it.
     void linkIsNotFollowed() {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("data"));
@@ -77,9 +99,13 @@ private Q_SLOTS:
         clock.set(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
         RingLog log(path, &clock);
         log.prune();
+        QSignalSpy told(&log, &RingLog::problemReported);
+        log.note("through the link?");
         QVERIFY(QFileInfo(path).isSymLink());
         QCOMPARE(QFileInfo(path).symLinkTarget(), target);
         QCOMPARE(contents(target), old);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().at(1).toString().contains("symbolic link"));
     }
 };
 

@@ -8,7 +8,33 @@
 #include "programfolder.h"
 #include "schedule/settingsstore.h"
 
+#include <sys/resource.h>
+#include <csignal>
+
 namespace {
+
+// Files of this process cannot grow past `bytes` while it lives: a write past it fails as on a
+// full disk (EFBIG instead of ENOSPC).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
 
 QStringList texts(const QSignalSpy& spy) {
     QStringList all;
@@ -23,6 +49,31 @@ QStringList texts(const QSignalSpy& spy) {
 class TestSettingsStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A disk that takes no more bytes: the save says it failed, the file is the old one byte for
+    // byte (never an empty or a cut one), and the list is written with the next save that can be.
+    void aSaveThatCannotWriteEveryByteLeavesTheOldFile() {
+        ProgramFolder folder;
+        const QByteArray old = "07hr 05min/bell.wav\r\n";
+        folder.writeData("mdata.ini", old);
+        SettingsStore store(folder.path() + "/data");
+        QSignalSpy problems(&store, &SettingsStore::problem);
+        corvalin::settings::TimeList list;
+        for (int minute = 0; minute < 60; ++minute) {
+            list.entries.push_back(
+                QStringLiteral("08hr %1min/bell.wav").arg(minute, 2, 10, QLatin1Char('0')).toStdString());
+        }
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!store.saveWeekTimes(list));
+        }
+        QCOMPARE(folder.readData("mdata.ini"), old);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems.first().first().toString().startsWith("mdata.ini could not be saved"));
+        QCOMPARE(store.loadWeekTimes(), list);  // what is on screen is kept
+        QVERIFY(store.saveWeekTimes(list));
+        QCOMPARE(folder.readData("mdata.ini").count("\r\n"), 60);
+    }
+
     // Random bytes and stray lines: only entries the clock can ring are kept, the others are
     // named by line number, once however often the file is loaded.
     void garbageTimeListKeepsItsValidLines() {
@@ -35,9 +86,10 @@ private Q_SLOTS:
         SettingsStore store(folder.path() + "/data");
         QSignalSpy problems(&store, &SettingsStore::problem);
         const auto week = store.loadWeekTimes();
-        QCOMPARE(week.entries, (std::vector<std::string>{"07hr 05min/bell.wav", "09hr 00min/ok.wav",
-                                                         "11hr 00min/벨.wav"}));
-        QCOMPARE(texts(problems), QStringList{"mdata.ini: lines 2, 3, 4, 5, 7, 8 are not valid times and were left out"});
+        QCOMPARE(week.entries,
+                 (std::vector<std::string>{"07hr 05min/bell.wav", "09hr 00min/ok.wav", "11hr 00min/벨.wav"}));
+        QCOMPARE(texts(problems),
+                 QStringList{"mdata.ini: lines 2, 3, 4, 5, 7, 8 are not valid times and were left out"});
         store.loadWeekTimes();
         QCOMPARE(problems.count(), 1);
         const auto day = store.loadDayTimes(3);
@@ -62,7 +114,8 @@ private Q_SLOTS:
         // A mode change reads the day again: it is not emptied, and its file is back.
         QCOMPARE(store.loadDayTimes(2).entries, std::vector<std::string>{"08hr 00min/a.wav"});
         QCOMPARE(folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n08hr 00min/a.wav\r\n"));
-        QCOMPARE(texts(problems), QStringList{"mdata_2.ini was missing from the data folder and was written again"});
+        QCOMPARE(texts(problems),
+                 QStringList{"mdata_2.ini was missing from the data folder and was written again"});
         QVERIFY(QDir(folder.path() + "/data").removeRecursively());
         QVERIFY(store.saveOptions({}));
         QVERIFY(folder.hasData("data.ini"));

@@ -7,11 +7,17 @@
 #include <QThread>
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstdlib>
+
 #include "programcopy.h"
 
 namespace {
 
-QString programFolderOfBuild() { return QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(); }
+QString programFolderOfBuild() {
+    return QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
+}
 
 // Starts the program headless from `folder` and checks that it is still up after three seconds.
 void staysUp(const QString& folder) {
@@ -28,7 +34,9 @@ void staysUp(const QString& folder) {
     program.waitForFinished();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeWholeFile(path, bytes)); }
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QVERIFY(writeWholeFile(path, bytes));
+}
 
 // Every settings file of a data folder by name, with its bytes.
 QMap<QString, QByteArray> settingsFiles(const QString& data) {
@@ -48,7 +56,8 @@ void writeCompleteData(const QString& data, const QByteArray& options) {
     for (int day = 1; day <= 13; ++day) {
         writeFile(data + QStringLiteral("mdata_%1.ini").arg(day), " 0 \r\n08hr 50min/school-bell.wav\r\n");
     }
-    writeFile(data + "adata.ini", "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
+    writeFile(data + "adata.ini",
+              "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
     for (int day = 1; day <= 7; ++day) {
         writeFile(data + QStringLiteral("adata_%1.ini").arg(day),
                   "5\r\n0\r\n23\r\n0\r\n50\r\n10\r\n 0 \r\n\r\n\r\n 0 \r\n1\r\n\r\n 0 \r\n1\r\n\r\n");
@@ -88,6 +97,32 @@ private Q_SLOTS:
         QFile f(data + "mdata_3.ini");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+    }
+
+    // A folder whose name is not valid UTF-8 (copied from a USB stick or a zip): the program says
+    // why it cannot start and ends with an error, writing nothing anywhere.
+    void folderThatCannotBeNamedEndsWithAMessage() {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        const QByteArray folder = root + "/Glocken-\xff\xfe";
+        QCOMPARE(std::system(("cp -r '" + QFile::encodeName(programFolderOfBuild()) + "' '" + folder +
+                              "' && rm -rf '" + folder + "/data'")
+                                 .constData()),
+                 0);
+        const bool rootDataBefore = QFileInfo::exists("/data/data.ini");
+        const int status =
+            std::system(("cd '" + root + "' && XDG_RUNTIME_DIR='" + root + "' XDG_CONFIG_HOME='" + root +
+                         "/config' QT_QPA_PLATFORM=offscreen timeout 20 '" + folder + "/Corvalin' 2>'" +
+                         root + "/err.txt'")
+                            .constData());
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 2);
+        QFile err(dir.path() + "/err.txt");
+        QVERIFY(err.open(QIODevice::ReadOnly));
+        QVERIFY2(err.readAll().contains("Corvalin cannot start: the name of its folder cannot be read"),
+                 "no message");
+        QCOMPARE(QFileInfo::exists("/data/data.ini"), rootDataBefore);
+        QVERIFY(::access((folder + "/data").constData(), F_OK) != 0);
     }
 
     // Killed (as by a power cut) at random moments of its start-up, the program never leaves the

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "schedule/settingsformat.h"
+#include "schedule/settingsvalues.h"
 
 using namespace corvalin::settings;
 
@@ -33,6 +34,21 @@ private Q_SLOTS:
         QCOMPARE(parseNumberLine("abc"), std::nullopt);
         QCOMPARE(parseNumberLine("1.5"), std::nullopt);
         QCOMPARE(parseNumberLine("40000"), std::nullopt);  // beyond 16 bits
+    }
+
+    // A damaged exit.ini never powers the computer off: only a whole, valid file books a time.
+    void exitBookingOnlyFromAWholeFile() {
+        QCOMPARE(parseExitBooking({" 1 ", " 17 ", " 30 "}), (ExitBooking{true, 17, 30}));
+        const std::vector<std::vector<std::string>> damaged{{" 1 "},
+                                                            {" 1 ", " 17 "},
+                                                            {" 1 ", "x", " 30 "},
+                                                            {" 1 ", " 24 ", " 0 "},
+                                                            {" 1 ", " 7 ", " 60 "},
+                                                            {" 1 ", " 7 ", ""},
+                                                            {"yes", " 7 ", " 5 "}};
+        for (const auto& lines : damaged) {
+            QCOMPARE(parseExitBooking(lines), ExitBooking{});
+        }
     }
 
     void linesSplitOnCrlfAndLf() {

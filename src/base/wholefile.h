@@ -1,0 +1,12 @@
+// Replacing a file whole, atomically, and only once every byte of it is on the disk.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes `bytes` to a temporary file beside `path`, flushes it and renames it over `path`, so that
+// the file is always the old one or the new one. A write that fails (a full disk, an I/O error, a
+// file size limit) leaves the old file untouched and returns false with the reason in `why`:
+// QSaveFile buffers what it is given and its commit() would rename a file whose buffered bytes
+// never reached the disk, so the buffer is flushed and checked first.
+bool replaceWholeFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
