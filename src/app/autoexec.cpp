@@ -24,14 +24,19 @@ void MainWindow::auto_exe_Click() {
 // option on follows its folder when it is moved.
 void MainWindow::AutoRunOn() {
     if (!m_ports.logonStart->enable(QCoreApplication::applicationFilePath())) {
-        reportProblem(QStringLiteral("the start at logon could not be written; Corvalin will not start "
-                                               "by itself when a user logs on"));
+        reportProblem(
+            QStringLiteral("the start at logon could not be written; Corvalin will not start "
+                           "by itself when a user logs on"));
+    } else if (const QString why = m_ports.logonStart->userOnlyReason(); !why.isEmpty()) {
+        reportProblem(
+            QStringLiteral("Corvalin starts at logon for this user only, not for every user: %1").arg(why));
     }
 }
 
 void MainWindow::AutoRunOff() {
     if (!m_ports.logonStart->disable()) {
-        reportProblem(QStringLiteral("the start at logon could not be removed; Corvalin may still start "
-                                               "by itself when a user logs on"));
+        reportProblem(
+            QStringLiteral("the start at logon could not be removed; Corvalin may still start "
+                           "by itself when a user logs on"));
     }
 }

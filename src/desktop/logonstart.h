@@ -10,6 +10,9 @@ public:
     virtual bool enable(const QString& executablePath) = 0;
     // Removes the registration.
     virtual bool disable() = 0;
+    // After enable(): why only the user's own start was registered where the one for every user
+    // could have been written; empty otherwise.
+    virtual QString userOnlyReason() const { return QString(); }
 };
 
 class NullLogonStart final : public LogonStart {

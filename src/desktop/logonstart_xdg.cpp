@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kEntryName = QStringLiteral("Corvalin.desktop");
@@ -124,7 +126,13 @@ QByteArray XdgLogonStart::entryText(const QString& executablePath) {
         "Type=Application\n"
         "Name=Corvalin\n"
         "Comment=Rings the bells of the day on time\n");
-    text += QStringLiteral("Exec=") + stringValue(execArgument(executable)) + QLatin1Char('\n');
+    // GLib looks the program up before it expands field codes, so a path with a percent sign
+    // (written %%) would not be found: such a path is started through sh, as $0 of "exec "$0"".
+    const QString exec = executable.contains(QLatin1Char('%'))
+                             ? QStringLiteral("sh -c ") + execArgument(QStringLiteral("exec \"$0\"")) +
+                                   QLatin1Char(' ') + execArgument(executable)
+                             : execArgument(executable);
+    text += QStringLiteral("Exec=") + stringValue(exec) + QLatin1Char('\n');
     if (QFileInfo(icon).isFile()) {
         text += QStringLiteral("Icon=") + stringValue(icon) + QLatin1Char('\n');
     }
@@ -134,11 +142,44 @@ QByteArray XdgLogonStart::entryText(const QString& executablePath) {
     return text.toUtf8();
 }
 
+QString XdgLogonStart::unsafeForAllUsers(const QString& executablePath) {
+    QString path = QFileInfo(executablePath).canonicalFilePath();
+    if (path.isEmpty()) {
+        return QStringLiteral("%1 cannot be found").arg(executablePath);
+    }
+    // The executable and every folder above it: whoever may replace one of them could run their
+    // own program in the session of everyone who logs on.
+    for (;;) {
+        struct stat info {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
+            return QStringLiteral("%1 cannot be examined").arg(path);
+        }
+        if (info.st_uid != 0) {
+            return QStringLiteral("%1 does not belong to root").arg(path);
+        }
+        // A folder others may write is safe only with the sticky bit (as /tmp): then nobody but
+        // root may replace what root keeps in it.
+        const bool othersWrite = (info.st_mode & S_IWOTH) || ((info.st_mode & S_IWGRP) && info.st_gid != 0);
+        if (othersWrite && !(S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX))) {
+            return QStringLiteral("%1 can be changed by other users").arg(path);
+        }
+        if (path == QStringLiteral("/")) {
+            return QString();
+        }
+        path = QFileInfo(path).absolutePath();
+    }
+}
+
 bool XdgLogonStart::enable(const QString& executablePath) {
     const QByteArray text = entryText(executablePath);
     const QString allUsers = allUsersFolder();
     const QString user = userFolder();
-    if (writeEntry(allUsers, text)) {
+    m_userOnlyReason.clear();
+    const QString unsafe = unsafeForAllUsers(executablePath);
+    if (!unsafe.isEmpty() && QDir().mkpath(allUsers) && QFileInfo(allUsers).isWritable()) {
+        m_userOnlyReason = unsafe;
+    }
+    if (unsafe.isEmpty() && writeEntry(allUsers, text)) {
         // An entry in the user's folder overrides the all-users one and may start an older
         // executable: remove it, or failing that, bring it up to date too.
         const bool sameFolder =

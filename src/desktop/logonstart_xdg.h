@@ -7,7 +7,8 @@
 #include "desktop/logonstart.h"
 
 // The entry goes to the all-users autostart folder (the first entry of $XDG_CONFIG_DIRS, default
-// /etc/xdg, plus /autostart) when that folder can be written, else to the user's ($XDG_CONFIG_HOME,
+// /etc/xdg, plus /autostart) when that folder can be written and the executable and every folder
+// above it belong to root and cannot be changed by others; else to the user's ($XDG_CONFIG_HOME,
 // default ~/.config, plus /autostart). The variables are read at each call. Every write replaces
 // the whole file at once; failures are returned, never shown.
 class XdgLogonStart final : public LogonStart {
@@ -17,6 +18,12 @@ public:
     bool enable(const QString& executablePath) override;
     // Removes the entry from both folders; false when one that is there could not be removed.
     bool disable() override;
+
+    QString userOnlyReason() const override { return m_userOnlyReason; }
+
+    // Why the executable may not be started for every user (empty when it may): it or a folder
+    // above it does not belong to root, or others can change it.
+    static QString unsafeForAllUsers(const QString& executablePath);
 
     // Whether an entry is in either folder.
     bool isEnabled() const;
@@ -30,4 +37,5 @@ public:
 
 private:
     QString m_entryPath;
+    QString m_userOnlyReason;
 };

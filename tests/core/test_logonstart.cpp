@@ -1,8 +1,12 @@
 // The autostart entry: where it goes, what it starts, and that it is replaced and removed whole.
 // Every folder is a temporary one; the machine's autostart folders are never touched.
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 #include "desktop/logonstart_xdg.h"
 #include "programcopy.h"
@@ -50,21 +54,29 @@ private Q_SLOTS:
         m_user = path("home/.config/autostart/Corvalin.desktop");
     }
 
+    // The executables are real files of root's (the test runs as root, as CI does), so that they may
+    // be started for every user.
     void allUsersEntryStartsTheExecutable_data() {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << "/opt/corvalin/Corvalin"
-                               << "/opt/corvalin/Corvalin";
-        QTest::newRow("spaces") << "/srv/bell room/Corvalin"
-                                << "\"/srv/bell room/Corvalin\"";
-        QTest::newRow("quote, dollar, backslash") << "/srv/it's $5\\bells/Corvalin"
-                                                  << "\"/srv/it's \\\\$5\\\\\\\\bells/Corvalin\"";
-        QTest::newRow("percent") << "/srv/100%/Corvalin"
-                                 << "/srv/100%%/Corvalin";
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("exec");  // %1: the test's own folder
+        QTest::newRow("plain") << "opt/corvalin"
+                               << "%1/opt/corvalin/Corvalin";
+        QTest::newRow("spaces") << "srv/bell room"
+                                << "\"%1/srv/bell room/Corvalin\"";
+        QTest::newRow("quote, dollar, backslash") << "srv/it's $5\\bells"
+                                                  << "\"%1/srv/it's \\\\$5\\\\\\\\bells/Corvalin\"";
+        QTest::newRow("percent") << "srv/100%"
+                                 << "sh -c \"exec \\\\\"\\\\$0\\\\\"\" %1/srv/100%%/Corvalin";
     }
     void allUsersEntryStartsTheExecutable() {
-        QFETCH(QString, executable);
+        QFETCH(QString, folder);
         QFETCH(QString, exec);
+        const QString executable = path(folder + "/Corvalin");
+        QVERIFY(writeWholeFile(executable, "#!/bin/sh\n"));
+        if (!XdgLogonStart::unsafeForAllUsers(executable).isEmpty()) {
+            QSKIP(qPrintable("not a folder that may start a program for every user: " +
+                             XdgLogonStart::unsafeForAllUsers(executable)));
+        }
         XdgLogonStart logon;
         QVERIFY(!logon.isEnabled());
         QVERIFY(logon.enable(executable));
@@ -72,22 +84,76 @@ private Q_SLOTS:
         QCOMPARE(entry.value("group"), QString("[Desktop Entry]"));
         QCOMPARE(entry.value("Type"), QString("Application"));
         QCOMPARE(entry.value("Name"), QString("Corvalin"));
-        QCOMPARE(entry.value("Exec"), exec);
+        QCOMPARE(entry.value("Exec"), exec.arg(m_dir->path()));
         QCOMPARE(entry.value("X-GNOME-Autostart-enabled"), QString("true"));
         QVERIFY(!entry.value("Comment").isEmpty());
         QVERIFY(!entry.contains("Icon"));  // no picture in that folder
         QVERIFY(!QFileInfo::exists(m_user));
         QVERIFY(!QFileInfo::exists(path("usr/etc/xdg/autostart")));
         QCOMPARE(logon.entryPath(), m_allUsers);
+        QVERIFY(logon.userOnlyReason().isEmpty());
         QVERIFY(logon.isEnabled());
+    }
+
+    // A program another user owns, or one in a folder others may change, is never started for
+    // every user: the entry is the user's own, and the reason is told.
+    void programOthersCanChangeStartsForTheUserOnly() {
+        const QString executable = path("shared/Corvalin");
+        QVERIFY(writeWholeFile(executable, "#!/bin/sh\n"));
+        if (::chown(QFile::encodeName(executable).constData(), 65534, 65534) != 0) {
+            QSKIP("only root can give the program to another user");
+        }
+        XdgLogonStart logon;
+        QVERIFY(logon.enable(executable));
+        QCOMPARE(logon.entryPath(), m_user);
+        QVERIFY(!QFileInfo::exists(m_allUsers));
+        QCOMPARE(logon.userOnlyReason(), executable + " does not belong to root");
+
+        QVERIFY(::chown(QFile::encodeName(executable).constData(), 0, 0) == 0);
+        QVERIFY(
+            QFile::setPermissions(path("shared"), QFile::permissions(path("shared")) | QFile::WriteOther));
+        QVERIFY(logon.enable(executable));
+        QCOMPARE(logon.userOnlyReason(), path("shared") + " can be changed by other users");
+    }
+
+    // The written entry as the desktop starts it: GLib's launcher runs the program for folder
+    // names with spaces, quotes, $, backticks, % and letters beyond ASCII.
+    void theDesktopStartsTheWrittenEntry() {
+        const QString gio = QStandardPaths::findExecutable("gio");
+        if (gio.isEmpty()) {
+            QSKIP("gio is not installed");
+        }
+        const QStringList names{"bell room", "it's \"$HOME\" `date`", "100% sure", "종소리 Glöckner",
+                                "back\\slash"};
+        for (const QString& name : names) {
+            const QString folder = path("programs/" + name);
+            const QString marker = folder + "/started";
+            QVERIFY(writeWholeFile(folder + "/Corvalin",
+                                   "#!/bin/sh\necho \"$0\" > \"$(dirname \"$0\")/started\"\n"));
+            QVERIFY(QFile::setPermissions(folder + "/Corvalin", QFile::ReadOwner | QFile::WriteOwner |
+                                                                    QFile::ExeOwner | QFile::ReadOther |
+                                                                    QFile::ExeOther));
+            const QString entry = path("entries/corvalin-test.desktop");
+            QVERIFY(writeWholeFile(entry, XdgLogonStart::entryText(folder + "/Corvalin")));
+            QProcess launch;
+            launch.setProcessChannelMode(QProcess::MergedChannels);
+            launch.start(gio, {"launch", entry});
+            QVERIFY(launch.waitForFinished(10000));
+            QVERIFY2(launch.exitCode() == 0, qPrintable(name + ": " + launch.readAll()));
+            QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(marker), qPrintable(name), 5000);
+            QFile started(marker);
+            QVERIFY(started.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(), folder + "/Corvalin");
+        }
     }
 
     void iconComesFromTheProgramFolder() {
         const QString folder = path("Bell Program");
         QVERIFY(writeWholeFile(folder + "/img/corvalin-64.png", "png"));
+        QVERIFY(writeWholeFile(folder + "/Corvalin", "#!/bin/sh\n"));
         XdgLogonStart logon;
         QVERIFY(logon.enable(folder + "/Corvalin"));
-        const auto entry = readEntry(m_allUsers);
+        const auto entry = readEntry(logon.entryPath());
         QCOMPARE(entry.value("Exec"), "\"" + folder + "/Corvalin\"");
         QCOMPARE(entry.value("Icon"), folder + "/img/corvalin-64.png");
     }
@@ -123,14 +189,16 @@ private Q_SLOTS:
     void enablingAgainReplacesTheEntry() {
         QVERIFY(
             writeWholeFile(m_user, "[Desktop Entry]\nType=Application\nName=Corvalin\nExec=/old/Corvalin\n"));
+        QVERIFY(writeWholeFile(path("opt/corvalin/Corvalin"), "#!/bin/sh\n"));
+        QVERIFY(writeWholeFile(path("srv/bells/Corvalin"), "#!/bin/sh\n"));
         XdgLogonStart logon;
-        QVERIFY(logon.enable("/opt/corvalin/Corvalin"));
-        QVERIFY(logon.enable("/srv/bells/Corvalin"));
+        QVERIFY(logon.enable(path("opt/corvalin/Corvalin")));
+        QVERIFY(logon.enable(path("srv/bells/Corvalin")));
         QCOMPARE(
             QDir(path("etc/xdg/autostart")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{"Corvalin.desktop"});
         const auto entry = readEntry(m_allUsers);
-        QCOMPARE(entry.value("Exec"), QString("/srv/bells/Corvalin"));
+        QCOMPARE(entry.value("Exec"), path("srv/bells/Corvalin"));
         QVERIFY(!entry.contains("duplicate"));
         QVERIFY(!QFileInfo::exists(m_user));
     }
