@@ -53,6 +53,14 @@ bool programFolderNamed(const QString& folder) {
     return !folder.isEmpty() && QFile::encodeName(folder) == dir && QFileInfo(folder).isDir();
 }
 
+// A message for whoever sits at the display, when there is one.
+void showOnDisplay(const QString& text) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal")) {
+        QMessageBox::critical(nullptr, QStringLiteral("Corvalin"), text);
+    }
+}
+
 void refuseUnnamedFolder() {
     char raw[4096];
     const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
@@ -65,10 +73,7 @@ void refuseUnnamedFolder() {
             "valid UTF-8 and start it there.")
             .arg(shown);
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal")) {
-        QMessageBox::critical(nullptr, QStringLiteral("Corvalin"), text);
-    }
+    showOnDisplay(text);
 }
 
 }  // namespace
@@ -91,6 +96,16 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
     LocalInstanceGuard guard;
     if (guard.runningCopies() >= 2) {
+        if (const QString other = guard.otherUser(); !other.isEmpty()) {
+            // One copy rings the bells of the PC, whoever started it.
+            const QString text = QStringLiteral(
+                                     "Corvalin is already running on this computer, started by the user "
+                                     "%1. Only one copy may ring the bells; this one ends.")
+                                     .arg(other);
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            showOnDisplay(text);
+            return 1;
+        }
         guard.signalFirstInstance();  // the first copy shows its window; this one reads nothing
         return 0;
     }

@@ -652,10 +652,16 @@ void MainWindow::Form_Load() {
             toBells([bells] { bells->reset(); });
         }
 
-        if (m_ports.instanceGuard->runningCopies() >= 2) {
+        const int copies = m_ports.instanceGuard->runningCopies();
+        if (copies >= 2) {
             m_ports.instanceGuard->signalFirstInstance();
             m_quit();
             return;
+        }
+        if (copies == 0) {
+            // Runs all the same, but never silently: two copies would ring every bell twice.
+            reportProblem(m_ports.instanceGuard->problem() +
+                          QStringLiteral("; if another copy runs, every bell rings twice"));
         }
         m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
 

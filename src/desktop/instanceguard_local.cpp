@@ -1,136 +1,99 @@
-// One running copy per user: a lock file decides, a local socket carries "show" to the first copy.
+// One running copy per PC; see instanceguard_local.h.
 #include "desktop/instanceguard_local.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
-#include <QStandardPaths>
 #include <QThread>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
 Q_LOGGING_CATEGORY(lcInstance, "corvalin.instance", QtWarningMsg)
 
 const QByteArray kShow = QByteArrayLiteral("show");
-constexpr int kSignalWaitMs = 1000;
+constexpr int kAnswerMs = 1000;
 constexpr qsizetype kMaxLine = 64;
 
-QString userName() {
-    if (const passwd* entry = ::getpwuid(::geteuid()); entry != nullptr && entry->pw_name[0] != '\0') {
+QString userName(qint64 uid) {
+    if (const passwd* entry = ::getpwuid(static_cast<uid_t>(uid));
+        entry != nullptr && entry->pw_name[0] != '\0') {
         return QString::fromLocal8Bit(entry->pw_name);
     }
-    return QString::number(::geteuid());
+    return QString::number(uid);
 }
 
-// A private folder under /tmp for systems without a runtime folder: made with mode 0700, and
-// refused when it is a link or belongs to someone else.
-QString privateTempFolder() {
-    const QString folder = QStringLiteral("/tmp/corvalin-%1").arg(::geteuid());
-    const QByteArray native = QFile::encodeName(folder);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-        return QString();
-    }
-    struct stat info {};
-    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
-        return QString();
-    }
-    return folder;
-}
-
-QString defaultFolder() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? privateTempFolder() : runtime;
+// The user and process at the other end of a connected local socket, as the kernel knows them.
+bool peerOf(qintptr descriptor, ucred& peer) {
+    socklen_t length = sizeof peer;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0;
 }
 
 }  // namespace
 
-LocalInstanceGuard::LocalInstanceGuard(QString folder)
-    : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder)),
-      m_baseName(QStringLiteral("Corvalin-") + userName()) {}
+LocalInstanceGuard::LocalInstanceGuard(QString name) : m_name(std::move(name)) {}
 
-LocalInstanceGuard::~LocalInstanceGuard() {
-    // The socket file goes while the lock is still held, so that it is never one of a newer copy.
-    m_server.reset();
-    if (m_lockFd >= 0) {
-        ::close(m_lockFd);
-    }
-}
-
-QString LocalInstanceGuard::lockPath() const {
-    return m_folder + QLatin1Char('/') + m_baseName + QStringLiteral(".lock");
-}
-
-QString LocalInstanceGuard::serverPath() const {
-    return m_folder + QLatin1Char('/') + m_baseName + QStringLiteral(".socket");
-}
+LocalInstanceGuard::~LocalInstanceGuard() = default;
 
 int LocalInstanceGuard::runningCopies() {
-    if (m_lockFd >= 0) {
+    if (m_server) {
         return 1;
     }
-    if (m_folder.isEmpty()) {
-        qCWarning(lcInstance) << "no private folder for the instance lock; not checking for other copies";
-        return 0;
-    }
-    // The lock file is never removed: a copy that waits on an unlinked file could otherwise run
-    // beside one that made a new file.
-    const QByteArray path = QFile::encodeName(lockPath());
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        qCWarning(lcInstance) << "cannot open" << lockPath() << ::strerror(errno);
-        return 0;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK) {
+    m_holderUid = -1;
+    // A copy that ends between the two steps below frees the name: look again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        auto server = std::make_unique<QLocalServer>();
+        server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        if (server->listen(m_name)) {
+            m_server = std::move(server);
+            QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(),
+                             [this] { acceptConnections(); });
+            return 1;
+        }
+        if (server->serverError() != QAbstractSocket::AddressInUseError) {
+            m_problem =
+                QStringLiteral("whether another copy of Corvalin runs on this computer cannot be told (%1)")
+                    .arg(server->errorString());
+            return 0;
+        }
+        QLocalSocket socket;
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+        socket.connectToServer(m_name);
+        ucred peer{};
+        if (socket.waitForConnected(kAnswerMs) && peerOf(socket.socketDescriptor(), peer)) {
+            m_holderUid = peer.uid;
+            m_holderPid = peer.pid;
+            socket.abort();
             return 2;
         }
-        qCWarning(lcInstance) << "cannot lock" << lockPath() << ::strerror(error);
-        return 0;
     }
-    m_lockFd = fd;
-    // The holder's process id, for whoever looks.
-    const QByteArray pid = QByteArray::number(::getpid()) + '\n';
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) != pid.size()) {
-        qCDebug(lcInstance) << "cannot write the process id into" << lockPath();
-    }
-    listen();
-    return 1;
+    m_problem = QStringLiteral(
+        "whether another copy of Corvalin runs on this computer cannot be told (its guard "
+        "is taken, and the copy holding it does not answer)");
+    return 0;
 }
 
-void LocalInstanceGuard::listen() {
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by a copy that was killed would stop the server; holding the lock, this
-    // copy is the only one that may remove it.
-    QLocalServer::removeServer(serverPath());
-    if (!m_server->listen(serverPath())) {
-        qCWarning(lcInstance) << "cannot listen on" << serverPath() << m_server->errorString();
-        m_server.reset();
-        return;
+QString LocalInstanceGuard::otherUser() const {
+    if (m_holderUid < 0 || m_holderUid == static_cast<qint64>(::geteuid())) {
+        return QString();
     }
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(),
-                     [this] { acceptConnections(); });
+    return QStringLiteral("%1 (process %2)").arg(userName(m_holderUid)).arg(m_holderPid);
 }
 
 void LocalInstanceGuard::acceptConnections() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto readLines = [this, socket] {
+        // Only this user's copies may bring the window up; another user's copy only looks who runs.
+        ucred peer{};
+        const bool ownUser = peerOf(socket->socketDescriptor(), peer) && peer.uid == ::geteuid();
+        auto readLines = [this, socket, ownUser] {
             while (socket->canReadLine()) {
                 const QByteArray line = socket->readLine(kMaxLine + 1).trimmed();
-                if (line == kShow) {
+                if (line == kShow && ownUser) {
                     qCInfo(lcInstance) << "another copy asked this one to show its window";
                     if (m_onShow) {
                         m_onShow();
@@ -147,20 +110,19 @@ void LocalInstanceGuard::acceptConnections() {
 }
 
 void LocalInstanceGuard::signalFirstInstance() {
-    if (m_folder.isEmpty()) {
+    if (!otherUser().isEmpty()) {
         return;
     }
-    // A copy started at the same instant may hold the lock and not listen yet: try again until
-    // the time is up.
-    const QDeadlineTimer deadline(kSignalWaitMs);
+    const QDeadlineTimer deadline(kAnswerMs);
     QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     for (;;) {
-        socket.connectToServer(serverPath());
+        socket.connectToServer(m_name);
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
             break;
         }
         if (deadline.hasExpired()) {
-            qCWarning(lcInstance) << "the first copy does not answer on" << serverPath();
+            qCWarning(lcInstance) << "the first copy does not answer";
             return;
         }
         QThread::msleep(20);

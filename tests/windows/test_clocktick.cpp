@@ -8,7 +8,9 @@
 
 namespace {
 
-QDateTime at(int h, int m, int s, int day = 7) { return QDateTime(QDate(2026, 12, day), QTime(h, m, s)); }
+QDateTime at(int h, int m, int s, int day = 7) {
+    return QDateTime(QDate(2026, 12, day), QTime(h, m, s));
+}
 
 }  // namespace
 
@@ -66,15 +68,16 @@ private Q_SLOTS:
             auto* minute = find<QLineEdit>(window, "input_m");
             QCOMPARE(hour->text() + ":" + minute->text(), QString("17:30"));
             auto* confirm = find<ImageButton>(window, "isAutoExitConfirm");
-            for (auto [h, m] : {std::pair{"", ""}, {"24", "0"}, {"23", "60"}, {"7.5", "0"}}) {
+            for (auto [h, m] : {std::pair{"", ""}, {"24", "0"}, {"23", "60"}, {"-1", "0"}}) {
                 hour->setText(h);
                 minute->setText(m);
                 confirm->click();
             }
             refusals = f.fakes.dialogs.texts();
             QVERIFY(window->isVisible());
-            hour->setText("23");
-            minute->setText("59");
+            // Numbers as typed, to the nearest whole number.
+            hour->setText("7.5");
+            minute->setText("007");
             confirm->click();
             QVERIFY(!window->isVisible());
         };
@@ -83,8 +86,8 @@ private Q_SLOTS:
                                         "(Hour)Please input digit between 0 and 23",
                                         "(minute)Please input digit between 0 and 59",
                                         "(Hour)Please input digit between 0 and 23"}));
-        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 23 \r\n 59 \r\n"));
-        f.fakes.clock.set(at(23, 58, 59));
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 8 \r\n 7 \r\n"));
+        f.fakes.clock.set(at(8, 6, 59));
         f.tick();
         f.fakes.clock.advance(1);
         f.tick();

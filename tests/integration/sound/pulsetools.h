@@ -80,10 +80,10 @@ bool restartServer();
 QStringList streams();
 
 // Skips the calling test where it needs PulseAudio itself (its modules, its pid file).
-#define REQUIRE_PULSEAUDIO()                                                                        \
-    do {                                                                                            \
-        if (pulsetools::onPipeWire())                                                               \
-            QSKIP("needs PulseAudio's own modules; PipeWire's PulseAudio service is tested apart"); \
+#define REQUIRE_PULSEAUDIO()                                                                     \
+    do {                                                                                         \
+        if (pulsetools::onPipeWire())                                                            \
+            QSKIP("needs PulseAudio itself: its modules, its pid file or its order of answers"); \
     } while (false)
 
 // Writes a 16-bit PCM wave file holding a sine tone at half of full scale.
