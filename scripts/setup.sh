@@ -30,12 +30,20 @@ if (( ${#missing[@]} )); then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configured once; afterwards the build itself configures again when a CMakeLists.txt changed.
+if [[ ! -f build/build.ninja ]]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
 if [[ "${1:-}" == "--tests" ]]; then
     cmake --build build --parallel "$(nproc)"
 elif [[ "${1:-}" == "--bench" ]]; then
     cmake --build build --parallel "$(nproc)" --target benchmarks
 else
-    # Running needs only the program and its folder; the test programs are built by the test command.
-    cmake --build build --parallel "$(nproc)" --target Corvalin
+    # Running needs only the program and its folder; the test programs are built by the test
+    # command. Quiet when it works: its output is kept in build/build.log and shown when it fails.
+    if ! cmake --build build --parallel "$(nproc)" --target Corvalin >build/build.log 2>&1; then
+        cat build/build.log >&2
+        echo "setup.sh: the build failed (its output is above and in build/build.log)" >&2
+        exit 1
+    fi
 fi

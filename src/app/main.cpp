@@ -4,9 +4,13 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSocketNotifier>
 
+#include <fcntl.h>
 #include <unistd.h>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "app/composition.h"
@@ -76,6 +80,38 @@ void refuseUnnamedFolder() {
     showOnDisplay(text);
 }
 
+// TERM, INT and HUP end the program as its exit command does: the handler only passes the
+// signal's number to the window's thread through a pipe. Should that thread not answer (a hung
+// display), the process ends five seconds later all the same.
+int g_signalPipe[2] = {-1, -1};
+
+void onEndSignal(int number) {
+    const char byte = static_cast<char>(number);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    ::alarm(5);
+}
+
+std::unique_ptr<QSocketNotifier> catchEndSignals(MainWindow& window) {
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return nullptr;
+    }
+    struct sigaction action {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(number, &action, nullptr);
+    }
+    auto notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        if (::read(g_signalPipe[0], &byte, 1) == 1) {
+            window.endBySignal(QString::fromLocal8Bit(::sigabbrev_np(byte) ? ::sigabbrev_np(byte) : "?"));
+        }
+    });
+    return notifier;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,6 +153,7 @@ int main(int argc, char* argv[]) {
         ended = true;
         QCoreApplication::exit(0);
     });
+    const auto endSignals = catchEndSignals(window);
     window.Form_Load();
     if (ended) {
         return 0;  // ended during start-up, before the event loop ran

@@ -664,6 +664,7 @@ void MainWindow::Form_Load() {
                           QStringLiteral("; if another copy runs, every bell rings twice"));
         }
         m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
+        logNote(QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_programFolder)));
 
         show();
 
@@ -713,8 +714,14 @@ void MainWindow::Form_Load() {
 
 // --- Ending ---
 
-void MainWindow::endProgram() {
+void MainWindow::endProgram(const QString& how) {
+    logNote(QStringLiteral("Corvalin ended: ") + how);
     m_quit();
+}
+
+void MainWindow::endBySignal(const QString& name) {
+    unmuteDefault();
+    endProgram(QStringLiteral("by the signal ") + name);
 }
 
 void MainWindow::unmuteDefault() {
@@ -724,7 +731,7 @@ void MainWindow::unmuteDefault() {
 
 void MainWindow::mnExit1_Click() {
     unmuteDefault();
-    endProgram();
+    endProgram(QStringLiteral("Exit in the tray menu"));
 }
 
 void MainWindow::mexit_Click() {
@@ -732,11 +739,11 @@ void MainWindow::mexit_Click() {
         entry->setAutoFillBackground(false);
     }
     unmuteDefault();
-    endProgram();
+    endProgram(QStringLiteral("Exit in the menu strip"));
 }
 
 void MainWindow::Form_Unload() {
-    endProgram();
+    endProgram(QStringLiteral("the window was closed"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -65,6 +65,8 @@ public:
     void mnExit1_Click();
     void mexit_Click();
     void Form_Unload();
+    // A signal (TERM, INT, HUP) ends the program as its exit command does, and says so.
+    void endBySignal(const QString& name);
 
     // --- Settings files ---
     void LoadOptions();
@@ -154,6 +156,8 @@ public:
     // A problem of the window's own (a logon entry that cannot be written) for the ring log, which
     // shows it on the warning line too.
     void reportProblem(const QString& text);
+    // A line of the ring log that is no problem (the program started or ended, and how).
+    void logNote(const QString& text);
     void warningLine_Click();
     RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
 
@@ -293,13 +297,12 @@ private:
     WindowTimer* Timer1;
     AutoModeForm* isAutoModeForm;
 
-
     void buildControls();
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
     void connectHandlers();
     void connectServices();
-    void endProgram();
+    void endProgram(const QString& how);
     QDateTime currentTime() const;
     void showFailure(const QString& description);
 

@@ -81,6 +81,11 @@ QObject* MainWindow::bellContext() const {
     return m_services.station;
 }
 
+void MainWindow::logNote(const QString& text) {
+    RingLog* log = m_services.log;
+    toBells([log, text] { log->note(text); });
+}
+
 void MainWindow::reportProblem(const QString& text) {
     RingLog* log = m_services.log;
     toBells([log, text] { log->problem(text); });

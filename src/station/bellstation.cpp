@@ -122,9 +122,13 @@ void BellStation::startService(const BellService::Plan& plan) {
     // The folder as it is now: a sound added a moment ago rings.
     library.refresh();
     bells.start(plan);
+    log.note(QStringLiteral("the bell service started: %1 bells today").arg(bells.todayBells().size()));
 }
 
 void BellStation::stopService() {
+    if (bells.isRunning()) {
+        log.note(QStringLiteral("the bell service stopped"));
+    }
     bells.stop();
     ringer.StopBell();
 }
@@ -156,6 +160,9 @@ void BellStation::startDayAgain() {
         return;
     }
     bells.start(std::get<BellService::Plan>(planned));
+    log.note(QStringLiteral("the bell service started again for %1: %2 bells")
+                 .arg(m_clock->now().date().toString(Qt::ISODate))
+                 .arg(bells.todayBells().size()));
     Q_EMIT dayStartedAgain();
 }
 

@@ -78,6 +78,13 @@ private Q_SLOTS:
         QDir(folder + QStringLiteral("/data")).removeRecursively();
         staysUp(folder);
         QVERIFY(QFile::exists(folder + QStringLiteral("/data/data.ini")));
+        // Ended by SIGTERM, as at a shutdown: it says so.
+        QFile log(folder + QStringLiteral("/data/ring.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray lines = log.readAll();
+        QVERIFY2(
+            lines.contains("Corvalin started in ") && lines.contains("Corvalin ended: by the signal TERM"),
+            lines.constData());
     }
 
     void startsFromACompleteFolderAndStaysUp() {

@@ -8,15 +8,18 @@
 
 namespace {
 
-QDateTime at(int h, int m, int s, int day = 7) { return QDateTime(QDate(2026, 12, day), QTime(h, m, s)); }
+QDateTime at(int h, int m, int s, int day = 7) {
+    return QDateTime(QDate(2026, 12, day), QTime(h, m, s));
+}
 
 // An "Auto interval", "Apply week" window with a sound selected and the design's example day.
 MainWindow* intervalWindow(WindowFixture& f) {
     f.folder.addSound("bell.wav");
     f.writeOptions(1, 1, 0);
-    f.folder.writeData("adata.ini",
-                       "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\nstart.wav\r\nend.wav\r\n 1 \r\n5\r\npre1.wav\r\n 1 \r\n5\r\n"
-                       "pre2.wav\r\n");
+    f.folder.writeData(
+        "adata.ini",
+        "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\nstart.wav\r\nend.wav\r\n 1 \r\n5\r\npre1.wav\r\n 1 \r\n5\r\n"
+        "pre2.wav\r\n");
     return f.load();
 }
 
@@ -36,8 +39,8 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(255, 183, 185));
         QCOMPARE(f.bells().bellCount(), 13);
         QCOMPARE(f.bells().dayBellCount(), 7);
-        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min", "11hr00min",
-                                                     "11hr50min", "12hr00min"}));
+        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min",
+                                                    "11hr00min", "11hr50min", "12hr00min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("start.wav"));
         QVERIFY(find<QLabel>(w, "mnBellCount")->isEnabled());
@@ -53,15 +56,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("end minute empty") << "exit_m" << "" << "Please input exit minute";
-        QTest::newRow("start hour 24") << "start_h" << "24" << "(Start Hour)Please input digit between 0 and 23";
-        QTest::newRow("work not a number") << "worktime" << "x" << "(Work time)must over 1 minute";
-        QTest::newRow("pre-bell 0") << "TxtPreBell2" << "0"
+        QTest::newRow("end minute empty") << "exit_m"
+                                          << ""
+                                          << "Please input exit minute";
+        QTest::newRow("start hour 24") << "start_h"
+                                       << "24"
+                                       << "(Start Hour)Please input digit between 0 and 23";
+        QTest::newRow("work not a number") << "worktime"
+                                           << "x"
+                                           << "(Work time)must over 1 minute";
+        QTest::newRow("pre-bell 0") << "TxtPreBell2"
+                                    << "0"
                                     << "(Alarm before end bell time)Please input digit between 1 and 99.";
-        QTest::newRow("pre-bells too long") << "TxtPreBell1" << "45"
-                                            << "Sum of [Alarm after start bell time minute] and [Alarm before end "
-                                               "bell minute] is must not over work time.";
-        QTest::newRow("no room") << "exit_h" << "10"
+        QTest::newRow("pre-bells too long")
+            << "TxtPreBell1"
+            << "45"
+            << "Sum of [Alarm after start bell time minute] and [Alarm before end "
+               "bell minute] is must not over work time.";
+        QTest::newRow("no room") << "exit_h"
+                                 << "10"
                                  << "Start time and end time is must over sum of work time and rest time.";
     }
     void intervalRefusalsInOrder() {
@@ -107,14 +120,50 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = intervalWindow(f);
         w->start_Click();
-        for (const char* name : {"start", "SndCardSet", "TimeAdd", "TimeDel", "allDel", "TimeMod", "applyTemplet",
-                                 "cmdStartBellSound", "cmdEndBellSound", "CmdPreBell1", "CmdPreBell2", "File1",
-                                 "start_h", "start_m", "exit_h", "exit_m", "worktime", "resttime", "VScroll1",
-                                 "VScroll2", "VScroll3", "VScroll4", "VScroll5", "VScroll6", "input_h", "input_m",
-                                 "VScroll7", "VScroll8", "Option1", "Option2", "Option3", "Option4", "nobell",
-                                 "VScroll9", "ChkPreBell1", "TxtPreBell1", "TxtPreBellName1", "ChkPreBell2",
-                                 "TxtPreBell2", "TxtPreBellName2", "VScrollPreBell1", "VScrollPreBell2",
-                                 "txtStartBellSound", "txtEndBellSound"}) {
+        for (const char* name : {"start",
+                                 "SndCardSet",
+                                 "TimeAdd",
+                                 "TimeDel",
+                                 "allDel",
+                                 "TimeMod",
+                                 "applyTemplet",
+                                 "cmdStartBellSound",
+                                 "cmdEndBellSound",
+                                 "CmdPreBell1",
+                                 "CmdPreBell2",
+                                 "File1",
+                                 "start_h",
+                                 "start_m",
+                                 "exit_h",
+                                 "exit_m",
+                                 "worktime",
+                                 "resttime",
+                                 "VScroll1",
+                                 "VScroll2",
+                                 "VScroll3",
+                                 "VScroll4",
+                                 "VScroll5",
+                                 "VScroll6",
+                                 "input_h",
+                                 "input_m",
+                                 "VScroll7",
+                                 "VScroll8",
+                                 "Option1",
+                                 "Option2",
+                                 "Option3",
+                                 "Option4",
+                                 "nobell",
+                                 "VScroll9",
+                                 "ChkPreBell1",
+                                 "TxtPreBell1",
+                                 "TxtPreBellName1",
+                                 "ChkPreBell2",
+                                 "TxtPreBell2",
+                                 "TxtPreBellName2",
+                                 "VScrollPreBell1",
+                                 "VScrollPreBell2",
+                                 "txtStartBellSound",
+                                 "txtEndBellSound"}) {
             QVERIFY2(!w->findChild<QWidget*>(name)->isEnabled(), name);
         }
         QCOMPARE(find<ImageButton>(w, "start")->currentPicture(), QString("start2.gif"));
@@ -164,6 +213,19 @@ private Q_SLOTS:
         w->ShowNextBell();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("a.wav"));
+
+        // The ring log tells the day: the start, the service and how the program ended.
+        w->stop1_Click();
+        w->mexit_Click();
+        const QByteArray log = f.folder.readData("ring.log");
+        QStringList notes;
+        for (const QByteArray& line : log.split('\n')) {
+            notes.append(QString::fromUtf8(line.mid(24)).trimmed());
+        }
+        notes.removeAll(QString());
+        QCOMPARE(notes, (QStringList{"Corvalin started in " + f.folder.path(),
+                                     "the bell service started: 3 bells today", "the bell service stopped",
+                                     "Corvalin ended: Exit in the menu strip"}));
     }
 
     void manualRefusesAnEmptyWeekButNotAnEmptyDay() {
@@ -263,7 +325,6 @@ private Q_SLOTS:
         QCOMPARE(f.bells().serviceRunning(), 0);
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
     }
-
 
     // "Auto interval" with "Set each day": at midnight the service starts again with the new
     // day's own settings.

@@ -199,7 +199,7 @@ private Q_SLOTS:
             w->SaveWeekInterval();
         }
         const QStringList files = QDir(f.folder.path() + "/data").entryList(QDir::Files | QDir::Hidden);
-        QCOMPARE(files, (QStringList{"adata.ini", "data.ini", "mdata.ini"}));
+        QCOMPARE(files, (QStringList{"adata.ini", "data.ini", "mdata.ini", "ring.log"}));
     }
 
     // A file standing where data/ should be: no save can be written, even as root. Each failed
