@@ -255,10 +255,17 @@ void MainWindow::buildControls() {
     chkTimeSync = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "chkTimeSync");
     chkTimeSync->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
     chkAutoExit = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "chkAutoExit");
+    // The booked time beside it while a power-off is booked.
+    autoExitTime = named(new QLabel(optionFrame), "autoExitTime");
     auto* optionLayout = new QVBoxLayout(optionFrame);
-    for (QCheckBox* box : {auto_exe, sound_zero, bellRepeat, chkTimeSync, chkAutoExit}) {
+    for (QCheckBox* box : {auto_exe, sound_zero, bellRepeat, chkTimeSync}) {
         optionLayout->addWidget(box);
     }
+    auto* exitRow = new QHBoxLayout;
+    exitRow->addWidget(chkAutoExit);
+    exitRow->addWidget(autoExitTime);
+    exitRow->addStretch();
+    optionLayout->addLayout(exitRow);
 
     // Sound library.
     soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");

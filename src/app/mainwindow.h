@@ -224,6 +224,7 @@ private:
     QCheckBox* bellRepeat;
     QCheckBox* chkTimeSync;
     QCheckBox* chkAutoExit;
+    QLabel* autoExitTime;
 
     // Sounds and the dedicated card.
     QGroupBox* soundFrame;

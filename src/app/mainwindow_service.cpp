@@ -270,6 +270,10 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
     m_booking = booking;
+    autoExitTime->setText(booking.on ? QStringLiteral("at %1:%2")
+                                           .arg(booking.hour, 2, 10, QLatin1Char('0'))
+                                           .arg(booking.minute, 2, 10, QLatin1Char('0'))
+                                     : QString());
     BellService* bells = m_services.bells;
     toBells([bells, booking] { bells->setPowerOffBooking(booking.on, booking.hour, booking.minute); });
 }

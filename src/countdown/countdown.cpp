@@ -16,9 +16,13 @@ Countdown::Countdown(Clock* clock, bool liveTimer, QObject* parent)
     connect(m_timer, &QTimer::timeout, this, &Countdown::Timer1_Timer);
 }
 
-QString Countdown::readout() const { return QString::fromStdString(cd::readout(m_remaining)); }
+QString Countdown::readout() const {
+    return QString::fromStdString(cd::readout(m_remaining));
+}
 
-bool Countdown::timerRunning() const { return m_state == State::Running; }
+bool Countdown::timerRunning() const {
+    return m_state == State::Running;
+}
 
 void Countdown::setState(State state) {
     m_state = state;
@@ -55,10 +59,9 @@ void Countdown::pause() {
     if (m_state != State::Running) {
         return;
     }
-    Timer1_Timer();  // the time left up to now
-    if (m_state == State::Running) {
-        setState(State::Paused);
-    }
+    // What is on screen stays as it is, whenever in the second the pause comes, and a resume
+    // counts on from it: working the time left out again here could show a second less, or ring.
+    setState(State::Paused);
 }
 
 void Countdown::resume() {
@@ -71,7 +74,9 @@ void Countdown::resume() {
     arm();
 }
 
-void Countdown::stop() { setState(State::Idle); }
+void Countdown::stop() {
+    setState(State::Idle);
+}
 
 void Countdown::Timer1_Timer() {
     if (m_state != State::Running) {

@@ -9,7 +9,9 @@
 
 namespace rt = corvalin::ringtable;
 
-BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clock(clock) { reset(); }
+BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clock(clock) {
+    reset();
+}
 
 namespace {
 
@@ -24,7 +26,9 @@ std::span<const int> ringingMinutes(const rt::RingTable& table) {
 
 }  // namespace
 
-void BellService::reset() { m_tick = corvalin::clock::startState(tickTime(m_clock->now())); }
+void BellService::reset() {
+    m_tick = corvalin::clock::startState(tickTime(m_clock->now()));
+}
 
 void BellService::markStartAttempt() {
     const int pending = m_tick.minutePending;
@@ -114,6 +118,16 @@ bool BellService::tick() {
 
     if (decision.powerOff) {
         Q_EMIT powerOffDue();
+    }
+    // A minute's notice of the booked power-off, once; nothing waits for an answer.
+    const int nowMinute = now.time().hour() * 60 + now.time().minute();
+    const qint64 warnedAt = now.date().toJulianDay() * 1440 + nowMinute;
+    if (m_booking.on && (nowMinute + 1) % 1440 == m_booking.hour * 60 + m_booking.minute &&
+        m_warnedAt != warnedAt) {
+        m_warnedAt = warnedAt;
+        Q_EMIT powerOffSoon(QStringLiteral("%1:%2")
+                                .arg(m_booking.hour, 2, 10, QLatin1Char('0'))
+                                .arg(m_booking.minute, 2, 10, QLatin1Char('0')));
     }
     if (decision.newDay) {
         Q_EMIT newDay();

@@ -26,7 +26,7 @@ public:
         corvalin::ringtable::IntervalPlan intervalPlan;  // interval mode
         std::vector<std::string> entries;                // manual mode, list order
         bool noBell = false;                             // "No rings"
-        bool applyWeek = true;                           // "Apply week": the next bell wraps to tomorrow's first
+        bool applyWeek = true;  // "Apply week": the next bell wraps to tomorrow's first
     };
 
     explicit BellService(Clock* clock, QObject* parent = nullptr);
@@ -105,6 +105,8 @@ Q_SIGNALS:
     // A start built the day from a calendar exception; said once a day for each exception.
     void exceptionApplied(const QString& text);
     void powerOffDue();
+    // The booked power-off comes in a minute, at hh:mm.
+    void powerOffSoon(const QString& at);
     void syncDue();
     // Two seconds before a minute whose bell the tick will ring if the clock runs on as it does:
     // the sound that will ring, so that it can be made ready to start on the minute itself. Only a
@@ -135,6 +137,7 @@ private:
     int m_endMinute = 0;
     PowerOffBooking m_booking;
     bool m_timeSync = false;
+    qint64 m_warnedAt = -1;      // the minute (day and minute) whose power-off warning was given
     bool m_aheadLooked = false;  // the coming minute has been looked at
     bool m_aheadAnnounced = false;
 };

@@ -53,6 +53,11 @@ public:
     // Outputs that know at play() whether the bell sounds ignore it.
     virtual void setFailureHandler(std::function<void(const QString& reason)> /*handler*/) {}
 
+    // Called on the thread that made the output when the bell that play() started has played out
+    // whole (never for a loop). Outputs that cannot tell answer false to reportsFinish().
+    virtual bool reportsFinish() const { return false; }
+    virtual void setFinishedHandler(std::function<void()> /*handler*/) {}
+
     // Whether the sound server can be reached now; outputs without a server always can.
     virtual bool isConnected() const { return true; }
     // Called on the thread that made the output when the server is reached again (true) and when it is lost

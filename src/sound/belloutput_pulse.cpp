@@ -250,6 +250,14 @@ struct PulseBellOutput::Playback {
         self->drain = nullptr;
         if (success) {
             self->release();
+            if (!self->held) {
+                QMetaObject::invokeMethod(
+                    self->notifier,
+                    [owner = self->owner, generation = self->generation] {
+                        owner->reportFinished(generation);
+                    },
+                    Qt::QueuedConnection);
+            }
         }
     }
 
@@ -497,6 +505,13 @@ void PulseBellOutput::setConnectionHandler(std::function<void(bool connected)> h
     }
     if (handler) {
         connectionHandlerKey_ = connection_.addConnectionHandler(std::move(handler));
+    }
+}
+
+void PulseBellOutput::reportFinished(quint64 generation) {
+    // Only the bell that sounds now: not one stopped or followed by another since.
+    if (generation == generation_ && onFinished_) {
+        onFinished_();
     }
 }
 

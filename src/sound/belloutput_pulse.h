@@ -40,6 +40,8 @@ public:
     void setDevicesChangedHandler(std::function<void()> handler) override;
     void setFailureHandler(std::function<void(const QString& reason)> handler) override;
     bool isConnected() const override;
+    bool reportsFinish() const override { return true; }
+    void setFinishedHandler(std::function<void()> handler) override { onFinished_ = std::move(handler); }
     void setConnectionHandler(std::function<void(bool connected)> handler) override;
 
 private:
@@ -47,6 +49,7 @@ private:
     class SoundCache;
 
     void reportFailure(quint64 generation, const QString& reason);
+    void reportFinished(quint64 generation);
     // The playback of a file on the device, its stream asked of the server (corked when held);
     // nullptr when it is known at once that nothing will sound.
     std::unique_ptr<Playback> openPlayback(const QString& deviceId, const QString& path, bool loop,
@@ -61,6 +64,7 @@ private:
     std::unique_ptr<QObject> notifier_;  // on the window's thread; failures are posted through it
     quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
     std::function<void(const QString&)> onFailure_;
+    std::function<void()> onFinished_;
     int devicesHandlerKey_ = 0;
     int connectionHandlerKey_ = 0;
 };

@@ -40,6 +40,13 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
                            .arg(m_bellDevice.isEmpty() ? deviceDescription() : m_bellDevice, reason));
     });
     m_output->setConnectionHandler([this](bool reached) { serverReached(reached); });
+    // The default card stays muted for the whole sound: it is unmuted when the bell has played out.
+    m_output->setFinishedHandler([this] {
+        if (m_muteTimer->isEnabled()) {
+            unmute();
+            m_muteTimer->setEnabled(false);
+        }
+    });
 }
 
 void Ringer::openMixer() {
@@ -108,6 +115,16 @@ void Ringer::measure(const QString& path, BellKind kind) {
 }
 
 void Ringer::armMuteEnd(BellKind kind) {
+    if (m_output->reportsFinish()) {
+        // The unmute comes when the sound has played out; a repeating bell, rung now or at its
+        // minute, keeps the card muted until it is stopped. The timer only stands by, two
+        // seconds past the sound's length, should the end never be told (the server gone).
+        if (!m_repeat) {
+            m_muteTicks = -2;
+            m_muteTimer->setEnabled(true);
+        }
+        return;
+    }
     // A repeating scheduled bell keeps the default card muted until it is stopped.
     if (kind == BellKind::Manual || !m_repeat) {
         m_muteTicks = 1;
@@ -217,6 +234,9 @@ void Ringer::silence() {
 }
 
 void Ringer::sound_zero_count_Timer() {
+    if (!m_muteTimer->isEnabled()) {
+        return;  // a tick that was on its way when the timer stopped
+    }
     if (m_muteTicks == m_bellSeconds) {
         unmute();
         m_muteTimer->setEnabled(false);

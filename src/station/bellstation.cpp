@@ -37,6 +37,9 @@ BellStation::BellStation(const Ports& ports, const QString& programFolder, Setti
     connect(&bells, &BellService::bellAheadDropped, &ringer, &Ringer::dropPrepared);
     connect(&bells, &BellService::newDay, this, &BellStation::startDayAgain);
     connect(&bells, &BellService::powerOffDue, this, &BellStation::PowerOffComputer);
+    connect(&bells, &BellService::powerOffSoon, this, [this](const QString& at) {
+        log.problem(QStringLiteral("the computer will be switched off at %1, as booked").arg(at));
+    });
     connect(&bells, &BellService::syncDue, this, [this] {
         m_timeServer = primaryTimeServer();
         timeSync.StartTimeSync(m_timeServer);

@@ -45,6 +45,33 @@ struct Bells {
 class TestRinger : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // With an output that tells when the sound has played out, the default card stays muted for
+    // the whole sound, however long past its last whole second, and a repeating bell (rung now
+    // included) keeps it muted until it is stopped.
+    void mutedUntilTheSoundHasPlayedOut() {
+        Bells b;
+        b.output.finishes = true;
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);  // 2.5 s
+        QVERIFY(b.mixer.muted);
+        for (int tick = 0; tick < 3; ++tick) {
+            b.ringer->sound_zero_count_Timer();
+        }
+        QVERIFY(b.mixer.muted);
+        b.output.finished();
+        QVERIFY(!b.mixer.muted);
+
+        b.ringer->setRepeat(true);
+        b.ringer->RingBell("a.wav", BellKind::Manual);
+        QVERIFY(b.mixer.muted);
+        for (int tick = 0; tick < 10; ++tick) {
+            b.ringer->sound_zero_count_Timer();
+        }
+        QVERIFY(b.mixer.muted);
+        b.ringer->StopBell();
+        QVERIFY(!b.mixer.muted);
+    }
+
     // The sound server restarts around a bell's minute: the bell waits and rings once when the
     // server is back within the minute, a later one is reported as not rung, and the default card
     // gets the mute wanted of it again whatever was lost while the server was away.

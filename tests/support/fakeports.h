@@ -83,6 +83,12 @@ public:
     }
     std::function<void()> devicesChanged;
 
+    // An output that tells when a bell has played out, as the real one does.
+    bool reportsFinish() const override { return finishes; }
+    void setFinishedHandler(std::function<void()> handler) override { finished = std::move(handler); }
+    bool finishes = false;
+    std::function<void()> finished;
+
     // The sound server goes away (nothing plays, nothing is listed) and comes back.
     bool isConnected() const override { return connected; }
     void setConnectionHandler(std::function<void(bool)> handler) override {

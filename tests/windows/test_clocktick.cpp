@@ -52,6 +52,18 @@ private Q_SLOTS:
         f.fakes.clock.advance(1);
         f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
+
+        // Started during its booked minute (after a power-off that did not happen, say): not in that
+        // minute.
+        WindowFixture g;
+        g.folder.writeData("exit.ini", " 1 \r\n 17 \r\n 0 \r\n");
+        g.fakes.clock.set(at(17, 0, 30));
+        g.load();
+        for (int i = 0; i < 5; ++i) {
+            g.tick();
+            g.fakes.clock.advance(1);
+        }
+        QCOMPARE(g.fakes.power.requests, 0);
     }
 
     // Setting the box opens the booking dialog with the booked time; its checks come in order,
@@ -87,8 +99,14 @@ private Q_SLOTS:
                                         "(minute)Please input digit between 0 and 59",
                                         "(Hour)Please input digit between 0 and 23"}));
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 8 \r\n 7 \r\n"));
+        QCOMPARE(find<QLabel>(w, "autoExitTime")->text(), QString("at 08:07"));
+        // A minute ahead, the warning line says it is coming; nothing waits for a click.
         f.fakes.clock.set(at(8, 6, 59));
         f.tick();
+        QVERIFY(find<QLabel>(w, "warningLine")
+                    ->text()
+                    .endsWith("the computer will be switched off at 08:07, as booked"));
+        QVERIFY(f.fakes.dialogs.modals.size() == 1);
         f.fakes.clock.advance(1);
         f.tick();
         QCOMPARE(f.fakes.power.requests, 1);

@@ -65,10 +65,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("message");
         QTest::newRow("all empty") << QStringList{"", "", ""} << "Please input hour";
-        QTest::newRow("hour 100") << QStringList{"100", "0", "0"} << "(Hour)Please input digit between 0 and 99";
-        QTest::newRow("fraction") << QStringList{"1.5", "0", "0"} << "(Hour)Please input digit between 0 and 99";
-        QTest::newRow("negative") << QStringList{"0", "-1", "0"} << "(minute)Please input digit between 0 and 59";
-        QTest::newRow("all zero") << QStringList{"0", "0", "0"} << "(second)Please input digit between 0 and 59";
+        QTest::newRow("hour 100") << QStringList{"100", "0", "0"}
+                                  << "(Hour)Please input digit between 0 and 99";
+        QTest::newRow("fraction") << QStringList{"1.5", "0", "0"}
+                                  << "(Hour)Please input digit between 0 and 99";
+        QTest::newRow("negative") << QStringList{"0", "-1", "0"}
+                                  << "(minute)Please input digit between 0 and 59";
+        QTest::newRow("all zero") << QStringList{"0", "0", "0"}
+                                  << "(second)Please input digit between 0 and 59";
     }
     void refusals() {
         QFETCH(QStringList, entries);
@@ -105,6 +109,27 @@ private Q_SLOTS:
         QVERIFY(c.shown("cmdPause") && !c.shown("cmdRePlay"));
         c.pass(1000);
         QCOMPARE(full->lblTimeShow->text(), QString("00:09:59"));
+    }
+
+    // Paused at any moment of a second, the read-out stays what it showed, also in the count's
+    // last second, and a resume counts on from it.
+    void pauseKeepsTheReadOutItShows() {
+        for (const int into : {0, 400, 600, 999}) {
+            CountWindow c;
+            c.enter("0", "0", "2");
+            c.count->cmdStartCount_Click();
+            c.pass(1000);
+            QCOMPARE(c.readout(), QString("00:00:01"));
+            c.f.fakes.clock.advanceMs(into);
+            c.count->cmdPause_Click();
+            QCOMPARE(c.readout(), QString("00:00:01"));
+            QCOMPARE(c.countdown().state(), Countdown::State::Paused);
+            c.count->cmdRePlay_Click();
+            c.pass(400);
+            QCOMPARE(c.countdown().state(), Countdown::State::Running);
+            c.pass(600);
+            QCOMPARE(c.countdown().state(), Countdown::State::Finished);
+        }
     }
 
     void zeroRingsOnceAndDisablesBothPauses() {
@@ -159,7 +184,8 @@ private Q_SLOTS:
         QFETCH(int, height);
         QFETCH(int, count);
         QFETCH(int, clock);
-        for (FullScreenWindow* window : std::initializer_list<FullScreenWindow*>{new FrmFullScreen, new FrmBellCount}) {
+        for (FullScreenWindow* window :
+             std::initializer_list<FullScreenWindow*>{new FrmFullScreen, new FrmBellCount}) {
             std::unique_ptr<FullScreenWindow> owner(window);
             window->resize(width, height);
             QApplication::sendPostedEvents();
@@ -192,11 +218,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nextBell");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("left");
-        QTest::newRow("afternoon") << QTime(12, 30, 5) << "" << "12:30:05PM" << "00:00:00";
-        QTest::newRow("after midnight") << QTime(0, 30, 5) << "NEXT DAY" << "12:30:05AM" << "00:00:00";
-        QTest::newRow("one o'clock") << QTime(13, 0, 0) << "13hr 00min" << "01:00:00PM" << "00:00:00";
-        QTest::newRow("next bell soon") << QTime(7, 59, 30) << "08hr 05min" << "07:59:30AM" << "00:05:30";
-        QTest::newRow("next bell tomorrow") << QTime(23, 55, 0) << "00hr 10min" << "11:55:00PM" << "00:15:00";
+        QTest::newRow("afternoon") << QTime(12, 30, 5) << ""
+                                   << "12:30:05PM"
+                                   << "00:00:00";
+        QTest::newRow("after midnight") << QTime(0, 30, 5) << "NEXT DAY"
+                                        << "12:30:05AM"
+                                        << "00:00:00";
+        QTest::newRow("one o'clock") << QTime(13, 0, 0) << "13hr 00min"
+                                     << "01:00:00PM"
+                                     << "00:00:00";
+        QTest::newRow("next bell soon") << QTime(7, 59, 30) << "08hr 05min"
+                                        << "07:59:30AM"
+                                        << "00:05:30";
+        QTest::newRow("next bell tomorrow") << QTime(23, 55, 0) << "00hr 10min"
+                                            << "11:55:00PM"
+                                            << "00:15:00";
     }
     void clockAndTimeLeftTexts() {
         QFETCH(QTime, now);
