@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -479,7 +481,14 @@ void MainWindow::buildControls() {
     layout->addWidget(Picture1);
     layout->addWidget(Picture2);
     layout->addWidget(warningLine);
-    layout->addLayout(body, 1);
+    // On a screen smaller than the window the body scrolls, and the window stays on the screen.
+    auto* bodyArea = named(new QScrollArea(this), "bodyArea");
+    bodyArea->setFrameShape(QFrame::NoFrame);
+    bodyArea->setWidgetResizable(true);
+    auto* bodyWidget = new QWidget;
+    bodyWidget->setLayout(body);
+    bodyArea->setWidget(bodyWidget);
+    layout->addWidget(bodyArea, 1);
 
     // Both panels stay hidden until a set-time mode is chosen.
     for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame,
@@ -673,7 +682,9 @@ void MainWindow::Form_Load() {
         m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
         logNote(QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_programFolder)));
 
+        fitToScreen();
         show();
+        fitToScreen();
 
         // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
         // Its reaction stores the booking again and arms it.
@@ -717,6 +728,21 @@ void MainWindow::Form_Load() {
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }
+}
+
+// The window's size, no larger than the screen's free area, and placed inside it.
+void MainWindow::fitToScreen() {
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where) {
+        return;
+    }
+    const QRect area = where->availableGeometry();
+    // The frame the window manager draws counts too (known once the window is shown).
+    const int frameWidth = frameGeometry().width() - width();
+    const int frameHeight = frameGeometry().height() - height();
+    resize(std::min(width(), area.width() - frameWidth), std::min(height(), area.height() - frameHeight));
+    move(area.left() + (area.width() - width() - frameWidth) / 2,
+         area.top() + (area.height() - height() - frameHeight) / 2);
 }
 
 // --- Ending ---

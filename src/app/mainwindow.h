@@ -304,6 +304,7 @@ private:
     void connectHandlers();
     void connectServices();
     void endProgram(const QString& how);
+    void fitToScreen();
     QDateTime currentTime() const;
     void showFailure(const QString& description);
 

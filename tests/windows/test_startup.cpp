@@ -1,6 +1,7 @@
 // Start-up in its order, the failure pair, the single-copy guard and its show request, and the
 // three ways of ending.
 #include <QMenu>
+#include <QScreen>
 #include <QtTest>
 #include <stdexcept>
 
@@ -49,7 +50,8 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.mixer.history, QList<bool>{false});  // unmuted once
         QVERIFY(!f.fakes.logonStart.enabled);
         // The option reaction that runs last stores all eight values.
-        QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
+        QCOMPARE(f.folder.readData("data.ini"),
+                 QByteArray(" 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
         QVERIFY(!f.folder.hasData("exit.ini"));
     }
 
@@ -61,8 +63,9 @@ private Q_SLOTS:
         f.folder.writeData("exit.ini", " 1 \r\n 17 \r\n 30 \r\n");
         f.folder.writeData("snd.ini", " 0 \r\n");
         f.fakes.bell.deviceList.append(OutputDevice{"bell_out", "USB Audio"});
-        f.folder.writeData("adata_2.ini", "8\r\n30\r\n15\r\n0\r\n45\r\n15\r\n 0 \r\ns.wav\r\ne.wav\r\n 1 \r\n3\r\n"
-                                          "p.wav\r\n 0 \r\n2\r\nq.wav\r\n");
+        f.folder.writeData("adata_2.ini",
+                           "8\r\n30\r\n15\r\n0\r\n45\r\n15\r\n 0 \r\ns.wav\r\ne.wav\r\n 1 \r\n3\r\n"
+                           "p.wav\r\n 0 \r\n2\r\nq.wav\r\n");
         auto* w = f.load();
         QVERIFY(find<QCheckBox>(w, "auto_exe")->isChecked());
         QVERIFY(find<QCheckBox>(w, "sound_zero")->isChecked());
@@ -99,8 +102,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("writes");
         QTest::newRow("complete") << QByteArray(" 0 \r\n 1 \r\n 2 \r\n 2 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n")
                                   << QStringList();
-        QTest::newRow("complete, interval") << QByteArray(" 0 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n")
-                                            << QStringList();
+        QTest::newRow("complete, interval")
+            << QByteArray(" 0 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n") << QStringList();
         QTest::newRow("missing lines")
             << QByteArray(" 0 \r\n 1 \r\n 1 \r\n")
             << QStringList{"data.ini: 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"};
@@ -125,6 +128,21 @@ private Q_SLOTS:
         if (writes.isEmpty()) {
             QCOMPARE(f.folder.readData("data.ini"), stored);
         }
+    }
+
+    // On a screen smaller than the window (the test screen is 800 pixels wide) the window opens inside
+    // the screen's free area, frame and all.
+    void windowFitsASmallScreen() {
+        WindowFixture f;
+        auto* w = f.load();
+        const QRect area = w->screen()->availableGeometry();
+        QVERIFY(area.width() < 1024);
+        const QRect frame = w->frameGeometry();
+        QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                      .arg(frame.x())
+                                                      .arg(frame.y())
+                                                      .arg(frame.width())
+                                                      .arg(frame.height())));
     }
 
     void secondCopyEndsAndReadsNothing() {
@@ -199,17 +217,81 @@ private Q_SLOTS:
     void controlsCarryTheirNames() {
         WindowFixture f;
         auto* w = f.load();
-        const QStringList names{
-            "start", "stop1", "File1", "AddTimeList", "nobell", "VScroll9", "pre_day", "reg_day", "auto_exe",
-            "sound_zero", "bellRepeat", "chkTimeSync", "chkAutoExit", "Option1", "Option2", "Option3", "Option4",
-            "start_h", "start_m", "exit_h", "exit_m", "worktime", "resttime", "VScroll1", "VScroll2", "VScroll3",
-            "VScroll4", "VScroll5", "VScroll6", "txtStartBellSound", "txtEndBellSound", "cmdStartBellSound",
-            "cmdEndBellSound", "ChkPreBell1", "TxtPreBell1", "VScrollPreBell1", "TxtPreBellName1", "CmdPreBell1",
-            "ChkPreBell2", "TxtPreBell2", "VScrollPreBell2", "TxtPreBellName2", "CmdPreBell2", "input_h", "input_m",
-            "VScroll7", "VScroll8", "TimeAdd", "TimeDel", "TimeMod", "allDel", "applyTemplet", "now", "now_day",
-            "state", "stateColor", "clock_list", "nextBell", "nextBellSound", "btnNowBell", "bellStop",
-            "FrameSndCard", "SndCardText", "SndCardSet", "titleText", "Picture1", "Picture2", "ImageMin", "GoTray",
-            "mexit", "info", "helpword", "mnCountDown", "mnBellCount", "help"};
+        const QStringList names{"start",
+                                "stop1",
+                                "File1",
+                                "AddTimeList",
+                                "nobell",
+                                "VScroll9",
+                                "pre_day",
+                                "reg_day",
+                                "auto_exe",
+                                "sound_zero",
+                                "bellRepeat",
+                                "chkTimeSync",
+                                "chkAutoExit",
+                                "Option1",
+                                "Option2",
+                                "Option3",
+                                "Option4",
+                                "start_h",
+                                "start_m",
+                                "exit_h",
+                                "exit_m",
+                                "worktime",
+                                "resttime",
+                                "VScroll1",
+                                "VScroll2",
+                                "VScroll3",
+                                "VScroll4",
+                                "VScroll5",
+                                "VScroll6",
+                                "txtStartBellSound",
+                                "txtEndBellSound",
+                                "cmdStartBellSound",
+                                "cmdEndBellSound",
+                                "ChkPreBell1",
+                                "TxtPreBell1",
+                                "VScrollPreBell1",
+                                "TxtPreBellName1",
+                                "CmdPreBell1",
+                                "ChkPreBell2",
+                                "TxtPreBell2",
+                                "VScrollPreBell2",
+                                "TxtPreBellName2",
+                                "CmdPreBell2",
+                                "input_h",
+                                "input_m",
+                                "VScroll7",
+                                "VScroll8",
+                                "TimeAdd",
+                                "TimeDel",
+                                "TimeMod",
+                                "allDel",
+                                "applyTemplet",
+                                "now",
+                                "now_day",
+                                "state",
+                                "stateColor",
+                                "clock_list",
+                                "nextBell",
+                                "nextBellSound",
+                                "btnNowBell",
+                                "bellStop",
+                                "FrameSndCard",
+                                "SndCardText",
+                                "SndCardSet",
+                                "titleText",
+                                "Picture1",
+                                "Picture2",
+                                "ImageMin",
+                                "GoTray",
+                                "mexit",
+                                "info",
+                                "helpword",
+                                "mnCountDown",
+                                "mnBellCount",
+                                "help"};
         for (const QString& name : names) {
             QVERIFY2(w->findChild<QObject*>(name) != nullptr, qPrintable(name));
         }
