@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QPushButton;
 class ImageButton;
 
 class SndSelect : public QDialog {
@@ -19,5 +20,8 @@ public:
 
     QGroupBox* Frame1;
     QComboBox* ComboSndSound;
+    // Back to the default output: clears the choice, so that Set stores none and bells follow
+    // whatever output the system uses.
+    QPushButton* SndDefault;
     ImageButton* SndSet;
 };

@@ -94,10 +94,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("weekLine");
-        QTest::newRow("start") << "cmdStartBellSound" << "txtStartBellSound" << 6;
-        QTest::newRow("end") << "cmdEndBellSound" << "txtEndBellSound" << 7;
-        QTest::newRow("after start") << "CmdPreBell1" << "TxtPreBellName1" << 10;
-        QTest::newRow("before end") << "CmdPreBell2" << "TxtPreBellName2" << 13;
+        QTest::newRow("start") << "cmdStartBellSound"
+                               << "txtStartBellSound" << 6;
+        QTest::newRow("end") << "cmdEndBellSound"
+                             << "txtEndBellSound" << 7;
+        QTest::newRow("after start") << "CmdPreBell1"
+                                     << "TxtPreBellName1" << 10;
+        QTest::newRow("before end") << "CmdPreBell2"
+                                    << "TxtPreBellName2" << 13;
     }
     void pickersFillTheirBoxAndSave() {
         QFETCH(QString, button);
@@ -127,7 +131,8 @@ private Q_SLOTS:
 
     void dedicatedCard() {
         WindowFixture f;
-        f.fakes.bell.deviceList = {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
+        f.fakes.bell.deviceList = {
+            {"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
         auto* w = window(f);
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
         QStringList shown;
@@ -160,6 +165,17 @@ private Q_SLOTS:
         w->SndCardSet_Click();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)", "Headset(3)"}));
         QCOMPARE(selected, 1);
+
+        // Back to the default output: no card is stored, and the bell follows the system's output.
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            auto* dialog = qobject_cast<SndSelect*>(window);
+            dialog->SndDefault->click();
+            dialog->SndSet->click();
+        };
+        w->SndCardSet_Click();
+        QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
+        w->btnNowBell_Click();
+        QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
 
         // The devices change while the window is open: the card's label follows.
         f.fakes.bell.deviceList = {{"", "Default output"}};
