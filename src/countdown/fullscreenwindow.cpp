@@ -21,13 +21,14 @@ void styleReadout(QLabel* label) {
     label->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
 }
 
-// The table's size, made smaller only when the widest text would not fit across the window.
+// The table's size whenever the widest text fits across the window (less a small margin), and
+// else the largest size at which it does: no smaller than it must be.
 void sizeReadout(QLabel* label, int pointSize, const QString& widest, int windowWidth) {
     QFont font = label->font();
     font.setPointSize(pointSize);
     const int room = windowWidth * 96 / 100;
     while (font.pointSize() > 8 && QFontMetrics(font).horizontalAdvance(widest) > room) {
-        font.setPointSize(font.pointSize() - 2);
+        font.setPointSize(font.pointSize() - 1);
     }
     label->setFont(font);
 }
@@ -49,7 +50,9 @@ FullScreenWindow::FullScreenWindow(QWidget* parent)
     setWindowState(Qt::WindowFullScreen);
 }
 
-double FullScreenWindow::twipsPerPixel() const { return 1440.0 / std::max(1, logicalDpiX()); }
+double FullScreenWindow::twipsPerPixel() const {
+    return 1440.0 / std::max(1, logicalDpiX());
+}
 
 QPushButton* FullScreenWindow::addButton(const char* name, const QString& caption, int widthTwips) {
     auto* button = new QPushButton(caption, this);
@@ -59,9 +62,13 @@ QPushButton* FullScreenWindow::addButton(const char* name, const QString& captio
     return button;
 }
 
-int FullScreenWindow::countPointSize() const { return lblTimeShow->font().pointSize(); }
+int FullScreenWindow::countPointSize() const {
+    return lblTimeShow->font().pointSize();
+}
 
-int FullScreenWindow::clockPointSize() const { return lblNowTimeShow->font().pointSize(); }
+int FullScreenWindow::clockPointSize() const {
+    return lblNowTimeShow->font().pointSize();
+}
 
 // Covers the screen even where no window manager honours the full-screen state (a kiosk PC
 // without a desktop).
@@ -90,8 +97,9 @@ void FullScreenWindow::relayout() {
     for (QLabel* label : {lblTimeShow, lblNowTimeShow}) {
         label->setFixedSize(labelWidth, labelHeight);
     }
-    const auto layout = cd::layoutFullScreen(width(), height(), labelWidth, labelHeight,
-                                             qRound(cd::kButtonWidthTwips / tpp), qRound(cd::kCloseWidthTwips / tpp), tpp);
+    const auto layout =
+        cd::layoutFullScreen(width(), height(), labelWidth, labelHeight, qRound(cd::kButtonWidthTwips / tpp),
+                             qRound(cd::kCloseWidthTwips / tpp), tpp);
     lblTimeShow->move(layout.count.x, layout.count.y);
     lblNowTimeShow->move(layout.clock.x, layout.clock.y);
     placeButtons(layout.leftButton.x, layout.rightButton.x, layout.closeButton.x, layout.leftButton.y);
