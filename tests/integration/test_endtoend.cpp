@@ -25,25 +25,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(writeWholeFile(path, bytes));
 }
 
-// Position of a sink among all sinks in the server's order: the program's list position.
-int sinkPosition(const QString& name) {
-    const QString sinks = pulsetools::pactl({"list", "short", "sinks"}).value_or(QString());
-    QList<QPair<int, QString>> ordered;
-    for (const QString& line : sinks.split('\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split('\t');
-        if (fields.size() > 1) {
-            ordered.append({fields.at(0).toInt(), fields.at(1)});
-        }
-    }
-    std::sort(ordered.begin(), ordered.end());
-    for (int i = 0; i < ordered.size(); ++i) {
-        if (ordered.at(i).second == name) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 // Bursts of sound in a recording (seconds from its beginning): each starts after at least `gap`
 // seconds of quiet and ends with its last loud sample.
 struct Burst {
@@ -141,7 +122,8 @@ QString preparedFolder(QTemporaryDir& dir, const QByteArray& weekList,
     QDir().mkpath(data);
     writeFile(data + "data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
     writeFile(data + "mdata.ini", weekList);
-    writeFile(data + "snd.ini", QByteArray::number(sinkPosition("bell_out")).prepend(' ').append(" \r\n"));
+    writeFile(data + "snd.ini",
+              QByteArray::number(pulsetools::sinkPosition("bell_out")).prepend(' ').append(" \r\n"));
     for (const auto& [name, bytes] : more) {
         writeFile(data + name, bytes);
     }

@@ -13,25 +13,6 @@
 
 namespace {
 
-// The sink's position among all sinks in the server's order: what snd.ini keeps.
-int sinkPosition(const QString& name) {
-    QList<QPair<int, QString>> ordered;
-    for (const QString& line :
-         pulsetools::pactl({"list", "short", "sinks"}).value_or(QString()).split('\n')) {
-        const QStringList fields = line.split('\t');
-        if (fields.size() > 1) {
-            ordered.append({fields.at(0).toInt(), fields.at(1)});
-        }
-    }
-    std::sort(ordered.begin(), ordered.end());
-    for (int i = 0; i < ordered.size(); ++i) {
-        if (ordered.at(i).second == name) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 // The program with one bell at the minute after the next one: "Auto execution", the bell sink,
 // "No sound at bell" on, a tone of `seconds`. It starts seven seconds before that minute.
 class Program {
@@ -48,7 +29,8 @@ public:
         ready_ =
             writeWholeFile(data + "data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n") &&
             writeWholeFile(data + "mdata.ini", "11hr 00min/0-restart-tone.wav\r\n") &&
-            writeWholeFile(data + "snd.ini", " " + QByteArray::number(sinkPosition("bell_out")) + " \r\n");
+            writeWholeFile(data + "snd.ini",
+                           " " + QByteArray::number(pulsetools::sinkPosition("bell_out")) + " \r\n");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LD_PRELOAD", fakeTimeLibrary());

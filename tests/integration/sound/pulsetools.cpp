@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -59,6 +60,25 @@ bool restartServer() {
     }
     return script.waitForFinished(20000) && script.exitStatus() == QProcess::NormalExit &&
            script.exitCode() == 0;
+}
+
+int sinkPosition(const QString& name) {
+    QList<QPair<int, QString>> ordered;
+    const QString sinks =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")}).value_or(QString());
+    for (const QString& line : sinks.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() > 1) {
+            ordered.append({fields.at(0).toInt(), fields.at(1)});
+        }
+    }
+    std::sort(ordered.begin(), ordered.end());
+    for (int i = 0; i < ordered.size(); ++i) {
+        if (ordered.at(i).second == name) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 QStringList streams() {

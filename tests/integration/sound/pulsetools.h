@@ -76,6 +76,10 @@ bool onPipeWire();
 // once it answers again.
 bool restartServer();
 
+// The sink's position among all sinks in the order of their index: what snd.ini keeps for it.
+// -1 when the server has no such sink.
+int sinkPosition(const QString& name);
+
 // The playback streams the server has now (`pactl list short sink-inputs`), one line each.
 QStringList streams();
 
