@@ -33,6 +33,7 @@
 #include "countdown/frmcountdown.h"
 #include "countdown/frmfullscreen.h"
 #include "desktop/instanceguard.h"
+#include "desktop/traykind.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/ringer.h"
@@ -196,6 +197,9 @@ void MainWindow::buildControls() {
     mnExit1->setObjectName(QStringLiteral("mnExit1"));
     trayIcon = named(new QSystemTrayIcon(QApplication::windowIcon(), this), "trayIcon");
     trayIcon->setContextMenu(help);
+    // Asked when the icon is made, as Qt asks when it chooses how to show it. The offscreen
+    // platform of the tests has no tray to ask about.
+    m_singleClickTray = QGuiApplication::platformName() != QStringLiteral("offscreen") && statusNotifierTray();
 
     // Service state.
     stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");

@@ -358,6 +358,8 @@ private:
     int m_loadPhase = 1;
     bool m_applyingOptions = false;
     bool m_inTray = false;
+    // The tray reports a click as one activation (a StatusNotifier host), never a double click.
+    bool m_singleClickTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
     // The last values the bell thread reported or was sent.
     QStringList m_cards;  // the cards that can be chosen

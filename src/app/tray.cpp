@@ -50,8 +50,9 @@ void MainWindow::TrayOut() {
 }
 
 void MainWindow::trayActivated(int reason) {
-    // Only a double click brings the window back; the menu opens on the right button by itself.
-    if (reason == QSystemTrayIcon::DoubleClick) {
+    // A double click brings the window back; a single click too where the tray reports no double
+    // clicks. The menu opens on the right button by itself.
+    if (reason == QSystemTrayIcon::DoubleClick || (reason == QSystemTrayIcon::Trigger && m_singleClickTray)) {
         TrayOut();
     }
 }
