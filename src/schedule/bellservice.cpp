@@ -15,8 +15,10 @@ BellService::BellService(Clock* clock, QObject* parent) : QObject(parent), m_clo
 
 namespace {
 
+// The local time as the tick reads it, with its UTC offset, so that a daylight-saving change is
+// told from a clock step.
 corvalin::clock::TickTime tickTime(const QDateTime& t) {
-    return {t.time().hour(), t.time().minute(), t.time().second(), t.date().day()};
+    return {t.time().hour(), t.time().minute(), t.time().second(), t.date().day(), t.offsetFromUtc() / 60};
 }
 
 // The minute of the day of every slot that rings.

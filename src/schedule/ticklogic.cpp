@@ -13,19 +13,26 @@ namespace {
 // handled.
 std::optional<int> minuteToRing(const TickState& state, const TickInput& input, TickState& next) {
     const int now = input.now.hour * 60 + input.now.minute;
+    const int offset = input.now.utcOffset;
     const auto hasBell = [&input](int minute) {
         return std::find(input.bellMinutes.begin(), input.bellMinutes.end(), minute) != input.bellMinutes.end();
     };
     if (state.handledUpTo >= 0 && now <= state.handledUpTo) {
-        if (state.handledUpTo - now <= kStepMinutes) {
+        // The offset has gone down since that minute was handled: its hour is lived again.
+        const int repeated = std::max(0, state.handledOffset - offset);
+        if (state.handledUpTo - now <= kStepMinutes + repeated) {
             return std::nullopt;  // lived again after a step back: its bells have rung
         }
         next.handledUpTo = now;  // a large step back starts the day's count again
+        next.handledOffset = offset;
         return now;
     }
     next.handledUpTo = now;
+    next.handledOffset = offset;
     const int from = std::max(state.lastTick, state.handledUpTo);
-    if (state.lastTick >= 0 && now - state.lastTick <= kStepMinutes && !hasBell(now)) {
+    // The offset has gone up since the previous tick: its minutes were skipped, not stepped over.
+    const int skipped = std::max(0, offset - state.lastOffset);
+    if (state.lastTick >= 0 && now - state.lastTick <= kStepMinutes + skipped && !hasBell(now)) {
         // Minutes passed over by a small step forward: the last of their bells rings now.
         for (int passed = now - 1; passed > from; --passed) {
             if (hasBell(passed)) {
@@ -43,6 +50,7 @@ TickDecision decideTick(const TickState& state, const TickInput& input) {
     d.next = state;
     const TickTime& now = input.now;
     d.next.lastTick = now.hour * 60 + now.minute;
+    d.next.lastOffset = now.utcOffset;
     if (now.minute != state.lastMinute) {
         // The minute is taken as handled before anything of it is done, so nothing that the
         // minute's work opens can make it be handled twice.
@@ -68,7 +76,7 @@ TickDecision decideTick(const TickState& state, const TickInput& input) {
 
 TickState startState(const TickTime& now) {
     const int minute = now.hour * 60 + now.minute;
-    return TickState{now.minute, now.day, 0, minute, minute};
+    return TickState{now.minute, now.day, 0, minute, minute, now.utcOffset, now.utcOffset};
 }
 
 void afterNewDay(TickState& state) {

@@ -15,6 +15,8 @@ struct TickState {
     int minutePending = 0;  // 1 from a new minute until its bell work is done
     int lastTick = -1;      // minute of the day of the previous tick, -1 before the first
     int handledUpTo = -1;   // the latest minute of the day whose bells were handled, -1 for none
+    int lastOffset = 0;     // UTC offset in minutes at the previous tick
+    int handledOffset = 0;  // UTC offset in minutes when handledUpTo was handled
 
     bool operator==(const TickState&) const = default;
 };
@@ -23,6 +25,10 @@ struct TickState {
 // service) neither loses nor doubles a bell: forward, the last bell of the minutes passed over
 // rings at once unless the minute landed in has its own; back, the minutes lived again do not
 // ring again. Larger steps ring only the minute landed in, as if nothing had been passed.
+// A change of the UTC offset (daylight saving) is no step: a local jump by the change of the
+// offset is allowed on top, so the bells follow local time. Spring's skipped hour rings its last
+// bell once on the first minute after the jump (unless that minute has its own), and the
+// minutes of autumn's repeated hour do not ring again.
 inline constexpr int kStepMinutes = 10;
 
 // The current time as the tick reads it.
@@ -31,6 +37,7 @@ struct TickTime {
     int minute = 0;
     int second = 0;
     int day = 1;  // day of the month
+    int utcOffset = 0;  // minutes local time is ahead of UTC
 };
 
 struct TickInput {

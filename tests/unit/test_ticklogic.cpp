@@ -1,4 +1,5 @@
-// The clock-step rule of the bell clock: a step of the clock neither loses nor doubles a bell.
+// The clock-step rule of the bell clock: a step of the clock neither loses nor doubles a bell,
+// and a daylight-saving change is no step.
 #include <QTest>
 
 #include "schedule/ticklogic.h"
@@ -10,6 +11,9 @@ Q_DECLARE_METATYPE(TickTime)
 namespace {
 
 TickTime at(int h, int m, int s) { return {h, m, s, 7}; }
+// Central European winter and summer time.
+TickTime cet(int h, int m, int s) { return {h, m, s, 7, 60}; }
+TickTime cest(int h, int m, int s) { return {h, m, s, 7, 120}; }
 
 // Ticks at each time in turn with the service running over a table of these minutes; the
 // minutes whose bells rang, in order.
@@ -60,6 +64,33 @@ private Q_SLOTS:
         QTest::newRow("two hours back rings again")
             << fifty << QList<TickTime>{at(8, 49, 0), at(8, 50, 0), at(10, 51, 0), at(8, 50, 0)}
             << QList<int>{hm(8, 50), hm(8, 50)};
+        QTest::newRow("an hour forward without a change of offset rings nothing it passed")
+            << QList<int>{hm(2, 30)} << QList<TickTime>{at(1, 59, 0), at(1, 59, 59), at(3, 0, 0), at(3, 1, 0)}
+            << QList<int>{};
+
+        // Spring: 02:00 winter time is 03:00 summer time.
+        const QList<TickTime> spring{cet(1, 59, 0), cet(1, 59, 59), cest(3, 0, 0), cest(3, 0, 1), cest(3, 1, 0)};
+        QTest::newRow("the skipped hour's bell rings after the jump")
+            << QList<int>{hm(2, 30)} << spring << QList<int>{hm(2, 30)};
+        QTest::newRow("the minute after the jump rings its own bell only")
+            << QList<int>{hm(2, 30), hm(3, 0)} << spring << QList<int>{hm(3, 0)};
+        QTest::newRow("two bells in the skipped hour ring once in all")
+            << QList<int>{hm(2, 15), hm(2, 45)} << spring << QList<int>{hm(2, 45)};
+        QTest::newRow("an hour's step on top of the change rings nothing it passed")
+            << QList<int>{hm(2, 30), hm(3, 30)}
+            << QList<TickTime>{cet(1, 59, 0), cet(1, 59, 59), cest(4, 0, 0), cest(4, 1, 0)} << QList<int>{};
+
+        // Autumn: 03:00 summer time is 02:00 winter time; the hour is lived again, a minute at a time.
+        QList<TickTime> autumn{cest(2, 29, 0)};
+        for (int m = 30; m < 60; ++m) {
+            autumn << cest(2, m, 0);
+        }
+        for (int m = 0; m < 60; ++m) {
+            autumn << cet(2, m, 0);
+        }
+        autumn << cet(3, 0, 0) << cet(3, 1, 0);
+        QTest::newRow("the repeated hour rings once")
+            << QList<int>{hm(2, 30), hm(2, 59), hm(3, 0)} << autumn << QList<int>{hm(2, 30), hm(2, 59), hm(3, 0)};
     }
     void clockSteps() {
         QFETCH(QList<int>, bells);
