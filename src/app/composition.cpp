@@ -34,3 +34,22 @@ ProgramPorts::ProgramPorts(InstanceGuard* instanceGuard) : m_owned(std::make_uni
 }
 
 ProgramPorts::~ProgramPorts() = default;
+
+struct HeadlessPorts::Owned {
+    WallClock clock;
+    PulseConnection pulse{"Corvalin"};
+    PulseBellOutput bell{pulse};
+    PulseMixer mixer{pulse};
+    LinuxSystemClock systemClock;
+    LogindPower power;
+};
+
+HeadlessPorts::HeadlessPorts() : m_owned(std::make_unique<Owned>()) {
+    m_ports.clock = &m_owned->clock;
+    m_ports.bell = &m_owned->bell;
+    m_ports.mixer = &m_owned->mixer;
+    m_ports.systemClock = &m_owned->systemClock;
+    m_ports.power = &m_owned->power;
+}
+
+HeadlessPorts::~HeadlessPorts() = default;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/ports.h"
+#include "station/bellstation.h"
 
 class ProgramPorts {
 public:
@@ -20,4 +21,20 @@ private:
     struct Owned;
     std::unique_ptr<Owned> m_owned;
     Ports m_ports;
+};
+
+// The real ports of a copy with no window: those the bells need, and no display.
+class HeadlessPorts {
+public:
+    HeadlessPorts();
+    ~HeadlessPorts();
+    HeadlessPorts(const HeadlessPorts&) = delete;
+    HeadlessPorts& operator=(const HeadlessPorts&) = delete;
+
+    const BellStation::Ports& ports() const { return m_ports; }
+
+private:
+    struct Owned;
+    std::unique_ptr<Owned> m_owned;
+    BellStation::Ports m_ports;
 };

@@ -1,23 +1,23 @@
 // Corvalin: rings a school's or a shop's bells on time, day after day.
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 
-#include <fcntl.h>
-#include <unistd.h>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <optional>
 
 #include "app/composition.h"
+#include "app/headless.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
+#include "app/startup.h"
 #include "base/bellthread.h"
 #include "desktop/instanceguard_local.h"
+#include "station/bellstation.h"
 
 namespace {
 
@@ -44,19 +44,6 @@ private:
     std::unique_ptr<ProgramServices> m_services;
 };
 
-// The folder of the executable exactly as the system names it, or nothing when Qt cannot name it
-// (its path is not valid in the locale's encoding: a folder copied from a USB stick or a zip).
-bool programFolderNamed(const QString& folder) {
-    char raw[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
-    if (length <= 0) {
-        return !folder.isEmpty() && QDir(folder).exists();
-    }
-    const QByteArray exe(raw, static_cast<qsizetype>(length));
-    const QByteArray dir = exe.left(exe.lastIndexOf('/'));
-    return !folder.isEmpty() && QFile::encodeName(folder) == dir && QFileInfo(folder).isDir();
-}
-
 // A message for whoever sits at the display, when there is one.
 void showOnDisplay(const QString& text) {
     const QString platform = QGuiApplication::platformName();
@@ -65,64 +52,31 @@ void showOnDisplay(const QString& text) {
     }
 }
 
-void refuseUnnamedFolder() {
-    char raw[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
-    const QString shown =
-        length > 0 ? QString::fromLocal8Bit(raw, static_cast<qsizetype>(length)) : QString();
-    const QString text =
-        QStringLiteral(
-            "Corvalin cannot start: the name of its folder cannot be read (%1), so its settings "
-            "and bell sounds cannot be found. Move the Corvalin folder to a folder whose name is "
-            "valid UTF-8 and start it there.")
-            .arg(shown);
+void refuse(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     showOnDisplay(text);
-}
-
-// TERM, INT and HUP end the program as its exit command does: the handler only passes the
-// signal's number to the window's thread through a pipe. Should that thread not answer (a hung
-// display), the process ends five seconds later all the same.
-int g_signalPipe[2] = {-1, -1};
-
-void onEndSignal(int number) {
-    const char byte = static_cast<char>(number);
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-    ::alarm(5);
-}
-
-std::unique_ptr<QSocketNotifier> catchEndSignals(MainWindow& window) {
-    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        return nullptr;
-    }
-    struct sigaction action {};
-    action.sa_handler = onEndSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(number, &action, nullptr);
-    }
-    auto notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, &window, [&window] {
-        char byte = 0;
-        if (::read(g_signalPipe[0], &byte, 1) == 1) {
-            window.endBySignal(QString::fromLocal8Bit(::sigabbrev_np(byte) ? ::sigabbrev_np(byte) : "?"));
-        }
-    });
-    return notifier;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A copy with no window never opens a display, nor does one that only says what it is.
+    if (needsNoDisplay(argc, argv)) {
+        return runHeadless(argc, argv);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvalin"));
+    nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
+    {
+        QCommandLineParser parser;
+        describeOptions(parser);
+        parser.process(app);
+    }
     const QString folder = QCoreApplication::applicationDirPath();
     // Settings and sounds live in the program folder: one that cannot be named must never become
     // "/data" and "/sound" at the root of the disk.
     if (!programFolderNamed(folder)) {
-        refuseUnnamedFolder();
+        refuse(unnamedFolderText());
         return 2;
     }
     QIcon icon;
@@ -130,30 +84,54 @@ int main(int argc, char* argv[]) {
         icon.addFile(folder + QStringLiteral("/img/corvalin-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-    LocalInstanceGuard guard;
-    if (guard.runningCopies() >= 2) {
-        if (const QString other = guard.otherUser(); !other.isEmpty()) {
+
+    // The guard lives on the bell thread with the bells, so that a waiting headless copy hears of
+    // every minute they decide even while the window's thread is held up.
+    BellThread bellThread;
+    std::unique_ptr<LocalInstanceGuard> guard;
+    int copies = 0;
+    bellThread.runAndWait([&] {
+        guard = std::make_unique<LocalInstanceGuard>(LocalInstanceGuard::Role::Window);
+        copies = guard->runningCopies();
+    });
+    const auto endGuard = qScopeGuard([&] { bellThread.runAndWait([&] { guard.reset(); }); });
+    std::optional<HandOver> handOver;
+    if (copies >= 2) {
+        if (const QString other = guard->otherUser(); !other.isEmpty()) {
             // One copy rings the bells of the PC, whoever started it.
-            const QString text = QStringLiteral(
-                                     "Corvalin is already running on this computer, started by the user "
-                                     "%1. Only one copy may ring the bells; this one ends.")
-                                     .arg(other);
-            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-            showOnDisplay(text);
+            refuse(QStringLiteral("Corvalin is already running on this computer, started by the user "
+                                  "%1. Only one copy may ring the bells; this one ends.")
+                       .arg(other));
             return 1;
         }
-        guard.signalFirstInstance();  // the first copy shows its window; this one reads nothing
-        return 0;
+        if (!guard->holderHandsOver()) {
+            guard->signalFirstInstance();  // the first copy shows its window; this one reads nothing
+            return 0;
+        }
+        // A headless copy of this user rings: this window takes the bells over.
+        bellThread.runAndWait([&] { handOver = guard->takeOver(); });
+        if (!handOver) {
+            refuse(QStringLiteral("Corvalin runs with no window on this computer and did not hand its bells "
+                                  "over to this window; this one ends. Start it again in a moment."));
+            return 1;
+        }
     }
-    BellThread bellThread;
-    Program program(bellThread, &guard, folder);
+    Program program(bellThread, guard.get(), folder);
+    {
+        LocalInstanceGuard* holder = guard.get();
+        QObject::connect(program.services().station, &BellStation::minuteDecided, holder,
+                         [holder](qint64 minuteKey) { holder->setDecided(minuteKey); });
+    }
     MainWindow window(program.ports(), program.services(), folder);
     bool ended = false;
     window.setQuitHandler([&ended] {
         ended = true;
         QCoreApplication::exit(0);
     });
-    const auto endSignals = catchEndSignals(window);
+    const auto endSignals = catchEndSignals([&window](const QString& name) { window.endBySignal(name); });
+    if (handOver) {
+        window.setHandOver(*handOver);
+    }
     window.Form_Load();
     if (ended) {
         return 0;  // ended during start-up, before the event loop ran

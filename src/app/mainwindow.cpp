@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSystemTrayIcon>
+#include <QThread>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -683,7 +684,12 @@ void MainWindow::Form_Load() {
             reportProblem(m_ports.instanceGuard->problem() +
                           QStringLiteral("; if another copy runs, every bell rings twice"));
         }
-        m_ports.instanceGuard->onShowRequest([this] { TrayOut(); });
+        // Asked on the guard's thread (the bells'), shown on the window's.
+        m_ports.instanceGuard->onShowRequest([this] {
+            QMetaObject::invokeMethod(this, &MainWindow::TrayOut,
+                                      QThread::currentThread() == thread() ? Qt::DirectConnection
+                                                                           : Qt::QueuedConnection);
+        });
         logNote(QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_programFolder)));
 
         fitToScreen();
@@ -729,6 +735,9 @@ void MainWindow::Form_Load() {
                 TrayIn();
             }
         }
+        if (m_handOver) {
+            takeBellsOver(*m_handOver);
+        }
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }
@@ -751,8 +760,25 @@ void MainWindow::fitToScreen() {
 
 // --- Ending ---
 
+void MainWindow::takeBellsOver(const HandOver& handOver) {
+    logNote(QStringLiteral("the bells were taken over from the copy with no window"));
+    if (handOver.running && start->isEnabled()) {
+        start_Click();
+    }
+    BellStation* station = m_services.station;
+    const qint64 decided = handOver.decided;
+    toBells([station, decided] { station->continueFrom(decided); });
+}
+
 void MainWindow::endProgram(const QString& how) {
     logNote(QStringLiteral("Corvalin ended: ") + how);
+    // No bell rings here any more: a waiting copy with no window takes the bells from this minute.
+    BellStation* station = m_services.station;
+    InstanceGuard* guard = m_ports.instanceGuard;
+    toBells([station, guard] {
+        station->release();
+        guard->resign();
+    });
     m_quit();
 }
 

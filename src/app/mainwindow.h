@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/ports.h"
 #include "app/ringlogwindow.h"
 #include "app/services.h"
+#include "desktop/instanceguard.h"
 #include "schedule/settingsvalues.h"
 #include "sound/bellrules.h"
 
@@ -53,6 +55,9 @@ public:
 
     // What "end the program at once" does; the program quits its event loop.
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+    // The bells come from a headless copy that rang until now: the start goes on from where it
+    // left off, and starts the service when it ran there.
+    void setHandOver(const HandOver& handOver) { m_handOver = handOver; }
 
     const QString& programFolder() const { return m_programFolder; }
     QString soundFolder() const;
@@ -304,6 +309,8 @@ private:
     void connectHandlers();
     void connectServices();
     void endProgram(const QString& how);
+    // Goes on ringing where the copy with no window that handed the bells over left off.
+    void takeBellsOver(const HandOver& handOver);
     void fitToScreen();
     QDateTime currentTime() const;
     void showFailure(const QString& description);
@@ -358,6 +365,7 @@ private:
     int m_loadPhase = 1;
     bool m_applyingOptions = false;
     bool m_inTray = false;
+    std::optional<HandOver> m_handOver;
     // The tray reports a click as one activation (a StatusNotifier host), never a double click.
     bool m_singleClickTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;

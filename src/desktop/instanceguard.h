@@ -1,9 +1,20 @@
-// One running copy only: a second copy tells the first to show itself and ends; a copy of another
-// user ends saying whose copy runs.
+// One ringing copy only: a second window copy tells the first to show itself and ends; a copy of
+// another user ends saying whose copy runs; a headless copy hands the bells over to a window copy
+// of its user and takes them back when that one ends.
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
+#include <optional>
+
+// What a copy that gives up the bells tells the one that takes them: the last minute whose bells it
+// decided (rang, or had none to ring), as a minute key (see BellService::minuteKey), or -1 when it
+// cannot tell; and whether its bell service ran.
+struct HandOver {
+    qint64 decided = -1;
+    bool running = false;
+};
 
 class InstanceGuard {
 public:
@@ -12,12 +23,23 @@ public:
     virtual int runningCopies() = 0;
     // Tells the first copy to show its window.
     virtual void signalFirstInstance() = 0;
-    // Called in the first copy when a second one asks it to show itself.
+    // Called in the first copy when a second one asks it to show itself, on the guard's thread.
     virtual void onShowRequest(std::function<void()> handler) = 0;
     // After runningCopies() found another copy: its user, when that is not this one's.
     virtual QString otherUser() const { return QString(); }
     // After runningCopies() answered 0: why no other copy can be seen.
     virtual QString problem() const { return QString(); }
+    // After runningCopies() found another copy: it is a headless copy of this user, which hands
+    // the bells over to a window copy.
+    virtual bool holderHandsOver() const { return false; }
+    // Asks that headless copy to hand the bells over, and holds the guard once it has: what it
+    // handed over, or nothing when it did not (in time).
+    virtual std::optional<HandOver> takeOver() { return std::nullopt; }
+    // The copy that holds the guard has decided this minute's bells; a waiting headless copy is told.
+    virtual void setDecided(qint64 minuteKey) { Q_UNUSED(minuteKey) }
+    // This copy rings no more: the guard goes at once, so that a waiting headless copy takes the
+    // bells while this one ends.
+    virtual void resign() {}
 };
 
 class NullInstanceGuard final : public InstanceGuard {

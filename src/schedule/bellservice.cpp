@@ -192,3 +192,24 @@ void BellService::dropAhead() {
         Q_EMIT bellAheadDropped();
     }
 }
+
+qint64 BellService::minuteKey(const QDateTime& t) {
+    return t.date().toJulianDay() * 1440 + t.time().hour() * 60 + t.time().minute();
+}
+
+void BellService::continueFrom(qint64 decided) {
+    const QDateTime now = m_clock->now();
+    const qint64 behind = minuteKey(now) - decided;
+    if (decided < 0 || behind <= 0 || behind > corvalin::clock::kStepMinutes ||
+        decided / 1440 != now.date().toJulianDay()) {
+        return;
+    }
+    const int minuteOfDay = static_cast<int>(decided % 1440);
+    m_tick.lastMinute = minuteOfDay % 60;
+    m_tick.lastTick = minuteOfDay;
+    m_tick.handledUpTo = minuteOfDay;
+    m_tick.minutePending = 0;
+    // Within those few minutes the offset from UTC is taken as now's.
+    m_tick.lastOffset = tickTime(now).utcOffset;
+    m_tick.handledOffset = m_tick.lastOffset;
+}

@@ -3,6 +3,7 @@
 // synchronisation seconds). It reports what must be shown and what must happen by signals.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,16 @@ public:
     // A start is under way: the minute in which it happens is never rung, and the day change is
     // counted from today. Runs before the start's checks, whatever they decide.
     void markStartAttempt();
+    // The minute of `t` as one number that grows by one each minute of local time, the same in
+    // every copy of the program: the day (Julian day number) and the minute of the day.
+    static qint64 minuteKey(const QDateTime& t);
+    // The service has just started where another copy (or this one, before a sleep or a reload)
+    // left off: `decided` is the last minute whose bells were decided there. Minutes after it,
+    // up to the clock-step limit and on the same day, count as passed over, so that the next tick
+    // rings the last bell among them unless the current minute has its own; without such a minute
+    // the start minute counts as handled, as for any start.
+    void continueFrom(qint64 decided);
+
     // The interval start and end as minute of the day, once they passed their own checks.
     void setIntervalBounds(int startMinute, int endMinute);
 

@@ -64,3 +64,32 @@ std::variant<BellService::Plan, QString> planForDay(const BellService::Plan& run
         corvalin::dayplan::intervalPlan(settings, *checked.startMinute, *checked.endMinute, settings.noBell);
     return plan;
 }
+
+std::variant<BellService::Plan, QString> storedPlan(SettingsStore& store, int soundCount, int day) {
+    namespace fmt = corvalin::settings;
+    const fmt::Options options = store.loadOptions();
+    BellService::Plan plan;
+    plan.applyWeek = fmt::selectsFirstChoice(options.dayMode);
+    plan.interval = fmt::selectsFirstChoice(options.setTimeMode);
+    if (!plan.interval) {
+        const fmt::TimeList list = plan.applyWeek ? store.loadWeekTimes() : store.loadDayTimes(day);
+        if (plan.applyWeek && list.entries.empty()) {
+            return QStringLiteral("nothing added time. please add time.");
+        }
+        plan.entries = list.entries;
+        plan.noBell = !plan.applyWeek && list.noBell;
+        return plan;
+    }
+    if (options.soundIndex < 0 || !fmt::appliesSoundIndex(soundCount, options.soundIndex)) {
+        return QStringLiteral("Please select bell sound");
+    }
+    const fmt::IntervalSettings settings = plan.applyWeek ? store.loadWeekInterval() : store.loadDayInterval(day);
+    const auto checked = corvalin::interval::checkForStart(corvalin::dayplan::intervalTexts(settings));
+    if (checked.message) {
+        return QString::fromStdString(*checked.message);
+    }
+    plan.noBell = !plan.applyWeek && settings.noBell;
+    plan.intervalPlan =
+        corvalin::dayplan::intervalPlan(settings, *checked.startMinute, *checked.endMinute, plan.noBell);
+    return plan;
+}

@@ -30,3 +30,9 @@ ringtable::IntervalPlan intervalPlan(const settings::IntervalSettings& settings,
 // cannot start.
 std::variant<BellService::Plan, QString> planForDay(const BellService::Plan& running, SettingsStore& store,
                                                     int day);
+
+// The plan that a start with the stored settings rings on day `day` (1 = Sunday .. 7 = Saturday),
+// as the window starts it once it has loaded them: the stored modes, the week's or the day's time
+// list or interval settings, and in interval mode a stored sound among the `soundCount` sounds of
+// the folder. The window's message when such a start cannot be made.
+std::variant<BellService::Plan, QString> storedPlan(SettingsStore& store, int soundCount, int day);

@@ -113,7 +113,30 @@ void BellStation::tick() {
     m_tickAgain = !bells.tick();
     if (m_tickAgain) {
         bellClock->rearm();
+        return;
     }
+    const qint64 key = BellService::minuteKey(m_clock->now());
+    if (key != m_decided) {
+        m_decided = key;
+        Q_EMIT minuteDecided(key);
+    }
+}
+
+void BellStation::continueFrom(qint64 decided) {
+    bells.continueFrom(decided);
+    tick();
+}
+
+void BellStation::release() {
+    bellClock->setEnabled(false);
+    if (bells.isRunning()) {
+        log.note(QStringLiteral("the bells were handed over to the window copy"));
+    }
+    bells.stop();
+}
+
+void BellStation::resumeClock() {
+    bellClock->setEnabled(true);
 }
 
 void BellStation::setTimeSyncEnabled(bool on) {
@@ -139,21 +162,13 @@ void BellStation::stopService() {
 void BellStation::startDayAgain() {
     stopService();
     library.refresh();
-    const QString folder = QDir::toNativeSeparators(library.folder());
     auto refuse = [this](const QString& why) {
         log.problem(QStringLiteral("the bells of %1 were not started: %2")
                         .arg(m_clock->now().date().toString(Qt::ISODate), why));
     };
-    if (library.files().isEmpty()) {
-        refuse(folder + QStringLiteral(" folder must over one sound file"));
+    if (const QString why = soundFolderProblem(); !why.isEmpty()) {
+        refuse(why);
         return;
-    }
-    for (const QString& file : library.files()) {
-        if (!file.toLower().contains(QStringLiteral(".wav"))) {
-            refuse(QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from ") +
-                   folder + QLatin1Char('.'));
-            return;
-        }
     }
     bells.markStartAttempt();
     const int today = corvalin::clock::dayNumberFromIso(m_clock->now().date().dayOfWeek());
@@ -167,6 +182,24 @@ void BellStation::startDayAgain() {
                  .arg(m_clock->now().date().toString(Qt::ISODate))
                  .arg(bells.todayBells().size()));
     Q_EMIT dayStartedAgain();
+}
+
+QString BellStation::soundFolderProblem() const {
+    const QString folder = QDir::toNativeSeparators(library.folder());
+    if (library.files().isEmpty()) {
+        return folder + QStringLiteral(" folder must over one sound file");
+    }
+    for (const QString& file : library.files()) {
+        if (!file.toLower().contains(QStringLiteral(".wav"))) {
+            return QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from ") + folder +
+                   QLatin1Char('.');
+        }
+    }
+    return QString();
+}
+
+QDateTime BellStation::now() const {
+    return m_clock->now();
 }
 
 void BellStation::calendarChanged() {

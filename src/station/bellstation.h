@@ -6,6 +6,7 @@
 // signals report.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -56,6 +57,20 @@ public:
     void setTimeSyncEnabled(bool on);
     // The booked time has come.
     void PowerOffComputer();
+    // The service goes on where a copy that rang before left off (see BellService::continueFrom):
+    // a bell due since `decided` rings now, once.
+    void continueFrom(qint64 decided);
+    // The bells go to another copy: the clock stops and the service with it; a bell that sounds
+    // plays out. resumeClock() lets the clock run again.
+    void release();
+    void resumeClock();
+    // Why the sound folder as it is now cannot ring (no sound, or a file that is no wave file);
+    // empty when it can.
+    QString soundFolderProblem() const;
+    // The time the bells follow.
+    QDateTime now() const;
+    // The last minute whose bells this station decided (a minute key), or -1 before its first tick.
+    qint64 decided() const { return m_decided; }
 
     SoundLibrary library;  // the sound folder as the ringer sees it
     Ringer ringer;
@@ -69,6 +84,8 @@ Q_SIGNALS:
     // The service stopped and started again by itself (a new day, a change of the calendar): the
     // window shows today on its day selector, as a start from the window does.
     void dayStartedAgain();
+    // A minute's bells are decided: rung, or none due (a minute key, see BellService::minuteKey).
+    void minuteDecided(qint64 minuteKey);
 
 private:
     // Stops the service and starts it again for today, as the start button would, from the plan
@@ -81,4 +98,5 @@ private:
     QString m_timeServer;
     bool m_tickAgain = false;
     bool m_serverAway = false;
+    qint64 m_decided = -1;
 };

@@ -25,35 +25,8 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(writeWholeFile(path, bytes));
 }
 
-// Bursts of sound in a recording (seconds from its beginning): each starts after at least `gap`
-// seconds of quiet and ends with its last loud sample.
-struct Burst {
-    double start;
-    double end;
-};
-QList<Burst> bursts(const QString& path, double gap = 1.0) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_READ, &info);
-    if (!file) {
-        return {};
-    }
-    std::vector<float> samples(static_cast<size_t>(info.frames * info.channels));
-    sf_readf_float(file, samples.data(), info.frames);
-    sf_close(file);
-    QList<Burst> found;
-    double lastSound = -1e9;
-    for (sf_count_t i = 0; i < info.frames; ++i) {
-        if (std::abs(samples[static_cast<size_t>(i * info.channels)]) > 0.02) {
-            const double t = static_cast<double>(i) / info.samplerate;
-            if (t - lastSound > gap) {
-                found.append({t, t});
-            }
-            found.last().end = t;
-            lastSound = t;
-        }
-    }
-    return found;
-}
+using pulsetools::Burst;
+using pulsetools::bursts;
 
 struct Run {
     QList<double> bellOnsets;   // on the bell sink, relative to the program's start

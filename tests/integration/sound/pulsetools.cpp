@@ -283,4 +283,28 @@ Level Recorder::finish() {
     return measure(path_);
 }
 
+QList<Burst> bursts(const QString& wavePath, double gap) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(wavePath.toLocal8Bit().constData(), SFM_READ, &info);
+    if (!file) {
+        return {};
+    }
+    std::vector<float> samples(static_cast<size_t>(info.frames * info.channels));
+    sf_readf_float(file, samples.data(), info.frames);
+    sf_close(file);
+    QList<Burst> found;
+    double lastSound = -1e9;
+    for (sf_count_t i = 0; i < info.frames; ++i) {
+        if (std::abs(samples[static_cast<size_t>(i * info.channels)]) > 0.02) {
+            const double t = static_cast<double>(i) / info.samplerate;
+            if (t - lastSound > gap) {
+                found.append({t, t});
+            }
+            found.last().end = t;
+            lastSound = t;
+        }
+    }
+    return found;
+}
+
 }  // namespace pulsetools

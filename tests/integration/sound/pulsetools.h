@@ -120,4 +120,12 @@ private:
     QString path_;
 };
 
+// Bursts of sound in a recording (seconds from its beginning): each starts after at least `gap`
+// seconds of quiet and ends with its last loud sample.
+struct Burst {
+    double start;
+    double end;
+};
+QList<Burst> bursts(const QString& wavePath, double gap = 1.0);
+
 }  // namespace pulsetools

@@ -1,0 +1,85 @@
+// The program with no window.
+#include "app/headless.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QSocketNotifier>
+
+#include <cstdio>
+
+#include "app/composition.h"
+#include "app/startup.h"
+#include "base/ringlog.h"
+#include "desktop/instanceguard_local.h"
+#include "station/headlessbells.h"
+
+namespace {
+
+// Standard error is the journal of a service: each line once, as the ring log has it.
+void say(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+int runHeadless(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    nameProgram();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app);  // --help and --version answer and end here
+
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (!programFolderNamed(folder)) {
+        say(unnamedFolderText());
+        return 2;
+    }
+    LocalInstanceGuard guard(LocalInstanceGuard::Role::Headless);
+    const int copies = guard.runningCopies();
+    if (copies >= 2 && guard.holderIsHeadless()) {
+        say(QStringLiteral("Corvalin already rings the bells of this computer with no window; this copy ends."));
+        return 0;
+    }
+
+    HeadlessPorts ports;
+    HeadlessBells bells(ports.ports(), folder);
+    RingLog& log = bells.station().log;
+    QObject::connect(&log, &RingLog::problemReported, &app,
+                     [](const QDateTime&, const QString& text) { say(text); });
+    auto note = [&log](const QString& text) {
+        log.note(text);
+        say(text);
+    };
+    guard.onHandOverRequest([&bells, &note] {
+        const auto [decided, running] = bells.release();
+        note(QStringLiteral("a window copy took the bells over; this copy waits until it ends"));
+        return HandOver{decided, running};
+    });
+    guard.onTaken([&bells, &note](const HandOver& last) {
+        note(QStringLiteral("no window copy rings: this copy rings the bells"));
+        bells.start(last.decided);
+    });
+    QObject::connect(&bells.station(), &BellStation::minuteDecided, &guard,
+                     [&guard](qint64 minuteKey) { guard.setDecided(minuteKey); });
+
+    note(QStringLiteral("Corvalin started with no window in %1").arg(QDir::toNativeSeparators(folder)));
+    if (copies == 2) {
+        note(QStringLiteral("a window copy rings the bells; this copy waits until it ends"));
+        guard.standBy();
+    } else {
+        if (copies == 0) {
+            // Rings all the same, but never silently: two copies would ring every bell twice.
+            log.problem(guard.problem() + QStringLiteral("; if another copy runs, every bell rings twice"));
+        }
+        bells.start();
+    }
+
+    const auto endSignals = catchEndSignals([&](const QString& name) {
+        note(QStringLiteral("Corvalin ended: by the signal ") + name);
+        bells.station().ringer.unmute();
+        QCoreApplication::quit();
+    });
+    return QCoreApplication::exec();
+}

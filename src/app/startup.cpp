@@ -1,0 +1,98 @@
+// Start-up steps shared by the window and the headless copy.
+#include "app/startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <csignal>
+#include <cstring>
+
+void nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Corvalin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVALIN_VERSION));
+}
+
+void describeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Rings a school's or a shop's bells on time, day after day.\n"
+        "Settings live in the data folder beside the program."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("headless"),
+        QStringLiteral("Ring the bells with no window, tray or display, as a service started at boot does "
+                       "(see corvalin.service). The bells start as with \"Auto execution\" on; while a window "
+                       "copy runs this copy waits, and it takes the bells back when that copy ends.")));
+}
+
+bool needsNoDisplay(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--headless" || arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool programFolderNamed(const QString& folder) {
+    char raw[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
+    if (length <= 0) {
+        return !folder.isEmpty() && QDir(folder).exists();
+    }
+    const QByteArray exe(raw, static_cast<qsizetype>(length));
+    const QByteArray dir = exe.left(exe.lastIndexOf('/'));
+    return !folder.isEmpty() && QFile::encodeName(folder) == dir && QFileInfo(folder).isDir();
+}
+
+QString unnamedFolderText() {
+    char raw[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", raw, sizeof raw - 1);
+    const QString shown = length > 0 ? QString::fromLocal8Bit(raw, static_cast<qsizetype>(length)) : QString();
+    return QStringLiteral(
+               "Corvalin cannot start: the name of its folder cannot be read (%1), so its settings "
+               "and bell sounds cannot be found. Move the Corvalin folder to a folder whose name is "
+               "valid UTF-8 and start it there.")
+        .arg(shown);
+}
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onEndSignal(int number) {
+    const char byte = static_cast<char>(number);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    ::alarm(5);
+}
+
+}  // namespace
+
+std::unique_ptr<QSocketNotifier> catchEndSignals(std::function<void(const QString&)> end) {
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return nullptr;
+    }
+    struct sigaction action {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(number, &action, nullptr);
+    }
+    auto notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [end = std::move(end)] {
+        char byte = 0;
+        if (::read(g_signalPipe[0], &byte, 1) == 1) {
+            end(QString::fromLocal8Bit(::sigabbrev_np(byte) ? ::sigabbrev_np(byte) : "?"));
+        }
+    });
+    return notifier;
+}

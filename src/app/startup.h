@@ -1,0 +1,32 @@
+// What every start of the program does before its bells, with or without a window: the command
+// line, the program folder's name, and the signals that end it.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QCommandLineParser;
+class QSocketNotifier;
+
+// The program's name and version, for the messages and --version.
+void nameProgram();
+
+// The options the program takes; `--help` lists them.
+void describeOptions(QCommandLineParser& parser);
+
+// The command line asks for no window at all (--headless), or only for what the program is
+// (--help, --version): then no display is opened.
+bool needsNoDisplay(int argc, char* argv[]);
+
+// The folder of the executable exactly as the system names it: false when Qt cannot name it (its
+// path is not valid in the locale's encoding: a folder copied from a USB stick or a zip).
+bool programFolderNamed(const QString& folder);
+// Why the program cannot start in such a folder.
+QString unnamedFolderText();
+
+// TERM, INT and HUP end the program as its exit command does: the signal handler only passes the
+// signal's number through a pipe to `end`, called with the signal's name on the thread that runs
+// the returned notifier. Should that thread not answer, the process ends five seconds later all
+// the same.
+std::unique_ptr<QSocketNotifier> catchEndSignals(std::function<void(const QString&)> end);

@@ -1,0 +1,125 @@
+// The bells of a copy with no window.
+#include "station/headlessbells.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include "base/clock.h"
+#include "schedule/clocktext.h"
+#include "schedule/dayplan.h"
+#include "schedule/settingsvalues.h"
+
+namespace {
+
+// A save renames its new file over the old one; the files of one change settle within this.
+constexpr int kSettleMs = 300;
+
+}  // namespace
+
+HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const QString& programFolder, bool liveTimers,
+                             QObject* parent)
+    : QObject(parent),
+      m_dataFolder(programFolder + QStringLiteral("/data")),
+      m_store(m_dataFolder),
+      m_station(std::make_unique<BellStation>(ports, programFolder, &m_store, liveTimers)),
+      m_watcher(new QFileSystemWatcher(this)),
+      m_settle(new QTimer(this)) {
+    // Nothing rings until this copy holds the bells.
+    m_station->release();
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(kSettleMs);
+    connect(m_settle, &QTimer::timeout, this, &HeadlessBells::reload);
+    // Watched from the start, so that a folder made by the first save is seen as well.
+    QDir().mkpath(m_dataFolder);
+    m_watcher->addPath(m_dataFolder);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, [this] { m_settle->start(); });
+}
+
+HeadlessBells::~HeadlessBells() = default;
+
+QByteArray HeadlessBells::storedSettings() const {
+    QByteArray all;
+    const QDir folder(m_dataFolder);
+    for (const QString& name : folder.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name)) {
+        QFile file(folder.filePath(name));
+        all += name.toUtf8() + '\0';
+        if (file.open(QIODevice::ReadOnly)) {
+            all += file.readAll();
+        }
+        all += '\0';
+    }
+    return all;
+}
+
+void HeadlessBells::applyOptions() {
+    const auto options = m_store.loadOptions();
+    Ringer& ringer = m_station->ringer;
+    ringer.setMuteDefault(options.soundZero == 1);
+    ringer.setRepeat(options.bellRepeat == 1);
+    ringer.setSoundCardIndex(m_store.loadSoundCard());
+    m_station->setTimeSyncEnabled(options.timeSync == 1);
+    const auto booking = m_store.loadExitBooking();
+    m_station->bells.setPowerOffBooking(booking.on, booking.hour, booking.minute);
+    if (!m_mixerOpen) {
+        m_mixerOpen = true;
+        ringer.openMixer();
+    }
+    m_station->calendar.load();
+}
+
+void HeadlessBells::startService(qint64 decided) {
+    BellStation& station = *m_station;
+    station.library.refresh();
+    if (const QString why = station.soundFolderProblem(); !why.isEmpty()) {
+        station.log.problem(QStringLiteral("the bells were not started: ") + why);
+        return;
+    }
+    station.bells.markStartAttempt();
+    const int day = corvalin::clock::dayNumberFromIso(station.now().date().dayOfWeek());
+    const auto planned = storedPlan(m_store, static_cast<int>(station.library.files().size()), day);
+    if (const auto* why = std::get_if<QString>(&planned)) {
+        station.log.problem(QStringLiteral("the bells were not started: ") + *why);
+        return;
+    }
+    station.startService(std::get<BellService::Plan>(planned));
+    station.continueFrom(decided);
+}
+
+void HeadlessBells::start(qint64 decided) {
+    m_holding = true;
+    m_applied = storedSettings();
+    m_station->bells.reset();
+    applyOptions();
+    m_station->resumeClock();
+    startService(decided);
+}
+
+std::pair<qint64, bool> HeadlessBells::release() {
+    m_holding = false;
+    const bool running = m_station->bells.isRunning();
+    if (running) {
+        m_station->log.note(QStringLiteral("the bells were handed over to the window copy"));
+    }
+    m_station->release();
+    return {m_station->decided(), running};
+}
+
+void HeadlessBells::reload() {
+    if (!m_holding) {
+        return;
+    }
+    const QByteArray stored = storedSettings();
+    if (stored == m_applied) {
+        return;
+    }
+    m_applied = stored;
+    m_station->log.note(QStringLiteral("the settings changed: the bells start again with them"));
+    const qint64 decided = m_station->decided();
+    // A bell that sounds plays out; nothing of the current minute rings twice.
+    m_station->bells.stop();
+    applyOptions();
+    startService(decided);
+}

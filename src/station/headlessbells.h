@@ -1,0 +1,55 @@
+// The bells of a copy with no window: the bell station over the program folder's stored settings,
+// started as a window copy with "Auto execution" on starts it, whatever that option says, and
+// started again with the new settings whenever a settings file changes.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <utility>
+
+#include "schedule/settingsstore.h"
+#include "station/bellstation.h"
+
+class QFileSystemWatcher;
+class QTimer;
+
+class HeadlessBells : public QObject {
+    Q_OBJECT
+public:
+    HeadlessBells(const BellStation::Ports& ports, const QString& programFolder, bool liveTimers = true,
+                  QObject* parent = nullptr);
+    ~HeadlessBells() override;
+    HeadlessBells(const HeadlessBells&) = delete;
+    HeadlessBells& operator=(const HeadlessBells&) = delete;
+
+    BellStation& station() { return *m_station; }
+    SettingsStore& store() { return m_store; }
+    bool holdsBells() const { return m_holding; }
+
+    // Reads the settings and rings: the bell service runs from now on, going on from `decided`,
+    // the last minute another copy decided (a minute key, -1 when there was none), so that a bell
+    // due since then rings once.
+    void start(qint64 decided = -1);
+    // The bells go to a window copy: ringing ends between two ticks and a bell that sounds plays
+    // out. The last minute decided here, and whether the service ran.
+    std::pair<qint64, bool> release();
+    // A settings file changed: when the stored settings differ from those in use, the bells start
+    // again with them, from where they were.
+    void reload();
+
+private:
+    void applyOptions();
+    void startService(qint64 decided);
+    QByteArray storedSettings() const;
+
+    QString m_dataFolder;
+    SettingsStore m_store;
+    std::unique_ptr<BellStation> m_station;
+    QFileSystemWatcher* m_watcher;
+    QTimer* m_settle;
+    QByteArray m_applied;  // the settings files the running bells were started with
+    bool m_holding = false;
+    bool m_mixerOpen = false;
+};

@@ -1,0 +1,181 @@
+// The program with no window (--headless) against the test sound server, under a faked clock: it
+// rings with no display at all, whatever "Auto execution" says, and a second one ends; a window copy of the same user
+// takes the bells over from it and gives them back when it ends, and across both hand-overs, each
+// a fraction of a second before a bell, every minute's bell rings exactly once.
+#include <QDateTime>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "programcopy.h"
+#include "sound/pulsetools.h"
+
+namespace {
+
+// A program folder ringing `weekList` ("Manual input", "Apply week") on the bell sink, with
+// "Auto execution" off.
+QString preparedFolder(const QTemporaryDir& dir, const QByteArray& weekList) {
+    const QString folder = dir.path() + "/Corvalin";
+    if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder) ||
+        !pulsetools::writeTone(folder + "/sound/0-tone.wav", 1.0, 880.0)) {
+        return QString();
+    }
+    const QString data = folder + "/data/";
+    const QByteArray card = ' ' + QByteArray::number(pulsetools::sinkPosition("bell_out")) + " \r\n";
+    if (!writeWholeFile(data + "data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n") ||
+        !writeWholeFile(data + "mdata.ini", weekList) || !writeWholeFile(data + "snd.ini", card)) {
+        return QString();
+    }
+    return folder;
+}
+
+// The same faked clock for every copy started from it: this machine's clock shifted by whole
+// seconds, so that the copies' minutes begin on this machine's whole seconds, `ahead` of
+// 11:00:00 now.
+class SharedClock {
+public:
+    explicit SharedClock(double secondsBefore) {
+        const QDateTime real = QDateTime::currentDateTime();
+        const QDateTime whole(real.date(), real.time().addMSecs(-real.time().msec()));
+        const QDateTime wanted = QDateTime(real.date(), QTime(11, 0)).addSecs(-qint64(secondsBefore));
+        m_offset = whole.secsTo(wanted);
+        m_elevenAt = whole.addSecs(qint64(secondsBefore)).addMSecs(0);
+    }
+    // Milliseconds of this machine's clock until the copies' clock shows 11:00:00 plus `ms`.
+    qint64 msUntilEleven(qint64 ms = 0) const {
+        return QDateTime::currentDateTime().msecsTo(m_elevenAt) + ms;
+    }
+    void into(QProcessEnvironment& env) const {
+        env.insert("LD_PRELOAD", fakeTimeLibrary());
+        env.insert("FAKETIME", QStringLiteral("%1%2s").arg(m_offset < 0 ? "-" : "+").arg(qAbs(m_offset)));
+    }
+
+private:
+    qint64 m_offset = 0;
+    QDateTime m_elevenAt;
+};
+
+std::unique_ptr<QProcess> startCopy(const QString& folder, const QProcessEnvironment& env, const QStringList& args) {
+    auto copy = std::make_unique<QProcess>();
+    copy->setProcessEnvironment(env);
+    copy->setProcessChannelMode(QProcess::MergedChannels);
+    copy->start(folder + "/Corvalin", args);
+    return copy;
+}
+
+QByteArray ringLog(const QString& folder) {
+    QFile log(folder + "/data/ring.log");
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray("<no ring log>");
+}
+
+// How often each minute's scheduled bell is in the ring log.
+QMap<QString, int> scheduledBells(const QByteArray& log) {
+    QMap<QString, int> count;
+    static const QRegularExpression line(QStringLiteral(" scheduled (\\d\\d:\\d\\d) "));
+    for (auto it = line.globalMatch(QString::fromUtf8(log)); it.hasNext();) {
+        ++count[it.next().captured(1)];
+    }
+    return count;
+}
+
+int burstsOn(const QString& recording) {
+    return static_cast<int>(pulsetools::bursts(recording).size());
+}
+
+}  // namespace
+
+class TestHeadless : public QObject {
+    Q_OBJECT
+    QProcessEnvironment m_env;
+
+private Q_SLOTS:
+    void initTestCase() {
+        REQUIRE_TEST_SERVER();
+        if (fakeTimeLibrary().isEmpty()) {
+            QSKIP("faketime is not installed");
+        }
+        m_env = QProcessEnvironment::systemEnvironment();
+        // No display of any kind: the headless copy must not look for one.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            m_env.remove(QString::fromLatin1(name));
+        }
+    }
+
+    void ringsWithNoDisplay() {
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
+        QVERIFY(!folder.isEmpty());
+        QProcessEnvironment env = m_env;
+        keepDesktopApart(env, dir.path() + "/desktop");
+        const SharedClock clock(4);
+        clock.into(env);
+        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
+        QVERIFY(bell.waitLive());
+
+        auto headless = startCopy(folder, env, {"--headless"});
+        QVERIFY(headless->waitForStarted());
+        QTest::qWait(1000);
+        // A second headless copy finds the first and ends; the first rings alone.
+        auto second = startCopy(folder, env, {"--headless"});
+        QVERIFY(second->waitForFinished(5000));
+        QCOMPARE(second->exitCode(), 0);
+        QVERIFY2(second->readAll().contains("already rings the bells"), "the second copy did not say why it ends");
+        QTest::qWait(int(clock.msUntilEleven(2500)));
+        QCOMPARE(headless->state(), QProcess::Running);
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        QCOMPARE(headless->exitCode(), 0);
+        bell.finish();
+
+        const QByteArray said = headless->readAll();
+        QVERIFY2(said.contains("Corvalin started with no window"), said.constData());
+        const QByteArray log = ringLog(folder);
+        QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}}));
+        QVERIFY2(log.contains("Corvalin ended: by the signal TERM"), log.constData());
+        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
+    }
+
+    // The window copy comes 0.6 s before 11:00 and goes 0.5 s before 11:01; a bell rings at
+    // 11:00, 11:01 and 11:02.
+    void handOverRingsEachMinuteOnce() {
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n11hr 01min/0-tone.wav\r\n"
+                                                   "11hr 02min/0-tone.wav\r\n");
+        QVERIFY(!folder.isEmpty());
+        QProcessEnvironment env = m_env;
+        keepDesktopApart(env, dir.path() + "/desktop");
+        const SharedClock clock(5);
+        clock.into(env);
+        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
+        QVERIFY(bell.waitLive());
+
+        auto headless = startCopy(folder, env, {"--headless"});
+        QVERIFY(headless->waitForStarted());
+        QTest::qWait(int(clock.msUntilEleven(-600)));
+        QProcessEnvironment windowEnv = env;
+        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
+        auto window = startCopy(folder, windowEnv, {});
+        QVERIFY(window->waitForStarted());
+        QTest::qWait(int(clock.msUntilEleven(60000 - 500)));
+        QCOMPARE(window->state(), QProcess::Running);
+        window->terminate();
+        QVERIFY(window->waitForFinished(5000));
+        QTest::qWait(int(clock.msUntilEleven(120000 + 2500)));
+        QCOMPARE(headless->state(), QProcess::Running);
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        bell.finish();
+
+        const QByteArray log = ringLog(folder);
+        QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}, {"11:01", 1}, {"11:02", 1}}));
+        QVERIFY2(log.contains("a window copy took the bells over"), log.constData());
+        QVERIFY2(log.contains("no window copy rings: this copy rings the bells"), log.constData());
+        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHeadless)
+#include "test_headless.moc"
