@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "desktop/logonstart_xdg.h"
 #include "shutdown/power_logind.h"
+#include "shutdown/sleep_logind.h"
 #include "sound/belloutput_pulse.h"
 #include "sound/mixer_pulse.h"
 #include "sound/pulseconnection.h"
@@ -19,6 +20,7 @@ struct ProgramPorts::Owned {
     PulseMixer mixer{pulse};
     LinuxSystemClock systemClock;
     LogindPower power;
+    LogindSleepWatch sleep;
     XdgLogonStart logonStart;
 };
 
@@ -29,6 +31,7 @@ ProgramPorts::ProgramPorts(InstanceGuard* instanceGuard) : m_owned(std::make_uni
     m_ports.mixer = &m_owned->mixer;
     m_ports.systemClock = &m_owned->systemClock;
     m_ports.power = &m_owned->power;
+    m_ports.sleep = &m_owned->sleep;
     m_ports.logonStart = &m_owned->logonStart;
     m_ports.instanceGuard = instanceGuard;
 }
@@ -42,6 +45,7 @@ struct HeadlessPorts::Owned {
     PulseMixer mixer{pulse};
     LinuxSystemClock systemClock;
     LogindPower power;
+    LogindSleepWatch sleep;
 };
 
 HeadlessPorts::HeadlessPorts() : m_owned(std::make_unique<Owned>()) {
@@ -50,6 +54,7 @@ HeadlessPorts::HeadlessPorts() : m_owned(std::make_unique<Owned>()) {
     m_ports.mixer = &m_owned->mixer;
     m_ports.systemClock = &m_owned->systemClock;
     m_ports.power = &m_owned->power;
+    m_ports.sleep = &m_owned->sleep;
 }
 
 HeadlessPorts::~HeadlessPorts() = default;

@@ -7,6 +7,7 @@ class BellOutput;
 class Mixer;
 class SystemClock;
 class Power;
+class SleepWatch;
 class LogonStart;
 class InstanceGuard;
 
@@ -17,6 +18,7 @@ struct Ports {
     Mixer* mixer = nullptr;
     SystemClock* systemClock = nullptr;
     Power* power = nullptr;
+    SleepWatch* sleep = nullptr;
     LogonStart* logonStart = nullptr;
     InstanceGuard* instanceGuard = nullptr;
 };

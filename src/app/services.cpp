@@ -26,8 +26,8 @@ ProgramServices::ProgramServices(const Ports& ports, const QString& programFolde
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, programFolder, liveTimers)), m_thread(bellThread) {
     auto make = [&] {
-        const BellStation::Ports bellPorts{ports.clock, ports.bell, ports.mixer, ports.systemClock,
-                                           ports.power};
+        const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
+                                           ports.systemClock, ports.power, ports.sleep};
         m_station = std::make_unique<BellStation>(bellPorts, programFolder, &m_window->store, liveTimers);
     };
     if (m_thread) {

@@ -3,6 +3,8 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QTimer>
+#include <algorithm>
 
 #include "base/clock.h"
 #include "base/windowtimer.h"
@@ -10,6 +12,7 @@
 #include "schedule/dayplan.h"
 #include "schedule/settingsstore.h"
 #include "shutdown/power.h"
+#include "shutdown/sleepwatch.h"
 #include "timesync/timeserver.h"
 
 BellStation::BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store,
@@ -24,7 +27,9 @@ BellStation::BellStation(const Ports& ports, const QString& programFolder, Setti
       bellClock(new WindowTimer(1000, liveTimers, this)),
       m_store(store),
       m_power(ports.power),
-      m_clock(ports.clock) {
+      m_clock(ports.clock),
+      m_sleep(ports.sleep),
+      m_wakeBackstop(new QTimer(this)) {
     bells.setCalendar(&calendar);
     connect(store, &SettingsStore::problem, &log, &RingLog::problem);
 
@@ -85,6 +90,21 @@ BellStation::BellStation(const Ports& ports, const QString& programFolder, Setti
     if (m_power) {
         m_power->setFailureHandler([this](const QString& reason) { log.problem(reason); });
     }
+    // A timer of the monotonic clock, which stands still while the computer sleeps: a minute of
+    // being awake after the sleep was announced.
+    m_wakeBackstop->setSingleShot(true);
+    m_wakeBackstop->setInterval(60 * 1000);
+    connect(m_wakeBackstop, &QTimer::timeout, this, &BellStation::resumed);
+    if (m_sleep) {
+        connect(m_sleep, &SleepWatch::sleeping, this, [this](bool asleep) {
+            if (asleep) {
+                aboutToSleep();
+                m_sleep->readyForSleep();
+            } else {
+                resumed();
+            }
+        });
+    }
 
     bellClock->setObjectName(QStringLiteral("bellClock"));
     bellClock->setAlignedToSecond(true);
@@ -133,6 +153,58 @@ void BellStation::release() {
         log.note(QStringLiteral("the bells were handed over to the window copy"));
     }
     bells.stop();
+}
+
+void BellStation::aboutToSleep() {
+    if (m_asleep) {
+        return;
+    }
+    m_asleep = true;
+    m_clockWasOn = bellClock->isEnabled();
+    m_sleptAfter = m_decided >= 0 ? m_decided : BellService::minuteKey(m_clock->now());
+    bellClock->setEnabled(false);
+    ringer.dropPrepared();
+    ringer.unmute();
+    m_wakeBackstop->start();
+    log.note(QStringLiteral("the computer goes to sleep"));
+}
+
+void BellStation::resumed() {
+    if (!m_asleep) {
+        return;
+    }
+    m_asleep = false;
+    m_wakeBackstop->stop();
+    const qint64 now = BellService::minuteKey(m_clock->now());
+    const qint64 recent = now - corvalin::clock::kStepMinutes;
+    log.note(QStringLiteral("the computer woke up"));
+    if (bells.isRunning() && m_sleptAfter < recent) {
+        // The bells of the day the computer went to sleep on, after its last minute and too long
+        // ago to ring now.
+        const qint64 day = m_sleptAfter / 1440 * 1440;
+        const auto& table = bells.ringTable();
+        QStringList missed;
+        for (int slot = 0; slot < table.bellCount; ++slot) {
+            const int minute = table.minutes[static_cast<std::size_t>(slot)];
+            const QString at = QStringLiteral("%1:%2")
+                                   .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                                   .arg(minute % 60, 2, 10, QLatin1Char('0'));
+            if (minute >= 0 && minute < 1440 && day + minute > m_sleptAfter && day + minute <= recent &&
+                !missed.contains(at)) {
+                missed << at;
+            }
+        }
+        if (!missed.isEmpty()) {
+            missed.sort();
+            log.problem(QStringLiteral("missed while the computer slept: ") + missed.join(QStringLiteral(", ")));
+        }
+    }
+    if (!m_clockWasOn) {
+        return;  // the bells are another copy's
+    }
+    bells.continueFrom(std::max(m_sleptAfter, recent));
+    bellClock->setEnabled(true);
+    tick();
 }
 
 void BellStation::resumeClock() {

@@ -22,8 +22,10 @@ class Clock;
 class Mixer;
 class Power;
 class SettingsStore;
+class SleepWatch;
 class SystemClock;
 class WindowTimer;
+class QTimer;
 
 class BellStation : public QObject {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
         Mixer* mixer = nullptr;
         SystemClock* systemClock = nullptr;
         Power* power = nullptr;
+        SleepWatch* sleep = nullptr;  // none: sleep is not watched
     };
 
     BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store, bool liveTimers,
@@ -69,6 +72,13 @@ public:
     QString soundFolderProblem() const;
     // The time the bells follow.
     QDateTime now() const;
+    // The computer is about to sleep: a bell made ready goes, the default card is unmuted and the
+    // clock waits for the resume.
+    void aboutToSleep();
+    // The computer woke up: bells passed over by at most ten minutes ring now, once (the last of
+    // them, unless the current minute has its own); older ones are written to the ring log as
+    // missed. Nothing rung before the sleep rings again.
+    void resumed();
     // The last minute whose bells this station decided (a minute key), or -1 before its first tick.
     qint64 decided() const { return m_decided; }
 
@@ -99,4 +109,9 @@ private:
     bool m_tickAgain = false;
     bool m_serverAway = false;
     qint64 m_decided = -1;
+    SleepWatch* m_sleep;
+    bool m_asleep = false;
+    bool m_clockWasOn = true;
+    qint64 m_sleptAfter = -1;  // the last minute decided before the sleep
+    QTimer* m_wakeBackstop;   // the clock runs again should the resume never be announced
 };

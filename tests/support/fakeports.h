@@ -60,6 +60,11 @@ public:
         ++stops;
         present = false;
     }
+    bool prepare(const QString&, const QString& path, bool) override {
+        prepared = path;
+        return true;
+    }
+    void dropPrepared() override { prepared.clear(); }
     bool isPresent() const override { return present; }
     std::optional<qint64> lengthMs(const QString& path) override {
         if (lengths.contains(path)) {
@@ -70,6 +75,7 @@ public:
 
     QList<OutputDevice> deviceList{{QString(), QStringLiteral("Default output")}};
     QList<Play> plays;    // what sounded
+    QString prepared;     // the bell made ready to start, if any
     QStringList refused;  // what could not be played
     QStringList broken;   // file names that do not decode
     int stops = 0;

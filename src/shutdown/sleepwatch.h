@@ -1,0 +1,16 @@
+// Sleep and resume of the computer, as the system announces them.
+#pragma once
+
+#include <QObject>
+
+class SleepWatch : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // The program is ready for the sleep announced by sleeping(true).
+    virtual void readyForSleep() = 0;
+
+Q_SIGNALS:
+    // The computer is about to sleep (true) or has woken up (false).
+    void sleeping(bool asleep);
+};
