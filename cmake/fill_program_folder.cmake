@@ -1,4 +1,5 @@
-# Copies the bell sounds, button pictures and help text into the program folder.
+# Copies the bell sounds, button pictures and help text into the program folder, and writes the
+# systemd user unit for it.
 # Run with -DSOURCE=<project root> -DPROGRAM=<program folder>.
 file(MAKE_DIRECTORY ${PROGRAM}/sound ${PROGRAM}/img)
 file(GLOB sounds ${SOURCE}/assets/sound/*.wav)
@@ -10,3 +11,21 @@ if(pictures)
   file(COPY ${pictures} DESTINATION ${PROGRAM}/img)
 endif()
 file(COPY ${SOURCE}/assets/readme.txt DESTINATION ${PROGRAM})
+
+# The systemd user unit that runs this program folder's copy with no window. systemd reads a
+# quoted word with C-style escapes and % as its specifier character, and takes no quote or
+# backslash in the name of the program it starts: such a path is handed to sh as an argument.
+set(exec "${PROGRAM}/Corvalin")
+set(unsafe OFF)
+if(exec MATCHES "[\"'\\]")
+  set(unsafe ON)
+endif()
+string(REPLACE "\\" "\\\\" exec "${exec}")
+string(REPLACE "\"" "\\\"" exec "${exec}")
+string(REPLACE "%" "%%" exec "${exec}")
+if(unsafe)
+  set(CORVALIN_EXEC "/bin/sh -c \"exec \\\"$$0\\\" \\\"$$@\\\"\" \"${exec}\"")
+else()
+  set(CORVALIN_EXEC "\"${exec}\"")
+endif()
+configure_file(${SOURCE}/assets/systemd/corvalin.service.in ${PROGRAM}/corvalin.service @ONLY)
