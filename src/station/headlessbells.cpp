@@ -32,10 +32,13 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const QString& pro
     m_settle->setSingleShot(true);
     m_settle->setInterval(kSettleMs);
     connect(m_settle, &QTimer::timeout, this, &HeadlessBells::reload);
-    // Watched from the start, so that a folder made by the first save is seen as well.
+    // The folder for files saved anew (renamed over the old ones) or added, the files for changes
+    // written into them in place (by hand, say).
     QDir().mkpath(m_dataFolder);
     m_watcher->addPath(m_dataFolder);
+    watchFiles();
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, [this] { m_settle->start(); });
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settle, [this] { m_settle->start(); });
 }
 
 HeadlessBells::~HeadlessBells() = default;
@@ -52,6 +55,20 @@ QByteArray HeadlessBells::storedSettings() const {
         all += '\0';
     }
     return all;
+}
+
+void HeadlessBells::watchFiles() {
+    const QDir folder(m_dataFolder);
+    const QStringList watched = m_watcher->files();
+    QStringList more;
+    for (const QString& name : folder.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
+        if (!watched.contains(folder.filePath(name))) {
+            more << folder.filePath(name);
+        }
+    }
+    if (!more.isEmpty()) {
+        m_watcher->addPaths(more);
+    }
 }
 
 void HeadlessBells::applyOptions() {
@@ -108,6 +125,7 @@ std::pair<qint64, bool> HeadlessBells::release() {
 }
 
 void HeadlessBells::reload() {
+    watchFiles();
     if (!m_holding) {
         return;
     }

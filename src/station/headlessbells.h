@@ -40,6 +40,7 @@ public:
     void reload();
 
 private:
+    void watchFiles();
     void applyOptions();
     void startService(qint64 decided);
     QByteArray storedSettings() const;

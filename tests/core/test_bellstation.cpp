@@ -16,6 +16,7 @@
 #include "schedule/settingsstore.h"
 #include "shutdown/sleep_logind.h"
 #include "station/bellstation.h"
+#include "station/headlessbells.h"
 
 namespace {
 
@@ -138,6 +139,39 @@ private Q_SLOTS:
         QCOMPARE(station.bells.serviceRunning(), 0);
         QCOMPARE(again.size(), 1);
         QVERIFY2(folder.readData("ring.log").contains("the bells of 2026-12-09 were not started: "),
+                 folder.readData("ring.log").constData());
+    }
+
+    // The copy with no window rings the stored list with "Auto execution" off; a list saved while
+    // it runs applies within a moment, without ringing the current minute's bell again; stored
+    // settings that cannot start say why in the ring log.
+    void headlessFollowsTheStoredSettings() {
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        folder.writeData("data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n");
+        Fakes fakes;
+        fakes.clock.set(at(8, 49, 59));
+        HeadlessBells headless(fakes.ports(), folder.path(), false);
+        BellStation& station = headless.station();
+        headless.start();
+        QCOMPARE(station.bells.todayBells(), QStringList{"08hr50min"});
+        fakes.clock.set(at(8, 50, 0));
+        station.tick();
+        QCOMPARE(fakes.bell.plays.size(), 1);
+
+        folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n08hr 51min/bell.wav\r\n");
+        QTRY_COMPARE(station.bells.todayBells(), (QStringList{"08hr50min", "08hr51min"}));
+        station.tick();
+        QCOMPARE(fakes.bell.plays.size(), 1);
+        fakes.clock.set(at(8, 51, 0));
+        station.tick();
+        QCOMPARE(fakes.bell.plays.size(), 2);
+
+        // "Auto interval" with no sound chosen.
+        folder.writeData("data.ini", " 0 \r\n -1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        QTRY_VERIFY2(!station.bells.isRunning(), folder.readData("ring.log").constData());
+        QVERIFY2(folder.readData("ring.log").contains("the bells were not started: Please select bell sound"),
                  folder.readData("ring.log").constData());
     }
 
