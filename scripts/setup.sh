@@ -2,15 +2,19 @@
 # Installs the Debian packages that building and running Corvalin need, then builds it
 # into build/ (the runnable program folder is build/program/).
 # With --tests it also installs what the tests and their services need, and builds the tests;
-# with --bench the same packages, and builds the benchmarks.
+# with --bench the same packages, and builds the benchmarks; with --package what making the
+# Debian package needs (scripts/package.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev libical-dev
           fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]]; then
-    packages+=(systemd libglib2.0-bin pulseaudio pulseaudio-utils pipewire wireplumber pipewire-pulse sox faketime xvfb xauth x11-utils trayer procps chrony dbus-daemon
+    packages+=(dpkg-dev file lintian desktop-file-utils appstream systemd libglib2.0-bin pulseaudio pulseaudio-utils pipewire wireplumber pipewire-pulse sox faketime xvfb xauth x11-utils trayer procps chrony dbus-daemon
                python3-dbusmock)
+fi
+if [[ "${1:-}" == "--package" ]]; then
+    packages+=(dpkg-dev file)
 fi
 
 missing=()

@@ -62,6 +62,8 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 bash "$ROOT/scripts/setup.sh" --tests
+# The Debian package, which the package tests check, install and run; without it they fail.
+bash "$ROOT/scripts/package.sh" >/dev/null || echo "test.sh: the Debian package could not be made" >&2
 
 if [[ -z ${CORVALIN_RUN:-} ]]; then
     RUN_CREATED=$(mktemp -d /tmp/corvalin-run.XXXXXX)

@@ -18,7 +18,7 @@ ImageButton* closeButton(const char* name, const QString& imageFolder, QWidget* 
 
 }  // namespace
 
-Help1::Help1(const QString& programFolder, const QString& imageFolder, QWidget* parent)
+Help1::Help1(const QString& helpFile, const QString& imageFolder, QWidget* parent)
     : QDialog(parent), cmd_exit1(closeButton("cmd_exit1", imageFolder, this)) {
     setObjectName(QStringLiteral("help1"));
     setWindowTitle(QStringLiteral("Help"));
@@ -29,7 +29,7 @@ Help1::Help1(const QString& programFolder, const QString& imageFolder, QWidget* 
     layout->addWidget(new QLabel(QStringLiteral("1. Input type 24 Hour "), this));
     layout->addWidget(new QLabel(QStringLiteral("    ex) AM 10 -> 10 hr"), this));
     layout->addWidget(new QLabel(QStringLiteral("            PM 10 -> 22 hr"), this));
-    const QString guide = QDir::toNativeSeparators(programFolder + QStringLiteral("/readme.txt"));
+    const QString guide = QDir::toNativeSeparators(helpFile);
     auto* direction = new QLabel(
         QStringLiteral("A direction for use of each function is explained well in '") + guide + QStringLiteral("' file."),
         this);

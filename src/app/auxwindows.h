@@ -9,7 +9,7 @@ class ImageButton;
 class Help1 : public QDialog {
     Q_OBJECT
 public:
-    Help1(const QString& programFolder, const QString& imageFolder, QWidget* parent = nullptr);
+    Help1(const QString& helpFile, const QString& imageFolder, QWidget* parent = nullptr);
     ImageButton* cmd_exit1;
 };
 

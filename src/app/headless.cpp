@@ -44,7 +44,8 @@ int runHeadless(int argc, char* argv[]) {
     }
 
     HeadlessPorts ports;
-    HeadlessBells bells(ports.ports(), folder);
+    const ProgramPaths paths = programPaths(folder);
+    HeadlessBells bells(ports.ports(), paths);
     RingLog& log = bells.station().log;
     QObject::connect(&log, &RingLog::problemReported, &app,
                      [](const QDateTime&, const QString& text) { say(text); });
@@ -64,7 +65,8 @@ int runHeadless(int argc, char* argv[]) {
     QObject::connect(&bells.station(), &BellStation::minuteDecided, &guard,
                      [&guard](qint64 minuteKey) { guard.setDecided(minuteKey); });
 
-    note(QStringLiteral("Corvalin started with no window in %1").arg(QDir::toNativeSeparators(folder)));
+    note(QStringLiteral("Corvalin started with no window, its settings in %1")
+             .arg(QDir::toNativeSeparators(paths.dataFolder())));
     if (copies == 2) {
         note(QStringLiteral("a window copy rings the bells; this copy waits until it ends"));
         guard.standBy();

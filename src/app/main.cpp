@@ -24,9 +24,9 @@ namespace {
 // The ports and services, made on the bell thread and ended there after the window has gone.
 class Program {
 public:
-    Program(BellThread& thread, InstanceGuard* guard, const QString& folder) : m_thread(thread) {
+    Program(BellThread& thread, InstanceGuard* guard, const ProgramPaths& paths) : m_thread(thread) {
         m_thread.runAndWait([&] { m_ports = std::make_unique<ProgramPorts>(guard); });
-        m_services = std::make_unique<ProgramServices>(m_ports->ports(), folder, true, &m_thread);
+        m_services = std::make_unique<ProgramServices>(m_ports->ports(), paths, true, &m_thread);
     }
     ~Program() {
         m_services.reset();
@@ -79,9 +79,10 @@ int main(int argc, char* argv[]) {
         refuse(unnamedFolderText());
         return 2;
     }
+    const ProgramPaths paths = programPaths(folder);
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(folder + QStringLiteral("/img/corvalin-%1.png").arg(size), QSize(size, size));
+        icon.addFile(paths.imageFolder() + QStringLiteral("/corvalin-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
 
@@ -116,13 +117,13 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    Program program(bellThread, guard.get(), folder);
+    Program program(bellThread, guard.get(), paths);
     {
         LocalInstanceGuard* holder = guard.get();
         QObject::connect(program.services().station, &BellStation::minuteDecided, holder,
                          [holder](qint64 minuteKey) { holder->setDecided(minuteKey); });
     }
-    MainWindow window(program.ports(), program.services(), folder);
+    MainWindow window(program.ports(), program.services(), paths);
     bool ended = false;
     window.setQuitHandler([&ended] {
         ended = true;

@@ -92,12 +92,12 @@ void lockButton(ImageButton* button, bool locked) {
     button->showPicture(locked ? button->disabledPicture() : button->normalPicture());
 }
 
-MainWindow::MainWindow(const Ports& ports, const Services& services, QString programFolder, bool liveTimers,
+MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPaths paths, bool liveTimers,
                        QWidget* parent)
     : QWidget(parent),
       m_ports(ports),
       m_services(services),
-      m_programFolder(std::move(programFolder)),
+      m_paths(std::move(paths)),
       m_liveTimers(liveTimers),
       m_quit([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("main"));
@@ -113,11 +113,11 @@ MainWindow::~MainWindow() {
 }
 
 QString MainWindow::soundFolder() const {
-    return m_programFolder + QStringLiteral("/sound");
+    return m_paths.own + QStringLiteral("/sound");
 }
 
 QString MainWindow::imageFolder() const {
-    return m_programFolder + QStringLiteral("/img");
+    return m_paths.imageFolder();
 }
 
 QDateTime MainWindow::currentTime() const {
@@ -639,7 +639,7 @@ void MainWindow::highlightEntry(QLabel* lit) {
 
 void MainWindow::helpword_Click() {
     if (!m_help1) {
-        m_help1 = new Help1(m_programFolder, imageFolder(), this);
+        m_help1 = new Help1(m_paths.helpFile(), imageFolder(), this);
     }
     m_ports.dialogs->showModal(m_help1);
 }
@@ -690,7 +690,10 @@ void MainWindow::Form_Load() {
                                       QThread::currentThread() == thread() ? Qt::DirectConnection
                                                                            : Qt::QueuedConnection);
         });
-        logNote(QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_programFolder)));
+        logNote(m_paths.isInstalled()
+                    ? QStringLiteral("Corvalin started, its settings in %1")
+                          .arg(QDir::toNativeSeparators(m_paths.dataFolder()))
+                    : QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_paths.own)));
 
         fitToScreen();
         show();

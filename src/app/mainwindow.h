@@ -14,6 +14,7 @@
 #include "app/ports.h"
 #include "app/ringlogwindow.h"
 #include "app/services.h"
+#include "base/programpaths.h"
 #include "desktop/instanceguard.h"
 #include "schedule/settingsvalues.h"
 #include "sound/bellrules.h"
@@ -49,7 +50,7 @@ class MainWindow : public QWidget {
 public:
     // `programFolder` holds data/, sound/, img/ and readme.txt. With `liveTimers` off the
     // clock keeps only its enabled state and tests call Timer1_Timer() themselves.
-    MainWindow(const Ports& ports, const Services& services, QString programFolder, bool liveTimers = true,
+    MainWindow(const Ports& ports, const Services& services, ProgramPaths paths, bool liveTimers = true,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -59,7 +60,7 @@ public:
     // left off, and starts the service when it ran there.
     void setHandOver(const HandOver& handOver) { m_handOver = handOver; }
 
-    const QString& programFolder() const { return m_programFolder; }
+    const ProgramPaths& paths() const { return m_paths; }
     QString soundFolder() const;
     QString imageFolder() const;
     // 1 while start-up applies the stored options, 2 from when the day mode is applied.
@@ -360,7 +361,7 @@ private:
 
     Ports m_ports;
     Services m_services;
-    QString m_programFolder;
+    ProgramPaths m_paths;
     bool m_liveTimers;
     int m_loadPhase = 1;
     bool m_applyingOptions = false;

@@ -103,7 +103,7 @@ void MainWindow::showProblem(const QDateTime& at, const QString& text) {
 void MainWindow::warningLine_Click() {
     warningLine->hide();
     if (!m_ringLogWindow) {
-        m_ringLogWindow = new RingLogWindow(m_programFolder + QStringLiteral("/data/ring.log"), this);
+        m_ringLogWindow = new RingLogWindow(m_paths.dataFolder() + QStringLiteral("/ring.log"), this);
     }
     m_ringLogWindow->reload();
     m_ringLogWindow->show();

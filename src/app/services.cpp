@@ -15,20 +15,20 @@ struct ProgramServices::WindowSide {
     Countdown countdown;
     SchoolCalendar calendar;
 
-    WindowSide(const Ports& ports, const QString& programFolder, bool liveTimers)
-        : store(programFolder + QStringLiteral("/data")),
-          library(programFolder + QStringLiteral("/sound")),
+    WindowSide(const Ports& ports, const ProgramPaths& paths, bool liveTimers)
+        : store(paths.dataFolder()),
+          library(paths.soundFolders()),
           countdown(ports.clock, liveTimers),
           calendar(&store) {}
 };
 
-ProgramServices::ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers,
+ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, bool liveTimers,
                                  BellThread* bellThread)
-    : m_window(std::make_unique<WindowSide>(ports, programFolder, liveTimers)), m_thread(bellThread) {
+    : m_window(std::make_unique<WindowSide>(ports, paths, liveTimers)), m_thread(bellThread) {
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
-        m_station = std::make_unique<BellStation>(bellPorts, programFolder, &m_window->store, liveTimers);
+        m_station = std::make_unique<BellStation>(bellPorts, paths, &m_window->store, liveTimers);
     };
     if (m_thread) {
         m_thread->runAndWait(make);

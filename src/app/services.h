@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/ports.h"
+#include "base/programpaths.h"
 
 class SettingsStore;
 class SoundLibrary;
@@ -40,7 +41,7 @@ struct Services {
 // the handlers themselves.
 class ProgramServices {
 public:
-    ProgramServices(const Ports& ports, const QString& programFolder, bool liveTimers = true,
+    ProgramServices(const Ports& ports, const ProgramPaths& paths, bool liveTimers = true,
                     BellThread* bellThread = nullptr);
     ~ProgramServices();
     ProgramServices(const ProgramServices&) = delete;

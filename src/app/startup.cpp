@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -62,6 +63,10 @@ QString unnamedFolderText() {
                "and bell sounds cannot be found. Move the Corvalin folder to a folder whose name is "
                "valid UTF-8 and start it there.")
         .arg(shown);
+}
+
+ProgramPaths programPaths(const QString& exeFolder) {
+    return ProgramPaths::decide(exeFolder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/programpaths.h"
+
 class QCommandLineParser;
 class QSocketNotifier;
 
@@ -24,6 +26,9 @@ bool needsNoDisplay(int argc, char* argv[]);
 bool programFolderNamed(const QString& folder);
 // Why the program cannot start in such a folder.
 QString unnamedFolderText();
+
+// Where the program that runs from `exeFolder` keeps its files (see ProgramPaths::decide).
+ProgramPaths programPaths(const QString& exeFolder);
 
 // TERM, INT and HUP end the program as its exit command does: the signal handler only passes the
 // signal's number through a pipe to `end`, called with the signal's name on the thread that runs

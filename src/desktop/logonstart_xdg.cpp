@@ -120,7 +120,9 @@ QString XdgLogonStart::userFolder() {
 
 QByteArray XdgLogonStart::entryText(const QString& executablePath) {
     const QString executable = QFileInfo(executablePath).absoluteFilePath();
-    const QString icon = QFileInfo(executable).absolutePath() + QStringLiteral("/img/corvalin-64.png");
+    // A program folder has its own picture; an installed program's is in the icon theme.
+    const QString picture = QFileInfo(executable).absolutePath() + QStringLiteral("/img/corvalin-64.png");
+    const QString icon = QFileInfo::exists(picture) ? picture : QStringLiteral("corvalin");
     QString text = QStringLiteral(
         "[Desktop Entry]\n"
         "Type=Application\n"

@@ -1,7 +1,9 @@
-// The bell sounds: the files of the program folder's sound/ folder, re-read whenever the folder
+// The bell sounds: the files of the sound folders (the program folder's sound/, or for an
+// installed program the user's own sound/ and the shipped one), re-read whenever a folder
 // changes, so a file added or deleted by the operator counts at once.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -10,15 +12,21 @@ class QFileSystemWatcher;
 class SoundLibrary : public QObject {
     Q_OBJECT
 public:
-    explicit SoundLibrary(QString folder, QObject* parent = nullptr);
+    // The first folder is the user's own: its file wins over one of the same name in a later one.
+    explicit SoundLibrary(QStringList folders, QObject* parent = nullptr);
+    explicit SoundLibrary(const QString& folder, QObject* parent = nullptr)
+        : SoundLibrary(QStringList{folder}, parent) {}
 
-    const QString& folder() const { return m_folder; }
+    // The user's own sound folder, the one that messages name.
+    const QString& folder() const { return m_folders.first(); }
+    const QStringList& folders() const { return m_folders; }
+    // The file of that name in the first folder that holds it.
     QString path(const QString& fileName) const;
 
-    // Every file of the folder (no filter), by name without regard to letter case.
+    // Every file of the folders (no filter), each name once, by name without regard to letter case.
     const QStringList& files() const { return m_files; }
 
-    // Reads the folder again; emits changed() when the list differs.
+    // Reads the folders again; emits changed() when the list differs.
     void refresh();
 
 Q_SIGNALS:
@@ -27,7 +35,8 @@ Q_SIGNALS:
 private:
     void watch();
 
-    QString m_folder;
+    QStringList m_folders;
     QStringList m_files;
+    QHash<QString, QString> m_where;  // a file's folder, when it is not the first
     QFileSystemWatcher* m_watcher;
 };

@@ -15,13 +15,13 @@
 #include "shutdown/sleepwatch.h"
 #include "timesync/timeserver.h"
 
-BellStation::BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store,
+BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, SettingsStore* store,
                          bool liveTimers, QObject* parent)
     : QObject(parent),
-      library(programFolder + QStringLiteral("/sound")),
+      library(paths.soundFolders()),
       ringer(ports.bell, ports.mixer, &library, liveTimers),
       bells(ports.clock),
-      log(programFolder + QStringLiteral("/data/ring.log"), ports.clock),
+      log(paths.dataFolder() + QStringLiteral("/ring.log"), ports.clock),
       timeSync(ports.clock, ports.systemClock),
       calendar(store),
       bellClock(new WindowTimer(1000, liveTimers, this)),

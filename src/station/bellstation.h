@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include "base/programpaths.h"
 #include "base/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "schedule/bellservice.h"
@@ -42,7 +43,7 @@ public:
         SleepWatch* sleep = nullptr;  // none: sleep is not watched
     };
 
-    BellStation(const Ports& ports, const QString& programFolder, SettingsStore* store, bool liveTimers,
+    BellStation(const Ports& ports, const ProgramPaths& paths, SettingsStore* store, bool liveTimers,
                 QObject* parent = nullptr);
     ~BellStation() override;
 

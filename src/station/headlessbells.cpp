@@ -19,12 +19,12 @@ constexpr int kSettleMs = 300;
 
 }  // namespace
 
-HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const QString& programFolder, bool liveTimers,
+HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths& paths, bool liveTimers,
                              QObject* parent)
     : QObject(parent),
-      m_dataFolder(programFolder + QStringLiteral("/data")),
+      m_dataFolder(paths.dataFolder()),
       m_store(m_dataFolder),
-      m_station(std::make_unique<BellStation>(ports, programFolder, &m_store, liveTimers)),
+      m_station(std::make_unique<BellStation>(ports, paths, &m_store, liveTimers)),
       m_watcher(new QFileSystemWatcher(this)),
       m_settle(new QTimer(this)) {
     // Nothing rings until this copy holds the bells.

@@ -18,7 +18,7 @@ class QTimer;
 class HeadlessBells : public QObject {
     Q_OBJECT
 public:
-    HeadlessBells(const BellStation::Ports& ports, const QString& programFolder, bool liveTimers = true,
+    HeadlessBells(const BellStation::Ports& ports, const ProgramPaths& paths, bool liveTimers = true,
                   QObject* parent = nullptr);
     ~HeadlessBells() override;
     HeadlessBells(const HeadlessBells&) = delete;

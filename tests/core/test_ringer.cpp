@@ -180,6 +180,22 @@ private Q_SLOTS:
         QCOMPARE(b.output.plays.last().path, b.library->path("new.wav"));
     }
 
+    // An installed program: the user's own sounds beside the shipped ones, one list; the user's
+    // sound of a shipped sound's name is the one that rings.
+    void usersOwnSoundsBesideTheShippedOnes() {
+        ProgramFolder own;
+        ProgramFolder shipped;
+        own.addSound("b.wav");
+        own.addSound("Same.wav");
+        shipped.addSound("a.wav");
+        shipped.addSound("Same.wav");
+        SoundLibrary library(QStringList{own.path() + "/sound", shipped.path() + "/sound"});
+        QCOMPARE(library.files(), (QStringList{"a.wav", "b.wav", "Same.wav"}));
+        QCOMPARE(library.path("Same.wav"), own.path() + "/sound/Same.wav");
+        QCOMPARE(library.path("a.wav"), shipped.path() + "/sound/a.wav");
+        QCOMPARE(library.folder(), own.path() + "/sound");
+    }
+
     // A sound removed or damaged after start-up: the bell rings the first sound that plays and
     // says which it could not play; the bell log names what sounded.
     void aScheduledBellAlwaysSounds() {

@@ -1,0 +1,25 @@
+// Where the program's files are.
+#include "base/programpaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+ProgramPaths ProgramPaths::decide(const QString& exeFolder, const QString& userDataHome) {
+    const bool programFolder = QFileInfo(exeFolder + QStringLiteral("/img")).isDir();
+    if (programFolder && ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0) {
+        return ProgramPaths(exeFolder);
+    }
+    const QString shared =
+        programFolder ? exeFolder : QDir::cleanPath(exeFolder + QStringLiteral("/../share/corvalin"));
+    return ProgramPaths(shared, userDataHome + QStringLiteral("/corvalin"));
+}
+
+QStringList ProgramPaths::soundFolders() const {
+    QStringList folders{own + QStringLiteral("/sound")};
+    if (isInstalled()) {
+        folders << shared + QStringLiteral("/sound");
+    }
+    return folders;
+}
