@@ -122,7 +122,7 @@ QByteArray XdgLogonStart::entryText(const QString& executablePath) {
     const QString executable = QFileInfo(executablePath).absoluteFilePath();
     // A program folder has its own picture; an installed program's is in the icon theme.
     const QString picture = QFileInfo(executable).absolutePath() + QStringLiteral("/img/corvalin-64.png");
-    const QString icon = QFileInfo::exists(picture) ? picture : QStringLiteral("corvalin");
+    const QString icon = QFileInfo::exists(picture) ? picture : QStringLiteral("org.corvalin.Corvalin");
     QString text = QStringLiteral(
         "[Desktop Entry]\n"
         "Type=Application\n"
