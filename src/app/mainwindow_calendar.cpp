@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "base/clock.h"
+#include "calendar/calendarfeeds.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/schoolcalendar.h"
 #include "station/bellstation.h"
@@ -12,6 +13,12 @@
 CalendarWindow* MainWindow::calendarWindow() {
     if (!m_calendarWindow) {
         m_calendarWindow = new CalendarWindow(m_services.calendar, m_ports.dialogs, m_ports.clock, this);
+        // The feeds are fetched on their own thread; a new subscription at once, all on "Refresh".
+        if (CalendarFeeds* feeds = m_services.station->feeds()) {
+            connect(m_calendarWindow, &CalendarWindow::subscribed, feeds,
+                    [feeds](const QString& address) { feeds->refresh(address); });
+            connect(m_calendarWindow, &CalendarWindow::refreshRequested, feeds, &CalendarFeeds::refreshAll);
+        }
     }
     return m_calendarWindow;
 }

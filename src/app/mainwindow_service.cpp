@@ -17,6 +17,7 @@
 #include "base/clock.h"
 #include "base/ringlog.h"
 #include "base/windowtimer.h"
+#include "calendar/calendarfeeds.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmfullscreen.h"
@@ -74,6 +75,10 @@ void MainWindow::connectServices() {
             });
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
+    // A subscribed calendar brought other days: the window's calendar reads them too.
+    if (CalendarFeeds* feeds = m_services.station->feeds()) {
+        connect(feeds, &CalendarFeeds::updated, m_services.calendar, &SchoolCalendar::load);
+    }
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
 }
 

@@ -90,6 +90,9 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     changeException = named(new QPushButton(QStringLiteral("Change"), this), "changeException");
     deleteException = named(new QPushButton(QStringLiteral("Delete"), this), "deleteException");
     importIcs = named(new QPushButton(QStringLiteral("Import iCalendar..."), this), "importIcs");
+    subscribeFeed = named(new QPushButton(QStringLiteral("Subscribe..."), this), "subscribeFeed");
+    refreshFeeds = named(new QPushButton(QStringLiteral("Refresh"), this), "refreshFeeds");
+    refreshFeeds->setToolTip(QStringLiteral("Fetch the subscribed calendars again now"));
     closeCalendar = named(new QPushButton(QStringLiteral("Close"), this), "closeCalendar");
 
     auto* editor = new QGridLayout;
@@ -109,10 +112,10 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    importIcs->setAutoDefault(false);
-    closeCalendar->setAutoDefault(false);
-    buttons->addWidget(importIcs);
-    buttons->addWidget(closeCalendar);
+    for (QPushButton* button : {importIcs, subscribeFeed, refreshFeeds, closeCalendar}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
 
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(new QLabel(QStringLiteral("Date exceptions"), this));
@@ -129,6 +132,8 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     connect(changeException, &QPushButton::clicked, this, &CalendarWindow::changeException_Click);
     connect(deleteException, &QPushButton::clicked, this, &CalendarWindow::deleteException_Click);
     connect(importIcs, &QPushButton::clicked, this, &CalendarWindow::importIcs_Click);
+    connect(subscribeFeed, &QPushButton::clicked, this, &CalendarWindow::subscribeFeed_Click);
+    connect(refreshFeeds, &QPushButton::clicked, this, &CalendarWindow::refreshRequested);
     connect(closeCalendar, &QPushButton::clicked, this, &QWidget::hide);
     connect(exceptionList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         exceptionList_Change(exceptionList->indexOfTopLevelItem(item));
@@ -150,6 +155,17 @@ void CalendarWindow::showExceptions() {
     for (const auto& e : m_calendar->exceptions()) {
         new QTreeWidgetItem(exceptionList,
                             {text(cal::daysText(e)), text(cal::actionText(e.what)), text(e.label)});
+    }
+    // The subscribed days, as the feed has them: they change with the feed, not here.
+    for (const auto& s : m_calendar->subscribed()) {
+        auto* row = new QTreeWidgetItem(exceptionList, {text(cal::daysText(s.exception)),
+                                                        text(cal::actionText(s.exception.what)),
+                                                        QStringLiteral("%1 (subscribed: %2)")
+                                                            .arg(text(s.exception.label), s.subscription)});
+        row->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+        row->setForeground(1, palette().brush(QPalette::Disabled, QPalette::Text));
+        row->setForeground(2, palette().brush(QPalette::Disabled, QPalette::Text));
+        row->setToolTip(2, QStringLiteral("From the subscription \"%1\"; it changes when the feed does").arg(s.subscription));
     }
     exceptionList->resizeColumnToContents(0);
     exceptionList->resizeColumnToContents(1);
@@ -186,12 +202,22 @@ void CalendarWindow::selectRow(int row) {
     }
 }
 
+const SchoolCalendar::Subscribed* CalendarWindow::subscribedRow(int row) const {
+    const auto own = static_cast<int>(m_calendar->exceptions().size());
+    const auto& subscribed = m_calendar->subscribed();
+    if (row < own || row - own >= static_cast<int>(subscribed.size())) {
+        return nullptr;
+    }
+    return &subscribed[static_cast<std::size_t>(row - own)];
+}
+
 void CalendarWindow::exceptionList_Change(int row) {
     const auto& all = m_calendar->exceptions();
-    if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
+    const SchoolCalendar::Subscribed* fromFeed = subscribedRow(row);
+    if (row < 0 || (static_cast<std::size_t>(row) >= all.size() && !fromFeed)) {
         return;
     }
-    const auto& e = all[static_cast<std::size_t>(row)];
+    const auto& e = fromFeed ? fromFeed->exception : all[static_cast<std::size_t>(row)];
     firstDay->setDate(cal::toQDate(e.first));
     lastDay->setDate(cal::toQDate(e.last));
     what->setCurrentIndex(e.what);
@@ -203,6 +229,14 @@ void CalendarWindow::monthView_Click(const QDate& day) {
     const auto& all = m_calendar->exceptions();
     if (const auto index = cal::decidingException(all, cal::fromQDate(day))) {
         selectRow(static_cast<int>(*index));
+        return;
+    }
+    std::vector<cal::DateException> subscribed;
+    for (const auto& s : m_calendar->subscribed()) {
+        subscribed.push_back(s.exception);
+    }
+    if (const auto index = cal::decidingException(subscribed, cal::fromQDate(day))) {
+        selectRow(static_cast<int>(all.size() + *index));
         return;
     }
     selectRow(-1);
@@ -239,6 +273,13 @@ void CalendarWindow::changeException_Click() {
         m_dialogs->warning(this, QStringLiteral("Select the exception to change in the list."));
         return;
     }
+    if (const auto* fromFeed = subscribedRow(row)) {
+        m_dialogs->warning(this, QStringLiteral("These days come from the subscription \"%1\" and change with "
+                                                "it. Add an exception of your own for them instead: it "
+                                                "decides before the subscription.")
+                                     .arg(fromFeed->subscription));
+        return;
+    }
     const auto e = exceptionOnScreen();
     if (!e) {
         return;
@@ -255,6 +296,26 @@ void CalendarWindow::changeException_Click() {
 void CalendarWindow::deleteException_Click() {
     const int row = selectedRow();
     const auto& all = m_calendar->exceptions();
+    if (const auto* fromFeed = subscribedRow(row)) {
+        // A subscribed day goes only with its whole subscription.
+        const QString name = fromFeed->subscription;
+        const auto& subscriptions = m_calendar->subscriptions();
+        const auto found = std::find_if(subscriptions.begin(), subscriptions.end(),
+                                        [&name](const Subscription& s) { return s.label == name; });
+        if (found == subscriptions.end()) {
+            return;
+        }
+        const auto answer = m_dialogs->message(
+            this, QStringLiteral("Delete"),
+            QStringLiteral("These days come from the subscription \"%1\" (%2). End the subscription and "
+                           "delete all its days?")
+                .arg(found->label, found->address),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+        if (answer == Dialogs::Answer::Yes) {
+            m_calendar->unsubscribe(static_cast<std::size_t>(found - subscriptions.begin()));
+        }
+        return;
+    }
     if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
         m_dialogs->warning(this, QStringLiteral("Select the exception to delete in the list."));
         return;
@@ -267,6 +328,46 @@ void CalendarWindow::deleteException_Click() {
     if (answer == Dialogs::Answer::Yes) {
         m_calendar->remove(static_cast<std::size_t>(row));
     }
+}
+
+void CalendarWindow::subscribeFeed_Click() {
+    QDialog ask(this);
+    ask.setObjectName(QStringLiteral("subscribeDialog"));
+    ask.setWindowTitle(QStringLiteral("Subscribe to a calendar"));
+    auto* address = named(new QLineEdit(&ask), "feedAddress");
+    address->setPlaceholderText(QStringLiteral("https://... or webcal://... of an iCalendar feed"));
+    address->setMinimumWidth(420);
+    auto* name = named(new QLineEdit(&ask), "feedLabel");
+    name->setMaxLength(cal::kLongestLabel);
+    name->setPlaceholderText(QStringLiteral("for example School holidays"));
+    auto* ok = named(new QPushButton(QStringLiteral("Subscribe"), &ask), "feedOk");
+    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), &ask), "feedCancel");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, &ask, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, &ask, &QDialog::reject);
+    auto* form = new QGridLayout(&ask);
+    form->addWidget(new QLabel(QStringLiteral("Address"), &ask), 0, 0);
+    form->addWidget(address, 0, 1, 1, 2);
+    form->addWidget(new QLabel(QStringLiteral("Label"), &ask), 1, 0);
+    form->addWidget(name, 1, 1, 1, 2);
+    form->addWidget(new QLabel(QStringLiteral("All-day events of the calendar become days without bells. "
+                                              "It is fetched now, at every start and once a day."),
+                               &ask),
+                    2, 0, 1, 3);
+    form->addWidget(ok, 3, 1);
+    form->addWidget(cancel, 3, 2);
+    m_dialogs->showModal(&ask);
+    if (ask.result() == QDialog::Accepted) {
+        subscribe(address->text(), name->text());
+    }
+}
+
+void CalendarWindow::subscribe(const QString& address, const QString& name) {
+    if (const QString why = m_calendar->subscribe(address, name); !why.isEmpty()) {
+        m_dialogs->warning(this, QStringLiteral("The calendar was not subscribed to: %1.").arg(why));
+        return;
+    }
+    Q_EMIT subscribed(cleanAddress(address));
 }
 
 void CalendarWindow::importIcs_Click() {

@@ -1,10 +1,12 @@
 // The calendar window: a month view with the exception days marked, the list of exceptions,
-// adding, changing and deleting them, and importing holidays from an iCalendar file.
+// adding, changing and deleting them, importing holidays from an iCalendar file, and subscribing to
+// calendars on the web, whose days follow the hand-made ones in the list, marked as subscribed.
 #pragma once
 
 #include <QDialog>
 #include <optional>
 
+#include "calendar/schoolcalendar.h"
 #include "schedule/dateexceptions.h"
 
 class QCalendarWidget;
@@ -15,7 +17,6 @@ class QTreeWidget;
 class QPushButton;
 class Clock;
 class Dialogs;
-class SchoolCalendar;
 
 class CalendarWindow : public QDialog {
     Q_OBJECT
@@ -23,7 +24,8 @@ public:
     CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent = nullptr);
 
     QCalendarWidget* monthView;
-    QTreeWidget* exceptionList;  // days, what, label; one row per exception, in calendar order
+    // Days, what, label: one row per exception, in calendar order, then one per subscribed day.
+    QTreeWidget* exceptionList;
     QDateEdit* firstDay;
     QDateEdit* lastDay;
     QComboBox* what;  // "no bells", "ring templet 1" .. "ring templet 6": the index is the file's value
@@ -32,12 +34,17 @@ public:
     QPushButton* changeException;
     QPushButton* deleteException;
     QPushButton* importIcs;
+    QPushButton* subscribeFeed;
+    QPushButton* refreshFeeds;
     QPushButton* closeCalendar;
 
     void addException_Click();
     void changeException_Click();
     void deleteException_Click();
     void importIcs_Click();
+    void subscribeFeed_Click();
+    // Subscribes to the feed at `address`: refused with a message, or added and fetched.
+    void subscribe(const QString& address, const QString& label);
     // A list line was chosen: its exception fills the editors and the month view turns to it.
     void exceptionList_Change(int row);
     // A day was clicked: the exception that decides it is chosen, or the editors take the day.
@@ -52,8 +59,16 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+Q_SIGNALS:
+    // A subscription was added: its feed is to be fetched now.
+    void subscribed(const QString& address);
+    // "Refresh": every feed is to be fetched now.
+    void refreshRequested();
+
 private:
     void showExceptions();
+    // The row's subscribed day, for a row after the hand-made ones.
+    const SchoolCalendar::Subscribed* subscribedRow(int row) const;
     void markMonth(int year, int month);
     std::optional<corvalin::calendar::DateException> exceptionOnScreen();
 

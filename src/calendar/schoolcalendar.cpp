@@ -1,6 +1,9 @@
 // The school calendar.
 #include "calendar/schoolcalendar.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "schedule/settingsstore.h"
 
 namespace cal = corvalin::calendar;
@@ -29,18 +32,80 @@ SchoolCalendar::SchoolCalendar(SettingsStore* store, QObject* parent) : QObject(
 
 void SchoolCalendar::load() {
     m_exceptions = m_store->loadCalendar();
+    loadSubscribed();
     Q_EMIT changed();
+}
+
+void SchoolCalendar::loadSubscribed() {
+    m_subscriptions = loadSubscriptions(m_store->folder());
+    m_subscribed.clear();
+    for (const Subscription& s : m_subscriptions) {
+        for (auto& e : loadFeedCopy(m_store->folder(), s.address).exceptions) {
+            m_subscribed.push_back({s.label, std::move(e)});
+        }
+    }
+    std::stable_sort(m_subscribed.begin(), m_subscribed.end(), [](const Subscribed& a, const Subscribed& b) {
+        return std::tie(a.exception.first, a.exception.last) < std::tie(b.exception.first, b.exception.last);
+    });
+    m_subscribedDays.clear();
+    for (const Subscribed& s : m_subscribed) {
+        m_subscribedDays.push_back(s.exception);
+    }
+}
+
+QString SchoolCalendar::subscribe(const QString& address, const QString& label) {
+    const QString clean = cleanAddress(address);
+    if (clean.isEmpty()) {
+        QString why;
+        feedUrl(address, &why);
+        return why;
+    }
+    m_subscriptions = loadSubscriptions(m_store->folder());
+    for (const Subscription& s : m_subscriptions) {
+        if (s.address == clean) {
+            return QStringLiteral("the calendar already subscribes to %1 (%2)").arg(clean, s.label);
+        }
+    }
+    auto all = m_subscriptions;
+    const QString shown = QString::fromStdString(cal::cleanLabel(label));
+    all.push_back({clean, shown.isEmpty() ? QUrl(clean).host() : shown});
+    QString why;
+    if (!saveSubscriptions(m_store->folder(), all, &why)) {
+        return QStringLiteral("the subscription could not be saved (%1)").arg(why);
+    }
+    load();
+    return QString();
+}
+
+bool SchoolCalendar::unsubscribe(std::size_t index) {
+    if (index >= m_subscriptions.size()) {
+        return false;
+    }
+    auto all = m_subscriptions;
+    const QString address = all[index].address;
+    all.erase(all.begin() + static_cast<std::ptrdiff_t>(index));
+    QString why;
+    if (!saveSubscriptions(m_store->folder(), all, &why)) {
+        Q_EMIT problem(QStringLiteral("the subscription could not be ended: %1").arg(why));
+        return false;
+    }
+    removeFeedCopy(m_store->folder(), address);
+    load();
+    return true;
 }
 
 std::optional<cal::DateException> SchoolCalendar::exceptionOn(const QDate& day) const {
     if (!day.isValid()) {
         return std::nullopt;
     }
-    const auto index = cal::decidingException(m_exceptions, cal::fromQDate(day));
-    if (!index) {
-        return std::nullopt;
+    const cal::Date date = cal::fromQDate(day);
+    if (const auto index = cal::decidingException(m_exceptions, date)) {
+        return m_exceptions[*index];
     }
-    return m_exceptions[*index];
+    if (const auto index = cal::decidingException(m_subscribedDays, date)) {
+        return m_subscribedDays[*index];
+    }
+    return std::nullopt;
 }
 
 void SchoolCalendar::store() {

@@ -1,5 +1,7 @@
 // The school calendar: the date exceptions the operator keeps (holidays, exam days), held in
-// memory and stored in data/calendar.ini at every change, and what they make of a day's bells.
+// memory and stored in data/calendar.ini at every change, the days without bells of the calendars
+// subscribed to (kept apart, see subscriptions.h), and what they make of a day's bells. An
+// exception made by hand decides a day before any subscribed one.
 #pragma once
 
 #include <QDate>
@@ -8,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/subscriptions.h"
 #include "schedule/dateexceptions.h"
 #include "schedule/daycalendar.h"
 #include "schedule/settingsvalues.h"
@@ -19,12 +22,25 @@ class SchoolCalendar : public QObject, public DayCalendar {
 public:
     explicit SchoolCalendar(SettingsStore* store, QObject* parent = nullptr);
 
-    // Reads data/calendar.ini; a missing file is an empty calendar, invalid lines are left out and
-    // reported by the store.
+    // Reads data/calendar.ini, the subscriptions and the last good copies of their feeds; a missing
+    // file is an empty calendar, invalid lines are left out and reported by the store.
     void load();
 
     // In calendar order.
     const std::vector<corvalin::calendar::DateException>& exceptions() const { return m_exceptions; }
+
+    // A day without bells from a subscribed calendar, with its subscription's label.
+    struct Subscribed {
+        QString subscription;
+        corvalin::calendar::DateException exception;
+    };
+    const std::vector<Subscribed>& subscribed() const { return m_subscribed; }
+    const std::vector<Subscription>& subscriptions() const { return m_subscriptions; }
+    // Adds a subscription (its days come with the first fetch); the reason when it cannot be
+    // added: not a web address, subscribed already, or not saved.
+    QString subscribe(const QString& address, const QString& label);
+    // Ends the subscription at `index` and drops its copy.
+    bool unsubscribe(std::size_t index);
 
     std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const override;
 
@@ -49,9 +65,13 @@ Q_SIGNALS:
 
 private:
     void store();
+    void loadSubscribed();
 
     SettingsStore* m_store;
     std::vector<corvalin::calendar::DateException> m_exceptions;
+    std::vector<Subscription> m_subscriptions;
+    std::vector<Subscribed> m_subscribed;   // in calendar order
+    std::vector<corvalin::calendar::DateException> m_subscribedDays;  // the same, for the deciding rule
 };
 
 namespace corvalin::calendar {

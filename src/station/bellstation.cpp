@@ -3,11 +3,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 
 #include "base/clock.h"
 #include "base/windowtimer.h"
+#include "calendar/calendarfeeds.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsstore.h"
@@ -120,11 +122,30 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     });
     connect(bellClock, &WindowTimer::timeout, this, &BellStation::tick);
     bellClock->setEnabled(true);
+
+    if (liveTimers) {
+        // The subscribed calendars are fetched on a thread of their own; what they bring is read
+        // here as any change of the calendar is.
+        m_feedThread = std::make_unique<QThread>();
+        m_feedThread->setObjectName(QStringLiteral("calendar feeds"));
+        m_feeds = new CalendarFeeds(store->folder());
+        m_feeds->moveToThread(m_feedThread.get());
+        connect(m_feedThread.get(), &QThread::finished, m_feeds, &QObject::deleteLater);
+        connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::calendarChanged);
+        connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::problem);
+        connect(m_feeds, &CalendarFeeds::note, &log, &RingLog::note);
+        m_feedThread->start();
+        QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::start);
+    }
 }
 
 BellStation::~BellStation() {
     if (m_power) {
         m_power->setFailureHandler(nullptr);
+    }
+    if (m_feedThread) {
+        m_feedThread->quit();
+        m_feedThread->wait();
     }
 }
 
@@ -149,6 +170,9 @@ void BellStation::continueFrom(qint64 decided) {
 
 void BellStation::release() {
     bellClock->setEnabled(false);
+    if (m_feeds) {
+        QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::stop);
+    }
     if (bells.isRunning()) {
         log.note(QStringLiteral("the bells were handed over to the window copy"));
     }
@@ -209,6 +233,9 @@ void BellStation::resumed() {
 
 void BellStation::resumeClock() {
     bellClock->setEnabled(true);
+    if (m_feeds) {
+        QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::start);
+    }
 }
 
 void BellStation::setTimeSyncEnabled(bool on) {

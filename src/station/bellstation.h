@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "base/programpaths.h"
 #include "base/ringlog.h"
@@ -23,6 +24,8 @@ class Clock;
 class Mixer;
 class Power;
 class SettingsStore;
+class CalendarFeeds;
+class QThread;
 class SleepWatch;
 class SystemClock;
 class WindowTimer;
@@ -80,6 +83,8 @@ public:
     // them, unless the current minute has its own); older ones are written to the ring log as
     // missed. Nothing rung before the sleep rings again.
     void resumed();
+    // The subscribed calendars' fetcher, on a thread of its own; none without live timers (tests).
+    CalendarFeeds* feeds() const { return m_feeds; }
     // The last minute whose bells this station decided (a minute key), or -1 before its first tick.
     qint64 decided() const { return m_decided; }
 
@@ -115,4 +120,6 @@ private:
     bool m_clockWasOn = true;
     qint64 m_sleptAfter = -1;  // the last minute decided before the sleep
     QTimer* m_wakeBackstop;   // the clock runs again should the resume never be announced
+    std::unique_ptr<QThread> m_feedThread;
+    CalendarFeeds* m_feeds = nullptr;
 };

@@ -1,7 +1,8 @@
 // The school calendar from the windows: importing an iCalendar file (the list shown before
 // anything is added, each holiday added once, a damaged or oversized file refused with the calendar
-// unchanged, a cancelled import changing nothing), and today's exception in the bell window and in a
-// running service.
+// unchanged, a cancelled import changing nothing), today's exception in the bell window and in a
+// running service, and a subscribed calendar's days listed apart, kept from editing and gone with
+// their subscription.
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -270,6 +271,40 @@ private Q_SLOTS:
         QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("10hr 00min"));
         QVERIFY(find<QLabel>(w, "calendarDay")->text().isEmpty());
+    }
+
+    void subscribedDaysListedApartAndGoWithTheirSubscription() {
+        WindowFixture f;
+        f.folder.addSound("bell.wav");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
+        f.folder.writeData("calendar.ini", "2026-12-24,2026-12-24,0,Christmas Eve\r\n");
+        const QString address = "https://example.org/school.ics";
+        f.folder.writeData("subscriptions.ini", address.toUtf8() + " School board\r\n");
+        FeedCopy copy;
+        copy.fetched = QDateTime(QDate(2026, 12, 6), QTime(6, 0));
+        copy.exceptions = {{corvalin::calendar::fromQDate(QDate(2026, 12, 7)),
+                            corvalin::calendar::fromQDate(QDate(2026, 12, 7)), corvalin::calendar::kNoBells,
+                            "Strike day"}};
+        QVERIFY(saveFeedCopy(f.folder.path() + "/data", address, "BEGIN:VCALENDAR", copy));
+        auto* w = f.load();
+        w->start_Click();
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
+
+        CalendarWindow* c = w->calendarWindow();
+        QCOMPARE(c->exceptionList->topLevelItemCount(), 2);
+        QCOMPARE(c->exceptionList->topLevelItem(1)->text(2), QString("Strike day (subscribed: School board)"));
+        c->selectRow(1);
+        c->changeException->click();
+        QVERIFY(f.fakes.dialogs.texts().last().contains("come from the subscription \"School board\""));
+        QCOMPARE(f.folder.readData("calendar.ini"), QByteArray("2026-12-24,2026-12-24,0,Christmas Eve\r\n"));
+
+        f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        c->deleteException->click();
+        QCOMPARE(f.folder.readData("subscriptions.ini"), QByteArray(""));
+        QVERIFY(!QFile::exists(feedCopyPath(f.folder.path() + "/data", address, ".ini")));
+        QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
+        QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
     }
 };
 

@@ -1,0 +1,149 @@
+// Calendar subscriptions and the copies of their feeds.
+#include "calendar/subscriptions.h"
+
+#include <QCryptographicHash>
+#include <algorithm>
+#include <QDir>
+#include <QFile>
+
+#include "base/wholefile.h"
+#include "calendar/schoolcalendar.h"
+#include "schedule/settingsformat.h"
+
+namespace cal = corvalin::calendar;
+
+namespace {
+
+// A feed copy larger than this is no copy of ours.
+constexpr qint64 kLargestCopy = 32 * 1024 * 1024;
+
+std::vector<std::string> fileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCopy) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    return corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QByteArray joinedLines(const std::vector<std::string>& lines) {
+    QByteArray bytes;
+    for (const auto& line : lines) {
+        bytes += QByteArray::fromStdString(line) + "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
+QString cleanAddress(const QString& address) {
+    const QString trimmed = address.trimmed();
+    const QUrl url(trimmed, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QStringLiteral("https") && scheme != QStringLiteral("http") && scheme != QStringLiteral("webcal"))) {
+        return QString();
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
+std::optional<QUrl> feedUrl(const QString& address, QString* why) {
+    const QString clean = cleanAddress(address);
+    if (clean.isEmpty()) {
+        if (why) {
+            *why = QStringLiteral("\"%1\" is not an https://, http:// or webcal:// address").arg(address.trimmed());
+        }
+        return std::nullopt;
+    }
+    QUrl url(clean);
+    if (url.scheme().toLower() == QStringLiteral("webcal")) {
+        url.setScheme(QStringLiteral("https"));
+    }
+    return url;
+}
+
+std::vector<Subscription> loadSubscriptions(const QString& dataFolder) {
+    std::vector<Subscription> found;
+    for (const auto& line : fileLines(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile))) {
+        const QString text = QString::fromStdString(line).trimmed();
+        const qsizetype space = text.indexOf(QLatin1Char(' '));
+        const QString address = cleanAddress(space < 0 ? text : text.left(space));
+        if (address.isEmpty()) {
+            continue;
+        }
+        const QString label = space < 0 ? QString() : text.mid(space + 1).trimmed();
+        const bool again = std::any_of(found.begin(), found.end(),
+                                       [&address](const Subscription& s) { return s.address == address; });
+        if (!again) {
+            found.push_back({address, label.isEmpty() ? QUrl(address).host() : label});
+        }
+    }
+    return found;
+}
+
+bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription>& subscriptions, QString* why) {
+    std::vector<std::string> lines;
+    for (const Subscription& s : subscriptions) {
+        lines.push_back((s.address + QLatin1Char(' ') + QString::fromStdString(cal::cleanLabel(s.label))).toStdString());
+    }
+    QDir().mkpath(dataFolder);
+    return replaceWholeFile(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile), joinedLines(lines), why);
+}
+
+QString feedCopyPath(const QString& dataFolder, const QString& address, const QString& suffix) {
+    const QByteArray key =
+        QCryptographicHash::hash(cleanAddress(address).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return dataFolder + QStringLiteral("/feeds/") + QString::fromLatin1(key) + suffix;
+}
+
+FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address) {
+    FeedCopy copy;
+    const auto state = fileLines(feedCopyPath(dataFolder, address, QStringLiteral(".state")));
+    for (const auto& line : state) {
+        const QByteArray text = QByteArray::fromStdString(line);
+        const qsizetype equals = text.indexOf('=');
+        const QByteArray key = text.left(equals);
+        const QByteArray value = text.mid(equals + 1);
+        if (key == "fetched") {
+            copy.fetched = QDateTime::fromString(QString::fromLatin1(value), Qt::ISODate);
+        } else if (key == "etag") {
+            copy.etag = value;
+        } else if (key == "last-modified") {
+            copy.lastModified = value;
+        }
+    }
+    if (!copy.fetched.isValid()) {
+        return FeedCopy{};
+    }
+    copy.exists = true;
+    copy.exceptions = cal::parseCalendar(fileLines(feedCopyPath(dataFolder, address, QStringLiteral(".ini"))));
+    return copy;
+}
+
+bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why) {
+    // Validators are the server's: a line break in one would end the line early.
+    auto oneLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };
+    const std::vector<std::string> lines{
+        "address=" + cleanAddress(address).toStdString(),
+        "fetched=" + copy.fetched.toString(Qt::ISODate).toStdString(),
+        "etag=" + oneLine(copy.etag).toStdString(),
+        "last-modified=" + oneLine(copy.lastModified).toStdString(),
+    };
+    return replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".state")), joinedLines(lines), why);
+}
+
+bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByteArray& ics, const FeedCopy& copy,
+                  QString* why) {
+    QDir().mkpath(dataFolder + QStringLiteral("/feeds"));
+    // The state goes last: a copy whose state could not be written is fetched whole next time.
+    return replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".ics")), ics, why) &&
+           replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".ini")),
+                            joinedLines(cal::formatCalendar(copy.exceptions)), why) &&
+           saveFeedState(dataFolder, address, copy, why);
+}
+
+void removeFeedCopy(const QString& dataFolder, const QString& address) {
+    for (const char* suffix : {".state", ".ini", ".ics"}) {
+        QFile::remove(feedCopyPath(dataFolder, address, QString::fromLatin1(suffix)));
+    }
+}

@@ -1,0 +1,55 @@
+// Calendar subscriptions: iCalendar feeds on the web whose all-day events are days without bells,
+// kept apart from the exceptions made by hand. data/subscriptions.ini holds one subscription a
+// line, "address label"; the last good copy of each feed is kept in data/feeds/: the file as
+// fetched (KEY.ics), the exceptions read from it in calendar.ini's line form (KEY.ini), and when
+// and how it was fetched (KEY.state), KEY being made from the address.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+#include <optional>
+#include <vector>
+
+#include "schedule/dateexceptions.h"
+
+struct Subscription {
+    QString address;  // as the operator gave it (webcal:// included)
+    QString label;
+
+    bool operator==(const Subscription&) const = default;
+};
+
+// The last good copy of a feed.
+struct FeedCopy {
+    bool exists = false;
+    std::vector<corvalin::calendar::DateException> exceptions;
+    QDateTime fetched;   // when the server last gave it or said it had not changed
+    QByteArray etag;     // the server's validators, sent back with the next fetch
+    QByteArray lastModified;
+};
+
+inline constexpr char kSubscriptionsFile[] = "subscriptions.ini";
+
+// Every valid line of data/subscriptions.ini (none when it is missing).
+std::vector<Subscription> loadSubscriptions(const QString& dataFolder);
+// Written whole, or not at all (the reason in `why`).
+bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription>& subscriptions,
+                       QString* why = nullptr);
+
+// The address to fetch: http or https as given, webcal as https; nothing, with the reason, for any
+// other address.
+std::optional<QUrl> feedUrl(const QString& address, QString* why = nullptr);
+// The address as kept: trimmed, webcal and http(s) with a host; empty when it is not one.
+QString cleanAddress(const QString& address);
+
+QString feedCopyPath(const QString& dataFolder, const QString& address, const QString& suffix);
+FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address);
+// Keeps `ics` and what was read from it as the feed's copy; false with the reason when a file could
+// not be written (the old copy then stays in use).
+bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByteArray& ics, const FeedCopy& copy,
+                  QString* why = nullptr);
+// The server said the copy is still good: only when and the validators change.
+bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why = nullptr);
+void removeFeedCopy(const QString& dataFolder, const QString& address);

@@ -1,0 +1,162 @@
+// A subscribed calendar against a feed served by this test on 127.0.0.1: the first fetch brings
+// its days, the second is answered 304 from the validators, a changed feed replaces the old days
+// whole, and a broken feed, a dropped connection and a feed over the size limit each keep the last
+// good copy and say why and how old it is. The hand-made exceptions never mix with the feed's, and
+// the subscription and its copy outlive a restart.
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "calendar/calendarfeeds.h"
+#include "calendar/schoolcalendar.h"
+#include "programcopy.h"
+#include "schedule/settingsstore.h"
+
+namespace {
+
+QByteArray ics(const QDate& day, const QByteArray& summary) {
+    const QByteArray first = day.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    const QByteArray next = day.addDays(1).toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Feed//EN\r\nBEGIN:VEVENT\r\nUID:" + first +
+           "@test\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:" + first + "\r\nDTEND;VALUE=DATE:" + next +
+           "\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+// One feed over HTTP/1.1, answering as told: the feed itself (304 when the client's ETag matches),
+// a broken file, half of it and then a closed connection, or a declared length over the limit.
+class FeedServer : public QObject {
+public:
+    enum class Mode { Feed, Drop, Huge };
+    QByteArray etag;
+    QByteArray body;
+    Mode mode = Mode::Feed;
+    int notModified = 0;
+
+    FeedServer() {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1/school.ics").arg(m_server.serverPort()); }
+
+private:
+    void answer(QTcpSocket* socket) {
+        QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+        socket->setProperty("request", request);
+        if (!request.contains("\r\n\r\n")) {
+            return;
+        }
+        const bool matches = !etag.isEmpty() && request.contains("If-None-Match: " + etag + "\r\n");
+        if (mode == Mode::Feed && matches) {
+            ++notModified;
+            socket->write("HTTP/1.1 304 Not Modified\r\nETag: " + etag + "\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
+        const qint64 length = mode == Mode::Huge ? 17 * 1024 * 1024 : body.size();
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/calendar\r\nETag: " + etag +
+                      "\r\nContent-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n");
+        if (mode == Mode::Feed) {
+            socket->write(body);
+            socket->disconnectFromHost();
+        } else if (mode == Mode::Drop) {
+            socket->write(body.left(body.size() / 2));
+            socket->flush();
+            socket->abort();
+        } else {
+            socket->write(QByteArray(1024, 'x'));  // and then nothing: the client gives up
+        }
+    }
+
+    QTcpServer m_server;
+};
+
+}  // namespace
+
+class TestSubscription : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void feedFollowedAndItsLastGoodCopyKept() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/data";
+        const QDate today = QDate::currentDate();
+        const QByteArray handMade = today.addDays(30).toString(Qt::ISODate).toLatin1() + ',' +
+                                    today.addDays(30).toString(Qt::ISODate).toLatin1() + ",2,Exam day\r\n";
+        QVERIFY(writeWholeFile(data + "/calendar.ini", handMade));
+        SettingsStore store(data);
+        SchoolCalendar calendar(&store);
+        calendar.load();
+        FeedServer server;
+        server.etag = "\"v1\"";
+        server.body = ics(today.addDays(10), "Winter break");
+        QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
+
+        CalendarFeeds feeds(data);
+        QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
+        QSignalSpy updated(&feeds, &CalendarFeeds::updated);
+        QSignalSpy problems(&feeds, &CalendarFeeds::problem);
+        auto fetch = [&] {
+            const qsizetype before = fetched.size();
+            feeds.refreshAll();
+            return fetched.wait(40000) && fetched.size() == before + 1 && fetched.last().at(1).toBool();
+        };
+        auto noBellsOn = [&](const QDate& day) {
+            calendar.load();
+            const auto e = calendar.exceptionOn(day);
+            return e && e->what == corvalin::calendar::kNoBells;
+        };
+
+        QVERIFY(fetch());
+        QCOMPARE(updated.size(), 1);
+        QVERIFY(noBellsOn(today.addDays(10)));
+        QCOMPARE(calendar.subscribed().size(), std::size_t(1));
+        QCOMPARE(calendar.subscribed().front().subscription, QString("School board"));
+        QCOMPARE(calendar.exceptions().size(), std::size_t(1));  // the hand-made one, kept apart
+        QFile own(data + "/calendar.ini");
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), handMade);
+
+        QVERIFY(fetch());
+        QCOMPARE(server.notModified, 1);
+        QCOMPARE(updated.size(), 1);
+
+        server.etag = "\"v2\"";
+        server.body = ics(today.addDays(20), "Spring break");
+        QVERIFY(fetch());
+        QCOMPARE(updated.size(), 2);
+        QVERIFY(!noBellsOn(today.addDays(10)));
+        QVERIFY(noBellsOn(today.addDays(20)));
+
+        const QList<QPair<FeedServer::Mode, QByteArray>> failures{
+            {FeedServer::Mode::Feed, "it is not a calendar that can be read"},
+            {FeedServer::Mode::Drop, "Connection closed"},
+            {FeedServer::Mode::Huge, "it is larger than 16 MB"}};
+        for (const auto& [mode, reason] : failures) {
+            server.mode = mode;
+            server.etag = "\"v3\"";
+            server.body = mode == FeedServer::Mode::Feed ? QByteArray("<html>Moved</html>") : ics(today.addDays(40), "Other");
+            QVERIFY(!fetch());
+            const QString said = problems.last().first().toString();
+            QVERIFY2(said.contains(reason) && said.contains("the copy of") && said.contains("hours old"), qPrintable(said));
+            QVERIFY(noBellsOn(today.addDays(20)));
+            QVERIFY(!noBellsOn(today.addDays(40)));
+        }
+        QCOMPARE(updated.size(), 2);
+
+        // After a restart: the subscription and its last good copy, from data/.
+        SettingsStore again(data);
+        SchoolCalendar restarted(&again);
+        restarted.load();
+        QCOMPARE(restarted.subscriptions().size(), std::size_t(1));
+        QVERIFY(restarted.exceptionOn(today.addDays(20)).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSubscription)
+#include "test_subscription.moc"
