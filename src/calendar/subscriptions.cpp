@@ -7,7 +7,6 @@
 #include <QFile>
 
 #include "base/wholefile.h"
-#include "calendar/schoolcalendar.h"
 #include "schedule/settingsformat.h"
 
 namespace cal = corvalin::calendar;
@@ -24,6 +23,17 @@ std::vector<std::string> fileLines(const QString& path) {
     }
     const QByteArray bytes = file.readAll();
     return corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// A label as one line of the file: control characters (a line break above all) become blanks.
+QString oneLine(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return line.simplified();
 }
 
 QByteArray joinedLines(const std::vector<std::string>& lines) {
@@ -84,7 +94,7 @@ std::vector<Subscription> loadSubscriptions(const QString& dataFolder) {
 bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription>& subscriptions, QString* why) {
     std::vector<std::string> lines;
     for (const Subscription& s : subscriptions) {
-        lines.push_back((s.address + QLatin1Char(' ') + QString::fromStdString(cal::cleanLabel(s.label))).toStdString());
+        lines.push_back((s.address + QLatin1Char(' ') + oneLine(s.label)).toStdString());
     }
     QDir().mkpath(dataFolder);
     return replaceWholeFile(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile), joinedLines(lines), why);
