@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/composition.h"
+#include "app/setupcommand.h"
 #include "app/startup.h"
 #include "base/ringlog.h"
 #include "desktop/instanceguard_local.h"
@@ -35,6 +36,9 @@ int runHeadless(int argc, char* argv[]) {
     if (!programFolderNamed(folder)) {
         say(unnamedFolderText());
         return 2;
+    }
+    if (asksForSetup(parser)) {
+        return runSetupCommand(parser, programPaths(folder));
     }
     LocalInstanceGuard guard(LocalInstanceGuard::Role::Headless);
     const int copies = guard.runningCopies();

@@ -168,6 +168,10 @@ void MainWindow::buildControls() {
     mnCountDown = menuLabel("mnCountDown", QStringLiteral("Countdown"), Picture2);
     mnBellCount = menuLabel("mnBellCount", QStringLiteral("Countdown next bell"), Picture2);
     mnCalendar = menuLabel("mnCalendar", QStringLiteral("Calendar"), Picture2);
+    mnSetup = menuLabel("mnSetup", QStringLiteral("Set-up"), Picture2);
+    setupMenu = named(new QMenu(this), "setupMenu");
+    setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("mnSetupExport"));
+    setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("mnSetupImport"));
     auto* menuLayout = new QHBoxLayout(Picture2);
     menuLayout->setContentsMargins(4, 2, 4, 2);
     menuLayout->setSpacing(2);
@@ -568,6 +572,8 @@ void MainWindow::connectHandlers() {
     connect(SndCardSet, &QPushButton::clicked, this, &MainWindow::SndCardSet_Click);
     connect(stop1, &QPushButton::clicked, this, &MainWindow::stop1_Click);
     connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
+    connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::exportSetup_Click);
+    connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::importSetup_Click);
     connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
     connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
     connect(trayIcon, &QSystemTrayIcon::activated, this,
@@ -612,6 +618,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             mnCalendar_Click();
             return true;
         }
+        if (label == mnSetup) {
+            mnSetup_Click();
+            return true;
+        }
         if (label == helpword) {
             helpword_Click();
             return true;
@@ -625,7 +635,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar};
+    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {

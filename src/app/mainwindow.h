@@ -172,11 +172,15 @@ public:
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
     FrmCountDown* countDownWindow();
-    // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Help", "Infomation"; the entry
-    // under the pointer is lit.
+    // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Set-up", "Help", "Infomation";
+    // the entry under the pointer is lit.
     void mnCountDown_Click();
     void mnBellCount_Click();
     void mnCalendar_Click();
+    // "Set-up": a small menu that exports the whole set-up to one file or imports one.
+    void mnSetup_Click();
+    void exportSetup_Click();
+    void importSetup_Click();
     void helpword_Click();
     void info_Click();
     void highlightEntry(QLabel* entry);
@@ -205,6 +209,8 @@ private:
     QLabel* mnCountDown;
     QLabel* mnBellCount;
     QLabel* mnCalendar;
+    QLabel* mnSetup;
+    QMenu* setupMenu;
     QLabel* warningLine;
     QMenu* help;
     QSystemTrayIcon* trayIcon;
@@ -353,6 +359,8 @@ private:
     // again; else the next bell is shown again.
     void calendarChanged();
     QList<QLabel*> menuEntries() const;
+    // An imported set-up on screen and on the bell thread, as start-up shows the stored one.
+    void showImportedSetup();
 
     // Pieces of the modes and day selector.
     corvalin::interval::IntervalTexts intervalTexts() const;

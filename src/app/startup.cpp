@@ -30,13 +30,25 @@ void describeOptions(QCommandLineParser& parser) {
         QStringLiteral("Ring the bells with no window, tray or display, as a service started at boot does "
                        "(see corvalin.service). The bells start as with \"Auto execution\" on; while a window "
                        "copy runs this copy waits, and it takes the bells back when that copy ends.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("export"),
+        QStringLiteral("Write the whole set-up (every settings file and your own bell sounds) to <file>, "
+                       "a zip file, and end."),
+        QStringLiteral("file")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("import"),
+        QStringLiteral("Replace the set-up with the one in <file>, written by --export or the Set-up menu, "
+                       "and end. Only while no copy of Corvalin runs; nothing changes unless all of it "
+                       "checks out."),
+        QStringLiteral("file")));
 }
 
 bool needsNoDisplay(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--headless" || arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
-            arg == "--version" || arg == "-v") {
+            arg == "--version" || arg == "-v" || arg == "--export" || arg == "--import" ||
+            arg.startsWith("--export=") || arg.startsWith("--import=")) {
             return true;
         }
     }

@@ -17,8 +17,8 @@ void nameProgram();
 // The options the program takes; `--help` lists them.
 void describeOptions(QCommandLineParser& parser);
 
-// The command line asks for no window at all (--headless), or only for what the program is
-// (--help, --version): then no display is opened.
+// The command line asks for no window at all (--headless, --export, --import), or only for what
+// the program is (--help, --version): then no display is opened.
 bool needsNoDisplay(int argc, char* argv[]);
 
 // The folder of the executable exactly as the system names it: false when Qt cannot name it (its

@@ -125,6 +125,13 @@ bool SettingsStore::write(const QString& fileName, const QStringList& lines) {
     return writeBytes(fileName, joined(raw));
 }
 
+void SettingsStore::forget() {
+    const QMutexLocker lock(&m_mutex);
+    m_known.clear();
+    m_pending.clear();
+    m_reported.clear();
+}
+
 std::vector<std::string> SettingsStore::lines(std::string_view fileName) {
     const auto bytes = readBytes(qName(fileName));
     if (!bytes) {

@@ -40,6 +40,11 @@ public:
     // read back in its place until a later save writes it.
     bool write(const QString& fileName, const QStringList& lines);
 
+    // The files in the folder are the settings from now on (a set-up was imported): what the
+    // store knew of them and saves not written yet are dropped, so that no file it knew comes
+    // back and no old save overwrites a new file.
+    void forget();
+
     // Every file by its value. Loading never fails: what is missing takes its default.
     corvalin::settings::Options loadOptions();
     bool saveOptions(const corvalin::settings::Options& options);

@@ -51,3 +51,8 @@ void QtDialogs::showModal(QWidget* window) {
 QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}

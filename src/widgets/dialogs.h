@@ -22,6 +22,9 @@ public:
 
     // The operator picks a file to read; empty when none was picked.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    // The operator names a file to write, `suggested` to begin with; empty when none was named.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                 const QString& filter) = 0;
 
     // The refusal box: title "Warning", error icon, OK.
     void warning(QWidget* parent, const QString& text) {
@@ -36,4 +39,6 @@ public:
                    Buttons buttons) override;
     void showModal(QWidget* window) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
 };

@@ -30,8 +30,11 @@ public:
             whileModal(window);
         }
     }
-    // The next file in `files`, or none.
+    // Either picker: the next file in `files`, or none.
     QString openFileName(QWidget*, const QString&, const QString&) override {
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return files.isEmpty() ? QString() : files.dequeue();
     }
     QStringList texts() const {

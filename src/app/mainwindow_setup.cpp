@@ -1,0 +1,110 @@
+// The whole set-up in one file: "Set-up" in the menu strip exports every settings file and the
+// user's own sounds, or imports such a file in place of the set-up, and shows it as start-up would.
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+#include "app/mainwindow.h"
+#include "calendar/schoolcalendar.h"
+#include "schedule/settingsstore.h"
+#include "schedule/setuparchive.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+
+namespace setup = corvalin::setup;
+
+namespace {
+
+const QString kSetupFiles = QStringLiteral("Corvalin set-up (*.zip)");
+
+}  // namespace
+
+void MainWindow::mnSetup_Click() {
+    setupMenu->popup(mnSetup->mapToGlobal(QPoint(0, mnSetup->height())));
+}
+
+void MainWindow::exportSetup_Click() {
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("corvalin-setup-%1.zip").arg(currentTime().date().toString(Qt::ISODate)));
+    const QString file =
+        m_ports.dialogs->saveFileName(this, QStringLiteral("Export the set-up"), suggested, kSetupFiles);
+    if (file.isEmpty()) {
+        return;
+    }
+    if (const QString why = setup::exportSetup(m_paths, file); !why.isEmpty()) {
+        reportProblem(QStringLiteral("the set-up was not exported: ") + why);
+        m_ports.dialogs->warning(this, QStringLiteral("The set-up was not exported: ") + why);
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(file);
+    logNote(QStringLiteral("the set-up was exported to ") + shown);
+    m_ports.dialogs->message(this, QString(), QStringLiteral("The set-up was exported to %1.").arg(shown),
+                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+}
+
+void MainWindow::importSetup_Click() {
+    const QString file = m_ports.dialogs->openFileName(this, QStringLiteral("Import a set-up"), kSetupFiles);
+    if (file.isEmpty()) {
+        return;
+    }
+    const setup::Contents contents = setup::readSetup(file);
+    if (!contents.ok()) {
+        reportProblem(contents.refusal);
+        m_ports.dialogs->warning(this, contents.refusal + QStringLiteral(". Nothing was changed."));
+        return;
+    }
+    const QString question =
+        setup::describeSetup(m_paths, contents) +
+        QStringLiteral(
+            "\n\nReplace the set-up of this computer with this one? Its settings take the place of "
+            "every setting now in use; the bell service, if it runs, starts again with them.");
+    if (m_ports.dialogs->message(this, QStringLiteral("Import a set-up"), question, Dialogs::Icon::Question,
+                                 Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        return;
+    }
+    const bool running = !start->isEnabled();  // locked while the service runs
+    if (running) {
+        stop1_Click();
+    }
+    const QString why = setup::applySetup(m_paths, contents);
+    if (why.isEmpty()) {
+        logNote(QStringLiteral("the set-up was imported from ") + QDir::toNativeSeparators(file));
+        showImportedSetup();
+    } else {
+        reportProblem(why);
+        m_ports.dialogs->warning(this, why);
+    }
+    if (running) {
+        start_Click();
+    }
+}
+
+void MainWindow::showImportedSetup() {
+    m_services.store->forget();
+    // As at start-up: applying the options asks nothing.
+    const QScopedValueRollback startUp(m_loadPhase, 1);
+    const auto booking = m_services.store->loadExitBooking();
+    setPowerOffBooking(booking);
+    {
+        const QSignalBlocker quiet(chkAutoExit);
+        chkAutoExit->setChecked(booking.on);
+    }
+    setSoundCardIndex(m_services.store->loadSoundCard());
+    ShowSoundCard();
+    FillSoundList();
+    // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
+    // or interval settings even when they are the modes on screen.
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+        const QSignalBlocker quiet(option);
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    LoadOptions();
+    SaveOptions();
+    m_services.calendar->load();  // the window's calendar, and through calendarChanged() the bells'
+}

@@ -1,0 +1,579 @@
+// The set-up file: writing it, checking it, and importing it all or nothing.
+#include "schedule/setuparchive.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
+
+#include <sys/stat.h>
+#include <zip.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "base/wholefile.h"
+
+namespace corvalin::setup {
+
+namespace {
+
+const QString kManifest = QStringLiteral("manifest.ini");
+const QString kHeading = QStringLiteral("[Corvalin set-up]");
+const QString kData = QStringLiteral("data");
+const QString kSound = QStringLiteral("sound");
+
+struct ZipDiscard {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct ZipFileClose {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+using Archive = std::unique_ptr<zip_t, ZipDiscard>;
+using ArchiveFile = std::unique_ptr<zip_file_t, ZipFileClose>;
+
+QString errorText(zip_error_t* error) {
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(error));
+    zip_error_fini(error);
+    return text;
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString megabytes(qint64 bytes) {
+    return QStringLiteral("%1 MB").arg(bytes >> 20);
+}
+
+// A file name the set-up may hold in `folder`: one plain name, no folder, no hidden file, of the
+// kind the folder keeps.
+bool allowedName(const QString& folder, const QString& name) {
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.toUtf8().size() > 255) {
+        return false;
+    }
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            return false;
+        }
+    }
+    if (folder == kData) {
+        return name.endsWith(QStringLiteral(".ini"));
+    }
+    return folder == kSound && name.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
+}
+
+qint64 sizeLimit(const QString& folder) {
+    return folder == kData ? kMaxSettingsFile : kMaxSound;
+}
+
+QByteArray sha256(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// The sounds of the user's own sound folder that a set-up can hold.
+QStringList ownSounds(const QString& soundFolder) {
+    QStringList sounds;
+    for (const QString& name : QDir(soundFolder).entryList(QDir::Files, QDir::Name)) {
+        if (allowedName(kSound, name)) {
+            sounds << name;
+        }
+    }
+    return sounds;
+}
+
+QByteArray manifestFor(const QList<File>& files) {
+    QByteArray text = kHeading.toUtf8() + "\r\n";
+    text += "format=" + QByteArray::number(kFormat) + "\r\n";
+    text += "program=" + QCoreApplication::applicationVersion().toUtf8() + "\r\n";
+    const QDateTime now = QDateTime::currentDateTime();
+    text += "written=" + now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toUtf8() + "\r\n";
+    for (const File& file : files) {
+        text += "file=" + QByteArray::number(file.bytes.size()) + ' ' + sha256(file.bytes) + ' ' +
+                file.path().toUtf8() + "\r\n";
+    }
+    return text;
+}
+
+// The zip file of `files` and their manifest, in memory; or the reason it could not be made.
+QString zipped(const QList<File>& files, QByteArray* out) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (!target) {
+        return errorText(&error);
+    }
+    zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    if (!archive) {
+        zip_source_free(target);
+        return errorText(&error);
+    }
+    zip_error_fini(&error);
+    zip_source_keep(target);  // the bytes are read from it after zip_close
+
+    const QByteArray manifest = manifestFor(files);
+    auto add = [archive](const QString& name, const QByteArray& bytes) {
+        zip_source_t* source =
+            zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
+        if (!source) {
+            return false;
+        }
+        const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            return false;
+        }
+        // A plain file, readable by everyone, as other zip tools expect.
+        return zip_file_set_external_attributes(archive, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                                static_cast<zip_uint32_t>(S_IFREG | 0644) << 16) == 0;
+    };
+    bool added = add(kManifest, manifest);
+    for (const File& file : files) {
+        added = added && add(file.path(), file.bytes);
+    }
+    if (!added || zip_close(archive) != 0) {
+        const QString why = QString::fromLocal8Bit(zip_strerror(archive));
+        zip_discard(archive);
+        zip_source_free(target);
+        return why;
+    }
+    QString why;
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_source_stat(target, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
+        zip_source_open(target) != 0) {
+        why = QString::fromLocal8Bit(zip_error_strerror(zip_source_error(target)));
+    } else {
+        out->resize(static_cast<qsizetype>(stat.size));
+        if (zip_source_read(target, out->data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+            why = QString::fromLocal8Bit(zip_error_strerror(zip_source_error(target)));
+        }
+        zip_source_close(target);
+    }
+    zip_source_free(target);
+    return why;
+}
+
+// The entry's bytes, read no further than `limit` (its declared size); false when it is damaged
+// or longer than it says.
+bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* bytes, QString* why) {
+    const ArchiveFile entry(zip_fopen_index(archive, index, 0));
+    if (!entry) {
+        *why = QString::fromLocal8Bit(zip_strerror(archive));
+        return false;
+    }
+    bytes->resize(static_cast<qsizetype>(limit) + 1);
+    qint64 got = 0;
+    while (got <= limit) {
+        const zip_int64_t n =
+            zip_fread(entry.get(), bytes->data() + got, static_cast<zip_uint64_t>(limit + 1 - got));
+        if (n < 0) {
+            *why = QString::fromLocal8Bit(zip_file_strerror(entry.get()));
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
+    }
+    if (got != limit) {
+        *why = QStringLiteral("its size is not the one it is stored with");
+        return false;
+    }
+    bytes->resize(static_cast<qsizetype>(got));
+    return true;
+}
+
+struct Listed {
+    qint64 size = 0;
+    QByteArray sha256;
+};
+
+// The manifest's values into `contents` and its files into `listed`; the reason when it is not
+// a manifest this program reads.
+QString parseManifest(const QByteArray& text, Contents* contents, QHash<QString, Listed>* listed) {
+    QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+    }
+    if (lines.isEmpty() || lines.first() != kHeading) {
+        return QStringLiteral("its manifest.ini is not that of a Corvalin set-up");
+    }
+    int format = 0;
+    for (const QString& line : lines.mid(1)) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (line.isEmpty() || equals < 0) {
+            continue;
+        }
+        const QString key = line.left(equals);
+        const QString value = line.mid(equals + 1);
+        if (key == QStringLiteral("format")) {
+            format = value.toInt();
+        } else if (key == QStringLiteral("program")) {
+            contents->program = value;
+        } else if (key == QStringLiteral("written")) {
+            contents->written = value;
+        } else if (key == QStringLiteral("file")) {
+            const QStringList parts = value.split(QLatin1Char(' '));
+            bool sized = false;
+            const qint64 size = parts.value(0).toLongLong(&sized);
+            const QByteArray hash = parts.value(1).toLatin1();
+            const QString path = value.section(QLatin1Char(' '), 2);
+            const bool hex = hash.size() == 64 && QByteArray::fromHex(hash).toHex() == hash;
+            if (parts.size() < 3 || !sized || size < 0 || !hex || listed->contains(path)) {
+                return QStringLiteral("its manifest.ini has a line that is not valid: %1").arg(line);
+            }
+            listed->insert(path, {size, hash});
+        }
+    }
+    if (format != kFormat) {
+        return format > kFormat
+                   ? QStringLiteral(
+                         "it was written by a newer Corvalin (set-up format %1); this one "
+                         "reads format %2")
+                         .arg(format)
+                         .arg(kFormat)
+                   : QStringLiteral("its manifest.ini names no set-up format this program reads");
+    }
+    return QString();
+}
+
+// Reads and checks the zip file's bytes; the reason when they are no set-up this program imports.
+QString readZip(const QByteArray& bytes, Contents* contents) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
+    if (!source) {
+        return errorText(&error);
+    }
+    const Archive archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive) {
+        zip_source_free(source);
+        return QStringLiteral("it is damaged or no zip file (%1)").arg(errorText(&error));
+    }
+    zip_error_fini(&error);
+
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count > kMaxEntries) {
+        return QStringLiteral("it holds %1 files; a set-up holds at most %2").arg(count).arg(kMaxEntries);
+    }
+    QByteArray manifest;
+    QHash<QString, QByteArray> entries;
+    qint64 total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        zip_stat_t stat;
+        if (zip_stat_index(archive.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) ||
+            !(stat.valid & ZIP_STAT_SIZE)) {
+            return QStringLiteral("it is damaged (%1)")
+                .arg(QString::fromLocal8Bit(zip_strerror(archive.get())));
+        }
+        const QString path = QString::fromUtf8(stat.name);
+        const QString folder = path.section(QLatin1Char('/'), 0, 0);
+        const QString name = path.section(QLatin1Char('/'), 1);
+        const bool isManifest = path == kManifest;
+        if (!isManifest && !allowedName(folder, name)) {
+            return QStringLiteral(
+                       "it holds %1, which is no settings file (data/*.ini) nor bell sound "
+                       "(sound/*.wav)")
+                .arg(path);
+        }
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(archive.get(), index, 0, &system, &attributes) != 0 ||
+            (system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) != 0 &&
+             ((attributes >> 16) & S_IFMT) != S_IFREG)) {
+            return QStringLiteral("%1 in it is a link or folder, not a file").arg(path);
+        }
+        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
+            return QStringLiteral("%1 in it is encrypted").arg(path);
+        }
+        if (entries.contains(path) || (isManifest && !manifest.isNull())) {
+            return QStringLiteral("it holds %1 twice").arg(path);
+        }
+        const auto size = static_cast<qint64>(stat.size);
+        const qint64 limit = isManifest ? kMaxSettingsFile : sizeLimit(folder);
+        if (stat.size > static_cast<zip_uint64_t>(limit)) {
+            return QStringLiteral("%1 in it is larger than %2").arg(path, megabytes(limit));
+        }
+        total += size;
+        if (total > kMaxTotal) {
+            return QStringLiteral("its files come to more than %1").arg(megabytes(kMaxTotal));
+        }
+        QByteArray content;
+        QString why;
+        if (!readEntry(archive.get(), index, size, &content, &why)) {
+            return QStringLiteral("%1 in it is damaged (%2)").arg(path, why);
+        }
+        if (isManifest) {
+            manifest = content.isNull() ? QByteArray("") : content;
+        } else {
+            entries.insert(path, content);
+        }
+    }
+    if (manifest.isNull()) {
+        return QStringLiteral("it holds no manifest.ini: it is no Corvalin set-up");
+    }
+    QHash<QString, Listed> listed;
+    if (const QString why = parseManifest(manifest, contents, &listed); !why.isEmpty()) {
+        return why;
+    }
+    for (auto it = listed.constBegin(); it != listed.constEnd(); ++it) {
+        const auto entry = entries.constFind(it.key());
+        if (entry == entries.constEnd()) {
+            return QStringLiteral("%1, which its manifest lists, is missing").arg(it.key());
+        }
+        if (entry->size() != it->size || sha256(*entry) != it->sha256) {
+            return QStringLiteral("%1 in it is not the file its manifest lists: it was changed")
+                .arg(it.key());
+        }
+    }
+    QStringList paths = entries.keys();
+    std::sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) {
+        const bool aData = a.startsWith(kData + QLatin1Char('/'));
+        const bool bData = b.startsWith(kData + QLatin1Char('/'));
+        return aData != bData ? aData : a < b;
+    });
+    for (const QString& path : paths) {
+        if (!listed.contains(path)) {
+            return QStringLiteral("it holds %1, which its manifest does not list").arg(path);
+        }
+        contents->files.append(
+            {path.section(QLatin1Char('/'), 0, 0), path.section(QLatin1Char('/'), 1), entries.value(path)});
+    }
+    return QString();
+}
+
+QString listed(const QStringList& names) {
+    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QStringList Contents::names(const QString& folder) const {
+    QStringList found;
+    for (const File& file : files) {
+        if (file.folder == folder) {
+            found << file.name;
+        }
+    }
+    return found;
+}
+
+QStringList settingsFiles(const QString& dataFolder) {
+    return QDir(dataFolder).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+}
+
+QString exportSetup(const ProgramPaths& paths, const QString& file) {
+    QList<File> files;
+    qint64 total = 0;
+    auto take = [&](const QString& folder, const QString& from, const QString& name) -> QString {
+        if (!allowedName(folder, name)) {
+            return QStringLiteral("%1 has a name a set-up cannot hold")
+                .arg(shown(from + QLatin1Char('/') + name));
+        }
+        QFile source(from + QLatin1Char('/') + name);
+        if (source.size() > sizeLimit(folder)) {
+            return QStringLiteral("%1 is larger than %2")
+                .arg(shown(source.fileName()), megabytes(sizeLimit(folder)));
+        }
+        if (!source.open(QIODevice::ReadOnly)) {
+            return QStringLiteral("%1 could not be read: %2")
+                .arg(shown(source.fileName()), source.errorString());
+        }
+        const QByteArray bytes = source.read(sizeLimit(folder) + 1);
+        if (source.error() != QFileDevice::NoError || bytes.size() > sizeLimit(folder)) {
+            return QStringLiteral("%1 could not be read whole").arg(shown(source.fileName()));
+        }
+        total += bytes.size();
+        files.append({folder, name, bytes});
+        return QString();
+    };
+    const QString soundFolder = paths.own + QLatin1Char('/') + kSound;
+    for (const QString& name : settingsFiles(paths.dataFolder())) {
+        if (const QString why = take(kData, paths.dataFolder(), name); !why.isEmpty()) {
+            return why;
+        }
+    }
+    for (const QString& name : ownSounds(soundFolder)) {
+        if (const QString why = take(kSound, soundFolder, name); !why.isEmpty()) {
+            return why;
+        }
+    }
+    if (files.size() + 1 > kMaxEntries) {
+        return QStringLiteral("the set-up has %1 files; a set-up file holds at most %2")
+            .arg(files.size())
+            .arg(kMaxEntries - 1);
+    }
+    if (total > kMaxTotal) {
+        return QStringLiteral("the settings and sounds come to more than %1").arg(megabytes(kMaxTotal));
+    }
+    QByteArray bytes;
+    if (const QString why = zipped(files, &bytes); !why.isEmpty()) {
+        return QStringLiteral("the set-up file could not be made: ") + why;
+    }
+    QString why;
+    if (!replaceWholeFile(file, bytes, &why)) {
+        return QStringLiteral("%1 could not be written: %2").arg(shown(file), why);
+    }
+    return QString();
+}
+
+Contents readSetup(const QString& file) {
+    Contents contents;
+    auto refuse = [&](const QString& why) {
+        Contents refused;
+        refused.refusal = QStringLiteral("%1 cannot be imported: %2").arg(shown(file), why);
+        return refused;
+    };
+    const QFileInfo info(file);
+    if (!info.isFile()) {
+        return refuse(info.exists() ? QStringLiteral("it is no file")
+                                    : QStringLiteral("there is no such file"));
+    }
+    if (info.size() > kMaxZip) {
+        return refuse(QStringLiteral("it is larger than any set-up file (%1)").arg(megabytes(kMaxZip)));
+    }
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return refuse(source.errorString());
+    }
+    const QByteArray bytes = source.read(kMaxZip + 1);
+    if (source.error() != QFileDevice::NoError) {
+        return refuse(source.errorString());
+    }
+    if (bytes.size() > kMaxZip) {
+        return refuse(QStringLiteral("it is larger than any set-up file (%1)").arg(megabytes(kMaxZip)));
+    }
+    if (const QString why = readZip(bytes, &contents); !why.isEmpty()) {
+        return refuse(why);
+    }
+    return contents;
+}
+
+QString describeSetup(const ProgramPaths& paths, const Contents& contents) {
+    const QDateTime written = QDateTime::fromString(contents.written, Qt::ISODate);
+    const QStringList settings = contents.names(kData);
+    const QStringList sounds = contents.names(kSound);
+    const QStringList present = settingsFiles(paths.dataFolder());
+    QStringList replaced;
+    QStringList removed;
+    QStringList soundsReplaced;
+    for (const QString& name : present) {
+        (settings.contains(name) ? replaced : removed) << name;
+    }
+    for (const QString& name : sounds) {
+        if (QFileInfo::exists(paths.own + QLatin1Char('/') + kSound + QLatin1Char('/') + name)) {
+            soundsReplaced << name;
+        }
+    }
+    QStringList lines;
+    lines << QStringLiteral("A set-up written by Corvalin %1 on %2.")
+                 .arg(contents.program.isEmpty() ? QStringLiteral("(no version)") : contents.program,
+                      written.isValid() ? written.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"))
+                                        : contents.written);
+    lines << QStringLiteral("Settings files (%1): %2").arg(settings.size()).arg(listed(settings));
+    lines << QStringLiteral("Bell sounds (%1): %2").arg(sounds.size()).arg(listed(sounds));
+    lines << QStringLiteral("Settings files replaced: %1").arg(listed(replaced));
+    lines << QStringLiteral("Settings files removed (not in the set-up): %1").arg(listed(removed));
+    lines << QStringLiteral("Bell sounds replaced: %1").arg(listed(soundsReplaced));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString applySetup(const ProgramPaths& paths, const Contents& contents) {
+    if (!contents.ok()) {
+        return contents.refusal;
+    }
+    const QString folders[] = {paths.dataFolder(), paths.own + QLatin1Char('/') + kSound};
+    auto target = [&](const QString& folder) { return folder == kData ? folders[0] : folders[1]; };
+    for (const QString& folder : folders) {
+        if (!QDir().mkpath(folder)) {
+            return QStringLiteral("the set-up was not imported: the folder %1 could not be made")
+                .arg(shown(folder));
+        }
+    }
+    // Every new file is written whole beside the set-up first, on the same file system, so that
+    // what follows only renames.
+    QTemporaryDir staging(paths.own + QStringLiteral("/.setup-import-XXXXXX"));
+    if (!staging.isValid()) {
+        return QStringLiteral("the set-up was not imported: no folder for it could be made in %1: %2")
+            .arg(shown(paths.own), staging.errorString());
+    }
+    const QString fresh = staging.path() + QStringLiteral("/new/");
+    const QString old = staging.path() + QStringLiteral("/old/");
+    for (const QString& folder : {kData, kSound}) {
+        if (!QDir().mkpath(fresh + folder) || !QDir().mkpath(old + folder)) {
+            return QStringLiteral("the set-up was not imported: %1 could not be written")
+                .arg(shown(staging.path()));
+        }
+    }
+    for (const File& file : contents.files) {
+        QString why;
+        if (!replaceWholeFile(fresh + file.path(), file.bytes, &why)) {
+            return QStringLiteral("the set-up was not imported: %1 could not be written in %2: %3")
+                .arg(file.name, shown(staging.path()), why);
+        }
+    }
+
+    struct Move {
+        QString from;
+        QString to;
+    };
+    QList<Move> done;
+    QString failed;
+    auto move = [&](const QString& from, const QString& to) {
+        if (!failed.isEmpty()) {
+            return;
+        }
+        if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+            failed = QStringLiteral("%1 could not be replaced: %2")
+                         .arg(shown(to.startsWith(staging.path()) ? from : to),
+                              QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        done.append({from, to});
+    };
+    // The set-up as it is goes aside: every settings file, and the sounds of the names imported.
+    for (const QString& name : settingsFiles(folders[0])) {
+        move(folders[0] + QLatin1Char('/') + name, old + kData + QLatin1Char('/') + name);
+    }
+    for (const QString& name : contents.names(kSound)) {
+        const QFileInfo present(folders[1] + QLatin1Char('/') + name);
+        if (present.isFile() || present.isSymLink()) {
+            move(present.filePath(), old + kSound + QLatin1Char('/') + name);
+        }
+    }
+    for (const File& file : contents.files) {
+        move(fresh + file.path(), target(file.folder) + QLatin1Char('/') + file.name);
+    }
+    if (failed.isEmpty()) {
+        return QString();  // the old files go with the staging folder
+    }
+    QStringList stranded;
+    for (auto it = done.crbegin(); it != done.crend(); ++it) {
+        if (std::rename(QFile::encodeName(it->to).constData(), QFile::encodeName(it->from).constData()) !=
+            0) {
+            stranded << shown(it->from);
+        }
+    }
+    if (stranded.isEmpty()) {
+        return QStringLiteral("the set-up was not imported: %1; the set-up is as it was").arg(failed);
+    }
+    staging.setAutoRemove(false);
+    return QStringLiteral(
+               "the set-up was not imported: %1; and these files could not be put back: %2. "
+               "They are in %3.")
+        .arg(failed, stranded.join(QStringLiteral(", ")), shown(staging.path()));
+}
+
+}  // namespace corvalin::setup

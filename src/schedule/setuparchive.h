@@ -1,0 +1,72 @@
+// The whole set-up in one file: every settings file of data/ and the user's own bell sounds in a
+// zip file with a manifest, written whole or not at all, and read back only when every byte of it
+// checks out.
+//
+// The zip holds manifest.ini at its top, then data/<name>.ini and sound/<name>.wav. The manifest
+// is CRLF text:
+//   [Corvalin set-up]
+//   format=1
+//   program=<the version of the program that wrote it>
+//   written=<date and time, ISO 8601 with its offset from UTC>
+//   file=<size> <SHA-256 in hex> <data/name or sound/name>    (one line per file)
+// A file is read only when it is a zip file whose every entry is the manifest or a file it lists,
+// with the listed size and SHA-256, and within the bounds below.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "base/programpaths.h"
+
+namespace corvalin::setup {
+
+constexpr int kFormat = 1;
+constexpr int kMaxEntries = 200;                   // the manifest included
+constexpr qint64 kMaxSettingsFile = 1 << 20;       // 1 MB
+constexpr qint64 kMaxSound = 16 << 20;             // 16 MB
+constexpr qint64 kMaxTotal = 64 << 20;             // every file unpacked, 64 MB
+constexpr qint64 kMaxZip = kMaxTotal + (1 << 20);  // the zip file itself
+
+// One file of a set-up: "data" or "sound", its name in that folder, and its bytes.
+struct File {
+    QString folder;
+    QString name;
+    QByteArray bytes;
+
+    QString path() const { return folder + QLatin1Char('/') + name; }
+};
+
+// What a set-up file holds, once checked; or why it cannot be imported.
+struct Contents {
+    QString refusal;    // empty when the file can be imported
+    QString program;    // the version of the program that wrote it
+    QString written;    // when, as the manifest says
+    QList<File> files;  // settings first, then sounds, each by name
+
+    bool ok() const { return refusal.isEmpty(); }
+    QStringList names(const QString& folder) const;
+};
+
+// The settings files of a data folder: every *.ini file directly in it.
+QStringList settingsFiles(const QString& dataFolder);
+
+// Writes the set-up of `paths` to `file`: error text, or empty when it was written. A file
+// that cannot be written whole leaves `file` as it was.
+QString exportSetup(const ProgramPaths& paths, const QString& file);
+
+// Reads and checks a set-up file. Nothing is written.
+Contents readSetup(const QString& file);
+
+// What importing `contents` into `paths` holds and changes, for the operator: the program and
+// date it was written with, its settings files and sounds, and the files it replaces or removes.
+QString describeSetup(const ProgramPaths& paths, const Contents& contents);
+
+// Makes `contents` the set-up of `paths`, all or nothing: its settings files replace every
+// settings file of data/ (those it does not hold are removed; ring.log and sub-folders stay), and
+// its sounds are added to the user's sound folder, replacing those of the same names. When a step
+// fails, the files as they were are put back. Error text, or empty when the set-up was imported.
+QString applySetup(const ProgramPaths& paths, const Contents& contents);
+
+}  // namespace corvalin::setup

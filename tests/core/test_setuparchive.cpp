@@ -1,0 +1,198 @@
+// The set-up file: an export imported elsewhere gives the same settings and sounds byte for byte;
+// a damaged, tampered, foreign or unsafe file, or one too large, imports nothing and says why; an
+// import that fails half-way puts every file back.
+#include <QDirIterator>
+#include <QMap>
+#include <QtTest>
+#include <functional>
+
+#include <zip.h>
+
+#include "programfolder.h"
+#include "schedule/setuparchive.h"
+
+namespace setup = corvalin::setup;
+
+namespace {
+
+// Every file and folder under `root`, hidden ones included, with each file's bytes.
+QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> all;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString relative = QDir(root).relativeFilePath(info.filePath());
+        if (info.isDir()) {
+            all.insert(relative + QLatin1Char('/'), QByteArray());
+        } else {
+            QFile file(info.filePath());
+            file.open(QIODevice::ReadOnly);
+            all.insert(relative, file.readAll());
+        }
+    }
+    return all;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Opens the zip file, lets `change` alter it, and writes it back.
+void alterZip(const QString& path, int flags, const std::function<void(zip_t*)>& change) {
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), flags, &error);
+    QVERIFY(archive);
+    change(archive);
+    QCOMPARE(zip_close(archive), 0);
+}
+
+void addEntry(zip_t* archive, const char* name, const QByteArray& bytes) {
+    zip_source_t* source =
+        zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
+    QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
+}
+
+}  // namespace
+
+class TestSetupArchive : public QObject {
+    Q_OBJECT
+
+    ProgramFolder source;
+    QTemporaryDir files;
+    QString exported;
+
+    QString copyOfExport(const QString& name) {
+        const QString path = files.filePath(name);
+        QFile::copy(exported, path);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        source.writeData(QStringLiteral("data.ini"),
+                         " 0 \r\n 2 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        source.writeData(QStringLiteral("mdata.ini"), "08:30 own.wav\r\n12:00 own.wav\r\n");
+        source.writeData(QStringLiteral("mdata_3.ini"), "0\r\n09:15 own.wav\r\n");
+        source.writeData(QStringLiteral("adata.ini"), "8\r\n0\r\n16\r\n0\r\n45\r\n10\r\n");
+        source.writeData(QStringLiteral("calendar.ini"), "2026-12-24 2027-01-06 holiday Winter break\r\n");
+        source.writeData(QStringLiteral("subscriptions.ini"), "https://example.org/school.ics\r\n");
+        source.writeData(QStringLiteral("ring.log"), "2026-01-05 08:30:00 bell own.wav\r\n");
+        QDir(source.path()).mkpath(QStringLiteral("data/feeds"));
+        source.addFile(QStringLiteral("data/feeds/school.ics"), "BEGIN:VCALENDAR\r\n");
+        source.addSound(QStringLiteral("own.wav"), 0.5);
+        exported = files.filePath(QStringLiteral("setup.zip"));
+        QCOMPARE(setup::exportSetup(source.path(), exported), QString());
+    }
+
+    // Into a folder with a set-up of its own: the settings are exactly the exported ones, the
+    // sound of the same name is replaced, and the ring log, the feeds and other sounds stay.
+    void importGivesTheSameSetup() {
+        ProgramFolder target;
+        target.writeData(QStringLiteral("data.ini"), "old\r\n");
+        target.writeData(QStringLiteral("adata_2.ini"), "old\r\n");
+        target.writeData(QStringLiteral("ring.log"), "kept\r\n");
+        QDir(target.path()).mkpath(QStringLiteral("data/feeds"));
+        target.addFile(QStringLiteral("data/feeds/school.ics"), "kept");
+        target.addSound(QStringLiteral("own.wav"), 2.0);
+        target.addSound(QStringLiteral("other.wav"), 1.0);
+        const QByteArray other = fileBytes(target.path() + QStringLiteral("/sound/other.wav"));
+
+        const setup::Contents contents = setup::readSetup(exported);
+        QVERIFY2(contents.ok(), qPrintable(contents.refusal));
+        QCOMPARE(contents.names(QStringLiteral("data")),
+                 QStringList({"adata.ini", "calendar.ini", "data.ini", "mdata.ini", "mdata_3.ini",
+                              "subscriptions.ini"}));
+        QCOMPARE(contents.names(QStringLiteral("sound")), QStringList({"own.wav"}));
+        QVERIFY(setup::describeSetup(target.path(), contents)
+                    .contains(QStringLiteral("removed (not in the set-up): adata_2.ini")));
+
+        QCOMPARE(setup::applySetup(target.path(), contents), QString());
+        QCOMPARE(setup::settingsFiles(target.path() + QStringLiteral("/data")),
+                 setup::settingsFiles(source.path() + QStringLiteral("/data")));
+        for (const QString& name : setup::settingsFiles(source.path() + QStringLiteral("/data"))) {
+            QCOMPARE(target.readData(name), source.readData(name));
+        }
+        QCOMPARE(fileBytes(target.path() + QStringLiteral("/sound/own.wav")),
+                 fileBytes(source.path() + QStringLiteral("/sound/own.wav")));
+        QCOMPARE(fileBytes(target.path() + QStringLiteral("/sound/other.wav")), other);
+        QCOMPARE(target.readData(QStringLiteral("ring.log")), QByteArray("kept\r\n"));
+        QCOMPARE(target.readData(QStringLiteral("feeds/school.ics")), QByteArray("kept"));
+        // Nothing of the import is left beside the set-up.
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"data", "sound"}));
+    }
+
+    // Each of these files imports nothing: the refusal says why, and the folder is as it was.
+    void badFilesChangeNothing_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("why");
+
+        const QString truncated = copyOfExport(QStringLiteral("truncated.zip"));
+        {
+            QFile file(truncated);
+            QVERIFY(file.resize(file.size() / 2));
+        }
+        QTest::newRow("truncated") << truncated << "damaged or no zip file";
+
+        // Another content of the same size under a valid CRC: only the manifest's hash tells.
+        const QString tampered = copyOfExport(QStringLiteral("tampered.zip"));
+        const QByteArray changed =
+            QByteArray(source.readData(QStringLiteral("mdata.ini"))).replace("08:30", "08:31");
+        alterZip(tampered, 0, [&](zip_t* archive) { addEntry(archive, "data/mdata.ini", changed); });
+        QTest::newRow("tampered") << tampered << "data/mdata.ini in it is not the file its manifest lists";
+
+        const QString foreign = files.filePath(QStringLiteral("foreign.zip"));
+        const QByteArray options = source.readData(QStringLiteral("data.ini"));
+        alterZip(foreign, ZIP_CREATE | ZIP_TRUNCATE,
+                 [&](zip_t* archive) { addEntry(archive, "data/data.ini", options); });
+        QTest::newRow("foreign") << foreign << "holds no manifest.ini";
+
+        const QString climbing = copyOfExport(QStringLiteral("climbing.zip"));
+        alterZip(climbing, 0, [&](zip_t* archive) { addEntry(archive, "../x.ini", options); });
+        QTest::newRow("outside") << climbing << "it holds ../x.ini";
+
+        // Little in the zip, more than a sound may be once unpacked.
+        const QString bomb = copyOfExport(QStringLiteral("bomb.zip"));
+        const QByteArray zeros(static_cast<qsizetype>(setup::kMaxSound) + 1, '\0');
+        alterZip(bomb, 0, [&](zip_t* archive) { addEntry(archive, "sound/big.wav", zeros); });
+        QVERIFY(QFileInfo(bomb).size() < (1 << 20));
+        QTest::newRow("bomb") << bomb << "sound/big.wav in it is larger than 16 MB";
+    }
+    void badFilesChangeNothing() {
+        QFETCH(QString, file);
+        QFETCH(QString, why);
+        ProgramFolder target;
+        target.writeData(QStringLiteral("data.ini"), "old\r\n");
+        target.addSound(QStringLiteral("own.wav"), 1.0);
+        const auto before = snapshot(target.path());
+
+        const setup::Contents contents = setup::readSetup(file);
+        QVERIFY(!contents.ok());
+        QVERIFY2(contents.refusal.contains(why), qPrintable(contents.refusal));
+        QCOMPARE(setup::applySetup(target.path(), contents), contents.refusal);
+        QCOMPARE(snapshot(target.path()), before);
+    }
+
+    // A step of the replacement fails after others were done (a folder where data.ini goes, which
+    // no rename replaces, root's included): every file is put back.
+    void failedImportPutsEverythingBack() {
+        ProgramFolder target;
+        target.writeData(QStringLiteral("adata.ini"), "old adata\r\n");
+        target.writeData(QStringLiteral("mdata_5.ini"), "old\r\n");
+        target.addSound(QStringLiteral("own.wav"), 2.0);
+        QDir(target.path()).mkpath(QStringLiteral("data/data.ini"));
+        target.addFile(QStringLiteral("data/data.ini/inside"), "a folder's file");
+        const auto before = snapshot(target.path());
+
+        const QString why = setup::applySetup(target.path(), setup::readSetup(exported));
+        QVERIFY2(why.contains(QStringLiteral("data.ini could not be replaced")), qPrintable(why));
+        QVERIFY2(why.contains(QStringLiteral("the set-up is as it was")), qPrintable(why));
+        QCOMPARE(snapshot(target.path()), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSetupArchive)
+#include "test_setuparchive.moc"

@@ -1,0 +1,83 @@
+// `Corvalin --export FILE` and `Corvalin --import FILE`, run in a network namespace of their own,
+// so that the only guard they meet is this test's: an export imported into another program folder
+// gives the same settings files; an import while a copy runs, or of a damaged file, changes
+// nothing and ends with 1 and the reason.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "desktop/instanceguard_local.h"
+#include "programcopy.h"
+#include "schedule/setuparchive.h"
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run runProgram(const QString& folder, const QStringList& arguments) {
+    QProcess process;
+    process.start(folder + "/Corvalin", arguments);
+    process.waitForFinished(20000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QByteArray bytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+}  // namespace
+
+class TestSetupCommand : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void exportThenImport() {
+        QTemporaryDir dir;
+        const QString program = QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
+        const QString from = dir.filePath("from");
+        const QString to = dir.filePath("to");
+        QVERIFY(copyProgramFolder(program, from) && copyProgramFolder(program, to));
+        QVERIFY(writeWholeFile(from + "/data/data.ini",
+                               " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
+        QVERIFY(writeWholeFile(from + "/data/mdata.ini", "08hr 15min/school-bell.wav\r\n"));
+        QVERIFY(writeWholeFile(to + "/data/adata.ini", "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\n"));
+        const QString file = dir.filePath("setup.zip");
+
+        const Run exported = runProgram(from, {"--export", file});
+        QCOMPARE(exported.code, 0);
+        QVERIFY2(exported.out.contains(file), qPrintable(exported.out + exported.err));
+
+        {
+            LocalInstanceGuard running;  // a copy of Corvalin runs
+            QCOMPARE(running.runningCopies(), 1);
+            const Run refused = runProgram(to, {"--import", file});
+            QCOMPARE(refused.code, 1);
+            QVERIFY2(refused.err.contains("Corvalin is running on this computer"), qPrintable(refused.err));
+        }
+        const QString damaged = dir.filePath("damaged.zip");
+        QVERIFY(writeWholeFile(damaged, bytes(file).left(100)));
+        const Run bad = runProgram(to, {"--import", damaged});
+        QCOMPARE(bad.code, 1);
+        QVERIFY2(bad.err.contains("cannot be imported"), qPrintable(bad.err));
+        QCOMPARE(corvalin::setup::settingsFiles(to + "/data"), QStringList({"adata.ini"}));
+
+        const Run imported = runProgram(to, {"--import", file});
+        QCOMPARE(imported.code, 0);
+        QVERIFY2(imported.out.contains("Settings files removed (not in the set-up): adata.ini"),
+                 qPrintable(imported.out));
+        QCOMPARE(corvalin::setup::settingsFiles(to + "/data"), QStringList({"data.ini", "mdata.ini"}));
+        for (const char* name : {"data.ini", "mdata.ini"}) {
+            QCOMPARE(bytes(to + "/data/" + QString(name)), bytes(from + "/data/" + QString(name)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSetupCommand)
+#include "test_setupcommand.moc"
