@@ -132,12 +132,12 @@ FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address) {
 
 bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why) {
     // Validators are the server's: a line break in one would end the line early.
-    auto oneLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };
+    auto headerLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };
     const std::vector<std::string> lines{
         "address=" + cleanAddress(address).toStdString(),
         "fetched=" + copy.fetched.toString(Qt::ISODate).toStdString(),
-        "etag=" + oneLine(copy.etag).toStdString(),
-        "last-modified=" + oneLine(copy.lastModified).toStdString(),
+        "etag=" + headerLine(copy.etag).toStdString(),
+        "last-modified=" + headerLine(copy.lastModified).toStdString(),
     };
     return replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".state")), joinedLines(lines), why);
 }

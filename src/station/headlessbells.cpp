@@ -107,6 +107,9 @@ void HeadlessBells::startService(qint64 decided) {
 
 void HeadlessBells::start(qint64 decided) {
     m_holding = true;
+    // The files as they are now are the settings: one that another copy removed (an imported
+    // set-up) is not written back from what this copy read before.
+    m_store.forget();
     m_applied = storedSettings();
     m_station->bells.reset();
     applyOptions();
@@ -134,6 +137,7 @@ void HeadlessBells::reload() {
         return;
     }
     m_applied = stored;
+    m_store.forget();
     m_station->log.note(QStringLiteral("the settings changed: the bells start again with them"));
     const qint64 decided = m_station->decided();
     // A bell that sounds plays out; nothing of the current minute rings twice.
