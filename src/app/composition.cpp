@@ -11,9 +11,11 @@
 #include "timesync/systemclock_linux.h"
 #include "widgets/dialogs.h"
 
-struct ProgramPorts::Owned {
+namespace {
+
+// What rings, with or without a window.
+struct BellPorts {
     WallClock clock;
-    QtDialogs dialogs;
     // Made before and destroyed after the bell and the mixer that use it.
     PulseConnection pulse{"Corvalin"};
     PulseBellOutput bell{pulse};
@@ -21,17 +23,27 @@ struct ProgramPorts::Owned {
     LinuxSystemClock systemClock;
     LogindPower power;
     LogindSleepWatch sleep;
+
+    BellStation::Ports ports() { return {&clock, &bell, &mixer, &systemClock, &power, &sleep}; }
+};
+
+}  // namespace
+
+struct ProgramPorts::Owned {
+    BellPorts bells;
+    QtDialogs dialogs;
     XdgLogonStart logonStart;
 };
 
 ProgramPorts::ProgramPorts(InstanceGuard* instanceGuard) : m_owned(std::make_unique<Owned>()) {
-    m_ports.clock = &m_owned->clock;
+    const BellStation::Ports bells = m_owned->bells.ports();
+    m_ports.clock = bells.clock;
+    m_ports.bell = bells.bell;
+    m_ports.mixer = bells.mixer;
+    m_ports.systemClock = bells.systemClock;
+    m_ports.power = bells.power;
+    m_ports.sleep = bells.sleep;
     m_ports.dialogs = &m_owned->dialogs;
-    m_ports.bell = &m_owned->bell;
-    m_ports.mixer = &m_owned->mixer;
-    m_ports.systemClock = &m_owned->systemClock;
-    m_ports.power = &m_owned->power;
-    m_ports.sleep = &m_owned->sleep;
     m_ports.logonStart = &m_owned->logonStart;
     m_ports.instanceGuard = instanceGuard;
 }
@@ -39,22 +51,9 @@ ProgramPorts::ProgramPorts(InstanceGuard* instanceGuard) : m_owned(std::make_uni
 ProgramPorts::~ProgramPorts() = default;
 
 struct HeadlessPorts::Owned {
-    WallClock clock;
-    PulseConnection pulse{"Corvalin"};
-    PulseBellOutput bell{pulse};
-    PulseMixer mixer{pulse};
-    LinuxSystemClock systemClock;
-    LogindPower power;
-    LogindSleepWatch sleep;
+    BellPorts bells;
 };
 
-HeadlessPorts::HeadlessPorts() : m_owned(std::make_unique<Owned>()) {
-    m_ports.clock = &m_owned->clock;
-    m_ports.bell = &m_owned->bell;
-    m_ports.mixer = &m_owned->mixer;
-    m_ports.systemClock = &m_owned->systemClock;
-    m_ports.power = &m_owned->power;
-    m_ports.sleep = &m_owned->sleep;
-}
+HeadlessPorts::HeadlessPorts() : m_owned(std::make_unique<Owned>()), m_ports(m_owned->bells.ports()) {}
 
 HeadlessPorts::~HeadlessPorts() = default;
