@@ -738,6 +738,7 @@ void MainWindow::Form_Load() {
 
         LoadOptions();
         SaveOptions();  // once, with every value applied; a file that already holds them is left alone
+        fitToScreen();  // with the chosen mode's panels on show
 
         state->setText(QStringLiteral("OFF"));
         setBackColor(stateColor, kStoppedColor);
@@ -766,7 +767,18 @@ void MainWindow::fitToScreen() {
     // The frame the window manager draws counts too (known once the window is shown).
     const int frameWidth = frameGeometry().width() - width();
     const int frameHeight = frameGeometry().height() - height();
-    resize(std::min(width(), area.width() - frameWidth), std::min(height(), area.height() - frameHeight));
+    // The whole body without scrolling, as far as the screen has room for it: the panels of the
+    // chosen mode can ask for more than the window was first given.
+    int wantedWidth = width();
+    int wantedHeight = height();
+    const auto* scroll = findChild<QScrollArea*>(QStringLiteral("bodyArea"));
+    if (isVisible() && scroll && scroll->widget()) {
+        const QSize body = scroll->widget()->sizeHint();
+        const int strips = height() - scroll->height();  // the title and menu strips, the warning line
+        wantedWidth = std::max(wantedWidth, width() - scroll->width() + body.width());
+        wantedHeight = std::max(wantedHeight, strips + body.height());
+    }
+    resize(std::min(wantedWidth, area.width() - frameWidth), std::min(wantedHeight, area.height() - frameHeight));
     move(area.left() + (area.width() - width() - frameWidth) / 2,
          area.top() + (area.height() - height() - frameHeight) / 2);
 }
