@@ -56,7 +56,12 @@ TickDecision decideTick(const TickState& state, const TickInput& input) {
         // minute's work opens can make it be handled twice.
         d.next.lastMinute = now.minute;
         d.next.minutePending = 1;
-        d.powerOff = input.powerOffMinute && *input.powerOffMinute == now.hour * 60 + now.minute;
+        // The booked minute, or one in the hour that daylight saving skipped since the last tick.
+        const int nowMinute = now.hour * 60 + now.minute;
+        const bool skipped = now.utcOffset > state.lastOffset && state.lastTick >= 0;
+        d.powerOff = input.powerOffMinute &&
+                     (*input.powerOffMinute == nowMinute ||
+                      (skipped && *input.powerOffMinute > state.lastTick && *input.powerOffMinute < nowMinute));
         if (!input.serviceRunning) {
             d.next.minutePending = 0;
         }

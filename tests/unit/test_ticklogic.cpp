@@ -98,6 +98,27 @@ private Q_SLOTS:
         QFETCH(QList<int>, rung);
         QCOMPARE(ring(bells, ticks), rung);
     }
+
+    // A power-off booked in the hour the spring change skips comes right after the jump, once; an
+    // hour's step of the clock passes it by, as it passes bells by.
+    void bookedPowerOffInTheSkippedHour() {
+        auto powerOffs = [](const QList<TickTime>& ticks) {
+            TickState state = startState(ticks.first());
+            int count = 0;
+            for (const TickTime& now : ticks.mid(1)) {
+                TickInput input;
+                input.now = now;
+                input.powerOffMinute = hm(2, 30);
+                const TickDecision d = decideTick(state, input);
+                state = d.next;
+                count += d.powerOff ? 1 : 0;
+            }
+            return count;
+        };
+        QCOMPARE(powerOffs({cet(1, 58, 0), cet(1, 59, 0), cest(3, 0, 0), cest(3, 1, 0), cest(3, 2, 0)}), 1);
+        QCOMPARE(powerOffs({at(1, 58, 0), at(1, 59, 0), at(3, 0, 0), at(3, 1, 0)}), 0);
+        QCOMPARE(powerOffs({at(2, 28, 0), at(2, 29, 0), at(2, 30, 0), at(2, 31, 0)}), 1);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTickLogic)
