@@ -1,7 +1,8 @@
 // Idle footprint: the program with its service running and no bell due, measured from /proc over
-// a stretch of time: CPU time, average CPU, peak resident memory, wake-ups a second.
+// a stretch of time: CPU time, average CPU, peak resident memory, wake-ups a second. With
+// --headless, the copy with no window (the service at boot) instead of the window copy.
 //
-//   bench_idle [--minutes M] [--results FILE]      (default 10 minutes)
+//   bench_idle [--minutes M] [--headless] [--results FILE]      (default 10 minutes)
 // Needs the test sound server (scripts/services/pulse.sh); bench/run.sh does it all.
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     const double minutes = std::max(0.1, bench::option(args, QStringLiteral("--minutes"), QStringLiteral("10")).toDouble());
     const QString results = bench::option(args, QStringLiteral("--results"));
+    const bool headless = args.contains(QStringLiteral("--headless"));
 
     // One bell, twelve hours from now: the service runs and none is due.
     const QTime now = QTime::currentTime();
@@ -31,7 +33,8 @@ int main(int argc, char* argv[]) {
     program.setProcessEnvironment(bench::programEnvironment(dir.path()));
     program.setStandardOutputFile(QProcess::nullDevice());
     program.setStandardErrorFile(dir.path() + QStringLiteral("/program.log"));
-    program.start(folder + QStringLiteral("/Corvalin"), {});
+    program.start(folder + QStringLiteral("/Corvalin"),
+                  headless ? QStringList{QStringLiteral("--headless")} : QStringList{});
     if (!program.waitForStarted()) {
         std::fprintf(stderr, "bench_idle: the program did not start\n");
         return 1;
@@ -64,6 +67,8 @@ int main(int argc, char* argv[]) {
     if (!running) {
         lines << QStringLiteral("THE PROGRAM ENDED DURING THE MEASUREMENT");
     }
-    bench::report(results, QStringLiteral("Idle (%1 min)").arg(minutes), lines);
+    bench::report(results,
+                  QStringLiteral("Idle%1 (%2 min)").arg(headless ? QStringLiteral(", no window") : QString()).arg(minutes),
+                  lines);
     return running ? 0 : 1;
 }

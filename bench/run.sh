@@ -2,8 +2,8 @@
 # Sets up and builds the benchmarks, starts private sound servers for them (PulseAudio, and PipeWire
 # for a second bell-onset run), runs them, prints
 # their figures and adds them to build/bench/results.txt; the server is stopped however the run
-# ends. About 25 minutes (10 bells, one a minute; 10 minutes of idle); --quick takes about 5
-# (3 bells, 1 minute of idle, 3 starts, 3 runs of each iCalendar import).
+# ends. About 35 minutes (10 bells, one a minute; 10 minutes of idle, with a window and without);
+# --quick takes about 6 (3 bells, 1 minute of each idle, 3 starts, 3 runs of each iCalendar import).
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ROOT/scripts/services/lib.sh"
@@ -34,6 +34,7 @@ results=$ROOT/build/bench/results.txt
 rc=0
 "$ROOT/build/bench/bench_startup" --runs "$runs" --source "$ROOT" --results "$results" || rc=1
 "$ROOT/build/bench/bench_idle" --minutes "$minutes" --results "$results" || rc=1
+"$ROOT/build/bench/bench_idle" --minutes "$minutes" --headless --results "$results" || rc=1
 "$ROOT/build/bench/bench_onset" --bells "$bells" --results "$results" || rc=1
 # PipeWire started just before its run: a fresh graph, as after a logon.
 service_start pipewire
