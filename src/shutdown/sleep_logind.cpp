@@ -25,7 +25,9 @@ LogindSleepWatch::LogindSleepWatch(QObject* parent) : SleepWatch(parent) {
     if (m_watching) {
         takeDelayLock();
     } else {
-        qCInfo(lcSleep) << "sleep and resume cannot be watched:" << bus.lastError().message();
+        m_problem = QStringLiteral("sleep and resume cannot be followed (%1): after a sleep the bells of "
+                                   "the last minutes are not rung at once")
+                        .arg(bus.lastError().message());
     }
 }
 

@@ -17,6 +17,7 @@ public:
 
     // The delay lock goes, and the computer sleeps.
     void readyForSleep() override;
+    QString problem() const override { return m_problem; }
 
 private Q_SLOTS:
     void prepareForSleep(bool start);
@@ -26,4 +27,5 @@ private:
 
     QDBusUnixFileDescriptor m_lock;
     bool m_watching = false;
+    QString m_problem;
 };

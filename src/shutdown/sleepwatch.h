@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class SleepWatch : public QObject {
     Q_OBJECT
@@ -9,6 +10,8 @@ public:
     using QObject::QObject;
     // The program is ready for the sleep announced by sleeping(true).
     virtual void readyForSleep() = 0;
+    // Why sleep and resume cannot be followed; empty when they can.
+    virtual QString problem() const { return QString(); }
 
 Q_SIGNALS:
     // The computer is about to sleep (true) or has woken up (false).

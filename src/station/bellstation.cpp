@@ -97,6 +97,9 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     m_wakeBackstop->setSingleShot(true);
     m_wakeBackstop->setInterval(60 * 1000);
     connect(m_wakeBackstop, &QTimer::timeout, this, &BellStation::resumed);
+    if (m_sleep && !m_sleep->problem().isEmpty()) {
+        log.note(m_sleep->problem());
+    }
     if (m_sleep) {
         connect(m_sleep, &SleepWatch::sleeping, this, [this](bool asleep) {
             if (asleep) {

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
 
@@ -16,6 +17,7 @@ namespace {
 
 // A save renames its new file over the old one; the files of one change settle within this.
 constexpr int kSettleMs = 300;
+constexpr qint64 kLargestSetting = 1024 * 1024;
 
 }  // namespace
 
@@ -46,11 +48,15 @@ HeadlessBells::~HeadlessBells() = default;
 QByteArray HeadlessBells::storedSettings() const {
     QByteArray all;
     const QDir folder(m_dataFolder);
-    for (const QString& name : folder.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name)) {
-        QFile file(folder.filePath(name));
-        all += name.toUtf8() + '\0';
-        if (file.open(QIODevice::ReadOnly)) {
-            all += file.readAll();
+    for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name)) {
+        all += info.fileName().toUtf8() + '\0';
+        // Settings files are small; one that is not (put there by hand) counts by its size and
+        // time, so that no file makes this thread read for long.
+        QFile file(info.filePath());
+        if (info.size() <= kLargestSetting && file.open(QIODevice::ReadOnly)) {
+            all += file.read(kLargestSetting);
+        } else {
+            all += QByteArray::number(info.size()) + ' ' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
         }
         all += '\0';
     }
