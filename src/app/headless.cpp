@@ -52,7 +52,7 @@ int runHeadless(int argc, char* argv[]) {
     HeadlessBells bells(ports.ports(), paths);
     RingLog& log = bells.station().log;
     QObject::connect(&log, &RingLog::problemReported, &app,
-                     [](const QDateTime&, const QString& text) { say(text); });
+                     [](const QDateTime&, const QString& text, const QString&) { say(text); });
     auto note = [&log](const QString& text) {
         log.note(text);
         say(text);

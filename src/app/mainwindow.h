@@ -156,9 +156,12 @@ public:
     // "Corvalin-Stop" or "Corvalin-Excuting...", by the service's state.
     QString trayTip() const;
 
-    // The warning line: the latest problem, until the operator clicks it; the click opens the
-    // ring log.
-    void showProblem(const QDateTime& at, const QString& text);
+    // The warning line: the latest problem, until the operator clicks it or, for a problem that
+    // lasts (a non-empty topic), until it ends; the click opens the ring log.
+    void showProblem(const QDateTime& at, const QString& text, const QString& topic = QString());
+    // The problem of `topic` has ended: the warning line shows the latest problem still open, or
+    // nothing.
+    void endProblem(const QDateTime& at, const QString& topic);
     // A problem of the window's own (a logon entry that cannot be written) for the ring log, which
     // shows it on the warning line too.
     void reportProblem(const QString& text);
@@ -394,5 +397,13 @@ private:
     Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
+    // The problems on the warning line, oldest first: their topic (empty for a problem of a
+    // moment) and the line shown for them.
+    struct OpenProblem {
+        QString topic;
+        QString line;
+    };
+    QList<OpenProblem> m_problems;
+    void showLatestProblem();
     FrmSyncError* m_syncError = nullptr;
 };

@@ -74,6 +74,7 @@ void MainWindow::connectServices() {
                 ShowSoundCard();
             });
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
+    connect(m_services.log, &RingLog::problemEnded, this, &MainWindow::endProblem);
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
     // A subscribed calendar brought other days: the window's calendar reads them too.
     if (CalendarFeeds* feeds = m_services.station->feeds()) {
@@ -96,16 +97,39 @@ void MainWindow::reportProblem(const QString& text) {
     toBells([log, text] { log->problem(text); });
 }
 
-void MainWindow::showProblem(const QDateTime& at, const QString& text) {
-    warningLine->setText(at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text);
-    warningLine->show();
+void MainWindow::showProblem(const QDateTime& at, const QString& text, const QString& topic) {
+    if (!topic.isEmpty()) {
+        m_problems.removeIf([&topic](const OpenProblem& open) { return open.topic == topic; });
+    }
+    m_problems.append({topic, at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text});
+    showLatestProblem();
     if (trayIcon->isVisible()) {
         trayIcon->showMessage(QStringLiteral("Corvalin"), text, QSystemTrayIcon::Warning);
     }
 }
 
+void MainWindow::endProblem(const QDateTime&, const QString& topic) {
+    if (topic.isEmpty() ||
+        m_problems.removeIf([&topic](const OpenProblem& open) { return open.topic == topic; }) == 0) {
+        return;
+    }
+    showLatestProblem();
+}
+
+void MainWindow::showLatestProblem() {
+    if (m_problems.isEmpty()) {
+        warningLine->clear();
+        warningLine->hide();
+        return;
+    }
+    warningLine->setText(m_problems.last().line);
+    warningLine->show();
+}
+
 // Never a modal box: the PC is often unattended, and the next bell must not wait on a click.
+// The click says the operator has seen every problem on the line.
 void MainWindow::warningLine_Click() {
+    m_problems.clear();
     warningLine->hide();
     if (!m_ringLogWindow) {
         m_ringLogWindow = new RingLogWindow(m_paths.dataFolder() + QStringLiteral("/ring.log"), this);

@@ -34,9 +34,20 @@ void RingLog::bell(bool scheduled, const QString& sound, const QString& device) 
 }
 
 void RingLog::problem(const QString& text) {
+    lastingProblem(QString(), text);
+}
+
+void RingLog::lastingProblem(const QString& topic, const QString& text) {
     const QDateTime now = m_clock->now();
     append(rl::problemLine(stampOf(now), text.toStdString()));
-    Q_EMIT problemReported(now, text);
+    Q_EMIT problemReported(now, text, topic);
+}
+
+void RingLog::endProblem(const QString& topic, const QString& text) {
+    if (!text.isEmpty()) {
+        note(text);
+    }
+    Q_EMIT problemEnded(m_clock->now(), topic);
 }
 
 void RingLog::note(const QString& text) {
@@ -73,7 +84,10 @@ void RingLog::append(const std::string& line) {
         ::close(fd);
     }
     if (failure.isEmpty()) {
-        m_failing = false;
+        if (m_failing) {
+            m_failing = false;
+            Q_EMIT problemEnded(m_clock->now(), unwritableTopic());
+        }
         return;
     }
     // On the warning line once, until a line can be written again.
@@ -82,7 +96,8 @@ void RingLog::append(const std::string& line) {
         Q_EMIT problemReported(m_clock->now(),
                                QStringLiteral("the ring log %1 cannot be written (%2): bells and "
                                               "problems are not recorded")
-                                   .arg(QDir::toNativeSeparators(m_path), failure));
+                                   .arg(QDir::toNativeSeparators(m_path), failure),
+                               unwritableTopic());
     }
 }
 

@@ -1,6 +1,8 @@
 // The ring log, data/ring.log: every bell rung and every problem, one CRLF line each, newest
 // last. Lines older than 90 days are dropped once a day. A problem is also reported by a signal,
 // for the window's warning line; so is a ring log that cannot be written (once, until it can).
+// A problem that lasts (a sound server away, a card gone, a feed that cannot be fetched) is named
+// by a topic, and its end is reported too, so that the warning line shows only what is still wrong.
 #pragma once
 
 #include <QDate>
@@ -20,14 +22,26 @@ public:
     void bell(bool scheduled, const QString& sound, const QString& device);
     // Something that went wrong and that the operator should know.
     void problem(const QString& text);
+    // A problem that lasts until endProblem() with the same topic; said again under the same topic,
+    // it takes the place of the one before on the warning line.
+    void lastingProblem(const QString& topic, const QString& text);
+    // The problem of `topic` has ended: `text` goes to the log as a note (none when empty), and the
+    // warning line lets the problem go.
+    void endProblem(const QString& topic, const QString& text);
     // Something worth a line that is no problem (the booked power-off, a clock step).
     void note(const QString& text);
 
     // Drops the lines older than 90 days.
     void prune();
 
+    // The topic under which a ring log that cannot be written is reported.
+    static QString unwritableTopic() { return QStringLiteral("ring log"); }
+
 Q_SIGNALS:
-    void problemReported(const QDateTime& at, const QString& text);
+    // `topic` is empty for a problem of a moment (a bell not rung), which stays on the warning
+    // line until the operator has seen it.
+    void problemReported(const QDateTime& at, const QString& text, const QString& topic);
+    void problemEnded(const QDateTime& at, const QString& topic);
 
 private:
     void append(const std::string& line);

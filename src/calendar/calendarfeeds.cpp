@@ -27,6 +27,10 @@ QString copyAge(const FeedCopy& copy) {
     return QStringLiteral("the copy of %1 (%2) is used").arg(copy.fetched.toString(QStringLiteral("yyyy-MM-dd hh:mm")), age);
 }
 
+QString topicOf(const Subscription& subscription) {
+    return QStringLiteral("feed ") + subscription.address;
+}
+
 }  // namespace
 
 CalendarFeeds::CalendarFeeds(QString dataFolder, QObject* parent)
@@ -109,9 +113,19 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
 
 void CalendarFeeds::fail(const Subscription& subscription, const QString& reason) {
     const FeedCopy copy = loadFeedCopy(m_dataFolder, subscription.address);
-    Q_EMIT problem(QStringLiteral("the calendar subscription \"%1\" could not be fetched: %2; %3")
+    m_failing.insert(subscription.address);
+    Q_EMIT problem(topicOf(subscription),
+                   QStringLiteral("the calendar subscription \"%1\" could not be fetched: %2; %3")
                        .arg(subscription.label, reason, copyAge(copy)));
     Q_EMIT fetched(subscription.address, false);
+}
+
+void CalendarFeeds::succeed(const Subscription& subscription) {
+    if (m_failing.remove(subscription.address)) {
+        Q_EMIT problemEnded(topicOf(subscription),
+                            QStringLiteral("the calendar subscription \"%1\" was fetched again").arg(subscription.label));
+    }
+    Q_EMIT fetched(subscription.address, true);
 }
 
 void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscription) {
@@ -141,7 +155,7 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
             copy.lastModified = lastModified;
         }
         saveFeedState(m_dataFolder, subscription.address, copy);
-        Q_EMIT fetched(subscription.address, true);
+        succeed(subscription);
         return;
     }
     if (status != 200) {
@@ -181,5 +195,5 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
                         .arg(fresh.exceptions.size()));
         Q_EMIT updated();
     }
-    Q_EMIT fetched(subscription.address, true);
+    succeed(subscription);
 }

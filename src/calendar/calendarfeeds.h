@@ -41,8 +41,11 @@ public:
 Q_SIGNALS:
     // The copy of a feed changed: the calendar is to be read again.
     void updated();
-    // A feed could not be fetched or read: the reason, and the copy in use.
-    void problem(const QString& text);
+    // A feed could not be fetched or read: the reason, and the copy in use. The topic names the
+    // feed; the problem lasts until problemEnded() with the same topic.
+    void problem(const QString& topic, const QString& text);
+    // A feed that could not be fetched was fetched again.
+    void problemEnded(const QString& topic, const QString& text);
     // A feed was fetched: how many days it gave.
     void note(const QString& text);
     // A fetch ended, well or not.
@@ -52,9 +55,11 @@ private:
     void fetch(const Subscription& subscription);
     void finish(QNetworkReply* reply, const Subscription& subscription);
     void fail(const Subscription& subscription, const QString& reason);
+    void succeed(const Subscription& subscription);
 
     QString m_dataFolder;
     QNetworkAccessManager* m_net = nullptr;
     QTimer* m_daily;
     QSet<QString> m_underWay;
+    QSet<QString> m_failing;  // the addresses whose last fetch failed
 };

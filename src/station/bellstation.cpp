@@ -62,14 +62,15 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     ringer.setClock(m_clock);
     // An outage of the sound server and its end, once each.
     connect(&ringer, &Ringer::serverChanged, this, [this](bool reached) {
+        const QString topic = QStringLiteral("sound server");
         if (!reached && !m_serverAway) {
             m_serverAway = true;
-            log.problem(
-                QStringLiteral("the sound server cannot be reached; Corvalin connects again as soon as it is "
-                               "back, and a bell due meanwhile waits for it"));
+            log.lastingProblem(
+                topic, QStringLiteral("the sound server cannot be reached; Corvalin connects again as soon as it "
+                                      "is back, and a bell due meanwhile waits for it"));
         } else if (reached && m_serverAway) {
             m_serverAway = false;
-            log.note(QStringLiteral("the sound server is reached again"));
+            log.endProblem(topic, QStringLiteral("the sound server is reached again"));
         }
     });
     connect(&timeSync, &TimeSync::problem, &log, &RingLog::problem);
@@ -135,7 +136,8 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
         m_feeds->moveToThread(m_feedThread.get());
         connect(m_feedThread.get(), &QThread::finished, m_feeds, &QObject::deleteLater);
         connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::calendarChanged);
-        connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::problem);
+        connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::lastingProblem);
+        connect(m_feeds, &CalendarFeeds::problemEnded, &log, &RingLog::endProblem);
         connect(m_feeds, &CalendarFeeds::note, &log, &RingLog::note);
         m_feedThread->start();
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::start);

@@ -67,6 +67,29 @@ private Q_SLOTS:
         QVERIFY(f.folder.readData("ring.log").endsWith(" ring now long.wav on Default output\r\n"));
     }
 
+    // A problem that lasts leaves the warning line when it ends, and the line goes back to what is
+    // still wrong; the ring log keeps both moments.
+    void aProblemThatEndsLeavesTheWarningLine() {
+        WindowFixture f;
+        auto* w = window(f);
+        auto* warning = find<QLabel>(w, "warningLine");
+        f.fakes.bell.broken = QStringList{"long.wav"};
+        w->btnNowBell_Click();
+        f.fakes.bell.broken.clear();
+        f.fakes.bell.serverAway();
+        QVERIFY(warning->isVisible());
+        QVERIFY2(warning->text().contains("sound server cannot be reached"), qPrintable(warning->text()));
+        f.fakes.bell.serverBack();
+        QVERIFY2(warning->text().contains("long.wav could not be played"), qPrintable(warning->text()));
+        f.fakes.bell.serverAway();
+        QTest::mouseClick(warning, Qt::LeftButton);
+        f.fakes.bell.serverBack();
+        QVERIFY(!warning->isVisible());
+        const QByteArray log = f.folder.readData("ring.log");
+        QCOMPARE(log.count("problem: the sound server cannot be reached"), 2);
+        QCOMPARE(log.count("the sound server is reached again"), 2);
+    }
+
     void repeatShowsTheStopButtonAndSaves() {
         WindowFixture f;
         auto* w = window(f);
