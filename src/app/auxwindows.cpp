@@ -47,7 +47,7 @@ Info1::Info1(const QString& imageFolder, QWidget* parent)
     setObjectName(QStringLiteral("info1"));
     setWindowTitle(QStringLiteral("Corvalin infomation"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Corvalin version 1.5.0.3"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Corvalin version ") + QStringLiteral(CORVALIN_VERSION), this));
     layout->addWidget(new QLabel(QStringLiteral("Rings the bells of a school or a shop, on time, day after day."), this));
     layout->addWidget(cmd_exit, 0, Qt::AlignHCenter);
     connect(cmd_exit, &QPushButton::clicked, this, &QWidget::hide);

@@ -18,6 +18,8 @@ CalendarWindow* MainWindow::calendarWindow() {
             connect(m_calendarWindow, &CalendarWindow::subscribed, feeds,
                     [feeds](const QString& address) { feeds->refresh(address); });
             connect(m_calendarWindow, &CalendarWindow::refreshRequested, feeds, &CalendarFeeds::refreshAll);
+            // Each fetch, good or not, changes what the subscription list says of its feed.
+            connect(feeds, &CalendarFeeds::fetched, m_calendarWindow, &CalendarWindow::showSubscriptions);
         }
     }
     return m_calendarWindow;

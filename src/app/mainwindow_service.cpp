@@ -75,6 +75,11 @@ void MainWindow::connectServices() {
             });
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
     connect(m_services.log, &RingLog::problemEnded, this, &MainWindow::endProblem);
+    // Problems reported before the window listened (a feed that failed at start) are told again.
+    {
+        RingLog* log = m_services.log;
+        toBells([log] { log->reportOpen(); });
+    }
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
     // A subscribed calendar brought other days: the window's calendar reads them too.
     if (CalendarFeeds* feeds = m_services.station->feeds()) {
@@ -98,10 +103,11 @@ void MainWindow::reportProblem(const QString& text) {
 }
 
 void MainWindow::showProblem(const QDateTime& at, const QString& text, const QString& topic) {
-    if (!topic.isEmpty()) {
-        m_problems.removeIf([&topic](const OpenProblem& open) { return open.topic == topic; });
-    }
-    m_problems.append({topic, at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text});
+    const QString line = at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text;
+    m_problems.removeIf([&topic, &line](const OpenProblem& open) {
+        return topic.isEmpty() ? open.line == line : open.topic == topic;
+    });
+    m_problems.append({topic, line});
     showLatestProblem();
     if (trayIcon->isVisible()) {
         trayIcon->showMessage(QStringLiteral("Corvalin"), text, QSystemTrayIcon::Warning);

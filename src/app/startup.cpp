@@ -20,9 +20,14 @@ void nameProgram() {
 }
 
 void describeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Rings a school's or a shop's bells on time, day after day.\n"
-        "Settings live in the data folder beside the program."));
+    // The folders this copy really uses: beside the program for a program folder, the user's data
+    // folder for an installed program.
+    const ProgramPaths paths = programPaths(QCoreApplication::applicationDirPath());
+    parser.setApplicationDescription(
+        QStringLiteral("Rings a school's or a shop's bells on time, day after day.\n"
+                       "Settings live in %1; your own bell sounds in %2.")
+            .arg(QDir::toNativeSeparators(paths.dataFolder()),
+                 QDir::toNativeSeparators(paths.own + QStringLiteral("/sound"))));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(

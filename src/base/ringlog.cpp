@@ -40,13 +40,37 @@ void RingLog::problem(const QString& text) {
 void RingLog::lastingProblem(const QString& topic, const QString& text) {
     const QDateTime now = m_clock->now();
     append(rl::problemLine(stampOf(now), text.toStdString()));
+    remember(now, text, topic);
     Q_EMIT problemReported(now, text, topic);
+}
+
+void RingLog::remember(const QDateTime& at, const QString& text, const QString& topic) {
+    // A problem that lasts is one entry however often it is said; of the problems of a moment
+    // only the last few are kept.
+    constexpr qsizetype kMoments = 10;
+    if (!topic.isEmpty()) {
+        m_open.removeIf([&topic](const Open& open) { return open.topic == topic; });
+    }
+    m_open.append({at, text, topic});
+    qsizetype moments = 0;
+    for (qsizetype i = m_open.size() - 1; i >= 0; --i) {
+        if (m_open.at(i).topic.isEmpty() && ++moments > kMoments) {
+            m_open.removeAt(i);
+        }
+    }
+}
+
+void RingLog::reportOpen() {
+    for (const Open& open : std::as_const(m_open)) {
+        Q_EMIT problemReported(open.at, open.text, open.topic);
+    }
 }
 
 void RingLog::endProblem(const QString& topic, const QString& text) {
     if (!text.isEmpty()) {
         note(text);
     }
+    m_open.removeIf([&topic](const Open& open) { return open.topic == topic; });
     Q_EMIT problemEnded(m_clock->now(), topic);
 }
 
@@ -86,6 +110,7 @@ void RingLog::append(const std::string& line) {
     if (failure.isEmpty()) {
         if (m_failing) {
             m_failing = false;
+            m_open.removeIf([](const Open& open) { return open.topic == unwritableTopic(); });
             Q_EMIT problemEnded(m_clock->now(), unwritableTopic());
         }
         return;
@@ -93,11 +118,11 @@ void RingLog::append(const std::string& line) {
     // On the warning line once, until a line can be written again.
     if (!m_failing) {
         m_failing = true;
-        Q_EMIT problemReported(m_clock->now(),
-                               QStringLiteral("the ring log %1 cannot be written (%2): bells and "
-                                              "problems are not recorded")
-                                   .arg(QDir::toNativeSeparators(m_path), failure),
-                               unwritableTopic());
+        const QString text = QStringLiteral("the ring log %1 cannot be written (%2): bells and problems are not "
+                                            "recorded")
+                                 .arg(QDir::toNativeSeparators(m_path), failure);
+        remember(m_clock->now(), text, unwritableTopic());
+        Q_EMIT problemReported(m_clock->now(), text, unwritableTopic());
     }
 }
 

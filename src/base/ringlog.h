@@ -34,6 +34,10 @@ public:
     // Drops the lines older than 90 days.
     void prune();
 
+    // Reports again every problem still open: those that last and have not ended, and the last few
+    // of a moment; for a window that comes after they were first reported.
+    void reportOpen();
+
     // The topic under which a ring log that cannot be written is reported.
     static QString unwritableTopic() { return QStringLiteral("ring log"); }
 
@@ -45,9 +49,16 @@ Q_SIGNALS:
 
 private:
     void append(const std::string& line);
+    void remember(const QDateTime& at, const QString& text, const QString& topic);
 
     QString m_path;
     Clock* m_clock;
     QDate m_pruned;
     bool m_failing = false;  // the last line could not be written, and the window was told
+    struct Open {
+        QDateTime at;
+        QString text;
+        QString topic;
+    };
+    QList<Open> m_open;  // the problems reportOpen() tells again, oldest first
 };

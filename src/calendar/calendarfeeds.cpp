@@ -114,6 +114,7 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
 void CalendarFeeds::fail(const Subscription& subscription, const QString& reason) {
     const FeedCopy copy = loadFeedCopy(m_dataFolder, subscription.address);
     m_failing.insert(subscription.address);
+    saveFeedProblem(m_dataFolder, subscription.address, {QDateTime::currentDateTime(), reason});
     Q_EMIT problem(topicOf(subscription),
                    QStringLiteral("the calendar subscription \"%1\" could not be fetched: %2; %3")
                        .arg(subscription.label, reason, copyAge(copy)));
@@ -121,6 +122,7 @@ void CalendarFeeds::fail(const Subscription& subscription, const QString& reason
 }
 
 void CalendarFeeds::succeed(const Subscription& subscription) {
+    clearFeedProblem(m_dataFolder, subscription.address);
     if (m_failing.remove(subscription.address)) {
         Q_EMIT problemEnded(topicOf(subscription),
                             QStringLiteral("the calendar subscription \"%1\" was fetched again").arg(subscription.label));

@@ -74,6 +74,13 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     exceptionList->setSelectionMode(QAbstractItemView::SingleSelection);
     exceptionList->header()->setStretchLastSection(true);
     exceptionList->setMinimumWidth(480);
+    subscriptionList = named(new QTreeWidget(this), "subscriptionList");
+    subscriptionList->setHeaderLabels({QStringLiteral("Subscription"), QStringLiteral("Address"), QStringLiteral("State")});
+    subscriptionList->setRootIsDecorated(false);
+    subscriptionList->setUniformRowHeights(true);
+    subscriptionList->setSelectionMode(QAbstractItemView::SingleSelection);
+    subscriptionList->header()->setStretchLastSection(true);
+    subscriptionList->setMaximumHeight(110);
 
     firstDay = dateBox("firstDay", this);
     lastDay = dateBox("lastDay", this);
@@ -93,6 +100,8 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     subscribeFeed = named(new QPushButton(QStringLiteral("Subscribe..."), this), "subscribeFeed");
     refreshFeeds = named(new QPushButton(QStringLiteral("Refresh"), this), "refreshFeeds");
     refreshFeeds->setToolTip(QStringLiteral("Fetch the subscribed calendars again now"));
+    unsubscribeFeed = named(new QPushButton(QStringLiteral("Unsubscribe"), this), "unsubscribeFeed");
+    unsubscribeFeed->setToolTip(QStringLiteral("End the subscription chosen in the list and delete its days"));
     closeCalendar = named(new QPushButton(QStringLiteral("Close"), this), "closeCalendar");
 
     auto* editor = new QGridLayout;
@@ -120,6 +129,12 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(new QLabel(QStringLiteral("Date exceptions"), this));
     listColumn->addWidget(exceptionList, 1);
+    auto* subscriptionRow = new QHBoxLayout;
+    subscriptionRow->addWidget(new QLabel(QStringLiteral("Subscriptions"), this), 1);
+    unsubscribeFeed->setAutoDefault(false);
+    subscriptionRow->addWidget(unsubscribeFeed);
+    listColumn->addLayout(subscriptionRow);
+    listColumn->addWidget(subscriptionList);
     auto* top = new QHBoxLayout;
     top->addWidget(monthView);
     top->addLayout(listColumn, 1);
@@ -134,6 +149,7 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     connect(importIcs, &QPushButton::clicked, this, &CalendarWindow::importIcs_Click);
     connect(subscribeFeed, &QPushButton::clicked, this, &CalendarWindow::subscribeFeed_Click);
     connect(refreshFeeds, &QPushButton::clicked, this, &CalendarWindow::refreshRequested);
+    connect(unsubscribeFeed, &QPushButton::clicked, this, &CalendarWindow::unsubscribeFeed_Click);
     connect(closeCalendar, &QPushButton::clicked, this, &QWidget::hide);
     connect(exceptionList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         exceptionList_Change(exceptionList->indexOfTopLevelItem(item));
@@ -170,6 +186,45 @@ void CalendarWindow::showExceptions() {
     exceptionList->resizeColumnToContents(0);
     exceptionList->resizeColumnToContents(1);
     markMonth(monthView->yearShown(), monthView->monthShown());
+    showSubscriptions();
+}
+
+void CalendarWindow::showSubscriptions() {
+    const int chosen = subscriptionList->currentIndex().row();
+    subscriptionList->clear();
+    const auto& all = m_calendar->subscriptions();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const QString state = m_calendar->subscriptionState(i);
+        auto* row = new QTreeWidgetItem(subscriptionList, {all[i].label, all[i].address, state});
+        row->setToolTip(2, state);
+        row->setToolTip(1, all[i].address);
+    }
+    subscriptionList->resizeColumnToContents(0);
+    subscriptionList->setCurrentItem(subscriptionList->topLevelItem(chosen));
+    unsubscribeFeed->setEnabled(!all.empty());
+}
+
+void CalendarWindow::unsubscribeFeed_Click() {
+    QTreeWidgetItem* item = subscriptionList->currentItem();
+    const int row = item && item->isSelected() ? subscriptionList->indexOfTopLevelItem(item) : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= m_calendar->subscriptions().size()) {
+        m_dialogs->warning(this, QStringLiteral("Select the subscription to end in the list."));
+        return;
+    }
+    endSubscription(static_cast<std::size_t>(row));
+}
+
+void CalendarWindow::endSubscription(std::size_t index) {
+    const Subscription& s = m_calendar->subscriptions()[index];
+    const auto answer = m_dialogs->message(
+        this, QStringLiteral("Delete"),
+        QStringLiteral("These days come from the subscription \"%1\" (%2). End the subscription and "
+                       "delete all its days?")
+            .arg(s.label, s.address),
+        Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    if (answer == Dialogs::Answer::Yes) {
+        m_calendar->unsubscribe(index);
+    }
 }
 
 // The days of the month on view, and the days of the months beside it that the grid shows.
@@ -302,17 +357,8 @@ void CalendarWindow::deleteException_Click() {
         const auto& subscriptions = m_calendar->subscriptions();
         const auto found = std::find_if(subscriptions.begin(), subscriptions.end(),
                                         [&name](const Subscription& s) { return s.label == name; });
-        if (found == subscriptions.end()) {
-            return;
-        }
-        const auto answer = m_dialogs->message(
-            this, QStringLiteral("Delete"),
-            QStringLiteral("These days come from the subscription \"%1\" (%2). End the subscription and "
-                           "delete all its days?")
-                .arg(found->label, found->address),
-            Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
-        if (answer == Dialogs::Answer::Yes) {
-            m_calendar->unsubscribe(static_cast<std::size_t>(found - subscriptions.begin()));
+        if (found != subscriptions.end()) {
+            endSubscription(static_cast<std::size_t>(found - subscriptions.begin()));
         }
         return;
     }

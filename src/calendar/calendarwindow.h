@@ -26,6 +26,8 @@ public:
     QCalendarWidget* monthView;
     // Days, what, label: one row per exception, in calendar order, then one per subscribed day.
     QTreeWidget* exceptionList;
+    // Label, address, state: one row per subscription, whether or not its feed was ever fetched.
+    QTreeWidget* subscriptionList;
     QDateEdit* firstDay;
     QDateEdit* lastDay;
     QComboBox* what;  // "no bells", "ring templet 1" .. "ring templet 6": the index is the file's value
@@ -36,6 +38,7 @@ public:
     QPushButton* importIcs;
     QPushButton* subscribeFeed;
     QPushButton* refreshFeeds;
+    QPushButton* unsubscribeFeed;
     QPushButton* closeCalendar;
 
     void addException_Click();
@@ -43,6 +46,10 @@ public:
     void deleteException_Click();
     void importIcs_Click();
     void subscribeFeed_Click();
+    // Ends the subscription chosen in the subscription list, after a question.
+    void unsubscribeFeed_Click();
+    // The subscriptions and their states again (after a fetch).
+    void showSubscriptions();
     // Subscribes to the feed at `address`: refused with a message, or added and fetched.
     void subscribe(const QString& address, const QString& label);
     // A list line was chosen: its exception fills the editors and the month view turns to it.
@@ -67,6 +74,7 @@ Q_SIGNALS:
 
 private:
     void showExceptions();
+    void endSubscription(std::size_t index);
     // The row's subscribed day, for a row after the hand-made ones.
     const SchoolCalendar::Subscribed* subscribedRow(int row) const;
     void markMonth(int year, int month);

@@ -77,6 +77,14 @@ QString SchoolCalendar::subscribe(const QString& address, const QString& label) 
     return QString();
 }
 
+QString SchoolCalendar::subscriptionState(std::size_t index) const {
+    if (index >= m_subscriptions.size()) {
+        return QString();
+    }
+    const QString& address = m_subscriptions[index].address;
+    return feedStateText(loadFeedCopy(m_store->folder(), address), loadFeedProblem(m_store->folder(), address));
+}
+
 bool SchoolCalendar::unsubscribe(std::size_t index) {
     if (index >= m_subscriptions.size()) {
         return false;

@@ -39,6 +39,8 @@ public:
     // Adds a subscription (its days come with the first fetch); the reason when it cannot be
     // added: not a web address, subscribed already, or not saved.
     QString subscribe(const QString& address, const QString& label);
+    // The state of the subscription at `index`: its copy and the last failed fetch (feedStateText).
+    QString subscriptionState(std::size_t index) const;
     // Ends the subscription at `index` and drops its copy.
     bool unsubscribe(std::size_t index);
 

@@ -153,8 +153,40 @@ bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByte
            saveFeedState(dataFolder, address, copy, why);
 }
 
+FeedProblem loadFeedProblem(const QString& dataFolder, const QString& address) {
+    const auto lines = fileLines(feedCopyPath(dataFolder, address, QStringLiteral(".problem")));
+    if (lines.size() < 2) {
+        return {};
+    }
+    return {QDateTime::fromString(QString::fromStdString(lines[0]), Qt::ISODate), QString::fromStdString(lines[1])};
+}
+
+void saveFeedProblem(const QString& dataFolder, const QString& address, const FeedProblem& problem) {
+    QDir().mkpath(dataFolder + QStringLiteral("/feeds"));
+    replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".problem")),
+                     joinedLines({problem.at.toString(Qt::ISODate).toStdString(), oneLine(problem.reason).toStdString()}));
+}
+
+void clearFeedProblem(const QString& dataFolder, const QString& address) {
+    QFile::remove(feedCopyPath(dataFolder, address, QStringLiteral(".problem")));
+}
+
+QString feedStateText(const FeedCopy& copy, const FeedProblem& problem) {
+    const QString format = QStringLiteral("yyyy-MM-dd hh:mm");
+    QString state = copy.exists ? QStringLiteral("fetched %1: %2 %3 without bells")
+                                      .arg(copy.fetched.toString(format))
+                                      .arg(copy.exceptions.size())
+                                      .arg(copy.exceptions.size() == 1 ? QStringLiteral("date exception")
+                                                                      : QStringLiteral("date exceptions"))
+                                : QStringLiteral("no copy yet: it decides no day");
+    if (problem.at.isValid()) {
+        state += QStringLiteral("; could not be fetched at %1: %2").arg(problem.at.toString(format), problem.reason);
+    }
+    return state;
+}
+
 void removeFeedCopy(const QString& dataFolder, const QString& address) {
-    for (const char* suffix : {".state", ".ini", ".ics"}) {
+    for (const char* suffix : {".state", ".ini", ".ics", ".problem"}) {
         QFile::remove(feedCopyPath(dataFolder, address, QString::fromLatin1(suffix)));
     }
 }

@@ -2,7 +2,8 @@
 // kept apart from the exceptions made by hand. data/subscriptions.ini holds one subscription a
 // line, "address label"; the last good copy of each feed is kept in data/feeds/: the file as
 // fetched (KEY.ics), the exceptions read from it in calendar.ini's line form (KEY.ini), and when
-// and how it was fetched (KEY.state), KEY being made from the address.
+// and how it was fetched (KEY.state), KEY being made from the address; a failed fetch leaves why
+// in KEY.problem until one succeeds.
 #pragma once
 
 #include <QByteArray>
@@ -53,3 +54,16 @@ bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByte
 // The server said the copy is still good: only when and the validators change.
 bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why = nullptr);
 void removeFeedCopy(const QString& dataFolder, const QString& address);
+
+// Why the last fetch of a feed failed, and when (KEY.problem beside its copy); kept until a fetch
+// succeeds, so that the calendar window can say it. Not part of the copy.
+struct FeedProblem {
+    QDateTime at;  // invalid: the last fetch did not fail
+    QString reason;
+};
+FeedProblem loadFeedProblem(const QString& dataFolder, const QString& address);
+void saveFeedProblem(const QString& dataFolder, const QString& address, const FeedProblem& problem);
+void clearFeedProblem(const QString& dataFolder, const QString& address);
+// The state of a subscription as the operator reads it: when its copy was fetched and how many
+// days it decides, or that there is none yet, and the last failure after it.
+QString feedStateText(const FeedCopy& copy, const FeedProblem& problem);

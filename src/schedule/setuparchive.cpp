@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -29,6 +31,10 @@ const QString kManifest = QStringLiteral("manifest.ini");
 const QString kHeading = QStringLiteral("[Corvalin set-up]");
 const QString kData = QStringLiteral("data");
 const QString kSound = QStringLiteral("sound");
+// The last good copies of the subscribed calendars, in data/feeds/: the days they decide are data
+// of the set-up as much as the hand-made ones, and a PC set up while a feed's server is down must
+// not ring on them.
+const QString kFeeds = QStringLiteral("feeds");
 
 struct ZipDiscard {
     void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -67,11 +73,28 @@ bool allowedName(const QString& folder, const QString& name) {
     if (folder == kData) {
         return name.endsWith(QStringLiteral(".ini"));
     }
+    if (folder == kFeeds) {
+        // What the program itself names them: 16 hex digits of the address's hash, and what the
+        // days are read from (.ini) or when and how the copy was fetched (.state).
+        static const QRegularExpression copyName(QStringLiteral("^[0-9a-f]{16}\\.(ini|state)$"));
+        return copyName.match(name).hasMatch();
+    }
     return folder == kSound && name.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
 }
 
 qint64 sizeLimit(const QString& folder) {
-    return folder == kData ? kMaxSettingsFile : kMaxSound;
+    return folder == kData ? kMaxSettingsFile : folder == kFeeds ? kMaxFeedCopy : kMaxSound;
+}
+
+// The feed copies of a data folder that a set-up can hold.
+QStringList feedCopies(const QString& dataFolder) {
+    QStringList copies;
+    for (const QString& name : QDir(dataFolder + QLatin1Char('/') + kFeeds).entryList(QDir::Files, QDir::Name)) {
+        if (allowedName(kFeeds, name)) {
+            copies << name;
+        }
+    }
+    return copies;
 }
 
 QByteArray sha256(const QByteArray& bytes) {
@@ -235,7 +258,7 @@ QString parseManifest(const QByteArray& text, Contents* contents, QHash<QString,
             listed->insert(path, {size, hash});
         }
     }
-    if (format != kFormat) {
+    if (format < 1 || format > kFormat) {
         return format > kFormat
                    ? QStringLiteral(
                          "it was written by a newer Corvalin (set-up format %1); this one "
@@ -284,8 +307,8 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         const bool isManifest = path == kManifest;
         if (!isManifest && !allowedName(folder, name)) {
             return QStringLiteral(
-                       "it holds %1, which is no settings file (data/*.ini) nor bell sound "
-                       "(sound/*.wav)")
+                       "it holds %1, which is no settings file (data/*.ini), calendar copy (feeds/*.ini, "
+                       "feeds/*.state) nor bell sound (sound/*.wav)")
                 .arg(path);
         }
         zip_uint8_t system = 0;
@@ -405,6 +428,12 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
             return why;
         }
     }
+    const QString feedFolder = paths.dataFolder() + QLatin1Char('/') + kFeeds;
+    for (const QString& name : feedCopies(paths.dataFolder())) {
+        if (const QString why = take(kFeeds, feedFolder, name); !why.isEmpty()) {
+            return why;
+        }
+    }
     for (const QString& name : ownSounds(soundFolder)) {
         if (const QString why = take(kSound, soundFolder, name); !why.isEmpty()) {
             return why;
@@ -484,6 +513,9 @@ QString describeSetup(const ProgramPaths& paths, const Contents& contents) {
                                         : contents.written);
     lines << QStringLiteral("Settings files (%1): %2").arg(settings.size()).arg(listed(settings));
     lines << QStringLiteral("Bell sounds (%1): %2").arg(sounds.size()).arg(listed(sounds));
+    if (const qsizetype copies = contents.names(kFeeds).size(); copies > 0) {
+        lines << QStringLiteral("Copies of subscribed calendars: %1 files").arg(copies);
+    }
     lines << QStringLiteral("Settings files replaced: %1").arg(listed(replaced));
     lines << QStringLiteral("Settings files removed (not in the set-up): %1").arg(listed(removed));
     lines << QStringLiteral("Bell sounds replaced: %1").arg(listed(soundsReplaced));
@@ -494,9 +526,22 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     if (!contents.ok()) {
         return contents.refusal;
     }
-    const QString folders[] = {paths.dataFolder(), paths.own + QLatin1Char('/') + kSound};
-    auto target = [&](const QString& folder) { return folder == kData ? folders[0] : folders[1]; };
+    const QString folders[] = {paths.dataFolder(), paths.own + QLatin1Char('/') + kSound,
+                               paths.dataFolder() + QLatin1Char('/') + kFeeds};
+    auto target = [&](const QString& folder) {
+        return folder == kData ? folders[0] : folder == kFeeds ? folders[2] : folders[1];
+    };
+    // A feeds folder made for the import goes again when the import does not happen.
+    const bool feedsMade = !contents.names(kFeeds).isEmpty() && !QFileInfo::exists(folders[2]);
+    auto unmakeFeeds = qScopeGuard([&] {
+        if (feedsMade) {
+            QDir().rmdir(folders[2]);
+        }
+    });
     for (const QString& folder : folders) {
+        if ((folder == folders[2] && contents.names(kFeeds).isEmpty()) || QFileInfo(folder).isDir()) {
+            continue;
+        }
         if (!QDir().mkpath(folder)) {
             return QStringLiteral("the set-up was not imported: the folder %1 could not be made")
                 .arg(shown(folder));
@@ -511,7 +556,7 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     }
     const QString fresh = staging.path() + QStringLiteral("/new/");
     const QString old = staging.path() + QStringLiteral("/old/");
-    for (const QString& folder : {kData, kSound}) {
+    for (const QString& folder : {kData, kSound, kFeeds}) {
         if (!QDir().mkpath(fresh + folder) || !QDir().mkpath(old + folder)) {
             return QStringLiteral("the set-up was not imported: %1 could not be written")
                 .arg(shown(staging.path()));
@@ -547,16 +592,19 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     for (const QString& name : settingsFiles(folders[0])) {
         move(folders[0] + QLatin1Char('/') + name, old + kData + QLatin1Char('/') + name);
     }
-    for (const QString& name : contents.names(kSound)) {
-        const QFileInfo present(folders[1] + QLatin1Char('/') + name);
-        if (present.isFile() || present.isSymLink()) {
-            move(present.filePath(), old + kSound + QLatin1Char('/') + name);
+    for (const QString& folder : {kSound, kFeeds}) {
+        for (const QString& name : contents.names(folder)) {
+            const QFileInfo present(target(folder) + QLatin1Char('/') + name);
+            if (present.isFile() || present.isSymLink()) {
+                move(present.filePath(), old + folder + QLatin1Char('/') + name);
+            }
         }
     }
     for (const File& file : contents.files) {
         move(fresh + file.path(), target(file.folder) + QLatin1Char('/') + file.name);
     }
     if (failed.isEmpty()) {
+        unmakeFeeds.dismiss();
         return QString();  // the old files go with the staging folder
     }
     QStringList stranded;

@@ -2,10 +2,11 @@
 // zip file with a manifest, written whole or not at all, and read back only when every byte of it
 // checks out.
 //
-// The zip holds manifest.ini at its top, then data/<name>.ini and sound/<name>.wav. The manifest
-// is CRLF text:
+// The zip holds manifest.ini at its top, then data/<name>.ini, feeds/<key>.ini and .state (the
+// last good copies of the subscribed calendars, from data/feeds/; format 2 on) and
+// sound/<name>.wav. The manifest is CRLF text:
 //   [Corvalin set-up]
-//   format=1
+//   format=2
 //   program=<the version of the program that wrote it>
 //   written=<date and time, ISO 8601 with its offset from UTC>
 //   file=<size> <SHA-256 in hex> <data/name or sound/name>    (one line per file)
@@ -22,10 +23,11 @@
 
 namespace corvalin::setup {
 
-constexpr int kFormat = 1;
+constexpr int kFormat = 2;  // the newest read and the one written; every older one is read too
 constexpr int kMaxEntries = 200;                   // the manifest included
 constexpr qint64 kMaxSettingsFile = 1 << 20;       // 1 MB
 constexpr qint64 kMaxSound = 16 << 20;             // 16 MB
+constexpr qint64 kMaxFeedCopy = 4 << 20;           // 4 MB, as the bells' thread reads a copy
 constexpr qint64 kMaxTotal = 64 << 20;             // every file unpacked, 64 MB
 constexpr qint64 kMaxZip = kMaxTotal + (1 << 20);  // the zip file itself
 
@@ -65,7 +67,8 @@ QString describeSetup(const ProgramPaths& paths, const Contents& contents);
 
 // Makes `contents` the set-up of `paths`, all or nothing: its settings files replace every
 // settings file of data/ (those it does not hold are removed; ring.log and sub-folders stay), and
-// its sounds are added to the user's sound folder, replacing those of the same names. When a step
+// its sounds are added to the user's sound folder and its calendar copies to data/feeds/, replacing
+// those of the same names. When a step
 // fails, the files as they were are put back. Error text, or empty when the set-up was imported.
 QString applySetup(const ProgramPaths& paths, const Contents& contents);
 

@@ -8,10 +8,14 @@
 
 #include <zip.h>
 
+#include "calendar/schoolcalendar.h"
+#include "calendar/subscriptions.h"
 #include "programfolder.h"
 #include "schedule/setuparchive.h"
 
 namespace setup = corvalin::setup;
+
+const QString kAddress = QStringLiteral("https://example.org/school.ics");
 
 namespace {
 
@@ -82,13 +86,22 @@ private Q_SLOTS:
         source.writeData(QStringLiteral("ring.log"), "2026-01-05 08:30:00 bell own.wav\r\n");
         QDir(source.path()).mkpath(QStringLiteral("data/feeds"));
         source.addFile(QStringLiteral("data/feeds/school.ics"), "BEGIN:VCALENDAR\r\n");
+        // The last good copy of the subscribed calendar: its days travel with the set-up.
+        FeedCopy copy;
+        copy.fetched = QDateTime(QDate(2026, 12, 6), QTime(6, 0));
+        copy.etag = "\"v7\"";
+        copy.exceptions = {{corvalin::calendar::fromQDate(QDate(2027, 1, 15)),
+                            corvalin::calendar::fromQDate(QDate(2027, 1, 15)), corvalin::calendar::kNoBells,
+                            "Staff training"}};
+        QVERIFY(saveFeedCopy(source.path() + "/data", kAddress, "BEGIN:VCALENDAR\r\n", copy));
         source.addSound(QStringLiteral("own.wav"), 0.5);
         exported = files.filePath(QStringLiteral("setup.zip"));
         QCOMPARE(setup::exportSetup(source.path(), exported), QString());
     }
 
     // Into a folder with a set-up of its own: the settings are exactly the exported ones, the
-    // sound of the same name is replaced, and the ring log, the feeds and other sounds stay.
+    // sound of the same name is replaced, the subscribed calendar's last copy decides its days
+    // before any fetch, and the ring log, other files of the feeds and other sounds stay.
     void importGivesTheSameSetup() {
         ProgramFolder target;
         target.writeData(QStringLiteral("data.ini"), "old\r\n");
@@ -120,6 +133,11 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(target.path() + QStringLiteral("/sound/other.wav")), other);
         QCOMPARE(target.readData(QStringLiteral("ring.log")), QByteArray("kept\r\n"));
         QCOMPARE(target.readData(QStringLiteral("feeds/school.ics")), QByteArray("kept"));
+        const FeedCopy copy = loadFeedCopy(target.path() + "/data", kAddress);
+        QVERIFY(copy.exists);
+        QCOMPARE(copy.exceptions, loadFeedCopy(source.path() + "/data", kAddress).exceptions);
+        QCOMPARE(copy.exceptions.size(), std::size_t{1});
+        QCOMPARE(copy.etag, QByteArray("\"v7\""));
         // Nothing of the import is left beside the set-up.
         QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"data", "sound"}));
@@ -153,6 +171,10 @@ private Q_SLOTS:
         const QString climbing = copyOfExport(QStringLiteral("climbing.zip"));
         alterZip(climbing, 0, [&](zip_t* archive) { addEntry(archive, "../x.ini", options); });
         QTest::newRow("outside") << climbing << "it holds ../x.ini";
+
+        const QString foreignCopy = copyOfExport(QStringLiteral("feedname.zip"));
+        alterZip(foreignCopy, 0, [&](zip_t* archive) { addEntry(archive, "feeds/run.sh", options); });
+        QTest::newRow("not a calendar copy") << foreignCopy << "it holds feeds/run.sh";
 
         // Little in the zip, more than a sound may be once unpacked.
         const QString bomb = copyOfExport(QStringLiteral("bomb.zip"));

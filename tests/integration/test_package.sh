@@ -47,6 +47,14 @@ sed "s|/usr/bin/corvalin|$root/usr/bin/corvalin|" "$unit" >"$work/corvalin.servi
 XDG_RUNTIME_DIR=$work/runtime systemd-analyze --user verify "$work/corvalin.service" || fail "systemd-analyze verify"
 zcat "$root/usr/share/man/man1/corvalin.1.gz" | grep -qF -- '\-\-headless' || fail "the manual page lacks --headless"
 
+# The installed program says where its settings are (the user's data folder, never beside it under
+# /usr) and the one version the package has.
+help=$(XDG_DATA_HOME=$work/xdg "$root/usr/bin/corvalin" --help) || fail "--help"
+[[ $help == *"$work/xdg/corvalin/data"* ]] || fail "--help does not name the user's data folder: $help"
+[[ $help != *"$root/usr"*data* ]] || fail "--help names a data folder under /usr: $help"
+[[ $("$root/usr/bin/corvalin" --version) == "Corvalin $(dpkg-deb -f "$deb" Version)" ]] ||
+    fail "--version is not the package's version: $("$root/usr/bin/corvalin" --version)"
+
 lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 (( failed == 0 )) && echo "package checked: $deb"
 exit "$failed"

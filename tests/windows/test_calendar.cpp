@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "base/ringlog.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/icspreview.h"
 #include "calendar/schoolcalendar.h"
@@ -273,6 +274,23 @@ private Q_SLOTS:
         QVERIFY(find<QLabel>(w, "calendarDay")->text().isEmpty());
     }
 
+    // A feed that fails while the program starts, before the window listens, still reaches the
+    // warning line; and leaves it when a fetch succeeds.
+    void aFeedThatFailedAtStartIsOnTheWarningLine() {
+        WindowFixture f;
+        f.folder.addSound("bell.wav");
+        f.services = std::make_unique<ProgramServices>(f.fakes.ports(), f.folder.path(), false);
+        f.services->log().lastingProblem("feed https://example.org/school.ics",
+                                         "the calendar subscription \"School board\" could not be fetched");
+        f.window = std::make_unique<MainWindow>(f.fakes.ports(), f.services->services(), f.folder.path(), false);
+        f.window->Form_Load();
+        auto* warning = find<QLabel>(f.window.get(), "warningLine");
+        QVERIFY(warning->isVisible());
+        QVERIFY(warning->text().contains("\"School board\" could not be fetched"));
+        f.services->log().endProblem("feed https://example.org/school.ics", "fetched again");
+        QVERIFY(!warning->isVisible());
+    }
+
     void subscribedDaysListedApartAndGoWithTheirSubscription() {
         WindowFixture f;
         f.folder.addSound("bell.wav");
@@ -280,7 +298,12 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
         f.folder.writeData("calendar.ini", "2026-12-24,2026-12-24,0,Christmas Eve\r\n");
         const QString address = "https://example.org/school.ics";
-        f.folder.writeData("subscriptions.ini", address.toUtf8() + " School board\r\n");
+        // A second subscription whose feed was never fetched: listed with its state all the same.
+        const QString unfetched = "https://example.net/district.ics";
+        f.folder.writeData("subscriptions.ini",
+                           address.toUtf8() + " School board\r\n" + unfetched.toUtf8() + " District\r\n");
+        saveFeedProblem(f.folder.path() + "/data", unfetched,
+                        {QDateTime(QDate(2026, 12, 7), QTime(7, 30)), "Connection refused"});
         FeedCopy copy;
         copy.fetched = QDateTime(QDate(2026, 12, 6), QTime(6, 0));
         copy.exceptions = {{corvalin::calendar::fromQDate(QDate(2026, 12, 7)),
@@ -292,6 +315,19 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
 
         CalendarWindow* c = w->calendarWindow();
+        QCOMPARE(c->subscriptionList->topLevelItemCount(), 2);
+        QCOMPARE(c->subscriptionList->topLevelItem(0)->text(2),
+                 QString("fetched 2026-12-06 06:00: 1 date exception without bells"));
+        QCOMPARE(c->subscriptionList->topLevelItem(1)->text(0), QString("District"));
+        QCOMPARE(c->subscriptionList->topLevelItem(1)->text(2),
+                 QString("no copy yet: it decides no day; could not be fetched at 2026-12-07 07:30: "
+                         "Connection refused"));
+        c->subscriptionList->setCurrentItem(c->subscriptionList->topLevelItem(1));
+        f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        c->unsubscribeFeed->click();
+        QCOMPARE(c->subscriptionList->topLevelItemCount(), 1);
+        QCOMPARE(f.folder.readData("subscriptions.ini"), address.toUtf8() + " School board\r\n");
+        QVERIFY(!QFile::exists(feedCopyPath(f.folder.path() + "/data", unfetched, ".problem")));
         QCOMPARE(c->exceptionList->topLevelItemCount(), 2);
         QCOMPARE(c->exceptionList->topLevelItem(1)->text(2), QString("Strike day (subscribed: School board)"));
         c->selectRow(1);
@@ -304,6 +340,7 @@ private Q_SLOTS:
         QCOMPARE(f.folder.readData("subscriptions.ini"), QByteArray(""));
         QVERIFY(!QFile::exists(feedCopyPath(f.folder.path() + "/data", address, ".ini")));
         QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
+        QCOMPARE(c->subscriptionList->topLevelItemCount(), 0);
         QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
     }
 };
