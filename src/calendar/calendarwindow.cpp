@@ -24,6 +24,7 @@
 #include <thread>
 
 #include "base/clock.h"
+#include "calendar/datebox.h"
 #include "calendar/icalimport.h"
 #include "calendar/icspreview.h"
 #include "calendar/schoolcalendar.h"
@@ -45,7 +46,7 @@ T* named(T* widget, const char* name) {
 }
 
 QDateEdit* dateBox(const char* name, QWidget* parent) {
-    auto* box = named(new QDateEdit(parent), name);
+    auto* box = named(new DateBox(parent), name);
     box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     box->setCalendarPopup(true);
     box->setMinimumDate(QDate(2000, 1, 1));
@@ -300,6 +301,9 @@ void CalendarWindow::monthView_Click(const QDate& day) {
 }
 
 std::optional<cal::DateException> CalendarWindow::exceptionOnScreen() {
+    // A day still being typed ("3", which may become 30) counts as typed.
+    firstDay->interpretText();
+    lastDay->interpretText();
     if (lastDay->date() < firstDay->date()) {
         m_dialogs->warning(this, QStringLiteral("The last day must not be before the first day."));
         return std::nullopt;

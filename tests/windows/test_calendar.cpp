@@ -68,9 +68,12 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = f.load();
         CalendarWindow* c = w->calendarWindow();
-        // Typed by hand before the import: the same holidays under another name.
-        c->firstDay->setDate(QDate(2026, 12, 21));
-        c->lastDay->setDate(QDate(2027, 1, 3));
+        // Typed by hand before the import: the same holidays under another name, each date typed
+        // over the whole field, with separators or without.
+        for (auto [box, keys] : {std::pair{c->firstDay, "20261221"}, std::pair{c->lastDay, "2027-1-3"}}) {
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, keys);
+        }
         c->what->setCurrentIndex(0);
         c->label->setText("Christmas");
         c->addException->click();
