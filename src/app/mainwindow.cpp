@@ -536,8 +536,8 @@ void MainWindow::connectHandlers() {
     onSelect(Option4, &MainWindow::Option4_Click);
     connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
 
+    // Each spinner writes its own position into its box; the position past the end wraps.
     auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
-        spinner->setBox(box, wrapAt);
         connect(spinner, &Spinner::changed, this, [spinner, box, wrapAt, wrapTo](int value) {
             if (value == wrapAt) {
                 spinner->setValue(wrapTo);

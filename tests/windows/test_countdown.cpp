@@ -163,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(c.w->countDownWindow(), c.count);
         QCOMPARE(find<QLineEdit>(c.count, "input_m")->text(), QString("30"));
         // The hour spinner stepped up from 99 shows 0.
-        find<QLineEdit>(c.count, "input_h")->setText("99");
+        find<Spinner>(c.count, "VScroll7")->setValue(99);
         find<Spinner>(c.count, "VScroll7")->upArrow();
         QCOMPARE(find<QLineEdit>(c.count, "input_h")->text(), QString("0"));
     }
