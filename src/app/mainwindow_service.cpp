@@ -170,7 +170,9 @@ void MainWindow::lockForService(bool locked) {
     }
 }
 
-// Today on the day selector: the day the service rings.
+// Today on the day selector: the day the service rings. Moving the selector shows the new day's
+// controls and enables them as for editing; while the service runs (a day started again by the
+// bells' clock) they are locked again once they show the new day.
 void MainWindow::showToday() {
     if (Option3->isChecked()) {
         reg_day->setText(QStringLiteral("All days"));
@@ -178,6 +180,9 @@ void MainWindow::showToday() {
         const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
         reg_day->setText(dayCaption(today));
         VScroll9->setValue(today);
+    }
+    if (!start->isEnabled()) {
+        lockForService(true);
     }
 }
 
