@@ -351,6 +351,7 @@ void MainWindow::chkTimeSync_Click() {
     const bool on = chkTimeSync->isChecked();
     BellStation* station = m_services.station;
     toBells([station, on] { station->setTimeSyncEnabled(on); });
+    SaveOptions();  // as every other option: kept even if the program ends before the next save
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "
