@@ -41,6 +41,7 @@
 #include "sound/soundlibrary.h"
 #include "station/bellstation.h"
 #include "widgets/dialogs.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
 
@@ -185,12 +186,10 @@ void MainWindow::buildControls() {
     menuLayout->addStretch();
 
     // The latest problem, until it is clicked.
-    warningLine = named(new QLabel(this), "warningLine");
+    warningLine = named(new ElidedLabel(2, this), "warningLine");
     warningLine->setStyleSheet(QStringLiteral(
         "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
     warningLine->setCursor(Qt::PointingHandCursor);
-    warningLine->setToolTip(QStringLiteral("Click to open the ring log"));
-    warningLine->setWordWrap(true);
     warningLine->installEventFilter(this);
     warningLine->hide();
 

@@ -122,7 +122,9 @@ void MainWindow::showLatestProblem() {
         warningLine->hide();
         return;
     }
+    // At most two lines on the window, however long the problem: the whole of it in the tooltip.
     warningLine->setText(m_problems.last().line);
+    warningLine->setToolTip(m_problems.last().line + QStringLiteral("\n\nClick to open the ring log"));
     warningLine->show();
 }
 

@@ -1,7 +1,9 @@
 // Start-up in its order, the failure pair, the single-copy guard and its show request, and the
 // three ways of ending.
+#include <QLayout>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 #include <stdexcept>
 
@@ -137,12 +139,26 @@ private Q_SLOTS:
         auto* w = f.load();
         const QRect area = w->screen()->availableGeometry();
         QVERIFY(area.width() < 1024);
-        const QRect frame = w->frameGeometry();
-        QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                      .arg(frame.x())
-                                                      .arg(frame.y())
-                                                      .arg(frame.width())
-                                                      .arg(frame.height())));
+        auto fits = [&] {
+            const QRect frame = w->frameGeometry();
+            QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                          .arg(frame.x())
+                                                          .arg(frame.y())
+                                                          .arg(frame.width())
+                                                          .arg(frame.height())));
+        };
+        fits();
+        // However long a problem on the warning line, it takes two lines at most: the window stays
+        // on the screen and its body (with every button) keeps its room.
+        auto* body = find<QScrollArea>(w, "bodyArea");
+        const int room = body->height();
+        const int line = find<QLabel>(w, "warningLine")->fontMetrics().lineSpacing();
+        w->reportProblem(QStringLiteral("a problem that goes on and on, ").repeated(300));
+        QCoreApplication::sendPostedEvents();
+        w->layout()->activate();
+        fits();
+        QVERIFY2(body->height() >= room - 3 * line,
+                 qPrintable(QStringLiteral("%1 of %2").arg(body->height()).arg(room)));
     }
 
     void secondCopyEndsAndReadsNothing() {
