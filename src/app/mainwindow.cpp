@@ -713,6 +713,7 @@ void MainWindow::Form_Load() {
         const auto booking = m_services.store->loadExitBooking();
         setPowerOffBooking({false, booking.hour, booking.minute});
         chkAutoExit->setChecked(booking.on);
+        reportDamagedBooking();
 
         {
             Ringer* ringer = m_services.ringer;

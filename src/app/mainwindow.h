@@ -348,6 +348,8 @@ private:
     void showStopped();
     void setIntervalBounds(int startMinute, int endMinute);
     void setPowerOffBooking(const corvalin::settings::ExitBooking& booking);
+    void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
+    void reportDamagedBooking();
     void setSoundCardIndex(int index);
     void unmuteDefault();
     void showNextBell(const QString& time, const QString& sound);
