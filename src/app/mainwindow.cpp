@@ -79,6 +79,27 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
+// Hears the application asked to quit from outside: the desktop session ends (the session
+// manager's last word reaches Qt as a Quit event) or the system asks the program to end.
+class QuitWatch : public QObject {
+public:
+    QuitWatch(std::function<void()> onQuit, QObject* parent) : QObject(parent), m_onQuit(std::move(onQuit)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+            m_onQuit();
+            return true;  // the program ends its own way, not by closing its windows
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onQuit;
+};
+
 }  // namespace
 
 void setBackColor(QLabel* label, const QColor& color) {
@@ -105,6 +126,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildControls();
     connectHandlers();
     connectServices();
+    new QuitWatch([this] { Form_Unload(); }, this);
 }
 
 MainWindow::~MainWindow() {
@@ -830,13 +852,25 @@ void MainWindow::mexit_Click() {
     endProgram(QStringLiteral("Exit in the menu strip"));
 }
 
+// The desktop session ends: the program ends with it, without unmuting.
 void MainWindow::Form_Unload() {
-    endProgram(QStringLiteral("the window was closed"));
+    endProgram(QStringLiteral("the desktop session ended"));
 }
 
+// The close button never ends the bells: the window goes to the tray (minimised where there is
+// none), as the title strip's own button sends it. The program ends by "Exit" in the menu strip or
+// the tray, with the desktop session, or by a signal.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Form_Unload();
+    event->ignore();
+    TrayIn();
+    if (!m_closeHintShown && QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
+        m_closeHintShown = true;  // once a run
+        trayIcon->showMessage(
+            kProduct,
+            QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
+                           "in this icon's menu."),
+            QSystemTrayIcon::Information);
+    }
 }
 
 FrmFullScreen* MainWindow::fullScreen() {

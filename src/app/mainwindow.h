@@ -379,6 +379,7 @@ private:
     int m_loadPhase = 1;
     bool m_applyingOptions = false;
     bool m_inTray = false;
+    bool m_closeHintShown = false;  // the tray has said once that the close button keeps the bells
     std::optional<HandOver> m_handOver;
     // The tray reports a click as one activation (a StatusNotifier host), never a double click.
     bool m_singleClickTray = false;
