@@ -41,6 +41,7 @@
 #include "sound/soundlibrary.h"
 #include "station/bellstation.h"
 #include "widgets/dialogs.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
 
@@ -78,6 +79,27 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
+// Hears the application asked to quit from outside: the desktop session ends (the session
+// manager's last word reaches Qt as a Quit event) or the system asks the program to end.
+class QuitWatch : public QObject {
+public:
+    QuitWatch(std::function<void()> onQuit, QObject* parent) : QObject(parent), m_onQuit(std::move(onQuit)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+            m_onQuit();
+            return true;  // the program ends its own way, not by closing its windows
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onQuit;
+};
+
 }  // namespace
 
 void setBackColor(QLabel* label, const QColor& color) {
@@ -104,6 +126,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildControls();
     connectHandlers();
     connectServices();
+    new QuitWatch([this] { Form_Unload(); }, this);
 }
 
 MainWindow::~MainWindow() {
@@ -185,12 +208,10 @@ void MainWindow::buildControls() {
     menuLayout->addStretch();
 
     // The latest problem, until it is clicked.
-    warningLine = named(new QLabel(this), "warningLine");
+    warningLine = named(new ElidedLabel(2, this), "warningLine");
     warningLine->setStyleSheet(QStringLiteral(
         "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
     warningLine->setCursor(Qt::PointingHandCursor);
-    warningLine->setToolTip(QStringLiteral("Click to open the ring log"));
-    warningLine->setWordWrap(true);
     warningLine->installEventFilter(this);
     warningLine->hide();
 
@@ -536,8 +557,8 @@ void MainWindow::connectHandlers() {
     onSelect(Option4, &MainWindow::Option4_Click);
     connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
 
+    // Each spinner writes its own position into its box; the position past the end wraps.
     auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
-        spinner->setBox(box, wrapAt);
         connect(spinner, &Spinner::changed, this, [spinner, box, wrapAt, wrapTo](int value) {
             if (value == wrapAt) {
                 spinner->setValue(wrapTo);
@@ -714,6 +735,7 @@ void MainWindow::Form_Load() {
         const auto booking = m_services.store->loadExitBooking();
         setPowerOffBooking({false, booking.hour, booking.minute});
         chkAutoExit->setChecked(booking.on);
+        reportDamagedBooking();
 
         {
             Ringer* ringer = m_services.ringer;
@@ -830,13 +852,25 @@ void MainWindow::mexit_Click() {
     endProgram(QStringLiteral("Exit in the menu strip"));
 }
 
+// The desktop session ends: the program ends with it, without unmuting.
 void MainWindow::Form_Unload() {
-    endProgram(QStringLiteral("the window was closed"));
+    endProgram(QStringLiteral("the desktop session ended"));
 }
 
+// The close button never ends the bells: the window goes to the tray (minimised where there is
+// none), as the title strip's own button sends it. The program ends by "Exit" in the menu strip or
+// the tray, with the desktop session, or by a signal.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Form_Unload();
+    event->ignore();
+    TrayIn();
+    if (!m_closeHintShown && QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
+        m_closeHintShown = true;  // once a run
+        trayIcon->showMessage(
+            kProduct,
+            QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
+                           "in this icon's menu."),
+            QSystemTrayIcon::Information);
+    }
 }
 
 FrmFullScreen* MainWindow::fullScreen() {

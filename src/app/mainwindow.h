@@ -348,6 +348,8 @@ private:
     void showStopped();
     void setIntervalBounds(int startMinute, int endMinute);
     void setPowerOffBooking(const corvalin::settings::ExitBooking& booking);
+    void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
+    void reportDamagedBooking();
     void setSoundCardIndex(int index);
     void unmuteDefault();
     void showNextBell(const QString& time, const QString& sound);
@@ -377,6 +379,7 @@ private:
     int m_loadPhase = 1;
     bool m_applyingOptions = false;
     bool m_inTray = false;
+    bool m_closeHintShown = false;  // the tray has said once that the close button keeps the bells
     std::optional<HandOver> m_handOver;
     // The tray reports a click as one activation (a StatusNotifier host), never a double click.
     bool m_singleClickTray = false;

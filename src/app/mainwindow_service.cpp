@@ -2,6 +2,7 @@
 // window follows the services' signals.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/intervalcheck.h"
+#include "schedule/settingsformat.h"
 #include "schedule/settingsstore.h"
 #include "shutdown/bookingcheck.h"
 #include "shutdown/isautoexitform.h"
@@ -43,6 +45,12 @@ namespace {
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// "exit.ini": the file, and the topic under which a damaged one stays on the warning line.
+QString exitFileTopic() {
+    return QString::fromLatin1(corvalin::settings::kExitFile.data(),
+                               static_cast<qsizetype>(corvalin::settings::kExitFile.size()));
 }
 
 }  // namespace
@@ -128,7 +136,9 @@ void MainWindow::showLatestProblem() {
         warningLine->hide();
         return;
     }
+    // At most two lines on the window, however long the problem: the whole of it in the tooltip.
     warningLine->setText(m_problems.last().line);
+    warningLine->setToolTip(m_problems.last().line + QStringLiteral("\n\nClick to open the ring log"));
     warningLine->show();
 }
 
@@ -176,7 +186,9 @@ void MainWindow::lockForService(bool locked) {
     }
 }
 
-// Today on the day selector: the day the service rings.
+// Today on the day selector: the day the service rings. Moving the selector shows the new day's
+// controls and enables them as for editing; while the service runs (a day started again by the
+// bells' clock) they are locked again once they show the new day.
 void MainWindow::showToday() {
     if (Option3->isChecked()) {
         reg_day->setText(QStringLiteral("All days"));
@@ -184,6 +196,9 @@ void MainWindow::showToday() {
         const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
         reg_day->setText(dayCaption(today));
         VScroll9->setValue(today);
+    }
+    if (!start->isEnabled()) {
+        lockForService(true);
     }
 }
 
@@ -313,14 +328,65 @@ void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booki
     toBells([bells, booking] { bells->setPowerOffBooking(booking.on, booking.hour, booking.minute); });
 }
 
-void MainWindow::chkAutoExit_Click() {
-    auto booking = m_booking;
-    booking.on = chkAutoExit->isChecked();
+// The booking on screen, on the bell thread and in exit.ini, with a line in the ring log for a
+// booking or a cancellation. A file written whole is no longer damaged.
+void MainWindow::saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note) {
     setPowerOffBooking(booking);
-    m_services.store->saveExitBooking(booking);
-    if (booking.on && m_loadPhase == 2) {
-        m_ports.dialogs->showModal(autoExitWindow());
+    if (m_services.store->saveExitBooking(booking)) {
+        RingLog* log = m_services.log;
+        toBells([log] { log->endProblem(exitFileTopic(), QString()); });
     }
+    if (!note.isEmpty()) {
+        logNote(note);
+    }
+}
+
+// An exit.ini that is there but books nothing is said until the file is written whole again: the
+// operator meant a power-off, and none will come.
+void MainWindow::reportDamagedBooking() {
+    const QString name = exitFileTopic();
+    const auto lines = m_services.store->read(name);
+    if (!lines) {
+        return;
+    }
+    std::vector<std::string> raw;
+    for (const QString& line : *lines) {
+        raw.push_back(line.toStdString());
+    }
+    const std::string damage = corvalin::shutdown::exitFileDamage(raw);
+    if (damage.empty()) {
+        return;
+    }
+    const QString text = QStringLiteral(
+                             "%1 is damaged (%2): no power-off is booked; set \"Reservation Exit\" "
+                             "to book one")
+                             .arg(name, QString::fromStdString(damage));
+    RingLog* log = m_services.log;
+    toBells([log, name, text] { log->lastingProblem(name, text); });
+}
+
+void MainWindow::chkAutoExit_Click() {
+    const bool on = chkAutoExit->isChecked();
+    const QString at = QStringLiteral("%1:%2")
+                           .arg(m_booking.hour, 2, 10, QLatin1Char('0'))
+                           .arg(m_booking.minute, 2, 10, QLatin1Char('0'));
+    if (on && m_loadPhase == 2) {
+        // Nothing is booked until a time is confirmed: the dialog closed any other way leaves the
+        // box clear and exit.ini saying off.
+        IsAutoExitForm* form = autoExitWindow();
+        form->setResult(QDialog::Rejected);
+        m_ports.dialogs->showModal(form);
+        if (form->result() != QDialog::Accepted) {
+            const QSignalBlocker quiet(chkAutoExit);
+            chkAutoExit->setChecked(false);
+            saveBooking({false, m_booking.hour, m_booking.minute}, QString());
+        }
+        return;
+    }
+    // Start-up sets the box from exit.ini and writes the same booking back; a cleared box cancels.
+    const bool cancelled = m_booking.on && !on && m_loadPhase == 2;
+    saveBooking({on, m_booking.hour, m_booking.minute},
+                cancelled ? QStringLiteral("the power-off booked for %1 is cancelled").arg(at) : QString());
 }
 
 IsAutoExitForm* MainWindow::autoExitWindow() {
@@ -343,15 +409,18 @@ void MainWindow::isAutoExitConfirm_Click() {
         return;
     }
     const corvalin::settings::ExitBooking booking{chkAutoExit->isChecked(), *check.hour, *check.minute};
-    setPowerOffBooking(booking);
-    m_services.store->saveExitBooking(booking);
-    m_autoExit->hide();
+    saveBooking(booking, booking.on ? QStringLiteral("a power-off is booked for %1:%2 every day")
+                                          .arg(booking.hour, 2, 10, QLatin1Char('0'))
+                                          .arg(booking.minute, 2, 10, QLatin1Char('0'))
+                                    : QString());
+    m_autoExit->accept();
 }
 
 void MainWindow::chkTimeSync_Click() {
     const bool on = chkTimeSync->isChecked();
     BellStation* station = m_services.station;
     toBells([station, on] { station->setTimeSyncEnabled(on); });
+    SaveOptions();  // as every other option: kept even if the program ends before the next save
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "

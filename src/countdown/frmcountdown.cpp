@@ -103,8 +103,8 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
     layout->addWidget(Frame1);
     layout->addLayout(slots_);
 
+    // Typing into a box does not move its spinner; a step writes the spinner's next position.
     auto spin = [](Spinner* spinner, QLineEdit* edit, int wrapAt) {
-        spinner->setBox(edit, wrapAt);
         connect(spinner, &Spinner::changed, edit, [spinner, edit, wrapAt](int value) {
             if (value == wrapAt) {
                 spinner->setValue(0);

@@ -21,13 +21,13 @@ void styleReadout(QLabel* label) {
     label->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
 }
 
-// The table's size whenever the widest text fits across the window (less a small margin), and
-// else the largest size at which it does: no smaller than it must be.
+// The table's size whenever the widest text fits across the window, and else the largest size at
+// which it does: no smaller than it must be. Measured in the font the label is drawn with (the one
+// the system gives for Arial), on the label's own screen.
 void sizeReadout(QLabel* label, int pointSize, const QString& widest, int windowWidth) {
     QFont font = label->font();
     font.setPointSize(pointSize);
-    const int room = windowWidth * 96 / 100;
-    while (font.pointSize() > 8 && QFontMetrics(font).horizontalAdvance(widest) > room) {
+    while (font.pointSize() > 8 && QFontMetrics(font, label).horizontalAdvance(widest) > windowWidth) {
         font.setPointSize(font.pointSize() - 1);
     }
     label->setFont(font);

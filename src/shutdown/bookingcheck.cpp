@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "schedule/settingsformat.h"
+
 namespace corvalin::shutdown {
 
 namespace {
@@ -51,6 +53,26 @@ BookingCheck checkBooking(std::string_view hour, std::string_view minute) {
     if (!m)
         return {std::nullopt, std::nullopt, kMinuteMessage};
     return {h, m, {}};
+}
+
+std::string exitFileDamage(const std::vector<std::string>& lines) {
+    if (lines.size() < 3) {
+        return "it has " + std::to_string(lines.size()) + " of its 3 lines";
+    }
+    std::optional<int> values[3];
+    for (std::size_t i = 0; i < 3; ++i) {
+        values[i] = corvalin::settings::parseNumberLine(lines[i]);
+        if (!values[i]) {
+            return "line " + std::to_string(i + 1) + " is not a number";
+        }
+    }
+    if (*values[1] < 0 || *values[1] > 23) {
+        return "the hour " + std::to_string(*values[1]) + " is not between 0 and 23";
+    }
+    if (*values[2] < 0 || *values[2] > 59) {
+        return "the minute " + std::to_string(*values[2]) + " is not between 0 and 59";
+    }
+    return {};
 }
 
 }  // namespace corvalin::shutdown

@@ -40,8 +40,9 @@ IsAutoExitForm::IsAutoExitForm(const QString& imageFolder, QWidget* parent) : QD
     layout->addWidget(frame);
     layout->addWidget(isAutoExitConfirm, 0, Qt::AlignHCenter);
 
+    // The spinners keep their own positions (hour 0, minute 59), not the booked time: a step
+    // writes the spinner's next position into its box.
     auto spin = [](Spinner* spinner, QLineEdit* box, int wrapAt) {
-        spinner->setBox(box, wrapAt);
         connect(spinner, &Spinner::changed, box, [spinner, box, wrapAt](int value) {
             if (value == wrapAt) {
                 spinner->setValue(0);

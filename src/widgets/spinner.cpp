@@ -2,7 +2,6 @@
 #include "widgets/spinner.h"
 
 #include <QEvent>
-#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -46,25 +45,9 @@ void Spinner::upArrow() { step(m_upLowers ? -1 : 1); }
 
 void Spinner::downArrow() { step(m_upLowers ? 1 : -1); }
 
-void Spinner::setBox(QLineEdit* box, int passingValue) {
-    m_box = box;
-    m_passingValue = passingValue;
-}
-
 void Spinner::step(int delta) {
     if (!isEnabled()) {
         return;
-    }
-    if (m_box) {
-        const QString typed = m_box->text().trimmed();
-        bool ok = false;
-        const int value = typed.toInt(&ok);
-        const bool digits = !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-        if (ok && digits && value >= m_minimum && value <= m_maximum && value != m_passingValue) {
-            m_value = value;
-        }
     }
     setValue(m_value + delta);
 }

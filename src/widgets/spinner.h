@@ -1,10 +1,11 @@
-// A pair of arrow buttons that steps a value within a range and reports each change;
-// the box it fills is a separate text box, so each keeps its own state.
+// A pair of arrow buttons that steps its own position within a range and reports each change.
+// The box it fills is a separate text box with a state of its own: typing into the box or loading
+// settings into it never moves the spinner, and the next step writes the spinner's next position
+// over whatever the box holds.
 #pragma once
 
 #include <QWidget>
 
-class QLineEdit;
 class QToolButton;
 
 class Spinner : public QWidget {
@@ -19,11 +20,6 @@ public:
 
     // Sets the value (clamped to the range); emits changed() when it differs.
     void setValue(int value);
-
-    // The box the spinner fills. An arrow steps from the number typed into the box when it is a
-    // value of the spinner's range other than `passingValue` (the value that only wraps);
-    // otherwise from the spinner's own value.
-    void setBox(QLineEdit* box, int passingValue);
 
 public Q_SLOTS:
     void upArrow();
@@ -42,8 +38,6 @@ private:
     int m_maximum;
     int m_value;
     bool m_upLowers;
-    QLineEdit* m_box = nullptr;
-    int m_passingValue = -1;
     QToolButton* m_up;
     QToolButton* m_down;
 };

@@ -114,6 +114,48 @@ private Q_SLOTS:
         f.fakes.power.refuse("Access denied");
         QVERIFY(find<QLabel>(w, "warningLine")->text().contains("Access denied"));
     }
+
+    // Only a confirmed time books a power-off: the dialog closed any other way leaves the box clear
+    // and exit.ini saying off. Bookings and cancellations are written to the ring log; an exit.ini
+    // that books nothing because it is damaged is said on the warning line.
+    void aPowerOffIsBookedOnlyWhenConfirmed() {
+        WindowFixture f;
+        f.fakes.clock.set(at(0, 4, 59));
+        auto* w = f.load();
+        auto* box = find<QCheckBox>(w, "chkAutoExit");
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            window->show();
+            window->close();
+        };
+        box->setChecked(true);
+        QVERIFY(!box->isChecked());
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 0 \r\n 5 \r\n"));
+        f.fakes.clock.advance(1);
+        f.tick();
+        QCOMPARE(f.fakes.power.requests, 0);
+
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            window->show();
+            find<QLineEdit>(window, "input_h")->setText("17");
+            find<QLineEdit>(window, "input_m")->setText("30");
+            find<ImageButton>(window, "isAutoExitConfirm")->click();
+        };
+        box->setChecked(true);
+        QVERIFY(box->isChecked());
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 17 \r\n 30 \r\n"));
+        box->setChecked(false);
+        QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 17 \r\n 30 \r\n"));
+        const QByteArray log = f.folder.readData("ring.log");
+        QVERIFY2(log.contains("a power-off is booked for 17:30 every day"), log.constData());
+        QVERIFY2(log.contains("the power-off booked for 17:30 is cancelled"), log.constData());
+
+        WindowFixture g;
+        g.folder.writeData("exit.ini", " 1 \r\n 25 \r\n 0 \r\n");
+        auto* v = g.load();
+        QVERIFY(!find<QCheckBox>(v, "chkAutoExit")->isChecked());
+        QVERIFY2(find<QLabel>(v, "warningLine")->text().contains("exit.ini is damaged"),
+                 qPrintable(find<QLabel>(v, "warningLine")->text()));
+    }
 };
 
 QTEST_MAIN(TestClockTick)

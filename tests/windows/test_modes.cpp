@@ -1,6 +1,7 @@
 // Set-time modes, day modes, the day selector's wrap, saves and refusals, and the spinners.
 #include <QtTest>
 
+#include "shutdown/isautoexitform.h"
 #include "windowfixture.h"
 
 class TestModes : public QObject {
@@ -238,21 +239,37 @@ private Q_SLOTS:
         QCOMPARE(b->text(), from == s->value() ? QString("t") : text);
     }
 
-    // An arrow steps from a valid number typed into the box, else from the spinner's own value.
-    void spinnersStepFromATypedNumber() {
+    // Each spinner keeps its own position: loading settings or typing into the box leaves it where
+    // it was, and a step writes the spinner's next position over what the box holds.
+    void spinnersKeepTheirOwnPositions() {
         WindowFixture f;
+        f.writeOptions(1, 1);
+        f.folder.writeData("adata.ini", "8\r\n0\r\n23\r\n0\r\n50\r\n10\r\n");
         auto* w = f.load();
+        auto* startHour = find<QLineEdit>(w, "start_h");
+        QCOMPARE(startHour->text(), QString("8"));
+        find<Spinner>(w, "VScroll1")->upArrow();  // from its own 5, not from the loaded 8
+        QCOMPARE(startHour->text(), QString("6"));
+        startHour->setText("20");
+        find<Spinner>(w, "VScroll1")->upArrow();
+        QCOMPARE(startHour->text(), QString("7"));
         auto* preBell = find<QLineEdit>(w, "TxtPreBell1");
         preBell->setText("9");
-        find<Spinner>(w, "VScrollPreBell1")->upArrow();
-        QCOMPARE(preBell->text(), QString("10"));
+        find<Spinner>(w, "VScrollPreBell1")->downArrow();  // from its own 100
+        QCOMPARE(preBell->text(), QString("99"));
         auto* minute = find<QLineEdit>(w, "input_m");
         QCOMPARE(minute->text(), QString("5"));
-        find<Spinner>(w, "VScroll8")->upArrow();
-        QCOMPARE(minute->text(), QString("6"));
-        minute->setText("60");  // out of range: the spinner's own value (6) counts
-        find<Spinner>(w, "VScroll8")->downArrow();
-        QCOMPARE(minute->text(), QString("5"));
+        find<Spinner>(w, "VScroll8")->upArrow();  // from its own 59: wraps
+        QCOMPARE(minute->text(), QString("0"));
+        // The booking dialog's spinners start at hour 0 and minute 59 whatever time is booked.
+        auto* exit = w->autoExitWindow();
+        auto* exitHour = find<QLineEdit>(exit, "input_h");
+        auto* exitMinute = find<QLineEdit>(exit, "input_m");
+        QCOMPARE(exitHour->text() + ":" + exitMinute->text(), QString("0:5"));
+        exitHour->setText("22");
+        find<Spinner>(exit, "VScroll1")->upArrow();
+        find<Spinner>(exit, "VScroll2")->upArrow();
+        QCOMPARE(exitHour->text() + ":" + exitMinute->text(), QString("1:0"));
     }
 };
 

@@ -296,6 +296,9 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
         QCOMPARE(f.list("clock_list"), (QStringList{"00hr00min", "07hr30min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
+        // The new day's controls are shown, and locked while its bells run.
+        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
+        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
         QVERIFY(f.fakes.bell.plays.isEmpty());
         f.fakes.clock.advance(1);
         f.tick();

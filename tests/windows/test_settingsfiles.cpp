@@ -17,8 +17,8 @@ private Q_SLOTS:
         f.writeOptions(1, 2, 1);
         auto* w = f.load();
         find<QCheckBox>(w, "bellRepeat")->setChecked(true);
-        find<QCheckBox>(w, "chkTimeSync")->setChecked(true);  // not saved by itself
-        QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n 1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n"));
+        find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
+        QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n 1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n"));
         find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->setChecked(true);
         find<QCheckBox>(w, "sound_zero")->setChecked(true);
         QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n"));

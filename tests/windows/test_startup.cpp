@@ -1,7 +1,9 @@
 // Start-up in its order, the failure pair, the single-copy guard and its show request, and the
-// three ways of ending.
+// ways of ending: the close button keeps the bells, the session end and the two "Exit"s end them.
+#include <QLayout>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 #include <stdexcept>
 
@@ -137,12 +139,26 @@ private Q_SLOTS:
         auto* w = f.load();
         const QRect area = w->screen()->availableGeometry();
         QVERIFY(area.width() < 1024);
-        const QRect frame = w->frameGeometry();
-        QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                      .arg(frame.x())
-                                                      .arg(frame.y())
-                                                      .arg(frame.width())
-                                                      .arg(frame.height())));
+        auto fits = [&] {
+            const QRect frame = w->frameGeometry();
+            QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                          .arg(frame.x())
+                                                          .arg(frame.y())
+                                                          .arg(frame.width())
+                                                          .arg(frame.height())));
+        };
+        fits();
+        // However long a problem on the warning line, it takes two lines at most: the window stays
+        // on the screen and its body (with every button) keeps its room.
+        auto* body = find<QScrollArea>(w, "bodyArea");
+        const int room = body->height();
+        const int line = find<QLabel>(w, "warningLine")->fontMetrics().lineSpacing();
+        w->reportProblem(QStringLiteral("a problem that goes on and on, ").repeated(300));
+        QCoreApplication::sendPostedEvents();
+        w->layout()->activate();
+        fits();
+        QVERIFY2(body->height() >= room - 3 * line,
+                 qPrintable(QStringLiteral("%1 of %2").arg(body->height()).arg(room)));
     }
 
     void secondCopyEndsAndReadsNothing() {
@@ -188,23 +204,36 @@ private Q_SLOTS:
         QVERIFY(!f.folder.hasData("data.ini"));
     }
 
+    // The close button keeps the bells: the window goes to the tray with the service running. The
+    // end of the desktop session ends the program without unmuting; the two "Exit"s unmute first.
     void exits() {
         WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        f.fakes.mixer.muted = true;
-        w->mnExit1_Click();
-        QCOMPARE(f.quits, 1);
-        QVERIFY(!f.fakes.mixer.muted);
+        w->start_Click();
+        QVERIFY(!w->close());
+        QCOMPARE(f.quits, 0);
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        QVERIFY(w->isInTray() && !w->isVisible());
+        QVERIFY(!f.folder.readData("ring.log").contains("Corvalin ended"));
 
         f.fakes.mixer.muted = true;
-        w->mexit_Click();
+        QEvent sessionEnds(QEvent::Quit);  // how the session manager's "die" reaches the program
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &sessionEnds);
+        QCOMPARE(f.quits, 1);
+        QVERIFY(f.fakes.mixer.muted);
+        QVERIFY(f.folder.readData("ring.log").contains("Corvalin ended: the desktop session ended"));
+
+        w->mnExit1_Click();
         QCOMPARE(f.quits, 2);
         QVERIFY(!f.fakes.mixer.muted);
 
         f.fakes.mixer.muted = true;
-        w->close();
+        w->mexit_Click();
         QCOMPARE(f.quits, 3);
-        QVERIFY(f.fakes.mixer.muted);  // closing by other means does not unmute
+        QVERIFY(!f.fakes.mixer.muted);
     }
 
     void menuStripExitIsAClick() {
