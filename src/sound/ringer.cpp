@@ -115,6 +115,9 @@ void Ringer::measure(const QString& path, BellKind kind) {
 }
 
 void Ringer::armMuteEnd(BellKind kind) {
+    // The end of the last bell's mute is not this bell's: a loop rung on the heels of a bell must
+    // not be unmuted when that bell would have ended.
+    m_muteTimer->setEnabled(false);
     if (m_output->reportsFinish()) {
         // The unmute comes when the sound has played out; a repeating bell, rung now or at its
         // minute, keeps the card muted until it is stopped. The timer only stands by, two

@@ -256,6 +256,25 @@ private Q_SLOTS:
         QCOMPARE(b.output.plays.last().deviceId, QString());
     }
 
+    // Rung now, then "Repeating bell" and rung now again at once: the loop keeps the default card
+    // muted until it is stopped; the first bell's end does not unmute it.
+    void aLoopRungNowIsMutedUntilStopped() {
+        Bells b;
+        b.output.finishes = true;
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        b.ringer->sound_zero_count_Timer();
+        b.ringer->setRepeat(true);
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        QVERIFY(b.output.plays.last().loop);
+        for (int tick = 0; tick < 10; ++tick) {
+            b.ringer->sound_zero_count_Timer();
+        }
+        QVERIFY(b.mixer.muted);
+        b.ringer->StopBell();
+        QVERIFY(!b.mixer.muted);
+    }
+
     void mixerModuleSwitchesOnlyTheMasterMute() {
         FakeMixer mixer;
         sound_control control(&mixer);
