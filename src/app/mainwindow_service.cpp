@@ -67,12 +67,7 @@ void MainWindow::connectServices() {
         m_syncError->show();
         m_syncError->raise();
     });
-    connect(m_services.ringer, &Ringer::cardsChanged, this,
-            [this](const QStringList& cards, const QString& chosen) {
-                m_cards = cards;
-                m_cardText = chosen;
-                ShowSoundCard();
-            });
+    connect(m_services.ringer, &Ringer::cardsChanged, this, &MainWindow::showCards);
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
     connect(m_services.log, &RingLog::problemEnded, this, &MainWindow::endProblem);
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
