@@ -351,6 +351,7 @@ private:
     void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
     void reportDamagedBooking();
     void setSoundCardIndex(int index);
+    void showCards(const QStringList& cards, const QStringList& ids, int listed, const QString& chosen);
     void unmuteDefault();
     void showNextBell(const QString& time, const QString& sound);
     QString soundFolderMessageName() const;
@@ -385,8 +386,10 @@ private:
     bool m_singleClickTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
     // The last values the bell thread reported or was sent.
-    QStringList m_cards;  // the cards that can be chosen
-    QString m_cardText;   // the chosen one
+    QStringList m_cards;    // the cards that can be chosen
+    QStringList m_cardIds;  // and their names on the sound server
+    QString m_cardText;     // the chosen one
+    // Where the chosen card lists now; -1: none, or not connected.
     int m_soundCardIndex = -1;
     corvalin::settings::ExitBooking m_booking;
     std::function<void()> m_quit;

@@ -75,12 +75,7 @@ void MainWindow::connectServices() {
         m_syncError->show();
         m_syncError->raise();
     });
-    connect(m_services.ringer, &Ringer::cardsChanged, this,
-            [this](const QStringList& cards, const QString& chosen) {
-                m_cards = cards;
-                m_cardText = chosen;
-                ShowSoundCard();
-            });
+    connect(m_services.ringer, &Ringer::cardsChanged, this, &MainWindow::showCards);
     connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
     connect(m_services.log, &RingLog::problemEnded, this, &MainWindow::endProblem);
     // Problems reported before the window listened (a feed that failed at start) are told again.

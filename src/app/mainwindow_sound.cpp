@@ -126,10 +126,23 @@ void MainWindow::ShowSoundCard() {
     SndCardText->setText(m_cardText);
 }
 
+// The stored choice, snd.ini with the card's name beside it.
 void MainWindow::setSoundCardIndex(int index) {
     m_soundCardIndex = index;
+    const auto named = m_services.store->loadSoundCardName(index);
+    const QString name = QString::fromStdString(named.name);
+    const QString description = QString::fromStdString(named.description);
     Ringer* ringer = m_services.ringer;
-    toBells([ringer, index] { ringer->setSoundCardIndex(index); });
+    toBells([ringer, index, name, description] { ringer->setSoundCard(index, name, description); });
+}
+
+void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int listed,
+                           const QString& chosen) {
+    m_cards = cards;
+    m_cardIds = ids;
+    m_soundCardIndex = listed;
+    m_cardText = chosen;
+    ShowSoundCard();
 }
 
 SndSelect* MainWindow::sndSelectWindow() {
@@ -137,8 +150,12 @@ SndSelect* MainWindow::sndSelectWindow() {
         m_sndSelect = new SndSelect(imageFolder(), this);
         connect(m_sndSelect->SndSet, &QPushButton::clicked, this, [this] {
             const int index = m_sndSelect->ComboSndSound->currentIndex();
+            // The card as the list showed it, by its name: the server's list may have moved since.
+            const QString name = m_sndSelect->ComboSndSound->currentData().toString();
             m_services.store->saveSoundCard(index);
-            setSoundCardIndex(index);
+            m_soundCardIndex = index;
+            Ringer* ringer = m_services.ringer;
+            toBells([ringer, index, name] { ringer->chooseCard(index, name); });
             m_sndSelect->hide();
             SndCardText->setText(m_sndSelect->ComboSndSound->currentText());
         });
@@ -148,7 +165,7 @@ SndSelect* MainWindow::sndSelectWindow() {
 
 void MainWindow::SndCardSet_Click() {
     SndSelect* dialog = sndSelectWindow();
-    // The devices as they are now, with the current choice shown.
-    dialog->Form_Load(m_cards, m_soundCardIndex);
+    // The devices as they are now, with the chosen card selected where it lists now.
+    dialog->Form_Load(m_cards, m_cardIds, m_soundCardIndex);
     m_ports.dialogs->showModal(dialog);
 }

@@ -222,6 +222,14 @@ int SettingsStore::loadSoundCard() { return fmt::parseSoundCard(lines(fmt::kSoun
 
 bool SettingsStore::saveSoundCard(int index) { return writeLines(fmt::kSoundCardFile, fmt::formatSoundCard(index)); }
 
+fmt::SoundCardName SettingsStore::loadSoundCardName(int index) {
+    return fmt::parseSoundCardName(lines(fmt::kSoundCardNameFile), index);
+}
+
+bool SettingsStore::saveSoundCardName(const fmt::SoundCardName& card) {
+    return writeLines(fmt::kSoundCardNameFile, fmt::formatSoundCardName(card));
+}
+
 fmt::ExitBooking SettingsStore::loadExitBooking() { return fmt::parseExitBooking(lines(fmt::kExitFile)); }
 
 bool SettingsStore::saveExitBooking(const fmt::ExitBooking& booking) {

@@ -61,6 +61,9 @@ public:
 
     int loadSoundCard();
     bool saveSoundCard(int index);
+    // The name beside snd.ini's position `index` (see SoundCardName); none when not stored for it.
+    corvalin::settings::SoundCardName loadSoundCardName(int index);
+    bool saveSoundCardName(const corvalin::settings::SoundCardName& card);
 
     corvalin::settings::ExitBooking loadExitBooking();
     bool saveExitBooking(const corvalin::settings::ExitBooking& booking);

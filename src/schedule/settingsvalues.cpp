@@ -205,4 +205,22 @@ std::vector<std::string> formatSoundCard(int index) {
     return {numberLine(index)};
 }
 
+SoundCardName parseSoundCardName(const std::vector<std::string>& lines, int index) {
+    SoundCardName card;
+    card.index = index;
+    if (index < 0 || lines.size() < 2 || numberAt(lines, 0, -1) != index || lines[1].empty() ||
+        !isCleanText(lines[1])) {
+        return card;
+    }
+    card.name = lines[1];
+    if (lines.size() > 2 && isCleanText(lines[2])) {
+        card.description = lines[2];
+    }
+    return card;
+}
+
+std::vector<std::string> formatSoundCardName(const SoundCardName& card) {
+    return {numberLine(card.index), card.name, card.description};
+}
+
 }  // namespace corvalin::settings

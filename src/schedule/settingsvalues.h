@@ -105,4 +105,20 @@ std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std
 int parseSoundCard(const std::vector<std::string>& lines);
 std::vector<std::string> formatSoundCard(int index);
 
+// "sndname.ini", beside snd.ini: the chosen card by its name on the sound server, which stays
+// the same wherever the card lists, and its description as last seen (for the label while it
+// is not connected). Its first line is the snd.ini position it belongs to, a number line: a
+// snd.ini written without it (by hand, by an older program) is not followed by a stale name.
+struct SoundCardName {
+    int index = -1;
+    std::string name;         // empty: not known
+    std::string description;  // empty: not known
+
+    bool operator==(const SoundCardName&) const = default;
+};
+// The name stored for snd.ini's position `index`; no name when the file is missing, damaged or
+// belongs to another position.
+SoundCardName parseSoundCardName(const std::vector<std::string>& lines, int index);
+std::vector<std::string> formatSoundCardName(const SoundCardName& card);
+
 }  // namespace corvalin::settings

@@ -20,6 +20,10 @@ public:
     // in the server's own order, the default one included.
     virtual QList<OutputDevice> devices() = 0;
 
+    // The id of the device that the default output (entry 1) plays on now: the server's default
+    // sink, which is also the card the mixer mutes. Empty when it is not known.
+    virtual QString defaultDeviceId() const { return QString(); }
+
     // Creates the playback objects and starts the file on the device with the given id
     // (the default output when the id is empty or no such device exists any more).
     // Returns false when nothing plays: no server, or a file that cannot be decoded.

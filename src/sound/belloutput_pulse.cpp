@@ -383,6 +383,10 @@ QList<OutputDevice> PulseBellOutput::devices() {
     return list;
 }
 
+QString PulseBellOutput::defaultDeviceId() const {
+    return connection_.defaultSink();
+}
+
 std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const QString& deviceId,
                                                                          const QString& path, bool loop,
                                                                          bool held) {

@@ -26,6 +26,7 @@ public:
 
     // The default entry, then the connection's sinks as last reported by the server.
     QList<OutputDevice> devices() override;
+    QString defaultDeviceId() const override;
     // False when it is known at once that nothing will sound: no connection, or a file that cannot
     // be decoded. A named sink the server does not have (or loses while the stream connects)
     // leaves the bell on the default sink.

@@ -11,11 +11,6 @@ int bellSeconds(std::optional<long long> lengthMs, BellKind kind) {
     return static_cast<int>(std::clamp<long long>(seconds, 1, 24 * 3600));
 }
 
-int deviceEntry(int soundCardIndex, int deviceCount) {
-    const int entry = soundCardIndex + 2;
-    return soundCardIndex >= 0 && entry <= deviceCount ? entry : 1;
-}
-
 std::string cardLabel(const std::string& description, int listNumber) {
     return description + "(" + std::to_string(listNumber) + ")";
 }

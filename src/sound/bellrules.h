@@ -1,5 +1,5 @@
-// Rules of a bell that need no sound server: how long the default card stays muted, and which
-// output-device entry a chosen card stands for.
+// Rules of a bell that need no sound server: how long the default card stays muted, and how a
+// card is named in the window.
 #pragma once
 
 #include <optional>
@@ -14,11 +14,6 @@ enum class BellKind { Scheduled, Manual };
 // counts as one second, and every bell gets at least one tick, so the default card is never
 // left muted by a short sound.
 int bellSeconds(std::optional<long long> lengthMs, BellKind kind);
-
-// The output devices are numbered from 1; entry 1 is the default output, and the chosen card
-// at list position k is entry k + 2. No card chosen (-1), or a card beyond the devices there are
-// now, gives entry 1.
-int deviceEntry(int soundCardIndex, int deviceCount);
 
 // How a card is named in the window: its description and its number in the selection list,
 // "USB Audio(2)".

@@ -35,6 +35,7 @@ struct PulseConnection::Events {
     static void onContextState(pa_context* context, void* userdata);
     static void onServerEvent(pa_context* context, pa_subscription_event_type_t type, uint32_t index,
                               void* userdata);
+    static void onServerInfo(pa_context* context, const pa_server_info* info, void* userdata);
     static void onSinkInfo(pa_context* context, const pa_sink_info* info, int eol, void* userdata);
     static void onRetryDue(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
                            void* userdata);
@@ -116,6 +117,11 @@ bool PulseConnection::isReady() const {
 QList<OutputDevice> PulseConnection::sinks() const {
     std::lock_guard guard(sinksMutex_);
     return sinks_;
+}
+
+QString PulseConnection::defaultSink() const {
+    std::lock_guard guard(sinksMutex_);
+    return defaultSink_;
 }
 
 bool PulseConnection::hasSink(const QString& name) const {
@@ -241,7 +247,7 @@ void PulseConnection::Events::onContextState(pa_context* context, void* userdata
             self->ready_ = false;
             self->attemptEnded_ = true;
             self->listing_ = false;
-            self->publishSinks({});
+            self->publishSinks({}, {});
             self->scheduleRetry();
             self->postConnection(false);
             break;
@@ -267,6 +273,11 @@ void PulseConnection::requestSinks() {
         relist_ = true;  // once the list that is out has arrived
         return;
     }
+    // The default sink first: the server answers in order, so it is known when the list ends.
+    incomingDefault_.clear();
+    if (pa_operation* info = pa_context_get_server_info(context_, Events::onServerInfo, this)) {
+        pa_operation_unref(info);
+    }
     pa_operation* op = pa_context_get_sink_info_list(context_, Events::onSinkInfo, this);
     if (!op) {
         return;
@@ -275,6 +286,13 @@ void PulseConnection::requestSinks() {
     listing_ = true;
     relist_ = false;
     incoming_.clear();
+}
+
+void PulseConnection::Events::onServerInfo(pa_context* context, const pa_server_info* info, void* userdata) {
+    auto* self = static_cast<PulseConnection*>(userdata);
+    if (context == self->context_ && self->listing_ && info && info->default_sink_name) {
+        self->incomingDefault_ = QString::fromUtf8(info->default_sink_name);
+    }
 }
 
 void PulseConnection::Events::onSinkInfo(pa_context* context, const pa_sink_info* info, int eol,
@@ -300,7 +318,7 @@ void PulseConnection::Events::onSinkInfo(pa_context* context, const pa_sink_info
         for (const SinkEntry& entry : self->incoming_) {
             list.append(entry.device);
         }
-        self->publishSinks(std::move(list));
+        self->publishSinks(std::move(list), self->incomingDefault_);
     }
     self->incoming_.clear();
     if (!self->listedOnce_) {
@@ -315,17 +333,18 @@ void PulseConnection::Events::onSinkInfo(pa_context* context, const pa_sink_info
     }
 }
 
-void PulseConnection::publishSinks(QList<OutputDevice> sinks) {
+void PulseConnection::publishSinks(QList<OutputDevice> sinks, QString defaultSink) {
     {
         std::lock_guard guard(sinksMutex_);
         const bool same = std::equal(sinks.cbegin(), sinks.cend(), sinks_.cbegin(), sinks_.cend(),
                                      [](const OutputDevice& a, const OutputDevice& b) {
                                          return a.id == b.id && a.description == b.description;
                                      });
-        if (same) {
+        if (same && defaultSink == defaultSink_) {
             return;
         }
         sinks_ = std::move(sinks);
+        defaultSink_ = std::move(defaultSink);
     }
     postDevicesChanged();
 }

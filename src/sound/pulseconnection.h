@@ -49,6 +49,8 @@ public:
     // Never waits.
     QList<OutputDevice> sinks() const;
     bool hasSink(const QString& name) const;
+    // The server's default sink (its name), read with the sinks; empty while not connected.
+    QString defaultSink() const;
 
     // Calls the handler on the thread that made the connection, through its event loop, after
     // each change of sinks(). Returns a key for removeDevicesChangedHandler().
@@ -87,7 +89,7 @@ private:
     void dropContext();
     void scheduleRetry();
     void requestSinks();
-    void publishSinks(QList<OutputDevice> sinks);
+    void publishSinks(QList<OutputDevice> sinks, QString defaultSink);
     void postDevicesChanged();
     void postConnection(bool connected);
     void waitUntil(const std::function<bool()>& done, int ms);
@@ -115,11 +117,13 @@ private:
         OutputDevice device;
     };
     std::vector<SinkEntry> incoming_;  // the list being read
+    QString incomingDefault_;          // and the default sink, read just before it
     std::vector<pa_operation*> unanswered_;
 
     std::atomic<bool> ready_{false};
     mutable std::mutex sinksMutex_;
     QList<OutputDevice> sinks_;
+    QString defaultSink_;
 
     // Making thread only:
     std::map<int, std::function<void()>> handlers_;

@@ -8,6 +8,13 @@
 
 #include <QTimer>
 
+namespace {
+
+const QString kCardTopic = QStringLiteral("bell card");
+const QString kMuteTopic = QStringLiteral("No sound at bell");
+
+}  // namespace
+
 Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liveTimers, QObject* parent)
     : QObject(parent),
       m_output(output),
@@ -32,7 +39,7 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     connect(m_muteTimer, &WindowTimer::timeout, this, &Ringer::sound_zero_count_Timer);
     m_output->setDevicesChangedHandler([this] {
         Q_EMIT devicesChanged();
-        publishCards();
+        reviewCard();
     });
     // A bell that started and then failed (its device went away, the sound server dropped).
     m_output->setFailureHandler([this](const QString& reason) {
@@ -72,6 +79,7 @@ void Ringer::serverReached(bool reached) {
         // A mute or an unmute sent while the server was away was lost with it: the default card
         // gets what is wanted of it now, so that it is never left muted.
         setMuted(m_wantMuted);
+        reviewCard();
         if (m_pending) {
             ringPending();
         } else if (!m_preparedSound.isEmpty()) {
@@ -115,6 +123,9 @@ void Ringer::measure(const QString& path, BellKind kind) {
 }
 
 void Ringer::armMuteEnd(BellKind kind) {
+    // The end of the last bell's mute is not this bell's: a loop rung on the heels of a bell must
+    // not be unmuted when that bell would have ended.
+    m_muteTimer->setEnabled(false);
     if (m_output->reportsFinish()) {
         // The unmute comes when the sound has played out; a repeating bell, rung now or at its
         // minute, keeps the card muted until it is stopped. The timer only stands by, two
@@ -136,13 +147,19 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     const bool scheduled = kind == BellKind::Scheduled;
     m_preparedSound.clear();
     dropPending();  // a later bell takes the place of one still waiting
-    if (!scheduled && m_muteDefault) {
+    const QString device = deviceId();
+    // The mute silences the default output: a bell that rings there is never muted for.
+    const bool muteForBell = m_muteDefault && !playsOnMutedCard(device);
+    if (!muteForBell && m_wantMuted) {
+        unmute();  // still muted for the bell before
+    }
+    if (!scheduled && muteForBell) {
         mute();
     }
     m_output->stop();
 
-    auto play = [this](const QString& file) {
-        return m_output->play(deviceId(), m_library->path(file), m_repeat);
+    auto play = [this, &device](const QString& file) {
+        return m_output->play(device, m_library->path(file), m_repeat);
     };
     QString played;
     bool playing = false;
@@ -155,7 +172,7 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
                 break;
             }
         }
-        if (playing && m_muteDefault) {
+        if (playing && muteForBell) {
             mute();
         }
         measure(m_library->path(playing ? played : soundName), kind);
@@ -194,6 +211,13 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     }
     m_bellDevice = deviceDescription();
     Q_EMIT rang(scheduled, played, m_bellDevice);
+    if (cardMissing()) {
+        // Every bell the missing card costs is said, with where it rang instead.
+        Q_EMIT problem(QStringLiteral("%1 rang on %2, not on the bell card %3, which is not connected%4")
+                           .arg(played, m_bellDevice, chosenLabel(),
+                                m_muteDefault ? QStringLiteral("; the default output was not muted for it")
+                                              : QString()));
+    }
 }
 
 QStringList Ringer::scheduledCandidates(const QString& soundName) const {
@@ -245,14 +269,117 @@ void Ringer::sound_zero_count_Timer() {
     }
 }
 
-void Ringer::setSoundCardIndex(int index) {
-    m_soundCardIndex = index;
-    publishCards();
+void Ringer::setMuteDefault(bool mute) {
+    m_muteDefault = mute;
+    reviewMute();
 }
 
-void Ringer::publishCards() {
-    deviceDescription();  // notes the chosen card's name while the server lists it
-    Q_EMIT cardsChanged(selectableCards(), cardText());
+void Ringer::forgetCardProblems() {
+    if (m_cardGone) {
+        m_cardGone = false;
+        Q_EMIT problemEnded(kCardTopic, QString());
+    }
+}
+
+void Ringer::setSoundCard(int index, const QString& name, const QString& description) {
+    const int stored = index < 0 ? -1 : index;
+    // The same card read again (the files read once more): it stays where it was followed to.
+    const bool same = stored < 0 ? m_soundCardIndex < 0 : !name.isEmpty() && name == m_cardName;
+    if (!same) {
+        forgetCardProblems();
+        m_soundCardIndex = stored;
+        m_cardName = stored < 0 ? QString() : name;
+        m_cardDescription = stored < 0 ? QString() : description;
+    }
+    reviewCard();
+}
+
+void Ringer::chooseCard(int index, const QString& name) {
+    forgetCardProblems();
+    m_soundCardIndex = index < 0 ? -1 : index;
+    m_cardName = m_soundCardIndex < 0 ? QString() : name;
+    m_cardDescription.clear();
+    for (const OutputDevice& device : devices()) {
+        if (!m_cardName.isEmpty() && device.id == m_cardName) {
+            m_cardDescription = device.description;
+        }
+    }
+    Q_EMIT cardNamed(m_soundCardIndex, m_cardName, m_cardDescription);
+    reviewCard();
+}
+
+void Ringer::reviewCard() {
+    const auto list = devices();
+    // While the server is away it lists nothing: nothing is known of the card then.
+    if (m_soundCardIndex >= 0 && m_output->isConnected()) {
+        if (m_cardName.isEmpty() && m_soundCardIndex + 2 <= list.size()) {
+            // No name kept yet: the card at the chosen position is the one, from now on by its name.
+            const OutputDevice& card = list.at(m_soundCardIndex + 1);
+            m_cardName = card.id;
+            m_cardDescription = card.description;
+            Q_EMIT cardNamed(m_soundCardIndex, m_cardName, m_cardDescription);
+        }
+        const int entry = chosenEntry(list);
+        if (entry >= 2) {
+            const OutputDevice& card = list.at(entry - 1);
+            if (entry - 2 != m_soundCardIndex) {
+                Q_EMIT note(QStringLiteral("the bell card %1 is number %2 of the list now, no longer %3: the "
+                                           "bells follow it by its name")
+                                .arg(card.description)
+                                .arg(entry - 1)
+                                .arg(m_soundCardIndex + 1));
+                m_soundCardIndex = entry - 2;
+            }
+            if (card.description != m_cardDescription) {
+                m_cardDescription = card.description;
+                Q_EMIT cardNamed(m_soundCardIndex, m_cardName, m_cardDescription);
+            }
+            if (m_cardGone) {
+                m_cardGone = false;
+                Q_EMIT problemEnded(kCardTopic,
+                                    QStringLiteral("the bell card %1 is connected again").arg(chosenLabel()));
+            }
+        } else if (!m_cardGone) {
+            m_cardGone = true;
+            Q_EMIT lastingProblem(kCardTopic,
+                                  QStringLiteral("the bell card %1 is not connected: the bells ring on the "
+                                                 "default output until it is back")
+                                      .arg(chosenLabel()));
+            if (m_wantMuted && m_output->isPresent()) {
+                // The bell that sounds has left the card (onto the default output, or nowhere).
+                unmute();
+                m_muteTimer->setEnabled(false);
+            }
+        }
+    }
+    reviewMute();
+    Q_EMIT cardsChanged(selectableCards(), selectableIds(), listedCard(), cardText());
+}
+
+void Ringer::reviewMute() {
+    if (!m_output->isConnected()) {
+        return;
+    }
+    // A card that is not connected is said on its own, with the bells it costs.
+    const bool onMutedCard = !cardMissing() && playsOnMutedCard(deviceId());
+    const bool kept = m_muteDefault && onMutedCard;
+    if (kept && !m_muteKept) {
+        m_muteKept = true;
+        Q_EMIT lastingProblem(
+            kMuteTopic,
+            m_soundCardIndex < 0
+                ? QStringLiteral("\"No sound at bell\" does not mute the default output: no bell card is "
+                                 "chosen, so the bells ring on it, and muting it would silence them")
+                : QStringLiteral("\"No sound at bell\" does not mute the default output: the bell card %1 "
+                                 "is the default output, and muting it would silence the bells")
+                      .arg(chosenLabel()));
+    } else if (!kept && m_muteKept) {
+        m_muteKept = false;
+        Q_EMIT problemEnded(kMuteTopic, m_muteDefault && !cardMissing()
+                                            ? QStringLiteral("\"No sound at bell\" mutes the default output "
+                                                             "at bell time again")
+                                            : QString());
+    }
 }
 
 QList<OutputDevice> Ringer::devices() const {
@@ -269,30 +396,94 @@ QStringList Ringer::selectableCards() const {
     return cards;
 }
 
+QStringList Ringer::selectableIds() const {
+    const auto list = devices();
+    QStringList ids;
+    for (int entry = 2; entry <= list.size(); ++entry) {
+        ids.append(list.at(entry - 1).id);
+    }
+    return ids;
+}
+
+int Ringer::chosenEntry(const QList<OutputDevice>& list) const {
+    if (m_soundCardIndex < 0) {
+        return 1;
+    }
+    if (m_cardName.isEmpty()) {
+        // Not named yet (the server has not listed it since): by its position.
+        return m_soundCardIndex + 2 <= list.size() ? m_soundCardIndex + 2 : 0;
+    }
+    for (int entry = 2; entry <= list.size(); ++entry) {
+        if (list.at(entry - 1).id == m_cardName) {
+            return entry;
+        }
+    }
+    return 0;
+}
+
+int Ringer::listedCard() const {
+    const int entry = chosenEntry(devices());
+    return entry >= 2 ? entry - 2 : -1;
+}
+
+bool Ringer::cardMissing() const {
+    return m_soundCardIndex >= 0 && m_output->isConnected() && chosenEntry(devices()) == 0;
+}
+
+QString Ringer::chosenLabel() const {
+    const QString name = !m_cardDescription.isEmpty() ? m_cardDescription
+                         : !m_cardName.isEmpty()      ? m_cardName
+                                                      : QStringLiteral("Sound card");
+    return QString::fromStdString(corvalin::sound::cardLabel(name.toStdString(), m_soundCardIndex + 1));
+}
+
+bool Ringer::playsOnMutedCard(const QString& deviceId) const {
+    return deviceId.isEmpty() || deviceId == m_output->defaultDeviceId();
+}
+
 QString Ringer::cardText() const {
     const auto list = devices();
+    if (m_soundCardIndex >= 0) {
+        const int entry = chosenEntry(list);
+        if (entry >= 2) {
+            return QString::fromStdString(
+                corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1));
+        }
+        // Never quietly the default output's name: the card stays named, and said to be missing
+        // while the server lists its cards without it.
+        return m_output->isConnected() ? chosenLabel() + QStringLiteral(" - not connected") : chosenLabel();
+    }
     if (list.isEmpty()) {
         return QString();
     }
-    const int entry = corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size()));
     // The default output counts as number 0 in the selection list.
-    return QString::fromStdString(
-        corvalin::sound::cardLabel(list.at(entry - 1).description.toStdString(), entry - 1));
+    return QString::fromStdString(corvalin::sound::cardLabel(list.first().description.toStdString(), 0));
 }
 
-QString Ringer::deviceDescription() {
+QString Ringer::deviceDescription() const {
     const auto list = devices();
-    if (list.size() <= 1) {
+    if (!m_output->isConnected()) {
         // The server lists nothing while it is away: the card is named as it was last listed.
-        return m_chosenName.isEmpty() ? QStringLiteral("Default output") : m_chosenName;
+        return m_soundCardIndex >= 0 && !m_cardDescription.isEmpty() ? m_cardDescription
+                                                                     : QStringLiteral("Default output");
     }
-    m_chosenName = list.at(corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size())) - 1)
-                       .description;
-    return m_chosenName;
+    const int entry = chosenEntry(list);
+    if (entry >= 2) {
+        return list.at(entry - 1).description;
+    }
+    // The default output, and the card it is now when the server says.
+    QString name = list.isEmpty() ? QStringLiteral("Default output") : list.first().description;
+    const QString sink = m_output->defaultDeviceId();
+    for (int i = 1; i < list.size() && !sink.isEmpty(); ++i) {
+        if (list.at(i).id == sink) {
+            name += QStringLiteral(" (%1)").arg(list.at(i).description);
+        }
+    }
+    return name;
 }
 
 QString Ringer::deviceId() const {
     const auto list = devices();
-    const int entry = corvalin::sound::deviceEntry(m_soundCardIndex, static_cast<int>(list.size()));
-    return entry == 1 || list.isEmpty() ? QString() : list.at(entry - 1).id;
+    const int entry = chosenEntry(list);
+    return entry >= 2 ? list.at(entry - 1).id : QString();
 }

@@ -62,22 +62,37 @@ public:
     void setRepeat(bool repeat) { m_repeat = repeat; }
     bool repeat() const { return m_repeat; }
     // "No sound at bell": mute the default card while a bell sounds.
-    void setMuteDefault(bool mute) { m_muteDefault = mute; }
+    void setMuteDefault(bool mute);
     bool muteDefault() const { return m_muteDefault; }
 
-    // The dedicated card: its position in the selection list, -1 for none.
+    // The dedicated card: its position in the selection list as the operator chose it, followed
+    // to wherever the card lists now (see setSoundCard); -1 for none.
     int soundCardIndex() const { return m_soundCardIndex; }
-    void setSoundCardIndex(int index);
+    // The stored choice: the card at list position `index` (-1: none), known on the sound server
+    // as `name` and described as `description` when it was last seen. The bells follow the name
+    // wherever the card lists; a card whose name is not listed is not connected, and the bells
+    // ring on the default output until it is back. With no name stored (a data folder from
+    // before names were kept) the card at that position is taken and named (cardNamed).
+    void setSoundCard(int index, const QString& name, const QString& description);
+    // The operator chose the card listed at `index` whose name on the server is `name` (no card:
+    // -1 and an empty name); the name is stored through cardNamed.
+    void chooseCard(int index, const QString& name);
     // The output devices (entry 1, the default output, first) and the cards that can be chosen
-    // (every entry after the first, as "description(n)").
+    // (every entry after the first, as "description(n)"), with their names on the server.
     QList<OutputDevice> devices() const;
     QStringList selectableCards() const;
-    // The chosen card as the window names it; the default output "(0)" when none is chosen or
-    // the chosen one is no longer there.
+    QStringList selectableIds() const;
+    // Where the chosen card is in the selection list now; -1 when none is chosen or it is not
+    // connected.
+    int listedCard() const;
+    // Whether a card is chosen and the sound server, which lists its cards, lists it not.
+    bool cardMissing() const;
+    // The chosen card as the window names it: "USB Audio(3)"; "USB Audio(2) - not connected"
+    // when it is not there; the default output "(0)" when none is chosen.
     QString cardText() const;
     // The device id a bell plays on: the chosen card, or the default output (""), and its name.
     QString deviceId() const;
-    QString deviceDescription();
+    QString deviceDescription() const;
 
     int bellSeconds() const { return m_bellSeconds; }
     int muteTicks() const { return m_muteTicks; }
@@ -88,13 +103,22 @@ public:
 Q_SIGNALS:
     // The output devices changed (a card plugged in or removed).
     void devicesChanged();
-    // The cards that can be chosen and the chosen one as the window names it (see selectableCards
-    // and cardText), after the devices or the choice changed: what the window shows of them.
-    void cardsChanged(const QStringList& selectable, const QString& chosen);
+    // The cards that can be chosen, their names on the server, where the chosen one lists now and
+    // how the window names it (see selectableCards, selectableIds, listedCard and cardText), after
+    // the devices or the choice changed: what the window shows of them.
+    void cardsChanged(const QStringList& selectable, const QStringList& ids, int listed,
+                      const QString& chosen);
+    // The chosen card's name on the server, to be kept beside its position (see setSoundCard and
+    // chooseCard); an empty name with -1 when none is chosen.
+    void cardNamed(int index, const QString& name, const QString& description);
     // A bell started: the sound that plays and the device it plays on.
     void rang(bool scheduled, const QString& sound, const QString& device);
     // A bell that did not sound as asked.
     void problem(const QString& text);
+    // A problem that lasts until problemEnded() with its topic: the bell card is not connected,
+    // or "No sound at bell" cannot mute the card the bells ring on.
+    void lastingProblem(const QString& topic, const QString& text);
+    void problemEnded(const QString& topic, const QString& text);
     // Worth a line of the ring log, and no problem: a bell that waited for the sound server.
     void note(const QString& text);
     // The sound server was lost (false) or reached (true); once for each change.
@@ -103,7 +127,20 @@ Q_SIGNALS:
 private:
     void mute();
     void setMuted(bool muted);
-    void publishCards();
+    // Follows the chosen card to where it lists now, names it when no name is known, says when it
+    // goes and comes back, and tells the window.
+    void reviewCard();
+    // Whether "No sound at bell" is kept from muting the card the bells ring on, said once.
+    void reviewMute();
+    // The device entry of the chosen card in `list`: 2 and up, 1 for the default output (none
+    // chosen), 0 when it is chosen and not listed.
+    int chosenEntry(const QList<OutputDevice>& list) const;
+    // The chosen card as last seen, "USB Audio(2)".
+    QString chosenLabel() const;
+    // Whether a bell on this device rings on the card that the mixer mutes.
+    bool playsOnMutedCard(const QString& deviceId) const;
+    // A new choice: what was said of the last one no longer holds.
+    void forgetCardProblems();
     void serverReached(bool reached);
     void ringPending();
     void dropPending();
@@ -126,7 +163,10 @@ private:
     bool m_wantMuted = false;  // what the default card should be, applied again after a reconnection
     QString m_preparedSound;   // the bell got ready for the coming minute, until it rings or is dropped
     QString m_bellDevice;      // the device the bell that sounds started on, as it was named then
-    QString m_chosenName;      // the chosen card's name, last time the server listed it
+    QString m_cardName;        // the chosen card's name on the server; empty while not known
+    QString m_cardDescription;  // and its description, last time the server listed it
+    bool m_cardGone = false;    // said to be not connected, until it is back
+    bool m_muteKept = false;    // said that "No sound at bell" cannot mute, until it can
     struct Pending {
         QString sound;
         qint64 dueMs;    // the clock's steady count when it was due

@@ -32,8 +32,10 @@ SndSelect::SndSelect(const QString& imageFolder, QWidget* parent)
     layout->addWidget(SndSet, 0, Qt::AlignHCenter);
 }
 
-void SndSelect::Form_Load(const QStringList& cards, int index) {
+void SndSelect::Form_Load(const QStringList& cards, const QStringList& ids, int index) {
     ComboSndSound->clear();
-    ComboSndSound->addItems(cards);
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        ComboSndSound->addItem(cards.at(i), ids.value(i));
+    }
     ComboSndSound->setCurrentIndex(index < ComboSndSound->count() ? index : -1);
 }

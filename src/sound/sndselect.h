@@ -13,10 +13,10 @@ class SndSelect : public QDialog {
 public:
     explicit SndSelect(const QString& imageFolder, QWidget* parent = nullptr);
 
-    // Fills the list with the cards that can be chosen ("description(n)") and selects position
-    // `index` (-1, or a card that has gone since: none). Runs at every opening, so the list is the
-    // devices as they are now.
-    void Form_Load(const QStringList& cards, int index);
+    // Fills the list with the cards that can be chosen ("description(n)"), each with its name on
+    // the sound server (its item data), and selects position `index` (-1: none). Runs at every
+    // opening, so the list is the devices as they are now.
+    void Form_Load(const QStringList& cards, const QStringList& ids, int index);
 
     QGroupBox* Frame1;
     QComboBox* ComboSndSound;

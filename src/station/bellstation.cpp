@@ -57,6 +57,12 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     connect(&calendar, &SchoolCalendar::problem, &log, &RingLog::problem);
     connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
     connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
+    connect(&ringer, &Ringer::lastingProblem, &log, &RingLog::lastingProblem);
+    connect(&ringer, &Ringer::problemEnded, &log, &RingLog::endProblem);
+    connect(&ringer, &Ringer::cardNamed, this,
+            [this](int index, const QString& name, const QString& description) {
+                m_store->saveSoundCardName({index, name.toStdString(), description.toStdString()});
+            });
     connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
     connect(&ringer, &Ringer::note, &log, &RingLog::note);
     ringer.setClock(m_clock);

@@ -80,9 +80,11 @@ void HeadlessBells::watchFiles() {
 void HeadlessBells::applyOptions() {
     const auto options = m_store.loadOptions();
     Ringer& ringer = m_station->ringer;
+    const int card = m_store.loadSoundCard();
+    const auto named = m_store.loadSoundCardName(card);
+    ringer.setSoundCard(card, QString::fromStdString(named.name), QString::fromStdString(named.description));
     ringer.setMuteDefault(options.soundZero == 1);
     ringer.setRepeat(options.bellRepeat == 1);
-    ringer.setSoundCardIndex(m_store.loadSoundCard());
     m_station->setTimeSyncEnabled(options.timeSync == 1);
     const auto booking = m_store.loadExitBooking();
     m_station->bells.setPowerOffBooking(booking.on, booking.hour, booking.minute);

@@ -196,6 +196,9 @@ private Q_SLOTS:
         ports.sleep = &watch;
         BellStation station(ports, folder.path(), &store, false);
         station.ringer.openMixer();
+        // The bells on a card of their own: the default card is never muted for a bell on it.
+        fakes.bell.deviceList.append(OutputDevice{"bell_out", "Bell"});
+        station.ringer.setSoundCard(0, "bell_out", "Bell");
         station.ringer.setMuteDefault(true);
         BellService::Plan plan;
         plan.entries = {"10hr 45min/bell.wav", "10hr 50min/bell.wav", "10hr 55min/bell.wav", "11hr 20min/bell.wav",

@@ -1,5 +1,6 @@
 // Ringing with no window: the two step orders, the default card's mute and its end, the repeat
-// option, the fallback sound of a scheduled bell, and the device a bell plays on.
+// option, the fallback sound of a scheduled bell, and the card a bell plays on, followed by its
+// name and never muted for the bell.
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -25,6 +26,15 @@ struct Bells {
         ringer = std::make_unique<Ringer>(&output, &mixer, library.get(), /*liveTimers=*/false);
         output.lengths.insert(library->path("long.wav"), 2500);
         output.lengths.insert(library->path("a.wav"), 400);
+        // The music on the default card, the bells on a card of their own.
+        output.deviceList = {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
+        output.defaultSink = "main_out";
+        ringer->setSoundCard(1, "bell_out", "USB Audio");
+    }
+
+    void unplug(const QString& id) {
+        output.deviceList.removeIf([&id](const OutputDevice& device) { return device.id == id; });
+        output.devicesChanged();
     }
 
     // Runs the mute timer until it stops itself; the tick on which it unmuted (-1: it stopped
@@ -240,20 +250,115 @@ private Q_SLOTS:
         }
     }
 
-    void theChosenCardOrTheDefaultOutput() {
+    // With "No sound at bell" on, the bell card is unplugged before a bell: the bell rings on the
+    // default output, which is not muted for it (nor left muted by the bell before), and that is
+    // said when the card goes, at every bell it costs, and when it is back. A bell card that is
+    // the default output itself is not muted for either.
+    void aBellIsNeverMutedOnTheCardItRingsOn() {
         Bells b;
-        b.output.deviceList = {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
-        QCOMPARE(b.ringer->selectableCards(), (QStringList{"Speakers(1)", "USB Audio(2)"}));
-        QCOMPARE(b.ringer->cardText(), QString("Default output(0)"));
-        b.ringer->setSoundCardIndex(1);
-        QCOMPARE(b.ringer->cardText(), QString("USB Audio(2)"));
-        b.ringer->RingBell("a.wav", BellKind::Manual);
+        QSignalSpy lasting(b.ringer.get(), &Ringer::lastingProblem);
+        QSignalSpy ended(b.ringer.get(), &Ringer::problemEnded);
+        QSignalSpy problems(b.ringer.get(), &Ringer::problem);
+        QSignalSpy rang(b.ringer.get(), &Ringer::rang);
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
         QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
-        // The card is unplugged: bells go to the default output.
-        b.output.deviceList.removeLast();
-        QCOMPARE(b.ringer->cardText(), QString("Default output(0)"));
+        QVERIFY(b.mixer.muted);
+
+        b.unplug("bell_out");
+        QVERIFY(!b.mixer.muted);  // the bell that sounds has left the card
+        QCOMPARE(lasting.size(), 1);
+        QCOMPARE(lasting.last().at(1).toString(),
+                 QString("the bell card USB Audio(2) is not connected: the bells ring on the default output "
+                         "until it is back"));
+        QCOMPARE(b.ringer->cardText(), QString("USB Audio(2) - not connected"));
+        b.mixer.history.clear();
+        for (const BellKind kind : {BellKind::Scheduled, BellKind::Manual}) {
+            b.ringer->RingBell("long.wav", kind);
+            QCOMPARE(b.output.plays.last().deviceId, QString());
+            QVERIFY(!b.mixer.history.contains(true));
+            QCOMPARE(rang.last().at(2).toString(), QString("Default output (Speakers)"));
+            QCOMPARE(problems.last().first().toString(),
+                     QString("long.wav rang on Default output (Speakers), not on the bell card USB Audio(2), "
+                             "which is not connected; the default output was not muted for it"));
+        }
+        QCOMPARE(problems.size(), 2);
+        QCOMPARE(lasting.size(), 1);
+
+        b.output.deviceList.append(OutputDevice{"bell_out", "USB Audio"});
+        b.output.devicesChanged();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.last().first().toString(), lasting.first().first().toString());
+        b.ringer->RingBell("long.wav", BellKind::Scheduled);
+        QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
+        QVERIFY(b.mixer.muted);
+
+        // The bell card becomes the default output: muting it would silence the bell.
+        b.output.defaultSink = "bell_out";
+        b.output.devicesChanged();
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
+        QVERIFY(!b.mixer.muted);
+        QVERIFY(lasting.last().at(1).toString().startsWith("\"No sound at bell\" does not mute"));
+        QCOMPARE(problems.size(), 2);
+    }
+
+    // The chosen card is found by its name wherever it lists: a card plugged in that lists before it
+    // does not take the bells, at once or from the next start. A stored position with no name yet
+    // names the card it stands for; a name that is not listed rings on the default output, never on
+    // the card that took its position.
+    void theBellCardIsFollowedByItsName() {
+        Bells b;
+        QSignalSpy named(b.ringer.get(), &Ringer::cardNamed);
+        QSignalSpy notes(b.ringer.get(), &Ringer::note);
+        b.output.deviceList.insert(1, {"hdmi_out", "HDMI"});
+        b.output.devicesChanged();
         b.ringer->RingBell("a.wav", BellKind::Scheduled);
-        QCOMPARE(b.output.plays.last().deviceId, QString());
+        QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
+        QCOMPARE(b.ringer->cardText(), QString("USB Audio(3)"));
+        QCOMPARE(b.ringer->listedCard(), 2);
+        QCOMPARE(
+            notes.last().first().toString(),
+            QString("the bell card USB Audio is number 3 of the list now, no longer 2: the bells follow it "
+                    "by its name"));
+        QVERIFY(named.isEmpty());  // what is stored is the operator's choice, and the name still finds it
+
+        Bells restarted;
+        restarted.output.deviceList.insert(1, {"hdmi_out", "HDMI"});
+        restarted.ringer->setSoundCard(1, "bell_out", "USB Audio");
+        restarted.ringer->RingBell("a.wav", BellKind::Manual);
+        QCOMPARE(restarted.output.plays.last().deviceId, QString("bell_out"));
+
+        Bells older;
+        QSignalSpy adopted(older.ringer.get(), &Ringer::cardNamed);
+        older.ringer->setSoundCard(0, "", "");
+        QCOMPARE(adopted.size(), 1);
+        QCOMPARE(adopted.last(), (QList<QVariant>{0, "main_out", "Speakers"}));
+        older.output.deviceList.insert(1, {"hdmi_out", "HDMI"});
+        older.output.devicesChanged();
+        older.unplug("main_out");
+        older.ringer->RingBell("a.wav", BellKind::Manual);
+        QCOMPARE(older.output.plays.last().deviceId, QString());
+        QCOMPARE(older.ringer->cardText(), QString("Speakers(2) - not connected"));
+    }
+
+    // Rung now, then "Repeating bell" and rung now again at once: the loop keeps the default card
+    // muted until it is stopped; the first bell's end does not unmute it.
+    void aLoopRungNowIsMutedUntilStopped() {
+        Bells b;
+        b.output.finishes = true;
+        b.ringer->setMuteDefault(true);
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        b.ringer->sound_zero_count_Timer();
+        b.ringer->setRepeat(true);
+        b.ringer->RingBell("long.wav", BellKind::Manual);
+        QVERIFY(b.output.plays.last().loop);
+        for (int tick = 0; tick < 10; ++tick) {
+            b.ringer->sound_zero_count_Timer();
+        }
+        QVERIFY(b.mixer.muted);
+        b.ringer->StopBell();
+        QVERIFY(!b.mixer.muted);
     }
 
     void mixerModuleSwitchesOnlyTheMasterMute() {

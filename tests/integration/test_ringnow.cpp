@@ -77,6 +77,8 @@ private Q_SLOTS:
         RealSoundWindow real(2.5);
         auto& w = *real.w;
         Ringer& ringer = real.f.ringer();
+        // The bell on a card of its own: one on the default sink is never muted for.
+        ringer.setSoundCard(pulsetools::sinkPosition("bell_out"), "bell_out", "Bell_output");
         find<QCheckBox>(&w, "sound_zero")->setChecked(true);
         QVERIFY(!sinkMuted("main_out"));
         QElapsedTimer sounding;

@@ -112,6 +112,10 @@ public:
     }
     bool connected = true;
     std::function<void(bool)> connectionChanged;
+
+    // The server's default sink, the card the mixer mutes; empty: not known.
+    QString defaultDeviceId() const override { return defaultSink; }
+    QString defaultSink;
 };
 
 class FakeMixer final : public Mixer {

@@ -10,6 +10,15 @@
 
 namespace {
 
+QDateTime at(int h, int m, int s) {
+    return QDateTime(QDate(2026, 12, 7), QTime(h, m, s));
+}
+
+// The music on the default card, the bells on a card of their own.
+QList<OutputDevice> twoCards() {
+    return {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
+}
+
 MainWindow* window(WindowFixture& f, int setTimeMode = 1, int dayMode = 1) {
     f.folder.addSound("a.wav");
     f.folder.addSound("long.wav");
@@ -26,6 +35,8 @@ class TestRinging : public QObject {
 private Q_SLOTS:
     void ringNow() {
         WindowFixture f;
+        f.fakes.bell.deviceList = twoCards();
+        f.folder.writeData("snd.ini", " 1 \r\n");
         auto* w = window(f);
         find<QCheckBox>(w, "sound_zero")->setChecked(true);
         w->btnNowBell_Click();
@@ -206,6 +217,80 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
     }
 
+    // "No sound at bell" on, the bell card unplugged at 07:57:53: the bells of 07:58 and 07:59 ring
+    // on the default output, which is not muted for them, and the warning line, the ring log and
+    // the card's label say so from the moment the card goes until it is back. Back after a card
+    // that lists before it, the bells find it by its name, and snd.ini keeps the operator's choice.
+    void aBellCardUnpluggedBeforeBells() {
+        WindowFixture f;
+        f.fakes.bell.deviceList = twoCards();
+        f.folder.addSound("long.wav");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "07hr 58min/long.wav\r\n07hr 59min/long.wav\r\n");
+        f.fakes.clock.set(at(7, 57, 0));
+        auto* w = f.load();
+        int preselected = -2;
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            auto* dialog = qobject_cast<SndSelect*>(window);
+            preselected = dialog->ComboSndSound->currentIndex();
+            dialog->ComboSndSound->setCurrentIndex(1);
+            dialog->SndSet->click();
+        };
+        w->SndCardSet_Click();
+        find<QCheckBox>(w, "sound_zero")->setChecked(true);
+        w->start_Click();
+        QCOMPARE(f.bells().serviceRunning(), 1);
+
+        auto* warning = find<QLabel>(w, "warningLine");
+        f.fakes.clock.set(at(7, 57, 53));
+        f.fakes.bell.deviceList.removeLast();
+        f.fakes.bell.devicesChanged();
+        QVERIFY(warning->isVisible());
+        QVERIFY2(
+            warning->text().endsWith("the bell card USB Audio(2) is not connected: the bells ring on the "
+                                     "default output until it is back"),
+            qPrintable(warning->text()));
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(2) - not connected"));
+        f.fakes.mixer.history.clear();
+        for (const int minute : {58, 59}) {
+            f.fakes.clock.set(at(7, minute, 0));
+            f.tick();
+            QCOMPARE(f.fakes.bell.plays.size(), minute - 57);
+            QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
+        }
+        QVERIFY(!f.fakes.mixer.history.contains(true));
+        QVERIFY2(
+            warning->text().contains("long.wav rang on Default output, not on the bell card USB Audio(2)"),
+            qPrintable(warning->text()));
+        const QByteArray log = f.folder.readData("ring.log");
+        QCOMPARE(log.count("problem: the bell card USB Audio(2) is not connected"), 1);
+        QCOMPARE(
+            log.count("problem: long.wav rang on Default output, not on the bell card USB Audio(2), which "
+                      "is not connected; the default output was not muted for it"),
+            2);
+
+        f.fakes.bell.deviceList = {{"", "Default output"},
+                                   {"main_out", "Speakers"},
+                                   {"hdmi_out", "HDMI"},
+                                   {"bell_out", "USB Audio"}};
+        f.fakes.bell.devicesChanged();
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(3)"));
+        QVERIFY(!warning->text().contains("until it is back"));
+        QVERIFY(f.folder.readData("ring.log").contains("the bell card USB Audio(3) is connected again"));
+        w->btnNowBell_Click();
+        QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
+        QVERIFY(f.fakes.mixer.muted);
+        QCOMPARE(f.folder.readData("snd.ini"), QByteArray(" 1 \r\n"));
+        QCOMPARE(f.folder.readData("sndname.ini"), QByteArray(" 1 \r\nbell_out\r\nUSB Audio\r\n"));
+        f.fakes.dialogs.whileModal = [&](QWidget* window) {
+            auto* dialog = qobject_cast<SndSelect*>(window);
+            preselected = dialog->ComboSndSound->currentIndex();
+            dialog->reject();
+        };
+        w->SndCardSet_Click();
+        QCOMPARE(preselected, 2);
+    }
+
     void onlyTheDefaultOutput() {
         WindowFixture f;
         auto* w = window(f);
@@ -224,7 +309,7 @@ private Q_SLOTS:
         f.folder.writeData("snd.ini", " 5 \r\n");
         auto* w = window(f);
         QCOMPARE(f.ringer().soundCardIndex(), 5);
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
+        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Sound card(6) - not connected"));
         w->btnNowBell_Click();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
     }

@@ -1,0 +1,110 @@
+// The ringer on the real sound server with "No sound at bell" on: a bell card that is unplugged,
+// and a bell card that is the server's default sink, leave the bell on a sink that is not muted.
+#include "sound/belloutput_pulse.h"
+#include "sound/mixer_pulse.h"
+#include "sound/pulseconnection.h"
+#include "sound/ringer.h"
+#include "sound/soundlibrary.h"
+
+#include "pulsetools.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+
+constexpr int kAnswerMs = 3000;  // the longest the server may take to show a change
+
+QString loadNullSink(const QString& name, const QString& description) {
+    return pulsetools::pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                              QStringLiteral("sink_name=") + name,
+                              QStringLiteral("sink_properties=device.description=") + description})
+        .value_or(QString())
+        .trimmed();
+}
+
+bool listed(PulseBellOutput& out, const QString& id) {
+    const auto devices = out.devices();
+    return std::any_of(devices.cbegin(), devices.cend(), [&id](const OutputDevice& d) { return d.id == id; });
+}
+
+}  // namespace
+
+class TestPulseRinger : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("sound")));
+        QVERIFY(pulsetools::writeTone(dir_.filePath(QStringLiteral("sound/tone.wav")), 1.0, 660.0));
+    }
+
+    void cleanup() {
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER") || !pulsetools::pactl({QStringLiteral("info")})) {
+            return;
+        }
+        const QString gone = pulsetools::moduleIndex(QStringLiteral("sink_name=gone_out"));
+        if (!gone.isEmpty()) {
+            pulsetools::pactl({QStringLiteral("unload-module"), gone});
+        }
+        pulsetools::pactl({QStringLiteral("set-default-sink"), QStringLiteral("main_out")});
+        pulsetools::pactl({QStringLiteral("set-sink-mute"), QStringLiteral("main_out"), QStringLiteral("0")});
+        pulsetools::pactl({QStringLiteral("set-sink-mute"), QStringLiteral("bell_out"), QStringLiteral("0")});
+    }
+
+    void aBellIsNeverMutedOnTheSinkItRingsOn() {
+        REQUIRE_TEST_SERVER();
+        QVERIFY(!loadNullSink(QStringLiteral("gone_out"), QStringLiteral("Gone_output")).isEmpty());
+        PulseConnection pulse("corvalin-ringer-test");
+        PulseBellOutput out(pulse);
+        PulseMixer mixer(pulse);
+        SoundLibrary library(dir_.filePath(QStringLiteral("sound")));
+        Ringer ringer(&out, &mixer, &library, /*liveTimers=*/false);
+        QSignalSpy lasting(&ringer, &Ringer::lastingProblem);
+        ringer.openMixer();
+        QTRY_VERIFY_WITH_TIMEOUT(listed(out, QStringLiteral("gone_out")), kAnswerMs);
+        ringer.setSoundCard(pulsetools::sinkPosition(QStringLiteral("gone_out")), QStringLiteral("gone_out"),
+                            QStringLiteral("Gone_output"));
+        ringer.setMuteDefault(true);
+        QVERIFY(lasting.isEmpty());
+
+        // The bell card is unplugged: the bell rings on the default sink, which stays on.
+        QVERIFY(pulsetools::pactl({QStringLiteral("unload-module"),
+                                   pulsetools::moduleIndex(QStringLiteral("sink_name=gone_out"))}));
+        QTRY_COMPARE_WITH_TIMEOUT(lasting.size(), 1, kAnswerMs);
+        QVERIFY(lasting.last().at(1).toString().startsWith(QStringLiteral("the bell card Gone_output(")));
+        {
+            pulsetools::Recorder main(QStringLiteral("main_out"), dir_.filePath(QStringLiteral("main.wav")));
+            QVERIFY(main.waitLive());
+            ringer.RingBell(QStringLiteral("tone.wav"), BellKind::Scheduled);
+            QTest::qWait(500);
+            QVERIFY(!pulsetools::sinkMuted(QStringLiteral("main_out")));
+            QTest::qWait(900);
+            QVERIFY(main.finish().rms > 0.05);
+        }
+
+        // The bell sink is made the server's default: it is not muted for the bell either.
+        QVERIFY(pulsetools::pactl({QStringLiteral("set-default-sink"), QStringLiteral("bell_out")}));
+        QTRY_COMPARE_WITH_TIMEOUT(out.defaultDeviceId(), QStringLiteral("bell_out"), kAnswerMs);
+        ringer.chooseCard(pulsetools::sinkPosition(QStringLiteral("bell_out")), QStringLiteral("bell_out"));
+        {
+            pulsetools::Recorder bell(QStringLiteral("bell_out"), dir_.filePath(QStringLiteral("bell.wav")));
+            QVERIFY(bell.waitLive());
+            ringer.RingBell(QStringLiteral("tone.wav"), BellKind::Manual);
+            QTest::qWait(500);
+            QVERIFY(!pulsetools::sinkMuted(QStringLiteral("bell_out")));
+            QTest::qWait(900);
+            QVERIFY(bell.finish().rms > 0.05);
+        }
+        ringer.StopBell();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPulseRinger)
+#include "tst_pulseringer.moc"
