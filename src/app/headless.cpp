@@ -49,6 +49,7 @@ int runHeadless(int argc, char* argv[]) {
 
     HeadlessPorts ports;
     const ProgramPaths paths = programPaths(folder);
+    recoverSetup(paths);  // an import the program's end interrupted, finished or undone before any bell
     HeadlessBells bells(ports.ports(), paths);
     RingLog& log = bells.station().log;
     QObject::connect(&log, &RingLog::problemReported, &app,
@@ -62,7 +63,8 @@ int runHeadless(int argc, char* argv[]) {
         note(QStringLiteral("a window copy took the bells over; this copy waits until it ends"));
         return HandOver{decided, running};
     });
-    guard.onTaken([&bells, &note](const HandOver& last) {
+    guard.onTaken([&bells, &note, &paths](const HandOver& last) {
+        recoverSetup(paths);  // the window copy may have ended in the middle of an import
         note(QStringLiteral("no window copy rings: this copy rings the bells"));
         bells.start(last.decided);
     });

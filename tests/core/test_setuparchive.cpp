@@ -1,12 +1,18 @@
 // The set-up file: an export imported elsewhere gives the same settings and sounds byte for byte;
 // a damaged, tampered, foreign or unsafe file, or one too large, imports nothing and says why; an
-// import that fails half-way puts every file back.
+// import that fails half-way puts every file back; one killed half-way is finished or undone whole
+// at the next start.
 #include <QDirIterator>
 #include <QMap>
 #include <QtTest>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
+#include <csignal>
+#include <cstring>
 
 #include "calendar/schoolcalendar.h"
 #include "calendar/subscriptions.h"
@@ -59,7 +65,21 @@ void addEntry(zip_t* archive, const char* name, const QByteArray& bytes) {
     QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
 }
 
+// The moves of an import: renames with one end in its staging folder. The process is killed
+// before the move numbered g_killAt (from 0), as a power cut or `kill -9` would end it.
+int g_moves = 0;
+int g_killAt = -1;
+
 }  // namespace
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    const bool fromStaging = std::strstr(from, "/.setup-import-") != nullptr;
+    const bool toStaging = std::strstr(to, "/.setup-import-") != nullptr;
+    if (fromStaging != toStaging && g_killAt >= 0 && g_moves++ == g_killAt) {
+        ::kill(::getpid(), SIGKILL);
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 class TestSetupArchive : public QObject {
     Q_OBJECT
@@ -213,6 +233,70 @@ private Q_SLOTS:
         QVERIFY2(why.contains(QStringLiteral("data.ini could not be replaced")), qPrintable(why));
         QVERIFY2(why.contains(QStringLiteral("the set-up is as it was")), qPrintable(why));
         QCOMPARE(snapshot(target.path()), before);
+    }
+
+    // The import killed after each of its renames, in turn: the next start finds the imported
+    // set-up whole, byte for byte, and says it finished the import; and when a step fails (a
+    // folder where mdata_3.ini goes), killed before it or while the files are being put back, it
+    // finds the set-up as it was, and says it was undone. Nothing of the import is left beside it.
+    void killedImportIsFinishedOrUndone() {
+        const setup::Contents contents = setup::readSetup(exported);
+        QVERIFY2(contents.ok(), qPrintable(contents.refusal));
+        auto prepare = [](const ProgramFolder& folder, bool failing) {
+            folder.writeData(QStringLiteral("data.ini"), "old\r\n");
+            folder.writeData(QStringLiteral("adata_2.ini"), "old\r\n");
+            folder.writeData(QStringLiteral("ring.log"), "kept\r\n");
+            folder.addSound(QStringLiteral("own.wav"), 2.0);
+            folder.addSound(QStringLiteral("other.wav"), 1.0);
+            if (failing) {
+                QDir(folder.path()).mkpath(QStringLiteral("data/mdata_3.ini"));
+                folder.addFile(QStringLiteral("data/mdata_3.ini/inside"), "a folder's file");
+            }
+        };
+        ProgramFolder clean;
+        prepare(clean, false);
+        QCOMPARE(setup::applySetup(clean.path(), contents), QString());
+        const auto imported = snapshot(clean.path());
+
+        for (const bool failing : {false, true}) {
+            int kills = 0;
+            for (int killAt = 0;; ++killAt) {
+                ProgramFolder target;
+                prepare(target, failing);
+                const auto before = snapshot(target.path());
+                const pid_t child = ::fork();
+                QVERIFY(child >= 0);
+                if (child == 0) {
+                    g_killAt = killAt;
+                    setup::applySetup(target.path(), contents);
+                    ::_exit(0);
+                }
+                int status = 0;
+                QCOMPARE(::waitpid(child, &status, 0), child);
+                if (WIFEXITED(status)) {
+                    break;  // the import ran to its end before that many renames
+                }
+                QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+                ++kills;
+                bool failed = true;
+                const QString said = setup::recoverImport(target.path(), &failed);
+                const QString at = QStringLiteral("%1 killed after %2 renames: %3")
+                                       .arg(failing ? "failing" : "import")
+                                       .arg(killAt)
+                                       .arg(said);
+                QVERIFY2(!failed, qPrintable(at));
+                if (failing) {
+                    QVERIFY2(said.contains(QStringLiteral("undone")), qPrintable(at));
+                    QVERIFY2(snapshot(target.path()) == before, qPrintable(at));
+                } else {
+                    QVERIFY2(said.contains(QStringLiteral("finished")), qPrintable(at));
+                    QVERIFY2(snapshot(target.path()) == imported, qPrintable(at));
+                }
+                QCOMPARE(setup::recoverImport(target.path()), QString());
+            }
+            // Every settings file aside and every new one in, each a kill of its own.
+            QVERIFY2(kills >= 10, qPrintable(QString::number(kills)));
+        }
     }
 };
 
