@@ -187,12 +187,22 @@ QString zipped(const QList<File>& files, QByteArray* out) {
     return why;
 }
 
+// What the zip library says of a failure, in brackets after the program's own words; nothing when
+// it says nothing but punctuation.
+QString detail(const char* said) {
+    QString text = QString::fromLocal8Bit(said).trimmed();
+    while (!text.isEmpty() && QStringLiteral(":;,. ").contains(text.back())) {
+        text.chop(1);
+    }
+    return text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
+}
+
 // The entry's bytes, read no further than `limit` (its declared size); false when it is damaged
 // or longer than it says.
 bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* bytes, QString* why) {
     const ArchiveFile entry(zip_fopen_index(archive, index, 0));
     if (!entry) {
-        *why = QString::fromLocal8Bit(zip_strerror(archive));
+        *why = QStringLiteral("it cannot be unpacked") + detail(zip_strerror(archive));
         return false;
     }
     bytes->resize(static_cast<qsizetype>(limit) + 1);
@@ -201,7 +211,7 @@ bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* byt
         const zip_int64_t n =
             zip_fread(entry.get(), bytes->data() + got, static_cast<zip_uint64_t>(limit + 1 - got));
         if (n < 0) {
-            *why = QString::fromLocal8Bit(zip_file_strerror(entry.get()));
+            *why = QStringLiteral("its packed bytes cannot be unpacked") + detail(zip_file_strerror(entry.get()));
             return false;
         }
         if (n == 0) {
@@ -210,7 +220,8 @@ bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* byt
         got += n;
     }
     if (got != limit) {
-        *why = QStringLiteral("its size is not the one it is stored with");
+        *why = got > limit ? QStringLiteral("it unpacks to more than the size it is stored with")
+                           : QStringLiteral("it unpacks to less than the size it is stored with");
         return false;
     }
     bytes->resize(static_cast<qsizetype>(got));
@@ -285,7 +296,7 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
     const Archive archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {
         zip_source_free(source);
-        return QStringLiteral("it is damaged or no zip file (%1)").arg(errorText(&error));
+        return QStringLiteral("it is damaged or no zip file") + detail(errorText(&error).toLocal8Bit().constData());
     }
     zip_error_fini(&error);
 
@@ -301,8 +312,7 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) ||
             !(stat.valid & ZIP_STAT_SIZE)) {
-            return QStringLiteral("it is damaged (%1)")
-                .arg(QString::fromLocal8Bit(zip_strerror(archive.get())));
+            return QStringLiteral("it is damaged") + detail(zip_strerror(archive.get()));
         }
         const QString path = QString::fromUtf8(stat.name);
         const QString folder = path.section(QLatin1Char('/'), 0, 0);
@@ -339,7 +349,7 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         QByteArray content;
         QString why;
         if (!readEntry(archive.get(), index, size, &content, &why)) {
-            return QStringLiteral("%1 in it is damaged (%2)").arg(path, why);
+            return QStringLiteral("%1 in it is damaged: %2").arg(path, why);
         }
         if (isManifest) {
             manifest = content.isNull() ? QByteArray("") : content;
@@ -573,10 +583,10 @@ bool synced(const QString& path) {
     return done;
 }
 
-// Writes one of the staging folder's own files whole, and flushes it and the folder's names.
-QString writeSynced(const QString& folder, const QString& name, const QByteArray& bytes) {
-    const QString part = folder + QLatin1Char('/') + name + QStringLiteral(".part");
-    const int fd = ::open(QFile::encodeName(part).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+// Writes a new file of the staging folder whole and flushes it to the disk: the reason when it
+// cannot be, as the system gives it (a full disk says so).
+QString writeNew(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         return systemError();
     }
@@ -598,7 +608,20 @@ QString writeSynced(const QString& folder, const QString& name, const QByteArray
         ::close(fd);
         return why;
     }
-    if (::close(fd) != 0 || !renamed(part, folder + QLatin1Char('/') + name) || !synced(folder)) {
+    if (::close(fd) != 0) {
+        return systemError();
+    }
+    return QString();
+}
+
+// Writes one of the staging folder's own files whole, and flushes it and the folder's names.
+QString writeSynced(const QString& folder, const QString& name, const QByteArray& bytes) {
+    const QString part = folder + QLatin1Char('/') + name + QStringLiteral(".part");
+    QFile::remove(part);
+    if (const QString why = writeNew(part, bytes); !why.isEmpty()) {
+        return why;
+    }
+    if (!renamed(part, folder + QLatin1Char('/') + name) || !synced(folder)) {
         return systemError();
     }
     return QString();
@@ -789,14 +812,9 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
         }
     }
     for (const File& file : contents.files) {
-        QString why;
-        if (!replaceWholeFile(fresh + file.path(), file.bytes, &why)) {
+        if (const QString why = writeNew(fresh + file.path(), file.bytes); !why.isEmpty()) {
             return QStringLiteral("the set-up was not imported: %1 could not be written in %2: %3")
                 .arg(file.name, shown(staging.path()), why);
-        }
-        if (!synced(fresh + file.path())) {
-            return QStringLiteral("the set-up was not imported: %1 could not be written in %2: %3")
-                .arg(file.name, shown(staging.path()), systemError());
         }
     }
     for (const QString& folder : {kData, kSound, kFeeds}) {

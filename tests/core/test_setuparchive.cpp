@@ -8,6 +8,7 @@
 #include <functional>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
@@ -202,6 +203,23 @@ private Q_SLOTS:
         alterZip(bomb, 0, [&](zip_t* archive) { addEntry(archive, "sound/big.wav", zeros); });
         QVERIFY(QFileInfo(bomb).size() < (1 << 20));
         QTest::newRow("bomb") << bomb << "sound/big.wav in it is larger than 16 MB";
+
+        // Packed bytes that do not unpack: the reason is the program's own, whatever the zip
+        // library says of it.
+        const QString garbled = copyOfExport(QStringLiteral("garbled.zip"));
+        const QByteArray wave(1 << 20, '\0');
+        alterZip(garbled, 0, [&](zip_t* archive) { addEntry(archive, "sound/big.wav", wave); });
+        {
+            QFile file(garbled);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray bytes = file.readAll();
+            const qsizetype header = bytes.indexOf("sound/big.wav") - 30;
+            QVERIFY(header > 0 && bytes.mid(header, 4) == "PK\x03\x04");
+            const qsizetype packed = header + 30 + 13 + qFromLittleEndian<quint16>(bytes.constData() + header + 28);
+            bytes.replace(packed + 10, 10, QByteArray(10, '\xff'));
+            QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+        }
+        QTest::newRow("garbled") << garbled << "sound/big.wav in it is damaged: its packed bytes cannot be unpacked";
     }
     void badFilesChangeNothing() {
         QFETCH(QString, file);
@@ -233,6 +251,43 @@ private Q_SLOTS:
         QVERIFY2(why.contains(QStringLiteral("data.ini could not be replaced")), qPrintable(why));
         QVERIFY2(why.contains(QStringLiteral("the set-up is as it was")), qPrintable(why));
         QCOMPARE(snapshot(target.path()), before);
+    }
+
+    // A file of another case (OLD.INI) is no settings file: the export leaves it out instead of
+    // failing on it. A disk that fills up (here, a file size limit) while the import writes: the
+    // system's reason, not an unknown error, and the set-up as it was.
+    void problemsSayWhy() {
+        ProgramFolder target;
+        target.writeData(QStringLiteral("data.ini"), "old\r\n");
+        target.writeData(QStringLiteral("OLD.INI"), "not read\r\n");
+        const QString file = files.filePath(QStringLiteral("cases.zip"));
+        QCOMPARE(setup::exportSetup(target.path(), file), QString());
+        QCOMPARE(setup::readSetup(file).names(QStringLiteral("data")), QStringList({"data.ini"}));
+
+        const auto before = snapshot(target.path());
+        int pipe[2];
+        QCOMPARE(::pipe(pipe), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};  // the exported own.wav is larger
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const QByteArray why = setup::applySetup(target.path(), setup::readSetup(exported)).toUtf8();
+            [[maybe_unused]] const ssize_t written = ::write(pipe[1], why.constData(), why.size());
+            ::_exit(0);
+        }
+        ::close(pipe[1]);
+        QByteArray said(4096, '\0');
+        const ssize_t got = ::read(pipe[0], said.data(), said.size());
+        ::close(pipe[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        said.truncate(std::max<ssize_t>(got, 0));
+        QVERIFY2(said.contains("own.wav could not be written") && said.contains(std::strerror(EFBIG)),
+                 said.constData());
+        QCOMPARE(snapshot(target.path()), before);
+
     }
 
     // The import killed after each of its renames, in turn: the next start finds the imported
