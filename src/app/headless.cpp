@@ -63,8 +63,8 @@ int runHeadless(int argc, char* argv[]) {
         note(QStringLiteral("a window copy took the bells over; this copy waits until it ends"));
         return HandOver{decided, running};
     });
-    guard.onTaken([&bells, &note, &paths](const HandOver& last) {
-        recoverSetup(paths);  // the window copy may have ended in the middle of an import
+    guard.onTaken([&bells, &note](const HandOver& last) {
+        recoverSetup(programPaths(QCoreApplication::applicationDirPath()));  // a window copy ended mid-import
         note(QStringLiteral("no window copy rings: this copy rings the bells"));
         bells.start(last.decided);
     });
