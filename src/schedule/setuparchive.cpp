@@ -748,18 +748,24 @@ QStringList rollBack(const Journal& journal) {
     return stranded;
 }
 
-// Every folder a move touches, flushed to the disk, then the journal marked finished.
-void markFinished(const Journal& journal) {
-    QSet<QString> folders;
-    for (const Move& move : journal.moves) {
-        folders << QFileInfo(move.from).path() << QFileInfo(move.to).path();
+// The journal put out of use, the import finished or undone: from then on the staging folder holds
+// nothing the set-up needs and may go. Never removed before this: without old/ and new/ whole, the
+// journal would tell moves made from moves not made wrongly.
+bool closeJournal(const Journal& journal, bool finished) {
+    const QString path = journal.staging + QLatin1Char('/') + kJournal;
+    if (finished) {
+        // Every folder a move touches on the disk first.
+        QSet<QString> folders;
+        for (const Move& move : journal.moves) {
+            folders << QFileInfo(move.from).path() << QFileInfo(move.to).path();
+        }
+        for (const QString& folder : std::as_const(folders)) {
+            synced(folder);
+        }
     }
-    for (const QString& folder : std::as_const(folders)) {
-        synced(folder);
-    }
-    if (renamed(journal.staging + QLatin1Char('/') + kJournal, journal.staging + QLatin1Char('/') + kFinished)) {
-        synced(journal.staging);
-    }
+    const bool closed = finished ? renamed(path, journal.staging + QLatin1Char('/') + kFinished)
+                                 : ::unlink(QFile::encodeName(path).constData()) == 0;
+    return closed && synced(journal.staging);
 }
 
 const QString kInterrupted = QStringLiteral("a set-up import was interrupted (the program ended during it)");
@@ -852,14 +858,17 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     }
     QString failed;
     if (rollForward(journal, &failed)) {
-        markFinished(journal);
         unmakeFeeds.dismiss();
-        return QString();  // the old files go with the staging folder
+        // The old files go with the staging folder; should the journal stay, so does the folder,
+        // and the next start finds every move made.
+        staging.setAutoRemove(closeJournal(journal, true));
+        return QString();
     }
     writeSynced(staging.path(), kUndo, QByteArray());
     const QStringList stranded = rollBack(journal);
     if (stranded.isEmpty()) {
         unmakeFeeds.dismiss();  // rollBack() removed it
+        staging.setAutoRemove(closeJournal(journal, false));
         return QStringLiteral("the set-up was not imported: %1; the set-up is as it was").arg(failed);
     }
     staging.setAutoRemove(false);
@@ -875,7 +884,7 @@ QString recoverImport(const ProgramPaths& paths, bool* failed) {
         *failed = false;
     }
     QStringList said;
-    const QDir own(paths.own);
+    const QDir own(QDir::cleanPath(paths.own));
     const QStringList found = own.entryList({kStagingPrefix + QLatin1Char('*')},
                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : found) {
@@ -889,14 +898,23 @@ QString recoverImport(const ProgramPaths& paths, bool* failed) {
         bool keep = false;
         if (QFileInfo::exists(staging + QLatin1Char('/') + kFinished)) {
             text = kInterrupted + QStringLiteral(" after its last step: the imported set-up is in use");
-        } else if (!readJournal(paths.own, staging, &journal)) {
-            // The journal is written whole before the first move: without it nothing was moved.
+        } else if (!present(staging + QLatin1Char('/') + kJournal)) {
+            // The journal is written whole before the first move, and closed after the last move
+            // is undone: without it the set-up is as it was.
             text = kInterrupted + QStringLiteral(" before it changed anything: the set-up is as it was before it");
+        } else if (!readJournal(own.path(), staging, &journal)) {
+            keep = true;
+            if (failed) {
+                *failed = true;
+            }
+            text = kInterrupted + QStringLiteral("; its journal %1 cannot be read, so it was neither finished nor "
+                                                 "undone: the files it replaced are in %2")
+                                      .arg(shown(staging + QLatin1Char('/') + kJournal), shown(staging));
         } else {
             QString why;
             const bool undo = QFileInfo::exists(staging + QLatin1Char('/') + kUndo);
             if (!undo && rollForward(journal, &why)) {
-                markFinished(journal);
+                keep = !closeJournal(journal, true);
                 text = kInterrupted + QStringLiteral("; it was finished at start-up: the imported set-up is in use");
             } else {
                 if (!undo) {
@@ -913,6 +931,7 @@ QString recoverImport(const ProgramPaths& paths, bool* failed) {
                                           "They are in %2; the next start tries again")
                                .arg(stranded.join(QStringLiteral(", ")), shown(staging));
                 } else {
+                    keep = !closeJournal(journal, false);
                     text = kInterrupted + (undo ? QStringLiteral("; it was undone at start-up")
                                                 : QStringLiteral("; it could not be finished (%1), so it was "
                                                                  "undone at start-up")
