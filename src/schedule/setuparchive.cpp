@@ -211,7 +211,8 @@ bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* byt
         const zip_int64_t n =
             zip_fread(entry.get(), bytes->data() + got, static_cast<zip_uint64_t>(limit + 1 - got));
         if (n < 0) {
-            *why = QStringLiteral("its packed bytes cannot be unpacked") + detail(zip_file_strerror(entry.get()));
+            *why = QStringLiteral("its packed bytes cannot be unpacked") +
+                   detail(zip_file_strerror(entry.get()));
             return false;
         }
         if (n == 0) {
@@ -296,7 +297,8 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
     const Archive archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {
         zip_source_free(source);
-        return QStringLiteral("it is damaged or no zip file") + detail(errorText(&error).toLocal8Bit().constData());
+        return QStringLiteral("it is damaged or no zip file") +
+               detail(errorText(&error).toLocal8Bit().constData());
     }
     zip_error_fini(&error);
 
@@ -592,7 +594,8 @@ QString writeNew(const QString& path, const QByteArray& bytes) {
     }
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        const ssize_t n =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -711,8 +714,8 @@ bool readJournal(const QString& own, const QString& staging, Journal* journal) {
             continue;
         }
         Move move;
-        if (parts.size() != 3 || parts[0] != "move" || !path(parts[1], &move.from) || !path(parts[2], &move.to) ||
-            journal->inStaging(move.from) == journal->inStaging(move.to)) {
+        if (parts.size() != 3 || parts[0] != "move" || !path(parts[1], &move.from) ||
+            !path(parts[2], &move.to) || journal->inStaging(move.from) == journal->inStaging(move.to)) {
             return false;
         }
         journal->moves.append(move);
@@ -727,7 +730,8 @@ bool rollForward(const Journal& journal, QString* why) {
             continue;
         }
         if (!renamed(move.from, move.to)) {
-            *why = QStringLiteral("%1 could not be replaced: %2").arg(shown(journal.setupSide(move)), systemError());
+            *why = QStringLiteral("%1 could not be replaced: %2")
+                       .arg(shown(journal.setupSide(move)), systemError());
             return false;
         }
     }
@@ -852,7 +856,8 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     }
     // Should the program end before the last move, the next start reads the journal and finishes
     // the import or undoes it.
-    if (const QString why = writeSynced(staging.path(), kJournal, journalText(paths.own, journal)); !why.isEmpty()) {
+    if (const QString why = writeSynced(staging.path(), kJournal, journalText(paths.own, journal));
+        !why.isEmpty()) {
         return QStringLiteral("the set-up was not imported: %1 could not be written: %2")
             .arg(shown(staging.path() + QLatin1Char('/') + kJournal), why);
     }
@@ -901,21 +906,24 @@ QString recoverImport(const ProgramPaths& paths, bool* failed) {
         } else if (!present(staging + QLatin1Char('/') + kJournal)) {
             // The journal is written whole before the first move, and closed after the last move
             // is undone: without it the set-up is as it was.
-            text = kInterrupted + QStringLiteral(" before it changed anything: the set-up is as it was before it");
+            text = kInterrupted +
+                   QStringLiteral(" before it changed anything: the set-up is as it was before it");
         } else if (!readJournal(own.path(), staging, &journal)) {
             keep = true;
             if (failed) {
                 *failed = true;
             }
-            text = kInterrupted + QStringLiteral("; its journal %1 cannot be read, so it was neither finished nor "
-                                                 "undone: the files it replaced are in %2")
+            text = kInterrupted + QStringLiteral(
+                                      "; its journal %1 cannot be read, so it was neither finished nor "
+                                      "undone: the files it replaced are in %2")
                                       .arg(shown(staging + QLatin1Char('/') + kJournal), shown(staging));
         } else {
             QString why;
             const bool undo = QFileInfo::exists(staging + QLatin1Char('/') + kUndo);
             if (!undo && rollForward(journal, &why)) {
                 keep = !closeJournal(journal, true);
-                text = kInterrupted + QStringLiteral("; it was finished at start-up: the imported set-up is in use");
+                text = kInterrupted +
+                       QStringLiteral("; it was finished at start-up: the imported set-up is in use");
             } else {
                 if (!undo) {
                     writeSynced(staging, kUndo, QByteArray());
@@ -927,15 +935,17 @@ QString recoverImport(const ProgramPaths& paths, bool* failed) {
                         *failed = true;
                     }
                     text = kInterrupted +
-                           QStringLiteral("; it could be neither finished nor undone: %1 could not be put back. "
-                                          "They are in %2; the next start tries again")
+                           QStringLiteral(
+                               "; it could be neither finished nor undone: %1 could not be put back. "
+                               "They are in %2; the next start tries again")
                                .arg(stranded.join(QStringLiteral(", ")), shown(staging));
                 } else {
                     keep = !closeJournal(journal, false);
-                    text = kInterrupted + (undo ? QStringLiteral("; it was undone at start-up")
-                                                : QStringLiteral("; it could not be finished (%1), so it was "
-                                                                 "undone at start-up")
-                                                      .arg(why)) +
+                    text = kInterrupted +
+                           (undo ? QStringLiteral("; it was undone at start-up")
+                                 : QStringLiteral("; it could not be finished (%1), so it was "
+                                                  "undone at start-up")
+                                       .arg(why)) +
                            QStringLiteral(": the set-up is as it was before it");
                 }
             }

@@ -215,11 +215,13 @@ private Q_SLOTS:
             QByteArray bytes = file.readAll();
             const qsizetype header = bytes.indexOf("sound/big.wav") - 30;
             QVERIFY(header > 0 && bytes.mid(header, 4) == "PK\x03\x04");
-            const qsizetype packed = header + 30 + 13 + qFromLittleEndian<quint16>(bytes.constData() + header + 28);
+            const qsizetype packed =
+                header + 30 + 13 + qFromLittleEndian<quint16>(bytes.constData() + header + 28);
             bytes.replace(packed + 10, 10, QByteArray(10, '\xff'));
             QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
         }
-        QTest::newRow("garbled") << garbled << "sound/big.wav in it is damaged: its packed bytes cannot be unpacked";
+        QTest::newRow("garbled") << garbled
+                                 << "sound/big.wav in it is damaged: its packed bytes cannot be unpacked";
     }
     void badFilesChangeNothing() {
         QFETCH(QString, file);
@@ -287,7 +289,6 @@ private Q_SLOTS:
         QVERIFY2(said.contains("own.wav could not be written") && said.contains(std::strerror(EFBIG)),
                  said.constData());
         QCOMPARE(snapshot(target.path()), before);
-
     }
 
     // The import killed after each of its renames, in turn: the next start finds the imported

@@ -93,7 +93,8 @@ private Q_SLOTS:
         const QString program = QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
         const QString from = dir.filePath("from");
         QVERIFY(copyProgramFolder(program, from));
-        QVERIFY(writeWholeFile(from + "/data/data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
+        QVERIFY(writeWholeFile(from + "/data/data.ini",
+                               " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
         QVERIFY(writeWholeFile(from + "/data/mdata.ini", "08hr 15min/school-bell.wav\r\n"));
         QVERIFY(writeWholeFile(from + "/data/snd.ini", "0\r\n"));
         const QString file = dir.filePath("setup.zip");
@@ -104,11 +105,12 @@ private Q_SLOTS:
             const QString to = dir.filePath(QStringLiteral("to%1").arg(when));
             QVERIFY(copyProgramFolder(program, to));
             QVERIFY(writeWholeFile(to + "/data/adata.ini", "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\n"));
-            QVERIFY(writeWholeFile(to + "/data/calendar.ini", "2026-12-24 2027-01-06 holiday Winter break\r\n"));
+            QVERIFY(
+                writeWholeFile(to + "/data/calendar.ini", "2026-12-24 2027-01-06 holiday Winter break\r\n"));
             QProcess killed;
             killed.start(strace, {"-f", "-o", "/dev/null", "-e",
-                                  QStringLiteral("inject=rename:signal=KILL:when=%1").arg(when), to + "/Corvalin",
-                                  "--import", file});
+                                  QStringLiteral("inject=rename:signal=KILL:when=%1").arg(when),
+                                  to + "/Corvalin", "--import", file});
             QVERIFY(killed.waitForFinished(20000));
             QVERIFY2(!killed.readAllStandardError().contains("strace:"), "strace could not run the program");
             if (killed.exitStatus() == QProcess::NormalExit && killed.exitCode() == 0) {
@@ -118,7 +120,8 @@ private Q_SLOTS:
             const Run next = runProgram(to, {"--export", dir.filePath("after.zip")});
             QCOMPARE(next.code, 0);
             QVERIFY2(next.err.contains("a set-up import was interrupted"), qPrintable(at + next.err));
-            QVERIFY2(bytes(to + "/data/ring.log").contains("a set-up import was interrupted"), qPrintable(at));
+            QVERIFY2(bytes(to + "/data/ring.log").contains("a set-up import was interrupted"),
+                     qPrintable(at));
             QCOMPARE(QDir(to).entryList({".setup-import-*"}, QDir::Dirs | QDir::Hidden), QStringList());
             if (next.err.contains("finished")) {
                 ++finished;
@@ -130,7 +133,8 @@ private Q_SLOTS:
                 }
             } else {
                 QVERIFY2(next.err.contains("before it changed anything"), qPrintable(at + next.err));
-                QCOMPARE(corvalin::setup::settingsFiles(to + "/data"), QStringList({"adata.ini", "calendar.ini"}));
+                QCOMPARE(corvalin::setup::settingsFiles(to + "/data"),
+                         QStringList({"adata.ini", "calendar.ini"}));
                 QCOMPARE(bytes(to + "/data/adata.ini"), QByteArray("9\r\n0\r\n12\r\n0\r\n50\r\n10\r\n"));
             }
             QVERIFY2(when < 40, "the import was never let run to its end");
