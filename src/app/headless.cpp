@@ -49,6 +49,7 @@ int runHeadless(int argc, char* argv[]) {
 
     HeadlessPorts ports;
     const ProgramPaths paths = programPaths(folder);
+    recoverSetup(paths);  // an import the program's end interrupted, finished or undone before any bell
     HeadlessBells bells(ports.ports(), paths);
     RingLog& log = bells.station().log;
     QObject::connect(&log, &RingLog::problemReported, &app,
@@ -63,6 +64,7 @@ int runHeadless(int argc, char* argv[]) {
         return HandOver{decided, running};
     });
     guard.onTaken([&bells, &note](const HandOver& last) {
+        recoverSetup(programPaths(QCoreApplication::applicationDirPath()));  // a window copy ended mid-import
         note(QStringLiteral("no window copy rings: this copy rings the bells"));
         bells.start(last.decided);
     });

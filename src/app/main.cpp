@@ -117,6 +117,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
+    recoverSetup(paths);  // an import the program's end interrupted, finished or undone before any bell
     Program program(bellThread, guard.get(), paths);
     {
         LocalInstanceGuard* holder = guard.get();

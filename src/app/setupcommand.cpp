@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "app/startup.h"
 #include "base/programpaths.h"
 #include "desktop/instanceguard_local.h"
 #include "schedule/setuparchive.h"
@@ -47,6 +48,7 @@ int importSetup(const QString& file, const ProgramPaths& paths) {
         return fail(QStringLiteral("Whether Corvalin is running cannot be told (%1); nothing was imported.")
                         .arg(guard.problem()));
     }
+    recoverSetup(paths);  // an import that was interrupted is finished or undone first
     const setup::Contents contents = setup::readSetup(file);
     if (!contents.ok()) {
         return fail(contents.refusal + QStringLiteral(". Nothing was imported."));
@@ -74,6 +76,7 @@ int runSetupCommand(const QCommandLineParser& parser, const ProgramPaths& paths)
         return importSetup(parser.value(kImport), paths);
     }
     const QString file = parser.value(kExport);
+    recoverSetup(paths);  // never the files of an import half made
     if (const QString why = setup::exportSetup(paths, file); !why.isEmpty()) {
         return fail(QStringLiteral("The set-up was not exported: ") + why);
     }

@@ -12,7 +12,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+
+#include "base/clock.h"
+#include "base/ringlog.h"
+#include "schedule/setuparchive.h"
 
 void nameProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Corvalin"));
@@ -84,6 +89,24 @@ QString unnamedFolderText() {
 
 ProgramPaths programPaths(const QString& exeFolder) {
     return ProgramPaths::decide(exeFolder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+void recoverSetup(const ProgramPaths& paths) {
+    bool failed = false;
+    const QString text = corvalin::setup::recoverImport(paths, &failed);
+    if (text.isEmpty()) {
+        return;
+    }
+    // The program's own ring log is not made yet: a line of the same form, in the same file.
+    WallClock clock;
+    RingLog log(paths.dataFolder() + QStringLiteral("/ring.log"), &clock);
+    if (failed) {
+        log.problem(text);
+    } else {
+        log.note(text);
+    }
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 
 namespace {

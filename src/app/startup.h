@@ -30,6 +30,10 @@ QString unnamedFolderText();
 // Where the program that runs from `exeFolder` keeps its files (see ProgramPaths::decide).
 ProgramPaths programPaths(const QString& exeFolder);
 
+// Finishes or undoes a set-up import that the program's end interrupted, before anything rings,
+// and says which in the ring log and on standard error (see corvalin::setup::recoverImport).
+void recoverSetup(const ProgramPaths& paths);
+
 // TERM, INT and HUP end the program as its exit command does: the signal handler only passes the
 // signal's number through a pipe to `end`, called with the signal's name on the thread that runs
 // the returned notifier. Should that thread not answer, the process ends five seconds later all

@@ -15,7 +15,10 @@
 #include <algorithm>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 #include <cerrno>
 #include <cstdio>
@@ -184,12 +187,22 @@ QString zipped(const QList<File>& files, QByteArray* out) {
     return why;
 }
 
+// What the zip library says of a failure, in brackets after the program's own words; nothing when
+// it says nothing but punctuation.
+QString detail(const char* said) {
+    QString text = QString::fromLocal8Bit(said).trimmed();
+    while (!text.isEmpty() && QStringLiteral(":;,. ").contains(text.back())) {
+        text.chop(1);
+    }
+    return text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
+}
+
 // The entry's bytes, read no further than `limit` (its declared size); false when it is damaged
 // or longer than it says.
 bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* bytes, QString* why) {
     const ArchiveFile entry(zip_fopen_index(archive, index, 0));
     if (!entry) {
-        *why = QString::fromLocal8Bit(zip_strerror(archive));
+        *why = QStringLiteral("it cannot be unpacked") + detail(zip_strerror(archive));
         return false;
     }
     bytes->resize(static_cast<qsizetype>(limit) + 1);
@@ -198,7 +211,8 @@ bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* byt
         const zip_int64_t n =
             zip_fread(entry.get(), bytes->data() + got, static_cast<zip_uint64_t>(limit + 1 - got));
         if (n < 0) {
-            *why = QString::fromLocal8Bit(zip_file_strerror(entry.get()));
+            *why = QStringLiteral("its packed bytes cannot be unpacked") +
+                   detail(zip_file_strerror(entry.get()));
             return false;
         }
         if (n == 0) {
@@ -207,7 +221,8 @@ bool readEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QByteArray* byt
         got += n;
     }
     if (got != limit) {
-        *why = QStringLiteral("its size is not the one it is stored with");
+        *why = got > limit ? QStringLiteral("it unpacks to more than the size it is stored with")
+                           : QStringLiteral("it unpacks to less than the size it is stored with");
         return false;
     }
     bytes->resize(static_cast<qsizetype>(got));
@@ -282,7 +297,8 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
     const Archive archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {
         zip_source_free(source);
-        return QStringLiteral("it is damaged or no zip file (%1)").arg(errorText(&error));
+        return QStringLiteral("it is damaged or no zip file") +
+               detail(errorText(&error).toLocal8Bit().constData());
     }
     zip_error_fini(&error);
 
@@ -298,8 +314,7 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) ||
             !(stat.valid & ZIP_STAT_SIZE)) {
-            return QStringLiteral("it is damaged (%1)")
-                .arg(QString::fromLocal8Bit(zip_strerror(archive.get())));
+            return QStringLiteral("it is damaged") + detail(zip_strerror(archive.get()));
         }
         const QString path = QString::fromUtf8(stat.name);
         const QString folder = path.section(QLatin1Char('/'), 0, 0);
@@ -336,7 +351,7 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         QByteArray content;
         QString why;
         if (!readEntry(archive.get(), index, size, &content, &why)) {
-            return QStringLiteral("%1 in it is damaged (%2)").arg(path, why);
+            return QStringLiteral("%1 in it is damaged: %2").arg(path, why);
         }
         if (isManifest) {
             manifest = content.isNull() ? QByteArray("") : content;
@@ -394,7 +409,15 @@ QStringList Contents::names(const QString& folder) const {
 }
 
 QStringList settingsFiles(const QString& dataFolder) {
-    return QDir(dataFolder).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+    // By the same rule as a set-up's names: OLD.INI is no settings file the program reads, and
+    // an export does not stop at it.
+    QStringList names;
+    for (const QString& name : QDir(dataFolder).entryList(QDir::Files, QDir::Name)) {
+        if (allowedName(kData, name)) {
+            names << name;
+        }
+    }
+    return names;
 }
 
 QString exportSetup(const ProgramPaths& paths, const QString& file) {
@@ -522,6 +545,237 @@ QString describeSetup(const ProgramPaths& paths, const Contents& contents) {
     return lines.join(QLatin1Char('\n'));
 }
 
+namespace {
+
+// An import stages its files in a folder of its own beside the set-up, named so:
+//   journal   every move it makes, written and flushed to the disk before the first one
+//   undo      the moves are being undone (a step failed)
+//   finished  every move was made (the journal, renamed)
+//   new/, old/  the imported files not yet moved in, and the replaced ones moved aside
+// Each move is one rename with one end in the staging folder, so whether it was made is told by
+// that end alone: a file moved aside is in old/, a file moved in is gone from new/.
+const QString kStagingPrefix = QStringLiteral(".setup-import-");
+const QString kJournal = QStringLiteral("journal");
+const QString kUndo = QStringLiteral("undo");
+const QString kFinished = QStringLiteral("finished");
+const QByteArray kJournalHeading = "Corvalin set-up import";
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Whether anything, a dangling link included, has this name.
+bool present(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+bool renamed(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Flushes a file, or a folder's names, to the disk.
+bool synced(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool done = ::fsync(fd) == 0;
+    ::close(fd);
+    return done;
+}
+
+// Writes a new file of the staging folder whole and flushes it to the disk: the reason when it
+// cannot be, as the system gives it (a full disk says so).
+QString writeNew(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return systemError();
+    }
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            const QString why = n < 0 ? systemError() : QStringLiteral("nothing could be written");
+            ::close(fd);
+            return why;
+        }
+        written += n;
+    }
+    if (::fsync(fd) != 0) {
+        const QString why = systemError();
+        ::close(fd);
+        return why;
+    }
+    if (::close(fd) != 0) {
+        return systemError();
+    }
+    return QString();
+}
+
+// Writes one of the staging folder's own files whole, and flushes it and the folder's names.
+QString writeSynced(const QString& folder, const QString& name, const QByteArray& bytes) {
+    const QString part = folder + QLatin1Char('/') + name + QStringLiteral(".part");
+    QFile::remove(part);
+    if (const QString why = writeNew(part, bytes); !why.isEmpty()) {
+        return why;
+    }
+    if (!renamed(part, folder + QLatin1Char('/') + name) || !synced(folder)) {
+        return systemError();
+    }
+    return QString();
+}
+
+// Holds a staging folder: an import holds its own until it ends, and a start-up leaves alone one it
+// cannot take. The system lets go of it when its process ends, however it ends.
+class FolderLock {
+public:
+    FolderLock() = default;
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    ~FolderLock() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    bool take(const QString& folder, bool wait) {
+        m_fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        return m_fd >= 0 && ::flock(m_fd, wait ? LOCK_EX : LOCK_EX | LOCK_NB) == 0;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+struct Move {
+    QString from;
+    QString to;
+};
+
+struct Journal {
+    QString staging;
+    QString madeFolder;  // made for the import: removed, when empty, if it is undone
+    QList<Move> moves;
+
+    bool inStaging(const QString& path) const { return path.startsWith(staging + QLatin1Char('/')); }
+    bool done(const Move& move) const { return inStaging(move.to) ? present(move.to) : !present(move.from); }
+    // The file of the set-up a move replaces or brings.
+    QString setupSide(const Move& move) const { return inStaging(move.to) ? move.from : move.to; }
+};
+
+// The journal as text: one line per move, each path relative to the user's folder and
+// percent-encoded, and "end" last, so that a journal cut short is seen.
+QByteArray journalText(const QString& own, const Journal& journal) {
+    const QDir base(own);
+    auto field = [&base](const QString& path) {
+        return QFile::encodeName(base.relativeFilePath(path)).toPercentEncoding();
+    };
+    QByteArray text = kJournalHeading + '\n';
+    if (!journal.madeFolder.isEmpty()) {
+        text += "made " + field(journal.madeFolder) + '\n';
+    }
+    for (const Move& move : journal.moves) {
+        text += "move " + field(move.from) + ' ' + field(move.to) + '\n';
+    }
+    return text + "end\n";
+}
+
+// The journal of the staging folder; false when there is none or it is not whole.
+bool readJournal(const QString& own, const QString& staging, Journal* journal) {
+    QFile file(staging + QLatin1Char('/') + kJournal);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.size() < 3 || lines.first() != kJournalHeading || lines.at(lines.size() - 2) != "end" ||
+        !lines.last().isEmpty()) {
+        return false;
+    }
+    journal->staging = staging;
+    auto path = [&own](const QByteArray& field, QString* out) {
+        const QString relative = QFile::decodeName(QByteArray::fromPercentEncoding(field));
+        if (relative.isEmpty() || relative.startsWith(QLatin1Char('/')) || relative == QStringLiteral("..") ||
+            relative.startsWith(QStringLiteral("../")) || relative.contains(QStringLiteral("/../"))) {
+            return false;
+        }
+        *out = own + QLatin1Char('/') + relative;
+        return true;
+    };
+    for (const QByteArray& line : lines.mid(1, lines.size() - 3)) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 2 && parts[0] == "made") {
+            if (!path(parts[1], &journal->madeFolder)) {
+                return false;
+            }
+            continue;
+        }
+        Move move;
+        if (parts.size() != 3 || parts[0] != "move" || !path(parts[1], &move.from) ||
+            !path(parts[2], &move.to) || journal->inStaging(move.from) == journal->inStaging(move.to)) {
+            return false;
+        }
+        journal->moves.append(move);
+    }
+    return true;
+}
+
+// Makes the moves not yet made, in order; false, with the reason, at the first that fails.
+bool rollForward(const Journal& journal, QString* why) {
+    for (const Move& move : journal.moves) {
+        if (journal.done(move)) {
+            continue;
+        }
+        if (!renamed(move.from, move.to)) {
+            *why = QStringLiteral("%1 could not be replaced: %2")
+                       .arg(shown(journal.setupSide(move)), systemError());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Undoes the moves made, newest first: the files of the set-up that could not be put back.
+QStringList rollBack(const Journal& journal) {
+    QStringList stranded;
+    for (auto it = journal.moves.crbegin(); it != journal.moves.crend(); ++it) {
+        if (journal.done(*it) && !renamed(it->to, it->from)) {
+            stranded << shown(journal.setupSide(*it));
+        }
+    }
+    if (stranded.isEmpty() && !journal.madeFolder.isEmpty()) {
+        QDir().rmdir(journal.madeFolder);
+    }
+    return stranded;
+}
+
+// The journal put out of use, the import finished or undone: from then on the staging folder holds
+// nothing the set-up needs and may go. Never removed before this: without old/ and new/ whole, the
+// journal would tell moves made from moves not made wrongly.
+bool closeJournal(const Journal& journal, bool finished) {
+    const QString path = journal.staging + QLatin1Char('/') + kJournal;
+    if (finished) {
+        // Every folder a move touches on the disk first.
+        QSet<QString> folders;
+        for (const Move& move : journal.moves) {
+            folders << QFileInfo(move.from).path() << QFileInfo(move.to).path();
+        }
+        for (const QString& folder : std::as_const(folders)) {
+            synced(folder);
+        }
+    }
+    const bool closed = finished ? renamed(path, journal.staging + QLatin1Char('/') + kFinished)
+                                 : ::unlink(QFile::encodeName(path).constData()) == 0;
+    return closed && synced(journal.staging);
+}
+
+const QString kInterrupted = QStringLiteral("a set-up import was interrupted (the program ended during it)");
+
+}  // namespace
+
 QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     if (!contents.ok()) {
         return contents.refusal;
@@ -549,10 +803,15 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     }
     // Every new file is written whole beside the set-up first, on the same file system, so that
     // what follows only renames.
-    QTemporaryDir staging(paths.own + QStringLiteral("/.setup-import-XXXXXX"));
+    QTemporaryDir staging(paths.own + QLatin1Char('/') + kStagingPrefix + QStringLiteral("XXXXXX"));
     if (!staging.isValid()) {
         return QStringLiteral("the set-up was not imported: no folder for it could be made in %1: %2")
             .arg(shown(paths.own), staging.errorString());
+    }
+    FolderLock lock;
+    if (!lock.take(staging.path(), true)) {
+        return QStringLiteral("the set-up was not imported: %1 could not be held: %2")
+            .arg(shown(staging.path()), systemError());
     }
     const QString fresh = staging.path() + QStringLiteral("/new/");
     const QString old = staging.path() + QStringLiteral("/old/");
@@ -563,65 +822,140 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
         }
     }
     for (const File& file : contents.files) {
-        QString why;
-        if (!replaceWholeFile(fresh + file.path(), file.bytes, &why)) {
+        if (const QString why = writeNew(fresh + file.path(), file.bytes); !why.isEmpty()) {
             return QStringLiteral("the set-up was not imported: %1 could not be written in %2: %3")
                 .arg(file.name, shown(staging.path()), why);
         }
     }
+    for (const QString& folder : {kData, kSound, kFeeds}) {
+        synced(fresh + folder);
+        synced(old + folder);
+    }
+    synced(fresh);
+    synced(old);
+    synced(paths.own);
 
-    struct Move {
-        QString from;
-        QString to;
-    };
-    QList<Move> done;
-    QString failed;
-    auto move = [&](const QString& from, const QString& to) {
-        if (!failed.isEmpty()) {
-            return;
-        }
-        if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
-            failed = QStringLiteral("%1 could not be replaced: %2")
-                         .arg(shown(to.startsWith(staging.path()) ? from : to),
-                              QString::fromLocal8Bit(std::strerror(errno)));
-            return;
-        }
-        done.append({from, to});
-    };
-    // The set-up as it is goes aside: every settings file, and the sounds of the names imported.
+    // The set-up as it is goes aside (every settings file, and the sounds and calendar copies of
+    // the names imported), then the new files come in.
+    Journal journal;
+    journal.staging = staging.path();
+    journal.madeFolder = feedsMade ? folders[2] : QString();
     for (const QString& name : settingsFiles(folders[0])) {
-        move(folders[0] + QLatin1Char('/') + name, old + kData + QLatin1Char('/') + name);
+        journal.moves.append({folders[0] + QLatin1Char('/') + name, old + kData + QLatin1Char('/') + name});
     }
     for (const QString& folder : {kSound, kFeeds}) {
         for (const QString& name : contents.names(folder)) {
-            const QFileInfo present(target(folder) + QLatin1Char('/') + name);
-            if (present.isFile() || present.isSymLink()) {
-                move(present.filePath(), old + folder + QLatin1Char('/') + name);
+            const QString present = target(folder) + QLatin1Char('/') + name;
+            if (QFileInfo(present).isFile() || QFileInfo(present).isSymLink()) {
+                journal.moves.append({present, old + folder + QLatin1Char('/') + name});
             }
         }
     }
     for (const File& file : contents.files) {
-        move(fresh + file.path(), target(file.folder) + QLatin1Char('/') + file.name);
+        journal.moves.append({fresh + file.path(), target(file.folder) + QLatin1Char('/') + file.name});
     }
-    if (failed.isEmpty()) {
+    // Should the program end before the last move, the next start reads the journal and finishes
+    // the import or undoes it.
+    if (const QString why = writeSynced(staging.path(), kJournal, journalText(paths.own, journal));
+        !why.isEmpty()) {
+        return QStringLiteral("the set-up was not imported: %1 could not be written: %2")
+            .arg(shown(staging.path() + QLatin1Char('/') + kJournal), why);
+    }
+    QString failed;
+    if (rollForward(journal, &failed)) {
         unmakeFeeds.dismiss();
-        return QString();  // the old files go with the staging folder
+        // The old files go with the staging folder; should the journal stay, so does the folder,
+        // and the next start finds every move made.
+        staging.setAutoRemove(closeJournal(journal, true));
+        return QString();
     }
-    QStringList stranded;
-    for (auto it = done.crbegin(); it != done.crend(); ++it) {
-        if (std::rename(QFile::encodeName(it->to).constData(), QFile::encodeName(it->from).constData()) !=
-            0) {
-            stranded << shown(it->from);
-        }
-    }
+    writeSynced(staging.path(), kUndo, QByteArray());
+    const QStringList stranded = rollBack(journal);
     if (stranded.isEmpty()) {
+        unmakeFeeds.dismiss();  // rollBack() removed it
+        staging.setAutoRemove(closeJournal(journal, false));
         return QStringLiteral("the set-up was not imported: %1; the set-up is as it was").arg(failed);
     }
     staging.setAutoRemove(false);
+    unmakeFeeds.dismiss();
     return QStringLiteral(
                "the set-up was not imported: %1; and these files could not be put back: %2. "
-               "They are in %3.")
+               "They are in %3; the next start of Corvalin puts them back.")
         .arg(failed, stranded.join(QStringLiteral(", ")), shown(staging.path()));
+}
+
+QString recoverImport(const ProgramPaths& paths, bool* failed) {
+    if (failed) {
+        *failed = false;
+    }
+    QStringList said;
+    const QDir own(QDir::cleanPath(paths.own));
+    const QStringList found = own.entryList({kStagingPrefix + QLatin1Char('*')},
+                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : found) {
+        const QString staging = own.filePath(name);
+        FolderLock lock;
+        if (!lock.take(staging, false)) {
+            continue;  // an import that runs now, in another copy
+        }
+        Journal journal;
+        QString text;
+        bool keep = false;
+        if (QFileInfo::exists(staging + QLatin1Char('/') + kFinished)) {
+            text = kInterrupted + QStringLiteral(" after its last step: the imported set-up is in use");
+        } else if (!present(staging + QLatin1Char('/') + kJournal)) {
+            // The journal is written whole before the first move, and closed after the last move
+            // is undone: without it the set-up is as it was.
+            text = kInterrupted +
+                   QStringLiteral(" before it changed anything: the set-up is as it was before it");
+        } else if (!readJournal(own.path(), staging, &journal)) {
+            keep = true;
+            if (failed) {
+                *failed = true;
+            }
+            text = kInterrupted + QStringLiteral(
+                                      "; its journal %1 cannot be read, so it was neither finished nor "
+                                      "undone: the files it replaced are in %2")
+                                      .arg(shown(staging + QLatin1Char('/') + kJournal), shown(staging));
+        } else {
+            QString why;
+            const bool undo = QFileInfo::exists(staging + QLatin1Char('/') + kUndo);
+            if (!undo && rollForward(journal, &why)) {
+                keep = !closeJournal(journal, true);
+                text = kInterrupted +
+                       QStringLiteral("; it was finished at start-up: the imported set-up is in use");
+            } else {
+                if (!undo) {
+                    writeSynced(staging, kUndo, QByteArray());
+                }
+                const QStringList stranded = rollBack(journal);
+                if (!stranded.isEmpty()) {
+                    keep = true;
+                    if (failed) {
+                        *failed = true;
+                    }
+                    text = kInterrupted +
+                           QStringLiteral(
+                               "; it could be neither finished nor undone: %1 could not be put back. "
+                               "They are in %2; the next start tries again")
+                               .arg(stranded.join(QStringLiteral(", ")), shown(staging));
+                } else {
+                    keep = !closeJournal(journal, false);
+                    text = kInterrupted +
+                           (undo ? QStringLiteral("; it was undone at start-up")
+                                 : QStringLiteral("; it could not be finished (%1), so it was "
+                                                  "undone at start-up")
+                                       .arg(why)) +
+                           QStringLiteral(": the set-up is as it was before it");
+                }
+            }
+        }
+        if (!keep) {
+            QDir(staging).removeRecursively();
+        }
+        said << text;
+    }
+    return said.join(QStringLiteral("; "));
 }
 
 }  // namespace corvalin::setup

@@ -51,7 +51,8 @@ struct Contents {
     QStringList names(const QString& folder) const;
 };
 
-// The settings files of a data folder: every *.ini file directly in it.
+// The settings files of a data folder: every file directly in it whose name ends in ".ini" (in
+// small letters) and that a set-up can hold.
 QStringList settingsFiles(const QString& dataFolder);
 
 // Writes the set-up of `paths` to `file`: error text, or empty when it was written. A file
@@ -70,6 +71,16 @@ QString describeSetup(const ProgramPaths& paths, const Contents& contents);
 // its sounds are added to the user's sound folder and its calendar copies to data/feeds/, replacing
 // those of the same names. When a step
 // fails, the files as they were are put back. Error text, or empty when the set-up was imported.
+// Every move it makes is written to a journal, flushed to the disk, before the first: should the
+// program end half-way (killed, a power cut), recoverImport() finishes or undoes it.
 QString applySetup(const ProgramPaths& paths, const Contents& contents);
+
+// Finishes an import of `paths` that ended half-way (every new file was written whole before the
+// first move, so it is finished unless a move fails, and then undone), or undoes one that was
+// being undone, and clears what an import left beside the set-up. Run at start-up before anything
+// rings; an import running now in another copy is left alone. Returns what was done, for the
+// ring log (empty when there was nothing), and sets `failed` when it could be neither finished nor
+// undone (its files are left where they are, for the next start).
+QString recoverImport(const ProgramPaths& paths, bool* failed = nullptr);
 
 }  // namespace corvalin::setup

@@ -1,12 +1,19 @@
 // The set-up file: an export imported elsewhere gives the same settings and sounds byte for byte;
 // a damaged, tampered, foreign or unsafe file, or one too large, imports nothing and says why; an
-// import that fails half-way puts every file back.
+// import that fails half-way puts every file back; one killed half-way is finished or undone whole
+// at the next start.
 #include <QDirIterator>
 #include <QMap>
 #include <QtTest>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
+#include <csignal>
+#include <cstring>
 
 #include "calendar/schoolcalendar.h"
 #include "calendar/subscriptions.h"
@@ -59,7 +66,21 @@ void addEntry(zip_t* archive, const char* name, const QByteArray& bytes) {
     QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
 }
 
+// The moves of an import: renames with one end in its staging folder. The process is killed
+// before the move numbered g_killAt (from 0), as a power cut or `kill -9` would end it.
+int g_moves = 0;
+int g_killAt = -1;
+
 }  // namespace
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    const bool fromStaging = std::strstr(from, "/.setup-import-") != nullptr;
+    const bool toStaging = std::strstr(to, "/.setup-import-") != nullptr;
+    if (fromStaging != toStaging && g_killAt >= 0 && g_moves++ == g_killAt) {
+        ::kill(::getpid(), SIGKILL);
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 class TestSetupArchive : public QObject {
     Q_OBJECT
@@ -182,6 +203,25 @@ private Q_SLOTS:
         alterZip(bomb, 0, [&](zip_t* archive) { addEntry(archive, "sound/big.wav", zeros); });
         QVERIFY(QFileInfo(bomb).size() < (1 << 20));
         QTest::newRow("bomb") << bomb << "sound/big.wav in it is larger than 16 MB";
+
+        // Packed bytes that do not unpack: the reason is the program's own, whatever the zip
+        // library says of it.
+        const QString garbled = copyOfExport(QStringLiteral("garbled.zip"));
+        const QByteArray wave(1 << 20, '\0');
+        alterZip(garbled, 0, [&](zip_t* archive) { addEntry(archive, "sound/big.wav", wave); });
+        {
+            QFile file(garbled);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray bytes = file.readAll();
+            const qsizetype header = bytes.indexOf("sound/big.wav") - 30;
+            QVERIFY(header > 0 && bytes.mid(header, 4) == "PK\x03\x04");
+            const qsizetype packed =
+                header + 30 + 13 + qFromLittleEndian<quint16>(bytes.constData() + header + 28);
+            bytes.replace(packed + 10, 10, QByteArray(10, '\xff'));
+            QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+        }
+        QTest::newRow("garbled") << garbled
+                                 << "sound/big.wav in it is damaged: its packed bytes cannot be unpacked";
     }
     void badFilesChangeNothing() {
         QFETCH(QString, file);
@@ -213,6 +253,106 @@ private Q_SLOTS:
         QVERIFY2(why.contains(QStringLiteral("data.ini could not be replaced")), qPrintable(why));
         QVERIFY2(why.contains(QStringLiteral("the set-up is as it was")), qPrintable(why));
         QCOMPARE(snapshot(target.path()), before);
+    }
+
+    // A file of another case (OLD.INI) is no settings file: the export leaves it out instead of
+    // failing on it. A disk that fills up (here, a file size limit) while the import writes: the
+    // system's reason, not an unknown error, and the set-up as it was.
+    void problemsSayWhy() {
+        ProgramFolder target;
+        target.writeData(QStringLiteral("data.ini"), "old\r\n");
+        target.writeData(QStringLiteral("OLD.INI"), "not read\r\n");
+        const QString file = files.filePath(QStringLiteral("cases.zip"));
+        QCOMPARE(setup::exportSetup(target.path(), file), QString());
+        QCOMPARE(setup::readSetup(file).names(QStringLiteral("data")), QStringList({"data.ini"}));
+
+        const auto before = snapshot(target.path());
+        int pipe[2];
+        QCOMPARE(::pipe(pipe), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};  // the exported own.wav is larger
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const QByteArray why = setup::applySetup(target.path(), setup::readSetup(exported)).toUtf8();
+            [[maybe_unused]] const ssize_t written = ::write(pipe[1], why.constData(), why.size());
+            ::_exit(0);
+        }
+        ::close(pipe[1]);
+        QByteArray said(4096, '\0');
+        const ssize_t got = ::read(pipe[0], said.data(), said.size());
+        ::close(pipe[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        said.truncate(std::max<ssize_t>(got, 0));
+        QVERIFY2(said.contains("own.wav could not be written") && said.contains(std::strerror(EFBIG)),
+                 said.constData());
+        QCOMPARE(snapshot(target.path()), before);
+    }
+
+    // The import killed after each of its renames, in turn: the next start finds the imported
+    // set-up whole, byte for byte, and says it finished the import; and when a step fails (a
+    // folder where mdata_3.ini goes), killed before it or while the files are being put back, it
+    // finds the set-up as it was, and says it was undone. Nothing of the import is left beside it.
+    void killedImportIsFinishedOrUndone() {
+        const setup::Contents contents = setup::readSetup(exported);
+        QVERIFY2(contents.ok(), qPrintable(contents.refusal));
+        auto prepare = [](const ProgramFolder& folder, bool failing) {
+            folder.writeData(QStringLiteral("data.ini"), "old\r\n");
+            folder.writeData(QStringLiteral("adata_2.ini"), "old\r\n");
+            folder.writeData(QStringLiteral("ring.log"), "kept\r\n");
+            folder.addSound(QStringLiteral("own.wav"), 2.0);
+            folder.addSound(QStringLiteral("other.wav"), 1.0);
+            if (failing) {
+                QDir(folder.path()).mkpath(QStringLiteral("data/mdata_3.ini"));
+                folder.addFile(QStringLiteral("data/mdata_3.ini/inside"), "a folder's file");
+            }
+        };
+        ProgramFolder clean;
+        prepare(clean, false);
+        QCOMPARE(setup::applySetup(clean.path(), contents), QString());
+        const auto imported = snapshot(clean.path());
+
+        for (const bool failing : {false, true}) {
+            int kills = 0;
+            for (int killAt = 0;; ++killAt) {
+                ProgramFolder target;
+                prepare(target, failing);
+                const auto before = snapshot(target.path());
+                const pid_t child = ::fork();
+                QVERIFY(child >= 0);
+                if (child == 0) {
+                    g_killAt = killAt;
+                    setup::applySetup(target.path(), contents);
+                    ::_exit(0);
+                }
+                int status = 0;
+                QCOMPARE(::waitpid(child, &status, 0), child);
+                if (WIFEXITED(status)) {
+                    break;  // the import ran to its end before that many renames
+                }
+                QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+                ++kills;
+                bool failed = true;
+                const QString said = setup::recoverImport(target.path(), &failed);
+                const QString at = QStringLiteral("%1 killed after %2 renames: %3")
+                                       .arg(failing ? "failing" : "import")
+                                       .arg(killAt)
+                                       .arg(said);
+                QVERIFY2(!failed, qPrintable(at));
+                if (failing) {
+                    QVERIFY2(said.contains(QStringLiteral("undone")), qPrintable(at));
+                    QVERIFY2(snapshot(target.path()) == before, qPrintable(at));
+                } else {
+                    QVERIFY2(said.contains(QStringLiteral("finished")), qPrintable(at));
+                    QVERIFY2(snapshot(target.path()) == imported, qPrintable(at));
+                }
+                QCOMPARE(setup::recoverImport(target.path()), QString());
+            }
+            // Every settings file aside and every new one in, each a kill of its own.
+            QVERIFY2(kills >= 10, qPrintable(QString::number(kills)));
+        }
     }
 };
 

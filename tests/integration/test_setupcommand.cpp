@@ -1,8 +1,10 @@
 // `Corvalin --export FILE` and `Corvalin --import FILE`, run in a network namespace of their own,
 // so that the only guard they meet is this test's: an export imported into another program folder
 // gives the same settings files; an import while a copy runs, or of a damaged file, changes
-// nothing and ends with 1 and the reason.
+// nothing and ends with 1 and the reason; an import killed between two renames is finished or
+// undone by the next start.
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -76,6 +78,68 @@ private Q_SLOTS:
         for (const char* name : {"data.ini", "mdata.ini"}) {
             QCOMPARE(bytes(to + "/data/" + QString(name)), bytes(from + "/data/" + QString(name)));
         }
+    }
+
+    // `--import` killed at its first, second, ... rename (strace kills it there, as a power cut
+    // would): the next start (here an export) finishes the import, or finds it never began, before
+    // anything else, says which on standard error and in the ring log, and the settings are then
+    // the imported ones or the old ones, whole, with nothing of the import left beside them.
+    void killedImportIsFinishedAtNextStart() {
+        const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+        if (strace.isEmpty()) {
+            QSKIP("strace is not installed (scripts/setup.sh --tests installs it)");
+        }
+        QTemporaryDir dir;
+        const QString program = QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
+        const QString from = dir.filePath("from");
+        QVERIFY(copyProgramFolder(program, from));
+        QVERIFY(writeWholeFile(from + "/data/data.ini",
+                               " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
+        QVERIFY(writeWholeFile(from + "/data/mdata.ini", "08hr 15min/school-bell.wav\r\n"));
+        QVERIFY(writeWholeFile(from + "/data/snd.ini", "0\r\n"));
+        const QString file = dir.filePath("setup.zip");
+        QCOMPARE(runProgram(from, {"--export", file}).code, 0);
+
+        int finished = 0;
+        for (int when = 1;; ++when) {
+            const QString to = dir.filePath(QStringLiteral("to%1").arg(when));
+            QVERIFY(copyProgramFolder(program, to));
+            QVERIFY(writeWholeFile(to + "/data/adata.ini", "9\r\n0\r\n12\r\n0\r\n50\r\n10\r\n"));
+            QVERIFY(
+                writeWholeFile(to + "/data/calendar.ini", "2026-12-24 2027-01-06 holiday Winter break\r\n"));
+            QProcess killed;
+            killed.start(strace, {"-f", "-o", "/dev/null", "-e",
+                                  QStringLiteral("inject=rename:signal=KILL:when=%1").arg(when),
+                                  to + "/Corvalin", "--import", file});
+            QVERIFY(killed.waitForFinished(20000));
+            QVERIFY2(!killed.readAllStandardError().contains("strace:"), "strace could not run the program");
+            if (killed.exitStatus() == QProcess::NormalExit && killed.exitCode() == 0) {
+                break;  // no rename that far: the import ran to its end
+            }
+            const QString at = QStringLiteral("killed at rename %1: ").arg(when);
+            const Run next = runProgram(to, {"--export", dir.filePath("after.zip")});
+            QCOMPARE(next.code, 0);
+            QVERIFY2(next.err.contains("a set-up import was interrupted"), qPrintable(at + next.err));
+            QVERIFY2(bytes(to + "/data/ring.log").contains("a set-up import was interrupted"),
+                     qPrintable(at));
+            QCOMPARE(QDir(to).entryList({".setup-import-*"}, QDir::Dirs | QDir::Hidden), QStringList());
+            if (next.err.contains("finished")) {
+                ++finished;
+                QCOMPARE(corvalin::setup::settingsFiles(to + "/data"),
+                         QStringList({"data.ini", "mdata.ini", "snd.ini"}));
+                for (const char* name : {"data.ini", "mdata.ini", "snd.ini"}) {
+                    QVERIFY2(bytes(to + "/data/" + QString(name)) == bytes(from + "/data/" + QString(name)),
+                             qPrintable(at + name));
+                }
+            } else {
+                QVERIFY2(next.err.contains("before it changed anything"), qPrintable(at + next.err));
+                QCOMPARE(corvalin::setup::settingsFiles(to + "/data"),
+                         QStringList({"adata.ini", "calendar.ini"}));
+                QCOMPARE(bytes(to + "/data/adata.ini"), QByteArray("9\r\n0\r\n12\r\n0\r\n50\r\n10\r\n"));
+            }
+            QVERIFY2(when < 40, "the import was never let run to its end");
+        }
+        QVERIFY2(finished >= 5, qPrintable(QString::number(finished)));
     }
 };
 
