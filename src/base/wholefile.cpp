@@ -3,24 +3,40 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 bool replaceWholeFile(const QString& path, const QByteArray& bytes, QString* why) {
     QSaveFile file(path);
-    auto failed = [&] {
+    // Qt leaves a short write (a full disk) without an error of its own: the system's reason is
+    // taken from errno when Qt has none to give.
+    auto reason = [&file](int code) {
+        const QString qt = file.errorString();
+        if (file.error() != QFileDevice::NoError && !qt.isEmpty() && qt != QStringLiteral("Unknown error")) {
+            return qt;
+        }
+        return code != 0 ? QString::fromLocal8Bit(std::strerror(code))
+                         : QStringLiteral("the file could not be written whole");
+    };
+    auto failed = [&](int code) {
         if (why) {
-            *why = file.errorString();
+            *why = reason(code);
         }
         file.cancelWriting();
         return false;
     };
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        return failed();
+        return failed(errno);
     }
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        return failed();
+        return failed(errno);
     }
+    errno = 0;
     if (!file.commit()) {
         if (why) {
-            *why = file.errorString();
+            *why = reason(errno);
         }
         return false;
     }

@@ -273,9 +273,10 @@ private Q_SLOTS:
         QVERIFY(child >= 0);
         if (child == 0) {
             ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};  // the exported own.wav is larger
+            const rlimit limit{1024, 1024};  // the exported own.wav is larger, and so is any set-up file
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const QByteArray why = setup::applySetup(target.path(), setup::readSetup(exported)).toUtf8();
+            const QByteArray why = setup::applySetup(target.path(), setup::readSetup(exported)).toUtf8() + '\n' +
+                                   setup::exportSetup(source.path(), files.filePath(QStringLiteral("full.zip"))).toUtf8();
             [[maybe_unused]] const ssize_t written = ::write(pipe[1], why.constData(), why.size());
             ::_exit(0);
         }
@@ -286,7 +287,11 @@ private Q_SLOTS:
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         said.truncate(std::max<ssize_t>(got, 0));
-        QVERIFY2(said.contains("own.wav could not be written") && said.contains(std::strerror(EFBIG)),
+        const QList<QByteArray> lines = said.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].contains("own.wav could not be written") && lines[0].contains(std::strerror(EFBIG)),
+                 said.constData());
+        QVERIFY2(lines[1].contains("could not be written: ") && lines[1].contains(std::strerror(EFBIG)),
                  said.constData());
         QCOMPARE(snapshot(target.path()), before);
     }
