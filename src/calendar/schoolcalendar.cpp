@@ -19,13 +19,85 @@ QDate cal::toQDate(const cal::Date& date) {
 }
 
 std::string cal::cleanLabel(const QString& text) {
-    QString label = text;
-    for (QChar& c : label) {
-        if (c.category() == QChar::Other_Control) {
-            c = QLatin1Char(' ');
+    return outsideText(text, -1).toStdString();
+}
+
+namespace {
+
+bool isSchoolDay(const QDate& day) {
+    return day.dayOfWeek() <= 5;
+}
+
+}  // namespace
+
+cal::FeedSilence cal::feedSilence(std::span<const DateException> feed, std::span<const DateException> handMade,
+                                  const QDate& from, int days) {
+    // Each day of the range once, marked by whatever covers it.
+    std::vector<char> fromFeed(static_cast<std::size_t>(std::max(days, 0)), 0);
+    std::vector<char> byHand(fromFeed.size(), 0);
+    const QDate end = from.addDays(days - 1);
+    auto mark = [&](std::span<const DateException> exceptions, std::vector<char>& days) {
+        for (const auto& e : exceptions) {
+            const QDate first = std::max(toQDate(e.first), from);
+            const QDate last = std::min(toQDate(e.last), end);
+            for (qint64 i = from.daysTo(first); i <= from.daysTo(last); ++i) {
+                days[static_cast<std::size_t>(i)] = 1;
+            }
+        }
+    };
+    mark(feed, fromFeed);
+    mark(handMade, byHand);
+    FeedSilence silence;
+    int run = 0;
+    QDate runFirst;
+    for (int i = 0; i < days; ++i) {
+        const QDate day = from.addDays(i);
+        if (!isSchoolDay(day)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        if (!fromFeed[at] || byHand[at]) {
+            run = 0;
+            continue;
+        }
+        ++silence.schoolDays;
+        if (run++ == 0) {
+            runFirst = day;
+        }
+        if (run > silence.longestRun) {
+            silence.longestRun = run;
+            silence.runFirst = runFirst;
+            silence.runLast = day;
         }
     }
-    return label.simplified().toStdString();
+    if (silence.longestRun > 0) {
+        if (const auto index = decidingException(feed, fromQDate(silence.runFirst))) {
+            silence.runEvent = QString::fromStdString(feed[*index].label);
+        }
+    }
+    return silence;
+}
+
+std::optional<QString> cal::silencedBy(std::span<const DateException> feed, std::span<const DateException> handMade,
+                                       const QDate& day) {
+    if (!day.isValid() || !isSchoolDay(day) || decidingException(handMade, fromQDate(day))) {
+        return std::nullopt;
+    }
+    if (const auto index = decidingException(feed, fromQDate(day))) {
+        return QString::fromStdString(feed[*index].label);
+    }
+    return std::nullopt;
+}
+
+QString cal::silenceText(const FeedSilence& silence) {
+    if (silence.schoolDays == 0) {
+        return QString();
+    }
+    return QStringLiteral("silences %1 school %2 (%3 in a row from %4, \"%5\")")
+        .arg(silence.schoolDays)
+        .arg(silence.schoolDays == 1 ? QStringLiteral("day") : QStringLiteral("days"))
+        .arg(silence.longestRun)
+        .arg(silence.runFirst.toString(Qt::ISODate), silence.runEvent);
 }
 
 SchoolCalendar::SchoolCalendar(SettingsStore* store, QObject* parent) : QObject(parent), m_store(store) {}
@@ -39,8 +111,12 @@ void SchoolCalendar::load() {
 void SchoolCalendar::loadSubscribed() {
     m_subscriptions = loadSubscriptions(m_store->folder());
     m_subscribed.clear();
+    m_silences.clear();
+    const QDate today = QDate::currentDate();
     for (const Subscription& s : m_subscriptions) {
-        for (auto& e : loadFeedCopy(m_store->folder(), s.address).exceptions) {
+        auto copy = loadFeedCopy(m_store->folder(), s.address).exceptions;
+        m_silences.push_back(cal::silenceText(cal::feedSilence(copy, m_exceptions, today)));
+        for (auto& e : copy) {
             m_subscribed.push_back({s.label, std::move(e)});
         }
     }
@@ -49,7 +125,10 @@ void SchoolCalendar::loadSubscribed() {
     });
     m_subscribedDays.clear();
     for (const Subscribed& s : m_subscribed) {
-        m_subscribedDays.push_back(s.exception);
+        cal::DateException named = s.exception;
+        named.label = cal::cleanLabel(QStringLiteral("%1 (subscribed: %2)")
+                                          .arg(QString::fromStdString(s.exception.label), s.subscription));
+        m_subscribedDays.push_back(std::move(named));
     }
 }
 
@@ -66,8 +145,11 @@ QString SchoolCalendar::subscribe(const QString& address, const QString& label) 
             return QStringLiteral("the calendar already subscribes to %1 (%2)").arg(clean, s.label);
         }
     }
+    if (m_subscriptions.size() >= kMostSubscriptions) {
+        return QStringLiteral("the calendar follows %1 subscriptions already, the most it takes").arg(kMostSubscriptions);
+    }
     auto all = m_subscriptions;
-    const QString shown = QString::fromStdString(cal::cleanLabel(label));
+    const QString shown = outsideText(label);
     all.push_back({clean, shown.isEmpty() ? QUrl(clean).host() : shown});
     QString why;
     if (!saveSubscriptions(m_store->folder(), all, &why)) {
@@ -82,7 +164,11 @@ QString SchoolCalendar::subscriptionState(std::size_t index) const {
         return QString();
     }
     const QString& address = m_subscriptions[index].address;
-    return feedStateText(loadFeedCopy(m_store->folder(), address), loadFeedProblem(m_store->folder(), address));
+    QString state = feedStateText(loadFeedCopy(m_store->folder(), address), loadFeedProblem(m_store->folder(), address));
+    if (index < m_silences.size() && !m_silences[index].isEmpty()) {
+        state += QStringLiteral("; ") + m_silences[index];
+    }
+    return state;
 }
 
 bool SchoolCalendar::unsubscribe(std::size_t index) {
@@ -120,6 +206,7 @@ void SchoolCalendar::store() {
     // A save that cannot be written is kept by the store and reported there; the list stays as
     // the operator made it.
     m_store->saveCalendar(m_exceptions);
+    loadSubscribed();  // what the feeds silence depends on the days made by hand
     Q_EMIT changed();
 }
 
