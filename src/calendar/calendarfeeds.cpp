@@ -63,6 +63,7 @@ void CalendarFeeds::start() {
 
 void CalendarFeeds::stop() {
     m_daily->stop();
+    m_waiting.clear();
 }
 
 void CalendarFeeds::refreshAll() {

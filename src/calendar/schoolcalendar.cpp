@@ -110,25 +110,45 @@ void SchoolCalendar::load() {
 
 void SchoolCalendar::loadSubscribed() {
     m_subscriptions = loadSubscriptions(m_store->folder());
-    m_subscribed.clear();
-    m_silences.clear();
-    const QDate today = QDate::currentDate();
-    for (const Subscription& s : m_subscriptions) {
-        auto copy = loadFeedCopy(m_store->folder(), s.address).exceptions;
-        m_silences.push_back(cal::silenceText(cal::feedSilence(copy, m_exceptions, today)));
-        for (auto& e : copy) {
-            m_subscribed.push_back({s.label, std::move(e)});
+    struct From {
+        Subscribed day;
+        std::size_t subscription;
+    };
+    std::vector<From> all;
+    for (std::size_t i = 0; i < m_subscriptions.size(); ++i) {
+        for (auto& e : loadFeedCopy(m_store->folder(), m_subscriptions[i].address).exceptions) {
+            all.push_back({{m_subscriptions[i].label, std::move(e)}, i});
         }
     }
-    std::stable_sort(m_subscribed.begin(), m_subscribed.end(), [](const Subscribed& a, const Subscribed& b) {
-        return std::tie(a.exception.first, a.exception.last) < std::tie(b.exception.first, b.exception.last);
+    std::stable_sort(all.begin(), all.end(), [](const From& a, const From& b) {
+        return std::tie(a.day.exception.first, a.day.exception.last) <
+               std::tie(b.day.exception.first, b.day.exception.last);
     });
+    m_subscribed.clear();
+    m_subscribedFrom.clear();
     m_subscribedDays.clear();
-    for (const Subscribed& s : m_subscribed) {
-        cal::DateException named = s.exception;
+    for (From& f : all) {
+        cal::DateException named = f.day.exception;
         named.label = cal::cleanLabel(QStringLiteral("%1 (subscribed: %2)")
-                                          .arg(QString::fromStdString(s.exception.label), s.subscription));
+                                          .arg(QString::fromStdString(f.day.exception.label), f.day.subscription));
         m_subscribedDays.push_back(std::move(named));
+        m_subscribed.push_back(std::move(f.day));
+        m_subscribedFrom.push_back(f.subscription);
+    }
+    judgeSilences();
+}
+
+void SchoolCalendar::judgeSilences() {
+    m_silences.clear();
+    const QDate today = QDate::currentDate();
+    for (std::size_t i = 0; i < m_subscriptions.size(); ++i) {
+        std::vector<cal::DateException> feed;
+        for (std::size_t k = 0; k < m_subscribed.size(); ++k) {
+            if (m_subscribedFrom[k] == i) {
+                feed.push_back(m_subscribed[k].exception);
+            }
+        }
+        m_silences.push_back(cal::silenceText(cal::feedSilence(feed, m_exceptions, today)));
     }
 }
 
@@ -206,7 +226,7 @@ void SchoolCalendar::store() {
     // A save that cannot be written is kept by the store and reported there; the list stays as
     // the operator made it.
     m_store->saveCalendar(m_exceptions);
-    loadSubscribed();  // what the feeds silence depends on the days made by hand
+    judgeSilences();  // what the feeds silence depends on the days made by hand
     Q_EMIT changed();
 }
 

@@ -70,6 +70,8 @@ Q_SIGNALS:
 private:
     void store();
     void loadSubscribed();
+    // What each subscription's days silence, against the hand-made exceptions as they are now.
+    void judgeSilences();
 
     SettingsStore* m_store;
     std::vector<corvalin::calendar::DateException> m_exceptions;
@@ -78,6 +80,7 @@ private:
     // The same, for the deciding rule, each labelled with its event and its subscription so that
     // whatever tells the day (the ring log's day note, the main window) names both.
     std::vector<corvalin::calendar::DateException> m_subscribedDays;
+    std::vector<std::size_t> m_subscribedFrom;  // for each subscribed day, its subscription's index
     std::vector<QString> m_silences;  // per subscription: the school days its feed silences, as said
 };
 
