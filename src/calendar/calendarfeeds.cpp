@@ -7,7 +7,12 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "calendar/icalimport.h"
 #include "calendar/schoolcalendar.h"
@@ -31,6 +36,16 @@ QString topicOf(const Subscription& subscription) {
     return QStringLiteral("feed ") + subscription.address;
 }
 
+QString silenceTopic(const QString& address) {
+    return QStringLiteral("silence ") + address;
+}
+
+// "2 minutes", "45 seconds".
+QString durationText(int ms) {
+    return ms >= 60000 && ms % 60000 == 0 ? QStringLiteral("%1 minutes").arg(ms / 60000)
+                                          : QStringLiteral("%1 seconds").arg(std::max(ms / 1000, 1));
+}
+
 }  // namespace
 
 CalendarFeeds::CalendarFeeds(QString dataFolder, QObject* parent)
@@ -48,11 +63,35 @@ void CalendarFeeds::start() {
 
 void CalendarFeeds::stop() {
     m_daily->stop();
+    m_waiting.clear();
 }
 
 void CalendarFeeds::refreshAll() {
-    for (const Subscription& s : loadSubscriptions(m_dataFolder)) {
+    const auto all = loadSubscriptions(m_dataFolder);
+    forgetEnded(all);
+    for (const Subscription& s : all) {
         fetch(s);
+    }
+}
+
+void CalendarFeeds::forgetEnded(const std::vector<Subscription>& subscriptions) {
+    auto subscribed = [&subscriptions](const QString& address) {
+        return std::any_of(subscriptions.begin(), subscriptions.end(),
+                           [&address](const Subscription& s) { return s.address == address; });
+    };
+    for (const QString& address : m_failing.values()) {
+        if (!subscribed(address)) {
+            m_failing.remove(address);
+            Q_EMIT problemEnded(QStringLiteral("feed ") + address,
+                                QStringLiteral("the calendar subscription \"%1\" ended").arg(m_labels.value(address)));
+        }
+    }
+    for (const QString& address : m_silencing.keys()) {
+        if (!subscribed(address)) {
+            m_silencing.remove(address);
+            m_shortNotice.remove(address);
+            Q_EMIT problemEnded(silenceTopic(address), QString());
+        }
     }
 }
 
@@ -66,13 +105,40 @@ void CalendarFeeds::refresh(const QString& address) {
 }
 
 void CalendarFeeds::fetch(const Subscription& subscription) {
-    if (m_underWay.contains(subscription.address)) {
+    m_labels.insert(subscription.address, subscription.label);
+    const bool waiting = std::any_of(m_waiting.begin(), m_waiting.end(), [&subscription](const Subscription& s) {
+        return s.address == subscription.address;
+    });
+    if (m_underWay == subscription.address || waiting) {
         return;
     }
+    m_waiting.append(subscription);
+    next();
+}
+
+void CalendarFeeds::next() {
+    if (!m_underWay.isEmpty()) {
+        return;
+    }
+    if (m_waiting.isEmpty()) {
+        // Nothing more to fetch: the connections and what the fetches read go back to the system.
+        if (m_net) {
+            m_net->deleteLater();
+            m_net = nullptr;
+            QTimer::singleShot(0, this, [] {
+#ifdef __GLIBC__
+                malloc_trim(0);
+#endif
+            });
+        }
+        return;
+    }
+    const Subscription subscription = m_waiting.takeFirst();
     QString why;
     const auto url = feedUrl(subscription.address, &why);
     if (!url) {
         fail(subscription, why);
+        next();
         return;
     }
     if (!m_net) {
@@ -91,8 +157,16 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
     if (copy.exists && !copy.lastModified.isEmpty()) {
         request.setRawHeader("If-Modified-Since", copy.lastModified);
     }
-    m_underWay.insert(subscription.address);
+    m_underWay = subscription.address;
     QNetworkReply* reply = m_net->get(request);
+    // However slowly it trickles, a fetch ends within its whole duration.
+    auto* limit = new QTimer(reply);
+    limit->setSingleShot(true);
+    connect(limit, &QTimer::timeout, reply, [reply] {
+        reply->setProperty("tooSlow", true);
+        reply->abort();
+    });
+    limit->start(m_longestFetchMs);
     // A feed that says or turns out to be too large is not read on.
     auto tooLarge = [reply](qint64 size) {
         if (size > kLargestFeed && !reply->property("tooLarge").toBool()) {
@@ -105,9 +179,10 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
     });
     connect(reply, &QNetworkReply::downloadProgress, this, [tooLarge](qint64 received, qint64) { tooLarge(received); });
     connect(reply, &QNetworkReply::finished, this, [this, reply, subscription] {
-        m_underWay.remove(subscription.address);
         finish(reply, subscription);
         reply->deleteLater();
+        m_underWay.clear();
+        next();
     });
 }
 
@@ -117,7 +192,8 @@ void CalendarFeeds::fail(const Subscription& subscription, const QString& reason
     saveFeedProblem(m_dataFolder, subscription.address, {QDateTime::currentDateTime(), reason});
     Q_EMIT problem(topicOf(subscription),
                    QStringLiteral("the calendar subscription \"%1\" could not be fetched: %2; %3")
-                       .arg(subscription.label, reason, copyAge(copy)));
+                       .arg(subscription.label, outsideText(reason, 1000), copyAge(copy)));
+    judgeSilence(subscription);
     Q_EMIT fetched(subscription.address, false);
 }
 
@@ -127,12 +203,61 @@ void CalendarFeeds::succeed(const Subscription& subscription) {
         Q_EMIT problemEnded(topicOf(subscription),
                             QStringLiteral("the calendar subscription \"%1\" was fetched again").arg(subscription.label));
     }
+    judgeSilence(subscription);
     Q_EMIT fetched(subscription.address, true);
+}
+
+void CalendarFeeds::judgeSilence(const Subscription& subscription) {
+    const QString& address = subscription.address;
+    const auto feed = loadFeedCopy(m_dataFolder, address).exceptions;
+    const auto handMade = loadHandMade(m_dataFolder);
+    const QDate today = QDate::currentDate();
+    QStringList said;
+    const cal::FeedSilence silence = cal::feedSilence(feed, handMade, today);
+    if (silence.longestRun > kLongestSilence) {
+        said << QStringLiteral("it keeps %1 school days in a row without bells, %2 to %3 (\"%4\")")
+                    .arg(silence.longestRun)
+                    .arg(silence.runFirst.toString(Qt::ISODate), silence.runLast.toString(Qt::ISODate),
+                         outsideText(silence.runEvent));
+    }
+    QMap<QDate, QString>& shortNotice = m_shortNotice[address];
+    for (auto it = shortNotice.begin(); it != shortNotice.end();) {
+        // A day gone by, or one the feed or the hand-made calendar gives its bells back, is no
+        // longer a problem.
+        if (it.key() < today || !cal::silencedBy(feed, handMade, it.key())) {
+            it = shortNotice.erase(it);
+        } else {
+            said << QStringLiteral("it newly takes the bells of %1 away (\"%2\")")
+                        .arg(it.key().toString(Qt::ISODate), outsideText(it.value()));
+            ++it;
+        }
+    }
+    if (shortNotice.isEmpty()) {
+        m_shortNotice.remove(address);
+    }
+    if (!said.isEmpty()) {
+        const QString text = QStringLiteral("the calendar subscription \"%1\" silences school days: %2; "
+                                            "make those days by hand in the Calendar window if they are to ring")
+                                 .arg(subscription.label, said.join(QStringLiteral("; ")));
+        if (m_silencing.value(address) != text) {
+            m_silencing.insert(address, text);
+            Q_EMIT problem(silenceTopic(address), text);
+        }
+    } else if (m_silencing.remove(address)) {
+        Q_EMIT problemEnded(silenceTopic(address),
+                            QStringLiteral("the calendar subscription \"%1\" no longer silences school days at "
+                                           "length or at short notice")
+                                .arg(subscription.label));
+    }
 }
 
 void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscription) {
     if (reply->property("tooLarge").toBool()) {
         fail(subscription, QStringLiteral("it is larger than %1 MB").arg(kLargestFeed / (1024 * 1024)));
+        return;
+    }
+    if (reply->property("tooSlow").toBool()) {
+        fail(subscription, QStringLiteral("the server had not sent it after %1").arg(durationText(m_longestFetchMs)));
         return;
     }
     if (reply->error() == QNetworkReply::OperationCanceledError) {
@@ -141,7 +266,7 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError && status != 304) {
-        fail(subscription, reply->errorString());
+        fail(subscription, outsideText(reply->errorString(), 1000));
         return;
     }
     FeedCopy copy = loadFeedCopy(m_dataFolder, subscription.address);
@@ -163,10 +288,10 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
     if (status != 200) {
         fail(subscription, QStringLiteral("the server answered %1 %2")
                                .arg(status)
-                               .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+                               .arg(outsideText(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())));
         return;
     }
-    const QByteArray body = reply->read(kLargestFeed + 1);
+    QByteArray body = reply->read(kLargestFeed + 1);
     if (body.size() > kLargestFeed) {
         fail(subscription, QStringLiteral("it is larger than %1 MB").arg(kLargestFeed / (1024 * 1024)));
         return;
@@ -176,7 +301,7 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
                                       std::chrono::steady_clock::now() + cal::kLongestImport);
     if (!found.error.empty()) {
         fail(subscription, QStringLiteral("it is not a calendar that can be read: %1")
-                               .arg(QString::fromStdString(found.error)));
+                               .arg(outsideText(QString::fromStdString(found.error), 1000)));
         return;
     }
     FeedCopy fresh;
@@ -187,8 +312,18 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
     fresh.lastModified = lastModified;
     QString why;
     if (!saveFeedCopy(m_dataFolder, subscription.address, body, fresh, &why)) {
-        fail(subscription, QStringLiteral("its copy could not be saved (%1)").arg(why));
+        fail(subscription, QStringLiteral("its copy could not be saved (%1)").arg(outsideText(why)));
         return;
+    }
+    body.clear();
+    // The days the fetch newly takes away at short notice are a problem until they have passed.
+    const QDate today = now.date();
+    const auto handMade = loadHandMade(m_dataFolder);
+    for (const QDate& day : {today, today.addDays(1)}) {
+        if (const auto event = cal::silencedBy(fresh.exceptions, handMade, day);
+            event && !cal::silencedBy(copy.exceptions, handMade, day)) {
+            m_shortNotice[subscription.address].insert(day, *event);
+        }
     }
     const bool changed = !copy.exists || copy.exceptions != fresh.exceptions;
     if (changed) {

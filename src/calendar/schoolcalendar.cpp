@@ -19,13 +19,85 @@ QDate cal::toQDate(const cal::Date& date) {
 }
 
 std::string cal::cleanLabel(const QString& text) {
-    QString label = text;
-    for (QChar& c : label) {
-        if (c.category() == QChar::Other_Control) {
-            c = QLatin1Char(' ');
+    return outsideText(text, -1).toStdString();
+}
+
+namespace {
+
+bool isSchoolDay(const QDate& day) {
+    return day.dayOfWeek() <= 5;
+}
+
+}  // namespace
+
+cal::FeedSilence cal::feedSilence(std::span<const DateException> feed, std::span<const DateException> handMade,
+                                  const QDate& from, int days) {
+    // Each day of the range once, marked by whatever covers it.
+    std::vector<char> fromFeed(static_cast<std::size_t>(std::max(days, 0)), 0);
+    std::vector<char> byHand(fromFeed.size(), 0);
+    const QDate end = from.addDays(days - 1);
+    auto mark = [&](std::span<const DateException> exceptions, std::vector<char>& days) {
+        for (const auto& e : exceptions) {
+            const QDate first = std::max(toQDate(e.first), from);
+            const QDate last = std::min(toQDate(e.last), end);
+            for (qint64 i = from.daysTo(first); i <= from.daysTo(last); ++i) {
+                days[static_cast<std::size_t>(i)] = 1;
+            }
+        }
+    };
+    mark(feed, fromFeed);
+    mark(handMade, byHand);
+    FeedSilence silence;
+    int run = 0;
+    QDate runFirst;
+    for (int i = 0; i < days; ++i) {
+        const QDate day = from.addDays(i);
+        if (!isSchoolDay(day)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        if (!fromFeed[at] || byHand[at]) {
+            run = 0;
+            continue;
+        }
+        ++silence.schoolDays;
+        if (run++ == 0) {
+            runFirst = day;
+        }
+        if (run > silence.longestRun) {
+            silence.longestRun = run;
+            silence.runFirst = runFirst;
+            silence.runLast = day;
         }
     }
-    return label.simplified().toStdString();
+    if (silence.longestRun > 0) {
+        if (const auto index = decidingException(feed, fromQDate(silence.runFirst))) {
+            silence.runEvent = QString::fromStdString(feed[*index].label);
+        }
+    }
+    return silence;
+}
+
+std::optional<QString> cal::silencedBy(std::span<const DateException> feed, std::span<const DateException> handMade,
+                                       const QDate& day) {
+    if (!day.isValid() || !isSchoolDay(day) || decidingException(handMade, fromQDate(day))) {
+        return std::nullopt;
+    }
+    if (const auto index = decidingException(feed, fromQDate(day))) {
+        return QString::fromStdString(feed[*index].label);
+    }
+    return std::nullopt;
+}
+
+QString cal::silenceText(const FeedSilence& silence) {
+    if (silence.schoolDays == 0) {
+        return QString();
+    }
+    return QStringLiteral("silences %1 school %2 (%3 in a row from %4, \"%5\")")
+        .arg(silence.schoolDays)
+        .arg(silence.schoolDays == 1 ? QStringLiteral("day") : QStringLiteral("days"))
+        .arg(silence.longestRun)
+        .arg(silence.runFirst.toString(Qt::ISODate), silence.runEvent);
 }
 
 SchoolCalendar::SchoolCalendar(SettingsStore* store, QObject* parent) : QObject(parent), m_store(store) {}
@@ -38,18 +110,45 @@ void SchoolCalendar::load() {
 
 void SchoolCalendar::loadSubscribed() {
     m_subscriptions = loadSubscriptions(m_store->folder());
-    m_subscribed.clear();
-    for (const Subscription& s : m_subscriptions) {
-        for (auto& e : loadFeedCopy(m_store->folder(), s.address).exceptions) {
-            m_subscribed.push_back({s.label, std::move(e)});
+    struct From {
+        Subscribed day;
+        std::size_t subscription;
+    };
+    std::vector<From> all;
+    for (std::size_t i = 0; i < m_subscriptions.size(); ++i) {
+        for (auto& e : loadFeedCopy(m_store->folder(), m_subscriptions[i].address).exceptions) {
+            all.push_back({{m_subscriptions[i].label, std::move(e)}, i});
         }
     }
-    std::stable_sort(m_subscribed.begin(), m_subscribed.end(), [](const Subscribed& a, const Subscribed& b) {
-        return std::tie(a.exception.first, a.exception.last) < std::tie(b.exception.first, b.exception.last);
+    std::stable_sort(all.begin(), all.end(), [](const From& a, const From& b) {
+        return std::tie(a.day.exception.first, a.day.exception.last) <
+               std::tie(b.day.exception.first, b.day.exception.last);
     });
+    m_subscribed.clear();
+    m_subscribedFrom.clear();
     m_subscribedDays.clear();
-    for (const Subscribed& s : m_subscribed) {
-        m_subscribedDays.push_back(s.exception);
+    for (From& f : all) {
+        cal::DateException named = f.day.exception;
+        named.label = cal::cleanLabel(QStringLiteral("%1 (subscribed: %2)")
+                                          .arg(QString::fromStdString(f.day.exception.label), f.day.subscription));
+        m_subscribedDays.push_back(std::move(named));
+        m_subscribed.push_back(std::move(f.day));
+        m_subscribedFrom.push_back(f.subscription);
+    }
+    judgeSilences();
+}
+
+void SchoolCalendar::judgeSilences() {
+    m_silences.clear();
+    const QDate today = QDate::currentDate();
+    for (std::size_t i = 0; i < m_subscriptions.size(); ++i) {
+        std::vector<cal::DateException> feed;
+        for (std::size_t k = 0; k < m_subscribed.size(); ++k) {
+            if (m_subscribedFrom[k] == i) {
+                feed.push_back(m_subscribed[k].exception);
+            }
+        }
+        m_silences.push_back(cal::silenceText(cal::feedSilence(feed, m_exceptions, today)));
     }
 }
 
@@ -66,8 +165,11 @@ QString SchoolCalendar::subscribe(const QString& address, const QString& label) 
             return QStringLiteral("the calendar already subscribes to %1 (%2)").arg(clean, s.label);
         }
     }
+    if (m_subscriptions.size() >= kMostSubscriptions) {
+        return QStringLiteral("the calendar follows %1 subscriptions already, the most it takes").arg(kMostSubscriptions);
+    }
     auto all = m_subscriptions;
-    const QString shown = QString::fromStdString(cal::cleanLabel(label));
+    const QString shown = outsideText(label);
     all.push_back({clean, shown.isEmpty() ? QUrl(clean).host() : shown});
     QString why;
     if (!saveSubscriptions(m_store->folder(), all, &why)) {
@@ -82,7 +184,11 @@ QString SchoolCalendar::subscriptionState(std::size_t index) const {
         return QString();
     }
     const QString& address = m_subscriptions[index].address;
-    return feedStateText(loadFeedCopy(m_store->folder(), address), loadFeedProblem(m_store->folder(), address));
+    QString state = feedStateText(loadFeedCopy(m_store->folder(), address), loadFeedProblem(m_store->folder(), address));
+    if (index < m_silences.size() && !m_silences[index].isEmpty()) {
+        state += QStringLiteral("; ") + m_silences[index];
+    }
+    return state;
 }
 
 bool SchoolCalendar::unsubscribe(std::size_t index) {
@@ -120,6 +226,7 @@ void SchoolCalendar::store() {
     // A save that cannot be written is kept by the store and reported there; the list stays as
     // the operator made it.
     m_store->saveCalendar(m_exceptions);
+    judgeSilences();  // what the feeds silence depends on the days made by hand
     Q_EMIT changed();
 }
 

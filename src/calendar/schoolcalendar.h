@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "calendar/subscriptions.h"
@@ -39,7 +40,8 @@ public:
     // Adds a subscription (its days come with the first fetch); the reason when it cannot be
     // added: not a web address, subscribed already, or not saved.
     QString subscribe(const QString& address, const QString& label);
-    // The state of the subscription at `index`: its copy and the last failed fetch (feedStateText).
+    // The state of the subscription at `index`: its copy and the last failed fetch (feedStateText),
+    // and the school days it silences that the hand-made calendar does not.
     QString subscriptionState(std::size_t index) const;
     // Ends the subscription at `index` and drops its copy.
     bool unsubscribe(std::size_t index);
@@ -68,12 +70,18 @@ Q_SIGNALS:
 private:
     void store();
     void loadSubscribed();
+    // What each subscription's days silence, against the hand-made exceptions as they are now.
+    void judgeSilences();
 
     SettingsStore* m_store;
     std::vector<corvalin::calendar::DateException> m_exceptions;
     std::vector<Subscription> m_subscriptions;
     std::vector<Subscribed> m_subscribed;   // in calendar order
-    std::vector<corvalin::calendar::DateException> m_subscribedDays;  // the same, for the deciding rule
+    // The same, for the deciding rule, each labelled with its event and its subscription so that
+    // whatever tells the day (the ring log's day note, the main window) names both.
+    std::vector<corvalin::calendar::DateException> m_subscribedDays;
+    std::vector<std::size_t> m_subscribedFrom;  // for each subscribed day, its subscription's index
+    std::vector<QString> m_silences;  // per subscription: the school days its feed silences, as said
 };
 
 namespace corvalin::calendar {
@@ -82,4 +90,23 @@ Date fromQDate(const QDate& date);
 QDate toQDate(const Date& date);
 // A label as the file keeps it: one line, control characters turned into blanks.
 std::string cleanLabel(const QString& text);
+
+// The school days (Monday to Friday) a subscribed calendar keeps without bells and the hand-made
+// calendar leaves alone (an exception made by hand decides a day before a subscribed one), looked
+// at over `days` days from `from` on.
+struct FeedSilence {
+    int schoolDays = 0;
+    int longestRun = 0;  // the most of them in a row; a weekend between two does not end a run
+    QDate runFirst;      // that run's first and last school day
+    QDate runLast;
+    QString runEvent;    // the label of the feed's day that decides its first day
+};
+FeedSilence feedSilence(std::span<const DateException> feed, std::span<const DateException> handMade,
+                        const QDate& from, int days = 400);
+// The label of the feed's day that keeps `day` without bells, when it is a school day the
+// hand-made calendar leaves alone; none otherwise.
+std::optional<QString> silencedBy(std::span<const DateException> feed, std::span<const DateException> handMade,
+                                  const QDate& day);
+// "silences 12 school days (5 in a row from 2026-12-07)", or empty when it silences none.
+QString silenceText(const FeedSilence& silence);
 }  // namespace corvalin::calendar

@@ -28,13 +28,7 @@ std::vector<std::string> fileLines(const QString& path) {
 
 // A label as one line of the file: control characters (a line break above all) become blanks.
 QString oneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control) {
-            c = QLatin1Char(' ');
-        }
-    }
-    return line.simplified();
+    return outsideText(text);
 }
 
 QByteArray joinedLines(const std::vector<std::string>& lines) {
@@ -46,6 +40,26 @@ QByteArray joinedLines(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+QString outsideText(const QString& text, int longest) {
+    QString line = text;
+    for (QChar& c : line) {
+        const auto category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph || (category == QChar::Other_Format && c.unicode() >= 0x202a &&
+                                                       c.unicode() <= 0x202e)) {
+            c = QLatin1Char(' ');
+        }
+    }
+    line = line.simplified();
+    if (longest >= 0 && line.size() > longest) {
+        line.truncate(longest);
+        if (line.back().isHighSurrogate()) {
+            line.chop(1);
+        }
+    }
+    return line;
+}
 
 QString cleanAddress(const QString& address) {
     const QString trimmed = address.trimmed();
@@ -62,7 +76,7 @@ std::optional<QUrl> feedUrl(const QString& address, QString* why) {
     const QString clean = cleanAddress(address);
     if (clean.isEmpty()) {
         if (why) {
-            *why = QStringLiteral("\"%1\" is not an https://, http:// or webcal:// address").arg(address.trimmed());
+            *why = QStringLiteral("\"%1\" is not an https://, http:// or webcal:// address").arg(outsideText(address));
         }
         return std::nullopt;
     }
@@ -82,10 +96,10 @@ std::vector<Subscription> loadSubscriptions(const QString& dataFolder) {
         if (address.isEmpty()) {
             continue;
         }
-        const QString label = space < 0 ? QString() : text.mid(space + 1).trimmed();
+        const QString label = space < 0 ? QString() : outsideText(text.mid(space + 1));
         const bool again = std::any_of(found.begin(), found.end(),
                                        [&address](const Subscription& s) { return s.address == address; });
-        if (!again) {
+        if (!again && found.size() < kMostSubscriptions) {
             found.push_back({address, label.isEmpty() ? QUrl(address).host() : label});
         }
     }
@@ -131,6 +145,10 @@ FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address) {
     return copy;
 }
 
+std::vector<cal::DateException> loadHandMade(const QString& dataFolder) {
+    return cal::parseCalendar(fileLines(dataFolder + QLatin1Char('/') + QString::fromLatin1(cal::kCalendarFile)));
+}
+
 bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why) {
     // Validators are the server's: a line break in one would end the line early.
     auto headerLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };
@@ -158,13 +176,14 @@ FeedProblem loadFeedProblem(const QString& dataFolder, const QString& address) {
     if (lines.size() < 2) {
         return {};
     }
-    return {QDateTime::fromString(QString::fromStdString(lines[0]), Qt::ISODate), QString::fromStdString(lines[1])};
+    return {QDateTime::fromString(QString::fromStdString(lines[0]), Qt::ISODate),
+            outsideText(QString::fromStdString(lines[1]), -1)};
 }
 
 void saveFeedProblem(const QString& dataFolder, const QString& address, const FeedProblem& problem) {
     QDir().mkpath(dataFolder + QStringLiteral("/feeds"));
     replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".problem")),
-                     joinedLines({problem.at.toString(Qt::ISODate).toStdString(), oneLine(problem.reason).toStdString()}));
+                     joinedLines({problem.at.toString(Qt::ISODate).toStdString(), outsideText(problem.reason, 1000).toStdString()}));
 }
 
 void clearFeedProblem(const QString& dataFolder, const QString& address) {

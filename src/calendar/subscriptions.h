@@ -32,8 +32,18 @@ struct FeedCopy {
 };
 
 inline constexpr char kSubscriptionsFile[] = "subscriptions.ini";
+// The most subscriptions followed: each fetch may read a feed of 16 MB and work it out.
+inline constexpr std::size_t kMostSubscriptions = 50;
+// The longest text from outside (a label, a server's reason) that is kept or told.
+inline constexpr int kLongestOutsideText = 200;
 
-// Every valid line of data/subscriptions.ini (none when it is missing).
+// A text that comes from outside (a server's answer, a label in an edited file, an event's summary)
+// as the program keeps and tells it: one line, control and line-separating characters (an escape, a
+// carriage return) turned into blanks, no longer than `longest` characters (no bound when negative).
+QString outsideText(const QString& text, int longest = kLongestOutsideText);
+
+// The first kMostSubscriptions valid lines of data/subscriptions.ini (none when it is missing),
+// their labels as outsideText() makes them.
 std::vector<Subscription> loadSubscriptions(const QString& dataFolder);
 // Written whole, or not at all (the reason in `why`).
 bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription>& subscriptions,
@@ -47,6 +57,8 @@ QString cleanAddress(const QString& address);
 
 QString feedCopyPath(const QString& dataFolder, const QString& address, const QString& suffix);
 FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address);
+// The exceptions made by hand, from data/calendar.ini (none when it is missing or cannot be read).
+std::vector<corvalin::calendar::DateException> loadHandMade(const QString& dataFolder);
 // Keeps `ics` and what was read from it as the feed's copy; false with the reason when a file could
 // not be written (the old copy then stays in use).
 bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByteArray& ics, const FeedCopy& copy,

@@ -2,12 +2,15 @@
 // its days, the second is answered 304 from the validators, a changed feed replaces the old days
 // whole, and a broken feed, a dropped connection and a feed over the size limit each keep the last
 // good copy and say why and how old it is. The hand-made exceptions never mix with the feed's, and
-// the subscription and its copy outlive a restart.
+// the subscription and its copy outlive a restart. A feed that keeps a school year without bells is
+// a lasting problem, a server that trickles is given up after the whole duration a fetch may take,
+// and a server's reason or an edited label never reaches the ring log with its control characters.
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "calendar/calendarfeeds.h"
 #include "calendar/schoolcalendar.h"
@@ -16,20 +19,26 @@
 
 namespace {
 
-QByteArray ics(const QDate& day, const QByteArray& summary) {
+QByteArray ics(const QDate& day, const QByteArray& summary, int days = 1) {
     const QByteArray first = day.toString(QStringLiteral("yyyyMMdd")).toLatin1();
-    const QByteArray next = day.addDays(1).toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    const QByteArray next = day.addDays(days).toString(QStringLiteral("yyyyMMdd")).toLatin1();
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Feed//EN\r\nBEGIN:VEVENT\r\nUID:" + first +
            "@test\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:" + first + "\r\nDTEND;VALUE=DATE:" + next +
            "\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
+bool hasControl(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 // One feed over HTTP/1.1, answering as told: the feed itself (304 when the client's ETag matches),
-// a broken file, half of it and then a closed connection, or a declared length over the limit.
+// a broken file, half of it and then a closed connection, a declared length over the limit, the
+// feed a byte every 100 ms, or the status line given.
 class FeedServer : public QObject {
 public:
-    enum class Mode { Feed, Drop, Huge };
+    enum class Mode { Feed, Drop, Huge, Trickle, Status };
     QByteArray etag;
+    QByteArray statusLine;
     QByteArray body;
     Mode mode = Mode::Feed;
     int notModified = 0;
@@ -59,12 +68,27 @@ private:
             socket->disconnectFromHost();
             return;
         }
+        if (mode == Mode::Status) {
+            socket->write(statusLine + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
         const qint64 length = mode == Mode::Huge ? 17 * 1024 * 1024 : body.size();
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/calendar\r\nETag: " + etag +
                       "\r\nContent-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n");
         if (mode == Mode::Feed) {
             socket->write(body);
             socket->disconnectFromHost();
+        } else if (mode == Mode::Trickle) {
+            auto* drip = new QTimer(socket);
+            connect(drip, &QTimer::timeout, socket, [socket, drip, sent = qsizetype(0), all = body]() mutable {
+                if (sent < all.size()) {
+                    socket->write(all.mid(sent++, 1));
+                } else {
+                    drip->stop();
+                }
+            });
+            drip->start(100);
         } else if (mode == Mode::Drop) {
             socket->write(body.left(body.size() / 2));
             socket->flush();
@@ -142,7 +166,7 @@ private Q_SLOTS:
             server.etag = "\"v3\"";
             server.body = mode == FeedServer::Mode::Feed ? QByteArray("<html>Moved</html>") : ics(today.addDays(40), "Other");
             QVERIFY(!fetch());
-            const QString said = problems.last().first().toString();
+            const QString said = problems.last().at(1).toString();
             QVERIFY2(said.contains(reason) && said.contains("the copy of") && said.contains("hours old"), qPrintable(said));
             QVERIFY(noBellsOn(today.addDays(20)));
             QVERIFY(!noBellsOn(today.addDays(40)));
@@ -155,6 +179,105 @@ private Q_SLOTS:
         restarted.load();
         QCOMPARE(restarted.subscriptions().size(), std::size_t(1));
         QVERIFY(restarted.exceptionOn(today.addDays(20)).has_value());
+    }
+
+    void aFeedSilencingAYearIsAProblemAndNamedOnEachDay() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/data";
+        SettingsStore store(data);
+        SchoolCalendar calendar(&store);
+        calendar.load();
+        FeedServer server;
+        server.body = ics(QDate::currentDate().addDays(-1), "Whole year", 400);
+        QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
+        CalendarFeeds feeds(data);
+        QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
+        QSignalSpy problems(&feeds, &CalendarFeeds::problem);
+        QSignalSpy ended(&feeds, &CalendarFeeds::problemEnded);
+        const QString topic = "silence " + cleanAddress(server.address());
+
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(20000));
+        QVERIFY(fetched.last().at(1).toBool());
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.last().at(0).toString(), topic);
+        const QString said = problems.last().at(1).toString();
+        QVERIFY2(said.contains("\"School board\"") && said.contains("school days in a row without bells") &&
+                     said.contains("\"Whole year\""),
+                 qPrintable(said));
+        // Each day it decides names the event and the subscription, as the ring log's day note does.
+        calendar.load();
+        QDate weekday = QDate::currentDate().addDays(2);
+        while (weekday.dayOfWeek() > 5) {
+            weekday = weekday.addDays(1);
+        }
+        const auto day = calendar.day(weekday);
+        QVERIFY(day.exception && day.replacement);
+        QCOMPARE(QString::fromStdString(corvalin::calendar::summaryText(*day.exception)),
+                 QString("Whole year (subscribed: School board): no bells"));
+        QVERIFY(calendar.subscriptionState(0).contains("silences"));
+
+        // A feed of one day three weeks ahead is no such problem: the problem ends.
+        server.body = ics(QDate::currentDate().addDays(21), "Sports day");
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(20000));
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.last().at(0).toString(), topic);
+        QCOMPARE(problems.size(), 1);
+    }
+
+    void aTricklingServerIsGivenUp() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/data";
+        SettingsStore store(data);
+        SchoolCalendar calendar(&store);
+        FeedServer server;
+        server.mode = FeedServer::Mode::Trickle;
+        server.body = ics(QDate::currentDate().addDays(10), "Winter break");
+        QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
+        CalendarFeeds feeds(data);
+        feeds.setLongestFetch(2000);
+        QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
+        QSignalSpy problems(&feeds, &CalendarFeeds::problem);
+
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(15000));
+        QVERIFY(!fetched.last().at(1).toBool());
+        QVERIFY2(problems.last().at(1).toString().contains("the server had not sent it after 2 seconds"),
+                 qPrintable(problems.last().at(1).toString()));
+        // The next Refresh is not skipped as if the fetch were still under way.
+        server.mode = FeedServer::Mode::Feed;
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(15000));
+        QVERIFY(fetched.last().at(1).toBool());
+    }
+
+    void outsideTextsReachTheLogClean() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/data";
+        FeedServer server;
+        server.mode = FeedServer::Mode::Status;
+        // A label edited into the file and a reason phrase, each with an escape sequence and a
+        // carriage return that would forge a line of the ring log.
+        QVERIFY(writeWholeFile(data + "/subscriptions.ini", server.address().toUtf8() +
+                                                                " Board\x1b[2K\r2026-12-07 09:00:00.000 scheduled\r\n"));
+        server.statusLine = "HTTP/1.1 503 Busy\x1b[2K\r2026-12-07 09:00:00.000 scheduled";
+        CalendarFeeds feeds(data);
+        QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
+        QSignalSpy problems(&feeds, &CalendarFeeds::problem);
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(20000));
+        QVERIFY(!problems.isEmpty());
+        const QString said = problems.last().at(1).toString();
+        QVERIFY2(!hasControl(said) && said.contains("Board [2K 2026-12-07") && said.contains("Busy [2K 2026-12-07"),
+                 qPrintable(said));
+        QVERIFY(!hasControl(loadFeedProblem(data, server.address()).reason));
+        // A reason phrase with an answer the fetch does not take as an error.
+        server.statusLine = "HTTP/1.1 202 Taken\x1b[2K\rscheduled";
+        feeds.refreshAll();
+        QVERIFY(fetched.wait(20000));
+        QVERIFY2(!hasControl(problems.last().at(1).toString()) && problems.last().at(1).toString().contains("202 Taken [2K scheduled"),
+                 qPrintable(problems.last().at(1).toString()));
     }
 };
 
