@@ -33,6 +33,11 @@ class QTimer;
 
 class BellStation : public QObject {
     Q_OBJECT
+    // The system clock as the time client sets it, so that a step it makes is known as this
+    // program's own. Made before timeSync, which sets the clock through it.
+    class ClockSetter;
+    std::unique_ptr<ClockSetter> m_clockSetter;
+
 public:
     // With `liveTimers` off the clocks keep only their enabled state and tests call tick() and the
     // ringer's timer themselves.
@@ -51,7 +56,8 @@ public:
     ~BellStation() override;
 
     // --- Commands ---
-    // One tick of the bell clock (the clock calls it on every whole second).
+    // One tick of the bell clock (the clock calls it on every whole second). A step of the clock
+    // that this program did not make is written to the ring log.
     void tick();
     // Starts the service with the plan the window checked and made.
     void startService(const BellService::Plan& plan);
@@ -112,7 +118,6 @@ private:
     Power* m_power;
     Clock* m_clock;
     QString m_timeServer;
-    bool m_tickAgain = false;
     bool m_serverAway = false;
     qint64 m_decided = -1;
     SleepWatch* m_sleep;
