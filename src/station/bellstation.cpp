@@ -220,10 +220,16 @@ void BellStation::release() {
     if (m_feeds) {
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::stop);
     }
-    if (bells.isRunning()) {
-        log.note(QStringLiteral("the bells were handed over to the window copy"));
-    }
     bells.stop();
+}
+
+void BellStation::end(bool copyWaits) {
+    if (copyWaits) {
+        log.note(QStringLiteral("the bells were handed over to the copy with no window"));
+    } else if (bells.isRunning()) {
+        log.note(QStringLiteral("the bell service stopped"));
+    }
+    release();
 }
 
 void BellStation::aboutToSleep() {

@@ -74,9 +74,14 @@ public:
     // a bell due since `decided` rings now, once.
     void continueFrom(qint64 decided);
     // The bells go to another copy: the clock stops and the service with it; a bell that sounds
-    // plays out. resumeClock() lets the clock run again.
+    // plays out. resumeClock() lets the clock run again. Nothing is written to the ring log: the
+    // copy says what happened.
     void release();
     void resumeClock();
+    // This copy ends: the bells are released, and the ring log says that they were handed over to
+    // the copy with no window when one waits to take them (`copyWaits`), else that the bell
+    // service stopped, when it ran.
+    void end(bool copyWaits);
     // Why the sound folder as it is now cannot ring (no sound, or a file that is no wave file);
     // empty when it can.
     QString soundFolderProblem() const;

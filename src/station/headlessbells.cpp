@@ -126,9 +126,6 @@ void HeadlessBells::start(qint64 decided) {
 std::pair<qint64, bool> HeadlessBells::release() {
     m_holding = false;
     const bool running = m_station->bells.isRunning();
-    if (running) {
-        m_station->log.note(QStringLiteral("the bells were handed over to the window copy"));
-    }
     m_station->release();
     return {m_station->decided(), running};
 }

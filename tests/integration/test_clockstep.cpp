@@ -1,7 +1,8 @@
 // The program (a window copy, offscreen) under a clock that is stepped while it runs, through
 // libfaketime's timestamp file, which the kernel never hears of, each step right after the tick of
 // a new minute: the bell that a step forward passed over rings within a second, under its own
-// minute; a step back rings nothing twice; the ring log says what the clock did.
+// minute; a step back rings nothing twice; the ring log says what the clock did, and when the copy
+// ends alone, that the bell service stopped.
 #include <QDateTime>
 #include <QProcess>
 #include <QRegularExpression>
@@ -142,6 +143,9 @@ private Q_SLOTS:
         QVERIFY2(steps[0] < bells50[0] && late >= 0 && late < 1500, qPrintable(shown));
         QVERIFY2(bells52[0] < steps[1], qPrintable(shown));
         QVERIFY2(linesStarting(log, "clock set from").isEmpty(), qPrintable(shown));
+        // Alone, the copy ends its bell service: nothing was handed over.
+        QVERIFY2(linesStarting(log, "the bell service stopped").size() == 1, qPrintable(shown));
+        QVERIFY2(linesStarting(log, "the bells were handed over").isEmpty(), qPrintable(shown));
     }
 };
 
