@@ -823,7 +823,7 @@ void MainWindow::endProgram(const QString& how) {
     BellStation* station = m_services.station;
     InstanceGuard* guard = m_ports.instanceGuard;
     toBells([station, guard] {
-        station->release();
+        station->end(guard->copyWaits());
         guard->resign();
     });
     m_quit();

@@ -30,7 +30,8 @@ RingLog::RingLog(QString path, Clock* clock, QObject* parent)
     : QObject(parent), m_path(std::move(path)), m_clock(clock) {}
 
 void RingLog::bell(bool scheduled, const QString& sound, const QString& device) {
-    append(rl::bellLine(stampOf(m_clock->now()), scheduled, sound.toStdString(), device.toStdString()));
+    append(rl::bellLine(stampOf(m_clock->now()), scheduled, sound.toStdString(), device.toStdString(),
+                        m_scheduledMinute));
 }
 
 void RingLog::problem(const QString& text) {

@@ -18,8 +18,11 @@ public:
 
     const QString& path() const { return m_path; }
 
-    // A bell started now: scheduled (its minute is now's) or rung by hand.
+    // A bell started now: scheduled (for the minute set below) or rung by hand.
     void bell(bool scheduled, const QString& sound, const QString& device);
+    // The minute of the day that the scheduled bells rung from now on are for (-1: the minute
+    // they start in): one that a step of the clock passed over rings after its minute.
+    void setScheduledMinute(int minuteOfDay) { m_scheduledMinute = minuteOfDay; }
     // Something that went wrong and that the operator should know.
     void problem(const QString& text);
     // A problem that lasts until endProblem() with the same topic; said again under the same topic,
@@ -61,4 +64,5 @@ private:
         QString topic;
     };
     QList<Open> m_open;  // the problems reportOpen() tells again, oldest first
+    int m_scheduledMinute = -1;
 };

@@ -16,11 +16,14 @@ std::string stamp(const Stamp& s) {
 
 }  // namespace
 
-std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device) {
+std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device,
+                     int minuteOfDay) {
     std::string line = stamp(started);
     if (scheduled) {
+        const bool own = minuteOfDay >= 0 && minuteOfDay < 24 * 60;
         char minute[32];
-        std::snprintf(minute, sizeof minute, " scheduled %02d:%02d ", started.hour, started.minute);
+        std::snprintf(minute, sizeof minute, " scheduled %02d:%02d ", own ? minuteOfDay / 60 : started.hour,
+                      own ? minuteOfDay % 60 : started.minute);
         line += minute;
     } else {
         line += " ring now ";

@@ -15,9 +15,12 @@ struct Stamp {
     int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
-// "2026-12-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output"; a bell rung by hand
+// "2026-12-07 08:50:00.021 scheduled 08:50 school-bell.wav on Bell output": a scheduled bell is
+// named by its minute of the day, `minuteOfDay` (one that a step of the clock passed over rings
+// later than its minute), or by the minute it started in when that is -1. A bell rung by hand
 // reads "ring now" instead of "scheduled 08:50".
-std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device);
+std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device,
+                     int minuteOfDay = -1);
 
 // "2026-12-07 08:50:00.020 problem: gone.wav could not be played; rang school-bell.wav instead"
 std::string problemLine(const Stamp& at, std::string_view text);

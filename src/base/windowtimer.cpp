@@ -49,14 +49,14 @@ public:
 
     bool isValid() const { return m_fd >= 0; }
 
-    // Arms the whole second of the wall clock that `next` picks after the current one.
-    bool arm(const std::function<qint64(qint64)>& next) {
+    // Arms the next whole second of the wall clock.
+    bool arm() {
         timespec now{};
         if (::clock_gettime(CLOCK_REALTIME, &now) != 0) {
             return false;
         }
         itimerspec when{};
-        when.it_value.tv_sec = static_cast<time_t>(next(now.tv_sec));
+        when.it_value.tv_sec = now.tv_sec + 1;
         if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) != 0) {
             return false;
         }
@@ -97,18 +97,6 @@ void WindowTimer::setAlignedToSecond(bool aligned) {
     }
 }
 
-void WindowTimer::setWantedSeconds(std::function<bool(qint64 second)> wanted) {
-    m_wanted = std::move(wanted);
-}
-
-qint64 WindowTimer::nextSecond(qint64 second) const {
-    qint64 next = second + 1;
-    while (m_wanted && next < second + 60 && !m_wanted(next)) {
-        ++next;
-    }
-    return next;
-}
-
 void WindowTimer::rearm() {
     if (m_enabled && m_live && m_fired) {
         arm();
@@ -135,14 +123,13 @@ void WindowTimer::setEnabled(bool enabled) {
 
 void WindowTimer::arm() {
     if (m_aligned) {
-        if (m_wall && m_wall->arm([this](qint64 second) { return nextSecond(second); })) {
+        if (m_wall && m_wall->arm()) {
             return;
         }
-        // Without a wall-clock timer: a few milliseconds past the next whole second wanted, so the
-        // tick reads the new second.
+        // Without a wall-clock timer: a few milliseconds past the next whole second, so the tick
+        // reads the new second.
         const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-        const qint64 second = nowMs / 1000;
-        m_timer->start(static_cast<int>((nextSecond(second) - second) * 1000 - nowMs % 1000 + 3));
+        m_timer->start(static_cast<int>(1000 - nowMs % 1000 + 3));
         return;
     }
     m_timer->start(m_interval);

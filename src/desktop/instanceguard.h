@@ -37,6 +37,8 @@ public:
     virtual std::optional<HandOver> takeOver() { return std::nullopt; }
     // The copy that holds the guard has decided this minute's bells; a waiting headless copy is told.
     virtual void setDecided(qint64 minuteKey) { Q_UNUSED(minuteKey) }
+    // A headless copy waits to take the bells when this copy resigns.
+    virtual bool copyWaits() const { return false; }
     // This copy rings no more: the guard goes at once, so that a waiting headless copy takes the
     // bells while this one ends.
     virtual void resign() {}

@@ -47,6 +47,7 @@ public:
     bool holderHandsOver() const override;
     std::optional<HandOver> takeOver() override;
     void setDecided(qint64 minuteKey) override;
+    bool copyWaits() const override { return m_server && !m_waiting.isEmpty(); }
     void resign() override;
 
     bool holds() const { return m_server != nullptr; }

@@ -30,6 +30,7 @@ std::span<const int> ringingMinutes(const rt::RingTable& table) {
 
 void BellService::reset() {
     m_tick = corvalin::clock::startState(tickTime(m_clock->now()));
+    m_reading.reset();
 }
 
 void BellService::markStartAttempt() {
@@ -105,8 +106,21 @@ QStringList BellService::todayBells() const {
     return lines;
 }
 
+void BellService::acceptClock() {
+    m_reading = corvalin::clock::ClockReading{m_clock->now().toMSecsSinceEpoch(), m_clock->steadyMs()};
+}
+
 bool BellService::tick() {
     const QDateTime now = m_clock->now();
+    // A step of the clock, by this program or by anyone else, is seen here within a second: the
+    // wall clock against the steady one. The minutes it passed over are decided below.
+    const corvalin::clock::ClockReading reading{now.toMSecsSinceEpoch(), m_clock->steadyMs()};
+    const auto step = m_reading ? corvalin::clock::clockStep(*m_reading, reading) : std::nullopt;
+    m_reading = reading;
+    if (step) {
+        dropAhead();  // a bell made ready was for a minute that has not come as planned
+        Q_EMIT clockStepped(now.addMSecs(-*step), now);
+    }
     corvalin::clock::TickInput input;
     input.now = tickTime(now);
     input.serviceRunning = m_running;
@@ -141,7 +155,7 @@ bool BellService::tick() {
         // The bound is taken once, before the first bell of the minute rings.
         const auto due = corvalin::clock::dueSlots(m_table.minutes, m_table.bellCount, minuteOfDay);
         for (const int slot : due) {
-            Q_EMIT ring(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(slot)]));
+            Q_EMIT ring(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(slot)]), minuteOfDay);
             if (!m_running) {
                 Q_EMIT silenceNow();
             } else {

@@ -66,6 +66,9 @@ public:
     // One tick of the bell clock; reads the clock afresh. False when the tick ended at a day
     // change (the service was restarted for the new day and nothing else of the tick is done).
     bool tick();
+    // Takes the clock as it reads now as what the next tick compares with: a step since the last
+    // tick is no news (this program set the clock and says so itself, or the computer slept).
+    void acceptClock();
 
     // The booked power-off, checked on the first tick of each minute whether or not the service runs.
     struct PowerOffBooking {
@@ -107,8 +110,9 @@ Q_SIGNALS:
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
     void nextBellChanged(const QString& time, const QString& sound);
-    // A scheduled bell is due; the ringer rings it before the next slot is looked at.
-    void ring(const QString& sound);
+    // A scheduled bell of `minuteOfDay` is due (the minute now, or one that a step of the clock
+    // passed over); the ringer rings it before the next slot is looked at.
+    void ring(const QString& sound, int minuteOfDay);
     // The service stopped while its bells were being rung: silence what was just rung.
     void silenceNow();
     // A new day has come while the service runs: stop it and start it again for the new day.
@@ -119,6 +123,9 @@ Q_SIGNALS:
     // The booked power-off comes in a minute, at hh:mm.
     void powerOffSoon(const QString& at);
     void syncDue();
+    // The tick found the clock stepped since the tick before, by more than it could have run on:
+    // the time it would show now without the step, and the time it shows.
+    void clockStepped(const QDateTime& from, const QDateTime& to);
     // Two seconds before a minute whose bell the tick will ring if the clock runs on as it does:
     // the sound that will ring, so that it can be made ready to start on the minute itself. Only a
     // ring() makes it sound.
@@ -141,6 +148,7 @@ private:
     QString m_lastApplied;  // the date and text of the last exceptionApplied
     corvalin::ringtable::RingTable m_table;
     corvalin::clock::TickState m_tick;
+    std::optional<corvalin::clock::ClockReading> m_reading;  // the clocks at the last tick
     corvalin::ringtable::NextBell m_next;
     bool m_running = false;
     bool m_applyWeek = true;

@@ -79,6 +79,18 @@ TickDecision decideTick(const TickState& state, const TickInput& input) {
     return d;
 }
 
+std::optional<long long> clockStep(const ClockReading& before, const ClockReading& now) {
+    const long long steady = now.steadyMs - before.steadyMs;
+    if (steady < 0 || steady > kStepWindowMs) {
+        return std::nullopt;
+    }
+    const long long step = (now.wallMs - before.wallMs) - steady;
+    if (step < kNoticedStepMs && step > -kNoticedStepMs) {
+        return std::nullopt;
+    }
+    return step;
+}
+
 TickState startState(const TickTime& now) {
     const int minute = now.hour * 60 + now.minute;
     return TickState{now.minute, now.day, 0, minute, minute, now.utcOffset, now.utcOffset};

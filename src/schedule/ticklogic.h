@@ -58,6 +58,24 @@ struct TickDecision {
 
 TickDecision decideTick(const TickState& state, const TickInput& input);
 
+// The wall clock and a steady clock that clock steps do not move, read together, in milliseconds.
+struct ClockReading {
+    long long wallMs = 0;
+    long long steadyMs = 0;
+};
+
+// A step of the wall clock of this many milliseconds or more is told; below it are the jitter of
+// reading two clocks and a time service's slewing between two ticks.
+inline constexpr long long kNoticedStepMs = 1000;
+// Readings further apart than this on the steady clock (a clock that was stopped) are not compared:
+// slewing alone could add up to a step.
+inline constexpr long long kStepWindowMs = 5000;
+
+// How far the wall clock was stepped between two readings (forward positive): how much further it
+// went than the steady clock did. Nothing for less than kNoticedStepMs, or for readings too far
+// apart to tell.
+std::optional<long long> clockStep(const ClockReading& before, const ClockReading& now);
+
 // The service starts (or starts again at a day change): its start minute counts as handled.
 TickState startState(const TickTime& now);
 // After a day change restarted the service the clock takes minute 59 as seen, so the next tick

@@ -15,16 +15,58 @@
 #include "schedule/settingsstore.h"
 #include "shutdown/power.h"
 #include "shutdown/sleepwatch.h"
+#include "timesync/systemclock.h"
 #include "timesync/timeserver.h"
+
+// Counts the sets under way: with timedated the clock steps before the answer comes back, and the
+// tick may see the step in between.
+class BellStation::ClockSetter final : public SystemClock {
+public:
+    explicit ClockSetter(SystemClock* system) : m_system(system) {}
+
+    bool setUtc(const QDateTime& utc) override { return m_system && m_system->setUtc(utc); }
+    void setUtcThen(const QDateTime& utc, std::function<void(bool set, const QString& why)> done) override {
+        if (!m_system) {
+            done(false, QStringLiteral("the clock cannot be set here"));
+            return;
+        }
+        ++*m_underWay;
+        m_system->setUtcThen(utc,
+                             [underWay = m_underWay, done = std::move(done)](bool set, const QString& why) {
+                                 done(set, why);
+                                 --*underWay;
+                             });
+    }
+    // A set is under way: a step seen now is this program's own.
+    bool underWay() const { return *m_underWay > 0; }
+
+private:
+    SystemClock* m_system;
+    std::shared_ptr<int> m_underWay = std::make_shared<int>(0);  // outlives this should an answer come late
+};
+
+namespace {
+
+// "2026-12-07 08:49:58.300 to 2026-12-07 08:50:00.020 (+1.720 s)"
+QString stepText(const QDateTime& from, const QDateTime& to) {
+    const qint64 ms = from.msecsTo(to);
+    const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
+    return QStringLiteral("%1 to %2 (%3%4 s)")
+        .arg(from.toString(format), to.toString(format), ms < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        .arg(static_cast<double>(qAbs(ms)) / 1000.0, 0, 'f', 3);
+}
+
+}  // namespace
 
 BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, SettingsStore* store,
                          bool liveTimers, QObject* parent)
     : QObject(parent),
+      m_clockSetter(std::make_unique<ClockSetter>(ports.systemClock)),
       library(paths.soundFolders()),
       ringer(ports.bell, ports.mixer, &library, liveTimers),
       bells(ports.clock),
       log(paths.dataFolder() + QStringLiteral("/ring.log"), ports.clock),
-      timeSync(ports.clock, ports.systemClock),
+      timeSync(ports.clock, m_clockSetter.get()),
       calendar(store),
       bellClock(new WindowTimer(1000, liveTimers, this)),
       m_store(store),
@@ -35,8 +77,11 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     bells.setCalendar(&calendar);
     connect(store, &SettingsStore::problem, &log, &RingLog::problem);
 
-    connect(&bells, &BellService::ring, &ringer,
-            [this](const QString& sound) { ringer.RingBell(sound, BellKind::Scheduled); });
+    connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
+        // Logged under the minute it rings for, which a step of the clock may have passed over.
+        log.setScheduledMinute(minuteOfDay);
+        ringer.RingBell(sound, BellKind::Scheduled);
+    });
     // Stopped while its bells were rung: what was just rung falls silent.
     connect(&bells, &BellService::silenceNow, &ringer, [this] { ringer.silence(); });
     // The coming minute's bell waits ready on its device, so that it starts on the minute itself.
@@ -85,17 +130,24 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     // and the next bell worked out again from the new time.
     connect(&timeSync, &TimeSync::clockStepped, this,
             [this](const QDateTime& from, const QDateTime& to, const QString& server) {
-                const qint64 ms = from.msecsTo(to);
-                const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
-                log.note(QStringLiteral("clock set from %1 to %2 (%3%4 s) by %5")
-                             .arg(from.toString(format), to.toString(format),
-                                  ms < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-                             .arg(static_cast<double>(qAbs(ms)) / 1000.0, 0, 'f', 3)
-                             .arg(server));
+                bells.acceptClock();  // told here, not again by the tick
+                log.note(QStringLiteral("clock set from %1 by %2").arg(stepText(from, to), server));
                 if (bells.isRunning()) {
                     bells.ShowNextBell();
                 }
             });
+    // A step that anyone else made (the system's time service, a hand on the clock), as the tick
+    // sees it: "... the clock stepped from 2026-12-07 08:49:02.000 to 2026-12-07 08:51:30.000
+    // (+148.000 s)". One of this program's own that is still under way is told when it is done.
+    connect(&bells, &BellService::clockStepped, this, [this](const QDateTime& from, const QDateTime& to) {
+        if (m_clockSetter->underWay()) {
+            return;
+        }
+        log.note(QStringLiteral("the clock stepped from %1").arg(stepText(from, to)));
+        if (bells.isRunning()) {
+            bells.ShowNextBell();
+        }
+    });
     if (m_power) {
         m_power->setFailureHandler([this](const QString& reason) { log.problem(reason); });
     }
@@ -119,17 +171,9 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     }
 
     bellClock->setObjectName(QStringLiteral("bellClock"));
+    // Every second, so that a step of the clock is seen within one, also one that the system does
+    // not announce.
     bellClock->setAlignedToSecond(true);
-    // Only the seconds that can decide something: a new minute, the coming bell two seconds ahead,
-    // the sync seconds, and the second after a day change. The others would change nothing, and
-    // the thread sleeps through them.
-    bellClock->setWantedSeconds([this](qint64 second) {
-        // The second as the clock the bells follow reads it then.
-        const qint64 shift = QDateTime::currentDateTime().msecsTo(m_clock->now());
-        const int s = QDateTime::fromMSecsSinceEpoch(second * 1000 + shift).time().second();
-        return m_tickAgain || s == 0 || s >= 58 ||
-               (bells.timeSyncEnabled() && corvalin::clock::isSyncSecond(s));
-    });
     connect(bellClock, &WindowTimer::timeout, this, &BellStation::tick);
     bellClock->setEnabled(true);
 
@@ -162,9 +206,7 @@ BellStation::~BellStation() {
 
 void BellStation::tick() {
     // After a day change the new day's first minute is looked at on the next second.
-    m_tickAgain = !bells.tick();
-    if (m_tickAgain) {
-        bellClock->rearm();
+    if (!bells.tick()) {
         return;
     }
     const qint64 key = BellService::minuteKey(m_clock->now());
@@ -184,10 +226,16 @@ void BellStation::release() {
     if (m_feeds) {
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::stop);
     }
-    if (bells.isRunning()) {
-        log.note(QStringLiteral("the bells were handed over to the window copy"));
-    }
     bells.stop();
+}
+
+void BellStation::end(bool copyWaits) {
+    if (copyWaits) {
+        log.note(QStringLiteral("the bells were handed over to the copy with no window"));
+    } else if (bells.isRunning()) {
+        log.note(QStringLiteral("the bell service stopped"));
+    }
+    release();
 }
 
 void BellStation::aboutToSleep() {
@@ -210,6 +258,7 @@ void BellStation::resumed() {
     }
     m_asleep = false;
     m_wakeBackstop->stop();
+    bells.acceptClock();  // the steady clock stood still while the computer slept: no step
     const qint64 now = BellService::minuteKey(m_clock->now());
     const qint64 recent = now - corvalin::clock::kStepMinutes;
     log.note(QStringLiteral("the computer woke up"));
@@ -251,7 +300,6 @@ void BellStation::resumeClock() {
 
 void BellStation::setTimeSyncEnabled(bool on) {
     bells.setTimeSyncEnabled(on);
-    bellClock->rearm();
 }
 
 void BellStation::startService(const BellService::Plan& plan) {

@@ -33,6 +33,11 @@ class QTimer;
 
 class BellStation : public QObject {
     Q_OBJECT
+    // The system clock as the time client sets it, so that a step it makes is known as this
+    // program's own. Made before timeSync, which sets the clock through it.
+    class ClockSetter;
+    std::unique_ptr<ClockSetter> m_clockSetter;
+
 public:
     // With `liveTimers` off the clocks keep only their enabled state and tests call tick() and the
     // ringer's timer themselves.
@@ -51,7 +56,8 @@ public:
     ~BellStation() override;
 
     // --- Commands ---
-    // One tick of the bell clock (the clock calls it on every whole second).
+    // One tick of the bell clock (the clock calls it on every whole second). A step of the clock
+    // that this program did not make is written to the ring log.
     void tick();
     // Starts the service with the plan the window checked and made.
     void startService(const BellService::Plan& plan);
@@ -68,9 +74,14 @@ public:
     // a bell due since `decided` rings now, once.
     void continueFrom(qint64 decided);
     // The bells go to another copy: the clock stops and the service with it; a bell that sounds
-    // plays out. resumeClock() lets the clock run again.
+    // plays out. resumeClock() lets the clock run again. Nothing is written to the ring log: the
+    // copy says what happened.
     void release();
     void resumeClock();
+    // This copy ends: the bells are released, and the ring log says that they were handed over to
+    // the copy with no window when one waits to take them (`copyWaits`), else that the bell
+    // service stopped, when it ran.
+    void end(bool copyWaits);
     // Why the sound folder as it is now cannot ring (no sound, or a file that is no wave file);
     // empty when it can.
     QString soundFolderProblem() const;
@@ -112,7 +123,6 @@ private:
     Power* m_power;
     Clock* m_clock;
     QString m_timeServer;
-    bool m_tickAgain = false;
     bool m_serverAway = false;
     qint64 m_decided = -1;
     SleepWatch* m_sleep;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "base/clock.h"
+#include "base/windowtimer.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsvalues.h"
@@ -122,15 +123,21 @@ void HeadlessBells::start(qint64 decided) {
     m_station->bells.reset();
     applyOptions();
     m_station->resumeClock();
+    // The default card as this copy wants it, whatever a copy that rang before left it as (one
+    // killed during a muted bell cannot unmute it): unmuted, unless a muted bell of this copy's
+    // own still plays out, whose end (or stop) unmutes it.
+    Ringer& ringer = m_station->ringer;
+    const bool ownMutedBell =
+        ringer.muteTimer()->isEnabled() || (ringer.repeat() && ringer.muteDefault() && ringer.isPresent());
+    if (!ownMutedBell) {
+        ringer.unmute();
+    }
     startService(decided);
 }
 
 std::pair<qint64, bool> HeadlessBells::release() {
     m_holding = false;
     const bool running = m_station->bells.isRunning();
-    if (running) {
-        m_station->log.note(QStringLiteral("the bells were handed over to the window copy"));
-    }
     m_station->release();
     return {m_station->decided(), running};
 }

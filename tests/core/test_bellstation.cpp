@@ -1,7 +1,8 @@
 // The bell station with no window and no QApplication: on a bell thread of its own it rings while
 // the thread that sent the commands processes no events, and what it reports reaches that thread
 // queued; through midnight it starts the new day by itself, from the day's own file; across a sleep
-// that logind announces it rings nothing twice and only what is recent.
+// that logind announces it rings nothing twice and only what is recent; each step of the clock is
+// told once, as its own or as someone else's.
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -12,6 +13,7 @@
 
 #include "base/bellthread.h"
 #include "fakeports.h"
+#include "faketimeserver.h"
 #include "programfolder.h"
 #include "schedule/settingsstore.h"
 #include "shutdown/sleep_logind.h"
@@ -49,6 +51,29 @@ bool announceSleep(bool start) {
          << QStringLiteral("b") << QVariantList{QVariant::fromValue(QDBusVariant(start))};
     return QDBusConnection::systemBus().call(call).type() == QDBusMessage::ReplyMessage;
 }
+
+// Sets the fake clock at once, and answers at once or, as timedated does, when the test lets it.
+class AnsweringSystemClock final : public SystemClock {
+public:
+    explicit AnsweringSystemClock(FakeClock* clock) : m_clock(clock) {}
+    bool setUtc(const QDateTime& utc) override {
+        m_clock->set(utc.toLocalTime());
+        return true;
+    }
+    void setUtcThen(const QDateTime& utc, std::function<void(bool, const QString&)> done) override {
+        setUtc(utc);
+        if (later) {
+            answers.append(std::move(done));
+        } else {
+            done(true, QString());
+        }
+    }
+    bool later = false;
+    QList<std::function<void(bool, const QString&)>> answers;
+
+private:
+    FakeClock* m_clock;
+};
 
 }  // namespace
 
@@ -227,6 +252,56 @@ private Q_SLOTS:
         QCOMPARE(fakes.bell.plays.size(), 2);
         const QByteArray log = folder.readData("ring.log");
         QVERIFY2(log.contains("missed while the computer slept: 10:50, 10:55\r\n"), log.constData());
+        // The wall clock ran on while the steady one stood still: no step of the clock.
+        QVERIFY2(!log.mid(log.indexOf("the computer goes to sleep")).contains("the clock stepped"),
+                 log.constData());
+    }
+
+    // The time sync's steps are told as its own, once, also when the system answers only after the
+    // tick that sees the step; a step that anyone else made is told by the tick that sees it.
+    void eachClockStepToldOnce() {
+        FakeTimeServer server;
+        qputenv("CORVALIN_TIME_SERVER1", server.name().toUtf8());
+        qputenv("CORVALIN_TIME_SERVER2", kUnresolvable.toUtf8());
+        ProgramFolder folder;
+        Fakes fakes;
+        AnsweringSystemClock systemClock(&fakes.clock);
+        BellStation::Ports ports = fakes.ports();
+        ports.systemClock = &systemClock;
+        fakes.clock.set(at(8, 40, 1));
+        SettingsStore store(folder.path() + "/data");
+        BellStation station(ports, folder.path(), &store, false);
+        station.setTimeSyncEnabled(true);
+        // Ticks a second at a time until the time server is asked, and answers it with `to`.
+        auto syncTo = [&](const QDateTime& to) {
+            for (int i = 0; i < 100 && !server.socket.hasPendingDatagrams(); ++i) {
+                fakes.clock.advance(1);
+                station.tick();
+            }
+            QVERIFY(server.receive());
+            const QDateTime before = fakes.clock.now();
+            server.send(reply(server.origin(), to.toMSecsSinceEpoch()));
+            QTRY_VERIFY(fakes.clock.now() != before);
+            fakes.clock.advance(1);
+            station.tick();
+        };
+        syncTo(at(8, 42, 0));
+        systemClock.later = true;
+        syncTo(at(8, 50, 0));
+        QCOMPARE(systemClock.answers.size(), 1);
+        systemClock.answers.takeFirst()(true, QString());
+        fakes.clock.set(fakes.clock.now().addSecs(150));
+        fakes.clock.advance(1);
+        station.tick();
+        fakes.clock.advance(1);
+        station.tick();
+
+        const QByteArray log = folder.readData("ring.log");
+        QCOMPARE(log.count("clock set from"), 2);
+        QCOMPARE(log.count("the clock stepped from"), 1);
+        QVERIFY2(log.contains("the clock stepped from 2026-12-07 08:50:02.000 to 2026-12-07 08:52:32.000 "
+                              "(+150.000 s)\r\n"),
+                 log.constData());
     }
 };
 

@@ -1,7 +1,9 @@
 // The program with no window (--headless) against the test sound server, under a faked clock: it
 // rings with no display at all, whatever "Auto execution" says, and a second one ends; a window copy of the same user
 // takes the bells over from it and gives them back when it ends, and across both hand-overs, each
-// a fraction of a second before a bell, every minute's bell rings exactly once.
+// a fraction of a second before a bell, every minute's bell rings exactly once; the ring log tells
+// each hand-over once. Taking the bells back from a window copy killed during a muted bell, it
+// unmutes the default card at once.
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
@@ -16,17 +18,20 @@
 namespace {
 
 // A program folder ringing `weekList` ("Manual input", "Apply week") on the bell sink, with
-// "Auto execution" off.
-QString preparedFolder(const QTemporaryDir& dir, const QByteArray& weekList) {
+// "Auto execution" off, its tone lasting `toneSeconds`, and "No sound at bell" as `muteDefault` says.
+QString preparedFolder(const QTemporaryDir& dir, const QByteArray& weekList, double toneSeconds = 1.0,
+                       bool muteDefault = false) {
     const QString folder = dir.path() + "/Corvalin";
     if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder) ||
-        !pulsetools::writeTone(folder + "/sound/0-tone.wav", 1.0, 880.0)) {
+        !pulsetools::writeTone(folder + "/sound/0-tone.wav", toneSeconds, 880.0)) {
         return QString();
     }
     const QString data = folder + "/data/";
     const QByteArray card = ' ' + QByteArray::number(pulsetools::sinkPosition("bell_out")) + " \r\n";
-    if (!writeWholeFile(data + "data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n") ||
-        !writeWholeFile(data + "mdata.ini", weekList) || !writeWholeFile(data + "snd.ini", card)) {
+    const QByteArray options = QByteArray(" 0 \r\n 0 \r\n 2 \r\n 1 \r\n ") + (muteDefault ? "1" : "0") +
+                               " \r\n 1 \r\n 0 \r\n 0 \r\n";
+    if (!writeWholeFile(data + "data.ini", options) || !writeWholeFile(data + "mdata.ini", weekList) ||
+        !writeWholeFile(data + "snd.ini", card)) {
         return QString();
     }
     return folder;
@@ -83,6 +88,15 @@ QMap<QString, int> scheduledBells(const QByteArray& log) {
 
 int burstsOn(const QString& recording) {
     return static_cast<int>(pulsetools::bursts(recording).size());
+}
+
+// How many lines of the log say `text`.
+int linesSaying(const QByteArray& log, const QByteArray& text) {
+    int count = 0;
+    for (const QByteArray& line : log.split('\n')) {
+        count += line.contains(text) ? 1 : 0;
+    }
+    return count;
 }
 
 }  // namespace
@@ -171,9 +185,52 @@ private Q_SLOTS:
 
         const QByteArray log = ringLog(folder);
         QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}, {"11:01", 1}, {"11:02", 1}}));
-        QVERIFY2(log.contains("a window copy took the bells over"), log.constData());
-        QVERIFY2(log.contains("no window copy rings: this copy rings the bells"), log.constData());
+        // Each hand-over told once by each side; the window copy's end is a hand-over, no stop.
+        QVERIFY2(linesSaying(log, "a window copy took the bells over") == 1, log.constData());
+        QVERIFY2(linesSaying(log, "the bells were taken over from the copy with no window") == 1,
+                 log.constData());
+        QVERIFY2(linesSaying(log, "the bells were handed over to the copy with no window") == 1,
+                 log.constData());
+        QVERIFY2(linesSaying(log, "no window copy rings: this copy rings the bells") == 1, log.constData());
+        QVERIFY2(linesSaying(log, "the bells were handed over to the window copy") == 0, log.constData());
+        QVERIFY2(linesSaying(log, "the bell service stopped") == 0, log.constData());
         QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 3);
+    }
+
+    // The headless copy rings first, a window copy takes the bells over and is killed during its
+    // muted 11:00 bell: the headless copy takes them back and unmutes the default card.
+    void takingBackUnmutesWhatAKilledCopyLeftMuted() {
+        QTemporaryDir dir;
+        const QString folder =
+            preparedFolder(dir, "11hr 00min/0-tone.wav\r\n11hr 05min/0-tone.wav\r\n", 6.0, true);
+        QVERIFY(!folder.isEmpty());
+        QVERIFY(pulsetools::pactl({"set-sink-mute", "main_out", "0"}));
+        QProcessEnvironment env = m_env;
+        keepDesktopApart(env, dir.path() + "/desktop");
+        // 8 s: the headless copy's wait after handing over (5 s) is over before the kill.
+        const SharedClock clock(8);
+        clock.into(env);
+
+        auto headless = startCopy(folder, env, {"--headless"});
+        QVERIFY(headless->waitForStarted());
+        QTest::qWait(1500);
+        QProcessEnvironment windowEnv = env;
+        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
+        auto window = startCopy(folder, windowEnv, {});
+        QVERIFY(window->waitForStarted());
+        QTest::qWait(int(clock.msUntilEleven(1000)));
+        QVERIFY2(pulsetools::sinkMuted("main_out"), "the window copy's bell did not mute the default card");
+        QElapsedTimer sinceKill;
+        sinceKill.start();
+        window->kill();
+        QVERIFY(window->waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!pulsetools::sinkMuted("main_out"), 2000);
+        qInfo("unmuted %lld ms after the kill", sinceKill.elapsed());
+        QCOMPARE(headless->state(), QProcess::Running);
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        const QByteArray log = ringLog(folder);
+        QVERIFY2(linesSaying(log, "no window copy rings: this copy rings the bells") == 1, log.constData());
     }
 };
 
