@@ -51,7 +51,7 @@ zcat "$root/usr/share/man/man1/corvalin.1.gz" | grep -qF -- '\-\-headless' || fa
 # /usr) and the one version the package has.
 help=$(XDG_DATA_HOME=$work/xdg "$root/usr/bin/corvalin" --help) || fail "--help"
 [[ $help == *"$work/xdg/corvalin/data"* ]] || fail "--help does not name the user's data folder: $help"
-[[ $help != *"$root/usr"*data* ]] || fail "--help names a data folder under /usr: $help"
+[[ $help != *"Settings live in $root"* ]] || fail "--help names a data folder under /usr: $help"
 [[ $("$root/usr/bin/corvalin" --version) == "Corvalin $(dpkg-deb -f "$deb" Version)" ]] ||
     fail "--version is not the package's version: $("$root/usr/bin/corvalin" --version)"
 
