@@ -271,6 +271,8 @@ private Q_SLOTS:
         fakes.clock.set(at(8, 40, 1));
         SettingsStore store(folder.path() + "/data");
         BellStation station(ports, folder.path(), &store, false);
+        // The answers are of the test's day, whatever day the program was built.
+        station.timeSync.setEarliest(at(0, 0, 0).toMSecsSinceEpoch());
         station.setTimeSyncEnabled(true);
         // Ticks a second at a time until the time server is asked, and answers it with `to`.
         auto syncTo = [&](const QDateTime& to) {
