@@ -92,6 +92,11 @@ bool sinkMuted(const QString& sink) {
            QStringLiteral("Mute: yes");
 }
 
+bool unloadSink(const QString& sink) {
+    const QString index = moduleIndex(QStringLiteral("sink_name=") + sink);
+    return index.isEmpty() || pactl({QStringLiteral("unload-module"), index}).has_value();
+}
+
 QString moduleIndex(const QString& text) {
     const QString modules =
         pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})

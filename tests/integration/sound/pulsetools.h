@@ -23,6 +23,8 @@ bool sinkMuted(const QString& sink);
 // The index of the first loaded module whose `pactl list short modules` line holds `text`; empty
 // when there is none.
 QString moduleIndex(const QString& text);
+// Unloads the null sink named `sink` when it is loaded; false when it is loaded and stays.
+bool unloadSink(const QString& sink);
 
 // The test server's usual socket goes away while a spare one keeps pactl working, then comes back:
 // every client of the usual socket loses its connection, as when the server restarts.

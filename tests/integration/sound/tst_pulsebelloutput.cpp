@@ -105,10 +105,7 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER") || !pulsetools::pactl({QStringLiteral("info")})) {
             return;
         }
-        const QString extra = pulsetools::moduleIndex(QStringLiteral("sink_name=extra_out"));
-        if (!extra.isEmpty()) {
-            pulsetools::pactl({QStringLiteral("unload-module"), extra});
-        }
+        pulsetools::unloadSink(QStringLiteral("extra_out"));
         if (pulsetools::moduleIndex(QStringLiteral("sink_name=bell_out")).isEmpty()) {
             loadNullSink(QStringLiteral("bell_out"), QStringLiteral("Bell_output"));
         }

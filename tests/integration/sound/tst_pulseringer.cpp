@@ -49,10 +49,7 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER") || !pulsetools::pactl({QStringLiteral("info")})) {
             return;
         }
-        const QString gone = pulsetools::moduleIndex(QStringLiteral("sink_name=gone_out"));
-        if (!gone.isEmpty()) {
-            pulsetools::pactl({QStringLiteral("unload-module"), gone});
-        }
+        pulsetools::unloadSink(QStringLiteral("gone_out"));
         pulsetools::pactl({QStringLiteral("set-default-sink"), QStringLiteral("main_out")});
         pulsetools::pactl({QStringLiteral("set-sink-mute"), QStringLiteral("main_out"), QStringLiteral("0")});
         pulsetools::pactl({QStringLiteral("set-sink-mute"), QStringLiteral("bell_out"), QStringLiteral("0")});
