@@ -42,7 +42,9 @@ int runHeadless(int argc, char* argv[]) {
     }
     LocalInstanceGuard guard(LocalInstanceGuard::Role::Headless);
     const int copies = guard.runningCopies();
-    if (copies >= 2 && guard.holderIsHeadless()) {
+    // A second copy of the same user ends; whatever another user's program says of itself, this
+    // copy waits for it to end (see below), so that nothing another user runs silences the bells.
+    if (copies >= 2 && guard.holderHandsOver()) {
         say(QStringLiteral("Corvalin already rings the bells of this computer with no window; this copy ends."));
         return 0;
     }
@@ -70,11 +72,19 @@ int runHeadless(int argc, char* argv[]) {
     });
     QObject::connect(&bells.station(), &BellStation::minuteDecided, &guard,
                      [&guard](qint64 minuteKey) { guard.setDecided(minuteKey); });
+    QObject::connect(&guard, &LocalInstanceGuard::problemFound, &log,
+                     [&log](const QString& text) { log.lastingProblem(QStringLiteral("guard"), text); });
+    QObject::connect(&guard, &LocalInstanceGuard::problemGone, &log, [&log, &note](const QString& text) {
+        log.endProblem(QStringLiteral("guard"), QString());
+        note(text);
+    });
 
     note(QStringLiteral("Corvalin started with no window, its settings in %1")
              .arg(QDir::toNativeSeparators(paths.dataFolder())));
     if (copies == 2) {
-        note(QStringLiteral("a window copy rings the bells; this copy waits until it ends"));
+        if (guard.otherUser().isEmpty()) {
+            note(QStringLiteral("a window copy rings the bells; this copy waits until it ends"));
+        }
         guard.standBy();
     } else {
         if (copies == 0) {

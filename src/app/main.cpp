@@ -119,11 +119,21 @@ int main(int argc, char* argv[]) {
     }
     recoverSetup(paths);  // an import the program's end interrupted, finished or undone before any bell
     Program program(bellThread, guard.get(), paths);
-    {
+    // Tied on the bell thread, where both live, so that no minute decided meanwhile goes untold.
+    bellThread.runAndWait([&] {
         LocalInstanceGuard* holder = guard.get();
-        QObject::connect(program.services().station, &BellStation::minuteDecided, holder,
+        BellStation* station = program.services().station;
+        QObject::connect(station, &BellStation::minuteDecided, holder,
                          [holder](qint64 minuteKey) { holder->setDecided(minuteKey); });
-    }
+        QObject::connect(holder, &LocalInstanceGuard::problemFound, station,
+                         [station](const QString& text) { station->log.lastingProblem(QStringLiteral("guard"), text); });
+        QObject::connect(holder, &LocalInstanceGuard::problemGone, station, [station](const QString& text) {
+            station->log.endProblem(QStringLiteral("guard"), text);
+        });
+        if (station->decided() >= 0) {
+            holder->setDecided(station->decided());
+        }
+    });
     MainWindow window(program.ports(), program.services(), paths);
     bool ended = false;
     window.setQuitHandler([&ended] {

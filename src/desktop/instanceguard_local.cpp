@@ -3,13 +3,19 @@
 
 #include <pwd.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
 
 #include <QDateTime>
 #include <QDeadlineTimer>
-#include <QLocalServer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
@@ -26,6 +32,19 @@ const QByteArray kGreeting = QByteArrayLiteral("corvalin ");
 constexpr int kAnswerMs = 1000;
 // A headless copy answers a hand-over between two ticks of its bell clock: at once.
 constexpr int kHandOverMs = 5000;
+// After handing over, the name is left to the copy that asked for it this long at most: a copy
+// that dies before it holds the name costs the bells no more than this.
+constexpr int kGraceMs = 1000;
+// A connection says what it wants at once; one that does not is dropped after this.
+constexpr int kSayMs = 2000;
+// Connections kept open at a time: of this user (its copies waiting for the bells, a second copy
+// asking for the window), of any other user, and in all. Any more are closed as they come.
+constexpr int kOwnUserConnections = 8;
+constexpr int kOtherUserConnections = 4;
+constexpr int kAllConnections = 32;
+constexpr int kBacklog = 16;
+// When the process has no descriptor left, the socket waits this long before it accepts again.
+constexpr int kAcceptAgainMs = 250;
 // How soon a waiting copy looks again when the holder is not there yet.
 constexpr int kRetryMs = 20;
 constexpr qsizetype kMaxLine = 64;
@@ -75,26 +94,63 @@ std::optional<HandOver> parseReleased(const QByteArray& line) {
 
 LocalInstanceGuard::LocalInstanceGuard(Role role, QString name) : m_role(role), m_name(std::move(name)) {}
 
-LocalInstanceGuard::~LocalInstanceGuard() = default;
+LocalInstanceGuard::~LocalInstanceGuard() {
+    closeListener();
+    // The connections go with the guard; what they say on the way is not heard.
+    for (QObject* child : children()) {
+        child->disconnect(this);
+    }
+}
 
+// The socket is made here rather than by QLocalServer, which closes its socket for good when an
+// accept fails (a process out of descriptors): the guard would be gone and nobody would know.
 bool LocalInstanceGuard::listen() {
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    if (!server->listen(m_name)) {
-        if (server->serverError() != QAbstractSocket::AddressInUseError) {
-            m_problem = QStringLiteral("whether another copy of Corvalin runs on this computer cannot be told (%1)")
-                            .arg(server->errorString());
-        }
+    const QByteArray name = QFile::encodeName(m_name);
+    sockaddr_un address{};
+    auto cannotTell = [this](const QString& why) {
+        m_problem = QStringLiteral("whether another copy of Corvalin runs on this computer cannot be told (%1)")
+                        .arg(why);
         return false;
+    };
+    if (name.isEmpty() || std::size_t(name.size()) + 1 > sizeof address.sun_path) {
+        return cannotTell(QStringLiteral("the guard's name does not fit"));
+    }
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (descriptor < 0) {
+        return cannotTell(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    // An abstract name: a zero byte, then the name, the length saying where it ends.
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(name.size()));
+    if (::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
+        ::listen(descriptor, kBacklog) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        return error == EADDRINUSE ? false : cannotTell(QString::fromLocal8Bit(std::strerror(error)));
     }
     m_problem.clear();
-    m_server = std::move(server);
-    connect(m_server.get(), &QLocalServer::newConnection, this, &LocalInstanceGuard::acceptConnections);
+    m_listener = descriptor;
+    m_incoming = new QSocketNotifier(qintptr(descriptor), QSocketNotifier::Read, this);
+    connect(m_incoming, &QSocketNotifier::activated, this, &LocalInstanceGuard::acceptConnections);
     return true;
 }
 
+void LocalInstanceGuard::closeListener() {
+    if (m_listener < 0) {
+        return;
+    }
+    delete m_incoming;
+    m_incoming = nullptr;
+    if (m_acceptAgain) {
+        m_acceptAgain->stop();
+    }
+    ::close(m_listener);
+    m_listener = -1;
+}
+
 int LocalInstanceGuard::runningCopies() {
-    if (m_server) {
+    if (holds()) {
         return 1;
     }
     m_holderUid = -1;
@@ -139,19 +195,92 @@ bool LocalInstanceGuard::holderHandsOver() const {
 }
 
 void LocalInstanceGuard::acceptConnections() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        // Kept by the guard, so that a hand-over can let the server go and still answer.
-        socket->setParent(this);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] { m_waiting.removeAll(socket); });
-        socket->write(kGreeting + (m_role == Role::Headless ? "headless" : "window") + '\n');
-        // Only this user's copies may bring the window up or take the bells; another user's copy
-        // only looks who runs, or waits.
-        ucred peer{};
-        const bool ownUser = peerOf(socket->socketDescriptor(), peer) && peer.uid == ::geteuid();
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, ownUser] { answer(socket, ownUser); });
-        answer(socket, ownUser);
+    while (m_listener >= 0) {
+        const int descriptor = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (descriptor >= 0) {
+            admit(descriptor);
+            continue;
+        }
+        const int error = errno;
+        if (error == EINTR || error == ECONNABORTED) {
+            continue;
+        }
+        if (error == EAGAIN || error == EWOULDBLOCK) {
+            return;
+        }
+        if (error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM) {
+            // The connections wait in the socket's queue until a descriptor is free again.
+            qCWarning(lcInstance) << "the guard cannot take a connection now:" << std::strerror(error);
+            m_incoming->setEnabled(false);
+            if (!m_acceptAgain) {
+                m_acceptAgain = new QTimer(this);
+                m_acceptAgain->setSingleShot(true);
+                connect(m_acceptAgain, &QTimer::timeout, this, [this] {
+                    if (m_incoming) {
+                        m_incoming->setEnabled(true);
+                        acceptConnections();
+                    }
+                });
+            }
+            m_acceptAgain->start(kAcceptAgainMs);
+            return;
+        }
+        // The socket itself failed: it is made again, or whoever took the name meanwhile is said.
+        qCCritical(lcInstance) << "the guard's socket failed:" << std::strerror(error);
+        closeListener();
+        if (listen()) {
+            Q_EMIT problemGone(QStringLiteral("the guard of the bells is held again"));
+        } else {
+            Q_EMIT problemFound(QStringLiteral("the guard of the bells was lost (%1); another copy may ring "
+                                               "every bell a second time")
+                                    .arg(QString::fromLocal8Bit(std::strerror(error))));
+        }
+        return;
     }
+}
+
+void LocalInstanceGuard::admit(int descriptor) {
+    ucred peer{};
+    if (!peerOf(descriptor, peer)) {
+        ::close(descriptor);
+        return;
+    }
+    const bool ownUser = peer.uid == ::geteuid();
+    const int limit = ownUser ? kOwnUserConnections : kOtherUserConnections;
+    if (m_connections.value(peer.uid) >= limit || m_connectionCount >= kAllConnections) {
+        ::close(descriptor);
+        return;
+    }
+    // Kept by the guard, so that a hand-over can let the socket go and still answer.
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(descriptor, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
+        ::close(descriptor);
+        delete socket;
+        return;
+    }
+    const uint user = peer.uid;
+    ++m_connections[user];
+    ++m_connectionCount;
+    connect(socket, &QObject::destroyed, this, [this, socket, user] {
+        m_waiting.removeAll(socket);
+        if (--m_connections[user] <= 0) {
+            m_connections.remove(user);
+        }
+        --m_connectionCount;
+    });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // A connection that has not asked to wait by then is done with.
+    QTimer::singleShot(kSayMs, socket, [this, socket] {
+        if (!m_waiting.contains(socket)) {
+            socket->abort();
+            socket->deleteLater();
+        }
+    });
+    socket->write(kGreeting + (m_role == Role::Headless ? "headless" : "window") + '\n');
+    // Only this user's copies may bring the window up or take the bells; another user's copy
+    // only looks who runs, or waits.
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, ownUser] { answer(socket, ownUser); });
+    answer(socket, ownUser);
 }
 
 void LocalInstanceGuard::answer(QLocalSocket* socket, bool ownUser) {
@@ -162,7 +291,7 @@ void LocalInstanceGuard::answer(QLocalSocket* socket, bool ownUser) {
             if (m_onShow) {
                 m_onShow();
             }
-        } else if (line == kHandOver && ownUser && m_role == Role::Headless && m_onHandOver && m_server) {
+        } else if (line == kHandOver && ownUser && m_role == Role::Headless && m_onHandOver && holds()) {
             handOverTo(socket);
             return;
         } else if (line == kStandBy && !m_waiting.contains(socket)) {
@@ -174,6 +303,7 @@ void LocalInstanceGuard::answer(QLocalSocket* socket, bool ownUser) {
     }
     if (socket->bytesAvailable() > kMaxLine) {
         socket->abort();
+        socket->deleteLater();
     }
 }
 
@@ -185,7 +315,7 @@ void LocalInstanceGuard::handOverTo(QLocalSocket* socket) {
     socket->write(kReleased + QByteArray::number(given.decided) + ' ' + (given.running ? "1" : "0") + '\n');
     socket->flush();
     qCInfo(lcInstance) << "handed the bells over to a window copy";
-    standBy(kHandOverMs);
+    standBy(kGraceMs, given.decided);
 }
 
 std::optional<HandOver> LocalInstanceGuard::takeOver() {
@@ -222,17 +352,19 @@ std::optional<HandOver> LocalInstanceGuard::takeOver() {
 }
 
 void LocalInstanceGuard::setDecided(qint64 minuteKey) {
-    if (!m_server) {
+    if (!holds()) {
         return;
     }
     m_decided = minuteKey;
+    // Out at once: this copy may be killed before its event loop would send it.
     for (QLocalSocket* waiting : std::as_const(m_waiting)) {
         waiting->write(kDecided + QByteArray::number(minuteKey) + '\n');
+        waiting->flush();
     }
 }
 
 void LocalInstanceGuard::resign() {
-    m_server.reset();
+    closeListener();
     for (QLocalSocket* waiting : std::as_const(m_waiting)) {
         waiting->abort();
     }
@@ -277,9 +409,9 @@ void LocalInstanceGuard::onTaken(std::function<void(const HandOver&)> handler) {
     m_onTaken = std::move(handler);
 }
 
-void LocalInstanceGuard::standBy(int graceMs) {
+void LocalInstanceGuard::standBy(int graceMs, qint64 decided) {
     m_graceUntil = QDateTime::currentMSecsSinceEpoch() + graceMs;
-    m_decided = -1;
+    m_decided = decided;
     if (!m_retry) {
         m_retry = new QTimer(this);
         m_retry->setSingleShot(true);
@@ -290,16 +422,13 @@ void LocalInstanceGuard::standBy(int graceMs) {
 }
 
 void LocalInstanceGuard::attemptToHold() {
-    if (m_server || m_holder) {
+    if (holds() || m_holder) {
         return;
     }
     // The holder has gone (or never was): the name is taken, unless it is still left to the
     // window copy that asked for the bells.
     if (QDateTime::currentMSecsSinceEpoch() >= m_graceUntil && listen()) {
-        qCInfo(lcInstance) << "took the bells over";
-        if (m_onTaken) {
-            m_onTaken(HandOver{m_decided, true});
-        }
+        taken();
         return;
     }
     auto* holder = new QLocalSocket(this);
@@ -312,17 +441,49 @@ void LocalInstanceGuard::attemptToHold() {
         m_holder = nullptr;
         holder->deleteLater();
         // A holder that ends frees the name with its last breath: look at once; a name that is
-        // not taken yet, a moment later.
-        m_retry->start(holder->property("met").toBool() ? 0 : kRetryMs);
+        // not taken yet, or a holder that let go at once, a moment later.
+        const bool stayed = holder->property("met").toBool() &&
+                            holder->property("since").toLongLong() + kRetryMs < QDateTime::currentMSecsSinceEpoch();
+        m_retry->start(stayed ? 0 : kRetryMs);
     };
-    connect(holder, &QLocalSocket::connected, this, [holder] {
-        holder->setProperty("met", true);
-        holder->write(kStandBy + '\n');
-    });
+    connect(holder, &QLocalSocket::connected, this, [this, holder] { holderMet(holder); });
     connect(holder, &QLocalSocket::readyRead, this, &LocalInstanceGuard::readHolder);
     connect(holder, &QLocalSocket::disconnected, this, lost);
     connect(holder, &QLocalSocket::errorOccurred, this, lost);
     holder->connectToServer(m_name);
+}
+
+void LocalInstanceGuard::holderMet(QLocalSocket* holder) {
+    holder->setProperty("met", true);
+    holder->setProperty("since", QDateTime::currentMSecsSinceEpoch());
+    // The copy that asked for the bells holds them: no more need to leave the name to it.
+    m_graceUntil = 0;
+    // Who holds the name is what the kernel says, not what the holder says of itself.
+    ucred peer{};
+    if (peerOf(holder->socketDescriptor(), peer) && peer.uid != ::geteuid()) {
+        holder->setProperty("foreign", true);  // what it says of the minutes it decided is not taken
+        if (m_foreignHolder != peer.pid) {
+            m_foreignHolder = peer.pid;
+            qCWarning(lcInstance) << "a program of another user holds the guard:" << peer.uid << peer.pid;
+            Q_EMIT problemFound(QStringLiteral("a program of the user %1 (process %2) holds the guard of "
+                                               "Corvalin's bells: no bell rings here until it ends")
+                                    .arg(userName(peer.uid))
+                                    .arg(peer.pid));
+        }
+    }
+    // A copy of Corvalin keeps a copy that waits for it, and tells it the minutes it decides.
+    holder->write(kStandBy + '\n');
+}
+
+void LocalInstanceGuard::taken() {
+    qCInfo(lcInstance) << "took the bells over";
+    if (m_foreignHolder >= 0) {
+        m_foreignHolder = -1;
+        Q_EMIT problemGone(QStringLiteral("the guard of Corvalin's bells is free again: this copy rings them"));
+    }
+    if (m_onTaken) {
+        m_onTaken(HandOver{m_decided, true});
+    }
 }
 
 void LocalInstanceGuard::readHolder() {
@@ -331,7 +492,7 @@ void LocalInstanceGuard::readHolder() {
     }
     while (m_holder->canReadLine()) {
         const QByteArray line = m_holder->readLine(kMaxLine + 1).trimmed();
-        if (line.startsWith(kDecided)) {
+        if (line.startsWith(kDecided) && !m_holder->property("foreign").toBool()) {
             bool ok = false;
             const qint64 key = line.mid(kDecided.size()).toLongLong(&ok);
             if (ok) {

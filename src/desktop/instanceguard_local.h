@@ -2,6 +2,7 @@
 // copy, and hands the bells between a headless copy and a window copy.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -9,8 +10,8 @@
 
 #include "desktop/instanceguard.h"
 
-class QLocalServer;
 class QLocalSocket;
+class QSocketNotifier;
 class QTimer;
 
 // The copy that listens on the abstract socket "corvalin-bells" holds the bells, whichever user
@@ -23,7 +24,10 @@ class QTimer;
 //   between two ticks, frees the name, answers with the last minute it decided, and waits;
 // - a headless copy waits while a window copy holds the bells, told each minute the holder
 //   decides, and takes the name the moment the holder's connection ends (exit, logout, crash);
-// - a copy of another user is told whose copy runs.
+// - a copy of another user is told whose copy runs; a headless copy waits for it to end.
+// The holder keeps its listening socket whatever comes: a connection that does not say what it
+// wants within two seconds is dropped, and each user may keep only a few open, so that no flood of
+// connections takes the descriptors the socket needs.
 // Everything runs on the thread that calls runningCopies(); the handlers are called there.
 class LocalInstanceGuard final : public QObject, public InstanceGuard {
     Q_OBJECT
@@ -47,10 +51,10 @@ public:
     bool holderHandsOver() const override;
     std::optional<HandOver> takeOver() override;
     void setDecided(qint64 minuteKey) override;
-    bool copyWaits() const override { return m_server && !m_waiting.isEmpty(); }
+    bool copyWaits() const override { return holds() && !m_waiting.isEmpty(); }
     void resign() override;
 
-    bool holds() const { return m_server != nullptr; }
+    bool holds() const { return m_listener >= 0; }
     // After runningCopies() found another copy: a headless copy holds the bells.
     bool holderIsHeadless() const { return m_holderHeadless; }
 
@@ -61,20 +65,38 @@ public:
     // decided.
     void onTaken(std::function<void(const HandOver&)> handler);
     // Waits for the holder to end and then takes the name. After a hand-over it leaves the name to
-    // the copy that asked for it for `graceMs` before it takes it back itself.
-    void standBy(int graceMs = 0);
+    // the copy that asked for it until that copy holds it, or at most `graceMs`, before it takes
+    // it back itself. `decided` is the last minute this copy decided: a holder that ends before it
+    // decides a minute of its own leaves the bells to go on from there.
+    void standBy(int graceMs = 0, qint64 decided = -1);
+
+Q_SIGNALS:
+    // The bells cannot be this copy's, and why: a program of another user holds the name, or the
+    // name was lost and is held by another. Said once for each holder.
+    void problemFound(const QString& text);
+    // That problem has ended: this copy holds the name.
+    void problemGone(const QString& text);
 
 private:
     bool listen();
+    void closeListener();
     void acceptConnections();
+    void admit(int descriptor);
     void answer(QLocalSocket* socket, bool ownUser);
     void handOverTo(QLocalSocket* socket);
     void attemptToHold();
     void readHolder();
+    void holderMet(QLocalSocket* holder);
+    void taken();
 
     Role m_role;
     QString m_name;
-    std::unique_ptr<QLocalServer> m_server;
+    // Held: the listening socket, and the connections of each user.
+    int m_listener = -1;
+    QSocketNotifier* m_incoming = nullptr;
+    QTimer* m_acceptAgain = nullptr;  // after the process ran out of descriptors
+    QHash<uint, int> m_connections;
+    int m_connectionCount = 0;
     std::function<void()> m_onShow;
     std::function<HandOver()> m_onHandOver;
     std::function<void(const HandOver&)> m_onTaken;
@@ -88,4 +110,5 @@ private:
     QLocalSocket* m_holder = nullptr;
     QTimer* m_retry = nullptr;
     qint64 m_graceUntil = 0;
+    qint64 m_foreignHolder = -1;  // the process of another user's holder last reported
 };

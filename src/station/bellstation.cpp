@@ -206,7 +206,7 @@ BellStation::~BellStation() {
 
 void BellStation::tick() {
     // After a day change the new day's first minute is looked at on the next second.
-    if (!bells.tick()) {
+    if (!bells.tick() || !m_deciding) {
         return;
     }
     const qint64 key = BellService::minuteKey(m_clock->now());
@@ -222,6 +222,7 @@ void BellStation::continueFrom(qint64 decided) {
 }
 
 void BellStation::release() {
+    m_deciding = false;
     bellClock->setEnabled(false);
     if (m_feeds) {
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::stop);
@@ -306,6 +307,7 @@ void BellStation::startService(const BellService::Plan& plan) {
     // The folder as it is now: a sound added a moment ago rings.
     library.refresh();
     bells.start(plan);
+    m_deciding = true;
     log.note(QStringLiteral("the bell service started: %1 bells today").arg(bells.todayBells().size()));
 }
 
@@ -315,6 +317,7 @@ void BellStation::stopService() {
     }
     bells.stop();
     ringer.StopBell();
+    m_deciding = true;  // no bell, by the operator's choice
 }
 
 void BellStation::startDayAgain() {

@@ -112,6 +112,9 @@ Q_SIGNALS:
     // window shows today on its day selector, as a start from the window does.
     void dayStartedAgain();
     // A minute's bells are decided: rung, or none due (a minute key, see BellService::minuteKey).
+    // Only a started service decides, or the operator's stop: a clock that ticks before the
+    // service has started (a copy starting up) decides nothing, so that a copy that ends then
+    // leaves the minute to the next one.
     void minuteDecided(qint64 minuteKey);
 
 private:
@@ -125,6 +128,7 @@ private:
     QString m_timeServer;
     bool m_serverAway = false;
     qint64 m_decided = -1;
+    bool m_deciding = false;  // the service was started, or stopped by the operator, since the bells were taken
     SleepWatch* m_sleep;
     bool m_asleep = false;
     bool m_clockWasOn = true;
