@@ -3,7 +3,18 @@
 // takes the bells over from it and gives them back when it ends, and across both hand-overs, each
 // a fraction of a second before a bell, every minute's bell rings exactly once; the ring log tells
 // each hand-over once. Taking the bells back from a window copy killed during a muted bell, it
-// unmutes the default card at once.
+// unmutes the default card at once. A window copy killed around a minute's start costs no bell,
+// and another user's program that takes the guard's name only delays the bells until it goes.
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
@@ -97,6 +108,46 @@ int linesSaying(const QByteArray& log, const QByteArray& text) {
         count += line.contains(text) ? 1 : 0;
     }
     return count;
+}
+
+// A program of the user nobody that takes the guard's name before any copy and answers every
+// connection as a headless copy would; its process id, once it listens.
+pid_t squatGuard() {
+    int ready[2];
+    if (::pipe2(ready, O_CLOEXEC) != 0) {
+        return -1;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only calls that are safe after a fork from here on.
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+            ::setresuid(65534, 65534, 65534) != 0) {
+            ::_exit(3);
+        }
+        static const char name[] = "corvalin-bells";
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name, sizeof name - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd < 0 ||
+            ::bind(fd, reinterpret_cast<const sockaddr*>(&address),
+                   socklen_t(offsetof(sockaddr_un, sun_path) + sizeof name)) != 0 ||
+            ::listen(fd, 8) != 0 || ::write(ready[1], "y", 1) != 1) {
+            ::_exit(4);
+        }
+        static const char greeting[] = "corvalin headless\n";
+        for (;;) {
+            const int connection = ::accept(fd, nullptr, nullptr);
+            if (connection >= 0 && ::write(connection, greeting, sizeof greeting - 1) < 0) {
+                ::close(connection);
+            }
+        }
+    }
+    ::close(ready[1]);
+    char said = 0;
+    const bool listens = child > 0 && ::read(ready[0], &said, 1) == 1;
+    ::close(ready[0]);
+    return listens ? child : -1;
 }
 
 }  // namespace
@@ -231,6 +282,88 @@ private Q_SLOTS:
         QVERIFY(headless->waitForFinished(5000));
         const QByteArray log = ringLog(folder);
         QVERIFY2(linesSaying(log, "no window copy rings: this copy rings the bells") == 1, log.constData());
+    }
+
+    // A window copy takes the bells and is killed at the very end of that minute; or it is started
+    // at the very end of a minute and killed just after the next one began, before its bells ran.
+    // Either way the headless copy rings that next minute's bell, once.
+    void killedWindowCopyCostsNoBell() {
+        struct Round {
+            int startMs;  // when the window copy starts and is killed, from 11:00
+            int killMs;
+        };
+        for (const Round round : {Round{-3000, -10}, Round{-50, 150}}) {
+            QTemporaryDir dir;
+            const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
+            QVERIFY(!folder.isEmpty());
+            QProcessEnvironment env = m_env;
+            keepDesktopApart(env, dir.path() + "/desktop");
+            const SharedClock clock(6);
+            clock.into(env);
+            pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
+            QVERIFY(bell.waitLive());
+
+            auto headless = startCopy(folder, env, {"--headless"});
+            QVERIFY(headless->waitForStarted());
+            QTest::qWait(int(clock.msUntilEleven(round.startMs)));
+            QProcessEnvironment windowEnv = env;
+            windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
+            auto window = startCopy(folder, windowEnv, {});
+            QVERIFY(window->waitForStarted());
+            QTest::qWait(int(clock.msUntilEleven(round.killMs)));
+            window->kill();
+            QVERIFY(window->waitForFinished(5000));
+            QTest::qWait(int(clock.msUntilEleven(2500)));
+            QCOMPARE(headless->state(), QProcess::Running);
+            headless->terminate();
+            QVERIFY(headless->waitForFinished(5000));
+            bell.finish();
+
+            const QByteArray log = ringLog(folder);
+            QVERIFY2(scheduledBells(log) == (QMap<QString, int>{{"11:00", 1}}),
+                     qPrintable(QStringLiteral("window copy from %1 ms to %2 ms:\n").arg(round.startMs).arg(round.killMs) +
+                                QString::fromUtf8(log)));
+            QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
+        }
+    }
+
+    // Another user's program holds the guard's name and says it is a headless copy: the copy
+    // started at boot does not believe it. It stays, says whose program holds the name in the ring
+    // log and the journal, and rings once that program has gone.
+    void anotherUsersSquatterIsWaitedOut() {
+        if (::geteuid() != 0) {
+            QSKIP("a program of another user needs root");
+        }
+        QTemporaryDir dir;
+        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
+        QVERIFY(!folder.isEmpty());
+        QProcessEnvironment env = m_env;
+        keepDesktopApart(env, dir.path() + "/desktop");
+        const SharedClock clock(6);
+        clock.into(env);
+        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
+        QVERIFY(bell.waitLive());
+
+        const pid_t squatter = squatGuard();
+        QVERIFY(squatter > 0);
+        auto headless = startCopy(folder, env, {"--headless"});
+        QVERIFY(headless->waitForStarted());
+        const bool ended = headless->waitForFinished(2000);
+        ::kill(squatter, SIGKILL);
+        QByteArray said = headless->readAll();
+        QVERIFY2(!ended, said.constData());
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(folder).contains("a program of the user nobody"), 2000);
+        QTest::qWait(int(clock.msUntilEleven(2500)));
+        QCOMPARE(headless->state(), QProcess::Running);
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        bell.finish();
+
+        said += headless->readAll();
+        QVERIFY2(said.contains("a program of the user nobody"), said.constData());
+        const QByteArray log = ringLog(folder);
+        QVERIFY2(scheduledBells(log) == (QMap<QString, int>{{"11:00", 1}}), log.constData());
+        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
     }
 };
 

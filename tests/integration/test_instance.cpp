@@ -1,7 +1,18 @@
 // Copies of the built program started against each other: a second copy makes the first show its
-// window and ends; a killed copy does not stop the next; of two started at once exactly one stays.
+// window and ends; a killed copy does not stop the next; of two started at once exactly one stays;
+// another user can neither start a second ringing copy nor strip the first of its guard.
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +79,45 @@ struct Install {
     // The start-up of a copy that goes on writes the options once.
     bool startedUp() const { return QFileInfo::exists(folder + QStringLiteral("/data/data.ini")); }
 };
+
+// A process of the user nobody that opens `count` connections to the guard's socket, holds them
+// for a second and ends. It writes one byte to `done` when it ends: 'y' when some reached the
+// guard. (Its exit status may be taken by Qt's own watch on children.)
+void floodGuard(int count, int done) {
+    if (::fork() != 0) {
+        return;
+    }
+    // Only calls that are safe after a fork from here on.
+    rlimit most{};
+    ::getrlimit(RLIMIT_NOFILE, &most);
+    most.rlim_cur = most.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &most);
+    if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+        ::setresuid(65534, 65534, 65534) != 0) {
+        ::_exit(::write(done, "u", 1) == 1 ? 3 : 4);
+    }
+    static const char name[] = "corvalin-bells";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name, sizeof name - 1);
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + sizeof name);
+    int connected = 0;
+    for (int i = 0; i < count; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        if (fd < 0) {
+            break;
+        }
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+            ++connected;
+        } else {
+            ::close(fd);
+            ::usleep(1000);  // the queue is full: give the holder a moment to take them
+        }
+    }
+    ::sleep(1);
+    const char said = connected > 0 ? 'y' : 'n';
+    ::_exit(::write(done, &said, 1) == 1 ? 0 : 4);
+}
 
 }  // namespace
 
@@ -187,6 +237,44 @@ private Q_SLOTS:
         QCOMPARE(roots->process->exitCode(), 1);
         QVERIFY2(roots->output().contains("started by the user nobody"), roots->output().constData());
         nobodys->kill();
+    }
+
+    // Another user floods the guard's socket with connections that never say a word and goes: the
+    // first copy still holds the guard, so a second copy of its user shows it and ends rather than
+    // ringing every bell a second time.
+    void floodOfAnotherUserLeavesTheGuard() {
+        if (::geteuid() != 0) {
+            QSKIP("connecting as another user needs root");
+        }
+        Install install;
+        QVERIFY(install.prepare());
+        // Few descriptors, so that the flood is more than the copy has.
+        rlimit before{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &before), 0);
+        rlimit few = before;
+        few.rlim_cur = 256;
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &few), 0);
+        auto first = install.start();
+        const bool started = first->process->waitForStarted();
+        ::setrlimit(RLIMIT_NOFILE, &before);
+        QVERIFY(started);
+        QTRY_VERIFY_WITH_TIMEOUT(install.startedUp(), 10000);
+
+        int done[2];
+        QCOMPARE(::pipe2(done, O_CLOEXEC | O_NONBLOCK), 0);
+        floodGuard(1100, done[1]);
+        ::close(done[1]);
+        char said = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(said != 0 || ::read(done[0], &said, 1) == 1, 30000);
+        ::close(done[0]);
+        QCOMPARE(said, 'y');
+
+        auto second = install.start();
+        QVERIFY(second->process->waitForFinished(5000));
+        QVERIFY2(second->endedWell(), second->output().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(first->output().count(kShown), 1, 3000);
+        QVERIFY2(first->running(), first->output().constData());
+        first->kill();
     }
 };
 
