@@ -48,7 +48,8 @@ void setOwnFolder(const QString& folder) {
         g_ownFolder = own;
     }
     if (!own.isEmpty()) {
-        for (const QString& made : {own, own + QStringLiteral("/data"), own + QStringLiteral("/data/feeds")}) {
+        for (const QString& made :
+             {own, own + QStringLiteral("/data"), own + QStringLiteral("/data/feeds")}) {
             narrowFolder(made);
         }
     }

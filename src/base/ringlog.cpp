@@ -91,8 +91,9 @@ void RingLog::append(const std::string& line) {
     // one write, so that it is there whole or the failure is seen.
     const std::string whole = line + "\r\n";
     QString failure;
-    const int fd = ::open(QFile::encodeName(m_path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, inOwnFolder(m_path) ? 0600 : 0644);
+    const int fd =
+        ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+               inOwnFolder(m_path) ? 0600 : 0644);
     if (fd < 0) {
         failure = errno == ELOOP ? QStringLiteral("it is a symbolic link, which is not followed")
                                  : QString::fromLocal8Bit(std::strerror(errno));

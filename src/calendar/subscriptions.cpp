@@ -90,7 +90,8 @@ QString withoutUserInfo(const QString& text, const QString& address) {
     if (const auto fetched = feedUrl(address)) {
         urls << *fetched;
     }
-    const QUrl::ComponentFormattingOption formats[] = {QUrl::PrettyDecoded, QUrl::FullyEncoded, QUrl::FullyDecoded};
+    const QUrl::ComponentFormattingOption formats[] = {QUrl::PrettyDecoded, QUrl::FullyEncoded,
+                                                       QUrl::FullyDecoded};
     for (const QUrl& url : urls) {
         for (const auto format : formats) {
             said.replace(url.toString(format), url.toString(QUrl::RemoveUserInfo | format));

@@ -76,7 +76,8 @@ QString stringValue(const QString& value) {
     return text;
 }
 
-// The user's own folder, made when missing as XDG folders are: 0700, with each folder above it that is made.
+// `usersOwn`: the user's own folder, made when missing as XDG folders are made, 0700 (and so is each
+// folder above it that has to be made).
 bool writeEntry(const QString& folder, const QByteArray& text, bool usersOwn = false) {
     if (folder.isEmpty() || !(usersOwn ? makeOwnerOnlyFolder(folder) : QDir().mkpath(folder))) {
         return false;

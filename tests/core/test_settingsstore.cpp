@@ -48,17 +48,20 @@ private:
 // The permission bits of `path` itself (a link is not followed); -1 when there is nothing.
 int modeOf(const QString& path) {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : -1;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? static_cast<int>(info.st_mode & 07777)
+                                                                    : -1;
 }
 
 // Every folder and file under `root`, with its mode, in octal: "data/ 700", "data/data.ini 600".
 QStringList modesUnder(const QString& root) {
     QStringList all;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         all << QStringLiteral("%1%2 %3")
-                   .arg(QDir(root).relativeFilePath(info.filePath()), info.isDir() ? QStringLiteral("/") : QString())
+                   .arg(QDir(root).relativeFilePath(info.filePath()),
+                        info.isDir() ? QStringLiteral("/") : QString())
                    .arg(modeOf(info.filePath()), 0, 8);
     }
     all.sort();
@@ -242,9 +245,8 @@ private Q_SLOTS:
         // which is still read. ~/.local/share was there before the program: it stays as it is.
         for (const QString& name : modesUnder(root.path() + "/home")) {
             const QString path = root.path() + "/home/" + name.section(' ', 0, 0);
-            QVERIFY(QFile::setPermissions(path, QFileInfo(path).isDir()
-                                                    ? QFile::Permissions(0x7755)
-                                                    : QFile::Permissions(0x6644)));
+            QVERIFY(QFile::setPermissions(
+                path, QFileInfo(path).isDir() ? QFile::Permissions(0x7755) : QFile::Permissions(0x6644)));
         }
         QVERIFY(QFile::setPermissions(exported, QFile::Permissions(0x6644)));
         QFile old(state);

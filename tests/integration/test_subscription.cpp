@@ -261,7 +261,8 @@ private Q_SLOTS:
         // A label edited into the file and a reason phrase, each with an escape sequence and a
         // carriage return that would forge a line of the ring log.
         // The address with a user name and password, which stay in subscriptions.ini.
-        const QString address = QString(server.address()).replace("http://", "http://school%20bells:s3cr%40t@");
+        const QString address =
+            QString(server.address()).replace("http://", "http://school%20bells:s3cr%40t@");
         QVERIFY(writeWholeFile(data + "/subscriptions.ini",
                                address.toUtf8() + " Board\x1b[2K\r2026-12-07 09:00:00.000 scheduled\r\n"));
         server.statusLine = "HTTP/1.1 503 Busy\x1b[2K\r2026-12-07 09:00:00.000 scheduled";
@@ -272,8 +273,8 @@ private Q_SLOTS:
         QVERIFY(fetched.wait(20000));
         QVERIFY(!problems.isEmpty());
         const QString said = problems.last().at(1).toString();
-        QVERIFY2(!hasControl(said) && said.contains("Board [2K 2026-12-07") && said.contains("Busy [2K 2026-12-07") &&
-                     !said.contains("s3cr"),
+        QVERIFY2(!hasControl(said) && said.contains("Board [2K 2026-12-07") &&
+                     said.contains("Busy [2K 2026-12-07") && !said.contains("s3cr"),
                  qPrintable(said));
         const QString kept = loadFeedProblem(data, address).reason;
         QVERIFY2(!hasControl(kept) && kept.contains("Busy") && !kept.contains("s3cr"), qPrintable(kept));
