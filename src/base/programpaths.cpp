@@ -6,14 +6,19 @@
 
 #include <unistd.h>
 
+#include "base/ownfiles.h"
+
 ProgramPaths ProgramPaths::decide(const QString& exeFolder, const QString& userDataHome) {
     const bool programFolder = QFileInfo(exeFolder + QStringLiteral("/img")).isDir();
     if (programFolder && ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0) {
+        setOwnFolder(QString());
         return ProgramPaths(exeFolder);
     }
     const QString shared =
         programFolder ? exeFolder : QDir::cleanPath(exeFolder + QStringLiteral("/../share/corvalin"));
-    return ProgramPaths(shared, userDataHome + QStringLiteral("/corvalin"));
+    ProgramPaths paths(shared, userDataHome + QStringLiteral("/corvalin"));
+    setOwnFolder(paths.own);
+    return paths;
 }
 
 QStringList ProgramPaths::soundFolders() const {

@@ -22,7 +22,7 @@ struct ProgramPaths {
     // - otherwise the program is installed: its shared files are beside the executable when
     //   img/ is there (a program folder the user cannot write), else in ../share/corvalin; the
     //   user's files are in `userDataHome`/corvalin (`$XDG_DATA_HOME`, by default
-    //   ~/.local/share).
+    //   ~/.local/share), and they are the user's alone (see setOwnFolder in ownfiles.h).
     static ProgramPaths decide(const QString& exeFolder, const QString& userDataHome);
 
     bool isInstalled() const { return shared != own; }

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "base/clock.h"
+#include "base/ownfiles.h"
 #include "base/ringlogline.h"
 
 namespace rl = corvalin::ringlog;
@@ -85,13 +86,14 @@ void RingLog::append(const std::string& line) {
     if (m_pruned != m_clock->now().date()) {
         prune();
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    makeFolder(QFileInfo(m_path).absolutePath());
     // Never through a link, never into something that is not a plain file; the line and its end in
     // one write, so that it is there whole or the failure is seen.
     const std::string whole = line + "\r\n";
     QString failure;
-    const int fd = ::open(QFile::encodeName(m_path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd =
+        ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+               inOwnFolder(m_path) ? 0600 : 0644);
     if (fd < 0) {
         failure = errno == ELOOP ? QStringLiteral("it is a symbolic link, which is not followed")
                                  : QString::fromLocal8Bit(std::strerror(errno));
@@ -100,6 +102,7 @@ void RingLog::append(const std::string& line) {
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             failure = QStringLiteral("it is not a plain file");
         } else {
+            setFileAccess(fd, m_path);  // the log of an older version, readable by all
             const ssize_t written = ::write(fd, whole.data(), whole.size());
             if (written != static_cast<ssize_t>(whole.size())) {
                 failure = written < 0 ? QString::fromLocal8Bit(std::strerror(errno))
@@ -154,6 +157,7 @@ void RingLog::prune() {
     if (!out.open(QIODevice::WriteOnly)) {
         return;
     }
+    setFileAccess(out.handle(), m_path);
     bool dropped = false;
     while (!in.atEnd()) {
         QByteArray line = in.readLine();

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-bool replaceWholeFile(const QString& path, const QByteArray& bytes, QString* why) {
+bool replaceWholeFile(const QString& path, const QByteArray& bytes, QString* why, FileAccess access) {
     QSaveFile file(path);
     // Qt leaves a short write (a full disk) without an error of its own: the system's reason is
     // taken from errno when Qt has none to give.
@@ -29,6 +29,9 @@ bool replaceWholeFile(const QString& path, const QByteArray& bytes, QString* why
     if (!file.open(QIODevice::WriteOnly)) {
         return failed(errno);
     }
+    // QSaveFile gives the new file the old one's modes: those of an older version are narrowed here.
+    // (Through the descriptor: a file system without modes must not leave the file in error.)
+    setFileAccess(file.handle(), path, access);
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         return failed(errno);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "base/ownfiles.h"
 #include "base/wholefile.h"
 #include "schedule/settingsformat.h"
 
@@ -72,6 +73,36 @@ QString cleanAddress(const QString& address) {
     return url.toString(QUrl::FullyEncoded);
 }
 
+QString addressShown(const QString& address) {
+    const QString clean = cleanAddress(address);
+    return clean.isEmpty() ? clean : QUrl(clean).toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded);
+}
+
+QString withoutUserInfo(const QString& text, const QString& address) {
+    const QUrl kept(cleanAddress(address));
+    QString said = text;
+    if (kept.userInfo().isEmpty()) {
+        return said;
+    }
+    // The address as kept and as fetched (webcal as https), in each form a reason may give it;
+    // then the user name and password alone, wherever else they are.
+    QList<QUrl> urls{kept};
+    if (const auto fetched = feedUrl(address)) {
+        urls << *fetched;
+    }
+    const QUrl::ComponentFormattingOption formats[] = {QUrl::PrettyDecoded, QUrl::FullyEncoded,
+                                                       QUrl::FullyDecoded};
+    for (const QUrl& url : urls) {
+        for (const auto format : formats) {
+            said.replace(url.toString(format), url.toString(QUrl::RemoveUserInfo | format));
+        }
+    }
+    for (const auto format : formats) {
+        said.replace(kept.userInfo(format) + QLatin1Char('@'), QString());
+    }
+    return said;
+}
+
 std::optional<QUrl> feedUrl(const QString& address, QString* why) {
     const QString clean = cleanAddress(address);
     if (clean.isEmpty()) {
@@ -111,7 +142,7 @@ bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription
     for (const Subscription& s : subscriptions) {
         lines.push_back((s.address + QLatin1Char(' ') + oneLine(s.label)).toStdString());
     }
-    QDir().mkpath(dataFolder);
+    makeFolder(dataFolder);
     return replaceWholeFile(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile), joinedLines(lines), why);
 }
 
@@ -152,8 +183,10 @@ std::vector<cal::DateException> loadHandMade(const QString& dataFolder) {
 bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why) {
     // Validators are the server's: a line break in one would end the line early.
     auto headerLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };
+    // The address for whoever reads the copy, without the user name and password it may have: those
+    // stay in subscriptions.ini, where the operator gave them (and the copy's name comes from it).
     const std::vector<std::string> lines{
-        "address=" + cleanAddress(address).toStdString(),
+        "address=" + addressShown(address).toStdString(),
         "fetched=" + copy.fetched.toString(Qt::ISODate).toStdString(),
         "etag=" + headerLine(copy.etag).toStdString(),
         "last-modified=" + headerLine(copy.lastModified).toStdString(),
@@ -163,7 +196,7 @@ bool saveFeedState(const QString& dataFolder, const QString& address, const Feed
 
 bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByteArray& ics, const FeedCopy& copy,
                   QString* why) {
-    QDir().mkpath(dataFolder + QStringLiteral("/feeds"));
+    makeFolder(dataFolder + QStringLiteral("/feeds"));
     // The state goes last: a copy whose state could not be written is fetched whole next time.
     return replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".ics")), ics, why) &&
            replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".ini")),
@@ -181,7 +214,7 @@ FeedProblem loadFeedProblem(const QString& dataFolder, const QString& address) {
 }
 
 void saveFeedProblem(const QString& dataFolder, const QString& address, const FeedProblem& problem) {
-    QDir().mkpath(dataFolder + QStringLiteral("/feeds"));
+    makeFolder(dataFolder + QStringLiteral("/feeds"));
     replaceWholeFile(feedCopyPath(dataFolder, address, QStringLiteral(".problem")),
                      joinedLines({problem.at.toString(Qt::ISODate).toStdString(), outsideText(problem.reason, 1000).toStdString()}));
 }

@@ -54,6 +54,12 @@ bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription
 std::optional<QUrl> feedUrl(const QString& address, QString* why = nullptr);
 // The address as kept: trimmed, webcal and http(s) with a host; empty when it is not one.
 QString cleanAddress(const QString& address);
+// The address as the program keeps it outside subscriptions.ini (in a feed's state): clean, without
+// the user name and password it may hold.
+QString addressShown(const QString& address);
+// `text` (a server's or the network's reason) with the user name and password of `address` taken
+// out wherever it names the address with them.
+QString withoutUserInfo(const QString& text, const QString& address);
 
 QString feedCopyPath(const QString& dataFolder, const QString& address, const QString& suffix);
 FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address);

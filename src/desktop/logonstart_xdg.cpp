@@ -76,8 +76,10 @@ QString stringValue(const QString& value) {
     return text;
 }
 
-bool writeEntry(const QString& folder, const QByteArray& text) {
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+// `usersOwn`: the user's own folder, made when missing as XDG folders are made, 0700 (and so is each
+// folder above it that has to be made).
+bool writeEntry(const QString& folder, const QByteArray& text, bool usersOwn = false) {
+    if (folder.isEmpty() || !(usersOwn ? makeOwnerOnlyFolder(folder) : QDir().mkpath(folder))) {
         return false;
     }
     return replaceWholeFile(folder + QLatin1Char('/') + kEntryName, text);
@@ -186,13 +188,13 @@ bool XdgLogonStart::enable(const QString& executablePath) {
         // executable: remove it, or failing that, bring it up to date too.
         const bool sameFolder =
             QFileInfo(user).canonicalFilePath() == QFileInfo(allUsers).canonicalFilePath();
-        if (!sameFolder && !removeEntry(user) && !writeEntry(user, text)) {
+        if (!sameFolder && !removeEntry(user) && !writeEntry(user, text, true)) {
             return false;
         }
         m_entryPath = allUsers + QLatin1Char('/') + kEntryName;
         return true;
     }
-    if (writeEntry(user, text)) {
+    if (writeEntry(user, text, true)) {
         m_entryPath = user + QLatin1Char('/') + kEntryName;
         return true;
     }

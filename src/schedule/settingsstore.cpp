@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMutexLocker>
 
+#include "base/ownfiles.h"
 #include "base/wholefile.h"
 #include "schedule/settingsformat.h"
 
@@ -71,7 +72,7 @@ std::optional<QStringList> SettingsStore::read(const QString& fileName) {
 bool SettingsStore::tryWrite(const QString& fileName, const QByteArray& bytes) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         // The folder is made again when it has gone.
-        if (!QDir().mkpath(m_folder)) {
+        if (!makeFolder(m_folder)) {
             continue;
         }
         if (replaceWholeFile(path(fileName), bytes)) {

@@ -475,7 +475,8 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
         return QStringLiteral("the set-up file could not be made: ") + why;
     }
     QString why;
-    if (!replaceWholeFile(file, bytes, &why)) {
+    // It holds the feeds' passwords (subscriptions.ini): the user's alone, wherever it goes.
+    if (!replaceWholeFile(file, bytes, &why, FileAccess::OwnerOnly)) {
         return QStringLiteral("%1 could not be written: %2").arg(shown(file), why);
     }
     return QString();

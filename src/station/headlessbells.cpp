@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "base/clock.h"
+#include "base/ownfiles.h"
 #include "base/windowtimer.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
@@ -37,7 +38,7 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths
     connect(m_settle, &QTimer::timeout, this, &HeadlessBells::reload);
     // The folder for files saved anew (renamed over the old ones) or added, the files for changes
     // written into them in place (by hand, say).
-    QDir().mkpath(m_dataFolder);
+    makeFolder(m_dataFolder);
     m_watcher->addPath(m_dataFolder);
     watchFiles();
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, [this] { m_settle->start(); });

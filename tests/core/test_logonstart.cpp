@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "desktop/logonstart_xdg.h"
@@ -175,13 +176,22 @@ private Q_SLOTS:
         QVERIFY(!logon.isEnabled());
     }
 
+    // The folders it has to make there are made as XDG folders are: the user's alone, whatever the
+    // umask.
     void usersFolderDefaultsToHomeConfig() {
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY(writeWholeFile(path("etc/xdg"), "not a folder"));
+        QVERIFY(QDir().mkpath(path("home")));
+        const mode_t savedMask = ::umask(022);
         XdgLogonStart logon;
-        QVERIFY(logon.enable("/opt/corvalin/Corvalin"));
+        const bool enabled = logon.enable("/opt/corvalin/Corvalin");
+        ::umask(savedMask);
+        QVERIFY(enabled);
         QCOMPARE(logon.entryPath(), path("home/.config/autostart/Corvalin.desktop"));
         QCOMPARE(readEntry(logon.entryPath()).value("Exec"), QString("/opt/corvalin/Corvalin"));
+        for (const QString& made : {path("home/.config"), path("home/.config/autostart")}) {
+            QVERIFY2((QFile::permissions(made) & 0x0077) == 0, qPrintable(made));
+        }
     }
 
     // The program registers itself at every start: the entry follows a moved program folder and
