@@ -513,7 +513,8 @@ std::optional<qint64> PulseBellOutput::lengthMs(const QString& path) {
     }
     SoundFile file(path);
     // A length the header does not give (SF_COUNT_MAX) is no length.
-    if (!file.handle || file.info.samplerate <= 0 || file.info.frames < 0 || file.info.frames == SF_COUNT_MAX) {
+    if (!file.handle || file.info.samplerate <= 0 || file.info.frames < 0 ||
+        file.info.frames == SF_COUNT_MAX) {
         return std::nullopt;
     }
     return static_cast<qint64>(file.info.frames) * 1000 / file.info.samplerate;

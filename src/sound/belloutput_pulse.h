@@ -66,7 +66,7 @@ private:
     std::unique_ptr<Playback> prepared_;  // held silent until a play() of the same device, file and loop
     QString preparedDevice_;
     QString preparedPath_;
-    QString refusal_;  // why the last play() or prepare() refused its file
+    QString refusal_;                    // why the last play() or prepare() refused its file
     std::unique_ptr<QObject> notifier_;  // on the window's thread; failures are posted through it
     quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
     std::function<void(const QString&)> onFailure_;

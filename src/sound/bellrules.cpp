@@ -39,16 +39,18 @@ std::string soundRefusal(long long frames, int rate, int channels) {
     }
     // Frames of many channels at a high rate, within the time: the memory they take decoded.
     const long long bytes = frames * channels * kDecodedSampleBytes;
-    return "it takes " + megabytes(bytes) + " of memory decoded (" + std::to_string(channels) + " channels at " +
-           std::to_string(rate) + " Hz); a bell sound takes at most " + megabytes(kMaxSoundBytes);
+    return "it takes " + megabytes(bytes) + " of memory decoded (" + std::to_string(channels) +
+           " channels at " + std::to_string(rate) + " Hz); a bell sound takes at most " +
+           megabytes(kMaxSoundBytes);
 }
 
 std::string unboundedSoundRefusal(int rate, int channels) {
     if (kMaxSoundSeconds * rate <= maxSoundFrames(rate, channels)) {
         return "it lasts longer than " + maxSoundText() + ", the most a bell sound lasts";
     }
-    return "it takes more than " + megabytes(kMaxSoundBytes) + " of memory decoded (" + std::to_string(channels) +
-           " channels at " + std::to_string(rate) + " Hz), the most a bell sound takes";
+    return "it takes more than " + megabytes(kMaxSoundBytes) + " of memory decoded (" +
+           std::to_string(channels) + " channels at " + std::to_string(rate) +
+           " Hz), the most a bell sound takes";
 }
 
 int bellSeconds(std::optional<long long> lengthMs, BellKind kind) {

@@ -205,19 +205,25 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
                     .arg(m_pending->minute, soundName));
             return;
         }
-        const QString why = refused.isEmpty() ? QString() : QStringLiteral(" (%1 was refused: %2)").arg(soundName, refused);
-        Q_EMIT problem(
-            scheduled ? QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3%4")
-                            .arg(soundName, m_library->folder(), deviceDescription(), why)
-                      : refused.isEmpty()
-                          ? QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription())
-                          : QStringLiteral("%1 was not played: %2").arg(soundName, refused));
+        if (!scheduled) {
+            Q_EMIT problem(
+                refused.isEmpty()
+                    ? QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription())
+                    : QStringLiteral("%1 was not played: %2").arg(soundName, refused));
+            return;
+        }
+        const QString why =
+            refused.isEmpty() ? QString() : QStringLiteral(" (%1 was refused: %2)").arg(soundName, refused);
+        Q_EMIT problem(QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3%4")
+                           .arg(soundName, m_library->folder(), deviceDescription(), why));
         return;
     }
     if (played != soundName) {
+        // The bell's own sound refused for what it is says why; else it may be any of these.
         Q_EMIT problem(
             refused.isEmpty()
-                ? QStringLiteral("%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
+                ? QStringLiteral(
+                      "%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
                       .arg(soundName, played)
                 : QStringLiteral("%1 was not rung: %2; %3 was rung instead").arg(soundName, refused, played));
     }

@@ -240,9 +240,9 @@ private Q_SLOTS:
             QVERIFY(bytes.size() < 64 * 1024);
             const QString archive = copyOfExport(name + QStringLiteral(".zip"));
             const QByteArray entry = "sound/" + name.toUtf8() + ".wav";
-            const QByteArray manifest = zipEntry(exported, "manifest.ini") + "file=" + QByteArray::number(bytes.size()) +
-                                        ' ' + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() +
-                                        ' ' + entry + "\r\n";
+            const QByteArray manifest =
+                zipEntry(exported, "manifest.ini") + "file=" + QByteArray::number(bytes.size()) + ' ' +
+                QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + ' ' + entry + "\r\n";
             alterZip(archive, 0, [&](zip_t* zip) {
                 addEntry(zip, entry.constData(), bytes);
                 addEntry(zip, "manifest.ini", manifest);
@@ -320,8 +320,10 @@ private Q_SLOTS:
             ProgramFolder longSound;
             longSound.writeData(QStringLiteral("data.ini"), "old\r\n");
             QVERIFY(writeLongSilence(longSound.path() + QStringLiteral("/sound/long.wav"), 11 * 60));
-            const QString why = setup::exportSetup(longSound.path(), files.filePath(QStringLiteral("refused.zip")));
-            QVERIFY2(why.contains(QStringLiteral("long.wav cannot be a bell sound: it lasts 11 min 00 s")), qPrintable(why));
+            const QString why =
+                setup::exportSetup(longSound.path(), files.filePath(QStringLiteral("refused.zip")));
+            QVERIFY2(why.contains(QStringLiteral("long.wav cannot be a bell sound: it lasts 11 min 00 s")),
+                     qPrintable(why));
             QVERIFY(!QFileInfo::exists(files.filePath(QStringLiteral("refused.zip"))));
         }
 

@@ -130,7 +130,8 @@ private Q_SLOTS:
         QSignalSpy problems(&ringer, &Ringer::problem);
         QTRY_VERIFY_WITH_TIMEOUT(out.isConnected(), kAnswerMs);
 
-        const QString elevenMinutes = QStringLiteral("it lasts 11 min 00 s; a bell sound lasts at most 10 minutes");
+        const QString elevenMinutes =
+            QStringLiteral("it lasts 11 min 00 s; a bell sound lasts at most 10 minutes");
         const QString pastTheBound = QStringLiteral("it lasts longer than 10 minutes");
         const struct {
             QString sound;
