@@ -12,7 +12,8 @@ enum class BellKind { Scheduled, Manual };
 // The bounds of a bell sound, whatever its format: it lasts at most kMaxSoundSeconds, and its
 // decoded samples (32-bit floats, as they are played) take at most kMaxSoundBytes of memory, which
 // is 10 minutes of 48 kHz stereo. A sound beyond either is refused at import, marked in the sound
-// list and never decoded at ring time.
+// list, and at ring time refused by its header, or, when the header does not say, once reading it
+// passes the bounds.
 constexpr long long kMaxSoundSeconds = 10 * 60;
 constexpr long long kDecodedSampleBytes = 4;
 constexpr long long kMaxSoundBytes = kMaxSoundSeconds * 48000 * 2 * kDecodedSampleBytes;
