@@ -33,9 +33,10 @@ std::string soundRefusal(long long frames, int rate, int channels) {
     if (seconds > kMaxSoundSeconds) {
         const long long hours = seconds / 3600;
         const long long minutes = seconds / 60 % 60;
-        const std::string two = (seconds % 60 < 10 ? "0" : "") + std::to_string(seconds % 60);
-        return "it lasts " + (hours > 0 ? std::to_string(hours) + " h " : std::string()) +
-               std::to_string(minutes) + " min " + two + " s; a bell sound lasts at most " + maxSoundText();
+        auto two = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+        return "it lasts " +
+               (hours > 0 ? std::to_string(hours) + " h " + two(minutes) : std::to_string(minutes)) +
+               " min " + two(seconds % 60) + " s; a bell sound lasts at most " + maxSoundText();
     }
     // Frames of many channels at a high rate, within the time: the memory they take decoded.
     const long long bytes = frames * channels * kDecodedSampleBytes;

@@ -22,8 +22,9 @@ constexpr long long kMaxSoundBytes = kMaxSoundSeconds * 48000 * 2 * kDecodedSamp
 // rate or channel count below 1.
 long long maxSoundFrames(int rate, int channels);
 
-// Why a sound of `frames` frames is refused: "it lasts 60 min 00 s; a bell sound lasts at most 10
-// minutes", or that it takes too much memory decoded. Empty when it is within the bounds.
+// Why a sound of `frames` frames is refused: "it lasts 11 min 00 s; a bell sound lasts at most 10
+// minutes" ("1 h 00 min 00 s" from an hour on), or that it takes too much memory decoded. Empty when it is
+// within the bounds.
 std::string soundRefusal(long long frames, int rate, int channels);
 // Why a sound whose header does not give its length, and that was read past maxSoundFrames, is
 // refused.
