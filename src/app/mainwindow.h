@@ -356,6 +356,9 @@ private:
     void showNextBell(const QString& time, const QString& sound);
     QString soundFolderMessageName() const;
     QString selectedSound() const;
+    // A sound beyond the bounds of a bell cannot be chosen for a bell: true, with the reason in the
+    // ring log and on the warning line, when `sound` is one.
+    bool refuseSound(const QString& sound);
     void showSoundList();
     void pickSound(QLineEdit* target);
     void saveTimeList();

@@ -38,12 +38,30 @@ void MainWindow::showSoundList() {
     const QString selected = selectedSound();
     File1->clear();
     File1->addItems(m_services.library->files());
+    // A sound beyond the bounds of a bell keeps its place (a stored choice counts by it), greyed,
+    // with the reason it is refused as its tooltip.
+    for (int row = 0; row < File1->count(); ++row) {
+        QListWidgetItem* item = File1->item(row);
+        if (const QString why = m_services.library->refusal(item->text()); !why.isEmpty()) {
+            item->setForeground(File1->palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(QStringLiteral("Not a bell sound: %1").arg(why));
+        }
+    }
     if (!selected.isEmpty()) {
         const auto found = File1->findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!found.isEmpty()) {
             File1->setCurrentItem(found.first());
         }
     }
+}
+
+bool MainWindow::refuseSound(const QString& sound) {
+    const QString why = m_services.library->refusal(sound);
+    if (why.isEmpty()) {
+        return false;
+    }
+    reportProblem(QStringLiteral("%1 cannot be chosen as a bell sound: %2").arg(sound, why));
+    return true;
 }
 
 void MainWindow::btnNowBell_Click() {
@@ -98,6 +116,9 @@ void MainWindow::pickSound(QLineEdit* target) {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, kPickSound);
+        return;
+    }
+    if (refuseSound(sound)) {
         return;
     }
     target->setText(sound);

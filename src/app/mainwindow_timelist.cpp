@@ -29,6 +29,9 @@ void MainWindow::TimeAdd_Click() {
                       QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
         return;
     }
+    if (refuseSound(sound)) {
+        return;
+    }
     const auto key = corvalin::timelist::timeKey(input_h->text().toStdString(), input_m->text().toStdString());
     if (!key.ok()) {
         m_ports.dialogs->warning(this, QString::fromStdString(key.message));
@@ -65,6 +68,9 @@ void MainWindow::TimeMod_Click() {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select bell sound in [Select bell sound]"));
+        return;
+    }
+    if (refuseSound(sound)) {
         return;
     }
     QListWidgetItem* item = selected.last();

@@ -25,6 +25,7 @@
 #include <cstring>
 
 #include "base/wholefile.h"
+#include "sound/soundbounds.h"
 
 namespace corvalin::setup {
 
@@ -386,6 +387,12 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
         if (!listed.contains(path)) {
             return QStringLiteral("it holds %1, which its manifest does not list").arg(path);
         }
+        // A sound is read by its content, whatever its name: a small file may hold hours.
+        if (path.startsWith(kSound + QLatin1Char('/'))) {
+            if (const QString why = corvalin::sound::refusalOfBytes(entries.value(path)); !why.isEmpty()) {
+                return QStringLiteral("%1 in it cannot be a bell sound: %2").arg(path, why);
+            }
+        }
         contents->files.append(
             {path.section(QLatin1Char('/'), 0, 0), path.section(QLatin1Char('/'), 1), entries.value(path)});
     }
@@ -440,6 +447,12 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
         const QByteArray bytes = source.read(sizeLimit(folder) + 1);
         if (source.error() != QFileDevice::NoError || bytes.size() > sizeLimit(folder)) {
             return QStringLiteral("%1 could not be read whole").arg(shown(source.fileName()));
+        }
+        // What no import would take is not written into a set-up.
+        if (folder == kSound) {
+            if (const QString why = corvalin::sound::refusalOfBytes(bytes); !why.isEmpty()) {
+                return QStringLiteral("%1 cannot be a bell sound: %2").arg(shown(source.fileName()), why);
+            }
         }
         total += bytes.size();
         files.append({folder, name, bytes});

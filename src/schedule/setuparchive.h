@@ -11,7 +11,8 @@
 //   written=<date and time, ISO 8601 with its offset from UTC>
 //   file=<size> <SHA-256 in hex> <data/name or sound/name>    (one line per file)
 // A file is read only when it is a zip file whose every entry is the manifest or a file it lists,
-// with the listed size and SHA-256, and within the bounds below.
+// with the listed size and SHA-256, and within the bounds below; and whose every sound is within
+// the bounds of a bell sound (its length and decoded size, sound/bellrules.h), whatever its format.
 #pragma once
 
 #include <QByteArray>

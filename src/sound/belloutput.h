@@ -42,6 +42,11 @@ public:
     }
     virtual void dropPrepared() {}
 
+    // Why the last play() or prepare() that returned false refused its file, when the file itself
+    // is refused for what it is (longer than a bell sound may last): a reason for the ring log.
+    // Empty when the file was not refused so (it plays, or nothing plays for another reason).
+    virtual QString refusal() const { return QString(); }
+
     // Whether playback objects exist (from a play until the next stop).
     virtual bool isPresent() const = 0;
 

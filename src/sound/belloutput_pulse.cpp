@@ -1,6 +1,7 @@
 // Bells through libpulse; see belloutput_pulse.h.
 #include "sound/belloutput_pulse.h"
 
+#include "sound/bellrules.h"
 #include "sound/pulseconnection.h"
 
 #include <QFile>
@@ -45,30 +46,53 @@ struct SoundFile {
     SoundFile& operator=(const SoundFile&) = delete;
 };
 
-// The whole file as float samples; nothing when it cannot be read or holds no sound.
-std::shared_ptr<const Sound> decode(const QString& path) {
+// The whole file as float samples; nothing when it cannot be read or holds no sound, and nothing,
+// with the reason in `refusal`, when it is beyond the bounds of a bell sound. The header is read
+// first: a sound it says is too long is never decoded, and one whose header lies or gives no length
+// is decoded no further than the bounds, and not kept.
+std::shared_ptr<const Sound> decode(const QString& path, QString* refusal) {
     SoundFile file(path);
     if (!file.handle || file.info.channels < 1 || file.info.channels > static_cast<int>(PA_CHANNELS_MAX) ||
         file.info.samplerate < 1 || static_cast<unsigned>(file.info.samplerate) > PA_RATE_MAX) {
         return nullptr;
     }
+    const long long mostFrames = corvalin::sound::maxSoundFrames(file.info.samplerate, file.info.channels);
+    const bool lengthKnown = file.info.frames != SF_COUNT_MAX;
+    if (lengthKnown && file.info.frames > mostFrames) {
+        *refusal = QString::fromStdString(
+            corvalin::sound::soundRefusal(file.info.frames, file.info.samplerate, file.info.channels));
+        return nullptr;
+    }
     auto out = std::make_shared<Sound>();
     out->channels = file.info.channels;
     out->rate = file.info.samplerate;
+    const auto channels = static_cast<size_t>(out->channels);
+    const size_t mostSamples = static_cast<size_t>(mostFrames) * channels;
     try {
         // The header's frame count is a hint only: some formats know it just roughly.
-        if (file.info.frames > 0) {
-            out->samples.reserve(static_cast<size_t>(file.info.frames) * static_cast<size_t>(out->channels));
+        if (lengthKnown && file.info.frames > 0) {
+            out->samples.reserve(static_cast<size_t>(file.info.frames) * channels);
         }
         constexpr sf_count_t kChunkFrames = 16384;
-        std::vector<float> chunk(static_cast<size_t>(kChunkFrames) * static_cast<size_t>(out->channels));
+        std::vector<float> chunk(static_cast<size_t>(kChunkFrames) * channels);
         for (;;) {
             const sf_count_t got = sf_readf_float(file.handle, chunk.data(), kChunkFrames);
             if (got <= 0) {
                 break;
             }
+            const size_t samples = static_cast<size_t>(got) * channels;
+            if (out->samples.size() + samples > mostSamples) {
+                *refusal =
+                    QString::fromStdString(corvalin::sound::unboundedSoundRefusal(out->rate, out->channels));
+                return nullptr;
+            }
+            if (out->samples.capacity() < out->samples.size() + samples) {
+                // Grown by doubling, as insert() would, but never past the bounds.
+                out->samples.reserve(std::min(
+                    mostSamples, std::max(out->samples.size() + samples, 2 * out->samples.capacity())));
+            }
             out->samples.insert(out->samples.end(), chunk.begin(),
-                                chunk.begin() + static_cast<std::ptrdiff_t>(got * out->channels));
+                                chunk.begin() + static_cast<std::ptrdiff_t>(samples));
         }
     } catch (const std::bad_alloc&) {
         return nullptr;
@@ -85,33 +109,38 @@ std::shared_ptr<const Sound> decode(const QString& path) {
 // Decoded sounds kept in memory
 
 // Sounds by path, each good while the file has the same size, modification time and identity.
-// Decoded on the window's thread at the first play() of a file, shared with the playing stream.
+// Decoded on the window's thread at the first play() of a file, shared with the playing stream. A
+// sound beyond the bounds of a bell is kept as its refusal, so that it is not read again until the
+// file changes.
 class PulseBellOutput::SoundCache {
 public:
     // More than this many bytes of samples and the sounds least recently played are dropped.
     static constexpr size_t kMaxBytes = size_t{256} << 20;
 
-    std::shared_ptr<const Sound> get(const QString& path) {
+    // The sound; nothing when it cannot be played, with the reason in `refusal` when it is refused
+    // for its length or size.
+    std::shared_ptr<const Sound> get(const QString& path, QString* refusal) {
         const std::optional<Stamp> before = stampOf(path);
         const auto it = entries_.find(path);
         if (it != entries_.end() && before && it->second.stamp == *before) {
             it->second.lastUse = ++uses_;
+            *refusal = it->second.refusal;
             return it->second.sound;
         }
         if (it != entries_.end()) {
-            bytes_ -= it->second.sound->bytes();
+            bytes_ -= it->second.bytes();
             entries_.erase(it);
         }
         if (!before) {
             return nullptr;  // gone, or not a plain file
         }
-        std::shared_ptr<const Sound> sound = decode(path);
+        std::shared_ptr<const Sound> sound = decode(path, refusal);
         // A file rewritten while it was read plays as read, but is read again next time.
-        if (!sound || stampOf(path) != before) {
+        if ((!sound && refusal->isEmpty()) || stampOf(path) != before) {
             return sound;
         }
-        entries_[path] = Entry{*before, sound, ++uses_};
-        bytes_ += sound->bytes();
+        entries_[path] = Entry{*before, sound, *refusal, ++uses_};
+        bytes_ += entries_[path].bytes();
         dropLeastUsed();
         return sound;
     }
@@ -127,8 +156,11 @@ private:
     };
     struct Entry {
         Stamp stamp;
-        std::shared_ptr<const Sound> sound;
+        std::shared_ptr<const Sound> sound;  // nothing for a refused one
+        QString refusal;
         quint64 lastUse;
+
+        size_t bytes() const { return sound ? sound->bytes() : 0; }
     };
 
     static std::optional<Stamp> stampOf(const QString& path) {
@@ -144,7 +176,7 @@ private:
             const auto oldest = std::min_element(
                 entries_.begin(), entries_.end(),
                 [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
-            bytes_ -= oldest->second.sound->bytes();
+            bytes_ -= oldest->second.bytes();
             entries_.erase(oldest);
         }
     }
@@ -390,7 +422,8 @@ QString PulseBellOutput::defaultDeviceId() const {
 std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const QString& deviceId,
                                                                          const QString& path, bool loop,
                                                                          bool held) {
-    std::shared_ptr<const Sound> sound = cache_->get(path);
+    refusal_.clear();
+    std::shared_ptr<const Sound> sound = cache_->get(path, &refusal_);
     if (!sound) {
         return nullptr;
     }
@@ -423,6 +456,7 @@ std::unique_ptr<PulseBellOutput::Playback> PulseBellOutput::openPlayback(const Q
 
 bool PulseBellOutput::play(const QString& deviceId, const QString& path, bool loop) {
     stop();
+    refusal_.clear();
     if (prepared_ && preparedDevice_ == deviceId && preparedPath_ == path && prepared_->loop == loop) {
         PulseConnection::Lock lock(connection_);
         if (prepared_->usable()) {
@@ -478,7 +512,9 @@ std::optional<qint64> PulseBellOutput::lengthMs(const QString& path) {
         return std::nullopt;
     }
     SoundFile file(path);
-    if (!file.handle || file.info.samplerate <= 0 || file.info.frames < 0) {
+    // A length the header does not give (SF_COUNT_MAX) is no length.
+    if (!file.handle || file.info.samplerate <= 0 || file.info.frames < 0 ||
+        file.info.frames == SF_COUNT_MAX) {
         return std::nullopt;
     }
     return static_cast<qint64>(file.info.frames) * 1000 / file.info.samplerate;

@@ -36,6 +36,10 @@ public:
     bool prepare(const QString& deviceId, const QString& path, bool loop) override;
     void dropPrepared() override;
     bool isPresent() const override;
+    // Also refuses a file beyond the bounds of a bell sound (see bellrules.h), by its header
+    // before any of it is decoded, or, when the header lies or gives no length, as soon as the
+    // bounds are passed.
+    QString refusal() const override { return refusal_; }
     std::optional<qint64> lengthMs(const QString& path) override;
 
     void setDevicesChangedHandler(std::function<void()> handler) override;
@@ -62,6 +66,7 @@ private:
     std::unique_ptr<Playback> prepared_;  // held silent until a play() of the same device, file and loop
     QString preparedDevice_;
     QString preparedPath_;
+    QString refusal_;                    // why the last play() or prepare() refused its file
     std::unique_ptr<QObject> notifier_;  // on the window's thread; failures are posted through it
     quint64 generation_ = 0;             // counts play() and stop(): a late report of an old bell is dropped
     std::function<void(const QString&)> onFailure_;

@@ -163,6 +163,7 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     };
     QString played;
     bool playing = false;
+    QString refused;  // why the bell's own sound was refused for what it is, when it was
     if (scheduled) {
         for (const QString& file : scheduledCandidates(soundName)) {
             if (play(file)) {
@@ -170,6 +171,9 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
                 playing = true;
                 qCDebug(lcTiming, "bell %s started", qPrintable(file));
                 break;
+            }
+            if (file == soundName) {
+                refused = m_output->refusal();
             }
         }
         if (playing && muteForBell) {
@@ -182,6 +186,9 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
         armMuteEnd(kind);
         played = soundName;
         playing = play(soundName);
+        if (!playing) {
+            refused = m_output->refusal();
+        }
     }
     if (!playing) {
         // Nothing sounds: nothing to mute for.
@@ -198,16 +205,27 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
                     .arg(m_pending->minute, soundName));
             return;
         }
-        Q_EMIT problem(
-            scheduled ? QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3")
-                            .arg(soundName, m_library->folder(), deviceDescription())
-                      : QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription()));
+        if (!scheduled) {
+            Q_EMIT problem(
+                refused.isEmpty()
+                    ? QStringLiteral("%1 could not be played on %2").arg(soundName, deviceDescription())
+                    : QStringLiteral("%1 was not played: %2").arg(soundName, refused));
+            return;
+        }
+        const QString why =
+            refused.isEmpty() ? QString() : QStringLiteral(" (%1 was refused: %2)").arg(soundName, refused);
+        Q_EMIT problem(QStringLiteral("the bell %1 was not rung: no sound of %2 could be played on %3%4")
+                           .arg(soundName, m_library->folder(), deviceDescription(), why));
         return;
     }
     if (played != soundName) {
+        // The bell's own sound refused for what it is says why; else it may be any of these.
         Q_EMIT problem(
-            QStringLiteral("%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
-                .arg(soundName, played));
+            refused.isEmpty()
+                ? QStringLiteral(
+                      "%1 could not be played (missing, unreadable or not a sound); %2 was rung instead")
+                      .arg(soundName, played)
+                : QStringLiteral("%1 was not rung: %2; %3 was rung instead").arg(soundName, refused, played));
     }
     m_bellDevice = deviceDescription();
     Q_EMIT rang(scheduled, played, m_bellDevice);

@@ -1,6 +1,8 @@
 // The sound folders.
 #include "sound/soundlibrary.h"
 
+#include "sound/soundbounds.h"
+
 #include <QDir>
 #include <QFileSystemWatcher>
 
@@ -15,6 +17,10 @@ SoundLibrary::SoundLibrary(QStringList folders, QObject* parent)
 
 QString SoundLibrary::path(const QString& fileName) const {
     return m_where.value(fileName, m_folders.first()) + QLatin1Char('/') + fileName;
+}
+
+QString SoundLibrary::refusal(const QString& fileName) const {
+    return corvalin::sound::headerRefusal(path(fileName));
 }
 
 void SoundLibrary::watch() {

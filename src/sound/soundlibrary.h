@@ -24,7 +24,12 @@ public:
     QString path(const QString& fileName) const;
 
     // Every file of the folders (no filter), each name once, by name without regard to letter case.
+    // A sound beyond the bounds of a bell stays listed (stored choices count by the list's order).
     const QStringList& files() const { return m_files; }
+
+    // Why the file of that name is refused as a bell ("it lasts 60 min 00 s; ..."), by its header
+    // read now; empty when it is within the bounds of a bell sound or its header does not say.
+    QString refusal(const QString& fileName) const;
 
     // Reads the folders again; emits changed() when the list differs.
     void refresh();

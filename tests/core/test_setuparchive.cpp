@@ -1,7 +1,8 @@
 // The set-up file: an export imported elsewhere gives the same settings and sounds byte for byte;
-// a damaged, tampered, foreign or unsafe file, or one too large, imports nothing and says why; an
-// import that fails half-way puts every file back; one killed half-way is finished or undone whole
-// at the next start.
+// a damaged, tampered, foreign or unsafe file, or one too large or with too long a sound, imports
+// nothing and says why; an import that fails half-way puts every file back; one killed half-way is
+// finished or undone whole at the next start.
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QMap>
 #include <QtTest>
@@ -19,6 +20,7 @@
 #include "calendar/subscriptions.h"
 #include "programfolder.h"
 #include "schedule/setuparchive.h"
+#include "support/longsound.h"
 
 namespace setup = corvalin::setup;
 
@@ -64,6 +66,29 @@ void addEntry(zip_t* archive, const char* name, const QByteArray& bytes) {
     zip_source_t* source =
         zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
     QVERIFY(zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) >= 0);
+}
+
+// The bytes of one entry of a zip file.
+QByteArray zipEntry(const QString& path, const char* name) {
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!archive) {
+        return QByteArray();
+    }
+    QByteArray bytes;
+    zip_stat_t stat;
+    if (zip_stat(archive, name, 0, &stat) == 0) {
+        bytes.resize(static_cast<qsizetype>(stat.size));
+        zip_file_t* entry = zip_fopen(archive, name, 0);
+        if (!entry || zip_fread(entry, bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+            bytes.clear();
+        }
+        if (entry) {
+            zip_fclose(entry);
+        }
+    }
+    zip_discard(archive);
+    return bytes;
 }
 
 // The moves of an import: renames with one end in its staging folder. The process is killed
@@ -204,6 +229,31 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(bomb).size() < (1 << 20));
         QTest::newRow("bomb") << bomb << "sound/big.wav in it is larger than 16 MB";
 
+        // A sound of 11 minutes in a few kilobytes (FLAC under a .wav name), listed in the manifest
+        // as an export lists it; and one whose header does not say its length.
+        const int elevenMinutes = 11 * 60;
+        for (const bool said : {true, false}) {
+            const QString name = said ? QStringLiteral("long") : QStringLiteral("unsaid");
+            const QString sound = files.filePath(name + QStringLiteral(".wav"));
+            QVERIFY(writeLongSilence(sound, elevenMinutes, said ? -1 : 0));
+            const QByteArray bytes = fileBytes(sound);
+            QVERIFY(bytes.size() < 64 * 1024);
+            const QString archive = copyOfExport(name + QStringLiteral(".zip"));
+            const QByteArray entry = "sound/" + name.toUtf8() + ".wav";
+            const QByteArray manifest =
+                zipEntry(exported, "manifest.ini") + "file=" + QByteArray::number(bytes.size()) + ' ' +
+                QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + ' ' + entry + "\r\n";
+            alterZip(archive, 0, [&](zip_t* zip) {
+                addEntry(zip, entry.constData(), bytes);
+                addEntry(zip, "manifest.ini", manifest);
+            });
+            QTest::newRow(qPrintable(name + QStringLiteral(" sound")))
+                << archive
+                << QString::fromUtf8(entry) + QStringLiteral(" in it cannot be a bell sound: ") +
+                       (said ? QStringLiteral("it lasts 11 min 00 s; a bell sound lasts at most 10 minutes")
+                             : QStringLiteral("it lasts longer than 10 minutes"));
+        }
+
         // Packed bytes that do not unpack: the reason is the program's own, whatever the zip
         // library says of it.
         const QString garbled = copyOfExport(QStringLiteral("garbled.zip"));
@@ -265,6 +315,17 @@ private Q_SLOTS:
         const QString file = files.filePath(QStringLiteral("cases.zip"));
         QCOMPARE(setup::exportSetup(target.path(), file), QString());
         QCOMPARE(setup::readSetup(file).names(QStringLiteral("data")), QStringList({"data.ini"}));
+        // A sound no import would take is not exported either: the export says which and why.
+        {
+            ProgramFolder longSound;
+            longSound.writeData(QStringLiteral("data.ini"), "old\r\n");
+            QVERIFY(writeLongSilence(longSound.path() + QStringLiteral("/sound/long.wav"), 11 * 60));
+            const QString why =
+                setup::exportSetup(longSound.path(), files.filePath(QStringLiteral("refused.zip")));
+            QVERIFY2(why.contains(QStringLiteral("long.wav cannot be a bell sound: it lasts 11 min 00 s")),
+                     qPrintable(why));
+            QVERIFY(!QFileInfo::exists(files.filePath(QStringLiteral("refused.zip"))));
+        }
 
         const auto before = snapshot(target.path());
         int pipe[2];

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "sound/sndselect.h"
+#include "support/longsound.h"
 #include "windowfixture.h"
 
 namespace {
@@ -161,6 +162,26 @@ private Q_SLOTS:
         v->findChild<QPushButton*>(button)->click();
         QCOMPARE(g.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
         QCOMPARE(v->findChild<QLineEdit*>(box)->text(), QString("kept.wav"));
+
+        // A sound longer than a bell may last stays in its place in the list, greyed with its
+        // reason; picked, it is refused on the warning line, and the box and file stay as they are.
+        QVERIFY(writeLongSilence(g.folder.path() + "/sound/zz.wav", 11 * 60));
+        v->FillSoundList();
+        auto* list = find<QListWidget>(v, "File1");
+        QCOMPARE(g.list("File1"), (QStringList{"a.wav", "long.wav", "zz.wav"}));
+        QVERIFY(list->item(1)->toolTip().isEmpty());
+        QVERIFY(list->item(2)->toolTip().contains("it lasts 11 min 00 s"));
+        const QByteArray stored = g.folder.readData("adata_5.ini");
+        list->setCurrentRow(2);
+        v->findChild<QPushButton*>(button)->click();
+        QCOMPARE(v->findChild<QLineEdit*>(box)->text(), QString("kept.wav"));
+        QCOMPARE(g.folder.readData("adata_5.ini"), stored);
+        QVERIFY2(find<QLabel>(v, "warningLine")
+                     ->text()
+                     .endsWith("zz.wav cannot be chosen as a bell sound: it lasts 11 min 00 s; a bell sound "
+                               "lasts at most 10 minutes"),
+                 qPrintable(find<QLabel>(v, "warningLine")->text()));
+        QCOMPARE(g.fakes.dialogs.texts().size(), 1);
     }
 
     void dedicatedCard() {
