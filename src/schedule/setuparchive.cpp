@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/ownfiles.h"
 #include "base/wholefile.h"
 #include "sound/soundbounds.h"
 
@@ -606,6 +607,7 @@ QString writeNew(const QString& path, const QByteArray& bytes) {
     if (fd < 0) {
         return systemError();
     }
+    setFileAccess(fd, path);  // the user's alone, as every file the program writes in its own folder
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n =
@@ -810,7 +812,7 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
         if ((folder == folders[2] && contents.names(kFeeds).isEmpty()) || QFileInfo(folder).isDir()) {
             continue;
         }
-        if (!QDir().mkpath(folder)) {
+        if (!makeFolder(folder)) {
             return QStringLiteral("the set-up was not imported: the folder %1 could not be made")
                 .arg(shown(folder));
         }
@@ -830,7 +832,7 @@ QString applySetup(const ProgramPaths& paths, const Contents& contents) {
     const QString fresh = staging.path() + QStringLiteral("/new/");
     const QString old = staging.path() + QStringLiteral("/old/");
     for (const QString& folder : {kData, kSound, kFeeds}) {
-        if (!QDir().mkpath(fresh + folder) || !QDir().mkpath(old + folder)) {
+        if (!makeFolder(fresh + folder) || !makeFolder(old + folder)) {
             return QStringLiteral("the set-up was not imported: %1 could not be written")
                 .arg(shown(staging.path()));
         }

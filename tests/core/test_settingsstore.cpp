@@ -269,6 +269,15 @@ private Q_SLOTS:
         QCOMPARE(modesUnder(root.path() + "/home"), narrowed);
         QCOMPARE(modeOf(exported), 0600);
         QVERIFY(!bytesOf(state).contains("s3cret"));
+        // An imported set-up's files are the user's alone too.
+        const auto contents = corvalin::setup::readSetup(exported);
+        QVERIFY2(contents.ok(), qPrintable(contents.refusal));
+        QCOMPARE(corvalin::setup::applySetup(paths, contents), QString());
+        for (const QString& entry : modesUnder(root.path() + "/home")) {
+            if (!entry.startsWith(".local/ ") && !entry.startsWith(".local/share/ ")) {
+                QVERIFY2(entry.endsWith(" 700") || entry.endsWith(" 600"), qPrintable(entry));
+            }
+        }
 
         // A program folder: its folders and files keep their modes, new ones take the umask's.
         ProgramFolder folder;
