@@ -4,7 +4,6 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
-#include "base/ringlog.h"
 #include "desktop/logonstart.h"
 #include "widgets/dialogs.h"
 

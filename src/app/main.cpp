@@ -37,6 +37,7 @@ public:
 
     const Ports& ports() const { return m_ports->ports(); }
     const Services& services() const { return m_services->services(); }
+    BellStation& station() const { return m_services->station(); }
 
 private:
     BellThread& m_thread;
@@ -122,7 +123,7 @@ int main(int argc, char* argv[]) {
     // Tied on the bell thread, where both live, so that no minute decided meanwhile goes untold.
     bellThread.runAndWait([&] {
         LocalInstanceGuard* holder = guard.get();
-        BellStation* station = program.services().station;
+        BellStation* station = &program.station();
         QObject::connect(station, &BellStation::minuteDecided, holder,
                          [holder](qint64 minuteKey) { holder->setDecided(minuteKey); });
         QObject::connect(holder, &LocalInstanceGuard::problemFound, station,

@@ -37,9 +37,7 @@
 #include "desktop/traykind.h"
 #include "schedule/bellservice.h"
 #include "schedule/settingsstore.h"
-#include "sound/ringer.h"
 #include "sound/soundlibrary.h"
-#include "station/bellstation.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/imagebutton.h"
@@ -119,6 +117,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     : QWidget(parent),
       m_ports(ports),
       m_services(services),
+      m_bells(services.bells),
       m_paths(std::move(paths)),
       m_liveTimers(liveTimers),
       m_quit([] { QCoreApplication::exit(0); }) {
@@ -699,28 +698,19 @@ void MainWindow::Form_Load() {
         QCoreApplication::setApplicationName(kProduct);
 
         m_loadPhase = 1;
-        {
-            BellService* bells = m_services.bells;
-            toBells([bells] { bells->reset(); });
-        }
+        m_bells->resetClock();
 
-        const int copies = m_ports.instanceGuard->runningCopies();
-        if (copies >= 2) {
-            m_ports.instanceGuard->signalFirstInstance();
+        const auto& guard = m_bells->guardAtStart();
+        if (guard.copies >= 2) {
+            m_bells->showFirstCopy();
             m_quit();
             return;
         }
-        if (copies == 0) {
+        if (guard.copies == 0) {
             // Runs all the same, but never silently: two copies would ring every bell twice.
-            reportProblem(m_ports.instanceGuard->problem() +
-                          QStringLiteral("; if another copy runs, every bell rings twice"));
+            reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
         }
-        // Asked on the guard's thread (the bells'), shown on the window's.
-        m_ports.instanceGuard->onShowRequest([this] {
-            QMetaObject::invokeMethod(this, &MainWindow::TrayOut,
-                                      QThread::currentThread() == thread() ? Qt::DirectConnection
-                                                                           : Qt::QueuedConnection);
-        });
+        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::TrayOut, Qt::UniqueConnection);
         logNote(m_paths.isInstalled()
                     ? QStringLiteral("Corvalin started, its settings in %1")
                           .arg(QDir::toNativeSeparators(m_paths.dataFolder()))
@@ -737,19 +727,13 @@ void MainWindow::Form_Load() {
         chkAutoExit->setChecked(booking.on);
         reportDamagedBooking();
 
-        {
-            Ringer* ringer = m_services.ringer;
-            toBells([ringer] { ringer->openMixer(); });
-        }
+        m_bells->openMixer();
 
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
         m_services.calendar->load();
-        {
-            BellStation* station = m_services.station;
-            toBells([station] { station->calendarChanged(); });
-        }
+        m_bells->calendarChanged();
 
         setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();
@@ -812,20 +796,13 @@ void MainWindow::takeBellsOver(const HandOver& handOver) {
     if (handOver.running && start->isEnabled()) {
         start_Click();
     }
-    BellStation* station = m_services.station;
-    const qint64 decided = handOver.decided;
-    toBells([station, decided] { station->continueFrom(decided); });
+    m_bells->continueFrom(handOver.decided);
 }
 
 void MainWindow::endProgram(const QString& how) {
     logNote(QStringLiteral("Corvalin ended: ") + how);
     // No bell rings here any more: a waiting copy with no window takes the bells from this minute.
-    BellStation* station = m_services.station;
-    InstanceGuard* guard = m_ports.instanceGuard;
-    toBells([station, guard] {
-        station->end(guard->copyWaits());
-        guard->resign();
-    });
+    m_bells->end();
     m_quit();
 }
 
@@ -835,8 +812,7 @@ void MainWindow::endBySignal(const QString& name) {
 }
 
 void MainWindow::unmuteDefault() {
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer] { ringer->unmute(); });
+    m_bells->unmuteDefault();
 }
 
 void MainWindow::mnExit1_Click() {

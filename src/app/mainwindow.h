@@ -14,6 +14,7 @@
 #include "app/ports.h"
 #include "app/ringlogwindow.h"
 #include "app/services.h"
+#include "bells/bellsclient.h"
 #include "base/programpaths.h"
 #include "desktop/instanceguard.h"
 #include "schedule/settingsvalues.h"
@@ -334,14 +335,6 @@ private:
     void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
 
-    // Runs `work` on the bell thread, after every command sent before it; at once when the
-    // services run on this thread (the window tests).
-    template <typename Work>
-    void toBells(Work&& work) {
-        QMetaObject::invokeMethod(bellContext(), std::forward<Work>(work));
-    }
-    QObject* bellContext() const;
-
     // Pieces of the bell service.
     void lockForService(bool locked);
     void showRunning(const QStringList& todayBells);
@@ -378,6 +371,7 @@ private:
 
     Ports m_ports;
     Services m_services;
+    BellsClient* m_bells;  // the one way to the bells
     ProgramPaths m_paths;
     bool m_liveTimers;
     int m_loadPhase = 1;

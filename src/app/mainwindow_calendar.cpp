@@ -4,22 +4,20 @@
 
 #include "app/mainwindow.h"
 #include "base/clock.h"
-#include "calendar/calendarfeeds.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/schoolcalendar.h"
-#include "station/bellstation.h"
+#include "bells/bellsclient.h"
 #include "widgets/dialogs.h"
 
 CalendarWindow* MainWindow::calendarWindow() {
     if (!m_calendarWindow) {
         m_calendarWindow = new CalendarWindow(m_services.calendar, m_ports.dialogs, m_ports.clock, this);
         // The feeds are fetched on their own thread; a new subscription at once, all on "Refresh".
-        if (CalendarFeeds* feeds = m_services.station->feeds()) {
-            connect(m_calendarWindow, &CalendarWindow::subscribed, feeds,
-                    [feeds](const QString& address) { feeds->refresh(address); });
-            connect(m_calendarWindow, &CalendarWindow::refreshRequested, feeds, &CalendarFeeds::refreshAll);
+        if (m_bells->hasFeeds()) {
+            connect(m_calendarWindow, &CalendarWindow::subscribed, m_bells, &BellsClient::refreshFeed);
+            connect(m_calendarWindow, &CalendarWindow::refreshRequested, m_bells, &BellsClient::refreshAllFeeds);
             // Each fetch, good or not, changes what the subscription list says of its feed.
-            connect(feeds, &CalendarFeeds::fetched, m_calendarWindow, &CalendarWindow::showSubscriptions);
+            connect(m_bells, &BellsClient::feedFetched, m_calendarWindow, &CalendarWindow::showSubscriptions);
         }
     }
     return m_calendarWindow;
@@ -44,6 +42,5 @@ void MainWindow::showCalendarDay() {
 // decides today otherwise starts the day again, as a new day does.
 void MainWindow::calendarChanged() {
     showCalendarDay();
-    BellStation* station = m_services.station;
-    toBells([station] { station->calendarChanged(); });
+    m_bells->calendarChanged();
 }

@@ -16,9 +16,7 @@
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
 #include "base/clock.h"
-#include "base/ringlog.h"
 #include "base/windowtimer.h"
-#include "calendar/calendarfeeds.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmfullscreen.h"
@@ -31,12 +29,9 @@
 #include "shutdown/bookingcheck.h"
 #include "shutdown/isautoexitform.h"
 #include "shutdown/power.h"
-#include "sound/ringer.h"
 #include "sound/soundlibrary.h"
-#include "station/bellstation.h"
 #include "timesync/frmsyncerror.h"
 #include "timesync/timeserver.h"
-#include "timesync/timesync.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 #include "widgets/spinner.h"
@@ -57,52 +52,38 @@ QString exitFileTopic() {
 
 void MainWindow::connectServices() {
     // What the bell thread reports; queued to this thread, so that nothing there waits for the window.
-    BellStation* station = m_services.station;
-    BellService* bells = m_services.bells;
-    connect(bells, &BellService::nextBellChanged, this, &MainWindow::showNextBell);
-    connect(bells, &BellService::started, this, &MainWindow::showRunning);
-    connect(bells, &BellService::runningChanged, this, [this](bool running) {
+    BellsClient* bells = m_bells;
+    connect(bells, &BellsClient::nextBellChanged, this, &MainWindow::showNextBell);
+    connect(bells, &BellsClient::started, this, &MainWindow::showRunning);
+    connect(bells, &BellsClient::runningChanged, this, [this](bool running) {
         if (!running) {
             showStopped();
         }
     });
-    connect(station, &BellStation::dayStartedAgain, this, &MainWindow::showToday);
+    connect(bells, &BellsClient::dayStartedAgain, this, &MainWindow::showToday);
     // One warning window, never modal: showing it again while it is open leaves it as it is.
-    connect(m_services.timeSync, &TimeSync::syncErrorDue, this, [this] {
+    connect(bells, &BellsClient::syncErrorDue, this, [this] {
         if (!m_syncError) {
             m_syncError = new FrmSyncError(imageFolder(), this);
         }
         m_syncError->show();
         m_syncError->raise();
     });
-    connect(m_services.ringer, &Ringer::cardsChanged, this, &MainWindow::showCards);
-    connect(m_services.log, &RingLog::problemReported, this, &MainWindow::showProblem);
-    connect(m_services.log, &RingLog::problemEnded, this, &MainWindow::endProblem);
+    connect(bells, &BellsClient::cardsChanged, this, &MainWindow::showCards);
+    connect(bells, &BellsClient::problemReported, this, &MainWindow::showProblem);
+    connect(bells, &BellsClient::problemEnded, this, &MainWindow::endProblem);
     // Problems reported before the window listened (a feed that failed at start) are told again.
-    {
-        RingLog* log = m_services.log;
-        toBells([log] { log->reportOpen(); });
-    }
+    bells->askOpenProblems();
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
-    // A subscribed calendar brought other days: the window's calendar reads them too.
-    if (CalendarFeeds* feeds = m_services.station->feeds()) {
-        connect(feeds, &CalendarFeeds::updated, m_services.calendar, &SchoolCalendar::load);
-    }
     connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
 }
 
-QObject* MainWindow::bellContext() const {
-    return m_services.station;
-}
-
 void MainWindow::logNote(const QString& text) {
-    RingLog* log = m_services.log;
-    toBells([log, text] { log->note(text); });
+    m_bells->note(text);
 }
 
 void MainWindow::reportProblem(const QString& text) {
-    RingLog* log = m_services.log;
-    toBells([log, text] { log->problem(text); });
+    m_bells->problem(text);
 }
 
 void MainWindow::showProblem(const QDateTime& at, const QString& text, const QString& topic) {
@@ -219,8 +200,7 @@ void MainWindow::start_Click() {
             return;
         }
     }
-    BellService* bells = m_services.bells;
-    toBells([bells] { bells->markStartAttempt(); });
+    m_bells->markStartAttempt();
 
     BellService::Plan plan;
     plan.applyWeek = Option3->isChecked();
@@ -252,14 +232,12 @@ void MainWindow::start_Click() {
         lockForService(true);
         plan.entries = timeListOnScreen().entries;
     }
-    BellStation* station = m_services.station;
-    toBells([station, plan] { station->startService(plan); });
+    m_bells->startService(plan);
     SaveOptions();
 }
 
 void MainWindow::setIntervalBounds(int startMinute, int endMinute) {
-    BellService* bells = m_services.bells;
-    toBells([bells, startMinute, endMinute] { bells->setIntervalBounds(startMinute, endMinute); });
+    m_bells->setIntervalBounds(startMinute, endMinute);
 }
 
 void MainWindow::showRunning(const QStringList& todayBells) {
@@ -270,8 +248,7 @@ void MainWindow::showRunning(const QStringList& todayBells) {
 }
 
 void MainWindow::stop1_Click() {
-    BellStation* station = m_services.station;
-    toBells([station] { station->stopService(); });
+    m_bells->stopService();
 }
 
 void MainWindow::showStopped() {
@@ -285,8 +262,7 @@ void MainWindow::showStopped() {
 }
 
 void MainWindow::ShowNextBell() {
-    BellService* bells = m_services.bells;
-    toBells([bells] { bells->ShowNextBell(); });
+    m_bells->askNextBell();
 }
 
 void MainWindow::showNextBell(const QString& time, const QString& sound) {
@@ -319,8 +295,7 @@ void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booki
                                            .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                            .arg(booking.minute, 2, 10, QLatin1Char('0'))
                                      : QString());
-    BellService* bells = m_services.bells;
-    toBells([bells, booking] { bells->setPowerOffBooking(booking.on, booking.hour, booking.minute); });
+    m_bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
 }
 
 // The booking on screen, on the bell thread and in exit.ini, with a line in the ring log for a
@@ -328,8 +303,7 @@ void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booki
 void MainWindow::saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note) {
     setPowerOffBooking(booking);
     if (m_services.store->saveExitBooking(booking)) {
-        RingLog* log = m_services.log;
-        toBells([log] { log->endProblem(exitFileTopic(), QString()); });
+        m_bells->endProblem(exitFileTopic());
     }
     if (!note.isEmpty()) {
         logNote(note);
@@ -356,8 +330,7 @@ void MainWindow::reportDamagedBooking() {
                              "%1 is damaged (%2): no power-off is booked; set \"Reservation Exit\" "
                              "to book one")
                              .arg(name, QString::fromStdString(damage));
-    RingLog* log = m_services.log;
-    toBells([log, name, text] { log->lastingProblem(name, text); });
+    m_bells->lastingProblem(name, text);
 }
 
 void MainWindow::chkAutoExit_Click() {
@@ -413,8 +386,7 @@ void MainWindow::isAutoExitConfirm_Click() {
 
 void MainWindow::chkTimeSync_Click() {
     const bool on = chkTimeSync->isChecked();
-    BellStation* station = m_services.station;
-    toBells([station, on] { station->setTimeSyncEnabled(on); });
+    m_bells->setTimeSyncEnabled(on);
     SaveOptions();  // as every other option: kept even if the program ends before the next save
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),

@@ -9,9 +9,7 @@
 #include <QScopedValueRollback>
 
 #include "app/mainwindow.h"
-#include "calendar/calendarfeeds.h"
 #include "calendar/schoolcalendar.h"
-#include "station/bellstation.h"
 #include "schedule/settingsstore.h"
 #include "schedule/setuparchive.h"
 #include "widgets/dialogs.h"
@@ -110,7 +108,5 @@ void MainWindow::showImportedSetup() {
     SaveOptions();
     m_services.calendar->load();  // the window's calendar, and through calendarChanged() the bells'
     // The subscriptions it brought are fetched now, not at the next daily round.
-    if (CalendarFeeds* feeds = m_services.station->feeds()) {
-        QMetaObject::invokeMethod(feeds, &CalendarFeeds::refreshAll);
-    }
+    m_bells->refreshAllFeeds();
 }

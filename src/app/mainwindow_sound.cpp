@@ -9,7 +9,6 @@
 
 #include "app/mainwindow.h"
 #include "schedule/settingsstore.h"
-#include "sound/ringer.h"
 #include "sound/sndselect.h"
 #include "sound/soundlibrary.h"
 #include "widgets/dialogs.h"
@@ -70,27 +69,23 @@ void MainWindow::btnNowBell_Click() {
         m_ports.dialogs->warning(this, kPickSound);
         return;
     }
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer, sound] { ringer->RingBell(sound, BellKind::Manual); });
+    m_bells->ringNow(sound);
 }
 
 void MainWindow::bellStop_Click() {
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer] { ringer->StopBell(); });
+    m_bells->stopBell();
 }
 
 void MainWindow::bellRepeat_Click() {
     const bool repeat = bellRepeat->isChecked();
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer, repeat] { ringer->setRepeat(repeat); });
+    m_bells->setRepeat(repeat);
     bellStop->setVisible(bellRepeat->isChecked());
     SaveOptions();
 }
 
 void MainWindow::sound_zero_Click() {
     const bool mute = sound_zero->isChecked();
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer, mute] { ringer->setMuteDefault(mute); });
+    m_bells->setMuteDefault(mute);
     SaveOptions();
     if (m_loadPhase == 2 && sound_zero->isChecked()) {
         m_ports.dialogs->message(
@@ -153,8 +148,7 @@ void MainWindow::setSoundCardIndex(int index) {
     const auto named = m_services.store->loadSoundCardName(index);
     const QString name = QString::fromStdString(named.name);
     const QString description = QString::fromStdString(named.description);
-    Ringer* ringer = m_services.ringer;
-    toBells([ringer, index, name, description] { ringer->setSoundCard(index, name, description); });
+    m_bells->setSoundCard(index, name, description);
 }
 
 void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int listed,
@@ -175,8 +169,7 @@ SndSelect* MainWindow::sndSelectWindow() {
             const QString name = m_sndSelect->ComboSndSound->currentData().toString();
             m_services.store->saveSoundCard(index);
             m_soundCardIndex = index;
-            Ringer* ringer = m_services.ringer;
-            toBells([ringer, index, name] { ringer->chooseCard(index, name); });
+            m_bells->chooseCard(index, name);
             m_sndSelect->hide();
             SndCardText->setText(m_sndSelect->ComboSndSound->currentText());
         });

@@ -2,9 +2,11 @@
 #include "app/services.h"
 
 #include "base/bellthread.h"
+#include "bells/bellsclient.h"
 #include "base/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
+#include "desktop/instanceguard.h"
 #include "schedule/settingsstore.h"
 #include "sound/soundlibrary.h"
 #include "station/bellstation.h"
@@ -25,10 +27,15 @@ struct ProgramServices::WindowSide {
 ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, bool liveTimers,
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, paths, liveTimers)), m_thread(bellThread) {
+    BellsClient::GuardAtStart guard;
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
         m_station = std::make_unique<BellStation>(bellPorts, paths, &m_window->store, liveTimers);
+        if (ports.instanceGuard) {
+            guard.copies = ports.instanceGuard->runningCopies();
+            guard.problem = ports.instanceGuard->problem();
+        }
     };
     if (m_thread) {
         m_thread->runAndWait(make);
@@ -36,21 +43,39 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
         make();
     }
     BellStation* station = m_station.get();
-    // The problems of the window's calendar go to the ring log too (queued to the bell thread).
-    QObject::connect(&m_window->calendar, &SchoolCalendar::problem, &station->log, &RingLog::problem);
 
     m_services.store = &m_window->store;
     m_services.library = &m_window->library;
     m_services.countdown = &m_window->countdown;
     m_services.calendar = &m_window->calendar;
-    m_services.station = station;
-    m_services.ringer = &station->ringer;
-    m_services.bells = &station->bells;
-    m_services.log = &station->log;
-    m_services.timeSync = &station->timeSync;
+    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
+    m_services.bells = m_client.get();
+    // The problems of the window's calendar go to the ring log too; the bells' calendar reads the
+    // other days a subscribed calendar brought, and the window's reads them too.
+    BellsClient* client = m_client.get();
+    QObject::connect(&m_window->calendar, &SchoolCalendar::problem, client,
+                     [client](const QString& text) { client->problem(text); });
+    QObject::connect(client, &BellsClient::feedsUpdated, &m_window->calendar, &SchoolCalendar::load);
+}
+
+Ringer& ProgramServices::ringer() const {
+    return m_station->ringer;
+}
+
+BellService& ProgramServices::bells() const {
+    return m_station->bells;
+}
+
+RingLog& ProgramServices::log() const {
+    return m_station->log;
+}
+
+TimeSync& ProgramServices::timeSync() const {
+    return m_station->timeSync;
 }
 
 ProgramServices::~ProgramServices() {
+    m_client.reset();
     // The station ends on its own thread, after every call queued to it before.
     if (m_thread) {
         m_thread->runAndWait([this] { m_station.reset(); });

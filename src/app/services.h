@@ -1,7 +1,7 @@
 // The services of the running program, made once by the composition root over the ports and
-// handed to the windows. What rings lives on the bell thread (the bell station); the window keeps
-// its own view of the sound folder, the free countdown and the calendar it edits, and shares the
-// settings store, which either thread may use.
+// handed to the windows. What rings lives on the bell thread (the bell station), which the windows
+// reach only through the client; the window keeps its own view of the sound folder, the free
+// countdown and the calendar it edits, and shares the settings store, which either thread may use.
 #pragma once
 
 #include <QString>
@@ -16,6 +16,7 @@ class Ringer;
 class BellService;
 class BellStation;
 class BellThread;
+class BellsClient;
 class RingLog;
 class Countdown;
 class TimeSync;
@@ -27,12 +28,8 @@ struct Services {
     SoundLibrary* library = nullptr;
     Countdown* countdown = nullptr;
     SchoolCalendar* calendar = nullptr;
-    // The bell thread: the window only sends queued calls to these and connects to their signals.
-    BellStation* station = nullptr;
-    Ringer* ringer = nullptr;
-    BellService* bells = nullptr;
-    RingLog* log = nullptr;
-    TimeSync* timeSync = nullptr;
+    // The way to the bells, on the window's thread.
+    BellsClient* bells = nullptr;
 };
 
 // Owns one of each service. With a bell thread the station is made, runs and ends on it; without
@@ -50,18 +47,21 @@ public:
     const Services& services() const { return m_services; }
     SettingsStore& store() const { return *m_services.store; }
     SoundLibrary& library() const { return *m_services.library; }
-    BellStation& station() const { return *m_services.station; }
-    Ringer& ringer() const { return *m_services.ringer; }
-    BellService& bells() const { return *m_services.bells; }
-    RingLog& log() const { return *m_services.log; }
+    BellsClient& client() const { return *m_services.bells; }
+    // The bell thread's objects, for the composition root and tests; no window reaches them.
+    BellStation& station() const { return *m_station; }
+    Ringer& ringer() const;
+    BellService& bells() const;
+    RingLog& log() const;
+    TimeSync& timeSync() const;
     Countdown& countdown() const { return *m_services.countdown; }
-    TimeSync& timeSync() const { return *m_services.timeSync; }
     SchoolCalendar& calendar() const { return *m_services.calendar; }
 
 private:
     struct WindowSide;
     std::unique_ptr<WindowSide> m_window;
     std::unique_ptr<BellStation> m_station;
+    std::unique_ptr<BellsClient> m_client;
     BellThread* m_thread;
     Services m_services;
 };

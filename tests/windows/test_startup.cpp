@@ -179,11 +179,14 @@ private Q_SLOTS:
         auto* w = f.load();
         QVERIFY(f.fakes.instanceGuard.showHandler);
         w->showMinimized();
+        // Called on the guard's thread, shown on the window's: the request is queued there.
         f.fakes.instanceGuard.showHandler();
+        QCoreApplication::sendPostedEvents();
         QVERIFY(w->isVisible());
         QVERIFY(!w->isMinimized());
         w->hide();
         f.fakes.instanceGuard.showHandler();
+        QCoreApplication::sendPostedEvents();
         QVERIFY(w->isVisible());
     }
 

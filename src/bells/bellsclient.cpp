@@ -1,0 +1,179 @@
+// The window's way to the bells.
+#include "bells/bellsclient.h"
+
+#include <QThread>
+
+#include "base/ringlog.h"
+#include "calendar/calendarfeeds.h"
+#include "desktop/instanceguard.h"
+#include "sound/ringer.h"
+#include "station/bellstation.h"
+#include "timesync/timesync.h"
+
+template <typename Work>
+void BellsClient::onBells(Work&& work) {
+    QMetaObject::invokeMethod(m_station, std::forward<Work>(work));
+}
+
+namespace {
+
+// Runs `work` on the thread of `context` and waits for it; at once on this thread.
+template <typename Work>
+void runAndWait(QObject* context, Work&& work) {
+    QMetaObject::invokeMethod(context, std::forward<Work>(work),
+                              context->thread() == QThread::currentThread() ? Qt::DirectConnection
+                                                                            : Qt::BlockingQueuedConnection);
+}
+
+}  // namespace
+
+BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, QObject* parent)
+    : QObject(parent), m_station(station), m_guard(guard), m_guardAtStart(std::move(guardAtStart)) {
+    // The reports, queued to this thread: nothing on the bell thread waits for the window.
+    BellService* bells = &station->bells;
+    connect(bells, &BellService::nextBellChanged, this, &BellsClient::nextBellChanged);
+    connect(bells, &BellService::started, this, &BellsClient::started);
+    connect(bells, &BellService::runningChanged, this, &BellsClient::runningChanged);
+    connect(station, &BellStation::dayStartedAgain, this, &BellsClient::dayStartedAgain);
+    connect(&station->timeSync, &TimeSync::syncErrorDue, this, &BellsClient::syncErrorDue);
+    connect(&station->ringer, &Ringer::cardsChanged, this, &BellsClient::cardsChanged);
+    connect(&station->log, &RingLog::problemReported, this, &BellsClient::problemReported);
+    connect(&station->log, &RingLog::problemEnded, this, &BellsClient::problemEnded);
+    if (CalendarFeeds* feeds = station->feeds()) {
+        m_feeds = feeds;
+        connect(feeds, &CalendarFeeds::updated, this, &BellsClient::feedsUpdated);
+        connect(feeds, &CalendarFeeds::fetched, this, &BellsClient::feedFetched);
+    }
+    // The guard calls its handler on its own thread, where it is set; the request is queued here.
+    if (m_guard) {
+        runAndWait(m_station, [this] {
+            m_guard->onShowRequest(
+                [this] { QMetaObject::invokeMethod(this, &BellsClient::showRequested, Qt::QueuedConnection); });
+        });
+    }
+}
+
+BellsClient::~BellsClient() {
+    if (m_guard) {
+        runAndWait(m_station, [this] { m_guard->onShowRequest(nullptr); });
+    }
+}
+
+void BellsClient::resetClock() {
+    onBells([station = m_station] { station->bells.reset(); });
+}
+
+void BellsClient::markStartAttempt() {
+    onBells([station = m_station] { station->bells.markStartAttempt(); });
+}
+
+void BellsClient::setIntervalBounds(int startMinute, int endMinute) {
+    onBells([station = m_station, startMinute, endMinute] { station->bells.setIntervalBounds(startMinute, endMinute); });
+}
+
+void BellsClient::startService(const BellService::Plan& plan) {
+    onBells([station = m_station, plan] { station->startService(plan); });
+}
+
+void BellsClient::stopService() {
+    onBells([station = m_station] { station->stopService(); });
+}
+
+void BellsClient::askNextBell() {
+    onBells([station = m_station] { station->bells.ShowNextBell(); });
+}
+
+void BellsClient::continueFrom(qint64 decided) {
+    onBells([station = m_station, decided] { station->continueFrom(decided); });
+}
+
+void BellsClient::calendarChanged() {
+    onBells([station = m_station] { station->calendarChanged(); });
+}
+
+void BellsClient::setTimeSyncEnabled(bool on) {
+    onBells([station = m_station, on] { station->setTimeSyncEnabled(on); });
+}
+
+void BellsClient::setPowerOffBooking(bool on, int hour, int minute) {
+    onBells([station = m_station, on, hour, minute] { station->bells.setPowerOffBooking(on, hour, minute); });
+}
+
+void BellsClient::openMixer() {
+    onBells([station = m_station] { station->ringer.openMixer(); });
+}
+
+void BellsClient::ringNow(const QString& sound) {
+    onBells([station = m_station, sound] { station->ringer.RingBell(sound, BellKind::Manual); });
+}
+
+void BellsClient::stopBell() {
+    onBells([station = m_station] { station->ringer.StopBell(); });
+}
+
+void BellsClient::setRepeat(bool repeat) {
+    onBells([station = m_station, repeat] { station->ringer.setRepeat(repeat); });
+}
+
+void BellsClient::setMuteDefault(bool mute) {
+    onBells([station = m_station, mute] { station->ringer.setMuteDefault(mute); });
+}
+
+void BellsClient::setSoundCard(int index, const QString& name, const QString& description) {
+    onBells([station = m_station, index, name, description] { station->ringer.setSoundCard(index, name, description); });
+}
+
+void BellsClient::chooseCard(int index, const QString& name) {
+    onBells([station = m_station, index, name] { station->ringer.chooseCard(index, name); });
+}
+
+void BellsClient::unmuteDefault() {
+    onBells([station = m_station] { station->ringer.unmute(); });
+}
+
+void BellsClient::note(const QString& text) {
+    onBells([station = m_station, text] { station->log.note(text); });
+}
+
+void BellsClient::problem(const QString& text) {
+    onBells([station = m_station, text] { station->log.problem(text); });
+}
+
+void BellsClient::lastingProblem(const QString& topic, const QString& text) {
+    onBells([station = m_station, topic, text] { station->log.lastingProblem(topic, text); });
+}
+
+void BellsClient::endProblem(const QString& topic, const QString& text) {
+    onBells([station = m_station, topic, text] { station->log.endProblem(topic, text); });
+}
+
+void BellsClient::askOpenProblems() {
+    onBells([station = m_station] { station->log.reportOpen(); });
+}
+
+void BellsClient::refreshFeed(const QString& address) {
+    if (CalendarFeeds* feeds = m_feeds) {
+        QMetaObject::invokeMethod(feeds, [feeds, address] { feeds->refresh(address); });
+    }
+}
+
+void BellsClient::refreshAllFeeds() {
+    if (CalendarFeeds* feeds = m_feeds) {
+        QMetaObject::invokeMethod(feeds, &CalendarFeeds::refreshAll);
+    }
+}
+
+void BellsClient::showFirstCopy() {
+    if (m_guard) {
+        runAndWait(m_station, [guard = m_guard] { guard->signalFirstInstance(); });
+    }
+}
+
+void BellsClient::end() {
+    onBells([station = m_station, guard = m_guard] {
+        station->end(guard && guard->copyWaits());
+        if (guard) {
+            guard->resign();
+        }
+    });
+}

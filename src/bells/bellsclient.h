@@ -1,0 +1,115 @@
+// The one way from the windows, the tray and the command line to the bells. It lives on the
+// window's thread; what it is asked goes to the bell thread as a queued call with plain values,
+// and what the bell thread reports comes back as its signals, queued to the window's thread. No
+// window holds anything of the bell thread but this.
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "schedule/bellservice.h"
+
+class BellStation;
+class CalendarFeeds;
+class InstanceGuard;
+
+class BellsClient : public QObject {
+    Q_OBJECT
+public:
+    // What the instance guard found when the program started: the running copies (this one
+    // included; 0 when it cannot tell) and why it cannot tell.
+    struct GuardAtStart {
+        int copies = 1;
+        QString problem;
+    };
+
+    // Made by the composition root, on the window's thread, once the station runs on its own.
+    // The guard (none in a copy that needs none) lives on the bell thread with the station.
+    BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, QObject* parent = nullptr);
+    ~BellsClient() override;
+    BellsClient(const BellsClient&) = delete;
+    BellsClient& operator=(const BellsClient&) = delete;
+
+    // --- The bell service ---
+    // Start-up: the bells' clock takes the current minute and day as seen.
+    void resetClock();
+    // A start is under way: the minute in which it happens is never rung (see BellService).
+    void markStartAttempt();
+    void setIntervalBounds(int startMinute, int endMinute);
+    void startService(const BellService::Plan& plan);
+    void stopService();
+    // The next bell is told again (nextBellChanged).
+    void askNextBell();
+    // The bells go on where a copy that rang before left off: the last minute it decided.
+    void continueFrom(qint64 decided);
+    // The calendar's files changed: the bells read them again.
+    void calendarChanged();
+    void setTimeSyncEnabled(bool on);
+    void setPowerOffBooking(bool on, int hour, int minute);
+
+    // --- Sound ---
+    void openMixer();
+    // Rings `sound` now, as the ring-now button does.
+    void ringNow(const QString& sound);
+    void stopBell();
+    void setRepeat(bool repeat);
+    void setMuteDefault(bool mute);
+    // The dedicated card as stored (its position and its name on the server), or as chosen now.
+    void setSoundCard(int index, const QString& name, const QString& description);
+    void chooseCard(int index, const QString& name);
+    void unmuteDefault();
+
+    // --- The ring log ---
+    void note(const QString& text);
+    void problem(const QString& text);
+    void lastingProblem(const QString& topic, const QString& text);
+    void endProblem(const QString& topic, const QString& text = QString());
+    // The problems still open are told again (problemReported), so that a window made later shows them.
+    void askOpenProblems();
+
+    // --- Calendar feeds (fetched on a thread of their own) ---
+    bool hasFeeds() const { return m_feeds != nullptr; }
+    void refreshFeed(const QString& address);
+    void refreshAllFeeds();
+
+    // --- The one running copy ---
+    const GuardAtStart& guardAtStart() const { return m_guardAtStart; }
+    // Tells the copy that runs to show its window (this copy then ends).
+    void showFirstCopy();
+    // This copy ends: its bells stop, a copy with no window that waits takes them over, and the
+    // ring log says which.
+    void end();
+
+Q_SIGNALS:
+    void runningChanged(bool running);
+    // The service started: the "Today Bells" lines of the day it rings.
+    void started(const QStringList& todayBells);
+    void nextBellChanged(const QString& time, const QString& sound);
+    // The service started again by itself for a new day or a changed calendar.
+    void dayStartedAgain();
+    // The time server failed too often: the warning window is due.
+    void syncErrorDue();
+    // The cards that can be chosen, their server names, where the chosen one lists and its text.
+    void cardsChanged(const QStringList& selectable, const QStringList& ids, int listed, const QString& chosen);
+    void problemReported(const QDateTime& at, const QString& text, const QString& topic);
+    void problemEnded(const QDateTime& at, const QString& topic);
+    // A subscribed calendar's copy changed; a fetch ended, well or not.
+    void feedsUpdated();
+    void feedFetched();
+    // Another copy of this user asked this one to show its window.
+    void showRequested();
+
+private:
+    // Runs `work` on the bell thread, after everything asked before; at once when the bells run on
+    // this thread (the window tests).
+    template <typename Work>
+    void onBells(Work&& work);
+
+    BellStation* m_station;
+    InstanceGuard* m_guard;
+    GuardAtStart m_guardAtStart;
+    CalendarFeeds* m_feeds = nullptr;  // on a thread of its own
+};
