@@ -4,7 +4,7 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
-#include "desktop/logonstart.h"
+#include "ports/logonstart.h"
 #include "widgets/dialogs.h"
 
 void MainWindow::auto_exe_Click() {

@@ -1,14 +1,14 @@
 // Real ports of the running program.
 #include "app/composition.h"
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "desktop/logonstart_xdg.h"
-#include "shutdown/power_logind.h"
-#include "shutdown/sleep_logind.h"
-#include "sound/belloutput_pulse.h"
-#include "sound/mixer_pulse.h"
-#include "sound/pulseconnection.h"
-#include "timesync/systemclock_linux.h"
+#include "bells/linux/power_logind.h"
+#include "bells/linux/sleep_logind.h"
+#include "bells/linux/belloutput_pulse.h"
+#include "bells/linux/mixer_pulse.h"
+#include "bells/linux/pulseconnection.h"
+#include "bells/linux/systemclock_linux.h"
 #include "widgets/dialogs.h"
 
 namespace {

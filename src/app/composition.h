@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/ports.h"
-#include "station/bellstation.h"
+#include "bells/bellstation.h"
 
 class ProgramPorts {
 public:

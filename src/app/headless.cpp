@@ -11,9 +11,9 @@
 #include "app/composition.h"
 #include "app/setupcommand.h"
 #include "app/startup.h"
-#include "base/ringlog.h"
-#include "desktop/instanceguard_local.h"
-#include "station/headlessbells.h"
+#include "bells/ringlog.h"
+#include "bells/linux/instanceguard_local.h"
+#include "bells/headlessbells.h"
 
 namespace {
 

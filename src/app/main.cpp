@@ -15,9 +15,9 @@
 #include "app/mainwindow.h"
 #include "app/services.h"
 #include "app/startup.h"
-#include "base/bellthread.h"
-#include "desktop/instanceguard_local.h"
-#include "station/bellstation.h"
+#include "bells/bellthread.h"
+#include "bells/linux/instanceguard_local.h"
+#include "bells/bellstation.h"
 
 namespace {
 

@@ -26,16 +26,16 @@
 #include "app/automodeform.h"
 #include "app/auxwindows.h"
 #include "app/windowstyle.h"
-#include "base/clock.h"
-#include "base/windowtimer.h"
+#include "ports/clock.h"
+#include "base/secondtimer.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmcountdown.h"
 #include "countdown/frmfullscreen.h"
-#include "desktop/instanceguard.h"
+#include "ports/instanceguard.h"
 #include "desktop/traykind.h"
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 #include "schedule/settingsstore.h"
 #include "sound/soundlibrary.h"
 #include "widgets/dialogs.h"
@@ -115,7 +115,7 @@ void lockButton(ImageButton* button, bool locked) {
 MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPaths paths, bool liveTimers,
                        QWidget* parent)
     : QWidget(parent),
-      m_ports(ports),
+      m_ports(WindowPorts(ports)),
       m_services(services),
       m_bells(services.bells),
       m_paths(std::move(paths)),
@@ -525,7 +525,7 @@ void MainWindow::buildControls() {
         w->hide();
     }
 
-    Timer1 = new WindowTimer(1000, m_liveTimers, this);
+    Timer1 = new SecondTimer(1000, m_liveTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setAlignedToSecond(true);
 
@@ -536,7 +536,7 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::connectHandlers() {
-    connect(Timer1, &WindowTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(Timer1, &SecondTimer::timeout, this, &MainWindow::Timer1_Timer);
     connect(auto_exe, &QCheckBox::toggled, this, &MainWindow::auto_exe_Click);
     connect(sound_zero, &QCheckBox::toggled, this, &MainWindow::sound_zero_Click);
     connect(bellRepeat, &QCheckBox::toggled, this, &MainWindow::bellRepeat_Click);

@@ -16,7 +16,7 @@
 #include "app/services.h"
 #include "bells/bellsclient.h"
 #include "base/programpaths.h"
-#include "desktop/instanceguard.h"
+#include "ports/instanceguard.h"
 #include "schedule/settingsvalues.h"
 #include "sound/bellrules.h"
 
@@ -31,7 +31,7 @@ class QRadioButton;
 class QSystemTrayIcon;
 class ImageButton;
 class Spinner;
-class WindowTimer;
+class SecondTimer;
 class AutoModeForm;
 class FrmFullScreen;
 class FrmBellCount;
@@ -311,7 +311,7 @@ private:
     ImageButton* applyTemplet;
 
     // Timers and owned dialogs.
-    WindowTimer* Timer1;
+    SecondTimer* Timer1;
     AutoModeForm* isAutoModeForm;
 
     void buildControls();
@@ -369,7 +369,7 @@ private:
     QString dayCaption(int day) const;
     void setSelectorSilently(int value);
 
-    Ports m_ports;
+    WindowPorts m_ports;
     Services m_services;
     BellsClient* m_bells;  // the one way to the bells
     ProgramPaths m_paths;

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "app/mainwindow.h"
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/schoolcalendar.h"
 #include "bells/bellsclient.h"

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
-#include "base/clock.h"
-#include "schedule/bellservice.h"
+#include "ports/clock.h"
+#include "bells/bellservice.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayselector.h"
 #include "schedule/intervalcheck.h"

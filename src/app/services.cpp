@@ -1,15 +1,15 @@
 // The program's services.
 #include "app/services.h"
 
-#include "base/bellthread.h"
+#include "bells/bellthread.h"
 #include "bells/bellsclient.h"
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
-#include "desktop/instanceguard.h"
+#include "ports/instanceguard.h"
 #include "schedule/settingsstore.h"
 #include "sound/soundlibrary.h"
-#include "station/bellstation.h"
+#include "bells/bellstation.h"
 
 struct ProgramServices::WindowSide {
     SettingsStore store;

@@ -9,7 +9,7 @@
 
 #include "app/startup.h"
 #include "base/programpaths.h"
-#include "desktop/instanceguard_local.h"
+#include "bells/linux/instanceguard_local.h"
 #include "schedule/setuparchive.h"
 
 namespace setup = corvalin::setup;

@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "base/clock.h"
-#include "base/ringlog.h"
+#include "ports/clock.h"
+#include "bells/ringlog.h"
 #include "schedule/setuparchive.h"
 
 void nameProgram() {

@@ -3,12 +3,12 @@
 
 #include <QThread>
 
-#include "base/ringlog.h"
-#include "calendar/calendarfeeds.h"
-#include "desktop/instanceguard.h"
-#include "sound/ringer.h"
-#include "station/bellstation.h"
-#include "timesync/timesync.h"
+#include "bells/ringlog.h"
+#include "bells/calendarfeeds.h"
+#include "ports/instanceguard.h"
+#include "bells/ringer.h"
+#include "bells/bellstation.h"
+#include "bells/timesync.h"
 
 template <typename Work>
 void BellsClient::onBells(Work&& work) {

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 
 class BellStation;
 class CalendarFeeds;

@@ -23,7 +23,7 @@
 #include <chrono>
 #include <thread>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "calendar/datebox.h"
 #include "calendar/icalimport.h"
 #include "calendar/icspreview.h"

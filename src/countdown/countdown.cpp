@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "countdown/countdownrules.h"
 
 namespace cd = corvalin::countdown;

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "desktop/logonstart.h"
+#include "ports/logonstart.h"
 
 // The entry goes to the all-users autostart folder (the first entry of $XDG_CONFIG_DIRS, default
 // /etc/xdg, plus /autostart) when that folder can be written and the executable and every folder

@@ -6,7 +6,7 @@
 #include <QString>
 #include <variant>
 
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 #include "schedule/intervalcheck.h"
 #include "schedule/settingsvalues.h"
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "fakeports.h"
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "base/bellthread.h"
+#include "bells/bellthread.h"
 #include "fakeports.h"
 #include "faketimeserver.h"
 #include "programfolder.h"
 #include "schedule/settingsstore.h"
-#include "shutdown/sleep_logind.h"
-#include "station/bellstation.h"
-#include "station/headlessbells.h"
+#include "bells/linux/sleep_logind.h"
+#include "bells/bellstation.h"
+#include "bells/headlessbells.h"
 
 namespace {
 

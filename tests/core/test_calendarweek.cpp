@@ -7,7 +7,7 @@
 #include "calendar/schoolcalendar.h"
 #include "fakeports.h"
 #include "programfolder.h"
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 #include "schedule/settingsstore.h"
 
 class TestCalendarWeek : public QObject {

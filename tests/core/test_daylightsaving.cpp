@@ -8,9 +8,9 @@
 #include <ctime>
 #include <thread>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "fakeports.h"
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 
 namespace {
 

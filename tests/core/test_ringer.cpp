@@ -4,10 +4,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 #include "fakeports.h"
 #include "programfolder.h"
-#include "sound/ringer.h"
+#include "bells/ringer.h"
 #include "sound/soundlibrary.h"
 
 namespace {

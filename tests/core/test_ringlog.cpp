@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 #include "fakeports.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "base/programpaths.h"
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 #include "calendar/subscriptions.h"
 #include "programfolder.h"
 #include "schedule/settingsstore.h"

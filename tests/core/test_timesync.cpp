@@ -7,7 +7,7 @@
 
 #include "fakeports.h"
 #include "faketimeserver.h"
-#include "timesync/timesync.h"
+#include "bells/timesync.h"
 
 namespace {
 

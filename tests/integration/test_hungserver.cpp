@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <csignal>
 
-#include "sound/belloutput_pulse.h"
-#include "sound/mixer_pulse.h"
-#include "sound/pulseconnection.h"
+#include "bells/linux/belloutput_pulse.h"
+#include "bells/linux/mixer_pulse.h"
+#include "bells/linux/pulseconnection.h"
 #include "sound/pulsetools.h"
 #include "windowfixture.h"
 

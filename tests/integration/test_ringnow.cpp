@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-#include "sound/belloutput_pulse.h"
-#include "sound/mixer_pulse.h"
-#include "sound/pulseconnection.h"
+#include "bells/linux/belloutput_pulse.h"
+#include "bells/linux/mixer_pulse.h"
+#include "bells/linux/pulseconnection.h"
 #include "sound/pulsetools.h"
 #include "sound/sndselect.h"
 #include "windowfixture.h"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "desktop/instanceguard_local.h"
+#include "bells/linux/instanceguard_local.h"
 #include "programcopy.h"
 #include "schedule/setuparchive.h"
 

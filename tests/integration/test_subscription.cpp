@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "calendar/calendarfeeds.h"
+#include "bells/calendarfeeds.h"
 #include "calendar/schoolcalendar.h"
 #include "programcopy.h"
 #include "schedule/settingsstore.h"

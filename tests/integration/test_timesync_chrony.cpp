@@ -6,9 +6,9 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "base/clock.h"
-#include "timesync/systemclock.h"
-#include "timesync/timesync.h"
+#include "ports/clock.h"
+#include "ports/systemclock.h"
+#include "bells/timesync.h"
 
 namespace {
 

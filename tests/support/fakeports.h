@@ -11,13 +11,13 @@
 #include <QStringList>
 #include <functional>
 
-#include "base/clock.h"
-#include "desktop/instanceguard.h"
-#include "desktop/logonstart.h"
-#include "shutdown/power.h"
-#include "sound/belloutput.h"
-#include "sound/mixer.h"
-#include "timesync/systemclock.h"
+#include "ports/clock.h"
+#include "ports/instanceguard.h"
+#include "ports/logonstart.h"
+#include "ports/power.h"
+#include "ports/belloutput.h"
+#include "ports/mixer.h"
+#include "ports/systemclock.h"
 
 // set() steps the date and time only, as a clock step does; advance() lets time pass.
 class FakeClock final : public Clock {

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 #include "calendar/calendarwindow.h"
 #include "calendar/icspreview.h"
 #include "calendar/schoolcalendar.h"

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QtTest>
 
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 #include "windowfixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 #include "windowfixture.h"
 
 namespace {
@@ -34,7 +34,7 @@ private Q_SLOTS:
         QCOMPARE(find<QGroupBox>(w, "FrameSndCard")->title(), QString("Dedicated Corvalin soundcard"));
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
         QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(170, 223, 171));
-        QVERIFY(find<WindowTimer>(w, "Timer1")->isEnabled());
+        QVERIFY(find<SecondTimer>(w, "Timer1")->isEnabled());
         QVERIFY(!find<QLabel>(w, "mnBellCount")->isEnabled());
         QVERIFY(!find<QAction>(w, "mOpen")->isVisible());
         QCOMPARE(w->loadPhase(), 2);
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.instanceGuard.signals_, 1);
         QCOMPARE(f.quits, 1);
         QVERIFY(!w->isVisible());
-        QVERIFY(!find<WindowTimer>(w, "Timer1")->isEnabled());
+        QVERIFY(!find<SecondTimer>(w, "Timer1")->isEnabled());
         QCOMPARE(f.fakes.mixer.opens, 0);
         QVERIFY(!f.folder.hasData("data.ini"));
     }
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
         QVERIFY(w->isVisible());
         QCOMPARE(f.bells().powerOffBooking().hour, 9);  // what ran before stays
-        QVERIFY(!find<WindowTimer>(w, "Timer1")->isEnabled());
+        QVERIFY(!find<SecondTimer>(w, "Timer1")->isEnabled());
         QCOMPARE(find<QLabel>(w, "state")->text(), QString());
         QVERIFY(!f.folder.hasData("data.ini"));
     }

@@ -4,7 +4,7 @@
 
 #include "faketimeserver.h"
 #include "timesync/frmsyncerror.h"
-#include "timesync/timesync.h"
+#include "bells/timesync.h"
 #include "windowfixture.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // PulseBellOutput against the private sound server: which sink sounds, how much of the file is played,
 // looping, stopping, falling back to the default sink, the device list following the server, a stopped
 // or vanished server, and files that change between two bells.
-#include "sound/belloutput_pulse.h"
+#include "bells/linux/belloutput_pulse.h"
 
-#include "sound/mixer_pulse.h"
-#include "sound/pulseconnection.h"
+#include "bells/linux/mixer_pulse.h"
+#include "bells/linux/pulseconnection.h"
 
 #include "pulsetools.h"
 

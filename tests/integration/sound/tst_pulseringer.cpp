@@ -1,10 +1,10 @@
 // The ringer on the real sound server with "No sound at bell" on: a bell card that is unplugged,
 // and a bell card that is the server's default sink, leave the bell on a sink that is not muted. A
 // sound longer than a bell may last is refused before it is decoded, and the next sound rings.
-#include "sound/belloutput_pulse.h"
-#include "sound/mixer_pulse.h"
-#include "sound/pulseconnection.h"
-#include "sound/ringer.h"
+#include "bells/linux/belloutput_pulse.h"
+#include "bells/linux/mixer_pulse.h"
+#include "bells/linux/pulseconnection.h"
+#include "bells/ringer.h"
 #include "sound/soundlibrary.h"
 
 #include "pulsetools.h"

@@ -1,5 +1,5 @@
 // Sleep and resume through logind.
-#include "shutdown/sleep_logind.h"
+#include "bells/linux/sleep_logind.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // The bell station.
-#include "station/bellstation.h"
+#include "bells/bellstation.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -7,15 +7,15 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "base/clock.h"
-#include "base/windowtimer.h"
-#include "calendar/calendarfeeds.h"
+#include "ports/clock.h"
+#include "base/secondtimer.h"
+#include "bells/calendarfeeds.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsstore.h"
-#include "shutdown/power.h"
-#include "shutdown/sleepwatch.h"
-#include "timesync/systemclock.h"
+#include "ports/power.h"
+#include "ports/sleepwatch.h"
+#include "ports/systemclock.h"
 #include "timesync/timeserver.h"
 
 // Counts the sets under way: with timedated the clock steps before the answer comes back, and the
@@ -68,7 +68,7 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
       log(paths.dataFolder() + QStringLiteral("/ring.log"), ports.clock),
       timeSync(ports.clock, m_clockSetter.get()),
       calendar(store),
-      bellClock(new WindowTimer(1000, liveTimers, this)),
+      bellClock(new SecondTimer(1000, liveTimers, this)),
       m_store(store),
       m_power(ports.power),
       m_clock(ports.clock),
@@ -174,7 +174,7 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     // Every second, so that a step of the clock is seen within one, also one that the system does
     // not announce.
     bellClock->setAlignedToSecond(true);
-    connect(bellClock, &WindowTimer::timeout, this, &BellStation::tick);
+    connect(bellClock, &SecondTimer::timeout, this, &BellStation::tick);
     bellClock->setEnabled(true);
 
     if (liveTimers) {

@@ -1,9 +1,9 @@
 // Ringing bells.
-#include "sound/ringer.h"
+#include "bells/ringer.h"
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "base/timing.h"
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 #include "sound/soundlibrary.h"
 
 #include <QTimer>
@@ -20,7 +20,7 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
       m_output(output),
       m_library(library),
       m_soundControl(mixer),
-      m_muteTimer(new WindowTimer(1000, liveTimers, this)),
+      m_muteTimer(new SecondTimer(1000, liveTimers, this)),
       m_pendingExpiry(new QTimer(this)) {
     m_pendingExpiry->setSingleShot(true);
     connect(m_pendingExpiry, &QTimer::timeout, this, [this] {
@@ -36,7 +36,7 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     m_muteTimer->setObjectName(QStringLiteral("sound_zero_count"));
     // Enabled from the start: its first tick unmutes a card left muted by an earlier run.
     m_muteTimer->setEnabled(true);
-    connect(m_muteTimer, &WindowTimer::timeout, this, &Ringer::sound_zero_count_Timer);
+    connect(m_muteTimer, &SecondTimer::timeout, this, &Ringer::sound_zero_count_Timer);
     m_output->setDevicesChangedHandler([this] {
         Q_EMIT devicesChanged();
         reviewCard();

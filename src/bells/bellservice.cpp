@@ -1,7 +1,7 @@
 // The bell service.
-#include "schedule/bellservice.h"
+#include "bells/bellservice.h"
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "schedule/clocktext.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "desktop/instanceguard.h"
+#include "ports/instanceguard.h"
 
 class QLocalSocket;
 class QSocketNotifier;

@@ -1,5 +1,5 @@
 // Window timers.
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 
 #include "base/timing.h"
 
@@ -18,9 +18,9 @@
 // the next second: it fires on the second itself, not a few milliseconds after it, and a clock step
 // (the program's own time sync, the system's time service) cancels the wait, so the next tick is
 // armed again on the clock as it now stands.
-class WindowTimer::WallSeconds {
+class SecondTimer::WallSeconds {
 public:
-    explicit WallSeconds(WindowTimer* owner) {
+    explicit WallSeconds(SecondTimer* owner) {
         m_fd = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
         if (m_fd < 0) {
             return;
@@ -78,16 +78,16 @@ private:
     QSocketNotifier* m_notifier = nullptr;
 };
 
-WindowTimer::WindowTimer(int intervalMs, bool live, QObject* parent)
+SecondTimer::SecondTimer(int intervalMs, bool live, QObject* parent)
     : QObject(parent), m_interval(intervalMs), m_live(live), m_timer(new QTimer(this)) {
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &WindowTimer::fire);
+    connect(m_timer, &QTimer::timeout, this, &SecondTimer::fire);
 }
 
-WindowTimer::~WindowTimer() = default;
+SecondTimer::~SecondTimer() = default;
 
-void WindowTimer::setAlignedToSecond(bool aligned) {
+void SecondTimer::setAlignedToSecond(bool aligned) {
     m_aligned = aligned;
     if (m_aligned && m_live && !m_wall) {
         m_wall = std::make_unique<WallSeconds>(this);
@@ -97,13 +97,13 @@ void WindowTimer::setAlignedToSecond(bool aligned) {
     }
 }
 
-void WindowTimer::rearm() {
+void SecondTimer::rearm() {
     if (m_enabled && m_live && m_fired) {
         arm();
     }
 }
 
-void WindowTimer::setEnabled(bool enabled) {
+void SecondTimer::setEnabled(bool enabled) {
     if (enabled == m_enabled) {
         return;
     }
@@ -121,7 +121,7 @@ void WindowTimer::setEnabled(bool enabled) {
     }
 }
 
-void WindowTimer::arm() {
+void SecondTimer::arm() {
     if (m_aligned) {
         if (m_wall && m_wall->arm()) {
             return;
@@ -135,7 +135,7 @@ void WindowTimer::arm() {
     m_timer->start(m_interval);
 }
 
-void WindowTimer::fire() {
+void SecondTimer::fire() {
     if (!m_enabled) {
         return;
     }

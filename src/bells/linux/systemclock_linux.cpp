@@ -1,5 +1,5 @@
 // Setting the clock on Linux.
-#include "timesync/systemclock_linux.h"
+#include "bells/linux/systemclock_linux.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,10 +1,10 @@
 // The default card's master mute.
-#include "sound/sound_control.h"
+#include "bells/linux/sound_control.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "sound/mixer.h"
+#include "ports/mixer.h"
 
 bool sound_control::InitMixerControls(int mixer) {
     if (mixer != 0) {

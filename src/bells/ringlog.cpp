@@ -1,5 +1,5 @@
 // The ring log.
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "base/ownfiles.h"
 #include "base/ringlogline.h"
 

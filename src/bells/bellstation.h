@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "base/programpaths.h"
-#include "base/ringlog.h"
+#include "bells/ringlog.h"
 #include "calendar/schoolcalendar.h"
-#include "schedule/bellservice.h"
-#include "sound/ringer.h"
+#include "bells/bellservice.h"
+#include "bells/ringer.h"
 #include "sound/soundlibrary.h"
-#include "timesync/timesync.h"
+#include "bells/timesync.h"
 
 class BellOutput;
 class Clock;
@@ -28,7 +28,7 @@ class CalendarFeeds;
 class QThread;
 class SleepWatch;
 class SystemClock;
-class WindowTimer;
+class SecondTimer;
 class QTimer;
 
 class BellStation : public QObject {
@@ -105,7 +105,7 @@ public:
     RingLog log;
     TimeSync timeSync;
     SchoolCalendar calendar;  // read again at every change the window makes
-    WindowTimer* bellClock;
+    SecondTimer* bellClock;
 
 Q_SIGNALS:
     // The service stopped and started again by itself (a new day, a change of the calendar): the

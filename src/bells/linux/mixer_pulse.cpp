@@ -1,7 +1,7 @@
 // The default output's mute through libpulse; see mixer_pulse.h.
-#include "sound/mixer_pulse.h"
+#include "bells/linux/mixer_pulse.h"
 
-#include "sound/pulseconnection.h"
+#include "bells/linux/pulseconnection.h"
 
 #include <pulse/pulseaudio.h>
 

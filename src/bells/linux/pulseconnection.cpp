@@ -1,5 +1,5 @@
 // The one connection to the sound server; see pulseconnection.h.
-#include "sound/pulseconnection.h"
+#include "bells/linux/pulseconnection.h"
 
 #include <QObject>
 

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "schedule/settingsstore.h"
-#include "station/bellstation.h"
+#include "bells/bellstation.h"
 
 class QFileSystemWatcher;
 class QTimer;

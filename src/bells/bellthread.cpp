@@ -1,5 +1,5 @@
 // The bell thread.
-#include "base/bellthread.h"
+#include "bells/bellthread.h"
 
 #include <QMetaObject>
 

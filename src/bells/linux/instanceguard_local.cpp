@@ -1,5 +1,5 @@
 // One ringing copy per PC; see instanceguard_local.h.
-#include "desktop/instanceguard_local.h"
+#include "bells/linux/instanceguard_local.h"
 
 #include <pwd.h>
 #include <sys/socket.h>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <QDBusUnixFileDescriptor>
-#include "shutdown/sleepwatch.h"
+#include "ports/sleepwatch.h"
 
 class LogindSleepWatch final : public SleepWatch {
     Q_OBJECT

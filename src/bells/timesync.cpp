@@ -1,5 +1,5 @@
 // The internet time client.
-#include "timesync/timesync.h"
+#include "bells/timesync.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -7,8 +7,8 @@
 #include <QRandomGenerator>
 #include <QUdpSocket>
 
-#include "base/clock.h"
-#include "timesync/systemclock.h"
+#include "ports/clock.h"
+#include "ports/systemclock.h"
 #include "timesync/timeserver.h"
 
 namespace sntp = corvalin::sntp;

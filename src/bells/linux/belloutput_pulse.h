@@ -2,7 +2,7 @@
 // libsndfile and kept in memory.
 #pragma once
 
-#include "sound/belloutput.h"
+#include "ports/belloutput.h"
 
 #include <QtGlobal>
 

@@ -4,7 +4,7 @@
 // DBUS_SYSTEM_BUS_ADDRESS can point it elsewhere.
 #pragma once
 
-#include "timesync/systemclock.h"
+#include "ports/systemclock.h"
 
 class LinuxSystemClock final : public SystemClock {
 public:

@@ -3,7 +3,7 @@
 // or a bus that cannot be reached is reported.
 #pragma once
 
-#include "shutdown/power.h"
+#include "ports/power.h"
 
 class LogindPower final : public Power {
 public:

@@ -9,11 +9,11 @@
 
 class QTimer;
 
-class WindowTimer : public QObject {
+class SecondTimer : public QObject {
     Q_OBJECT
 public:
-    WindowTimer(int intervalMs, bool live, QObject* parent = nullptr);
-    ~WindowTimer() override;
+    SecondTimer(int intervalMs, bool live, QObject* parent = nullptr);
+    ~SecondTimer() override;
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);

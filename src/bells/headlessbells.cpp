@@ -1,5 +1,5 @@
 // The bells of a copy with no window.
-#include "station/headlessbells.h"
+#include "bells/headlessbells.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -8,9 +8,9 @@
 #include <QFileSystemWatcher>
 #include <QTimer>
 
-#include "base/clock.h"
+#include "ports/clock.h"
 #include "base/ownfiles.h"
-#include "base/windowtimer.h"
+#include "base/secondtimer.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsvalues.h"

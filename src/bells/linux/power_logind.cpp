@@ -1,5 +1,5 @@
 // Power-off through logind.
-#include "shutdown/power_logind.h"
+#include "bells/linux/power_logind.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // Fetching the subscribed calendars' feeds.
-#include "calendar/calendarfeeds.h"
+#include "bells/calendarfeeds.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

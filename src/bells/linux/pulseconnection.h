@@ -1,7 +1,7 @@
 // The program's one connection to the sound server (PulseAudio, or PipeWire's PulseAudio service).
 #pragma once
 
-#include "sound/belloutput.h"
+#include "ports/belloutput.h"
 
 #include <QByteArray>
 #include <QList>

@@ -7,15 +7,15 @@
 #include <QString>
 #include <optional>
 
-#include "sound/belloutput.h"
+#include "ports/belloutput.h"
 #include "sound/bellrules.h"
-#include "sound/sound_control.h"
+#include "bells/linux/sound_control.h"
 
 class Clock;
 class Mixer;
 class QTimer;
 class SoundLibrary;
-class WindowTimer;
+class SecondTimer;
 
 using corvalin::sound::BellKind;
 
@@ -96,7 +96,7 @@ public:
 
     int bellSeconds() const { return m_bellSeconds; }
     int muteTicks() const { return m_muteTicks; }
-    WindowTimer* muteTimer() const { return m_muteTimer; }
+    SecondTimer* muteTimer() const { return m_muteTimer; }
     sound_control& soundControl() { return m_soundControl; }
     bool isPresent() const { return m_output->isPresent(); }
 
@@ -153,7 +153,7 @@ private:
     BellOutput* m_output;
     SoundLibrary* m_library;
     sound_control m_soundControl;
-    WindowTimer* m_muteTimer;
+    SecondTimer* m_muteTimer;
     bool m_repeat = false;
     bool m_muteDefault = false;
     int m_soundCardIndex = -1;

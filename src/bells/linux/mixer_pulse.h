@@ -1,7 +1,7 @@
 // The default output's mute, on the sound server through libpulse.
 #pragma once
 
-#include "sound/mixer.h"
+#include "ports/mixer.h"
 
 class PulseConnection;
 

@@ -1,8 +1,8 @@
 // Bells through libpulse; see belloutput_pulse.h.
-#include "sound/belloutput_pulse.h"
+#include "bells/linux/belloutput_pulse.h"
 
 #include "sound/bellrules.h"
-#include "sound/pulseconnection.h"
+#include "bells/linux/pulseconnection.h"
 
 #include <QFile>
 #include <QFileInfo>
