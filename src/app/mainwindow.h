@@ -16,7 +16,7 @@
 #include "app/services.h"
 #include "bells/bellsclient.h"
 #include "base/programpaths.h"
-#include "ports/instanceguard.h"
+#include "ports/handover.h"
 #include "schedule/settingsvalues.h"
 #include "sound/bellrules.h"
 

@@ -8,7 +8,6 @@
 
 #include "app/mainwindow.h"
 #include "ports/clock.h"
-#include "bells/bellservice.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayselector.h"
 #include "schedule/intervalcheck.h"

@@ -28,7 +28,6 @@
 #include "schedule/settingsstore.h"
 #include "shutdown/bookingcheck.h"
 #include "shutdown/isautoexitform.h"
-#include "ports/power.h"
 #include "sound/soundlibrary.h"
 #include "timesync/frmsyncerror.h"
 #include "timesync/timeserver.h"

@@ -8,13 +8,8 @@
 #include <functional>
 #include <optional>
 
-// What a copy that gives up the bells tells the one that takes them: the last minute whose bells it
-// decided (rang, or had none to ring), as a minute key (see BellService::minuteKey), or -1 when it
-// cannot tell; and whether its bell service ran.
-struct HandOver {
-    qint64 decided = -1;
-    bool running = false;
-};
+#include "ports/handover.h"
+
 
 class InstanceGuard {
 public:
