@@ -35,7 +35,6 @@
 #include "countdown/frmfullscreen.h"
 #include "desktop/traykind.h"
 #include "schedule/settingsstore.h"
-#include "sound/soundlibrary.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/imagebutton.h"

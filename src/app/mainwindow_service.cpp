@@ -28,7 +28,6 @@
 #include "schedule/settingsstore.h"
 #include "shutdown/bookingcheck.h"
 #include "shutdown/isautoexitform.h"
-#include "sound/soundlibrary.h"
 #include "timesync/frmsyncerror.h"
 #include "timesync/timeserver.h"
 #include "widgets/dialogs.h"
@@ -74,7 +73,7 @@ void MainWindow::connectServices() {
     // Problems reported before the window listened (a feed that failed at start) are told again.
     bells->askOpenProblems();
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
-    connect(m_services.library, &SoundLibrary::changed, this, &MainWindow::showSoundList);
+    connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 
 void MainWindow::logNote(const QString& text) {
@@ -183,8 +182,9 @@ void MainWindow::start_Click() {
     }
     showToday();
 
-    // The folder as it is now, not as it was when the window last looked.
-    m_services.library->refresh();
+    // The folder as the bells list it: they follow every change of it, and a start that finds a
+    // sound gone meanwhile rings the fallback.
+    m_bells->refreshSounds();
     if (File1->count() == 0) {
         m_ports.dialogs->warning(
             this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));

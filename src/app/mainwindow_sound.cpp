@@ -10,7 +10,6 @@
 #include "app/mainwindow.h"
 #include "schedule/settingsstore.h"
 #include "sound/sndselect.h"
-#include "sound/soundlibrary.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 
@@ -26,22 +25,20 @@ QString MainWindow::selectedSound() const {
 }
 
 void MainWindow::FillSoundList() {
-    {
-        const QSignalBlocker quiet(m_services.library);
-        m_services.library->refresh();
-    }
+    // What the bells listed last, at once; a change the folder brings is told and shown.
+    m_bells->refreshSounds();
     showSoundList();
 }
 
 void MainWindow::showSoundList() {
     const QString selected = selectedSound();
     File1->clear();
-    File1->addItems(m_services.library->files());
+    File1->addItems(m_bells->sounds());
     // A sound beyond the bounds of a bell keeps its place (a stored choice counts by it), greyed,
     // with the reason it is refused as its tooltip.
     for (int row = 0; row < File1->count(); ++row) {
         QListWidgetItem* item = File1->item(row);
-        if (const QString why = m_services.library->refusal(item->text()); !why.isEmpty()) {
+        if (const QString why = m_bells->soundRefusal(item->text()); !why.isEmpty()) {
             item->setForeground(File1->palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(QStringLiteral("Not a bell sound: %1").arg(why));
         }
@@ -55,7 +52,7 @@ void MainWindow::showSoundList() {
 }
 
 bool MainWindow::refuseSound(const QString& sound) {
-    const QString why = m_services.library->refusal(sound);
+    const QString why = m_bells->soundRefusal(sound);
     if (why.isEmpty()) {
         return false;
     }

@@ -8,18 +8,15 @@
 #include "countdown/countdown.h"
 #include "ports/instanceguard.h"
 #include "schedule/settingsstore.h"
-#include "sound/soundlibrary.h"
 #include "bells/bellstation.h"
 
 struct ProgramServices::WindowSide {
     SettingsStore store;
-    SoundLibrary library;
     Countdown countdown;
     SchoolCalendar calendar;
 
     WindowSide(const Ports& ports, const ProgramPaths& paths, bool liveTimers)
         : store(paths.dataFolder()),
-          library(paths.soundFolders()),
           countdown(ports.clock, liveTimers),
           calendar(&store) {}
 };
@@ -45,7 +42,6 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     BellStation* station = m_station.get();
 
     m_services.store = &m_window->store;
-    m_services.library = &m_window->library;
     m_services.countdown = &m_window->countdown;
     m_services.calendar = &m_window->calendar;
     m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);

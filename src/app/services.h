@@ -25,7 +25,6 @@ class SchoolCalendar;
 struct Services {
     // The window's thread (the store: either thread).
     SettingsStore* store = nullptr;
-    SoundLibrary* library = nullptr;
     Countdown* countdown = nullptr;
     SchoolCalendar* calendar = nullptr;
     // The way to the bells, on the window's thread.
@@ -46,7 +45,6 @@ public:
 
     const Services& services() const { return m_services; }
     SettingsStore& store() const { return *m_services.store; }
-    SoundLibrary& library() const { return *m_services.library; }
     BellsClient& client() const { return *m_services.bells; }
     // The bell thread's objects, for the composition root and tests; no window reaches them.
     BellStation& station() const { return *m_station; }

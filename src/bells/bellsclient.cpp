@@ -44,6 +44,17 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         connect(feeds, &CalendarFeeds::updated, this, &BellsClient::feedsUpdated);
         connect(feeds, &CalendarFeeds::fetched, this, &BellsClient::feedFetched);
     }
+    connect(station, &BellStation::soundsChanged, this, [this](const QStringList& files, const QStringList& refusals) {
+        m_sounds = files;
+        m_soundRefusals = refusals;
+        Q_EMIT soundsChanged();
+    });
+    // The list as it is when the window starts, which shows it at once.
+    runAndWait(m_station, [this] {
+        const BellStation::Sounds now = m_station->sounds();
+        m_sounds = now.files;
+        m_soundRefusals = now.refusals;
+    });
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {
         runAndWait(m_station, [this] {
@@ -129,6 +140,15 @@ void BellsClient::chooseCard(int index, const QString& name) {
 
 void BellsClient::unmuteDefault() {
     onBells([station = m_station] { station->ringer.unmute(); });
+}
+
+void BellsClient::refreshSounds() {
+    onBells([station = m_station] { station->library.refresh(); });
+}
+
+QString BellsClient::soundRefusal(const QString& name) const {
+    const qsizetype at = m_sounds.indexOf(name);
+    return at < 0 ? QString() : m_soundRefusals.value(at);
 }
 
 void BellsClient::note(const QString& text) {

@@ -62,6 +62,13 @@ public:
     void chooseCard(int index, const QString& name);
     void unmuteDefault();
 
+    // --- The sound folder, as the bells list it (the window keeps the last list told) ---
+    // The folder is read again; a change is told (soundsChanged).
+    void refreshSounds();
+    const QStringList& sounds() const { return m_sounds; }
+    // Why that sound is refused as a bell, as last told; empty when it is not.
+    QString soundRefusal(const QString& name) const;
+
     // --- The ring log ---
     void note(const QString& text);
     void problem(const QString& text);
@@ -101,6 +108,8 @@ Q_SIGNALS:
     void feedFetched();
     // Another copy of this user asked this one to show its window.
     void showRequested();
+    // The sound folder's list changed (sounds()).
+    void soundsChanged();
 
 private:
     // Runs `work` on the bell thread, after everything asked before; at once when the bells run on
@@ -112,4 +121,6 @@ private:
     InstanceGuard* m_guard;
     GuardAtStart m_guardAtStart;
     CalendarFeeds* m_feeds = nullptr;  // on a thread of its own
+    QStringList m_sounds;
+    QStringList m_soundRefusals;  // for each of m_sounds
 };

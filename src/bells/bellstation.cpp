@@ -109,6 +109,10 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
                 m_store->saveSoundCardName({index, name.toStdString(), description.toStdString()});
             });
     connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
+    connect(&library, &SoundLibrary::changed, this, [this] {
+        const Sounds now = sounds();
+        Q_EMIT soundsChanged(now.files, now.refusals);
+    });
     connect(&ringer, &Ringer::note, &log, &RingLog::note);
     ringer.setClock(m_clock);
     // An outage of the sound server and its end, once each.
@@ -192,6 +196,14 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
         m_feedThread->start();
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::start);
     }
+}
+
+BellStation::Sounds BellStation::sounds() const {
+    Sounds sounds{library.files(), {}};
+    for (const QString& file : sounds.files) {
+        sounds.refusals.append(library.refusal(file));
+    }
+    return sounds;
 }
 
 BellStation::~BellStation() {

@@ -96,10 +96,16 @@ public:
     void resumed();
     // The subscribed calendars' fetcher, on a thread of its own; none without live timers (tests).
     CalendarFeeds* feeds() const { return m_feeds; }
+    // The sound folder's files, and for each why it is refused as a bell (empty when it is not).
+    struct Sounds {
+        QStringList files;
+        QStringList refusals;
+    };
+    Sounds sounds() const;
     // The last minute whose bells this station decided (a minute key), or -1 before its first tick.
     qint64 decided() const { return m_decided; }
 
-    SoundLibrary library;  // the sound folder as the ringer sees it
+    SoundLibrary library;  // the sound folder: the program's one list of it
     Ringer ringer;
     BellService bells;
     RingLog log;
@@ -116,6 +122,8 @@ Q_SIGNALS:
     // service has started (a copy starting up) decides nothing, so that a copy that ends then
     // leaves the minute to the next one.
     void minuteDecided(qint64 minuteKey);
+    // The sound folder's list changed (see sounds()).
+    void soundsChanged(const QStringList& files, const QStringList& refusals);
 
 private:
     // Stops the service and starts it again for today, as the start button would, from the plan
