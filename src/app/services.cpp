@@ -52,6 +52,12 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     QObject::connect(&m_window->calendar, &SchoolCalendar::problem, client,
                      [client](const QString& text) { client->problem(text); });
     QObject::connect(client, &BellsClient::feedsUpdated, &m_window->calendar, &SchoolCalendar::load);
+    // The settings files are written on this thread only: the card's name too.
+    SettingsStore* store = &m_window->store;
+    QObject::connect(client, &BellsClient::cardNamed, store,
+                     [store](int index, const QString& name, const QString& description) {
+                         store->saveSoundCardName({index, name.toStdString(), description.toStdString()});
+                     });
 }
 
 Ringer& ProgramServices::ringer() const {

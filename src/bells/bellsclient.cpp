@@ -37,6 +37,7 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     connect(station, &BellStation::dayStartedAgain, this, &BellsClient::dayStartedAgain);
     connect(&station->timeSync, &TimeSync::syncErrorDue, this, &BellsClient::syncErrorDue);
     connect(&station->ringer, &Ringer::cardsChanged, this, &BellsClient::cardsChanged);
+    connect(station, &BellStation::cardNamed, this, &BellsClient::cardNamed);
     connect(&station->log, &RingLog::problemReported, this, &BellsClient::problemReported);
     connect(&station->log, &RingLog::problemEnded, this, &BellsClient::problemEnded);
     if (CalendarFeeds* feeds = station->feeds()) {

@@ -110,6 +110,8 @@ Q_SIGNALS:
     void showRequested();
     // The sound folder's list changed (sounds()).
     void soundsChanged();
+    // The chosen card's name on the server, for the settings to keep beside its position.
+    void cardNamed(int index, const QString& name, const QString& description);
 
 private:
     // Runs `work` on the bell thread, after everything asked before; at once when the bells run on

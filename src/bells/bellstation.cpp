@@ -104,10 +104,8 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
     connect(&ringer, &Ringer::lastingProblem, &log, &RingLog::lastingProblem);
     connect(&ringer, &Ringer::problemEnded, &log, &RingLog::endProblem);
-    connect(&ringer, &Ringer::cardNamed, this,
-            [this](int index, const QString& name, const QString& description) {
-                m_store->saveSoundCardName({index, name.toStdString(), description.toStdString()});
-            });
+    // The settings' owner keeps the name (the window's thread, or the copy with no window).
+    connect(&ringer, &Ringer::cardNamed, this, &BellStation::cardNamed);
     connect(&ringer, &Ringer::rang, &log, &RingLog::bell);
     connect(&library, &SoundLibrary::changed, this, [this] {
         const Sounds now = sounds();

@@ -122,6 +122,8 @@ Q_SIGNALS:
     // service has started (a copy starting up) decides nothing, so that a copy that ends then
     // leaves the minute to the next one.
     void minuteDecided(qint64 minuteKey);
+    // The chosen card's name on the server, to be kept beside its position (see Ringer::cardNamed).
+    void cardNamed(int index, const QString& name, const QString& description);
     // The sound folder's list changed (see sounds()).
     void soundsChanged(const QStringList& files, const QStringList& refusals);
 

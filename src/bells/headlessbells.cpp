@@ -33,6 +33,10 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths
       m_settle(new QTimer(this)) {
     // Nothing rings until this copy holds the bells.
     m_station->release();
+    connect(m_station.get(), &BellStation::cardNamed, this,
+            [this](int index, const QString& name, const QString& description) {
+                m_store.saveSoundCardName({index, name.toStdString(), description.toStdString()});
+            });
     m_settle->setSingleShot(true);
     m_settle->setInterval(kSettleMs);
     connect(m_settle, &QTimer::timeout, this, &HeadlessBells::reload);
