@@ -110,6 +110,42 @@ int linesSaying(const QByteArray& log, const QByteArray& text) {
     return count;
 }
 
+// A test's program folder ringing `weekList` on the bell sink (see preparedFolder), the
+// environment of its copies with a clock `secondsBefore` 11:00 (see SharedClock), and the bell
+// sink recorded from when it is ready.
+struct Scene {
+    QTemporaryDir dir;
+    QString folder;
+    QProcessEnvironment env;
+    SharedClock clock;
+    std::unique_ptr<pulsetools::Recorder> bell;
+
+    Scene(const QProcessEnvironment& base, const QByteArray& weekList, double secondsBefore,
+          double toneSeconds = 1.0, bool muteDefault = false)
+        : folder(preparedFolder(dir, weekList, toneSeconds, muteDefault)), env(base), clock(secondsBefore) {
+        keepDesktopApart(env, dir.path() + "/desktop");
+        clock.into(env);
+    }
+    // The folder is there and, when `recorded`, the recording runs.
+    bool ready(bool recorded = true) {
+        if (recorded) {
+            bell = std::make_unique<pulsetools::Recorder>("bell_out", dir.path() + "/bell.wav");
+        }
+        return !folder.isEmpty() && (!bell || bell->waitLive());
+    }
+    std::unique_ptr<QProcess> headless() const { return startCopy(folder, env, {"--headless"}); }
+    std::unique_ptr<QProcess> window() const {
+        QProcessEnvironment windowEnv = env;
+        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
+        return startCopy(folder, windowEnv, {});
+    }
+    // Ends the recording: how many bells it heard.
+    int bursts() {
+        bell->finish();
+        return burstsOn(dir.path() + "/bell.wav");
+    }
+};
+
 // A program of the user nobody that takes the guard's name before any copy and answers every
 // connection as a headless copy would; its process id, once it listens.
 pid_t squatGuard() {
@@ -170,71 +206,50 @@ private Q_SLOTS:
     }
 
     void ringsWithNoDisplay() {
-        QTemporaryDir dir;
-        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
-        QVERIFY(!folder.isEmpty());
-        QProcessEnvironment env = m_env;
-        keepDesktopApart(env, dir.path() + "/desktop");
-        const SharedClock clock(4);
-        clock.into(env);
-        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
-        QVERIFY(bell.waitLive());
-
-        auto headless = startCopy(folder, env, {"--headless"});
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 4);
+        QVERIFY(scene.ready());
+        auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
         QTest::qWait(1000);
         // A second headless copy finds the first and ends; the first rings alone.
-        auto second = startCopy(folder, env, {"--headless"});
+        auto second = scene.headless();
         QVERIFY(second->waitForFinished(5000));
         QCOMPARE(second->exitCode(), 0);
         QVERIFY2(second->readAll().contains("already rings the bells"), "the second copy did not say why it ends");
-        QTest::qWait(int(clock.msUntilEleven(2500)));
+        QTest::qWait(int(scene.clock.msUntilEleven(2500)));
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
         QCOMPARE(headless->exitCode(), 0);
-        bell.finish();
 
         const QByteArray said = headless->readAll();
         QVERIFY2(said.contains("Corvalin started with no window"), said.constData());
-        const QByteArray log = ringLog(folder);
+        const QByteArray log = ringLog(scene.folder);
         QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}}));
         QVERIFY2(log.contains("Corvalin ended: by the signal TERM"), log.constData());
-        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
+        QCOMPARE(scene.bursts(), 1);
     }
 
     // The window copy comes 0.6 s before 11:00 and goes 0.5 s before 11:01; a bell rings at
     // 11:00, 11:01 and 11:02.
     void handOverRingsEachMinuteOnce() {
-        QTemporaryDir dir;
-        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n11hr 01min/0-tone.wav\r\n"
-                                                   "11hr 02min/0-tone.wav\r\n");
-        QVERIFY(!folder.isEmpty());
-        QProcessEnvironment env = m_env;
-        keepDesktopApart(env, dir.path() + "/desktop");
-        const SharedClock clock(5);
-        clock.into(env);
-        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
-        QVERIFY(bell.waitLive());
-
-        auto headless = startCopy(folder, env, {"--headless"});
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 01min/0-tone.wav\r\n11hr 02min/0-tone.wav\r\n", 5);
+        QVERIFY(scene.ready());
+        auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTest::qWait(int(clock.msUntilEleven(-600)));
-        QProcessEnvironment windowEnv = env;
-        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
-        auto window = startCopy(folder, windowEnv, {});
+        QTest::qWait(int(scene.clock.msUntilEleven(-600)));
+        auto window = scene.window();
         QVERIFY(window->waitForStarted());
-        QTest::qWait(int(clock.msUntilEleven(60000 - 500)));
+        QTest::qWait(int(scene.clock.msUntilEleven(60000 - 500)));
         QCOMPARE(window->state(), QProcess::Running);
         window->terminate();
         QVERIFY(window->waitForFinished(5000));
-        QTest::qWait(int(clock.msUntilEleven(120000 + 2500)));
+        QTest::qWait(int(scene.clock.msUntilEleven(120000 + 2500)));
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
-        bell.finish();
 
-        const QByteArray log = ringLog(folder);
+        const QByteArray log = ringLog(scene.folder);
         QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}, {"11:01", 1}, {"11:02", 1}}));
         // Each hand-over told once by each side; the window copy's end is a hand-over, no stop.
         QVERIFY2(linesSaying(log, "a window copy took the bells over") == 1, log.constData());
@@ -245,31 +260,21 @@ private Q_SLOTS:
         QVERIFY2(linesSaying(log, "no window copy rings: this copy rings the bells") == 1, log.constData());
         QVERIFY2(linesSaying(log, "the bells were handed over to the window copy") == 0, log.constData());
         QVERIFY2(linesSaying(log, "the bell service stopped") == 0, log.constData());
-        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 3);
+        QCOMPARE(scene.bursts(), 3);
     }
 
     // The headless copy rings first, a window copy takes the bells over and is killed during its
     // muted 11:00 bell: the headless copy takes them back and unmutes the default card.
     void takingBackUnmutesWhatAKilledCopyLeftMuted() {
-        QTemporaryDir dir;
-        const QString folder =
-            preparedFolder(dir, "11hr 00min/0-tone.wav\r\n11hr 05min/0-tone.wav\r\n", 6.0, true);
-        QVERIFY(!folder.isEmpty());
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 05min/0-tone.wav\r\n", 8, 6.0, true);
+        QVERIFY(scene.ready(false));
         QVERIFY(pulsetools::pactl({"set-sink-mute", "main_out", "0"}));
-        QProcessEnvironment env = m_env;
-        keepDesktopApart(env, dir.path() + "/desktop");
-        // 8 s: the headless copy's wait after handing over (5 s) is over before the kill.
-        const SharedClock clock(8);
-        clock.into(env);
-
-        auto headless = startCopy(folder, env, {"--headless"});
+        auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
         QTest::qWait(1500);
-        QProcessEnvironment windowEnv = env;
-        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
-        auto window = startCopy(folder, windowEnv, {});
+        auto window = scene.window();
         QVERIFY(window->waitForStarted());
-        QTest::qWait(int(clock.msUntilEleven(1000)));
+        QTest::qWait(int(scene.clock.msUntilEleven(1000)));
         QVERIFY2(pulsetools::sinkMuted("main_out"), "the window copy's bell did not mute the default card");
         QElapsedTimer sinceKill;
         sinceKill.start();
@@ -280,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
-        const QByteArray log = ringLog(folder);
+        const QByteArray log = ringLog(scene.folder);
         QVERIFY2(linesSaying(log, "no window copy rings: this copy rings the bells") == 1, log.constData());
     }
 
@@ -293,37 +298,26 @@ private Q_SLOTS:
             int killMs;
         };
         for (const Round round : {Round{-3000, -10}, Round{-50, 150}}) {
-            QTemporaryDir dir;
-            const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
-            QVERIFY(!folder.isEmpty());
-            QProcessEnvironment env = m_env;
-            keepDesktopApart(env, dir.path() + "/desktop");
-            const SharedClock clock(6);
-            clock.into(env);
-            pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
-            QVERIFY(bell.waitLive());
-
-            auto headless = startCopy(folder, env, {"--headless"});
+            Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 6);
+            QVERIFY(scene.ready());
+            auto headless = scene.headless();
             QVERIFY(headless->waitForStarted());
-            QTest::qWait(int(clock.msUntilEleven(round.startMs)));
-            QProcessEnvironment windowEnv = env;
-            windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
-            auto window = startCopy(folder, windowEnv, {});
+            QTest::qWait(int(scene.clock.msUntilEleven(round.startMs)));
+            auto window = scene.window();
             QVERIFY(window->waitForStarted());
-            QTest::qWait(int(clock.msUntilEleven(round.killMs)));
+            QTest::qWait(int(scene.clock.msUntilEleven(round.killMs)));
             window->kill();
             QVERIFY(window->waitForFinished(5000));
-            QTest::qWait(int(clock.msUntilEleven(2500)));
+            QTest::qWait(int(scene.clock.msUntilEleven(2500)));
             QCOMPARE(headless->state(), QProcess::Running);
             headless->terminate();
             QVERIFY(headless->waitForFinished(5000));
-            bell.finish();
 
-            const QByteArray log = ringLog(folder);
+            const QByteArray log = ringLog(scene.folder);
             QVERIFY2(scheduledBells(log) == (QMap<QString, int>{{"11:00", 1}}),
                      qPrintable(QStringLiteral("window copy from %1 ms to %2 ms:\n").arg(round.startMs).arg(round.killMs) +
                                 QString::fromUtf8(log)));
-            QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
+            QCOMPARE(scene.bursts(), 1);
         }
     }
 
@@ -334,36 +328,27 @@ private Q_SLOTS:
         if (::geteuid() != 0) {
             QSKIP("a program of another user needs root");
         }
-        QTemporaryDir dir;
-        const QString folder = preparedFolder(dir, "11hr 00min/0-tone.wav\r\n");
-        QVERIFY(!folder.isEmpty());
-        QProcessEnvironment env = m_env;
-        keepDesktopApart(env, dir.path() + "/desktop");
-        const SharedClock clock(6);
-        clock.into(env);
-        pulsetools::Recorder bell("bell_out", dir.path() + "/bell.wav");
-        QVERIFY(bell.waitLive());
-
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 6);
+        QVERIFY(scene.ready());
         const pid_t squatter = squatGuard();
         QVERIFY(squatter > 0);
-        auto headless = startCopy(folder, env, {"--headless"});
+        auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
         const bool ended = headless->waitForFinished(2000);
         ::kill(squatter, SIGKILL);
         QByteArray said = headless->readAll();
         QVERIFY2(!ended, said.constData());
-        QTRY_VERIFY_WITH_TIMEOUT(ringLog(folder).contains("a program of the user nobody"), 2000);
-        QTest::qWait(int(clock.msUntilEleven(2500)));
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains("a program of the user nobody"), 2000);
+        QTest::qWait(int(scene.clock.msUntilEleven(2500)));
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
-        bell.finish();
 
         said += headless->readAll();
         QVERIFY2(said.contains("a program of the user nobody"), said.constData());
-        const QByteArray log = ringLog(folder);
+        const QByteArray log = ringLog(scene.folder);
         QVERIFY2(scheduledBells(log) == (QMap<QString, int>{{"11:00", 1}}), log.constData());
-        QCOMPARE(burstsOn(dir.path() + "/bell.wav"), 1);
+        QCOMPARE(scene.bursts(), 1);
     }
 };
 
