@@ -182,9 +182,8 @@ void MainWindow::start_Click() {
     }
     showToday();
 
-    // The folder as the bells list it: they follow every change of it, and a start that finds a
-    // sound gone meanwhile rings the fallback.
-    m_bells->refreshSounds();
+    // The folder as it is now, not as it was when the window last looked.
+    m_bells->refreshSoundsNow();
     if (File1->count() == 0) {
         m_ports.dialogs->warning(
             this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));

@@ -25,8 +25,7 @@ QString MainWindow::selectedSound() const {
 }
 
 void MainWindow::FillSoundList() {
-    // What the bells listed last, at once; a change the folder brings is told and shown.
-    m_bells->refreshSounds();
+    m_bells->refreshSoundsNow();
     showSoundList();
 }
 

@@ -143,8 +143,17 @@ void BellsClient::unmuteDefault() {
     onBells([station = m_station] { station->ringer.unmute(); });
 }
 
-void BellsClient::refreshSounds() {
-    onBells([station = m_station] { station->library.refresh(); });
+void BellsClient::refreshSoundsNow() {
+    BellStation::Sounds now;
+    runAndWait(m_station, [station = m_station, &now] {
+        station->library.refresh();
+        now = station->sounds();
+    });
+    if (now.files != m_sounds || now.refusals != m_soundRefusals) {
+        m_sounds = now.files;
+        m_soundRefusals = now.refusals;
+        Q_EMIT soundsChanged();
+    }
 }
 
 QString BellsClient::soundRefusal(const QString& name) const {

@@ -63,8 +63,10 @@ public:
     void unmuteDefault();
 
     // --- The sound folder, as the bells list it (the window keeps the last list told) ---
-    // The folder is read again; a change is told (soundsChanged).
-    void refreshSounds();
+    // The folder is read again, and the list told (soundsChanged) when it changed: what the
+    // operator just did to the folder counts for what the window does next (a start, the list
+    // shown). The window waits for the bells here; they never wait for the window.
+    void refreshSoundsNow();
     const QStringList& sounds() const { return m_sounds; }
     // Why that sound is refused as a bell, as last told; empty when it is not.
     QString soundRefusal(const QString& name) const;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <mutex>
 
 #include "ports/clock.h"
 #include "ports/instanceguard.h"
@@ -20,18 +21,30 @@
 #include "ports/systemclock.h"
 
 // set() steps the date and time only, as a clock step does; advance() lets time pass.
+// Read by the window's thread and the bells' thread alike, set by the test.
 class FakeClock final : public Clock {
 public:
-    QDateTime now() const override { return m_now; }
-    qint64 steadyMs() const override { return m_steady; }
-    void set(const QDateTime& t) { m_now = t; }
+    QDateTime now() const override {
+        const std::lock_guard lock(m_mutex);
+        return m_now;
+    }
+    qint64 steadyMs() const override {
+        const std::lock_guard lock(m_mutex);
+        return m_steady;
+    }
+    void set(const QDateTime& t) {
+        const std::lock_guard lock(m_mutex);
+        m_now = t;
+    }
     void advance(int seconds) { advanceMs(seconds * 1000LL); }
     void advanceMs(qint64 ms) {
+        const std::lock_guard lock(m_mutex);
         m_now = m_now.addMSecs(ms);
         m_steady += ms;
     }
 
 private:
+    mutable std::mutex m_mutex;
     QDateTime m_now{QDate(2026, 12, 7), QTime(8, 0, 0)};
     qint64 m_steady = 1000000;
 };

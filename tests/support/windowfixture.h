@@ -15,6 +15,7 @@
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
 #include "app/services.h"
+#include "bells/bellthread.h"
 #include "base/secondtimer.h"
 #include "fakes.h"
 #include "programfolder.h"
@@ -37,15 +38,32 @@ T* find(const QObject* parent, const char* name) {
 }
 
 struct WindowFixture {
+    // The bells on a thread of their own, as in the program: the window reaches them only through
+    // the client, and what they report comes back queued. Without it both sides run on the test's
+    // thread, where a queued call runs at once.
+    enum Bells { OnThisThread, OnTheirThread };
+
+    explicit WindowFixture(Bells where = OnThisThread) {
+        if (where == OnTheirThread) {
+            bellThread = std::make_unique<BellThread>();
+        }
+    }
+
     ProgramFolder folder;
     FakePorts fakes;
+    std::unique_ptr<BellThread> bellThread;  // made before the services, ended after them
     std::unique_ptr<ProgramServices> services;
     std::unique_ptr<MainWindow> window;
     int quits = 0;
 
+    ~WindowFixture() {
+        window.reset();
+        services.reset();
+    }
+
     // With `liveTimers` the clock and the mute timer tick by themselves, as in the program.
     MainWindow* create(const Ports& ports, bool liveTimers = false) {
-        services = std::make_unique<ProgramServices>(ports, folder.path(), liveTimers);
+        services = std::make_unique<ProgramServices>(ports, folder.path(), liveTimers, bellThread.get());
         window = std::make_unique<MainWindow>(ports, services->services(), folder.path(), liveTimers);
         window->setQuitHandler([this] { ++quits; });
         return window.get();
@@ -54,17 +72,54 @@ struct WindowFixture {
     MainWindow* load() {
         create();
         window->Form_Load();
+        settle();
         return window.get();
+    }
+
+    // Everything the window asked of the bells is done, and everything they reported is shown.
+    void settle() const {
+        for (int round = 0; round < 3; ++round) {
+            if (bellThread) {
+                bellThread->runAndWait([] {});
+            }
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+    // Runs `work` where the bells run (what a port tells them comes there), then settles.
+    template <typename Work>
+    void onBells(Work&& work) const {
+        if (bellThread) {
+            bellThread->runAndWait(std::forward<Work>(work));
+        } else {
+            work();
+        }
+        settle();
     }
 
     // One second of both clocks: the bells' tick, then the window's.
     void tick() const {
-        services->station().tick();
+        settle();
+        BellStation& station = services->station();
+        if (bellThread) {
+            bellThread->runAndWait([&station] { station.tick(); });
+        } else {
+            station.tick();
+        }
+        settle();
         window->Timer1_Timer();
+        settle();
     }
 
-    BellService& bells() const { return services->bells(); }
-    Ringer& ringer() const { return services->ringer(); }
+    // The bells, to look at once they are settled.
+    BellService& bells() const {
+        settle();
+        return services->bells();
+    }
+    Ringer& ringer() const {
+        settle();
+        return services->ringer();
+    }
 
     // Options for "Manual input" (2) or "Auto interval" (1), and "Apply week" (1) or "Set each day" (2).
     void writeOptions(int setTimeMode, int dayMode, int soundIndex = -1) const {

@@ -173,6 +173,7 @@ private Q_SLOTS:
         file.close();
         f.fakes.dialogs.files.enqueue(path);
         w->calendarWindow()->importIcs->click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QVERIFY(f.fakes.dialogs.modals.isEmpty());  // no list to add from
@@ -260,8 +261,10 @@ private Q_SLOTS:
                      .endsWith("calendar.ini: line 2 is not a valid date exception and was left out"),
                  qPrintable(find<QLabel>(w, "warningLine")->text()));
         w->Timer1_Timer();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "calendarDay")->text(), QString("Snow days: no bells"));
         w->start_Click();
+        f.settle();
         QCOMPARE(f.bells().serviceRunning(), 1);
         QVERIFY(f.list("clock_list").isEmpty());
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
@@ -287,6 +290,7 @@ private Q_SLOTS:
                                          "the calendar subscription \"School board\" could not be fetched");
         f.window = std::make_unique<MainWindow>(f.fakes.ports(), f.services->services(), f.folder.path(), false);
         f.window->Form_Load();
+        f.settle();
         auto* warning = find<QLabel>(f.window.get(), "warningLine");
         QVERIFY(warning->isVisible());
         QVERIFY(warning->text().contains("\"School board\" could not be fetched"));
@@ -315,6 +319,7 @@ private Q_SLOTS:
         QVERIFY(saveFeedCopy(f.folder.path() + "/data", address, "BEGIN:VCALENDAR", copy));
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
 
         CalendarWindow* c = w->calendarWindow();

@@ -21,6 +21,7 @@ struct CountWindow {
         f.writeOptions(2, 1, 0);
         w = f.load();
         w->mnCountDown_Click();
+        f.settle();
         count = w->countDownWindow();
     }
     Countdown& countdown() const { return f.services->countdown(); }
@@ -258,6 +259,7 @@ private Q_SLOTS:
         auto* w = f.load();
         find<QLabel>(w, "nextBell")->setText(nextBell);
         w->Timer1_Timer();
+        f.settle();
         QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), clock);
         QCOMPARE(w->bellCountWindow()->lblNowTimeShow->text(), clock);
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), left);

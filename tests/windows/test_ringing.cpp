@@ -41,14 +41,17 @@ private Q_SLOTS:
         auto* w = window(f);
         find<QCheckBox>(w, "sound_zero")->setChecked(true);
         w->btnNowBell_Click();
+        f.settle();
         QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
         QVERIFY(f.fakes.mixer.muted);
         w->bellStop_Click();
+        f.settle();
         QVERIFY(!f.fakes.mixer.muted);
         QVERIFY(!f.fakes.bell.present);
         f.fakes.dialogs.messages.clear();
         find<QListWidget>(w, "File1")->clearSelection();
         w->btnNowBell_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.fakes.bell.plays.size(), 1);
@@ -63,6 +66,7 @@ private Q_SLOTS:
         QVERIFY(!warning->isVisible());
         f.fakes.bell.broken = QStringList{"long.wav"};
         w->btnNowBell_Click();
+        f.settle();
         QVERIFY(warning->isVisible());
         QVERIFY2(warning->text().contains("long.wav could not be played"), qPrintable(warning->text()));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
@@ -75,6 +79,7 @@ private Q_SLOTS:
         QVERIFY(log->toPlainText().contains("problem: long.wav could not be played"));
         f.fakes.bell.broken.clear();
         w->btnNowBell_Click();
+        f.settle();
         QVERIFY(!warning->isVisible());  // a bell that rings is no problem
         QVERIFY(f.folder.readData("ring.log").endsWith(" ring now long.wav on Default output\r\n"));
     }
@@ -87,15 +92,16 @@ private Q_SLOTS:
         auto* warning = find<QLabel>(w, "warningLine");
         f.fakes.bell.broken = QStringList{"long.wav"};
         w->btnNowBell_Click();
+        f.settle();
         f.fakes.bell.broken.clear();
-        f.fakes.bell.serverAway();
+        f.onBells([&f] { f.fakes.bell.serverAway(); });
         QVERIFY(warning->isVisible());
         QVERIFY2(warning->text().contains("sound server cannot be reached"), qPrintable(warning->text()));
-        f.fakes.bell.serverBack();
+        f.onBells([&f] { f.fakes.bell.serverBack(); });
         QVERIFY2(warning->text().contains("long.wav could not be played"), qPrintable(warning->text()));
-        f.fakes.bell.serverAway();
+        f.onBells([&f] { f.fakes.bell.serverAway(); });
         QTest::mouseClick(warning, Qt::LeftButton);
-        f.fakes.bell.serverBack();
+        f.onBells([&f] { f.fakes.bell.serverBack(); });
         QVERIFY(!warning->isVisible());
         const QByteArray log = f.folder.readData("ring.log");
         QCOMPARE(log.count("problem: the sound server cannot be reached"), 2);
@@ -205,19 +211,22 @@ private Q_SLOTS:
             dialog->SndSet->click();
         };
         w->SndCardSet_Click();
+        f.settle();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)"}));
         QCOMPARE(selected, -1);
         QCOMPARE(f.ringer().soundCardIndex(), 1);
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(2)"));
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray(" 1 \r\n"));
         w->btnNowBell_Click();
+        f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
 
         // Opened again after a card was plugged in: the devices as the sound server last told
         // them, with the current choice selected.
         f.fakes.bell.deviceList.append(OutputDevice{"usb2", "Headset"});
-        f.fakes.bell.devicesChanged();
+        f.onBells([&f] { f.fakes.bell.devicesChanged(); });
         w->SndCardSet_Click();
+        f.settle();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)", "Headset(3)"}));
         QCOMPARE(selected, 1);
 
@@ -228,13 +237,15 @@ private Q_SLOTS:
             dialog->SndSet->click();
         };
         w->SndCardSet_Click();
+        f.settle();
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
         w->btnNowBell_Click();
+        f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
 
         // The devices change while the window is open: the card's label follows.
         f.fakes.bell.deviceList = {{"", "Default output"}};
-        f.fakes.bell.devicesChanged();
+        f.onBells([&f] { f.fakes.bell.devicesChanged(); });
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
     }
 
@@ -258,14 +269,16 @@ private Q_SLOTS:
             dialog->SndSet->click();
         };
         w->SndCardSet_Click();
+        f.settle();
         find<QCheckBox>(w, "sound_zero")->setChecked(true);
         w->start_Click();
+        f.settle();
         QCOMPARE(f.bells().serviceRunning(), 1);
 
         auto* warning = find<QLabel>(w, "warningLine");
         f.fakes.clock.set(at(7, 57, 53));
         f.fakes.bell.deviceList.removeLast();
-        f.fakes.bell.devicesChanged();
+        f.onBells([&f] { f.fakes.bell.devicesChanged(); });
         QVERIFY(warning->isVisible());
         QVERIFY2(
             warning->text().endsWith("the bell card USB Audio(2) is not connected: the bells ring on the "
@@ -294,11 +307,12 @@ private Q_SLOTS:
                                    {"main_out", "Speakers"},
                                    {"hdmi_out", "HDMI"},
                                    {"bell_out", "USB Audio"}};
-        f.fakes.bell.devicesChanged();
+        f.onBells([&f] { f.fakes.bell.devicesChanged(); });
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(3)"));
         QVERIFY(!warning->text().contains("until it is back"));
         QVERIFY(f.folder.readData("ring.log").contains("the bell card USB Audio(3) is connected again"));
         w->btnNowBell_Click();
+        f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
         QVERIFY(f.fakes.mixer.muted);
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray(" 1 \r\n"));
@@ -309,6 +323,7 @@ private Q_SLOTS:
             dialog->reject();
         };
         w->SndCardSet_Click();
+        f.settle();
         QCOMPARE(preselected, 2);
     }
 
@@ -321,6 +336,7 @@ private Q_SLOTS:
             dialog->SndSet->click();
         };
         w->SndCardSet_Click();
+        f.settle();
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString());
     }
@@ -332,6 +348,7 @@ private Q_SLOTS:
         QCOMPARE(f.ringer().soundCardIndex(), 5);
         QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Sound card(6) - not connected"));
         w->btnNowBell_Click();
+        f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
     }
 
@@ -345,10 +362,12 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QVERIFY(f.fakes.dialogs.texts().last().startsWith("Add Only wave file"));
         QFile::remove(f.folder.path() + "/sound/notes.txt");
         f.folder.addSound("b.wav");
         w->start_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.bells().serviceRunning(), 1);
         QCOMPARE(f.list("File1"), (QStringList{"a.wav", "b.wav"}));

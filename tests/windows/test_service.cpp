@@ -29,10 +29,11 @@ class TestService : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void intervalStartBuildsTheDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.fakes.clock.set(at(8, 50, 30));
         auto* w = intervalWindow(f);
         w->start_Click();
+        f.settle();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(f.bells().serviceRunning(), 1);
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
@@ -81,10 +82,11 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = intervalWindow(f);
         w->findChild<QLineEdit*>(box)->setText(text);
         w->start_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.bells().serviceRunning(), 0);
@@ -95,31 +97,37 @@ private Q_SLOTS:
     }
 
     void soundFolderChecksComeFirst() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.writeOptions(1, 1);
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts().size(), 1);
         QVERIFY(f.fakes.dialogs.texts().first().endsWith("/sound folder must over one sound file"));
 
         f.folder.addSound("Bell.WAV");
         f.folder.addFile("sound/notes.txt");
         w->FillSoundList();
+        f.settle();
         w->start_Click();
+        f.settle();
         QVERIFY(f.fakes.dialogs.texts().last().startsWith(
             "Add Only wave file to sound folder. Please, delete non wave file from\n"));
         QVERIFY(f.fakes.dialogs.texts().last().endsWith("/sound."));
 
         QFile::remove(f.folder.path() + "/sound/notes.txt");
         w->FillSoundList();
+        f.settle();
         w->start_Click();  // Bell.WAV counts as a wave file; now the selection is missing
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Please select bell sound"));
     }
 
     void lockAndUnlock() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = intervalWindow(f);
         w->start_Click();
+        f.settle();
         for (const char* name : {"start",
                                  "SndCardSet",
                                  "TimeAdd",
@@ -174,6 +182,7 @@ private Q_SLOTS:
 
         f.fakes.mixer.muted = true;
         w->stop1_Click();
+        f.settle();
         QCOMPARE(f.bells().serviceRunning(), 0);
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
         QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
@@ -194,29 +203,34 @@ private Q_SLOTS:
         // The ring table is kept.
         QCOMPARE(f.bells().bellCount(), 13);
         w->stop1_Click();  // a second stop changes nothing visible
+        f.settle();
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
     }
 
     void manualStart() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.fakes.clock.set(at(8, 50, 30));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n08hr 50min/b.wav\r\n09hr 40min/c.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.list("clock_list"), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 40min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("c.wav"));
         // After the last bell, "Apply week" shows the first bell of the list.
         f.fakes.clock.set(at(9, 41, 0));
         w->ShowNextBell();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("a.wav"));
 
         // The ring log tells the day: the start, the service and how the program ended.
         w->stop1_Click();
+        f.settle();
         w->mexit_Click();
+        f.settle();
         const QByteArray log = f.folder.readData("ring.log");
         QStringList notes;
         for (const QByteArray& line : log.split('\n')) {
@@ -229,11 +243,12 @@ private Q_SLOTS:
     }
 
     void manualRefusesAnEmptyWeekButNotAnEmptyDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1);
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"nothing added time. please add time."});
         QCOMPARE(f.bells().serviceRunning(), 0);
 
@@ -248,17 +263,20 @@ private Q_SLOTS:
     }
 
     void noRingsStartsWithNothingAndForgetsYesterday() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.fakes.clock.set(at(7, 0, 0));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
         w->stop1_Click();
+        f.settle();
         find<QCheckBox>(w, "nobell")->setChecked(true);
         w->start_Click();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
         QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
         QCOMPARE(f.bells().bellCount(), 0);
@@ -268,20 +286,21 @@ private Q_SLOTS:
 
     // "Set each day": the start moves the day selector to today, saving the day shown before.
     void startMovesTheSelectorToToday() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         auto* w = f.load();
         find<Spinner>(w, "VScroll9")->setValue(4);
         find<QListWidget>(w, "AddTimeList")->addItem("10hr 00min/a.wav");
         w->start_Click();
+        f.settle();
         QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 2);
         QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
         QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/a.wav\r\n"));
     }
 
     void dayChangeRestartsTheServiceForTheNewDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.fakes.clock.set(at(23, 59, 58));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
@@ -289,6 +308,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata_3.ini", " 0 \r\n00hr 00min/a.wav\r\n07hr 30min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.list("clock_list"), QStringList{"23hr00min"});
         f.fakes.clock.set(at(0, 0, 0, 8));  // Tuesday
         f.tick();
@@ -309,7 +329,7 @@ private Q_SLOTS:
     }
 
     void autoExecutionStartsTheService() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
@@ -320,7 +340,7 @@ private Q_SLOTS:
     }
 
     void autoExecutionWithAFailingStartShowsItsMessage() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         auto* w = f.load();
@@ -332,7 +352,7 @@ private Q_SLOTS:
     // "Auto interval" with "Set each day": at midnight the service starts again with the new
     // day's own settings.
     void intervalDayChangeLoadsTheNewDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.fakes.clock.set(at(23, 59, 58));  // Monday
         f.folder.addSound("a.wav");
         f.writeOptions(1, 2, 0);
@@ -340,6 +360,7 @@ private Q_SLOTS:
         f.folder.writeData("adata_3.ini", "7\r\n30\r\n8\r\n30\r\n40\r\n10\r\n 0 \r\nt.wav\r\nt.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "09hr55min"}));
         f.fakes.clock.set(at(0, 0, 0, 8));
         f.tick();
@@ -356,15 +377,17 @@ private Q_SLOTS:
 
     // Stopped in "Set each day": the day selector and "No rings" come back.
     void stopInSetEachDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
         QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
         w->stop1_Click();
+        f.settle();
         QVERIFY(find<Spinner>(w, "VScroll9")->isEnabled());
         QVERIFY(find<QCheckBox>(w, "nobell")->isEnabled());
         QVERIFY(find<QRadioButton>(w, "Option3")->isEnabled());

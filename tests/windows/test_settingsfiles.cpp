@@ -11,7 +11,7 @@ class TestSettingsFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void optionsBytes() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.folder.addSound("b.wav");
         f.writeOptions(1, 2, 1);
@@ -25,16 +25,17 @@ private Q_SLOTS:
     }
 
     void noSoundSelectedIsMinusOne() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
         auto* w = f.load();
         QCOMPARE(find<QListWidget>(w, "File1")->currentRow(), 0);
         find<QListWidget>(w, "File1")->clearSelection();
         w->SaveOptions();
+        f.settle();
         QVERIFY(f.folder.readData("data.ini").startsWith(" 0 \r\n-1 \r\n"));
         // Loading -1 clears the selection.
-        WindowFixture g;
+        WindowFixture g(WindowFixture::OnTheirThread);
         g.folder.addSound("a.wav");
         g.writeOptions(2, 1, -1);
         QVERIFY(find<QListWidget>(g.load(), "File1")->selectedItems().isEmpty());
@@ -42,12 +43,12 @@ private Q_SLOTS:
 
     // The position is stored, not the name: a stale index leaves the selection alone.
     void staleSoundIndex() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.folder.addSound("b.wav");
         f.writeOptions(2, 1, 2);
         QVERIFY(find<QListWidget>(f.load(), "File1")->selectedItems().isEmpty());
-        WindowFixture g;
+        WindowFixture g(WindowFixture::OnTheirThread);
         g.folder.addSound("a.wav");
         g.folder.addSound("b.wav");
         g.writeOptions(2, 1, 1);
@@ -71,7 +72,7 @@ private Q_SLOTS:
         QFETCH(bool, interval);
         QFETCH(bool, week);
         QFETCH(bool, monitor);
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("data.ini", bytes);
         auto* w = f.load();
         QCOMPARE(find<QRadioButton>(w, "Option1")->isChecked(), interval);
@@ -85,7 +86,7 @@ private Q_SLOTS:
     }
 
     void weekTimesRoundTrip() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("my bell.wav");
         const QByteArray bytes("07hr 05min/my bell.wav\r\n08hr 50min/b.wav\r\n");
         f.folder.writeData("mdata.ini", bytes);
@@ -93,11 +94,12 @@ private Q_SLOTS:
         auto* w = f.load();
         QCOMPARE(f.list("AddTimeList"), (QStringList{"07hr 05min/my bell.wav", "08hr 50min/b.wav"}));
         w->SaveWeekTimes();
+        f.settle();
         QCOMPARE(f.folder.readData("mdata.ini"), bytes);
     }
 
     void dayTimesFollowWhich() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_3.ini", " 1 \r\n09hr 00min/x.wav\r\n");
         auto* w = f.load();
@@ -109,15 +111,17 @@ private Q_SLOTS:
         find<QListWidget>(w, "AddTimeList")->clear();
         find<QListWidget>(w, "AddTimeList")->addItem("10hr 00min/y.wav");
         w->SaveDayTimes(2);
+        f.settle();
         QCOMPARE(f.folder.readData("mdata_3.ini"), QByteArray(" 1 \r\n10hr 00min/y.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata_4.ini"));
         find<QCheckBox>(w, "nobell")->setChecked(false);
         w->SaveDayTimes(1);
+        f.settle();
         QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/y.wav\r\n"));
     }
 
     void templateDaysKeepTheNoRingsLine() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_12.ini", " 1 \r\n06hr 00min/t.wav\r\n");
         auto* w = f.load();
@@ -127,11 +131,12 @@ private Q_SLOTS:
         QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
         QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
         w->SaveDayTimes(1);
+        f.settle();
         QCOMPARE(f.folder.readData("mdata_12.ini"), QByteArray(" 1 \r\n06hr 00min/t.wav\r\n"));
     }
 
     void intervalFilesWeekAndDay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.writeOptions(1, 1);
         auto* w = f.load();
         find<QLineEdit>(w, "start_h")->setText("08");
@@ -142,12 +147,14 @@ private Q_SLOTS:
         find<QLineEdit>(w, "TxtPreBell2")->setText("");
         find<QLineEdit>(w, "TxtPreBellName2")->setText("pre.wav");
         w->SaveWeekInterval();
+        f.settle();
         const QByteArray week = f.folder.readData("adata.ini");
         QCOMPARE(week, QByteArray("08\r\n0\r\n23\r\n0\r\n45\r\n10\r\nstart bell.wav\r\nend.wav\r\n 0 \r\n1\r\n\r\n"
                                   " 1 \r\n\r\npre.wav\r\n"));
         find<QLineEdit>(w, "pre_day")->setText("5");
         find<QCheckBox>(w, "nobell")->setChecked(true);
         w->SaveDayInterval(2);
+        f.settle();
         QCOMPARE(f.folder.readData("adata_5.ini"),
                  QByteArray("08\r\n0\r\n23\r\n0\r\n45\r\n10\r\n 1 \r\nstart bell.wav\r\nend.wav\r\n 0 \r\n1\r\n\r\n"
                             " 1 \r\n\r\npre.wav\r\n"));
@@ -156,6 +163,7 @@ private Q_SLOTS:
         find<QLineEdit>(w, "txtStartBellSound")->clear();
         find<QCheckBox>(w, "ChkPreBell2")->setChecked(false);
         w->LoadWeekInterval();
+        f.settle();
         QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("08"));
         QCOMPARE(find<QLineEdit>(w, "txtStartBellSound")->text(), QString("start bell.wav"));
         QVERIFY(find<QCheckBox>(w, "ChkPreBell2")->isChecked());
@@ -163,7 +171,7 @@ private Q_SLOTS:
     }
 
     void missingShortAndMalformedFilesTakeDefaults() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.writeOptions(1, 2);
         // Day file cut short after the work time, with garbage in the "No rings" place.
         f.folder.writeData("adata_1.ini", "7\r\n30\r\n15\r\n0\r\n40\r\n");
@@ -175,6 +183,7 @@ private Q_SLOTS:
         find<Spinner>(w, "VScroll9")->setValue(1);
         find<Spinner>(w, "VScroll9")->blockSignals(false);
         w->LoadDayInterval();
+        f.settle();
         QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("7"));
         QCOMPARE(find<QLineEdit>(w, "worktime")->text(), QString("40"));
         QCOMPARE(find<QLineEdit>(w, "resttime")->text(), QString("10"));
@@ -185,18 +194,22 @@ private Q_SLOTS:
         find<Spinner>(w, "VScroll9")->setValue(3);  // no file at all
         find<Spinner>(w, "VScroll9")->blockSignals(false);
         w->LoadDayInterval();
+        f.settle();
         QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("5"));
         QCOMPARE(find<QLineEdit>(w, "exit_h")->text(), QString("23"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
     void savesLeaveNoTemporaryFiles() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = f.load();
         for (int i = 0; i < 5; ++i) {
             w->SaveOptions();
+            f.settle();
             w->SaveWeekTimes();
+            f.settle();
             w->SaveWeekInterval();
+            f.settle();
         }
         const QStringList files = QDir(f.folder.path() + "/data").entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(files, (QStringList{"adata.ini", "data.ini", "mdata.ini", "ring.log"}));
@@ -206,11 +219,12 @@ private Q_SLOTS:
     // save is reported, the window goes on, and what is on screen is stored by the next save that
     // can be written.
     void anUnwritableDataFolderDoesNotStopTheWindow() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addFile("data", "not a folder");
         auto* w = f.create();
         QSignalSpy failed(&f.services->store(), &SettingsStore::saveFailed);
         w->Form_Load();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
         QVERIFY(!failed.isEmpty());
         QCOMPARE(failed.last().first().toString(), QString("data.ini"));
@@ -218,6 +232,7 @@ private Q_SLOTS:
         QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
         QFile::remove(f.folder.path() + "/data");
         w->SaveOptions();
+        f.settle();
         QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n"));
     }
 };

@@ -10,12 +10,13 @@ class TestSetup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void importReplacesTheRunningSetup() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("bell.wav");
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QCOMPARE(f.list("clock_list"), QStringList({"10hr00min"}));
 
         // The set-up of another PC, in the same modes: the lists must be read again all the same.

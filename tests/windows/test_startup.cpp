@@ -125,6 +125,7 @@ private Q_SLOTS:
             seen.append(name + ":" + QString::fromLatin1(f.folder.readData(name)));
         });
         w->Form_Load();
+        f.settle();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(seen, writes);
         if (writes.isEmpty()) {
@@ -154,8 +155,10 @@ private Q_SLOTS:
         const int room = body->height();
         const int line = find<QLabel>(w, "warningLine")->fontMetrics().lineSpacing();
         w->reportProblem(QStringLiteral("a problem that goes on and on, ").repeated(300));
+        f.settle();
         QCoreApplication::sendPostedEvents();
         w->layout()->activate();
+        f.settle();
         fits();
         QVERIFY2(body->height() >= room - 3 * line,
                  qPrintable(QStringLiteral("%1 of %2").arg(body->height()).arg(room)));
@@ -190,14 +193,16 @@ private Q_SLOTS:
         QVERIFY(w->isVisible());
     }
 
+    // A step that throws, on the window's thread with everything it calls.
     void failingStepShowsThePairAndStops() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnThisThread);
         f.folder.writeData("exit.ini", " 0 \r\n 9 \r\n 15 \r\n");
         ThrowingMixer mixer;
         Ports ports = f.fakes.ports();
         ports.mixer = &mixer;
         auto* w = f.create(ports);
         w->Form_Load();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Error Number : ", "Device not available"}));
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
         QVERIFY(w->isVisible());
@@ -216,6 +221,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
         w->start_Click();
+        f.settle();
         QVERIFY(!w->close());
         QCOMPARE(f.quits, 0);
         QCOMPARE(f.bells().serviceRunning(), 1);
@@ -230,11 +236,13 @@ private Q_SLOTS:
         QVERIFY(f.folder.readData("ring.log").contains("Corvalin ended: the desktop session ended"));
 
         w->mnExit1_Click();
+        f.settle();
         QCOMPARE(f.quits, 2);
         QVERIFY(!f.fakes.mixer.muted);
 
         f.fakes.mixer.muted = true;
         w->mexit_Click();
+        f.settle();
         QCOMPARE(f.quits, 3);
         QVERIFY(!f.fakes.mixer.muted);
     }

@@ -100,8 +100,10 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n09hr 00min/bell.wav\r\n");
         auto* w = f.create(ports);
         w->Form_Load();
+        f.settle();
         find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
         w->start_Click();
+        f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 50min"));
 
         f.fakes.clock.advance(2);
@@ -118,6 +120,7 @@ private Q_SLOTS:
                  f.folder.readData("ring.log").constData());
 
         w->stop1_Click();
+        f.settle();
         f.fakes.clock.advance(64);  // 08:52:04
         for (int i = 0; i < 5; ++i) {
             f.fakes.clock.advance(1);

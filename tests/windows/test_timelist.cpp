@@ -27,12 +27,13 @@ class TestTimeList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void addKeepsTheListSortedAndStored() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = manualWeek(f);
         for (auto [h, m] : {std::pair{"13", "5"}, {"7", "05"}, {"23", "59"}, {"0", "0"}}) {
             find<QLineEdit>(w, "input_h")->setText(h);
             find<QLineEdit>(w, "input_m")->setText(m);
             w->TimeAdd_Click();
+            f.settle();
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         const QStringList expected{"00hr 00min/bell.wav", "07hr 05min/bell.wav", "13hr 05min/bell.wav",
@@ -42,15 +43,17 @@ private Q_SLOTS:
     }
 
     void duplicateKeyRefusedWhateverTheSound() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = manualWeek(f);
         find<QLineEdit>(w, "input_h")->setText("7");
         find<QLineEdit>(w, "input_m")->setText("5");
         w->TimeAdd_Click();
+        f.settle();
         select(find<QListWidget>(w, "File1"), "chime.wav");
         find<QLineEdit>(w, "input_h")->setText("07");
         find<QLineEdit>(w, "input_m")->setText("05");
         w->TimeAdd_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"The corresponding time is being register already."});
         QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 05min/bell.wav"});
     }
@@ -76,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, hour);
         QFETCH(QString, minute);
         QFETCH(QString, message);
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = manualWeek(f);
         find<QListWidget>(w, "File1")->clearSelection();
         if (!sound.isEmpty()) {
@@ -85,6 +88,7 @@ private Q_SLOTS:
         find<QLineEdit>(w, "input_h")->setText(hour);
         find<QLineEdit>(w, "input_m")->setText(minute);
         w->TimeAdd_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY2(f.fakes.dialogs.texts().first().startsWith(message), qPrintable(f.fakes.dialogs.texts().first()));
         QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
@@ -92,34 +96,40 @@ private Q_SLOTS:
     }
 
     void deleteAndChangeSound() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n08hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
         find<QListWidget>(w, "AddTimeList")->clearSelection();
         w->TimeDel_Click();
+        f.settle();
         w->TimeMod_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Select time that you want to delete in [Added time]",
                                                        "Select time that you want to modify in [Added time]"}));
         select(find<QListWidget>(w, "AddTimeList"), "07hr 05min/bell.wav");
         find<QListWidget>(w, "File1")->clearSelection();
         w->TimeMod_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Select bell sound in [Select bell sound]"));
         // A non-wave file can be given to an existing time.
         select(find<QListWidget>(w, "File1"), "notes.txt");
         w->TimeMod_Click();
+        f.settle();
         QCOMPARE(f.list("AddTimeList"), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
         QCOMPARE(find<QListWidget>(w, "AddTimeList")->currentRow(), 0);
         select(find<QListWidget>(w, "AddTimeList"), "08hr 00min/bell.wav");
         w->TimeDel_Click();
+        f.settle();
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 05min/notes.txt\r\n"));
     }
 
     void deleteAllAsksFirst() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
         w->allDel_Click();
+        f.settle();
         QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 1);
         const auto& ask = f.fakes.dialogs.messages.first();
         QCOMPARE(ask.title, QString("Delete"));
@@ -128,21 +138,23 @@ private Q_SLOTS:
         QCOMPARE(ask.buttons, Dialogs::Buttons::YesNo);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         w->allDel_Click();
+        f.settle();
         QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray());
     }
 
     void eachDayEditsGoToTheDayFile() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = manualWeek(f, 2);
         find<QLineEdit>(w, "input_h")->setText("9");
         w->TimeAdd_Click();
+        f.settle();
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n09hr 05min/bell.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata.ini"));
     }
 
     void templateIntoTheWeek() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n09hr 00min/a.wav\r\n");
         auto* w = manualWeek(f);
         QVERIFY(w->ApplyTemplate(3));
@@ -152,7 +164,7 @@ private Q_SLOTS:
     }
 
     void templateIntoADay() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n");
         auto* w = manualWeek(f, 2);
         find<Spinner>(w, "VScroll9")->setValue(5);
@@ -164,13 +176,14 @@ private Q_SLOTS:
             Q_UNUSED(w);
         };
         w->applyTemplet_Click();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
         QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
         QCOMPARE(f.folder.readData("mdata_5.ini"), QByteArray(" 1 \r\n10hr 00min/b.wav\r\n"));
     }
 
     void onlyTheFlagLine() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata_8.ini", " 0 \r\n");
         auto* w = manualWeek(f, 2);
         find<QListWidget>(w, "AddTimeList")->addItem("06hr 00min/x.wav");
@@ -187,7 +200,7 @@ private Q_SLOTS:
     }
     void unreadableTemplateChangesNothing() {
         QFETCH(QByteArray, bytes);
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         if (!bytes.isNull()) {
             f.folder.writeData("mdata_13.ini", bytes);
         }
@@ -201,11 +214,12 @@ private Q_SLOTS:
     }
 
     void closingTheTemplateWindowChangesNothing() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.whileModal = [](QWidget* window) { qobject_cast<Templet*>(window)->closewindow->click(); };
         w->applyTemplet_Click();
+        f.settle();
         QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 00min/bell.wav"});
     }
 };

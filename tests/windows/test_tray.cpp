@@ -20,7 +20,7 @@ class TestTray : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void inAndOut() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
@@ -28,17 +28,20 @@ private Q_SLOTS:
         auto* open = find<QAction>(w, "mOpen");
         QVERIFY(w->isVisible() && !open->isVisible());
         w->TrayIn();
+        f.settle();
         QVERIFY(!w->isVisible() && open->isVisible() && w->isInTray());
         auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
         QCOMPARE(tray->toolTip(), QString("Corvalin-Stop"));
         // The tip tells the state the service had when the window left.
         w->start_Click();
+        f.settle();
         QCOMPARE(tray->toolTip(), QString("Corvalin-Stop"));
         Q_EMIT tray->activated(QSystemTrayIcon::Trigger);  // a single click does nothing
         QVERIFY(!w->isVisible());
         Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w->isVisible() && !open->isVisible() && !w->isInTray());
         w->TrayIn();
+        f.settle();
         QCOMPARE(tray->toolTip(), QString("Corvalin-Excuting..."));
         open->trigger();
         QVERIFY(w->isVisible());
@@ -47,11 +50,12 @@ private Q_SLOTS:
         QTRY_VERIFY(w->isInTray());
         QVERIFY(!w->isVisible());
         w->TrayOut();
+        f.settle();
         QVERIFY(!w->isMinimized());
     }
 
     void minimisePicture() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = f.load();
         auto* minimise = find<QLabel>(w, "ImageMin");
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -64,7 +68,7 @@ private Q_SLOTS:
     }
 
     void menuStrip() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = f.load();
         const QStringList entries{"mexit", "info", "helpword", "mnCountDown", "mnBellCount"};
         auto lit = [&] {
@@ -109,7 +113,7 @@ private Q_SLOTS:
     // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
     // autostart folder that cannot be written is said on the warning line.
     void autoExecutionOption() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         auto* w = f.load();
         auto* option = find<QCheckBox>(w, "auto_exe");
         option->setChecked(true);
@@ -122,11 +126,12 @@ private Q_SLOTS:
         QVERIFY(!f.fakes.logonStart.enabled);
         f.fakes.logonStart.fails = true;
         option->setChecked(true);
+        f.settle();
         QVERIFY(find<QLabel>(w, "warningLine")->text().contains("the start at logon could not be written"));
     }
 
     void autoExecutionInTrayMode() {
-        WindowFixture f;
+        WindowFixture f(WindowFixture::OnTheirThread);
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
