@@ -20,12 +20,10 @@
 #include "calendar/schoolcalendar.h"
 #include "countdown/frmbellcount.h"
 #include "countdown/frmfullscreen.h"
-#include "bells/bellservice.h"
 #include "schedule/clocktext.h"
-#include "schedule/dayplan.h"
-#include "schedule/intervalcheck.h"
 #include "schedule/settingsformat.h"
 #include "schedule/settingsstore.h"
+#include "schedule/startrule.h"
 #include "shutdown/bookingcheck.h"
 #include "shutdown/isautoexitform.h"
 #include "timesync/frmsyncerror.h"
@@ -184,51 +182,41 @@ void MainWindow::start_Click() {
 
     // The folder as it is now, not as it was when the window last looked.
     m_bells->refreshSoundsNow();
-    if (File1->count() == 0) {
-        m_ports.dialogs->warning(
-            this, soundFolderMessageName() + QStringLiteral(" folder must over one sound file"));
-        return;
-    }
+    namespace rule = corvalin::startrule;
+    rule::StartInputs inputs;
+    inputs.sounds.name = soundFolderMessageName().toStdString();
     for (int i = 0; i < File1->count(); ++i) {
-        if (!File1->item(i)->text().toLower().contains(QStringLiteral(".wav"))) {
-            m_ports.dialogs->warning(
-                this,
-                QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
-                    QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
-            return;
-        }
+        inputs.sounds.files.push_back(File1->item(i)->text().toStdString());
+    }
+    inputs.applyWeek = Option3->isChecked();
+    inputs.interval = Option1->isChecked();
+    if (!File1->selectedItems().isEmpty()) {
+        inputs.selectedSound = File1->row(File1->selectedItems().first());
+    }
+    inputs.times = timeListOnScreen();
+    inputs.intervalSettings = intervalOnScreen();
+    const rule::Answer answer = rule::decideStart(inputs);
+    const auto* refusal = std::get_if<rule::Refusal>(&answer);
+    if (!rule::startAttempted(answer)) {
+        m_ports.dialogs->warning(this, text(refusal->message));
+        return;
     }
     m_bells->markStartAttempt();
 
-    BellService::Plan plan;
-    plan.applyWeek = Option3->isChecked();
-    plan.noBell = nobell->isChecked();
-    if (Option1->isChecked()) {
-        if (File1->selectedItems().isEmpty()) {
-            m_ports.dialogs->warning(this, QStringLiteral("Please select bell sound"));
-            return;
+    if (refusal) {
+        if (refusal->startMinute) {
+            setIntervalBounds(*refusal->startMinute, *refusal->endMinute);
         }
-        const auto settings = intervalOnScreen();
-        const auto checked = corvalin::interval::checkForStart(corvalin::dayplan::intervalTexts(settings));
-        if (checked.startMinute) {
-            setIntervalBounds(*checked.startMinute, *checked.endMinute);
-        }
-        if (checked.message) {
-            m_ports.dialogs->warning(this, QString::fromStdString(*checked.message));
-            return;
-        }
-        lockForService(true);
+        m_ports.dialogs->warning(this, text(refusal->message));
+        return;
+    }
+    const rule::Plan plan = std::get<rule::Plan>(answer);
+    if (plan.interval) {
+        setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
+    }
+    lockForService(true);
+    if (plan.interval) {
         saveIntervalSettings();
-        plan.interval = true;
-        plan.intervalPlan =
-            corvalin::dayplan::intervalPlan(settings, *checked.startMinute, *checked.endMinute, plan.noBell);
-    } else {
-        if (Option3->isChecked() && AddTimeList->count() == 0) {
-            m_ports.dialogs->warning(this, QStringLiteral("nothing added time. please add time."));
-            return;
-        }
-        lockForService(true);
-        plan.entries = timeListOnScreen().entries;
     }
     m_bells->startService(plan);
     SaveOptions();

@@ -83,7 +83,7 @@ void BellsClient::setIntervalBounds(int startMinute, int endMinute) {
     onBells([station = m_station, startMinute, endMinute] { station->bells.setIntervalBounds(startMinute, endMinute); });
 }
 
-void BellsClient::startService(const BellService::Plan& plan) {
+void BellsClient::startService(const corvalin::startrule::Plan& plan) {
     onBells([station = m_station, plan] { station->startService(plan); });
 }
 

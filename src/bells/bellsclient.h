@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "bells/bellservice.h"
+#include "schedule/startrule.h"
 
 class BellStation;
 class CalendarFeeds;
@@ -39,7 +39,7 @@ public:
     // A start is under way: the minute in which it happens is never rung (see BellService).
     void markStartAttempt();
     void setIntervalBounds(int startMinute, int endMinute);
-    void startService(const BellService::Plan& plan);
+    void startService(const corvalin::startrule::Plan& plan);
     void stopService();
     // The next bell is told again (nextBellChanged).
     void askNextBell();

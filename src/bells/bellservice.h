@@ -14,6 +14,7 @@
 #include "schedule/daycalendar.h"
 #include "schedule/nextbell.h"
 #include "schedule/ringtable.h"
+#include "schedule/startrule.h"
 #include "schedule/ticklogic.h"
 
 class Clock;
@@ -22,13 +23,7 @@ class BellService : public QObject {
     Q_OBJECT
 public:
     // What a start rings: a day generated from the interval settings, or a time list.
-    struct Plan {
-        bool interval = false;
-        corvalin::ringtable::IntervalPlan intervalPlan;  // interval mode
-        std::vector<std::string> entries;                // manual mode, list order
-        bool noBell = false;                             // "No rings"
-        bool applyWeek = true;  // "Apply week": the next bell wraps to tomorrow's first
-    };
+    using Plan = corvalin::startrule::Plan;
 
     explicit BellService(Clock* clock, QObject* parent = nullptr);
 

@@ -333,19 +333,15 @@ void BellStation::stopService() {
 void BellStation::startDayAgain() {
     stopService();
     library.refresh();
-    auto refuse = [this](const QString& why) {
-        log.problem(QStringLiteral("the bells of %1 were not started: %2")
-                        .arg(m_clock->now().date().toString(Qt::ISODate), why));
-    };
-    if (const QString why = soundFolderProblem(); !why.isEmpty()) {
-        refuse(why);
-        return;
-    }
-    bells.markStartAttempt();
     const int today = corvalin::clock::dayNumberFromIso(m_clock->now().date().dayOfWeek());
-    const auto planned = planForDay(bells.plan(), *m_store, today);
-    if (const auto* why = std::get_if<QString>(&planned)) {
-        refuse(*why);
+    const auto planned = planForDay(bells.plan(), *m_store, soundFolder(), today);
+    if (corvalin::startrule::startAttempted(planned)) {
+        bells.markStartAttempt();
+    }
+    if (const auto* refusal = std::get_if<corvalin::startrule::Refusal>(&planned)) {
+        log.problem(QStringLiteral("the bells of %1 were not started: %2")
+                        .arg(m_clock->now().date().toString(Qt::ISODate),
+                             QString::fromStdString(corvalin::startrule::oneLine(refusal->message))));
         return;
     }
     bells.start(std::get<BellService::Plan>(planned));
@@ -355,18 +351,13 @@ void BellStation::startDayAgain() {
     Q_EMIT dayStartedAgain();
 }
 
-QString BellStation::soundFolderProblem() const {
-    const QString folder = QDir::toNativeSeparators(library.folder());
-    if (library.files().isEmpty()) {
-        return folder + QStringLiteral(" folder must over one sound file");
-    }
+corvalin::startrule::SoundFolder BellStation::soundFolder() const {
+    corvalin::startrule::SoundFolder folder;
+    folder.name = QDir::toNativeSeparators(library.folder()).toStdString();
     for (const QString& file : library.files()) {
-        if (!file.toLower().contains(QStringLiteral(".wav"))) {
-            return QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from ") + folder +
-                   QLatin1Char('.');
-        }
+        folder.files.push_back(file.toStdString());
     }
-    return QString();
+    return folder;
 }
 
 QDateTime BellStation::now() const {

@@ -82,9 +82,8 @@ public:
     // the copy with no window when one waits to take them (`copyWaits`), else that the bell
     // service stopped, when it ran.
     void end(bool copyWaits);
-    // Why the sound folder as it is now cannot ring (no sound, or a file that is no wave file);
-    // empty when it can.
-    QString soundFolderProblem() const;
+    // The sound folder as it is now, as the start rule reads it.
+    corvalin::startrule::SoundFolder soundFolder() const;
     // The time the bells follow.
     QDateTime now() const;
     // The computer is about to sleep: a bell made ready goes, the default card is unmuted and the

@@ -104,15 +104,14 @@ void HeadlessBells::applyOptions() {
 void HeadlessBells::startService(qint64 decided) {
     BellStation& station = *m_station;
     station.library.refresh();
-    if (const QString why = station.soundFolderProblem(); !why.isEmpty()) {
-        station.log.problem(QStringLiteral("the bells were not started: ") + why);
-        return;
-    }
-    station.bells.markStartAttempt();
     const int day = corvalin::clock::dayNumberFromIso(station.now().date().dayOfWeek());
-    const auto planned = storedPlan(m_store, static_cast<int>(station.library.files().size()), day);
-    if (const auto* why = std::get_if<QString>(&planned)) {
-        station.log.problem(QStringLiteral("the bells were not started: ") + *why);
+    const auto planned = storedPlan(m_store, station.soundFolder(), day);
+    if (corvalin::startrule::startAttempted(planned)) {
+        station.bells.markStartAttempt();
+    }
+    if (const auto* refusal = std::get_if<corvalin::startrule::Refusal>(&planned)) {
+        station.log.problem(QStringLiteral("the bells were not started: ") +
+                            QString::fromStdString(corvalin::startrule::oneLine(refusal->message)));
         return;
     }
     station.startService(std::get<BellService::Plan>(planned));

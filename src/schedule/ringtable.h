@@ -41,6 +41,8 @@ struct IntervalPlan {
     int preBell2 = 0;         // Tb, minutes before an end bell
     std::string preBell1Sound;
     std::string preBell2Sound;
+
+    bool operator==(const IntervalPlan&) const = default;
 };
 
 // Fills the table from the interval settings. The day bells come first, in this order:
