@@ -11,6 +11,11 @@
 //   - a slot object (the functor or member function of a queued call or connection) is released
 //     by the thread that ran it, after each call, and acquired by the thread that destroys it when
 //     the last reference to it goes (Qt counts those references with atomics of its own);
+//   - a QRecursiveMutex (its lock is in the library, unlike QMutex's, whose annotations Qt's
+//     headers bring) is acquired when locked and released when unlocked;
+//   - a descriptor that Qt closes is closed for ThreadSanitizer too (tsan.supp has it ignore what
+//     Qt does through its interceptors, and so would miss the close, and take the next file that
+//     gets the same number for the old one);
 //   - a QThread's end is released by that thread as it finishes and acquired by whoever waited
 //     for it.
 // The calls are wrapped with the linker's --wrap (see the top CMakeLists.txt), which reaches the
@@ -19,10 +24,13 @@
 #include <QDeadlineTimer>
 #include <QMetaMethod>
 #include <QMetaObject>
+#include <QRecursiveMutex>
 #include <QThread>
 #include <QVariant>
 
 #include <sanitizer/tsan_interface.h>
+
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <new>
@@ -181,4 +189,27 @@ extern "C" bool __wrap__ZN7QThread4waitE14QDeadlineTimer(QThread* thread, QDeadl
         __tsan_acquire(thread);
     }
     return ended;
+}
+
+// QRecursiveMutex::tryLock (lock() calls it) and unlock.
+extern "C" bool __real__ZN15QRecursiveMutex7tryLockEi(QRecursiveMutex* mutex, int timeout);
+extern "C" bool __wrap__ZN15QRecursiveMutex7tryLockEi(QRecursiveMutex* mutex, int timeout) {
+    const bool locked = __real__ZN15QRecursiveMutex7tryLockEi(mutex, timeout);
+    if (locked) {
+        __tsan_acquire(mutex);
+    }
+    return locked;
+}
+
+extern "C" void __real__ZN15QRecursiveMutex6unlockEv(QRecursiveMutex* mutex);
+extern "C" void __wrap__ZN15QRecursiveMutex6unlockEv(QRecursiveMutex* mutex) {
+    __tsan_release(mutex);
+    __real__ZN15QRecursiveMutex6unlockEv(mutex);
+}
+
+// close(), whoever calls it: passed to ThreadSanitizer's own close from here, our code.
+extern "C" int close(int fd) {
+    using Close = int (*)(int);
+    static const auto next = reinterpret_cast<Close>(dlsym(RTLD_NEXT, "close"));
+    return next(fd);
 }
