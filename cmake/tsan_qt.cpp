@@ -1,10 +1,11 @@
 // Linked into every executable of a ThreadSanitizer build (CORVALIN_SANITIZE=thread), and only there.
 //
 // Debian's Qt is not built with ThreadSanitizer: the mutex that orders an event posted to another
-// thread before its delivery, and the wait for a QThread's end, happen inside libQt6Core where
-// ThreadSanitizer cannot see them. Without help, every queued call across the threads (its functor,
-// its arguments, everything the sender wrote before it) is reported as a race. This file tells
-// ThreadSanitizer of exactly those two orderings, per event and per thread, and of nothing else:
+// thread before its delivery, the count of a slot object's references, a QRecursiveMutex and the
+// wait for a QThread's end all work inside libQt6Core, where ThreadSanitizer cannot see them.
+// Without help, every queued call across the threads (its functor, its arguments, everything the
+// sender wrote before it) is reported as a race. This file tells ThreadSanitizer of exactly these
+// orderings, per event, slot object, mutex and thread, and of nothing else:
 //   - an event allocated while one of our calls into Qt may post one (a signal, invokeMethod,
 //     postEvent, deleteLater, a single-shot timer) is released by its sender when it is made, and
 //     acquired by its receiver's thread when Qt delivers it;
