@@ -12,10 +12,12 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=$ROOT/build-tsan
 REPORTS=$BUILD/tsan-reports
 
-# The tests that run with a bell thread: test_bellstation starts one in the test itself; the others
+# The tests that run with a bell thread: test_bellstation starts one in the test itself, the window
+# tests listed last run their window against one through the client; the others
 # start the real program, whose bell thread rings while its window's thread runs.
 TESTS=(test_bellstation test_program test_instance test_headless test_endtoend test_serverrestart test_clockstep
-       test_poweroff test_timesync_timedated test_setupcommand)
+       test_poweroff test_timesync_timedated test_setupcommand
+       test_service test_modes test_settingsfiles test_timelist test_setup test_tray)
 # The same tests again against PipeWire's PulseAudio service.
 PIPEWIRE_TESTS=(test_endtoend_pipewire test_serverrestart_pipewire)
 
