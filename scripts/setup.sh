@@ -33,6 +33,9 @@ if (( ${#missing[@]} )); then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+if [[ "${2:-}" == "--no-build" ]]; then
+    exit 0
+fi
 
 # Configured once; afterwards the build itself configures again when a CMakeLists.txt changed.
 if [[ ! -f build/build.ninja ]]; then

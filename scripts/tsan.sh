@@ -35,29 +35,8 @@ if [[ -z ${CORVALIN_TSAN_SIGINT_RESET:-} ]] && sigint_ignored; then
     exec env --default-signal=INT bash "$ROOT/scripts/tsan.sh" "$@"
 fi
 
-# What the build and the services need (scripts/setup.sh --tests installs the same, and more).
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev libsndfile1-dev libical-dev libzip-dev
-          fonts-dejavu-core fonts-liberation2 fonts-nanum
-          systemd pulseaudio pulseaudio-utils pipewire wireplumber pipewire-pulse sox faketime strace xvfb xauth
-          x11-utils procps chrony dbus-daemon python3-dbusmock util-linux)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if (( ${#missing[@]} )); then
-    export DEBIAN_FRONTEND=noninteractive
-    # chrony's package would start its daemon, which sets this machine's clock: no service starts
-    # while installing, unless a policy already decides.
-    policy_made=
-    if [[ ! -e /usr/sbin/policy-rc.d ]]; then
-        printf '#!/bin/sh\nexit 101\n' >/usr/sbin/policy-rc.d
-        chmod 755 /usr/sbin/policy-rc.d
-        policy_made=1
-    fi
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" || { [[ -n $policy_made ]] && rm -f /usr/sbin/policy-rc.d; exit 1; }
-    [[ -n $policy_made ]] && rm -f /usr/sbin/policy-rc.d
-fi
+# What the build and the services need: the packages of the tests.
+bash "$ROOT/scripts/setup.sh" --tests --no-build
 
 # Configured once (the build configures again when a CMakeLists.txt changed); its own build folder,
 # since ThreadSanitizer's objects cannot be linked with the others.
@@ -74,18 +53,6 @@ source "$ROOT/scripts/services/lib.sh"
 
 RUN_CREATED=   # the run folder this script made, removed at the end
 CTEST_PID=     # CTest while it runs, in a process group of its own
-
-# TERM to the process group led by $1, KILL to whatever is left of it after 10 s.
-stop_group() {
-    local pgid=$1
-    kill -TERM -- "-$pgid" 2>/dev/null || return 0
-    for _ in $(seq 100); do
-        pgrep -g "$pgid" -r D,I,R,S,T,t,W >/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL -- "-$pgid" 2>/dev/null || true
-    wait "$pgid" 2>/dev/null || true
-}
 
 finish() {
     local rc=$?

@@ -30,3 +30,16 @@ services_stop_all() {
     done
     SERVICES_STARTED=()
 }
+
+# TERM to the process group led by $1, KILL to whatever is left of it after 10 s. Processes that
+# have ended but wait to be reaped (state Z) count as gone.
+stop_group() {
+    local pgid=$1
+    kill -TERM -- "-$pgid" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        pgrep -g "$pgid" -r D,I,R,S,T,t,W >/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL -- "-$pgid" 2>/dev/null || true
+    wait "$pgid" 2>/dev/null || true
+}
