@@ -729,8 +729,7 @@ void MainWindow::Form_Load() {
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
-        m_services.calendar->load();
-        m_bells->calendarChanged();
+        m_services.calendar->load();  // and with it, the days the bells plan from
 
         setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();

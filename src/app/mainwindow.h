@@ -357,9 +357,6 @@ private:
     void saveTimeList();
     void saveIntervalSettings();
 
-    // The calendar changed: a running service whose day it now decides otherwise starts the day
-    // again; else the next bell is shown again.
-    void calendarChanged();
     QList<QLabel*> menuEntries() const;
     // An imported set-up on screen and on the bell thread, as start-up shows the stored one.
     void showImportedSetup();

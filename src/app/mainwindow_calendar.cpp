@@ -38,9 +38,3 @@ void MainWindow::showCalendarDay() {
     calendarDay->show();
 }
 
-// Today's bells follow the calendar at once: the bell thread reads it again, and a change that
-// decides today otherwise starts the day again, as a new day does.
-void MainWindow::calendarChanged() {
-    showCalendarDay();
-    m_bells->calendarChanged();
-}

@@ -70,7 +70,7 @@ void MainWindow::connectServices() {
     connect(bells, &BellsClient::problemEnded, this, &MainWindow::endProblem);
     // Problems reported before the window listened (a feed that failed at start) are told again.
     bells->askOpenProblems();
-    connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::calendarChanged);
+    connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::showCalendarDay);
     connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 

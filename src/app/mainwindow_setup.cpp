@@ -106,7 +106,7 @@ void MainWindow::showImportedSetup() {
     }
     LoadOptions();
     SaveOptions();
-    m_services.calendar->load();  // the window's calendar, and through calendarChanged() the bells'
+    m_services.calendar->load();  // the window's calendar, and with it the bells' days
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

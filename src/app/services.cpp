@@ -14,6 +14,8 @@ struct ProgramServices::WindowSide {
     SettingsStore store;
     Countdown countdown;
     SchoolCalendar calendar;
+    // The days last handed to the bells.
+    std::optional<corvalin::settings::StoredDays> handedOver;
 
     WindowSide(const Ports& ports, const ProgramPaths& paths, bool liveTimers)
         : store(paths.dataFolder()),
@@ -28,7 +30,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
-        m_station = std::make_unique<BellStation>(bellPorts, paths, &m_window->store, liveTimers);
+        m_station = std::make_unique<BellStation>(bellPorts, paths, liveTimers);
         if (ports.instanceGuard) {
             guard.copies = ports.instanceGuard->runningCopies();
             guard.problem = ports.instanceGuard->problem();
@@ -46,14 +48,30 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     m_services.calendar = &m_window->calendar;
     m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
     m_services.bells = m_client.get();
-    // The problems of the window's calendar go to the ring log too; the bells' calendar reads the
-    // other days a subscribed calendar brought, and the window's reads them too.
+    // The problems of the settings files and of the calendar go to the ring log.
     BellsClient* client = m_client.get();
+    SettingsStore* store = &m_window->store;
+    QObject::connect(store, &SettingsStore::problem, client, [client](const QString& text) { client->problem(text); });
     QObject::connect(&m_window->calendar, &SchoolCalendar::problem, client,
                      [client](const QString& text) { client->problem(text); });
+    // This thread owns the settings files and the calendar; the bells are handed the days they
+    // plan from after every change, and read no file themselves. A save that could not be written
+    // counts too: the bells follow what the window holds.
+    WindowSide* side = m_window.get();
+    auto handOver = [side, client] {
+        auto days = storedDays(side->store, side->calendar);
+        if (side->handedOver == days) {
+            return;
+        }
+        side->handedOver = days;
+        client->setStoredDays(std::move(days));
+    };
+    QObject::connect(store, &SettingsStore::written, client, handOver);
+    QObject::connect(store, &SettingsStore::saveFailed, client, handOver);
+    QObject::connect(&m_window->calendar, &SchoolCalendar::changed, client, handOver);
+    // A subscribed calendar brought other days: the calendar reads them, and tells the bells.
     QObject::connect(client, &BellsClient::feedsUpdated, &m_window->calendar, &SchoolCalendar::load);
     // The settings files are written on this thread only: the card's name too.
-    SettingsStore* store = &m_window->store;
     QObject::connect(client, &BellsClient::cardNamed, store,
                      [store](int index, const QString& name, const QString& description) {
                          store->saveSoundCardName({index, name.toStdString(), description.toStdString()});

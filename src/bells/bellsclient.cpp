@@ -99,8 +99,8 @@ void BellsClient::continueFrom(qint64 decided) {
     onBells([station = m_station, decided] { station->continueFrom(decided); });
 }
 
-void BellsClient::calendarChanged() {
-    onBells([station = m_station] { station->calendarChanged(); });
+void BellsClient::setStoredDays(corvalin::settings::StoredDays days) {
+    onBells([station = m_station, days = std::move(days)]() mutable { station->setStoredDays(std::move(days)); });
 }
 
 void BellsClient::setTimeSyncEnabled(bool on) {

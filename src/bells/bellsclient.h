@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "schedule/startrule.h"
+#include "schedule/storeddays.h"
 
 class BellStation;
 class CalendarFeeds;
@@ -45,8 +46,9 @@ public:
     void askNextBell();
     // The bells go on where a copy that rang before left off: the last minute it decided.
     void continueFrom(qint64 decided);
-    // The calendar's files changed: the bells read them again.
-    void calendarChanged();
+    // The days the bells plan from, as the settings now hold them (see StoredDays); sent at start
+    // and after every change of the files or the calendar. The bells keep their own copy.
+    void setStoredDays(corvalin::settings::StoredDays days);
     void setTimeSyncEnabled(bool on);
     void setPowerOffBooking(bool on, int hour, int minute);
 

@@ -12,7 +12,6 @@
 #include "bells/calendarfeeds.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
-#include "schedule/settingsstore.h"
 #include "ports/power.h"
 #include "ports/sleepwatch.h"
 #include "ports/systemclock.h"
@@ -58,8 +57,7 @@ QString stepText(const QDateTime& from, const QDateTime& to) {
 
 }  // namespace
 
-BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, SettingsStore* store,
-                         bool liveTimers, QObject* parent)
+BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liveTimers, QObject* parent)
     : QObject(parent),
       m_clockSetter(std::make_unique<ClockSetter>(ports.systemClock)),
       library(paths.soundFolders()),
@@ -67,15 +65,12 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
       bells(ports.clock),
       log(paths.dataFolder() + QStringLiteral("/ring.log"), ports.clock),
       timeSync(ports.clock, m_clockSetter.get()),
-      calendar(store),
       bellClock(new SecondTimer(1000, liveTimers, this)),
-      m_store(store),
       m_power(ports.power),
       m_clock(ports.clock),
       m_sleep(ports.sleep),
       m_wakeBackstop(new QTimer(this)) {
     bells.setCalendar(&calendar);
-    connect(store, &SettingsStore::problem, &log, &RingLog::problem);
 
     connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
         // Logged under the minute it rings for, which a step of the clock may have passed over.
@@ -99,7 +94,7 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     connect(&timeSync, &TimeSync::timeServerChanged, this,
             [this](const QString& host) { m_timeServer = host; });
 
-    connect(&calendar, &SchoolCalendar::problem, &log, &RingLog::problem);
+    connect(&calendar, &BellCalendar::problem, &log, &RingLog::problem);
     connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
     connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
     connect(&ringer, &Ringer::lastingProblem, &log, &RingLog::lastingProblem);
@@ -180,14 +175,14 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, Settings
     bellClock->setEnabled(true);
 
     if (liveTimers) {
-        // The subscribed calendars are fetched on a thread of their own; what they bring is read
-        // here as any change of the calendar is.
+        // The subscribed calendars are fetched on a thread of their own; what they bring comes
+        // back from the settings' owner as any change of the calendar does.
         m_feedThread = std::make_unique<QThread>();
         m_feedThread->setObjectName(QStringLiteral("calendar feeds"));
-        m_feeds = new CalendarFeeds(store->folder());
+        m_feeds = new CalendarFeeds(paths.dataFolder());
         m_feeds->moveToThread(m_feedThread.get());
         connect(m_feedThread.get(), &QThread::finished, m_feeds, &QObject::deleteLater);
-        connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::calendarChanged);
+        connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::feedsUpdated);
         connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::lastingProblem);
         connect(m_feeds, &CalendarFeeds::problemEnded, &log, &RingLog::endProblem);
         connect(m_feeds, &CalendarFeeds::note, &log, &RingLog::note);
@@ -334,7 +329,7 @@ void BellStation::startDayAgain() {
     stopService();
     library.refresh();
     const int today = corvalin::clock::dayNumberFromIso(m_clock->now().date().dayOfWeek());
-    const auto planned = planForDay(bells.plan(), *m_store, soundFolder(), today);
+    const auto planned = planForDay(bells.plan(), calendar.days(), soundFolder(), today);
     if (corvalin::startrule::startAttempted(planned)) {
         bells.markStartAttempt();
     }
@@ -364,8 +359,11 @@ QDateTime BellStation::now() const {
     return m_clock->now();
 }
 
-void BellStation::calendarChanged() {
-    calendar.load();
+void BellStation::setStoredDays(corvalin::settings::StoredDays days) {
+    if (days == calendar.days()) {
+        return;
+    }
+    calendar.setDays(std::move(days));
     if (!bells.isRunning()) {
         return;
     }

@@ -13,7 +13,7 @@
 
 #include "base/programpaths.h"
 #include "bells/ringlog.h"
-#include "calendar/schoolcalendar.h"
+#include "bells/bellcalendar.h"
 #include "bells/bellservice.h"
 #include "bells/ringer.h"
 #include "sound/soundlibrary.h"
@@ -23,7 +23,6 @@ class BellOutput;
 class Clock;
 class Mixer;
 class Power;
-class SettingsStore;
 class CalendarFeeds;
 class QThread;
 class SleepWatch;
@@ -51,8 +50,7 @@ public:
         SleepWatch* sleep = nullptr;  // none: sleep is not watched
     };
 
-    BellStation(const Ports& ports, const ProgramPaths& paths, SettingsStore* store, bool liveTimers,
-                QObject* parent = nullptr);
+    BellStation(const Ports& ports, const ProgramPaths& paths, bool liveTimers, QObject* parent = nullptr);
     ~BellStation() override;
 
     // --- Commands ---
@@ -63,9 +61,10 @@ public:
     void startService(const BellService::Plan& plan);
     // Stops the service and silences any bell.
     void stopService();
-    // The calendar file changed: read it again; a running day that it now decides otherwise starts
-    // again, else the next bell is shown again.
-    void calendarChanged();
+    // The days as the settings' owner now holds them (each day's list, the templates, the
+    // calendar): the bells plan from these from now on. A running day that the calendar now
+    // decides otherwise starts again, else the next bell is shown again.
+    void setStoredDays(corvalin::settings::StoredDays days);
     // "Internet time" on or off.
     void setTimeSyncEnabled(bool on);
     // The booked time has come.
@@ -109,7 +108,7 @@ public:
     BellService bells;
     RingLog log;
     TimeSync timeSync;
-    SchoolCalendar calendar;  // read again at every change the window makes
+    BellCalendar calendar;  // the days as the settings' owner last handed them over
     SecondTimer* bellClock;
 
 Q_SIGNALS:
@@ -125,13 +124,15 @@ Q_SIGNALS:
     void cardNamed(int index, const QString& name, const QString& description);
     // The sound folder's list changed (see sounds()).
     void soundsChanged(const QStringList& files, const QStringList& refusals);
+    // A subscribed calendar's copy changed: the settings' owner reads the calendar again and hands
+    // its days over.
+    void feedsUpdated();
 
 private:
     // Stops the service and starts it again for today, as the start button would, from the plan
     // of the last start; a day that cannot start is reported, and the service stays stopped.
     void startDayAgain();
 
-    SettingsStore* m_store;
     Power* m_power;
     Clock* m_clock;
     QString m_timeServer;

@@ -28,7 +28,8 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths
     : QObject(parent),
       m_dataFolder(paths.dataFolder()),
       m_store(m_dataFolder),
-      m_station(std::make_unique<BellStation>(ports, paths, &m_store, liveTimers)),
+      m_calendar(&m_store),
+      m_station(std::make_unique<BellStation>(ports, paths, liveTimers)),
       m_watcher(new QFileSystemWatcher(this)),
       m_settle(new QTimer(this)) {
     // Nothing rings until this copy holds the bells.
@@ -37,6 +38,9 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths
             [this](int index, const QString& name, const QString& description) {
                 m_store.saveSoundCardName({index, name.toStdString(), description.toStdString()});
             });
+    connect(&m_store, &SettingsStore::problem, &m_station->log, &RingLog::problem);
+    connect(&m_calendar, &SchoolCalendar::problem, &m_station->log, &RingLog::problem);
+    connect(m_station.get(), &BellStation::feedsUpdated, this, &HeadlessBells::handOverDays);
     m_settle->setSingleShot(true);
     m_settle->setInterval(kSettleMs);
     connect(m_settle, &QTimer::timeout, this, &HeadlessBells::reload);
@@ -98,7 +102,12 @@ void HeadlessBells::applyOptions() {
         m_mixerOpen = true;
         ringer.openMixer();
     }
-    m_station->calendar.load();
+    handOverDays();
+}
+
+void HeadlessBells::handOverDays() {
+    m_calendar.load();
+    m_station->setStoredDays(storedDays(m_store, m_calendar));
 }
 
 void HeadlessBells::startService(qint64 decided) {

@@ -1,4 +1,5 @@
 // The bells of a copy with no window: the bell station over the program folder's stored settings,
+// which this copy owns (its store and calendar live on the bell thread with it),
 // started as a window copy with "Auto execution" on starts it, whatever that option says, and
 // started again with the new settings whenever a settings file changes.
 #pragma once
@@ -9,6 +10,7 @@
 #include <memory>
 #include <utility>
 
+#include "calendar/schoolcalendar.h"
 #include "schedule/settingsstore.h"
 #include "bells/bellstation.h"
 
@@ -42,11 +44,14 @@ public:
 private:
     void watchFiles();
     void applyOptions();
+    // The calendar read again, and the days handed to the bells.
+    void handOverDays();
     void startService(qint64 decided);
     QByteArray storedSettings() const;
 
     QString m_dataFolder;
-    SettingsStore m_store;
+    SettingsStore m_store;       // this copy's own, on the bell thread
+    SchoolCalendar m_calendar;
     std::unique_ptr<BellStation> m_station;
     QFileSystemWatcher* m_watcher;
     QTimer* m_settle;

@@ -38,11 +38,11 @@ void TimeSync::StartTimeSync(QString& host) {
     host = m_timeServer;
 }
 
-void TimeSync::attempt(const QString& server) {
+bool TimeSync::attempt(const QString& server) {
     sntp::Pacing& pacing = m_pacing[server];
     const qint64 now = nowMs();
     if (!pacing.mayAsk(now)) {
-        return;
+        return false;
     }
     pacing.asked(now);
     // A new attempt: whatever answers an earlier request is no longer taken.
@@ -54,13 +54,13 @@ void TimeSync::attempt(const QString& server) {
     const auto address = sntp::parseServer(server.toStdString());
     if (pacing.stopped || !address) {
         cannotSend(server);
-        return;
+        return true;
     }
     const QString host = QString::fromStdString(address->host);
     const quint16 port = address->port;
     if (const QHostAddress literal(host); !literal.isNull()) {
         send(server, literal, port);
-        return;
+        return true;
     }
     m_lookup = QHostInfo::lookupHost(host, this, [this, server, port](const QHostInfo& info) {
         m_lookup = -1;
@@ -70,6 +70,7 @@ void TimeSync::attempt(const QString& server) {
         }
         send(server, info.addresses().constFirst(), port);
     });
+    return true;
 }
 
 void TimeSync::send(const QString& server, const QHostAddress& address, quint16 port) {
@@ -97,8 +98,11 @@ void TimeSync::cannotSend(const QString& server) {
     if (server != second) {
         m_timeServer = second;
         Q_EMIT timeServerChanged(second);
-        attempt(second);
-        return;
+        // The second server asked a moment ago (the first one's lookup took its time) is not
+        // asked again so soon: this attempt reached no server, and counts as failed.
+        if (attempt(second)) {
+            return;
+        }
     }
     if (++m_syncFailures > 5) {
         m_syncFailures = 0;

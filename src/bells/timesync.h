@@ -28,7 +28,7 @@ public:
     // less than its interval ago is not asked again: the attempt sends nothing and counts as
     // neither success nor failure. When the request cannot be sent (a name that does not
     // resolve, a socket error), `host` becomes the second time server and the attempt goes there;
-    // when it cannot be sent there either, `syncFailures` goes up, and past 5 the warning window
+    // when it cannot be sent there either, or that server may not be asked yet, `syncFailures` goes up, and past 5 the warning window
     // is due and the score starts again. A name is looked up without blocking, so a fallback
     // after a failed look-up comes later and is told by timeServerChanged.
     void StartTimeSync(QString& host);
@@ -62,7 +62,8 @@ private:
         qint64 sentMs = 0;
     };
 
-    void attempt(const QString& server);
+    // False when the server may not be asked yet (see sntp::Pacing): nothing was tried.
+    bool attempt(const QString& server);
     void send(const QString& server, const QHostAddress& address, quint16 port);
     void cannotSend(const QString& server);
     void ocxWinsock_DataArrival();

@@ -212,14 +212,7 @@ std::optional<cal::DateException> SchoolCalendar::exceptionOn(const QDate& day) 
     if (!day.isValid()) {
         return std::nullopt;
     }
-    const cal::Date date = cal::fromQDate(day);
-    if (const auto index = cal::decidingException(m_exceptions, date)) {
-        return m_exceptions[*index];
-    }
-    if (const auto index = cal::decidingException(m_subscribedDays, date)) {
-        return m_subscribedDays[*index];
-    }
-    return std::nullopt;
+    return cal::decidingDay(m_exceptions, m_subscribedDays, cal::fromQDate(day));
 }
 
 void SchoolCalendar::store() {
@@ -279,24 +272,17 @@ int SchoolCalendar::addAll(const std::vector<cal::DateException>& exceptions) {
     return added;
 }
 
-SchoolCalendar::Day SchoolCalendar::day(const QDate& date) {
-    Day result;
-    result.exception = exceptionOn(date);
-    if (!result.exception) {
-        return result;
+corvalin::settings::StoredDays storedDays(SettingsStore& store, const SchoolCalendar& calendar) {
+    corvalin::settings::StoredDays days;
+    for (int day = 1; day <= 7; ++day) {
+        const auto at = static_cast<std::size_t>(day - 1);
+        days.dayTimes[at] = store.loadDayTimes(day);
+        days.dayIntervals[at] = store.loadDayInterval(day);
     }
-    const int what = result.exception->what;
-    if (what == cal::kNoBells) {
-        result.replacement = corvalin::settings::TimeList{true, {}};
-        return result;
+    for (int k = 1; k <= cal::kLastTemplate; ++k) {
+        days.templates[static_cast<std::size_t>(k - 1)] = store.loadTemplate(k);
     }
-    result.replacement = m_store->loadTemplate(what);
-    if (!result.replacement) {
-        Q_EMIT problem(QStringLiteral("calendar: %1 asks for templet %2, which has no saved times; "
-                                      "%3 rings its own bells")
-                           .arg(QString::fromStdString(cal::summaryText(*result.exception)))
-                           .arg(what)
-                           .arg(date.toString(Qt::ISODate)));
-    }
-    return result;
+    days.handMade = calendar.exceptions();
+    days.subscribed = calendar.subscribedDays();
+    return days;
 }

@@ -13,12 +13,12 @@
 
 #include "calendar/subscriptions.h"
 #include "schedule/dateexceptions.h"
-#include "schedule/daycalendar.h"
 #include "schedule/settingsvalues.h"
+#include "schedule/storeddays.h"
 
 class SettingsStore;
 
-class SchoolCalendar : public QObject, public DayCalendar {
+class SchoolCalendar : public QObject {
     Q_OBJECT
 public:
     explicit SchoolCalendar(SettingsStore* store, QObject* parent = nullptr);
@@ -46,7 +46,11 @@ public:
     // Ends the subscription at `index` and drops its copy.
     bool unsubscribe(std::size_t index);
 
-    std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const override;
+    // The exception that decides `day`, if any.
+    std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const;
+    // The subscribed calendars' days as they decide a day, each labelled with its event and its
+    // subscription, in calendar order.
+    const std::vector<corvalin::calendar::DateException>& subscribedDays() const { return m_subscribedDays; }
 
     // Each change is stored at once and announced by `changed`. A duplicate of an exception already
     // in the calendar (same days, same action) or an exception that is not valid (see
@@ -59,9 +63,6 @@ public:
     // Adds those that are valid and not duplicates (of the calendar or of each other); how many were
     // added.
     int addAll(const std::vector<corvalin::calendar::DateException>& exceptions);
-
-    // A template that cannot be read leaves the day its own bells, and `problem` says so.
-    Day day(const QDate& date) override;
 
 Q_SIGNALS:
     void changed();
@@ -83,6 +84,9 @@ private:
     std::vector<std::size_t> m_subscribedFrom;  // for each subscribed day, its subscription's index
     std::vector<QString> m_silences;  // per subscription: the school days its feed silences, as said
 };
+
+// What the bells plan days from, as `store` and `calendar` hold them now.
+corvalin::settings::StoredDays storedDays(SettingsStore& store, const SchoolCalendar& calendar);
 
 namespace corvalin::calendar {
 // QDate and the calendar's dates.

@@ -142,6 +142,17 @@ std::optional<std::size_t> decidingException(std::span<const DateException> exce
     return winner;
 }
 
+std::optional<DateException> decidingDay(std::span<const DateException> handMade,
+                                         std::span<const DateException> subscribed, const Date& day) {
+    if (const auto index = decidingException(handMade, day)) {
+        return handMade[*index];
+    }
+    if (const auto index = decidingException(subscribed, day)) {
+        return subscribed[*index];
+    }
+    return std::nullopt;
+}
+
 bool isDuplicate(const DateException& a, const DateException& b) {
     return a.first == b.first && a.last == b.last && a.what == b.what;
 }

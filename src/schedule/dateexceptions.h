@@ -55,6 +55,10 @@ bool covers(const DateException& exception, const Date& day);
 // one that starts latest wins; of those that start the same day, the one that ends first (the
 // narrower one); of those with the same days, the one that comes last in the list.
 std::optional<std::size_t> decidingException(std::span<const DateException> exceptions, const Date& day);
+// The exception that decides `day` in a calendar made by hand and the days subscribed calendars
+// bring: one made by hand decides before any subscribed one.
+std::optional<DateException> decidingDay(std::span<const DateException> handMade,
+                                         std::span<const DateException> subscribed, const Date& day);
 
 // Same days and same action: a second copy would change nothing. The label does not count.
 bool isDuplicate(const DateException& a, const DateException& b);

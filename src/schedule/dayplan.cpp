@@ -22,15 +22,16 @@ rule::Answer storedPlan(SettingsStore& store, const rule::SoundFolder& sounds, i
     return rule::decideStart(in);
 }
 
-rule::Answer planForDay(const rule::Plan& running, SettingsStore& store, const rule::SoundFolder& sounds,
+rule::Answer planForDay(const rule::Plan& running, const fmt::StoredDays& stored, const rule::SoundFolder& sounds,
                         int day) {
     fmt::TimeList times;
     fmt::IntervalSettings interval;
-    if (!running.applyWeek) {
+    if (!running.applyWeek && day >= 1 && day <= 7) {
+        const auto at = static_cast<std::size_t>(day - 1);
         if (running.interval) {
-            interval = store.loadDayInterval(day);
+            interval = stored.dayIntervals[at];
         } else {
-            times = store.loadDayTimes(day);
+            times = stored.dayTimes[at];
         }
     }
     return rule::decideDay(running, sounds, times, interval);

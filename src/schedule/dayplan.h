@@ -3,6 +3,7 @@
 #pragma once
 
 #include "schedule/startrule.h"
+#include "schedule/storeddays.h"
 
 class SettingsStore;
 
@@ -13,6 +14,8 @@ corvalin::startrule::Answer storedPlan(SettingsStore& store, const corvalin::sta
                                        int day);
 
 // The plan that day `day` (1 = Sunday .. 7 = Saturday) rings when the service that rings `running`
-// goes on into it, with the day's stored time list or interval settings (see startrule::decideDay).
-corvalin::startrule::Answer planForDay(const corvalin::startrule::Plan& running, SettingsStore& store,
+// goes on into it, with the day's time list or interval settings in `stored` (see
+// startrule::decideDay).
+corvalin::startrule::Answer planForDay(const corvalin::startrule::Plan& running,
+                                       const corvalin::settings::StoredDays& stored,
                                        const corvalin::startrule::SoundFolder& sounds, int day);

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMutexLocker>
 
 #include "base/ownfiles.h"
 #include "base/wholefile.h"
@@ -29,7 +28,6 @@ SettingsStore::SettingsStore(QString dataFolder, QObject* parent) : QObject(pare
 QString SettingsStore::path(const QString& fileName) const { return m_folder + QLatin1Char('/') + fileName; }
 
 std::optional<QByteArray> SettingsStore::readBytes(const QString& fileName) {
-    const QMutexLocker lock(&m_mutex);
     if (const auto pending = m_pending.constFind(fileName); pending != m_pending.constEnd()) {
         return *pending;  // not written yet: what the program holds is the newest
     }
@@ -84,18 +82,22 @@ bool SettingsStore::tryWrite(const QString& fileName, const QByteArray& bytes) {
 }
 
 void SettingsStore::retryPending() {
+    QStringList done;
     for (auto it = m_pending.begin(); it != m_pending.end();) {
         if (tryWrite(it.key(), it.value())) {
-            Q_EMIT written(it.key());
+            done.append(it.key());
             it = m_pending.erase(it);
         } else {
             ++it;
         }
     }
+    // Told once the list is settled: whoever hears it may read the files again.
+    for (const QString& name : done) {
+        Q_EMIT written(name);
+    }
 }
 
 bool SettingsStore::writeBytes(const QString& fileName, const QByteArray& bytes) {
-    const QMutexLocker lock(&m_mutex);
     m_pending.remove(fileName);
     retryPending();
     {
@@ -127,7 +129,6 @@ bool SettingsStore::write(const QString& fileName, const QStringList& lines) {
 }
 
 void SettingsStore::forget() {
-    const QMutexLocker lock(&m_mutex);
     m_known.clear();
     m_pending.clear();
     m_reported.clear();
@@ -146,7 +147,6 @@ bool SettingsStore::writeLines(std::string_view fileName, const std::vector<std:
 }
 
 void SettingsStore::reportOnce(const QString& key, const QString& text) {
-    const QMutexLocker lock(&m_mutex);
     if (!m_reported.contains(key)) {
         m_reported.insert(key);
         Q_EMIT problem(text);

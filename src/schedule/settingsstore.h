@@ -8,7 +8,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
-#include <QRecursiveMutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -18,8 +17,8 @@
 #include "schedule/settingsvalues.h"
 
 //
-// The window's thread and the bell thread share one store: every member may be called from either.
-// Its signals come on the thread of the call that raised them.
+// A store lives on one thread, its owner's (the window's, or the bell thread of a copy with no
+// window), and is used there only; the bells are handed what they need as values.
 class SettingsStore : public QObject {
     Q_OBJECT
 public:
@@ -96,7 +95,6 @@ private:
                        const std::vector<int>& dropped, const QString& what);
 
     QString m_folder;
-    mutable QRecursiveMutex m_mutex;  // guards the three below
     // What each file held when the program last read or wrote it, and saves not written yet.
     QHash<QString, QByteArray> m_known;
     QHash<QString, QByteArray> m_pending;

@@ -87,11 +87,10 @@ private Q_SLOTS:
         folder.addSound("bell.wav");
         Fakes fakes;
         fakes.clock.set(at(8, 49, 58));
-        SettingsStore store(folder.path() + "/data");
         BellThread thread;
         std::unique_ptr<BellStation> station;
         thread.runAndWait(
-            [&] { station = std::make_unique<BellStation>(fakes.ports(), folder.path(), &store, true); });
+            [&] { station = std::make_unique<BellStation>(fakes.ports(), folder.path(), true); });
         QVERIFY(station->thread() == thread.thread());
         QStringList started;
         QObject here;
@@ -131,7 +130,11 @@ private Q_SLOTS:
         Fakes fakes;
         fakes.clock.set(at(23, 59, 58));
         SettingsStore store(folder.path() + "/data");
-        BellStation station(fakes.ports(), folder.path(), &store, false);
+        SchoolCalendar calendar(&store);
+        BellStation station(fakes.ports(), folder.path(), false);
+        // As the settings' owner does after each change of the files.
+        auto handOver = [&] { station.setStoredDays(storedDays(store, calendar)); };
+        handOver();
         QSignalSpy again(&station, &BellStation::dayStartedAgain);
         QSignalSpy started(&station.bells, &BellService::started);
         BellService::Plan monday = eachDay(false);
@@ -150,6 +153,7 @@ private Q_SLOTS:
         folder.writeData("adata_4.ini",
                          "9\r\n0\r\n8\r\n0\r\n50\r\n10\r\n 0 \r\nbell.wav\r\nbell.wav\r\n 0 \r\n5\r\n\r\n 0 "
                          "\r\n5\r\n\r\n");
+        handOver();
         fakes.clock.set(at(23, 59, 58, 8));
         BellService::Plan tuesday = eachDay(true);
         tuesday.intervalPlan.startMinute = 9 * 60;
@@ -214,12 +218,11 @@ private Q_SLOTS:
         folder.addSound("late.wav");
         Fakes fakes;
         fakes.clock.set(at(10, 44, 0));
-        SettingsStore store(folder.path() + "/data");
         LogindSleepWatch watch;
         QVERIFY(watch.isWatching());
         BellStation::Ports ports = fakes.ports();
         ports.sleep = &watch;
-        BellStation station(ports, folder.path(), &store, false);
+        BellStation station(ports, folder.path(), false);
         station.ringer.openMixer();
         // The bells on a card of their own: the default card is never muted for a bell on it.
         fakes.bell.deviceList.append(OutputDevice{"bell_out", "Bell"});
@@ -269,8 +272,7 @@ private Q_SLOTS:
         BellStation::Ports ports = fakes.ports();
         ports.systemClock = &systemClock;
         fakes.clock.set(at(8, 40, 1));
-        SettingsStore store(folder.path() + "/data");
-        BellStation station(ports, folder.path(), &store, false);
+        BellStation station(ports, folder.path(), false);
         // The answers are of the test's day, whatever day the program was built.
         station.timeSync.setEarliest(at(0, 0, 0).toMSecsSinceEpoch());
         station.setTimeSyncEnabled(true);

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "bells/bellcalendar.h"
 #include "calendar/schoolcalendar.h"
 #include "fakeports.h"
 #include "programfolder.h"
@@ -20,8 +21,10 @@ private Q_SLOTS:
         folder.writeData("calendar.ini",
                          "2026-12-09,2026-12-09,0,Holiday\r\n2026-12-10,2026-12-10,2,Exam day\r\n");
         SettingsStore store(folder.path() + "/data");
-        SchoolCalendar calendar(&store);
-        calendar.load();
+        SchoolCalendar stored(&store);
+        stored.load();
+        BellCalendar calendar;
+        calendar.setDays(storedDays(store, stored));
         FakeClock clock;
         BellService bells(&clock);
         bells.setCalendar(&calendar);
@@ -97,9 +100,11 @@ private Q_SLOTS:
         ProgramFolder folder;
         folder.writeData("calendar.ini", "2026-12-07,2026-12-07,5,Sports day\r\n");
         SettingsStore store(folder.path() + "/data");
-        SchoolCalendar calendar(&store);
-        calendar.load();
-        QSignalSpy problems(&calendar, &SchoolCalendar::problem);
+        SchoolCalendar stored(&store);
+        stored.load();
+        BellCalendar calendar;
+        calendar.setDays(storedDays(store, stored));
+        QSignalSpy problems(&calendar, &BellCalendar::problem);
         FakeClock clock;
         clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 0, 0)));
         BellService bells(&clock);

@@ -1,0 +1,37 @@
+// The bells' copy of the days they plan from.
+#include "bells/bellcalendar.h"
+
+#include "calendar/schoolcalendar.h"
+
+namespace cal = corvalin::calendar;
+
+std::optional<cal::DateException> BellCalendar::exceptionOn(const QDate& day) const {
+    if (!day.isValid()) {
+        return std::nullopt;
+    }
+    return cal::decidingDay(m_days.handMade, m_days.subscribed, cal::fromQDate(day));
+}
+
+BellCalendar::Day BellCalendar::day(const QDate& date) {
+    Day result;
+    result.exception = exceptionOn(date);
+    if (!result.exception) {
+        return result;
+    }
+    const int what = result.exception->what;
+    if (what == cal::kNoBells) {
+        result.replacement = corvalin::settings::TimeList{true, {}};
+        return result;
+    }
+    if (what >= 1 && what <= cal::kLastTemplate) {
+        result.replacement = m_days.templates[static_cast<std::size_t>(what - 1)];
+    }
+    if (!result.replacement) {
+        Q_EMIT problem(QStringLiteral("calendar: %1 asks for templet %2, which has no saved times; "
+                                      "%3 rings its own bells")
+                           .arg(QString::fromStdString(cal::summaryText(*result.exception)))
+                           .arg(what)
+                           .arg(date.toString(Qt::ISODate)));
+    }
+    return result;
+}
