@@ -382,7 +382,8 @@ private:
     // The last values the bell thread reported or was sent.
     QStringList m_cards;    // the cards that can be chosen
     QStringList m_cardIds;  // and their names on the sound server
-    QString m_cardText;     // the chosen one
+    QString m_cardText;     // the chosen one, as shown
+    QString m_reportedCard;  // the chosen one as the bells last told it
     // Where the chosen card lists now; -1: none, or not connected.
     int m_soundCardIndex = -1;
     corvalin::settings::ExitBooking m_booking;

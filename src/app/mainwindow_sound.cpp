@@ -152,7 +152,12 @@ void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int
     m_cards = cards;
     m_cardIds = ids;
     m_soundCardIndex = listed;
-    m_cardText = chosen;
+    // The label keeps what the selection set until the bells tell of another card: a choice of
+    // nothing from an empty list shows nothing, though the bells ring on the default output.
+    if (chosen != m_reportedCard) {
+        m_reportedCard = chosen;
+        m_cardText = chosen;
+    }
     ShowSoundCard();
 }
 
@@ -167,7 +172,8 @@ SndSelect* MainWindow::sndSelectWindow() {
             m_soundCardIndex = index;
             m_bells->chooseCard(index, name);
             m_sndSelect->hide();
-            SndCardText->setText(m_sndSelect->ComboSndSound->currentText());
+            m_cardText = m_sndSelect->ComboSndSound->currentText();
+            ShowSoundCard();
         });
     }
     return m_sndSelect;

@@ -1,7 +1,8 @@
 // The services of the running program, made once by the composition root over the ports and
 // handed to the windows. What rings lives on the bell thread (the bell station), which the windows
-// reach only through the client; the window keeps its own view of the sound folder, the free
-// countdown and the calendar it edits, and shares the settings store, which either thread may use.
+// reach only through the client. The window's thread owns the settings store, the calendar it
+// edits and the free countdown; the bells are handed the days they plan from after every change
+// of the files or the calendar, as values.
 #pragma once
 
 #include <QString>
@@ -23,7 +24,7 @@ class TimeSync;
 class SchoolCalendar;
 
 struct Services {
-    // The window's thread (the store: either thread).
+    // The window's thread.
     SettingsStore* store = nullptr;
     Countdown* countdown = nullptr;
     SchoolCalendar* calendar = nullptr;

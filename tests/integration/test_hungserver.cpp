@@ -54,7 +54,8 @@ private Q_SLOTS:
         PulseBellOutput bell(pulse);
         PulseMixer mixer(pulse);
         ShiftedClock clock;
-        WindowFixture f;
+        // The sound server's ports are made on this thread, and so are the bells that use them.
+        WindowFixture f{WindowFixture::OnThisThread};
         Ports ports = f.fakes.ports();
         ports.clock = &clock;
         ports.bell = &bell;

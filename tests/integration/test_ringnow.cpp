@@ -23,7 +23,8 @@ struct RealSoundWindow {
     PulseConnection pulse{"Corvalin test"};
     PulseBellOutput bell{pulse};
     PulseMixer mixer{pulse};
-    WindowFixture f;
+    // The sound server's ports are made on this thread, and so are the bells that use them.
+    WindowFixture f{WindowFixture::OnThisThread};
     MainWindow* w = nullptr;
 
     explicit RealSoundWindow(double toneSeconds) {

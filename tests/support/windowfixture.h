@@ -43,7 +43,7 @@ struct WindowFixture {
     // thread, where a queued call runs at once.
     enum Bells { OnThisThread, OnTheirThread };
 
-    explicit WindowFixture(Bells where = OnThisThread) {
+    explicit WindowFixture(Bells where = OnTheirThread) {
         if (where == OnTheirThread) {
             bellThread = std::make_unique<BellThread>();
         }

@@ -350,6 +350,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(feedCopyPath(f.folder.path() + "/data", address, ".ini")));
         QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
         QCOMPARE(c->subscriptionList->topLevelItemCount(), 0);
+        f.settle();
         QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
     }
 };

@@ -145,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 17 \r\n 30 \r\n"));
         box->setChecked(false);
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 17 \r\n 30 \r\n"));
+        f.settle();
         const QByteArray log = f.folder.readData("ring.log");
         QVERIFY2(log.contains("a power-off is booked for 17:30 every day"), log.constData());
         QVERIFY2(log.contains("the power-off booked for 17:30 is cancelled"), log.constData());

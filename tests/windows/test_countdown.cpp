@@ -35,6 +35,7 @@ struct CountWindow {
     void pass(qint64 ms) {
         f.fakes.clock.advanceMs(ms);
         countdown().Timer1_Timer();
+        f.settle();
     }
     bool shown(const char* name) const { return !find<QWidget>(count, name)->isHidden(); }
 };

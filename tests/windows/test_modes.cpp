@@ -8,7 +8,7 @@ class TestModes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void manualSelectorReachesTheTemplates() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
         find<Spinner>(w, "VScroll9")->setValue(1);
@@ -29,7 +29,7 @@ private Q_SLOTS:
     }
 
     void intervalSelectorWrapsWithinTheWeek() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
         find<Spinner>(w, "VScroll9")->setValue(1);
@@ -44,7 +44,7 @@ private Q_SLOTS:
 
     // Leaving a day saves what was on screen into that day's file and loads the new one.
     void movingTheDaySavesThePreviousDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_4.ini", " 0 \r\n12hr 00min/noon.wav\r\n");
         auto* w = f.load();
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(f.list("AddTimeList"), QStringList{"12hr 00min/noon.wav"});
         QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());
 
-        WindowFixture g(WindowFixture::OnTheirThread);
+        WindowFixture g;
         g.writeOptions(1, 2);
         auto* v = g.load();
         find<Spinner>(v, "VScroll9")->setValue(3);
@@ -67,7 +67,7 @@ private Q_SLOTS:
     }
 
     void intervalSelectorRefusesToLeaveABadDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
         find<Spinner>(w, "VScroll9")->setValue(3);
@@ -95,7 +95,7 @@ private Q_SLOTS:
     // A refused move in "Auto interval" keeps the selector within the week: the next move after
     // the settings are mended shows a weekday, and what is edited there is stored.
     void refusedMoveStaysWithinTheWeek() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
         auto* selector = find<Spinner>(w, "VScroll9");
@@ -117,7 +117,7 @@ private Q_SLOTS:
 
     // "No rings" clicked in "Auto interval" is stored only through the day selector's checks.
     void noRingsIsNotStoredWithBadIntervalSettings() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 2);
         auto* w = f.load();
         auto* noRings = find<QCheckBox>(w, "nobell");
@@ -132,7 +132,7 @@ private Q_SLOTS:
     }
 
     void autoIntervalMovesATemplateToSaturday() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
         find<Spinner>(w, "VScroll9")->setValue(10);
@@ -148,7 +148,7 @@ private Q_SLOTS:
     }
 
     void setEachDayHelpOnlyAfterStartUp() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
@@ -164,7 +164,7 @@ private Q_SLOTS:
     }
 
     void applyWeekUnchecksNoRings() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         f.folder.writeData("mdata.ini", "10hr 00min/w.wav\r\n");
         auto* w = f.load();
@@ -179,7 +179,7 @@ private Q_SLOTS:
 
     // Switching modes loads; it never saves what was shown before.
     void switchingModesLoadsWithoutSaving() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "10hr 00min/w.wav\r\n");
         f.folder.writeData("adata.ini", "6\r\n0\r\n20\r\n0\r\n40\r\n5\r\ns.wav\r\n");
@@ -195,7 +195,7 @@ private Q_SLOTS:
     }
 
     void userNoRingsIsStoredWithItsDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
         QTest::mouseClick(find<QCheckBox>(w, "nobell"), Qt::LeftButton, {}, QPoint(5, find<QCheckBox>(w, "nobell")->height() / 2));
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QFETCH(int, from);
         QFETCH(bool, up);
         QFETCH(QString, text);
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = f.load();
         auto* s = w->findChild<Spinner*>(spinner);
         auto* b = w->findChild<QLineEdit*>(box);
@@ -242,7 +242,7 @@ private Q_SLOTS:
     // Each spinner keeps its own position: loading settings or typing into the box leaves it where
     // it was, and a step writes the spinner's next position over what the box holds.
     void spinnersKeepTheirOwnPositions() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 1);
         f.folder.writeData("adata.ini", "8\r\n0\r\n23\r\n0\r\n50\r\n10\r\n");
         auto* w = f.load();

@@ -180,6 +180,7 @@ private Q_SLOTS:
         const QByteArray stored = g.folder.readData("adata_5.ini");
         list->setCurrentRow(2);
         v->findChild<QPushButton*>(button)->click();
+        g.settle();
         QCOMPARE(v->findChild<QLineEdit*>(box)->text(), QString("kept.wav"));
         QCOMPARE(g.folder.readData("adata_5.ini"), stored);
         QVERIFY2(find<QLabel>(v, "warningLine")

@@ -29,7 +29,7 @@ class TestService : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void intervalStartBuildsTheDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.fakes.clock.set(at(8, 50, 30));
         auto* w = intervalWindow(f);
         w->start_Click();
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = intervalWindow(f);
         w->findChild<QLineEdit*>(box)->setText(text);
         w->start_Click();
@@ -97,7 +97,7 @@ private Q_SLOTS:
     }
 
     void soundFolderChecksComeFirst() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 1);
         auto* w = f.load();
         w->start_Click();
@@ -124,7 +124,7 @@ private Q_SLOTS:
     }
 
     void lockAndUnlock() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = intervalWindow(f);
         w->start_Click();
         f.settle();
@@ -208,7 +208,7 @@ private Q_SLOTS:
     }
 
     void manualStart() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.fakes.clock.set(at(8, 50, 30));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1);
@@ -243,7 +243,7 @@ private Q_SLOTS:
     }
 
     void manualRefusesAnEmptyWeekButNotAnEmptyDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1);
         auto* w = f.load();
@@ -263,7 +263,7 @@ private Q_SLOTS:
     }
 
     void noRingsStartsWithNothingAndForgetsYesterday() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.fakes.clock.set(at(7, 0, 0));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2);
@@ -286,7 +286,7 @@ private Q_SLOTS:
 
     // "Set each day": the start moves the day selector to today, saving the day shown before.
     void startMovesTheSelectorToToday() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         auto* w = f.load();
@@ -300,7 +300,7 @@ private Q_SLOTS:
     }
 
     void dayChangeRestartsTheServiceForTheNewDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.fakes.clock.set(at(23, 59, 58));
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
@@ -329,7 +329,7 @@ private Q_SLOTS:
     }
 
     void autoExecutionStartsTheService() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
@@ -340,7 +340,7 @@ private Q_SLOTS:
     }
 
     void autoExecutionWithAFailingStartShowsItsMessage() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n-1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         auto* w = f.load();
@@ -352,7 +352,7 @@ private Q_SLOTS:
     // "Auto interval" with "Set each day": at midnight the service starts again with the new
     // day's own settings.
     void intervalDayChangeLoadsTheNewDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.fakes.clock.set(at(23, 59, 58));  // Monday
         f.folder.addSound("a.wav");
         f.writeOptions(1, 2, 0);
@@ -377,7 +377,7 @@ private Q_SLOTS:
 
     // Stopped in "Set each day": the day selector and "No rings" come back.
     void stopInSetEachDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");

@@ -11,7 +11,7 @@ class TestSettingsFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void optionsBytes() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.folder.addSound("b.wav");
         f.writeOptions(1, 2, 1);
@@ -25,7 +25,7 @@ private Q_SLOTS:
     }
 
     void noSoundSelectedIsMinusOne() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
         auto* w = f.load();
@@ -35,7 +35,7 @@ private Q_SLOTS:
         f.settle();
         QVERIFY(f.folder.readData("data.ini").startsWith(" 0 \r\n-1 \r\n"));
         // Loading -1 clears the selection.
-        WindowFixture g(WindowFixture::OnTheirThread);
+        WindowFixture g;
         g.folder.addSound("a.wav");
         g.writeOptions(2, 1, -1);
         QVERIFY(find<QListWidget>(g.load(), "File1")->selectedItems().isEmpty());
@@ -43,12 +43,12 @@ private Q_SLOTS:
 
     // The position is stored, not the name: a stale index leaves the selection alone.
     void staleSoundIndex() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.folder.addSound("b.wav");
         f.writeOptions(2, 1, 2);
         QVERIFY(find<QListWidget>(f.load(), "File1")->selectedItems().isEmpty());
-        WindowFixture g(WindowFixture::OnTheirThread);
+        WindowFixture g;
         g.folder.addSound("a.wav");
         g.folder.addSound("b.wav");
         g.writeOptions(2, 1, 1);
@@ -72,7 +72,7 @@ private Q_SLOTS:
         QFETCH(bool, interval);
         QFETCH(bool, week);
         QFETCH(bool, monitor);
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("data.ini", bytes);
         auto* w = f.load();
         QCOMPARE(find<QRadioButton>(w, "Option1")->isChecked(), interval);
@@ -86,7 +86,7 @@ private Q_SLOTS:
     }
 
     void weekTimesRoundTrip() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("my bell.wav");
         const QByteArray bytes("07hr 05min/my bell.wav\r\n08hr 50min/b.wav\r\n");
         f.folder.writeData("mdata.ini", bytes);
@@ -99,7 +99,7 @@ private Q_SLOTS:
     }
 
     void dayTimesFollowWhich() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_3.ini", " 1 \r\n09hr 00min/x.wav\r\n");
         auto* w = f.load();
@@ -121,7 +121,7 @@ private Q_SLOTS:
     }
 
     void templateDaysKeepTheNoRingsLine() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_12.ini", " 1 \r\n06hr 00min/t.wav\r\n");
         auto* w = f.load();
@@ -136,7 +136,7 @@ private Q_SLOTS:
     }
 
     void intervalFilesWeekAndDay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 1);
         auto* w = f.load();
         find<QLineEdit>(w, "start_h")->setText("08");
@@ -171,7 +171,7 @@ private Q_SLOTS:
     }
 
     void missingShortAndMalformedFilesTakeDefaults() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.writeOptions(1, 2);
         // Day file cut short after the work time, with garbage in the "No rings" place.
         f.folder.writeData("adata_1.ini", "7\r\n30\r\n15\r\n0\r\n40\r\n");
@@ -201,7 +201,7 @@ private Q_SLOTS:
     }
 
     void savesLeaveNoTemporaryFiles() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = f.load();
         for (int i = 0; i < 5; ++i) {
             w->SaveOptions();
@@ -219,7 +219,7 @@ private Q_SLOTS:
     // save is reported, the window goes on, and what is on screen is stored by the next save that
     // can be written.
     void anUnwritableDataFolderDoesNotStopTheWindow() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addFile("data", "not a folder");
         auto* w = f.create();
         QSignalSpy failed(&f.services->store(), &SettingsStore::saveFailed);

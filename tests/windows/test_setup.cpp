@@ -10,7 +10,7 @@ class TestSetup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void importReplacesTheRunningSetup() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("bell.wav");
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");

@@ -231,6 +231,7 @@ private Q_SLOTS:
         f.fakes.mixer.muted = true;
         QEvent sessionEnds(QEvent::Quit);  // how the session manager's "die" reaches the program
         QCoreApplication::sendEvent(QCoreApplication::instance(), &sessionEnds);
+        f.settle();
         QCOMPARE(f.quits, 1);
         QVERIFY(f.fakes.mixer.muted);
         QVERIFY(f.folder.readData("ring.log").contains("Corvalin ended: the desktop session ended"));

@@ -27,7 +27,7 @@ class TestTimeList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void addKeepsTheListSortedAndStored() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = manualWeek(f);
         for (auto [h, m] : {std::pair{"13", "5"}, {"7", "05"}, {"23", "59"}, {"0", "0"}}) {
             find<QLineEdit>(w, "input_h")->setText(h);
@@ -43,7 +43,7 @@ private Q_SLOTS:
     }
 
     void duplicateKeyRefusedWhateverTheSound() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = manualWeek(f);
         find<QLineEdit>(w, "input_h")->setText("7");
         find<QLineEdit>(w, "input_m")->setText("5");
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, hour);
         QFETCH(QString, minute);
         QFETCH(QString, message);
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = manualWeek(f);
         find<QListWidget>(w, "File1")->clearSelection();
         if (!sound.isEmpty()) {
@@ -96,7 +96,7 @@ private Q_SLOTS:
     }
 
     void deleteAndChangeSound() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n08hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
         find<QListWidget>(w, "AddTimeList")->clearSelection();
@@ -124,7 +124,7 @@ private Q_SLOTS:
     }
 
     void deleteAllAsksFirst() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
@@ -144,7 +144,7 @@ private Q_SLOTS:
     }
 
     void eachDayEditsGoToTheDayFile() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = manualWeek(f, 2);
         find<QLineEdit>(w, "input_h")->setText("9");
         w->TimeAdd_Click();
@@ -154,7 +154,7 @@ private Q_SLOTS:
     }
 
     void templateIntoTheWeek() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n09hr 00min/a.wav\r\n");
         auto* w = manualWeek(f);
         QVERIFY(w->ApplyTemplate(3));
@@ -164,7 +164,7 @@ private Q_SLOTS:
     }
 
     void templateIntoADay() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n");
         auto* w = manualWeek(f, 2);
         find<Spinner>(w, "VScroll9")->setValue(5);
@@ -183,7 +183,7 @@ private Q_SLOTS:
     }
 
     void onlyTheFlagLine() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata_8.ini", " 0 \r\n");
         auto* w = manualWeek(f, 2);
         find<QListWidget>(w, "AddTimeList")->addItem("06hr 00min/x.wav");
@@ -200,7 +200,7 @@ private Q_SLOTS:
     }
     void unreadableTemplateChangesNothing() {
         QFETCH(QByteArray, bytes);
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         if (!bytes.isNull()) {
             f.folder.writeData("mdata_13.ini", bytes);
         }
@@ -214,7 +214,7 @@ private Q_SLOTS:
     }
 
     void closingTheTemplateWindowChangesNothing() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.whileModal = [](QWidget* window) { qobject_cast<Templet*>(window)->closewindow->click(); };

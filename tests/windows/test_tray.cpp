@@ -20,7 +20,7 @@ class TestTray : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void inAndOut() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
@@ -55,7 +55,7 @@ private Q_SLOTS:
     }
 
     void minimisePicture() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = f.load();
         auto* minimise = find<QLabel>(w, "ImageMin");
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -68,7 +68,7 @@ private Q_SLOTS:
     }
 
     void menuStrip() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = f.load();
         const QStringList entries{"mexit", "info", "helpword", "mnCountDown", "mnBellCount"};
         auto lit = [&] {
@@ -113,7 +113,7 @@ private Q_SLOTS:
     // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
     // autostart folder that cannot be written is said on the warning line.
     void autoExecutionOption() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         auto* w = f.load();
         auto* option = find<QCheckBox>(w, "auto_exe");
         option->setChecked(true);
@@ -131,7 +131,7 @@ private Q_SLOTS:
     }
 
     void autoExecutionInTrayMode() {
-        WindowFixture f(WindowFixture::OnTheirThread);
+        WindowFixture f;
         f.folder.addSound("a.wav");
         f.folder.writeData("data.ini", " 1 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
