@@ -524,7 +524,8 @@ void MainWindow::buildControls() {
 
     Timer1 = new SecondTimer(1000, m_liveTimers, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setAlignedToSecond(true);
+    // Just after the bells' own tick, which it need not meet.
+    Timer1->setAlignedToSecond(true, 20);
 
     isAutoModeForm = new AutoModeForm(img, this);
     isAutoModeForm->setObjectName(QStringLiteral("isAutoModeForm"));

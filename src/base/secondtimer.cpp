@@ -10,6 +10,7 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
@@ -50,13 +51,14 @@ public:
     bool isValid() const { return m_fd >= 0; }
 
     // Arms the next whole second of the wall clock.
-    bool arm() {
+    bool arm(int lateMs) {
         timespec now{};
         if (::clock_gettime(CLOCK_REALTIME, &now) != 0) {
             return false;
         }
         itimerspec when{};
         when.it_value.tv_sec = now.tv_sec + 1;
+        when.it_value.tv_nsec = static_cast<long>(lateMs) * 1000000L;
         if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) != 0) {
             return false;
         }
@@ -87,8 +89,9 @@ SecondTimer::SecondTimer(int intervalMs, bool live, QObject* parent)
 
 SecondTimer::~SecondTimer() = default;
 
-void SecondTimer::setAlignedToSecond(bool aligned) {
+void SecondTimer::setAlignedToSecond(bool aligned, int lateMs) {
     m_aligned = aligned;
+    m_lateMs = std::clamp(lateMs, 0, 999);
     if (m_aligned && m_live && !m_wall) {
         m_wall = std::make_unique<WallSeconds>(this);
         if (!m_wall->isValid()) {
@@ -123,13 +126,13 @@ void SecondTimer::setEnabled(bool enabled) {
 
 void SecondTimer::arm() {
     if (m_aligned) {
-        if (m_wall && m_wall->arm()) {
+        if (m_wall && m_wall->arm(m_lateMs)) {
             return;
         }
         // Without a wall-clock timer: a few milliseconds past the next whole second, so the tick
         // reads the new second.
         const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-        m_timer->start(static_cast<int>(1000 - nowMs % 1000 + 3));
+        m_timer->start(static_cast<int>(1000 - nowMs % 1000 + std::max(m_lateMs, 3)));
         return;
     }
     m_timer->start(m_interval);
