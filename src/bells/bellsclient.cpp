@@ -1,10 +1,11 @@
 // The window's way to the bells.
 #include "bells/bellsclient.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 
 #include "bells/ringlog.h"
-#include "bells/calendarfeeds.h"
 #include "ports/instanceguard.h"
 #include "bells/ringer.h"
 #include "bells/bellstation.h"
@@ -33,6 +34,11 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     BellService* bells = &station->bells;
     connect(bells, &BellService::nextBellChanged, this, &BellsClient::nextBellChanged);
     connect(bells, &BellService::started, this, &BellsClient::started);
+    connect(bells, &BellService::todayListed, this, &BellsClient::todayListed);
+    connect(station, &BellStation::todayChanged, this, [this](const QStringList& changes) {
+        m_todayChanges = changes;
+        Q_EMIT todayChangesTold(changes);
+    });
     connect(bells, &BellService::runningChanged, this, &BellsClient::runningChanged);
     connect(station, &BellStation::dayStartedAgain, this, &BellsClient::dayStartedAgain);
     connect(&station->timeSync, &TimeSync::syncErrorDue, this, &BellsClient::syncErrorDue);
@@ -40,11 +46,10 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     connect(station, &BellStation::cardNamed, this, &BellsClient::cardNamed);
     connect(&station->log, &RingLog::problemReported, this, &BellsClient::problemReported);
     connect(&station->log, &RingLog::problemEnded, this, &BellsClient::problemEnded);
-    if (CalendarFeeds* feeds = station->feeds()) {
-        m_feeds = feeds;
-        connect(feeds, &CalendarFeeds::updated, this, &BellsClient::feedsUpdated);
-        connect(feeds, &CalendarFeeds::fetched, this, &BellsClient::feedFetched);
-    }
+    // The feeds' fetcher runs on a thread of its own; its reports come through the station.
+    m_hasFeeds = station->feeds() != nullptr;
+    connect(station, &BellStation::feedsUpdated, this, &BellsClient::feedsUpdated);
+    connect(station, &BellStation::feedFetched, this, &BellsClient::feedFetched);
     connect(station, &BellStation::soundsChanged, this, [this](const QStringList& files, const QStringList& refusals) {
         m_sounds = files;
         m_soundRefusals = refusals;
@@ -55,6 +60,7 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         const BellStation::Sounds now = m_station->sounds();
         m_sounds = now.files;
         m_soundRefusals = now.refusals;
+        m_todayChanges = m_station->todayChanges();
     });
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {
@@ -93,6 +99,41 @@ void BellsClient::stopService() {
 
 void BellsClient::askNextBell() {
     onBells([station = m_station] { station->bells.ShowNextBell(); });
+}
+
+namespace {
+
+// The answer of the bells, queued back to the window's thread, and dropped when the client that
+// asked is gone by then.
+void answerLater(QPointer<BellsClient> client, const BellsClient::Answer& answered, const QString& refusal) {
+    if (!answered) {
+        return;
+    }
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [client, answered, refusal] {
+        if (client) {
+            answered(refusal);
+        }
+    });
+}
+
+}  // namespace
+
+void BellsClient::changeToday(const corvalin::today::Change& change, Answer answered) {
+    onBells([station = m_station, change, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->changeToday(change));
+    });
+}
+
+void BellsClient::skipNextBell(const QString& by, Answer answered) {
+    onBells([station = m_station, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->skipNextBell(by));
+    });
+}
+
+void BellsClient::undoToday(int index, const QString& by, Answer answered) {
+    onBells([station = m_station, index, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->undoToday(index, by));
+    });
 }
 
 void BellsClient::continueFrom(qint64 decided) {
@@ -182,15 +223,11 @@ void BellsClient::askOpenProblems() {
 }
 
 void BellsClient::refreshFeed(const QString& address) {
-    if (CalendarFeeds* feeds = m_feeds) {
-        QMetaObject::invokeMethod(feeds, [feeds, address] { feeds->refresh(address); });
-    }
+    onBells([station = m_station, address] { station->refreshFeed(address); });
 }
 
 void BellsClient::refreshAllFeeds() {
-    if (CalendarFeeds* feeds = m_feeds) {
-        QMetaObject::invokeMethod(feeds, &CalendarFeeds::refreshAll);
-    }
+    onBells([station = m_station] { station->refreshAllFeeds(); });
 }
 
 void BellsClient::showFirstCopy() {

@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "schedule/startrule.h"
 #include "schedule/storeddays.h"
+#include "schedule/todaychanges.h"
 
 class BellStation;
 class CalendarFeeds;
@@ -73,6 +75,16 @@ public:
     // Why that sound is refused as a bell, as last told; empty when it is not.
     QString soundRefusal(const QString& name) const;
 
+    // --- Today's changes (gone by themselves at midnight) ---
+    // Each is answered on this thread with the reason it was refused, empty when it was made.
+    using Answer = std::function<void(const QString& refusal)>;
+    void changeToday(const corvalin::today::Change& change, Answer answered = {});
+    void skipNextBell(const QString& by, Answer answered = {});
+    // The change at `index` (as todayChanges() lists them), or all of them with -1.
+    void undoToday(int index, const QString& by, Answer answered = {});
+    // Today's changes as last told, each said in a line, in the order they were made.
+    const QStringList& todayChanges() const { return m_todayChanges; }
+
     // --- The ring log ---
     void note(const QString& text);
     void problem(const QString& text);
@@ -82,7 +94,7 @@ public:
     void askOpenProblems();
 
     // --- Calendar feeds (fetched on a thread of their own) ---
-    bool hasFeeds() const { return m_feeds != nullptr; }
+    bool hasFeeds() const { return m_hasFeeds; }
     void refreshFeed(const QString& address);
     void refreshAllFeeds();
 
@@ -98,6 +110,11 @@ Q_SIGNALS:
     void runningChanged(bool running);
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
+    // Today's lines with what today's changes made of each ("skipped", "moved from 10:50",
+    // "added", or empty), after every start.
+    void todayListed(const QStringList& lines, const QStringList& marks);
+    // Today's changes, in the order they were made, each said in a line ("10:50 skipped today").
+    void todayChangesTold(const QStringList& changes);
     void nextBellChanged(const QString& time, const QString& sound);
     // The service started again by itself for a new day or a changed calendar.
     void dayStartedAgain();
@@ -126,7 +143,8 @@ private:
     BellStation* m_station;
     InstanceGuard* m_guard;
     GuardAtStart m_guardAtStart;
-    CalendarFeeds* m_feeds = nullptr;  // on a thread of its own
+    bool m_hasFeeds = false;
     QStringList m_sounds;
     QStringList m_soundRefusals;  // for each of m_sounds
+    QStringList m_todayChanges;
 };

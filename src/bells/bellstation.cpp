@@ -2,6 +2,7 @@
 #include "bells/bellstation.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QDir>
 #include <QThread>
 #include <QTimer>
@@ -10,8 +11,13 @@
 #include "ports/clock.h"
 #include "base/secondtimer.h"
 #include "bells/calendarfeeds.h"
+#include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
+#include "schedule/nextbell.h"
+#include "schedule/todaychanges.h"
+#include "schedule/settingsformat.h"
+#include "base/wholefile.h"
 #include "ports/power.h"
 #include "ports/sleepwatch.h"
 #include "ports/systemclock.h"
@@ -71,6 +77,9 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
       m_sleep(ports.sleep),
       m_wakeBackstop(new QTimer(this)) {
     bells.setCalendar(&calendar);
+    m_todayFile = paths.dataFolder() + QLatin1Char('/') + QString::fromUtf8(corvalin::today::kTodayFile.data(),
+                                                                           corvalin::today::kTodayFile.size());
+    loadToday();
 
     connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
         // Logged under the minute it rings for, which a step of the clock may have passed over.
@@ -183,6 +192,7 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
         m_feeds->moveToThread(m_feedThread.get());
         connect(m_feedThread.get(), &QThread::finished, m_feeds, &QObject::deleteLater);
         connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::feedsUpdated);
+        connect(m_feeds, &CalendarFeeds::fetched, this, &BellStation::feedFetched);
         connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::lastingProblem);
         connect(m_feeds, &CalendarFeeds::problemEnded, &log, &RingLog::endProblem);
         connect(m_feeds, &CalendarFeeds::note, &log, &RingLog::note);
@@ -327,6 +337,12 @@ void BellStation::stopService() {
 
 void BellStation::startDayAgain() {
     stopService();
+    if (!bells.changesAreForToday() && !bells.todayChanges().list.empty()) {
+        // Yesterday's changes are gone with yesterday.
+        saveToday({});
+        bells.setTodayChanges({});
+        tellToday();
+    }
     library.refresh();
     const int today = corvalin::clock::dayNumberFromIso(m_clock->now().date().dayOfWeek());
     const auto planned = planForDay(bells.plan(), calendar.days(), soundFolder(), today);
@@ -378,5 +394,160 @@ void BellStation::PowerOffComputer() {
     log.note(QStringLiteral("the booked power-off time has come: switching the computer off"));
     if (m_power) {
         m_power->powerOff();
+    }
+}
+
+// --- Today's changes ---
+
+namespace {
+
+QString said(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void BellStation::loadToday() {
+    QFile file(m_todayFile);
+    corvalin::today::Changes changes;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.read(64 * 1024);
+        if (auto read = corvalin::today::parseFile(
+                corvalin::settings::splitLines(std::string_view(bytes.constData(), bytes.size())))) {
+            changes = std::move(*read);
+        }
+    }
+    bells.setTodayChanges(std::move(changes));
+    tellToday();
+}
+
+bool BellStation::saveToday(const corvalin::today::Changes& changes) {
+    if (changes.list.empty()) {
+        return !QFile::exists(m_todayFile) || QFile::remove(m_todayFile);
+    }
+    const std::string text = corvalin::settings::joinLines(corvalin::today::formatFile(changes));
+    QString why;
+    if (!replaceWholeFile(m_todayFile, QByteArray(text.data(), static_cast<qsizetype>(text.size())), &why)) {
+        log.problem(QStringLiteral("today's changes could not be kept in %1 (%2); they hold until the program ends")
+                        .arg(QDir::toNativeSeparators(m_todayFile), why));
+        return false;
+    }
+    return true;
+}
+
+bool BellStation::plannedBellAt(int minute) const {
+    const QString text = said(corvalin::ringtable::todayBellLine(minute));
+    for (const auto& line : bells.todayLines()) {
+        if (said(line.text) == text && line.mark.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString BellStation::changeToday(corvalin::today::Change change) {
+    namespace today = corvalin::today;
+    corvalin::today::Changes changes =
+        bells.changesAreForToday() ? bells.todayChanges()
+                                   : today::Changes{corvalin::calendar::fromQDate(m_clock->now().date()), {}};
+    std::string why = today::refusal(changes, change);
+    if (why.empty()) {
+        switch (change.kind) {
+        case today::Kind::Skip:
+        case today::Kind::Move:
+            if (!bells.isRunning()) {
+                why = "the bell service is not running";
+            } else if (!plannedBellAt(change.minute)) {
+                why = "no bell of today's list rings at " + today::minuteText(change.minute);
+            }
+            break;
+        case today::Kind::Add:
+            if (!library.files().contains(said(change.sound))) {
+                why = "there is no sound " + change.sound + " in the sound folder";
+            }
+            break;
+        case today::Kind::Templet:
+            if (!calendar.templet(change.templet)) {
+                why = "templet " + std::to_string(change.templet) + " has no saved times";
+            }
+            break;
+        case today::Kind::NoBells:
+            break;
+        }
+    }
+    if (!why.empty()) {
+        return said(why);
+    }
+    changes.list.push_back(change);
+    saveToday(changes);
+    bells.setTodayChanges(std::move(changes));
+    log.note(said(today::describe(change)) + QStringLiteral(", by ") + said(change.by));
+    tellToday();
+    return {};
+}
+
+QString BellStation::skipNextBell(const QString& by) {
+    if (!bells.isRunning()) {
+        return QStringLiteral("the bell service is not running");
+    }
+    const QTime now = m_clock->now().time();
+    const auto next = corvalin::ringtable::nextBell(bells.ringTable(), now.hour() * 60 + now.minute(), false);
+    if (next.time == corvalin::ringtable::kNextDay) {
+        return QStringLiteral("no bell is left today");
+    }
+    const int minute = std::stoi(next.time.substr(0, 2)) * 60 + std::stoi(next.time.substr(5, 2));
+    corvalin::today::Change change;
+    change.kind = corvalin::today::Kind::Skip;
+    change.minute = minute;
+    change.by = by.toStdString();
+    return changeToday(change);
+}
+
+QString BellStation::undoToday(int index, const QString& by) {
+    if (!bells.changesAreForToday() || bells.todayChanges().list.empty()) {
+        return QStringLiteral("nothing was changed for today");
+    }
+    corvalin::today::Changes changes = bells.todayChanges();
+    QString what;
+    if (index < 0) {
+        changes.list.clear();
+        what = QStringLiteral("today's changes undone");
+    } else if (index < static_cast<int>(changes.list.size())) {
+        what = QStringLiteral("undone: ") +
+               said(corvalin::today::describe(changes.list[static_cast<std::size_t>(index)]));
+        changes.list.erase(changes.list.begin() + index);
+    } else {
+        return QStringLiteral("there is no such change today");
+    }
+    saveToday(changes);
+    bells.setTodayChanges(std::move(changes));
+    log.note(what + QStringLiteral(", by ") + by);
+    tellToday();
+    return {};
+}
+
+QStringList BellStation::todayChanges() const {
+    QStringList told;
+    if (bells.changesAreForToday()) {
+        for (const auto& change : bells.todayChanges().list) {
+            told.append(said(corvalin::today::describe(change)));
+        }
+    }
+    return told;
+}
+
+void BellStation::tellToday() {
+    Q_EMIT todayChanged(todayChanges());
+}
+
+void BellStation::refreshFeed(const QString& address) {
+    if (CalendarFeeds* feeds = m_feeds) {
+        QMetaObject::invokeMethod(feeds, [feeds, address] { feeds->refresh(address); });
+    }
+}
+
+void BellStation::refreshAllFeeds() {
+    if (m_feeds) {
+        QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::refreshAll);
     }
 }

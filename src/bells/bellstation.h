@@ -72,6 +72,19 @@ public:
     // The service goes on where a copy that rang before left off (see BellService::continueFrom):
     // a bell due since `decided` rings now, once.
     void continueFrom(qint64 decided);
+    // --- Today's changes, kept in today.ini in the data folder for the day they are for ---
+    // Makes `change` for today and says so in the ring log; the reason when it cannot be made
+    // (empty when it was made). A bell can be skipped or moved only while the service runs.
+    QString changeToday(corvalin::today::Change change);
+    // Skips today's next bell; the reason when there is none.
+    QString skipNextBell(const QString& by);
+    // Undoes today's change at `index` (in the order they were made), or all of them with -1.
+    QString undoToday(int index, const QString& by);
+    // Reads today.ini again: a copy that takes the bells over goes on with the changes made before.
+    void loadToday();
+    // Today's changes, each said in a line, in the order they were made.
+    QStringList todayChanges() const;
+
     // The bells go to another copy: the clock stops and the service with it; a bell that sounds
     // plays out. resumeClock() lets the clock run again. Nothing is written to the ring log: the
     // copy says what happened.
@@ -94,6 +107,9 @@ public:
     void resumed();
     // The subscribed calendars' fetcher, on a thread of its own; none without live timers (tests).
     CalendarFeeds* feeds() const { return m_feeds; }
+    // One subscribed calendar, or all of them, fetched now (on the fetcher's thread).
+    void refreshFeed(const QString& address);
+    void refreshAllFeeds();
     // The sound folder's files, and for each why it is refused as a bell (empty when it is not).
     struct Sounds {
         QStringList files;
@@ -124,9 +140,14 @@ Q_SIGNALS:
     void cardNamed(int index, const QString& name, const QString& description);
     // The sound folder's list changed (see sounds()).
     void soundsChanged(const QStringList& files, const QStringList& refusals);
+    // Today's changes changed: each said in a line ("10:50 skipped today"), in the order they were
+    // made (see BellService::todayListed for today's list itself).
+    void todayChanged(const QStringList& changes);
     // A subscribed calendar's copy changed: the settings' owner reads the calendar again and hands
     // its days over.
     void feedsUpdated();
+    // A fetch of the subscribed calendars ended, well or not.
+    void feedFetched();
 
 private:
     // Stops the service and starts it again for today, as the start button would, from the plan
@@ -136,6 +157,12 @@ private:
     Power* m_power;
     Clock* m_clock;
     QString m_timeServer;
+    QString m_todayFile;
+    // Writes today's changes, or removes the file when there are none.
+    bool saveToday(const corvalin::today::Changes& changes);
+    // A day bell of today as planned (neither moved, nor added, nor skipped) rings at `minute`.
+    bool plannedBellAt(int minute) const;
+    void tellToday();
     bool m_serverAway = false;
     qint64 m_decided = -1;
     bool m_deciding = false;  // the service was started, or stopped by the operator, since the bells were taken
