@@ -23,9 +23,7 @@ BellCalendar::Day BellCalendar::day(const QDate& date) {
         result.replacement = corvalin::settings::TimeList{true, {}};
         return result;
     }
-    if (what >= 1 && what <= cal::kLastTemplate) {
-        result.replacement = m_days.templates[static_cast<std::size_t>(what - 1)];
-    }
+    result.replacement = templet(what);
     if (!result.replacement) {
         Q_EMIT problem(QStringLiteral("calendar: %1 asks for templet %2, which has no saved times; "
                                       "%3 rings its own bells")
@@ -34,4 +32,11 @@ BellCalendar::Day BellCalendar::day(const QDate& date) {
                            .arg(date.toString(Qt::ISODate)));
     }
     return result;
+}
+
+std::optional<corvalin::settings::TimeList> BellCalendar::templet(int k) const {
+    if (k < 1 || k > cal::kLastTemplate) {
+        return std::nullopt;
+    }
+    return m_days.templates[static_cast<std::size_t>(k - 1)];
 }

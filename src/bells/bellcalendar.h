@@ -17,6 +17,7 @@ public:
     void setDays(corvalin::settings::StoredDays days) { m_days = std::move(days); }
 
     std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const override;
+    std::optional<corvalin::settings::TimeList> templet(int k) const override;
     // A template that was never saved leaves the day its own bells, and `problem` says so.
     Day day(const QDate& date) override;
 

@@ -2,6 +2,7 @@
 #include "bells/bellservice.h"
 
 #include "ports/clock.h"
+#include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 
 #include <algorithm>
@@ -67,6 +68,21 @@ void BellService::start(const Plan& given) {
             }
         }
     }
+    const bool changed = changesAreForToday();
+    if (const auto day = changed ? corvalin::today::dayChange(m_today) : std::nullopt) {
+        // The operator's change for today comes before the calendar's.
+        std::optional<corvalin::settings::TimeList> list;
+        if (day->kind == corvalin::today::Kind::NoBells) {
+            list = corvalin::settings::TimeList{true, {}};
+        } else if (m_calendar) {
+            list = m_calendar->templet(day->templet);
+        }
+        if (list) {
+            plan.interval = false;
+            plan.entries = list->entries;
+            plan.noBell = list->noBell;
+        }
+    }
     m_applyWeek = plan.applyWeek;
     if (plan.interval) {
         setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
@@ -74,10 +90,40 @@ void BellService::start(const Plan& given) {
     } else {
         rt::buildManualTable(plan.entries, plan.noBell, m_table);
     }
+    if (changed) {
+        corvalin::today::applyToTable(m_today, m_table);
+    }
     ShowNextBell();
     m_running = true;
     Q_EMIT runningChanged(true);
     Q_EMIT started(todayBells());
+    QStringList lines;
+    QStringList marks;
+    for (const auto& line : todayLines()) {
+        lines.append(QString::fromStdString(line.text));
+        marks.append(QString::fromStdString(line.mark));
+    }
+    Q_EMIT todayListed(lines, marks);
+}
+
+void BellService::setTodayChanges(corvalin::today::Changes changes) {
+    m_today = std::move(changes);
+    if (m_running) {
+        // Nothing of the running minute rings again: the tick's state is kept.
+        dropAhead();
+        start(m_plan);
+    }
+}
+
+bool BellService::changesAreForToday() const {
+    return m_today.date == corvalin::calendar::fromQDate(m_clock->now().date());
+}
+
+std::vector<corvalin::today::Line> BellService::todayLines() const {
+    if (!m_running) {
+        return {};
+    }
+    return corvalin::today::todayLines(m_table, changesAreForToday() ? m_today : corvalin::today::Changes{});
 }
 
 void BellService::stop() {

@@ -16,6 +16,7 @@
 #include "schedule/ringtable.h"
 #include "schedule/startrule.h"
 #include "schedule/ticklogic.h"
+#include "schedule/todaychanges.h"
 
 class Clock;
 
@@ -55,6 +56,15 @@ public:
     void start(const Plan& plan);
     // The plan of the last start, as given (before the calendar changed anything).
     const Plan& plan() const { return m_plan; }
+    // Today's changes (see todaychanges.h): a start on their date follows them, before the
+    // calendar; a running day is built again with them at once. Those of another date count for
+    // nothing.
+    void setTodayChanges(corvalin::today::Changes changes);
+    const corvalin::today::Changes& todayChanges() const { return m_today; }
+    // Whether the changes are for the day the clock shows.
+    bool changesAreForToday() const;
+    // The lines of "Today Bells" with what today's changes did to each.
+    std::vector<corvalin::today::Line> todayLines() const;
     // Stops the service; the table is kept until the next start.
     void stop();
 
@@ -104,6 +114,9 @@ Q_SIGNALS:
     void runningChanged(bool running);
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
+    // The same lines with what today's changes made of each ("skipped", "moved from 10:50",
+    // "added", or empty), after every start.
+    void todayListed(const QStringList& lines, const QStringList& marks);
     void nextBellChanged(const QString& time, const QString& sound);
     // A scheduled bell of `minuteOfDay` is due (the minute now, or one that a step of the clock
     // passed over); the ringer rings it before the next slot is looked at.
@@ -139,6 +152,7 @@ private:
     Clock* m_clock;
     DayCalendar* m_calendar = nullptr;
     Plan m_plan;
+    corvalin::today::Changes m_today;
     std::optional<corvalin::calendar::DateException> m_exception;
     QString m_lastApplied;  // the date and text of the last exceptionApplied
     corvalin::ringtable::RingTable m_table;

@@ -14,12 +14,18 @@
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsvalues.h"
+#include "schedule/todaychanges.h"
 
 namespace {
 
 // A save renames its new file over the old one; the files of one change settle within this.
 constexpr int kSettleMs = 300;
 constexpr qint64 kLargestSetting = 1024 * 1024;
+
+bool isTodayFile(const QString& name) {
+    return name == QLatin1String(corvalin::today::kTodayFile.data(),
+                                 static_cast<qsizetype>(corvalin::today::kTodayFile.size()));
+}
 
 }  // namespace
 
@@ -59,6 +65,9 @@ QByteArray HeadlessBells::storedSettings() const {
     QByteArray all;
     const QDir folder(m_dataFolder);
     for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name)) {
+        if (isTodayFile(info.fileName())) {
+            continue;  // the bells' own, and no setting
+        }
         all += info.fileName().toUtf8() + '\0';
         // Settings files are small; one that is not (put there by hand) counts by its size and
         // time, so that no file makes this thread read for long.
@@ -78,7 +87,7 @@ void HeadlessBells::watchFiles() {
     const QStringList watched = m_watcher->files();
     QStringList more;
     for (const QString& name : folder.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
-        if (!watched.contains(folder.filePath(name))) {
+        if (!isTodayFile(name) && !watched.contains(folder.filePath(name))) {
             more << folder.filePath(name);
         }
     }
@@ -133,6 +142,7 @@ void HeadlessBells::start(qint64 decided) {
     // set-up) is not written back from what this copy read before.
     m_store.forget();
     m_applied = storedSettings();
+    m_station->loadToday();  // as the copy that rang before left them
     m_station->bells.reset();
     applyOptions();
     m_station->resumeClock();

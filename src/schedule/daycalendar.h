@@ -22,6 +22,9 @@ public:
     };
     virtual Day day(const QDate& date) = 0;
 
+    // Template k's list (1 to 6), or none when it was never saved.
+    virtual std::optional<corvalin::settings::TimeList> templet(int k) const = 0;
+
     // The exception that decides this day, if any.
     virtual std::optional<corvalin::calendar::DateException> exceptionOn(const QDate& day) const = 0;
 };

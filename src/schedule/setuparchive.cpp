@@ -1,4 +1,5 @@
 // The set-up file: writing it, checking it, and importing it all or nothing.
+#include "schedule/todaychanges.h"
 #include "schedule/setuparchive.h"
 
 #include <QCoreApplication>
@@ -418,10 +419,13 @@ QStringList Contents::names(const QString& folder) const {
 
 QStringList settingsFiles(const QString& dataFolder) {
     // By the same rule as a set-up's names: OLD.INI is no settings file the program reads, and
-    // an export does not stop at it.
+    // an export does not stop at it. Today's changes are for one day on this computer: no set-up
+    // carries them, and an import leaves them.
     QStringList names;
+    const QString today = QString::fromUtf8(corvalin::today::kTodayFile.data(),
+                                            static_cast<qsizetype>(corvalin::today::kTodayFile.size()));
     for (const QString& name : QDir(dataFolder).entryList(QDir::Files, QDir::Name)) {
-        if (allowedName(kData, name)) {
+        if (allowedName(kData, name) && name != today) {
             names << name;
         }
     }
