@@ -122,6 +122,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildControls();
     connectHandlers();
     connectServices();
+    buildTodayControls();
     new QuitWatch([this] { Form_Unload(); }, this);
 }
 

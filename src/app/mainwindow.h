@@ -25,6 +25,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QAction;
 class QRadioButton;
@@ -191,6 +192,10 @@ public:
 
     // --- School calendar ---
     CalendarWindow* calendarWindow();
+    // --- Today's changes ---
+    // The menu of the "Today Bells" list, for `item` (none: the list's empty space): what can be
+    // changed for today, and undone. The caller owns it.
+    QMenu* todayMenu(QListWidgetItem* item);
     // Today's exception beside the date, or nothing when there is none.
     void showCalendarDay();
 
@@ -220,6 +225,7 @@ private:
     QSystemTrayIcon* trayIcon;
     QAction* mOpen;
     QAction* mnExit1;
+    QAction* mnSkipNext;  // "Skip next bell (10:50)", while the service runs
 
     // Service state, clock and today's bells.
     QGroupBox* stateFrame;
@@ -338,6 +344,12 @@ private:
     // Pieces of the bell service.
     void lockForService(bool locked);
     void showRunning(const QStringList& todayBells);
+    // --- Today's changes ---
+    void buildTodayControls();
+    void showTodayList(const QStringList& lines, const QStringList& marks);
+    void showSkipNext();
+    void changeToday(const corvalin::today::Change& change);
+    void answerToday(const QString& refusal);
     void showStopped();
     void setIntervalBounds(int startMinute, int endMinute);
     void setPowerOffBooking(const corvalin::settings::ExitBooking& booking);

@@ -245,6 +245,7 @@ void MainWindow::showStopped() {
     mnBellCount->setEnabled(false);
     nextBell->clear();
     nextBellSound->clear();
+    showSkipNext();
 }
 
 void MainWindow::ShowNextBell() {
@@ -254,6 +255,7 @@ void MainWindow::ShowNextBell() {
 void MainWindow::showNextBell(const QString& time, const QString& sound) {
     nextBell->setText(time);
     nextBellSound->setText(sound);
+    showSkipNext();
 }
 
 // The clock on screen and the full-screen read-outs; the bells have a clock of their own.

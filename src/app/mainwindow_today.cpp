@@ -1,0 +1,172 @@
+// Today's changes from the window: the menu of the "Today Bells" list (skip, move or add a bell,
+// no bells, a templet, undo), and the tray's "Skip next bell". The bells make them, keep them for
+// the day and tell the list again; the window asks and shows.
+#include <QAction>
+#include <QLabel>
+#include <QFont>
+#include <QListWidget>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+#include "app/mainwindow.h"
+#include "app/todaybelldialog.h"
+#include "bells/bellsclient.h"
+#include "schedule/ringtable.h"
+#include "schedule/todaychanges.h"
+#include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
+
+namespace today = corvalin::today;
+
+namespace {
+
+const QString kByWindow = QStringLiteral("the window");
+const QString kByTray = QStringLiteral("the tray");
+constexpr int kLineRole = Qt::UserRole;
+constexpr int kMarkRole = Qt::UserRole + 1;
+
+// "10hr 50min" (the next bell as shown) as "10:50"; empty for anything else ("NEXT DAY").
+QString shortTime(const QString& nextBell) {
+    if (nextBell.size() != 10 || nextBell.mid(2, 3) != QStringLiteral("hr ")) {
+        return QString();
+    }
+    return nextBell.left(2) + QLatin1Char(':') + nextBell.mid(5, 2);
+}
+
+// The minute of a "Today Bells" line ("10hr50min").
+int lineMinute(const QString& line) {
+    return line.left(2).toInt() * 60 + line.mid(4, 2).toInt();
+}
+
+}  // namespace
+
+void MainWindow::buildTodayControls() {
+    clock_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(clock_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = todayMenu(clock_list->itemAt(at));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(clock_list->viewport()->mapToGlobal(at));
+    });
+    mnSkipNext = new QAction(this);
+    mnSkipNext->setObjectName(QStringLiteral("mnSkipNext"));
+    mnSkipNext->setVisible(false);
+    help->insertAction(mnExit1, mnSkipNext);
+    connect(mnSkipNext, &QAction::triggered, this, [this] {
+        m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
+    });
+    connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
+}
+
+void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks) {
+    clock_list->clear();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString mark = marks.value(i);
+        auto* item = new QListWidgetItem(mark.isEmpty() ? lines[i] : lines[i] + QStringLiteral("  (") + mark + QLatin1Char(')'),
+                                         clock_list);
+        item->setData(kLineRole, lines[i]);
+        item->setData(kMarkRole, mark);
+        if (!mark.isEmpty()) {
+            QFont font = item->font();
+            font.setStrikeOut(mark == QStringLiteral("skipped"));
+            font.setItalic(mark != QStringLiteral("skipped"));
+            item->setFont(font);
+        }
+    }
+}
+
+void MainWindow::showSkipNext() {
+    const QString at = shortTime(nextBell->text());
+    mnSkipNext->setText(QStringLiteral("Skip next bell (%1)").arg(at));
+    mnSkipNext->setVisible(!start->isEnabled() && !at.isEmpty());
+}
+
+QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("todayMenu"));
+    auto add = [menu](const char* name, const QString& text, auto&& handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+    const bool running = !start->isEnabled();
+    if (item) {
+        const QString line = item->data(kLineRole).toString();
+        const QString mark = item->data(kMarkRole).toString();
+        const int minute = lineMinute(line);
+        const QString at = QString::fromStdString(today::minuteText(minute));
+        if (mark.isEmpty()) {
+            add("mnSkipToday", QStringLiteral("Skip %1 today").arg(at), [this, minute] {
+                changeToday({today::Kind::Skip, minute, -1, {}, 0, kByWindow.toStdString()});
+            });
+            add("mnMoveToday", QStringLiteral("Move %1 today...").arg(at), [this, minute, at] {
+                TodayBellDialog dialog(QStringLiteral("Move a bell today"),
+                                       QStringLiteral("The %1 bell rings today at:").arg(at), minute, {}, this);
+                m_ports.dialogs->showModal(&dialog);
+                if (dialog.result() == QDialog::Accepted) {
+                    changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, kByWindow.toStdString()});
+                }
+            });
+        } else {
+            // Undone by what it did: the change whose line says so.
+            QString prefix = at + QStringLiteral(" added today");
+            if (mark == QStringLiteral("skipped")) {
+                prefix = at + QStringLiteral(" skipped today");
+            } else if (mark.startsWith(QStringLiteral("moved from "))) {
+                prefix = mark.mid(11) + QStringLiteral(" moved to ") + at;
+            }
+            add("mnUndoToday", QStringLiteral("Undo: ") + prefix, [this, prefix] {
+                const QStringList changes = m_bells->todayChanges();
+                for (qsizetype i = 0; i < changes.size(); ++i) {
+                    if (changes[i].startsWith(prefix)) {
+                        m_bells->undoToday(static_cast<int>(i), kByWindow,
+                                           [this](const QString& refusal) { answerToday(refusal); });
+                        return;
+                    }
+                }
+            });
+        }
+        menu->addSeparator();
+    }
+    const QString next = shortTime(nextBell->text());
+    if (running && !next.isEmpty()) {
+        add("mnSkipNextToday", QStringLiteral("Skip next bell (%1)").arg(next), [this] {
+            m_bells->skipNextBell(kByWindow, [this](const QString& refusal) { answerToday(refusal); });
+        });
+    }
+    add("mnAddToday", QStringLiteral("Add a bell today..."), [this] {
+        const QTime now = currentTime().time();
+        TodayBellDialog dialog(QStringLiteral("Add a bell today"), QStringLiteral("A bell today only, at:"),
+                               (now.hour() * 60 + now.minute() + 5) % 1440, m_bells->sounds(), this);
+        m_ports.dialogs->showModal(&dialog);
+        if (dialog.result() == QDialog::Accepted) {
+            changeToday({today::Kind::Add, dialog.minuteOfDay(), -1, dialog.sound().toStdString(), 0,
+                         kByWindow.toStdString()});
+        }
+    });
+    add("mnNoBellsToday", QStringLiteral("No bells today"),
+        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, kByWindow.toStdString()}); });
+    QMenu* templets = menu->addMenu(QStringLiteral("Ring templet today"));
+    templets->setObjectName(QStringLiteral("mnTempletToday"));
+    for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
+        QAction* action = templets->addAction(QStringLiteral("Templet %1").arg(k));
+        action->setObjectName(QStringLiteral("mnTempletToday%1").arg(k));
+        connect(action, &QAction::triggered, menu,
+                [this, k] { changeToday({today::Kind::Templet, -1, -1, {}, k, kByWindow.toStdString()}); });
+    }
+    QAction* undoAll = add("mnUndoAllToday", QStringLiteral("Undo all of today's changes"), [this] {
+        m_bells->undoToday(-1, kByWindow, [this](const QString& refusal) { answerToday(refusal); });
+    });
+    undoAll->setEnabled(!m_bells->todayChanges().isEmpty());
+    return menu;
+}
+
+void MainWindow::changeToday(const today::Change& change) {
+    m_bells->changeToday(change, [this](const QString& refusal) { answerToday(refusal); });
+}
+
+void MainWindow::answerToday(const QString& refusal) {
+    if (!refusal.isEmpty()) {
+        m_ports.dialogs->warning(this, QStringLiteral("Today's bells were not changed: ") + refusal + QLatin1Char('.'));
+    }
+}
