@@ -119,6 +119,14 @@ void MainWindow::showLatestProblem() {
 void MainWindow::warningLine_Click() {
     m_problems.clear();
     warningLine->hide();
+    showRingLog();
+}
+
+void MainWindow::mnRingLog_Click() {
+    showRingLog();
+}
+
+void MainWindow::showRingLog() {
     if (!m_ringLogWindow) {
         m_ringLogWindow = new RingLogWindow(m_paths.dataFolder() + QStringLiteral("/ring.log"), this);
     }
@@ -144,7 +152,7 @@ void MainWindow::lockForService(bool locked) {
              VScroll7,       VScroll8,        Option1,         Option2,         Option3,
              Option4,        ChkPreBell1,     TxtPreBell1,     TxtPreBellName1, ChkPreBell2,
              TxtPreBell2,    TxtPreBellName2, VScrollPreBell1, VScrollPreBell2, txtStartBellSound,
-             txtEndBellSound}) {
+             txtEndBellSound, copyDays}) {
         control->setEnabled(enabled);
     }
     if (locked) {
