@@ -1,7 +1,5 @@
 // Copying the list of the day on screen to other days of the week, so that a school types its
 // week once: in "Manual input" the day's time list, in "Auto interval" its interval settings.
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -152,9 +152,10 @@ void MainWindow::lockForService(bool locked) {
              VScroll7,       VScroll8,        Option1,         Option2,         Option3,
              Option4,        ChkPreBell1,     TxtPreBell1,     TxtPreBellName1, ChkPreBell2,
              TxtPreBell2,    TxtPreBellName2, VScrollPreBell1, VScrollPreBell2, txtStartBellSound,
-             txtEndBellSound, copyDays}) {
+             txtEndBellSound}) {
         control->setEnabled(enabled);
     }
+    copyDays->setEnabled(enabled);
     if (locked) {
         nobell->setEnabled(false);
         VScroll9->setEnabled(false);

@@ -69,7 +69,8 @@ private Q_SLOTS:
         copyDays->click();
         f.settle();
         // Monday is left out; the weekdays are chosen, the weekend is not (the week begins on Monday here).
-        QCOMPARE(shown, (QStringList{"Tuesday+", "Wednesday+", "Thursday+", "Friday+", "Saturday-", "Sunday-"}));
+        QCOMPARE(shown,
+                 (QStringList{"Tuesday+", "Wednesday+", "Thursday+", "Friday+", "Saturday-", "Sunday-"}));
         QCOMPARE(f.fakes.dialogs.texts(),
                  QStringList{"Tuesday already has a list of its own. Replace it with the list of Monday?"});
         for (const char* day : {"mdata_3.ini", "mdata_4.ini", "mdata_5.ini", "mdata_6.ini"}) {
@@ -126,9 +127,11 @@ private Q_SLOTS:
         for (const char* day : {"adata_3.ini", "adata_4.ini", "adata_5.ini", "adata_6.ini"}) {
             QCOMPARE(f.folder.readData(day), monday);
         }
-        QCOMPARE(f.folder.readData("adata_7.ini"), QByteArray("6\r\n0\r\n9\r\n0\r\n30\r\n5\r\n 0 \r\ns.wav\r\ns.wav\r\n"));
+        QCOMPARE(f.folder.readData("adata_7.ini"),
+                 QByteArray("6\r\n0\r\n9\r\n0\r\n30\r\n5\r\n 0 \r\ns.wav\r\ns.wav\r\n"));
         QVERIFY(!f.folder.hasData("adata_1.ini"));
-        QCOMPARE(f.folder.readData("adata.ini"), QByteArray("9\r\n0\r\n12\r\n0\r\n45\r\n15\r\nw.wav\r\nw.wav\r\n"));
+        QCOMPARE(f.folder.readData("adata.ini"),
+                 QByteArray("9\r\n0\r\n12\r\n0\r\n45\r\n15\r\nw.wav\r\nw.wav\r\n"));
 
         find<QRadioButton>(w, "Option3")->click();  // "Apply week" has no day to copy
         QVERIFY(!find<QPushButton>(w, "copyDays")->isVisible());
