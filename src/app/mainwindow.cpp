@@ -189,6 +189,7 @@ void MainWindow::buildControls() {
     mnBellCount = menuLabel("mnBellCount", QStringLiteral("Countdown next bell"), Picture2);
     mnCalendar = menuLabel("mnCalendar", QStringLiteral("Calendar"), Picture2);
     mnSetup = menuLabel("mnSetup", QStringLiteral("Set-up"), Picture2);
+    mnRingLog = menuLabel("mnRingLog", QStringLiteral("Ring log"), Picture2);
     setupMenu = named(new QMenu(this), "setupMenu");
     setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("mnSetupExport"));
     setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("mnSetupImport"));
@@ -345,6 +346,9 @@ void MainWindow::buildControls() {
     auto* dayLayout = new QGridLayout(dayFrame);
     dayLayout->addWidget(reg_day, 0, 0);
     dayLayout->addWidget(VScroll9, 0, 1);
+    copyDays = named(new QPushButton(QStringLiteral("Copy to days..."), dayFrame), "copyDays");
+    copyDays->hide();  // "Set each day" only
+    dayLayout->addWidget(copyDays, 0, 2);
     dayLayout->addWidget(nobell, 1, 0, 1, 2);
 
     // Interval panel.
@@ -554,6 +558,7 @@ void MainWindow::connectHandlers() {
     onSelect(Option3, &MainWindow::Option3_Click);
     onSelect(Option4, &MainWindow::Option4_Click);
     connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
+    connect(copyDays, &QPushButton::clicked, this, &MainWindow::copyDays_Click);
 
     // Each spinner writes its own position into its box; the position past the end wraps.
     auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
@@ -641,6 +646,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             mnSetup_Click();
             return true;
         }
+        if (label == mnRingLog) {
+            mnRingLog_Click();
+            return true;
+        }
         if (label == helpword) {
             helpword_Click();
             return true;
@@ -654,7 +663,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup};
+    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup, mnRingLog};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {

@@ -26,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 class QMenu;
 class QAction;
 class QRadioButton;
@@ -97,6 +98,8 @@ public:
     void Option3_Click();
     void Option4_Click();
     void VScroll9_Change();
+    // "Copy to days...": the list of the day on screen replaces the lists of the days chosen.
+    void copyDays_Click();
     void ShowIntervalPanel();
     void ShowManualPanel();
 
@@ -170,6 +173,8 @@ public:
     // A line of the ring log that is no problem (the program started or ended, and how).
     void logNote(const QString& text);
     void warningLine_Click();
+    // "Ring log" in the menu strip: the ring log, problems and all, without clearing the warning line.
+    void mnRingLog_Click();
     RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
 
     // The countdown windows; created hidden on first use (the clock writes the full-screen ones
@@ -177,7 +182,8 @@ public:
     FrmFullScreen* fullScreen();
     FrmBellCount* bellCountWindow();
     FrmCountDown* countDownWindow();
-    // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Set-up", "Help", "Infomation";
+    // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Set-up", "Ring log", "Help",
+    // "Infomation";
     // the entry under the pointer is lit.
     void mnCountDown_Click();
     void mnBellCount_Click();
@@ -219,6 +225,7 @@ private:
     QLabel* mnBellCount;
     QLabel* mnCalendar;
     QLabel* mnSetup;
+    QLabel* mnRingLog;
     QMenu* setupMenu;
     QLabel* warningLine;
     QMenu* help;
@@ -267,6 +274,7 @@ private:
     QGroupBox* dayFrame;
     QLineEdit* reg_day;
     Spinner* VScroll9;
+    QPushButton* copyDays;
     QCheckBox* nobell;
     QLineEdit* pre_day;
 
@@ -418,5 +426,6 @@ private:
     };
     QList<OpenProblem> m_problems;
     void showLatestProblem();
+    void showRingLog();
     FrmSyncError* m_syncError = nullptr;
 };

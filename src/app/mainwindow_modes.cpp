@@ -104,6 +104,7 @@ void MainWindow::Option3_Click() {
     nobell->setChecked(false);
     nobell->setEnabled(false);
     VScroll9->setEnabled(false);
+    copyDays->hide();
     if (m_loadPhase == 2) {
         SaveOptions();
     } else {
@@ -126,6 +127,7 @@ void MainWindow::Option3_Click() {
 void MainWindow::Option4_Click() {
     nobell->setEnabled(true);
     VScroll9->setEnabled(true);
+    copyDays->show();
     const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
     reg_day->setText(dayCaption(today));
     pre_day->setText(QString::number(today));

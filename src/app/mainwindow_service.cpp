@@ -119,6 +119,14 @@ void MainWindow::showLatestProblem() {
 void MainWindow::warningLine_Click() {
     m_problems.clear();
     warningLine->hide();
+    showRingLog();
+}
+
+void MainWindow::mnRingLog_Click() {
+    showRingLog();
+}
+
+void MainWindow::showRingLog() {
     if (!m_ringLogWindow) {
         m_ringLogWindow = new RingLogWindow(m_paths.dataFolder() + QStringLiteral("/ring.log"), this);
     }
@@ -147,6 +155,7 @@ void MainWindow::lockForService(bool locked) {
              txtEndBellSound}) {
         control->setEnabled(enabled);
     }
+    copyDays->setEnabled(enabled);
     if (locked) {
         nobell->setEnabled(false);
         VScroll9->setEnabled(false);

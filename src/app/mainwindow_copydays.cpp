@@ -1,0 +1,98 @@
+// Copying the list of the day on screen to other days of the week, so that a school types its
+// week once: in "Manual input" the day's time list, in "Auto interval" its interval settings.
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/copydaysdialog.h"
+#include "app/mainwindow.h"
+#include "schedule/dayselector.h"
+#include "schedule/intervalcheck.h"
+#include "schedule/settingsstore.h"
+#include "widgets/dialogs.h"
+
+namespace fmt = corvalin::settings;
+
+namespace {
+
+// What a day holds of its own: anything but what a day that was never set loads.
+template <typename Settings>
+bool replacesOwnList(const Settings& current, const Settings& copied) {
+    return current != Settings{} && current != copied;
+}
+
+}  // namespace
+
+void MainWindow::copyDays_Click() {
+    if (!Option4->isChecked() || !copyDays->isEnabled()) {
+        return;  // "Set each day" only, and never while the bells run
+    }
+    const int source = dayForSave(2);  // the day whose list is on screen
+    const bool interval = Option1->isChecked();
+    namespace days = corvalin::days;
+    if (!days::isWeekday(source) && (interval || !days::isTemplateDay(source))) {
+        return;
+    }
+    if (interval) {
+        // Settings the day selector would refuse to store are not copied either.
+        const auto result = corvalin::interval::checkTimes(intervalTexts());
+        if (result.startMinute) {
+            setIntervalBounds(*result.startMinute, *result.endMinute);
+        }
+        if (result.message) {
+            m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
+            return;
+        }
+    }
+
+    QStringList dayNames;
+    for (int day = 1; day <= 7; ++day) {
+        dayNames.append(dayCaption(day));
+    }
+    CopyDaysDialog dialog(source, dayCaption(source), dayNames, this);
+    m_ports.dialogs->showModal(&dialog);
+    const QList<int> targets = dialog.chosenDays();
+    if (dialog.result() != QDialog::Accepted || targets.isEmpty()) {
+        return;
+    }
+
+    const fmt::TimeList list = timeListOnScreen();
+    const fmt::IntervalSettings settings = intervalOnScreen();
+    QStringList targetNames;
+    QStringList replaced;
+    for (const int day : targets) {
+        targetNames.append(dayCaption(day));
+        const bool own = interval ? replacesOwnList(m_services.store->loadDayInterval(day), settings)
+                                  : replacesOwnList(m_services.store->loadDayTimes(day), list);
+        if (own) {
+            replaced.append(dayCaption(day));
+        }
+    }
+    if (!replaced.isEmpty()) {
+        const auto answer = m_ports.dialogs->message(
+            this, QStringLiteral("Copy to days"),
+            (replaced.size() == 1
+                 ? QStringLiteral("%1 already has a list of its own. Replace it with the list of %2?")
+                 : QStringLiteral("%1 already have lists of their own. Replace them with the list of %2?"))
+                .arg(replaced.join(QStringLiteral(", ")), dayCaption(source)),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+        if (answer != Dialogs::Answer::Yes) {
+            return;  // nothing stored, nothing copied
+        }
+    }
+
+    // The list on screen is stored first, as a move of the day selector stores it. A save that
+    // cannot be written is kept by the store, which says so in the ring log.
+    if (interval) {
+        SaveDayInterval(2);
+        for (const int day : targets) {
+            m_services.store->saveDayInterval(day, settings);
+        }
+    } else {
+        SaveDayTimes(2);
+        for (const int day : targets) {
+            m_services.store->saveDayTimes(day, list);
+        }
+    }
+    logNote(QStringLiteral("the list of %1 was copied to %2")
+                .arg(dayCaption(source), targetNames.join(QStringLiteral(", "))));
+}
