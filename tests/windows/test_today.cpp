@@ -1,0 +1,158 @@
+// Today's changes from the window and the tray, with the bells on a thread of their own: what
+// rings, what the list shows, what the ring log says, and that the changes last the day and no
+// longer.
+#include <QComboBox>
+#include <QMenu>
+#include <QTimeEdit>
+#include <QtTest>
+
+#include "app/todaybelldialog.h"
+#include "windowfixture.h"
+
+namespace {
+
+QDateTime at(int h, int m, int s, int day = 7) {  // 7 December 2026 is a Monday
+    return QDateTime(QDate(2026, 12, day), QTime(h, m, s));
+}
+
+QAction* action(QMenu* menu, const char* name) {
+    auto* found = menu->findChild<QAction*>(QString::fromLatin1(name));
+    if (!found) {
+        qFatal("no action %s", name);
+    }
+    return found;
+}
+
+// Runs the clocks to `until`, a second at a time; the sounds rung meanwhile, by their minute.
+QStringList runTo(WindowFixture& f, const QDateTime& until) {
+    QStringList rung;
+    while (f.fakes.clock.now() < until) {
+        f.fakes.clock.advance(1);
+        const qsizetype before = f.fakes.bell.plays.size();
+        f.tick();
+        if (f.fakes.bell.plays.size() > before) {
+            rung.append(f.fakes.clock.now().toString("hh:mm"));
+        }
+    }
+    return rung;
+}
+
+// A running "Manual input", "Apply week" day of 10:00, 10:50 and 11:30.
+MainWindow* runningDay(WindowFixture& f) {
+    f.folder.addSound("a.wav");
+    f.folder.addSound("drill.wav");
+    f.writeOptions(2, 1, 0);
+    f.folder.writeData("mdata.ini", "10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n11hr 30min/a.wav\r\n");
+    f.fakes.clock.set(at(10, 40, 0));
+    auto* w = f.load();
+    w->start_Click();
+    f.settle();
+    return w;
+}
+
+}  // namespace
+
+class TestToday : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The tray skips the next bell and the list moves one: neither rings at its own minute, both
+    // ring where they were put; the ring log says who did what; undone, a skipped bell rings
+    // again. A copy started later the same day goes on with them, and the next day knows none.
+    void skippedMovedAndAddedBellsForOneDay() {
+        WindowFixture f;
+        auto* w = runningDay(f);
+        auto* skipNext = find<QAction>(w, "mnSkipNext");
+        QVERIFY(skipNext->isVisible());
+        QCOMPARE(skipNext->text(), QString("Skip next bell (10:50)"));
+        skipNext->trigger();
+        f.settle();
+        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr30min"}));
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("11hr 30min"));
+        QCOMPARE(skipNext->text(), QString("Skip next bell (11:30)"));
+
+        // 11:30 to 11:35, and a drill at 11:10, from the list's menu.
+        auto* list = find<QListWidget>(w, "clock_list");
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            auto* dialog = qobject_cast<TodayBellDialog*>(window);
+            QVERIFY(dialog);
+            dialog->bellTime->setTime(QTime(11, 35));
+            dialog->bellOk->click();
+        };
+        std::unique_ptr<QMenu> menu(w->todayMenu(list->item(2)));
+        action(menu.get(), "mnMoveToday")->trigger();
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            auto* dialog = qobject_cast<TodayBellDialog*>(window);
+            QVERIFY(dialog);
+            dialog->bellTime->setTime(QTime(11, 10));
+            dialog->bellSound->setCurrentText("drill.wav");
+            dialog->bellOk->click();
+        };
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnAddToday")->trigger();
+        f.settle();
+        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
+                                                    "11hr35min  (moved from 11:30)"}));
+        QVERIFY(f.fakes.dialogs.texts().isEmpty());
+
+        QCOMPARE(runTo(f, at(11, 40, 0)), (QStringList{"11:10", "11:35"}));
+        QVERIFY(f.fakes.bell.plays.at(0).path.endsWith("/drill.wav"));
+        const QByteArray log = f.folder.readData("ring.log");
+        QVERIFY2(log.contains("10:50 skipped today, by the tray") &&
+                     log.contains("11:30 moved to 11:35 today, by the window") &&
+                     log.contains("11:10 added today (drill.wav), by the window"),
+                 log.constData());
+
+        // Another copy started the same day (a restart) rings by them too.
+        const QByteArray kept = f.folder.readData("today.ini");
+        QVERIFY(kept.startsWith("2026-12-07\r\n"));
+        WindowFixture g;
+        g.folder.writeData("today.ini", kept);
+        auto* v = runningDay(g);
+        Q_UNUSED(v);
+        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
+                                                    "11hr35min  (moved from 11:30)"}));
+
+        // Undone: the skipped bell rings again (in the copy that undid it).
+        list = find<QListWidget>(v, "clock_list");
+        menu.reset(v->todayMenu(list->item(1)));
+        action(menu.get(), "mnUndoToday")->trigger();
+        g.settle();
+        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr10min  (added)",
+                                                    "11hr35min  (moved from 11:30)"}));
+        QCOMPARE(runTo(g, at(10, 51, 0)), QStringList{"10:50"});
+
+        // The next day rings the week's list as it is, and the file is gone.
+        g.fakes.clock.set(at(23, 59, 58));
+        QCOMPARE(runTo(g, at(0, 0, 2, 8)), QStringList());
+        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QVERIFY(!g.folder.hasData("today.ini"));
+        QCOMPARE(g.folder.readData("mdata.ini"), QByteArray("10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n11hr 30min/a.wav\r\n"));
+    }
+
+    // No bells today, and a refusal said to the operator: nothing else can change the whole day
+    // until that is undone.
+    void noBellsTodayAndARefusal() {
+        WindowFixture f;
+        auto* w = runningDay(f);
+        std::unique_ptr<QMenu> menu(w->todayMenu(nullptr));
+        action(menu.get(), "mnNoBellsToday")->trigger();
+        f.settle();
+        QCOMPARE(f.list("clock_list"), QStringList());
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
+        QVERIFY(!find<QAction>(w, "mnSkipNext")->isVisible());
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnTempletToday2")->trigger();
+        f.settle();
+        QCOMPARE(f.fakes.dialogs.texts(),
+                 QStringList{"Today's bells were not changed: no bells today already; undo that first."});
+        QCOMPARE(runTo(f, at(11, 31, 0)), QStringList());
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnUndoAllToday")->trigger();
+        f.settle();
+        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QVERIFY(!f.folder.hasData("today.ini"));
+    }
+};
+
+QTEST_MAIN(TestToday)
+#include "test_today.moc"
