@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -305,10 +306,12 @@ void MainWindow::buildControls() {
                         QStringLiteral("nowBell1.gif"), QString());
     bellStop = button("bellStop", QStringLiteral("Stop bell"), QStringLiteral("bellStop.gif"),
                       QStringLiteral("bellStop1.gif"), QString());
+    addSound = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSound");
     auto* soundLayout = new QGridLayout(soundFrame);
     soundLayout->addWidget(File1, 0, 0, 1, 2);
-    soundLayout->addWidget(btnNowBell, 1, 0);
-    soundLayout->addWidget(bellStop, 1, 1);
+    soundLayout->addWidget(addSound, 1, 0, 1, 2);
+    soundLayout->addWidget(btnNowBell, 2, 0);
+    soundLayout->addWidget(bellStop, 2, 1);
 
     // Dedicated sound card.
     FrameSndCard = named(new QGroupBox(this), "FrameSndCard");
@@ -589,6 +592,7 @@ void MainWindow::connectHandlers() {
     connect(applyTemplet, &QPushButton::clicked, this, &MainWindow::applyTemplet_Click);
     connect(btnNowBell, &QPushButton::clicked, this, &MainWindow::btnNowBell_Click);
     connect(bellStop, &QPushButton::clicked, this, &MainWindow::bellStop_Click);
+    connect(addSound, &QPushButton::clicked, this, &MainWindow::addSound_Click);
     connect(cmdStartBellSound, &QPushButton::clicked, this, &MainWindow::cmdStartBellSound_Click);
     connect(cmdEndBellSound, &QPushButton::clicked, this, &MainWindow::cmdEndBellSound_Click);
     connect(CmdPreBell1, &QPushButton::clicked, this, &MainWindow::CmdPreBell1_Click);

@@ -29,6 +29,7 @@ class QListWidgetItem;
 class QPushButton;
 class QMenu;
 class QAction;
+class QPushButton;
 class QRadioButton;
 class QSystemTrayIcon;
 class ImageButton;
@@ -143,6 +144,8 @@ public:
     void cmdEndBellSound_Click();
     void CmdPreBell1_Click();
     void CmdPreBell2_Click();
+    // "Add sound...": copies a sound file the operator picks into the user's own sound folder.
+    void addSound_Click();
     // Points the sound list at the sound folder (reads the folder again, keeping the
     // selected sound when it is still there).
     void FillSoundList();
@@ -260,6 +263,7 @@ private:
     QListWidget* File1;
     ImageButton* btnNowBell;
     ImageButton* bellStop;
+    QPushButton* addSound;
     QGroupBox* FrameSndCard;
     QLabel* SndCardText;
     ImageButton* SndCardSet;

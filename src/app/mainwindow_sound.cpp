@@ -2,20 +2,31 @@
 // choice of the dedicated card.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "base/ownfiles.h"
+#include "base/wholefile.h"
 #include "schedule/settingsstore.h"
+#include "sound/bellrules.h"
 #include "sound/sndselect.h"
+#include "sound/soundbounds.h"
 #include "widgets/dialogs.h"
 #include "widgets/imagebutton.h"
 
 namespace {
 
 const QString kPickSound = QStringLiteral("Select bell sound from [Select bell sound]");
+
+// A file larger than this is no bell sound: the samples of the longest one, as floats, and room
+// for its header. It is refused before it is read.
+constexpr qint64 kMaxSoundFileBytes = corvalin::sound::kMaxSoundBytes + (1 << 20);
 
 }  // namespace
 
@@ -57,6 +68,73 @@ bool MainWindow::refuseSound(const QString& sound) {
     }
     reportProblem(QStringLiteral("%1 cannot be chosen as a bell sound: %2").arg(sound, why));
     return true;
+}
+
+void MainWindow::addSound_Click() {
+    const QString filter = QStringLiteral("Sounds (%1);;All files (*)")
+                               .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
+    const QString source = m_ports.dialogs->openFileName(this, QStringLiteral("Add sound"), filter);
+    if (source.isEmpty()) {
+        return;
+    }
+    const QString name = QFileInfo(source).fileName();
+    auto refuse = [this, &name](const QString& why) {
+        m_ports.dialogs->warning(this, QStringLiteral("%1 was not added: %2.").arg(name, why));
+    };
+    if (!corvalin::sound::isBellSoundName(name.toStdString())) {
+        refuse(QStringLiteral("a bell sound is a WAV, FLAC, Ogg Vorbis, Opus or MP3 file, named so (%1)")
+                   .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns())));
+        return;
+    }
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return;
+    }
+    if (file.size() > kMaxSoundFileBytes) {
+        refuse(QStringLiteral("it is larger than any bell sound"));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
+        refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return;
+    }
+    if (!corvalin::sound::isSound(bytes)) {
+        refuse(QStringLiteral("it is no sound that can be played"));
+        return;
+    }
+    if (const QString why = corvalin::sound::refusalOfBytes(bytes); !why.isEmpty()) {
+        refuse(why);
+        return;
+    }
+    const QString folder = soundFolder();
+    const QString target = folder + QLatin1Char('/') + name;
+    const bool replacing = QFileInfo::exists(target) || m_bells->sounds().contains(name);
+    if (replacing &&
+        m_ports.dialogs->message(this, QStringLiteral("Add sound"),
+                                 QStringLiteral("%1 is already in the sound folder. Replace it?").arg(name),
+                                 Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        return;
+    }
+    // Written whole and renamed into place: a bell never finds half a sound.
+    QString why;
+    if (!makeFolder(folder)) {
+        why = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+    } else if (!replaceWholeFile(target, bytes, &why)) {
+        why = QStringLiteral("%1 (%2)").arg(why, QDir::toNativeSeparators(target));
+    }
+    if (!why.isEmpty()) {
+        refuse(QStringLiteral("it could not be copied: ") + why);
+        return;
+    }
+    FillSoundList();
+    const auto found = File1->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!found.isEmpty()) {
+        File1->setCurrentItem(found.first());
+    }
+    m_bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
+                            : QStringLiteral("the sound %1 was added").arg(name));
 }
 
 void MainWindow::btnNowBell_Click() {

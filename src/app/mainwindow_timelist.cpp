@@ -7,6 +7,7 @@
 
 #include "app/mainwindow.h"
 #include "schedule/timeentry.h"
+#include "sound/bellrules.h"
 #include "widgets/dialogs.h"
 
 void MainWindow::saveTimeList() {
@@ -23,7 +24,7 @@ void MainWindow::TimeAdd_Click() {
         m_ports.dialogs->warning(this, QStringLiteral("Select bell sound int [Select bell sound]"));
         return;
     }
-    if (!sound.toLower().contains(QStringLiteral(".wav"))) {
+    if (!corvalin::sound::isBellSoundName(sound.toStdString())) {
         m_ports.dialogs->warning(
             this, QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
                       QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));

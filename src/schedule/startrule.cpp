@@ -4,26 +4,18 @@
 #include <algorithm>
 
 #include "schedule/intervalcheck.h"
+#include "sound/bellrules.h"
 
 namespace corvalin::startrule {
 
 namespace {
 
-// A wave file by its name: ".wav" anywhere in it, in any case (no other letter lowers to these).
-bool isWaveName(std::string name) {
-    for (char& c : name) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return name.find(".wav") != std::string::npos;
-}
-
 std::optional<Refusal> folderRefusal(const SoundFolder& sounds) {
     if (sounds.files.empty()) {
         return Refusal{sounds.name + " folder must over one sound file", true, {}, {}};
     }
-    if (!std::all_of(sounds.files.begin(), sounds.files.end(), isWaveName)) {
+    if (!std::all_of(sounds.files.begin(), sounds.files.end(),
+                     [](const std::string& name) { return sound::isBellSoundName(name); })) {
         // The window's text breaks the line before the folder; the ring log's line reads on (oneLine).
         std::string message = "Add Only wave file to sound folder. Please, delete non wave file from\n";
         return Refusal{message + sounds.name + ".", true, {}, {}};

@@ -11,11 +11,38 @@ std::string megabytes(long long bytes) {
     return std::to_string((bytes + 999999) / 1000000) + " MB";
 }
 
+// The endings of the formats a bell rings in besides wave files.
+constexpr std::string_view kOtherEndings[] = {".flac", ".ogg", ".oga", ".opus", ".mp3"};
+
 std::string maxSoundText() {
     return std::to_string(kMaxSoundSeconds / 60) + " minutes";
 }
 
 }  // namespace
+
+bool isBellSoundName(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    if (lower.find(".wav") != std::string::npos) {
+        return true;
+    }
+    return std::any_of(std::begin(kOtherEndings), std::end(kOtherEndings), [&lower](std::string_view ending) {
+        return lower.size() > ending.size() && lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0;
+    });
+}
+
+std::string bellSoundPatterns() {
+    std::string patterns = "*.wav";
+    for (const std::string_view ending : kOtherEndings) {
+        patterns += " *";
+        patterns += ending;
+    }
+    return patterns;
+}
 
 long long maxSoundFrames(int rate, int channels) {
     if (rate < 1 || channels < 1) {

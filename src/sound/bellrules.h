@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace corvalin::sound {
 
@@ -29,6 +30,13 @@ std::string soundRefusal(long long frames, int rate, int channels);
 // Why a sound whose header does not give its length, and that was read past maxSoundFrames, is
 // refused.
 std::string unboundedSoundRefusal(int rate, int channels);
+
+// Whether a file of the sound folder is a bell sound by its name: a wave file (".wav" anywhere
+// in its name, as always), or one ending in ".flac", ".ogg", ".oga", ".opus" or ".mp3", in any
+// letter case. What it holds is read by its content (libsndfile), whatever its name says.
+bool isBellSoundName(std::string_view name);
+// The same endings as a file picker's pattern: "*.wav *.flac *.ogg *.oga *.opus *.mp3".
+std::string bellSoundPatterns();
 
 // The mute after a bell lasts this many ticks of the one-second mute timer: the whole seconds
 // of the sound for a scheduled bell, one more for a bell rung by hand. A sound of unknown length

@@ -2,13 +2,10 @@
 #include "sound/soundbounds.h"
 
 #include "sound/bellrules.h"
-
-#include <QFile>
+#include "sound/soundfile.h"
 
 #include <sndfile.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace corvalin::sound {
@@ -43,66 +40,25 @@ QString refusalOf(SNDFILE* handle, const SF_INFO& info, bool count) {
     }
 }
 
-// Bytes in memory as libsndfile's file.
-struct Bytes {
-    const QByteArray& bytes;
-    sf_count_t position = 0;
-};
-
-sf_count_t bytesLength(void* user) {
-    return static_cast<Bytes*>(user)->bytes.size();
-}
-
-sf_count_t bytesSeek(sf_count_t offset, int whence, void* user) {
-    auto* in = static_cast<Bytes*>(user);
-    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? in->position : in->bytes.size();
-    const sf_count_t to = base + offset;
-    if (to < 0) {
-        return -1;
-    }
-    in->position = to;
-    return to;
-}
-
-sf_count_t bytesRead(void* out, sf_count_t count, void* user) {
-    auto* in = static_cast<Bytes*>(user);
-    const sf_count_t left = std::max<sf_count_t>(0, in->bytes.size() - in->position);
-    const sf_count_t n = std::clamp<sf_count_t>(count, 0, left);
-    std::copy_n(in->bytes.constData() + in->position, n, static_cast<char*>(out));
-    in->position += n;
-    return n;
-}
-
-sf_count_t bytesWrite(const void*, sf_count_t, void*) {
-    return 0;
-}
-
-sf_count_t bytesTell(void* user) {
-    return static_cast<Bytes*>(user)->position;
-}
-
 }  // namespace
 
 QString headerRefusal(const QString& path) {
-    SF_INFO info{};
-    SNDFILE* handle = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    const QString why = refusalOf(handle, info, false);
-    if (handle) {
-        sf_close(handle);
-    }
-    return why;
+    const SoundFile file(path);
+    return refusalOf(file.handle(), file.info(), false);
 }
 
 QString refusalOfBytes(const QByteArray& bytes) {
-    Bytes in{bytes};
-    SF_VIRTUAL_IO io{bytesLength, bytesSeek, bytesRead, bytesWrite, bytesTell};
-    SF_INFO info{};
-    SNDFILE* handle = sf_open_virtual(&io, SFM_READ, &info, &in);
-    const QString why = refusalOf(handle, info, true);
-    if (handle) {
-        sf_close(handle);
+    const SoundFile file(bytes);
+    return refusalOf(file.handle(), file.info(), true);
+}
+
+bool isSound(const QByteArray& bytes) {
+    const SoundFile file(bytes);
+    if (!file.handle() || file.info().samplerate < 1 || file.info().channels < 1) {
+        return false;
     }
-    return why;
+    std::vector<float> frame(static_cast<size_t>(file.info().channels));
+    return sf_readf_float(file.handle(), frame.data(), 1) == 1;
 }
 
 }  // namespace corvalin::sound

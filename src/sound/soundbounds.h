@@ -17,4 +17,7 @@ QString headerRefusal(const QString& path);
 // no sound libsndfile reads.
 QString refusalOfBytes(const QByteArray& bytes);
 
+// Whether libsndfile reads `bytes` as sound: a format it knows, and at least one frame of it.
+bool isSound(const QByteArray& bytes);
+
 }  // namespace corvalin::sound

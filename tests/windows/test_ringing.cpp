@@ -3,7 +3,13 @@
 // ringer's own tests.
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
+
+#include <sndfile.h>
+
+#include <cmath>
+#include <vector>
 
 #include "sound/sndselect.h"
 #include "support/longsound.h"
@@ -18,6 +24,30 @@ QDateTime at(int h, int m, int s) {
 // The music on the default card, the bells on a card of their own.
 QList<OutputDevice> twoCards() {
     return {{"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
+}
+
+// A second of a tone in a format other than wave: FLAC.
+bool writeFlacTone(const QString& path) {
+    SF_INFO info{};
+    info.samplerate = 8000;
+    info.channels = 1;
+    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file) {
+        return false;
+    }
+    std::vector<float> tone(8000);
+    for (size_t i = 0; i < tone.size(); ++i) {
+        tone[i] = 0.5f * std::sin(static_cast<float>(i) * 0.5f);
+    }
+    const bool written = sf_writef_float(file, tone.data(), 8000) == 8000;
+    sf_close(file);
+    return written;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 MainWindow* window(WindowFixture& f, int setTimeMode = 1, int dayMode = 1) {
@@ -351,6 +381,88 @@ private Q_SLOTS:
         w->btnNowBell_Click();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
+    }
+
+    // "Add sound..." copies a sound into the sound folder, lists it, selects it and says so in the
+    // ring log; a FLAC then goes into the time list and the service starts with it. It refuses, with
+    // a box and nothing copied, a file that is no sound, a sound too long for a bell, and a copy
+    // that cannot be written; a name already there is replaced only when the operator says so.
+    void addSoundCopiesAPlayableSound() {
+        WindowFixture f;
+        auto* w = window(f, 2, 1);
+        auto* add = find<QPushButton>(w, "addSound");
+        QTemporaryDir from;
+        const QString sounds = f.folder.path() + "/sound/";
+        QVERIFY(writeFlacTone(from.filePath("chime.flac")));
+        f.fakes.dialogs.files.enqueue(from.filePath("chime.flac"));
+        QTest::mouseClick(add, Qt::LeftButton);
+        f.settle();
+        QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));
+        QCOMPARE(contentOf(sounds + "chime.flac"), contentOf(from.filePath("chime.flac")));
+        QCOMPARE(f.list("File1"), (QStringList{"a.wav", "chime.flac", "long.wav"}));
+        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("chime.flac"));
+        QVERIFY(f.folder.readData("ring.log").contains(" the sound chime.flac was added\r\n"));
+        find<QLineEdit>(w, "input_h")->setText("08");
+        find<QLineEdit>(w, "input_m")->setText("10");
+        w->TimeAdd_Click();
+        w->start_Click();
+        f.settle();
+        QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));
+        QCOMPARE(f.list("AddTimeList"), QStringList{"08hr 10min/chime.flac"});
+        QCOMPARE(f.bells().serviceRunning(), 1);
+        w->stop1_Click();
+        f.settle();
+
+        // Refused: no sound (whatever its name), and a sound longer than a bell may last.
+        QFile notes(from.filePath("notes.mp3"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("these are not sounds\n") > 0);
+        notes.close();
+        QVERIFY(writeLongSilence(from.filePath("hour.flac"), 11 * 60));
+        const struct {
+            QString file;
+            QString why;
+        } refused[] = {{"notes.mp3", "notes.mp3 was not added: it is no sound"},
+                       {"hour.flac", "hour.flac was not added: it lasts 11 min 00 s; a bell sound lasts at most 10"}};
+        for (const auto& r : refused) {
+            f.fakes.dialogs.messages.clear();
+            f.fakes.dialogs.files.enqueue(from.filePath(r.file));
+            QTest::mouseClick(add, Qt::LeftButton);
+            f.settle();
+            QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+            QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
+            QVERIFY2(f.fakes.dialogs.texts().first().startsWith(r.why), qPrintable(f.fakes.dialogs.texts().first()));
+            QVERIFY(!QFile::exists(sounds + r.file));
+        }
+
+        // A name already there: "No" keeps the old sound, "Yes" puts the new one in its place.
+        QVERIFY(writeFlacTone(from.filePath("a.wav")));  // a FLAC under a wave name plays all the same
+        const QByteArray before = contentOf(sounds + "a.wav");
+        for (const auto answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+            f.fakes.dialogs.messages.clear();
+            f.fakes.dialogs.answers.enqueue(answer);
+            f.fakes.dialogs.files.enqueue(from.filePath("a.wav"));
+            QTest::mouseClick(add, Qt::LeftButton);
+            f.settle();
+            QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+            QCOMPARE(f.fakes.dialogs.messages.first().buttons, Dialogs::Buttons::YesNo);
+            QVERIFY(f.fakes.dialogs.texts().first().startsWith("a.wav is already in the sound folder"));
+            QCOMPARE(contentOf(sounds + "a.wav"),
+                     answer == Dialogs::Answer::Yes ? contentOf(from.filePath("a.wav")) : before);
+        }
+        QVERIFY(f.folder.readData("ring.log").contains(" the sound a.wav was added in place of the one before\r\n"));
+
+        // A copy that cannot be written says why, and leaves nothing half written behind.
+        QVERIFY(QDir().mkpath(sounds + "chime2.flac/inside"));
+        QVERIFY(QFile::copy(from.filePath("chime.flac"), from.filePath("chime2.flac")));
+        f.fakes.dialogs.messages.clear();
+        f.fakes.dialogs.files.enqueue(from.filePath("chime2.flac"));
+        QTest::mouseClick(add, Qt::LeftButton);
+        f.settle();
+        QCOMPARE(f.fakes.dialogs.messages.size(), 2);  // the replace question, then the refusal
+        QVERIFY2(f.fakes.dialogs.texts().last().startsWith("chime2.flac was not added: it could not be copied: "),
+                 qPrintable(f.fakes.dialogs.texts().last()));
+        QCOMPARE(QDir(sounds).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"a.wav", "chime.flac", "long.wav"}));
     }
 
     // The operator deletes the file that refused the start, as the message asks: the next

@@ -2,6 +2,7 @@
 #include "bells/linux/belloutput_pulse.h"
 
 #include "sound/bellrules.h"
+#include "sound/soundfile.h"
 #include "bells/linux/pulseconnection.h"
 
 #include <QFile>
@@ -30,53 +31,40 @@ struct Sound {
     size_t bytes() const { return samples.size() * sizeof(float); }
 };
 
-struct SoundFile {
-    SNDFILE* handle = nullptr;
-    SF_INFO info{};
-
-    explicit SoundFile(const QString& path) {
-        handle = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    }
-    ~SoundFile() {
-        if (handle) {
-            sf_close(handle);
-        }
-    }
-    SoundFile(const SoundFile&) = delete;
-    SoundFile& operator=(const SoundFile&) = delete;
-};
+using corvalin::sound::SoundFile;
 
 // The whole file as float samples; nothing when it cannot be read or holds no sound, and nothing,
 // with the reason in `refusal`, when it is beyond the bounds of a bell sound. The header is read
 // first: a sound it says is too long is never decoded, and one whose header lies or gives no length
 // is decoded no further than the bounds, and not kept.
 std::shared_ptr<const Sound> decode(const QString& path, QString* refusal) {
-    SoundFile file(path);
-    if (!file.handle || file.info.channels < 1 || file.info.channels > static_cast<int>(PA_CHANNELS_MAX) ||
-        file.info.samplerate < 1 || static_cast<unsigned>(file.info.samplerate) > PA_RATE_MAX) {
+    const SoundFile file(path);
+    const SF_INFO& info = file.info();
+    if (!file.handle() || info.channels < 1 || info.channels > static_cast<int>(PA_CHANNELS_MAX) ||
+        info.samplerate < 1 || static_cast<unsigned>(info.samplerate) > PA_RATE_MAX) {
         return nullptr;
     }
-    const long long mostFrames = corvalin::sound::maxSoundFrames(file.info.samplerate, file.info.channels);
-    const bool lengthKnown = file.info.frames != SF_COUNT_MAX;
-    if (lengthKnown && file.info.frames > mostFrames) {
+    const long long mostFrames = corvalin::sound::maxSoundFrames(info.samplerate, info.channels);
+    const bool lengthKnown = file.lengthKnown();
+    if (lengthKnown && info.frames > mostFrames) {
         *refusal = QString::fromStdString(
-            corvalin::sound::soundRefusal(file.info.frames, file.info.samplerate, file.info.channels));
+            corvalin::sound::soundRefusal(info.frames, info.samplerate, info.channels));
         return nullptr;
     }
     auto out = std::make_shared<Sound>();
-    out->channels = file.info.channels;
-    out->rate = file.info.samplerate;
+    out->channels = info.channels;
+    out->rate = info.samplerate;
     const auto channels = static_cast<size_t>(out->channels);
     const size_t mostSamples = static_cast<size_t>(mostFrames) * channels;
     try {
         // The header's frame count is a hint only: some formats know it just roughly.
-        if (lengthKnown && file.info.frames > 0) {
-            out->samples.reserve(static_cast<size_t>(file.info.frames) * channels);
+        if (lengthKnown && info.frames > 0) {
+            out->samples.reserve(static_cast<size_t>(info.frames) * channels);
         }
         constexpr sf_count_t kChunkFrames = 16384;
         std::vector<float> chunk(static_cast<size_t>(kChunkFrames) * channels);
         for (;;) {
-            const sf_count_t got = sf_readf_float(file.handle, chunk.data(), kChunkFrames);
+            const sf_count_t got = sf_readf_float(file.handle(), chunk.data(), kChunkFrames);
             if (got <= 0) {
                 break;
             }
@@ -511,13 +499,19 @@ std::optional<qint64> PulseBellOutput::lengthMs(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         return std::nullopt;
     }
-    SoundFile file(path);
-    // A length the header does not give (SF_COUNT_MAX) is no length.
-    if (!file.handle || file.info.samplerate <= 0 || file.info.frames < 0 ||
-        file.info.frames == SF_COUNT_MAX) {
+    // The length of what plays: the decoded sound's (which play() then finds decoded), not the
+    // header's, which a FLAC written as a stream leaves unsaid and an MP3 may only guess.
+    QString refused;
+    if (const std::shared_ptr<const Sound> sound = cache_->get(path, &refused)) {
+        return static_cast<qint64>(sound->samples.size() / static_cast<size_t>(sound->channels)) * 1000 /
+               sound->rate;
+    }
+    // A sound refused for its length has the length its header gives; no other has one.
+    const SoundFile file(path);
+    if (!file.lengthKnown() || file.info().samplerate <= 0 || file.info().frames < 0) {
         return std::nullopt;
     }
-    return static_cast<qint64>(file.info.frames) * 1000 / file.info.samplerate;
+    return static_cast<qint64>(file.info().frames) * 1000 / file.info().samplerate;
 }
 
 void PulseBellOutput::setDevicesChangedHandler(std::function<void()> handler) {
