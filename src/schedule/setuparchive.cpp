@@ -1,5 +1,4 @@
 // The set-up file: writing it, checking it, and importing it all or nothing.
-#include "schedule/todaychanges.h"
 #include "schedule/setuparchive.h"
 
 #include <QCoreApplication>
@@ -27,6 +26,8 @@
 
 #include "base/ownfiles.h"
 #include "base/wholefile.h"
+#include "schedule/todaychanges.h"
+#include "sound/bellrules.h"
 #include "sound/soundbounds.h"
 
 namespace corvalin::setup {
@@ -85,7 +86,8 @@ bool allowedName(const QString& folder, const QString& name) {
         static const QRegularExpression copyName(QStringLiteral("^[0-9a-f]{16}\\.(ini|state)$"));
         return copyName.match(name).hasMatch();
     }
-    return folder == kSound && name.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
+    // Every sound a bell may ring in, not WAV alone: a set-up leaves none of the bells' sounds behind.
+    return folder == kSound && corvalin::sound::isBellSoundName(name.toStdString());
 }
 
 qint64 sizeLimit(const QString& folder) {

@@ -18,6 +18,7 @@
 
 #include "calendar/schoolcalendar.h"
 #include "calendar/subscriptions.h"
+#include "longsound.h"
 #include "programfolder.h"
 #include "schedule/setuparchive.h"
 #include "support/longsound.h"
@@ -141,6 +142,9 @@ private Q_SLOTS:
                             "Staff training"}};
         QVERIFY(saveFeedCopy(source.path() + "/data", kAddress, "BEGIN:VCALENDAR\r\n", copy));
         source.addSound(QStringLiteral("own.wav"), 0.5);
+        // A bell in another format travels too; today's changes stay on the computer they are for.
+        QVERIFY(writeLongSilence(source.path() + QStringLiteral("/sound/chime.flac"), 2));
+        source.writeData(QStringLiteral("today.ini"), "2026-12-07\r\nnobells,the window\r\n");
         exported = files.filePath(QStringLiteral("setup.zip"));
         QCOMPARE(setup::exportSetup(source.path(), exported), QString());
     }
@@ -153,6 +157,7 @@ private Q_SLOTS:
         target.writeData(QStringLiteral("data.ini"), "old\r\n");
         target.writeData(QStringLiteral("adata_2.ini"), "old\r\n");
         target.writeData(QStringLiteral("ring.log"), "kept\r\n");
+        target.writeData(QStringLiteral("today.ini"), "kept\r\n");
         QDir(target.path()).mkpath(QStringLiteral("data/feeds"));
         target.addFile(QStringLiteral("data/feeds/school.ics"), "kept");
         target.addSound(QStringLiteral("own.wav"), 2.0);
@@ -164,7 +169,7 @@ private Q_SLOTS:
         QCOMPARE(contents.names(QStringLiteral("data")),
                  QStringList({"adata.ini", "calendar.ini", "data.ini", "mdata.ini", "mdata_3.ini",
                               "subscriptions.ini"}));
-        QCOMPARE(contents.names(QStringLiteral("sound")), QStringList({"own.wav"}));
+        QCOMPARE(contents.names(QStringLiteral("sound")), QStringList({"chime.flac", "own.wav"}));
         QVERIFY(setup::describeSetup(target.path(), contents)
                     .contains(QStringLiteral("removed (not in the set-up): adata_2.ini")));
 
@@ -178,6 +183,9 @@ private Q_SLOTS:
                  fileBytes(source.path() + QStringLiteral("/sound/own.wav")));
         QCOMPARE(fileBytes(target.path() + QStringLiteral("/sound/other.wav")), other);
         QCOMPARE(target.readData(QStringLiteral("ring.log")), QByteArray("kept\r\n"));
+        QCOMPARE(target.readData(QStringLiteral("today.ini")), QByteArray("kept\r\n"));
+        QCOMPARE(fileBytes(target.path() + QStringLiteral("/sound/chime.flac")),
+                 fileBytes(source.path() + QStringLiteral("/sound/chime.flac")));
         QCOMPARE(target.readData(QStringLiteral("feeds/school.ics")), QByteArray("kept"));
         const FeedCopy copy = loadFeedCopy(target.path() + "/data", kAddress);
         QVERIFY(copy.exists);
