@@ -97,7 +97,7 @@ std::shared_ptr<const Sound> decode(const QString& path, QString* refusal) {
 // Decoded sounds kept in memory
 
 // Sounds by path, each good while the file has the same size, modification time and identity.
-// Decoded on the window's thread at the first play() of a file, shared with the playing stream. A
+// Decoded on the bell thread at the first play() of a file, shared with the playing stream. A
 // sound beyond the bounds of a bell is kept as its refusal, so that it is not read again until the
 // file changes.
 class PulseBellOutput::SoundCache {
@@ -189,7 +189,7 @@ void endWhenReady(pa_stream* stream, void*) {
 
 }  // namespace
 
-// Made on the window's thread; its stream's callbacks run on the connection's event thread. Every
+// Made on the bell thread; its stream's callbacks run on the connection's event thread. Every
 // field is touched only with the connection's lock held, or before the stream exists.
 struct PulseBellOutput::Playback {
     PulseBellOutput* owner = nullptr;
