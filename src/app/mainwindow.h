@@ -236,6 +236,7 @@ private:
     QAction* mOpen;
     QAction* mnExit1;
     QAction* mnSkipNext;  // "Skip next bell (10:50)", while the service runs
+    std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
 
     // Service state, clock and today's bells.
     QGroupBox* stateFrame;
@@ -360,6 +361,8 @@ private:
     void buildTodayControls();
     void showTodayList(const QStringList& lines, const QStringList& marks);
     void showSkipNext();
+    // The tray icon: the program's own while the bells run, grey while they are stopped.
+    void showTrayState();
     void changeToday(const corvalin::today::Change& change);
     void answerToday(const QString& refusal);
     void showStopped();

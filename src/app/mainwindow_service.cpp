@@ -240,6 +240,7 @@ void MainWindow::showRunning(const QStringList& todayBells) {
     clock_list->clear();
     clock_list->addItems(todayBells);
     mnBellCount->setEnabled(true);
+    showTrayState();
 }
 
 void MainWindow::stop1_Click() {
@@ -255,6 +256,7 @@ void MainWindow::showStopped() {
     nextBell->clear();
     nextBellSound->clear();
     showSkipNext();
+    showTrayState();
 }
 
 void MainWindow::ShowNextBell() {

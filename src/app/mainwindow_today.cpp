@@ -55,6 +55,7 @@ void MainWindow::buildTodayControls() {
         m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
     });
     connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
+    showTrayState();
 }
 
 void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks) {

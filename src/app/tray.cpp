@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -18,7 +21,32 @@ namespace {
 
 const QString kProduct = QStringLiteral("Corvalin");
 
+// The icon in grey, a little lighter: the bells are stopped.
+QIcon stoppedIcon(const QIcon& icon) {
+    QIcon grey;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int level = 96 + qGray(line[x]) * 5 / 8;
+                line[x] = qRgba(level, level, level, qAlpha(line[x]));
+            }
+        }
+        grey.addPixmap(QPixmap::fromImage(image));
+    }
+    return grey;
+}
+
 }  // namespace
+
+void MainWindow::showTrayState() {
+    const bool running = !start->isEnabled();
+    if (m_trayShowsRunning != running) {
+        m_trayShowsRunning = running;
+        trayIcon->setIcon(running ? QApplication::windowIcon() : stoppedIcon(QApplication::windowIcon()));
+    }
+}
 
 QString MainWindow::trayTip() const {
     return kProduct + (start->isEnabled() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));

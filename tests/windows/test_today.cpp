@@ -127,6 +127,7 @@ private Q_SLOTS:
         QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
         QVERIFY(!g.folder.hasData("today.ini"));
         QCOMPARE(g.folder.readData("mdata.ini"), QByteArray("10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n11hr 30min/a.wav\r\n"));
+        menu.reset();  // before the window it belongs to
     }
 
     // No bells today, and a refusal said to the operator: nothing else can change the whole day

@@ -8,6 +8,24 @@
 
 namespace {
 
+// Whether the icon's opaque pixels are all grey.
+bool isGrey(const QIcon& icon) {
+    const QImage image = icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+    bool any = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) > 0) {
+                any = true;
+                if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return any;
+}
+
 // The pointer moving over a widget, no button down.
 void hover(QWidget* widget, QPoint at = QPoint(3, 3)) {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -20,6 +38,9 @@ class TestTray : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void inAndOut() {
+        QPixmap coloured(32, 32);
+        coloured.fill(QColor(200, 60, 40));
+        QApplication::setWindowIcon(QIcon(coloured));
         WindowFixture f;
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
@@ -32,10 +53,13 @@ private Q_SLOTS:
         QVERIFY(!w->isVisible() && open->isVisible() && w->isInTray());
         auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
         QCOMPARE(tray->toolTip(), QString("Corvalin-Stop"));
+        // The icon tells at a glance, in the tray, whether the bells run: grey while they do not.
+        QVERIFY(isGrey(tray->icon()));
         // The tip tells the state the service had when the window left.
         w->start_Click();
         f.settle();
         QCOMPARE(tray->toolTip(), QString("Corvalin-Stop"));
+        QVERIFY(!tray->icon().isNull() && !isGrey(tray->icon()));
         Q_EMIT tray->activated(QSystemTrayIcon::Trigger);  // a single click does nothing
         QVERIFY(!w->isVisible());
         Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
