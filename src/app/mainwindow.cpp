@@ -124,6 +124,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     connectHandlers();
     connectServices();
     buildTodayControls();
+    buildOffsetControls();
     new QuitWatch([this] { Form_Unload(); }, this);
 }
 
@@ -745,6 +746,7 @@ void MainWindow::Form_Load() {
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
         m_services.calendar->load();  // and with it, the days the bells plan from
+        applyBellOffset(m_services.store->loadBellOffset());
 
         setSoundCardIndex(m_services.store->loadSoundCard());
         ShowSoundCard();

@@ -205,6 +205,8 @@ public:
     // The menu of the "Today Bells" list, for `item` (none: the list's empty space): what can be
     // changed for today, and undone. The caller owns it.
     QMenu* todayMenu(QListWidgetItem* item);
+    // "Bell time offset..." in the set-up menu.
+    void mnBellOffset_Click();
     // Today's exception beside the date, or nothing when there is none.
     void showCalendarDay();
 
@@ -237,6 +239,8 @@ private:
     QAction* mnExit1;
     QAction* mnSkipNext;  // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
+    int m_bellOffset = 0;  // seconds the bells ring after the computer's clock
+    QLabel* offsetText;    // beside the clock while the offset is not 0
 
     // Service state, clock and today's bells.
     QGroupBox* stateFrame;
@@ -363,6 +367,9 @@ private:
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();
+    // --- The bells' offset from the computer's clock ---
+    void buildOffsetControls();
+    void applyBellOffset(int seconds);
     void changeToday(const corvalin::today::Change& change);
     void answerToday(const QString& refusal);
     void showStopped();

@@ -107,6 +107,7 @@ void MainWindow::showImportedSetup() {
     LoadOptions();
     SaveOptions();
     m_services.calendar->load();  // the window's calendar, and with it the bells' days
+    applyBellOffset(m_services.store->loadBellOffset());
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

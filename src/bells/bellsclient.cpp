@@ -144,6 +144,10 @@ void BellsClient::setStoredDays(corvalin::settings::StoredDays days) {
     onBells([station = m_station, days = std::move(days)]() mutable { station->setStoredDays(std::move(days)); });
 }
 
+void BellsClient::setBellOffset(int seconds) {
+    onBells([station = m_station, seconds] { station->setBellOffset(seconds); });
+}
+
 void BellsClient::setTimeSyncEnabled(bool on) {
     onBells([station = m_station, on] { station->setTimeSyncEnabled(on); });
 }

@@ -52,6 +52,8 @@ public:
     // and after every change of the files or the calendar. The bells keep their own copy.
     void setStoredDays(corvalin::settings::StoredDays days);
     void setTimeSyncEnabled(bool on);
+    // Every bell rings `seconds` after the computer's clock (before it when negative).
+    void setBellOffset(int seconds);
     void setPowerOffBooking(bool on, int hour, int minute);
 
     // --- Sound ---

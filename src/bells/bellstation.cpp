@@ -17,6 +17,7 @@
 #include "schedule/nextbell.h"
 #include "schedule/todaychanges.h"
 #include "schedule/settingsformat.h"
+#include "schedule/settingsvalues.h"
 #include "base/wholefile.h"
 #include "ports/power.h"
 #include "ports/sleepwatch.h"
@@ -25,6 +26,18 @@
 
 // Counts the sets under way: with timedated the clock steps before the answer comes back, and the
 // tick may see the step in between.
+class BellStation::BellTime final : public Clock {
+public:
+    explicit BellTime(Clock* wall) : m_wall(wall) {}
+    QDateTime now() const override { return m_wall->now().addSecs(-offset); }
+    qint64 steadyMs() const override { return m_wall->steadyMs(); }
+
+    int offset = 0;  // seconds the bells ring after the computer's clock
+
+private:
+    Clock* m_wall;
+};
+
 class BellStation::ClockSetter final : public SystemClock {
 public:
     explicit ClockSetter(SystemClock* system) : m_system(system) {}
@@ -66,14 +79,15 @@ QString stepText(const QDateTime& from, const QDateTime& to) {
 BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liveTimers, QObject* parent)
     : QObject(parent),
       m_clockSetter(std::make_unique<ClockSetter>(ports.systemClock)),
+      m_bellTime(std::make_unique<BellTime>(ports.clock)),
       library(paths.soundFolders()),
       ringer(ports.bell, ports.mixer, &library, liveTimers),
-      bells(ports.clock),
+      bells(m_bellTime.get()),
       log(paths.dataFolder() + QStringLiteral("/ring.log"), ports.clock),
       timeSync(ports.clock, m_clockSetter.get()),
       bellClock(new SecondTimer(1000, liveTimers, this)),
       m_power(ports.power),
-      m_clock(ports.clock),
+      m_clock(m_bellTime.get()),
       m_sleep(ports.sleep),
       m_wakeBackstop(new QTimer(this)) {
     bells.setCalendar(&calendar);
@@ -116,7 +130,7 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
         Q_EMIT soundsChanged(now.files, now.refusals);
     });
     connect(&ringer, &Ringer::note, &log, &RingLog::note);
-    ringer.setClock(m_clock);
+    ringer.setClock(ports.clock);  // the ring log's and the mute's times are the computer's
     // An outage of the sound server and its end, once each.
     connect(&ringer, &Ringer::serverChanged, this, [this](bool reached) {
         const QString topic = QStringLiteral("sound server");
@@ -550,4 +564,26 @@ void BellStation::refreshAllFeeds() {
     if (m_feeds) {
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::refreshAll);
     }
+}
+
+void BellStation::setBellOffset(int seconds) {
+    seconds = std::clamp(seconds, -corvalin::settings::kLargestBellOffset, corvalin::settings::kLargestBellOffset);
+    if (seconds == m_bellTime->offset) {
+        return;
+    }
+    m_bellTime->offset = seconds;
+    // Not a step of the clock: the bells' time moved because the operator moved it. A minute it
+    // passed over rings, as the building's clocks have reached it.
+    bells.acceptClock();
+    log.note(seconds == 0 ? QStringLiteral("the bells ring by the computer's clock")
+                          : QStringLiteral("the bells ring %1 s %2 the computer's clock")
+                                .arg(std::abs(seconds))
+                                .arg(seconds < 0 ? QStringLiteral("before") : QStringLiteral("after")));
+    if (bells.isRunning()) {
+        bells.ShowNextBell();
+    }
+}
+
+int BellStation::bellOffset() const {
+    return m_bellTime->offset;
 }

@@ -36,6 +36,10 @@ class BellStation : public QObject {
     // program's own. Made before timeSync, which sets the clock through it.
     class ClockSetter;
     std::unique_ptr<ClockSetter> m_clockSetter;
+    // The time the bells follow: the computer's clock moved by the building's offset. Made before
+    // the bell service, which reads it.
+    class BellTime;
+    std::unique_ptr<BellTime> m_bellTime;
 
 public:
     // With `liveTimers` off the clocks keep only their enabled state and tests call tick() and the
@@ -65,6 +69,10 @@ public:
     // calendar): the bells plan from these from now on. A running day that the calendar now
     // decides otherwise starts again, else the next bell is shown again.
     void setStoredDays(corvalin::settings::StoredDays days);
+    // Every bell rings `seconds` after the computer's clock (before it when negative), as the
+    // building's clocks show the time.
+    void setBellOffset(int seconds);
+    int bellOffset() const;
     // "Internet time" on or off.
     void setTimeSyncEnabled(bool on);
     // The booked time has come.
@@ -96,7 +104,7 @@ public:
     void end(bool copyWaits);
     // The sound folder as it is now, as the start rule reads it.
     corvalin::startrule::SoundFolder soundFolder() const;
-    // The time the bells follow.
+    // The time the bells follow: the computer's clock moved by the offset.
     QDateTime now() const;
     // The computer is about to sleep: a bell made ready goes, the default card is unmuted and the
     // clock waits for the resume.

@@ -105,6 +105,7 @@ void HeadlessBells::applyOptions() {
     ringer.setMuteDefault(options.soundZero == 1);
     ringer.setRepeat(options.bellRepeat == 1);
     m_station->setTimeSyncEnabled(options.timeSync == 1);
+    m_station->setBellOffset(m_store.loadBellOffset());
     const auto booking = m_store.loadExitBooking();
     m_station->bells.setPowerOffBooking(booking.on, booking.hour, booking.minute);
     if (!m_mixerOpen) {

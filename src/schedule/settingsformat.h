@@ -39,6 +39,7 @@ inline constexpr std::string_view kWeekTimesFile = "mdata.ini";
 inline constexpr std::string_view kWeekIntervalFile = "adata.ini";
 inline constexpr std::string_view kSoundCardFile = "snd.ini";
 inline constexpr std::string_view kSoundCardNameFile = "sndname.ini";
+inline constexpr std::string_view kBellOffsetFile = "offset.ini";
 inline constexpr std::string_view kExitFile = "exit.ini";
 std::string dayTimesFile(int day);     // "mdata_" + n + ".ini"
 std::string dayIntervalFile(int day);  // "adata_" + n + ".ini"

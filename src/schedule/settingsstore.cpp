@@ -219,6 +219,12 @@ bool SettingsStore::saveDayInterval(int day, const fmt::IntervalSettings& settin
     return writeLines(fmt::dayIntervalFile(day), fmt::formatInterval(settings, true));
 }
 
+int SettingsStore::loadBellOffset() { return fmt::parseBellOffset(lines(fmt::kBellOffsetFile)); }
+
+bool SettingsStore::saveBellOffset(int seconds) {
+    return writeLines(fmt::kBellOffsetFile, fmt::formatBellOffset(seconds));
+}
+
 int SettingsStore::loadSoundCard() { return fmt::parseSoundCard(lines(fmt::kSoundCardFile)); }
 
 bool SettingsStore::saveSoundCard(int index) { return writeLines(fmt::kSoundCardFile, fmt::formatSoundCard(index)); }

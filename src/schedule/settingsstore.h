@@ -58,6 +58,9 @@ public:
     corvalin::settings::IntervalSettings loadDayInterval(int day);
     bool saveDayInterval(int day, const corvalin::settings::IntervalSettings& settings);  // days 1..7
 
+    int loadBellOffset();
+    bool saveBellOffset(int seconds);
+
     int loadSoundCard();
     bool saveSoundCard(int index);
     // The name beside snd.ini's position `index` (see SoundCardName); none when not stored for it.

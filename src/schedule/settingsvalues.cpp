@@ -197,6 +197,15 @@ std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std
     return parseDayTimes(lines, dropped);
 }
 
+int parseBellOffset(const std::vector<std::string>& lines) {
+    const int seconds = numberAt(lines, 0, 0);
+    return seconds >= -kLargestBellOffset && seconds <= kLargestBellOffset ? seconds : 0;
+}
+
+std::vector<std::string> formatBellOffset(int seconds) {
+    return {numberLine(seconds)};
+}
+
 int parseSoundCard(const std::vector<std::string>& lines) {
     return numberAt(lines, 0, -1);
 }

@@ -102,6 +102,12 @@ int templateDay(int k);
 std::optional<TimeList> parseTemplate(const std::vector<std::string>& lines, std::vector<int>* dropped = nullptr);
 
 // "snd.ini": the dedicated card's list position, -1 for none.
+// "offset.ini": the seconds by which every bell rings after the computer's clock (before it when
+// negative), for a building whose clocks follow a master clock; 0 when missing or not in range.
+inline constexpr int kLargestBellOffset = 300;
+int parseBellOffset(const std::vector<std::string>& lines);
+std::vector<std::string> formatBellOffset(int seconds);
+
 int parseSoundCard(const std::vector<std::string>& lines);
 std::vector<std::string> formatSoundCard(int index);
 

@@ -3,6 +3,8 @@
 // longer.
 #include <QComboBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QtTest>
 
@@ -152,6 +154,35 @@ private Q_SLOTS:
         f.settle();
         QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
         QVERIFY(!f.folder.hasData("today.ini"));
+    }
+
+    // The building's clocks run 30 s ahead of the computer's: every bell rings 30 s early, by the
+    // computer's clock, and the offset is kept and shown beside the clock.
+    void theBuildingsClocksMoveEveryBell() {
+        WindowFixture f;
+        auto* w = runningDay(f);
+        QVERIFY(find<QLabel>(w, "offsetText")->isHidden());
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            find<QSpinBox>(window, "offsetSeconds")->setValue(-30);
+            find<QPushButton>(window, "offsetOk")->click();
+        };
+        find<QAction>(w, "mnBellOffset")->trigger();
+        f.settle();
+        QCOMPARE(f.folder.readData("offset.ini"), QByteArray("-30 \r\n"));
+        QVERIFY(!find<QLabel>(w, "offsetText")->isHidden());
+        QCOMPARE(find<QLabel>(w, "offsetText")->text(), QString("(bells -30 s)"));
+        QCOMPARE(runTo(f, at(10, 49, 29)), QStringList());
+        QCOMPARE(runTo(f, at(10, 49, 30)), QStringList{"10:49"});
+        QCOMPARE(runTo(f, at(10, 50, 30)), QStringList());
+        QVERIFY(f.folder.readData("ring.log").contains("the bells ring 30 s before the computer's clock"));
+
+        // A copy started later follows the stored offset.
+        WindowFixture g;
+        g.folder.writeData("offset.ini", " 20 \r\n");
+        runningDay(g);
+        g.fakes.clock.set(at(10, 49, 58));
+        QCOMPARE(runTo(g, at(10, 50, 19)), QStringList());
+        QCOMPARE(runTo(g, at(10, 50, 20)), QStringList{"10:50"});
     }
 };
 

@@ -1,0 +1,75 @@
+// The building's clocks: every bell rings that many seconds after the computer's clock (before it
+// when negative), for a school whose wall clocks follow a master clock. Kept in offset.ini, shown
+// beside the clock, and handed to the bells, which follow it.
+#include <QAction>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/mainwindow.h"
+#include "bells/bellsclient.h"
+#include "schedule/settingsstore.h"
+#include "schedule/settingsvalues.h"
+#include "widgets/dialogs.h"
+
+void MainWindow::buildOffsetControls() {
+    offsetText = new QLabel(now->parentWidget());
+    offsetText->setObjectName(QStringLiteral("offsetText"));
+    offsetText->hide();
+    if (auto* grid = qobject_cast<QGridLayout*>(now->parentWidget()->layout())) {
+        grid->addWidget(offsetText, 0, 2);
+    }
+    QAction* entry = setupMenu->addAction(QStringLiteral("Bell time offset..."));
+    entry->setObjectName(QStringLiteral("mnBellOffset"));
+    connect(entry, &QAction::triggered, this, &MainWindow::mnBellOffset_Click);
+}
+
+void MainWindow::applyBellOffset(int seconds) {
+    m_bellOffset = seconds;
+    m_bells->setBellOffset(seconds);
+    offsetText->setText(QStringLiteral("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
+    offsetText->setToolTip(seconds < 0 ? QStringLiteral("Every bell rings %1 s before this clock").arg(-seconds)
+                                       : QStringLiteral("Every bell rings %1 s after this clock").arg(seconds));
+    offsetText->setVisible(seconds != 0);
+}
+
+void MainWindow::mnBellOffset_Click() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Bell time offset"));
+    auto* text = new QLabel(QStringLiteral("Every bell rings this many seconds after the computer's clock (before it "
+                                           "when negative), so that the bells match the building's clocks:"),
+                            &dialog);
+    text->setWordWrap(true);
+    auto* seconds = new QSpinBox(&dialog);
+    seconds->setObjectName(QStringLiteral("offsetSeconds"));
+    seconds->setRange(-corvalin::settings::kLargestBellOffset, corvalin::settings::kLargestBellOffset);
+    seconds->setSuffix(QStringLiteral(" s"));
+    seconds->setValue(m_bellOffset);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("offsetOk"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("offsetCancel"));
+    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(text);
+    layout->addWidget(seconds);
+    layout->addLayout(buttons);
+    m_ports.dialogs->showModal(&dialog);
+    if (dialog.result() != QDialog::Accepted || seconds->value() == m_bellOffset) {
+        return;
+    }
+    // Kept as the store keeps every setting; the bells follow what the window holds.
+    m_services.store->saveBellOffset(seconds->value());
+    applyBellOffset(seconds->value());
+}
