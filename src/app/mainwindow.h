@@ -367,6 +367,9 @@ private:
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();
+    // The interval times on screen pass their checks (the bounds are set from them); else their
+    // message is shown and false.
+    bool intervalTimesPass();
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
     void applyBellOffset(int seconds);

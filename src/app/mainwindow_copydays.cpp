@@ -32,16 +32,9 @@ void MainWindow::copyDays_Click() {
     if (!days::isWeekday(source) && (interval || !days::isTemplateDay(source))) {
         return;
     }
-    if (interval) {
-        // Settings the day selector would refuse to store are not copied either.
-        const auto result = corvalin::interval::checkTimes(intervalTexts());
-        if (result.startMinute) {
-            setIntervalBounds(*result.startMinute, *result.endMinute);
-        }
-        if (result.message) {
-            m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
-            return;
-        }
+    // Settings the day selector would refuse to store are not copied either.
+    if (interval && !intervalTimesPass()) {
+        return;
     }
 
     QStringList dayNames;

@@ -153,20 +153,22 @@ void MainWindow::Option4_Click() {
     }
 }
 
+bool MainWindow::intervalTimesPass() {
+    const auto result = corvalin::interval::checkTimes(intervalTexts());
+    if (result.startMinute) {
+        setIntervalBounds(*result.startMinute, *result.endMinute);
+    }
+    if (result.message) {
+        m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::VScroll9_Change() {
     const int value = VScroll9->value();
     const bool interval = Option1->isChecked();
-    bool passed = true;
-    if (interval) {
-        const auto result = corvalin::interval::checkTimes(intervalTexts());
-        if (result.startMinute) {
-            setIntervalBounds(*result.startMinute, *result.endMinute);
-        }
-        if (result.message) {
-            m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
-            passed = false;
-        }
-    }
+    const bool passed = !interval || intervalTimesPass();
     bool known = false;
     const int previous = pre_day->text().toInt(&known);
     const auto move = days::moveSelector(interval, value, known ? previous : 0, passed);
