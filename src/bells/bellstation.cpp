@@ -475,11 +475,16 @@ QString BellStation::changeToday(corvalin::today::Change change) {
                 why = "no bell of today's list rings at " + today::minuteText(change.minute);
             }
             break;
-        case today::Kind::Add:
-            if (!library.files().contains(said(change.sound))) {
+        case today::Kind::Add: {
+            const Sounds now = sounds();
+            const qsizetype at = now.files.indexOf(said(change.sound));
+            if (at < 0) {
                 why = "there is no sound " + change.sound + " in the sound folder";
+            } else if (!now.refusals.value(at).isEmpty()) {
+                why = change.sound + " cannot ring as a bell: " + now.refusals.value(at).toStdString();
             }
             break;
+        }
         case today::Kind::Templet:
             if (!calendar.templet(change.templet)) {
                 why = "templet " + std::to_string(change.templet) + " has no saved times";

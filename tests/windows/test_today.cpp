@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/todaybelldialog.h"
+#include "longsound.h"
 #include "windowfixture.h"
 
 namespace {
@@ -136,6 +137,7 @@ private Q_SLOTS:
     // until that is undone.
     void noBellsTodayAndARefusal() {
         WindowFixture f;
+        QVERIFY(writeLongSilence(f.folder.path() + "/sound/long.wav", 11 * 60));
         auto* w = runningDay(f);
         std::unique_ptr<QMenu> menu(w->todayMenu(nullptr));
         action(menu.get(), "mnNoBellsToday")->trigger();
@@ -153,6 +155,22 @@ private Q_SLOTS:
         action(menu.get(), "mnUndoAllToday")->trigger();
         f.settle();
         QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QVERIFY(!f.folder.hasData("today.ini"));
+
+        // A sound no bell may ring is refused when the bell is added, not at its minute.
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            auto* dialog = qobject_cast<TodayBellDialog*>(window);
+            QVERIFY(dialog);
+            dialog->bellSound->setCurrentText("long.wav");
+            dialog->bellOk->click();
+        };
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnAddToday")->trigger();
+        f.settle();
+        QCOMPARE(f.fakes.dialogs.texts().size(), 2);
+        QVERIFY2(f.fakes.dialogs.texts().last().startsWith(
+                     "Today's bells were not changed: long.wav cannot ring as a bell: it lasts 11 min 00 s"),
+                 qPrintable(f.fakes.dialogs.texts().last()));
         QVERIFY(!f.folder.hasData("today.ini"));
     }
 
