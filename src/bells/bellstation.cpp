@@ -475,16 +475,14 @@ QString BellStation::changeToday(corvalin::today::Change change) {
                 why = "no bell of today's list rings at " + today::minuteText(change.minute);
             }
             break;
-        case today::Kind::Add: {
-            const Sounds now = sounds();
-            const qsizetype at = now.files.indexOf(said(change.sound));
-            if (at < 0) {
+        case today::Kind::Add:
+            // The one sound asked for is looked at, not the whole folder.
+            if (!library.files().contains(said(change.sound))) {
                 why = "there is no sound " + change.sound + " in the sound folder";
-            } else if (!now.refusals.value(at).isEmpty()) {
-                why = change.sound + " cannot ring as a bell: " + now.refusals.value(at).toStdString();
+            } else if (const QString refused = library.refusal(said(change.sound)); !refused.isEmpty()) {
+                why = change.sound + " cannot ring as a bell: " + refused.toStdString();
             }
             break;
-        }
         case today::Kind::Templet:
             if (!calendar.templet(change.templet)) {
                 why = "templet " + std::to_string(change.templet) + " has no saved times";
