@@ -41,6 +41,7 @@ SOFT_PARTIALS = [
 
 C5, E5, G5, C6 = 523.25, 659.26, 783.99, 1046.50
 A4, CS5 = 440.00, 554.37
+A5, D5 = 880.00, 587.33
 
 
 def render(strikes, seconds, partials):
@@ -101,6 +102,15 @@ SOUNDS = {
                      [(0.00, C6, 0.8), (0.22, G5, 0.8), (0.44, E5, 0.8), (0.66, C5, 0.9)]),
     # Short soft chime ahead of a bell.
     "pre-bell.wav": (1.2, SOFT_PARTIALS, [(0.00, A4, 0.8), (0.16, CS5, 0.7)]),
+    # Alarm signals, rung over and over: each has a shape that cannot be taken for a bell.
+    # Lockdown: fast, even strikes of one high note.
+    "tone-lockdown.wav": (2.0, BELL_PARTIALS, [(0.25 * n, A5, 1.0) for n in range(8)]),
+    # Evacuation: a high and a low note in turn, without a pause.
+    "tone-evacuation.wav": (2.0, BELL_PARTIALS,
+                            [(0.25 * n, E5 if n % 2 == 0 else D5 * 0.75, 1.0) for n in range(8)]),
+    # All clear: a slow rising chime, rung once.
+    "tone-all-clear.wav": (4.0, SOFT_PARTIALS,
+                           [(0.0, C5, 0.8), (0.6, E5, 0.8), (1.2, G5, 0.85), (1.8, C6, 0.9)]),
 }
 
 

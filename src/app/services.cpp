@@ -16,6 +16,8 @@ struct ProgramServices::WindowSide {
     SchoolCalendar calendar;
     // The days last handed to the bells.
     std::optional<corvalin::settings::StoredDays> handedOver;
+    // The alarm signals last handed to the bells.
+    std::optional<std::vector<corvalin::alarms::Signal>> handedAlarms;
 
     WindowSide(const Ports& ports, const ProgramPaths& paths, bool liveTimers)
         : store(paths.dataFolder()),
@@ -66,6 +68,16 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
         side->handedOver = days;
         client->setStoredDays(std::move(days));
     };
+    auto handAlarms = [side, client] {
+        auto signals = side->store.loadAlarms();
+        if (side->handedAlarms == signals) {
+            return;
+        }
+        side->handedAlarms = signals;
+        client->setAlarms(std::move(signals));
+    };
+    handAlarms();
+    QObject::connect(store, &SettingsStore::written, client, handAlarms);
     QObject::connect(store, &SettingsStore::written, client, handOver);
     QObject::connect(store, &SettingsStore::saveFailed, client, handOver);
     QObject::connect(&m_window->calendar, &SchoolCalendar::changed, client, handOver);

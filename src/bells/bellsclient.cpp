@@ -4,12 +4,20 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QThread>
+#include <algorithm>
 
 #include "bells/ringlog.h"
 #include "ports/instanceguard.h"
 #include "bells/ringer.h"
 #include "bells/bellstation.h"
 #include "bells/timesync.h"
+
+namespace {
+
+// How many problems of a moment a status names, the newest.
+constexpr int kMomentProblems = 3;
+
+}  // namespace
 
 template <typename Work>
 void BellsClient::onBells(Work&& work) {
@@ -32,20 +40,50 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     : QObject(parent), m_station(station), m_guard(guard), m_guardAtStart(std::move(guardAtStart)) {
     // The reports, queued to this thread: nothing on the bell thread waits for the window.
     BellService* bells = &station->bells;
-    connect(bells, &BellService::nextBellChanged, this, &BellsClient::nextBellChanged);
+    connect(bells, &BellService::nextBellChanged, this, [this](const QString& time, const QString& sound) {
+        m_nextTime = time;
+        m_nextSound = sound;
+        Q_EMIT nextBellChanged(time, sound);
+    });
     connect(bells, &BellService::started, this, &BellsClient::started);
     connect(bells, &BellService::todayListed, this, &BellsClient::todayListed);
     connect(station, &BellStation::todayChanged, this, [this](const QStringList& changes) {
         m_todayChanges = changes;
         Q_EMIT todayChangesTold(changes);
     });
-    connect(bells, &BellService::runningChanged, this, &BellsClient::runningChanged);
+    connect(bells, &BellService::runningChanged, this, [this](bool running) {
+        m_running = running;
+        Q_EMIT runningChanged(running);
+    });
+    connect(station, &BellStation::alarmChanged, this, [this](const QString& name) {
+        m_alarm = name;
+        Q_EMIT alarmChanged(name);
+    });
+    connect(station, &BellStation::bellRung, this, [this](const QString& what) {
+        m_lastRung = what;
+        Q_EMIT bellRung(what);
+    });
     connect(station, &BellStation::dayStartedAgain, this, &BellsClient::dayStartedAgain);
     connect(&station->timeSync, &TimeSync::syncErrorDue, this, &BellsClient::syncErrorDue);
     connect(&station->ringer, &Ringer::cardsChanged, this, &BellsClient::cardsChanged);
     connect(station, &BellStation::cardNamed, this, &BellsClient::cardNamed);
-    connect(&station->log, &RingLog::problemReported, this, &BellsClient::problemReported);
-    connect(&station->log, &RingLog::problemEnded, this, &BellsClient::problemEnded);
+    connect(&station->log, &RingLog::problemReported, this,
+            [this](const QDateTime& at, const QString& text, const QString& topic) {
+                if (!topic.isEmpty()) {
+                    m_problems.removeIf([&topic](const Problem& p) { return p.topic == topic; });
+                } else if (std::count_if(m_problems.cbegin(), m_problems.cend(),
+                                         [](const Problem& p) { return p.topic.isEmpty(); }) >= kMomentProblems) {
+                    m_problems.removeAt(std::distance(
+                        m_problems.cbegin(), std::find_if(m_problems.cbegin(), m_problems.cend(),
+                                                          [](const Problem& p) { return p.topic.isEmpty(); })));
+                }
+                m_problems.append({at, text, topic});
+                Q_EMIT problemReported(at, text, topic);
+            });
+    connect(&station->log, &RingLog::problemEnded, this, [this](const QDateTime& at, const QString& topic) {
+        m_problems.removeIf([&topic](const Problem& p) { return p.topic == topic; });
+        Q_EMIT problemEnded(at, topic);
+    });
     // The feeds' fetcher runs on a thread of its own; its reports come through the station.
     m_hasFeeds = station->feeds() != nullptr;
     connect(station, &BellStation::feedsUpdated, this, &BellsClient::feedsUpdated);
@@ -61,6 +99,9 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         m_sounds = now.files;
         m_soundRefusals = now.refusals;
         m_todayChanges = m_station->todayChanges();
+        m_alarm = m_station->alarm();
+        m_running = m_station->bells.isRunning();
+        m_lastRung = m_station->lastRung();
     });
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {
@@ -164,8 +205,32 @@ void BellsClient::ringNow(const QString& sound) {
     onBells([station = m_station, sound] { station->ringer.RingBell(sound, BellKind::Manual); });
 }
 
-void BellsClient::stopBell() {
-    onBells([station = m_station] { station->ringer.StopBell(); });
+void BellsClient::stopBell(const QString& by) {
+    onBells([station = m_station, by] { station->stopBell(by); });
+}
+
+void BellsClient::setAlarms(std::vector<corvalin::alarms::Signal> signals) {
+    onBells([station = m_station, signals = std::move(signals)]() mutable { station->setAlarms(std::move(signals)); });
+}
+
+void BellsClient::startAlarm(const QString& name, const QString& by, Answer answered) {
+    onBells([station = m_station, name, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->startAlarm(name, by));
+    });
+}
+
+void BellsClient::stopAlarm(const QString& by, Answer answered) {
+    onBells([station = m_station, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->stopAlarm(by));
+    });
+}
+
+QStringList BellsClient::openProblems() const {
+    QStringList open;
+    for (const Problem& p : m_problems) {
+        open << p.at.toString(QStringLiteral("hh:mm ")) + p.text;
+    }
+    return open;
 }
 
 void BellsClient::setRepeat(bool repeat) {

@@ -10,7 +10,9 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "schedule/alarmsignals.h"
 #include "schedule/startrule.h"
 #include "schedule/storeddays.h"
 #include "schedule/todaychanges.h"
@@ -60,7 +62,8 @@ public:
     void openMixer();
     // Rings `sound` now, as the ring-now button does.
     void ringNow(const QString& sound);
-    void stopBell();
+    // Stops what sounds: the alarm signal when one does (the ring log names `by`), else the bell.
+    void stopBell(const QString& by = QStringLiteral("the window"));
     void setRepeat(bool repeat);
     void setMuteDefault(bool mute);
     // The dedicated card as stored (its position and its name on the server), or as chosen now.
@@ -86,6 +89,25 @@ public:
     void undoToday(int index, const QString& by, Answer answered = {});
     // Today's changes as last told, each said in a line, in the order they were made.
     const QStringList& todayChanges() const { return m_todayChanges; }
+
+    // --- Alarm signals ---
+    // The signals as the settings hold them; sent at start and after every change.
+    void setAlarms(std::vector<corvalin::alarms::Signal> signals);
+    // Each is answered on this thread with the reason it was refused, empty when it was done.
+    void startAlarm(const QString& name, const QString& by, Answer answered = {});
+    void stopAlarm(const QString& by, Answer answered = {});
+    // The alarm signal that sounds, as last told; empty when none does.
+    const QString& alarm() const { return m_alarm; }
+
+    // --- What the bells last told, for a status ---
+    bool isRunning() const { return m_running; }
+    // The next bell's time and sound as the window shows them.
+    const QString& nextBellTime() const { return m_nextTime; }
+    const QString& nextBellSound() const { return m_nextSound; }
+    // "10:50 school-bell.wav"; empty before the first bell.
+    const QString& lastRung() const { return m_lastRung; }
+    // The problems still open: those that last, and the last few of a moment, each "hh:mm text".
+    QStringList openProblems() const;
 
     // --- The ring log ---
     void note(const QString& text);
@@ -122,6 +144,10 @@ Q_SIGNALS:
     void dayStartedAgain();
     // The time server failed too often: the warning window is due.
     void syncErrorDue();
+    // An alarm signal began to sound, or ended (an empty name).
+    void alarmChanged(const QString& name);
+    // A bell rang: "10:50 school-bell.wav".
+    void bellRung(const QString& what);
     // The cards that can be chosen, their server names, where the chosen one lists and its text.
     void cardsChanged(const QStringList& selectable, const QStringList& ids, int listed, const QString& chosen);
     void problemReported(const QDateTime& at, const QString& text, const QString& topic);
@@ -149,4 +175,15 @@ private:
     QStringList m_sounds;
     QStringList m_soundRefusals;  // for each of m_sounds
     QStringList m_todayChanges;
+    QString m_alarm;
+    bool m_running = false;
+    QString m_nextTime;
+    QString m_nextSound;
+    QString m_lastRung;
+    struct Problem {
+        QDateTime at;
+        QString text;
+        QString topic;  // empty for one of a moment
+    };
+    QList<Problem> m_problems;  // oldest first
 };

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "ports/clock.h"
 #include "base/secondtimer.h"
@@ -96,9 +97,23 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
     loadToday();
 
     connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
+        if (!m_alarm.isEmpty()) {
+            // The alarm signal is what must be heard: the bell waits for its end.
+            m_held = Held{sound, minuteOfDay};
+            log.note(QStringLiteral("the bell of %1 (%2) is held: the alarm signal %3 sounds")
+                         .arg(QString::fromStdString(corvalin::today::minuteText(minuteOfDay)), sound, m_alarm));
+            return;
+        }
         // Logged under the minute it rings for, which a step of the clock may have passed over.
         log.setScheduledMinute(minuteOfDay);
         ringer.RingBell(sound, BellKind::Scheduled);
+    });
+    connect(&ringer, &Ringer::rang, this, [this](bool, const QString& sound, const QString&) {
+        m_lastRung = m_clock->now().toString(QStringLiteral("hh:mm ")) + sound;
+        Q_EMIT bellRung(m_lastRung);
+    });
+    connect(&ringer, &Ringer::alarmPlayedOut, this, [this] {
+        alarmEnded(QStringLiteral("the alarm signal %1 has rung its times").arg(m_alarm));
     });
     // Stopped while its bells were rung: what was just rung falls silent.
     connect(&bells, &BellService::silenceNow, &ringer, [this] { ringer.silence(); });
@@ -251,6 +266,14 @@ void BellStation::continueFrom(qint64 decided) {
 }
 
 void BellStation::release() {
+    if (!m_alarm.isEmpty()) {
+        // The copy that takes the bells over cannot stop a signal that sounds here.
+        m_held.reset();
+        ringer.endAlarm();
+        log.note(QStringLiteral("the alarm signal %1 ended: the bells went to another copy").arg(m_alarm));
+        m_alarm.clear();
+        Q_EMIT alarmChanged(m_alarm);
+    }
     m_deciding = false;
     bellClock->setEnabled(false);
     if (m_feeds) {
@@ -345,7 +368,12 @@ void BellStation::stopService() {
         log.note(QStringLiteral("the bell service stopped"));
     }
     bells.stop();
-    ringer.StopBell();
+    if (m_alarm.isEmpty()) {
+        ringer.StopBell();
+    } else {
+        ringer.dropPrepared();  // the alarm signal sounds on until it is stopped
+        m_held.reset();
+    }
     m_deciding = true;  // no bell, by the operator's choice
 }
 
@@ -589,4 +617,74 @@ void BellStation::setBellOffset(int seconds) {
 
 int BellStation::bellOffset() const {
     return m_bellTime->offset;
+}
+
+// --- Alarm signals ---
+
+void BellStation::setAlarms(std::vector<corvalin::alarms::Signal> signals) {
+    m_alarms = std::move(signals);
+}
+
+QString BellStation::startAlarm(const QString& name, const QString& by) {
+    const auto signal = corvalin::alarms::find(m_alarms, name.toStdString());
+    if (!signal) {
+        QStringList names;
+        for (const auto& known : m_alarms) {
+            names << said(known.name);
+        }
+        return names.isEmpty() ? QStringLiteral("no alarm signal is set up")
+                               : QStringLiteral("there is no alarm signal %1 (there are: %2)")
+                                     .arg(name, names.join(QStringLiteral(", ")));
+    }
+    const QString sound = said(signal->sound);
+    library.refresh();
+    if (!library.files().contains(sound)) {
+        return QStringLiteral("the sound %1 of the alarm signal %2 is not in the sound folder")
+            .arg(sound, said(signal->name));
+    }
+    const QString before = m_alarm;
+    if (const QString why = ringer.soundAlarm(sound, signal->times); !why.isEmpty()) {
+        if (!before.isEmpty()) {
+            alarmEnded(QStringLiteral("the alarm signal %1 ended").arg(before));
+        }
+        log.problem(QStringLiteral("the alarm signal %1 could not sound: %2").arg(said(signal->name), why));
+        return why;
+    }
+    m_alarm = said(signal->name);
+    if (!before.isEmpty() && before != m_alarm) {
+        log.note(QStringLiteral("the alarm signal %1 ended: %2 took its place").arg(before, m_alarm));
+    }
+    log.note(QStringLiteral("the alarm signal %1 started (%2, %3 on %4), by %5")
+                 .arg(m_alarm, sound, said(corvalin::alarms::timesText(signal->times)), ringer.deviceDescription(), by));
+    Q_EMIT alarmChanged(m_alarm);
+    return {};
+}
+
+QString BellStation::stopAlarm(const QString& by) {
+    if (m_alarm.isEmpty()) {
+        return QStringLiteral("no alarm signal sounds");
+    }
+    ringer.endAlarm();
+    alarmEnded(QStringLiteral("the alarm signal %1 stopped, by %2").arg(m_alarm, by));
+    return {};
+}
+
+void BellStation::stopBell(const QString& by) {
+    if (!m_alarm.isEmpty()) {
+        stopAlarm(by);
+        return;
+    }
+    ringer.StopBell();
+}
+
+void BellStation::alarmEnded(const QString& text) {
+    m_alarm.clear();
+    log.note(text);
+    Q_EMIT alarmChanged(m_alarm);
+    if (const auto held = std::exchange(m_held, std::nullopt); held && bells.isRunning()) {
+        log.note(QStringLiteral("the bell of %1 (%2), held by the alarm signal, rings now")
+                     .arg(QString::fromStdString(corvalin::today::minuteText(held->minute)), held->sound));
+        log.setScheduledMinute(held->minute);
+        ringer.RingBell(held->sound, BellKind::Scheduled);
+    }
 }

@@ -10,8 +10,11 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "base/programpaths.h"
+#include "schedule/alarmsignals.h"
 #include "bells/ringlog.h"
 #include "bells/bellcalendar.h"
 #include "bells/bellservice.h"
@@ -93,6 +96,22 @@ public:
     // Today's changes, each said in a line, in the order they were made.
     QStringList todayChanges() const;
 
+    // --- Alarm signals ---
+    // The signals as the settings' owner holds them.
+    void setAlarms(std::vector<corvalin::alarms::Signal> signals);
+    // Sounds the alarm signal of that name (letter case aside) at once, in place of one that
+    // sounds; the ring log says who started it. The reason when it cannot; empty when it sounds.
+    QString startAlarm(const QString& name, const QString& by);
+    // Ends the alarm signal that sounds; the reason when none does. A scheduled bell held while it
+    // sounded rings now (the last one, once).
+    QString stopAlarm(const QString& by);
+    // Stops what sounds: the alarm signal when one does, else the bell.
+    void stopBell(const QString& by);
+    // The name of the alarm signal that sounds; empty when none does.
+    const QString& alarm() const { return m_alarm; }
+    // The last bell rung: "10:50 school-bell.wav"; empty before the first.
+    const QString& lastRung() const { return m_lastRung; }
+
     // The bells go to another copy: the clock stops and the service with it; a bell that sounds
     // plays out. resumeClock() lets the clock run again. Nothing is written to the ring log: the
     // copy says what happened.
@@ -151,6 +170,10 @@ Q_SIGNALS:
     // Today's changes changed: each said in a line ("10:50 skipped today"), in the order they were
     // made (see BellService::todayListed for today's list itself).
     void todayChanged(const QStringList& changes);
+    // An alarm signal began to sound, or ended (an empty name).
+    void alarmChanged(const QString& name);
+    // A bell rang: "10:50 school-bell.wav" (see lastRung()).
+    void bellRung(const QString& what);
     // A subscribed calendar's copy changed: the settings' owner reads the calendar again and hands
     // its days over.
     void feedsUpdated();
@@ -171,6 +194,16 @@ private:
     // A day bell of today as planned (neither moved, nor added, nor skipped) rings at `minute`.
     bool plannedBellAt(int minute) const;
     void tellToday();
+    // The alarm signal has ended, however: the held bell rings.
+    void alarmEnded(const QString& text);
+    std::vector<corvalin::alarms::Signal> m_alarms;
+    QString m_alarm;  // the signal that sounds
+    struct Held {
+        QString sound;
+        int minute = -1;
+    };
+    std::optional<Held> m_held;  // the last scheduled bell due while the alarm sounded
+    QString m_lastRung;
     bool m_serverAway = false;
     qint64 m_decided = -1;
     bool m_deciding = false;  // the service was started, or stopped by the operator, since the bells were taken

@@ -106,6 +106,7 @@ void HeadlessBells::applyOptions() {
     ringer.setRepeat(options.bellRepeat == 1);
     m_station->setTimeSyncEnabled(options.timeSync == 1);
     m_station->setBellOffset(m_store.loadBellOffset());
+    m_station->setAlarms(m_store.loadAlarms());
     const auto booking = m_store.loadExitBooking();
     m_station->bells.setPowerOffBooking(booking.on, booking.hour, booking.minute);
     if (!m_mixerOpen) {

@@ -7,6 +7,7 @@
 #include "sound/soundlibrary.h"
 
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -21,7 +22,10 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
       m_library(library),
       m_soundControl(mixer),
       m_muteTimer(new SecondTimer(1000, liveTimers, this)),
-      m_pendingExpiry(new QTimer(this)) {
+      m_pendingExpiry(new QTimer(this)),
+      m_alarmRound(new QTimer(this)) {
+    m_alarmRound->setSingleShot(true);
+    connect(m_alarmRound, &QTimer::timeout, this, &Ringer::alarmRoundDone);
     m_pendingExpiry->setSingleShot(true);
     connect(m_pendingExpiry, &QTimer::timeout, this, [this] {
         if (m_pending) {
@@ -49,6 +53,10 @@ Ringer::Ringer(BellOutput* output, Mixer* mixer, SoundLibrary* library, bool liv
     m_output->setConnectionHandler([this](bool reached) { serverReached(reached); });
     // The default card stays muted for the whole sound: it is unmuted when the bell has played out.
     m_output->setFinishedHandler([this] {
+        if (m_alarm) {
+            alarmRoundDone();
+            return;
+        }
         if (m_muteTimer->isEnabled()) {
             unmute();
             m_muteTimer->setEnabled(false);
@@ -80,7 +88,12 @@ void Ringer::serverReached(bool reached) {
         // gets what is wanted of it now, so that it is never left muted.
         setMuted(m_wantMuted);
         reviewCard();
-        if (m_pending) {
+        if (m_alarm) {
+            // The signal went with the old connection: it sounds again from the start of a round.
+            if (const QString why = playAlarmRound(); !why.isEmpty()) {
+                Q_EMIT problem(QStringLiteral("the alarm signal could not sound again: ") + why);
+            }
+        } else if (m_pending) {
             ringPending();
         } else if (!m_preparedSound.isEmpty()) {
             prepare(m_preparedSound);  // the one got ready before went with the old connection
@@ -145,6 +158,13 @@ void Ringer::armMuteEnd(BellKind kind) {
 
 void Ringer::RingBell(const QString& soundName, BellKind kind) {
     const bool scheduled = kind == BellKind::Scheduled;
+    if (m_alarm) {
+        // The alarm signal is what must be heard; a scheduled bell is held by the caller.
+        if (!scheduled) {
+            Q_EMIT problem(QStringLiteral("%1 was not rung: an alarm signal sounds; stop it first").arg(soundName));
+        }
+        return;
+    }
     m_preparedSound.clear();
     dropPending();  // a later bell takes the place of one still waiting
     const QString device = deviceId();
@@ -248,6 +268,9 @@ QStringList Ringer::scheduledCandidates(const QString& soundName) const {
 }
 
 void Ringer::prepare(const QString& soundName) {
+    if (m_alarm) {
+        return;  // the device is the alarm's
+    }
     m_preparedSound = soundName;
     const QString device = deviceId();
     for (const QString& file : scheduledCandidates(soundName)) {
@@ -263,6 +286,8 @@ void Ringer::dropPrepared() {
 }
 
 void Ringer::StopBell() {
+    m_alarm.reset();
+    m_alarmRound->stop();
     m_preparedSound.clear();
     dropPending();
     m_output->dropPrepared();
@@ -272,7 +297,68 @@ void Ringer::StopBell() {
 }
 
 void Ringer::silence() {
+    if (!m_alarm) {
+        m_output->stop();
+    }
+}
+
+QString Ringer::soundAlarm(const QString& soundName, int times) {
+    m_preparedSound.clear();
+    dropPending();
+    m_output->dropPrepared();
     m_output->stop();
+    m_muteTimer->setEnabled(false);
+    m_alarmRound->stop();
+    m_alarm = Alarm{soundName, times, 0};
+    const QString why = playAlarmRound();
+    if (!why.isEmpty()) {
+        endAlarm();
+    }
+    return why;
+}
+
+QString Ringer::playAlarmRound() {
+    const QString device = deviceId();
+    const QString path = m_library->path(m_alarm->sound);
+    const bool loop = m_alarm->times <= 0;
+    m_output->stop();
+    if (!m_output->play(device, path, loop)) {
+        const QString refused = m_output->refusal();
+        return refused.isEmpty() ? QStringLiteral("%1 could not be played on %2").arg(m_alarm->sound, deviceDescription())
+                                 : QStringLiteral("%1 was not played: %2").arg(m_alarm->sound, refused);
+    }
+    ++m_alarm->rounds;
+    // The default card is silent for the whole signal, whatever "No sound at bell" says.
+    setMuted(!playsOnMutedCard(device));
+    m_bellDevice = deviceDescription();
+    if (!loop && !m_output->reportsFinish()) {
+        const auto length = m_output->lengthMs(path);
+        m_alarmRound->start(static_cast<int>(std::clamp<qint64>(length.value_or(1000), 100, 10 * 60 * 1000)));
+    }
+    return {};
+}
+
+void Ringer::alarmRoundDone() {
+    if (!m_alarm) {
+        return;
+    }
+    if (m_alarm->times > 0 && m_alarm->rounds >= m_alarm->times) {
+        endAlarm();
+        Q_EMIT alarmPlayedOut();
+        return;
+    }
+    if (const QString why = playAlarmRound(); !why.isEmpty()) {
+        endAlarm();
+        Q_EMIT problem(QStringLiteral("the alarm signal ended early: ") + why);
+        Q_EMIT alarmPlayedOut();
+    }
+}
+
+void Ringer::endAlarm() {
+    m_alarm.reset();
+    m_alarmRound->stop();
+    m_output->stop();
+    unmute();
 }
 
 void Ringer::sound_zero_count_Timer() {

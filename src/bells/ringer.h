@@ -49,6 +49,17 @@ public:
     void StopBell();
     // Cuts the bell off at once, leaving the mute and its timer as they are.
     void silence();
+    // --- Alarm signals ---
+    // Sounds an alarm signal on the bell card: a bell that sounds stops, a bell made ready or
+    // waiting for the sound server goes, and the default card is muted for as long as the signal
+    // sounds (unless the signal plays on that card itself). It rings `times` times, or until
+    // endAlarm() with 0, and again from the start when the sound server comes back. The reason
+    // when it cannot be played; empty when it sounds. While it sounds no bell rings: one rung by
+    // hand is refused, and the caller holds the scheduled ones.
+    QString soundAlarm(const QString& soundName, int times);
+    // Ends the alarm signal and its mute.
+    void endAlarm();
+    bool alarmSounds() const { return m_alarm.has_value(); }
     // 1 when the name is one of the sound folder's files (letter case counts), else 0.
     int IsBellInFilebox(const QString& soundName) const;
     // One tick of the mute timer: unmutes the default card on the bell's last second.
@@ -123,6 +134,8 @@ Q_SIGNALS:
     void note(const QString& text);
     // The sound server was lost (false) or reached (true); once for each change.
     void serverChanged(bool reached);
+    // A counted alarm signal has rung its times and ended.
+    void alarmPlayedOut();
 
 private:
     void mute();
@@ -174,4 +187,15 @@ private:
     };
     std::optional<Pending> m_pending;  // a scheduled bell waiting for the sound server
     QTimer* m_pendingExpiry;
+    struct Alarm {
+        QString sound;
+        int times = 0;   // 0: until stopped
+        int rounds = 0;  // times started so far
+    };
+    std::optional<Alarm> m_alarm;  // the alarm signal that sounds
+    // Times a round of a counted signal on an output that does not tell when a sound has played out.
+    QTimer* m_alarmRound;
+    // Starts the next round of the alarm signal; the reason when it cannot.
+    QString playAlarmRound();
+    void alarmRoundDone();
 };

@@ -221,6 +221,14 @@ bool SettingsStore::saveDayInterval(int day, const fmt::IntervalSettings& settin
 
 int SettingsStore::loadBellOffset() { return fmt::parseBellOffset(lines(fmt::kBellOffsetFile)); }
 
+std::vector<corvalin::alarms::Signal> SettingsStore::loadAlarms() {
+    return corvalin::alarms::parseFile(lines(corvalin::alarms::kAlarmsFile));
+}
+
+bool SettingsStore::saveAlarms(const std::vector<corvalin::alarms::Signal>& signals) {
+    return writeLines(corvalin::alarms::kAlarmsFile, corvalin::alarms::formatFile(signals));
+}
+
 bool SettingsStore::saveBellOffset(int seconds) {
     return writeLines(fmt::kBellOffsetFile, fmt::formatBellOffset(seconds));
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "schedule/dateexceptions.h"
+#include "schedule/alarmsignals.h"
 #include "schedule/settingsvalues.h"
 
 //
@@ -60,6 +61,10 @@ public:
 
     int loadBellOffset();
     bool saveBellOffset(int seconds);
+
+    // The alarm signals (alarms.ini); the defaults when the file is not there.
+    std::vector<corvalin::alarms::Signal> loadAlarms();
+    bool saveAlarms(const std::vector<corvalin::alarms::Signal>& signals);
 
     int loadSoundCard();
     bool saveSoundCard(int index);

@@ -1,0 +1,132 @@
+// The alarm signals.
+#include "schedule/alarmsignals.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "schedule/settingsformat.h"
+
+namespace corvalin::alarms {
+
+namespace {
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool clean(std::string_view text) {
+    return settings::isCleanText(text) && text.find(',') == std::string_view::npos;
+}
+
+std::string trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+std::vector<Signal> defaults() {
+    return {{"Lockdown", "tone-lockdown.wav", 0},
+            {"Evacuation", "tone-evacuation.wav", 0},
+            {"All clear", "tone-all-clear.wav", 1}};
+}
+
+std::string refusal(const Signal& signal, const std::vector<Signal>& others) {
+    if (signal.name.empty()) {
+        return "an alarm signal needs a name";
+    }
+    if (signal.name.size() > kLongestName) {
+        return "the name " + signal.name + " is longer than " + std::to_string(kLongestName) + " characters";
+    }
+    if (!clean(signal.name) || trimmed(signal.name) != signal.name) {
+        return "the name " + signal.name + " has a comma, a control character or spaces at an end";
+    }
+    if (signal.sound.empty()) {
+        return "the alarm signal " + signal.name + " has no sound";
+    }
+    if (!clean(signal.sound)) {
+        return "the sound " + signal.sound + " has a comma or a control character in its name";
+    }
+    if (signal.times < 0 || signal.times > kMostTimes) {
+        return "an alarm signal rings from 1 to " + std::to_string(kMostTimes) + " times, or until stopped";
+    }
+    for (const Signal& other : others) {
+        if (sameName(other.name, signal.name)) {
+            return "there is already an alarm signal named " + other.name;
+        }
+    }
+    if (others.size() >= static_cast<std::size_t>(kMostSignals)) {
+        return "there are at most " + std::to_string(kMostSignals) + " alarm signals";
+    }
+    return {};
+}
+
+std::vector<Signal> parseFile(const std::vector<std::string>& lines) {
+    std::vector<Signal> signals;
+    bool anyLine = false;
+    for (const std::string& line : lines) {
+        if (line.empty()) {
+            continue;
+        }
+        anyLine = true;
+        const std::size_t first = line.find(',');
+        const std::size_t last = line.rfind(',');
+        if (first == std::string::npos || first == last) {
+            continue;
+        }
+        Signal signal;
+        signal.name = line.substr(0, first);
+        signal.sound = line.substr(first + 1, last - first - 1);
+        const std::string_view count = std::string_view(line).substr(last + 1);
+        const auto [at, error] = std::from_chars(count.data(), count.data() + count.size(), signal.times);
+        if (error != std::errc() || at != count.data() + count.size() || count.empty()) {
+            continue;
+        }
+        if (refusal(signal, signals).empty()) {
+            signals.push_back(std::move(signal));
+        }
+    }
+    // A file the operator emptied of every signal on purpose is written with no line at all, and
+    // kept so; only a file that is not there gives the defaults.
+    if (!anyLine && lines.empty()) {
+        return defaults();
+    }
+    return signals;
+}
+
+std::vector<std::string> formatFile(const std::vector<Signal>& signals) {
+    std::vector<std::string> lines;
+    for (const Signal& signal : signals) {
+        lines.push_back(signal.name + ',' + signal.sound + ',' + std::to_string(signal.times));
+    }
+    if (lines.empty()) {
+        lines.emplace_back();  // no signal at all, on purpose: not the defaults
+    }
+    return lines;
+}
+
+std::optional<Signal> find(const std::vector<Signal>& signals, std::string_view name) {
+    for (const Signal& signal : signals) {
+        if (sameName(signal.name, trimmed(name))) {
+            return signal;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string timesText(int times) {
+    if (times <= 0) {
+        return "until stopped";
+    }
+    return times == 1 ? std::string("once") : std::to_string(times) + " times";
+}
+
+}  // namespace corvalin::alarms
