@@ -14,6 +14,9 @@
 #include "bells/ringlog.h"
 #include "bells/linux/instanceguard_local.h"
 #include "bells/headlessbells.h"
+#include "bells/bellsclient.h"
+#include "control/controlcommand.h"
+#include "control/controlservice.h"
 
 namespace {
 
@@ -36,6 +39,9 @@ int runHeadless(int argc, char* argv[]) {
     if (!programFolderNamed(folder)) {
         say(unnamedFolderText());
         return 2;
+    }
+    if (corvalin::control::asksForCommand(parser)) {
+        return corvalin::control::runCommand(parser);
     }
     if (asksForSetup(parser)) {
         return runSetupCommand(parser, programPaths(folder));
@@ -92,6 +98,22 @@ int runHeadless(int argc, char* argv[]) {
             log.problem(guard.problem() + QStringLiteral("; if another copy runs, every bell rings twice"));
         }
         bells.start();
+    }
+
+    // Commands from the command line and the session bus, through the bells' client as a window's.
+    BellsClient client(&bells.station(), nullptr, {});
+    ControlService control(&client, {QStringLiteral("no window"),
+                                     [&bells] {
+                                         bells.start(bells.station().decided());
+                                         return QString();
+                                     },
+                                     [&bells] {
+                                         bells.station().stopService();
+                                         return QString();
+                                     },
+                                     [&bells] { return bells.holdsBells(); }});
+    if (const QString why = control.publish(false); !why.isEmpty()) {
+        note(why);
     }
 
     const auto endSignals = catchEndSignals([&](const QString& name) {

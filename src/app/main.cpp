@@ -18,6 +18,7 @@
 #include "bells/bellthread.h"
 #include "bells/linux/instanceguard_local.h"
 #include "bells/bellstation.h"
+#include "control/controlservice.h"
 
 namespace {
 
@@ -148,6 +149,17 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     if (ended) {
         return 0;  // ended during start-up, before the event loop ran
+    }
+    // Commands from the command line and the session bus, as the window's own buttons give them.
+    ControlService control(program.services().bells, {QStringLiteral("window"),
+                                                      [&window] { return window.startBells(); },
+                                                      [&window] {
+                                                          window.stop1_Click();
+                                                          return QString();
+                                                      },
+                                                      [] { return true; }});
+    if (const QString why = control.publish(true); !why.isEmpty()) {
+        program.services().bells->note(why);
     }
     return QApplication::exec();
 }

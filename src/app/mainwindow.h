@@ -119,6 +119,9 @@ public:
     // --- Bell service ---
     void start_Click();
     void stop1_Click();
+    // The start button's rule on what the window shows, with no box: the reason the bells did
+    // not start, or empty when they start (for a command from outside the window).
+    QString startBells();
     void ShowNextBell();
     // Today on the day selector, as a start shows it.
     void showToday();

@@ -187,6 +187,12 @@ void MainWindow::start_Click() {
     if (isActiveWindow()) {
         clock_list->setFocus();
     }
+    if (const QString refusal = startBells(); !refusal.isEmpty()) {
+        m_ports.dialogs->warning(this, refusal);
+    }
+}
+
+QString MainWindow::startBells() {
     showToday();
 
     // The folder as it is now, not as it was when the window last looked.
@@ -207,8 +213,7 @@ void MainWindow::start_Click() {
     const rule::Answer answer = rule::decideStart(inputs);
     const auto* refusal = std::get_if<rule::Refusal>(&answer);
     if (!rule::startAttempted(answer)) {
-        m_ports.dialogs->warning(this, text(refusal->message));
-        return;
+        return text(refusal->message);
     }
     m_bells->markStartAttempt();
 
@@ -216,8 +221,7 @@ void MainWindow::start_Click() {
         if (refusal->startMinute) {
             setIntervalBounds(*refusal->startMinute, *refusal->endMinute);
         }
-        m_ports.dialogs->warning(this, text(refusal->message));
-        return;
+        return text(refusal->message);
     }
     const rule::Plan plan = std::get<rule::Plan>(answer);
     if (plan.interval) {
@@ -229,6 +233,7 @@ void MainWindow::start_Click() {
     }
     m_bells->startService(plan);
     SaveOptions();
+    return {};
 }
 
 void MainWindow::setIntervalBounds(int startMinute, int endMinute) {

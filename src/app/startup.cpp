@@ -17,6 +17,7 @@
 
 #include "ports/clock.h"
 #include "bells/ringlog.h"
+#include "control/controlcommand.h"
 #include "schedule/setuparchive.h"
 
 void nameProgram() {
@@ -51,6 +52,7 @@ void describeOptions(QCommandLineParser& parser) {
                        "and end. Only while no copy of Corvalin runs; nothing changes unless all of it "
                        "checks out."),
         QStringLiteral("file")));
+    corvalin::control::describeCommands(parser);
 }
 
 bool needsNoDisplay(int argc, char* argv[]) {
@@ -62,7 +64,7 @@ bool needsNoDisplay(int argc, char* argv[]) {
             return true;
         }
     }
-    return false;
+    return corvalin::control::namesCommand(argc, argv);
 }
 
 bool programFolderNamed(const QString& folder) {

@@ -17,7 +17,8 @@ void nameProgram();
 // The options the program takes; `--help` lists them.
 void describeOptions(QCommandLineParser& parser);
 
-// The command line asks for no window at all (--headless, --export, --import), or only for what
+// The command line asks for no window at all (--headless, --export, --import, a command to the
+// copy that runs), or only for what
 // the program is (--help, --version): then no display is opened.
 bool needsNoDisplay(int argc, char* argv[]);
 

@@ -205,6 +205,12 @@ void BellsClient::ringNow(const QString& sound) {
     onBells([station = m_station, sound] { station->ringer.RingBell(sound, BellKind::Manual); });
 }
 
+void BellsClient::ringNow(const QString& sound, Answer answered) {
+    onBells([station = m_station, sound, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->ringNow(sound));
+    });
+}
+
 void BellsClient::stopBell(const QString& by) {
     onBells([station = m_station, by] { station->stopBell(by); });
 }

@@ -62,6 +62,9 @@ public:
     void openMixer();
     // Rings `sound` now, as the ring-now button does.
     void ringNow(const QString& sound);
+    // The same, answered with the reason it did not sound (see BellStation::ringNow).
+    using Answer = std::function<void(const QString& refusal)>;
+    void ringNow(const QString& sound, Answer answered);
     // Stops what sounds: the alarm signal when one does (the ring log names `by`), else the bell.
     void stopBell(const QString& by = QStringLiteral("the window"));
     void setRepeat(bool repeat);
@@ -82,7 +85,6 @@ public:
 
     // --- Today's changes (gone by themselves at midnight) ---
     // Each is answered on this thread with the reason it was refused, empty when it was made.
-    using Answer = std::function<void(const QString& refusal)>;
     void changeToday(const corvalin::today::Change& change, Answer answered = {});
     void skipNextBell(const QString& by, Answer answered = {});
     // The change at `index` (as todayChanges() lists them), or all of them with -1.

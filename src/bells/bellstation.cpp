@@ -677,6 +677,35 @@ void BellStation::stopBell(const QString& by) {
     ringer.StopBell();
 }
 
+QString BellStation::ringNow(const QString& sound) {
+    if (!m_alarm.isEmpty()) {
+        return QStringLiteral("the alarm signal %1 sounds; stop it first").arg(m_alarm);
+    }
+    library.refresh();
+    QString chosen = sound;
+    if (chosen.isEmpty()) {
+        const auto& next = bells.nextBell();
+        chosen = bells.isRunning() && next.time != corvalin::ringtable::kNextDay ? said(next.sound) : QString();
+        if (!library.files().contains(chosen)) {
+            chosen = library.files().value(0);
+        }
+        if (chosen.isEmpty()) {
+            return QStringLiteral("the sound folder %1 has no sound").arg(QDir::toNativeSeparators(library.folder()));
+        }
+    }
+    if (!library.files().contains(chosen)) {
+        return QStringLiteral("there is no sound %1 in the sound folder").arg(chosen);
+    }
+    if (const QString refused = library.refusal(chosen); !refused.isEmpty()) {
+        return QStringLiteral("%1 cannot ring as a bell: %2").arg(chosen, refused);
+    }
+    ringer.RingBell(chosen, BellKind::Manual);
+    if (!ringer.isPresent()) {
+        return QStringLiteral("%1 could not be played on %2").arg(chosen, ringer.deviceDescription());
+    }
+    return {};
+}
+
 void BellStation::alarmEnded(const QString& text) {
     m_alarm.clear();
     log.note(text);

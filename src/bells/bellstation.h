@@ -107,6 +107,9 @@ public:
     QString stopAlarm(const QString& by);
     // Stops what sounds: the alarm signal when one does, else the bell.
     void stopBell(const QString& by);
+    // Rings `sound` now, as the ring-now button does; with no sound, that of the next bell, or the
+    // sound folder's first. The reason when it does not sound; empty when it does.
+    QString ringNow(const QString& sound);
     // The name of the alarm signal that sounds; empty when none does.
     const QString& alarm() const { return m_alarm; }
     // The last bell rung: "10:50 school-bell.wav"; empty before the first.

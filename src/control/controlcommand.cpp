@@ -1,0 +1,204 @@
+// The command line's client of the running copy.
+#include "control/controlcommand.h"
+
+#include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <cstdio>
+
+#include "control/controlbus.h"
+
+namespace corvalin::control {
+
+namespace {
+
+const QString kStatus = QStringLiteral("status");
+const QString kJson = QStringLiteral("json");
+const QString kRingNow = QStringLiteral("ring-now");
+const QString kStopBell = QStringLiteral("stop-bell");
+const QString kSkipNext = QStringLiteral("skip-next");
+const QString kAlarm = QStringLiteral("alarm");
+const QString kAlarmStop = QStringLiteral("alarm-stop");
+const QString kStart = QStringLiteral("start");
+const QString kStop = QStringLiteral("stop");
+
+const QStringList& commands() {
+    static const QStringList names{kStatus, kRingNow, kStopBell, kSkipNext, kAlarm, kAlarmStop, kStart, kStop};
+    return names;
+}
+
+void print(std::FILE* to, const QString& text) {
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(to);
+}
+
+// The status as a person reads it.
+QString statusText(const QVariantMap& s) {
+    QStringList lines;
+    const bool running = s.value(QStringLiteral("running")).toBool();
+    const QString copy = s.value(QStringLiteral("copy")).toString();
+    lines << QStringLiteral("Corvalin (%1): the bell service %2")
+                 .arg(copy == QStringLiteral("window") ? QStringLiteral("window copy") : QStringLiteral("copy with no window"),
+                      running ? QStringLiteral("runs") : QStringLiteral("is stopped"));
+    const QString alarm = s.value(QStringLiteral("alarm")).toString();
+    lines << QStringLiteral("Alarm signal: %1").arg(alarm.isEmpty() ? QStringLiteral("none") : alarm + QStringLiteral(" sounds"));
+    const QString next = s.value(QStringLiteral("next_bell")).toString();
+    lines << QStringLiteral("Next bell: %1")
+                 .arg(!running ? QStringLiteral("none (stopped)")
+                      : next.isEmpty()
+                          ? QStringLiteral("none left today")
+                          : next + QLatin1Char(' ') + s.value(QStringLiteral("next_sound")).toString());
+    const QString last = s.value(QStringLiteral("last_bell")).toString();
+    lines << QStringLiteral("Last bell: %1").arg(last.isEmpty() ? QStringLiteral("none yet") : last);
+    auto list = [&lines](const QString& title, const QStringList& items) {
+        if (items.isEmpty()) {
+            lines << title + QStringLiteral(": none");
+            return;
+        }
+        lines << title + QLatin1Char(':');
+        for (const QString& item : items) {
+            lines << QStringLiteral("  ") + item;
+        }
+    };
+    list(QStringLiteral("Today's changes"), s.value(QStringLiteral("today_changes")).toStringList());
+    list(QStringLiteral("Problems"), s.value(QStringLiteral("problems")).toStringList());
+    return lines.join(QLatin1Char('\n'));
+}
+
+// An a{sv} as it comes off the bus: lists of strings arrive as such, maps as a QDBusArgument.
+QVariantMap statusMap(const QVariant& value) {
+    if (value.canConvert<QDBusArgument>()) {
+        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
+    }
+    return value.toMap();
+}
+
+}  // namespace
+
+void describeCommands(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption(
+        kStatus, QStringLiteral("Say what the copy of Corvalin that runs for you is doing: the bell service, the next "
+                                "bell, today's changes, the last bell rung, an alarm signal and the open problems.")));
+    parser.addOption(QCommandLineOption(kJson, QStringLiteral("With --status: as one JSON object, for a script.")));
+    parser.addOption(QCommandLineOption(
+        kRingNow, QStringLiteral("Ring a bell now, the sound named after the option (as the ring-now button does), or "
+                                 "the next bell's sound when none is named.")));
+    parser.addOption(QCommandLineOption(kStopBell, QStringLiteral("Stop the bell, or the alarm signal, that sounds.")));
+    parser.addOption(QCommandLineOption(kSkipNext, QStringLiteral("Skip the next bell, today only.")));
+    parser.addOption(QCommandLineOption(
+        kAlarm, QStringLiteral("Sound the alarm signal <name> at once, with no question."), QStringLiteral("name")));
+    parser.addOption(QCommandLineOption(kAlarmStop, QStringLiteral("Stop the alarm signal that sounds.")));
+    parser.addOption(QCommandLineOption(kStart, QStringLiteral("Start the bell service, as the start button does.")));
+    parser.addOption(QCommandLineOption(kStop, QStringLiteral("Stop the bell service, as the stop button does.")));
+}
+
+bool asksForCommand(const QCommandLineParser& parser) {
+    for (const QString& name : commands()) {
+        if (parser.isSet(name)) {
+            return true;
+        }
+    }
+    return parser.isSet(kJson);
+}
+
+bool namesCommand(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        for (const QString& name : commands() + QStringList{kJson}) {
+            if (arg == QStringLiteral("--") + name || arg.startsWith(QStringLiteral("--") + name + QLatin1Char('='))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int runCommand(const QCommandLineParser& parser) {
+    QStringList given;
+    for (const QString& name : commands()) {
+        if (parser.isSet(name)) {
+            given << QStringLiteral("--") + name;
+        }
+    }
+    if (given.size() != 1) {
+        print(stderr, given.isEmpty() ? QStringLiteral("--json goes with --status; nothing was done.")
+                                      : QStringLiteral("%1 cannot be given together; nothing was done.")
+                                            .arg(given.join(QStringLiteral(", "))));
+        return kRefusedCode;
+    }
+    if (parser.isSet(kJson) && !parser.isSet(kStatus)) {
+        print(stderr, QStringLiteral("--json goes with --status; nothing was done."));
+        return kRefusedCode;
+    }
+    const QStringList extra = parser.positionalArguments();
+    if (!extra.isEmpty() && (!parser.isSet(kRingNow) || extra.size() > 1)) {
+        print(stderr, QStringLiteral("%1 is not understood; nothing was done.").arg(extra.join(QLatin1Char(' '))));
+        return kRefusedCode;
+    }
+
+    QString method;
+    QVariantList arguments;
+    if (parser.isSet(kStatus)) {
+        method = QStringLiteral("Status");
+    } else if (parser.isSet(kRingNow)) {
+        method = QStringLiteral("RingNow");
+        arguments << extra.value(0);
+    } else if (parser.isSet(kStopBell)) {
+        method = QStringLiteral("StopBell");
+    } else if (parser.isSet(kSkipNext)) {
+        method = QStringLiteral("SkipNext");
+    } else if (parser.isSet(kAlarm)) {
+        method = QStringLiteral("StartAlarm");
+        arguments << parser.value(kAlarm);
+    } else if (parser.isSet(kAlarmStop)) {
+        method = QStringLiteral("StopAlarm");
+    } else if (parser.isSet(kStart)) {
+        method = QStringLiteral("Start");
+    } else {
+        method = QStringLiteral("Stop");
+    }
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        print(stderr, QStringLiteral("No copy of Corvalin can be asked: there is no session bus for this user (%1).")
+                          .arg(bus.lastError().message()));
+        return kNoCopy;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    call.setArguments(arguments);
+    // A call that does not start a service: only a copy that runs answers.
+    call.setAutoStartService(false);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 25000);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        const QString error = reply.errorName();
+        if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
+            error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            print(stderr, QStringLiteral("No copy of Corvalin runs for this user: nothing was done."));
+            return kNoCopy;
+        }
+        if (error == kRefused || error == kOtherUser) {
+            print(stderr, QStringLiteral("Refused: ") + reply.errorMessage());
+            return kRefusedCode;
+        }
+        print(stderr, QStringLiteral("The copy of Corvalin that runs did not answer as it should: %1 (%2)")
+                          .arg(reply.errorMessage(), error));
+        return kRefusedCode;
+    }
+    const QVariant value = reply.arguments().value(0);
+    if (method == QStringLiteral("Status")) {
+        const QVariantMap status = statusMap(value);
+        print(stdout, parser.isSet(kJson)
+                          ? QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(status)).toJson(QJsonDocument::Compact))
+                          : statusText(status));
+    } else {
+        print(stdout, value.toString());
+    }
+    return kDone;
+}
+
+}  // namespace corvalin::control

@@ -1,0 +1,87 @@
+// The running copy, window or none, served on the user's session bus as org.corvalin.Corvalin1 at
+// /org/corvalin/Corvalin: the bell service started and stopped, a bell rung or stopped, the next
+// bell skipped, today's changes, the alarm signals, and a status; and signals when a bell rings,
+// the next bell changes, a problem comes or an alarm signal starts or ends. It goes through the
+// bells' client as the windows do, on the thread the client lives on, and answers each call when
+// the bells have answered, never waiting for them. A call from another user is refused.
+#pragma once
+
+#include <QDBusContext>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <functional>
+
+class BellsClient;
+class QDBusMessage;
+
+class ControlService : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.corvalin.Corvalin1")
+public:
+    // What differs between the copy with a window and the one without.
+    struct Copy {
+        QString kind;  // "window" or "no window", for the status
+        // Start and stop the bell service as this copy does; the reason when it cannot, empty when done.
+        std::function<QString()> start;
+        std::function<QString()> stop;
+        // Whether this copy rings the bells now (the copy with no window waits while a window
+        // copy rings them).
+        std::function<bool()> holdsBells;
+    };
+
+    ControlService(BellsClient* bells, Copy copy, QObject* parent = nullptr);
+    ~ControlService() override;
+    ControlService(const ControlService&) = delete;
+    ControlService& operator=(const ControlService&) = delete;
+
+    // Serves the interface on the session bus. The window copy takes the name from a copy with no
+    // window, which waits in line for it and gets it back when the window copy ends. The reason
+    // when it cannot be served (no session bus); empty when it is.
+    QString publish(bool takeOver);
+
+    // Who the ring log names for what comes through here.
+    static QString by() { return QStringLiteral("the command line"); }
+
+public Q_SLOTS:
+    Q_SCRIPTABLE QString Start();
+    Q_SCRIPTABLE QString Stop();
+    // An empty sound rings that of the next bell, or the sound folder's first.
+    Q_SCRIPTABLE QString RingNow(const QString& sound);
+    Q_SCRIPTABLE QString StopBell();
+    Q_SCRIPTABLE QString SkipNext();
+    // Today's changes, gone at midnight; times are "hh:mm".
+    Q_SCRIPTABLE QString SkipBell(const QString& time);
+    Q_SCRIPTABLE QString MoveBell(const QString& time, const QString& to);
+    Q_SCRIPTABLE QString AddBell(const QString& time, const QString& sound);
+    Q_SCRIPTABLE QString NoBellsToday();
+    Q_SCRIPTABLE QString TempletToday(int templet);
+    // The change at `index` as Status lists them (from 0), or all of them with -1.
+    Q_SCRIPTABLE QString UndoToday(int index);
+    Q_SCRIPTABLE QString StartAlarm(const QString& name);
+    Q_SCRIPTABLE QString StopAlarm();
+    // "copy", "running" (b), "alarm", "next_bell" ("10:50", empty when none is left today),
+    // "next_sound", "today_changes" (as), "last_bell", "problems" (as).
+    Q_SCRIPTABLE QVariantMap Status();
+
+Q_SIGNALS:
+    Q_SCRIPTABLE void BellRung(const QString& what);
+    Q_SCRIPTABLE void NextBellChanged(const QString& time, const QString& sound);
+    Q_SCRIPTABLE void Problem(const QString& text);
+    Q_SCRIPTABLE void AlarmChanged(const QString& name);
+    Q_SCRIPTABLE void RunningChanged(bool running);
+
+private:
+    // How a command ends: what happened, or why it was refused.
+    using Done = std::function<void(const QString& refusal, const QVariant& said)>;
+    // Answers the call later: once the caller is known to be this user, `work` runs and calls
+    // its Done when the bells have answered.
+    void serve(std::function<void(Done)> work);
+    // The answer of the bells for a command that says `said` when it is done.
+    void serveAnswered(const QString& said, std::function<void(std::function<void(const QString&)>)> ask);
+    QVariantMap status() const;
+
+    BellsClient* m_bells;
+    Copy m_copy;
+    bool m_published = false;
+};
