@@ -125,6 +125,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     connectServices();
     buildTodayControls();
     buildOffsetControls();
+    buildAlarmControls();
     new QuitWatch([this] { Form_Unload(); }, this);
 }
 
@@ -192,6 +193,7 @@ void MainWindow::buildControls() {
     mnCalendar = menuLabel("mnCalendar", QStringLiteral("Calendar"), Picture2);
     mnSetup = menuLabel("mnSetup", QStringLiteral("Set-up"), Picture2);
     mnRingLog = menuLabel("mnRingLog", QStringLiteral("Ring log"), Picture2);
+    mnAlarm = menuLabel("mnAlarm", QStringLiteral("Alarm"), Picture2);
     setupMenu = named(new QMenu(this), "setupMenu");
     setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("mnSetupExport"));
     setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("mnSetupImport"));
@@ -655,6 +657,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             mnRingLog_Click();
             return true;
         }
+        if (label == mnAlarm) {
+            mnAlarm_Click();
+            return true;
+        }
         if (label == helpword) {
             helpword_Click();
             return true;
@@ -668,7 +674,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup, mnRingLog};
+    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup, mnRingLog, mnAlarm};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {

@@ -164,7 +164,8 @@ public:
     void TrayIn();
     void TrayOut();
     bool isInTray() const { return m_inTray; }
-    // "Corvalin-Stop" or "Corvalin-Excuting...", by the service's state.
+    // "Corvalin-Stop" or "Corvalin-Excuting...", by the service's state; "Corvalin-Alarm: NAME"
+    // while an alarm signal sounds.
     QString trayTip() const;
 
     // The warning line: the latest problem, until the operator clicks it or, for a problem that
@@ -364,6 +365,28 @@ private:
     // Pieces of the bell service.
     void lockForService(bool locked);
     void showRunning(const QStringList& todayBells);
+    // --- Alarm signals ---
+    QLabel* mnAlarm;     // "Alarm" in the menu strip
+    QMenu* alarmMenu;    // its signals and "Stop alarm"
+    QList<QAction*> m_alarmActions;      // mnAlarm1..3
+    QAction* mnAlarmStop;                // enabled while a signal sounds
+    QList<QAction*> m_trayAlarmActions;  // the same signals in the tray's menu
+    QAction* trayAlarmStop;              // there while a signal sounds
+    QWidget* alarmStrip;                 // "Alarm: Lockdown" and "Stop alarm", while it sounds
+    QLabel* alarmText;
+    QPushButton* alarmStop;
+    bool m_trayShowsAlarm = false;       // the tray icon is the alarm's
+    std::vector<corvalin::alarms::Signal> m_alarms;  // as the settings hold them
+    void buildAlarmControls();
+    // The signals as the store holds them, in the menus.
+    void showAlarmSignals();
+    void mnAlarm_Click();
+    // Asks first, then has the bells sound the signal at `index`; `by` is said in the ring log.
+    void soundAlarm(int index, const QString& by);
+    // The signal that sounds (none: empty), in the strip, the menus and the tray.
+    void showAlarm(const QString& name);
+    // "Alarm signals..." in the set-up menu.
+    void mnAlarmSignals_Click();
     // --- Today's changes ---
     void buildTodayControls();
     void showTodayList(const QStringList& lines, const QStringList& marks);

@@ -108,6 +108,8 @@ void MainWindow::showImportedSetup() {
     SaveOptions();
     m_services.calendar->load();  // the window's calendar, and with it the bells' days
     applyBellOffset(m_services.store->loadBellOffset());
+    showAlarmSignals();
+    m_bells->setAlarms(m_alarms);
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

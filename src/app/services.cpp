@@ -78,6 +78,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     };
     handAlarms();
     QObject::connect(store, &SettingsStore::written, client, handAlarms);
+    QObject::connect(store, &SettingsStore::saveFailed, client, handAlarms);
     QObject::connect(store, &SettingsStore::written, client, handOver);
     QObject::connect(store, &SettingsStore::saveFailed, client, handOver);
     QObject::connect(&m_window->calendar, &SchoolCalendar::changed, client, handOver);

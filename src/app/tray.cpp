@@ -15,40 +15,60 @@
 #include <QWindow>
 
 #include "app/mainwindow.h"
+#include "bells/bellsclient.h"
 #include "widgets/imagebutton.h"
 
 namespace {
 
 const QString kProduct = QStringLiteral("Corvalin");
 
-// The icon in grey, a little lighter: the bells are stopped.
-QIcon stoppedIcon(const QIcon& icon) {
-    QIcon grey;
+// The icon with each pixel made anew from its grey level, the alpha kept.
+template <typename Colour>
+QIcon recoloured(const QIcon& icon, Colour colour) {
+    QIcon made;
     for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
         QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                const int level = 96 + qGray(line[x]) * 5 / 8;
-                line[x] = qRgba(level, level, level, qAlpha(line[x]));
+                line[x] = colour(qGray(line[x]), qAlpha(line[x]));
             }
         }
-        grey.addPixmap(QPixmap::fromImage(image));
+        made.addPixmap(QPixmap::fromImage(image));
     }
-    return grey;
+    return made;
+}
+
+// The icon in grey, a little lighter: the bells are stopped.
+QIcon stoppedIcon(const QIcon& icon) {
+    return recoloured(icon, [](int grey, int alpha) {
+        const int level = 96 + grey * 5 / 8;
+        return qRgba(level, level, level, alpha);
+    });
+}
+
+// The icon in red: an alarm signal sounds.
+QIcon alarmIcon(const QIcon& icon) {
+    return recoloured(icon, [](int grey, int alpha) { return qRgba(128 + grey / 2, grey / 5, grey / 5, alpha); });
 }
 
 }  // namespace
 
 void MainWindow::showTrayState() {
     const bool running = !start->isEnabled();
-    if (m_trayShowsRunning != running) {
+    const bool alarm = !m_bells->alarm().isEmpty();
+    if (m_trayShowsRunning != running || m_trayShowsAlarm != alarm) {
         m_trayShowsRunning = running;
-        trayIcon->setIcon(running ? QApplication::windowIcon() : stoppedIcon(QApplication::windowIcon()));
+        m_trayShowsAlarm = alarm;
+        const QIcon icon = QApplication::windowIcon();
+        trayIcon->setIcon(alarm ? alarmIcon(icon) : running ? icon : stoppedIcon(icon));
     }
 }
 
 QString MainWindow::trayTip() const {
+    if (!m_bells->alarm().isEmpty()) {
+        return kProduct + QStringLiteral("-Alarm: ") + m_bells->alarm();
+    }
     return kProduct + (start->isEnabled() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
 }
 

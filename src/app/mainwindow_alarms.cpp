@@ -1,0 +1,150 @@
+// The alarm signals from the window: the "Alarm" menu of the menu strip and the tray's entries,
+// each sounding a signal after one question; the red strip with "Stop alarm" while one sounds; and
+// "Alarm signals..." in the set-up menu. The bells sound and end the signal; the window asks and
+// shows.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+#include "app/alarmsdialog.h"
+#include "app/mainwindow.h"
+#include "bells/bellsclient.h"
+#include "schedule/settingsstore.h"
+#include "widgets/dialogs.h"
+
+namespace alarms = corvalin::alarms;
+
+namespace {
+
+const QString kByWindow = QStringLiteral("the window");
+const QString kByTray = QStringLiteral("the tray");
+
+}  // namespace
+
+void MainWindow::buildAlarmControls() {
+    // The strip under the warning line, while a signal sounds.
+    alarmStrip = new QWidget(this);
+    alarmStrip->setObjectName(QStringLiteral("alarmStrip"));
+    alarmStrip->setAttribute(Qt::WA_StyledBackground);
+    alarmStrip->setStyleSheet(QStringLiteral("#alarmStrip { background: #c62828; }"));
+    alarmText = new QLabel(alarmStrip);
+    alarmText->setObjectName(QStringLiteral("alarmText"));
+    alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
+    alarmStop = new QPushButton(QStringLiteral("Stop alarm"), alarmStrip);
+    alarmStop->setObjectName(QStringLiteral("alarmStop"));
+    auto* stripLayout = new QHBoxLayout(alarmStrip);
+    stripLayout->setContentsMargins(10, 6, 10, 6);
+    stripLayout->addWidget(alarmText, 1);
+    stripLayout->addWidget(alarmStop);
+    alarmStrip->hide();
+    if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
+        column->insertWidget(column->indexOf(warningLine) + 1, alarmStrip);
+    }
+    connect(alarmStop, &QPushButton::clicked, this, [this] { m_bells->stopAlarm(kByWindow); });
+
+    // The menu strip's "Alarm" and the tray's entries: one per signal, and "Stop alarm".
+    alarmMenu = new QMenu(this);
+    alarmMenu->setObjectName(QStringLiteral("alarmMenu"));
+    help->insertSeparator(mnExit1);
+    for (int i = 0; i < alarms::kMostSignals; ++i) {
+        QAction* entry = alarmMenu->addAction(QString());
+        entry->setObjectName(QStringLiteral("mnAlarm%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByWindow); });
+        m_alarmActions.append(entry);
+        QAction* trayEntry = new QAction(this);
+        trayEntry->setObjectName(QStringLiteral("trayAlarm%1").arg(i + 1));
+        help->insertAction(mnExit1, trayEntry);
+        connect(trayEntry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByTray); });
+        m_trayAlarmActions.append(trayEntry);
+    }
+    alarmMenu->addSeparator();
+    mnAlarmStop = alarmMenu->addAction(QStringLiteral("Stop alarm"));
+    mnAlarmStop->setObjectName(QStringLiteral("mnAlarmStop"));
+    connect(mnAlarmStop, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByWindow); });
+    trayAlarmStop = new QAction(QStringLiteral("Stop alarm"), this);
+    trayAlarmStop->setObjectName(QStringLiteral("trayAlarmStop"));
+    help->insertAction(mnExit1, trayAlarmStop);
+    connect(trayAlarmStop, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByTray); });
+    help->insertSeparator(mnExit1);
+
+    QAction* setUp = setupMenu->addAction(QStringLiteral("Alarm signals..."));
+    setUp->setObjectName(QStringLiteral("mnAlarmSignals"));
+    connect(setUp, &QAction::triggered, this, &MainWindow::mnAlarmSignals_Click);
+
+    showAlarmSignals();
+    connect(m_bells, &BellsClient::alarmChanged, this, &MainWindow::showAlarm);
+    showAlarm(m_bells->alarm());
+}
+
+void MainWindow::showAlarmSignals() {
+    m_alarms = m_services.store->loadAlarms();
+    for (int i = 0; i < alarms::kMostSignals; ++i) {
+        const bool set = i < static_cast<int>(m_alarms.size());
+        const QString name = set ? QString::fromStdString(m_alarms[i].name) : QString();
+        m_alarmActions[i]->setText(name);
+        m_alarmActions[i]->setVisible(set);
+        m_trayAlarmActions[i]->setText(QStringLiteral("Alarm: ") + name);
+        m_trayAlarmActions[i]->setVisible(set);
+    }
+}
+
+void MainWindow::mnAlarm_Click() {
+    alarmMenu->popup(mnAlarm->mapToGlobal(QPoint(0, mnAlarm->height())));
+}
+
+void MainWindow::soundAlarm(int index, const QString& by) {
+    if (index >= static_cast<int>(m_alarms.size())) {
+        return;
+    }
+    const alarms::Signal signal = m_alarms[index];  // the set may change while the question is open
+    const QString name = QString::fromStdString(signal.name);
+    const QString times = signal.times <= 0 ? QStringLiteral("until it is stopped")
+                                            : QString::fromStdString(alarms::timesText(signal.times));
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Alarm"),
+        QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times),
+        QMessageBox::NoButton, this);
+    QPushButton* soundIt = box.addButton(QStringLiteral("Sound it"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    m_ports.dialogs->showModal(&box);
+    if (box.clickedButton() != soundIt) {
+        return;
+    }
+    m_bells->startAlarm(name, by, [this, name](const QString& refusal) {
+        if (!refusal.isEmpty()) {
+            m_ports.dialogs->warning(
+                this, QStringLiteral("The alarm signal %1 did not sound: %2.").arg(name, refusal));
+        }
+    });
+}
+
+void MainWindow::showAlarm(const QString& name) {
+    const bool sounds = !name.isEmpty();
+    alarmText->setText(QStringLiteral("Alarm: ") + name);
+    alarmStrip->setVisible(sounds);
+    mnAlarmStop->setEnabled(sounds);
+    trayAlarmStop->setVisible(sounds);
+    trayIcon->setToolTip(trayTip());
+    showTrayState();
+}
+
+void MainWindow::mnAlarmSignals_Click() {
+    m_bells->refreshSoundsNow();
+    AlarmsDialog dialog(
+        m_alarms, m_bells->sounds(),
+        [this](const std::vector<alarms::Signal>& set) {
+            const bool saved = m_services.store->saveAlarms(set);
+            // What the store holds now, written or kept until it can be.
+            showAlarmSignals();
+            return saved;
+        },
+        this);
+    m_ports.dialogs->showModal(&dialog);
+}
