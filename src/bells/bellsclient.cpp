@@ -102,6 +102,10 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         m_alarm = m_station->alarm();
         m_running = m_station->bells.isRunning();
         m_lastRung = m_station->lastRung();
+        if (m_running) {
+            m_nextTime = QString::fromStdString(m_station->bells.nextBell().time);
+            m_nextSound = QString::fromStdString(m_station->bells.nextBell().sound);
+        }
     });
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {

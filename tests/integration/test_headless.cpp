@@ -23,128 +23,13 @@
 #include <QtTest>
 #include <memory>
 
+#include "copyscene.h"
 #include "programcopy.h"
 #include "sound/pulsetools.h"
 
+using namespace scene;
+
 namespace {
-
-// A program folder ringing `weekList` ("Manual input", "Apply week") on the bell sink, with
-// "Auto execution" off, its tone lasting `toneSeconds`, and "No sound at bell" as `muteDefault` says.
-QString preparedFolder(const QTemporaryDir& dir, const QByteArray& weekList, double toneSeconds = 1.0,
-                       bool muteDefault = false) {
-    const QString folder = dir.path() + "/Corvalin";
-    if (!copyProgramFolder(QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath(), folder) ||
-        !pulsetools::writeTone(folder + "/sound/0-tone.wav", toneSeconds, 880.0)) {
-        return QString();
-    }
-    const QString data = folder + "/data/";
-    const QByteArray card = ' ' + QByteArray::number(pulsetools::sinkPosition("bell_out")) + " \r\n";
-    const QByteArray options = QByteArray(" 0 \r\n 0 \r\n 2 \r\n 1 \r\n ") + (muteDefault ? "1" : "0") +
-                               " \r\n 1 \r\n 0 \r\n 0 \r\n";
-    if (!writeWholeFile(data + "data.ini", options) || !writeWholeFile(data + "mdata.ini", weekList) ||
-        !writeWholeFile(data + "snd.ini", card)) {
-        return QString();
-    }
-    return folder;
-}
-
-// The same faked clock for every copy started from it: this machine's clock shifted by whole
-// seconds, so that the copies' minutes begin on this machine's whole seconds, `ahead` of
-// 11:00:00 now.
-class SharedClock {
-public:
-    explicit SharedClock(double secondsBefore) {
-        const QDateTime real = QDateTime::currentDateTime();
-        const QDateTime whole(real.date(), real.time().addMSecs(-real.time().msec()));
-        const QDateTime wanted = QDateTime(real.date(), QTime(11, 0)).addSecs(-qint64(secondsBefore));
-        m_offset = whole.secsTo(wanted);
-        m_elevenAt = whole.addSecs(qint64(secondsBefore)).addMSecs(0);
-    }
-    // Milliseconds of this machine's clock until the copies' clock shows 11:00:00 plus `ms`.
-    qint64 msUntilEleven(qint64 ms = 0) const {
-        return QDateTime::currentDateTime().msecsTo(m_elevenAt) + ms;
-    }
-    void into(QProcessEnvironment& env) const {
-        env.insert("LD_PRELOAD", fakeTimeLibrary());
-        env.insert("FAKETIME", QStringLiteral("%1%2s").arg(m_offset < 0 ? "-" : "+").arg(qAbs(m_offset)));
-    }
-
-private:
-    qint64 m_offset = 0;
-    QDateTime m_elevenAt;
-};
-
-std::unique_ptr<QProcess> startCopy(const QString& folder, const QProcessEnvironment& env, const QStringList& args) {
-    auto copy = std::make_unique<QProcess>();
-    copy->setProcessEnvironment(env);
-    copy->setProcessChannelMode(QProcess::MergedChannels);
-    copy->start(folder + "/Corvalin", args);
-    return copy;
-}
-
-QByteArray ringLog(const QString& folder) {
-    QFile log(folder + "/data/ring.log");
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray("<no ring log>");
-}
-
-// How often each minute's scheduled bell is in the ring log.
-QMap<QString, int> scheduledBells(const QByteArray& log) {
-    QMap<QString, int> count;
-    static const QRegularExpression line(QStringLiteral(" scheduled (\\d\\d:\\d\\d) "));
-    for (auto it = line.globalMatch(QString::fromUtf8(log)); it.hasNext();) {
-        ++count[it.next().captured(1)];
-    }
-    return count;
-}
-
-int burstsOn(const QString& recording) {
-    return static_cast<int>(pulsetools::bursts(recording).size());
-}
-
-// How many lines of the log say `text`.
-int linesSaying(const QByteArray& log, const QByteArray& text) {
-    int count = 0;
-    for (const QByteArray& line : log.split('\n')) {
-        count += line.contains(text) ? 1 : 0;
-    }
-    return count;
-}
-
-// A test's program folder ringing `weekList` on the bell sink (see preparedFolder), the
-// environment of its copies with a clock `secondsBefore` 11:00 (see SharedClock), and the bell
-// sink recorded from when it is ready.
-struct Scene {
-    QTemporaryDir dir;
-    QString folder;
-    QProcessEnvironment env;
-    SharedClock clock;
-    std::unique_ptr<pulsetools::Recorder> bell;
-
-    Scene(const QProcessEnvironment& base, const QByteArray& weekList, double secondsBefore,
-          double toneSeconds = 1.0, bool muteDefault = false)
-        : folder(preparedFolder(dir, weekList, toneSeconds, muteDefault)), env(base), clock(secondsBefore) {
-        keepDesktopApart(env, dir.path() + "/desktop");
-        clock.into(env);
-    }
-    // The folder is there and, when `recorded`, the recording runs.
-    bool ready(bool recorded = true) {
-        if (recorded) {
-            bell = std::make_unique<pulsetools::Recorder>("bell_out", dir.path() + "/bell.wav");
-        }
-        return !folder.isEmpty() && (!bell || bell->waitLive());
-    }
-    std::unique_ptr<QProcess> headless() const { return startCopy(folder, env, {"--headless"}); }
-    std::unique_ptr<QProcess> window() const {
-        QProcessEnvironment windowEnv = env;
-        windowEnv.insert("QT_QPA_PLATFORM", "offscreen");
-        return startCopy(folder, windowEnv, {});
-    }
-    // Ends the recording: how many bells it heard.
-    int bursts() {
-        bell->finish();
-        return burstsOn(dir.path() + "/bell.wav");
-    }
-};
 
 // A program of the user nobody that takes the guard's name before any copy and answers every
 // connection as a headless copy would; its process id, once it listens.

@@ -1,0 +1,330 @@
+// The running program driven from outside its window: the command-line verbs and the session bus
+// interface, against a copy with no window, a window copy and no copy at all; today's changes made
+// that way heard on the bell sink at the right minutes, kept by a copy started again and gone the
+// next day; the building's offset moving a bell; an alarm signal looping until it is stopped while
+// the bell due meanwhile waits; and a call from another user refused. Every copy and command
+// talks over a session bus of the test's own, which lets any user connect, so that only the
+// program's own check stands between another user and the bells.
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "copyscene.h"
+#include "programcopy.h"
+#include "sound/pulsetools.h"
+
+using namespace scene;
+
+namespace {
+
+// What a command said and how it ended.
+struct Said {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QString shown(const Said& said) {
+    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(said.code).arg(said.out, said.err);
+}
+
+Said run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    Said said;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        said.err = QStringLiteral("<did not end>");
+        return said;
+    }
+    said.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    said.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    said.err += QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    return said;
+}
+
+}  // namespace
+
+class TestControl : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_busDir;
+    QProcess m_bus;
+    QString m_address;
+    QProcessEnvironment m_env;
+
+    // The verb given to the program of `scene`, as a user types it.
+    Said verb(const Scene& scene, const QStringList& args) const {
+        return run(scene.folder + "/Corvalin", args, scene.env);
+    }
+    // A method of the running copy called with gdbus, as `uid` when it is given.
+    Said gdbus(const Scene& scene, const QString& method, const QStringList& args = {}, int uid = -1) const {
+        QStringList all{"call", "--address", m_address, "--dest", "org.corvalin.Corvalin1", "--object-path",
+                        "/org/corvalin/Corvalin", "--method", "org.corvalin.Corvalin1." + method};
+        all << "--" << args;  // "-1" is an argument, not an option
+        Q_UNUSED(scene);  // gdbus needs neither the scene's clock nor its folder
+        if (uid < 0) {
+            return run("gdbus", all, m_env);
+        }
+        return run("setpriv", QStringList{"--reuid", QString::number(uid), "--regid", QString::number(uid),
+                                          "--clear-groups", "gdbus"} + all,
+                   m_env);
+    }
+    QJsonObject status(const Scene& scene) const {
+        const Said said = verb(scene, {"--status", "--json"});
+        return QJsonDocument::fromJson(said.out.toUtf8()).object();
+    }
+    void ownBus(Scene& scene) const { scene.env.insert("DBUS_SESSION_BUS_ADDRESS", m_address); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        REQUIRE_TEST_SERVER();
+        if (fakeTimeLibrary().isEmpty()) {
+            QSKIP("faketime is not installed");
+        }
+        // A session bus that any user may reach, as a bus shared by mistake or forwarded would be:
+        // on an abstract socket, which has no file permissions, in the test's own network namespace.
+        const QString config = m_busDir.path() + "/bus.conf";
+        QVERIFY(writeWholeFile(config, QStringLiteral(
+                                           "<busconfig><type>session</type><listen>unix:abstract=corvalin-test-%1</listen>"
+                                           "<auth>EXTERNAL</auth><policy context=\"default\"><allow user=\"*\"/>"
+                                           "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                                           "<allow own=\"*\"/></policy></busconfig>")
+                                           .arg(QCoreApplication::applicationPid())
+                                           .toUtf8()));
+        m_bus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address"});
+        QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon");
+        m_address = QString::fromLatin1(m_bus.readLine()).trimmed();
+        QVERIFY(!m_address.isEmpty());
+        m_env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            m_env.remove(QString::fromLatin1(name));
+        }
+    }
+
+    void cleanupTestCase() {
+        m_bus.terminate();
+        m_bus.waitForFinished(5000);
+    }
+
+    // Every verb against no copy, a copy with no window and a window copy, and each method with gdbus.
+    void everyVerbReachesTheCopyThatRuns() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 30min/0-tone.wav\r\n", 300);
+        ownBus(scene);
+        QVERIFY(scene.ready(false));
+
+        for (const QStringList& args : {QStringList{"--status"}, QStringList{"--start"}, QStringList{"--alarm", "Lockdown"}}) {
+            const Said none = verb(scene, args);
+            QVERIFY2(none.code == 3 && none.err.contains("No copy of Corvalin runs"), qPrintable(shown(none)));
+        }
+        const Said both = verb(scene, {"--start", "--stop"});
+        QVERIFY2(both.code == 1 && both.err.contains("cannot be given together"), qPrintable(shown(both)));
+
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        Said said = verb(scene, {"--status"});
+        QVERIFY2(said.code == 0 && said.out.contains("copy with no window): the bell service runs") &&
+                     said.out.contains("Next bell: 11:00 0-tone.wav"),
+                 qPrintable(shown(said)));
+
+        said = verb(scene, {"--skip-next"});
+        QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
+        QCOMPARE(status(scene).value("next_bell").toString(), QStringLiteral("11:30"));
+        said = verb(scene, {"--ring-now", "nothing.wav"});
+        QVERIFY2(said.code == 1 && said.err.contains("there is no sound nothing.wav"), qPrintable(shown(said)));
+        said = verb(scene, {"--ring-now", "0-tone.wav"});
+        QVERIFY2(said.code == 0 && said.out == "0-tone.wav rang", qPrintable(shown(said)));
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_bell").toString().mid(6), QStringLiteral("0-tone.wav"), 5000);
+        QCOMPARE(verb(scene, {"--stop-bell"}).code, 0);
+        said = verb(scene, {"--alarm", "evacuation"});
+        QVERIFY2(said.code == 0 && said.out == "the alarm signal Evacuation sounds", qPrintable(shown(said)));
+        QCOMPARE(status(scene).value("alarm").toString(), QStringLiteral("Evacuation"));
+        QCOMPARE(verb(scene, {"--alarm-stop"}).code, 0);
+        said = verb(scene, {"--alarm-stop"});
+        QVERIFY2(said.code == 1 && said.err.contains("no alarm signal sounds"), qPrintable(shown(said)));
+        said = verb(scene, {"--alarm", "Fire drill"});
+        QVERIFY2(said.code == 1 && said.err.contains("there is no alarm signal Fire drill"), qPrintable(shown(said)));
+
+        // Today's changes and the rest of the interface, as any D-Bus client calls them.
+        said = gdbus(scene, "MoveBell", {"11:30", "11:45"});
+        QVERIFY2(said.code == 0 && said.out.contains("11:30 moved to 11:45 today"), qPrintable(shown(said)));
+        said = gdbus(scene, "AddBell", {"12:10", "0-tone.wav"});
+        QVERIFY2(said.code == 0, qPrintable(shown(said)));
+        said = gdbus(scene, "SkipBell", {"25:00"});
+        QVERIFY2(said.code != 0 && said.err.contains("not a time of day"), qPrintable(shown(said)));
+        said = gdbus(scene, "TempletToday", {"4"});
+        QVERIFY2(said.code != 0 && said.err.contains("org.corvalin.Corvalin1.Error.Refused"), qPrintable(shown(said)));
+        QCOMPARE(status(scene).value("today_changes").toArray().size(), 3);
+        QCOMPARE(gdbus(scene, "UndoToday", {"2"}).code, 0);
+        QCOMPARE(gdbus(scene, "NoBellsToday").code, 0);
+        QCOMPARE(status(scene).value("next_bell").toString(), QString());
+        QCOMPARE(gdbus(scene, "UndoToday", {"-1"}).code, 0);
+        QCOMPARE(status(scene).value("next_bell").toString(), QStringLiteral("11:00"));
+        said = gdbus(scene, "Status");
+        QVERIFY2(said.code == 0 && said.out.contains("'copy': <'no window'>"), qPrintable(shown(said)));
+        QCOMPARE(gdbus(scene, "StartAlarm", {"All clear"}).code, 0);
+        QCOMPARE(gdbus(scene, "StopBell").code, 0);  // stops the alarm signal
+        QCOMPARE(status(scene).value("alarm").toString(), QString());
+        QCOMPARE(gdbus(scene, "Stop").code, 0);
+        said = verb(scene, {"--stop"});
+        QVERIFY2(said.code == 1 && said.err.contains("the bell service is not running"), qPrintable(shown(said)));
+        QCOMPARE(gdbus(scene, "Start").code, 0);
+        QVERIFY(status(scene).value("running").toBool());
+        QCOMPARE(gdbus(scene, "RingNow", {""}).code, 0);
+
+        // A window copy takes the bells, and the interface with them; it starts by its start rule.
+        auto window = scene.window();
+        QVERIFY(window->waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("window"), 15000);
+        // The bells ran when it took them: they run on, until it is told otherwise.
+        QVERIFY(status(scene).value("running").toBool());
+        said = verb(scene, {"--stop"});
+        QVERIFY2(said.code == 0 && said.out == "the bell service stopped", qPrintable(shown(said)));
+        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), 5000);
+        said = verb(scene, {"--start"});
+        QVERIFY2(said.code == 0 && said.out == "the bell service started", qPrintable(shown(said)));
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 5000);
+        said = verb(scene, {"--skip-next"});
+        QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
+        QCOMPARE(verb(scene, {"--stop"}).code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), 5000);
+
+        // The window copy ends: the copy with no window has the bells and the name again.
+        window->terminate();
+        QVERIFY(window->waitForFinished(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("no window"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(verb(scene, {"--skip-next"}).code == 1, 5000);  // 11:00 was skipped already
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        const QByteArray log = ringLog(scene.folder);
+        QVERIFY2(linesSaying(log, "11:00 skipped today, by the command line") == 2, log.constData());
+        QVERIFY2(linesSaying(log, "the alarm signal Evacuation started") == 1, log.constData());
+        QVERIFY2(linesSaying(log, "the alarm signal Evacuation stopped, by the command line") == 1, log.constData());
+    }
+
+    // Another user on the same bus is refused, and nothing changes.
+    void anotherUsersCallIsRefused() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 40);
+        ownBus(scene);
+        QVERIFY(scene.ready(false));
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        for (const auto& [method, args] : {std::pair{QString("StartAlarm"), QStringList{"Lockdown"}},
+                                           std::pair{QString("Stop"), QStringList{}},
+                                           std::pair{QString("Status"), QStringList{}}}) {
+            const Said said = gdbus(scene, method, args, 65534);
+            QVERIFY2(said.code != 0 && said.err.contains("org.corvalin.Corvalin1.Error.OtherUser") &&
+                         said.err.contains("a call from the user 65534 is refused"),
+                     qPrintable(method + ": " + shown(said)));
+        }
+        const QJsonObject after = status(scene);
+        QVERIFY(after.value("running").toBool());
+        QCOMPARE(after.value("alarm").toString(), QString());
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+    }
+
+    // Bells at 11:00 and 11:01, the building's clocks 20 s ahead of the computer: 11:00 skipped and
+    // 11:01 moved to 11:02 from outside, the copy started again in between. Only 11:02 sounds, at
+    // 11:01:40 by the computer's clock; the next day the changes are gone.
+    void todaysChangesAreHeardAtTheirMinutes() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 01min/0-tone.wav\r\n", 40, 0.5);
+        ownBus(scene);
+        QVERIFY(writeWholeFile(scene.folder + "/data/offset.ini", " -20 \r\n"));
+        QVERIFY(scene.ready());
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        // The bells' clock is 20 s ahead: 11:00 is the next bell, 11:01 after it.
+        Said said = verb(scene, {"--skip-next"});
+        QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
+        said = gdbus(scene, "MoveBell", {"11:01", "11:02"});
+        QVERIFY2(said.code == 0, qPrintable(shown(said)));
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("today_changes").toArray().size(), 2, 10000);
+        // 11:02 by the bells is 11:01:40 by the computer.
+        QTest::qWait(int(scene.clock.msUntilEleven(60000 + 40000 + 2500)));
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        const QByteArray log = ringLog(scene.folder);
+        QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:02", 1}}));
+        QVERIFY2(scene.bursts() == 1, log.constData());
+        // The bell's line is written at the computer's 11:01:40.
+        QVERIFY2(log.contains(" 11:01:40."), log.constData());
+
+        // The next day the changes are gone: 11:00 rings.
+        Scene next(m_env, "11hr 00min/0-tone.wav\r\n", 5, 0.5);
+        QVERIFY(QFile::copy(scene.folder + "/data/today.ini", next.folder + "/data/today.ini"));
+        next.clock.addDays(1);
+        next.clock.into(next.env);
+        ownBus(next);
+        QVERIFY(next.ready(false));
+        auto tomorrow = next.headless();
+        QVERIFY(tomorrow->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(status(next).value("running").toBool(), 10000);
+        QCOMPARE(status(next).value("today_changes").toArray().size(), 0);
+        QTest::qWait(int(next.clock.msUntilEleven(2500)));
+        tomorrow->terminate();
+        QVERIFY(tomorrow->waitForFinished(5000));
+        QCOMPARE(scheduledBells(ringLog(next.folder)), (QMap<QString, int>{{"11:00", 1}}));
+    }
+
+    // An alarm signal loops until it is stopped; the 11:00 bell due meanwhile is held, logged, and
+    // rings when the signal ends; a bell rung by hand meanwhile is refused; the default card is
+    // muted while the signal sounds.
+    void alarmLoopsUntilStoppedAndHoldsTheBell() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 8, 0.5);
+        ownBus(scene);
+        // A signal of 1 s that must sound over and over.
+        QVERIFY(pulsetools::writeTone(scene.folder + "/sound/1-alarm.wav", 1.0, 440.0));
+        QVERIFY(writeWholeFile(scene.folder + "/data/alarms.ini", "Lockdown,1-alarm.wav,0\r\n"));
+        QVERIFY(pulsetools::pactl({"set-sink-mute", "main_out", "0"}));
+        QVERIFY(scene.ready());
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        QTest::qWait(int(scene.clock.msUntilEleven(-5000)));
+        Said said = verb(scene, {"--alarm", "lockdown"});
+        QVERIFY2(said.code == 0, qPrintable(shown(said)));
+        QTRY_VERIFY_WITH_TIMEOUT(pulsetools::sinkMuted("main_out"), 2000);
+        said = verb(scene, {"--ring-now", "0-tone.wav"});
+        QVERIFY2(said.code == 1 && said.err.contains("the alarm signal Lockdown sounds"), qPrintable(shown(said)));
+        QTest::qWait(int(scene.clock.msUntilEleven(4000)));
+        QVERIFY(pulsetools::sinkMuted("main_out"));
+        said = verb(scene, {"--alarm-stop"});
+        QVERIFY2(said.code == 0 && said.out == "the alarm signal Lockdown stopped", qPrintable(shown(said)));
+        QTest::qWait(1500);
+        QVERIFY(!pulsetools::sinkMuted("main_out"));
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+
+        const QByteArray log = ringLog(scene.folder);
+        QVERIFY2(linesSaying(log, "the alarm signal Lockdown started (1-alarm.wav, until stopped") == 1, log.constData());
+        QVERIFY2(linesSaying(log, "the bell of 11:00 (0-tone.wav) is held: the alarm signal Lockdown sounds") == 1,
+                 log.constData());
+        QVERIFY2(linesSaying(log, "the alarm signal Lockdown stopped, by the command line") == 1, log.constData());
+        QVERIFY2(linesSaying(log, "the bell of 11:00 (0-tone.wav), held by the alarm signal, rings now") == 1,
+                 log.constData());
+        QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}}));
+        // One stretch of sound: the signal for about 9 s, over and over, then the held bell at once.
+        scene.bell->finish();
+        const QList<pulsetools::Burst> heard = pulsetools::bursts(scene.dir.path() + "/bell.wav");
+        QVERIFY2(!heard.isEmpty(), "nothing was heard");
+        const double length = heard.first().end - heard.first().start;
+        QVERIFY2(length > 7.0 && length < 12.0, qPrintable(QString::number(length)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestControl)
+#include "test_control.moc"
