@@ -5,6 +5,7 @@
 // the bell due meanwhile waits; and a call from another user refused. Every copy and command
 // talks over a session bus of the test's own, which lets any user connect, so that only the
 // program's own check stands between another user and the bells.
+#include <QDBusConnection>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,6 +49,19 @@ Said run(const QString& program, const QStringList& args, const QProcessEnvironm
     said.err += QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     return said;
 }
+
+// What the running copy announced on the bus.
+class Heard : public QObject {
+    Q_OBJECT
+public:
+    QStringList rung;
+    QStringList alarms;
+    QStringList nextBells;
+public Q_SLOTS:
+    void bellRung(const QString& what) { rung << what; }
+    void alarmChanged(const QString& name) { alarms << name; }
+    void nextBellChanged(const QString& time, const QString& sound) { nextBells << time + ' ' + sound; }
+};
 
 }  // namespace
 
@@ -134,19 +148,31 @@ private Q_SLOTS:
                      said.out.contains("Next bell: 11:00 0-tone.wav"),
                  qPrintable(shown(said)));
 
+        // What it announces, as a panel applet or a script listening on the bus hears it.
+        QDBusConnection listener = QDBusConnection::connectToBus(m_address, QStringLiteral("listener"));
+        Heard heard;
+        for (const auto& [name, slot] : {std::pair{"BellRung", SLOT(bellRung(QString))},
+                                         std::pair{"AlarmChanged", SLOT(alarmChanged(QString))},
+                                         std::pair{"NextBellChanged", SLOT(nextBellChanged(QString,QString))}}) {
+            QVERIFY(listener.connect(QString(), "/org/corvalin/Corvalin", "org.corvalin.Corvalin1", name, &heard, slot));
+        }
         said = verb(scene, {"--skip-next"});
         QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
         QCOMPARE(status(scene).value("next_bell").toString(), QStringLiteral("11:30"));
+        QTRY_COMPARE_WITH_TIMEOUT(heard.nextBells.value(heard.nextBells.size() - 1), QStringLiteral("11:30 0-tone.wav"), 5000);
         said = verb(scene, {"--ring-now", "nothing.wav"});
         QVERIFY2(said.code == 1 && said.err.contains("there is no sound nothing.wav"), qPrintable(shown(said)));
         said = verb(scene, {"--ring-now", "0-tone.wav"});
         QVERIFY2(said.code == 0 && said.out == "0-tone.wav rang", qPrintable(shown(said)));
         QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_bell").toString().mid(6), QStringLiteral("0-tone.wav"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.rung.size(), 1, 5000);
+        QVERIFY2(heard.rung.first().endsWith(" 0-tone.wav"), qPrintable(heard.rung.first()));
         QCOMPARE(verb(scene, {"--stop-bell"}).code, 0);
         said = verb(scene, {"--alarm", "evacuation"});
         QVERIFY2(said.code == 0 && said.out == "the alarm signal Evacuation sounds", qPrintable(shown(said)));
         QCOMPARE(status(scene).value("alarm").toString(), QStringLiteral("Evacuation"));
         QCOMPARE(verb(scene, {"--alarm-stop"}).code, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", ""}), 5000);
         said = verb(scene, {"--alarm-stop"});
         QVERIFY2(said.code == 1 && said.err.contains("no alarm signal sounds"), qPrintable(shown(said)));
         said = verb(scene, {"--alarm", "Fire drill"});
@@ -193,8 +219,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 5000);
         said = verb(scene, {"--skip-next"});
         QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
+        for (const QStringList& args : {QStringList{"--ring-now", "0-tone.wav"}, QStringList{"--stop-bell"},
+                                        QStringList{"--alarm", "LOCKDOWN"}, QStringList{"--alarm-stop"}}) {
+            said = verb(scene, args);
+            QVERIFY2(said.code == 0, qPrintable(args.join(' ') + ": " + shown(said)));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", "", "All clear", "", "Lockdown", ""}), 5000);
+        said = verb(scene, {"--status"});
+        QVERIFY2(said.code == 0 && said.out.contains("Corvalin (window copy): the bell service runs") &&
+                     said.out.contains("  11:00 skipped today"),
+                 qPrintable(shown(said)));
         QCOMPARE(verb(scene, {"--stop"}).code, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), 5000);
+        QVERIFY(heard.rung.size() >= 2);  // the window copy's own bell, heard on the same bus
 
         // The window copy ends: the copy with no window has the bells and the name again.
         window->terminate();
