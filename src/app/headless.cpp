@@ -17,6 +17,8 @@
 #include "bells/bellsclient.h"
 #include "control/controlcommand.h"
 #include "control/controlservice.h"
+#include "follow/setupfollower.h"
+#include "schedule/setuparchive.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ int runHeadless(int argc, char* argv[]) {
         return 2;
     }
     if (corvalin::control::asksForCommand(parser)) {
-        return corvalin::control::runCommand(parser);
+        return corvalin::control::runCommand(parser, programPaths(folder).dataFolder());
     }
     if (asksForSetup(parser)) {
         return runSetupCommand(parser, programPaths(folder));
@@ -100,6 +102,26 @@ int runHeadless(int argc, char* argv[]) {
         bells.start();
     }
 
+    // The set-up followed from a web address, applied at a quiet moment as the files' owner here.
+    SetupFollower follower(
+        paths.dataFolder(),
+        SetupFollower::Hooks{[&bells](int seconds, std::function<void(const QString&)> answered) {
+                                 // While a window copy rings, it applies what comes.
+                                 answered(bells.holdsBells() ? bells.station().quietFor(seconds)
+                                                             : QStringLiteral("a window copy holds the bells"));
+                             },
+                             [&log](const QString& text) { log.note(text); },
+                             [&log](const QString& topic, const QString& text) { log.lastingProblem(topic, text); },
+                             [&log](const QString& topic, const QString& text) { log.endProblem(topic, text); }});
+    follower.setApplier([&bells, paths](const corvalin::setup::Contents& contents) {
+        const QString why = corvalin::setup::applySetup(paths, contents);
+        if (why.isEmpty()) {
+            bells.reload();  // the bells go on with it from the last minute they decided
+        }
+        return why;
+    });
+    follower.start();
+
     // Commands from the command line and the session bus, through the bells' client as a window's.
     BellsClient client(&bells.station(), nullptr, {});
     ControlService control(&client, {QStringLiteral("no window"),
@@ -111,7 +133,8 @@ int runHeadless(int argc, char* argv[]) {
                                          bells.station().stopService();
                                          return QString();
                                      },
-                                     [&bells] { return bells.holdsBells(); }});
+                                     [&bells] { return bells.holdsBells(); },
+                                     &follower});
     if (const QString why = control.publish(false); !why.isEmpty()) {
         note(why);
     }

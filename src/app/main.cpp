@@ -157,7 +157,8 @@ int main(int argc, char* argv[]) {
                                                           window.stop1_Click();
                                                           return QString();
                                                       },
-                                                      [] { return true; }});
+                                                      [] { return true; },
+                                                      program.services().follower});
     if (const QString why = control.publish(true); !why.isEmpty()) {
         program.services().bells->note(why);
     }

@@ -126,6 +126,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildTodayControls();
     buildOffsetControls();
     buildAlarmControls();
+    buildFollowControls();
     new QuitWatch([this] { Form_Unload(); }, this);
 }
 
@@ -777,6 +778,7 @@ void MainWindow::Form_Load() {
         if (m_handOver) {
             takeBellsOver(*m_handOver);
         }
+        startFollowing();
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }

@@ -45,6 +45,9 @@ class Templet;
 class IsAutoExitForm;
 class CalendarWindow;
 
+namespace corvalin::setup {
+struct Contents;
+}
 namespace corvalin::interval {
 struct IntervalTexts;
 }
@@ -211,6 +214,12 @@ public:
     QMenu* todayMenu(QListWidgetItem* item);
     // "Bell time offset..." in the set-up menu.
     void mnBellOffset_Click();
+    // "Follow a set-up..." in the set-up menu.
+    void mnFollow_Click();
+    // Shows what is followed and lets the follower fetch (after the settings are loaded).
+    void startFollowing();
+    // Whether the settings are locked because the computer follows a published set-up.
+    bool settingsLocked() const;
     // Today's exception beside the date, or nothing when there is none.
     void showCalendarDay();
 
@@ -396,6 +405,16 @@ private:
     // The interval times on screen pass their checks (the bounds are set from them); else their
     // message is shown and false.
     bool intervalTimesPass();
+    // --- A set-up followed from a web address ---
+    void buildFollowControls();
+    void showFollowing(const QString& address);
+    QString applyFollowedSetup(const corvalin::setup::Contents& contents);
+    QString m_followed;  // the address followed; empty when the settings are the computer's own
+    QLabel* followText;
+    QAction* mnFollow;
+    QAction* mnFollowRefresh;
+    QAction* mnUnfollow;
+
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
     void applyBellOffset(int seconds);

@@ -140,10 +140,12 @@ QString MainWindow::soundFolderMessageName() const {
 }
 
 void MainWindow::lockForService(bool locked) {
-    const bool enabled = !locked;
-    for (ImageButton* button : {start, SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet,
+    // A followed set-up's settings stay locked, whether the service runs or not.
+    const bool enabled = !locked && !settingsLocked();
+    lockButton(start, locked);
+    for (ImageButton* button : {SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet,
                                 cmdStartBellSound, cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
-        lockButton(button, locked);
+        lockButton(button, !enabled);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
              File1,          start_h,         start_m,         exit_h,          exit_m,
@@ -163,7 +165,7 @@ void MainWindow::lockForService(bool locked) {
         setBackColor(stateColor, kRunningColor);
     } else {
         VScroll9->setEnabled(Option4->isChecked());
-        nobell->setEnabled(!Option3->isChecked());
+        nobell->setEnabled(enabled && !Option3->isChecked());
     }
 }
 

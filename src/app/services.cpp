@@ -6,6 +6,7 @@
 #include "bells/ringlog.h"
 #include "calendar/schoolcalendar.h"
 #include "countdown/countdown.h"
+#include "follow/setupfollower.h"
 #include "ports/instanceguard.h"
 #include "schedule/settingsstore.h"
 #include "bells/bellstation.h"
@@ -82,6 +83,17 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     QObject::connect(store, &SettingsStore::written, client, handOver);
     QObject::connect(store, &SettingsStore::saveFailed, client, handOver);
     QObject::connect(&m_window->calendar, &SchoolCalendar::changed, client, handOver);
+    // The set-up followed from a web address: it changes under the bells only at a quiet moment.
+    m_follower = std::make_unique<SetupFollower>(
+        paths.dataFolder(),
+        SetupFollower::Hooks{[client](int seconds, std::function<void(const QString&)> answered) {
+                                 client->askQuiet(seconds, std::move(answered));
+                             },
+                             [client](const QString& text) { client->note(text); },
+                             [client](const QString& topic, const QString& text) { client->lastingProblem(topic, text); },
+                             [client](const QString& topic, const QString& text) { client->endProblem(topic, text); }},
+        liveTimers);
+    m_services.follower = m_follower.get();
     // A subscribed calendar brought other days: the calendar reads them, and tells the bells.
     QObject::connect(client, &BellsClient::feedsUpdated, &m_window->calendar, &SchoolCalendar::load);
     // The settings files are written on this thread only: the card's name too.
@@ -108,6 +120,7 @@ TimeSync& ProgramServices::timeSync() const {
 }
 
 ProgramServices::~ProgramServices() {
+    m_follower.reset();
     m_client.reset();
     // The station ends on its own thread, after every call queued to it before.
     if (m_thread) {

@@ -22,6 +22,7 @@ class RingLog;
 class Countdown;
 class TimeSync;
 class SchoolCalendar;
+class SetupFollower;
 
 struct Services {
     // The window's thread.
@@ -30,6 +31,8 @@ struct Services {
     SchoolCalendar* calendar = nullptr;
     // The way to the bells, on the window's thread.
     BellsClient* bells = nullptr;
+    // The set-up followed from a web address, if any; on the window's thread, as the settings are.
+    SetupFollower* follower = nullptr;
 };
 
 // Owns one of each service. With a bell thread the station is made, runs and ends on it; without
@@ -61,6 +64,7 @@ private:
     std::unique_ptr<WindowSide> m_window;
     std::unique_ptr<BellStation> m_station;
     std::unique_ptr<BellsClient> m_client;
+    std::unique_ptr<SetupFollower> m_follower;
     BellThread* m_thread;
     Services m_services;
 };

@@ -235,6 +235,12 @@ void BellsClient::stopAlarm(const QString& by, Answer answered) {
     });
 }
 
+void BellsClient::askQuiet(int seconds, Answer answered) {
+    onBells([station = m_station, seconds, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->quietFor(seconds));
+    });
+}
+
 QStringList BellsClient::openProblems() const {
     QStringList open;
     for (const Problem& p : m_problems) {

@@ -101,6 +101,10 @@ public:
     // The alarm signal that sounds, as last told; empty when none does.
     const QString& alarm() const { return m_alarm; }
 
+    // Whether the set-up may change under the bells now: answered with the reason it may not
+    // (a bell or an alarm signal sounds, a bell is due within `seconds`), empty when it may.
+    void askQuiet(int seconds, Answer answered);
+
     // --- What the bells last told, for a status ---
     bool isRunning() const { return m_running; }
     // The next bell's time and sound as the window shows them.

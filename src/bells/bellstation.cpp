@@ -677,6 +677,34 @@ void BellStation::stopBell(const QString& by) {
     ringer.StopBell();
 }
 
+QString BellStation::quietFor(int seconds) const {
+    if (!m_alarm.isEmpty()) {
+        return QStringLiteral("the alarm signal %1 sounds").arg(m_alarm);
+    }
+    if (ringer.sounding()) {
+        return QStringLiteral("a bell sounds");
+    }
+    if (!bells.isRunning()) {
+        return {};
+    }
+    const QTime now = m_clock->now().time();
+    const int secondOfDay = now.msecsSinceStartOfDay() / 1000;
+    const auto& table = bells.ringTable();
+    for (int slot = 0; slot < table.bellCount; ++slot) {
+        const int minute = table.minutes[static_cast<std::size_t>(slot)];
+        // A bell of this minute or a later one today, due within the time asked for.
+        const int until = minute * 60 - secondOfDay;
+        if (minute >= 0 && minute < 1440 && until > -60 && until <= seconds) {
+            return QStringLiteral("the bell of %1 is due").arg(QString::fromStdString(corvalin::today::minuteText(minute)));
+        }
+    }
+    // The first bells of tomorrow, a moment after midnight.
+    if (secondOfDay + seconds >= 86400) {
+        return QStringLiteral("the day changes");
+    }
+    return {};
+}
+
 QString BellStation::ringNow(const QString& sound) {
     if (!m_alarm.isEmpty()) {
         return QStringLiteral("the alarm signal %1 sounds; stop it first").arg(m_alarm);

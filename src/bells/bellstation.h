@@ -112,6 +112,9 @@ public:
     QString ringNow(const QString& sound);
     // The name of the alarm signal that sounds; empty when none does.
     const QString& alarm() const { return m_alarm; }
+    // Whether nothing sounds and no bell is due within `seconds`: the moment to change the set-up
+    // under the bells. The reason when it is not; empty when it is.
+    QString quietFor(int seconds) const;
     // The last bell rung: "10:50 school-bell.wav"; empty before the first.
     const QString& lastRung() const { return m_lastRung; }
 

@@ -248,6 +248,8 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
                 : QStringLiteral("%1 was not rung: %2; %3 was rung instead").arg(soundName, refused, played));
     }
     m_bellDevice = deviceDescription();
+    m_soundsLooped = m_repeat;
+    m_soundsUntilMs = (m_clock ? m_clock->steadyMs() : 0) + (m_bellSeconds + 1) * 1000LL;
     Q_EMIT rang(scheduled, played, m_bellDevice);
     if (cardMissing()) {
         // Every bell the missing card costs is said, with where it rang instead.
@@ -285,7 +287,19 @@ void Ringer::dropPrepared() {
     m_output->dropPrepared();
 }
 
+bool Ringer::sounding() const {
+    if (m_alarm) {
+        return true;
+    }
+    if (!m_output->isPresent()) {
+        return false;
+    }
+    return m_soundsLooped || (m_clock && m_clock->steadyMs() < m_soundsUntilMs);
+}
+
 void Ringer::StopBell() {
+    m_soundsLooped = false;
+    m_soundsUntilMs = 0;
     m_alarm.reset();
     m_alarmRound->stop();
     m_preparedSound.clear();

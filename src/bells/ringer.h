@@ -60,6 +60,9 @@ public:
     // Ends the alarm signal and its mute.
     void endAlarm();
     bool alarmSounds() const { return m_alarm.has_value(); }
+    // Whether a bell or an alarm signal sounds now: from its start until it has played out (a
+    // repeating bell until it is stopped).
+    bool sounding() const;
     // 1 when the name is one of the sound folder's files (letter case counts), else 0.
     int IsBellInFilebox(const QString& soundName) const;
     // One tick of the mute timer: unmutes the default card on the bell's last second.
@@ -175,6 +178,8 @@ private:
     Clock* m_clock = nullptr;
     bool m_wantMuted = false;  // what the default card should be, applied again after a reconnection
     QString m_preparedSound;   // the bell got ready for the coming minute, until it rings or is dropped
+    qint64 m_soundsUntilMs = 0;  // the steady clock's count when the bell that sounds has played out
+    bool m_soundsLooped = false; // the bell that sounds repeats until it is stopped
     QString m_bellDevice;      // the device the bell that sounds started on, as it was named then
     QString m_cardName;        // the chosen card's name on the server; empty while not known
     QString m_cardDescription;  // and its description, last time the server listed it

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "control/controlbus.h"
+#include "follow/setupfollower.h"
 
 namespace corvalin::control {
 
@@ -26,9 +27,13 @@ const QString kAlarm = QStringLiteral("alarm");
 const QString kAlarmStop = QStringLiteral("alarm-stop");
 const QString kStart = QStringLiteral("start");
 const QString kStop = QStringLiteral("stop");
+const QString kFollow = QStringLiteral("follow");
+const QString kKey = QStringLiteral("key");
+const QString kUnfollow = QStringLiteral("unfollow");
 
 const QStringList& commands() {
-    static const QStringList names{kStatus, kRingNow, kStopBell, kSkipNext, kAlarm, kAlarmStop, kStart, kStop};
+    static const QStringList names{kStatus, kRingNow, kStopBell, kSkipNext, kAlarm,
+                                   kAlarmStop, kStart, kStop, kFollow, kUnfollow};
     return names;
 }
 
@@ -66,6 +71,19 @@ QString statusText(const QVariantMap& s) {
         }
     };
     list(QStringLiteral("Today's changes"), s.value(QStringLiteral("today_changes")).toStringList());
+    const QString followed = s.value(QStringLiteral("followed")).toString();
+    if (followed.isEmpty()) {
+        lines << QStringLiteral("Set-up: this computer's own");
+    } else {
+        const QString version = s.value(QStringLiteral("followed_version")).toString();
+        const QString checked = s.value(QStringLiteral("followed_checked")).toString();
+        lines << QStringLiteral("Set-up: managed from %1").arg(followed)
+              << QStringLiteral("  version in use: %1")
+                     .arg(version.isEmpty() ? QStringLiteral("none yet")
+                                            : QStringLiteral("SHA-256 %1, applied %2")
+                                                  .arg(version, s.value(QStringLiteral("followed_applied")).toString()))
+              << QStringLiteral("  last checked: %1").arg(checked.isEmpty() ? QStringLiteral("not yet") : checked);
+    }
     list(QStringLiteral("Problems"), s.value(QStringLiteral("problems")).toStringList());
     return lines.join(QLatin1Char('\n'));
 }
@@ -76,6 +94,34 @@ QVariantMap statusMap(const QVariant& value) {
         return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
     }
     return value.toMap();
+}
+
+// --follow and --unfollow when no copy runs: kept in the data folder for the next start.
+int followWithNoCopy(const QCommandLineParser& parser, const QString& method, const QString& dataFolder) {
+    if (method == QStringLiteral("Follow")) {
+        if (const QString why = SetupFollower::writeFollowed(dataFolder, parser.value(kFollow).trimmed(), parser.value(kKey));
+            !why.isEmpty()) {
+            print(stderr, QStringLiteral("Refused: ") + why);
+            return kRefusedCode;
+        }
+        print(stdout, QStringLiteral("No copy of Corvalin runs: the next one to start follows the set-up published at %1")
+                          .arg(parser.value(kFollow).trimmed()));
+        return kDone;
+    }
+    if (method == QStringLiteral("Unfollow")) {
+        if (SetupFollower::followedAddress(dataFolder).isEmpty()) {
+            print(stderr, QStringLiteral("Refused: this computer follows no set-up"));
+            return kRefusedCode;
+        }
+        if (const QString why = SetupFollower::writeFollowed(dataFolder, {}, {}); !why.isEmpty()) {
+            print(stderr, QStringLiteral("Refused: ") + why);
+            return kRefusedCode;
+        }
+        print(stdout, QStringLiteral("No copy of Corvalin runs: the set-up in use is this computer's own from now on"));
+        return kDone;
+    }
+    print(stderr, QStringLiteral("No copy of Corvalin runs for this user: nothing was done."));
+    return kNoCopy;
 }
 
 }  // namespace
@@ -95,6 +141,16 @@ void describeCommands(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(kAlarmStop, QStringLiteral("Stop the alarm signal that sounds.")));
     parser.addOption(QCommandLineOption(kStart, QStringLiteral("Start the bell service, as the start button does.")));
     parser.addOption(QCommandLineOption(kStop, QStringLiteral("Stop the bell service, as the stop button does.")));
+    parser.addOption(QCommandLineOption(
+        kFollow,
+        QStringLiteral("Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the "
+                       "publisher's key given with --key: it is fetched at start and every 15 minutes and applied "
+                       "when its signature and contents check out. Without a copy running, kept for the next start."),
+        QStringLiteral("address")));
+    parser.addOption(QCommandLineOption(kKey, QStringLiteral("With --follow: the publisher's public key."),
+                                        QStringLiteral("public-key")));
+    parser.addOption(QCommandLineOption(
+        kUnfollow, QStringLiteral("Follow no set-up any more; the set-up in use stays, as this computer's own.")));
 }
 
 bool asksForCommand(const QCommandLineParser& parser) {
@@ -118,7 +174,7 @@ bool namesCommand(int argc, char* argv[]) {
     return false;
 }
 
-int runCommand(const QCommandLineParser& parser) {
+int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
     QStringList given;
     for (const QString& name : commands()) {
         if (parser.isSet(name)) {
@@ -129,6 +185,10 @@ int runCommand(const QCommandLineParser& parser) {
         print(stderr, given.isEmpty() ? QStringLiteral("--json goes with --status; nothing was done.")
                                       : QStringLiteral("%1 cannot be given together; nothing was done.")
                                             .arg(given.join(QStringLiteral(", "))));
+        return kRefusedCode;
+    }
+    if (parser.isSet(kKey) != parser.isSet(kFollow)) {
+        print(stderr, QStringLiteral("--follow and --key go together; nothing was done."));
         return kRefusedCode;
     }
     if (parser.isSet(kJson) && !parser.isSet(kStatus)) {
@@ -157,6 +217,11 @@ int runCommand(const QCommandLineParser& parser) {
         arguments << parser.value(kAlarm);
     } else if (parser.isSet(kAlarmStop)) {
         method = QStringLiteral("StopAlarm");
+    } else if (parser.isSet(kFollow)) {
+        method = QStringLiteral("Follow");
+        arguments << parser.value(kFollow) << parser.value(kKey);
+    } else if (parser.isSet(kUnfollow)) {
+        method = QStringLiteral("Unfollow");
     } else if (parser.isSet(kStart)) {
         method = QStringLiteral("Start");
     } else {
@@ -165,6 +230,9 @@ int runCommand(const QCommandLineParser& parser) {
 
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
+        if (method == QStringLiteral("Follow") || method == QStringLiteral("Unfollow")) {
+            return followWithNoCopy(parser, method, dataFolder);
+        }
         print(stderr, QStringLiteral("No copy of Corvalin can be asked: there is no session bus for this user (%1).")
                           .arg(bus.lastError().message()));
         return kNoCopy;
@@ -178,8 +246,7 @@ int runCommand(const QCommandLineParser& parser) {
         const QString error = reply.errorName();
         if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
             error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-            print(stderr, QStringLiteral("No copy of Corvalin runs for this user: nothing was done."));
-            return kNoCopy;
+            return followWithNoCopy(parser, method, dataFolder);
         }
         if (error == kRefused || error == kOtherUser) {
             print(stderr, QStringLiteral("Refused: ") + reply.errorMessage());

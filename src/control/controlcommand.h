@@ -1,6 +1,7 @@
 // The program as the command line's client of the copy that runs for this user, window or none:
 // `--status [--json]`, `--ring-now [SOUND]`, `--stop-bell`, `--skip-next`, `--alarm NAME`,
-// `--alarm-stop`, `--start` and `--stop`, each sent over the session bus. What happened goes to
+// `--alarm-stop`, `--start`, `--stop`, `--follow ADDRESS --key KEY` and `--unfollow`, each sent
+// over the session bus. What happened goes to
 // standard output; a refusal, or no copy to ask, to standard error with the reason.
 #pragma once
 
@@ -19,7 +20,8 @@ void describeCommands(QCommandLineParser& parser);
 bool asksForCommand(const QCommandLineParser& parser);
 bool namesCommand(int argc, char* argv[]);
 
-// Sends the command and waits for the answer (at most 25 seconds); the exit code.
-int runCommand(const QCommandLineParser& parser);
+// Sends the command and waits for the answer (at most 25 seconds); the exit code. `--follow` and
+// `--unfollow` with no copy running are written to `dataFolder` for the next start.
+int runCommand(const QCommandLineParser& parser, const QString& dataFolder);
 
 }  // namespace corvalin::control

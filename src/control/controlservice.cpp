@@ -12,6 +12,7 @@
 
 #include "bells/bellsclient.h"
 #include "control/controlbus.h"
+#include "follow/setupfollower.h"
 #include "schedule/todaychanges.h"
 
 namespace {
@@ -273,6 +274,31 @@ QString ControlService::StopAlarm() {
     return {};
 }
 
+QString ControlService::Follow(const QString& address, const QString& publicKey) {
+    serve([this, address, publicKey](Done done) {
+        if (!m_copy.follower) {
+            done(QStringLiteral("this copy cannot follow a set-up"), {});
+            return;
+        }
+        done(m_copy.follower->follow(address, publicKey),
+             QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
+    });
+    return {};
+}
+
+QString ControlService::Unfollow() {
+    serve([this](Done done) {
+        if (!m_copy.follower || m_copy.follower->address().isEmpty()) {
+            done(QStringLiteral("this computer follows no set-up"), {});
+            return;
+        }
+        const QString address = m_copy.follower->address();
+        m_copy.follower->unfollow();
+        done({}, QStringLiteral("this computer no longer follows %1; the set-up in use is its own now").arg(address));
+    });
+    return {};
+}
+
 QVariantMap ControlService::Status() {
     serve([this](Done done) { done({}, status()); });
     return {};
@@ -280,6 +306,7 @@ QVariantMap ControlService::Status() {
 
 QVariantMap ControlService::status() const {
     const QString next = shortTime(m_bells->nextBellTime());
+    const SetupFollower* follower = m_copy.follower;
     return {
         {QStringLiteral("copy"), m_copy.kind},
         {QStringLiteral("running"), m_bells->isRunning()},
@@ -289,5 +316,9 @@ QVariantMap ControlService::status() const {
         {QStringLiteral("today_changes"), m_bells->todayChanges()},
         {QStringLiteral("last_bell"), m_bells->lastRung()},
         {QStringLiteral("problems"), m_bells->openProblems()},
+        {QStringLiteral("followed"), follower ? follower->address() : QString()},
+        {QStringLiteral("followed_version"), follower ? follower->version() : QString()},
+        {QStringLiteral("followed_applied"), follower ? follower->appliedAt().toString(Qt::ISODate) : QString()},
+        {QStringLiteral("followed_checked"), follower ? follower->checkedAt().toString(Qt::ISODate) : QString()},
     };
 }

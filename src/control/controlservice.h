@@ -14,6 +14,7 @@
 
 class BellsClient;
 class QDBusMessage;
+class SetupFollower;
 
 class ControlService : public QObject, protected QDBusContext {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
         // Whether this copy rings the bells now (the copy with no window waits while a window
         // copy rings them).
         std::function<bool()> holdsBells;
+        // The set-up followed from a web address; none where this copy follows none.
+        SetupFollower* follower = nullptr;
     };
 
     ControlService(BellsClient* bells, Copy copy, QObject* parent = nullptr);
@@ -60,8 +63,13 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString UndoToday(int index);
     Q_SCRIPTABLE QString StartAlarm(const QString& name);
     Q_SCRIPTABLE QString StopAlarm();
+    // Follows the set-up published at `address`, signed with `publicKey`; or none any more.
+    Q_SCRIPTABLE QString Follow(const QString& address, const QString& publicKey);
+    Q_SCRIPTABLE QString Unfollow();
     // "copy", "running" (b), "alarm", "next_bell" ("10:50", empty when none is left today),
-    // "next_sound", "today_changes" (as), "last_bell", "problems" (as).
+    // "next_sound", "today_changes" (as), "last_bell", "problems" (as), "followed" (the address
+    // of a followed set-up, empty when the set-up is the computer's own), "followed_version"
+    // (its SHA-256), "followed_applied" and "followed_checked" (ISO 8601; empty when never).
     Q_SCRIPTABLE QVariantMap Status();
 
 Q_SIGNALS:

@@ -1,0 +1,161 @@
+// Following a set-up published at a web address: "Follow a set-up..." in the set-up menu takes the
+// address and the publisher's public key; while the computer follows one, the settings it carries
+// are locked with a notice naming where they are changed, and "Stop following" makes the set-up in
+// use the computer's own again. A new version is applied, at a quiet moment, as an import is.
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mainwindow.h"
+#include "bells/bellsclient.h"
+#include "follow/setupfollower.h"
+#include "schedule/setuparchive.h"
+#include "widgets/dialogs.h"
+
+void MainWindow::buildFollowControls() {
+    followText = new QLabel(this);
+    followText->setObjectName(QStringLiteral("followText"));
+    followText->setStyleSheet(QStringLiteral("background: #fff3c4; color: #4a3b00; padding: 4px;"));
+    followText->setWordWrap(true);
+    followText->hide();
+    if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
+        column->insertWidget(column->indexOf(warningLine) + 1, followText);
+    }
+    setupMenu->addSeparator();
+    mnFollow = setupMenu->addAction(QStringLiteral("Follow a set-up..."));
+    mnFollow->setObjectName(QStringLiteral("mnFollow"));
+    connect(mnFollow, &QAction::triggered, this, &MainWindow::mnFollow_Click);
+    mnFollowRefresh = setupMenu->addAction(QStringLiteral("Refresh the followed set-up"));
+    mnFollowRefresh->setObjectName(QStringLiteral("mnFollowRefresh"));
+    connect(mnFollowRefresh, &QAction::triggered, this, [this] {
+        if (SetupFollower* follower = m_services.follower) {
+            follower->refresh();
+        }
+    });
+    mnUnfollow = setupMenu->addAction(QStringLiteral("Stop following"));
+    mnUnfollow->setObjectName(QStringLiteral("mnUnfollow"));
+    connect(mnUnfollow, &QAction::triggered, this, [this] {
+        if (SetupFollower* follower = m_services.follower) {
+            follower->unfollow();
+        }
+    });
+    if (SetupFollower* follower = m_services.follower) {
+        connect(follower, &SetupFollower::followingChanged, this, &MainWindow::showFollowing);
+        follower->setApplier([this](const corvalin::setup::Contents& contents) { return applyFollowedSetup(contents); });
+    }
+}
+
+void MainWindow::startFollowing() {
+    if (SetupFollower* follower = m_services.follower) {
+        showFollowing(follower->address());
+        follower->start();
+    } else {
+        showFollowing(QString());
+    }
+}
+
+void MainWindow::showFollowing(const QString& address) {
+    m_followed = address;
+    const bool following = !address.isEmpty();
+    followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
+    followText->setVisible(following);
+    mnFollowRefresh->setEnabled(following);
+    mnUnfollow->setEnabled(following);
+    // What a set-up carries is changed where it is published.
+    for (const QString& name : {QStringLiteral("mnSetupImport"), QStringLiteral("mnAlarmSignals"),
+                                QStringLiteral("mnBellOffset")}) {
+        for (QAction* action : setupMenu->actions()) {
+            if (action->objectName() == name) {
+                action->setEnabled(!following);
+            }
+        }
+    }
+    lockForService(!start->isEnabled());
+}
+
+bool MainWindow::settingsLocked() const {
+    return !m_followed.isEmpty();
+}
+
+QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents) {
+    // As an import from the menu, with no question: the bells stop and start again with it, at a
+    // moment when no bell is due.
+    const bool running = !start->isEnabled();
+    if (running) {
+        stop1_Click();
+    }
+    const QString why = corvalin::setup::applySetup(m_paths, contents);
+    if (why.isEmpty()) {
+        showImportedSetup();
+    }
+    if (running) {
+        if (const QString refusal = startBells(); !refusal.isEmpty()) {
+            reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
+        }
+    }
+    return why;
+}
+
+void MainWindow::mnFollow_Click() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Follow a set-up"));
+    auto* text = new QLabel(
+        QStringLiteral("This computer takes its set-up from a web address, as it is published there and signed "
+                       "by its publisher, and keeps it up to date (at start and every 15 minutes). Its settings "
+                       "are then changed only there."),
+        &dialog);
+    text->setWordWrap(true);
+    auto* address = new QLineEdit(&dialog);
+    address->setObjectName(QStringLiteral("followAddress"));
+    address->setPlaceholderText(QStringLiteral("https://server/bells/setup.zip"));
+    auto* key = new QLineEdit(&dialog);
+    key->setObjectName(QStringLiteral("followKey"));
+    key->setPlaceholderText(QStringLiteral("corvalin-ed25519:..."));
+    if (SetupFollower* follower = m_services.follower) {
+        address->setText(follower->address());
+        key->setText(follower->publicKey());
+    }
+    auto* refusal = new QLabel(&dialog);
+    refusal->setObjectName(QStringLiteral("followRefusal"));
+    refusal->setStyleSheet(QStringLiteral("color: #b00020;"));
+    refusal->setWordWrap(true);
+    refusal->hide();
+    auto* ok = new QPushButton(QStringLiteral("Follow"), &dialog);
+    ok->setObjectName(QStringLiteral("followOk"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("followCancel"));
+    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, &dialog, [&] {
+        SetupFollower* follower = m_services.follower;
+        const QString why = follower ? follower->follow(address->text(), key->text())
+                                     : QStringLiteral("this copy cannot follow a set-up");
+        if (why.isEmpty()) {
+            dialog.accept();
+            return;
+        }
+        refusal->setText(why);
+        refusal->show();
+    });
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Address:"), address);
+    form->addRow(QStringLiteral("Publisher's public key:"), key);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(text);
+    layout->addLayout(form);
+    layout->addWidget(refusal);
+    layout->addLayout(buttons);
+    dialog.resize(520, dialog.sizeHint().height());
+    m_ports.dialogs->showModal(&dialog);
+}
