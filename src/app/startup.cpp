@@ -52,6 +52,19 @@ void describeOptions(QCommandLineParser& parser) {
                        "and end. Only while no copy of Corvalin runs; nothing changes unless all of it "
                        "checks out."),
         QStringLiteral("file")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("sign"),
+        QStringLiteral(
+            "With --export: sign the exported set-up with the secret key in <keyfile> and write the "
+            "signature beside it, as <file>.sig, for the PCs that follow the published set-up. A key "
+            "file that cannot sign is refused before anything is written."),
+        QStringLiteral("keyfile")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("make-key"),
+        QStringLiteral("Make a key pair for signing set-ups: write the secret key to <keyfile>, a new file "
+                       "readable by you alone (an existing file is never written over), print the public key "
+                       "that the following PCs are given, as the last line, and end."),
+        QStringLiteral("keyfile")));
     corvalin::control::describeCommands(parser);
 }
 
@@ -59,8 +72,9 @@ bool needsNoDisplay(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--headless" || arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
-            arg == "--version" || arg == "-v" || arg == "--export" || arg == "--import" ||
-            arg.startsWith("--export=") || arg.startsWith("--import=")) {
+            arg == "--version" || arg == "-v" || arg == "--export" || arg == "--import" || arg == "--sign" ||
+            arg == "--make-key" || arg.startsWith("--export=") || arg.startsWith("--import=") ||
+            arg.startsWith("--sign=") || arg.startsWith("--make-key=")) {
             return true;
         }
     }

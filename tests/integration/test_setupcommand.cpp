@@ -2,13 +2,17 @@
 // so that the only guard they meet is this test's: an export imported into another program folder
 // gives the same settings files; an import while a copy runs, or of a damaged file, changes
 // nothing and ends with 1 and the reason; an import killed between two renames is finished or
-// undone by the next start.
+// undone by the next start; a key made with `--make-key` is the owner's alone and never written
+// over, and `--export FILE --sign KEY` leaves a signature that verifies with the printed public key.
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "bells/linux/instanceguard_local.h"
+#include "follow/setupsignature.h"
 #include "programcopy.h"
 #include "schedule/setuparchive.h"
 
@@ -140,6 +144,53 @@ private Q_SLOTS:
             QVERIFY2(when < 40, "the import was never let run to its end");
         }
         QVERIFY2(finished >= 5, qPrintable(QString::number(finished)));
+    }
+
+    void madeKeySignsAnExport() {
+        QTemporaryDir dir;
+        const QString program = QFileInfo(QStringLiteral(CORVALIN_EXE)).absolutePath();
+        const QString from = dir.filePath("from");
+        QVERIFY(copyProgramFolder(program, from));
+        QVERIFY(writeWholeFile(from + "/data/mdata.ini", "08hr 15min/school-bell.wav\r\n"));
+        const QString key = dir.filePath("publisher.key");
+
+        const Run made = runProgram(from, {"--make-key", key});
+        QCOMPARE(made.code, 0);
+        const QString publicKey = made.out.trimmed().split('\n').last();
+        QVERIFY2(corvalin::follow::parsePublicKey(publicKey) && publicKey.startsWith("corvalin-ed25519:"),
+                 qPrintable(made.out));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(key).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0600));
+        const QByteArray secret = bytes(key);
+        QVERIFY(corvalin::follow::parseSecretKeyFile(secret));
+
+        const Run again = runProgram(from, {"--make-key", key});
+        QCOMPARE(again.code, 1);
+        QVERIFY2(again.err.contains(key) && again.out.isEmpty(), qPrintable(again.out + again.err));
+        QCOMPARE(bytes(key), secret);
+
+        const QString file = dir.filePath("setup.zip");
+        const Run signedExport = runProgram(from, {"--export", file, "--sign", key});
+        QCOMPARE(signedExport.code, 0);
+        QCOMPARE(corvalin::follow::verify(bytes(file), bytes(file + ".sig"), publicKey), QString());
+        QVERIFY(corvalin::setup::readSetup(file).ok());
+
+        // A key file that cannot sign (the public key, a secret key cut short, none at all), or
+        // --sign with no export: refused, with nothing written.
+        const QString bad = dir.filePath("bad.zip");
+        QVERIFY(writeWholeFile(dir.filePath("public.key"), publicKey.toLatin1() + "\n"));
+        QVERIFY(writeWholeFile(dir.filePath("cut.key"), secret.left(secret.size() / 2)));
+        for (const QString& badKey :
+             {dir.filePath("public.key"), dir.filePath("cut.key"), dir.filePath("none.key")}) {
+            const Run refused = runProgram(from, {"--export", bad, "--sign", badKey});
+            QCOMPARE(refused.code, 1);
+            QVERIFY2(refused.err.contains("not exported"), qPrintable(refused.err));
+            QVERIFY(!QFile::exists(bad) && !QFile::exists(bad + ".sig"));
+        }
+        const Run alone = runProgram(from, {"--sign", key});
+        QCOMPARE(alone.code, 1);
+        QVERIFY2(alone.err.contains("--sign"), qPrintable(alone.err));
     }
 };
 
