@@ -299,6 +299,18 @@ QString ControlService::Unfollow() {
     return {};
 }
 
+QString ControlService::RefreshSetup() {
+    serve([this](Done done) {
+        if (!m_copy.follower || m_copy.follower->address().isEmpty()) {
+            done(QStringLiteral("this computer follows no set-up"), {});
+            return;
+        }
+        m_copy.follower->refresh();
+        done({}, QStringLiteral("the set-up published at %1 is fetched now").arg(m_copy.follower->address()));
+    });
+    return {};
+}
+
 QVariantMap ControlService::Status() {
     serve([this](Done done) { done({}, status()); });
     return {};

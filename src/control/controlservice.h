@@ -66,6 +66,8 @@ public Q_SLOTS:
     // Follows the set-up published at `address`, signed with `publicKey`; or none any more.
     Q_SCRIPTABLE QString Follow(const QString& address, const QString& publicKey);
     Q_SCRIPTABLE QString Unfollow();
+    // Fetches the followed set-up now.
+    Q_SCRIPTABLE QString RefreshSetup();
     // "copy", "running" (b), "alarm", "next_bell" ("10:50", empty when none is left today),
     // "next_sound", "today_changes" (as), "last_bell", "problems" (as), "followed" (the address
     // of a followed set-up, empty when the set-up is the computer's own), "followed_version"
