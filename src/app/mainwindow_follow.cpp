@@ -18,6 +18,7 @@
 #include "follow/setupfollower.h"
 #include "schedule/setuparchive.h"
 #include "widgets/dialogs.h"
+#include "widgets/imagebutton.h"
 
 void MainWindow::buildFollowControls() {
     followText = new QLabel(this);

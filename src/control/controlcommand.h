@@ -6,6 +6,7 @@
 #pragma once
 
 class QCommandLineParser;
+class QString;
 
 namespace corvalin::control {
 

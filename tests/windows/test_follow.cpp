@@ -52,6 +52,7 @@ private Q_SLOTS:
         // This computer's own: 10:00 and 10:50 with a.wav, running.
         WindowFixture f;
         f.folder.addSound("a.wav", 10.0);
+        f.fakes.bell.defaultLength = 10000;
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n");
         f.fakes.clock.set(at(10, 49, 20));
