@@ -687,14 +687,17 @@ QString BellStation::quietFor(int seconds) const {
     if (!bells.isRunning()) {
         return {};
     }
-    const QTime now = m_clock->now().time();
-    const int secondOfDay = now.msecsSinceStartOfDay() / 1000;
+    const QDateTime now = m_clock->now();
+    const int secondOfDay = now.time().msecsSinceStartOfDay() / 1000;
+    // A bell of the current minute stands in the way until its minute is decided; once rung, the
+    // bells started again never ring that minute twice.
+    const bool minuteDecided = BellService::minuteKey(now) == m_decided;
     const auto& table = bells.ringTable();
     for (int slot = 0; slot < table.bellCount; ++slot) {
         const int minute = table.minutes[static_cast<std::size_t>(slot)];
-        // A bell of this minute or a later one today, due within the time asked for.
         const int until = minute * 60 - secondOfDay;
-        if (minute >= 0 && minute < 1440 && until > -60 && until <= seconds) {
+        const bool thisMinute = until <= 0 && until > -60;
+        if (minute >= 0 && minute < 1440 && ((thisMinute && !minuteDecided) || (until > 0 && until <= seconds))) {
             return QStringLiteral("the bell of %1 is due").arg(QString::fromStdString(corvalin::today::minuteText(minute)));
         }
     }

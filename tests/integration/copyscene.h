@@ -3,6 +3,7 @@
 // of the program, with and without a window, and talk to them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QMap>
@@ -135,6 +136,44 @@ struct Scene {
         bell->finish();
         return burstsOn(dir.path() + "/bell.wav");
     }
+};
+
+// A session bus of a test's own that any user may reach, as a bus shared by mistake or forwarded
+// would be: on an abstract socket, which has no file permissions, in the test's own network
+// namespace.
+class OwnBus {
+public:
+    // The bus's address; empty when it did not start.
+    QString start() {
+        const QString config = m_dir.path() + "/bus.conf";
+        const QByteArray text =
+            QStringLiteral("<busconfig><type>session</type><listen>unix:abstract=corvalin-test-%1</listen>"
+                           "<auth>EXTERNAL</auth><policy context=\"default\"><allow user=\"*\"/>"
+                           "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                           "<allow own=\"*\"/></policy></busconfig>")
+                .arg(QCoreApplication::applicationPid())
+                .toUtf8();
+        if (!writeWholeFile(config, text)) {
+            return {};
+        }
+        m_bus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address"});
+        if (!m_bus.waitForReadyRead(10000)) {
+            return {};
+        }
+        m_address = QString::fromLatin1(m_bus.readLine()).trimmed();
+        return m_address;
+    }
+    ~OwnBus() {
+        m_bus.terminate();
+        m_bus.waitForFinished(5000);
+    }
+    const QString& address() const { return m_address; }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_bus;
+    QString m_address;
 };
 
 }  // namespace scene

@@ -67,8 +67,7 @@ public Q_SLOTS:
 
 class TestControl : public QObject {
     Q_OBJECT
-    QTemporaryDir m_busDir;
-    QProcess m_bus;
+    OwnBus m_bus;
     QString m_address;
     QProcessEnvironment m_env;
 
@@ -101,30 +100,12 @@ private Q_SLOTS:
         if (fakeTimeLibrary().isEmpty()) {
             QSKIP("faketime is not installed");
         }
-        // A session bus that any user may reach, as a bus shared by mistake or forwarded would be:
-        // on an abstract socket, which has no file permissions, in the test's own network namespace.
-        const QString config = m_busDir.path() + "/bus.conf";
-        QVERIFY(writeWholeFile(config, QStringLiteral(
-                                           "<busconfig><type>session</type><listen>unix:abstract=corvalin-test-%1</listen>"
-                                           "<auth>EXTERNAL</auth><policy context=\"default\"><allow user=\"*\"/>"
-                                           "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                                           "<allow own=\"*\"/></policy></busconfig>")
-                                           .arg(QCoreApplication::applicationPid())
-                                           .toUtf8()));
-        m_bus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address"});
-        QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon");
-        m_address = QString::fromLatin1(m_bus.readLine()).trimmed();
-        QVERIFY(!m_address.isEmpty());
+        m_address = m_bus.start();
+        QVERIFY2(!m_address.isEmpty(), "dbus-daemon");
         m_env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             m_env.remove(QString::fromLatin1(name));
         }
-    }
-
-    void cleanupTestCase() {
-        m_bus.terminate();
-        m_bus.waitForFinished(5000);
     }
 
     // Every verb against no copy, a copy with no window and a window copy, and each method with gdbus.
