@@ -24,6 +24,15 @@ CalendarWindow* MainWindow::calendarWindow() {
 }
 
 void MainWindow::mnCalendar_Click() {
+    if (settingsLocked()) {
+        // The calendar's files travel with the set-up: a change here would be gone at its next version.
+        m_ports.dialogs->message(this, QStringLiteral("Calendar"),
+                                 QStringLiteral("The school calendar is managed from %1 with the rest of the set-up; "
+                                                "change it there.")
+                                     .arg(m_followed),
+                                 Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        return;
+    }
     m_ports.dialogs->showModal(calendarWindow());
 }
 

@@ -3,6 +3,7 @@
 // are locked with a notice naming where they are changed, and "Stop following" makes the set-up in
 // use the computer's own again. A new version is applied, at a quiet moment, as an import is.
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFormLayout>
@@ -77,6 +78,9 @@ void MainWindow::showFollowing(const QString& address) {
                 action->setEnabled(!following);
             }
         }
+    }
+    for (QCheckBox* option : {auto_exe, sound_zero, bellRepeat, chkTimeSync, chkAutoExit}) {
+        option->setEnabled(!following);
     }
     lockForService(!start->isEnabled());
 }

@@ -99,11 +99,13 @@ private Q_SLOTS:
         f.settle();
         QVERIFY(!find<ImageButton>(w, "TimeAdd")->isEnabled());
         QVERIFY(!find<QWidget>(w, "Option1")->isEnabled());
+        QVERIFY(!find<QWidget>(w, "auto_exe")->isEnabled());
         follower->unfollow();
         f.settle();
         QVERIFY(!notice->isVisible());
         QVERIFY(find<ImageButton>(w, "TimeAdd")->isEnabled());
         QVERIFY(find<QWidget>(w, "Option1")->isEnabled());
+        QVERIFY(find<QWidget>(w, "auto_exe")->isEnabled());
         QCOMPARE(SetupFollower::followedAddress(f.folder.path() + "/data"), QString());
     }
 };
