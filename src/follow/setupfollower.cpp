@@ -47,12 +47,17 @@ SetupFollower::SetupFollower(QString dataFolder, Hooks hooks, bool liveFeed, QOb
     m_askAgain->setInterval(kAskAgainMs);
     connect(m_askAgain, &QTimer::timeout, this, &SetupFollower::tryApply);
     loadState();
-    if (!liveFeed) {
+    m_liveFeed = liveFeed;
+}
+
+void SetupFollower::makeFeed() {
+    // Made when something is followed: a computer that follows nothing runs no fetcher.
+    if (m_feed || !m_liveFeed) {
         return;
     }
     m_feedThread = std::make_unique<QThread>();
     m_feedThread->setObjectName(QStringLiteral("set-up feed"));
-    m_feed = new SetupFeed(dataFolder);
+    m_feed = new SetupFeed(m_dataFolder);
     m_feed->setVerifier(&corvalin::follow::verify);
     m_feed->moveToThread(m_feedThread.get());
     connect(m_feedThread.get(), &QThread::finished, m_feed, &QObject::deleteLater);
@@ -86,6 +91,9 @@ void SetupFollower::loadState() {
 }
 
 void SetupFollower::start() {
+    if (!m_address.isEmpty()) {
+        makeFeed();
+    }
     if (m_feed && !m_address.isEmpty()) {
         QMetaObject::invokeMethod(m_feed, [feed = m_feed, address = m_address, key = m_key] {
             feed->follow(address, key);

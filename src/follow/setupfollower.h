@@ -88,6 +88,8 @@ Q_SIGNALS:
 private:
     void tryApply();
     void loadState();
+    void makeFeed();
+    bool m_liveFeed = true;
     QString topic() const { return QStringLiteral("set-up ") + m_address; }
 
     QString m_dataFolder;
