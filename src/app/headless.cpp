@@ -135,9 +135,7 @@ int runHeadless(int argc, char* argv[]) {
                                      },
                                      [&bells] { return bells.holdsBells(); },
                                      &follower});
-    if (const QString why = control.publish(false); !why.isEmpty()) {
-        note(why);
-    }
+    control.publish(false, note);
 
     const auto endSignals = catchEndSignals([&](const QString& name) {
         note(QStringLiteral("Corvalin ended: by the signal ") + name);

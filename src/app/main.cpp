@@ -18,6 +18,7 @@
 #include "bells/bellthread.h"
 #include "bells/linux/instanceguard_local.h"
 #include "bells/bellstation.h"
+#include "bells/bellsclient.h"
 #include "control/controlservice.h"
 
 namespace {
@@ -159,8 +160,7 @@ int main(int argc, char* argv[]) {
                                                       },
                                                       [] { return true; },
                                                       program.services().follower});
-    if (const QString why = control.publish(true); !why.isEmpty()) {
-        program.services().bells->note(why);
-    }
+    BellsClient* client = program.services().bells;
+    control.publish(true, [client](const QString& why) { client->note(why); });
     return QApplication::exec();
 }

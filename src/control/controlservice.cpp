@@ -47,30 +47,40 @@ ControlService::~ControlService() {
     }
 }
 
-QString ControlService::publish(bool takeOver) {
+void ControlService::publish(bool takeOver, std::function<void(const QString&)> failed) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         const QString why = bus.lastError().message();
-        return QStringLiteral("the session bus cannot be reached%1: the command line cannot reach this copy")
-            .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why));
+        failed(QStringLiteral("the session bus cannot be reached%1: the command line cannot reach this copy")
+                   .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+        return;
     }
     if (!bus.registerObject(corvalin::control::kPath, this,
                             QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals)) {
-        return QStringLiteral("%1 is taken on the session bus: the command line cannot reach this copy")
-            .arg(corvalin::control::kPath);
+        failed(QStringLiteral("%1 is taken on the session bus: the command line cannot reach this copy")
+                   .arg(corvalin::control::kPath));
+        return;
     }
     m_published = true;
-    // A copy with no window waits in line for the name while a window copy has it.
-    const auto reply = bus.interface()->registerService(
-        corvalin::control::kService,
-        takeOver ? QDBusConnectionInterface::ReplaceExistingService : QDBusConnectionInterface::QueueService,
-        takeOver ? QDBusConnectionInterface::DontAllowReplacement : QDBusConnectionInterface::AllowReplacement);
-    if (!reply.isValid() || reply.value() == QDBusConnectionInterface::ServiceNotRegistered) {
-        return QStringLiteral("the name %1 could not be taken on the session bus (%2): the command line cannot "
-                              "reach this copy")
-            .arg(corvalin::control::kService, reply.error().message());
-    }
-    return {};
+    // RequestName's flags: a window copy replaces the one with no window and does not queue; a copy
+    // with no window lets itself be replaced and waits in line for the name.
+    constexpr uint kAllowReplacement = 1;
+    constexpr uint kReplaceExisting = 2;
+    constexpr uint kDoNotQueue = 4;
+    const uint flags = takeOver ? kReplaceExisting | kDoNotQueue : kAllowReplacement;
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.interface()->asyncCall(QStringLiteral("RequestName"), corvalin::control::kService, flags), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [failed](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<uint> reply = *w;
+        // 1 primary owner, 2 in line for it, 3 refused (another owns it and keeps it), 4 already ours.
+        if (reply.isError() || reply.value() == 3) {
+            failed(QStringLiteral("the name %1 could not be taken on the session bus%2: the command line cannot "
+                                  "reach this copy")
+                       .arg(corvalin::control::kService,
+                            reply.isError() ? QStringLiteral(" (%1)").arg(reply.error().message()) : QString()));
+        }
+    });
 }
 
 void ControlService::serve(std::function<void(Done)> work) {
@@ -164,11 +174,7 @@ QString ControlService::SkipNext() {
 
 namespace {
 
-// The change for today that a call asks for; the reason when its times are not times.
-struct Asked {
-    corvalin::today::Change change;
-    QString refusal;
-};
+using Asked = ControlService::Asked;
 
 Asked asked(corvalin::today::Kind kind, const QString& time, const QString& to = {}) {
     Asked a;
@@ -191,34 +197,23 @@ Asked asked(corvalin::today::Kind kind, const QString& time, const QString& to =
 }  // namespace
 
 QString ControlService::SkipBell(const QString& time) {
-    const Asked a = asked(corvalin::today::Kind::Skip, time);
-    serve([this, a](Done done) {
-        if (!a.refusal.isEmpty()) {
-            done(a.refusal, {});
-            return;
-        }
-        const QString said = QString::fromStdString(corvalin::today::describe(a.change));
-        m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
-    });
+    serveChange(asked(corvalin::today::Kind::Skip, time));
     return {};
 }
 
 QString ControlService::MoveBell(const QString& time, const QString& to) {
-    const Asked a = asked(corvalin::today::Kind::Move, time, to.isNull() ? QStringLiteral("") : to);
-    serve([this, a](Done done) {
-        if (!a.refusal.isEmpty()) {
-            done(a.refusal, {});
-            return;
-        }
-        const QString said = QString::fromStdString(corvalin::today::describe(a.change));
-        m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
-    });
+    serveChange(asked(corvalin::today::Kind::Move, time, to.isNull() ? QStringLiteral("") : to));
     return {};
 }
 
 QString ControlService::AddBell(const QString& time, const QString& sound) {
     Asked a = asked(corvalin::today::Kind::Add, time);
     a.change.sound = sound.toStdString();
+    serveChange(a);
+    return {};
+}
+
+void ControlService::serveChange(const Asked& a) {
     serve([this, a](Done done) {
         if (!a.refusal.isEmpty()) {
             done(a.refusal, {});
@@ -227,7 +222,6 @@ QString ControlService::AddBell(const QString& time, const QString& sound) {
         const QString said = QString::fromStdString(corvalin::today::describe(a.change));
         m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
     });
-    return {};
 }
 
 QString ControlService::NoBellsToday() {

@@ -12,6 +12,8 @@
 #include <QVariantMap>
 #include <functional>
 
+#include "schedule/todaychanges.h"
+
 class BellsClient;
 class QDBusMessage;
 class SetupFollower;
@@ -39,9 +41,16 @@ public:
     ControlService& operator=(const ControlService&) = delete;
 
     // Serves the interface on the session bus. The window copy takes the name from a copy with no
-    // window, which waits in line for it and gets it back when the window copy ends. The reason
-    // when it cannot be served (no session bus); empty when it is.
-    QString publish(bool takeOver);
+    // window, which waits in line for it and gets it back when the window copy ends. The name is
+    // asked for without waiting for the bus's answer (the copy with no window asks on its bell
+    // thread); `failed` hears why it could not be served, now or when the bus answers.
+    void publish(bool takeOver, std::function<void(const QString&)> failed);
+
+    // The change for today that a call asks for; the reason when its times are not times.
+    struct Asked {
+        corvalin::today::Change change;
+        QString refusal;
+    };
 
     // Who the ring log names for what comes through here.
     static QString by() { return QStringLiteral("the command line"); }
@@ -89,6 +98,7 @@ private:
     void serve(std::function<void(Done)> work);
     // The answer of the bells for a command that says `said` when it is done.
     void serveAnswered(const QString& said, std::function<void(std::function<void(const QString&)>)> ask);
+    void serveChange(const Asked& asked);
     QVariantMap status() const;
 
     BellsClient* m_bells;

@@ -138,6 +138,35 @@ struct Scene {
     }
 };
 
+// What a command said and how it ended.
+struct Said {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+inline QString shown(const Said& said) {
+    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(said.code).arg(said.out, said.err);
+}
+
+// Runs a command to its end (at most 30 s).
+inline Said run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    Said said;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        said.err = QStringLiteral("<did not end>");
+        return said;
+    }
+    said.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    said.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    said.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    return said;
+}
+
 // A session bus of a test's own that any user may reach, as a bus shared by mistake or forwarded
 // would be: on an abstract socket, which has no file permissions, in the test's own network
 // namespace.

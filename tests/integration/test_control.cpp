@@ -22,34 +22,6 @@ using namespace scene;
 
 namespace {
 
-// What a command said and how it ended.
-struct Said {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-QString shown(const Said& said) {
-    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(said.code).arg(said.out, said.err);
-}
-
-Said run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    Said said;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        said.err = QStringLiteral("<did not end>");
-        return said;
-    }
-    said.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    said.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-    said.err += QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    return said;
-}
-
 // What the running copy announced on the bus.
 class Heard : public QObject {
     Q_OBJECT

@@ -20,32 +20,6 @@ using namespace scene;
 
 namespace {
 
-struct Said {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Said run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    Said said;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return said;
-    }
-    said.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    said.out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-    said.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    return said;
-}
-
-QString shown(const Said& said) {
-    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(said.code).arg(said.out, said.err);
-}
-
 // The publisher's side: a set-up of its own, exported and signed into the served folder.
 class Publisher {
 public:
