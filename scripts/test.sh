@@ -79,7 +79,7 @@ export TMPDIR=$TESTS_TMP
 # CTest runs in the background so that a signal reaches the traps at once rather than when
 # CTest ends, and in a session of its own so that its tests can be stopped with it.
 cd "$ROOT/build"
-setsid --wait ctest --output-on-failure --timeout 600 </dev/null &
+setsid --wait ctest --output-on-failure --timeout 600 "$@" </dev/null &
 CTEST_PID=$!
 rc=0
 wait "$CTEST_PID" || rc=$?
