@@ -748,6 +748,9 @@ void MainWindow::Form_Load() {
         reportDamagedBooking();
 
         m_bells->openMixer();
+        // An alarm signal that sounded when the copy before ended is not over: it sounds again,
+        // with the default card muted again after the opening unmute.
+        m_bells->resumeAlarm();
 
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));

@@ -223,6 +223,10 @@ void BellsClient::setAlarms(std::vector<corvalin::alarms::Signal> signals) {
     onBells([station = m_station, signals = std::move(signals)]() mutable { station->setAlarms(std::move(signals)); });
 }
 
+void BellsClient::resumeAlarm() {
+    onBells([station = m_station] { station->resumeAlarm(); });
+}
+
 void BellsClient::startAlarm(const QString& name, const QString& by, Answer answered) {
     onBells([station = m_station, name, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
         answerLater(self, answered, station->startAlarm(name, by));

@@ -95,6 +95,9 @@ public:
     // --- Alarm signals ---
     // The signals as the settings hold them; sent at start and after every change.
     void setAlarms(std::vector<corvalin::alarms::Signal> signals);
+    // The signal that sounded when the copy that rang before ended sounds again (see
+    // BellStation::resumeAlarm); once the signals are set.
+    void resumeAlarm();
     // Each is answered on this thread with the reason it was refused, empty when it was done.
     void startAlarm(const QString& name, const QString& by, Answer answered = {});
     void stopAlarm(const QString& by, Answer answered = {});

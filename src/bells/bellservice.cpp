@@ -35,9 +35,16 @@ void BellService::reset() {
 }
 
 void BellService::markStartAttempt() {
-    const int pending = m_tick.minutePending;
+    const corvalin::clock::TickState before = m_tick;
     m_tick = corvalin::clock::startState(tickTime(m_clock->now()));
-    m_tick.minutePending = pending;
+    m_tick.minutePending = before.minutePending;
+    // No minute rings twice in a day: after the bells' clock went back (a step of the clock, a
+    // larger offset) the minutes handled before the start stay handled, as the tick keeps them.
+    if (before.lastDay == m_tick.lastDay && before.handledUpTo > m_tick.handledUpTo &&
+        before.handledUpTo - m_tick.handledUpTo <= corvalin::clock::kStepMinutes) {
+        m_tick.handledUpTo = before.handledUpTo;
+        m_tick.handledOffset = before.handledOffset;
+    }
 }
 
 void BellService::setIntervalBounds(int startMinute, int endMinute) {
@@ -84,15 +91,29 @@ void BellService::start(const Plan& given) {
         }
     }
     m_applyWeek = plan.applyWeek;
+    bool fits = true;
     if (plan.interval) {
         setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
-        rt::buildIntervalTable(plan.intervalPlan, m_table);
+        fits = rt::buildIntervalTable(plan.intervalPlan, m_table);
     } else {
-        rt::buildManualTable(plan.entries, plan.noBell, m_table);
+        fits = rt::buildManualTable(plan.entries, plan.noBell, m_table);
+    }
+    QStringList unrung;
+    if (!fits) {
+        unrung << QStringLiteral("the day's list holds %1 bells and a day rings at most %2: the bells after the "
+                                 "first %2 do not ring")
+                      .arg(plan.interval ? QStringLiteral("more than %1").arg(rt::kSlots)
+                                         : QString::number(plan.entries.size()))
+                      .arg(rt::kSlots);
     }
     if (changed) {
-        corvalin::today::applyToTable(m_today, m_table);
+        for (const auto& left : corvalin::today::applyToTable(m_today, m_table)) {
+            unrung << QStringLiteral("%1 does not ring: the day holds %2 bells already")
+                          .arg(QString::fromStdString(corvalin::today::describe(left)))
+                          .arg(rt::kSlots);
+        }
     }
+    Q_EMIT tableProblem(unrung.join(QStringLiteral("; ")));
     ShowNextBell();
     m_running = true;
     Q_EMIT runningChanged(true);
@@ -260,11 +281,19 @@ qint64 BellService::minuteKey(const QDateTime& t) {
 void BellService::continueFrom(qint64 decided) {
     const QDateTime now = m_clock->now();
     const qint64 behind = minuteKey(now) - decided;
-    if (decided < 0 || behind <= 0 || behind > corvalin::clock::kStepMinutes ||
+    if (decided < 0 || behind == 0 || behind > corvalin::clock::kStepMinutes ||
         decided / 1440 != now.date().toJulianDay()) {
         return;
     }
     const int minuteOfDay = static_cast<int>(decided % 1440);
+    if (behind < 0) {
+        // The bells' clock is behind the minute decided there (a larger offset, a step back): the
+        // minutes up to it are decided, and the tick rings none of them again (a step back of
+        // more than kStepMinutes starts the day's count again, as the tick's rule says).
+        m_tick.handledUpTo = std::max(m_tick.handledUpTo, minuteOfDay);
+        m_tick.handledOffset = tickTime(now).utcOffset;
+        return;
+    }
     m_tick.lastMinute = minuteOfDay % 60;
     m_tick.lastTick = minuteOfDay;
     m_tick.handledUpTo = minuteOfDay;

@@ -118,6 +118,9 @@ Q_SIGNALS:
     // "added", or empty), after every start.
     void todayListed(const QStringList& lines, const QStringList& marks);
     void nextBellChanged(const QString& time, const QString& sound);
+    // After every start: which bells of the day do not fit in the ring table and do not ring, or
+    // empty when every one does.
+    void tableProblem(const QString& text);
     // A scheduled bell of `minuteOfDay` is due (the minute now, or one that a step of the clock
     // passed over); the ringer rings it before the next slot is looked at.
     void ring(const QString& sound, int minuteOfDay);

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QDir>
 #include <QThread>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "ports/clock.h"
 #include "base/secondtimer.h"
 #include "bells/calendarfeeds.h"
+#include "bells/statewriter.h"
 #include "calendar/schoolcalendar.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
@@ -90,16 +92,27 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
       m_power(ports.power),
       m_clock(m_bellTime.get()),
       m_sleep(ports.sleep),
-      m_wakeBackstop(new QTimer(this)) {
+      m_wakeBackstop(new QTimer(this)),
+      m_writer(new StateWriter(this)) {
     bells.setCalendar(&calendar);
     m_todayFile = paths.dataFolder() + QLatin1Char('/') + QString::fromUtf8(corvalin::today::kTodayFile.data(),
                                                                            corvalin::today::kTodayFile.size());
+    m_alarmFile = paths.dataFolder() + QLatin1Char('/') +
+                  QString::fromUtf8(corvalin::alarms::kSoundingFile.data(),
+                                    static_cast<qsizetype>(corvalin::alarms::kSoundingFile.size()));
+    connect(m_writer, &StateWriter::failed, this, [this](const QString& path, const QString& why) {
+        log.problem(path == m_todayFile
+                        ? QStringLiteral("today's changes could not be kept in %1 (%2); they hold until the program ends")
+                              .arg(QDir::toNativeSeparators(path), why)
+                        : QStringLiteral("%1 could not be written (%2)").arg(QDir::toNativeSeparators(path), why));
+    });
     loadToday();
 
     connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
         if (!m_alarm.isEmpty()) {
             // The alarm signal is what must be heard: the bell waits for its end.
             m_held = Held{sound, minuteOfDay};
+            keepAlarm();
             log.note(QStringLiteral("the bell of %1 (%2) is held: the alarm signal %3 sounds")
                          .arg(QString::fromStdString(corvalin::today::minuteText(minuteOfDay)), sound, m_alarm));
             return;
@@ -134,6 +147,18 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
 
     connect(&calendar, &BellCalendar::problem, &log, &RingLog::problem);
     connect(&bells, &BellService::exceptionApplied, &log, &RingLog::note);
+    // Said once while it lasts, however often the day is built again.
+    connect(&bells, &BellService::tableProblem, this, [this](const QString& text) {
+        if (text == std::exchange(m_tableProblem, text)) {
+            return;
+        }
+        const QString topic = QStringLiteral("today's bells");
+        if (text.isEmpty()) {
+            log.endProblem(topic, QStringLiteral("every bell of today fits in the day again"));
+        } else {
+            log.lastingProblem(topic, text);
+        }
+    });
     connect(&ringer, &Ringer::problem, &log, &RingLog::problem);
     connect(&ringer, &Ringer::lastingProblem, &log, &RingLog::lastingProblem);
     connect(&ringer, &Ringer::problemEnded, &log, &RingLog::endProblem);
@@ -239,6 +264,7 @@ BellStation::Sounds BellStation::sounds() const {
 }
 
 BellStation::~BellStation() {
+    m_writer->flush();
     if (m_power) {
         m_power->setFailureHandler(nullptr);
     }
@@ -266,11 +292,15 @@ void BellStation::continueFrom(qint64 decided) {
 }
 
 void BellStation::release() {
+    m_writer->flush();  // the copy that takes the bells over reads today's changes from the disk
     if (!m_alarm.isEmpty()) {
-        // The copy that takes the bells over cannot stop a signal that sounds here.
+        // The signal is not over: alarm.state keeps it, and the copy that rings next (the one
+        // that takes the bells over, or this program's next start) sounds it again.
         m_held.reset();
         ringer.endAlarm();
-        log.note(QStringLiteral("the alarm signal %1 ended: the bells went to another copy").arg(m_alarm));
+        log.note(QStringLiteral("the alarm signal %1 stops sounding here: it sounds again in the copy that rings "
+                                "the bells next, until it is stopped")
+                     .arg(m_alarm));
         m_alarm.clear();
         Q_EMIT alarmChanged(m_alarm);
     }
@@ -372,7 +402,9 @@ void BellStation::stopService() {
         ringer.StopBell();
     } else {
         ringer.dropPrepared();  // the alarm signal sounds on until it is stopped
-        m_held.reset();
+        if (std::exchange(m_held, std::nullopt)) {
+            keepAlarm();
+        }
     }
     m_deciding = true;  // no bell, by the operator's choice
 }
@@ -463,18 +495,13 @@ void BellStation::loadToday() {
     tellToday();
 }
 
-bool BellStation::saveToday(const corvalin::today::Changes& changes) {
-    if (changes.list.empty()) {
-        return !QFile::exists(m_todayFile) || QFile::remove(m_todayFile);
+void BellStation::saveToday(const corvalin::today::Changes& changes) {
+    QByteArray bytes;
+    if (!changes.list.empty()) {
+        const std::string text = corvalin::settings::joinLines(corvalin::today::formatFile(changes));
+        bytes = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
     }
-    const std::string text = corvalin::settings::joinLines(corvalin::today::formatFile(changes));
-    QString why;
-    if (!replaceWholeFile(m_todayFile, QByteArray(text.data(), static_cast<qsizetype>(text.size())), &why)) {
-        log.problem(QStringLiteral("today's changes could not be kept in %1 (%2); they hold until the program ends")
-                        .arg(QDir::toNativeSeparators(m_todayFile), why));
-        return false;
-    }
-    return true;
+    m_writer->write(m_todayFile, bytes);
 }
 
 bool BellStation::plannedBellAt(int minute) const {
@@ -505,7 +532,10 @@ QString BellStation::changeToday(corvalin::today::Change change) {
             break;
         case today::Kind::Add:
             // The one sound asked for is looked at, not the whole folder.
-            if (!library.files().contains(said(change.sound))) {
+            if (const auto& table = bells.ringTable(); bells.isRunning() &&
+                std::max(table.bellCount, table.dayBellCount) >= corvalin::ringtable::kSlots) {
+                why = "today rings " + std::to_string(corvalin::ringtable::kSlots) + " bells already, as many as a day can";
+            } else if (!library.files().contains(said(change.sound))) {
                 why = "there is no sound " + change.sound + " in the sound folder";
             } else if (const QString refused = library.refusal(said(change.sound)); !refused.isEmpty()) {
                 why = change.sound + " cannot ring as a bell: " + refused.toStdString();
@@ -642,22 +672,85 @@ QString BellStation::startAlarm(const QString& name, const QString& by) {
         return QStringLiteral("the sound %1 of the alarm signal %2 is not in the sound folder")
             .arg(sound, said(signal->name));
     }
-    const QString before = m_alarm;
-    if (const QString why = ringer.soundAlarm(sound, signal->times); !why.isEmpty()) {
-        if (!before.isEmpty()) {
-            alarmEnded(QStringLiteral("the alarm signal %1 ended").arg(before));
-        }
-        log.problem(QStringLiteral("the alarm signal %1 could not sound: %2").arg(said(signal->name), why));
+    if (const QString why = soundAlarm(*signal, by, {}); !why.isEmpty()) {
         return why;
-    }
-    m_alarm = said(signal->name);
-    if (!before.isEmpty() && before != m_alarm) {
-        log.note(QStringLiteral("the alarm signal %1 ended: %2 took its place").arg(before, m_alarm));
     }
     log.note(QStringLiteral("the alarm signal %1 started (%2, %3 on %4), by %5")
                  .arg(m_alarm, sound, said(corvalin::alarms::timesText(signal->times)), ringer.deviceDescription(), by));
+    return {};
+}
+
+QString BellStation::soundAlarm(const corvalin::alarms::Signal& signal, const QString& by, const QString& started) {
+    const QString before = m_alarm;
+    if (const QString why = ringer.soundAlarm(said(signal.sound), signal.times); !why.isEmpty()) {
+        if (!before.isEmpty()) {
+            alarmEnded(QStringLiteral("the alarm signal %1 ended").arg(before));
+        }
+        log.problem(QStringLiteral("the alarm signal %1 could not sound: %2").arg(said(signal.name), why));
+        return why;
+    }
+    m_alarm = said(signal.name);
+    m_alarmBy = by;
+    m_alarmStarted = started.isEmpty() ? m_clock->now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) : started;
+    if (!before.isEmpty() && before != m_alarm) {
+        log.note(QStringLiteral("the alarm signal %1 ended: %2 took its place").arg(before, m_alarm));
+    }
+    keepAlarm();
     Q_EMIT alarmChanged(m_alarm);
     return {};
+}
+
+void BellStation::keepAlarm() {
+    if (m_alarm.isEmpty()) {
+        m_writer->write(m_alarmFile, {});
+        return;
+    }
+    corvalin::alarms::Sounding sounding{m_alarm.toStdString(), m_alarmStarted.toStdString(), m_alarmBy.toStdString(),
+                                        std::nullopt};
+    if (m_held) {
+        sounding.held = corvalin::alarms::Sounding::Held{m_clock->now().date().toString(Qt::ISODate).toStdString(),
+                                                         m_held->minute, m_held->sound.toStdString()};
+    }
+    const std::string text = corvalin::settings::joinLines(corvalin::alarms::formatSounding(sounding));
+    m_writer->write(m_alarmFile, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void BellStation::resumeAlarm() {
+    if (!m_alarm.isEmpty()) {
+        return;
+    }
+    QFile file(m_alarmFile);
+    if (!QFileInfo(m_alarmFile).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray bytes = file.read(4096);
+    const auto sounding = corvalin::alarms::parseSounding(
+        corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    if (!sounding) {
+        m_writer->write(m_alarmFile, {});
+        return;
+    }
+    const QString name = said(sounding->name);
+    const auto signal = corvalin::alarms::find(m_alarms, sounding->name);
+    if (!signal) {
+        log.problem(QStringLiteral("the alarm signal %1 sounded when Corvalin last rang the bells, and is set up no "
+                                   "more: it does not sound again")
+                        .arg(name));
+        m_writer->write(m_alarmFile, {});
+        return;
+    }
+    if (soundAlarm(*signal, said(sounding->by), said(sounding->started)).isEmpty()) {
+        log.note(QStringLiteral("the alarm signal %1, started %2 by %3 and not stopped, sounds again (%4 on %5)")
+                     .arg(m_alarm, m_alarmStarted, m_alarmBy, said(corvalin::alarms::timesText(signal->times)),
+                          ringer.deviceDescription()));
+        const auto& held = sounding->held;
+        if (held && held->date == m_clock->now().date().toString(Qt::ISODate).toStdString()) {
+            m_held = Held{said(held->sound), held->minute};
+            keepAlarm();
+            log.note(QStringLiteral("the bell of %1 (%2) is held until it ends")
+                         .arg(QString::fromStdString(corvalin::today::minuteText(held->minute)), said(held->sound)));
+        }
+    }
 }
 
 QString BellStation::stopAlarm(const QString& by) {
@@ -739,9 +832,11 @@ QString BellStation::ringNow(const QString& sound) {
 
 void BellStation::alarmEnded(const QString& text) {
     m_alarm.clear();
+    const auto held = std::exchange(m_held, std::nullopt);
+    keepAlarm();
     log.note(text);
     Q_EMIT alarmChanged(m_alarm);
-    if (const auto held = std::exchange(m_held, std::nullopt); held && bells.isRunning()) {
+    if (held && bells.isRunning()) {
         log.note(QStringLiteral("the bell of %1 (%2), held by the alarm signal, rings now")
                      .arg(QString::fromStdString(corvalin::today::minuteText(held->minute)), held->sound));
         log.setScheduledMinute(held->minute);

@@ -32,6 +32,7 @@ class SleepWatch;
 class SystemClock;
 class SecondTimer;
 class QTimer;
+class StateWriter;
 
 class BellStation : public QObject {
     Q_OBJECT
@@ -105,6 +106,10 @@ public:
     // Ends the alarm signal that sounds; the reason when none does. A scheduled bell held while it
     // sounded rings now (the last one, once).
     QString stopAlarm(const QString& by);
+    // The alarm signal that sounded when the copy that rang before ended (it crashed, was killed,
+    // or handed the bells over) sounds again, and the bells it held wait for its end; the ring log
+    // says so. Run once this copy holds the bells and knows the signals.
+    void resumeAlarm();
     // Stops what sounds: the alarm signal when one does, else the bell.
     void stopBell(const QString& by);
     // Rings `sound` now, as the ring-now button does; with no sound, that of the next bell, or the
@@ -195,13 +200,21 @@ private:
     Clock* m_clock;
     QString m_timeServer;
     QString m_todayFile;
-    // Writes today's changes, or removes the file when there are none.
-    bool saveToday(const corvalin::today::Changes& changes);
+    // Writes today's changes, or removes the file when there are none, on the writer's thread:
+    // the bell thread never waits for the disk, and of a burst of changes only the last is written.
+    void saveToday(const corvalin::today::Changes& changes);
     // A day bell of today as planned (neither moved, nor added, nor skipped) rings at `minute`.
     bool plannedBellAt(int minute) const;
     void tellToday();
     // The alarm signal has ended, however: the held bell rings.
     void alarmEnded(const QString& text);
+    // Sounds `signal` in place of what sounds; the reason when it cannot.
+    QString soundAlarm(const corvalin::alarms::Signal& signal, const QString& by, const QString& started);
+    // Writes what sounds (and the bell it holds) to alarm.state, or removes it when nothing does.
+    void keepAlarm();
+    QString m_alarmFile;
+    QString m_alarmStarted;  // when the signal that sounds was started, and by whom
+    QString m_alarmBy;
     std::vector<corvalin::alarms::Signal> m_alarms;
     QString m_alarm;  // the signal that sounds
     struct Held {
@@ -210,6 +223,7 @@ private:
     };
     std::optional<Held> m_held;  // the last scheduled bell due while the alarm sounded
     QString m_lastRung;
+    QString m_tableProblem;  // the bells of today that do not fit in the ring table, as last said
     bool m_serverAway = false;
     qint64 m_decided = -1;
     bool m_deciding = false;  // the service was started, or stopped by the operator, since the bells were taken
@@ -219,5 +233,6 @@ private:
     qint64 m_sleptAfter = -1;  // the last minute decided before the sleep
     QTimer* m_wakeBackstop;   // the clock runs again should the resume never be announced
     std::unique_ptr<QThread> m_feedThread;
+    StateWriter* m_writer;  // today.ini and alarm.state, off the bell thread
     CalendarFeeds* m_feeds = nullptr;
 };

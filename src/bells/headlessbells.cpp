@@ -158,6 +158,8 @@ void HeadlessBells::start(qint64 decided) {
         ringer.unmute();
     }
     startService(decided);
+    // An alarm signal that sounded when the copy before ended is not over: it sounds again.
+    m_station->resumeAlarm();
 }
 
 std::pair<qint64, bool> HeadlessBells::release() {

@@ -129,4 +129,71 @@ std::string timesText(int times) {
     return times == 1 ? std::string("once") : std::to_string(times) + " times";
 }
 
+namespace {
+
+// The comma-separated fields of a line, at most `most`: the last one takes the rest.
+std::vector<std::string_view> fields(std::string_view line, std::size_t most) {
+    std::vector<std::string_view> out;
+    while (out.size() + 1 < most) {
+        const std::size_t comma = line.find(',');
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        out.push_back(line.substr(0, comma));
+        line.remove_prefix(comma + 1);
+    }
+    out.push_back(line);
+    return out;
+}
+
+std::optional<int> minuteOf(std::string_view text) {
+    int hour = -1;
+    int minute = -1;
+    if (text.size() != 5 || text[2] != ':' ||
+        std::from_chars(text.data(), text.data() + 2, hour).ptr != text.data() + 2 ||
+        std::from_chars(text.data() + 3, text.data() + 5, minute).ptr != text.data() + 5 || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59) {
+        return std::nullopt;
+    }
+    return hour * 60 + minute;
+}
+
+std::string minuteText(int minute) {
+    const auto two = [](int n) { return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10); };
+    return two(minute / 60) + ":" + two(minute % 60);
+}
+
+}  // namespace
+
+std::optional<Sounding> parseSounding(const std::vector<std::string>& lines) {
+    std::optional<Sounding> sounding;
+    std::optional<Sounding::Held> held;
+    for (const std::string& line : lines) {
+        if (!settings::isCleanText(line)) {
+            continue;
+        }
+        const auto f = fields(line, 4);
+        if (f.size() == 4 && f[0] == "alarm" && !f[1].empty() && f[1].size() <= kLongestName && !sounding) {
+            sounding = Sounding{std::string(f[1]), std::string(f[2]), std::string(f[3]), std::nullopt};
+        } else if (f.size() == 4 && f[0] == "held" && !f[3].empty() && clean(f[3])) {
+            if (const auto minute = minuteOf(f[2])) {
+                held = Sounding::Held{std::string(f[1]), *minute, std::string(f[3])};
+            }
+        }
+    }
+    if (sounding) {
+        sounding->held = held;
+    }
+    return sounding;
+}
+
+std::vector<std::string> formatSounding(const Sounding& sounding) {
+    std::vector<std::string> lines{"alarm," + sounding.name + "," + sounding.started + "," + sounding.by};
+    if (sounding.held) {
+        lines.push_back("held," + sounding.held->date + "," + minuteText(sounding.held->minute) + "," +
+                        sounding.held->sound);
+    }
+    return lines;
+}
+
 }  // namespace corvalin::alarms

@@ -44,4 +44,29 @@ std::optional<Signal> find(const std::vector<Signal>& signals, std::string_view 
 // "until stopped", "once", "3 times".
 std::string timesText(int times);
 
+// The signal that sounds, kept in data/alarm.state from its start to its end, so that a copy that
+// starts after a crash or takes the bells over sounds it again: an alarm ends when someone stops
+// it, not when the program does. Its lines: "alarm,NAME,STARTED,BY" and, while a scheduled bell
+// waits for the signal's end, "held,DATE,HH:MM,SOUND" (DATE yyyy-mm-dd).
+inline constexpr std::string_view kSoundingFile = "alarm.state";
+
+struct Sounding {
+    std::string name;
+    std::string started;  // when, as the ring log says it
+    std::string by;       // who started it
+    struct Held {
+        std::string date;
+        int minute = -1;  // of the day
+        std::string sound;
+        bool operator==(const Held&) const = default;
+    };
+    std::optional<Held> held;
+
+    bool operator==(const Sounding&) const = default;
+};
+
+// Nothing for a file without a valid "alarm" line.
+std::optional<Sounding> parseSounding(const std::vector<std::string>& lines);
+std::vector<std::string> formatSounding(const Sounding& sounding);
+
 }  // namespace corvalin::alarms

@@ -63,22 +63,34 @@ void eraseSlot(ringtable::RingTable& table, int slot) {
     }
 }
 
-void insertDayBell(ringtable::RingTable& table, int minute, const std::string& sound) {
+// Inserts a day bell after the day bells, before the alarms; false, with nothing changed, when
+// the table has no free slot.
+bool insertDayBell(ringtable::RingTable& table, int minute, const std::string& sound) {
     if (table.bellCount <= 0) {
         // Nothing rings today ("No rings"): the added bell is the day's only one.
         table.dayBellCount = 0;
         table.bellCount = 0;
     }
-    const int slot = table.dayBellCount;
-    const int end = std::min(used(table), ringtable::kSlots - 1);  // a full table loses its last alarm
+    const int end = used(table);
+    if (end >= ringtable::kSlots) {
+        return false;
+    }
+    const int slot = std::clamp(table.dayBellCount, 0, end);
     for (int i = end; i > slot; --i) {
         table.minutes[static_cast<std::size_t>(i)] = table.minutes[static_cast<std::size_t>(i - 1)];
         table.sounds[static_cast<std::size_t>(i)] = std::move(table.sounds[static_cast<std::size_t>(i - 1)]);
     }
     table.minutes[static_cast<std::size_t>(slot)] = minute;
     table.sounds[static_cast<std::size_t>(slot)] = sound;
-    table.dayBellCount = std::min(table.dayBellCount + 1, ringtable::kSlots);
-    table.bellCount = std::min(table.bellCount + 1, ringtable::kSlots);
+    table.dayBellCount = slot + 1;
+    table.bellCount = end + 1;
+    return true;
+}
+
+// A sound as a change may name it: a file of the sound folder, never a path out of it.
+bool plainFileName(std::string_view name) {
+    return !name.empty() && clean(name) && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string_view::npos;
 }
 
 }  // namespace
@@ -124,7 +136,7 @@ std::optional<Changes> parseFile(const std::vector<std::string>& lines) {
             c = {Kind::Move, m.value_or(-1), to.value_or(-1), {}, 0, std::string(f[3])};
         } else if (f[0] == "add" && f.size() == 4) {
             const auto m = parseMinute(f[1]);
-            valid = m && !f[2].empty() && clean(f[2]);
+            valid = m && plainFileName(f[2]);
             c = {Kind::Add, m.value_or(-1), -1, std::string(f[2]), 0, std::string(f[3])};
         } else if (f[0] == "nobells" && f.size() == 2) {
             valid = true;
@@ -167,6 +179,9 @@ std::vector<std::string> formatFile(const Changes& changes) {
 
 std::string refusal(const Changes& changes, const Change& change) {
     const auto inDay = [](int m) { return m >= 0 && m < kMinutesADay; };
+    if (changes.list.size() >= kMaxChanges) {
+        return "today holds " + std::to_string(kMaxChanges) + " changes already; undo some first";
+    }
     switch (change.kind) {
     case Kind::Skip:
     case Kind::Move:
@@ -187,8 +202,11 @@ std::string refusal(const Changes& changes, const Change& change) {
         if (!inDay(change.minute)) {
             return "not a time of the day";
         }
-        if (change.sound.empty() || !clean(change.sound)) {
+        if (change.sound.empty()) {
             return "no sound was chosen";
+        }
+        if (!plainFileName(change.sound)) {
+            return "a sound is named by its file name in the sound folder";
         }
         return {};
     case Kind::NoBells:
@@ -213,7 +231,8 @@ std::optional<Change> dayChange(const Changes& changes) {
     return std::nullopt;
 }
 
-void applyToTable(const Changes& changes, ringtable::RingTable& table) {
+std::vector<Change> applyToTable(const Changes& changes, ringtable::RingTable& table) {
+    std::vector<Change> leftOut;
     for (const Change& c : changes.list) {
         switch (c.kind) {
         case Kind::Skip:
@@ -231,27 +250,37 @@ void applyToTable(const Changes& changes, ringtable::RingTable& table) {
             }
             break;
         case Kind::Add:
-            insertDayBell(table, c.minute, c.sound);
+            if (!insertDayBell(table, c.minute, c.sound)) {
+                leftOut.push_back(c);
+            }
             break;
         case Kind::NoBells:
         case Kind::Templet:
             break;  // the day's plan, before the table is built
         }
     }
+    return leftOut;
 }
 
 std::vector<Line> todayLines(const ringtable::RingTable& applied, const Changes& changes) {
+    // The mark of each minute, once: a move's mark wins over an addition's, the last move's over
+    // an earlier one's.
+    std::vector<std::string> marks(kMinutesADay);
+    for (const Change& c : changes.list) {
+        if (c.kind == Kind::Move && c.to >= 0 && c.to < kMinutesADay) {
+            marks[static_cast<std::size_t>(c.to)] = "moved from " + minuteText(c.minute);
+        }
+    }
+    for (const Change& c : changes.list) {
+        if (c.kind == Kind::Add && c.minute >= 0 && c.minute < kMinutesADay &&
+            marks[static_cast<std::size_t>(c.minute)].empty()) {
+            marks[static_cast<std::size_t>(c.minute)] = "added";
+        }
+    }
     std::vector<Line> lines;
     for (const std::string& text : ringtable::todayBellsLines(applied)) {
-        Line line{text, {}};
-        for (const Change& c : changes.list) {
-            if (c.kind == Kind::Move && ringtable::todayBellLine(c.to) == text) {
-                line.mark = "moved from " + minuteText(c.minute);
-            } else if (c.kind == Kind::Add && ringtable::todayBellLine(c.minute) == text && line.mark.empty()) {
-                line.mark = "added";
-            }
-        }
-        lines.push_back(std::move(line));
+        const auto minute = parseMinute(text.substr(0, 2) + ":" + text.substr(4, 2));
+        lines.push_back({text, minute ? marks[static_cast<std::size_t>(*minute)] : std::string()});
     }
     for (const Change& c : changes.list) {
         if (c.kind == Kind::Skip) {

@@ -15,6 +15,9 @@
 namespace corvalin::today {
 
 inline constexpr std::string_view kTodayFile = "today.ini";
+// Changes a day may hold: plenty for an assembly, an exam and a drill, and a bound on what a
+// flood of calls or a hand-written file can make the bells work through.
+inline constexpr std::size_t kMaxChanges = 100;
 
 enum class Kind { Skip, Move, Add, NoBells, Templet };
 
@@ -47,7 +50,8 @@ std::optional<Changes> parseFile(const std::vector<std::string>& lines);
 std::vector<std::string> formatFile(const Changes& changes);
 
 // Why a change cannot be made to `changes` as they stand, or empty when it can: a bell skipped or
-// moved twice, a minute outside the day, a templet outside 1 to 6, a second whole-day change.
+// moved twice, a minute outside the day, a templet outside 1 to 6, a second whole-day change, a
+// sound that is no plain file name of the sound folder, more than kMaxChanges changes.
 std::string refusal(const Changes& changes, const Change& change);
 
 // The whole-day change in force (no bells, or a templet), if any.
@@ -55,8 +59,9 @@ std::optional<Change> dayChange(const Changes& changes);
 
 // The day bells of `table` as the changes make them: a skipped bell no longer rings or counts as a
 // day bell (every day bell of its minute), a moved one rings at its new minute, an added one is a
-// day bell of its own. Pre-bell alarms are left as they are.
-void applyToTable(const Changes& changes, ringtable::RingTable& table);
+// day bell of its own. Pre-bell alarms are left as they are. An added bell that finds no free
+// slot is left out, never written past the table's end: the added bells left out are returned.
+std::vector<Change> applyToTable(const Changes& changes, ringtable::RingTable& table);
 
 // The lines of "Today Bells" with what the changes did to each: the table's lines (see
 // ringtable::todayBellsLines) marked "moved from 10:50" or "added", and the skipped bells marked

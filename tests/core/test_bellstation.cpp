@@ -204,6 +204,99 @@ private Q_SLOTS:
                  folder.readData("ring.log").constData());
     }
 
+    // A bell every minute; at 08:50:30, just after the 08:50 bell, the building's offset goes up
+    // to 300 s, once from the window's side and once through offset.ini read by the copy with no
+    // window (which starts the bells again). The bells' clock goes back to 08:45:30: no minute of
+    // 08:46 to 08:50 rings again, and 08:51 rings once, at the computer's 08:56.
+    void raisingTheOffsetRingsNoMinuteTwice() {
+        for (const bool byFile : {false, true}) {
+            ProgramFolder folder;
+            folder.addSound("bell.wav");
+            folder.writeData("data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+            QByteArray list;
+            for (int minute = 40; minute < 60; ++minute) {
+                list += "08hr " + QByteArray::number(minute) + "min/bell.wav\r\n";
+            }
+            folder.writeData("mdata.ini", list);
+            Fakes fakes;
+            fakes.clock.set(at(8, 49, 58));
+            HeadlessBells headless(fakes.ports(), folder.path(), false);
+            BellStation& station = headless.station();
+            headless.start();
+            QStringList rung;
+            connect(&station, &BellStation::bellRung, &station, [&](const QString& what) { rung << what.left(5); });
+            auto runTo = [&](const QDateTime& until) {
+                while (fakes.clock.now() < until) {
+                    fakes.clock.advance(1);
+                    station.tick();
+                }
+            };
+            runTo(at(8, 50, 30));
+            if (byFile) {
+                folder.writeData("offset.ini", " 300 \r\n");
+                QTRY_COMPARE(station.bellOffset(), 300);
+            } else {
+                station.setBellOffset(300);
+            }
+            runTo(at(8, 56, 5));
+            QCOMPARE(rung, (QStringList{"08:50", "08:51"}));
+        }
+    }
+
+    // A day list of 2001 bells (as many as a day holds) with a bell added for today: the copy
+    // starts and rings, says which bell does not fit, and refuses a further addition; today's
+    // changes stop at their limit; an added sound with a path out of the sound folder, written by
+    // hand into today.ini, is no change.
+    void aFullDayNeitherCrashesNorLosesItsBells() {
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        folder.writeData("data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        QByteArray list;
+        for (int i = 0; i < 2001; ++i) {
+            const int minute = (8 * 60 + 51 + i) % 1440;
+            list += QStringLiteral("%1hr %2min/bell.wav\r\n")
+                        .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                        .arg(minute % 60, 2, 10, QLatin1Char('0'))
+                        .toLatin1();
+        }
+        folder.writeData("mdata.ini", list);
+        folder.writeData("today.ini", "2026-12-07\r\nadd,08:49,bell.wav,the window\r\nadd,08:52,../bell.wav,x\r\n");
+        Fakes fakes;
+        fakes.clock.set(at(8, 49, 58));
+        HeadlessBells headless(fakes.ports(), folder.path(), false);
+        BellStation& station = headless.station();
+        headless.start();
+        QCOMPARE(station.bells.bellCount(), 2001);
+        QCOMPARE(station.todayChanges(), QStringList{"08:49 added today (bell.wav)"});
+        QVERIFY2(folder.readData("ring.log").contains("08:49 added today (bell.wav) does not ring: the day holds 2001 "
+                                                      "bells already"),
+                 folder.readData("ring.log").constData());
+        fakes.clock.set(at(8, 50, 0));
+        station.tick();
+        QCOMPARE(fakes.bell.plays.size(), 1);
+        corvalin::today::Change add{corvalin::today::Kind::Add, 8 * 60 + 55, -1, "bell.wav", 0, "the test"};
+        QVERIFY(station.changeToday(add).contains("as many as a day can"));
+
+        // A day list longer than the table rings its first 2001 bells and says so.
+        folder.writeData("mdata.ini", list + "23hr 59min/bell.wav\r\n");
+        QTRY_VERIFY2(folder.readData("ring.log").contains("the day's list holds 2002 bells and a day rings at most 2001"),
+                     folder.readData("ring.log").constData());
+        QCOMPARE(station.bells.bellCount(), 2001);
+
+        // On a short day, additions stop at the day's limit of changes.
+        folder.writeData("mdata.ini", "09hr 00min/bell.wav\r\n");
+        QTRY_COMPARE(station.bells.bellCount(), 2);  // and the bell added at 08:49
+        QString refused;
+        int made = static_cast<int>(station.todayChanges().size());
+        for (int i = 0; i < 150 && refused.isEmpty(); ++i) {
+            add.minute = 10 * 60 + i;
+            refused = station.changeToday(add);
+            made += refused.isEmpty() ? 1 : 0;
+        }
+        QCOMPARE(made, 100);
+        QVERIFY2(refused.contains("changes already"), qPrintable(refused));
+    }
+
     // Asleep from 10:49:58, a bell made ready for 10:50, to 11:26:30: the bell made ready goes and
     // the muted default card is unmuted before the sleep; at the resume 11:25 (the last of the
     // bells of the last ten minutes) rings once, 10:50 and 10:55 are logged as missed, and 10:45,
