@@ -52,6 +52,27 @@ bash "$ROOT/scripts/setup.sh" --tests
 # The Debian package, which the package tests check, install and run; without it they fail.
 bash "$ROOT/scripts/package.sh" >/dev/null || echo "test.sh: the Debian package could not be made" >&2
 
+# The tests that feed the program's readers what comes from outside (settings files written by
+# hand, today.ini, alarm.state, set-ups and their signatures, calendar files and feeds, SNTP
+# packets) run a second time in an AddressSanitizer and UndefinedBehaviorSanitizer build, in
+# build-asan/: a read past an end or an overflow fails them even where the plain build goes on.
+# A full run does it; a run of chosen tests (arguments for CTest) only with CORVALIN_ASAN=1.
+ASAN_TESTS=(test_settingsformat test_timeentry test_dateexceptions test_icalimport test_alarmsignals test_sntp
+            test_ringtable test_settingsstore test_setuparchive test_setupsignature test_setupfeed test_bellstation)
+ASAN=${CORVALIN_ASAN:-$(( $# == 0 ))}
+if [[ $ASAN == 1 ]]; then
+    if [[ ! -f $ROOT/build-asan/build.ninja ]]; then
+        launcher=()
+        if command -v ccache >/dev/null; then
+            launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+        fi
+        cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVALIN_SANITIZE=ON \
+            "${launcher[@]}" >/dev/null
+    fi
+    cmake --build "$ROOT/build-asan" --parallel "$(nproc)" --target "${ASAN_TESTS[@]}" >"$ROOT/build-asan/build.log" 2>&1 ||
+        { cat "$ROOT/build-asan/build.log" >&2; echo "test.sh: the sanitizer build failed" >&2; exit 1; }
+fi
+
 if [[ -z ${CORVALIN_RUN:-} ]]; then
     RUN_CREATED=$(mktemp -d /tmp/corvalin-run.XXXXXX)
     CORVALIN_RUN=$RUN_CREATED
@@ -78,10 +99,27 @@ export TMPDIR=$TESTS_TMP
 
 # CTest runs in the background so that a signal reaches the traps at once rather than when
 # CTest ends, and in a session of its own so that its tests can be stopped with it.
-cd "$ROOT/build"
-setsid --wait ctest --output-on-failure --timeout 600 "$@" </dev/null &
-CTEST_PID=$!
+run_ctest() {
+    local folder=$1 rc=0
+    shift
+    cd "$folder"
+    setsid --wait ctest --output-on-failure --timeout 600 "$@" </dev/null &
+    CTEST_PID=$!
+    wait "$CTEST_PID" || rc=$?
+    CTEST_PID=
+    return "$rc"
+}
+
+asan_rc=0
+if [[ $ASAN == 1 ]]; then
+    echo "test.sh: the readers of outside input under AddressSanitizer and UndefinedBehaviorSanitizer"
+    # Any report ends the test that met it, and fails it. Leaks are not looked for: Qt's and
+    # glib's own allocations for the program's life would drown ours.
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        run_ctest "$ROOT/build-asan" -R "^($(IFS='|'; echo "${ASAN_TESTS[*]}"))\$" || asan_rc=$?
+    (( asan_rc == 0 )) || echo "test.sh: the sanitizer run failed (exit code $asan_rc); every test runs on" >&2
+fi
 rc=0
-wait "$CTEST_PID" || rc=$?
-CTEST_PID=
+run_ctest "$ROOT/build" "$@" || rc=$?
+(( rc != 0 )) || rc=$asan_rc
 exit "$rc"

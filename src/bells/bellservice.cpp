@@ -219,10 +219,12 @@ bool BellService::tick() {
     }
     if (decision.ringMinute && m_table.bellCount > 0) {
         const int minuteOfDay = *decision.ringMinute;
-        // The bound is taken once, before the first bell of the minute rings.
+        // Of the slots of one minute (a bell and a pre-bell alarm that fall together, a bell added
+        // by hand to today.ini on a minute that rings) each would stop the one before at once: only
+        // the last one sounds, so only it is rung, logged and told.
         const auto due = corvalin::clock::dueSlots(m_table.minutes, m_table.bellCount, minuteOfDay);
-        for (const int slot : due) {
-            Q_EMIT ring(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(slot)]), minuteOfDay);
+        if (!due.empty()) {
+            Q_EMIT ring(QString::fromStdString(m_table.sounds[static_cast<std::size_t>(due.back())]), minuteOfDay);
             if (!m_running) {
                 Q_EMIT silenceNow();
             } else {

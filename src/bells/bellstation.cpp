@@ -504,10 +504,10 @@ void BellStation::saveToday(const corvalin::today::Changes& changes) {
     m_writer->write(m_todayFile, bytes);
 }
 
-bool BellStation::plannedBellAt(int minute) const {
-    const QString text = said(corvalin::ringtable::todayBellLine(minute));
+bool BellStation::bellTodayAt(int minute) const {
+    const std::string text = corvalin::ringtable::todayBellLine(minute);
     for (const auto& line : bells.todayLines()) {
-        if (said(line.text) == text && line.mark.empty()) {
+        if (line.text == text && line.mark != "skipped") {
             return true;
         }
     }
@@ -520,13 +520,23 @@ QString BellStation::changeToday(corvalin::today::Change change) {
         bells.changesAreForToday() ? bells.todayChanges()
                                    : today::Changes{corvalin::calendar::fromQDate(m_clock->now().date()), {}};
     std::string why = today::refusal(changes, change);
+    // Two bells of one minute would be one sound: a bell is added or moved only onto a minute where
+    // nothing rings today.
+    const int onto = change.kind == today::Kind::Add ? change.minute : change.kind == today::Kind::Move ? change.to : -1;
+    if (why.empty() && onto >= 0 && bells.isRunning()) {
+        const auto& table = bells.ringTable();
+        const auto end = table.minutes.begin() + std::clamp(table.bellCount, 0, corvalin::ringtable::kSlots);
+        if (std::find(table.minutes.begin(), end, onto) != end) {
+            why = "a bell rings at " + today::minuteText(onto) + " today already";
+        }
+    }
     if (why.empty()) {
         switch (change.kind) {
         case today::Kind::Skip:
         case today::Kind::Move:
             if (!bells.isRunning()) {
                 why = "the bell service is not running";
-            } else if (!plannedBellAt(change.minute)) {
+            } else if (!bellTodayAt(change.minute)) {
                 why = "no bell of today's list rings at " + today::minuteText(change.minute);
             }
             break;

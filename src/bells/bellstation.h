@@ -203,8 +203,9 @@ private:
     // Writes today's changes, or removes the file when there are none, on the writer's thread:
     // the bell thread never waits for the disk, and of a burst of changes only the last is written.
     void saveToday(const corvalin::today::Changes& changes);
-    // A day bell of today as planned (neither moved, nor added, nor skipped) rings at `minute`.
-    bool plannedBellAt(int minute) const;
+    // A day bell of today rings at `minute` as the day stands (planned, moved there or added; not
+    // skipped): one that can be skipped or moved.
+    bool bellTodayAt(int minute) const;
     void tellToday();
     // The alarm signal has ended, however: the held bell rings.
     void alarmEnded(const QString& text);
