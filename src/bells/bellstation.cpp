@@ -450,12 +450,20 @@ QString said(const std::string& text) {
 }  // namespace
 
 void BellStation::loadToday() {
-    QFile file(m_todayFile);
     corvalin::today::Changes changes;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(64 * 1024);
+    QString why;
+    const auto bytes = readWholeFile(m_todayFile, kLargestSettingsFile, &why);
+    if (why != m_todayUnread) {  // a file refused is said once, and its end
+        if (why.isEmpty()) {
+            log.endProblem(QStringLiteral("unread today"), QString());
+        } else {
+            log.lastingProblem(QStringLiteral("unread today"), unreadFileText(m_todayFile, why));
+        }
+        m_todayUnread = why;
+    }
+    if (bytes) {
         if (auto read = corvalin::today::parseFile(
-                corvalin::settings::splitLines(std::string_view(bytes.constData(), bytes.size())))) {
+                corvalin::settings::splitLines(std::string_view(bytes->constData(), bytes->size())))) {
             changes = std::move(*read);
         }
     }

@@ -195,6 +195,7 @@ private:
     Clock* m_clock;
     QString m_timeServer;
     QString m_todayFile;
+    QString m_todayUnread;  // why today.ini was not read, as said in the ring log
     // Writes today's changes, or removes the file when there are none.
     bool saveToday(const corvalin::today::Changes& changes);
     // A day bell of today as planned (neither moved, nor added, nor skipped) rings at `minute`.
