@@ -2,11 +2,13 @@
 #include "app/ringlogwindow.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
+#include <QDir>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include "base/wholefile.h"
 
 RingLogWindow::RingLogWindow(QString path, QWidget* parent)
     : QDialog(parent), m_path(std::move(path)), m_text(new QPlainTextEdit(this)) {
@@ -25,10 +27,14 @@ RingLogWindow::RingLogWindow(QString path, QWidget* parent)
 }
 
 void RingLogWindow::reload() {
-    QFile file(m_path);
+    // Ninety days of a bell every minute come to some 15 MB.
+    constexpr qint64 kLargestLog = 64 << 20;
+    QString why;
     QString text;
-    if (file.open(QIODevice::ReadOnly)) {
-        text = QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (const auto bytes = readWholeFile(m_path, kLargestLog, &why)) {
+        text = QString::fromUtf8(*bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    } else if (!why.isEmpty()) {
+        text = QStringLiteral("The ring log %1 cannot be shown: %2.").arg(QDir::toNativeSeparators(m_path), why);
     } else {
         text = QStringLiteral("Nothing has been logged yet.");
     }

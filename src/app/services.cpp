@@ -55,6 +55,10 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     BellsClient* client = m_client.get();
     SettingsStore* store = &m_window->store;
     QObject::connect(store, &SettingsStore::problem, client, [client](const QString& text) { client->problem(text); });
+    QObject::connect(store, &SettingsStore::lastingProblem, client,
+                     [client](const QString& topic, const QString& text) { client->lastingProblem(topic, text); });
+    QObject::connect(store, &SettingsStore::problemEnded, client,
+                     [client](const QString& topic, const QString& text) { client->endProblem(topic, text); });
     QObject::connect(&m_window->calendar, &SchoolCalendar::problem, client,
                      [client](const QString& text) { client->problem(text); });
     // This thread owns the settings files and the calendar; the bells are handed the days they

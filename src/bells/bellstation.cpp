@@ -3,7 +3,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QDir>
 #include <QThread>
 #include <QTimer>
@@ -482,12 +481,20 @@ QString said(const std::string& text) {
 }  // namespace
 
 void BellStation::loadToday() {
-    QFile file(m_todayFile);
     corvalin::today::Changes changes;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(64 * 1024);
+    QString why;
+    const auto bytes = readWholeFile(m_todayFile, kLargestSettingsFile, &why);
+    if (why != m_todayUnread) {  // a file refused is said once, and its end
+        if (why.isEmpty()) {
+            log.endProblem(QStringLiteral("unread today"), QString());
+        } else {
+            log.lastingProblem(QStringLiteral("unread today"), unreadFileText(m_todayFile, why));
+        }
+        m_todayUnread = why;
+    }
+    if (bytes) {
         if (auto read = corvalin::today::parseFile(
-                corvalin::settings::splitLines(std::string_view(bytes.constData(), bytes.size())))) {
+                corvalin::settings::splitLines(std::string_view(bytes->constData(), bytes->size())))) {
             changes = std::move(*read);
         }
     }
@@ -729,11 +736,15 @@ void BellStation::resumeAlarm() {
     if (!m_alarm.isEmpty()) {
         return;
     }
-    QFile file(m_alarmFile);
-    if (!QFileInfo(m_alarmFile).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const auto read = readWholeFile(m_alarmFile, 4096, &why);
+    if (!read) {
+        if (!why.isEmpty()) {
+            log.problem(unreadFileText(m_alarmFile, why));
+        }
         return;
     }
-    const QByteArray bytes = file.read(4096);
+    const QByteArray& bytes = *read;
     const auto sounding = corvalin::alarms::parseSounding(
         corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     if (!sounding) {

@@ -200,6 +200,7 @@ private:
     Clock* m_clock;
     QString m_timeServer;
     QString m_todayFile;
+    QString m_todayUnread;  // why today.ini was not read, as said in the ring log
     // Writes today's changes, or removes the file when there are none, on the writer's thread:
     // the bell thread never waits for the disk, and of a burst of changes only the last is written.
     void saveToday(const corvalin::today::Changes& changes);

@@ -3,7 +3,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
@@ -11,6 +10,7 @@
 #include "ports/clock.h"
 #include "base/ownfiles.h"
 #include "base/secondtimer.h"
+#include "base/wholefile.h"
 #include "schedule/clocktext.h"
 #include "schedule/dayplan.h"
 #include "schedule/settingsvalues.h"
@@ -20,7 +20,6 @@ namespace {
 
 // A save renames its new file over the old one; the files of one change settle within this.
 constexpr int kSettleMs = 300;
-constexpr qint64 kLargestSetting = 1024 * 1024;
 
 bool isTodayFile(const QString& name) {
     return name == QLatin1String(corvalin::today::kTodayFile.data(),
@@ -45,6 +44,8 @@ HeadlessBells::HeadlessBells(const BellStation::Ports& ports, const ProgramPaths
                 m_store.saveSoundCardName({index, name.toStdString(), description.toStdString()});
             });
     connect(&m_store, &SettingsStore::problem, &m_station->log, &RingLog::problem);
+    connect(&m_store, &SettingsStore::lastingProblem, &m_station->log, &RingLog::lastingProblem);
+    connect(&m_store, &SettingsStore::problemEnded, &m_station->log, &RingLog::endProblem);
     connect(&m_calendar, &SchoolCalendar::problem, &m_station->log, &RingLog::problem);
     connect(m_station.get(), &BellStation::feedsUpdated, this, &HeadlessBells::handOverDays);
     m_settle->setSingleShot(true);
@@ -69,11 +70,10 @@ QByteArray HeadlessBells::storedSettings() const {
             continue;  // the bells' own, and no setting
         }
         all += info.fileName().toUtf8() + '\0';
-        // Settings files are small; one that is not (put there by hand) counts by its size and
-        // time, so that no file makes this thread read for long.
-        QFile file(info.filePath());
-        if (info.size() <= kLargestSetting && file.open(QIODevice::ReadOnly)) {
-            all += file.read(kLargestSetting);
+        // Settings files are small; one that is not (put there by hand), or is no regular file,
+        // counts by its size and time, so that no file makes this thread read for long, or wait.
+        if (const auto bytes = readWholeFile(info.filePath(), kLargestSettingsFile)) {
+            all += *bytes;
         } else {
             all += QByteArray::number(info.size()) + ' ' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
         }

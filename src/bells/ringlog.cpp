@@ -92,11 +92,13 @@ void RingLog::append(const std::string& line) {
     const std::string whole = line + "\r\n";
     QString failure;
     const int fd =
-        ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+        ::open(QFile::encodeName(m_path).constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                inOwnFolder(m_path) ? 0600 : 0644);
     if (fd < 0) {
-        failure = errno == ELOOP ? QStringLiteral("it is a symbolic link, which is not followed")
-                                 : QString::fromLocal8Bit(std::strerror(errno));
+        failure = errno == ELOOP  ? QStringLiteral("it is a symbolic link, which is not followed")
+                  : errno == ENXIO ? QStringLiteral("it is not a plain file")  // a pipe no one reads
+                                   : QString::fromLocal8Bit(std::strerror(errno));
     } else {
         struct stat info {};
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -132,12 +134,13 @@ void RingLog::append(const std::string& line) {
 
 // Streams through the log a line at a time into a new file beside it, renamed over the old one
 // only when every line was written; a failed write leaves the old file as it was. A ring.log that
-// is not a regular file (a symbolic link, a folder) is neither followed nor rewritten.
+// is not a regular file (a symbolic link, a folder, a named pipe) is neither followed, nor waited
+// for, nor rewritten.
 void RingLog::prune() {
     const QDate today = m_clock->now().date();
     m_pruned = today;
     const QByteArray name = QFile::encodeName(m_path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }

@@ -109,7 +109,9 @@ void SchoolCalendar::load() {
 }
 
 void SchoolCalendar::loadSubscribed() {
-    m_subscriptions = loadSubscriptions(m_store->folder());
+    QString why;
+    m_subscriptions = loadSubscriptions(m_store->folder(), &why);
+    m_store->reportUnread(QLatin1String(kSubscriptionsFile), why);
     struct From {
         Subscribed day;
         std::size_t subscription;

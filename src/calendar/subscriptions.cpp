@@ -18,13 +18,12 @@ namespace {
 // about 1.5 MB of lines, and the bells' thread reads them.
 constexpr qint64 kLargestCopy = 4 * 1024 * 1024;
 
-std::vector<std::string> fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCopy) {
+std::vector<std::string> fileLines(const QString& path, QString* why = nullptr) {
+    const auto bytes = readWholeFile(path, kLargestCopy, why);
+    if (!bytes) {
         return {};
     }
-    const QByteArray bytes = file.readAll();
-    return corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return corvalin::settings::splitLines(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 // A label as one line of the file: control characters (a line break above all) become blanks.
@@ -118,9 +117,9 @@ std::optional<QUrl> feedUrl(const QString& address, QString* why) {
     return url;
 }
 
-std::vector<Subscription> loadSubscriptions(const QString& dataFolder) {
+std::vector<Subscription> loadSubscriptions(const QString& dataFolder, QString* why) {
     std::vector<Subscription> found;
-    for (const auto& line : fileLines(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile))) {
+    for (const auto& line : fileLines(dataFolder + QLatin1Char('/') + QLatin1String(kSubscriptionsFile), why)) {
         const QString text = QString::fromStdString(line).trimmed();
         const qsizetype space = text.indexOf(QLatin1Char(' '));
         const QString address = cleanAddress(space < 0 ? text : text.left(space));

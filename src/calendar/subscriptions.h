@@ -42,9 +42,9 @@ inline constexpr int kLongestOutsideText = 200;
 // carriage return) turned into blanks, no longer than `longest` characters (no bound when negative).
 QString outsideText(const QString& text, int longest = kLongestOutsideText);
 
-// The first kMostSubscriptions valid lines of data/subscriptions.ini (none when it is missing),
-// their labels as outsideText() makes them.
-std::vector<Subscription> loadSubscriptions(const QString& dataFolder);
+// The first kMostSubscriptions valid lines of data/subscriptions.ini (none when it is missing, or
+// refused: why in `why`, see readWholeFile), their labels as outsideText() makes them.
+std::vector<Subscription> loadSubscriptions(const QString& dataFolder, QString* why = nullptr);
 // Written whole, or not at all (the reason in `why`).
 bool saveSubscriptions(const QString& dataFolder, const std::vector<Subscription>& subscriptions,
                        QString* why = nullptr);

@@ -42,11 +42,11 @@ const QString kTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
 
 FollowState loadState(const QString& path) {
     FollowState state;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024) {
+    const auto bytes = readWholeFile(path, 64 * 1024);
+    if (!bytes) {
         return state;
     }
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : bytes->split('\n')) {
         const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
         const qsizetype equals = line.indexOf('=');
         if (equals < 0) {
@@ -239,10 +239,9 @@ void SetupFeed::start() {
     // A set-up kept but never applied (the program ended before it was) is announced again.
     const FollowState state = loadState(statePath());
     if (!m_address.isEmpty() && !state.sha256.isEmpty() && state.sha256 != state.inUse) {
-        QFile kept(zipPath());
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        if (kept.open(QIODevice::ReadOnly) && hash.addData(&kept) &&
-            QString::fromLatin1(hash.result().toHex()) == state.sha256) {
+        const auto kept = readWholeFile(zipPath(), kLargest);
+        if (kept && QString::fromLatin1(QCryptographicHash::hash(*kept, QCryptographicHash::Sha256).toHex()) ==
+                        state.sha256) {
             Q_EMIT arrived(zipPath(), state.sha256);
         }
     }
@@ -541,10 +540,9 @@ void SetupFeed::finishSignature(QNetworkReply* reply) {
 
 void SetupFeed::keep(const QByteArray& data, const QByteArray& signature, const QString& sha256) {
     FollowState state = loadState(statePath());
-    QFile oldSignature(signaturePath());
-    const bool hadSignature = oldSignature.open(QIODevice::ReadOnly);
-    const QByteArray before = hadSignature ? oldSignature.read(kLargestSignature + 1) : QByteArray();
-    oldSignature.close();
+    const auto oldSignature = readWholeFile(signaturePath(), kLargestSignature);
+    const bool hadSignature = oldSignature.has_value();
+    const QByteArray before = oldSignature.value_or(QByteArray());
     // The signature first, then the set-up: should the set-up not be written, the signature of the
     // one kept is put back, so the two kept files always belong together.
     QString why;

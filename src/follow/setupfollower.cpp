@@ -18,11 +18,8 @@ const QString kFollowFile = QStringLiteral("follow.ini");
 const QString kAppliedFile = QStringLiteral("applied.ini");
 
 QStringList fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.read(16 * 1024)).split(QStringLiteral("\r\n"));
+    const auto bytes = readWholeFile(path, 16 * 1024);
+    return bytes ? QString::fromUtf8(*bytes).split(QStringLiteral("\r\n")) : QStringList();
 }
 
 QString followFolder(const QString& dataFolder) {

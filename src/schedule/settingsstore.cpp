@@ -2,7 +2,6 @@
 #include "schedule/settingsstore.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "base/ownfiles.h"
 #include "base/wholefile.h"
@@ -31,28 +30,47 @@ std::optional<QByteArray> SettingsStore::readBytes(const QString& fileName) {
     if (const auto pending = m_pending.constFind(fileName); pending != m_pending.constEnd()) {
         return *pending;  // not written yet: what the program holds is the newest
     }
-    QFile file(path(fileName));
-    if (!file.exists()) {
-        const auto known = m_known.constFind(fileName);
-        if (known == m_known.constEnd()) {
-            return std::nullopt;
-        }
-        // Gone while the program runs (the folder was deleted, or the file): written again.
-        const QByteArray bytes = *known;
-        if (tryWrite(fileName, bytes)) {
-            Q_EMIT problem(QStringLiteral("%1 was missing from the data folder and was written again").arg(fileName));
-        }
+    QString why;
+    if (auto bytes = readWholeFile(path(fileName), largestFile(fileName), &why)) {
+        reportUnread(fileName, QString());
+        m_known.insert(fileName, *bytes);
         return bytes;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    reportUnread(fileName, why);
+    if (!why.isEmpty()) {
+        return std::nullopt;  // refused: as if it were not there, and nothing is written over it
+    }
+    const auto known = m_known.constFind(fileName);
+    if (known == m_known.constEnd()) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+    // Gone while the program runs (the folder was deleted, or the file): written again.
+    const QByteArray bytes = *known;
+    if (tryWrite(fileName, bytes)) {
+        Q_EMIT problem(QStringLiteral("%1 was missing from the data folder and was written again").arg(fileName));
     }
-    m_known.insert(fileName, bytes);
     return bytes;
+}
+
+qint64 SettingsStore::largestFile(const QString& fileName) {
+    // The calendar's exceptions come from imports of thousands of days.
+    return fileName == qName(corvalin::calendar::kCalendarFile) ? 4 * kLargestSettingsFile : kLargestSettingsFile;
+}
+
+void SettingsStore::reportUnread(const QString& fileName, const QString& why) {
+    const QString topic = QStringLiteral("unread ") + fileName;
+    const auto said = m_unread.constFind(fileName);
+    if (why.isEmpty()) {
+        if (said != m_unread.constEnd()) {
+            m_unread.erase(said);
+            Q_EMIT problemEnded(topic, QStringLiteral("%1 is refused no longer").arg(fileName));
+        }
+        return;
+    }
+    if (said == m_unread.constEnd() || *said != why) {
+        m_unread.insert(fileName, why);
+        Q_EMIT lastingProblem(topic, unreadFileText(path(fileName), why));
+    }
 }
 
 std::optional<QStringList> SettingsStore::read(const QString& fileName) {
@@ -100,12 +118,9 @@ void SettingsStore::retryPending() {
 bool SettingsStore::writeBytes(const QString& fileName, const QByteArray& bytes) {
     m_pending.remove(fileName);
     retryPending();
-    {
-        QFile existing(path(fileName));
-        if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes) {
-            m_known.insert(fileName, bytes);
-            return true;
-        }
+    if (const auto existing = readWholeFile(path(fileName), bytes.size()); existing && *existing == bytes) {
+        m_known.insert(fileName, bytes);
+        return true;
     }
     if (tryWrite(fileName, bytes)) {
         Q_EMIT written(fileName);

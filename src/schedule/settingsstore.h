@@ -31,6 +31,10 @@ public:
     // The file's lines (CRLF or LF ends), or none when it is missing or unreadable.
     std::optional<QStringList> read(const QString& fileName);
 
+    // Says that a file of the data folder read elsewhere was refused (`why`, see readWholeFile), or,
+    // with no reason, that it is read (or gone): the same reports as for the store's own files.
+    void reportUnread(const QString& fileName, const QString& why);
+
     // Replaces the file with these lines, each ended by CRLF. The new content goes to a
     // temporary file in the same folder that is flushed to disk and renamed over the old
     // one, so the file is always either the old one or the new one. Creates data/ first
@@ -89,9 +93,14 @@ Q_SIGNALS:
     void saveFailed(const QString& fileName);
     // Something the operator should know: a save that failed, a file restored, lines dropped.
     void problem(const QString& text);
+    // A file that is there was not read (not a regular file, too large; see readWholeFile): said
+    // once for each reason, and ended when the file is read again or gone.
+    void lastingProblem(const QString& topic, const QString& text);
+    void problemEnded(const QString& topic, const QString& text);
 
 private:
     std::optional<QByteArray> readBytes(const QString& fileName);
+    static qint64 largestFile(const QString& fileName);
     bool writeBytes(const QString& fileName, const QByteArray& bytes);
     bool tryWrite(const QString& fileName, const QByteArray& bytes);
     void retryPending();
@@ -107,4 +116,5 @@ private:
     QHash<QString, QByteArray> m_known;
     QHash<QString, QByteArray> m_pending;
     QSet<QString> m_reported;
+    QHash<QString, QString> m_unread;  // the files refused, with the reason said
 };

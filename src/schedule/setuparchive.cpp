@@ -442,27 +442,21 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
             return QStringLiteral("%1 has a name a set-up cannot hold")
                 .arg(shown(from + QLatin1Char('/') + name));
         }
-        QFile source(from + QLatin1Char('/') + name);
-        if (source.size() > sizeLimit(folder)) {
-            return QStringLiteral("%1 is larger than %2")
-                .arg(shown(source.fileName()), megabytes(sizeLimit(folder)));
-        }
-        if (!source.open(QIODevice::ReadOnly)) {
+        const QString path = from + QLatin1Char('/') + name;
+        QString why;
+        const auto bytes = readWholeFile(path, sizeLimit(folder), &why);
+        if (!bytes) {
             return QStringLiteral("%1 could not be read: %2")
-                .arg(shown(source.fileName()), source.errorString());
-        }
-        const QByteArray bytes = source.read(sizeLimit(folder) + 1);
-        if (source.error() != QFileDevice::NoError || bytes.size() > sizeLimit(folder)) {
-            return QStringLiteral("%1 could not be read whole").arg(shown(source.fileName()));
+                .arg(shown(path), why.isEmpty() ? QStringLiteral("it is gone") : why);
         }
         // What no import would take is not written into a set-up.
         if (folder == kSound) {
-            if (const QString why = corvalin::sound::refusalOfBytes(bytes); !why.isEmpty()) {
-                return QStringLiteral("%1 cannot be a bell sound: %2").arg(shown(source.fileName()), why);
+            if (const QString refusal = corvalin::sound::refusalOfBytes(*bytes); !refusal.isEmpty()) {
+                return QStringLiteral("%1 cannot be a bell sound: %2").arg(shown(path), refusal);
             }
         }
-        total += bytes.size();
-        files.append({folder, name, bytes});
+        total += bytes->size();
+        files.append({folder, name, *bytes});
         return QString();
     };
     const QString soundFolder = paths.own + QLatin1Char('/') + kSound;

@@ -1,5 +1,6 @@
 // The settings store when the data folder misbehaves: lines that are not valid are dropped at
-// load and reported once, a deleted folder is made again, a save that cannot be written is kept
+// load and reported once, what is no regular file is refused and said once, a deleted folder is
+// made again, a save that cannot be written is kept
 // and reported, and a file that vanished is written again from memory. And who may read what the
 // program writes in the data folder, from every writer of it.
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -157,6 +159,47 @@ private Q_SLOTS:
         QVERIFY(QDir(folder.path() + "/data").removeRecursively());
         QVERIFY(store.saveOptions({}));
         QVERIFY(folder.hasData("data.ini"));
+    }
+
+    // What is no settings file where one belongs: a link to /dev/zero, a named pipe, a file over
+    // the bound. Each reads as a missing file at once (no wait on the pipe, no endless read), is
+    // named with its reason once however often it is loaded, and is never written through; a save
+    // replaces the pipe, which ends its problem. A link to a regular file is read.
+    void specialFilesReadAsMissingAndAreSaidOnce() {
+        ProgramFolder folder;
+        const QString data = folder.path() + "/data/";
+        folder.writeData("own-card", " 3 \r\n");
+        folder.writeData("alarms.ini", QByteArray(2 << 20, 'x'));
+        QVERIFY(QFile::link("/dev/zero", data + "offset.ini"));
+        QVERIFY(QFile::link(data + "own-card", data + "snd.ini"));
+        QVERIFY(::mkfifo(QFile::encodeName(data + "mdata.ini").constData(), 0600) == 0);
+        SettingsStore store(folder.path() + "/data");
+        QSignalSpy said(&store, &SettingsStore::lastingProblem);
+        QSignalSpy ended(&store, &SettingsStore::problemEnded);
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(store.loadBellOffset(), 0);
+            QCOMPARE(store.loadWeekTimes(), corvalin::settings::TimeList{});
+            QCOMPARE(store.loadAlarms(), corvalin::alarms::defaults());
+            QCOMPARE(store.loadSoundCard(), 3);
+        }
+        QStringList texts;
+        for (const auto& args : said) {
+            texts << args.at(1).toString();
+        }
+        QCOMPARE(texts.size(), 3);
+        QVERIFY2(texts[0].contains(data + "offset.ini was not read (it is a symbolic link to /dev/zero, a character "
+                                          "device, not a regular file)"),
+                 qPrintable(texts[0]));
+        QVERIFY2(texts[1].contains(data + "mdata.ini was not read (it is a named pipe, not a regular file)"),
+                 qPrintable(texts[1]));
+        QVERIFY2(texts[2].contains(data + "alarms.ini was not read (it is larger than 1 MB)"), qPrintable(texts[2]));
+        QVERIFY(!store.saveBellOffset(30));
+        QVERIFY(!QFileInfo("/dev/zero").isFile());  // nothing was renamed over it
+        const corvalin::settings::TimeList list{false, {"08hr 50min/bell.wav"}};
+        QVERIFY(store.saveWeekTimes(list));
+        QCOMPARE(store.loadWeekTimes(), list);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.first().first().toString(), said.at(1).first().toString());
     }
 
     // Root can write anywhere, so the failure is a file standing where the folder should be.

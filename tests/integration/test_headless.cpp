@@ -5,10 +5,12 @@
 // each hand-over once. Taking the bells back from a window copy killed during a muted bell, it
 // unmutes the default card at once. A window copy killed around a minute's start costs no bell,
 // and another user's program that takes the guard's name only delays the bells until it goes.
+// What is no settings file in its data folder (a pipe, a link to a device) is refused and named.
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -204,6 +206,47 @@ private Q_SLOTS:
                                 QString::fromUtf8(log)));
             QCOMPARE(scene.bursts(), 1);
         }
+    }
+
+    // What is no settings file where one belongs: a link to /dev/zero as offset.ini and a named
+    // pipe as today.ini are refused (once, named in the ring log with why), and the copy starts,
+    // rings and ends on TERM as ever. A link to /dev/zero as mdata.ini is refused the same way.
+    void specialFilesInTheDataFolderAreRefused() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 5);
+        QVERIFY(scene.ready());
+        const QString data = scene.folder + "/data/";
+        QVERIFY(QFile::link("/dev/zero", data + "offset.ini"));
+        QVERIFY(::mkfifo(QFile::encodeName(data + "today.ini").constData(), 0600) == 0);
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        QTest::qWait(int(scene.clock.msUntilEleven(2500)));
+        QCOMPARE(headless->state(), QProcess::Running);
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        QCOMPARE(headless->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(headless->exitCode(), 0);
+        QByteArray log = ringLog(scene.folder);
+        QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}}));
+        QVERIFY2(linesSaying(log, "offset.ini was not read (it is a symbolic link to /dev/zero, a character device") == 1,
+                 log.constData());
+        QVERIFY2(linesSaying(log, "today.ini was not read (it is a named pipe, not a regular file)") == 1,
+                 log.constData());
+        QVERIFY2(log.contains("Corvalin ended: by the signal TERM"), log.constData());
+        QCOMPARE(scene.bursts(), 1);
+
+        Scene week(m_env, "11hr 00min/0-tone.wav\r\n", 30);
+        QVERIFY(week.ready(false));
+        QVERIFY(QFile::remove(week.folder + "/data/mdata.ini"));
+        QVERIFY(QFile::link("/dev/zero", week.folder + "/data/mdata.ini"));
+        headless = week.headless();
+        QVERIFY(headless->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(week.folder).contains("mdata.ini was not read"), 5000);
+        QTest::qWait(1000);  // its end signals caught, as for any copy that runs
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        QCOMPARE(headless->exitStatus(), QProcess::NormalExit);
+        log = ringLog(week.folder);
+        QVERIFY2(log.contains("Corvalin ended: by the signal TERM"), log.constData());
     }
 
     // Another user's program holds the guard's name and says it is a headless copy: the copy
