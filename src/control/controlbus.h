@@ -14,4 +14,7 @@ inline const QString kRefused = QStringLiteral("org.corvalin.Corvalin1.Error.Ref
 // The call came from another user than the one the copy runs for.
 inline const QString kOtherUser = QStringLiteral("org.corvalin.Corvalin1.Error.OtherUser");
 
+// A user as the messages name one: "nobody (uid 65534)", or "uid 65534" when it has no name here.
+QString userNamed(uint uid);
+
 }  // namespace corvalin::control

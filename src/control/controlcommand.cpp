@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QJsonDocument>
@@ -10,11 +11,25 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
 
 #include "control/controlbus.h"
 #include "follow/setupfollower.h"
 
 namespace corvalin::control {
+
+QString userNamed(uint uid) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(4096);
+    if (::getpwuid_r(static_cast<uid_t>(uid), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_name[0] != '\0') {
+        return QStringLiteral("%1 (uid %2)").arg(QString::fromLocal8Bit(found->pw_name)).arg(uid);
+    }
+    return QStringLiteral("uid %1").arg(uid);
+}
 
 namespace {
 
@@ -237,7 +252,32 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
                           .arg(bus.lastError().message()));
         return kNoCopy;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    // Whoever holds the name is asked only when it runs as this user: on a bus that other users
+    // can reach, another user's program could take the name first and answer in the copy's place.
+    // The call then goes to the very connection that was checked, not to whoever has the name by then.
+    const QDBusReply<QString> owner = bus.interface()->serviceOwner(kService);
+    if (!owner.isValid()) {
+        const QString error = owner.error().name();
+        if (error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner") ||
+            error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) {
+            return followWithNoCopy(parser, method, dataFolder);
+        }
+        print(stderr, QStringLiteral("The session bus did not say who has the name %1: %2; nothing was done.")
+                          .arg(kService, owner.error().message()));
+        return kRefusedCode;
+    }
+    const QDBusReply<uint> ownerUid = bus.interface()->serviceUid(owner.value());
+    const uint own = ::getuid();
+    if (!ownerUid.isValid() || ownerUid.value() != own) {
+        print(stderr, QStringLiteral("Refused: the name %1 on this session bus is held by a program of %2, not by "
+                                     "Corvalin of this user, %3; nothing was asked of it.")
+                          .arg(kService,
+                               ownerUid.isValid() ? QStringLiteral("another user, %1").arg(userNamed(ownerUid.value()))
+                                                  : QStringLiteral("a user the bus cannot tell"),
+                               userNamed(own)));
+        return kRefusedCode;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(owner.value(), kPath, kInterface, method);
     call.setArguments(arguments);
     // A call that does not start a service: only a copy that runs answers.
     call.setAutoStartService(false);

@@ -10,7 +10,8 @@ class QString;
 
 namespace corvalin::control {
 
-// The exit codes: done, refused (or failed), and no copy runs for this user to ask.
+// The exit codes: done, refused (or failed; also when the name on the bus is held by another
+// user's program, which is never asked), and no copy runs for this user to ask.
 inline constexpr int kDone = 0;
 inline constexpr int kRefusedCode = 1;
 inline constexpr int kNoCopy = 3;

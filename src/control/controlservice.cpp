@@ -6,7 +6,10 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -24,6 +27,22 @@ QString shortTime(const QString& told) {
     return match.hasMatch() ? match.captured(1) + QLatin1Char(':') + match.captured(2) : QString();
 }
 
+// An overlong argument as a refusal quotes it: its first few characters, none that could move a
+// terminal's cursor.
+QString cutShort(const QString& text) {
+    constexpr qsizetype kShown = 16;
+    QString shown = text.left(kShown);
+    for (QChar& c : shown) {
+        if (!c.isPrint()) {
+            c = QLatin1Char('?');
+        }
+    }
+    return shown + QStringLiteral("...");
+}
+
+// The topic of the lasting problem of a name held by another user's program.
+const QString kNameTopic = QStringLiteral("bus name");
+
 }  // namespace
 
 ControlService::ControlService(BellsClient* bells, Copy copy, QObject* parent)
@@ -37,6 +56,7 @@ ControlService::ControlService(BellsClient* bells, Copy copy, QObject* parent)
             [this](const QDateTime&, const QString& text, const QString&) { Q_EMIT Problem(text); });
     connect(bells, &BellsClient::alarmChanged, this, &ControlService::AlarmChanged);
     connect(bells, &BellsClient::runningChanged, this, &ControlService::RunningChanged);
+    m_clock.start();
 }
 
 ControlService::~ControlService() {
@@ -62,30 +82,128 @@ void ControlService::publish(bool takeOver, std::function<void(const QString&)> 
         return;
     }
     m_published = true;
-    // RequestName's flags: a window copy replaces the one with no window and does not queue; a copy
-    // with no window lets itself be replaced and waits in line for the name.
+    // Every change of the name's owner is looked at: a program of another user may take it from
+    // a copy with no window, which lets a window copy take it.
+    auto* owners = new QDBusServiceWatcher(corvalin::control::kService, bus,
+                                           QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(owners, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& owner) { judgeOwner(owner); });
+    // RequestName's flags: a window copy replaces the one with no window; a copy with no window
+    // lets itself be replaced. Both wait in line for the name while another has it.
     constexpr uint kAllowReplacement = 1;
     constexpr uint kReplaceExisting = 2;
-    constexpr uint kDoNotQueue = 4;
-    const uint flags = takeOver ? kReplaceExisting | kDoNotQueue : kAllowReplacement;
+    const uint flags = takeOver ? kReplaceExisting : kAllowReplacement;
     auto* watcher = new QDBusPendingCallWatcher(
         bus.interface()->asyncCall(QStringLiteral("RequestName"), corvalin::control::kService, flags), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [failed](QDBusPendingCallWatcher* w) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const QDBusPendingReply<uint> reply = *w;
-        // 1 primary owner, 2 in line for it, 3 refused (another owns it and keeps it), 4 already ours.
-        if (reply.isError() || reply.value() == 3) {
-            failed(QStringLiteral("the name %1 could not be taken on the session bus%2: the command line cannot "
-                                  "reach this copy")
-                       .arg(corvalin::control::kService,
-                            reply.isError() ? QStringLiteral(" (%1)").arg(reply.error().message()) : QString()));
+        if (reply.isError()) {
+            nameProblem(QStringLiteral("the name %1 could not be taken on the session bus (%2): the command line "
+                                       "cannot reach this copy")
+                            .arg(corvalin::control::kService, reply.error().message()));
+            return;
         }
+        // 1 primary owner, 2 in line for it, 3 refused, 4 already ours.
+        if (reply.value() == 1 || reply.value() == 4) {
+            judgeOwner(QDBusConnection::sessionBus().baseService());
+            return;
+        }
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        auto* asked = new QDBusPendingCallWatcher(
+            bus.interface()->asyncCall(QStringLiteral("GetNameOwner"), corvalin::control::kService), this);
+        connect(asked, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* a) {
+            a->deleteLater();
+            const QDBusPendingReply<QString> owner = *a;
+            // Nobody has it any more: it comes to this copy, in line for it, and the watcher hears so.
+            if (!owner.isError()) {
+                judgeOwner(owner.value());
+            }
+        });
     });
 }
 
-void ControlService::serve(std::function<void(Done)> work) {
+void ControlService::judgeOwner(const QString& owner) {
+    const quint64 asked = ++m_ownerAsked;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (owner.isEmpty()) {
+        return;
+    }
+    if (owner == bus.baseService()) {
+        nameHeld(QStringLiteral("this copy has the name %1 on the session bus: the command line reaches it")
+                     .arg(corvalin::control::kService));
+        return;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.interface()->asyncCall(QStringLiteral("GetConnectionUnixUser"), owner), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, asked](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<uint> user = *w;
+        if (asked != m_ownerAsked || user.isError()) {
+            return;  // the owner changed meanwhile, or is gone: the watcher tells what came after
+        }
+        if (user.value() == ::getuid()) {
+            nameHeld(QStringLiteral("another copy of Corvalin of this user has the name %1 on the session bus")
+                         .arg(corvalin::control::kService));
+            return;
+        }
+        nameProblem(QStringLiteral("a program of another user, %1, holds the name %2 on the session bus: the "
+                                   "command line refuses to ask it and cannot reach this copy until it ends")
+                        .arg(corvalin::control::userNamed(user.value()), corvalin::control::kService));
+    });
+}
+
+void ControlService::nameProblem(const QString& text) {
+    m_nameProblem = true;
+    m_bells->lastingProblem(kNameTopic, text);
+}
+
+void ControlService::nameHeld(const QString& note) {
+    if (m_nameProblem) {
+        m_nameProblem = false;
+        m_bells->endProblem(kNameTopic, note);
+    }
+}
+
+bool ControlService::admits(const QString& caller, Calls calls) {
+    const qint64 now = m_clock.elapsed();
+    // Those who have not called for a while have all their calls again: they are forgotten.
+    constexpr qsizetype kRemembered = 256;
+    if (m_callers.size() > kRemembered) {
+        const qint64 forgotten = now - 10000;
+        m_callers.removeIf([forgotten](const auto& it) { return it.value().at < forgotten; });
+    }
+    Allowance& left = m_callers[caller];
+    const double seconds = double(now - left.at) / 1000.0;
+    left.at = now;
+    left.changes = std::min(kChangesAtOnce, left.changes + seconds * kChangesPerSecond);
+    left.reads = std::min(kReadsAtOnce, left.reads + seconds * kReadsPerSecond);
+    double& allowed = calls == Calls::Changes ? left.changes : left.reads;
+    if (allowed < 1.0) {
+        return false;
+    }
+    allowed -= 1.0;
+    return true;
+}
+
+void ControlService::serve(std::function<void(Done)> work, std::initializer_list<Argument> arguments, Calls calls) {
     setDelayedReply(true);
     const QDBusMessage call = message();
+    // Refused at once, before the caller is asked of the bus and before the bells hear of it.
+    if (!admits(call.service(), calls)) {
+        sendErrorReply(corvalin::control::kRefused, QStringLiteral("too many calls; try again in a moment"));
+        return;
+    }
+    for (const Argument& argument : arguments) {
+        if (argument.text.size() > argument.longest || argument.text.toUtf8().size() > argument.longest) {
+            sendErrorReply(corvalin::control::kRefused,
+                           QStringLiteral("%1 is too long (more than %2 bytes): %3")
+                               .arg(QLatin1String(argument.what))
+                               .arg(argument.longest)
+                               .arg(cutShort(argument.text)));
+            return;
+        }
+    }
     QDBusConnection bus = connection();
     // Who calls is asked of the bus, without waiting for its answer here.
     auto* watcher = new QDBusPendingCallWatcher(
@@ -144,11 +262,13 @@ QString ControlService::Stop() {
 }
 
 QString ControlService::RingNow(const QString& sound) {
-    serve([this, sound](Done done) {
-        m_bells->ringNow(sound, [done, sound](const QString& refusal) {
-            done(refusal, sound.isEmpty() ? QStringLiteral("a bell rang") : QStringLiteral("%1 rang").arg(sound));
-        });
-    });
+    serve(
+        [this, sound](Done done) {
+            m_bells->ringNow(sound, [done, sound](const QString& refusal) {
+                done(refusal, sound.isEmpty() ? QStringLiteral("a bell rang") : QStringLiteral("%1 rang").arg(sound));
+            });
+        },
+        {{sound, "the sound's name"}});
     return {};
 }
 
@@ -197,31 +317,34 @@ Asked asked(corvalin::today::Kind kind, const QString& time, const QString& to =
 }  // namespace
 
 QString ControlService::SkipBell(const QString& time) {
-    serveChange(asked(corvalin::today::Kind::Skip, time));
+    serveChange(corvalin::today::Kind::Skip, time, {}, {});
     return {};
 }
 
 QString ControlService::MoveBell(const QString& time, const QString& to) {
-    serveChange(asked(corvalin::today::Kind::Move, time, to.isNull() ? QStringLiteral("") : to));
+    serveChange(corvalin::today::Kind::Move, time, to.isNull() ? QStringLiteral("") : to, {});
     return {};
 }
 
 QString ControlService::AddBell(const QString& time, const QString& sound) {
-    Asked a = asked(corvalin::today::Kind::Add, time);
-    a.change.sound = sound.toStdString();
-    serveChange(a);
+    serveChange(corvalin::today::Kind::Add, time, {}, sound);
     return {};
 }
 
-void ControlService::serveChange(const Asked& a) {
-    serve([this, a](Done done) {
-        if (!a.refusal.isEmpty()) {
-            done(a.refusal, {});
-            return;
-        }
-        const QString said = QString::fromStdString(corvalin::today::describe(a.change));
-        m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
-    });
+void ControlService::serveChange(corvalin::today::Kind kind, const QString& time, const QString& to,
+                                 const QString& sound) {
+    serve(
+        [this, kind, time, to, sound](Done done) {
+            Asked a = asked(kind, time, to);
+            if (!a.refusal.isEmpty()) {
+                done(a.refusal, {});
+                return;
+            }
+            a.change.sound = sound.toStdString();
+            const QString said = QString::fromStdString(corvalin::today::describe(a.change));
+            m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
+        },
+        {{time, "the time"}, {to, "the time"}, {sound, "the sound's name"}});
 }
 
 QString ControlService::NoBellsToday() {
@@ -250,11 +373,13 @@ QString ControlService::UndoToday(int index) {
 }
 
 QString ControlService::StartAlarm(const QString& name) {
-    serve([this, name](Done done) {
-        m_bells->startAlarm(name, by(), [this, done](const QString& refusal) {
-            done(refusal, QStringLiteral("the alarm signal %1 sounds").arg(m_bells->alarm()));
-        });
-    });
+    serve(
+        [this, name](Done done) {
+            m_bells->startAlarm(name, by(), [this, done](const QString& refusal) {
+                done(refusal, QStringLiteral("the alarm signal %1 sounds").arg(m_bells->alarm()));
+            });
+        },
+        {{name, "the alarm signal's name"}});
     return {};
 }
 
@@ -269,14 +394,16 @@ QString ControlService::StopAlarm() {
 }
 
 QString ControlService::Follow(const QString& address, const QString& publicKey) {
-    serve([this, address, publicKey](Done done) {
-        if (!m_copy.follower) {
-            done(QStringLiteral("this copy cannot follow a set-up"), {});
-            return;
-        }
-        done(m_copy.follower->follow(address, publicKey),
-             QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
-    });
+    serve(
+        [this, address, publicKey](Done done) {
+            if (!m_copy.follower) {
+                done(QStringLiteral("this copy cannot follow a set-up"), {});
+                return;
+            }
+            done(m_copy.follower->follow(address, publicKey),
+                 QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
+        },
+        {{address, "the address", kLongestAddress}, {publicKey, "the public key"}});
     return {};
 }
 
@@ -306,7 +433,7 @@ QString ControlService::RefreshSetup() {
 }
 
 QVariantMap ControlService::Status() {
-    serve([this](Done done) { done({}, status()); });
+    serve([this](Done done) { done({}, status()); }, {}, Calls::Reads);
     return {};
 }
 

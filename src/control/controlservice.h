@@ -3,14 +3,19 @@
 // bell skipped, today's changes, the alarm signals, and a status; and signals when a bell rings,
 // the next bell changes, a problem comes or an alarm signal starts or ends. It goes through the
 // bells' client as the windows do, on the thread the client lives on, and answers each call when
-// the bells have answered, never waiting for them. A call from another user is refused.
+// the bells have answered, never waiting for them. A call from another user is refused; so is,
+// at once and before the bells hear of it, a call with an overlong argument or one from a caller
+// that calls too often. While another user's program holds the name, that is a lasting problem.
 #pragma once
 
 #include <QDBusContext>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
 #include <functional>
+#include <initializer_list>
 
 #include "schedule/todaychanges.h"
 
@@ -43,8 +48,21 @@ public:
     // Serves the interface on the session bus. The window copy takes the name from a copy with no
     // window, which waits in line for it and gets it back when the window copy ends. The name is
     // asked for without waiting for the bus's answer (the copy with no window asks on its bell
-    // thread); `failed` hears why it could not be served, now or when the bus answers.
+    // thread); `failed` hears why it could not be served at all. Whenever the name is held by
+    // another user's program (taken first, or taken from this copy), that is a lasting problem
+    // until this copy, or another of this user, has it.
     void publish(bool takeOver, std::function<void(const QString&)> failed);
+
+    // The longest argument taken, in bytes: a time, a sound's or an alarm signal's name, a key;
+    // and a web address.
+    static constexpr qsizetype kLongest = 255;
+    static constexpr qsizetype kLongestAddress = 2048;
+    // Per caller (a connection to the bus): calls that change something, and Status, each so many
+    // a second after a first burst of so many.
+    static constexpr double kChangesPerSecond = 10;
+    static constexpr double kChangesAtOnce = 10;
+    static constexpr double kReadsPerSecond = 100;
+    static constexpr double kReadsAtOnce = 100;
 
     // The change for today that a call asks for; the reason when its times are not times.
     struct Asked {
@@ -93,15 +111,41 @@ Q_SIGNALS:
 private:
     // How a command ends: what happened, or why it was refused.
     using Done = std::function<void(const QString& refusal, const QVariant& said)>;
+    // An argument of a call, what it is ("the time") and the most bytes it may have.
+    struct Argument {
+        const QString& text;
+        const char* what;
+        qsizetype longest = kLongest;
+    };
+    enum class Calls { Changes, Reads };
     // Answers the call later: once the caller is known to be this user, `work` runs and calls
-    // its Done when the bells have answered.
-    void serve(std::function<void(Done)> work);
+    // its Done when the bells have answered. Refused at once when the caller has made too many
+    // `calls` of late or an argument is too long.
+    void serve(std::function<void(Done)> work, std::initializer_list<Argument> arguments = {},
+               Calls calls = Calls::Changes);
     // The answer of the bells for a command that says `said` when it is done.
     void serveAnswered(const QString& said, std::function<void(std::function<void(const QString&)>)> ask);
-    void serveChange(const Asked& asked);
+    void serveChange(corvalin::today::Kind kind, const QString& time, const QString& to, const QString& sound);
     QVariantMap status() const;
+    // Whether the caller may make another call of `calls` now (and counts it).
+    bool admits(const QString& caller, Calls calls);
+    // Who holds the name now (a unique name; empty for nobody): this copy, another of this user,
+    // or another user's program, which is a lasting problem.
+    void judgeOwner(const QString& owner);
+    void nameProblem(const QString& text);
+    void nameHeld(const QString& note);
 
     BellsClient* m_bells;
     Copy m_copy;
     bool m_published = false;
+    // What each caller may still call at once, as of `at` (ms of m_clock).
+    struct Allowance {
+        double changes = kChangesAtOnce;
+        double reads = kReadsAtOnce;
+        qint64 at = 0;
+    };
+    QHash<QString, Allowance> m_callers;
+    QElapsedTimer m_clock;
+    bool m_nameProblem = false;  // another user's program holds the name, and the ring log was told
+    quint64 m_ownerAsked = 0;    // the last look at the name's owner; older answers are stale
 };

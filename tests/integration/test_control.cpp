@@ -2,10 +2,14 @@
 // interface, against a copy with no window, a window copy and no copy at all; today's changes made
 // that way heard on the bell sink at the right minutes, kept by a copy started again and gone the
 // next day; the building's offset moving a bell; an alarm signal looping until it is stopped while
-// the bell due meanwhile waits; and a call from another user refused. Every copy and command
-// talks over a session bus of the test's own, which lets any user connect, so that only the
-// program's own check stands between another user and the bells.
+// the bell due meanwhile waits; a call from another user, a flood of calls and an overlong
+// argument refused at the door; and another user's program holding the bus name refused by the
+// command line. Every copy and command talks over a session bus of the test's own, which lets any
+// user connect, so that only the program's own checks stand between another user and the bells.
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,6 +69,12 @@ class TestControl : public QObject {
         return QJsonDocument::fromJson(said.out.toUtf8()).object();
     }
     void ownBus(Scene& scene) const { scene.env.insert("DBUS_SESSION_BUS_ADDRESS", m_address); }
+    static QDBusMessage method(const QString& name, const QVariantList& args) {
+        QDBusMessage call = QDBusMessage::createMethodCall("org.corvalin.Corvalin1", "/org/corvalin/Corvalin",
+                                                           "org.corvalin.Corvalin1", name);
+        call.setArguments(args);
+        return call;
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -203,8 +213,10 @@ private Q_SLOTS:
         QVERIFY2(linesSaying(log, "the alarm signal Evacuation stopped, by the command line") == 1, log.constData());
     }
 
-    // Another user on the same bus is refused, and nothing changes.
-    void anotherUsersCallIsRefused() {
+    // Another user on the same bus is refused, and nothing changes; an overlong argument is
+    // refused at once with a short answer; a flood of changes from one caller is refused beyond the
+    // first few, and what is refused never reaches the bells.
+    void callsAreRefusedAtTheDoor() {
         Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 40);
         ownBus(scene);
         QVERIFY(scene.ready(false));
@@ -222,8 +234,74 @@ private Q_SLOTS:
         const QJsonObject after = status(scene);
         QVERIFY(after.value("running").toBool());
         QCOMPARE(after.value("alarm").toString(), QString());
+
+        QDBusConnection caller = QDBusConnection::connectToBus(m_address, QStringLiteral("caller"));
+        const QDBusMessage huge = caller.call(method("SkipBell", {QString(8 << 20, QLatin1Char('9'))}), QDBus::Block, 20000);
+        QVERIFY2(huge.type() == QDBusMessage::ErrorMessage && huge.errorName() == "org.corvalin.Corvalin1.Error.Refused" &&
+                     huge.errorMessage().contains("too long") && huge.errorMessage().size() < 100,
+                 qPrintable(huge.errorMessage().left(200)));
+        constexpr int kFlood = 40;
+        QList<QDBusPendingCall> flood;
+        for (int i = 0; i < kFlood; ++i) {
+            flood << caller.asyncCall(method("AddBell", {QStringLiteral("12:%1").arg(i, 2, 10, QLatin1Char('0')), "0-tone.wav"}));
+        }
+        int added = 0;
+        int tooMany = 0;
+        for (QDBusPendingCall& call : flood) {
+            call.waitForFinished();
+            added += call.reply().type() == QDBusMessage::ReplyMessage ? 1 : 0;
+            tooMany += call.reply().errorMessage() == "too many calls; try again in a moment" ? 1 : 0;
+        }
+        QVERIFY2(added >= 1 && tooMany >= kFlood / 2 && added + tooMany == kFlood,
+                 qPrintable(QStringLiteral("%1 added, %2 refused").arg(added).arg(tooMany)));
+        QCOMPARE(status(scene).value("today_changes").toArray().size(), added);
+        QDBusConnection::disconnectFromBus(QStringLiteral("caller"));
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
+    }
+
+    // Another user's program takes the name before the copy starts and answers in its place: the
+    // command line refuses to ask it, naming that user; the copy waits in line with a lasting
+    // problem, which ends when the name comes to it.
+    void anotherUsersNameHolderIsRefused() {
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n", 40);
+        ownBus(scene);
+        QVERIFY(scene.ready(false));
+        QProcess squatter;
+        QProcessEnvironment env = m_env;
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_address);
+        squatter.setProcessEnvironment(env);
+        squatter.setWorkingDirectory("/");
+        squatter.start("setpriv", {"--reuid", "65534", "--regid", "65534", "--clear-groups", "/usr/bin/python3", "-m",
+                                   "dbusmock", "--session", "org.corvalin.Corvalin1", "/org/corvalin/Corvalin",
+                                   "org.corvalin.Corvalin1"});
+        QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("squatted"));
+        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered("org.corvalin.Corvalin1"), 15000);
+        QDBusMessage fake = QDBusMessage::createMethodCall("org.corvalin.Corvalin1", "/org/corvalin/Corvalin",
+                                                           "org.freedesktop.DBus.Mock", "AddMethod");
+        fake << "org.corvalin.Corvalin1" << "StartAlarm" << "s" << "s" << "ret = 'the alarm signal ' + args[0] + ' sounds'";
+        QCOMPARE(bus.call(fake).type(), QDBusMessage::ReplyMessage);
+        QDBusConnection::disconnectFromBus(QStringLiteral("squatted"));
+
+        auto headless = scene.headless();
+        QVERIFY(headless->waitForStarted());
+        const QByteArray problem = "a program of another user, nobody (uid 65534), holds the name org.corvalin.Corvalin1";
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains(problem), 30000);
+        for (const QStringList& args : {QStringList{"--alarm", "Lockdown"}, QStringList{"--status"}}) {
+            const Said said = verb(scene, args);
+            QVERIFY2(said.code == 1 && said.out.isEmpty() && said.err.contains("another user, nobody (uid 65534)"),
+                     qPrintable(args.join(' ') + ": " + shown(said)));
+        }
+        squatter.terminate();
+        QVERIFY(squatter.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        QVERIFY(!QJsonDocument(status(scene).value("problems").toArray()).toJson().contains("another user"));
+        headless->terminate();
+        QVERIFY(headless->waitForFinished(5000));
+        const QByteArray log = ringLog(scene.folder);
+        QVERIFY2(linesSaying(log, problem) == 1 && linesSaying(log, "this copy has the name org.corvalin.Corvalin1") == 1 &&
+                     !log.contains("Lockdown"),
+                 log.constData());
     }
 
     // Bells at 11:00 and 11:01, the building's clocks 20 s ahead of the computer: 11:00 skipped and
