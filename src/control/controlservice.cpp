@@ -375,8 +375,19 @@ QString ControlService::UndoToday(int index) {
 QString ControlService::StartAlarm(const QString& name) {
     serve(
         [this, name](Done done) {
-            m_bells->startAlarm(name, by(), [this, done](const QString& refusal) {
-                done(refusal, QStringLiteral("the alarm signal %1 sounds").arg(m_bells->alarm()));
+            // The answer names what sounds when it is given, and what it took the place of: two
+            // signals started at one moment both "sound" only until the second replaces the first.
+            const QString before = m_bells->alarm();
+            m_bells->startAlarm(name, by(), [this, done, name, before](const QString& refusal) {
+                const QString now = m_bells->alarm();
+                QString answer = QStringLiteral("the alarm signal %1 sounds").arg(now);
+                if (now.compare(name, Qt::CaseInsensitive) != 0) {
+                    answer = now.isEmpty() ? QStringLiteral("the alarm signal %1 has already ended").arg(name)
+                                           : answer + QStringLiteral(", started since in place of %1").arg(name);
+                } else if (!before.isEmpty() && before.compare(now, Qt::CaseInsensitive) != 0) {
+                    answer += QStringLiteral(", in place of %1").arg(before);
+                }
+                done(refusal, answer);
             });
         },
         {{name, "the alarm signal's name"}});

@@ -253,7 +253,7 @@ private Q_SLOTS:
         folder.writeData("data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
         QByteArray list;
         for (int i = 0; i < 2001; ++i) {
-            const int minute = (8 * 60 + 51 + i) % 1440;
+            const int minute = (8 * 60 + 50 + i % 1400) % 1440;  // 08:10 to 08:49 free
             list += QStringLiteral("%1hr %2min/bell.wav\r\n")
                         .arg(minute / 60, 2, 10, QLatin1Char('0'))
                         .arg(minute % 60, 2, 10, QLatin1Char('0'))
@@ -274,8 +274,10 @@ private Q_SLOTS:
         fakes.clock.set(at(8, 50, 0));
         station.tick();
         QCOMPARE(fakes.bell.plays.size(), 1);
-        corvalin::today::Change add{corvalin::today::Kind::Add, 8 * 60 + 55, -1, "bell.wav", 0, "the test"};
+        corvalin::today::Change add{corvalin::today::Kind::Add, 8 * 60 + 30, -1, "bell.wav", 0, "the test"};
         QVERIFY(station.changeToday(add).contains("as many as a day can"));
+        add.minute = 8 * 60 + 55;
+        QVERIFY(station.changeToday(add).contains("a bell rings at 08:55 today already"));
 
         // A day list longer than the table rings its first 2001 bells and says so.
         folder.writeData("mdata.ini", list + "23hr 59min/bell.wav\r\n");
