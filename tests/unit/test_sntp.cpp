@@ -36,7 +36,7 @@ struct Reply {
     quint64 origin = 0;
     quint64 receive = 0;
     quint64 transmit = 0;
-    QByteArray refId = "\x7f\0\0\1";
+    QByteArray refId = QByteArray("\x7f\0\0\1", 4);  // 127.0.0.1, NULs and all
 
     std::vector<std::uint8_t> bytes() const {
         std::vector<std::uint8_t> p(48, 0);
