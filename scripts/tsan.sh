@@ -22,6 +22,11 @@ TESTS=(test_bellstation test_program test_instance test_headless test_endtoend t
        test_alarm test_follow test_control test_follow_program test_setupfeed)
 # The same tests again against PipeWire's PulseAudio service.
 PIPEWIRE_TESTS=(test_endtoend_pipewire test_serverrestart_pipewire)
+# Named tests only, when some are named: `bash scripts/tsan.sh test_control`.
+if (( $# )); then
+    TESTS=("$@")
+    PIPEWIRE_TESTS=()
+fi
 
 # As scripts/test.sh: started with & from a script, bash could not trap SIGINT; start again with
 # it restored.
@@ -101,7 +106,7 @@ mkdir -p "$REPORTS"
 chmod 1777 "$REPORTS"
 export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 history_size=4 suppressions=$ROOT/scripts/tsan.supp log_path=$REPORTS/report"
 
-tests_regex="^($(IFS='|'; echo "${TESTS[*]}|${PIPEWIRE_TESTS[*]}"))\$"
+tests_regex="^($(IFS='|'; echo "${TESTS[*]} ${PIPEWIRE_TESTS[*]}" | tr ' ' '|' | sed 's/|$//'))\$"
 cd "$BUILD"
 rc=0
 setsid --wait ctest -R "$tests_regex" --output-on-failure --timeout 900 </dev/null &

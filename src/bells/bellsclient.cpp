@@ -215,8 +215,10 @@ void BellsClient::ringNow(const QString& sound, Answer answered) {
     });
 }
 
-void BellsClient::stopBell(const QString& by) {
-    onBells([station = m_station, by] { station->stopBell(by); });
+void BellsClient::stopBell(const QString& by, Answer answered) {
+    onBells([station = m_station, by, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        answerLater(self, answered, station->stopBell(by));
+    });
 }
 
 void BellsClient::setAlarms(std::vector<corvalin::alarms::Signal> signals) {

@@ -66,7 +66,7 @@ public:
     using Answer = std::function<void(const QString& refusal)>;
     void ringNow(const QString& sound, Answer answered);
     // Stops what sounds: the alarm signal when one does (the ring log names `by`), else the bell.
-    void stopBell(const QString& by = QStringLiteral("the window"));
+    void stopBell(const QString& by = QStringLiteral("the window"), Answer answered = {});
     void setRepeat(bool repeat);
     void setMuteDefault(bool mute);
     // The dedicated card as stored (its position and its name on the server), or as chosen now.

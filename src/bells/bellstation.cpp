@@ -783,12 +783,13 @@ QString BellStation::stopAlarm(const QString& by) {
     return {};
 }
 
-void BellStation::stopBell(const QString& by) {
+QString BellStation::stopBell(const QString& by) {
     if (!m_alarm.isEmpty()) {
-        stopAlarm(by);
-        return;
+        return stopAlarm(by);
     }
-    ringer.StopBell();
+    const bool sounded = ringer.sounding();
+    ringer.StopBell();  // and the default card unmuted, whatever sounded
+    return sounded ? QString() : QStringLiteral("no bell sounds");
 }
 
 QString BellStation::quietFor(int seconds) const {

@@ -110,8 +110,9 @@ public:
     // or handed the bells over) sounds again, and the bells it held wait for its end; the ring log
     // says so. Run once this copy holds the bells and knows the signals.
     void resumeAlarm();
-    // Stops what sounds: the alarm signal when one does, else the bell.
-    void stopBell(const QString& by);
+    // Stops what sounds: the alarm signal when one does, else the bell. The reason when nothing
+    // sounded; empty when something was stopped.
+    QString stopBell(const QString& by);
     // Rings `sound` now, as the ring-now button does; with no sound, that of the next bell, or the
     // sound folder's first. The reason when it does not sound; empty when it does.
     QString ringNow(const QString& sound);

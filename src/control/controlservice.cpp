@@ -275,9 +275,10 @@ QString ControlService::RingNow(const QString& sound) {
 QString ControlService::StopBell() {
     serve([this](Done done) {
         const QString alarm = m_bells->alarm();
-        m_bells->stopBell(by());
-        done({}, alarm.isEmpty() ? QStringLiteral("the bell stopped")
-                                 : QStringLiteral("the alarm signal %1 stopped").arg(alarm));
+        m_bells->stopBell(by(), [done, alarm](const QString& refusal) {
+            done(refusal, alarm.isEmpty() ? QStringLiteral("the bell stopped")
+                                          : QStringLiteral("the alarm signal %1 stopped").arg(alarm));
+        });
     });
     return {};
 }

@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     // Every verb against no copy, a copy with no window and a window copy, and each method with gdbus.
     void everyVerbReachesTheCopyThatRuns() {
-        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 30min/0-tone.wav\r\n", 300);
+        Scene scene(m_env, "11hr 00min/0-tone.wav\r\n11hr 30min/0-tone.wav\r\n", 300, 5.0);
         ownBus(scene);
         QVERIFY(scene.ready(false));
 
@@ -135,6 +135,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(heard.rung.size(), 1, 5000);
         QVERIFY2(heard.rung.first().endsWith(" 0-tone.wav"), qPrintable(heard.rung.first()));
         QCOMPARE(verb(scene, {"--stop-bell"}).code, 0);
+        said = verb(scene, {"--stop-bell"});
+        QVERIFY2(said.code == 1 && said.err.contains("no bell sounds"), qPrintable(shown(said)));
         said = verb(scene, {"--alarm", "evacuation"});
         QVERIFY2(said.code == 0 && said.out == "the alarm signal Evacuation sounds", qPrintable(shown(said)));
         QCOMPARE(status(scene).value("alarm").toString(), QStringLiteral("Evacuation"));
