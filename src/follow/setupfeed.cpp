@@ -374,29 +374,30 @@ void SetupFeed::fetchSetup() {
 
 void SetupFeed::send(const QUrl& url, qint64 largest, bool conditional, int redirects) {
     m_reply = get(url, largest, conditional);
-    connect(m_reply, &QNetworkReply::finished, this, [this, reply = m_reply, url, largest, conditional, redirects] {
-        m_reply = nullptr;
-        reply->deleteLater();
-        const QUrl to = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (to.isValid() && status >= 300 && status < 400 && !reply->property("tooSlow").toBool()) {
-            const QUrl target = url.resolved(to);
-            if (!safeRedirect(url, target)) {
-                reply->setProperty("refusedRedirect", target);
-            } else if (redirects >= kMostRedirects) {
-                reply->setProperty("redirectLoop", true);
-            } else {
-                m_reached = true;
-                send(target, largest, conditional, redirects + 1);
-                return;
-            }
-        }
-        if (m_stage == Stage::Setup) {
-            finishSetup(reply);
-        } else {
-            finishSignature(reply);
-        }
-    });
+    connect(m_reply, &QNetworkReply::finished, this,
+            [this, reply = m_reply, url, largest, conditional, redirects] {
+                m_reply = nullptr;
+                reply->deleteLater();
+                const QUrl to = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+                const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                if (to.isValid() && status >= 300 && status < 400 && !reply->property("tooSlow").toBool()) {
+                    const QUrl target = url.resolved(to);
+                    if (!safeRedirect(url, target)) {
+                        reply->setProperty("refusedRedirect", target);
+                    } else if (redirects >= kMostRedirects) {
+                        reply->setProperty("redirectLoop", true);
+                    } else {
+                        m_reached = true;
+                        send(target, largest, conditional, redirects + 1);
+                        return;
+                    }
+                }
+                if (m_stage == Stage::Setup) {
+                    finishSetup(reply);
+                } else {
+                    finishSignature(reply);
+                }
+            });
 }
 
 void SetupFeed::fetchSignature() {
@@ -428,7 +429,9 @@ QString SetupFeed::replyRefusal(QNetworkReply* reply, qint64 largest, const QStr
             .arg(what, outsideText(to.toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded)));
     }
     if (reply->property("redirectLoop").toBool()) {
-        return QStringLiteral("the server sent %1 on more than %2 times (a redirect loop)").arg(what).arg(kMostRedirects);
+        return QStringLiteral("the server sent %1 on more than %2 times (a redirect loop)")
+            .arg(what)
+            .arg(kMostRedirects);
     }
     if (reply->property("tooSlow").toBool()) {
         return QStringLiteral("the server had not sent %1 after %2")
@@ -440,7 +443,6 @@ QString SetupFeed::replyRefusal(QNetworkReply* reply, qint64 largest, const QStr
     if (status == 304 && m_stage == Stage::Setup) {
         return QString();
     }
-
     if (status != 0 && status != 200) {
         return QStringLiteral("the server answered %1 %2 for %3")
             .arg(status)

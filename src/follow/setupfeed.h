@@ -4,13 +4,13 @@
 // time. Each fetch sends the validators of the last good set-up (a 304 keeps it and only moves
 // "last checked"), gives up after a silence, after a whole duration and beyond a size, follows a
 // redirect only to https (or, from http, to http on the same host) and no more than ten in a row,
-// and refuses a web page. A new
-// set-up is kept only when its signature holds for the followed key and it reads as a whole set-up;
-// it is then kept in data/follow/ (setup.zip, setup.zip.sig and state.ini, each written whole) and
-// announced with arrived(); the owner applies it and says so with applied(). A fetch that fails
-// leaves the last good files as they were and is a problem that lasts until a fetch succeeds,
-// saying why and how old the set-up in use is. Every text from outside is told as outsideText()
-// makes it, and no address is told with its user name and password.
+// and refuses a web page. A new set-up is kept only when its signature holds for the followed key
+// and it reads as a whole set-up; it is then kept in data/follow/ (setup.zip, setup.zip.sig and
+// state.ini, each written whole) and announced with arrived(); the owner applies it and says so
+// with applied(). A fetch that fails leaves the last good files as they were and is a problem that
+// lasts until a fetch succeeds, saying why and how old the set-up in use is. Every text from
+// outside is told as outsideText() makes it, and no address is told with its user name and
+// password.
 #pragma once
 
 #include <QByteArray>

@@ -101,7 +101,8 @@ void SetupFollower::loadState() {
         m_address.clear();  // nothing a follower can follow: the settings stay the computer's own
         m_key.clear();
     }
-    m_newest = m_address.isEmpty() ? QDateTime() : QDateTime::fromString(followed.value(2).trimmed(), Qt::ISODate);
+    m_newest =
+        m_address.isEmpty() ? QDateTime() : QDateTime::fromString(followed.value(2).trimmed(), Qt::ISODate);
     const QStringList applied = fileLines(m_folder + QLatin1Char('/') + kAppliedFile);
     m_version = applied.value(0).trimmed();
     m_appliedAt = QDateTime::fromString(applied.value(1).trimmed(), Qt::ISODate);
@@ -233,13 +234,15 @@ void SetupFollower::tryApply() {
         const QString why = contents.ok() ? m_apply(contents) : contents.refusal;
         if (!why.isEmpty()) {
             m_applyProblem = true;
-            m_hooks.problem(applyTopic(), QStringLiteral("the set-up from %1 (SHA-256 %2) could not be applied: %3; the "
-                                                         "set-up in use stays")
-                                              .arg(m_address, waiting.sha256.left(16), why));
+            m_hooks.problem(applyTopic(),
+                            QStringLiteral("the set-up from %1 (SHA-256 %2) could not be applied: %3; the "
+                                           "set-up in use stays")
+                                .arg(m_address, waiting.sha256.left(16), why));
             return;
         }
         endApplyProblem();
-        if (const QDateTime written = QDateTime::fromString(contents.written, Qt::ISODate); written.isValid()) {
+        if (const QDateTime written = QDateTime::fromString(contents.written, Qt::ISODate);
+            written.isValid()) {
             m_newest = written;
             writeFollowFile(m_folder, m_address, m_key, m_newest);
         }
@@ -262,11 +265,12 @@ QString SetupFollower::olderRefusal(const QString& sha256, const QString& writte
     if (!m_newest.isValid() || (at.isValid() && at >= m_newest)) {
         return {};
     }
-    return QStringLiteral("the set-up from %1 (SHA-256 %2, written %3) is older than the one in use (SHA-256 %4, "
-                          "written %5): it is not applied, and the set-up in use stays until a newer one is published")
+    return QStringLiteral(
+               "the set-up from %1 (SHA-256 %2, written %3) is older than the one in use (SHA-256 %4, "
+               "written %5): it is not applied, and the set-up in use stays until a newer one is published")
         .arg(m_address, sha256.left(16),
-             at.isValid() ? at.toString(Qt::ISODateWithMs) : QStringLiteral("at no time it says"), m_version.left(16),
-             m_newest.toString(Qt::ISODateWithMs));
+             at.isValid() ? at.toString(Qt::ISODateWithMs) : QStringLiteral("at no time it says"),
+             m_version.left(16), m_newest.toString(Qt::ISODateWithMs));
 }
 
 void SetupFollower::endApplyProblem() {

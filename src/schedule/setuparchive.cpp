@@ -102,14 +102,17 @@ QString contentRefusal(const QString& folder, const QString& name, const QByteAr
     if (folder != kData || !match.hasMatch()) {
         return QString();
     }
-    const auto lines = corvalin::settings::splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto lines = corvalin::settings::splitLines(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     const auto bells = (match.hasCaptured(1) ? corvalin::settings::parseDayTimes(lines)
                                              : corvalin::settings::parseWeekTimes(lines))
                            .entries.size();
     if (bells <= static_cast<std::size_t>(corvalin::ringtable::kSlots)) {
         return QString();
     }
-    return QStringLiteral("holds %1 bells; a day holds at most %2").arg(bells).arg(corvalin::ringtable::kSlots);
+    return QStringLiteral("holds %1 bells; a day holds at most %2")
+        .arg(bells)
+        .arg(corvalin::ringtable::kSlots);
 }
 
 qint64 sizeLimit(const QString& folder) {
@@ -149,7 +152,8 @@ QByteArray manifestFor(const QList<File>& files) {
     // To the millisecond: a follower refuses a set-up written before the one it uses, and two
     // exports of a minute are told apart.
     const QDateTime now = QDateTime::currentDateTime();
-    text += "written=" + now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs).toUtf8() + "\r\n";
+    text +=
+        "written=" + now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs).toUtf8() + "\r\n";
     for (const File& file : files) {
         text += "file=" + QByteArray::number(file.bytes.size()) + ' ' + sha256(file.bytes) + ' ' +
                 file.path().toUtf8() + "\r\n";

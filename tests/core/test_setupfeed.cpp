@@ -58,7 +58,16 @@ QByteArray exportedSetup(const QByteArray& times) {
 // matches), its signature beside it, and whatever other answer a test asks for.
 class SetupServer : public QObject {
 public:
-    enum class Setup { Served, ServerError, WebPage, TooLarge, RedirectAway, RedirectLoop, Silent, TwoRedirects };
+    enum class Setup {
+        Served,
+        ServerError,
+        WebPage,
+        TooLarge,
+        RedirectAway,
+        RedirectLoop,
+        Silent,
+        TwoRedirects
+    };
     enum class Signature { Good, Forged, Missing, TooLarge };
     QByteArray zip;
     QByteArray etag;
@@ -96,8 +105,10 @@ private:
         }
         QByteArray path = request.split(' ').value(1);
         // Sent on twice before it is served.
-        if (setup == Setup::TwoRedirects && (path == "/district/setup.zip" || path == "/district/setup.zip?hop=1")) {
-            send(socket, "302 Found", "Location: /district/setup.zip?hop=" + QByteArray(path.endsWith("1") ? "2" : "1") + "\r\n",
+        if (setup == Setup::TwoRedirects &&
+            (path == "/district/setup.zip" || path == "/district/setup.zip?hop=1")) {
+            send(socket, "302 Found",
+                 "Location: /district/setup.zip?hop=" + QByteArray(path.endsWith("1") ? "2" : "1") + "\r\n",
                  QByteArray());
             return;
         }
@@ -275,7 +286,8 @@ private Q_SLOTS:
             {S::Setup::Served, S::Signature::TooLarge, "its signature is larger than 4 KB"},
             {S::Setup::TooLarge, S::Signature::Good, "it is larger than 65 MB"},
             {S::Setup::RedirectAway, S::Signature::Good, "the server sent it on to http://localhost:"},
-            {S::Setup::RedirectLoop, S::Signature::Good, "the server sent it on more than 10 times (a redirect loop)"},
+            {S::Setup::RedirectLoop, S::Signature::Good,
+             "the server sent it on more than 10 times (a redirect loop)"},
             {S::Setup::Silent, S::Signature::Good, "the server had not sent it after 4 seconds"},
         };
         const QString topic = QStringLiteral("set-up ") + server.address();
