@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -39,6 +40,10 @@ struct FollowState {
 };
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
+// Redirects followed in one request; one more is a loop, or as good as one. The feed follows them
+// itself: the network library's own following of redirects it is asked to verify ends the second
+// with no error and a status of 100 (Qt 6.4), as if the server had answered that.
+constexpr int kMostRedirects = 10;
 
 FollowState loadState(const QString& path) {
     FollowState state;
@@ -279,35 +284,21 @@ QNetworkReply* SetupFeed::get(const QUrl& url, qint64 largest, bool conditional)
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("Corvalin/%1").arg(QCoreApplication::applicationVersion()));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(10);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     if (conditional && !m_etag.isEmpty()) {
         request.setRawHeader("If-None-Match", m_etag);
     } else if (conditional && !m_lastModified.isEmpty()) {
         request.setRawHeader("If-Modified-Since", m_lastModified);
     }
     QNetworkReply* reply = m_net->get(request);
-    reply->setProperty("at", url);
-    connect(reply, &QNetworkReply::redirected, this, [reply](const QUrl& to) {
-        const QUrl from = reply->property("at").toUrl();
-        const QUrl target = from.resolved(to);
-        if (!safeRedirect(from, target)) {
-            reply->setProperty("refusedRedirect", target);
-            reply->abort();
-            return;
-        }
-        reply->setProperty("at", target);
-        Q_EMIT reply->redirectAllowed();
-    });
-    // However slowly it trickles, a fetch ends within its whole duration.
+    // However slowly it trickles, a request ends within its whole duration, its redirects included.
     auto* limit = new QTimer(reply);
     limit->setSingleShot(true);
     connect(limit, &QTimer::timeout, reply, [reply] {
         reply->setProperty("tooSlow", true);
         reply->abort();
     });
-    limit->start(m_longestFetchMs);
+    limit->start(static_cast<int>(std::max<qint64>(m_requestEnds.remainingTime(), 0)));
     // Only a 200 is read; one that says it is too large, or a web page, is not read on.
     auto refuse = [reply](const char* why) {
         if (!reply->property("refused").isValid()) {
@@ -376,12 +367,36 @@ void SetupFeed::fetchSetup() {
     m_received = 0;
     m_reached = false;
     m_stage = Stage::Setup;
-    m_reply = get(QUrl(m_address), kLargest, true);
-    connect(m_reply, &QNetworkReply::finished, this, [this, reply = m_reply] {
-        m_reply = nullptr;
-        reply->deleteLater();
-        finishSetup(reply);
-    });
+    m_requestEnds = QDeadlineTimer(m_longestFetchMs);
+    send(QUrl(m_address), kLargest, true, 0);
+}
+
+void SetupFeed::send(const QUrl& url, qint64 largest, bool conditional, int redirects) {
+    m_reply = get(url, largest, conditional);
+    connect(m_reply, &QNetworkReply::finished, this,
+            [this, reply = m_reply, url, largest, conditional, redirects] {
+                m_reply = nullptr;
+                reply->deleteLater();
+                const QUrl to = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+                const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                if (to.isValid() && status >= 300 && status < 400 && !reply->property("tooSlow").toBool()) {
+                    const QUrl target = url.resolved(to);
+                    if (!safeRedirect(url, target)) {
+                        reply->setProperty("refusedRedirect", target);
+                    } else if (redirects >= kMostRedirects) {
+                        reply->setProperty("redirectLoop", true);
+                    } else {
+                        m_reached = true;
+                        send(target, largest, conditional, redirects + 1);
+                        return;
+                    }
+                }
+                if (m_stage == Stage::Setup) {
+                    finishSetup(reply);
+                } else {
+                    finishSignature(reply);
+                }
+            });
 }
 
 void SetupFeed::fetchSignature() {
@@ -390,12 +405,8 @@ void SetupFeed::fetchSignature() {
     m_received = 0;
     m_signature.clear();
     m_stage = Stage::Signature;
-    m_reply = get(url, kLargestSignature, false);
-    connect(m_reply, &QNetworkReply::finished, this, [this, reply = m_reply] {
-        m_reply = nullptr;
-        reply->deleteLater();
-        finishSignature(reply);
-    });
+    m_requestEnds = QDeadlineTimer(m_longestFetchMs);
+    send(url, kLargestSignature, false, 0);
 }
 
 QString SetupFeed::replyRefusal(QNetworkReply* reply, qint64 largest, const QString& what) {
@@ -415,6 +426,11 @@ QString SetupFeed::replyRefusal(QNetworkReply* reply, qint64 largest, const QStr
     if (const QUrl to = reply->property("refusedRedirect").toUrl(); to.isValid()) {
         return QStringLiteral("the server sent %1 on to %2, which is neither https nor the same host")
             .arg(what, outsideText(to.toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded)));
+    }
+    if (reply->property("redirectLoop").toBool()) {
+        return QStringLiteral("the server sent %1 on more than %2 times (a redirect loop)")
+            .arg(what)
+            .arg(kMostRedirects);
     }
     if (reply->property("tooSlow").toBool()) {
         return QStringLiteral("the server had not sent %1 after %2")

@@ -3,17 +3,19 @@
 // there; nothing here assumes which), at start, every 15 minutes and when asked, one fetch at a
 // time. Each fetch sends the validators of the last good set-up (a 304 keeps it and only moves
 // "last checked"), gives up after a silence, after a whole duration and beyond a size, follows a
-// redirect only to https (or, from http, to http on the same host), and refuses a web page. A new
-// set-up is kept only when its signature holds for the followed key and it reads as a whole set-up;
-// it is then kept in data/follow/ (setup.zip, setup.zip.sig and state.ini, each written whole) and
-// announced with arrived(); the owner applies it and says so with applied(). A fetch that fails
-// leaves the last good files as they were and is a problem that lasts until a fetch succeeds,
-// saying why and how old the set-up in use is. Every text from outside is told as outsideText()
-// makes it, and no address is told with its user name and password.
+// redirect only to https (or, from http, to http on the same host) and no more than ten in a row,
+// and refuses a web page. A new set-up is kept only when its signature holds for the followed key
+// and it reads as a whole set-up; it is then kept in data/follow/ (setup.zip, setup.zip.sig and
+// state.ini, each written whole) and announced with arrived(); the owner applies it and says so
+// with applied(). A fetch that fails leaves the last good files as they were and is a problem that
+// lasts until a fetch succeeds, saying why and how old the set-up in use is. Every text from
+// outside is told as outsideText() makes it, and no address is told with its user name and
+// password.
 #pragma once
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -100,6 +102,9 @@ private:
     void fetchSignature();
     // Sends the validators of the kept set-up when `conditional`.
     QNetworkReply* get(const QUrl& url, qint64 largest, bool conditional);
+    // Asks for `url` as the request under way, following its redirects, `redirects` of them
+    // already; its answer goes to the stage's finish.
+    void send(const QUrl& url, qint64 largest, bool conditional, int redirects);
     void finishSetup(QNetworkReply* reply);
     void finishSignature(QNetworkReply* reply);
     // Why the reply cannot be used (empty when it is a 200 with a body that may be read), and
@@ -124,6 +129,7 @@ private:
     QTimer* m_every;
     Verifier m_verifier;
     int m_longestFetchMs = kLongestFetchMs;
+    QDeadlineTimer m_requestEnds;  // when the request under way is given up, redirects and all
     Stage m_stage = Stage::None;
     QNetworkReply* m_reply = nullptr;
     std::unique_ptr<QTemporaryFile> m_incoming;  // the set-up as it arrives

@@ -36,6 +36,22 @@ QString addressRefusal(const QString& address) {
     return {};
 }
 
+// follow.ini: the address, the key and, once a set-up from it is applied, when the newest one was
+// written.
+QString writeFollowFile(const QString& folder, const QString& address, const QString& publicKey,
+                        const QDateTime& newest) {
+    const QString path = folder + QLatin1Char('/') + kFollowFile;
+    QString text = address + QStringLiteral("\r\n") + publicKey.trimmed() + QStringLiteral("\r\n");
+    if (newest.isValid()) {
+        text += newest.toString(Qt::ISODateWithMs) + QStringLiteral("\r\n");
+    }
+    QString why;
+    if (!QDir().mkpath(folder) || !replaceWholeFile(path, text.toUtf8(), &why)) {
+        return QStringLiteral("%1 could not be written (%2)").arg(QDir::toNativeSeparators(path), why);
+    }
+    return {};
+}
+
 }  // namespace
 
 SetupFollower::SetupFollower(QString dataFolder, Hooks hooks, bool liveFeed, QObject* parent)
@@ -82,6 +98,8 @@ void SetupFollower::loadState() {
         m_address.clear();  // nothing a follower can follow: the settings stay the computer's own
         m_key.clear();
     }
+    m_newest =
+        m_address.isEmpty() ? QDateTime() : QDateTime::fromString(followed.value(2).trimmed(), Qt::ISODate);
     const QStringList applied = fileLines(m_folder + QLatin1Char('/') + kAppliedFile);
     m_version = applied.value(0).trimmed();
     m_appliedAt = QDateTime::fromString(applied.value(1).trimmed(), Qt::ISODate);
@@ -117,13 +135,8 @@ QString SetupFollower::writeFollowed(const QString& dataFolder, const QString& a
     if (!corvalin::follow::parsePublicKey(publicKey)) {
         return QStringLiteral("the public key is not a Corvalin public key (corvalin-ed25519:...)");
     }
-    QString why;
-    if (!QDir().mkpath(folder) ||
-        !replaceWholeFile(path, (address + QStringLiteral("\r\n") + publicKey.trimmed() + QStringLiteral("\r\n")).toUtf8(),
-                          &why)) {
-        return QStringLiteral("%1 could not be written (%2)").arg(QDir::toNativeSeparators(path), why);
-    }
-    return {};
+    // Following anew starts afresh: the first set-up fetched is applied whenever it was written.
+    return writeFollowFile(folder, address, publicKey, QDateTime());
 }
 
 QString SetupFollower::follow(const QString& address, const QString& publicKey) {
@@ -134,8 +147,10 @@ QString SetupFollower::follow(const QString& address, const QString& publicKey) 
     if (!m_address.isEmpty() && m_address != trimmed) {
         m_hooks.endProblem(topic(), QString());
     }
+    endApplyProblem();
     m_address = trimmed;
     m_key = publicKey.trimmed();
+    m_newest = QDateTime();
     m_waiting.reset();
     m_hooks.note(QStringLiteral("this computer follows the set-up published at %1").arg(m_address));
     start();
@@ -149,6 +164,7 @@ void SetupFollower::unfollow() {
     }
     writeFollowed(m_dataFolder, QString(), QString());
     m_hooks.endProblem(topic(), QString());
+    endApplyProblem();
     m_hooks.note(QStringLiteral("this computer no longer follows %1; the set-up in use is its own now").arg(m_address));
     if (m_feed) {
         QMetaObject::invokeMethod(m_feed, [feed = m_feed] {
@@ -158,6 +174,7 @@ void SetupFollower::unfollow() {
     }
     m_address.clear();
     m_key.clear();
+    m_newest = QDateTime();
     m_waiting.reset();
     m_askAgain->stop();
     Q_EMIT followingChanged(m_address);
@@ -204,12 +221,27 @@ void SetupFollower::tryApply() {
         }
         const Waiting waiting = *std::exchange(m_waiting, std::nullopt);
         const corvalin::setup::Contents contents = corvalin::setup::readSetup(waiting.zipPath);
+        // The time compared is the one of the bytes applied, whatever was announced.
+        if (const QString older = contents.ok() ? olderRefusal(waiting.sha256, contents.written) : QString();
+            !older.isEmpty()) {
+            m_applyProblem = true;
+            m_hooks.problem(applyTopic(), older);
+            return;
+        }
         const QString why = contents.ok() ? m_apply(contents) : contents.refusal;
         if (!why.isEmpty()) {
-            m_hooks.problem(topic(), QStringLiteral("the set-up from %1 (SHA-256 %2) could not be applied: %3; the "
-                                                    "set-up in use stays")
-                                         .arg(m_address, waiting.sha256.left(16), why));
+            m_applyProblem = true;
+            m_hooks.problem(applyTopic(),
+                            QStringLiteral("the set-up from %1 (SHA-256 %2) could not be applied: %3; the "
+                                           "set-up in use stays")
+                                .arg(m_address, waiting.sha256.left(16), why));
             return;
+        }
+        endApplyProblem();
+        if (const QDateTime written = QDateTime::fromString(contents.written, Qt::ISODate);
+            written.isValid()) {
+            m_newest = written;
+            writeFollowFile(m_folder, m_address, m_key, m_newest);
         }
         m_version = waiting.sha256;
         m_appliedAt = QDateTime::currentDateTime();
@@ -223,4 +255,24 @@ void SetupFollower::tryApply() {
         }
         Q_EMIT applied(m_version);
     });
+}
+
+QString SetupFollower::olderRefusal(const QString& sha256, const QString& written) const {
+    const QDateTime at = QDateTime::fromString(written, Qt::ISODate);
+    if (!m_newest.isValid() || (at.isValid() && at >= m_newest)) {
+        return {};
+    }
+    return QStringLiteral(
+               "the set-up from %1 (SHA-256 %2, written %3) is older than the one in use (SHA-256 %4, "
+               "written %5): it is not applied, and the set-up in use stays until a newer one is published")
+        .arg(m_address, sha256.left(16),
+             at.isValid() ? at.toString(Qt::ISODateWithMs) : QStringLiteral("at no time it says"),
+             m_version.left(16), m_newest.toString(Qt::ISODateWithMs));
+}
+
+void SetupFollower::endApplyProblem() {
+    if (m_applyProblem) {
+        m_applyProblem = false;
+        m_hooks.endProblem(applyTopic(), QString());
+    }
 }

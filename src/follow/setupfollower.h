@@ -5,9 +5,14 @@
 // thread of the copy with no window). It runs the fetcher (SetupFeed) on a thread of its own,
 // takes each good new version it brings, and applies it at a quiet moment only: never while a
 // bell or an alarm signal sounds, nor in the minute before a bell (it waits and asks again).
-// What it follows is kept in data/follow/follow.ini (the address and the publisher's public key),
-// and the version in use in data/follow/applied.ini; a set-up it applies never carries them, as
-// it never carries a sub-folder of data/.
+// It never goes back: a set-up written (by its signed manifest) before the newest one applied
+// since the computer began to follow is refused, as a problem that lasts until a set-up is
+// applied again, and the one in use stays. A publisher goes back by exporting the old set-up
+// again, which makes it the newest.
+// What it follows is kept in data/follow/follow.ini (the address, the publisher's public key and,
+// once one is applied, when the newest set-up applied from it was written: following anew starts
+// afresh), and the version in use in data/follow/applied.ini; a set-up it applies never carries
+// them, as it never carries a sub-folder of data/.
 #pragma once
 
 #include <QDateTime>
@@ -89,8 +94,15 @@ private:
     void tryApply();
     void loadState();
     void makeFeed();
+    // The refusal of a set-up `sha256` written at `written` (its manifest's text) that is older
+    // than the newest applied; empty when it may be applied.
+    QString olderRefusal(const QString& sha256, const QString& written) const;
+    void endApplyProblem();
     bool m_liveFeed = true;
     QString topic() const { return QStringLiteral("set-up ") + m_address; }
+    // The follower's own problems (a set-up that could not be applied, or was older), apart from
+    // the fetcher's: a good fetch does not end them, a set-up applied does.
+    QString applyTopic() const { return QStringLiteral("applying set-up ") + m_address; }
 
     QString m_dataFolder;
     QString m_folder;  // data/follow/
@@ -100,6 +112,8 @@ private:
     QString m_key;
     QString m_version;
     QDateTime m_appliedAt;
+    QDateTime m_newest;  // when the newest set-up applied from what is followed was written
+    bool m_applyProblem = false;
     QDateTime m_checkedAt;
     struct Waiting {
         QString zipPath;

@@ -26,6 +26,9 @@
 
 #include "base/ownfiles.h"
 #include "base/wholefile.h"
+#include "schedule/ringtable.h"
+#include "schedule/settingsformat.h"
+#include "schedule/settingsvalues.h"
 #include "schedule/todaychanges.h"
 #include "sound/bellrules.h"
 #include "sound/soundbounds.h"
@@ -90,6 +93,28 @@ bool allowedName(const QString& folder, const QString& name) {
     return folder == kSound && corvalin::sound::isBellSoundName(name.toStdString());
 }
 
+// Why a settings file cannot be part of a set-up for what it holds, or empty. A time list (the
+// week's mdata.ini, a day's or a template's mdata_N.ini) becomes the ring table of a day, which
+// has a slot for each of its bells and no more.
+QString contentRefusal(const QString& folder, const QString& name, const QByteArray& bytes) {
+    static const QRegularExpression timeList(QStringLiteral("^mdata(_[0-9]+)?\\.ini$"));
+    const QRegularExpressionMatch match = timeList.match(name);
+    if (folder != kData || !match.hasMatch()) {
+        return QString();
+    }
+    const auto lines = corvalin::settings::splitLines(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto bells = (match.hasCaptured(1) ? corvalin::settings::parseDayTimes(lines)
+                                             : corvalin::settings::parseWeekTimes(lines))
+                           .entries.size();
+    if (bells <= static_cast<std::size_t>(corvalin::ringtable::kSlots)) {
+        return QString();
+    }
+    return QStringLiteral("holds %1 bells; a day holds at most %2")
+        .arg(bells)
+        .arg(corvalin::ringtable::kSlots);
+}
+
 qint64 sizeLimit(const QString& folder) {
     return folder == kData ? kMaxSettingsFile : folder == kFeeds ? kMaxFeedCopy : kMaxSound;
 }
@@ -124,8 +149,11 @@ QByteArray manifestFor(const QList<File>& files) {
     QByteArray text = kHeading.toUtf8() + "\r\n";
     text += "format=" + QByteArray::number(kFormat) + "\r\n";
     text += "program=" + QCoreApplication::applicationVersion().toUtf8() + "\r\n";
+    // To the millisecond: a follower refuses a set-up written before the one it uses, and two
+    // exports of a minute are told apart.
     const QDateTime now = QDateTime::currentDateTime();
-    text += "written=" + now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toUtf8() + "\r\n";
+    text +=
+        "written=" + now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs).toUtf8() + "\r\n";
     for (const File& file : files) {
         text += "file=" + QByteArray::number(file.bytes.size()) + ' ' + sha256(file.bytes) + ' ' +
                 file.path().toUtf8() + "\r\n";
@@ -396,6 +424,10 @@ QString readZip(const QByteArray& bytes, Contents* contents) {
             if (const QString why = corvalin::sound::refusalOfBytes(entries.value(path)); !why.isEmpty()) {
                 return QStringLiteral("%1 in it cannot be a bell sound: %2").arg(path, why);
             }
+        } else if (const QString why = contentRefusal(path.section(QLatin1Char('/'), 0, 0),
+                                                      path.section(QLatin1Char('/'), 1), entries.value(path));
+                   !why.isEmpty()) {
+            return QStringLiteral("%1 in it %2").arg(path, why);
         }
         contents->files.append(
             {path.section(QLatin1Char('/'), 0, 0), path.section(QLatin1Char('/'), 1), entries.value(path)});
@@ -454,6 +486,8 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
             if (const QString refusal = corvalin::sound::refusalOfBytes(*bytes); !refusal.isEmpty()) {
                 return QStringLiteral("%1 cannot be a bell sound: %2").arg(shown(path), refusal);
             }
+        } else if (const QString why = contentRefusal(folder, name, bytes); !why.isEmpty()) {
+            return QStringLiteral("%1 %2").arg(shown(source.fileName()), why);
         }
         total += bytes->size();
         files.append({folder, name, *bytes});

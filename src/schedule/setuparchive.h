@@ -8,11 +8,14 @@
 //   [Corvalin set-up]
 //   format=2
 //   program=<the version of the program that wrote it>
-//   written=<date and time, ISO 8601 with its offset from UTC>
+//   written=<date and time, ISO 8601 with its offset from UTC; to the millisecond since the
+//            follower compares it, to the second before>
 //   file=<size> <SHA-256 in hex> <data/name or sound/name>    (one line per file)
 // A file is read only when it is a zip file whose every entry is the manifest or a file it lists,
 // with the listed size and SHA-256, and within the bounds below; and whose every sound is within
-// the bounds of a bell sound (its length and decoded size, sound/bellrules.h), whatever its format.
+// the bounds of a bell sound (its length and decoded size, sound/bellrules.h), whatever its format;
+// and whose every time list (mdata.ini, mdata_N.ini) holds no more bells than a day's ring table
+// (ringtable::kSlots). An export refuses to write what a read would refuse.
 #pragma once
 
 #include <QByteArray>
@@ -45,7 +48,7 @@ struct File {
 struct Contents {
     QString refusal;    // empty when the file can be imported
     QString program;    // the version of the program that wrote it
-    QString written;    // when, as the manifest says
+    QString written;    // when, as the manifest says (QDateTime::fromString(written, Qt::ISODate))
     QList<File> files;  // settings first, then sounds, each by name
 
     bool ok() const { return refusal.isEmpty(); }

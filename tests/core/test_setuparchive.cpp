@@ -1,7 +1,8 @@
 // The set-up file: an export imported elsewhere gives the same settings and sounds byte for byte;
-// a damaged, tampered, foreign or unsafe file, or one too large or with too long a sound, imports
-// nothing and says why; an import that fails half-way puts every file back; one killed half-way is
-// finished or undone whole at the next start.
+// a damaged, tampered, foreign or unsafe file, or one too large, with too long a sound or more
+// bells in a day than it has room for, imports nothing and says why (and is not exported); an
+// import that fails half-way puts every file back; one killed half-way is finished or undone whole
+// at the next start.
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QMap>
@@ -20,6 +21,7 @@
 #include "calendar/subscriptions.h"
 #include "longsound.h"
 #include "programfolder.h"
+#include "schedule/ringtable.h"
 #include "schedule/setuparchive.h"
 #include "support/longsound.h"
 
@@ -90,6 +92,16 @@ QByteArray zipEntry(const QString& path, const char* name) {
     }
     zip_discard(archive);
     return bytes;
+}
+
+// A time list of `count` bells, one a minute from 00:00.
+QByteArray bellList(int count) {
+    QByteArray list;
+    for (int i = 0; i < count; ++i) {
+        list += QByteArray::number(100 + i / 60 % 24).right(2) + "hr " +
+                QByteArray::number(100 + i % 60).right(2) + "min/own.wav\r\n";
+    }
+    return list;
 }
 
 // The moves of an import: renames with one end in its staging folder. The process is killed
@@ -262,6 +274,21 @@ private Q_SLOTS:
                              : QStringLiteral("it lasts longer than 10 minutes"));
         }
 
+        // A template of more bells than a day's ring table holds, listed in the manifest as an
+        // export would list it.
+        const QByteArray crowdedDay = "0\r\n" + bellList(corvalin::ringtable::kSlots + 1);
+        const QString crowded = copyOfExport(QStringLiteral("crowded.zip"));
+        const QByteArray crowdedManifest =
+            zipEntry(exported, "manifest.ini") + "file=" + QByteArray::number(crowdedDay.size()) + ' ' +
+            QCryptographicHash::hash(crowdedDay, QCryptographicHash::Sha256).toHex() +
+            " data/mdata_9.ini\r\n";
+        alterZip(crowded, 0, [&](zip_t* zip) {
+            addEntry(zip, "data/mdata_9.ini", crowdedDay);
+            addEntry(zip, "manifest.ini", crowdedManifest);
+        });
+        QTest::newRow("too many bells")
+            << crowded << "data/mdata_9.ini in it holds 2002 bells; a day holds at most 2001";
+
         // Packed bytes that do not unpack: the reason is the program's own, whatever the zip
         // library says of it.
         const QString garbled = copyOfExport(QStringLiteral("garbled.zip"));
@@ -333,6 +360,18 @@ private Q_SLOTS:
             QVERIFY2(why.contains(QStringLiteral("long.wav cannot be a bell sound: it lasts 11 min 00 s")),
                      qPrintable(why));
             QVERIFY(!QFileInfo::exists(files.filePath(QStringLiteral("refused.zip"))));
+        }
+        // Nor a time list of more bells than a day holds; one of as many as it holds is exported.
+        {
+            ProgramFolder crowded;
+            const QString zip = files.filePath(QStringLiteral("crowded-export.zip"));
+            crowded.writeData(QStringLiteral("mdata.ini"), bellList(corvalin::ringtable::kSlots + 1));
+            const QString why = setup::exportSetup(crowded.path(), zip);
+            QVERIFY2(why.endsWith(QStringLiteral("mdata.ini holds 2002 bells; a day holds at most 2001")),
+                     qPrintable(why));
+            QVERIFY(!QFileInfo::exists(zip));
+            crowded.writeData(QStringLiteral("mdata.ini"), bellList(corvalin::ringtable::kSlots));
+            QCOMPARE(setup::exportSetup(crowded.path(), zip), QString());
         }
 
         const auto before = snapshot(target.path());

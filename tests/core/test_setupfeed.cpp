@@ -2,9 +2,9 @@
 // own as in the program: a signed set-up arrives once, with its SHA-256; the next fetch sends its
 // validator, and a 304 announces nothing and fetches no signature; a changed set-up arrives again.
 // A forged signature, a server error, a web page, a missing or oversized signature, a set-up over
-// the bound, a redirect to another host in the clear and a server that answers nothing are each a
-// problem that says why and how old the set-up in use is, and leave the kept files as they were;
-// a good fetch after them ends the problem.
+// the bound, a redirect to another host in the clear, a redirect loop and a server that answers
+// nothing are each a problem that says why and how old the set-up in use is, and leave the kept
+// files as they were; a good fetch after them (sent on twice by the server) ends the problem.
 #include <QCryptographicHash>
 #include <QDir>
 #include <QScopeGuard>
@@ -58,7 +58,16 @@ QByteArray exportedSetup(const QByteArray& times) {
 // matches), its signature beside it, and whatever other answer a test asks for.
 class SetupServer : public QObject {
 public:
-    enum class Setup { Served, ServerError, WebPage, TooLarge, RedirectAway, Silent };
+    enum class Setup {
+        Served,
+        ServerError,
+        WebPage,
+        TooLarge,
+        RedirectAway,
+        RedirectLoop,
+        Silent,
+        TwoRedirects
+    };
     enum class Signature { Good, Forged, Missing, TooLarge };
     QByteArray zip;
     QByteArray etag;
@@ -94,7 +103,18 @@ private:
         if (!request.contains("\r\n\r\n")) {
             return;
         }
-        const QByteArray path = request.split(' ').value(1);
+        QByteArray path = request.split(' ').value(1);
+        // Sent on twice before it is served.
+        if (setup == Setup::TwoRedirects &&
+            (path == "/district/setup.zip" || path == "/district/setup.zip?hop=1")) {
+            send(socket, "302 Found",
+                 "Location: /district/setup.zip?hop=" + QByteArray(path.endsWith("1") ? "2" : "1") + "\r\n",
+                 QByteArray());
+            return;
+        }
+        if (path == "/district/setup.zip?hop=2") {
+            path = "/district/setup.zip";
+        }
         if (path == "/district/setup.zip.sig") {
             ++signatureRequests;
             answerSignature(socket);
@@ -113,6 +133,7 @@ private:
         }
         switch (setup) {
             case Setup::Served:
+            case Setup::TwoRedirects:
                 send(socket, "200 OK", "Content-Type: application/zip\r\nETag: " + etag + "\r\n", zip);
                 break;
             case Setup::ServerError:
@@ -133,6 +154,9 @@ private:
                      "Location: http://localhost:" + QByteArray::number(m_server.serverPort()) +
                          "/elsewhere.zip\r\n",
                      QByteArray());
+                break;
+            case Setup::RedirectLoop:
+                send(socket, "302 Found", "Location: /district/setup.zip\r\n", QByteArray());
                 break;
             case Setup::Silent:
                 break;
@@ -262,6 +286,8 @@ private Q_SLOTS:
             {S::Setup::Served, S::Signature::TooLarge, "its signature is larger than 4 KB"},
             {S::Setup::TooLarge, S::Signature::Good, "it is larger than 65 MB"},
             {S::Setup::RedirectAway, S::Signature::Good, "the server sent it on to http://localhost:"},
+            {S::Setup::RedirectLoop, S::Signature::Good,
+             "the server sent it on more than 10 times (a redirect loop)"},
             {S::Setup::Silent, S::Signature::Good, "the server had not sent it after 4 seconds"},
         };
         const QString topic = QStringLiteral("set-up ") + server.address();
@@ -283,7 +309,8 @@ private Q_SLOTS:
         }
         QVERIFY(heard.ended.isEmpty());
 
-        server.setup = S::Setup::Served;
+        // Sent on twice, as a server moved to https and to another path would.
+        server.setup = S::Setup::TwoRedirects;
         server.signature = S::Signature::Good;
         onFeed([&] { feed->refresh(); });
         QTRY_COMPARE_WITH_TIMEOUT(heard.arrived.size(), 3, 20000);

@@ -1,8 +1,9 @@
 // Bell PCs following a set-up published on a local web server, signed by its publisher: a copy
 // with no window takes it at start and rings its bells; a new version published between two
-// bells is applied without losing or doubling either; a set-up signed with another key, a web page
-// and an unchanged set-up (a 304) leave the last good one ringing; a window copy takes it too and
-// locks nothing it should not; the command line follows and stops following.
+// bells is applied without losing or doubling either; a set-up signed with another key, a web page,
+// an older version served again (validly signed) and an unchanged set-up (a 304) leave the last
+// good one ringing; a window copy takes it too and locks nothing it should not; the command line
+// follows and stops following.
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,6 +59,19 @@ public:
             return {};
         }
         return corvalin::follow::sha256Hex(bytes);
+    }
+
+    // The two files served as they are, to serve them again later byte for byte.
+    QPair<QByteArray, QByteArray> servedFiles() const {
+        QFile zip(m_served.path() + "/setup.zip");
+        QFile signature(m_served.path() + "/setup.zip.sig");
+        return zip.open(QIODevice::ReadOnly) && signature.open(QIODevice::ReadOnly)
+                   ? qMakePair(zip.readAll(), signature.readAll())
+                   : QPair<QByteArray, QByteArray>();
+    }
+    bool serve(const QPair<QByteArray, QByteArray>& files) const {
+        return !files.first.isEmpty() && writeWholeFile(m_served.path() + "/setup.zip", files.first) &&
+               writeWholeFile(m_served.path() + "/setup.zip.sig", files.second);
     }
 
 private:
@@ -129,6 +143,7 @@ private Q_SLOTS:
     void aNewVersionBetweenTwoBellsLosesAndDoublesNone() {
         const QString v1 = m_publisher.publish("11hr 00min/0-tone.wav\r\n11hr 02min/0-tone.wav\r\n");
         QVERIFY(!v1.isEmpty());
+        const auto v1Files = m_publisher.servedFiles();
         Scene scene(m_env, "11hr 01min/0-tone.wav\r\n", 12, 0.5);
         QVERIFY(follows(scene));
         QVERIFY(scene.ready());
@@ -140,6 +155,7 @@ private Q_SLOTS:
         QTest::qWait(int(scene.clock.msUntilEleven(5000)));
         const QString v2 = m_publisher.publish("11hr 00min/0-tone.wav\r\n11hr 01min/1-tone.wav\r\n");
         QVERIFY(!v2.isEmpty());
+        const auto v2Files = m_publisher.servedFiles();
         QCOMPARE(refresh().code, 0);
         QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v2, 10000);
 
@@ -157,12 +173,24 @@ private Q_SLOTS:
                                      "is a web page"),
                                  10000);
         QFile::remove(m_publisher.served() + "/answer");
-        // v2 again, as it was: nothing to apply; then unchanged, a 304.
-        QCOMPARE(m_publisher.publish("11hr 00min/0-tone.wav\r\n11hr 01min/1-tone.wav\r\n"), v2);
+        // v1 served again in its place, signed as it was (a stale mirror): it waits for the 11:01
+        // bell, and is then refused as older than v2; v2 rings on, and the warning names both.
+        QVERIFY(m_publisher.serve(v1Files));
         QCOMPARE(refresh().code, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("problems").toVariant().toStringList().join('\n').contains(
-                                     "set-up from"),
-                                 10000);
+        QTest::qWait(int(scene.clock.msUntilEleven(60000 + 2500)));
+        const auto problems = [&] {
+            return status(scene).value("problems").toVariant().toStringList().join('\n');
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(problems().contains("(SHA-256 " + v1.left(16)), 15000);
+        QVERIFY2(problems().contains(" is older than the one in use (SHA-256 " + v2.left(16)),
+                 qPrintable(problems()));
+        QCOMPARE(status(scene).value("followed_version").toString(), v2);
+        // v2 again, the very files: applied again (as it was), which ends the refusal; then
+        // unchanged, a 304.
+        QVERIFY(m_publisher.serve(v2Files));
+        QCOMPARE(refresh().code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!problems().contains("set-up from"), 10000);
+        QCOMPARE(status(scene).value("followed_version").toString(), v2);
         QCOMPARE(refresh().code, 0);
         QTRY_VERIFY_WITH_TIMEOUT(requests().last().endsWith(" 304"), 10000);
         QVERIFY2(requests().last().contains(v2), qPrintable(requests().join('\n')));
@@ -172,13 +200,13 @@ private Q_SLOTS:
                      said.out.contains("version in use: SHA-256 " + v2),
                  qPrintable(shown(said)));
 
-        QTest::qWait(int(scene.clock.msUntilEleven(60000 + 2500)));
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
         const QByteArray log = ringLog(scene.folder);
         QCOMPARE(scheduledBells(log), (QMap<QString, int>{{"11:00", 1}, {"11:01", 1}}));
         QVERIFY2(log.contains(" scheduled 11:01 1-tone.wav"), log.constData());
-        QVERIFY2(linesSaying(log, "was applied") == 2, log.constData());
+        QVERIFY2(linesSaying(log, "was applied") == 3, log.constData());
+        QVERIFY2(linesSaying(log, "is older than the one in use") == 1, log.constData());
         QCOMPARE(scene.bursts(), 2);
     }
 
