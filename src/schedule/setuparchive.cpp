@@ -486,8 +486,8 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
             if (const QString refusal = corvalin::sound::refusalOfBytes(*bytes); !refusal.isEmpty()) {
                 return QStringLiteral("%1 cannot be a bell sound: %2").arg(shown(path), refusal);
             }
-        } else if (const QString why = contentRefusal(folder, name, bytes); !why.isEmpty()) {
-            return QStringLiteral("%1 %2").arg(shown(source.fileName()), why);
+        } else if (const QString refused = contentRefusal(folder, name, *bytes); !refused.isEmpty()) {
+            return QStringLiteral("%1 %2").arg(shown(path), refused);
         }
         total += bytes->size();
         files.append({folder, name, *bytes});
