@@ -61,6 +61,7 @@ ASAN_TESTS=(test_settingsformat test_timeentry test_dateexceptions test_icalimpo
             test_ringtable test_settingsstore test_setuparchive test_setupsignature test_setupfeed test_bellstation)
 ASAN=${CORVALIN_ASAN:-$(( $# == 0 ))}
 if [[ $ASAN == 1 ]]; then
+    asan_started=$SECONDS
     if [[ ! -f $ROOT/build-asan/build.ninja ]]; then
         launcher=()
         if command -v ccache >/dev/null; then
@@ -71,6 +72,7 @@ if [[ $ASAN == 1 ]]; then
     fi
     cmake --build "$ROOT/build-asan" --parallel "$(nproc)" --target "${ASAN_TESTS[@]}" >"$ROOT/build-asan/build.log" 2>&1 ||
         { cat "$ROOT/build-asan/build.log" >&2; echo "test.sh: the sanitizer build failed" >&2; exit 1; }
+    echo "test.sh: the sanitizer build took $(( SECONDS - asan_started )) s"
 fi
 
 if [[ -z ${CORVALIN_RUN:-} ]]; then
@@ -115,8 +117,10 @@ if [[ $ASAN == 1 ]]; then
     echo "test.sh: the readers of outside input under AddressSanitizer and UndefinedBehaviorSanitizer"
     # Any report ends the test that met it, and fails it. Leaks are not looked for: Qt's and
     # glib's own allocations for the program's life would drown ours.
+    asan_started=$SECONDS
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         run_ctest "$ROOT/build-asan" -R "^($(IFS='|'; echo "${ASAN_TESTS[*]}"))\$" || asan_rc=$?
+    echo "test.sh: the sanitizer run took $(( SECONDS - asan_started )) s"
     (( asan_rc == 0 )) || echo "test.sh: the sanitizer run failed (exit code $asan_rc); every test runs on" >&2
 fi
 rc=0
