@@ -2,17 +2,22 @@
 #include "bells/statewriter.h"
 
 #include <QFile>
-#include <QThreadPool>
+#include <QThread>
 
 #include "base/wholefile.h"
 
-StateWriter::StateWriter(QObject* parent) : QObject(parent), m_pool(std::make_unique<QThreadPool>()) {
-    m_pool->setMaxThreadCount(1);
-    m_pool->setExpiryTimeout(-1);  // one thread for the program's life, not one a burst
+StateWriter::StateWriter(QObject* parent)
+    : QObject(parent), m_thread(std::make_unique<QThread>()), m_worker(new QObject) {
+    m_thread->setObjectName(QStringLiteral("state writer"));
+    m_worker->moveToThread(m_thread.get());
+    connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
 }
 
 StateWriter::~StateWriter() {
     flush();
+    m_thread->quit();
+    m_thread->wait();
 }
 
 void StateWriter::write(const QString& path, const QByteArray& bytes) {
@@ -21,7 +26,8 @@ void StateWriter::write(const QString& path, const QByteArray& bytes) {
         latest = std::make_shared<std::atomic<quint64>>(0);
     }
     const quint64 version = ++*latest;
-    m_pool->start([this, version, latest, path, bytes] {
+    // Queued: the writes run on the writer's thread in the order asked.
+    QMetaObject::invokeMethod(m_worker, [this, version, latest, path, bytes] {
         if (version != latest->load()) {
             return;  // a newer version waits: it is the one written
         }
@@ -34,10 +40,11 @@ void StateWriter::write(const QString& path, const QByteArray& bytes) {
         } else if (replaceWholeFile(path, bytes, &why)) {
             return;
         }
-        Q_EMIT failed(path, why);  // queued: the destructor waits for this work first
+        Q_EMIT failed(path, why);  // queued to this object's thread; the destructor waits for this work first
     });
 }
 
 void StateWriter::flush() {
-    m_pool->waitForDone();
+    // Every write asked before this one has run when it runs.
+    QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
 }

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <memory>
 
-class QThreadPool;
+class QThread;
 
 class StateWriter : public QObject {
     Q_OBJECT
@@ -30,6 +30,7 @@ Q_SIGNALS:
     void failed(const QString& path, const QString& why);
 
 private:
-    std::unique_ptr<QThreadPool> m_pool;  // one thread: writes run in the order they were asked
+    std::unique_ptr<QThread> m_thread;  // one thread: writes run in the order they were asked
+    QObject* m_worker;  // lives on it, and goes when it ends
     QHash<QString, std::shared_ptr<std::atomic<quint64>>> m_versions;  // the newest version of each file
 };
