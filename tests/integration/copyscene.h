@@ -3,6 +3,8 @@
 // of the program, with and without a window, and talk to them.
 #pragma once
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -149,13 +151,20 @@ inline QString shown(const Said& said) {
     return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(said.code).arg(said.out, said.err);
 }
 
-// Runs a command to its end (at most 30 s).
+// A time budget of a test, in ms, as long again as the build is slower: a ThreadSanitizer build
+// (scripts/tsan.sh sets CORVALIN_TEST_SLOWER) starts and answers several times slower, and what
+// it waits for is the same.
+inline int budget(int ms) {
+    return ms * std::max(1, qEnvironmentVariableIntValue("CORVALIN_TEST_SLOWER"));
+}
+
+// Runs a command to its end (at most 30 s, in a build as fast as a plain one).
 inline Said run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, args);
     Said said;
-    if (!process.waitForFinished(30000)) {
+    if (!process.waitForFinished(budget(30000))) {
         process.kill();
         process.waitForFinished();
         said.err = QStringLiteral("<did not end>");

@@ -109,7 +109,7 @@ private Q_SLOTS:
 
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(30000));
         Said said = verb(scene, {"--status"});
         QVERIFY2(said.code == 0 && said.out.contains("copy with no window): the bell service runs") &&
                      said.out.contains("Next bell: 11:00 0-tone.wav"),
@@ -126,13 +126,13 @@ private Q_SLOTS:
         said = verb(scene, {"--skip-next"});
         QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
         QCOMPARE(status(scene).value("next_bell").toString(), QStringLiteral("11:30"));
-        QTRY_COMPARE_WITH_TIMEOUT(heard.nextBells.value(heard.nextBells.size() - 1), QStringLiteral("11:30 0-tone.wav"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.nextBells.value(heard.nextBells.size() - 1), QStringLiteral("11:30 0-tone.wav"), budget(5000));
         said = verb(scene, {"--ring-now", "nothing.wav"});
         QVERIFY2(said.code == 1 && said.err.contains("there is no sound nothing.wav"), qPrintable(shown(said)));
         said = verb(scene, {"--ring-now", "0-tone.wav"});
         QVERIFY2(said.code == 0 && said.out == "0-tone.wav rang", qPrintable(shown(said)));
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_bell").toString().mid(6), QStringLiteral("0-tone.wav"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(heard.rung.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_bell").toString().mid(6), QStringLiteral("0-tone.wav"), budget(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(heard.rung.size(), 1, budget(5000));
         QVERIFY2(heard.rung.first().endsWith(" 0-tone.wav"), qPrintable(heard.rung.first()));
         QCOMPARE(verb(scene, {"--stop-bell"}).code, 0);
         said = verb(scene, {"--stop-bell"});
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY2(said.code == 0 && said.out == "the alarm signal Evacuation sounds", qPrintable(shown(said)));
         QCOMPARE(status(scene).value("alarm").toString(), QStringLiteral("Evacuation"));
         QCOMPARE(verb(scene, {"--alarm-stop"}).code, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", ""}), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", ""}), budget(5000));
         said = verb(scene, {"--alarm-stop"});
         QVERIFY2(said.code == 1 && said.err.contains("no alarm signal sounds"), qPrintable(shown(said)));
         said = verb(scene, {"--alarm", "Fire drill"});
@@ -177,15 +177,15 @@ private Q_SLOTS:
         // A window copy takes the bells, and the interface with them; it starts by its start rule.
         auto window = scene.window();
         QVERIFY(window->waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("window"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("window"), budget(15000));
         // The bells ran when it took them: they run on, until it is told otherwise.
         QVERIFY(status(scene).value("running").toBool());
         said = verb(scene, {"--stop"});
         QVERIFY2(said.code == 0 && said.out == "the bell service stopped", qPrintable(shown(said)));
-        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), budget(5000));
         said = verb(scene, {"--start"});
         QVERIFY2(said.code == 0 && said.out == "the bell service started", qPrintable(shown(said)));
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(5000));
         said = verb(scene, {"--skip-next"});
         QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
         for (const QStringList& args : {QStringList{"--ring-now", "0-tone.wav"}, QStringList{"--stop-bell"},
@@ -193,20 +193,20 @@ private Q_SLOTS:
             said = verb(scene, args);
             QVERIFY2(said.code == 0, qPrintable(args.join(' ') + ": " + shown(said)));
         }
-        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", "", "All clear", "", "Lockdown", ""}), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.alarms, (QStringList{"Evacuation", "", "All clear", "", "Lockdown", ""}), budget(5000));
         said = verb(scene, {"--status"});
         QVERIFY2(said.code == 0 && said.out.contains("Corvalin (window copy): the bell service runs") &&
                      said.out.contains("  11:00 skipped today"),
                  qPrintable(shown(said)));
         QCOMPARE(verb(scene, {"--stop"}).code, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!status(scene).value("running").toBool(), budget(5000));
         QVERIFY(heard.rung.size() >= 2);  // the window copy's own bell, heard on the same bus
 
         // The window copy ends: the copy with no window has the bells and the name again.
         window->terminate();
         QVERIFY(window->waitForFinished(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("no window"), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(verb(scene, {"--skip-next"}).code == 1, 5000);  // 11:00 was skipped already
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("copy").toString(), QStringLiteral("no window"), budget(15000));
+        QTRY_VERIFY_WITH_TIMEOUT(verb(scene, {"--skip-next"}).code == 1, budget(5000));  // 11:00 was skipped already
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
         const QByteArray log = ringLog(scene.folder);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(scene.ready(false));
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(30000));
         for (const auto& [method, args] : {std::pair{QString("StartAlarm"), QStringList{"Lockdown"}},
                                            std::pair{QString("Stop"), QStringList{}},
                                            std::pair{QString("Status"), QStringList{}}}) {
@@ -278,7 +278,7 @@ private Q_SLOTS:
                                    "dbusmock", "--session", "org.corvalin.Corvalin1", "/org/corvalin/Corvalin",
                                    "org.corvalin.Corvalin1"});
         QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("squatted"));
-        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered("org.corvalin.Corvalin1"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered("org.corvalin.Corvalin1"), budget(15000));
         QDBusMessage fake = QDBusMessage::createMethodCall("org.corvalin.Corvalin1", "/org/corvalin/Corvalin",
                                                            "org.freedesktop.DBus.Mock", "AddMethod");
         fake << "org.corvalin.Corvalin1" << "StartAlarm" << "s" << "s" << "ret = 'the alarm signal ' + args[0] + ' sounds'";
@@ -288,7 +288,7 @@ private Q_SLOTS:
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
         const QByteArray problem = "a program of another user, nobody (uid 65534), holds the name org.corvalin.Corvalin1";
-        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains(problem), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains(problem), budget(30000));
         for (const QStringList& args : {QStringList{"--alarm", "Lockdown"}, QStringList{"--status"}}) {
             const Said said = verb(scene, args);
             QVERIFY2(said.code == 1 && said.out.isEmpty() && said.err.contains("another user, nobody (uid 65534)"),
@@ -296,7 +296,7 @@ private Q_SLOTS:
         }
         squatter.terminate();
         QVERIFY(squatter.waitForFinished(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(10000));
         QVERIFY(!QJsonDocument(status(scene).value("problems").toArray()).toJson().contains("another user"));
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
@@ -316,7 +316,7 @@ private Q_SLOTS:
         QVERIFY(scene.ready());
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(30000));
         // The bells' clock is 20 s ahead: 11:00 is the next bell, 11:01 after it.
         Said said = verb(scene, {"--skip-next"});
         QVERIFY2(said.code == 0 && said.out == "11:00 skipped today", qPrintable(shown(said)));
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QVERIFY(headless->waitForFinished(5000));
         headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("today_changes").toArray().size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("today_changes").toArray().size(), 2, budget(10000));
         // 11:02 by the bells is 11:01:40 by the computer.
         QTest::qWait(int(scene.clock.msUntilEleven(60000 + 40000 + 2500)));
         headless->terminate();
@@ -346,7 +346,7 @@ private Q_SLOTS:
         QVERIFY(next.ready(false));
         auto tomorrow = next.headless();
         QVERIFY(tomorrow->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(status(next).value("running").toBool(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(next).value("running").toBool(), budget(10000));
         QCOMPARE(status(next).value("today_changes").toArray().size(), 0);
         QTest::qWait(int(next.clock.msUntilEleven(2500)));
         tomorrow->terminate();
@@ -368,11 +368,11 @@ private Q_SLOTS:
         QVERIFY(scene.ready());
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(30000));
         QTest::qWait(int(scene.clock.msUntilEleven(-5000)));
         Said said = verb(scene, {"--alarm", "lockdown"});
         QVERIFY2(said.code == 0, qPrintable(shown(said)));
-        QTRY_VERIFY_WITH_TIMEOUT(pulsetools::sinkMuted("main_out"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(pulsetools::sinkMuted("main_out"), budget(2000));
         said = verb(scene, {"--ring-now", "0-tone.wav"});
         QVERIFY2(said.code == 1 && said.err.contains("the alarm signal Lockdown sounds"), qPrintable(shown(said)));
         QTest::qWait(int(scene.clock.msUntilEleven(2000)));
@@ -382,8 +382,8 @@ private Q_SLOTS:
         QVERIFY(pulsetools::pactl({"set-sink-mute", "main_out", "0"}));
         headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("alarm").toString(), QString("Lockdown"), 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(pulsetools::sinkMuted("main_out"), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("alarm").toString(), QString("Lockdown"), budget(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(pulsetools::sinkMuted("main_out"), budget(2000));
         QTest::qWait(int(scene.clock.msUntilEleven(4000)));
         QVERIFY(pulsetools::sinkMuted("main_out"));
         said = verb(scene, {"--alarm-stop"});
