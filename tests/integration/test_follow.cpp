@@ -149,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(scene.ready());
         auto headless = scene.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v1, budget(10000));
         QCOMPARE(status(scene).value("followed").toString(), m_address);
 
         QTest::qWait(int(scene.clock.msUntilEleven(5000)));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!v2.isEmpty());
         const auto v2Files = m_publisher.servedFiles();
         QCOMPARE(refresh().code, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v2, budget(10000));
 
         // Signed with another key: refused, v2 rings on, and the warning says why.
         const QString v3 = m_publisher.publish("11hr 05min/0-tone.wav\r\n", corvalin::follow::makeKeyPair().secretFile);
@@ -165,13 +165,13 @@ private Q_SLOTS:
         QCOMPARE(refresh().code, 0);
         QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("problems").toVariant().toStringList().join('\n').contains(
                                      "the signature does not match"),
-                                 10000);
+                                 budget(10000));
         // A web page where the set-up should be.
         QVERIFY(writeWholeFile(m_publisher.served() + "/answer", "html"));
         QCOMPARE(refresh().code, 0);
         QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("problems").toVariant().toStringList().join('\n').contains(
                                      "is a web page"),
-                                 10000);
+                                 budget(10000));
         QFile::remove(m_publisher.served() + "/answer");
         // v1 served again in its place, signed as it was (a stale mirror): it waits for the 11:01
         // bell, and is then refused as older than v2; v2 rings on, and the warning names both.
@@ -181,7 +181,7 @@ private Q_SLOTS:
         const auto problems = [&] {
             return status(scene).value("problems").toVariant().toStringList().join('\n');
         };
-        QTRY_VERIFY_WITH_TIMEOUT(problems().contains("(SHA-256 " + v1.left(16)), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(problems().contains("(SHA-256 " + v1.left(16)), budget(15000));
         QVERIFY2(problems().contains(" is older than the one in use (SHA-256 " + v2.left(16)),
                  qPrintable(problems()));
         QCOMPARE(status(scene).value("followed_version").toString(), v2);
@@ -189,10 +189,10 @@ private Q_SLOTS:
         // unchanged, a 304.
         QVERIFY(m_publisher.serve(v2Files));
         QCOMPARE(refresh().code, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!problems().contains("set-up from"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!problems().contains("set-up from"), budget(10000));
         QCOMPARE(status(scene).value("followed_version").toString(), v2);
         QCOMPARE(refresh().code, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(requests().last().endsWith(" 304"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(requests().last().endsWith(" 304"), budget(10000));
         QVERIFY2(requests().last().contains(v2), qPrintable(requests().join('\n')));
 
         const Said said = run(scene.folder + "/Corvalin", {"--status"}, scene.env);
@@ -227,8 +227,8 @@ private Q_SLOTS:
         QVERIFY(scene.ready(false));
         auto window = scene.window();
         QVERIFY(window->waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v1, 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("followed_version").toString(), v1, budget(15000));
+        QTRY_VERIFY_WITH_TIMEOUT(status(scene).value("running").toBool(), budget(5000));
         QCOMPARE(status(scene).value("next_bell").toString(), QStringLiteral("11:00"));
         const Said said = run(scene.folder + "/Corvalin", {"--unfollow"}, scene.env);
         QVERIFY2(said.code == 0 && said.out.contains("no longer follows " + m_address), qPrintable(shown(said)));
