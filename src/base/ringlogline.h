@@ -2,6 +2,7 @@
 // the time to the millisecond, so a school can answer "did the 10:50 bell ring on Friday?".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,16 @@ struct Stamp {
 // reads "ring now" instead of "scheduled 08:50".
 std::string bellLine(const Stamp& started, bool scheduled, std::string_view sound, std::string_view device,
                      int minuteOfDay = -1);
+
+// A bell line read back: when it started, the minute of the day it is named by (its scheduled
+// minute, or the minute it started in for one rung by hand), its sound; none for any other line.
+struct BellEntry {
+    Stamp started;
+    int minuteOfDay = -1;
+    bool scheduled = true;
+    std::string sound;
+};
+std::optional<BellEntry> parseBellLine(std::string_view line);
 
 // "2026-12-07 08:50:00.020 problem: gone.wav could not be played; rang school-bell.wav instead"
 std::string problemLine(const Stamp& at, std::string_view text);

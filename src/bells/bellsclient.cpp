@@ -59,10 +59,8 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         m_alarm = name;
         Q_EMIT alarmChanged(name);
     });
-    connect(station, &BellStation::bellRung, this, [this](const QString& what) {
-        m_lastRung = what;
-        Q_EMIT bellRung(what);
-    });
+    connect(station, &BellStation::bellRung, this, &BellsClient::bellRung);
+    connect(bells, &BellService::nextRingChanged, this, &BellsClient::nextRingChanged);
     connect(station, &BellStation::dayStartedAgain, this, &BellsClient::dayStartedAgain);
     connect(&station->timeSync, &TimeSync::syncErrorDue, this, &BellsClient::syncErrorDue);
     connect(&station->ringer, &Ringer::cardsChanged, this, &BellsClient::cardsChanged);
@@ -101,7 +99,6 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
         m_todayChanges = m_station->todayChanges();
         m_alarm = m_station->alarm();
         m_running = m_station->bells.isRunning();
-        m_lastRung = m_station->lastRung();
         if (m_running) {
             m_nextTime = QString::fromStdString(m_station->bells.nextBell().time);
             m_nextSound = QString::fromStdString(m_station->bells.nextBell().sound);
@@ -244,6 +241,16 @@ void BellsClient::stopAlarm(const QString& by, Answer answered) {
 void BellsClient::askQuiet(int seconds, Answer answered) {
     onBells([station = m_station, seconds, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
         answerLater(self, answered, station->quietFor(seconds));
+    });
+}
+
+void BellsClient::askStatus(std::function<void(const BellsStatus&)> answered) {
+    onBells([station = m_station, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, answered, status = station->status()] {
+            if (self) {
+                answered(status);
+            }
+        });
     });
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bells/bellsstatus.h"
 #include "schedule/alarmsignals.h"
 #include "schedule/startrule.h"
 #include "schedule/storeddays.h"
@@ -113,8 +114,8 @@ public:
     // The next bell's time and sound as the window shows them.
     const QString& nextBellTime() const { return m_nextTime; }
     const QString& nextBellSound() const { return m_nextSound; }
-    // "10:50 school-bell.wav"; empty before the first bell.
-    const QString& lastRung() const { return m_lastRung; }
+    // What the bells do, read on the bell thread when it is asked and answered on this thread.
+    void askStatus(std::function<void(const BellsStatus&)> answered);
     // The problems still open: those that last, and the last few of a moment, each "hh:mm text".
     QStringList openProblems() const;
 
@@ -149,13 +150,16 @@ Q_SIGNALS:
     // Today's changes, in the order they were made, each said in a line ("10:50 skipped today").
     void todayChangesTold(const QStringList& changes);
     void nextBellChanged(const QString& time, const QString& sound);
+    // The next bell that really rings today changed: its minute of the day and sound, or -1 for
+    // none (see BellService::nextRing).
+    void nextRingChanged(int minuteOfDay, const QString& sound);
     // The service started again by itself for a new day or a changed calendar.
     void dayStartedAgain();
     // The time server failed too often: the warning window is due.
     void syncErrorDue();
     // An alarm signal began to sound, or ended (an empty name).
     void alarmChanged(const QString& name);
-    // A bell rang: "10:50 school-bell.wav".
+    // A bell rang: "10:50 school-bell.wav", or "10:52 school-bell.wav (ring now)" (LastBell::said).
     void bellRung(const QString& what);
     // The cards that can be chosen, their server names, where the chosen one lists and its text.
     void cardsChanged(const QStringList& selectable, const QStringList& ids, int listed, const QString& chosen);
@@ -188,7 +192,6 @@ private:
     bool m_running = false;
     QString m_nextTime;
     QString m_nextSound;
-    QString m_lastRung;
     struct Problem {
         QDateTime at;
         QString text;

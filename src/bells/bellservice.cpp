@@ -6,6 +6,7 @@
 #include "schedule/clocktext.h"
 
 #include <algorithm>
+#include <memory>
 #include <span>
 
 namespace rt = corvalin::ringtable;
@@ -91,6 +92,18 @@ void BellService::start(const Plan& given) {
         }
     }
     m_applyWeek = plan.applyWeek;
+    // Tomorrow rings the week's list, not today's changes nor the calendar's day: after the day's
+    // last bell, "Apply week" shows the first bell of the list as planned.
+    m_weekFirst.reset();
+    if (plan.applyWeek) {
+        const auto week = std::make_unique<rt::RingTable>();  // some 70 KB: not on the stack
+        if (given.interval) {
+            rt::buildIntervalTable(given.intervalPlan, *week);
+        } else {
+            rt::buildManualTable(given.entries, given.noBell, *week);
+        }
+        m_weekFirst = rt::firstRing(*week);
+    }
     bool fits = true;
     if (plan.interval) {
         setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
@@ -114,9 +127,9 @@ void BellService::start(const Plan& given) {
         }
     }
     Q_EMIT tableProblem(unrung.join(QStringLiteral("; ")));
-    ShowNextBell();
     m_running = true;
-    Q_EMIT runningChanged(true);
+    ShowNextBell();
+    tellRunning();
     Q_EMIT started(todayBells());
     QStringList lines;
     QStringList marks;
@@ -147,11 +160,38 @@ std::vector<corvalin::today::Line> BellService::todayLines() const {
     return corvalin::today::todayLines(m_table, changesAreForToday() ? m_today : corvalin::today::Changes{});
 }
 
-void BellService::stop() {
+void BellService::stop(bool tell) {
     dropAhead();
     m_running = false;
     m_next = {};
-    Q_EMIT runningChanged(false);
+    if (tell) {
+        tellNextRing();
+        tellRunning();
+    }
+}
+
+void BellService::tellRunning() {
+    if (m_running != m_toldRunning) {
+        m_toldRunning = m_running;
+        Q_EMIT runningChanged(m_running);
+    }
+    tellNextRing();
+}
+
+std::optional<rt::Ring> BellService::nextRing() const {
+    if (!m_running) {
+        return std::nullopt;
+    }
+    const QTime t = m_clock->now().time();
+    return rt::nextRing(m_table, t.hour() * 60 + t.minute());
+}
+
+void BellService::tellNextRing() {
+    const auto ring = nextRing();
+    if (ring != m_toldRing) {
+        m_toldRing = ring;
+        Q_EMIT nextRingChanged(ring ? ring->minute : -1, ring ? QString::fromStdString(ring->sound) : QString());
+    }
 }
 
 void BellService::ShowNextBell() {
@@ -159,10 +199,12 @@ void BellService::ShowNextBell() {
     const QTime t = now.time();
     // "Apply week" shows the list's first bell after the day's last one, as tomorrow rings the same
     // list; not when today or tomorrow is a day of the calendar.
-    const bool wrap =
-        m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
-    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap);
+    const bool wrap = m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
+    m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap ? m_weekFirst : std::nullopt);
     Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
+    if (m_running) {
+        tellNextRing();
+    }
 }
 
 QStringList BellService::todayBells() const {

@@ -65,8 +65,12 @@ public:
     bool changesAreForToday() const;
     // The lines of "Today Bells" with what today's changes did to each.
     std::vector<corvalin::today::Line> todayLines() const;
-    // Stops the service; the table is kept until the next start.
-    void stop();
+    // Stops the service; the table is kept until the next start. A stop that a start follows at
+    // once (a new day, changed settings) does not `tell` that the service stopped: runningChanged
+    // and nextRingChanged say only what changed from before the stop to after the start, and
+    // tellRunning() says it when the start was refused.
+    void stop(bool tell = true);
+    void tellRunning();
 
     // One tick of the bell clock; reads the clock afresh. False when the tick ended at a day
     // change (the service was restarted for the new day and nothing else of the tick is done).
@@ -109,6 +113,9 @@ public:
     const std::optional<corvalin::calendar::DateException>& dayException() const { return m_exception; }
     // The last next bell shown: empty texts until the first start and after a stop.
     const corvalin::ringtable::NextBell& nextBell() const { return m_next; }
+    // The next bell that really rings today, as the clock reads now; none when none is left today
+    // or the service is stopped. Skip-next, the status and nextRingChanged follow this one rule.
+    std::optional<corvalin::ringtable::Ring> nextRing() const;
 
 Q_SIGNALS:
     void runningChanged(bool running);
@@ -118,6 +125,9 @@ Q_SIGNALS:
     // "added", or empty), after every start.
     void todayListed(const QStringList& lines, const QStringList& marks);
     void nextBellChanged(const QString& time, const QString& sound);
+    // The next bell that really rings today changed (see nextRing()): its minute of the day and
+    // sound, or -1 and no sound for none. Once per change.
+    void nextRingChanged(int minuteOfDay, const QString& sound);
     // After every start: which bells of the day do not fit in the ring table and do not ring, or
     // empty when every one does.
     void tableProblem(const QString& text);
@@ -150,6 +160,8 @@ private:
     static constexpr int kAheadSeconds = 2;
 
     void lookAhead(const QDateTime& now);
+    // Says the next ring when it changed since it was last said.
+    void tellNextRing();
     void dropAhead();
 
     Clock* m_clock;
@@ -162,7 +174,11 @@ private:
     corvalin::clock::TickState m_tick;
     std::optional<corvalin::clock::ClockReading> m_reading;  // the clocks at the last tick
     corvalin::ringtable::NextBell m_next;
+    // Tomorrow's first bell when tomorrow rings as the plan says (for "Apply week"); none else.
+    std::optional<corvalin::ringtable::Ring> m_weekFirst;
+    std::optional<corvalin::ringtable::Ring> m_toldRing;  // as nextRingChanged last said
     bool m_running = false;
+    bool m_toldRunning = false;  // as runningChanged last said
     bool m_applyWeek = true;
     int m_startMinute = 0;
     int m_endMinute = 0;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QDir>
+#include <QScopeGuard>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -106,6 +107,10 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
                         : QStringLiteral("%1 could not be written (%2)").arg(QDir::toNativeSeparators(path), why));
     });
     loadToday();
+    // A copy that starts again knows the last bell of today from the ring log.
+    if (const auto entry = log.lastBellOn(m_clock->now().date())) {
+        m_last = LastBell{entry->minuteOfDay, QString::fromStdString(entry->sound), !entry->scheduled};
+    }
 
     connect(&bells, &BellService::ring, &ringer, [this](const QString& sound, int minuteOfDay) {
         if (!m_alarm.isEmpty()) {
@@ -118,11 +123,14 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
         }
         // Logged under the minute it rings for, which a step of the clock may have passed over.
         log.setScheduledMinute(minuteOfDay);
+        m_ringingMinute = minuteOfDay;
         ringer.RingBell(sound, BellKind::Scheduled);
     });
-    connect(&ringer, &Ringer::rang, this, [this](bool, const QString& sound, const QString&) {
-        m_lastRung = m_clock->now().toString(QStringLiteral("hh:mm ")) + sound;
-        Q_EMIT bellRung(m_lastRung);
+    connect(&ringer, &Ringer::rang, this, [this](bool scheduled, const QString& sound, const QString&) {
+        const QTime now = m_clock->now().time();
+        m_last = LastBell{scheduled && m_ringingMinute >= 0 ? m_ringingMinute : now.hour() * 60 + now.minute(), sound,
+                          !scheduled};
+        Q_EMIT bellRung(m_last.said());
     });
     connect(&ringer, &Ringer::alarmPlayedOut, this, [this] {
         alarmEnded(QStringLiteral("the alarm signal %1 has rung its times").arg(m_alarm));
@@ -275,7 +283,11 @@ BellStation::~BellStation() {
 
 void BellStation::tick() {
     // After a day change the new day's first minute is looked at on the next second.
-    if (!bells.tick() || !m_deciding) {
+    const bool ticked = bells.tick();
+    if (m_clock->now().date() != m_toldTodayFor) {
+        tellToday();  // the bells' day changed, with or without a running service: so did today's changes
+    }
+    if (!ticked || !m_deciding) {
         return;
     }
     const qint64 key = BellService::minuteKey(m_clock->now());
@@ -393,10 +405,14 @@ void BellStation::startService(const BellService::Plan& plan) {
 }
 
 void BellStation::stopService() {
+    stopService(true);
+}
+
+void BellStation::stopService(bool tell) {
     if (bells.isRunning()) {
         log.note(QStringLiteral("the bell service stopped"));
     }
-    bells.stop();
+    bells.stop(tell);
     if (m_alarm.isEmpty()) {
         ringer.StopBell();
     } else {
@@ -409,7 +425,9 @@ void BellStation::stopService() {
 }
 
 void BellStation::startDayAgain() {
-    stopService();
+    // Stopped and started again at once: those who watch see only what changed.
+    stopService(false);
+    const auto told = qScopeGuard([this] { bells.tellRunning(); });
     if (!bells.changesAreForToday() && !bells.todayChanges().list.empty()) {
         // Yesterday's changes are gone with yesterday.
         saveToday({});
@@ -582,15 +600,13 @@ QString BellStation::skipNextBell(const QString& by) {
     if (!bells.isRunning()) {
         return QStringLiteral("the bell service is not running");
     }
-    const QTime now = m_clock->now().time();
-    const auto next = corvalin::ringtable::nextBell(bells.ringTable(), now.hour() * 60 + now.minute(), false);
-    if (next.time == corvalin::ringtable::kNextDay) {
+    const auto next = bells.nextRing();
+    if (!next) {
         return QStringLiteral("no bell is left today");
     }
-    const int minute = std::stoi(next.time.substr(0, 2)) * 60 + std::stoi(next.time.substr(5, 2));
     corvalin::today::Change change;
     change.kind = corvalin::today::Kind::Skip;
-    change.minute = minute;
+    change.minute = next->minute;
     change.by = by.toStdString();
     return changeToday(change);
 }
@@ -618,6 +634,39 @@ QString BellStation::undoToday(int index, const QString& by) {
     return {};
 }
 
+QString LastBell::said() const {
+    if (sound.isEmpty()) {
+        return {};
+    }
+    return QString::fromStdString(corvalin::today::minuteText(minute)) + QLatin1Char(' ') + sound +
+           (byHand ? QStringLiteral(" (ring now)") : QString());
+}
+
+BellsStatus BellStation::status() const {
+    BellsStatus s;
+    s.now = m_clock->now();
+    s.offset = m_bellTime->offset;
+    s.running = bells.isRunning();
+    s.next = bells.nextRing();
+    s.last = m_last;
+    s.alarm = m_alarm;
+    const bool forToday = bells.changesAreForToday();
+    if (forToday) {
+        s.changes = bells.todayChanges().list;
+    }
+    s.day = QStringLiteral("as planned");
+    const auto change = forToday ? corvalin::today::dayChange(bells.todayChanges()) : std::nullopt;
+    if (change && change->kind == corvalin::today::Kind::NoBells) {
+        s.day = QStringLiteral("no bells today");
+    } else if (change) {
+        s.day = QStringLiteral("templet %1 today").arg(change->templet);
+    } else if (const auto& exception = bells.dayException(); exception && s.running) {
+        s.day = QStringLiteral("calendar: %1").arg(QString::fromStdString(corvalin::calendar::summaryText(*exception)));
+    }
+    s.interval = bells.plan().interval && s.day == QStringLiteral("as planned");
+    return s;
+}
+
 QStringList BellStation::todayChanges() const {
     QStringList told;
     if (bells.changesAreForToday()) {
@@ -629,6 +678,7 @@ QStringList BellStation::todayChanges() const {
 }
 
 void BellStation::tellToday() {
+    m_toldTodayFor = m_clock->now().date();
     Q_EMIT todayChanged(todayChanges());
 }
 
@@ -862,6 +912,7 @@ void BellStation::alarmEnded(const QString& text) {
         log.note(QStringLiteral("the bell of %1 (%2), held by the alarm signal, rings now")
                      .arg(QString::fromStdString(corvalin::today::minuteText(held->minute)), held->sound));
         log.setScheduledMinute(held->minute);
+        m_ringingMinute = held->minute;
         ringer.RingBell(held->sound, BellKind::Scheduled);
     }
 }

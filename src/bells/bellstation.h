@@ -21,6 +21,7 @@
 #include "bells/ringer.h"
 #include "sound/soundlibrary.h"
 #include "bells/timesync.h"
+#include "bells/bellsstatus.h"
 
 class BellOutput;
 class Clock;
@@ -121,8 +122,11 @@ public:
     // Whether nothing sounds and no bell is due within `seconds`: the moment to change the set-up
     // under the bells. The reason when it is not; empty when it is.
     QString quietFor(int seconds) const;
-    // The last bell rung: "10:50 school-bell.wav"; empty before the first.
-    const QString& lastRung() const { return m_lastRung; }
+    // The last bell rung (see LastBell); the ring log's last of today when none has rung since
+    // this copy started.
+    const LastBell& lastBell() const { return m_last; }
+    // What the bells do now, read on this thread at the moment it is asked.
+    BellsStatus status() const;
 
     // The bells go to another copy: the clock stops and the service with it; a bell that sounds
     // plays out. resumeClock() lets the clock run again. Nothing is written to the ring log: the
@@ -196,6 +200,8 @@ private:
     // Stops the service and starts it again for today, as the start button would, from the plan
     // of the last start; a day that cannot start is reported, and the service stays stopped.
     void startDayAgain();
+    // Stops the service; without `tell` a start follows at once (see BellService::stop).
+    void stopService(bool tell);
 
     Power* m_power;
     Clock* m_clock;
@@ -225,7 +231,9 @@ private:
         int minute = -1;
     };
     std::optional<Held> m_held;  // the last scheduled bell due while the alarm sounded
-    QString m_lastRung;
+    LastBell m_last;
+    int m_ringingMinute = -1;  // the minute of the scheduled bell handed to the ringer last
+    QDate m_toldTodayFor;      // the bells' date when today's changes were last told
     QString m_tableProblem;  // the bells of today that do not fit in the ring table, as last said
     bool m_serverAway = false;
     qint64 m_decided = -1;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -130,6 +131,44 @@ void RingLog::append(const std::string& line) {
         remember(m_clock->now(), text, unwritableTopic());
         Q_EMIT problemReported(m_clock->now(), text, unwritableTopic());
     }
+}
+
+std::optional<rl::BellEntry> RingLog::lastBellOn(const QDate& day) const {
+    constexpr qint64 kTail = 256 * 1024;
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QFile in;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const qint64 from = std::max<qint64>(0, info.st_size - kTail);
+    if (!in.seek(from)) {
+        return std::nullopt;
+    }
+    const QByteArray tail = in.read(kTail);
+    QList<QByteArray> lines = tail.split('\n');
+    if (from > 0 && !lines.isEmpty()) {
+        lines.removeFirst();  // begun before the tail
+    }
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QByteArray text = line->endsWith('\r') ? line->chopped(1) : *line;
+        const auto entry = rl::parseBellLine(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        if (!entry) {
+            continue;
+        }
+        const QDate on(entry->started.year, entry->started.month, entry->started.day);
+        if (on == day) {
+            return entry;
+        }
+        if (on < day) {
+            return std::nullopt;  // the lines go by time: none of that day comes before
+        }
+    }
+    return std::nullopt;
 }
 
 // Streams through the log a line at a time into a new file beside it, renamed over the old one

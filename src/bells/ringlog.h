@@ -8,6 +8,9 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "base/ringlogline.h"
 
 class Clock;
 
@@ -33,6 +36,10 @@ public:
     void endProblem(const QString& topic, const QString& text);
     // Something worth a line that is no problem (the booked power-off, a clock step).
     void note(const QString& text);
+
+    // The last bell line of `day` near the log's end (its last 256 KiB), as the ring log holds it;
+    // none when there is none there, or the log cannot be read as a plain file.
+    std::optional<corvalin::ringlog::BellEntry> lastBellOn(const QDate& day) const;
 
     // Drops the lines older than 90 days.
     void prune();

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
 #include <vector>
@@ -74,7 +75,20 @@ QString statusText(const QVariantMap& s) {
                           ? QStringLiteral("none left today")
                           : next + QLatin1Char(' ') + s.value(QStringLiteral("next_sound")).toString());
     const QString last = s.value(QStringLiteral("last_bell")).toString();
-    lines << QStringLiteral("Last bell: %1").arg(last.isEmpty() ? QStringLiteral("none yet") : last);
+    lines << QStringLiteral("Last bell: %1")
+                 .arg(last.isEmpty() ? QStringLiteral("none yet")
+                                     : last + QLatin1Char(' ') + s.value(QStringLiteral("last_sound")).toString() +
+                                           (s.value(QStringLiteral("last_rung_now")).toBool() ? QStringLiteral(" (ring now)")
+                                                                                              : QString()));
+    const int offset = s.value(QStringLiteral("offset")).toInt();
+    lines << QStringLiteral("Bells' clock: %1 %2%3")
+                 .arg(s.value(QStringLiteral("date")).toString(), s.value(QStringLiteral("time")).toString(),
+                      offset == 0 ? QString()
+                                  : QStringLiteral(" (%1 s %2 the computer's clock)")
+                                        .arg(std::abs(offset))
+                                        .arg(offset < 0 ? QStringLiteral("ahead of") : QStringLiteral("behind")));
+    lines << QStringLiteral("Today: %1, %2")
+                 .arg(s.value(QStringLiteral("day")).toString(), s.value(QStringLiteral("mode")).toString());
     auto list = [&lines](const QString& title, const QStringList& items) {
         if (items.isEmpty()) {
             lines << title + QStringLiteral(": none");
@@ -103,12 +117,41 @@ QString statusText(const QVariantMap& s) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// An a{sv} as it comes off the bus: lists of strings arrive as such, maps as a QDBusArgument.
-QVariantMap statusMap(const QVariant& value) {
-    if (value.canConvert<QDBusArgument>()) {
-        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
+// A value as it comes off the bus, with the maps and lists in it, however deep, as plain ones: an
+// a{sv} or an av arrives as a QDBusArgument, read by its signature.
+QVariant plainValue(const QVariant& value) {
+    if (value.metaType() == QMetaType::fromType<QDBusVariant>()) {
+        return plainValue(value.value<QDBusVariant>().variant());
     }
-    return value.toMap();
+    if (value.metaType() == QMetaType::fromType<QDBusArgument>()) {
+        const auto argument = value.value<QDBusArgument>();
+        if (argument.currentType() == QDBusArgument::MapType) {
+            return plainValue(qdbus_cast<QVariantMap>(argument));
+        }
+        if (argument.currentType() == QDBusArgument::ArrayType) {
+            return plainValue(qdbus_cast<QVariantList>(argument));
+        }
+        return {};
+    }
+    if (value.metaType() == QMetaType::fromType<QVariantMap>()) {
+        QVariantMap map = value.toMap();
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            it.value() = plainValue(it.value());
+        }
+        return map;
+    }
+    if (value.metaType() == QMetaType::fromType<QVariantList>()) {
+        QVariantList list = value.toList();
+        for (QVariant& item : list) {
+            item = plainValue(item);
+        }
+        return list;
+    }
+    return value;
+}
+
+QVariantMap statusMap(const QVariant& value) {
+    return plainValue(value).toMap();
 }
 
 // --follow and --unfollow when no copy runs: kept in the data folder for the next start.

@@ -20,11 +20,44 @@
 
 namespace {
 
-// "10hr 50min" as the bells tell the next bell: "10:50"; empty for none left today.
-QString shortTime(const QString& told) {
-    static const QRegularExpression form(QStringLiteral("^(\\d\\d)hr (\\d\\d)min$"));
-    const auto match = form.match(told);
-    return match.hasMatch() ? match.captured(1) + QLatin1Char(':') + match.captured(2) : QString();
+// "10:50" for a minute of the day.
+QString hhmm(int minuteOfDay) {
+    return QString::fromStdString(corvalin::today::minuteText(minuteOfDay));
+}
+
+// Today's changes as a script reads them: each an object of its kind, times, sound and maker.
+QVariantList changeObjects(const std::vector<corvalin::today::Change>& changes) {
+    namespace td = corvalin::today;
+    QVariantList list;
+    for (const td::Change& c : changes) {
+        QVariantMap object;
+        switch (c.kind) {
+        case td::Kind::Skip:
+            object.insert(QStringLiteral("kind"), QStringLiteral("skip"));
+            object.insert(QStringLiteral("time"), hhmm(c.minute));
+            break;
+        case td::Kind::Move:
+            object.insert(QStringLiteral("kind"), QStringLiteral("move"));
+            object.insert(QStringLiteral("time"), hhmm(c.minute));
+            object.insert(QStringLiteral("to"), hhmm(c.to));
+            break;
+        case td::Kind::Add:
+            object.insert(QStringLiteral("kind"), QStringLiteral("add"));
+            object.insert(QStringLiteral("time"), hhmm(c.minute));
+            object.insert(QStringLiteral("sound"), QString::fromStdString(c.sound));
+            break;
+        case td::Kind::NoBells:
+            object.insert(QStringLiteral("kind"), QStringLiteral("no bells"));
+            break;
+        case td::Kind::Templet:
+            object.insert(QStringLiteral("kind"), QStringLiteral("templet"));
+            object.insert(QStringLiteral("templet"), c.templet);
+            break;
+        }
+        object.insert(QStringLiteral("by"), QString::fromStdString(c.by));
+        list.append(object);
+    }
+    return list;
 }
 
 // An overlong argument as a refusal quotes it: its first few characters, none that could move a
@@ -48,9 +81,8 @@ const QString kNameTopic = QStringLiteral("bus name");
 ControlService::ControlService(BellsClient* bells, Copy copy, QObject* parent)
     : QObject(parent), m_bells(bells), m_copy(std::move(copy)) {
     connect(bells, &BellsClient::bellRung, this, &ControlService::BellRung);
-    connect(bells, &BellsClient::nextBellChanged, this, [this](const QString& time, const QString& sound) {
-        const QString at = shortTime(time);
-        Q_EMIT NextBellChanged(at, at.isEmpty() ? QString() : sound);
+    connect(bells, &BellsClient::nextRingChanged, this, [this](int minuteOfDay, const QString& sound) {
+        Q_EMIT NextBellChanged(minuteOfDay < 0 ? QString() : hhmm(minuteOfDay), minuteOfDay < 0 ? QString() : sound);
     });
     connect(bells, &BellsClient::problemReported, this,
             [this](const QDateTime&, const QString& text, const QString&) { Q_EMIT Problem(text); });
@@ -445,21 +477,33 @@ QString ControlService::RefreshSetup() {
 }
 
 QVariantMap ControlService::Status() {
-    serve([this](Done done) { done({}, status()); }, {}, Calls::Reads);
+    serve([this](Done done) { m_bells->askStatus([this, done](const BellsStatus& bells) { done({}, status(bells)); }); },
+          {}, Calls::Reads);
     return {};
 }
 
-QVariantMap ControlService::status() const {
-    const QString next = shortTime(m_bells->nextBellTime());
+QVariantMap ControlService::status(const BellsStatus& bells) const {
+    QStringList changes;
+    for (const auto& change : bells.changes) {
+        changes << QString::fromStdString(corvalin::today::describe(change));
+    }
     const SetupFollower* follower = m_copy.follower;
     return {
         {QStringLiteral("copy"), m_copy.kind},
-        {QStringLiteral("running"), m_bells->isRunning()},
-        {QStringLiteral("alarm"), m_bells->alarm()},
-        {QStringLiteral("next_bell"), m_bells->isRunning() ? next : QString()},
-        {QStringLiteral("next_sound"), m_bells->isRunning() && !next.isEmpty() ? m_bells->nextBellSound() : QString()},
-        {QStringLiteral("today_changes"), m_bells->todayChanges()},
-        {QStringLiteral("last_bell"), m_bells->lastRung()},
+        {QStringLiteral("running"), bells.running},
+        {QStringLiteral("date"), bells.now.date().toString(Qt::ISODate)},
+        {QStringLiteral("time"), bells.now.time().toString(QStringLiteral("hh:mm:ss"))},
+        {QStringLiteral("offset"), bells.offset},
+        {QStringLiteral("mode"), bells.interval ? QStringLiteral("interval") : QStringLiteral("time list")},
+        {QStringLiteral("day"), bells.day},
+        {QStringLiteral("alarm"), bells.alarm},
+        {QStringLiteral("next_bell"), bells.next ? hhmm(bells.next->minute) : QString()},
+        {QStringLiteral("next_sound"), bells.next ? QString::fromStdString(bells.next->sound) : QString()},
+        {QStringLiteral("today_changes"), changes},
+        {QStringLiteral("changes"), changeObjects(bells.changes)},
+        {QStringLiteral("last_bell"), bells.last.sound.isEmpty() ? QString() : hhmm(bells.last.minute)},
+        {QStringLiteral("last_sound"), bells.last.sound},
+        {QStringLiteral("last_rung_now"), bells.last.byHand},
         {QStringLiteral("problems"), m_bells->openProblems()},
         {QStringLiteral("followed"), follower ? follower->address() : QString()},
         {QStringLiteral("followed_version"), follower ? follower->version() : QString()},

@@ -20,6 +20,7 @@
 #include "schedule/todaychanges.h"
 
 class BellsClient;
+struct BellsStatus;
 class QDBusMessage;
 class SetupFollower;
 
@@ -95,14 +96,22 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString Unfollow();
     // Fetches the followed set-up now.
     Q_SCRIPTABLE QString RefreshSetup();
-    // "copy", "running" (b), "alarm", "next_bell" ("10:50", empty when none is left today),
-    // "next_sound", "today_changes" (as), "last_bell", "problems" (as), "followed" (the address
-    // of a followed set-up, empty when the set-up is the computer's own), "followed_version"
-    // (its SHA-256), "followed_applied" and "followed_checked" (ISO 8601; empty when never).
+    // "copy", "running" (b), "date" and "time" (the bells' clock: the computer's moved by the
+    // offset), "offset" (i, seconds), "mode" ("time list" or "interval"), "day" (how today rings:
+    // "as planned", "no bells today", "templet N today", "calendar: ..."), "alarm", "next_bell"
+    // ("10:50", empty when no bell is left today; the bell that skip-next skips), "next_sound",
+    // "today_changes" (as, each a line), "changes" (av of a{sv}: "kind" skip, move, add, no bells or
+    // templet; "time", "to", "sound", "templet" as the kind has them; "by"), "last_bell" ("10:50")
+    // and "last_sound" (empty before the first), "last_rung_now" (b: rung by hand), "problems"
+    // (as), "followed" (the address of a followed set-up, empty when the set-up is the computer's
+    // own), "followed_version" (its SHA-256), "followed_applied" and "followed_checked" (ISO 8601;
+    // empty when never).
     Q_SCRIPTABLE QVariantMap Status();
 
 Q_SIGNALS:
+    // "10:50 school-bell.wav"; "10:52 school-bell.wav (ring now)" for a bell rung by hand.
     Q_SCRIPTABLE void BellRung(const QString& what);
+    // The next bell that rings today, as Status names it; empty texts when none is left today.
     Q_SCRIPTABLE void NextBellChanged(const QString& time, const QString& sound);
     Q_SCRIPTABLE void Problem(const QString& text);
     Q_SCRIPTABLE void AlarmChanged(const QString& name);
@@ -126,7 +135,7 @@ private:
     // The answer of the bells for a command that says `said` when it is done.
     void serveAnswered(const QString& said, std::function<void(std::function<void(const QString&)>)> ask);
     void serveChange(corvalin::today::Kind kind, const QString& time, const QString& to, const QString& sound);
-    QVariantMap status() const;
+    QVariantMap status(const BellsStatus& bells) const;
     // Whether the caller may make another call of `calls` now (and counts it).
     bool admits(const QString& caller, Calls calls);
     // Who holds the name now (a unique name; empty for nobody): this copy, another of this user,

@@ -1,6 +1,7 @@
 // The next bell shown while the service runs: its time and its sound.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "schedule/ringtable.h"
@@ -17,12 +18,31 @@ struct NextBell {
 // "08hr 05min" for a minute of the day.
 std::string nextBellTime(int minuteOfDay);
 
-// The day bell that comes next after the minute `minuteOfDayNow` (seconds ignored): the
-// earliest day bell strictly later than now, the lowest slot among equal minutes. Pre-bell
-// alarms are never chosen. When no day bell is left today, "Apply week" shows the first slot
-// (every day has the same bells) and "Set each day" shows "NEXT DAY". A table without day bells
-// shows "NEXT DAY" in both modes, so a slot left over from an earlier start is never shown; so does
-// a day that rings nothing ("No rings"), in either set-time mode.
+// A bell that rings today: its minute of the day and the sound that is heard then.
+struct Ring {
+    int minute = -1;
+    std::string sound;
+
+    bool operator==(const Ring&) const = default;
+};
+
+// The next day bell that really rings today after the minute `minuteOfDayNow`: the earliest day
+// bell strictly later than now, with the sound heard at that minute. Of the slots of one minute
+// only the last one sounds (a pre-bell alarm that falls on a bell's minute sounds in its place),
+// so that is the sound named. None when no day bell is left today, or the day rings nothing.
+std::optional<Ring> nextRing(const RingTable& table, int minuteOfDayNow);
+
+// The first bell of a day rung by `table`, as nextRing() names it; none when it rings nothing.
+std::optional<Ring> firstRing(const RingTable& table);
+
+// The day bell that comes next after the minute `minuteOfDayNow` (seconds ignored), as the window
+// shows it: nextRing(). When no day bell is left today, "Apply week" shows tomorrow's first bell,
+// `tomorrow` (every day rings the same list), and "Set each day", or no `tomorrow`, shows
+// "NEXT DAY". A table without day bells shows the same, so a slot left over from an earlier start
+// is never shown; so does a day that rings nothing ("No rings"), in either set-time mode.
+NextBell nextBell(const RingTable& table, int minuteOfDayNow, const std::optional<Ring>& tomorrow);
+// The same with tomorrow's first bell taken from `table` itself when `applyWeek`: a day whose
+// table is the week's.
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, bool applyWeek);
 
 }  // namespace corvalin::ringtable

@@ -243,6 +243,88 @@ private Q_SLOTS:
         }
     }
 
+    // What the station names as the next and the last bell is what rings: a bell added for today
+    // is the next one and skip-next skips it; after the day's last bell none is left today (while
+    // "Apply week" shows tomorrow's first bell of the list, not one added today); "No bells today"
+    // leaves none; the ring log never lists the skipped bell; a copy that starts again knows the
+    // last bell from the ring log; the running state is told once, not at every change or
+    // midnight. A copy started just before midnight, whose offset puts its bells' clock on the
+    // next day, tells no change of the day before.
+    void theNamedBellsAreTheRungOnes() {
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        folder.addSound("last.wav");
+        folder.addSound("added.wav");
+        folder.writeData("data.ini", " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
+        folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n09hr 00min/bell.wav\r\n09hr 10min/last.wav\r\n");
+        using corvalin::today::Change;
+        using corvalin::today::Kind;
+        {
+            Fakes fakes;
+            fakes.clock.set(at(8, 49, 58));
+            HeadlessBells headless(fakes.ports(), folder.path(), false);
+            BellStation& station = headless.station();
+            headless.start();
+            QSignalSpy running(&station.bells, &BellService::runningChanged);
+            auto runTo = [&](const QDateTime& until) {
+                while (fakes.clock.now() < until) {
+                    fakes.clock.advance(1);
+                    station.tick();
+                }
+            };
+            QCOMPARE(station.changeToday(Change{Kind::Add, 8 * 60 + 30, -1, "added.wav", 0, "the test"}), QString());
+            QCOMPARE(station.changeToday(Change{Kind::Add, 9 * 60 + 5, -1, "added.wav", 0, "the test"}), QString());
+            runTo(at(9, 0, 30));
+            auto next = station.status().next;
+            QVERIFY(next && next->minute == 9 * 60 + 5 && next->sound == "added.wav");
+            QCOMPARE(station.skipNextBell("the test"), QString());
+            QCOMPARE(station.status().next->minute, 9 * 60 + 10);
+
+            runTo(at(9, 10, 30));
+            QVERIFY(!station.status().next);
+            QCOMPARE(station.skipNextBell("the test"), QString("no bell is left today"));
+            QCOMPARE(QString::fromStdString(station.bells.nextBell().time), QString("08hr 50min"));
+            QCOMPARE(QString::fromStdString(station.bells.nextBell().sound), QString("bell.wav"));
+            QCOMPARE(station.status().last.said(), QString("09:10 last.wav"));
+
+            QCOMPARE(station.changeToday(Change{Kind::NoBells, -1, -1, {}, 0, "the test"}), QString());
+            QVERIFY(!station.status().next);
+            QCOMPARE(station.status().day, QString("no bells today"));
+            QCOMPARE(QString::fromStdString(station.bells.nextBell().time), QString("08hr 50min"));
+            const QByteArray log = folder.readData("ring.log");
+            QVERIFY2(!log.contains("scheduled 09:05") && log.contains("scheduled 09:10 last.wav"), log.constData());
+
+            fakes.clock.set(at(23, 59, 58));
+            station.tick();
+            runTo(at(0, 0, 3, 8));
+            QVERIFY(station.bells.isRunning());
+            QCOMPARE(station.status().next->minute, 8 * 60 + 50);
+            QCOMPARE(running.size(), 0);
+        }
+        {
+            // Started again the same day: the last bell is the ring log's.
+            Fakes fakes;
+            fakes.clock.set(at(9, 20, 0));
+            HeadlessBells headless(fakes.ports(), folder.path(), false);
+            headless.start();
+            QCOMPARE(headless.station().status().last.said(), QString("09:10 last.wav"));
+        }
+        {
+            folder.writeData("today.ini", "2026-12-07\r\nskip,08:50,the test\r\n");
+            folder.writeData("offset.ini", " -30 \r\n");
+            Fakes fakes;
+            fakes.clock.set(at(23, 59, 43));
+            HeadlessBells headless(fakes.ports(), folder.path(), false);
+            BellStation& station = headless.station();
+            QSignalSpy told(&station, &BellStation::todayChanged);
+            headless.start();
+            station.tick();
+            QVERIFY(!told.isEmpty());
+            QCOMPARE(told.last().first().toStringList(), QStringList());
+            QVERIFY(station.status().changes.empty());
+        }
+    }
+
     // A day list of 2001 bells (as many as a day holds) with a bell added for today: the copy
     // starts and rings, says which bell does not fit, and refuses a further addition; today's
     // changes stop at their limit; an added sound with a path out of the sound folder, written by

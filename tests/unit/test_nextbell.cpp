@@ -80,9 +80,10 @@ void TestNextBell::fromTimeList_data() {
                                                      << "a.wav";
     QTest::newRow("last bell of the current minute, apply week") << day << hm(9, 40) << true << "08hr 00min"
                                                                  << "a.wav";
-    QTest::newRow("same minute: lower slot")
+    // Of two bells of one minute only the last one sounds: that is the one named.
+    QTest::newRow("same minute: the one heard")
         << QStringList{"08hr 00min/first.wav", "08hr 00min/second.wav"} << hm(7, 59) << false << "08hr 00min"
-        << "first.wav";
+        << "second.wav";
     QTest::newRow("just after midnight")
         << QStringList{"00hr 05min/x.wav", "23hr 59min/y.wav"} << 0 << false << "00hr 05min"
         << "x.wav";
