@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
@@ -140,8 +141,32 @@ QByteArray readKeyFile(const QString& file, QString* why) {
     return bytes;
 }
 
-// Exports the set-up to `file` and, with a key file, writes its signature to `file`.sig. A key
-// file that cannot sign is refused before anything is written.
+// A plain export leaves no signature beside it: an older `file`.sig, which cannot match the new
+// set-up, is removed, so that nobody publishes the two together.
+int removeOldSignature(const QString& file) {
+    const QString signatureName = file + QStringLiteral(".sig");
+    const QByteArray name = QFile::encodeName(signatureName);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0) {
+        return 0;
+    }
+    if (S_ISDIR(info.st_mode) || ::unlink(name.constData()) != 0) {
+        const int code = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        return fail(
+            QStringLiteral("%1, the signature of an older set-up, does not match the new one and could "
+                           "not be removed (%2); remove it before publishing %3.")
+                .arg(shown(signatureName), QString::fromLocal8Bit(std::strerror(code)), shown(file)));
+    }
+    print(stdout, QStringLiteral("%1, the signature of an older set-up, was removed: it does not match "
+                                 "the new one.")
+                      .arg(shown(signatureName)));
+    return 0;
+}
+
+// Exports the set-up to `file` and, with a key file, writes its signature to `file`.sig, the two
+// readable by all (they are made to be published); without one, the set-up is the user's alone
+// and an older signature beside it is removed. A key file that cannot sign is refused before
+// anything is written.
 int exportSetup(const QString& file, const QString& keyFile, const ProgramPaths& paths) {
     QByteArray secretFile;
     if (!keyFile.isEmpty()) {
@@ -152,13 +177,14 @@ int exportSetup(const QString& file, const QString& keyFile, const ProgramPaths&
         }
     }
     recoverSetup(paths);  // never the files of an import half made
-    if (const QString why = setup::exportSetup(paths, file); !why.isEmpty()) {
+    const FileAccess access = secretFile.isEmpty() ? FileAccess::OwnerOnly : FileAccess::Published;
+    if (const QString why = setup::exportSetup(paths, file, access); !why.isEmpty()) {
         return fail(QStringLiteral("The set-up was not exported: ") + why);
     }
     print(stdout, QStringLiteral("The set-up in %1 was exported to %2.")
                       .arg(QDir::toNativeSeparators(paths.own), shown(file)));
     if (secretFile.isEmpty()) {
-        return 0;
+        return removeOldSignature(file);
     }
     // What is signed is what was written, read back.
     QFile written(file);
@@ -170,11 +196,12 @@ int exportSetup(const QString& file, const QString& keyFile, const ProgramPaths&
     QString why;
     const QByteArray signature = follow::signatureFile(bytes, secretFile, &why);
     const QString signatureName = file + QStringLiteral(".sig");
-    if (signature.isEmpty() || !replaceWholeFile(signatureName, signature, &why)) {
+    if (signature.isEmpty() || !replaceWholeFile(signatureName, signature, &why, FileAccess::Published)) {
         return fail(QStringLiteral("The set-up was not signed: %1 could not be written (%2).")
                         .arg(shown(signatureName), why));
     }
-    print(stdout, QStringLiteral("Its signature was written to %1; publish the two files side by side.\n"
+    print(stdout, QStringLiteral("Its signature was written to %1; the two files are readable by all, to be "
+                                 "published side by side.\n"
                                  "SHA-256 of the set-up: %2")
                       .arg(shown(signatureName), follow::sha256Hex(bytes)));
     return 0;

@@ -15,6 +15,7 @@ namespace {
 
 constexpr mode_t kOwnerOnlyFolder = 0700;
 constexpr mode_t kOwnerOnlyFile = 0600;
+constexpr mode_t kPublishedFile = 0644;
 
 std::mutex g_mutex;
 QString g_ownFolder;  // absolute and clean; empty: none
@@ -96,6 +97,12 @@ bool makeFolder(const QString& folder) {
 
 void setFileAccess(int fd, const QString& path, FileAccess access) {
     struct stat info {};
+    if (access == FileAccess::Published) {
+        if (::fstat(fd, &info) == 0 && (info.st_mode & 07777) != kPublishedFile) {
+            ::fchmod(fd, kPublishedFile);
+        }
+        return;
+    }
     if ((access == FileAccess::OwnerOnly || inOwnFolder(path)) && ::fstat(fd, &info) == 0 &&
         (info.st_mode & 07777) != kOwnerOnlyFile) {
         ::fchmod(fd, kOwnerOnlyFile);

@@ -27,6 +27,8 @@ bool makeOwnerOnlyFolder(const QString& folder);
 enum class FileAccess {
     AsItsFolder,  // 0600 in the own folder; elsewhere as the file was, or as the umask makes it
     OwnerOnly,    // 0600 wherever it is (a file that leaves the computer, as an exported set-up)
+    Published,    // 0644 wherever it is (a file made to be served by a web server of another user, as
+                  // a signed set-up and its signature)
 };
 // Gives the file open as `fd`, to be written at `path` (a temporary file renamed over it, or the
 // file itself), the modes `access` asks for. A file system that has no modes (a FAT memory stick)

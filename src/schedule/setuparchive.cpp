@@ -466,7 +466,7 @@ QStringList settingsFiles(const QString& dataFolder) {
     return names;
 }
 
-QString exportSetup(const ProgramPaths& paths, const QString& file) {
+QString exportSetup(const ProgramPaths& paths, const QString& file, FileAccess access) {
     QList<File> files;
     qint64 total = 0;
     auto take = [&](const QString& folder, const QString& from, const QString& name) -> QString {
@@ -523,8 +523,9 @@ QString exportSetup(const ProgramPaths& paths, const QString& file) {
         return QStringLiteral("the set-up file could not be made: ") + why;
     }
     QString why;
-    // It holds the feeds' passwords (subscriptions.ini): the user's alone, wherever it goes.
-    if (!replaceWholeFile(file, bytes, &why, FileAccess::OwnerOnly)) {
+    // It holds the feeds' passwords (subscriptions.ini): the user's alone, wherever it goes, unless
+    // it is made to be published.
+    if (!replaceWholeFile(file, bytes, &why, access)) {
         return QStringLiteral("%1 could not be written: %2").arg(shown(file), why);
     }
     return QString();

@@ -23,6 +23,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/ownfiles.h"
 #include "base/programpaths.h"
 
 namespace corvalin::setup {
@@ -60,8 +61,11 @@ struct Contents {
 QStringList settingsFiles(const QString& dataFolder);
 
 // Writes the set-up of `paths` to `file`: error text, or empty when it was written. A file
-// that cannot be written whole leaves `file` as it was.
-QString exportSetup(const ProgramPaths& paths, const QString& file);
+// that cannot be written whole leaves `file` as it was. It is the user's alone (it holds the
+// calendar feeds' passwords), unless `access` asks for a set-up to publish (FileAccess::Published:
+// readable by all, for the web server that serves it).
+QString exportSetup(const ProgramPaths& paths, const QString& file,
+                    FileAccess access = FileAccess::OwnerOnly);
 
 // Reads and checks a set-up file. Nothing is written.
 Contents readSetup(const QString& file);

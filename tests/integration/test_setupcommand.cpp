@@ -3,8 +3,10 @@
 // gives the same settings files; an import while a copy runs, or of a damaged file, changes
 // nothing and ends with 1 and the reason; an import killed between two renames is finished or
 // undone by the next start; a key made with `--make-key` is the owner's alone and never written
-// over, and `--export FILE --sign KEY` leaves a signature that verifies with the printed public key.
+// over, and `--export FILE --sign KEY` leaves a signature that verifies with the printed public key,
+// the two readable by all, while a plain export is the user's alone and removes an older signature.
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -170,10 +172,28 @@ private Q_SLOTS:
         QVERIFY2(again.err.contains(key) && again.out.isEmpty(), qPrintable(again.out + again.err));
         QCOMPARE(bytes(key), secret);
 
+        // A signed export is published, by a web server of another user: the set-up and its
+        // signature are readable by all, whatever the umask; a plain one is the user's alone, and
+        // removes the older signature beside it, which no longer matches.
+        auto modeOf = [](const QString& path) {
+            struct stat info {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : mode_t(0);
+        };
         const QString file = dir.filePath("setup.zip");
+        const mode_t umask = ::umask(077);
+        auto restoreUmask = qScopeGuard([umask] { ::umask(umask); });
         const Run signedExport = runProgram(from, {"--export", file, "--sign", key});
         QCOMPARE(signedExport.code, 0);
         QCOMPARE(corvalin::follow::verify(bytes(file), bytes(file + ".sig"), publicKey), QString());
+        QVERIFY(corvalin::setup::readSetup(file).ok());
+        QCOMPARE(modeOf(file), mode_t(0644));
+        QCOMPARE(modeOf(file + ".sig"), mode_t(0644));
+        const Run plainExport = runProgram(from, {"--export", file});
+        QCOMPARE(plainExport.code, 0);
+        QVERIFY2(plainExport.out.contains(file + ".sig, the signature of an older set-up, was removed"),
+                 qPrintable(plainExport.out + plainExport.err));
+        QVERIFY(!QFileInfo::exists(file + ".sig"));
+        QCOMPARE(modeOf(file), mode_t(0600));
         QVERIFY(corvalin::setup::readSetup(file).ok());
 
         // A key file that cannot sign (the public key, a secret key cut short, none at all), or
