@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -42,7 +44,18 @@ void MainWindow::exportSetup_Click() {
     }
     const QString shown = QDir::toNativeSeparators(file);
     logNote(QStringLiteral("the set-up was exported to ") + shown);
-    m_ports.dialogs->message(this, QString(), QStringLiteral("The set-up was exported to %1.").arg(shown),
+    // The signature of an older set-up beside it cannot match this one: it goes, so that nobody
+    // publishes the two together.
+    QString signature;
+    const QFileInfo oldSignature(file + QStringLiteral(".sig"));
+    if (oldSignature.exists() || oldSignature.isSymLink()) {
+        signature = !oldSignature.isDir() && QFile::remove(oldSignature.filePath())
+                        ? QStringLiteral(" The signature of an older set-up beside it, %1, was removed.")
+                        : QStringLiteral(" The signature of an older set-up beside it, %1, does not match it and "
+                                         "could not be removed: remove it before publishing the set-up.");
+        signature = signature.arg(QDir::toNativeSeparators(oldSignature.filePath()));
+    }
+    m_ports.dialogs->message(this, QString(), QStringLiteral("The set-up was exported to %1.").arg(shown) + signature,
                              Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 

@@ -12,6 +12,9 @@
 namespace {
 
 const QString kCardTopic = QStringLiteral("bell card");
+// The bells that rang elsewhere while the card was away: the last one is on the warning line until
+// the card is back.
+const QString kElsewhereTopic = QStringLiteral("bell rung off the card");
 const QString kMuteTopic = QStringLiteral("No sound at bell");
 
 }  // namespace
@@ -253,7 +256,7 @@ void Ringer::RingBell(const QString& soundName, BellKind kind) {
     Q_EMIT rang(scheduled, played, m_bellDevice);
     if (cardMissing()) {
         // Every bell the missing card costs is said, with where it rang instead.
-        Q_EMIT problem(QStringLiteral("%1 rang on %2, not on the bell card %3, which is not connected%4")
+        Q_EMIT lastingProblem(kElsewhereTopic, QStringLiteral("%1 rang on %2, not on the bell card %3, which is not connected%4")
                            .arg(played, m_bellDevice, chosenLabel(),
                                 m_muteDefault ? QStringLiteral("; the default output was not muted for it")
                                               : QString()));
@@ -396,6 +399,7 @@ void Ringer::forgetCardProblems() {
     if (m_cardGone) {
         m_cardGone = false;
         Q_EMIT problemEnded(kCardTopic, QString());
+        Q_EMIT problemEnded(kElsewhereTopic, QString());
     }
 }
 
@@ -456,6 +460,7 @@ void Ringer::reviewCard() {
                 m_cardGone = false;
                 Q_EMIT problemEnded(kCardTopic,
                                     QStringLiteral("the bell card %1 is connected again").arg(chosenLabel()));
+                Q_EMIT problemEnded(kElsewhereTopic, QString());
             }
         } else if (!m_cardGone) {
             m_cardGone = true;

@@ -55,8 +55,8 @@ std::optional<Ring> firstRing(const RingTable& table) {
 
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, const std::optional<Ring>& tomorrow) {
     auto next = nextRing(table, minuteOfDayNow);
-    if (!next) {
-        next = tomorrow;
+    if (!next && firstRing(table)) {
+        next = tomorrow;  // a day that rings nothing shows "NEXT DAY" in either mode
     }
     if (!next) {
         return {kNextDay, kNextDay};

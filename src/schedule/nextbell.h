@@ -38,8 +38,8 @@ std::optional<Ring> firstRing(const RingTable& table);
 // The day bell that comes next after the minute `minuteOfDayNow` (seconds ignored), as the window
 // shows it: nextRing(). When no day bell is left today, "Apply week" shows tomorrow's first bell,
 // `tomorrow` (every day rings the same list), and "Set each day", or no `tomorrow`, shows
-// "NEXT DAY". A table without day bells shows the same, so a slot left over from an earlier start
-// is never shown; so does a day that rings nothing ("No rings"), in either set-time mode.
+// "NEXT DAY". A table without day bells shows "NEXT DAY" in both modes, so a slot left over from
+// an earlier start is never shown; so does a day that rings nothing ("No rings", no bells today).
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, const std::optional<Ring>& tomorrow);
 // The same with tomorrow's first bell taken from `table` itself when `applyWeek`: a day whose
 // table is the week's.

@@ -278,17 +278,19 @@ private Q_SLOTS:
             QCOMPARE(b.output.plays.last().deviceId, QString());
             QVERIFY(!b.mixer.history.contains(true));
             QCOMPARE(rang.last().at(2).toString(), QString("Default output (Speakers)"));
-            QCOMPARE(problems.last().first().toString(),
+            QCOMPARE(lasting.last().at(1).toString(),
                      QString("long.wav rang on Default output (Speakers), not on the bell card USB Audio(2), "
                              "which is not connected; the default output was not muted for it"));
         }
-        QCOMPARE(problems.size(), 2);
-        QCOMPARE(lasting.size(), 1);
-
+        QCOMPARE(lasting.size(), 3);
+        // Both the card's absence and the last bell it cost leave the warning line when it is back.
         b.output.deviceList.append(OutputDevice{"bell_out", "USB Audio"});
         b.output.devicesChanged();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended.last().first().toString(), lasting.first().first().toString());
+        QStringList endedTopics;
+        for (const auto& end : ended) {
+            endedTopics << end.first().toString();
+        }
+        QCOMPARE(endedTopics, (QStringList{lasting.first().first().toString(), lasting.last().first().toString()}));
         b.ringer->RingBell("long.wav", BellKind::Scheduled);
         QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
         QVERIFY(b.mixer.muted);
@@ -300,7 +302,7 @@ private Q_SLOTS:
         QCOMPARE(b.output.plays.last().deviceId, QString("bell_out"));
         QVERIFY(!b.mixer.muted);
         QVERIFY(lasting.last().at(1).toString().startsWith("\"No sound at bell\" does not mute"));
-        QCOMPARE(problems.size(), 2);
+        QVERIFY(problems.isEmpty());
     }
 
     // The chosen card is found by its name wherever it lists: a card plugged in that lists before it
