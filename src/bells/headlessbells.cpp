@@ -182,8 +182,10 @@ void HeadlessBells::reload() {
     m_store.forget();
     m_station->log.note(QStringLiteral("the settings changed: the bells start again with them"));
     const qint64 decided = m_station->decided();
-    // A bell that sounds plays out; nothing of the current minute rings twice.
-    m_station->bells.stop();
+    // A bell that sounds plays out; nothing of the current minute rings twice. Stopped and started
+    // again at once: those who watch hear of what changed only.
+    m_station->bells.stop(false);
     applyOptions();
     startService(decided);
+    m_station->bells.tellRunning();
 }

@@ -131,9 +131,10 @@ private Q_SLOTS:
         QVERIFY2(said.code == 1 && said.err.contains("there is no sound nothing.wav"), qPrintable(shown(said)));
         said = verb(scene, {"--ring-now", "0-tone.wav"});
         QVERIFY2(said.code == 0 && said.out == "0-tone.wav rang", qPrintable(shown(said)));
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_bell").toString().mid(6), QStringLiteral("0-tone.wav"), budget(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene).value("last_sound").toString(), QStringLiteral("0-tone.wav"), budget(5000));
+        QVERIFY(status(scene).value("last_rung_now").toBool());
         QTRY_COMPARE_WITH_TIMEOUT(heard.rung.size(), 1, budget(5000));
-        QVERIFY2(heard.rung.first().endsWith(" 0-tone.wav"), qPrintable(heard.rung.first()));
+        QVERIFY2(heard.rung.first().endsWith(" 0-tone.wav (ring now)"), qPrintable(heard.rung.first()));
         QCOMPARE(verb(scene, {"--stop-bell"}).code, 0);
         said = verb(scene, {"--stop-bell"});
         QVERIFY2(said.code == 1 && said.err.contains("no bell sounds"), qPrintable(shown(said)));
@@ -157,6 +158,9 @@ private Q_SLOTS:
         said = gdbus(scene, "TempletToday", {"4"});
         QVERIFY2(said.code != 0 && said.err.contains("org.corvalin.Corvalin1.Error.Refused"), qPrintable(shown(said)));
         QCOMPARE(status(scene).value("today_changes").toArray().size(), 3);
+        const QJsonObject moved = status(scene).value("changes").toArray().at(1).toObject();
+        QCOMPARE(moved.value("kind").toString() + moved.value("time").toString() + moved.value("to").toString(),
+                 QStringLiteral("move11:3011:45"));
         QCOMPARE(gdbus(scene, "UndoToday", {"2"}).code, 0);
         QCOMPARE(gdbus(scene, "NoBellsToday").code, 0);
         QCOMPARE(status(scene).value("next_bell").toString(), QString());
