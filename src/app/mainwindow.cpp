@@ -75,6 +75,13 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
+// The main window's body as its scroll area sees it: a height that does not follow the width.
+class FixedHeightBody : public QWidget {
+public:
+    using QWidget::QWidget;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 // Hears the application asked to quit from outside: the desktop session ends (the session
 // manager's last word reaches Qt as a Quit event) or the system asks the program to end.
 class QuitWatch : public QObject {
@@ -499,8 +506,12 @@ void MainWindow::buildControls() {
 
     auto* scheduleColumn = new QVBoxLayout;
     scheduleColumn->addWidget(soundFrame, 1);
-    scheduleColumn->addWidget(startEndFrame);
-    scheduleColumn->addWidget(intervalFrame);
+    // Side by side, so that the interval panel leaves room for the strips above the body on a
+    // screen 768 pixels high.
+    auto* intervalRow = new QHBoxLayout;
+    intervalRow->addWidget(startEndFrame, 3);
+    intervalRow->addWidget(intervalFrame, 2);
+    scheduleColumn->addLayout(intervalRow);
     scheduleColumn->addWidget(bellSoundFrame);
     scheduleColumn->addWidget(preBellFrame);
     scheduleColumn->addWidget(inputFrame);
@@ -520,11 +531,17 @@ void MainWindow::buildControls() {
     layout->addWidget(Picture2);
     layout->addWidget(warningLine);
     // On a screen smaller than the window the body scrolls, and the window stays on the screen.
+    // It scrolls only when there is less room than the body needs at least: its wrapped labels
+    // would otherwise have the scroll area measure it at the height it would like.
     auto* bodyArea = named(new QScrollArea(this), "bodyArea");
     bodyArea->setFrameShape(QFrame::NoFrame);
     bodyArea->setWidgetResizable(true);
     auto* bodyWidget = new QWidget;
-    bodyWidget->setLayout(body);
+    auto* bodyInside = new FixedHeightBody(bodyWidget);
+    bodyInside->setLayout(body);
+    auto* bodyOutside = new QVBoxLayout(bodyWidget);
+    bodyOutside->setContentsMargins(0, 0, 0, 0);
+    bodyOutside->addWidget(bodyInside);
     bodyArea->setWidget(bodyWidget);
     layout->addWidget(bodyArea, 1);
 
@@ -787,13 +804,13 @@ void MainWindow::Form_Load() {
     }
 }
 
-// The window's size, no larger than the screen's free area, and placed inside it.
 void MainWindow::fitToScreen() {
-    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where) {
-        return;
+    if (const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        fitTo(where->availableGeometry());
     }
-    const QRect area = where->availableGeometry();
+}
+
+void MainWindow::fitTo(const QRect& area) {
     // The frame the window manager draws counts too (known once the window is shown).
     const int frameWidth = frameGeometry().width() - width();
     const int frameHeight = frameGeometry().height() - height();

@@ -81,6 +81,10 @@ public:
     // A signal (TERM, INT, HUP) ends the program as its exit command does, and says so.
     void endBySignal(const QString& name);
 
+    // The window's size for a screen whose free area is `area`: the whole body without scrolling
+    // as far as the area has room for it, the window placed inside the area.
+    void fitTo(const QRect& area);
+
     // --- Settings files ---
     void LoadOptions();
     void LoadWeekTimes();

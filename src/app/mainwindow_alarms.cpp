@@ -34,11 +34,11 @@ void MainWindow::buildAlarmControls() {
     alarmStrip->setStyleSheet(QStringLiteral("#alarmStrip { background: #c62828; }"));
     alarmText = new QLabel(alarmStrip);
     alarmText->setObjectName(QStringLiteral("alarmText"));
-    alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
+    alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
     alarmStop = new QPushButton(QStringLiteral("Stop alarm"), alarmStrip);
     alarmStop->setObjectName(QStringLiteral("alarmStop"));
     auto* stripLayout = new QHBoxLayout(alarmStrip);
-    stripLayout->setContentsMargins(10, 6, 10, 6);
+    stripLayout->setContentsMargins(10, 2, 10, 2);
     stripLayout->addWidget(alarmText, 1);
     stripLayout->addWidget(alarmStop);
     alarmStrip->hide();
