@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -882,12 +883,30 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     TrayIn();
     if (!m_closeHintShown && QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
         m_closeHintShown = true;  // once a run
-        trayIcon->showMessage(
-            kProduct,
-            QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
-                           "in this icon's menu."),
-            QSystemTrayIcon::Information);
+        showCloseHint(0);
     }
+}
+
+void MainWindow::showCloseHint(int tries) {
+    // The icon was made a moment ago: a tray that embeds it gives it its place on the screen a little
+    // later, and a balloon shown before that points at the screen's corner. A StatusNotifier host
+    // shows the text as a notification, with no place of the icon to wait for. After two seconds
+    // the balloon goes wherever the icon is said to be.
+    constexpr int kTries = 40;
+    constexpr int kTryMs = 50;
+    if (!trayIcon->isVisible()) {
+        return;  // back from the tray already
+    }
+    // Until then the icon is a window of its own at the screen's origin.
+    const QRect place = trayIcon->geometry();
+    if ((place.isEmpty() || place.topLeft() == QPoint(0, 0)) && !m_singleClickTray && tries < kTries) {
+        QTimer::singleShot(kTryMs, this, [this, tries] { showCloseHint(tries + 1); });
+        return;
+    }
+    trayIcon->showMessage(kProduct,
+                          QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
+                                         "in this icon's menu."),
+                          QSystemTrayIcon::Information);
 }
 
 FrmFullScreen* MainWindow::fullScreen() {

@@ -357,6 +357,9 @@ private:
     void buildControls();
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
+    // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
+    // a moment apart it waited for the icon's place.
+    void showCloseHint(int tries);
     void connectHandlers();
     void connectServices();
     void endProgram(const QString& how);
