@@ -903,10 +903,11 @@ void MainWindow::showCloseHint(int tries) {
         QTimer::singleShot(kTryMs, this, [this, tries] { showCloseHint(tries + 1); });
         return;
     }
-    trayIcon->showMessage(kProduct,
-                          QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
-                                         "in this icon's menu."),
-                          QSystemTrayIcon::Information);
+    trayIcon->showMessage(
+        kProduct,
+        QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
+                       "in this icon's menu."),
+        QSystemTrayIcon::Information);
 }
 
 FrmFullScreen* MainWindow::fullScreen() {

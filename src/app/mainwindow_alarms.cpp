@@ -105,7 +105,8 @@ void MainWindow::soundAlarm(int index, const QString& by) {
     const QString name = QString::fromStdString(signal.name);
     const QString times = signal.times <= 0 ? QStringLiteral("until it is stopped")
                                             : QString::fromStdString(alarms::timesText(signal.times));
-    QString question = QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
+    QString question =
+        QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
     // One signal sounds at a time: the one that sounds now ends, or starts again when it is this one.
     if (const QString sounding = m_bells->alarm(); sounding == name) {
         question += QStringLiteral(" It sounds now, and starts again from the beginning.");

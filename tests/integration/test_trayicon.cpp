@@ -11,7 +11,9 @@ namespace {
 // Where the tray's balloon is when it first shows, and where the icon is then.
 class BalloonWatch : public QObject {
 public:
-    explicit BalloonWatch(QSystemTrayIcon* tray) : m_tray(tray) { QCoreApplication::instance()->installEventFilter(this); }
+    explicit BalloonWatch(QSystemTrayIcon* tray) : m_tray(tray) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     QRect balloon;
     QRect icon;
 

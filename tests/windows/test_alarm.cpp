@@ -129,10 +129,11 @@ private Q_SLOTS:
         find<QAction>(w, "trayAlarm2")->trigger();
         find<QAction>(w, "mnAlarm1")->trigger();
         f.settle();
-        QCOMPARE(asked.mid(2), (QStringList{"Sound the alarm signal Evacuation now? It rings on the bell card until it "
-                                            "is stopped. The alarm signal Lockdown, which sounds now, stops.",
-                                            "Sound the alarm signal Lockdown now? It rings on the bell card until it "
-                                            "is stopped. It sounds now, and starts again from the beginning."}));
+        QCOMPARE(asked.mid(2),
+                 (QStringList{"Sound the alarm signal Evacuation now? It rings on the bell card until it "
+                              "is stopped. The alarm signal Lockdown, which sounds now, stops.",
+                              "Sound the alarm signal Lockdown now? It rings on the bell card until it "
+                              "is stopped. It sounds now, and starts again from the beginning."}));
         QVERIFY(f.fakes.bell.plays.size() == 1 && strip->isVisible());
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
 

@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
+#include "base/secondtimer.h"
 #include "follow/setupfollower.h"
 #include "follow/setupsignature.h"
-#include "base/secondtimer.h"
 #include "windowfixture.h"
 
 namespace {
@@ -195,22 +195,22 @@ private Q_SLOTS:
             const QRect sight = body->viewport()->rect();
             QStringList seen;
             for (QWidget* control : body->widget()->findChildren<QWidget*>()) {
-                if (!control->isVisible() || !(qobject_cast<QAbstractButton*>(control) ||
-                                               qobject_cast<QLineEdit*>(control) ||
-                                               qobject_cast<QAbstractItemView*>(control) ||
-                                               qobject_cast<Spinner*>(control))) {
+                if (!control->isVisible() ||
+                    !(qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                      qobject_cast<QAbstractItemView*>(control) || qobject_cast<Spinner*>(control))) {
                     continue;
                 }
                 const QRect at(control->mapTo(body->viewport(), QPoint(0, 0)), control->size());
-                QVERIFY2(sight.contains(at), qPrintable(QStringLiteral("mode %1: %2 at %3,%4 %5x%6 out of %7x%8")
-                                                            .arg(mode)
-                                                            .arg(control->objectName())
-                                                            .arg(at.x())
-                                                            .arg(at.y())
-                                                            .arg(at.width())
-                                                            .arg(at.height())
-                                                            .arg(sight.width())
-                                                            .arg(sight.height())));
+                QVERIFY2(sight.contains(at),
+                         qPrintable(QStringLiteral("mode %1: %2 at %3,%4 %5x%6 out of %7x%8")
+                                        .arg(mode)
+                                        .arg(control->objectName())
+                                        .arg(at.x())
+                                        .arg(at.y())
+                                        .arg(at.width())
+                                        .arg(at.height())
+                                        .arg(sight.width())
+                                        .arg(sight.height())));
                 seen.append(control->objectName());
             }
             QVERIFY(seen.contains(mode == 2 ? "applyTemplet" : "CmdPreBell2"));
