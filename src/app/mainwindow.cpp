@@ -264,6 +264,9 @@ void MainWindow::buildControls() {
     calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
     calendarDay->setWordWrap(true);
     calendarDay->hide();
+    todayNote = named(new QLabel(clockBox), "todayNote");
+    todayNote->setStyleSheet(QStringLiteral("#todayNote { color: #8a1c12; font-weight: bold; }"));
+    todayNote->hide();
     auto* clockLayout = new QGridLayout(clockBox);
     clockLayout->setContentsMargins(0, 0, 0, 0);
     clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
@@ -271,6 +274,7 @@ void MainWindow::buildControls() {
     clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
     clockLayout->addWidget(now_day, 1, 1);
     clockLayout->addWidget(calendarDay, 2, 1);
+    clockLayout->addWidget(todayNote, 3, 1);
     clockLayout->setColumnStretch(1, 1);
 
     // Next bell and today's bells.
