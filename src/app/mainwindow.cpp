@@ -76,7 +76,8 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     return label;
 }
 
-// The main window's body as its scroll area sees it: a height that does not follow the width.
+// The main window's body as its scroll area sees it: no height that follows the width, so that the
+// area measures it by its least size, not by the height its word-wrapped labels would like.
 class FixedHeightBody : public QWidget {
 public:
     using QWidget::QWidget;
