@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -74,6 +75,14 @@ QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
+
+// The main window's body as its scroll area sees it: no height that follows the width, so that the
+// area measures it by its least size, not by the height its word-wrapped labels would like.
+class FixedHeightBody : public QWidget {
+public:
+    using QWidget::QWidget;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 // Hears the application asked to quit from outside: the desktop session ends (the session
 // manager's last word reaches Qt as a Quit event) or the system asks the program to end.
@@ -256,6 +265,9 @@ void MainWindow::buildControls() {
     calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
     calendarDay->setWordWrap(true);
     calendarDay->hide();
+    todayNote = named(new QLabel(clockBox), "todayNote");
+    todayNote->setStyleSheet(QStringLiteral("#todayNote { color: #8a1c12; font-weight: bold; }"));
+    todayNote->hide();
     auto* clockLayout = new QGridLayout(clockBox);
     clockLayout->setContentsMargins(0, 0, 0, 0);
     clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
@@ -263,6 +275,7 @@ void MainWindow::buildControls() {
     clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
     clockLayout->addWidget(now_day, 1, 1);
     clockLayout->addWidget(calendarDay, 2, 1);
+    clockLayout->addWidget(todayNote, 3, 1);
     clockLayout->setColumnStretch(1, 1);
 
     // Next bell and today's bells.
@@ -499,8 +512,12 @@ void MainWindow::buildControls() {
 
     auto* scheduleColumn = new QVBoxLayout;
     scheduleColumn->addWidget(soundFrame, 1);
-    scheduleColumn->addWidget(startEndFrame);
-    scheduleColumn->addWidget(intervalFrame);
+    // Side by side, so that the interval panel leaves room for the strips above the body on a
+    // screen 768 pixels high.
+    auto* intervalRow = new QHBoxLayout;
+    intervalRow->addWidget(startEndFrame, 3);
+    intervalRow->addWidget(intervalFrame, 2);
+    scheduleColumn->addLayout(intervalRow);
     scheduleColumn->addWidget(bellSoundFrame);
     scheduleColumn->addWidget(preBellFrame);
     scheduleColumn->addWidget(inputFrame);
@@ -520,11 +537,17 @@ void MainWindow::buildControls() {
     layout->addWidget(Picture2);
     layout->addWidget(warningLine);
     // On a screen smaller than the window the body scrolls, and the window stays on the screen.
+    // It scrolls only when there is less room than the body needs at least: its wrapped labels
+    // would otherwise have the scroll area measure it at the height it would like.
     auto* bodyArea = named(new QScrollArea(this), "bodyArea");
     bodyArea->setFrameShape(QFrame::NoFrame);
     bodyArea->setWidgetResizable(true);
     auto* bodyWidget = new QWidget;
-    bodyWidget->setLayout(body);
+    auto* bodyInside = new FixedHeightBody(bodyWidget);
+    bodyInside->setLayout(body);
+    auto* bodyOutside = new QVBoxLayout(bodyWidget);
+    bodyOutside->setContentsMargins(0, 0, 0, 0);
+    bodyOutside->addWidget(bodyInside);
     bodyArea->setWidget(bodyWidget);
     layout->addWidget(bodyArea, 1);
 
@@ -787,13 +810,13 @@ void MainWindow::Form_Load() {
     }
 }
 
-// The window's size, no larger than the screen's free area, and placed inside it.
 void MainWindow::fitToScreen() {
-    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where) {
-        return;
+    if (const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        fitTo(where->availableGeometry());
     }
-    const QRect area = where->availableGeometry();
+}
+
+void MainWindow::fitTo(const QRect& area) {
     // The frame the window manager draws counts too (known once the window is shown).
     const int frameWidth = frameGeometry().width() - width();
     const int frameHeight = frameGeometry().height() - height();
@@ -865,12 +888,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     TrayIn();
     if (!m_closeHintShown && QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
         m_closeHintShown = true;  // once a run
-        trayIcon->showMessage(
-            kProduct,
-            QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
-                           "in this icon's menu."),
-            QSystemTrayIcon::Information);
+        showCloseHint(0);
     }
+}
+
+void MainWindow::showCloseHint(int tries) {
+    // The icon was made a moment ago: a tray that embeds it gives it its place on the screen a little
+    // later, and a balloon shown before that points at the screen's corner. A StatusNotifier host
+    // shows the text as a notification, with no place of the icon to wait for. After two seconds
+    // the balloon goes wherever the icon is said to be.
+    constexpr int kTries = 40;
+    constexpr int kTryMs = 50;
+    if (!trayIcon->isVisible()) {
+        return;  // back from the tray already
+    }
+    // Until then the icon is a window of its own at the screen's origin.
+    const QRect place = trayIcon->geometry();
+    if ((place.isEmpty() || place.topLeft() == QPoint(0, 0)) && !m_singleClickTray && tries < kTries) {
+        QTimer::singleShot(kTryMs, this, [this, tries] { showCloseHint(tries + 1); });
+        return;
+    }
+    trayIcon->showMessage(
+        kProduct,
+        QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
+                       "in this icon's menu."),
+        QSystemTrayIcon::Information);
 }
 
 FrmFullScreen* MainWindow::fullScreen() {

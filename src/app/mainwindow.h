@@ -81,6 +81,10 @@ public:
     // A signal (TERM, INT, HUP) ends the program as its exit command does, and says so.
     void endBySignal(const QString& name);
 
+    // The window's size for a screen whose free area is `area`: the whole body without scrolling
+    // as far as the area has room for it, the window placed inside the area.
+    void fitTo(const QRect& area);
+
     // --- Settings files ---
     void LoadOptions();
     void LoadWeekTimes();
@@ -253,6 +257,7 @@ private:
     QAction* mnSkipNext;  // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
     int m_bellOffset = 0;  // seconds the bells ring after the computer's clock
+    int m_greyedUpTo = -1;  // the minute of the day up to which today's list is grey
     QLabel* offsetText;    // beside the clock while the offset is not 0
 
     // Service state, clock and today's bells.
@@ -264,6 +269,7 @@ private:
     QLabel* now;
     QLabel* now_day;
     QLabel* calendarDay;
+    QLabel* todayNote;  // "No bells today" or "Templet 2 rings today" while today's change says so
     QLabel* nextBell;
     QLabel* nextBellSound;
     QListWidget* clock_list;
@@ -353,6 +359,9 @@ private:
     void buildControls();
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
+    // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
+    // a moment apart it waited for the icon's place.
+    void showCloseHint(int tries);
     void connectHandlers();
     void connectServices();
     void endProgram(const QString& how);
@@ -398,7 +407,13 @@ private:
     void mnAlarmSignals_Click();
     // --- Today's changes ---
     void buildTodayControls();
-    void showTodayList(const QStringList& lines, const QStringList& marks);
+    // Today's lines ("10hr50min"), what today's changes made of each, and the sound each rings (none
+    // when the bells do not tell it).
+    void showTodayList(const QStringList& lines, const QStringList& marks, const QStringList& sounds = {});
+    // The bells of today's list whose minute has come, by the bells' clock, in grey.
+    void greyPastBells();
+    // Beside the date: the whole day's change among today's changes, if any.
+    void showTodayNote(const QStringList& changes);
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();

@@ -34,11 +34,11 @@ void MainWindow::buildAlarmControls() {
     alarmStrip->setStyleSheet(QStringLiteral("#alarmStrip { background: #c62828; }"));
     alarmText = new QLabel(alarmStrip);
     alarmText->setObjectName(QStringLiteral("alarmText"));
-    alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
+    alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
     alarmStop = new QPushButton(QStringLiteral("Stop alarm"), alarmStrip);
     alarmStop->setObjectName(QStringLiteral("alarmStop"));
     auto* stripLayout = new QHBoxLayout(alarmStrip);
-    stripLayout->setContentsMargins(10, 6, 10, 6);
+    stripLayout->setContentsMargins(10, 2, 10, 2);
     stripLayout->addWidget(alarmText, 1);
     stripLayout->addWidget(alarmStop);
     alarmStrip->hide();
@@ -105,10 +105,15 @@ void MainWindow::soundAlarm(int index, const QString& by) {
     const QString name = QString::fromStdString(signal.name);
     const QString times = signal.times <= 0 ? QStringLiteral("until it is stopped")
                                             : QString::fromStdString(alarms::timesText(signal.times));
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Alarm"),
-        QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times),
-        QMessageBox::NoButton, this);
+    QString question =
+        QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
+    // One signal sounds at a time: the one that sounds now ends, or starts again when it is this one.
+    if (const QString sounding = m_bells->alarm(); sounding == name) {
+        question += QStringLiteral(" It sounds now, and starts again from the beginning.");
+    } else if (!sounding.isEmpty()) {
+        question += QStringLiteral(" The alarm signal %1, which sounds now, stops.").arg(sounding);
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Alarm"), question, QMessageBox::NoButton, this);
     QPushButton* soundIt = box.addButton(QStringLiteral("Sound it"), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);

@@ -19,13 +19,14 @@
 #include "follow/setupfollower.h"
 #include "schedule/setuparchive.h"
 #include "widgets/dialogs.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/imagebutton.h"
 
 void MainWindow::buildFollowControls() {
-    followText = new QLabel(this);
+    // One line, however long the address: the whole of it in the tooltip.
+    followText = new ElidedLabel(1, this);
     followText->setObjectName(QStringLiteral("followText"));
-    followText->setStyleSheet(QStringLiteral("background: #fff3c4; color: #4a3b00; padding: 4px;"));
-    followText->setWordWrap(true);
+    followText->setStyleSheet(QStringLiteral("background: #fff3c4; color: #4a3b00; padding: 2px 10px;"));
     followText->hide();
     if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
         column->insertWidget(column->indexOf(warningLine) + 1, followText);
@@ -67,6 +68,7 @@ void MainWindow::showFollowing(const QString& address) {
     m_followed = address;
     const bool following = !address.isEmpty();
     followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
+    followText->setToolTip(followText->text());
     followText->setVisible(following);
     mnFollowRefresh->setEnabled(following);
     mnUnfollow->setEnabled(following);

@@ -285,6 +285,7 @@ void MainWindow::Timer1_Timer() {
     now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
+    greyPastBells();
 
     const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));
     fullScreen()->lblNowTimeShow->setText(twelveHour);

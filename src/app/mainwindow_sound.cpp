@@ -101,7 +101,7 @@ void MainWindow::addSound_Click() {
         return;
     }
     if (!corvalin::sound::isSound(bytes)) {
-        refuse(QStringLiteral("it is no sound that can be played"));
+        refuse(QStringLiteral("the file is not a sound that can be played"));
         return;
     }
     if (const QString why = corvalin::sound::refusalOfBytes(bytes); !why.isEmpty()) {

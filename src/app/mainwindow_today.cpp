@@ -2,10 +2,11 @@
 // no bells, a templet, undo), and the tray's "Skip next bell". The bells make them, keep them for
 // the day and tell the list again; the window asks and shows.
 #include <QAction>
-#include <QLabel>
 #include <QFont>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
@@ -24,6 +25,7 @@ const QString kByWindow = QStringLiteral("the window");
 const QString kByTray = QStringLiteral("the tray");
 constexpr int kLineRole = Qt::UserRole;
 constexpr int kMarkRole = Qt::UserRole + 1;
+constexpr int kMinuteRole = Qt::UserRole + 2;
 
 // "10hr 50min" (the next bell as shown) as "10:50"; empty for anything else ("NEXT DAY").
 QString shortTime(const QString& nextBell) {
@@ -38,9 +40,29 @@ int lineMinute(const QString& line) {
     return line.left(2).toInt() * 60 + line.mid(4, 2).toInt();
 }
 
+// A line of "Today Bells" as shown and read out: with its sound after the time, so that two bells
+// are told apart ("10hr50min   bell.wav  (added)").
+QString shownLine(const QString& line, const QString& sound, const QString& mark) {
+    return line + (sound.isEmpty() ? QString() : QStringLiteral("   ") + sound) +
+           (mark.isEmpty() ? QString() : QStringLiteral("  (") + mark + QLatin1Char(')'));
+}
+
+// Shows each line as it is read out; the line itself, the list's text, stays as it is.
+class TodayBellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = index.data(Qt::AccessibleTextRole).toString();
+    }
+};
+
 }  // namespace
 
 void MainWindow::buildTodayControls() {
+    clock_list->setItemDelegate(new TodayBellDelegate(clock_list));
     clock_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(clock_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu* menu = todayMenu(clock_list->itemAt(at));
@@ -54,18 +76,23 @@ void MainWindow::buildTodayControls() {
     connect(mnSkipNext, &QAction::triggered, this, [this] {
         m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
     });
-    connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
+    connect(m_bells, &BellsClient::todayListed, this,
+            [this](const QStringList& lines, const QStringList& marks) { showTodayList(lines, marks); });
+    connect(m_bells, &BellsClient::todayChangesTold, this, &MainWindow::showTodayNote);
+    showTodayNote(m_bells->todayChanges());
     showTrayState();
 }
 
-void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks) {
+void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks,
+                               const QStringList& sounds) {
     clock_list->clear();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString mark = marks.value(i);
-        auto* item = new QListWidgetItem(mark.isEmpty() ? lines[i] : lines[i] + QStringLiteral("  (") + mark + QLatin1Char(')'),
-                                         clock_list);
+        auto* item = new QListWidgetItem(shownLine(lines[i], QString(), mark), clock_list);
+        item->setData(Qt::AccessibleTextRole, shownLine(lines[i], sounds.value(i), mark));
         item->setData(kLineRole, lines[i]);
         item->setData(kMarkRole, mark);
+        item->setData(kMinuteRole, lineMinute(lines[i]));
         if (!mark.isEmpty()) {
             QFont font = item->font();
             font.setStrikeOut(mark == QStringLiteral("skipped"));
@@ -73,6 +100,42 @@ void MainWindow::showTodayList(const QStringList& lines, const QStringList& mark
             item->setFont(font);
         }
     }
+    m_greyedUpTo = -1;
+    greyPastBells();
+}
+
+void MainWindow::greyPastBells() {
+    // A bell of the minute that has come has rung (or was passed over), as the next bell counts.
+    const QTime t = currentTime().addSecs(-m_bellOffset).time();
+    const int minute = t.hour() * 60 + t.minute();
+    if (minute == m_greyedUpTo) {
+        return;
+    }
+    m_greyedUpTo = minute;
+    const QBrush past = clock_list->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int i = 0; i < clock_list->count(); ++i) {
+        QListWidgetItem* item = clock_list->item(i);
+        item->setData(Qt::ForegroundRole,
+                      item->data(kMinuteRole).toInt() <= minute ? QVariant(past) : QVariant());
+    }
+}
+
+void MainWindow::showTodayNote(const QStringList& changes) {
+    QString note;
+    today::Change whole;
+    whole.kind = today::Kind::NoBells;
+    if (changes.contains(QString::fromStdString(today::describe(whole)))) {
+        note = QStringLiteral("No bells today");
+    }
+    whole.kind = today::Kind::Templet;
+    for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
+        whole.templet = k;
+        if (changes.contains(QString::fromStdString(today::describe(whole)))) {
+            note = QStringLiteral("Templet %1 rings today").arg(k);
+        }
+    }
+    todayNote->setText(note);
+    todayNote->setVisible(!note.isEmpty());
 }
 
 void MainWindow::showSkipNext() {

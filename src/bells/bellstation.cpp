@@ -401,7 +401,10 @@ void BellStation::startService(const BellService::Plan& plan) {
     library.refresh();
     bells.start(plan);
     m_deciding = true;
-    log.note(QStringLiteral("the bell service started: %1 bells today").arg(bells.todayBells().size()));
+    log.note(QStringLiteral("the bell service started: %1 today")
+                 .arg(bells.todayBells().size() == 1
+                          ? QStringLiteral("1 bell")
+                          : QStringLiteral("%1 bells").arg(bells.todayBells().size())));
 }
 
 void BellStation::stopService() {

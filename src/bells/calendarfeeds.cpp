@@ -27,8 +27,10 @@ QString copyAge(const FeedCopy& copy) {
         return QStringLiteral("there is no copy of it yet, so it decides no day");
     }
     const qint64 hours = copy.fetched.secsTo(QDateTime::currentDateTime()) / 3600;
-    const QString age = hours < 48 ? QStringLiteral("%1 hours old").arg(std::max<qint64>(hours, 0))
-                                   : QStringLiteral("%1 days old").arg(hours / 24);
+    const QString age = hours < 1    ? QStringLiteral("less than an hour old")
+                        : hours == 1 ? QStringLiteral("1 hour old")
+                        : hours < 48 ? QStringLiteral("%1 hours old").arg(hours)
+                                     : QStringLiteral("%1 days old").arg(hours / 24);
     return QStringLiteral("the copy of %1 (%2) is used").arg(copy.fetched.toString(QStringLiteral("yyyy-MM-dd hh:mm")), age);
 }
 

@@ -103,11 +103,13 @@ bool saveState(const QString& path, const FollowState& state, QString* why = nul
     return replaceWholeFile(path, bytes, why);
 }
 
-// "2 hours old", "3 days old".
+// "less than an hour old", "2 hours old", "3 days old".
 QString age(const QDateTime& when) {
-    const qint64 hours = std::max<qint64>(when.secsTo(QDateTime::currentDateTime()) / 3600, 0);
-    return hours < 48 ? QStringLiteral("%1 hours old").arg(hours)
-                      : QStringLiteral("%1 days old").arg(hours / 24);
+    const qint64 hours = when.secsTo(QDateTime::currentDateTime()) / 3600;
+    return hours < 1    ? QStringLiteral("less than an hour old")
+           : hours == 1 ? QStringLiteral("1 hour old")
+           : hours < 48 ? QStringLiteral("%1 hours old").arg(hours)
+                        : QStringLiteral("%1 days old").arg(hours / 24);
 }
 
 // "2 minutes", "45 seconds".

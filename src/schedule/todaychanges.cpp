@@ -278,13 +278,18 @@ std::vector<Line> todayLines(const ringtable::RingTable& applied, const Changes&
         }
     }
     std::vector<Line> lines;
-    for (const std::string& text : ringtable::todayBellsLines(applied)) {
-        const auto minute = parseMinute(text.substr(0, 2) + ":" + text.substr(4, 2));
-        lines.push_back({text, minute ? marks[static_cast<std::size_t>(*minute)] : std::string()});
+    // The slots ringtable::todayBellsLines lists.
+    const int count = std::clamp(std::min(applied.dayBellCount, applied.bellCount), 0, ringtable::kSlots);
+    for (int i = 0; i < count; ++i) {
+        const int minute = applied.minutes[static_cast<std::size_t>(i)];
+        const bool inDay = minute >= 0 && minute < kMinutesADay;
+        lines.push_back({ringtable::todayBellLine(minute),
+                         inDay ? marks[static_cast<std::size_t>(minute)] : std::string(),
+                         applied.sounds[static_cast<std::size_t>(i)]});
     }
     for (const Change& c : changes.list) {
         if (c.kind == Kind::Skip) {
-            lines.push_back({ringtable::todayBellLine(c.minute), "skipped"});
+            lines.push_back({ringtable::todayBellLine(c.minute), "skipped", std::string()});
         }
     }
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.text < b.text; });

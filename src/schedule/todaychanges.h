@@ -64,11 +64,12 @@ std::optional<Change> dayChange(const Changes& changes);
 std::vector<Change> applyToTable(const Changes& changes, ringtable::RingTable& table);
 
 // The lines of "Today Bells" with what the changes did to each: the table's lines (see
-// ringtable::todayBellsLines) marked "moved from 10:50" or "added", and the skipped bells marked
-// "skipped", in time order.
+// ringtable::todayBellsLines) marked "moved from 10:50" or "added", each with its sound, and the
+// skipped bells marked "skipped" (with no sound: they ring none), in time order.
 struct Line {
-    std::string text;  // "10hr50min"
-    std::string mark;  // empty for a bell as planned
+    std::string text;   // "10hr50min"
+    std::string mark;   // empty for a bell as planned
+    std::string sound;  // the sound it rings
 };
 std::vector<Line> todayLines(const ringtable::RingTable& applied, const Changes& changes);
 

@@ -301,7 +301,8 @@ private Q_SLOTS:
             const QString said = heard.problems.last().second;
             QVERIFY2(
                 said.startsWith("the set-up from " + server.address() + " could not be used: " + reason) &&
-                    said.contains("; the set-up in use is the one of ") && said.endsWith(" hours old)"),
+                    said.contains("; the set-up in use is the one of ") &&
+                    said.endsWith(" (less than an hour old)"),
                 qPrintable(said));
             QCOMPARE(heard.arrived.size(), 2);
             QCOMPARE(fileBytes(zipPath), second);

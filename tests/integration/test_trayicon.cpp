@@ -6,6 +6,32 @@
 
 #include "windowfixture.h"
 
+namespace {
+
+// Where the tray's balloon is when it first shows, and where the icon is then.
+class BalloonWatch : public QObject {
+public:
+    explicit BalloonWatch(QSystemTrayIcon* tray) : m_tray(tray) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    QRect balloon;
+    QRect icon;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->inherits("QBalloonTip") && balloon.isEmpty()) {
+            balloon = static_cast<QWidget*>(watched)->geometry();
+            icon = m_tray->geometry();
+        }
+        return false;
+    }
+
+private:
+    QSystemTrayIcon* m_tray;
+};
+
+}  // namespace
+
 class TestTrayIcon : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -32,6 +58,36 @@ private Q_SLOTS:
         Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w->isVisible());
         QVERIFY(!tray->isVisible());
+    }
+
+    // The close button sends the window to the tray and says so once, in a balloon that points at
+    // the icon: shown only once the tray host has given the new icon its place (until then the
+    // icon is a window of its own at the screen's origin, and the balloon would point there).
+    void closeHintPointsAtTheIcon() {
+        if (qEnvironmentVariableIsEmpty("CORVALIN_TEST_DISPLAY")) {
+            QSKIP("no test display: scripts/services/xvfb.sh start");
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
+        WindowFixture f;
+        auto* w = f.load();
+        QTRY_VERIFY(w->isVisible());
+        auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
+        BalloonWatch watch(tray);
+        QVERIFY(!w->close());
+        QVERIFY(!w->isVisible() && tray->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!watch.balloon.isEmpty(), 5000);
+        const QString seen = QStringLiteral("balloon %1,%2 %3x%4, icon at %5,%6 %7x%8")
+                                 .arg(watch.balloon.x())
+                                 .arg(watch.balloon.y())
+                                 .arg(watch.balloon.width())
+                                 .arg(watch.balloon.height())
+                                 .arg(watch.icon.x())
+                                 .arg(watch.icon.y())
+                                 .arg(watch.icon.width())
+                                 .arg(watch.icon.height());
+        QVERIFY2(watch.icon.topLeft() != QPoint(0, 0), qPrintable(seen));
+        // Its arrow's tip is at the icon's middle, on the balloon's edge.
+        QVERIFY2(watch.balloon.adjusted(-2, -2, 2, 2).contains(watch.icon.center()), qPrintable(seen));
     }
 };
 

@@ -124,6 +124,18 @@ private Q_SLOTS:
         QVERIFY(stopEntry->isEnabled() && find<QAction>(w, "trayAlarmStop")->isVisible());
         QCOMPARE(tray->toolTip(), QString("Corvalin-Alarm: Lockdown"));
         QVERIFY(isRed(tray->icon()));
+        // Another signal's question says that this one stops; the same one's, that it starts again.
+        f.fakes.dialogs.whileModal = answer("Cancel", &asked);
+        find<QAction>(w, "trayAlarm2")->trigger();
+        find<QAction>(w, "mnAlarm1")->trigger();
+        f.settle();
+        QCOMPARE(asked.mid(2),
+                 (QStringList{"Sound the alarm signal Evacuation now? It rings on the bell card until it "
+                              "is stopped. The alarm signal Lockdown, which sounds now, stops.",
+                              "Sound the alarm signal Lockdown now? It rings on the bell card until it "
+                              "is stopped. It sounds now, and starts again from the beginning."}));
+        QVERIFY(f.fakes.bell.plays.size() == 1 && strip->isVisible());
+        f.fakes.dialogs.whileModal = answer("Sound it", &asked);
 
         runTo(f, at(10, 50, 5));
         QCOMPARE(f.fakes.bell.plays.size(), 1);

@@ -421,8 +421,9 @@ private Q_SLOTS:
         const struct {
             QString file;
             QString why;
-        } refused[] = {{"notes.mp3", "notes.mp3 was not added: it is no sound"},
-                       {"hour.flac", "hour.flac was not added: it lasts 11 min 00 s; a bell sound lasts at most 10"}};
+        } refused[] = {
+            {"notes.mp3", "notes.mp3 was not added: the file is not a sound that can be played."},
+            {"hour.flac", "hour.flac was not added: it lasts 11 min 00 s; a bell sound lasts at most 10"}};
         for (const auto& r : refused) {
             f.fakes.dialogs.messages.clear();
             f.fakes.dialogs.files.enqueue(from.filePath(r.file));

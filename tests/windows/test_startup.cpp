@@ -9,6 +9,8 @@
 
 #include "app/automodeform.h"
 #include "base/secondtimer.h"
+#include "follow/setupfollower.h"
+#include "follow/setupsignature.h"
 #include "windowfixture.h"
 
 namespace {
@@ -162,6 +164,58 @@ private Q_SLOTS:
         fits();
         QVERIFY2(body->height() >= room - 3 * line,
                  qPrintable(QStringLiteral("%1 of %2").arg(body->height()).arg(room)));
+    }
+
+    // On a 1366x768 screen, with a problem on the warning line, a followed set-up's notice and an
+    // alarm signal's strip all shown, every control of either set-time mode stays in sight: the
+    // body does not scroll, "Apply templet" and the pre-bell rows included.
+    void everyControlInSightAt1366x768WithEveryStrip() {
+        for (const int mode : {2, 1}) {
+            WindowFixture f;
+            f.folder.addSound("a.wav");
+            f.folder.addSound("tone-lockdown.wav");
+            f.folder.writeData("alarms.ini", "Lockdown,tone-lockdown.wav,0\r\n");
+            f.writeOptions(mode, 2, 0);
+            auto* w = f.load();
+            w->reportProblem(QStringLiteral("the bell card USB Audio is gone, ").repeated(20));
+            f.services->client().startAlarm("Lockdown", "the test");
+            QCOMPARE(f.services->services().follower->follow(
+                         "https://server.invalid/" + QString("long-name/").repeated(20) + "setup.zip",
+                         corvalin::follow::makeKeyPair().publicKey),
+                     QString());
+            f.settle();
+            for (const char* strip : {"warningLine", "followText", "alarmStrip"}) {
+                QVERIFY2(find<QWidget>(w, strip)->isVisible(), strip);
+            }
+            w->fitTo(QRect(0, 0, 1366, 768));
+            w->layout()->activate();
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(w->height() <= 768);
+            auto* body = find<QScrollArea>(w, "bodyArea");
+            const QRect sight = body->viewport()->rect();
+            QStringList seen;
+            for (QWidget* control : body->widget()->findChildren<QWidget*>()) {
+                if (!control->isVisible() ||
+                    !(qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                      qobject_cast<QAbstractItemView*>(control) || qobject_cast<Spinner*>(control))) {
+                    continue;
+                }
+                const QRect at(control->mapTo(body->viewport(), QPoint(0, 0)), control->size());
+                QVERIFY2(sight.contains(at),
+                         qPrintable(QStringLiteral("mode %1: %2 at %3,%4 %5x%6 out of %7x%8")
+                                        .arg(mode)
+                                        .arg(control->objectName())
+                                        .arg(at.x())
+                                        .arg(at.y())
+                                        .arg(at.width())
+                                        .arg(at.height())
+                                        .arg(sight.width())
+                                        .arg(sight.height())));
+                seen.append(control->objectName());
+            }
+            QVERIFY(seen.contains(mode == 2 ? "applyTemplet" : "CmdPreBell2"));
+            QVERIFY(find<QPushButton>(w, "alarmStop")->isVisible());
+        }
     }
 
     void secondCopyEndsAndReadsNothing() {

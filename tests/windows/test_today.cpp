@@ -96,8 +96,21 @@ private Q_SLOTS:
         QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
                                                     "11hr35min  (moved from 11:30)"}));
         QVERIFY(f.fakes.dialogs.texts().isEmpty());
+        // The bells whose minute has come are grey, the others not, and they grey as the day goes.
+        const auto grey = [list] {
+            QList<bool> greyed;
+            for (int i = 0; i < list->count(); ++i) {
+                greyed.append(list->item(i)->foreground() ==
+                              list->palette().brush(QPalette::Disabled, QPalette::Text));
+            }
+            return greyed;
+        };
+        QCOMPARE(grey(), (QList<bool>{true, false, false, false}));
 
-        QCOMPARE(runTo(f, at(11, 40, 0)), (QStringList{"11:10", "11:35"}));
+        QCOMPARE(runTo(f, at(11, 10, 0)), (QStringList{"11:10"}));
+        QCOMPARE(grey(), (QList<bool>{true, true, true, false}));
+        QCOMPARE(runTo(f, at(11, 40, 0)), (QStringList{"11:35"}));
+        QCOMPARE(grey(), (QList<bool>{true, true, true, true}));
         QVERIFY(f.fakes.bell.plays.at(0).path.endsWith("/drill.wav"));
         const QByteArray log = f.folder.readData("ring.log");
         QVERIFY2(log.contains("10:50 skipped today, by the tray") &&
@@ -140,11 +153,16 @@ private Q_SLOTS:
     void noBellsTodayAndARefusal() {
         WindowFixture f;
         QVERIFY(writeLongSilence(f.folder.path() + "/sound/long.wav", 11 * 60));
+        f.folder.writeData("mdata_9.ini", " 0 \r\n10hr 45min/a.wav\r\n");  // templet 2
         auto* w = runningDay(f);
+        auto* note = find<QLabel>(w, "todayNote");
+        QVERIFY(note->isHidden());
         std::unique_ptr<QMenu> menu(w->todayMenu(nullptr));
         action(menu.get(), "mnNoBellsToday")->trigger();
         f.settle();
         QCOMPARE(f.list("clock_list"), QStringList());
+        QVERIFY(!note->isHidden());
+        QCOMPARE(note->text(), QString("No bells today"));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
         QVERIFY(!find<QAction>(w, "mnSkipNext")->isVisible());
         menu.reset(w->todayMenu(nullptr));
@@ -157,6 +175,17 @@ private Q_SLOTS:
         action(menu.get(), "mnUndoAllToday")->trigger();
         f.settle();
         QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QVERIFY(note->isHidden());
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnTempletToday2")->trigger();
+        f.settle();
+        QCOMPARE(f.list("clock_list"), QStringList{"10hr45min"});
+        QCOMPARE(note->text(), QString("Templet 2 rings today"));
+        QVERIFY(!note->isHidden());
+        menu.reset(w->todayMenu(nullptr));
+        action(menu.get(), "mnUndoAllToday")->trigger();
+        f.settle();
+        QVERIFY(note->isHidden());
         QTRY_VERIFY(!f.folder.hasData("today.ini"));
 
         // A sound no bell may ring is refused when the bell is added, not at its minute.
