@@ -76,8 +76,7 @@ void MainWindow::buildTodayControls() {
     connect(mnSkipNext, &QAction::triggered, this, [this] {
         m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
     });
-    connect(m_bells, &BellsClient::todayListed, this,
-            [this](const QStringList& lines, const QStringList& marks) { showTodayList(lines, marks); });
+    connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
     connect(m_bells, &BellsClient::todayChangesTold, this, &MainWindow::showTodayNote);
     showTodayNote(m_bells->todayChanges());
     showTrayState();

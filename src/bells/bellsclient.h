@@ -145,8 +145,8 @@ Q_SIGNALS:
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
     // Today's lines with what today's changes made of each ("skipped", "moved from 10:50",
-    // "added", or empty), after every start.
-    void todayListed(const QStringList& lines, const QStringList& marks);
+    // "added", or empty) and the sound each rings (empty for a skipped one), after every start.
+    void todayListed(const QStringList& lines, const QStringList& marks, const QStringList& sounds);
     // Today's changes, in the order they were made, each said in a line ("10:50 skipped today").
     void todayChangesTold(const QStringList& changes);
     void nextBellChanged(const QString& time, const QString& sound);

@@ -133,11 +133,13 @@ void BellService::start(const Plan& given) {
     Q_EMIT started(todayBells());
     QStringList lines;
     QStringList marks;
+    QStringList sounds;
     for (const auto& line : todayLines()) {
         lines.append(QString::fromStdString(line.text));
         marks.append(QString::fromStdString(line.mark));
+        sounds.append(QString::fromStdString(line.sound));
     }
-    Q_EMIT todayListed(lines, marks);
+    Q_EMIT todayListed(lines, marks, sounds);
 }
 
 void BellService::setTodayChanges(corvalin::today::Changes changes) {

@@ -123,7 +123,7 @@ Q_SIGNALS:
     void started(const QStringList& todayBells);
     // The same lines with what today's changes made of each ("skipped", "moved from 10:50",
     // "added", or empty), after every start.
-    void todayListed(const QStringList& lines, const QStringList& marks);
+    void todayListed(const QStringList& lines, const QStringList& marks, const QStringList& sounds);
     void nextBellChanged(const QString& time, const QString& sound);
     // The next bell that really rings today changed (see nextRing()): its minute of the day and
     // sound, or -1 and no sound for none. Once per change.

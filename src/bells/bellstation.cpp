@@ -396,15 +396,21 @@ void BellStation::setTimeSyncEnabled(bool on) {
     bells.setTimeSyncEnabled(on);
 }
 
+namespace {
+
+// "1 bell", "3 bells".
+QString bellsText(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 bell") : QStringLiteral("%1 bells").arg(count);
+}
+
+}  // namespace
+
 void BellStation::startService(const BellService::Plan& plan) {
     // The folder as it is now: a sound added a moment ago rings.
     library.refresh();
     bells.start(plan);
     m_deciding = true;
-    log.note(QStringLiteral("the bell service started: %1 today")
-                 .arg(bells.todayBells().size() == 1
-                          ? QStringLiteral("1 bell")
-                          : QStringLiteral("%1 bells").arg(bells.todayBells().size())));
+    log.note(QStringLiteral("the bell service started: %1 today").arg(bellsText(bells.todayBells().size())));
 }
 
 void BellStation::stopService() {
@@ -450,9 +456,8 @@ void BellStation::startDayAgain() {
         return;
     }
     bells.start(std::get<BellService::Plan>(planned));
-    log.note(QStringLiteral("the bell service started again for %1: %2 bells")
-                 .arg(m_clock->now().date().toString(Qt::ISODate))
-                 .arg(bells.todayBells().size()));
+    log.note(QStringLiteral("the bell service started again for %1: %2")
+                 .arg(m_clock->now().date().toString(Qt::ISODate), bellsText(bells.todayBells().size())));
     Q_EMIT dayStartedAgain();
 }
 

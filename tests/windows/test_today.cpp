@@ -106,6 +106,13 @@ private Q_SLOTS:
             return greyed;
         };
         QCOMPARE(grey(), (QList<bool>{true, false, false, false}));
+        // Each with the sound it rings, as shown and read out.
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) {
+            shown.append(list->item(i)->data(Qt::AccessibleTextRole).toString());
+        }
+        QCOMPARE(shown, (QStringList{"10hr00min   a.wav", "10hr50min  (skipped)", "11hr10min   drill.wav  (added)",
+                                     "11hr35min   a.wav  (moved from 11:30)"}));
 
         QCOMPARE(runTo(f, at(11, 10, 0)), (QStringList{"11:10"}));
         QCOMPARE(grey(), (QList<bool>{true, true, true, false}));
