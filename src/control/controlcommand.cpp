@@ -366,12 +366,20 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
     QString fault;
     const QVariantList arguments = argumentsOf(verb, parser, &fault);
 
-    // The command's own connection, closed before the program ends: one left open goes on
-    // reading what the bus sends while the program's static data is torn down at exit, which
-    // Qt reports on standard error ("Trying to construct an instance of an invalid type").
-    const QString connection = QStringLiteral("corvalin-command");
-    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connection);
-    const auto close = qScopeGuard([&connection] { QDBusConnection::disconnectFromBus(connection); });
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // QtDBus wakes a blocked call as soon as its answer is in, and only then ends its own handling
+    // of an error answer (a refusal, no copy to ask) on its thread. A program that ends meanwhile
+    // has that thread meet Qt's type registry half torn down, and Qt says so on standard error
+    // ("Trying to construct an instance of an invalid type"). The bus answers a last call only
+    // after that handling is over: the command ends once it has.
+    const auto settle = qScopeGuard([&bus] {
+        if (bus.isConnected()) {
+            bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                    QStringLiteral("/org/freedesktop/DBus"),
+                                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+                     QDBus::Block, 2000);
+        }
+    });
     if (!bus.isConnected()) {
         if (method == QStringLiteral("Follow") || method == QStringLiteral("Unfollow")) {
             return followWithNoCopy(method, arguments, dataFolder);
