@@ -63,8 +63,8 @@ struct Verb {
     const char* help;
 };
 
-// Every verb. The options, the check that one is given alone, the call and the exit code all
-// come from here.
+// Every verb, in the order --help lists them. The options, the check that one verb is given
+// alone, the method's arguments and the call all come from here.
 const std::vector<Verb>& verbs() {
     static const std::vector<Verb> table{
         {"status", "Status", {},
