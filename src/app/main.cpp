@@ -1,6 +1,5 @@
 // Corvalin: rings a school's or a shop's bells on time, day after day.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScopeGuard>
@@ -63,18 +62,19 @@ void refuse(const QString& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // A copy with no window never opens a display, nor does one that only says what it is.
-    if (needsNoDisplay(argc, argv)) {
+    // The command line is read first: one that is refused, a copy with no window and one that only
+    // says what it is never open a display.
+    const CommandLine line = readCommandLine(argc, argv);
+    if (!line.refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", line.refusal.toLocal8Bit().constData());
+        return 1;
+    }
+    if (!line.window) {
         return runHeadless(argc, argv);
     }
     QApplication app(argc, argv);
     nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
-    {
-        QCommandLineParser parser;
-        describeOptions(parser);
-        parser.process(app);
-    }
     const QString folder = QCoreApplication::applicationDirPath();
     // Settings and sounds live in the program folder: one that cannot be named must never become
     // "/data" and "/sound" at the root of the disk.

@@ -17,6 +17,7 @@
 
 #include "ports/clock.h"
 #include "bells/ringlog.h"
+#include "app/setupcommand.h"
 #include "control/controlcommand.h"
 #include "schedule/setuparchive.h"
 
@@ -25,15 +26,9 @@ void nameProgram() {
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVALIN_VERSION));
 }
 
-void describeOptions(QCommandLineParser& parser) {
-    // The folders this copy really uses: beside the program for a program folder, the user's data
-    // folder for an installed program.
-    const ProgramPaths paths = programPaths(QCoreApplication::applicationDirPath());
-    parser.setApplicationDescription(
-        QStringLiteral("Rings a school's or a shop's bells on time, day after day.\n"
-                       "Settings live in %1; your own bell sounds in %2.")
-            .arg(QDir::toNativeSeparators(paths.dataFolder()),
-                 QDir::toNativeSeparators(paths.own + QStringLiteral("/sound"))));
+namespace {
+
+void addOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
@@ -68,17 +63,63 @@ void describeOptions(QCommandLineParser& parser) {
     corvalin::control::describeCommands(parser);
 }
 
-bool needsNoDisplay(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--headless" || arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
-            arg == "--version" || arg == "-v" || arg == "--export" || arg == "--import" || arg == "--sign" ||
-            arg == "--make-key" || arg.startsWith("--export=") || arg.startsWith("--import=") ||
-            arg.startsWith("--sign=") || arg.startsWith("--make-key=")) {
-            return true;
+}  // namespace
+
+void describeOptions(QCommandLineParser& parser) {
+    // The folders this copy really uses: beside the program for a program folder, the user's data
+    // folder for an installed program.
+    const ProgramPaths paths = programPaths(QCoreApplication::applicationDirPath());
+    parser.setApplicationDescription(
+        QStringLiteral("Rings a school's or a shop's bells on time, day after day.\n"
+                       "Settings live in %1; your own bell sounds in %2.")
+            .arg(QDir::toNativeSeparators(paths.dataFolder()),
+                 QDir::toNativeSeparators(paths.own + QStringLiteral("/sound"))));
+    addOptions(parser);
+}
+
+CommandLine readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const QString program = QFileInfo(arguments.value(0, QStringLiteral("Corvalin"))).fileName();
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        return {QStringLiteral("%1: %2 %1 --help lists the options; nothing was done.").arg(program, parser.errorText()),
+                false};
+    }
+    if (parser.optionNames().isEmpty() && parser.positionalArguments().isEmpty()) {
+        return {{}, true};
+    }
+    // --help and --version answer whatever else is given, as the parser does.
+    for (const QString& name : {QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")}) {
+        if (parser.isSet(name)) {
+            return {};
         }
     }
-    return corvalin::control::namesCommand(argc, argv);
+    // One thing at a time: the copy with no window, a set-up command or a command to the copy that runs.
+    const int kinds = (parser.isSet(QStringLiteral("headless")) ? 1 : 0) + (asksForSetup(parser) ? 1 : 0) +
+                      (corvalin::control::asksForCommand(parser) ? 1 : 0);
+    if (kinds > 1) {
+        QStringList given;
+        for (const QString& name : parser.optionNames()) {
+            if (!given.contains(QStringLiteral("--") + name)) {
+                given << QStringLiteral("--") + name;
+            }
+        }
+        return {QStringLiteral("%1 cannot be given together; nothing was done.").arg(given.join(QStringLiteral(", "))),
+                false};
+    }
+    if (corvalin::control::asksForCommand(parser)) {
+        return {corvalin::control::commandFault(parser), false};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {QStringLiteral("%1 is not understood; nothing was done.")
+                    .arg(parser.positionalArguments().join(QLatin1Char(' '))),
+                false};
+    }
+    return {};
 }
 
 bool programFolderNamed(const QString& folder) {

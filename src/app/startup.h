@@ -14,13 +14,21 @@ class QSocketNotifier;
 // The program's name and version, for the messages and --version.
 void nameProgram();
 
-// The options the program takes; `--help` lists them.
+// The options the program takes, and the description `--help` shows with them (the folders this
+// copy uses, which asks the application object: it must exist).
 void describeOptions(QCommandLineParser& parser);
 
-// The command line asks for no window at all (--headless, --export, --import, a command to the
-// copy that runs), or only for what
-// the program is (--help, --version): then no display is opened.
-bool needsNoDisplay(int argc, char* argv[]);
+// The command line, read before anything opens a display.
+struct CommandLine {
+    // Why it is refused: an unknown option, a value missing, an option without the one it goes
+    // with, options that do not go together, a word not understood. Empty when it is not refused.
+    QString refusal;
+    // The window copy, for a command line with no option. Any option at all, the window's own
+    // included, asks for no window (--headless, --export, a command to the copy that runs) or
+    // only for what the program is (--help, --version): then no display is opened.
+    bool window = false;
+};
+CommandLine readCommandLine(int argc, char* argv[]);
 
 // The folder of the executable exactly as the system names it: false when Qt cannot name it (its
 // path is not valid in the locale's encoding: a folder copied from a USB stick or a zip).

@@ -8,6 +8,7 @@
 #include <QDBusMetaType>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QStringList>
 
 #include <cstdio>
@@ -34,23 +35,178 @@ QString userNamed(uint uid) {
 
 namespace {
 
-const QString kStatus = QStringLiteral("status");
-const QString kJson = QStringLiteral("json");
-const QString kRingNow = QStringLiteral("ring-now");
-const QString kStopBell = QStringLiteral("stop-bell");
-const QString kSkipNext = QStringLiteral("skip-next");
-const QString kAlarm = QStringLiteral("alarm");
-const QString kAlarmStop = QStringLiteral("alarm-stop");
-const QString kStart = QStringLiteral("start");
-const QString kStop = QStringLiteral("stop");
-const QString kFollow = QStringLiteral("follow");
-const QString kKey = QStringLiteral("key");
-const QString kUnfollow = QStringLiteral("unfollow");
+// Where a verb's argument comes from on the command line.
+enum class From {
+    Value,      // the option's own value: --skip 10:15
+    Word,       // a word after it: the 10:45 of --move 10:15 10:45
+    MaybeWord,  // a word after it that may be left out: --ring-now [SOUND]
+    Key,        // the value of --key, which goes with the verb
+};
+// What the method is given for it.
+enum class As {
+    Text,
+    Number,
+    NumberOrAll,  // "all" is -1
+};
 
-const QStringList& commands() {
-    static const QStringList names{kStatus, kRingNow, kStopBell, kSkipNext, kAlarm,
-                                   kAlarmStop, kStart, kStop, kFollow, kUnfollow};
-    return names;
+struct Argument {
+    const char* name;  // as --help and the refusals name it
+    From from = From::Value;
+    As as = As::Text;
+};
+
+// One command: its verb (the option --verb), the method of the interface it calls, that method's
+// arguments in order, and what --help says of it.
+struct Verb {
+    const char* name;
+    const char* method;
+    std::vector<Argument> arguments;
+    const char* help;
+};
+
+// Every verb, in the order --help lists them. The options, the check that one verb is given
+// alone, the method's arguments and the call all come from here.
+const std::vector<Verb>& verbs() {
+    static const std::vector<Verb> table{
+        {"status", "Status", {},
+         "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
+         "changes, the last bell rung, an alarm signal and the open problems."},
+        {"ring-now", "RingNow", {{"sound", From::MaybeWord}},
+         "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
+         "sound when none is named."},
+        {"stop-bell", "StopBell", {}, "Stop the bell, or the alarm signal, that sounds."},
+        {"skip-next", "SkipNext", {}, "Skip the next bell, today only."},
+        {"skip", "SkipBell", {{"time"}}, "Skip the bell at <time> (hh:mm), today only."},
+        {"move", "MoveBell", {{"time"}, {"to", From::Word}},
+         "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45."},
+        {"add", "AddBell", {{"time"}, {"sound", From::Word}},
+         "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav."},
+        {"no-bells-today", "NoBellsToday", {}, "Ring no bells today."},
+        {"templet-today", "TempletToday", {{"n", From::Value, As::Number}},
+         "Ring templet <n> (1 to 6) today, in place of the day's own times."},
+        {"undo", "UndoToday", {{"n|all", From::Value, As::NumberOrAll}},
+         "Undo today's change <n> (from 0, in the order --status lists them), or all of them."},
+        {"alarm", "StartAlarm", {{"name"}}, "Sound the alarm signal <name> at once, with no question."},
+        {"alarm-stop", "StopAlarm", {}, "Stop the alarm signal that sounds."},
+        {"start", "Start", {}, "Start the bell service, as the start button does."},
+        {"stop", "Stop", {}, "Stop the bell service, as the stop button does."},
+        {"follow", "Follow", {{"address"}, {"key", From::Key}},
+         "Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the publisher's "
+         "key given with --key: it is fetched at start and every 15 minutes and applied when its signature and "
+         "contents check out. Without a copy running, kept for the next start."},
+        {"unfollow", "Unfollow", {}, "Follow no set-up any more; the set-up in use stays, as this computer's own."},
+        {"refresh-setup", "RefreshSetup", {}, "Fetch the followed set-up now."},
+    };
+    return table;
+}
+
+// The options that only go with a verb.
+struct Companion {
+    const char* name;
+    const char* verb;
+    const char* valueName;  // none for a switch
+    const char* help;
+};
+const std::vector<Companion>& companions() {
+    static const std::vector<Companion> table{
+        {"json", "status", nullptr, "With --status: as one JSON object, for a script."},
+        {"key", "follow", "public-key", "With --follow: the publisher's public key."},
+    };
+    return table;
+}
+
+QString option(const char* name) {
+    return QStringLiteral("--") + QLatin1String(name);
+}
+
+// The verb the command line gives; none when it gives none or more than one.
+const Verb* givenVerb(const QCommandLineParser& parser) {
+    const Verb* given = nullptr;
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
+            if (given) {
+                return nullptr;
+            }
+            given = &verb;
+        }
+    }
+    return given;
+}
+
+// The verb as --help shows how it is given: "--move <time> <to>".
+QString usage(const Verb& verb) {
+    QString text = option(verb.name);
+    for (const Argument& argument : verb.arguments) {
+        const QString name = QLatin1String(argument.name);
+        text += argument.from == From::MaybeWord ? QStringLiteral(" [<%1>]").arg(name)
+                : argument.from == From::Key     ? QStringLiteral(" --key <public-key>")
+                                                 : QStringLiteral(" <%1>").arg(name);
+    }
+    return text;
+}
+
+// The value the method is given for `argument`, `text` on the command line; the reason when it
+// cannot be one.
+QVariant valueOf(const Verb& verb, const Argument& argument, const QString& text, QString* fault) {
+    if (argument.as == As::Text) {
+        return text;
+    }
+    if (argument.as == As::NumberOrAll && text.trimmed().compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
+        return -1;
+    }
+    bool number = false;
+    const int value = text.trimmed().toInt(&number);
+    if (!number || (argument.as == As::NumberOrAll && value < 0)) {
+        *fault = QStringLiteral("%1 takes %2, not \"%3\"; nothing was done.")
+                     .arg(option(verb.name),
+                          argument.as == As::Number
+                              ? QStringLiteral("a number")
+                              : QStringLiteral("the number of one of today's changes (from 0) or all"),
+                          text);
+        return {};
+    }
+    return value;
+}
+
+// The method's arguments from the command line; the reason when they are not all there.
+QVariantList argumentsOf(const Verb& verb, const QCommandLineParser& parser, QString* fault) {
+    QVariantList values;
+    QStringList words = parser.positionalArguments();
+    for (const Argument& argument : verb.arguments) {
+        QString text;
+        switch (argument.from) {
+        case From::Value:
+            text = parser.value(QLatin1String(verb.name));
+            break;
+        case From::Key:
+            if (!parser.isSet(QStringLiteral("key"))) {
+                *fault = QStringLiteral("%1 and --key go together; nothing was done.").arg(option(verb.name));
+                return {};
+            }
+            text = parser.value(QStringLiteral("key"));
+            break;
+        case From::Word:
+            if (words.isEmpty()) {
+                *fault = QStringLiteral("<%1> is missing: %2; nothing was done.")
+                             .arg(QLatin1String(argument.name), usage(verb));
+                return {};
+            }
+            text = words.takeFirst();
+            break;
+        case From::MaybeWord:
+            text = words.isEmpty() ? QString() : words.takeFirst();
+            break;
+        }
+        values << valueOf(verb, argument, text, fault);
+        if (!fault->isEmpty()) {
+            return {};
+        }
+    }
+    if (!words.isEmpty()) {
+        *fault = QStringLiteral("%1 is not understood; nothing was done.").arg(words.join(QLatin1Char(' ')));
+        return {};
+    }
+    return values;
 }
 
 void print(std::FILE* to, const QString& text) {
@@ -155,15 +311,16 @@ QVariantMap statusMap(const QVariant& value) {
 }
 
 // --follow and --unfollow when no copy runs: kept in the data folder for the next start.
-int followWithNoCopy(const QCommandLineParser& parser, const QString& method, const QString& dataFolder) {
+int followWithNoCopy(const QString& method, const QVariantList& arguments, const QString& dataFolder) {
     if (method == QStringLiteral("Follow")) {
-        if (const QString why = SetupFollower::writeFollowed(dataFolder, parser.value(kFollow).trimmed(), parser.value(kKey));
+        const QString address = arguments.value(0).toString().trimmed();
+        if (const QString why = SetupFollower::writeFollowed(dataFolder, address, arguments.value(1).toString());
             !why.isEmpty()) {
             print(stderr, QStringLiteral("Refused: ") + why);
             return kRefusedCode;
         }
         print(stdout, QStringLiteral("No copy of Corvalin runs: the next one to start follows the set-up published at %1")
-                          .arg(parser.value(kFollow).trimmed()));
+                          .arg(address));
         return kDone;
     }
     if (method == QStringLiteral("Unfollow")) {
@@ -185,111 +342,90 @@ int followWithNoCopy(const QCommandLineParser& parser, const QString& method, co
 }  // namespace
 
 void describeCommands(QCommandLineParser& parser) {
-    parser.addOption(QCommandLineOption(
-        kStatus, QStringLiteral("Say what the copy of Corvalin that runs for you is doing: the bell service, the next "
-                                "bell, today's changes, the last bell rung, an alarm signal and the open problems.")));
-    parser.addOption(QCommandLineOption(kJson, QStringLiteral("With --status: as one JSON object, for a script.")));
-    parser.addOption(QCommandLineOption(
-        kRingNow, QStringLiteral("Ring a bell now, the sound named after the option (as the ring-now button does), or "
-                                 "the next bell's sound when none is named.")));
-    parser.addOption(QCommandLineOption(kStopBell, QStringLiteral("Stop the bell, or the alarm signal, that sounds.")));
-    parser.addOption(QCommandLineOption(kSkipNext, QStringLiteral("Skip the next bell, today only.")));
-    parser.addOption(QCommandLineOption(
-        kAlarm, QStringLiteral("Sound the alarm signal <name> at once, with no question."), QStringLiteral("name")));
-    parser.addOption(QCommandLineOption(kAlarmStop, QStringLiteral("Stop the alarm signal that sounds.")));
-    parser.addOption(QCommandLineOption(kStart, QStringLiteral("Start the bell service, as the start button does.")));
-    parser.addOption(QCommandLineOption(kStop, QStringLiteral("Stop the bell service, as the stop button does.")));
-    parser.addOption(QCommandLineOption(
-        kFollow,
-        QStringLiteral("Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the "
-                       "publisher's key given with --key: it is fetched at start and every 15 minutes and applied "
-                       "when its signature and contents check out. Without a copy running, kept for the next start."),
-        QStringLiteral("address")));
-    parser.addOption(QCommandLineOption(kKey, QStringLiteral("With --follow: the publisher's public key."),
-                                        QStringLiteral("public-key")));
-    parser.addOption(QCommandLineOption(
-        kUnfollow, QStringLiteral("Follow no set-up any more; the set-up in use stays, as this computer's own.")));
+    for (const Verb& verb : verbs()) {
+        const bool valued = !verb.arguments.empty() && verb.arguments.front().from == From::Value;
+        parser.addOption(QCommandLineOption(QLatin1String(verb.name), QLatin1String(verb.help),
+                                            valued ? QLatin1String(verb.arguments.front().name) : QString()));
+    }
+    for (const Companion& companion : companions()) {
+        parser.addOption(QCommandLineOption(QLatin1String(companion.name), QLatin1String(companion.help),
+                                            companion.valueName ? QLatin1String(companion.valueName) : QString()));
+    }
+}
+
+QStringList commandMethods() {
+    QStringList methods;
+    for (const Verb& verb : verbs()) {
+        methods << QLatin1String(verb.method);
+    }
+    return methods;
 }
 
 bool asksForCommand(const QCommandLineParser& parser) {
-    for (const QString& name : commands()) {
-        if (parser.isSet(name)) {
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
             return true;
         }
     }
-    return parser.isSet(kJson);
-}
-
-bool namesCommand(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        for (const QString& name : commands() + QStringList{kJson}) {
-            if (arg == QStringLiteral("--") + name || arg.startsWith(QStringLiteral("--") + name + QLatin1Char('='))) {
-                return true;
-            }
+    for (const Companion& companion : companions()) {
+        if (parser.isSet(QLatin1String(companion.name))) {
+            return true;
         }
     }
     return false;
 }
 
-int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
+QString commandFault(const QCommandLineParser& parser) {
     QStringList given;
-    for (const QString& name : commands()) {
-        if (parser.isSet(name)) {
-            given << QStringLiteral("--") + name;
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
+            given << option(verb.name);
         }
     }
-    if (given.size() != 1) {
-        print(stderr, given.isEmpty() ? QStringLiteral("--json goes with --status; nothing was done.")
-                                      : QStringLiteral("%1 cannot be given together; nothing was done.")
-                                            .arg(given.join(QStringLiteral(", "))));
-        return kRefusedCode;
+    if (given.size() > 1) {
+        return QStringLiteral("%1 cannot be given together; nothing was done.").arg(given.join(QStringLiteral(", ")));
     }
-    if (parser.isSet(kKey) != parser.isSet(kFollow)) {
-        print(stderr, QStringLiteral("--follow and --key go together; nothing was done."));
-        return kRefusedCode;
+    for (const Companion& companion : companions()) {
+        if (parser.isSet(QLatin1String(companion.name)) && !parser.isSet(QLatin1String(companion.verb))) {
+            return QStringLiteral("%1 goes with %2; nothing was done.").arg(option(companion.name), option(companion.verb));
+        }
     }
-    if (parser.isSet(kJson) && !parser.isSet(kStatus)) {
-        print(stderr, QStringLiteral("--json goes with --status; nothing was done."));
-        return kRefusedCode;
+    const Verb* verb = givenVerb(parser);
+    if (!verb) {
+        return QStringLiteral("No command is given; nothing was done.");
     }
-    const QStringList extra = parser.positionalArguments();
-    if (!extra.isEmpty() && (!parser.isSet(kRingNow) || extra.size() > 1)) {
-        print(stderr, QStringLiteral("%1 is not understood; nothing was done.").arg(extra.join(QLatin1Char(' '))));
-        return kRefusedCode;
-    }
+    QString fault;
+    argumentsOf(*verb, parser, &fault);
+    return fault;
+}
 
-    QString method;
-    QVariantList arguments;
-    if (parser.isSet(kStatus)) {
-        method = QStringLiteral("Status");
-    } else if (parser.isSet(kRingNow)) {
-        method = QStringLiteral("RingNow");
-        arguments << extra.value(0);
-    } else if (parser.isSet(kStopBell)) {
-        method = QStringLiteral("StopBell");
-    } else if (parser.isSet(kSkipNext)) {
-        method = QStringLiteral("SkipNext");
-    } else if (parser.isSet(kAlarm)) {
-        method = QStringLiteral("StartAlarm");
-        arguments << parser.value(kAlarm);
-    } else if (parser.isSet(kAlarmStop)) {
-        method = QStringLiteral("StopAlarm");
-    } else if (parser.isSet(kFollow)) {
-        method = QStringLiteral("Follow");
-        arguments << parser.value(kFollow) << parser.value(kKey);
-    } else if (parser.isSet(kUnfollow)) {
-        method = QStringLiteral("Unfollow");
-    } else if (parser.isSet(kStart)) {
-        method = QStringLiteral("Start");
-    } else {
-        method = QStringLiteral("Stop");
+int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
+    if (const QString fault = commandFault(parser); !fault.isEmpty()) {
+        print(stderr, fault);
+        return kRefusedCode;
     }
+    const Verb& verb = *givenVerb(parser);
+    const QString method = QLatin1String(verb.method);
+    QString fault;
+    const QVariantList arguments = argumentsOf(verb, parser, &fault);
 
     QDBusConnection bus = QDBusConnection::sessionBus();
+    // QtDBus wakes a blocked call as soon as its answer is in, and only then ends its own handling
+    // of an error answer (a refusal, no copy to ask) on its thread. A program that ends meanwhile
+    // has that thread meet Qt's type registry half torn down, and Qt says so on standard error
+    // ("Trying to construct an instance of an invalid type"). The bus answers a last call only
+    // after that handling is over: the command ends once it has.
+    const auto settle = qScopeGuard([&bus] {
+        if (bus.isConnected()) {
+            bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                    QStringLiteral("/org/freedesktop/DBus"),
+                                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+                     QDBus::Block, 2000);
+        }
+    });
     if (!bus.isConnected()) {
         if (method == QStringLiteral("Follow") || method == QStringLiteral("Unfollow")) {
-            return followWithNoCopy(parser, method, dataFolder);
+            return followWithNoCopy(method, arguments, dataFolder);
         }
         print(stderr, QStringLiteral("No copy of Corvalin can be asked: there is no session bus for this user (%1).")
                           .arg(bus.lastError().message()));
@@ -303,7 +439,7 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
         const QString error = owner.error().name();
         if (error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner") ||
             error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) {
-            return followWithNoCopy(parser, method, dataFolder);
+            return followWithNoCopy(method, arguments, dataFolder);
         }
         print(stderr, QStringLiteral("The session bus did not say who has the name %1: %2; nothing was done.")
                           .arg(kService, owner.error().message()));
@@ -329,7 +465,7 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
         const QString error = reply.errorName();
         if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
             error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-            return followWithNoCopy(parser, method, dataFolder);
+            return followWithNoCopy(method, arguments, dataFolder);
         }
         if (error == kRefused || error == kOtherUser) {
             print(stderr, QStringLiteral("Refused: ") + reply.errorMessage());
@@ -342,7 +478,7 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
     const QVariant value = reply.arguments().value(0);
     if (method == QStringLiteral("Status")) {
         const QVariantMap status = statusMap(value);
-        print(stdout, parser.isSet(kJson)
+        print(stdout, parser.isSet(QStringLiteral("json"))
                           ? QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(status)).toJson(QJsonDocument::Compact))
                           : statusText(status));
     } else {

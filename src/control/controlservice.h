@@ -17,6 +17,7 @@
 #include <functional>
 #include <initializer_list>
 
+#include "control/controlintrospection.h"
 #include "schedule/todaychanges.h"
 
 class BellsClient;
@@ -27,6 +28,9 @@ class SetupFollower;
 class ControlService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.corvalin.Corvalin1")
+    // What the interface's introspection says, from org.corvalin.Corvalin1.xml: QtDBus names no
+    // out-argument of its own.
+    Q_CLASSINFO("D-Bus Introspection", CORVALIN_CONTROL_INTROSPECTION)
 public:
     // What differs between the copy with a window and the one without.
     struct Copy {
