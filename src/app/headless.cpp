@@ -130,7 +130,7 @@ int runHeadless(int argc, char* argv[]) {
                                          return QString();
                                      },
                                      [&bells] {
-                                         bells.station().stopService();
+                                         bells.stop();
                                          return QString();
                                      },
                                      [&bells] { return bells.holdsBells(); },

@@ -77,10 +77,46 @@ void describeOptions(QCommandLineParser& parser) {
     addOptions(parser);
 }
 
+namespace {
+
+// The options that Qt takes for itself when the window copy makes its application (a session
+// manager restarts a program with -session, a user may give -platform or -style), with "-" or
+// "--": not the program's to refuse. Those that take a value take the next word.
+bool qtOwnOption(const QString& arg, bool* takesValue) {
+    static const QStringList withValue{
+        QStringLiteral("platform"),   QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"),     QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("session"),          QStringLiteral("display"),
+        QStringLiteral("name"),       QStringLiteral("style"),              QStringLiteral("stylesheet"),
+        QStringLiteral("geometry"),   QStringLiteral("title"),              QStringLiteral("icon"),
+        QStringLiteral("visual"),     QStringLiteral("ncols")};
+    static const QStringList alone{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                   QStringLiteral("dograb"), QStringLiteral("cmap")};
+    if (!arg.startsWith(QLatin1Char('-'))) {
+        return false;
+    }
+    QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
+    if (name.contains(QLatin1Char('='))) {
+        name = name.left(name.indexOf(QLatin1Char('=')));
+        *takesValue = false;
+        return withValue.contains(name) || alone.contains(name);
+    }
+    *takesValue = withValue.contains(name);
+    return *takesValue || alone.contains(name);
+}
+
+}  // namespace
+
 CommandLine readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        bool takesValue = false;
+        if (i > 0 && qtOwnOption(arg, &takesValue)) {
+            i += takesValue ? 1 : 0;
+            continue;
+        }
+        arguments << arg;
     }
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("Corvalin"))).fileName();
     QCommandLineParser parser;

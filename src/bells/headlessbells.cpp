@@ -138,8 +138,14 @@ void HeadlessBells::startService(qint64 decided) {
     station.continueFrom(decided);
 }
 
+void HeadlessBells::stop() {
+    m_stopped = true;
+    m_station->stopService();
+}
+
 void HeadlessBells::start(qint64 decided) {
     m_holding = true;
+    m_stopped = false;
     // The files as they are now are the settings: one that another copy removed (an imported
     // set-up) is not written back from what this copy read before.
     m_store.forget();
@@ -180,6 +186,11 @@ void HeadlessBells::reload() {
     }
     m_applied = stored;
     m_store.forget();
+    if (m_stopped) {
+        m_station->log.note(QStringLiteral("the settings changed: the bell service, stopped, takes them at its start"));
+        applyOptions();
+        return;
+    }
     m_station->log.note(QStringLiteral("the settings changed: the bells start again with them"));
     const qint64 decided = m_station->decided();
     // A bell that sounds plays out; nothing of the current minute rings twice. Stopped and started

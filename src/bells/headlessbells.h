@@ -37,8 +37,11 @@ public:
     // The bells go to a window copy: ringing ends between two ticks and a bell that sounds plays
     // out. The last minute decided here, and whether the service ran.
     std::pair<qint64, bool> release();
+    // The bell service stops, by the operator's word: it stays stopped, whatever settings change,
+    // until start().
+    void stop();
     // A settings file changed: when the stored settings differ from those in use, the bells start
-    // again with them, from where they were.
+    // again with them, from where they were (a service stopped by stop() only takes them).
     void reload();
 
 private:
@@ -58,4 +61,5 @@ private:
     QByteArray m_applied;  // the settings files the running bells were started with
     bool m_holding = false;
     bool m_mixerOpen = false;
+    bool m_stopped = false;  // by stop()
 };

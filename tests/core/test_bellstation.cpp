@@ -197,6 +197,15 @@ private Q_SLOTS:
         station.tick();
         QCOMPARE(fakes.bell.plays.size(), 2);
 
+        // Stopped by the operator, it stays stopped when the settings change, until started.
+        headless.stop();
+        folder.writeData("mdata.ini", "08hr 51min/bell.wav\r\n08hr 52min/bell.wav\r\n");
+        QTRY_VERIFY2(folder.readData("ring.log").contains("the bell service, stopped, takes them at its start"),
+                     folder.readData("ring.log").constData());
+        QVERIFY(!station.bells.isRunning());
+        headless.start(station.decided());
+        QCOMPARE(station.bells.todayBells(), (QStringList{"08hr51min", "08hr52min"}));
+
         // "Auto interval" with no sound chosen.
         folder.writeData("data.ini", " 0 \r\n -1 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n");
         QTRY_VERIFY2(!station.bells.isRunning(), folder.readData("ring.log").constData());
