@@ -53,11 +53,12 @@ endfunction()
 
 # The windows reach the bell thread only through its client: nothing the windows' library compiles
 # includes, however indirectly, a file of the bell thread (src/bells/) other than the client's
-# header, nor a port that only the bells use. UI_SOURCES is corvalin_ui's sources, joined by "|".
+# header and the plain values it answers with (bellsstatus.h), nor a port that only the bells use.
+# UI_SOURCES is corvalin_ui's sources, joined by "|".
 string(REPLACE "|" ";" uiSources "${UI_SOURCES}")
 list(FILTER uiSources INCLUDE REGEX "\\.(h|cpp)$")
 find_reached("${uiSources}" "^(bells/|ports/(belloutput|mixer|systemclock|power|sleepwatch|instanceguard)\\.h$)"
-             "bells/bellsclient.h" crossings)
+             "bells/bellsclient.h;bells/bellsstatus.h" crossings)
 if(crossings)
   string(REPLACE ";" "\n  " crossings "${crossings}")
   message(SEND_ERROR "the windows reach the bell thread other than through its client:\n  ${crossings}")
