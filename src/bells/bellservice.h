@@ -101,7 +101,6 @@ public:
     const corvalin::ringtable::RingTable& ringTable() const { return m_table; }
     int bellCount() const { return m_table.bellCount; }
     int dayBellCount() const { return m_table.dayBellCount; }
-    const corvalin::clock::TickState& tickState() const { return m_tick; }
     int lastMinute() const { return m_tick.lastMinute; }
     int lastDay() const { return m_tick.lastDay; }
     int minutePending() const { return m_tick.minutePending; }

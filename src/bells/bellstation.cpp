@@ -720,10 +720,6 @@ void BellStation::setBellOffset(int seconds) {
     }
 }
 
-int BellStation::bellOffset() const {
-    return m_bellTime->offset;
-}
-
 // --- Alarm signals ---
 
 void BellStation::setAlarms(std::vector<corvalin::alarms::Signal> signals) {

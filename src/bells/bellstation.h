@@ -77,7 +77,6 @@ public:
     // Every bell rings `seconds` after the computer's clock (before it when negative), as the
     // building's clocks show the time.
     void setBellOffset(int seconds);
-    int bellOffset() const;
     // "Internet time" on or off.
     void setTimeSyncEnabled(bool on);
     // The booked time has come.

@@ -59,7 +59,6 @@ public:
     QString soundAlarm(const QString& soundName, int times);
     // Ends the alarm signal and its mute.
     void endAlarm();
-    bool alarmSounds() const { return m_alarm.has_value(); }
     // Whether a bell or an alarm signal sounds now: from its start until it has played out (a
     // repeating bell until it is stopped).
     bool sounding() const;
@@ -109,7 +108,6 @@ public:
     QString deviceDescription() const;
 
     int bellSeconds() const { return m_bellSeconds; }
-    int muteTicks() const { return m_muteTicks; }
     SecondTimer* muteTimer() const { return m_muteTimer; }
     sound_control& soundControl() { return m_soundControl; }
     bool isPresent() const { return m_output->isPresent(); }

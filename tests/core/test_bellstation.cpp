@@ -243,7 +243,7 @@ private Q_SLOTS:
             runTo(at(8, 50, 30));
             if (byFile) {
                 folder.writeData("offset.ini", " 300 \r\n");
-                QTRY_COMPARE(station.bellOffset(), 300);
+                QTRY_COMPARE(station.status().offset, 300);
             } else {
                 station.setBellOffset(300);
             }

@@ -55,8 +55,6 @@ public:
     void resign() override;
 
     bool holds() const { return m_listener >= 0; }
-    // After runningCopies() found another copy: a headless copy holds the bells.
-    bool holderIsHeadless() const { return m_holderHeadless; }
 
     // A headless holder: a window copy of its user asks for the bells. The handler stops the bells
     // and says what it hands over; the guard then frees the name, answers, and waits (standBy()).
