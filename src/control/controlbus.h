@@ -14,6 +14,31 @@ inline const QString kRefused = QStringLiteral("org.corvalin.Corvalin1.Error.Ref
 // The call came from another user than the one the copy runs for.
 inline const QString kOtherUser = QStringLiteral("org.corvalin.Corvalin1.Error.OtherUser");
 
+// The keys of the status (see ControlService::Status), as the copy fills it and the command line
+// reads it.
+namespace status {
+inline const QString kCopy = QStringLiteral("copy");
+inline const QString kRunning = QStringLiteral("running");
+inline const QString kDate = QStringLiteral("date");
+inline const QString kTime = QStringLiteral("time");
+inline const QString kOffset = QStringLiteral("offset");
+inline const QString kMode = QStringLiteral("mode");
+inline const QString kDay = QStringLiteral("day");
+inline const QString kAlarm = QStringLiteral("alarm");
+inline const QString kNextBell = QStringLiteral("next_bell");
+inline const QString kNextSound = QStringLiteral("next_sound");
+inline const QString kTodayChanges = QStringLiteral("today_changes");
+inline const QString kChanges = QStringLiteral("changes");
+inline const QString kLastBell = QStringLiteral("last_bell");
+inline const QString kLastSound = QStringLiteral("last_sound");
+inline const QString kLastRungNow = QStringLiteral("last_rung_now");
+inline const QString kProblems = QStringLiteral("problems");
+inline const QString kFollowed = QStringLiteral("followed");
+inline const QString kFollowedVersion = QStringLiteral("followed_version");
+inline const QString kFollowedApplied = QStringLiteral("followed_applied");
+inline const QString kFollowedChecked = QStringLiteral("followed_checked");
+}  // namespace status
+
 // A user as the messages name one: "nobody (uid 65534)", or "uid 65534" when it has no name here.
 QString userNamed(uint uid);
 

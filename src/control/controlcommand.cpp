@@ -217,34 +217,34 @@ void print(std::FILE* to, const QString& text) {
 // The status as a person reads it.
 QString statusText(const QVariantMap& s) {
     QStringList lines;
-    const bool running = s.value(QStringLiteral("running")).toBool();
-    const QString copy = s.value(QStringLiteral("copy")).toString();
+    const bool running = s.value(status::kRunning).toBool();
+    const QString copy = s.value(status::kCopy).toString();
     lines << QStringLiteral("Corvalin (%1): the bell service %2")
                  .arg(copy == QStringLiteral("window") ? QStringLiteral("window copy") : QStringLiteral("copy with no window"),
                       running ? QStringLiteral("runs") : QStringLiteral("is stopped"));
-    const QString alarm = s.value(QStringLiteral("alarm")).toString();
+    const QString alarm = s.value(status::kAlarm).toString();
     lines << QStringLiteral("Alarm signal: %1").arg(alarm.isEmpty() ? QStringLiteral("none") : alarm + QStringLiteral(" sounds"));
-    const QString next = s.value(QStringLiteral("next_bell")).toString();
+    const QString next = s.value(status::kNextBell).toString();
     lines << QStringLiteral("Next bell: %1")
                  .arg(!running ? QStringLiteral("none (stopped)")
                       : next.isEmpty()
                           ? QStringLiteral("none left today")
-                          : next + QLatin1Char(' ') + s.value(QStringLiteral("next_sound")).toString());
-    const QString last = s.value(QStringLiteral("last_bell")).toString();
+                          : next + QLatin1Char(' ') + s.value(status::kNextSound).toString());
+    const QString last = s.value(status::kLastBell).toString();
     lines << QStringLiteral("Last bell: %1")
                  .arg(last.isEmpty() ? QStringLiteral("none yet")
-                                     : last + QLatin1Char(' ') + s.value(QStringLiteral("last_sound")).toString() +
-                                           (s.value(QStringLiteral("last_rung_now")).toBool() ? QStringLiteral(" (ring now)")
+                                     : last + QLatin1Char(' ') + s.value(status::kLastSound).toString() +
+                                           (s.value(status::kLastRungNow).toBool() ? QStringLiteral(" (ring now)")
                                                                                               : QString()));
-    const int offset = s.value(QStringLiteral("offset")).toInt();
+    const int offset = s.value(status::kOffset).toInt();
     lines << QStringLiteral("Bells' clock: %1 %2%3")
-                 .arg(s.value(QStringLiteral("date")).toString(), s.value(QStringLiteral("time")).toString(),
+                 .arg(s.value(status::kDate).toString(), s.value(status::kTime).toString(),
                       offset == 0 ? QString()
                                   : QStringLiteral(" (%1 s %2 the computer's clock)")
                                         .arg(std::abs(offset))
                                         .arg(offset < 0 ? QStringLiteral("ahead of") : QStringLiteral("behind")));
     lines << QStringLiteral("Today: %1, %2")
-                 .arg(s.value(QStringLiteral("day")).toString(), s.value(QStringLiteral("mode")).toString());
+                 .arg(s.value(status::kDay).toString(), s.value(status::kMode).toString());
     auto list = [&lines](const QString& title, const QStringList& items) {
         if (items.isEmpty()) {
             lines << title + QStringLiteral(": none");
@@ -255,21 +255,21 @@ QString statusText(const QVariantMap& s) {
             lines << QStringLiteral("  ") + item;
         }
     };
-    list(QStringLiteral("Today's changes"), s.value(QStringLiteral("today_changes")).toStringList());
-    const QString followed = s.value(QStringLiteral("followed")).toString();
+    list(QStringLiteral("Today's changes"), s.value(status::kTodayChanges).toStringList());
+    const QString followed = s.value(status::kFollowed).toString();
     if (followed.isEmpty()) {
         lines << QStringLiteral("Set-up: this computer's own");
     } else {
-        const QString version = s.value(QStringLiteral("followed_version")).toString();
-        const QString checked = s.value(QStringLiteral("followed_checked")).toString();
+        const QString version = s.value(status::kFollowedVersion).toString();
+        const QString checked = s.value(status::kFollowedChecked).toString();
         lines << QStringLiteral("Set-up: managed from %1").arg(followed)
               << QStringLiteral("  version in use: %1")
                      .arg(version.isEmpty() ? QStringLiteral("none yet")
                                             : QStringLiteral("SHA-256 %1, applied %2")
-                                                  .arg(version, s.value(QStringLiteral("followed_applied")).toString()))
+                                                  .arg(version, s.value(status::kFollowedApplied).toString()))
               << QStringLiteral("  last checked: %1").arg(checked.isEmpty() ? QStringLiteral("not yet") : checked);
     }
-    list(QStringLiteral("Problems"), s.value(QStringLiteral("problems")).toStringList());
+    list(QStringLiteral("Problems"), s.value(status::kProblems).toStringList());
     return lines.join(QLatin1Char('\n'));
 }
 
