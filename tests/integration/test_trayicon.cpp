@@ -34,16 +34,27 @@ private:
 
 class TestTrayIcon : public QObject {
     Q_OBJECT
+
+    // The window shown, with its tray icon, once a tray host is there.
+    static void shownWithTray(WindowFixture& f, MainWindow*& w, QSystemTrayIcon*& tray) {
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
+        w = f.load();
+        QTRY_VERIFY(w->isVisible());
+        tray = find<QSystemTrayIcon>(w, "trayIcon");
+    }
+
 private Q_SLOTS:
     void iconInTheNotificationArea() {
         if (qEnvironmentVariableIsEmpty("CORVALIN_TEST_DISPLAY")) {
             QSKIP("no test display: scripts/services/xvfb.sh start");
         }
-        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
         WindowFixture f;
-        auto* w = f.load();
-        QTRY_VERIFY(w->isVisible());
-        auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
+        MainWindow* w = nullptr;
+        QSystemTrayIcon* tray = nullptr;
+        shownWithTray(f, w, tray);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
         QVERIFY(!tray->isVisible());
         w->TrayIn();
         QVERIFY(!w->isVisible());
@@ -67,11 +78,13 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("CORVALIN_TEST_DISPLAY")) {
             QSKIP("no test display: scripts/services/xvfb.sh start");
         }
-        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 5000);
         WindowFixture f;
-        auto* w = f.load();
-        QTRY_VERIFY(w->isVisible());
-        auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
+        MainWindow* w = nullptr;
+        QSystemTrayIcon* tray = nullptr;
+        shownWithTray(f, w, tray);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
         BalloonWatch watch(tray);
         QVERIFY(!w->close());
         QVERIFY(!w->isVisible() && tray->isVisible());
