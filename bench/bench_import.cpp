@@ -13,8 +13,8 @@
 #include <chrono>
 
 #include "benchsupport.h"
-#include "calendar/icalimport.h"
-#include "calendar/schoolcalendar.h"
+#include "core/calendar/icalimport.h"
+#include "core/calendar/schoolcalendar.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ foreach(size 16 24 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${CORVALIN_APP_ID}.png)
 endforeach()
 install(FILES ${pkg}/corvalin.service DESTINATION lib/systemd/user)
-install(FILES ${PROJECT_SOURCE_DIR}/src/control/org.corvalin.Corvalin1.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
+install(FILES ${PROJECT_SOURCE_DIR}/src/core/control/org.corvalin.Corvalin1.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
 install(FILES ${pkg}/corvalin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${pkg}/copyright ${pkg}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvalin)
 

@@ -1,12 +1,32 @@
 cmake_minimum_required(VERSION 3.25)
-# The layers depend one way: nothing outside src/app/ includes app/, and the core library
-# (services and ports) holds no widget code. Run by CTest with -DSOURCE=... -DCORE=... -DNM=...
+# The layers depend one way. Each folder of src/ is a layer, and an include names the layer it reaches
+# ("engine/...", "core/...", "ui/...", "app/..."): engine includes only engine, core includes engine and
+# core, ui all but app, and only app includes app. Run by CTest with -DSOURCE=... -DCORE=... -DNM=...
+set(reaches_engine "engine")
+set(reaches_core "engine|core")
+set(reaches_ui "engine|core|ui")
 file(GLOB_RECURSE sources ${SOURCE}/src/*.h ${SOURCE}/src/*.cpp)
 foreach(file IN LISTS sources)
-  if(NOT file MATCHES "/src/app/")
-    file(STRINGS ${file} includes REGEX "#include \"app/")
-    if(includes)
-      message(SEND_ERROR "${file} includes the app layer: ${includes}")
+  string(REGEX REPLACE "^${SOURCE}/src/([^/]+)/.*" "\\1" layer "${file}")
+  if(layer STREQUAL "app")
+    continue()
+  endif()
+  if(NOT DEFINED reaches_${layer})
+    message(SEND_ERROR "${file} is in no layer")
+    continue()
+  endif()
+  file(STRINGS ${file} includes REGEX "^#include \"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+    if(NOT included MATCHES "^(${reaches_${layer}})/")
+      message(SEND_ERROR "${file} (${layer}) includes ${included}")
+    endif()
+  endforeach()
+  # The rules are standard C++: no Qt, no system header beyond the standard library's.
+  if(layer STREQUAL "engine")
+    file(STRINGS ${file} qt REGEX "^#include <(Q|q[a-z]|pulse/|sndfile|libical|zip|sodium)")
+    if(qt)
+      message(SEND_ERROR "${file} is a rule but includes ${qt}")
     endif()
   endif()
 endforeach()
@@ -51,26 +71,32 @@ function(find_reached files pattern allowed out)
   set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
-# The windows reach the bell thread only through its client: nothing the windows' library compiles
-# includes, however indirectly, a file of the bell thread (src/bells/) other than the client's
-# header and the plain values it answers with (bellsstatus.h), nor a port that only the bells use.
-# UI_SOURCES is corvalin_ui's sources, joined by "|".
+# The faces reach the bell thread only through its client: nothing the windows' library compiles, and
+# nothing of the D-Bus interface and its command line (core/control/), includes, however indirectly, a
+# file of the bell thread (core/bells/) other than the client's header and the plain values it answers
+# with (bellsstatus.h), nor a port that only the bells use. UI_SOURCES is corvalin_ui's sources, joined
+# by "|".
+set(bellThread "^core/(bells/|ports/(belloutput|mixer|systemclock|power|sleepwatch|instanceguard)\\.h$)")
+set(client "core/bells/bellsclient.h;core/bells/bellsstatus.h")
 string(REPLACE "|" ";" uiSources "${UI_SOURCES}")
 list(FILTER uiSources INCLUDE REGEX "\\.(h|cpp)$")
-find_reached("${uiSources}" "^(bells/|ports/(belloutput|mixer|systemclock|power|sleepwatch|instanceguard)\\.h$)"
-             "bells/bellsclient.h;bells/bellsstatus.h" crossings)
-if(crossings)
-  string(REPLACE ";" "\n  " crossings "${crossings}")
-  message(SEND_ERROR "the windows reach the bell thread other than through its client:\n  ${crossings}")
-endif()
-message(STATUS "windows: only the client")
+# Those the windows' own folder names are relative to it.
+list(TRANSFORM uiSources PREPEND "${SOURCE}/src/ui/" REGEX "^[^/]")
+file(GLOB controlSources ${SOURCE}/src/core/control/*.h ${SOURCE}/src/core/control/*.cpp)
+foreach(face IN ITEMS ui control)
+  find_reached("${${face}Sources}" "${bellThread}" "${client}" crossings)
+  if(crossings)
+    string(REPLACE ";" "\n  " crossings "${crossings}")
+    message(SEND_ERROR "${face} reaches the bell thread other than through its client:\n  ${crossings}")
+  endif()
+endforeach()
+message(STATUS "faces: only the client")
 
 # The settings files have one owner on one thread: the bells are handed what they plan from, and
 # nothing of the bell thread reaches the store, but the copy with no window, which owns its own.
-file(GLOB bellSources ${SOURCE}/src/bells/*.h ${SOURCE}/src/bells/*.cpp ${SOURCE}/src/bells/linux/*.h
-     ${SOURCE}/src/bells/linux/*.cpp)
+file(GLOB_RECURSE bellSources ${SOURCE}/src/core/bells/*.h ${SOURCE}/src/core/bells/*.cpp)
 list(FILTER bellSources EXCLUDE REGEX "/headlessbells\\.(h|cpp)$")
-find_reached("${bellSources}" "^schedule/settingsstore\\.h$" "" storeUsers)
+find_reached("${bellSources}" "^core/schedule/settingsstore\\.h$" "" storeUsers)
 if(storeUsers)
   string(REPLACE ";" "\n  " storeUsers "${storeUsers}")
   message(SEND_ERROR "the bell thread reaches the settings store:\n  ${storeUsers}")

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "schedule/alarmsignals.h"
+#include "engine/schedule/alarmsignals.h"
 
 class QComboBox;
 class QLabel;

@@ -4,8 +4,8 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
-#include "ports/logonstart.h"
-#include "widgets/dialogs.h"
+#include "core/ports/logonstart.h"
+#include "ui/widgets/dialogs.h"
 
 void MainWindow::auto_exe_Click() {
     if (m_loadPhase == 2 && auto_exe->isChecked()) {

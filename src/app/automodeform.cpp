@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/imagebutton.h"
+#include "ui/widgets/imagebutton.h"
 
 AutoModeForm::AutoModeForm(const QString& imageFolder, QWidget* parent)
     : QDialog(parent),

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "widgets/imagebutton.h"
+#include "ui/widgets/imagebutton.h"
 
 namespace {
 

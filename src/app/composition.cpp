@@ -1,15 +1,15 @@
 // Real ports of the running program.
 #include "app/composition.h"
 
-#include "ports/clock.h"
-#include "desktop/logonstart_xdg.h"
-#include "bells/linux/power_logind.h"
-#include "bells/linux/sleep_logind.h"
-#include "bells/linux/belloutput_pulse.h"
-#include "bells/linux/mixer_pulse.h"
-#include "bells/linux/pulseconnection.h"
-#include "bells/linux/systemclock_linux.h"
-#include "widgets/dialogs.h"
+#include "core/ports/clock.h"
+#include "core/desktop/logonstart_xdg.h"
+#include "core/bells/linux/power_logind.h"
+#include "core/bells/linux/sleep_logind.h"
+#include "core/bells/linux/belloutput_pulse.h"
+#include "core/bells/linux/mixer_pulse.h"
+#include "core/bells/linux/pulseconnection.h"
+#include "core/bells/linux/systemclock_linux.h"
+#include "ui/widgets/dialogs.h"
 
 namespace {
 

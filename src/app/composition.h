@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/ports.h"
-#include "bells/bellstation.h"
+#include "core/bells/bellstation.h"
 
 class ProgramPorts {
 public:

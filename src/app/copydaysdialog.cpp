@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
-#include "schedule/clocktext.h"
+#include "engine/schedule/clocktext.h"
 
 CopyDaysDialog::CopyDaysDialog(int source, const QString& sourceName, const QStringList& dayNames,
                                QWidget* parent)

@@ -11,14 +11,14 @@
 #include "app/composition.h"
 #include "app/setupcommand.h"
 #include "app/startup.h"
-#include "bells/ringlog.h"
-#include "bells/linux/instanceguard_local.h"
-#include "bells/headlessbells.h"
-#include "bells/bellsclient.h"
-#include "control/controlcommand.h"
-#include "control/controlservice.h"
-#include "follow/setupfollower.h"
-#include "schedule/setuparchive.h"
+#include "core/bells/ringlog.h"
+#include "core/bells/linux/instanceguard_local.h"
+#include "core/bells/headlessbells.h"
+#include "core/bells/bellsclient.h"
+#include "core/control/controlcommand.h"
+#include "core/control/controlservice.h"
+#include "core/follow/setupfollower.h"
+#include "core/schedule/setuparchive.h"
 
 namespace {
 
@@ -123,18 +123,10 @@ int runHeadless(int argc, char* argv[]) {
     follower.start();
 
     // Commands from the command line and the session bus, through the bells' client as a window's.
-    BellsClient client(&bells.station(), nullptr, {});
-    ControlService control(&client, {QStringLiteral("no window"),
-                                     [&bells] {
-                                         bells.start(bells.station().decided());
-                                         return QString();
-                                     },
-                                     [&bells] {
-                                         bells.stop();
-                                         return QString();
-                                     },
-                                     [&bells] { return bells.holdsBells(); },
-                                     &follower});
+    ControlService control(&bells.client(), {QStringLiteral("no window"),
+                                             [&bells](auto answered) { bells.startByOperator(std::move(answered)); },
+                                             [&bells] { bells.stop(); }, [&bells] { return bells.holdsBells(); },
+                                             &follower});
     control.publish(false, note);
 
     const auto endSignals = catchEndSignals([&](const QString& name) {

@@ -14,11 +14,12 @@
 #include "app/mainwindow.h"
 #include "app/services.h"
 #include "app/startup.h"
-#include "bells/bellthread.h"
-#include "bells/linux/instanceguard_local.h"
-#include "bells/bellstation.h"
-#include "bells/bellsclient.h"
-#include "control/controlservice.h"
+#include "core/bells/bellthread.h"
+#include "core/bells/linux/instanceguard_local.h"
+#include "core/bells/bellstation.h"
+#include "core/bells/bellsclient.h"
+#include "core/control/controlservice.h"
+#include "core/schedule/bellscore.h"
 
 namespace {
 
@@ -152,14 +153,10 @@ int main(int argc, char* argv[]) {
         return 0;  // ended during start-up, before the event loop ran
     }
     // Commands from the command line and the session bus, as the window's own buttons give them.
-    ControlService control(program.services().bells, {QStringLiteral("window"),
-                                                      [&window] { return window.startBells(); },
-                                                      [&window] {
-                                                          window.stop1_Click();
-                                                          return QString();
-                                                      },
-                                                      [] { return true; },
-                                                      program.services().follower});
+    BellsCore* core = program.services().core;
+    ControlService control(program.services().bells,
+                           {QStringLiteral("window"), [core](auto answered) { core->start(std::move(answered)); },
+                            [core] { core->stop(); }, [] { return true; }, program.services().follower});
     BellsClient* client = program.services().bells;
     control.publish(true, [client](const QString& why) { client->note(why); });
     return QApplication::exec();

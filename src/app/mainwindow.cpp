@@ -1,5 +1,6 @@
 // The bell window: its controls, start-up and the ways the program ends.
 #include "app/mainwindow.h"
+#include "core/schedule/bellscore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,19 +29,19 @@
 #include "app/automodeform.h"
 #include "app/auxwindows.h"
 #include "app/windowstyle.h"
-#include "ports/clock.h"
-#include "base/secondtimer.h"
-#include "calendar/schoolcalendar.h"
-#include "countdown/countdown.h"
-#include "countdown/frmbellcount.h"
-#include "countdown/frmcountdown.h"
-#include "countdown/frmfullscreen.h"
-#include "desktop/traykind.h"
-#include "schedule/settingsstore.h"
-#include "widgets/dialogs.h"
-#include "widgets/elidedlabel.h"
-#include "widgets/imagebutton.h"
-#include "widgets/spinner.h"
+#include "core/ports/clock.h"
+#include "core/base/secondtimer.h"
+#include "core/calendar/schoolcalendar.h"
+#include "core/countdown/countdown.h"
+#include "ui/countdown/frmbellcount.h"
+#include "ui/countdown/frmcountdown.h"
+#include "ui/countdown/frmfullscreen.h"
+#include "core/desktop/traykind.h"
+#include "core/schedule/settingsstore.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/imagebutton.h"
+#include "ui/widgets/spinner.h"
 
 namespace {
 
@@ -766,10 +767,14 @@ void MainWindow::Form_Load() {
         // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
         // Its reaction stores the booking again and arms it.
         const auto booking = m_services.store->loadExitBooking();
-        setPowerOffBooking({false, booking.hour, booking.minute});
+        showPowerOffBooking({false, booking.hour, booking.minute});
         chkAutoExit->setChecked(booking.on);
         reportDamagedBooking();
 
+        // The bells are told the stored settings, with the calendar's days, and from now on after
+        // every change.
+        m_services.calendar->load();
+        m_services.core->tell();
         m_bells->openMixer();
         // An alarm signal that sounded when the copy before ended is not over: it sounds again,
         // with the default card muted again after the opening unmute.
@@ -778,10 +783,9 @@ void MainWindow::Form_Load() {
         titleText->setText(kProduct);
         FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
-        m_services.calendar->load();  // and with it, the days the bells plan from
-        applyBellOffset(m_services.store->loadBellOffset());
+        showBellOffset(m_services.store->loadBellOffset());
 
-        setSoundCardIndex(m_services.store->loadSoundCard());
+        m_soundCardIndex = m_services.store->loadSoundCard();
         ShowSoundCard();
 
         FillSoundList();
@@ -796,10 +800,16 @@ void MainWindow::Form_Load() {
         setBackColor(stateColor, kStoppedColor);
 
         if (auto_exe->isChecked()) {
-            start_Click();
-            if (isAutoModeForm->isAutoMode2->isChecked()) {
-                TrayIn();
-            }
+            // To the tray once the bells have answered: its tip tells the state they left the window in.
+            const bool toTray = isAutoModeForm->isAutoMode2->isChecked();
+            startBells([this, toTray](const QString& refusal) {
+                if (!refusal.isEmpty()) {
+                    m_ports.dialogs->warning(this, refusal);
+                }
+                if (toTray) {
+                    TrayIn();
+                }
+            });
         }
         if (m_handOver) {
             takeBellsOver(*m_handOver);
@@ -840,7 +850,7 @@ void MainWindow::fitTo(const QRect& area) {
 
 void MainWindow::takeBellsOver(const HandOver& handOver) {
     logNote(QStringLiteral("the bells were taken over from the copy with no window"));
-    if (handOver.running && start->isEnabled()) {
+    if (handOver.running && !m_bells->isRunning()) {
         start_Click();
     }
     m_bells->continueFrom(handOver.decided);

@@ -14,11 +14,11 @@
 #include "app/ports.h"
 #include "app/ringlogwindow.h"
 #include "app/services.h"
-#include "bells/bellsclient.h"
-#include "base/programpaths.h"
-#include "ports/handover.h"
-#include "schedule/settingsvalues.h"
-#include "sound/bellrules.h"
+#include "core/bells/bellsclient.h"
+#include "core/base/programpaths.h"
+#include "core/ports/handover.h"
+#include "engine/schedule/settingsvalues.h"
+#include "engine/sound/bellrules.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -126,9 +126,9 @@ public:
     // --- Bell service ---
     void start_Click();
     void stop1_Click();
-    // The start button's rule on what the window shows, with no box: the reason the bells did
-    // not start, or empty when they start (for a command from outside the window).
-    QString startBells();
+    // The bells start with what the window shows (see BellsCore::start), answered with the reason
+    // they did not, empty when they started.
+    void startBells(std::function<void(const QString&)> answered);
     void ShowNextBell();
     // Today on the day selector, as a start shows it.
     void showToday();
@@ -432,15 +432,13 @@ private:
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
-    void applyBellOffset(int seconds);
+    void showBellOffset(int seconds);
     void changeToday(const corvalin::today::Change& change);
     void answerToday(const QString& refusal);
     void showStopped();
-    void setIntervalBounds(int startMinute, int endMinute);
-    void setPowerOffBooking(const corvalin::settings::ExitBooking& booking);
+    void showPowerOffBooking(const corvalin::settings::ExitBooking& booking);
     void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
     void reportDamagedBooking();
-    void setSoundCardIndex(int index);
     void showCards(const QStringList& cards, const QStringList& ids, int listed, const QString& chosen);
     void unmuteDefault();
     void showNextBell(const QString& time, const QString& sound);

@@ -13,9 +13,9 @@
 
 #include "app/alarmsdialog.h"
 #include "app/mainwindow.h"
-#include "bells/bellsclient.h"
-#include "schedule/settingsstore.h"
-#include "widgets/dialogs.h"
+#include "core/bells/bellsclient.h"
+#include "core/schedule/settingsstore.h"
+#include "ui/widgets/dialogs.h"
 
 namespace alarms = corvalin::alarms;
 

@@ -3,11 +3,11 @@
 #include <QLabel>
 
 #include "app/mainwindow.h"
-#include "ports/clock.h"
-#include "calendar/calendarwindow.h"
-#include "calendar/schoolcalendar.h"
-#include "bells/bellsclient.h"
-#include "widgets/dialogs.h"
+#include "core/ports/clock.h"
+#include "ui/calendar/calendarwindow.h"
+#include "core/calendar/schoolcalendar.h"
+#include "core/bells/bellsclient.h"
+#include "ui/widgets/dialogs.h"
 
 CalendarWindow* MainWindow::calendarWindow() {
     if (!m_calendarWindow) {

@@ -5,10 +5,10 @@
 
 #include "app/copydaysdialog.h"
 #include "app/mainwindow.h"
-#include "schedule/dayselector.h"
-#include "schedule/intervalcheck.h"
-#include "schedule/settingsstore.h"
-#include "widgets/dialogs.h"
+#include "engine/schedule/dayselector.h"
+#include "engine/schedule/intervalcheck.h"
+#include "core/schedule/settingsstore.h"
+#include "ui/widgets/dialogs.h"
 
 namespace fmt = corvalin::settings;
 

@@ -15,12 +15,13 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
-#include "bells/bellsclient.h"
-#include "follow/setupfollower.h"
-#include "schedule/setuparchive.h"
-#include "widgets/dialogs.h"
-#include "widgets/elidedlabel.h"
-#include "widgets/imagebutton.h"
+#include "core/schedule/bellscore.h"
+#include "core/bells/bellsclient.h"
+#include "core/follow/setupfollower.h"
+#include "core/schedule/setuparchive.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/imagebutton.h"
 
 void MainWindow::buildFollowControls() {
     // One line, however long the address: the whole of it in the tooltip.
@@ -84,7 +85,7 @@ void MainWindow::showFollowing(const QString& address) {
     for (QCheckBox* option : {auto_exe, sound_zero, bellRepeat, chkTimeSync, chkAutoExit}) {
         option->setEnabled(!following);
     }
-    lockForService(!start->isEnabled());
+    lockForService(m_bells->isRunning());
 }
 
 bool MainWindow::settingsLocked() const {
@@ -94,7 +95,7 @@ bool MainWindow::settingsLocked() const {
 QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents) {
     // As an import from the menu, with no question: the bells stop and start again with it, at a
     // moment when no bell is due.
-    const bool running = !start->isEnabled();
+    const bool running = m_bells->isRunning();
     if (running) {
         stop1_Click();
     }
@@ -103,9 +104,11 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
         showImportedSetup();
     }
     if (running) {
-        if (const QString refusal = startBells(); !refusal.isEmpty()) {
-            reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
-        }
+        m_services.core->start([this](const QString& refusal) {
+            if (!refusal.isEmpty()) {
+                reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
+            }
+        }, true);
     }
     return why;
 }

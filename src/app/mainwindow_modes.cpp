@@ -7,13 +7,13 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
-#include "ports/clock.h"
-#include "schedule/clocktext.h"
-#include "schedule/dayselector.h"
-#include "schedule/intervalcheck.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
-#include "widgets/spinner.h"
+#include "core/ports/clock.h"
+#include "engine/schedule/clocktext.h"
+#include "engine/schedule/dayselector.h"
+#include "engine/schedule/intervalcheck.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/imagebutton.h"
+#include "ui/widgets/spinner.h"
 
 namespace days = corvalin::days;
 
@@ -155,9 +155,6 @@ void MainWindow::Option4_Click() {
 
 bool MainWindow::intervalTimesPass() {
     const auto result = corvalin::interval::checkTimes(intervalTexts());
-    if (result.startMinute) {
-        setIntervalBounds(*result.startMinute, *result.endMinute);
-    }
     if (result.message) {
         m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
         return false;

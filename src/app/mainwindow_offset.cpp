@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
-#include "bells/bellsclient.h"
-#include "schedule/settingsstore.h"
-#include "schedule/settingsvalues.h"
-#include "widgets/dialogs.h"
+#include "core/bells/bellsclient.h"
+#include "core/schedule/settingsstore.h"
+#include "engine/schedule/settingsvalues.h"
+#include "ui/widgets/dialogs.h"
 
 void MainWindow::buildOffsetControls() {
     offsetText = new QLabel(now->parentWidget());
@@ -29,9 +29,8 @@ void MainWindow::buildOffsetControls() {
     connect(entry, &QAction::triggered, this, &MainWindow::mnBellOffset_Click);
 }
 
-void MainWindow::applyBellOffset(int seconds) {
+void MainWindow::showBellOffset(int seconds) {
     m_bellOffset = seconds;
-    m_bells->setBellOffset(seconds);
     offsetText->setText(QStringLiteral("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
     offsetText->setToolTip(seconds < 0 ? QStringLiteral("Every bell rings %1 s before this clock").arg(-seconds)
                                        : QStringLiteral("Every bell rings %1 s after this clock").arg(seconds));
@@ -71,5 +70,5 @@ void MainWindow::mnBellOffset_Click() {
     }
     // Kept as the store keeps every setting; the bells follow what the window holds.
     m_services.store->saveBellOffset(seconds->value());
-    applyBellOffset(seconds->value());
+    showBellOffset(seconds->value());
 }

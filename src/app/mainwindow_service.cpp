@@ -13,24 +13,25 @@
 #include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
+#include "core/schedule/bellscore.h"
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
-#include "ports/clock.h"
-#include "base/secondtimer.h"
-#include "calendar/schoolcalendar.h"
-#include "countdown/frmbellcount.h"
-#include "countdown/frmfullscreen.h"
-#include "schedule/clocktext.h"
-#include "schedule/settingsformat.h"
-#include "schedule/settingsstore.h"
-#include "schedule/startrule.h"
-#include "shutdown/bookingcheck.h"
-#include "shutdown/isautoexitform.h"
-#include "timesync/frmsyncerror.h"
-#include "timesync/timeserver.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
-#include "widgets/spinner.h"
+#include "core/ports/clock.h"
+#include "core/base/secondtimer.h"
+#include "core/calendar/schoolcalendar.h"
+#include "ui/countdown/frmbellcount.h"
+#include "ui/countdown/frmfullscreen.h"
+#include "engine/schedule/clocktext.h"
+#include "engine/schedule/settingsformat.h"
+#include "core/schedule/settingsstore.h"
+#include "engine/schedule/startrule.h"
+#include "engine/shutdown/bookingcheck.h"
+#include "ui/shutdown/isautoexitform.h"
+#include "ui/timesync/frmsyncerror.h"
+#include "core/timesync/timeserver.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/imagebutton.h"
+#include "ui/widgets/spinner.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ void MainWindow::showToday() {
         reg_day->setText(dayCaption(today));
         VScroll9->setValue(today);
     }
-    if (!start->isEnabled()) {
+    if (m_bells->isRunning()) {
         lockForService(true);
     }
 }
@@ -189,64 +190,33 @@ void MainWindow::start_Click() {
     if (isActiveWindow()) {
         clock_list->setFocus();
     }
-    if (const QString refusal = startBells(); !refusal.isEmpty()) {
-        m_ports.dialogs->warning(this, refusal);
-    }
-}
-
-QString MainWindow::startBells() {
-    showToday();
-
-    // The folder as it is now, not as it was when the window last looked.
-    m_bells->refreshSoundsNow();
-    namespace rule = corvalin::startrule;
-    rule::StartInputs inputs;
-    inputs.sounds.name = soundFolderMessageName().toStdString();
-    for (int i = 0; i < File1->count(); ++i) {
-        inputs.sounds.files.push_back(File1->item(i)->text().toStdString());
-    }
-    inputs.applyWeek = Option3->isChecked();
-    inputs.interval = Option1->isChecked();
-    if (!File1->selectedItems().isEmpty()) {
-        inputs.selectedSound = File1->row(File1->selectedItems().first());
-    }
-    inputs.times = timeListOnScreen();
-    inputs.intervalSettings = intervalOnScreen();
-    const rule::Answer answer = rule::decideStart(inputs);
-    const auto* refusal = std::get_if<rule::Refusal>(&answer);
-    if (!rule::startAttempted(answer)) {
-        return text(refusal->message);
-    }
-    m_bells->markStartAttempt();
-
-    if (refusal) {
-        if (refusal->startMinute) {
-            setIntervalBounds(*refusal->startMinute, *refusal->endMinute);
+    startBells([this](const QString& refusal) {
+        if (!refusal.isEmpty()) {
+            m_ports.dialogs->warning(this, refusal);
         }
-        return text(refusal->message);
-    }
-    const rule::Plan plan = std::get<rule::Plan>(answer);
-    if (plan.interval) {
-        setIntervalBounds(plan.intervalPlan.startMinute, plan.intervalPlan.endMinute);
-    }
-    lockForService(true);
-    if (plan.interval) {
-        saveIntervalSettings();
-    }
-    m_bells->startService(plan);
-    SaveOptions();
-    return {};
+    });
 }
 
-void MainWindow::setIntervalBounds(int startMinute, int endMinute) {
-    m_bells->setIntervalBounds(startMinute, endMinute);
+// The bells start with what the window shows: the interval settings as typed and the chosen sound
+// are stored first, and the core starts the bells from the stored settings by the start rule.
+void MainWindow::startBells(std::function<void(const QString&)> answered) {
+    showToday();
+    if (Option1->isChecked()) {
+        saveIntervalSettings();
+    } else {
+        saveTimeList();
+    }
+    SaveOptions();
+    m_services.core->start(std::move(answered), true);
 }
 
 void MainWindow::showRunning(const QStringList& todayBells) {
+    showToday();
     lockForService(true);
     clock_list->clear();
     clock_list->addItems(todayBells);
     mnBellCount->setEnabled(true);
+    showSkipNext();
     showTrayState();
 }
 
@@ -296,19 +266,18 @@ void MainWindow::Timer1_Timer() {
 
 // --- The booked power-off and internet time ---
 
-void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
+void MainWindow::showPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
     m_booking = booking;
     autoExitTime->setText(booking.on ? QStringLiteral("at %1:%2")
                                            .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                            .arg(booking.minute, 2, 10, QLatin1Char('0'))
                                      : QString());
-    m_bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
 }
 
 // The booking on screen, on the bell thread and in exit.ini, with a line in the ring log for a
 // booking or a cancellation. A file written whole is no longer damaged.
 void MainWindow::saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note) {
-    setPowerOffBooking(booking);
+    showPowerOffBooking(booking);
     if (m_services.store->saveExitBooking(booking)) {
         m_bells->endProblem(exitFileTopic());
     }
@@ -393,8 +362,7 @@ void MainWindow::isAutoExitConfirm_Click() {
 
 void MainWindow::chkTimeSync_Click() {
     const bool on = chkTimeSync->isChecked();
-    m_bells->setTimeSyncEnabled(on);
-    SaveOptions();  // as every other option: kept even if the program ends before the next save
+    SaveOptions();  // and with it the bells' internet time
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "

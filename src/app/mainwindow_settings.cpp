@@ -8,9 +8,9 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
-#include "schedule/settingsstore.h"
-#include "widgets/imagebutton.h"
-#include "widgets/spinner.h"
+#include "core/schedule/settingsstore.h"
+#include "ui/widgets/imagebutton.h"
+#include "ui/widgets/spinner.h"
 
 namespace fmt = corvalin::settings;
 using fmt::IntervalField;

@@ -11,11 +11,12 @@
 #include <QScopedValueRollback>
 
 #include "app/mainwindow.h"
-#include "calendar/schoolcalendar.h"
-#include "schedule/settingsstore.h"
-#include "schedule/setuparchive.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
+#include "core/schedule/bellscore.h"
+#include "core/calendar/schoolcalendar.h"
+#include "core/schedule/settingsstore.h"
+#include "core/schedule/setuparchive.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/imagebutton.h"
 
 namespace setup = corvalin::setup;
 
@@ -79,7 +80,7 @@ void MainWindow::importSetup_Click() {
                                  Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
     }
-    const bool running = !start->isEnabled();  // locked while the service runs
+    const bool running = m_bells->isRunning();  // locked while the service runs
     if (running) {
         stop1_Click();
     }
@@ -101,12 +102,12 @@ void MainWindow::showImportedSetup() {
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
     const auto booking = m_services.store->loadExitBooking();
-    setPowerOffBooking(booking);
+    showPowerOffBooking(booking);
     {
         const QSignalBlocker quiet(chkAutoExit);
         chkAutoExit->setChecked(booking.on);
     }
-    setSoundCardIndex(m_services.store->loadSoundCard());
+    m_soundCardIndex = m_services.store->loadSoundCard();
     ShowSoundCard();
     FillSoundList();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
@@ -120,9 +121,9 @@ void MainWindow::showImportedSetup() {
     LoadOptions();
     SaveOptions();
     m_services.calendar->load();  // the window's calendar, and with it the bells' days
-    applyBellOffset(m_services.store->loadBellOffset());
+    showBellOffset(m_services.store->loadBellOffset());
     showAlarmSignals();
-    m_bells->setAlarms(m_alarms);
+    m_services.core->tell();
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

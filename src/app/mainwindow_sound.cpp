@@ -11,14 +11,14 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
-#include "base/ownfiles.h"
-#include "base/wholefile.h"
-#include "schedule/settingsstore.h"
-#include "sound/bellrules.h"
-#include "sound/sndselect.h"
-#include "sound/soundbounds.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
+#include "core/base/ownfiles.h"
+#include "core/base/wholefile.h"
+#include "core/schedule/settingsstore.h"
+#include "engine/sound/bellrules.h"
+#include "ui/sound/sndselect.h"
+#include "core/sound/soundbounds.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/imagebutton.h"
 
 namespace {
 
@@ -143,7 +143,13 @@ void MainWindow::btnNowBell_Click() {
         m_ports.dialogs->warning(this, kPickSound);
         return;
     }
-    m_bells->ringNow(sound);
+    // As from every other face: refused while an alarm signal sounds. A bell that could not be
+    // played is on the warning line already, never in a box that waits for a click.
+    m_bells->ringNow(sound, [this, sound](const QString& refusal) {
+        if (!refusal.isEmpty() && !refusal.startsWith(sound + QStringLiteral(" could not be played"))) {
+            m_ports.dialogs->warning(this, refusal);
+        }
+    });
 }
 
 void MainWindow::bellStop_Click() {
@@ -151,15 +157,11 @@ void MainWindow::bellStop_Click() {
 }
 
 void MainWindow::bellRepeat_Click() {
-    const bool repeat = bellRepeat->isChecked();
-    m_bells->setRepeat(repeat);
     bellStop->setVisible(bellRepeat->isChecked());
     SaveOptions();
 }
 
 void MainWindow::sound_zero_Click() {
-    const bool mute = sound_zero->isChecked();
-    m_bells->setMuteDefault(mute);
     SaveOptions();
     if (m_loadPhase == 2 && sound_zero->isChecked()) {
         m_ports.dialogs->message(
@@ -216,15 +218,6 @@ void MainWindow::ShowSoundCard() {
     SndCardText->setText(m_cardText);
 }
 
-// The stored choice, snd.ini with the card's name beside it.
-void MainWindow::setSoundCardIndex(int index) {
-    m_soundCardIndex = index;
-    const auto named = m_services.store->loadSoundCardName(index);
-    const QString name = QString::fromStdString(named.name);
-    const QString description = QString::fromStdString(named.description);
-    m_bells->setSoundCard(index, name, description);
-}
-
 void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int listed,
                            const QString& chosen) {
     m_cards = cards;
@@ -246,9 +239,10 @@ SndSelect* MainWindow::sndSelectWindow() {
             const int index = m_sndSelect->ComboSndSound->currentIndex();
             // The card as the list showed it, by its name: the server's list may have moved since.
             const QString name = m_sndSelect->ComboSndSound->currentData().toString();
+            // The bells take the card by its name first; the position stored then tells them nothing new.
+            m_bells->chooseCard(index, name);
             m_services.store->saveSoundCard(index);
             m_soundCardIndex = index;
-            m_bells->chooseCard(index, name);
             m_sndSelect->hide();
             m_cardText = m_sndSelect->ComboSndSound->currentText();
             ShowSoundCard();

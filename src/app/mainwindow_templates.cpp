@@ -5,10 +5,10 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
-#include "schedule/settingsformat.h"
-#include "schedule/settingsstore.h"
-#include "templates/templet.h"
-#include "widgets/dialogs.h"
+#include "engine/schedule/settingsformat.h"
+#include "core/schedule/settingsstore.h"
+#include "ui/templates/templet.h"
+#include "ui/widgets/dialogs.h"
 
 Templet* MainWindow::templetWindow() {
     if (!m_templet) {

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
-#include "schedule/timeentry.h"
-#include "sound/bellrules.h"
-#include "widgets/dialogs.h"
+#include "engine/schedule/timeentry.h"
+#include "engine/sound/bellrules.h"
+#include "ui/widgets/dialogs.h"
 
 void MainWindow::saveTimeList() {
     if (Option3->isChecked()) {

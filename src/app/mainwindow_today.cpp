@@ -11,11 +11,11 @@
 
 #include "app/mainwindow.h"
 #include "app/todaybelldialog.h"
-#include "bells/bellsclient.h"
-#include "schedule/ringtable.h"
-#include "schedule/todaychanges.h"
-#include "widgets/dialogs.h"
-#include "widgets/imagebutton.h"
+#include "core/bells/bellsclient.h"
+#include "engine/schedule/ringtable.h"
+#include "engine/schedule/todaychanges.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/imagebutton.h"
 
 namespace today = corvalin::today;
 
@@ -140,7 +140,7 @@ void MainWindow::showTodayNote(const QStringList& changes) {
 void MainWindow::showSkipNext() {
     const QString at = shortTime(nextBell->text());
     mnSkipNext->setText(QStringLiteral("Skip next bell (%1)").arg(at));
-    mnSkipNext->setVisible(!start->isEnabled() && !at.isEmpty());
+    mnSkipNext->setVisible(m_bells->isRunning() && !at.isEmpty());
 }
 
 QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
@@ -152,7 +152,7 @@ QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
         QObject::connect(action, &QAction::triggered, menu, handler);
         return action;
     };
-    const bool running = !start->isEnabled();
+    const bool running = m_bells->isRunning();
     if (item) {
         const QString line = item->data(kLineRole).toString();
         const QString mark = item->data(kMarkRole).toString();

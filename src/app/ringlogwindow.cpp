@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "base/wholefile.h"
+#include "core/base/wholefile.h"
 
 RingLogWindow::RingLogWindow(QString path, QWidget* parent)
     : QDialog(parent), m_path(std::move(path)), m_text(new QPlainTextEdit(this)) {

@@ -1,24 +1,21 @@
 // The program's services.
 #include "app/services.h"
 
-#include "bells/bellthread.h"
-#include "bells/bellsclient.h"
-#include "bells/ringlog.h"
-#include "calendar/schoolcalendar.h"
-#include "countdown/countdown.h"
-#include "follow/setupfollower.h"
-#include "ports/instanceguard.h"
-#include "schedule/settingsstore.h"
-#include "bells/bellstation.h"
+#include "core/bells/bellthread.h"
+#include "core/bells/bellsclient.h"
+#include "core/bells/ringlog.h"
+#include "core/calendar/schoolcalendar.h"
+#include "core/countdown/countdown.h"
+#include "core/follow/setupfollower.h"
+#include "core/schedule/bellscore.h"
+#include "core/ports/instanceguard.h"
+#include "core/schedule/settingsstore.h"
+#include "core/bells/bellstation.h"
 
 struct ProgramServices::WindowSide {
     SettingsStore store;
     Countdown countdown;
     SchoolCalendar calendar;
-    // The days last handed to the bells.
-    std::optional<corvalin::settings::StoredDays> handedOver;
-    // The alarm signals last handed to the bells.
-    std::optional<std::vector<corvalin::alarms::Signal>> handedAlarms;
 
     WindowSide(const Ports& ports, const ProgramPaths& paths, bool liveTimers)
         : store(paths.dataFolder()),
@@ -51,42 +48,11 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     m_services.calendar = &m_window->calendar;
     m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
     m_services.bells = m_client.get();
-    // The problems of the settings files and of the calendar go to the ring log.
+    // What the bells are told from the settings files and the calendar, which this thread owns,
+    // and the one start and stop.
+    m_core = std::make_unique<BellsCore>(m_window->store, m_window->calendar, *m_client);
+    m_services.core = m_core.get();
     BellsClient* client = m_client.get();
-    SettingsStore* store = &m_window->store;
-    QObject::connect(store, &SettingsStore::problem, client, [client](const QString& text) { client->problem(text); });
-    QObject::connect(store, &SettingsStore::lastingProblem, client,
-                     [client](const QString& topic, const QString& text) { client->lastingProblem(topic, text); });
-    QObject::connect(store, &SettingsStore::problemEnded, client,
-                     [client](const QString& topic, const QString& text) { client->endProblem(topic, text); });
-    QObject::connect(&m_window->calendar, &SchoolCalendar::problem, client,
-                     [client](const QString& text) { client->problem(text); });
-    // This thread owns the settings files and the calendar; the bells are handed the days they
-    // plan from after every change, and read no file themselves. A save that could not be written
-    // counts too: the bells follow what the window holds.
-    WindowSide* side = m_window.get();
-    auto handOver = [side, client] {
-        auto days = storedDays(side->store, side->calendar);
-        if (side->handedOver == days) {
-            return;
-        }
-        side->handedOver = days;
-        client->setStoredDays(std::move(days));
-    };
-    auto handAlarms = [side, client] {
-        auto signals = side->store.loadAlarms();
-        if (side->handedAlarms == signals) {
-            return;
-        }
-        side->handedAlarms = signals;
-        client->setAlarms(std::move(signals));
-    };
-    handAlarms();
-    QObject::connect(store, &SettingsStore::written, client, handAlarms);
-    QObject::connect(store, &SettingsStore::saveFailed, client, handAlarms);
-    QObject::connect(store, &SettingsStore::written, client, handOver);
-    QObject::connect(store, &SettingsStore::saveFailed, client, handOver);
-    QObject::connect(&m_window->calendar, &SchoolCalendar::changed, client, handOver);
     // The set-up followed from a web address: it changes under the bells only at a quiet moment.
     m_follower = std::make_unique<SetupFollower>(
         paths.dataFolder(),
@@ -98,13 +64,6 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                              [client](const QString& topic, const QString& text) { client->endProblem(topic, text); }},
         liveTimers);
     m_services.follower = m_follower.get();
-    // A subscribed calendar brought other days: the calendar reads them, and tells the bells.
-    QObject::connect(client, &BellsClient::feedsUpdated, &m_window->calendar, &SchoolCalendar::load);
-    // The settings files are written on this thread only: the card's name too.
-    QObject::connect(client, &BellsClient::cardNamed, store,
-                     [store](int index, const QString& name, const QString& description) {
-                         store->saveSoundCardName({index, name.toStdString(), description.toStdString()});
-                     });
 }
 
 Ringer& ProgramServices::ringer() const {
@@ -125,6 +84,7 @@ TimeSync& ProgramServices::timeSync() const {
 
 ProgramServices::~ProgramServices() {
     m_follower.reset();
+    m_core.reset();
     m_client.reset();
     // The station ends on its own thread, after every call queued to it before.
     if (m_thread) {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/ports.h"
-#include "base/programpaths.h"
+#include "core/base/programpaths.h"
 
 class SettingsStore;
 class SoundLibrary;
@@ -18,6 +18,7 @@ class BellService;
 class BellStation;
 class BellThread;
 class BellsClient;
+class BellsCore;
 class RingLog;
 class Countdown;
 class TimeSync;
@@ -31,6 +32,8 @@ struct Services {
     SchoolCalendar* calendar = nullptr;
     // The way to the bells, on the window's thread.
     BellsClient* bells = nullptr;
+    // What the bells are told from the settings, and the one start and stop.
+    BellsCore* core = nullptr;
     // The set-up followed from a web address, if any; on the window's thread, as the settings are.
     SetupFollower* follower = nullptr;
 };
@@ -64,6 +67,7 @@ private:
     std::unique_ptr<WindowSide> m_window;
     std::unique_ptr<BellStation> m_station;
     std::unique_ptr<BellsClient> m_client;
+    std::unique_ptr<BellsCore> m_core;
     std::unique_ptr<SetupFollower> m_follower;
     BellThread* m_thread;
     Services m_services;

@@ -14,11 +14,11 @@
 #include <cstring>
 
 #include "app/startup.h"
-#include "base/programpaths.h"
-#include "base/wholefile.h"
-#include "bells/linux/instanceguard_local.h"
-#include "follow/setupsignature.h"
-#include "schedule/setuparchive.h"
+#include "core/base/programpaths.h"
+#include "core/base/wholefile.h"
+#include "core/bells/linux/instanceguard_local.h"
+#include "core/follow/setupsignature.h"
+#include "core/schedule/setuparchive.h"
 
 namespace setup = corvalin::setup;
 namespace follow = corvalin::follow;

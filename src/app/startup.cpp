@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ports/clock.h"
-#include "bells/ringlog.h"
+#include "core/ports/clock.h"
+#include "core/bells/ringlog.h"
 #include "app/setupcommand.h"
-#include "control/controlcommand.h"
-#include "schedule/setuparchive.h"
+#include "core/control/controlcommand.h"
+#include "core/schedule/setuparchive.h"
 
 void nameProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Corvalin"));

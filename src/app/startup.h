@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "base/programpaths.h"
+#include "core/base/programpaths.h"
 
 class QCommandLineParser;
 class QSocketNotifier;

@@ -15,8 +15,8 @@
 #include <QWindow>
 
 #include "app/mainwindow.h"
-#include "bells/bellsclient.h"
-#include "widgets/imagebutton.h"
+#include "core/bells/bellsclient.h"
+#include "ui/widgets/imagebutton.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ QIcon alarmIcon(const QIcon& icon) {
 }  // namespace
 
 void MainWindow::showTrayState() {
-    const bool running = !start->isEnabled();
+    const bool running = m_bells->isRunning();
     const bool alarm = !m_bells->alarm().isEmpty();
     if (m_trayShowsRunning != running || m_trayShowsAlarm != alarm) {
         m_trayShowsRunning = running;
@@ -69,7 +69,7 @@ QString MainWindow::trayTip() const {
     if (!m_bells->alarm().isEmpty()) {
         return kProduct + QStringLiteral("-Alarm: ") + m_bells->alarm();
     }
-    return kProduct + (start->isEnabled() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
+    return kProduct + (!m_bells->isRunning() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
 }
 
 void MainWindow::TrayIn() {

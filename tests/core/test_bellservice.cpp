@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "fakeports.h"
-#include "bells/bellservice.h"
+#include "core/bells/bellservice.h"
 
 namespace {
 

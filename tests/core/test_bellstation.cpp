@@ -11,14 +11,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "bells/bellthread.h"
+#include "core/bells/bellthread.h"
 #include "fakeports.h"
 #include "faketimeserver.h"
 #include "programfolder.h"
-#include "schedule/settingsstore.h"
-#include "bells/linux/sleep_logind.h"
-#include "bells/bellstation.h"
-#include "bells/headlessbells.h"
+#include "core/schedule/settingsstore.h"
+#include "core/bells/linux/sleep_logind.h"
+#include "core/bells/bellstation.h"
+#include "core/bells/headlessbells.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "bells/bellcalendar.h"
-#include "calendar/schoolcalendar.h"
+#include "core/bells/bellcalendar.h"
+#include "core/calendar/schoolcalendar.h"
 #include "fakeports.h"
 #include "programfolder.h"
-#include "bells/bellservice.h"
-#include "schedule/settingsstore.h"
+#include "core/bells/bellservice.h"
+#include "core/schedule/settingsstore.h"
 
 class TestCalendarWeek : public QObject {
     Q_OBJECT

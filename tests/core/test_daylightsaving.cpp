@@ -8,9 +8,9 @@
 #include <ctime>
 #include <thread>
 
-#include "ports/clock.h"
+#include "core/ports/clock.h"
 #include "fakeports.h"
-#include "bells/bellservice.h"
+#include "core/bells/bellservice.h"
 
 namespace {
 

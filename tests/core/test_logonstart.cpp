@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "desktop/logonstart_xdg.h"
+#include "core/desktop/logonstart_xdg.h"
 #include "programcopy.h"
 
 namespace {

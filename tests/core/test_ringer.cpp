@@ -4,11 +4,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "base/secondtimer.h"
+#include "core/base/secondtimer.h"
 #include "fakeports.h"
 #include "programfolder.h"
-#include "bells/ringer.h"
-#include "sound/soundlibrary.h"
+#include "core/bells/ringer.h"
+#include "core/sound/soundlibrary.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "bells/ringlog.h"
+#include "core/bells/ringlog.h"
 #include "fakeports.h"
 
 namespace {

@@ -9,13 +9,13 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "ports/clock.h"
-#include "base/programpaths.h"
-#include "bells/ringlog.h"
-#include "calendar/subscriptions.h"
+#include "core/ports/clock.h"
+#include "core/base/programpaths.h"
+#include "core/bells/ringlog.h"
+#include "core/calendar/subscriptions.h"
 #include "programfolder.h"
-#include "schedule/settingsstore.h"
-#include "schedule/setuparchive.h"
+#include "core/schedule/settingsstore.h"
+#include "core/schedule/setuparchive.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -17,12 +17,12 @@
 #include <csignal>
 #include <cstring>
 
-#include "calendar/schoolcalendar.h"
-#include "calendar/subscriptions.h"
+#include "core/calendar/schoolcalendar.h"
+#include "core/calendar/subscriptions.h"
 #include "longsound.h"
 #include "programfolder.h"
-#include "schedule/ringtable.h"
-#include "schedule/setuparchive.h"
+#include "engine/schedule/ringtable.h"
+#include "core/schedule/setuparchive.h"
 #include "support/longsound.h"
 
 namespace setup = corvalin::setup;

@@ -13,9 +13,9 @@
 #include <QThread>
 #include <QtTest>
 
-#include "follow/setupfeed.h"
+#include "core/follow/setupfeed.h"
 #include "programfolder.h"
-#include "schedule/setuparchive.h"
+#include "core/schedule/setuparchive.h"
 
 namespace {
 

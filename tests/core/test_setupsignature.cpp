@@ -3,7 +3,7 @@
 // are each refused with their reason.
 #include <QtTest>
 
-#include "follow/setupsignature.h"
+#include "core/follow/setupsignature.h"
 
 namespace follow = corvalin::follow;
 

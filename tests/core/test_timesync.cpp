@@ -7,7 +7,7 @@
 
 #include "fakeports.h"
 #include "faketimeserver.h"
-#include "bells/timesync.h"
+#include "core/bells/timesync.h"
 
 namespace {
 

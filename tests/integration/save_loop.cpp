@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "schedule/settingsstore.h"
+#include "core/schedule/settingsstore.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

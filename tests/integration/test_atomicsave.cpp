@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <csignal>
 
-#include "schedule/settingsstore.h"
+#include "core/schedule/settingsstore.h"
 
 class TestAtomicSave : public QObject {
     Q_OBJECT

@@ -24,8 +24,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include "control/controlcommand.h"
-#include "control/controlservice.h"
+#include "core/control/controlcommand.h"
+#include "core/control/controlservice.h"
 #include "copyscene.h"
 #include "programcopy.h"
 #include "sound/pulsetools.h"

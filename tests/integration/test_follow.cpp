@@ -12,9 +12,9 @@
 #include <QtTest>
 
 #include "copyscene.h"
-#include "follow/setupsignature.h"
+#include "core/follow/setupsignature.h"
 #include "programcopy.h"
-#include "schedule/setuparchive.h"
+#include "core/schedule/setuparchive.h"
 #include "sound/pulsetools.h"
 
 using namespace scene;

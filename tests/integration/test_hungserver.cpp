@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <csignal>
 
-#include "bells/linux/belloutput_pulse.h"
-#include "bells/linux/mixer_pulse.h"
-#include "bells/linux/pulseconnection.h"
+#include "core/bells/linux/belloutput_pulse.h"
+#include "core/bells/linux/mixer_pulse.h"
+#include "core/bells/linux/pulseconnection.h"
 #include "sound/pulsetools.h"
 #include "windowfixture.h"
 

@@ -5,11 +5,11 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-#include "bells/linux/belloutput_pulse.h"
-#include "bells/linux/mixer_pulse.h"
-#include "bells/linux/pulseconnection.h"
+#include "core/bells/linux/belloutput_pulse.h"
+#include "core/bells/linux/mixer_pulse.h"
+#include "core/bells/linux/pulseconnection.h"
 #include "sound/pulsetools.h"
-#include "sound/sndselect.h"
+#include "ui/sound/sndselect.h"
 #include "windowfixture.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include <sys/stat.h>
 
-#include "bells/linux/instanceguard_local.h"
-#include "follow/setupsignature.h"
+#include "core/bells/linux/instanceguard_local.h"
+#include "core/follow/setupsignature.h"
 #include "programcopy.h"
-#include "schedule/setuparchive.h"
+#include "core/schedule/setuparchive.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "bells/bellcalendar.h"
-#include "bells/calendarfeeds.h"
-#include "calendar/schoolcalendar.h"
+#include "core/bells/bellcalendar.h"
+#include "core/bells/calendarfeeds.h"
+#include "core/calendar/schoolcalendar.h"
 #include "programcopy.h"
-#include "schedule/settingsstore.h"
+#include "core/schedule/settingsstore.h"
 
 namespace {
 

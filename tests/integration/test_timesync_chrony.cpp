@@ -6,9 +6,9 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "ports/clock.h"
-#include "ports/systemclock.h"
-#include "bells/timesync.h"
+#include "core/ports/clock.h"
+#include "core/ports/systemclock.h"
+#include "core/bells/timesync.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <functional>
 #include <mutex>
 
-#include "ports/clock.h"
-#include "ports/instanceguard.h"
-#include "ports/logonstart.h"
-#include "ports/power.h"
-#include "ports/belloutput.h"
-#include "ports/mixer.h"
-#include "ports/systemclock.h"
+#include "core/ports/clock.h"
+#include "core/ports/instanceguard.h"
+#include "core/ports/logonstart.h"
+#include "core/ports/power.h"
+#include "core/ports/belloutput.h"
+#include "core/ports/mixer.h"
+#include "core/ports/systemclock.h"
 
 // set() steps the date and time only, as a clock step does; advance() lets time pass.
 // Read by the window's thread and the bells' thread alike, set by the test.

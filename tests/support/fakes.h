@@ -6,7 +6,7 @@
 
 #include "app/ports.h"
 #include "fakeports.h"
-#include "widgets/dialogs.h"
+#include "ui/widgets/dialogs.h"
 
 struct ShownMessage {
     QString title;

@@ -9,7 +9,7 @@
 #include <QUdpSocket>
 
 #include "fakeports.h"
-#include "timesync/sntp.h"
+#include "engine/timesync/sntp.h"
 
 // A time server that the test answers for, on a port of 127.0.0.1 of its own.
 class FakeTimeServer {

@@ -1,7 +1,7 @@
 // alarms.ini: what a missing, emptied or damaged file gives.
 #include <QtTest>
 
-#include "schedule/alarmsignals.h"
+#include "engine/schedule/alarmsignals.h"
 
 namespace alarms = corvalin::alarms;
 

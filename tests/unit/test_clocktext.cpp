@@ -1,7 +1,7 @@
 // Texts and decisions of the bell clock.
 #include <QtTest>
 
-#include "schedule/clocktext.h"
+#include "engine/schedule/clocktext.h"
 
 using namespace corvalin::clock;
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "schedule/dateexceptions.h"
+#include "engine/schedule/dateexceptions.h"
 
 using namespace corvalin::calendar;
 

@@ -3,7 +3,7 @@
 // bound is refused with the reason while what the import never reads costs nothing.
 #include <QtTest>
 
-#include "calendar/icalimport.h"
+#include "core/calendar/icalimport.h"
 
 using namespace corvalin::calendar;
 

@@ -1,7 +1,7 @@
 // Checks of the automatic-interval settings: order of the messages, whole numbers only.
 #include <QtTest>
 
-#include "schedule/intervalcheck.h"
+#include "engine/schedule/intervalcheck.h"
 
 using namespace corvalin::interval;
 

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTest>
 
-#include "schedule/nextbell.h"
-#include "schedule/ringtable.h"
+#include "engine/schedule/nextbell.h"
+#include "engine/schedule/ringtable.h"
 
 using corvalin::ringtable::IntervalPlan;
 using corvalin::ringtable::nextBell;

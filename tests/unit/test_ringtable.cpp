@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "schedule/ringtable.h"
+#include "engine/schedule/ringtable.h"
 
 using corvalin::ringtable::IntervalPlan;
 using corvalin::ringtable::kNeverRings;

@@ -1,8 +1,8 @@
 // Line forms and layouts of the settings files.
 #include <QtTest>
 
-#include "schedule/settingsformat.h"
-#include "schedule/settingsvalues.h"
+#include "engine/schedule/settingsformat.h"
+#include "engine/schedule/settingsvalues.h"
 
 using namespace corvalin::settings;
 

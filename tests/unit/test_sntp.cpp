@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "timesync/sntp.h"
+#include "engine/timesync/sntp.h"
 
 using namespace corvalin::sntp;
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "schedule/startrule.h"
+#include "engine/schedule/startrule.h"
 
 using namespace corvalin::startrule;
 using corvalin::settings::IntervalSettings;

@@ -2,7 +2,7 @@
 // and a daylight-saving change is no step.
 #include <QTest>
 
-#include "schedule/ticklogic.h"
+#include "engine/schedule/ticklogic.h"
 
 using namespace corvalin::clock;
 

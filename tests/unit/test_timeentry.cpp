@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QTest>
 
-#include "schedule/ringtable.h"
-#include "schedule/timeentry.h"
+#include "engine/schedule/ringtable.h"
+#include "engine/schedule/timeentry.h"
 
 using namespace corvalin::timelist;
 

@@ -12,10 +12,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "bells/ringlog.h"
-#include "calendar/calendarwindow.h"
-#include "calendar/icspreview.h"
-#include "calendar/schoolcalendar.h"
+#include "core/bells/ringlog.h"
+#include "ui/calendar/calendarwindow.h"
+#include "ui/calendar/icspreview.h"
+#include "core/calendar/schoolcalendar.h"
 #include "windowfixture.h"
 
 namespace {

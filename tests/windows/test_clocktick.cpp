@@ -2,8 +2,8 @@
 // from exit.ini reaching the power port. The tick's decisions are the bell service's own tests.
 #include <QtTest>
 
-#include "countdown/frmbellcount.h"
-#include "countdown/frmfullscreen.h"
+#include "ui/countdown/frmbellcount.h"
+#include "ui/countdown/frmfullscreen.h"
 #include "windowfixture.h"
 
 namespace {

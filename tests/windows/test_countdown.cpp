@@ -3,10 +3,10 @@
 #include <QFontMetrics>
 #include <QtTest>
 
-#include "countdown/countdown.h"
-#include "countdown/frmbellcount.h"
-#include "countdown/frmcountdown.h"
-#include "countdown/frmfullscreen.h"
+#include "core/countdown/countdown.h"
+#include "ui/countdown/frmbellcount.h"
+#include "ui/countdown/frmcountdown.h"
+#include "ui/countdown/frmfullscreen.h"
 #include "windowfixture.h"
 
 namespace {

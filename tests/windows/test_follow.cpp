@@ -4,10 +4,10 @@
 // until the computer stops following.
 #include <QtTest>
 
-#include "follow/setupfollower.h"
-#include "follow/setupsignature.h"
-#include "schedule/setuparchive.h"
-#include "widgets/imagebutton.h"
+#include "core/follow/setupfollower.h"
+#include "core/follow/setupsignature.h"
+#include "core/schedule/setuparchive.h"
+#include "ui/widgets/imagebutton.h"
 #include "windowfixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Set-time modes, day modes, the day selector's wrap, saves and refusals, and the spinners.
 #include <QtTest>
 
-#include "shutdown/isautoexitform.h"
+#include "ui/shutdown/isautoexitform.h"
 #include "windowfixture.h"
 
 class TestModes : public QObject {

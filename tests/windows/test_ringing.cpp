@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "sound/sndselect.h"
+#include "ui/sound/sndselect.h"
 #include "support/longsound.h"
 #include "windowfixture.h"
 

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QtTest>
 
-#include "base/secondtimer.h"
+#include "core/base/secondtimer.h"
 #include "windowfixture.h"
 
 namespace {

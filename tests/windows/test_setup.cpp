@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QtTest>
 
-#include "schedule/setuparchive.h"
+#include "core/schedule/setuparchive.h"
 #include "windowfixture.h"
 
 class TestSetup : public QObject {

@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "app/automodeform.h"
-#include "base/secondtimer.h"
-#include "follow/setupfollower.h"
-#include "follow/setupsignature.h"
+#include "core/base/secondtimer.h"
+#include "core/follow/setupfollower.h"
+#include "core/follow/setupsignature.h"
 #include "windowfixture.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "faketimeserver.h"
-#include "timesync/frmsyncerror.h"
-#include "bells/timesync.h"
+#include "ui/timesync/frmsyncerror.h"
+#include "core/bells/timesync.h"
 #include "windowfixture.h"
 
 namespace {

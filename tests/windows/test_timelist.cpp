@@ -2,7 +2,7 @@
 // applying a template to the list being edited.
 #include <QtTest>
 
-#include "templates/templet.h"
+#include "ui/templates/templet.h"
 #include "windowfixture.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // PulseBellOutput against the private sound server: which sink sounds, how much of the file is played,
 // looping, stopping, falling back to the default sink, the device list following the server, a stopped
 // or vanished server, and files that change between two bells.
-#include "bells/linux/belloutput_pulse.h"
+#include "core/bells/linux/belloutput_pulse.h"
 
-#include "bells/linux/mixer_pulse.h"
-#include "bells/linux/pulseconnection.h"
+#include "core/bells/linux/mixer_pulse.h"
+#include "core/bells/linux/pulseconnection.h"
 
 #include "pulsetools.h"
 

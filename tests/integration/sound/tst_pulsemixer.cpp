@@ -1,9 +1,9 @@
 // PulseMixer against the private sound server: the mute lands on whichever sink is the default when
 // the server handles it, in call order, the last requests are not lost when the program ends, the
 // connection comes back after the server did, and without a server it fails quietly.
-#include "bells/linux/mixer_pulse.h"
+#include "core/bells/linux/mixer_pulse.h"
 
-#include "bells/linux/pulseconnection.h"
+#include "core/bells/linux/pulseconnection.h"
 
 #include "pulsetools.h"
 

@@ -1,11 +1,11 @@
 // The ringer on the real sound server with "No sound at bell" on: a bell card that is unplugged,
 // and a bell card that is the server's default sink, leave the bell on a sink that is not muted. A
 // sound longer than a bell may last is refused before it is decoded, and the next sound rings.
-#include "bells/linux/belloutput_pulse.h"
-#include "bells/linux/mixer_pulse.h"
-#include "bells/linux/pulseconnection.h"
-#include "bells/ringer.h"
-#include "sound/soundlibrary.h"
+#include "core/bells/linux/belloutput_pulse.h"
+#include "core/bells/linux/mixer_pulse.h"
+#include "core/bells/linux/pulseconnection.h"
+#include "core/bells/ringer.h"
+#include "core/sound/soundlibrary.h"
 
 #include "pulsetools.h"
 #include "support/longsound.h"

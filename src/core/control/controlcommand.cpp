@@ -1,0 +1,490 @@
+// The command line's client of the running copy.
+#include "core/control/controlcommand.h"
+
+#include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScopeGuard>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+#include "core/control/controlbus.h"
+#include "core/follow/setupfollower.h"
+
+namespace corvalin::control {
+
+QString userNamed(uint uid) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(4096);
+    if (::getpwuid_r(static_cast<uid_t>(uid), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_name[0] != '\0') {
+        return QStringLiteral("%1 (uid %2)").arg(QString::fromLocal8Bit(found->pw_name)).arg(uid);
+    }
+    return QStringLiteral("uid %1").arg(uid);
+}
+
+namespace {
+
+// Where a verb's argument comes from on the command line.
+enum class From {
+    Value,      // the option's own value: --skip 10:15
+    Word,       // a word after it: the 10:45 of --move 10:15 10:45
+    MaybeWord,  // a word after it that may be left out: --ring-now [SOUND]
+    Key,        // the value of --key, which goes with the verb
+};
+// What the method is given for it.
+enum class As {
+    Text,
+    Number,
+    NumberOrAll,  // "all" is -1
+};
+
+struct Argument {
+    const char* name;  // as --help and the refusals name it
+    From from = From::Value;
+    As as = As::Text;
+};
+
+// One command: its verb (the option --verb), the method of the interface it calls, that method's
+// arguments in order, and what --help says of it.
+struct Verb {
+    const char* name;
+    const char* method;
+    std::vector<Argument> arguments;
+    const char* help;
+};
+
+// Every verb, in the order --help lists them. The options, the check that one verb is given
+// alone, the method's arguments and the call all come from here.
+const std::vector<Verb>& verbs() {
+    static const std::vector<Verb> table{
+        {"status", "Status", {},
+         "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
+         "changes, the last bell rung, an alarm signal and the open problems."},
+        {"ring-now", "RingNow", {{"sound", From::MaybeWord}},
+         "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
+         "sound when none is named."},
+        {"stop-bell", "StopBell", {}, "Stop the bell, or the alarm signal, that sounds."},
+        {"skip-next", "SkipNext", {}, "Skip the next bell, today only."},
+        {"skip", "SkipBell", {{"time"}}, "Skip the bell at <time> (hh:mm), today only."},
+        {"move", "MoveBell", {{"time"}, {"to", From::Word}},
+         "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45."},
+        {"add", "AddBell", {{"time"}, {"sound", From::Word}},
+         "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav."},
+        {"no-bells-today", "NoBellsToday", {}, "Ring no bells today."},
+        {"templet-today", "TempletToday", {{"n", From::Value, As::Number}},
+         "Ring templet <n> (1 to 6) today, in place of the day's own times."},
+        {"undo", "UndoToday", {{"n|all", From::Value, As::NumberOrAll}},
+         "Undo today's change <n> (from 0, in the order --status lists them), or all of them."},
+        {"alarm", "StartAlarm", {{"name"}}, "Sound the alarm signal <name> at once, with no question."},
+        {"alarm-stop", "StopAlarm", {}, "Stop the alarm signal that sounds."},
+        {"start", "Start", {}, "Start the bell service, as the start button does."},
+        {"stop", "Stop", {}, "Stop the bell service, as the stop button does."},
+        {"follow", "Follow", {{"address"}, {"key", From::Key}},
+         "Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the publisher's "
+         "key given with --key: it is fetched at start and every 15 minutes and applied when its signature and "
+         "contents check out. Without a copy running, kept for the next start."},
+        {"unfollow", "Unfollow", {}, "Follow no set-up any more; the set-up in use stays, as this computer's own."},
+        {"refresh-setup", "RefreshSetup", {}, "Fetch the followed set-up now."},
+    };
+    return table;
+}
+
+// The options that only go with a verb.
+struct Companion {
+    const char* name;
+    const char* verb;
+    const char* valueName;  // none for a switch
+    const char* help;
+};
+const std::vector<Companion>& companions() {
+    static const std::vector<Companion> table{
+        {"json", "status", nullptr, "With --status: as one JSON object, for a script."},
+        {"key", "follow", "public-key", "With --follow: the publisher's public key."},
+    };
+    return table;
+}
+
+QString option(const char* name) {
+    return QStringLiteral("--") + QLatin1String(name);
+}
+
+// The verb the command line gives; none when it gives none or more than one.
+const Verb* givenVerb(const QCommandLineParser& parser) {
+    const Verb* given = nullptr;
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
+            if (given) {
+                return nullptr;
+            }
+            given = &verb;
+        }
+    }
+    return given;
+}
+
+// The verb as --help shows how it is given: "--move <time> <to>".
+QString usage(const Verb& verb) {
+    QString text = option(verb.name);
+    for (const Argument& argument : verb.arguments) {
+        const QString name = QLatin1String(argument.name);
+        text += argument.from == From::MaybeWord ? QStringLiteral(" [<%1>]").arg(name)
+                : argument.from == From::Key     ? QStringLiteral(" --key <public-key>")
+                                                 : QStringLiteral(" <%1>").arg(name);
+    }
+    return text;
+}
+
+// The value the method is given for `argument`, `text` on the command line; the reason when it
+// cannot be one.
+QVariant valueOf(const Verb& verb, const Argument& argument, const QString& text, QString* fault) {
+    if (argument.as == As::Text) {
+        return text;
+    }
+    if (argument.as == As::NumberOrAll && text.trimmed().compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
+        return -1;
+    }
+    bool number = false;
+    const int value = text.trimmed().toInt(&number);
+    if (!number || (argument.as == As::NumberOrAll && value < 0)) {
+        *fault = QStringLiteral("%1 takes %2, not \"%3\"; nothing was done.")
+                     .arg(option(verb.name),
+                          argument.as == As::Number
+                              ? QStringLiteral("a number")
+                              : QStringLiteral("the number of one of today's changes (from 0) or all"),
+                          text);
+        return {};
+    }
+    return value;
+}
+
+// The method's arguments from the command line; the reason when they are not all there.
+QVariantList argumentsOf(const Verb& verb, const QCommandLineParser& parser, QString* fault) {
+    QVariantList values;
+    QStringList words = parser.positionalArguments();
+    for (const Argument& argument : verb.arguments) {
+        QString text;
+        switch (argument.from) {
+        case From::Value:
+            text = parser.value(QLatin1String(verb.name));
+            break;
+        case From::Key:
+            if (!parser.isSet(QStringLiteral("key"))) {
+                *fault = QStringLiteral("%1 and --key go together; nothing was done.").arg(option(verb.name));
+                return {};
+            }
+            text = parser.value(QStringLiteral("key"));
+            break;
+        case From::Word:
+            if (words.isEmpty()) {
+                *fault = QStringLiteral("<%1> is missing: %2; nothing was done.")
+                             .arg(QLatin1String(argument.name), usage(verb));
+                return {};
+            }
+            text = words.takeFirst();
+            break;
+        case From::MaybeWord:
+            text = words.isEmpty() ? QString() : words.takeFirst();
+            break;
+        }
+        values << valueOf(verb, argument, text, fault);
+        if (!fault->isEmpty()) {
+            return {};
+        }
+    }
+    if (!words.isEmpty()) {
+        *fault = QStringLiteral("%1 is not understood; nothing was done.").arg(words.join(QLatin1Char(' ')));
+        return {};
+    }
+    return values;
+}
+
+void print(std::FILE* to, const QString& text) {
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(to);
+}
+
+// The status as a person reads it.
+QString statusText(const QVariantMap& s) {
+    QStringList lines;
+    const bool running = s.value(status::kRunning).toBool();
+    const QString copy = s.value(status::kCopy).toString();
+    lines << QStringLiteral("Corvalin (%1): the bell service %2")
+                 .arg(copy == QStringLiteral("window") ? QStringLiteral("window copy") : QStringLiteral("copy with no window"),
+                      running ? QStringLiteral("runs") : QStringLiteral("is stopped"));
+    const QString alarm = s.value(status::kAlarm).toString();
+    lines << QStringLiteral("Alarm signal: %1").arg(alarm.isEmpty() ? QStringLiteral("none") : alarm + QStringLiteral(" sounds"));
+    const QString next = s.value(status::kNextBell).toString();
+    lines << QStringLiteral("Next bell: %1")
+                 .arg(!running ? QStringLiteral("none (stopped)")
+                      : next.isEmpty()
+                          ? QStringLiteral("none left today")
+                          : next + QLatin1Char(' ') + s.value(status::kNextSound).toString());
+    const QString last = s.value(status::kLastBell).toString();
+    lines << QStringLiteral("Last bell: %1")
+                 .arg(last.isEmpty() ? QStringLiteral("none yet")
+                                     : last + QLatin1Char(' ') + s.value(status::kLastSound).toString() +
+                                           (s.value(status::kLastRungNow).toBool() ? QStringLiteral(" (ring now)")
+                                                                                              : QString()));
+    const int offset = s.value(status::kOffset).toInt();
+    lines << QStringLiteral("Bells' clock: %1 %2%3")
+                 .arg(s.value(status::kDate).toString(), s.value(status::kTime).toString(),
+                      offset == 0 ? QString()
+                                  : QStringLiteral(" (%1 s %2 the computer's clock)")
+                                        .arg(std::abs(offset))
+                                        .arg(offset < 0 ? QStringLiteral("ahead of") : QStringLiteral("behind")));
+    lines << QStringLiteral("Today: %1, %2")
+                 .arg(s.value(status::kDay).toString(), s.value(status::kMode).toString());
+    auto list = [&lines](const QString& title, const QStringList& items) {
+        if (items.isEmpty()) {
+            lines << title + QStringLiteral(": none");
+            return;
+        }
+        lines << title + QLatin1Char(':');
+        for (const QString& item : items) {
+            lines << QStringLiteral("  ") + item;
+        }
+    };
+    list(QStringLiteral("Today's changes"), s.value(status::kTodayChanges).toStringList());
+    const QString followed = s.value(status::kFollowed).toString();
+    if (followed.isEmpty()) {
+        lines << QStringLiteral("Set-up: this computer's own");
+    } else {
+        const QString version = s.value(status::kFollowedVersion).toString();
+        const QString checked = s.value(status::kFollowedChecked).toString();
+        lines << QStringLiteral("Set-up: managed from %1").arg(followed)
+              << QStringLiteral("  version in use: %1")
+                     .arg(version.isEmpty() ? QStringLiteral("none yet")
+                                            : QStringLiteral("SHA-256 %1, applied %2")
+                                                  .arg(version, s.value(status::kFollowedApplied).toString()))
+              << QStringLiteral("  last checked: %1").arg(checked.isEmpty() ? QStringLiteral("not yet") : checked);
+    }
+    list(QStringLiteral("Problems"), s.value(status::kProblems).toStringList());
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A value as it comes off the bus, with the maps and lists in it, however deep, as plain ones: an
+// a{sv} or an av arrives as a QDBusArgument, read by its signature.
+QVariant plainValue(const QVariant& value) {
+    if (value.metaType() == QMetaType::fromType<QDBusVariant>()) {
+        return plainValue(value.value<QDBusVariant>().variant());
+    }
+    if (value.metaType() == QMetaType::fromType<QDBusArgument>()) {
+        const auto argument = value.value<QDBusArgument>();
+        if (argument.currentType() == QDBusArgument::MapType) {
+            return plainValue(qdbus_cast<QVariantMap>(argument));
+        }
+        if (argument.currentType() == QDBusArgument::ArrayType) {
+            return plainValue(qdbus_cast<QVariantList>(argument));
+        }
+        return {};
+    }
+    if (value.metaType() == QMetaType::fromType<QVariantMap>()) {
+        QVariantMap map = value.toMap();
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            it.value() = plainValue(it.value());
+        }
+        return map;
+    }
+    if (value.metaType() == QMetaType::fromType<QVariantList>()) {
+        QVariantList list = value.toList();
+        for (QVariant& item : list) {
+            item = plainValue(item);
+        }
+        return list;
+    }
+    return value;
+}
+
+QVariantMap statusMap(const QVariant& value) {
+    return plainValue(value).toMap();
+}
+
+// --follow and --unfollow when no copy runs: kept in the data folder for the next start.
+int followWithNoCopy(const QString& method, const QVariantList& arguments, const QString& dataFolder) {
+    if (method == QStringLiteral("Follow")) {
+        const QString address = arguments.value(0).toString().trimmed();
+        if (const QString why = SetupFollower::writeFollowed(dataFolder, address, arguments.value(1).toString());
+            !why.isEmpty()) {
+            print(stderr, QStringLiteral("Refused: ") + why);
+            return kRefusedCode;
+        }
+        print(stdout, QStringLiteral("No copy of Corvalin runs: the next one to start follows the set-up published at %1")
+                          .arg(address));
+        return kDone;
+    }
+    if (method == QStringLiteral("Unfollow")) {
+        if (SetupFollower::followedAddress(dataFolder).isEmpty()) {
+            print(stderr, QStringLiteral("Refused: this computer follows no set-up"));
+            return kRefusedCode;
+        }
+        if (const QString why = SetupFollower::writeFollowed(dataFolder, {}, {}); !why.isEmpty()) {
+            print(stderr, QStringLiteral("Refused: ") + why);
+            return kRefusedCode;
+        }
+        print(stdout, QStringLiteral("No copy of Corvalin runs: the set-up in use is this computer's own from now on"));
+        return kDone;
+    }
+    print(stderr, QStringLiteral("No copy of Corvalin runs for this user: nothing was done."));
+    return kNoCopy;
+}
+
+}  // namespace
+
+void describeCommands(QCommandLineParser& parser) {
+    for (const Verb& verb : verbs()) {
+        const bool valued = !verb.arguments.empty() && verb.arguments.front().from == From::Value;
+        parser.addOption(QCommandLineOption(QLatin1String(verb.name), QLatin1String(verb.help),
+                                            valued ? QLatin1String(verb.arguments.front().name) : QString()));
+    }
+    for (const Companion& companion : companions()) {
+        parser.addOption(QCommandLineOption(QLatin1String(companion.name), QLatin1String(companion.help),
+                                            companion.valueName ? QLatin1String(companion.valueName) : QString()));
+    }
+}
+
+QStringList commandMethods() {
+    QStringList methods;
+    for (const Verb& verb : verbs()) {
+        methods << QLatin1String(verb.method);
+    }
+    return methods;
+}
+
+bool asksForCommand(const QCommandLineParser& parser) {
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
+            return true;
+        }
+    }
+    for (const Companion& companion : companions()) {
+        if (parser.isSet(QLatin1String(companion.name))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString commandFault(const QCommandLineParser& parser) {
+    QStringList given;
+    for (const Verb& verb : verbs()) {
+        if (parser.isSet(QLatin1String(verb.name))) {
+            given << option(verb.name);
+        }
+    }
+    if (given.size() > 1) {
+        return QStringLiteral("%1 cannot be given together; nothing was done.").arg(given.join(QStringLiteral(", ")));
+    }
+    for (const Companion& companion : companions()) {
+        if (parser.isSet(QLatin1String(companion.name)) && !parser.isSet(QLatin1String(companion.verb))) {
+            return QStringLiteral("%1 goes with %2; nothing was done.").arg(option(companion.name), option(companion.verb));
+        }
+    }
+    const Verb* verb = givenVerb(parser);
+    if (!verb) {
+        return QStringLiteral("No command is given; nothing was done.");
+    }
+    QString fault;
+    argumentsOf(*verb, parser, &fault);
+    return fault;
+}
+
+int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
+    if (const QString fault = commandFault(parser); !fault.isEmpty()) {
+        print(stderr, fault);
+        return kRefusedCode;
+    }
+    const Verb& verb = *givenVerb(parser);
+    const QString method = QLatin1String(verb.method);
+    QString fault;
+    const QVariantList arguments = argumentsOf(verb, parser, &fault);
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // QtDBus wakes a blocked call as soon as its answer is in, and only then ends its own handling
+    // of an error answer (a refusal, no copy to ask) on its thread. A program that ends meanwhile
+    // has that thread meet Qt's type registry half torn down, and Qt says so on standard error
+    // ("Trying to construct an instance of an invalid type"). The bus answers a last call only
+    // after that handling is over: the command ends once it has.
+    const auto settle = qScopeGuard([&bus] {
+        if (bus.isConnected()) {
+            bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                    QStringLiteral("/org/freedesktop/DBus"),
+                                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+                     QDBus::Block, 2000);
+        }
+    });
+    if (!bus.isConnected()) {
+        if (method == QStringLiteral("Follow") || method == QStringLiteral("Unfollow")) {
+            return followWithNoCopy(method, arguments, dataFolder);
+        }
+        print(stderr, QStringLiteral("No copy of Corvalin can be asked: there is no session bus for this user (%1).")
+                          .arg(bus.lastError().message()));
+        return kNoCopy;
+    }
+    // Whoever holds the name is asked only when it runs as this user: on a bus that other users
+    // can reach, another user's program could take the name first and answer in the copy's place.
+    // The call then goes to the very connection that was checked, not to whoever has the name by then.
+    const QDBusReply<QString> owner = bus.interface()->serviceOwner(kService);
+    if (!owner.isValid()) {
+        const QString error = owner.error().name();
+        if (error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner") ||
+            error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown")) {
+            return followWithNoCopy(method, arguments, dataFolder);
+        }
+        print(stderr, QStringLiteral("The session bus did not say who has the name %1: %2; nothing was done.")
+                          .arg(kService, owner.error().message()));
+        return kRefusedCode;
+    }
+    const QDBusReply<uint> ownerUid = bus.interface()->serviceUid(owner.value());
+    const uint own = ::getuid();
+    if (!ownerUid.isValid() || ownerUid.value() != own) {
+        print(stderr, QStringLiteral("Refused: the name %1 on this session bus is held by a program of %2, not by "
+                                     "Corvalin of this user, %3; nothing was asked of it.")
+                          .arg(kService,
+                               ownerUid.isValid() ? QStringLiteral("another user, %1").arg(userNamed(ownerUid.value()))
+                                                  : QStringLiteral("a user the bus cannot tell"),
+                               userNamed(own)));
+        return kRefusedCode;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(owner.value(), kPath, kInterface, method);
+    call.setArguments(arguments);
+    // A call that does not start a service: only a copy that runs answers.
+    call.setAutoStartService(false);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 25000);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        const QString error = reply.errorName();
+        if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
+            error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            return followWithNoCopy(method, arguments, dataFolder);
+        }
+        if (error == kRefused || error == kOtherUser) {
+            print(stderr, QStringLiteral("Refused: ") + reply.errorMessage());
+            return kRefusedCode;
+        }
+        print(stderr, QStringLiteral("The copy of Corvalin that runs did not answer as it should: %1 (%2)")
+                          .arg(reply.errorMessage(), error));
+        return kRefusedCode;
+    }
+    const QVariant value = reply.arguments().value(0);
+    if (method == QStringLiteral("Status")) {
+        const QVariantMap status = statusMap(value);
+        print(stdout, parser.isSet(QStringLiteral("json"))
+                          ? QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(status)).toJson(QJsonDocument::Compact))
+                          : statusText(status));
+    } else {
+        print(stdout, value.toString());
+    }
+    return kDone;
+}
+
+}  // namespace corvalin::control

@@ -1,0 +1,87 @@
+// The calendar window: a month view with the exception days marked, the list of exceptions,
+// adding, changing and deleting them, importing holidays from an iCalendar file, and subscribing to
+// calendars on the web, whose days follow the hand-made ones in the list, marked as subscribed.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "core/calendar/schoolcalendar.h"
+#include "engine/schedule/dateexceptions.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QTreeWidget;
+class QPushButton;
+class Clock;
+class Dialogs;
+
+class CalendarWindow : public QDialog {
+    Q_OBJECT
+public:
+    CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent = nullptr);
+
+    QCalendarWidget* monthView;
+    // Days, what, label: one row per exception, in calendar order, then one per subscribed day.
+    QTreeWidget* exceptionList;
+    // Label, address, state: one row per subscription, whether or not its feed was ever fetched.
+    QTreeWidget* subscriptionList;
+    QDateEdit* firstDay;
+    QDateEdit* lastDay;
+    QComboBox* what;  // "no bells", "ring templet 1" .. "ring templet 6": the index is the file's value
+    QLineEdit* label;
+    QPushButton* addException;
+    QPushButton* changeException;
+    QPushButton* deleteException;
+    QPushButton* importIcs;
+    QPushButton* subscribeFeed;
+    QPushButton* refreshFeeds;
+    QPushButton* unsubscribeFeed;
+    QPushButton* closeCalendar;
+
+    void addException_Click();
+    void changeException_Click();
+    void deleteException_Click();
+    void importIcs_Click();
+    void subscribeFeed_Click();
+    // Ends the subscription chosen in the subscription list, after a question.
+    void unsubscribeFeed_Click();
+    // The subscriptions and their states again (after a fetch).
+    void showSubscriptions();
+    // Subscribes to the feed at `address`: refused with a message, or added and fetched.
+    void subscribe(const QString& address, const QString& label);
+    // A list line was chosen: its exception fills the editors and the month view turns to it.
+    void exceptionList_Change(int row);
+    // A day was clicked: the exception that decides it is chosen, or the editors take the day.
+    void monthView_Click(const QDate& day);
+
+    // Imports the file: refused with a message, or its list shown and added when the operator says so.
+    // The file is read on a worker; meanwhile this thread runs its event loop and a busy box with
+    // Cancel ("importProgress") shows after a moment. A cancelled import changes nothing.
+    void importFile(const QString& path);
+
+    // The list row chosen, -1 for none; choosing -1 clears the choice.
+    int selectedRow() const;
+    void selectRow(int row);
+
+Q_SIGNALS:
+    // A subscription was added: its feed is to be fetched now.
+    void subscribed(const QString& address);
+    // "Refresh": every feed is to be fetched now.
+    void refreshRequested();
+
+private:
+    void showExceptions();
+    void endSubscription(std::size_t index);
+    // The row's subscribed day, for a row after the hand-made ones.
+    const SchoolCalendar::Subscribed* subscribedRow(int row) const;
+    void markMonth(int year, int month);
+    std::optional<corvalin::calendar::DateException> exceptionOnScreen();
+
+    SchoolCalendar* m_calendar;
+    Dialogs* m_dialogs;
+    Clock* m_clock;
+    bool m_importing = false;
+};

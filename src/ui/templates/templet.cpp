@@ -1,0 +1,33 @@
+// Template window.
+#include "ui/templates/templet.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "ui/widgets/imagebutton.h"
+
+Templet::Templet(const QString& imageFolder, QWidget* parent)
+    : QDialog(parent), frame(new QGroupBox(QStringLiteral("Select templet"), this)) {
+    setObjectName(QStringLiteral("templet"));
+    setWindowTitle(QStringLiteral("Select templet"));
+    auto* grid = new QGridLayout(frame);
+    for (int k = 1; k <= 6; ++k) {
+        auto* button = new ImageButton(QStringLiteral("Apply templet %1").arg(k), imageFolder,
+                                       QStringLiteral("applyTemplet%1.gif").arg(k),
+                                       QStringLiteral("applyTempletDown%1.gif").arg(k), QString(), frame);
+        button->setObjectName(QStringLiteral("applyTemplet%1").arg(k));
+        button->setCursor(Qt::PointingHandCursor);
+        grid->addWidget(button, (k - 1) / 3, (k - 1) % 3);
+        connect(button, &QPushButton::clicked, this, [this, k] { Q_EMIT applyRequested(k); });
+        applyTemplet[static_cast<std::size_t>(k - 1)] = button;
+    }
+    closewindow = new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("templetWinClose.gif"),
+                                  QStringLiteral("templetWinClose1.gif"), QString(), this);
+    closewindow->setObjectName(QStringLiteral("closewindow"));
+    closewindow->setCursor(Qt::PointingHandCursor);
+    connect(closewindow, &QPushButton::clicked, this, &QWidget::hide);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(closewindow, 0, Qt::AlignHCenter);
+}
