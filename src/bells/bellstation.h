@@ -28,7 +28,7 @@ class Clock;
 class Mixer;
 class Power;
 class CalendarFeeds;
-class QThread;
+class WebFetcher;
 class SleepWatch;
 class SystemClock;
 class SecondTimer;
@@ -242,7 +242,7 @@ private:
     bool m_clockWasOn = true;
     qint64 m_sleptAfter = -1;  // the last minute decided before the sleep
     QTimer* m_wakeBackstop;   // the clock runs again should the resume never be announced
-    std::unique_ptr<QThread> m_feedThread;
+    std::shared_ptr<WebFetcher> m_fetcher;
     StateWriter* m_writer;  // today.ini and alarm.state, off the bell thread
     CalendarFeeds* m_feeds = nullptr;
 };
