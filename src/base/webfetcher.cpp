@@ -144,12 +144,14 @@ void WebFetcher::adopt(QObject* asker) {
 
 quint64 WebFetcher::fetch(const Request& request) {
     const quint64 id = ++m_last;
-    QMetaObject::invokeMethod(this, [this, id, request] { begin(id, request); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id, request] { begin(id, request); }, Qt::QueuedConnection);
     return id;
 }
 
 void WebFetcher::cancel(quint64 id) {
-    QMetaObject::invokeMethod(this, [this, id] { drop(id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id] { drop(id); }, Qt::QueuedConnection);
 }
 
 void WebFetcher::begin(quint64 id, const Request& request) {
@@ -199,7 +201,8 @@ void WebFetcher::send(const std::shared_ptr<Fetch>& fetch) {
     // However slowly it trickles, a request ends within its whole duration, its redirects included.
     fetch->limit = new QTimer(reply);
     fetch->limit->setSingleShot(true);
-    connect(fetch->limit, &QTimer::timeout, this, [this, fetch, reply] { refuse(fetch, reply, Refusal::TooSlow); });
+    connect(fetch->limit, &QTimer::timeout, this,
+            [this, fetch, reply] { refuse(fetch, reply, Refusal::TooSlow); });
     fetch->limit->start(static_cast<int>(std::max<qint64>(fetch->ends.remainingTime(), 0)));
     // Only a 200 is read; one that says it is too large, or a web page, is not read on.
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, fetch, reply] {

@@ -53,8 +53,8 @@ public:
     enum class Refusal {
         None,
         TooLarge,
-        TooSlow,     // not ended within its whole duration
-        Silent,      // no byte moved for kTimeoutMs
+        TooSlow,  // not ended within its whole duration
+        Silent,   // no byte moved for kTimeoutMs
         WebPage,
         Unwritable,  // the file could not be written
         UnsafeRedirect,
@@ -68,7 +68,7 @@ public:
         QNetworkReply::NetworkError error = QNetworkReply::NoError;
         QString errorText;  // the network's reason, naming the address as fetched
         QString writeError;
-        QUrl redirectedTo;  // the redirect refused
+        QUrl redirectedTo;     // the redirect refused
         bool reached = false;  // a server answered one of its requests
         QByteArray etag;
         QByteArray lastModified;

@@ -147,7 +147,7 @@ public:
     // them, unless the current minute has its own); older ones are written to the ring log as
     // missed. Nothing rung before the sleep rings again.
     void resumed();
-    // The subscribed calendars' fetcher, on a thread of its own; none without live timers (tests).
+    // The subscribed calendars' fetcher, on the web fetcher's worker; none without live timers (tests).
     CalendarFeeds* feeds() const { return m_feeds; }
     // One subscribed calendar, or all of them, fetched now (on the fetcher's thread).
     void refreshFeed(const QString& address);
