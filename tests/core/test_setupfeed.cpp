@@ -1,5 +1,5 @@
-// The followed set-up against a server run by this test on 127.0.0.1, the feed on a thread of its
-// own as in the program: a signed set-up arrives once, with its SHA-256; the next fetch sends its
+// The followed set-up against a server run by this test on 127.0.0.1, the feed on the web fetcher's
+// worker as in the program: a signed set-up arrives once, with its SHA-256; the next fetch sends its
 // validator, and a 304 announces nothing and fetches no signature; a changed set-up arrives again.
 // A forged signature, a server error, a web page, a missing or oversized signature, a set-up over
 // the bound, a redirect to another host in the clear, a redirect loop and a server that answers
@@ -10,9 +10,9 @@
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 #include <QtTest>
 
+#include "core/base/webfetcher.h"
 #include "core/follow/setupfeed.h"
 #include "programfolder.h"
 #include "core/schedule/setuparchive.h"
@@ -213,12 +213,11 @@ private Q_SLOTS:
         server.zip = first;
         server.etag = "\"v1\"";
 
-        QThread thread;
-        auto* feed = new SetupFeed(data);
+        const auto fetcher = WebFetcher::shared();
+        auto* feed = new SetupFeed(data, fetcher.get());
         feed->setVerifier(fakeVerifier);
         feed->setLongestFetch(4000);
-        feed->moveToThread(&thread);
-        connect(&thread, &QThread::finished, feed, &QObject::deleteLater);
+        fetcher->adopt(feed);
         Heard heard;
         connect(feed, &SetupFeed::arrived, &heard, [&heard](const QString& path, const QString& sha) {
             heard.arrived.append({path, sha});
@@ -230,11 +229,7 @@ private Q_SLOTS:
             heard.ended.append({topic, text});
         });
         connect(feed, &SetupFeed::checked, &heard, [&heard] { ++heard.checked; });
-        thread.start();
-        const auto ending = qScopeGuard([&thread] {
-            thread.quit();
-            thread.wait();
-        });
+        const auto ending = qScopeGuard([feed] { feed->deleteLater(); });
         auto onFeed = [feed](auto call) {
             QMetaObject::invokeMethod(feed, call, Qt::BlockingQueuedConnection);
         };

@@ -1,7 +1,7 @@
 // A subscribed calendar against a feed served by this test on 127.0.0.1: the first fetch brings
 // its days, the second is answered 304 from the validators, a changed feed replaces the old days
 // whole, and a broken feed, a dropped connection and a feed over the size limit each keep the last
-// good copy and say why and how old it is. The hand-made exceptions never mix with the feed's, and
+// good copy and say why and how old it is, as does a redirect to another host in the clear. The hand-made exceptions never mix with the feed's, and
 // the subscription and its copy outlive a restart. A feed that keeps a school year without bells is
 // a lasting problem, a server that trickles is given up after the whole duration a fetch may take,
 // and a server's reason or an edited label never reaches the ring log with its control characters,
@@ -35,10 +35,11 @@ bool hasControl(const QString& text) {
 
 // One feed over HTTP/1.1, answering as told: the feed itself (304 when the client's ETag matches),
 // a broken file, half of it and then a closed connection, a declared length over the limit, the
-// feed a byte every 100 ms, or the status line given.
+// feed a byte every 100 ms, the status line given, or a redirect to another host in the clear
+// (which serves the feed).
 class FeedServer : public QObject {
 public:
-    enum class Mode { Feed, Drop, Huge, Trickle, Status };
+    enum class Mode { Feed, Drop, Huge, Trickle, Status, Redirect };
     QByteArray etag;
     QByteArray statusLine;
     QByteArray body;
@@ -70,6 +71,13 @@ private:
             socket->disconnectFromHost();
             return;
         }
+        if (mode == Mode::Redirect && request.startsWith("GET /school.ics ")) {
+            socket->write("HTTP/1.1 302 Found\r\nLocation: http://localhost:" +
+                          QByteArray::number(m_server.serverPort()) +
+                          "/elsewhere.ics\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
         if (mode == Mode::Status) {
             socket->write(statusLine + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
             socket->disconnectFromHost();
@@ -78,7 +86,7 @@ private:
         const qint64 length = mode == Mode::Huge ? 17 * 1024 * 1024 : body.size();
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/calendar\r\nETag: " + etag +
                       "\r\nContent-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n");
-        if (mode == Mode::Feed) {
+        if (mode == Mode::Feed || mode == Mode::Redirect) {
             socket->write(body);
             socket->disconnectFromHost();
         } else if (mode == Mode::Trickle) {
@@ -107,6 +115,7 @@ private:
 
 class TestSubscription : public QObject {
     Q_OBJECT
+    const std::shared_ptr<WebFetcher> fetcher = WebFetcher::shared();
 private Q_SLOTS:
     void feedFollowedAndItsLastGoodCopyKept() {
         QTemporaryDir dir;
@@ -123,7 +132,7 @@ private Q_SLOTS:
         server.body = ics(today.addDays(10), "Winter break");
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
 
-        CalendarFeeds feeds(data);
+        CalendarFeeds feeds(data, fetcher.get());
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy updated(&feeds, &CalendarFeeds::updated);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
@@ -162,7 +171,8 @@ private Q_SLOTS:
         const QList<QPair<FeedServer::Mode, QByteArray>> failures{
             {FeedServer::Mode::Feed, "it is not a calendar that can be read"},
             {FeedServer::Mode::Drop, "Connection closed"},
-            {FeedServer::Mode::Huge, "it is larger than 16 MB"}};
+            {FeedServer::Mode::Huge, "it is larger than 16 MB"},
+            {FeedServer::Mode::Redirect, "the server sent it on to http://localhost:"}};
         for (const auto& [mode, reason] : failures) {
             server.mode = mode;
             server.etag = "\"v3\"";
@@ -194,7 +204,7 @@ private Q_SLOTS:
         FeedServer server;
         server.body = ics(QDate::currentDate().addDays(-1), "Whole year", 400);
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
-        CalendarFeeds feeds(data);
+        CalendarFeeds feeds(data, fetcher.get());
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
         QSignalSpy ended(&feeds, &CalendarFeeds::problemEnded);
@@ -241,7 +251,7 @@ private Q_SLOTS:
         server.mode = FeedServer::Mode::Trickle;
         server.body = ics(QDate::currentDate().addDays(10), "Winter break");
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
-        CalendarFeeds feeds(data);
+        CalendarFeeds feeds(data, fetcher.get());
         feeds.setLongestFetch(2000);
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
@@ -271,7 +281,7 @@ private Q_SLOTS:
         QVERIFY(writeWholeFile(data + "/subscriptions.ini",
                                address.toUtf8() + " Board\x1b[2K\r2026-12-07 09:00:00.000 scheduled\r\n"));
         server.statusLine = "HTTP/1.1 503 Busy\x1b[2K\r2026-12-07 09:00:00.000 scheduled";
-        CalendarFeeds feeds(data);
+        CalendarFeeds feeds(data, fetcher.get());
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
         feeds.refreshAll();

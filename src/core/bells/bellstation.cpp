@@ -12,6 +12,7 @@
 
 #include "core/ports/clock.h"
 #include "core/base/secondtimer.h"
+#include "core/base/webfetcher.h"
 #include "core/bells/calendarfeeds.h"
 #include "core/bells/statewriter.h"
 #include "core/calendar/schoolcalendar.h"
@@ -245,19 +246,16 @@ BellStation::BellStation(const Ports& ports, const ProgramPaths& paths, bool liv
     bellClock->setEnabled(true);
 
     if (liveTimers) {
-        // The subscribed calendars are fetched on a thread of their own; what they bring comes
-        // back from the settings' owner as any change of the calendar does.
-        m_feedThread = std::make_unique<QThread>();
-        m_feedThread->setObjectName(QStringLiteral("calendar feeds"));
-        m_feeds = new CalendarFeeds(paths.dataFolder());
-        m_feeds->moveToThread(m_feedThread.get());
-        connect(m_feedThread.get(), &QThread::finished, m_feeds, &QObject::deleteLater);
+        // The subscribed calendars are fetched and read on the web fetcher's worker; what they
+        // bring comes back from the settings' owner as any change of the calendar does.
+        m_fetcher = WebFetcher::shared();
+        m_feeds = new CalendarFeeds(paths.dataFolder(), m_fetcher.get());
+        m_fetcher->adopt(m_feeds);
         connect(m_feeds, &CalendarFeeds::updated, this, &BellStation::feedsUpdated);
         connect(m_feeds, &CalendarFeeds::fetched, this, &BellStation::feedFetched);
         connect(m_feeds, &CalendarFeeds::problem, &log, &RingLog::lastingProblem);
         connect(m_feeds, &CalendarFeeds::problemEnded, &log, &RingLog::endProblem);
         connect(m_feeds, &CalendarFeeds::note, &log, &RingLog::note);
-        m_feedThread->start();
         QMetaObject::invokeMethod(m_feeds, &CalendarFeeds::start);
     }
 }
@@ -275,9 +273,8 @@ BellStation::~BellStation() {
     if (m_power) {
         m_power->setFailureHandler(nullptr);
     }
-    if (m_feedThread) {
-        m_feedThread->quit();
-        m_feedThread->wait();
+    if (m_feeds) {
+        m_feeds->deleteLater();  // on the worker, after what was asked of it before
     }
 }
 

@@ -29,7 +29,7 @@ class Clock;
 class Mixer;
 class Power;
 class CalendarFeeds;
-class QThread;
+class WebFetcher;
 class SleepWatch;
 class SystemClock;
 class SecondTimer;
@@ -156,7 +156,7 @@ public:
     // them, unless the current minute has its own); older ones are written to the ring log as
     // missed. Nothing rung before the sleep rings again.
     void resumed();
-    // The subscribed calendars' fetcher, on a thread of its own; none without live timers (tests).
+    // The subscribed calendars' fetcher, on the web fetcher's worker; none without live timers (tests).
     CalendarFeeds* feeds() const { return m_feeds; }
     // One subscribed calendar, or all of them, fetched now (on the fetcher's thread).
     void refreshFeed(const QString& address);
@@ -252,7 +252,7 @@ private:
     bool m_clockWasOn = true;
     qint64 m_sleptAfter = -1;  // the last minute decided before the sleep
     QTimer* m_wakeBackstop;   // the clock runs again should the resume never be announced
-    std::unique_ptr<QThread> m_feedThread;
+    std::shared_ptr<WebFetcher> m_fetcher;
     StateWriter* m_writer;  // today.ini and alarm.state, off the bell thread
     CalendarFeeds* m_feeds = nullptr;
 };

@@ -1,11 +1,7 @@
 // Fetching the subscribed calendars' feeds.
 #include "core/bells/calendarfeeds.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -42,18 +38,24 @@ QString silenceTopic(const QString& address) {
     return QStringLiteral("silence ") + address;
 }
 
-// "2 minutes", "45 seconds".
-QString durationText(int ms) {
-    return ms >= 60000 && ms % 60000 == 0 ? QStringLiteral("%1 minutes").arg(ms / 60000)
-                                          : QStringLiteral("%1 seconds").arg(std::max(ms / 1000, 1));
-}
-
 }  // namespace
 
-CalendarFeeds::CalendarFeeds(QString dataFolder, QObject* parent)
-    : QObject(parent), m_dataFolder(std::move(dataFolder)), m_daily(new QTimer(this)) {
+CalendarFeeds::CalendarFeeds(QString dataFolder, WebFetcher* fetcher, QObject* parent)
+    : QObject(parent), m_dataFolder(std::move(dataFolder)), m_fetcher(fetcher), m_daily(new QTimer(this)) {
     m_daily->setInterval(kEveryMs);
     connect(m_daily, &QTimer::timeout, this, &CalendarFeeds::refreshAll);
+    connect(
+        m_fetcher, &WebFetcher::answered, this,
+        [this](quint64 id, const WebFetcher::Answer& answer) {
+            if (id != m_fetch || !m_underWay) {
+                return;
+            }
+            const Subscription subscription = *std::exchange(m_underWay, std::nullopt);
+            m_fetch = 0;
+            finish(answer, subscription);
+            next();
+        },
+        Qt::QueuedConnection);
 }
 
 CalendarFeeds::~CalendarFeeds() = default;
@@ -111,7 +113,7 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
     const bool waiting = std::any_of(m_waiting.begin(), m_waiting.end(), [&subscription](const Subscription& s) {
         return s.address == subscription.address;
     });
-    if (m_underWay == subscription.address || waiting) {
+    if ((m_underWay && m_underWay->address == subscription.address) || waiting) {
         return;
     }
     m_waiting.append(subscription);
@@ -119,20 +121,16 @@ void CalendarFeeds::fetch(const Subscription& subscription) {
 }
 
 void CalendarFeeds::next() {
-    if (!m_underWay.isEmpty()) {
+    if (m_underWay) {
         return;
     }
     if (m_waiting.isEmpty()) {
-        // Nothing more to fetch: the connections and what the fetches read go back to the system.
-        if (m_net) {
-            m_net->deleteLater();
-            m_net = nullptr;
-            QTimer::singleShot(0, this, [] {
+        // Nothing more to fetch: what the fetches read and worked out goes back to the system.
+        QTimer::singleShot(0, this, [] {
 #ifdef __GLIBC__
-                malloc_trim(0);
+            malloc_trim(0);
 #endif
-            });
-        }
+        });
         return;
     }
     const Subscription subscription = m_waiting.takeFirst();
@@ -143,49 +141,17 @@ void CalendarFeeds::next() {
         next();
         return;
     }
-    if (!m_net) {
-        // Made on the thread that fetches.
-        m_net = new QNetworkAccessManager(this);
-    }
     const FeedCopy copy = loadFeedCopy(m_dataFolder, subscription.address);
-    QNetworkRequest request(*url);
-    request.setTransferTimeout(kTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Corvalin/%1").arg(QCoreApplication::applicationVersion()));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    if (copy.exists && !copy.etag.isEmpty()) {
-        request.setRawHeader("If-None-Match", copy.etag);
+    WebFetcher::Request request;
+    request.url = *url;
+    request.largest = kLargestFeed;
+    request.longestMs = m_longestFetchMs;
+    if (copy.exists) {
+        request.ifNoneMatch = copy.etag;
+        request.ifModifiedSince = copy.lastModified;
     }
-    if (copy.exists && !copy.lastModified.isEmpty()) {
-        request.setRawHeader("If-Modified-Since", copy.lastModified);
-    }
-    m_underWay = subscription.address;
-    QNetworkReply* reply = m_net->get(request);
-    // However slowly it trickles, a fetch ends within its whole duration.
-    auto* limit = new QTimer(reply);
-    limit->setSingleShot(true);
-    connect(limit, &QTimer::timeout, reply, [reply] {
-        reply->setProperty("tooSlow", true);
-        reply->abort();
-    });
-    limit->start(m_longestFetchMs);
-    // A feed that says or turns out to be too large is not read on.
-    auto tooLarge = [reply](qint64 size) {
-        if (size > kLargestFeed && !reply->property("tooLarge").toBool()) {
-            reply->setProperty("tooLarge", true);
-            reply->abort();
-        }
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, tooLarge] {
-        tooLarge(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
-    });
-    connect(reply, &QNetworkReply::downloadProgress, this, [tooLarge](qint64 received, qint64) { tooLarge(received); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, subscription] {
-        finish(reply, subscription);
-        reply->deleteLater();
-        m_underWay.clear();
-        next();
-    });
+    m_underWay = subscription;
+    m_fetch = m_fetcher->fetch(request);
 }
 
 void CalendarFeeds::fail(const Subscription& subscription, const QString& said) {
@@ -257,28 +223,20 @@ void CalendarFeeds::judgeSilence(const Subscription& subscription) {
     }
 }
 
-void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscription) {
-    if (reply->property("tooLarge").toBool()) {
-        fail(subscription, QStringLiteral("it is larger than %1 MB").arg(kLargestFeed / (1024 * 1024)));
+void CalendarFeeds::finish(const WebFetcher::Answer& answer, const Subscription& subscription) {
+    if (const QString refusal = answer.refusal(QStringLiteral("it")); !refusal.isEmpty()) {
+        fail(subscription, refusal);
         return;
     }
-    if (reply->property("tooSlow").toBool()) {
-        fail(subscription, QStringLiteral("the server had not sent it after %1").arg(durationText(m_longestFetchMs)));
-        return;
-    }
-    if (reply->error() == QNetworkReply::OperationCanceledError) {
-        fail(subscription, QStringLiteral("the server did not answer within %1 seconds").arg(kTimeoutMs / 1000));
-        return;
-    }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError && status != 304) {
-        fail(subscription, outsideText(reply->errorString(), 1000));
+    const int status = answer.status;
+    if (answer.error != QNetworkReply::NoError && status != 304) {
+        fail(subscription, outsideText(answer.errorText, 1000));
         return;
     }
     FeedCopy copy = loadFeedCopy(m_dataFolder, subscription.address);
     const QDateTime now = QDateTime::currentDateTime();
-    const QByteArray etag = reply->rawHeader("ETag");
-    const QByteArray lastModified = reply->rawHeader("Last-Modified");
+    const QByteArray& etag = answer.etag;
+    const QByteArray& lastModified = answer.lastModified;
     if (status == 304 && copy.exists) {
         copy.fetched = now;
         if (!etag.isEmpty()) {
@@ -294,14 +252,10 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
     if (status != 200) {
         fail(subscription, QStringLiteral("the server answered %1 %2")
                                .arg(status)
-                               .arg(outsideText(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())));
+                               .arg(outsideText(answer.reasonPhrase)));
         return;
     }
-    QByteArray body = reply->read(kLargestFeed + 1);
-    if (body.size() > kLargestFeed) {
-        fail(subscription, QStringLiteral("it is larger than %1 MB").arg(kLargestFeed / (1024 * 1024)));
-        return;
-    }
+    const QByteArray& body = answer.body;
     const auto found = cal::importIcs(std::string_view(body.constData(), static_cast<std::size_t>(body.size())),
                                       cal::fromQDate(now.date()), nullptr,
                                       std::chrono::steady_clock::now() + cal::kLongestImport);
@@ -321,7 +275,6 @@ void CalendarFeeds::finish(QNetworkReply* reply, const Subscription& subscriptio
         fail(subscription, QStringLiteral("its copy could not be saved (%1)").arg(outsideText(why)));
         return;
     }
-    body.clear();
     // The days the fetch newly takes away at short notice are a problem until they have passed.
     const QDate today = now.date();
     const auto handMade = loadHandMade(m_dataFolder);

@@ -1,8 +1,9 @@
-// Fetching the subscribed calendars' feeds, on a thread of its own (never the bells' or the
-// window's): at start, once a day and when asked, one feed at a time, so that what one fetch reads
-// (up to 16 MB and its working out) is all the memory the feeds take, and it is given back after.
-// Each fetch sends the validators of the last good copy (a 304 keeps it), gives up after a silence,
-// after a whole duration and beyond a size, and reads the feed with the import's rules and bounds;
+// Fetching the subscribed calendars' feeds, through the web fetcher and on its worker thread (never
+// the bells' or the window's): at start, once a day and when asked, one feed at a time, so that
+// what one fetch reads (up to 16 MB and its working out) is all the memory the feeds take, and it
+// is given back after. Each fetch sends the validators of the last good copy (a 304 keeps it), is
+// bounded as the fetcher bounds every request (a silence, a whole duration, a size, the redirects
+// it follows), and reads the feed with the import's rules and bounds;
 // a feed that cannot be fetched or read leaves the last good copy in use and says why and how old
 // that copy is. A feed that keeps many school days in a row without bells, or newly takes today's
 // or tomorrow's bells away, is a problem that lasts until it no longer does. Every text from
@@ -16,11 +17,11 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <optional>
 
+#include "core/base/webfetcher.h"
 #include "core/calendar/subscriptions.h"
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTimer;
 
 class CalendarFeeds : public QObject {
@@ -28,8 +29,6 @@ class CalendarFeeds : public QObject {
 public:
     // Larger feeds are refused, as larger files are by the import.
     static constexpr qint64 kLargestFeed = 16 * 1024 * 1024;
-    // A fetch that has moved no byte for this long is given up.
-    static constexpr int kTimeoutMs = 30 * 1000;
     // A fetch that has not ended this long after it began is given up, however it trickles.
     static constexpr int kLongestFetchMs = 2 * 60 * 1000;
     // More school days in a row without bells than this from one feed is a problem, not a note.
@@ -37,7 +36,8 @@ public:
     // The feeds are fetched again this long after they were last fetched.
     static constexpr int kEveryMs = 24 * 60 * 60 * 1000;
 
-    explicit CalendarFeeds(QString dataFolder, QObject* parent = nullptr);
+    // Fetches through `fetcher`, which outlives it.
+    CalendarFeeds(QString dataFolder, WebFetcher* fetcher, QObject* parent = nullptr);
     ~CalendarFeeds() override;
 
     // Fetches every subscription now, and again once a day from now on.
@@ -70,7 +70,7 @@ private:
     void fetch(const Subscription& subscription);
     // Starts the next fetch waiting when none is under way; gives the memory back when none waits.
     void next();
-    void finish(QNetworkReply* reply, const Subscription& subscription);
+    void finish(const WebFetcher::Answer& answer, const Subscription& subscription);
     void fail(const Subscription& subscription, const QString& reason);
     void succeed(const Subscription& subscription);
     // Says or ends the feed's silence problem, as its copy stands now.
@@ -79,11 +79,12 @@ private:
     void forgetEnded(const std::vector<Subscription>& subscriptions);
 
     QString m_dataFolder;
-    QNetworkAccessManager* m_net = nullptr;
+    WebFetcher* m_fetcher;
     QTimer* m_daily;
     int m_longestFetchMs = kLongestFetchMs;
     QList<Subscription> m_waiting;   // in the order asked
-    QString m_underWay;              // the address being fetched, empty for none
+    std::optional<Subscription> m_underWay;  // the one being fetched
+    quint64 m_fetch = 0;                     // its request
     QSet<QString> m_failing;         // the addresses whose last fetch failed
     QMap<QString, QString> m_silencing;  // address: the silence problem told for it
     // address: the days a fetch newly took away at short notice (today or tomorrow then), and by

@@ -1,14 +1,9 @@
 // Fetching the followed set-up.
 #include "core/follow/setupfeed.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <algorithm>
@@ -40,10 +35,6 @@ struct FollowState {
 };
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm");
-// Redirects followed in one request; one more is a loop, or as good as one. The feed follows them
-// itself: the network library's own following of redirects it is asked to verify ends the second
-// with no error and a status of 100 (Qt 6.4), as if the server had answered that.
-constexpr int kMostRedirects = 10;
 
 FollowState loadState(const QString& path) {
     FollowState state;
@@ -112,46 +103,31 @@ QString age(const QDateTime& when) {
                         : QStringLiteral("%1 days old").arg(hours / 24);
 }
 
-// "2 minutes", "45 seconds".
-QString durationText(int ms) {
-    return ms >= 60000 && ms % 60000 == 0 ? QStringLiteral("%1 minutes").arg(ms / 60000)
-                                          : QStringLiteral("%1 seconds").arg(std::max(ms / 1000, 1));
-}
-
-// "65 MB", "4 KB".
-QString sizeText(qint64 bytes) {
-    return bytes >= 1024 * 1024 ? QStringLiteral("%1 MB").arg(bytes / (1024 * 1024))
-                                : QStringLiteral("%1 KB").arg(bytes / 1024);
-}
-
 QString hex(const QByteArray& data) {
     return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
 }
 
-bool isWebPage(const QByteArray& head) {
-    for (const char c : head) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            return c == '<';
-        }
-    }
-    return false;
-}
-
-// A redirect is followed only to https, or from http to http on the same host: never from https
-// to http, nor to another host in the clear.
-bool safeRedirect(const QUrl& from, const QUrl& to) {
-    const QString scheme = to.scheme().toLower();
-    return scheme == QStringLiteral("https") ||
-           (scheme == QStringLiteral("http") && from.scheme().toLower() == QStringLiteral("http") &&
-            from.host().compare(to.host(), Qt::CaseInsensitive) == 0);
-}
-
 }  // namespace
 
-SetupFeed::SetupFeed(QString dataFolder, QObject* parent)
-    : QObject(parent), m_dataFolder(std::move(dataFolder)), m_every(new QTimer(this)) {
+SetupFeed::SetupFeed(QString dataFolder, WebFetcher* fetcher, QObject* parent)
+    : QObject(parent), m_dataFolder(std::move(dataFolder)), m_fetcher(fetcher), m_every(new QTimer(this)) {
     m_every->setInterval(kEveryMs);
     connect(m_every, &QTimer::timeout, this, &SetupFeed::refresh);
+    connect(
+        m_fetcher, &WebFetcher::answered, this,
+        [this](quint64 id, const WebFetcher::Answer& answer) {
+            if (id != m_request || m_request == 0) {
+                return;
+            }
+            m_request = 0;
+            m_reached = m_reached || answer.reached;
+            if (m_stage == Stage::Setup) {
+                finishSetup(answer);
+            } else {
+                finishSignature(answer);
+            }
+        },
+        Qt::QueuedConnection);
     const FollowState state = loadState(statePath());
     if (addressRefusal(state.address).isEmpty() && !state.key.isEmpty()) {
         m_address = state.address;
@@ -222,12 +198,8 @@ QString SetupFeed::follow(const QString& address, const QString& publicKey) {
 
 void SetupFeed::unfollow() {
     // A fetch under way belongs to what was followed: it is dropped.
-    if (m_reply) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+    if (m_request != 0) {
+        m_fetcher->cancel(std::exchange(m_request, 0));
         m_reached = false;
         done();
     }
@@ -276,74 +248,6 @@ void SetupFeed::applied(const QString& sha256) {
     saveState(statePath(), state);
 }
 
-QNetworkReply* SetupFeed::get(const QUrl& url, qint64 largest, bool conditional) {
-    if (!m_net) {
-        // Made on the thread that fetches.
-        m_net = new QNetworkAccessManager(this);
-    }
-    QNetworkRequest request(url);
-    request.setTransferTimeout(kTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Corvalin/%1").arg(QCoreApplication::applicationVersion()));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    if (conditional && !m_etag.isEmpty()) {
-        request.setRawHeader("If-None-Match", m_etag);
-    } else if (conditional && !m_lastModified.isEmpty()) {
-        request.setRawHeader("If-Modified-Since", m_lastModified);
-    }
-    QNetworkReply* reply = m_net->get(request);
-    // However slowly it trickles, a request ends within its whole duration, its redirects included.
-    auto* limit = new QTimer(reply);
-    limit->setSingleShot(true);
-    connect(limit, &QTimer::timeout, reply, [reply] {
-        reply->setProperty("tooSlow", true);
-        reply->abort();
-    });
-    limit->start(static_cast<int>(std::max<qint64>(m_requestEnds.remainingTime(), 0)));
-    // Only a 200 is read; one that says it is too large, or a web page, is not read on.
-    auto refuse = [reply](const char* why) {
-        if (!reply->property("refused").isValid()) {
-            reply->setProperty("refused", QByteArray(why));
-            reply->abort();
-        }
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, largest, refuse] {
-        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200) {
-            return;
-        }
-        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > largest) {
-            refuse("tooLarge");
-        } else if (reply->header(QNetworkRequest::ContentTypeHeader)
-                       .toString()
-                       .trimmed()
-                       .startsWith(QStringLiteral("text/html"), Qt::CaseInsensitive)) {
-            refuse("webPage");
-        }
-    });
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply, largest, refuse] {
-        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 ||
-            reply->property("refused").isValid()) {
-            return;
-        }
-        const QByteArray chunk = reply->readAll();
-        m_received += chunk.size();
-        if (m_received > largest) {
-            refuse("tooLarge");
-            return;
-        }
-        if (m_stage == Stage::Setup) {
-            if (m_incoming->write(chunk) != chunk.size()) {
-                reply->setProperty("unwritable", m_incoming->errorString());
-                refuse("unwritable");
-            }
-        } else {
-            m_signature += chunk;
-        }
-    });
-    return reply;
-}
-
 void SetupFeed::fetchSetup() {
     const QString folder = m_dataFolder + QStringLiteral("/follow");
     if (!makeFolder(folder)) {
@@ -366,119 +270,59 @@ void SetupFeed::fetchSetup() {
     const bool kept = !state.sha256.isEmpty() && QFile::exists(zipPath()) && QFile::exists(signaturePath());
     m_etag = kept ? state.etag : QByteArray();
     m_lastModified = kept ? state.lastModified : QByteArray();
-    m_received = 0;
     m_reached = false;
     m_stage = Stage::Setup;
-    m_requestEnds = QDeadlineTimer(m_longestFetchMs);
-    send(QUrl(m_address), kLargest, true, 0);
-}
-
-void SetupFeed::send(const QUrl& url, qint64 largest, bool conditional, int redirects) {
-    m_reply = get(url, largest, conditional);
-    connect(m_reply, &QNetworkReply::finished, this,
-            [this, reply = m_reply, url, largest, conditional, redirects] {
-                m_reply = nullptr;
-                reply->deleteLater();
-                const QUrl to = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-                const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                if (to.isValid() && status >= 300 && status < 400 && !reply->property("tooSlow").toBool()) {
-                    const QUrl target = url.resolved(to);
-                    if (!safeRedirect(url, target)) {
-                        reply->setProperty("refusedRedirect", target);
-                    } else if (redirects >= kMostRedirects) {
-                        reply->setProperty("redirectLoop", true);
-                    } else {
-                        m_reached = true;
-                        send(target, largest, conditional, redirects + 1);
-                        return;
-                    }
-                }
-                if (m_stage == Stage::Setup) {
-                    finishSetup(reply);
-                } else {
-                    finishSignature(reply);
-                }
-            });
+    WebFetcher::Request request;
+    request.url = QUrl(m_address);
+    request.largest = kLargest;
+    request.longestMs = m_longestFetchMs;
+    request.ifNoneMatch = m_etag;
+    request.ifModifiedSince = m_etag.isEmpty() ? m_lastModified : QByteArray();
+    request.saveTo = m_incoming->fileName();
+    request.refuseWebPage = true;
+    m_request = m_fetcher->fetch(request);
 }
 
 void SetupFeed::fetchSignature() {
     QUrl url(m_address);
     url.setPath(url.path() + QStringLiteral(".sig"));
-    m_received = 0;
     m_signature.clear();
     m_stage = Stage::Signature;
-    m_requestEnds = QDeadlineTimer(m_longestFetchMs);
-    send(url, kLargestSignature, false, 0);
+    WebFetcher::Request request;
+    request.url = url;
+    request.largest = kLargestSignature;
+    request.longestMs = m_longestFetchMs;
+    request.refuseWebPage = true;
+    m_request = m_fetcher->fetch(request);
 }
 
-QString SetupFeed::replyRefusal(QNetworkReply* reply, qint64 largest, const QString& what) {
-    const QByteArray refused = reply->property("refused").toByteArray();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    m_reached = m_reached || status != 0;
-    if (refused == "tooLarge") {
-        return QStringLiteral("%1 is larger than %2").arg(what, sizeText(largest));
+QString SetupFeed::answerRefusal(const WebFetcher::Answer& answer, const QString& what) const {
+    if (const QString refusal = answer.refusal(what); !refusal.isEmpty()) {
+        return refusal;
     }
-    if (refused == "webPage") {
-        return QStringLiteral("%1 is a web page").arg(what);
-    }
-    if (refused == "unwritable") {
-        return QStringLiteral("%1 could not be written (%2)")
-            .arg(what, outsideText(reply->property("unwritable").toString()));
-    }
-    if (const QUrl to = reply->property("refusedRedirect").toUrl(); to.isValid()) {
-        return QStringLiteral("the server sent %1 on to %2, which is neither https nor the same host")
-            .arg(what, outsideText(to.toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded)));
-    }
-    if (reply->property("redirectLoop").toBool()) {
-        return QStringLiteral("the server sent %1 on more than %2 times (a redirect loop)")
-            .arg(what)
-            .arg(kMostRedirects);
-    }
-    if (reply->property("tooSlow").toBool()) {
-        return QStringLiteral("the server had not sent %1 after %2")
-            .arg(what, durationText(m_longestFetchMs));
-    }
-    if (reply->error() == QNetworkReply::OperationCanceledError) {
-        return QStringLiteral("the server did not answer within %1 seconds").arg(kTimeoutMs / 1000);
-    }
+    const int status = answer.status;
     if (status == 304 && m_stage == Stage::Setup) {
         return QString();
     }
     if (status != 0 && status != 200) {
         return QStringLiteral("the server answered %1 %2 for %3")
             .arg(status)
-            .arg(outsideText(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()), what);
+            .arg(outsideText(answer.reasonPhrase), what);
     }
-    if (reply->error() != QNetworkReply::NoError || status != 200) {
-        return outsideText(withoutUserInfo(reply->errorString(), m_address), 1000);
+    if (answer.error != QNetworkReply::NoError || status != 200) {
+        return outsideText(withoutUserInfo(answer.errorText, m_address), 1000);
     }
     return QString();
 }
 
-void SetupFeed::finishSetup(QNetworkReply* reply) {
-    QString refusal = replyRefusal(reply, kLargest, QStringLiteral("it"));
-    if (refusal.isEmpty() && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 304) {
+void SetupFeed::finishSetup(const WebFetcher::Answer& answer) {
+    QString refusal = answerRefusal(answer, QStringLiteral("it"));
+    if (refusal.isEmpty() && answer.status == 304) {
         if (m_etag.isEmpty() && m_lastModified.isEmpty()) {
             refusal = QStringLiteral("the server answered 304 Not Modified when no set-up was asked about");
         } else {
-            unchanged(reply);
+            unchanged(answer);
             return;
-        }
-    }
-    if (refusal.isEmpty()) {
-        const QByteArray rest = reply->readAll();
-        m_received += rest.size();
-        if (m_received > kLargest) {
-            refusal = QStringLiteral("it is larger than %1").arg(sizeText(kLargest));
-        } else if (m_incoming->write(rest) != rest.size() || !m_incoming->flush()) {
-            refusal =
-                QStringLiteral("it could not be written (%1)").arg(outsideText(m_incoming->errorString()));
-        }
-    }
-    if (refusal.isEmpty()) {
-        m_incoming->seek(0);
-        if (isWebPage(m_incoming->read(256))) {
-            refusal = QStringLiteral("it is a web page");
         }
     }
     if (!refusal.isEmpty()) {
@@ -486,8 +330,8 @@ void SetupFeed::finishSetup(QNetworkReply* reply) {
         return;
     }
     // The validators of what came, kept with it once it is found good.
-    m_etag = reply->rawHeader("ETag");
-    m_lastModified = reply->rawHeader("Last-Modified");
+    m_etag = answer.etag;
+    m_lastModified = answer.lastModified;
     // The same bytes as the set-up kept (a server that sends no validators) are nothing new.
     QCryptographicHash hash(QCryptographicHash::Sha256);
     m_incoming->seek(0);
@@ -495,34 +339,23 @@ void SetupFeed::finishSetup(QNetworkReply* reply) {
     const FollowState state = loadState(statePath());
     if (!state.sha256.isEmpty() && QString::fromLatin1(hash.result().toHex()) == state.sha256 &&
         QFile::exists(zipPath()) && QFile::exists(signaturePath())) {
-        unchanged(reply);
+        unchanged(answer);
         return;
     }
     fetchSignature();
 }
 
-void SetupFeed::finishSignature(QNetworkReply* reply) {
-    const QString what = QStringLiteral("its signature");
-    QString refusal;
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 404) {
-        m_reached = true;
-        refusal = QStringLiteral("there is no signature beside it (the server answered 404 for %1.sig)")
-                      .arg(QUrl(m_address).fileName());
-    } else {
-        refusal = replyRefusal(reply, kLargestSignature, what);
-    }
-    if (refusal.isEmpty()) {
-        m_signature += reply->readAll();
-        if (m_signature.size() > kLargestSignature) {
-            refusal = QStringLiteral("%1 is larger than %2").arg(what, sizeText(kLargestSignature));
-        } else if (isWebPage(m_signature.left(256))) {
-            refusal = QStringLiteral("%1 is a web page").arg(what);
-        }
-    }
+void SetupFeed::finishSignature(const WebFetcher::Answer& answer) {
+    QString refusal =
+        answer.status == 404
+            ? QStringLiteral("there is no signature beside it (the server answered 404 for %1.sig)")
+                  .arg(QUrl(m_address).fileName())
+            : answerRefusal(answer, QStringLiteral("its signature"));
     if (!refusal.isEmpty()) {
         fail(refusal);
         return;
     }
+    m_signature = answer.body;
     // The set-up is read from the disk where it arrived, not copied into memory; the file is
     // this function's until it ends (keeping or failing ends the fetch).
     const std::unique_ptr<QTemporaryFile> incoming = std::move(m_incoming);
@@ -595,13 +428,13 @@ void SetupFeed::keep(const QByteArray& data, const QByteArray& signature, const 
     Q_EMIT arrived(zipPath(), sha256);
 }
 
-void SetupFeed::unchanged(QNetworkReply* reply) {
+void SetupFeed::unchanged(const WebFetcher::Answer& answer) {
     FollowState state = loadState(statePath());
     state.checked = QDateTime::currentDateTime();
-    if (const QByteArray etag = reply->rawHeader("ETag"); !etag.isEmpty()) {
+    if (const QByteArray& etag = answer.etag; !etag.isEmpty()) {
         state.etag = etag;
     }
-    if (const QByteArray lastModified = reply->rawHeader("Last-Modified"); !lastModified.isEmpty()) {
+    if (const QByteArray& lastModified = answer.lastModified; !lastModified.isEmpty()) {
         state.lastModified = lastModified;
     }
     saveState(statePath(), state);
@@ -648,15 +481,12 @@ void SetupFeed::done() {
     m_incoming.reset();
     m_signature.clear();
     m_signature.squeeze();
-    if (m_net) {
-        m_net->deleteLater();
-        m_net = nullptr;
-        QTimer::singleShot(0, this, [] {
+    // What the fetch read and worked out goes back to the system.
+    QTimer::singleShot(0, this, [] {
 #ifdef __GLIBC__
-            malloc_trim(0);
+        malloc_trim(0);
 #endif
-        });
-    }
+    });
 }
 
 QString SetupFeed::status() const {

@@ -1,10 +1,10 @@
 // Fetching the set-up a bell PC follows: one set-up file published on a web server, its detached
-// signature beside it at the same address plus ".sig". On a thread of its own (the owner moves it
-// there; nothing here assumes which), at start, every 15 minutes and when asked, one fetch at a
-// time. Each fetch sends the validators of the last good set-up (a 304 keeps it and only moves
-// "last checked"), gives up after a silence, after a whole duration and beyond a size, follows a
-// redirect only to https (or, from http, to http on the same host) and no more than ten in a row,
-// and refuses a web page. A new set-up is kept only when its signature holds for the followed key
+// signature beside it at the same address plus ".sig". Through the web fetcher, on a thread other
+// than the bells' (the owner moves it to the fetcher's worker; nothing here assumes which), at
+// start, every 15 minutes and when asked, one fetch at a time. Each fetch sends the validators of
+// the last good set-up (a 304 keeps it and only moves "last checked"), is bounded as the fetcher
+// bounds every request (a silence, a whole duration, a size, the redirects it follows), and
+// refuses a web page. A new set-up is kept only when its signature holds for the followed key
 // and it reads as a whole set-up; it is then kept in data/follow/ (setup.zip, setup.zip.sig and
 // state.ini, each written whole) and announced with arrived(); the owner applies it and says so
 // with applied(). A fetch that fails leaves the last good files as they were and is a problem that
@@ -15,17 +15,15 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
 #include <memory>
 
+#include "core/base/webfetcher.h"
 #include "core/schedule/setuparchive.h"
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTemporaryFile;
 class QTimer;
 
@@ -36,8 +34,6 @@ public:
     static constexpr qint64 kLargest = corvalin::setup::kMaxZip;
     // A signature is a few hundred bytes at most.
     static constexpr qint64 kLargestSignature = 4 * 1024;
-    // A fetch that has moved no byte for this long is given up.
-    static constexpr int kTimeoutMs = 30 * 1000;
     // A fetch that has not ended this long after it began is given up, however it trickles: a set-up
     // may be four times a calendar feed, so it is given longer, yet ends before the next is due.
     static constexpr int kLongestFetchMs = 10 * 60 * 1000;
@@ -50,7 +46,8 @@ public:
     using Verifier =
         std::function<QString(const QByteArray& data, const QByteArray& signature, const QString& publicKey)>;
 
-    explicit SetupFeed(QString dataFolder, QObject* parent = nullptr);
+    // Fetches through `fetcher`, which outlives it.
+    SetupFeed(QString dataFolder, WebFetcher* fetcher, QObject* parent = nullptr);
     ~SetupFeed() override;
 
     // Why `address` cannot be followed (it is not an http:// or https:// address with a host), or
@@ -100,20 +97,14 @@ private:
 
     void fetchSetup();
     void fetchSignature();
-    // Sends the validators of the kept set-up when `conditional`.
-    QNetworkReply* get(const QUrl& url, qint64 largest, bool conditional);
-    // Asks for `url` as the request under way, following its redirects, `redirects` of them
-    // already; its answer goes to the stage's finish.
-    void send(const QUrl& url, qint64 largest, bool conditional, int redirects);
-    void finishSetup(QNetworkReply* reply);
-    void finishSignature(QNetworkReply* reply);
-    // Why the reply cannot be used (empty when it is a 200 with a body that may be read), and
-    // whether it reached the server.
-    QString replyRefusal(QNetworkReply* reply, qint64 largest, const QString& what);
+    void finishSetup(const WebFetcher::Answer& answer);
+    void finishSignature(const WebFetcher::Answer& answer);
+    // Why the answer cannot be used (empty when it is a 200 with a body that may be read).
+    QString answerRefusal(const WebFetcher::Answer& answer, const QString& what) const;
     // The fetched set-up in the temporary file is good: keeps it, or says why it could not.
     void keep(const QByteArray& data, const QByteArray& signature, const QString& sha256);
     // The server's answer changed nothing: the validators and "last checked" move.
-    void unchanged(QNetworkReply* reply);
+    void unchanged(const WebFetcher::Answer& answer);
     void fail(const QString& reason);
     void succeed();
     // Ends the fetch under way: the manager and what it read go back to the system.
@@ -125,15 +116,13 @@ private:
     QString m_dataFolder;
     QString m_address;  // as followed (empty for none)
     QString m_key;
-    QNetworkAccessManager* m_net = nullptr;
+    WebFetcher* m_fetcher;
     QTimer* m_every;
     Verifier m_verifier;
     int m_longestFetchMs = kLongestFetchMs;
-    QDeadlineTimer m_requestEnds;  // when the request under way is given up, redirects and all
     Stage m_stage = Stage::None;
-    QNetworkReply* m_reply = nullptr;
+    quint64 m_request = 0;  // the request under way, 0 for none
     std::unique_ptr<QTemporaryFile> m_incoming;  // the set-up as it arrives
-    qint64 m_received = 0;
     bool m_reached = false;  // a request of the fetch under way reached the server
     QByteArray m_signature;
     QByteArray m_etag;  // the validators of the set-up being fetched

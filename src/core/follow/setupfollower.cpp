@@ -3,11 +3,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QThread>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
+#include "core/base/webfetcher.h"
 #include "core/base/wholefile.h"
 #include "core/follow/setupfeed.h"
 #include "core/follow/setupsignature.h"
@@ -68,25 +68,22 @@ void SetupFollower::makeFeed() {
     if (m_feed || !m_liveFeed) {
         return;
     }
-    m_feedThread = std::make_unique<QThread>();
-    m_feedThread->setObjectName(QStringLiteral("set-up feed"));
-    m_feed = new SetupFeed(m_dataFolder);
+    m_fetcher = WebFetcher::shared();
+    m_feed = new SetupFeed(m_dataFolder, m_fetcher.get());
     m_feed->setVerifier(&corvalin::follow::verify);
-    m_feed->moveToThread(m_feedThread.get());
-    connect(m_feedThread.get(), &QThread::finished, m_feed, &QObject::deleteLater);
+    m_fetcher->adopt(m_feed);
     connect(m_feed, &SetupFeed::arrived, this, &SetupFollower::arrived);
     connect(m_feed, &SetupFeed::checked, this, [this](const QDateTime& when) { m_checkedAt = when; });
     connect(m_feed, &SetupFeed::problem, this,
             [this](const QString& topic, const QString& text) { m_hooks.problem(topic, text); });
     connect(m_feed, &SetupFeed::problemEnded, this,
             [this](const QString& topic, const QString& text) { m_hooks.endProblem(topic, text); });
-    m_feedThread->start();
 }
 
 SetupFollower::~SetupFollower() {
-    if (m_feedThread) {
-        m_feedThread->quit();
-        m_feedThread->wait();
+    // Ends on the worker, after what was asked of it before.
+    if (m_feed) {
+        m_feed->deleteLater();
     }
 }
 

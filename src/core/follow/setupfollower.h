@@ -2,7 +2,7 @@
 // that a district or a school's IT person signs and serves, for many bell PCs at once.
 //
 // The follower lives on the thread that owns the settings files (the window's, or the bell
-// thread of the copy with no window). It runs the fetcher (SetupFeed) on a thread of its own,
+// thread of the copy with no window). It runs the fetcher (SetupFeed) on the web fetcher's worker,
 // takes each good new version it brings, and applies it at a quiet moment only: never while a
 // bell or an alarm signal sounds, nor in the minute before a bell (it waits and asks again).
 // It never goes back: a set-up written (by its signed manifest) before the newest one applied
@@ -24,9 +24,9 @@
 
 #include "core/schedule/setuparchive.h"
 
-class QThread;
 class QTimer;
 class SetupFeed;
+class WebFetcher;
 
 class SetupFollower : public QObject {
     Q_OBJECT
@@ -123,6 +123,6 @@ private:
     std::optional<Waiting> m_waiting;
     bool m_asking = false;
     QTimer* m_askAgain;
-    std::unique_ptr<QThread> m_feedThread;
+    std::shared_ptr<WebFetcher> m_fetcher;
     SetupFeed* m_feed = nullptr;
 };
