@@ -147,7 +147,7 @@ int main(int argc, char* argv[]) {
     if (handOver) {
         window.setHandOver(*handOver);
     }
-    window.Form_Load();
+    window.startUp();
     if (ended) {
         return 0;  // ended during start-up, before the event loop ran
     }
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
     ControlService control(program.services().bells, {QStringLiteral("window"),
                                                       [&window] { return window.startBells(); },
                                                       [&window] {
-                                                          window.stop1_Click();
+                                                          window.onStopClicked();
                                                           return QString();
                                                       },
                                                       [] { return true; },

@@ -116,13 +116,13 @@ void MainWindow::showLatestProblem() {
 
 // Never a modal box: the PC is often unattended, and the next bell must not wait on a click.
 // The click says the operator has seen every problem on the line.
-void MainWindow::warningLine_Click() {
+void MainWindow::onWarningLineClicked() {
     m_problems.clear();
     warningLine->hide();
     showRingLog();
 }
 
-void MainWindow::mnRingLog_Click() {
+void MainWindow::onRingLogClicked() {
     showRingLog();
 }
 
@@ -142,30 +142,30 @@ QString MainWindow::soundFolderMessageName() const {
 void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
-    lockButton(start, locked);
-    for (ImageButton* button : {SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet,
-                                cmdStartBellSound, cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
+    lockButton(startButton, locked);
+    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton, changeSoundButton, applyTemplateButton,
+                                startBellSoundButton, endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
         lockButton(button, !enabled);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             File1,          start_h,         start_m,         exit_h,          exit_m,
-             worktime,       resttime,        VScroll1,        VScroll2,        VScroll3,
-             VScroll4,       VScroll5,        VScroll6,        input_h,         input_m,
-             VScroll7,       VScroll8,        Option1,         Option2,         Option3,
-             Option4,        ChkPreBell1,     TxtPreBell1,     TxtPreBellName1, ChkPreBell2,
-             TxtPreBell2,    TxtPreBellName2, VScrollPreBell1, VScrollPreBell2, txtStartBellSound,
-             txtEndBellSound}) {
+             soundList,          startHourBox,         startMinuteBox,         endHourBox,          endMinuteBox,
+             workMinutesBox,       restMinutesBox,        startHourSpin,        startMinuteSpin,        endHourSpin,
+             endMinuteSpin,       workSpin,        restSpin,        inputHourBox,         inputMinuteBox,
+             inputHourSpin,       inputMinuteSpin,        intervalModeButton,         manualModeButton,         weekModeButton,
+             eachDayModeButton,        preBell1Box,     preBell1MinutesBox,     preBell1SoundBox, preBell2Box,
+             preBell2MinutesBox,    preBell2SoundBox, preBell1Spin, preBell2Spin, startBellSoundBox,
+             endBellSoundBox}) {
         control->setEnabled(enabled);
     }
-    copyDays->setEnabled(enabled);
+    copyDaysButton->setEnabled(enabled);
     if (locked) {
-        nobell->setEnabled(false);
-        VScroll9->setEnabled(false);
-        state->setText(QStringLiteral("ON"));
+        noRingsBox->setEnabled(false);
+        daySelector->setEnabled(false);
+        stateText->setText(QStringLiteral("ON"));
         setBackColor(stateColor, kRunningColor);
     } else {
-        VScroll9->setEnabled(Option4->isChecked());
-        nobell->setEnabled(enabled && !Option3->isChecked());
+        daySelector->setEnabled(eachDayModeButton->isChecked());
+        noRingsBox->setEnabled(enabled && !weekModeButton->isChecked());
     }
 }
 
@@ -173,21 +173,21 @@ void MainWindow::lockForService(bool locked) {
 // controls and enables them as for editing; while the service runs (a day started again by the
 // bells' clock) they are locked again once they show the new day.
 void MainWindow::showToday() {
-    if (Option3->isChecked()) {
-        reg_day->setText(QStringLiteral("All days"));
+    if (weekModeButton->isChecked()) {
+        dayNameBox->setText(QStringLiteral("All days"));
     } else {
         const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
-        reg_day->setText(dayCaption(today));
-        VScroll9->setValue(today);
+        dayNameBox->setText(dayCaption(today));
+        daySelector->setValue(today);
     }
-    if (!start->isEnabled()) {
+    if (!startButton->isEnabled()) {
         lockForService(true);
     }
 }
 
-void MainWindow::start_Click() {
+void MainWindow::onStartClicked() {
     if (isActiveWindow()) {
-        clock_list->setFocus();
+        todayList->setFocus();
     }
     if (const QString refusal = startBells(); !refusal.isEmpty()) {
         m_ports.dialogs->warning(this, refusal);
@@ -202,13 +202,13 @@ QString MainWindow::startBells() {
     namespace rule = corvalin::startrule;
     rule::StartInputs inputs;
     inputs.sounds.name = soundFolderMessageName().toStdString();
-    for (int i = 0; i < File1->count(); ++i) {
-        inputs.sounds.files.push_back(File1->item(i)->text().toStdString());
+    for (int i = 0; i < soundList->count(); ++i) {
+        inputs.sounds.files.push_back(soundList->item(i)->text().toStdString());
     }
-    inputs.applyWeek = Option3->isChecked();
-    inputs.interval = Option1->isChecked();
-    if (!File1->selectedItems().isEmpty()) {
-        inputs.selectedSound = File1->row(File1->selectedItems().first());
+    inputs.applyWeek = weekModeButton->isChecked();
+    inputs.interval = intervalModeButton->isChecked();
+    if (!soundList->selectedItems().isEmpty()) {
+        inputs.selectedSound = soundList->row(soundList->selectedItems().first());
     }
     inputs.times = timeListOnScreen();
     inputs.intervalSettings = intervalOnScreen();
@@ -234,7 +234,7 @@ QString MainWindow::startBells() {
         saveIntervalSettings();
     }
     m_bells->startService(plan);
-    SaveOptions();
+    saveOptions();
     return {};
 }
 
@@ -244,29 +244,29 @@ void MainWindow::setIntervalBounds(int startMinute, int endMinute) {
 
 void MainWindow::showRunning(const QStringList& todayBells) {
     lockForService(true);
-    clock_list->clear();
-    clock_list->addItems(todayBells);
-    mnBellCount->setEnabled(true);
+    todayList->clear();
+    todayList->addItems(todayBells);
+    bellCountEntry->setEnabled(true);
     showTrayState();
 }
 
-void MainWindow::stop1_Click() {
+void MainWindow::onStopClicked() {
     m_bells->stopService();
 }
 
 void MainWindow::showStopped() {
-    clock_list->clear();
-    state->setText(QStringLiteral("OFF"));
+    todayList->clear();
+    stateText->setText(QStringLiteral("OFF"));
     setBackColor(stateColor, kStoppedColor);
     lockForService(false);
-    mnBellCount->setEnabled(false);
+    bellCountEntry->setEnabled(false);
     nextBell->clear();
     nextBellSound->clear();
     showSkipNext();
     showTrayState();
 }
 
-void MainWindow::ShowNextBell() {
+void MainWindow::askNextBell() {
     m_bells->askNextBell();
 }
 
@@ -277,12 +277,12 @@ void MainWindow::showNextBell(const QString& time, const QString& sound) {
 }
 
 // The clock on screen and the full-screen read-outs; the bells have a clock of their own.
-void MainWindow::Timer1_Timer() {
+void MainWindow::onClockTick() {
     const QDateTime current = currentTime();
     const QTime t = current.time();
     const QDate d = current.date();
-    now->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
-    now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
+    clockText->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
+    dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
     greyPastBells();
@@ -298,7 +298,7 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
     m_booking = booking;
-    autoExitTime->setText(booking.on ? QStringLiteral("at %1:%2")
+    powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
                                            .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                            .arg(booking.minute, 2, 10, QLatin1Char('0'))
                                      : QString());
@@ -340,8 +340,8 @@ void MainWindow::reportDamagedBooking() {
     m_bells->lastingProblem(name, text);
 }
 
-void MainWindow::chkAutoExit_Click() {
-    const bool on = chkAutoExit->isChecked();
+void MainWindow::onPowerOffToggled() {
+    const bool on = powerOffBox->isChecked();
     const QString at = QStringLiteral("%1:%2")
                            .arg(m_booking.hour, 2, 10, QLatin1Char('0'))
                            .arg(m_booking.minute, 2, 10, QLatin1Char('0'));
@@ -352,8 +352,8 @@ void MainWindow::chkAutoExit_Click() {
         form->setResult(QDialog::Rejected);
         m_ports.dialogs->showModal(form);
         if (form->result() != QDialog::Accepted) {
-            const QSignalBlocker quiet(chkAutoExit);
-            chkAutoExit->setChecked(false);
+            const QSignalBlocker quiet(powerOffBox);
+            powerOffBox->setChecked(false);
             saveBooking({false, m_booking.hour, m_booking.minute}, QString());
         }
         return;
@@ -367,23 +367,23 @@ void MainWindow::chkAutoExit_Click() {
 IsAutoExitForm* MainWindow::autoExitWindow() {
     if (!m_autoExit) {
         m_autoExit = new IsAutoExitForm(imageFolder(), this);
-        connect(m_autoExit->isAutoExitConfirm, &QPushButton::clicked, this,
-                &MainWindow::isAutoExitConfirm_Click);
+        connect(m_autoExit->confirmButton, &QPushButton::clicked, this,
+                &MainWindow::onPowerOffTimeConfirmed);
     }
     if (!m_autoExit->isLoaded()) {
-        m_autoExit->Form_Load(m_booking.hour, m_booking.minute);
+        m_autoExit->showBooking(m_booking.hour, m_booking.minute);
     }
     return m_autoExit;
 }
 
-void MainWindow::isAutoExitConfirm_Click() {
-    const auto check = corvalin::shutdown::checkBooking(m_autoExit->input_h->text().trimmed().toStdString(),
-                                                        m_autoExit->input_m->text().trimmed().toStdString());
+void MainWindow::onPowerOffTimeConfirmed() {
+    const auto check = corvalin::shutdown::checkBooking(m_autoExit->inputHourBox->text().trimmed().toStdString(),
+                                                        m_autoExit->inputMinuteBox->text().trimmed().toStdString());
     if (!check.hour) {
         m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
         return;
     }
-    const corvalin::settings::ExitBooking booking{chkAutoExit->isChecked(), *check.hour, *check.minute};
+    const corvalin::settings::ExitBooking booking{powerOffBox->isChecked(), *check.hour, *check.minute};
     saveBooking(booking, booking.on ? QStringLiteral("a power-off is booked for %1:%2 every day")
                                           .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                           .arg(booking.minute, 2, 10, QLatin1Char('0'))
@@ -391,10 +391,10 @@ void MainWindow::isAutoExitConfirm_Click() {
     m_autoExit->accept();
 }
 
-void MainWindow::chkTimeSync_Click() {
-    const bool on = chkTimeSync->isChecked();
+void MainWindow::onTimeSyncToggled() {
+    const bool on = timeSyncBox->isChecked();
     m_bells->setTimeSyncEnabled(on);
-    SaveOptions();  // as every other option: kept even if the program ends before the next save
+    saveOptions();  // as every other option: kept even if the program ends before the next save
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "

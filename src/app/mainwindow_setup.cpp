@@ -25,11 +25,11 @@ const QString kSetupFiles = QStringLiteral("Corvalin set-up (*.zip)");
 
 }  // namespace
 
-void MainWindow::mnSetup_Click() {
-    setupMenu->popup(mnSetup->mapToGlobal(QPoint(0, mnSetup->height())));
+void MainWindow::onSetupClicked() {
+    setupMenu->popup(setupEntry->mapToGlobal(QPoint(0, setupEntry->height())));
 }
 
-void MainWindow::exportSetup_Click() {
+void MainWindow::onExportSetupTriggered() {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("corvalin-setup-%1.zip").arg(currentTime().date().toString(Qt::ISODate)));
     const QString file =
@@ -59,7 +59,7 @@ void MainWindow::exportSetup_Click() {
                              Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
-void MainWindow::importSetup_Click() {
+void MainWindow::onImportSetupTriggered() {
     const QString file = m_ports.dialogs->openFileName(this, QStringLiteral("Import a set-up"), kSetupFiles);
     if (file.isEmpty()) {
         return;
@@ -79,9 +79,9 @@ void MainWindow::importSetup_Click() {
                                  Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
     }
-    const bool running = !start->isEnabled();  // locked while the service runs
+    const bool running = !startButton->isEnabled();  // locked while the service runs
     if (running) {
-        stop1_Click();
+        onStopClicked();
     }
     const QString why = setup::applySetup(m_paths, contents);
     if (why.isEmpty()) {
@@ -92,7 +92,7 @@ void MainWindow::importSetup_Click() {
         m_ports.dialogs->warning(this, why);
     }
     if (running) {
-        start_Click();
+        onStartClicked();
     }
 }
 
@@ -103,22 +103,22 @@ void MainWindow::showImportedSetup() {
     const auto booking = m_services.store->loadExitBooking();
     setPowerOffBooking(booking);
     {
-        const QSignalBlocker quiet(chkAutoExit);
-        chkAutoExit->setChecked(booking.on);
+        const QSignalBlocker quiet(powerOffBox);
+        powerOffBox->setChecked(booking.on);
     }
     setSoundCardIndex(m_services.store->loadSoundCard());
-    ShowSoundCard();
-    FillSoundList();
+    showSoundCard();
+    fillSoundList();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
-    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+    for (QRadioButton* option : {intervalModeButton, manualModeButton, weekModeButton, eachDayModeButton}) {
         const QSignalBlocker quiet(option);
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
-    LoadOptions();
-    SaveOptions();
+    loadOptions();
+    saveOptions();
     m_services.calendar->load();  // the window's calendar, and with it the bells' days
     applyBellOffset(m_services.store->loadBellOffset());
     showAlarmSignals();
