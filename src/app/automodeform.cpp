@@ -13,7 +13,7 @@ AutoModeForm::AutoModeForm(const QString& imageFolder, QWidget* parent)
       windowModeButton(new QRadioButton(QStringLiteral("Execution to monitor"), wayFrame)),
       trayModeButton(new QRadioButton(QStringLiteral("Execution to tray icon"), wayFrame)),
       confirmButton(new ImageButton(QStringLiteral("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
-                               QStringLiteral("confirm1.gif"), QString(), this)) {
+                                    QStringLiteral("confirm1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("autoModeForm"));
     setWindowTitle(QStringLiteral("Auto execution방법"));
     wayFrame->setObjectName(QStringLiteral("wayFrame"));

@@ -152,14 +152,13 @@ int main(int argc, char* argv[]) {
         return 0;  // ended during start-up, before the event loop ran
     }
     // Commands from the command line and the session bus, as the window's own buttons give them.
-    ControlService control(program.services().bells, {QStringLiteral("window"),
-                                                      [&window] { return window.startBells(); },
-                                                      [&window] {
-                                                          window.onStopClicked();
-                                                          return QString();
-                                                      },
-                                                      [] { return true; },
-                                                      program.services().follower});
+    ControlService control(program.services().bells,
+                           {QStringLiteral("window"), [&window] { return window.startBells(); },
+                            [&window] {
+                                window.onStopClicked();
+                                return QString();
+                            },
+                            [] { return true; }, program.services().follower});
     BellsClient* client = program.services().bells;
     control.publish(true, [client](const QString& why) { client->note(why); });
     return QApplication::exec();

@@ -157,14 +157,62 @@ QDateTime MainWindow::currentTime() const {
     return m_ports.clock->now();
 }
 
-void MainWindow::buildControls() {
-    const QString img = imageFolder();
-    auto button = [&](const char* name, const QString& caption, const QString& base, const QString& pressed,
-                      const QString& disabled) {
-        return named(new ImageButton(caption, img, base, pressed, disabled, this), name);
-    };
+ImageButton* MainWindow::imageButton(const char* name, const QString& caption, const QString& picture,
+                                     const QString& pressed, const QString& disabled) {
+    return named(new ImageButton(caption, imageFolder(), picture, pressed, disabled, this), name);
+}
 
-    // Title strip.
+void MainWindow::buildControls() {
+    buildTitleStrip();
+    buildMenuStrip();
+    buildWarningLine();
+    buildTrayMenu();
+
+    auto* statusColumn = new QVBoxLayout;
+    statusColumn->addWidget(buildServiceStrip());
+    statusColumn->addWidget(buildClock());
+    statusColumn->addLayout(buildNextBell());
+    statusColumn->addWidget(buildTodayBells(), 1);
+
+    QWidget* options = buildOptions();
+    auto* scheduleColumn = new QVBoxLayout;
+    scheduleColumn->addWidget(buildSoundList(), 1);
+    QWidget* soundCard = buildSoundCard();
+
+    auto* settingsColumn = new QVBoxLayout;
+    settingsColumn->addWidget(buildSetTimeMode());
+    settingsColumn->addWidget(buildDayMode());
+    settingsColumn->addWidget(buildDaySelector());
+    settingsColumn->addWidget(options);
+    settingsColumn->addWidget(soundCard);
+    settingsColumn->addStretch();
+
+    // Side by side, so that the interval panel leaves room for the strips above the body on a
+    // screen 768 pixels high.
+    auto* intervalRow = new QHBoxLayout;
+    intervalRow->addWidget(buildStartEnd(), 3);
+    intervalRow->addWidget(buildIntervalTimes(), 2);
+    scheduleColumn->addLayout(intervalRow);
+    scheduleColumn->addWidget(buildBellSounds());
+    scheduleColumn->addWidget(buildPreBells());
+    scheduleColumn->addWidget(buildManualInput());
+    scheduleColumn->addWidget(buildTimeList(), 1);
+    scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
+
+    arrangeBody(statusColumn, settingsColumn, scheduleColumn);
+    // Both panels stay hidden until a set-time mode is chosen.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
+                                         inputFrame, addedFrame, applyTemplateButton}) {
+        w->hide();
+    }
+
+    buildTimers();
+    resize(1060, 680);
+}
+
+void MainWindow::buildTitleStrip() {
+    const QString img = imageFolder();
     titleStrip = named(new QWidget(this), "titleStrip");
     titleStrip->setAutoFillBackground(true);
     titleStrip->setStyleSheet(
@@ -172,8 +220,8 @@ void MainWindow::buildControls() {
                        "stop:1 #457b9d); }"));
     titleText = named(new QLabel(titleStrip), "titleText");
     titleText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
-    trayButton = button("trayButton", QStringLiteral("Tray"), QStringLiteral("tray.gif"), QStringLiteral("tray1.gif"),
-                    QString());
+    trayButton = imageButton("trayButton", QStringLiteral("Tray"), QStringLiteral("tray.gif"),
+                             QStringLiteral("tray1.gif"), QString());
     minimizeButton = named(new QLabel(titleStrip), "minimizeButton");
     minimizeButton->setText(QStringLiteral("0"));
     minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
@@ -189,8 +237,9 @@ void MainWindow::buildControls() {
     titleLayout->addStretch();
     titleLayout->addWidget(trayButton);
     titleLayout->addWidget(minimizeButton);
+}
 
-    // Menu strip.
+void MainWindow::buildMenuStrip() {
     menuStrip = named(new QWidget(this), "menuStrip");
     menuStrip->setAutoFillBackground(true);
     menuStrip->setStyleSheet(
@@ -218,16 +267,19 @@ void MainWindow::buildControls() {
     menuStrip->setMouseTracking(true);
     menuStrip->installEventFilter(this);
     menuLayout->addStretch();
+}
 
-    // The latest problem, until it is clicked.
+// The latest problem, until it is clicked.
+void MainWindow::buildWarningLine() {
     warningLine = named(new ElidedLabel(2, this), "warningLine");
     warningLine->setStyleSheet(QStringLiteral(
         "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
     warningLine->setCursor(Qt::PointingHandCursor);
     warningLine->installEventFilter(this);
     warningLine->hide();
+}
 
-    // Tray pop-up menu.
+void MainWindow::buildTrayMenu() {
     trayMenu = named(new QMenu(QStringLiteral("Help"), this), "trayMenu");
     openWindowAction = trayMenu->addAction(QStringLiteral("Open Window"));
     openWindowAction->setObjectName(QStringLiteral("openWindowAction"));
@@ -238,8 +290,9 @@ void MainWindow::buildControls() {
     // Asked when the icon is made, as Qt asks when it chooses how to show it. The offscreen
     // platform of the tests has no tray to ask about.
     m_singleClickTray = QGuiApplication::platformName() != QStringLiteral("offscreen") && statusNotifierTray();
+}
 
-    // Service state.
+QWidget* MainWindow::buildServiceStrip() {
     stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
     stateColor = named(new QLabel(stateFrame), "stateColor");
     stateColor->setMinimumSize(120, 44);
@@ -248,16 +301,18 @@ void MainWindow::buildControls() {
     stateText->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
     auto* colorLayout = new QVBoxLayout(stateColor);
     colorLayout->addWidget(stateText);
-    startButton = button("startButton", QStringLiteral("Start"), QStringLiteral("start.gif"),
-                   QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
-    stopButton = button("stopButton", QStringLiteral("Stop"), QStringLiteral("stop.gif"), QStringLiteral("stop1.gif"),
-                   QString());
+    startButton = imageButton("startButton", QStringLiteral("Start"), QStringLiteral("start.gif"),
+                              QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
+    stopButton = imageButton("stopButton", QStringLiteral("Stop"), QStringLiteral("stop.gif"),
+                             QStringLiteral("stop1.gif"), QString());
     auto* stateLayout = new QGridLayout(stateFrame);
     stateLayout->addWidget(stateColor, 0, 0, 1, 2);
     stateLayout->addWidget(startButton, 1, 0);
     stateLayout->addWidget(stopButton, 1, 1);
+    return stateFrame;
+}
 
-    // Clock.
+QWidget* MainWindow::buildClock() {
     auto* clockBox = new QWidget(this);
     clockText = named(new QLabel(clockBox), "clockText");
     dateText = named(new QLabel(clockBox), "dateText");
@@ -277,8 +332,10 @@ void MainWindow::buildControls() {
     clockLayout->addWidget(calendarDay, 2, 1);
     clockLayout->addWidget(todayNote, 3, 1);
     clockLayout->setColumnStretch(1, 1);
+    return clockBox;
+}
 
-    // Next bell and today's bells.
+QLayout* MainWindow::buildNextBell() {
     auto* nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), this);
     nextBell = named(new QLabel(nextBellFrame), "nextBell");
     nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
@@ -286,13 +343,22 @@ void MainWindow::buildControls() {
     auto* nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), this);
     nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
     (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(nextBellFrame);
+    nextRow->addWidget(nextSoundFrame);
+    return nextRow;
+}
+
+QWidget* MainWindow::buildTodayBells() {
     auto* todayFrame = new QGroupBox(QStringLiteral("Today Bells"), this);
     todayList = named(new QListWidget(todayFrame), "todayList");
     todayList->setSortingEnabled(true);
     todayList->setMinimumWidth(110);
     (new QVBoxLayout(todayFrame))->addWidget(todayList);
+    return todayFrame;
+}
 
-    // Options.
+QWidget* MainWindow::buildOptions() {
     auto* optionFrame = new QGroupBox(this);
     autoStartBox = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "autoStartBox");
     autoStartBox->setToolTip(
@@ -314,47 +380,61 @@ void MainWindow::buildControls() {
     exitRow->addWidget(powerOffTimeText);
     exitRow->addStretch();
     optionLayout->addLayout(exitRow);
+    return optionFrame;
+}
 
-    // Sound library.
+QWidget* MainWindow::buildSoundList() {
     soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");
     soundList = named(new QListWidget(soundFrame), "soundList");
     soundList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ringNowButton = button("ringNowButton", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
-                        QStringLiteral("nowBell1.gif"), QString());
-    stopBellButton = button("stopBellButton", QStringLiteral("Stop bell"), QStringLiteral("bellStop.gif"),
-                      QStringLiteral("bellStop1.gif"), QString());
+    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
+                                QStringLiteral("nowBell1.gif"), QString());
+    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"),
+                                 QStringLiteral("bellStop.gif"), QStringLiteral("bellStop1.gif"), QString());
     addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
     auto* soundLayout = new QGridLayout(soundFrame);
     soundLayout->addWidget(soundList, 0, 0, 1, 2);
     soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
     soundLayout->addWidget(ringNowButton, 2, 0);
     soundLayout->addWidget(stopBellButton, 2, 1);
+    return soundFrame;
+}
 
-    // Dedicated sound card.
+QWidget* MainWindow::buildSoundCard() {
     soundCardFrame = named(new QGroupBox(this), "soundCardFrame");
     soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
     soundCardText->setWordWrap(true);
-    setSoundCardButton = button("setSoundCardButton", QStringLiteral("Set"), QStringLiteral("set.gif"),
-                        QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
+    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), QStringLiteral("set.gif"),
+                                     QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
     auto* cardLayout = new QHBoxLayout(soundCardFrame);
     cardLayout->addWidget(soundCardText, 1);
     cardLayout->addWidget(setSoundCardButton);
+    return soundCardFrame;
+}
 
-    // Set-time mode and day mode.
+QWidget* MainWindow::buildSetTimeMode() {
     modeFrame = named(new QGroupBox(QStringLiteral("Set time mode"), this), "modeFrame");
-    intervalModeButton = named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "intervalModeButton");
+    intervalModeButton =
+        named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "intervalModeButton");
     manualModeButton = named(new QRadioButton(QStringLiteral("Manual input"), modeFrame), "manualModeButton");
     auto* modeLayout = new QVBoxLayout(modeFrame);
     modeLayout->addWidget(intervalModeButton);
     modeLayout->addWidget(manualModeButton);
+    return modeFrame;
+}
+
+QWidget* MainWindow::buildDayMode() {
     dayModeFrame = named(new QGroupBox(QStringLiteral("Apply day"), this), "dayModeFrame");
     weekModeButton = named(new QRadioButton(QStringLiteral("Apply week"), dayModeFrame), "weekModeButton");
-    eachDayModeButton = named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "eachDayModeButton");
+    eachDayModeButton =
+        named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "eachDayModeButton");
     auto* dayModeLayout = new QVBoxLayout(dayModeFrame);
     dayModeLayout->addWidget(weekModeButton);
     dayModeLayout->addWidget(eachDayModeButton);
+    return dayModeFrame;
+}
 
-    // Day selector.
+QWidget* MainWindow::buildDaySelector() {
     dayFrame = named(new QGroupBox(QStringLiteral("Select day"), this), "dayFrame");
     dayNameBox = named(new QLineEdit(dayFrame), "dayNameBox");
     dayNameBox->setReadOnly(true);
@@ -370,8 +450,10 @@ void MainWindow::buildControls() {
     copyDaysButton->hide();  // "Set each day" only
     dayLayout->addWidget(copyDaysButton, 0, 2);
     dayLayout->addWidget(noRingsBox, 1, 0, 1, 2);
+    return dayFrame;
+}
 
-    // Interval panel.
+QWidget* MainWindow::buildStartEnd() {
     startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), this), "startEndFrame");
     startHourBox = numberBox("startHourBox", QStringLiteral("5"), 32767, startEndFrame);
     startMinuteBox = numberBox("startMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
@@ -395,7 +477,10 @@ void MainWindow::buildControls() {
     timeRow(0, QStringLiteral("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
     timeRow(1, QStringLiteral("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
     startEndLayout->setColumnStretch(7, 1);
+    return startEndFrame;
+}
 
+QWidget* MainWindow::buildIntervalTimes() {
     intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), this), "intervalFrame");
     workMinutesBox = numberBox("workMinutesBox", QStringLiteral("50"), 3, intervalFrame);
     restMinutesBox = numberBox("restMinutesBox", QStringLiteral("10"), 3, intervalFrame);
@@ -411,15 +496,19 @@ void MainWindow::buildControls() {
     intervalLayout->addWidget(restSpin, 1, 2);
     intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
     intervalLayout->setColumnStretch(4, 1);
+    return intervalFrame;
+}
 
+QWidget* MainWindow::buildBellSounds() {
     bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), this), "bellSoundFrame");
     startBellSoundBox = soundBox("startBellSoundBox", bellSoundFrame);
     endBellSoundBox = soundBox("endBellSoundBox", bellSoundFrame);
     const QString apply = QStringLiteral("apply.gif");
     const QString apply1 = QStringLiteral("apply1.gif");
     const QString apply2 = QStringLiteral("apply2.gif");
-    startBellSoundButton = button("startBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    endBellSoundButton = button("endBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    startBellSoundButton =
+        imageButton("startBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    endBellSoundButton = imageButton("endBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
     auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
     bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
     bellSoundLayout->addWidget(startBellSoundBox, 0, 1);
@@ -427,7 +516,13 @@ void MainWindow::buildControls() {
     bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
     bellSoundLayout->addWidget(endBellSoundBox, 1, 1);
     bellSoundLayout->addWidget(endBellSoundButton, 1, 2);
+    return bellSoundFrame;
+}
 
+QWidget* MainWindow::buildPreBells() {
+    const QString apply = QStringLiteral("apply.gif");
+    const QString apply1 = QStringLiteral("apply1.gif");
+    const QString apply2 = QStringLiteral("apply2.gif");
     preBellFrame = named(
         new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), this),
         "preBellFrame");
@@ -435,12 +530,12 @@ void MainWindow::buildControls() {
     preBell1MinutesBox = numberBox("preBell1MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
     preBell1Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell1Spin");
     preBell1SoundBox = soundBox("preBell1SoundBox", preBellFrame);
-    preBell1SoundButton = button("preBell1SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    preBell1SoundButton = imageButton("preBell1SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
     preBell2Box = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "preBell2Box");
     preBell2MinutesBox = numberBox("preBell2MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
     preBell2Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell2Spin");
     preBell2SoundBox = soundBox("preBell2SoundBox", preBellFrame);
-    preBell2SoundButton = button("preBell2SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    preBell2SoundButton = imageButton("preBell2SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
     auto* preBellLayout = new QGridLayout(preBellFrame);
     preBellLayout->addWidget(preBell1Box, 0, 0);
     preBellLayout->addWidget(preBell1MinutesBox, 0, 1);
@@ -454,16 +549,18 @@ void MainWindow::buildControls() {
     preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
     preBellLayout->addWidget(preBell2SoundBox, 1, 4);
     preBellLayout->addWidget(preBell2SoundButton, 1, 5);
+    return preBellFrame;
+}
 
-    // Manual panel.
+QWidget* MainWindow::buildManualInput() {
     inputFrame =
         named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
     inputHourBox = numberBox("inputHourBox", QStringLiteral("0"), 32767, inputFrame);
     inputMinuteBox = numberBox("inputMinuteBox", QStringLiteral("5"), 32767, inputFrame);
     inputHourSpin = named(new Spinner(0, 24, 0, false, inputFrame), "inputHourSpin");
     inputMinuteSpin = named(new Spinner(0, 60, 59, false, inputFrame), "inputMinuteSpin");
-    addTimeButton = button("addTimeButton", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
-                     QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
+    addTimeButton = imageButton("addTimeButton", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
+                                QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
     auto* inputLayout = new QHBoxLayout(inputFrame);
     inputLayout->addWidget(inputHourBox);
     inputLayout->addWidget(inputHourSpin);
@@ -473,57 +570,35 @@ void MainWindow::buildControls() {
     inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
     inputLayout->addStretch();
     inputLayout->addWidget(addTimeButton);
+    return inputFrame;
+}
 
+QWidget* MainWindow::buildTimeList() {
     addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), this), "addedFrame");
     bellTimeList = named(new QListWidget(addedFrame), "bellTimeList");
     bellTimeList->setSortingEnabled(true);
     bellTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    deleteTimeButton = button("deleteTimeButton", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
-                     QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
-    changeSoundButton = button("changeSoundButton", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
-                     QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
-    deleteAllButton = button("deleteAllButton", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
+    deleteTimeButton =
+        imageButton("deleteTimeButton", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
+                    QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
+    changeSoundButton =
+        imageButton("changeSoundButton", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
+                    QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
+    deleteAllButton =
+        imageButton("deleteAllButton", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
                     QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"));
     auto* addedLayout = new QGridLayout(addedFrame);
     addedLayout->addWidget(bellTimeList, 0, 0, 4, 1);
     addedLayout->addWidget(deleteTimeButton, 0, 1);
     addedLayout->addWidget(changeSoundButton, 1, 1);
     addedLayout->addWidget(deleteAllButton, 2, 1);
-    applyTemplateButton = button("applyTemplateButton", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
-                          QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
+    applyTemplateButton = imageButton(
+        "applyTemplateButton", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
+        QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
+    return addedFrame;
+}
 
-    // Columns.
-    auto* statusColumn = new QVBoxLayout;
-    statusColumn->addWidget(stateFrame);
-    statusColumn->addWidget(clockBox);
-    auto* nextRow = new QHBoxLayout;
-    nextRow->addWidget(nextBellFrame);
-    nextRow->addWidget(nextSoundFrame);
-    statusColumn->addLayout(nextRow);
-    statusColumn->addWidget(todayFrame, 1);
-
-    auto* settingsColumn = new QVBoxLayout;
-    settingsColumn->addWidget(modeFrame);
-    settingsColumn->addWidget(dayModeFrame);
-    settingsColumn->addWidget(dayFrame);
-    settingsColumn->addWidget(optionFrame);
-    settingsColumn->addWidget(soundCardFrame);
-    settingsColumn->addStretch();
-
-    auto* scheduleColumn = new QVBoxLayout;
-    scheduleColumn->addWidget(soundFrame, 1);
-    // Side by side, so that the interval panel leaves room for the strips above the body on a
-    // screen 768 pixels high.
-    auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(startEndFrame, 3);
-    intervalRow->addWidget(intervalFrame, 2);
-    scheduleColumn->addLayout(intervalRow);
-    scheduleColumn->addWidget(bellSoundFrame);
-    scheduleColumn->addWidget(preBellFrame);
-    scheduleColumn->addWidget(inputFrame);
-    scheduleColumn->addWidget(addedFrame, 1);
-    scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
-
+void MainWindow::arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn) {
     auto* body = new QHBoxLayout;
     body->setContentsMargins(8, 6, 8, 8);
     body->addLayout(statusColumn, 3);
@@ -550,22 +625,17 @@ void MainWindow::buildControls() {
     bodyOutside->addWidget(bodyInside);
     bodyArea->setWidget(bodyWidget);
     layout->addWidget(bodyArea, 1);
+}
 
-    // Both panels stay hidden until a set-time mode is chosen.
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame,
-                                                      preBellFrame, inputFrame, addedFrame, applyTemplateButton}) {
-        w->hide();
-    }
-
+void MainWindow::buildTimers() {
     screenClock = new SecondTimer(1000, m_liveTimers, this);
     screenClock->setObjectName(QStringLiteral("screenClock"));
     // Just after the bells' own tick, which it need not meet.
     screenClock->setAlignedToSecond(true, 20);
 
-    autoModeForm = new AutoModeForm(img, this);
+    autoModeForm = new AutoModeForm(imageFolder(), this);
     autoModeForm->setObjectName(QStringLiteral("autoModeForm"));
     autoModeForm->hide();
-    resize(1060, 680);
 }
 
 void MainWindow::connectHandlers() {
@@ -698,7 +768,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {exitEntry, infoEntry, helpEntry, countdownEntry, bellCountEntry, calendarEntry, setupEntry, ringLogEntry, alarmEntry};
+    return {exitEntry,     infoEntry,  helpEntry,    countdownEntry, bellCountEntry,
+            calendarEntry, setupEntry, ringLogEntry, alarmEntry};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {
@@ -753,7 +824,8 @@ void MainWindow::startUp() {
             // Runs all the same, but never silently: two copies would ring every bell twice.
             reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
         }
-        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray, Qt::UniqueConnection);
+        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray,
+                Qt::UniqueConnection);
         logNote(m_paths.isInstalled()
                     ? QStringLiteral("Corvalin started, its settings in %1")
                           .arg(QDir::toNativeSeparators(m_paths.dataFolder()))

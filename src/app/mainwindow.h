@@ -23,6 +23,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -254,7 +255,7 @@ private:
     QSystemTrayIcon* trayIcon;
     QAction* openWindowAction;
     QAction* trayExitAction;
-    QAction* skipNextAction;  // "Skip next bell (10:50)", while the service runs
+    QAction* skipNextAction;                 // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
     int m_bellOffset = 0;  // seconds the bells ring after the computer's clock
     int m_greyedUpTo = -1;  // the minute of the day up to which today's list is grey
@@ -356,7 +357,34 @@ private:
     SecondTimer* screenClock;
     AutoModeForm* autoModeForm;
 
+    // The controls, one builder per area of the window, made in the order buildControls calls them
+    // (the order Tab follows). A builder that returns its frame leaves it to buildControls to place.
     void buildControls();
+    ImageButton* imageButton(const char* name, const QString& caption, const QString& picture,
+                             const QString& pressed, const QString& disabled);
+    void buildTitleStrip();
+    void buildMenuStrip();
+    void buildWarningLine();
+    void buildTrayMenu();
+    QWidget* buildServiceStrip();
+    QWidget* buildClock();
+    QLayout* buildNextBell();  // the next bell and its sound, side by side
+    QWidget* buildTodayBells();
+    QWidget* buildOptions();
+    QWidget* buildSoundList();
+    QWidget* buildSoundCard();
+    QWidget* buildSetTimeMode();
+    QWidget* buildDayMode();
+    QWidget* buildDaySelector();
+    QWidget* buildStartEnd();
+    QWidget* buildIntervalTimes();
+    QWidget* buildBellSounds();
+    QWidget* buildPreBells();
+    QWidget* buildManualInput();
+    QWidget* buildTimeList();  // the time list and its buttons; the templet button is placed apart
+    // The strips above a body of three columns that scrolls on a screen too small for it.
+    void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
+    void buildTimers();
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
     // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
@@ -384,10 +412,10 @@ private:
     void lockForService(bool locked);
     void showRunning(const QStringList& todayBells);
     // --- Alarm signals ---
-    QLabel* alarmEntry;     // "Alarm" in the menu strip
+    QLabel* alarmEntry;  // "Alarm" in the menu strip
     QMenu* alarmMenu;    // its signals and "Stop alarm"
     QList<QAction*> m_alarmActions;      // alarmAction1..3
-    QAction* stopAlarmAction;                // enabled while a signal sounds
+    QAction* stopAlarmAction;            // enabled while a signal sounds
     QList<QAction*> m_trayAlarmActions;  // the same signals in the tray's menu
     QAction* trayAlarmStop;              // there while a signal sounds
     QWidget* alarmStrip;                 // "Alarm: Lockdown" and "Stop alarm", while it sounds

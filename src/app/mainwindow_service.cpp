@@ -143,17 +143,18 @@ void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
     lockButton(startButton, locked);
-    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton, changeSoundButton, applyTemplateButton,
-                                startBellSoundButton, endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
+    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton,
+                                changeSoundButton, applyTemplateButton, startBellSoundButton,
+                                endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
         lockButton(button, !enabled);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             soundList,          startHourBox,         startMinuteBox,         endHourBox,          endMinuteBox,
-             workMinutesBox,       restMinutesBox,        startHourSpin,        startMinuteSpin,        endHourSpin,
-             endMinuteSpin,       workSpin,        restSpin,        inputHourBox,         inputMinuteBox,
-             inputHourSpin,       inputMinuteSpin,        intervalModeButton,         manualModeButton,         weekModeButton,
-             eachDayModeButton,        preBell1Box,     preBell1MinutesBox,     preBell1SoundBox, preBell2Box,
-             preBell2MinutesBox,    preBell2SoundBox, preBell1Spin, preBell2Spin, startBellSoundBox,
+             soundList,          startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
+             workMinutesBox,     restMinutesBox,   startHourSpin,      startMinuteSpin,  endHourSpin,
+             endMinuteSpin,      workSpin,         restSpin,           inputHourBox,     inputMinuteBox,
+             inputHourSpin,      inputMinuteSpin,  intervalModeButton, manualModeButton, weekModeButton,
+             eachDayModeButton,  preBell1Box,      preBell1MinutesBox, preBell1SoundBox, preBell2Box,
+             preBell2MinutesBox, preBell2SoundBox, preBell1Spin,       preBell2Spin,     startBellSoundBox,
              endBellSoundBox}) {
         control->setEnabled(enabled);
     }
@@ -283,7 +284,7 @@ void MainWindow::onClockTick() {
     const QDate d = current.date();
     clockText->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
     dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
-                                                   QLocale::system().dayName(d.dayOfWeek()).toStdString())));
+                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
     greyPastBells();
 
@@ -299,9 +300,9 @@ void MainWindow::onClockTick() {
 void MainWindow::setPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
     m_booking = booking;
     powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
-                                           .arg(booking.hour, 2, 10, QLatin1Char('0'))
-                                           .arg(booking.minute, 2, 10, QLatin1Char('0'))
-                                     : QString());
+                                               .arg(booking.hour, 2, 10, QLatin1Char('0'))
+                                               .arg(booking.minute, 2, 10, QLatin1Char('0'))
+                                         : QString());
     m_bells->setPowerOffBooking(booking.on, booking.hour, booking.minute);
 }
 
@@ -367,8 +368,7 @@ void MainWindow::onPowerOffToggled() {
 IsAutoExitForm* MainWindow::autoExitWindow() {
     if (!m_autoExit) {
         m_autoExit = new IsAutoExitForm(imageFolder(), this);
-        connect(m_autoExit->confirmButton, &QPushButton::clicked, this,
-                &MainWindow::onPowerOffTimeConfirmed);
+        connect(m_autoExit->confirmButton, &QPushButton::clicked, this, &MainWindow::onPowerOffTimeConfirmed);
     }
     if (!m_autoExit->isLoaded()) {
         m_autoExit->showBooking(m_booking.hour, m_booking.minute);
@@ -377,8 +377,9 @@ IsAutoExitForm* MainWindow::autoExitWindow() {
 }
 
 void MainWindow::onPowerOffTimeConfirmed() {
-    const auto check = corvalin::shutdown::checkBooking(m_autoExit->inputHourBox->text().trimmed().toStdString(),
-                                                        m_autoExit->inputMinuteBox->text().trimmed().toStdString());
+    const auto check =
+        corvalin::shutdown::checkBooking(m_autoExit->inputHourBox->text().trimmed().toStdString(),
+                                         m_autoExit->inputMinuteBox->text().trimmed().toStdString());
     if (!check.hour) {
         m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
         return;

@@ -94,36 +94,57 @@ int MainWindow::dayForSave(int which) const {
     return ok ? day : 0;
 }
 
-void MainWindow::loadWeekTimes() { showTimeList(m_services.store->loadWeekTimes(), false); }
+void MainWindow::loadWeekTimes() {
+    showTimeList(m_services.store->loadWeekTimes(), false);
+}
 
 void MainWindow::loadDayTimes() {
     bellTimeList->clear();
     showTimeList(m_services.store->loadDayTimes(daySelector->value()), true);
 }
 
-void MainWindow::saveWeekTimes() { m_services.store->saveWeekTimes(timeListOnScreen()); }
+void MainWindow::saveWeekTimes() {
+    m_services.store->saveWeekTimes(timeListOnScreen());
+}
 
-void MainWindow::saveDayTimes(int which) { m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen()); }
+void MainWindow::saveDayTimes(int which) {
+    m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen());
+}
 
 // --- Interval settings ---
 
 QWidget* MainWindow::intervalControl(IntervalField field) const {
     switch (field) {
-        case IntervalField::StartHour: return startHourBox;
-        case IntervalField::StartMinute: return startMinuteBox;
-        case IntervalField::ExitHour: return endHourBox;
-        case IntervalField::ExitMinute: return endMinuteBox;
-        case IntervalField::WorkTime: return workMinutesBox;
-        case IntervalField::RestTime: return restMinutesBox;
-        case IntervalField::NoBell: return noRingsBox;
-        case IntervalField::StartBellSound: return startBellSoundBox;
-        case IntervalField::EndBellSound: return endBellSoundBox;
-        case IntervalField::PreBell1On: return preBell1Box;
-        case IntervalField::PreBell1Minutes: return preBell1MinutesBox;
-        case IntervalField::PreBell1Sound: return preBell1SoundBox;
-        case IntervalField::PreBell2On: return preBell2Box;
-        case IntervalField::PreBell2Minutes: return preBell2MinutesBox;
-        case IntervalField::PreBell2Sound: return preBell2SoundBox;
+        case IntervalField::StartHour:
+            return startHourBox;
+        case IntervalField::StartMinute:
+            return startMinuteBox;
+        case IntervalField::ExitHour:
+            return endHourBox;
+        case IntervalField::ExitMinute:
+            return endMinuteBox;
+        case IntervalField::WorkTime:
+            return workMinutesBox;
+        case IntervalField::RestTime:
+            return restMinutesBox;
+        case IntervalField::NoBell:
+            return noRingsBox;
+        case IntervalField::StartBellSound:
+            return startBellSoundBox;
+        case IntervalField::EndBellSound:
+            return endBellSoundBox;
+        case IntervalField::PreBell1On:
+            return preBell1Box;
+        case IntervalField::PreBell1Minutes:
+            return preBell1MinutesBox;
+        case IntervalField::PreBell1Sound:
+            return preBell1SoundBox;
+        case IntervalField::PreBell2On:
+            return preBell2Box;
+        case IntervalField::PreBell2Minutes:
+            return preBell2MinutesBox;
+        case IntervalField::PreBell2Sound:
+            return preBell2SoundBox;
     }
     return nullptr;
 }
@@ -154,10 +175,18 @@ void MainWindow::showInterval(const fmt::IntervalSettings& s, bool dayFile) {
     }
 }
 
-void MainWindow::loadWeekInterval() { showInterval(m_services.store->loadWeekInterval(), false); }
+void MainWindow::loadWeekInterval() {
+    showInterval(m_services.store->loadWeekInterval(), false);
+}
 
-void MainWindow::loadDayInterval() { showInterval(m_services.store->loadDayInterval(daySelector->value()), true); }
+void MainWindow::loadDayInterval() {
+    showInterval(m_services.store->loadDayInterval(daySelector->value()), true);
+}
 
-void MainWindow::saveWeekInterval() { m_services.store->saveWeekInterval(intervalOnScreen()); }
+void MainWindow::saveWeekInterval() {
+    m_services.store->saveWeekInterval(intervalOnScreen());
+}
 
-void MainWindow::saveDayInterval(int which) { m_services.store->saveDayInterval(dayForSave(which), intervalOnScreen()); }
+void MainWindow::saveDayInterval(int which) {
+    m_services.store->saveDayInterval(dayForSave(which), intervalOnScreen());
+}

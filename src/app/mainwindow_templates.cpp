@@ -22,7 +22,9 @@ Templet* MainWindow::templetWindow() {
     return m_templet;
 }
 
-void MainWindow::onApplyTemplateClicked() { m_ports.dialogs->showModal(templetWindow()); }
+void MainWindow::onApplyTemplateClicked() {
+    m_ports.dialogs->showModal(templetWindow());
+}
 
 bool MainWindow::applyTemplate(int k) {
     const auto stored = m_services.store->loadTemplate(k);

@@ -33,7 +33,8 @@ void MainWindow::onAddTimeClicked() {
     if (refuseSound(sound)) {
         return;
     }
-    const auto key = corvalin::timelist::timeKey(inputHourBox->text().toStdString(), inputMinuteBox->text().toStdString());
+    const auto key =
+        corvalin::timelist::timeKey(inputHourBox->text().toStdString(), inputMinuteBox->text().toStdString());
     if (!key.ok()) {
         m_ports.dialogs->warning(this, QString::fromStdString(key.message));
         return;

@@ -11,4 +11,6 @@ FrmBellCount::FrmBellCount(QWidget* parent) : FullScreenWindow(parent) {
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void FrmBellCount::placeButtons(int, int, int centre, int top) { closeButton->move(centre, top); }
+void FrmBellCount::placeButtons(int, int, int centre, int top) {
+    closeButton->move(centre, top);
+}

@@ -76,20 +76,22 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
         b->setMinimumSize(73, 25);
         return b;
     };
-    startCountButton = button("startCountButton", QStringLiteral("Count start"), QStringLiteral("StartCount.gif"),
-                           QStringLiteral("StartCount1.gif"));
+    startCountButton = button("startCountButton", QStringLiteral("Count start"),
+                              QStringLiteral("StartCount.gif"), QStringLiteral("StartCount1.gif"));
     fullScreenButton = button("fullScreenButton", QStringLiteral("Full screen"), QStringLiteral("AllWin.gif"),
-                       QStringLiteral("AllWin1.gif"));
-    pauseButton = button("pauseButton", QStringLiteral("Pause"), QStringLiteral("Pause.gif"), QStringLiteral("Pause1.gif"));
+                              QStringLiteral("AllWin1.gif"));
+    pauseButton = button("pauseButton", QStringLiteral("Pause"), QStringLiteral("Pause.gif"),
+                         QStringLiteral("Pause1.gif"));
     resumeButton = button("resumeButton", QStringLiteral("Replay"), QStringLiteral("RePlay.gif"),
-                       QStringLiteral("RePlay1.gif"));
+                          QStringLiteral("RePlay1.gif"));
     closeButton = button("closeButton", QStringLiteral("Close"), QStringLiteral("closeWin.gif"),
-                      QStringLiteral("closeWin1.gif"));
+                         QStringLiteral("closeWin1.gif"));
     endCountButton = button("endCountButton", QStringLiteral("Count exit"), QStringLiteral("CountExit.gif"),
-                          QStringLiteral("CountExit1.gif"));
+                            QStringLiteral("CountExit1.gif"));
     auto* slots_ = new QHBoxLayout;
-    for (auto [first, second] : {std::pair{startCountButton, fullScreenButton}, std::pair{pauseButton, resumeButton},
-                                 std::pair{closeButton, endCountButton}}) {
+    for (auto [first, second] :
+         {std::pair{startCountButton, fullScreenButton}, std::pair{pauseButton, resumeButton},
+          std::pair{closeButton, endCountButton}}) {
         auto* slot = new QStackedLayout;
         slot->setStackingMode(QStackedLayout::StackAll);
         slot->addWidget(first);
@@ -131,21 +133,32 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
 }
 
 void FrmCountDown::onStartCountClicked() {
-    const QString refusal = m_countdown->start(inputHourBox->text(), inputMinuteBox->text(), inputSecondBox->text());
+    const QString refusal =
+        m_countdown->start(inputHourBox->text(), inputMinuteBox->text(), inputSecondBox->text());
     if (!refusal.isEmpty()) {
         m_dialogs->warning(this, refusal);
     }
 }
 
-void FrmCountDown::onPauseClicked() { m_countdown->pause(); }
+void FrmCountDown::onPauseClicked() {
+    m_countdown->pause();
+}
 
-void FrmCountDown::onResumeClicked() { m_countdown->resume(); }
+void FrmCountDown::onResumeClicked() {
+    m_countdown->resume();
+}
 
-void FrmCountDown::onEndCountClicked() { m_countdown->stop(); }
+void FrmCountDown::onEndCountClicked() {
+    m_countdown->stop();
+}
 
-void FrmCountDown::onFullScreenClicked() { m_dialogs->showModal(m_fullScreen); }
+void FrmCountDown::onFullScreenClicked() {
+    m_dialogs->showModal(m_fullScreen);
+}
 
-void FrmCountDown::onCloseClicked() { hide(); }
+void FrmCountDown::onCloseClicked() {
+    hide();
+}
 
 void FrmCountDown::showState() {
     using State = Countdown::State;

@@ -34,7 +34,7 @@ IsAutoExitForm::IsAutoExitForm(const QString& imageFolder, QWidget* parent) : QD
     row->addWidget(minuteSpin);
     row->addWidget(new QLabel(QStringLiteral("min"), frame));
     confirmButton = new ImageButton(QStringLiteral("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
-                                        QStringLiteral("confirm1.gif"), QString(), this);
+                                    QStringLiteral("confirm1.gif"), QString(), this);
     confirmButton->setObjectName(QStringLiteral("confirmButton"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -24,18 +24,18 @@ FrmSyncError::FrmSyncError(const QString& imageFolder, QWidget* parent)
           "failureText",
           QStringLiteral("Because failure of connecting in the Internet time server, it cannot fix time."),
           this)),
-      networkText(
-          line("networkText", QStringLiteral("Please confirm network condition which probably is normal."), this)),
+      networkText(line("networkText",
+                       QStringLiteral("Please confirm network condition which probably is normal."), this)),
       unstableText(line(
           "unstableText",
           QStringLiteral("If this warning window are opened frequently, it means that the network condition "
                          "is unstable. therefore, you not be able to use internet time function."),
           this)),
-      untickText(line("untickText",
-                  QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."),
-                  this)),
+      untickText(line(
+          "untickText",
+          QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."), this)),
       closeButton(new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
-                                   QStringLiteral("closeWin1.gif"), QString(), this)) {
+                                  QStringLiteral("closeWin1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("FrmSyncError"));
     setWindowTitle(QStringLiteral("Corvalin"));
     closeButton->setObjectName(QStringLiteral("closeButton"));

@@ -186,7 +186,8 @@ private Q_SLOTS:
         f.folder.addSound("drill.wav");
         f.folder.writeData("alarms.ini", "Drill,drill.wav,2\r\n");
         auto* w = f.load();
-        QVERIFY(find<QAction>(w, "alarmAction1")->isVisible() && !find<QAction>(w, "alarmAction2")->isVisible());
+        QVERIFY(find<QAction>(w, "alarmAction1")->isVisible() &&
+                !find<QAction>(w, "alarmAction2")->isVisible());
         QStringList asked;
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
         find<QAction>(w, "alarmAction1")->trigger();
@@ -241,7 +242,8 @@ private Q_SLOTS:
                  QByteArray("Lockdown,tone-lockdown.wav,0\r\nFire,bell.wav,3\r\n"));
         QCOMPARE(find<QAction>(w, "alarmAction2")->text(), QString("Fire"));
         QCOMPARE(find<QAction>(w, "trayAlarm2")->text(), QString("Alarm: Fire"));
-        QVERIFY(!find<QAction>(w, "alarmAction3")->isVisible() && !find<QAction>(w, "trayAlarm3")->isVisible());
+        QVERIFY(!find<QAction>(w, "alarmAction3")->isVisible() &&
+                !find<QAction>(w, "trayAlarm3")->isVisible());
         QStringList asked;
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
         find<QAction>(w, "alarmAction2")->trigger();

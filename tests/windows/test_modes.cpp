@@ -63,7 +63,8 @@ private Q_SLOTS:
         find<QLineEdit>(v, "workMinutesBox")->setText("40");
         find<Spinner>(v, "daySelector")->downArrow();
         QVERIFY(g.folder.readData("adata_3.ini").contains("\r\n40\r\n"));
-        QCOMPARE(find<QLineEdit>(v, "workMinutesBox")->text(), QString("50"));  // day 4 has no file yet: defaults
+        QCOMPARE(find<QLineEdit>(v, "workMinutesBox")->text(),
+                 QString("50"));  // day 4 has no file yet: defaults
     }
 
     void intervalSelectorRefusesToLeaveABadDay() {
@@ -198,7 +199,8 @@ private Q_SLOTS:
         WindowFixture f;
         f.writeOptions(2, 2);
         auto* w = f.load();
-        QTest::mouseClick(find<QCheckBox>(w, "noRingsBox"), Qt::LeftButton, {}, QPoint(5, find<QCheckBox>(w, "noRingsBox")->height() / 2));
+        QTest::mouseClick(find<QCheckBox>(w, "noRingsBox"), Qt::LeftButton, {},
+                          QPoint(5, find<QCheckBox>(w, "noRingsBox")->height() / 2));
         QVERIFY(find<QCheckBox>(w, "noRingsBox")->isChecked());
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 1 \r\n"));
     }
@@ -209,17 +211,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("from");
         QTest::addColumn<bool>("up");
         QTest::addColumn<QString>("text");
-        QTest::newRow("start hour wraps") << "startHourSpin" << "startHourBox" << 23 << true << "0";
-        QTest::newRow("start minute wraps") << "startMinuteSpin" << "startMinuteBox" << 59 << true << "0";
-        QTest::newRow("end hour stops at 0") << "endHourSpin" << "endHourBox" << 0 << false << "0";
-        QTest::newRow("end minute") << "endMinuteSpin" << "endMinuteBox" << 10 << true << "11";
-        QTest::newRow("work stops at 1") << "workSpin" << "workMinutesBox" << 1 << false << "1";
-        QTest::newRow("work tops at 300") << "workSpin" << "workMinutesBox" << 300 << true << "300";
-        QTest::newRow("rest") << "restSpin" << "restMinutesBox" << 10 << false << "9";
-        QTest::newRow("pre-bell wraps to 1") << "preBell1Spin" << "preBell1MinutesBox" << 99 << true << "1";
-        QTest::newRow("pre-bell stops at 1") << "preBell2Spin" << "preBell2MinutesBox" << 1 << false << "1";
-        QTest::newRow("input hour wraps") << "inputHourSpin" << "inputHourBox" << 23 << true << "0";
-        QTest::newRow("input minute wraps") << "inputMinuteSpin" << "inputMinuteBox" << 59 << true << "0";
+        QTest::newRow("start hour wraps") << "startHourSpin"
+                                          << "startHourBox" << 23 << true << "0";
+        QTest::newRow("start minute wraps") << "startMinuteSpin"
+                                            << "startMinuteBox" << 59 << true << "0";
+        QTest::newRow("end hour stops at 0") << "endHourSpin"
+                                             << "endHourBox" << 0 << false << "0";
+        QTest::newRow("end minute") << "endMinuteSpin"
+                                    << "endMinuteBox" << 10 << true << "11";
+        QTest::newRow("work stops at 1") << "workSpin"
+                                         << "workMinutesBox" << 1 << false << "1";
+        QTest::newRow("work tops at 300") << "workSpin"
+                                          << "workMinutesBox" << 300 << true << "300";
+        QTest::newRow("rest") << "restSpin"
+                              << "restMinutesBox" << 10 << false << "9";
+        QTest::newRow("pre-bell wraps to 1") << "preBell1Spin"
+                                             << "preBell1MinutesBox" << 99 << true << "1";
+        QTest::newRow("pre-bell stops at 1") << "preBell2Spin"
+                                             << "preBell2MinutesBox" << 1 << false << "1";
+        QTest::newRow("input hour wraps") << "inputHourSpin"
+                                          << "inputHourBox" << 23 << true << "0";
+        QTest::newRow("input minute wraps") << "inputMinuteSpin"
+                                            << "inputMinuteBox" << 59 << true << "0";
     }
     void spinners() {
         QFETCH(QString, spinner);

@@ -41,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(f.bells().bellCount(), 13);
         QCOMPARE(f.bells().dayBellCount(), 7);
         QCOMPARE(f.list("todayList"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min",
-                                                    "11hr00min", "11hr50min", "12hr00min"}));
+                                                   "11hr00min", "11hr50min", "12hr00min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("start.wav"));
         QVERIFY(find<QLabel>(w, "bellCountEntry")->isEnabled());
@@ -175,7 +175,8 @@ private Q_SLOTS:
             QVERIFY2(!w->findChild<QWidget*>(name)->isEnabled(), name);
         }
         QCOMPARE(find<ImageButton>(w, "startButton")->currentPicture(), QString("start2.gif"));
-        QCOMPARE(find<ImageButton>(w, "applyTemplateButton")->currentPicture(), QString("applyTempletDis.gif"));
+        QCOMPARE(find<ImageButton>(w, "applyTemplateButton")->currentPicture(),
+                 QString("applyTempletDis.gif"));
         QCOMPARE(find<ImageButton>(w, "preBell2SoundButton")->currentPicture(), QString("apply2.gif"));
         QVERIFY(find<ImageButton>(w, "stopButton")->isEnabled());
         QVERIFY(find<QCheckBox>(w, "powerOffBox")->isEnabled());
@@ -193,8 +194,9 @@ private Q_SLOTS:
         QVERIFY(!find<QLabel>(w, "bellCountEntry")->isEnabled());
         QCOMPARE(find<ImageButton>(w, "startButton")->currentPicture(), QString("start.gif"));
         QCOMPARE(find<ImageButton>(w, "addTimeButton")->currentPicture(), QString("TimeAdd.gif"));
-        for (const char* name : {"startButton", "soundList", "workMinutesBox", "eachDayModeButton", "inputHourBox", "preBell1Box", "addTimeButton",
-                                 "applyTemplateButton", "setSoundCardButton"}) {
+        for (const char* name :
+             {"startButton", "soundList", "workMinutesBox", "eachDayModeButton", "inputHourBox",
+              "preBell1Box", "addTimeButton", "applyTemplateButton", "setSoundCardButton"}) {
             QVERIFY2(w->findChild<QWidget*>(name)->isEnabled(), name);
         }
         // "Apply week": the day selector and "No rings" stay disabled.

@@ -217,7 +217,9 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        f.fakes.dialogs.whileModal = [](QWidget* window) { qobject_cast<Templet*>(window)->closeButton->click(); };
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            qobject_cast<Templet*>(window)->closeButton->click();
+        };
         w->onApplyTemplateClicked();
         f.settle();
         QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 00min/bell.wav"});

@@ -94,7 +94,7 @@ private Q_SLOTS:
         action(menu.get(), "mnAddToday")->trigger();
         f.settle();
         QCOMPARE(f.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+                                                   "11hr35min  (moved from 11:30)"}));
         QVERIFY(f.fakes.dialogs.texts().isEmpty());
         // The bells whose minute has come are grey, the others not, and they grey as the day goes.
         const auto grey = [list] {
@@ -135,7 +135,7 @@ private Q_SLOTS:
         auto* v = runningDay(g);
         Q_UNUSED(v);
         QCOMPARE(g.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+                                                   "11hr35min  (moved from 11:30)"}));
 
         // Undone: the skipped bell rings again (in the copy that undid it).
         list = find<QListWidget>(v, "todayList");
@@ -143,7 +143,7 @@ private Q_SLOTS:
         action(menu.get(), "mnUndoToday")->trigger();
         g.settle();
         QCOMPARE(g.list("todayList"), (QStringList{"10hr00min", "10hr50min", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+                                                   "11hr35min  (moved from 11:30)"}));
         QCOMPARE(runTo(g, at(10, 51, 0)), QStringList{"10:50"});
 
         // The next day rings the week's list as it is, and the file is gone.
