@@ -72,7 +72,7 @@ AlarmsDialog::AlarmsDialog(const std::vector<alarms::Signal>& stored, const QStr
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("alarmsCancel"));
-    connect(ok, &QPushButton::clicked, this, &AlarmsDialog::ok_Click);
+    connect(ok, &QPushButton::clicked, this, &AlarmsDialog::onOkClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -97,7 +97,7 @@ std::vector<alarms::Signal> AlarmsDialog::signalsOnScreen() const {
     return set;
 }
 
-void AlarmsDialog::ok_Click() {
+void AlarmsDialog::onOkClicked() {
     const std::vector<alarms::Signal> set = signalsOnScreen();
     std::vector<alarms::Signal> kept;
     for (const alarms::Signal& signal : set) {

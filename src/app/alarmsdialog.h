@@ -28,7 +28,7 @@ public:
     std::vector<corvalin::alarms::Signal> signalsOnScreen() const;
 
 private:
-    void ok_Click();
+    void onOkClicked();
 
     struct Row {
         QLineEdit* name;

@@ -7,21 +7,21 @@
 #include "core/ports/logonstart.h"
 #include "ui/widgets/dialogs.h"
 
-void MainWindow::auto_exe_Click() {
-    if (m_loadPhase == 2 && auto_exe->isChecked()) {
-        m_ports.dialogs->showModal(isAutoModeForm);
+void MainWindow::onAutoStartToggled() {
+    if (m_loadPhase == 2 && autoStartBox->isChecked()) {
+        m_ports.dialogs->showModal(autoModeForm);
     }
-    SaveOptions();
-    if (auto_exe->isChecked()) {
-        AutoRunOn();
+    saveOptions();
+    if (autoStartBox->isChecked()) {
+        enableAutoRun();
     } else {
-        AutoRunOff();
+        disableAutoRun();
     }
 }
 
 // The logon entry names the executable of this program folder, so a program started with the
 // option on follows its folder when it is moved.
-void MainWindow::AutoRunOn() {
+void MainWindow::enableAutoRun() {
     if (!m_ports.logonStart->enable(QCoreApplication::applicationFilePath())) {
         reportProblem(
             QStringLiteral("the start at logon could not be written; Corvalin will not start "
@@ -32,7 +32,7 @@ void MainWindow::AutoRunOn() {
     }
 }
 
-void MainWindow::AutoRunOff() {
+void MainWindow::disableAutoRun() {
     if (!m_ports.logonStart->disable()) {
         reportProblem(
             QStringLiteral("the start at logon could not be removed; Corvalin may still start "

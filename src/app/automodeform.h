@@ -13,8 +13,8 @@ class AutoModeForm : public QDialog {
 public:
     AutoModeForm(const QString& imageFolder, QWidget* parent = nullptr);
 
-    QGroupBox* Frame1;
-    QRadioButton* isAutoMode1;
-    QRadioButton* isAutoMode2;
-    ImageButton* Command1;
+    QGroupBox* wayFrame;
+    QRadioButton* windowModeButton;
+    QRadioButton* trayModeButton;
+    ImageButton* confirmButton;
 };

@@ -9,7 +9,7 @@
 
 namespace {
 
-ImageButton* closeButton(const char* name, const QString& imageFolder, QWidget* parent) {
+ImageButton* makeCloseButton(const char* name, const QString& imageFolder, QWidget* parent) {
     auto* button = new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
                                    QStringLiteral("closeWin1.gif"), QString(), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -19,7 +19,7 @@ ImageButton* closeButton(const char* name, const QString& imageFolder, QWidget* 
 }  // namespace
 
 Help1::Help1(const QString& helpFile, const QString& imageFolder, QWidget* parent)
-    : QDialog(parent), cmd_exit1(closeButton("cmd_exit1", imageFolder, this)) {
+    : QDialog(parent), closeButton(makeCloseButton("closeButton", imageFolder, this)) {
     setObjectName(QStringLiteral("help1"));
     setWindowTitle(QStringLiteral("Help"));
     auto* layout = new QVBoxLayout(this);
@@ -37,18 +37,18 @@ Help1::Help1(const QString& helpFile, const QString& imageFolder, QWidget* paren
     direction->setWordWrap(true);
     direction->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(direction);
-    layout->addWidget(cmd_exit1, 0, Qt::AlignHCenter);
-    connect(cmd_exit1, &QPushButton::clicked, this, &QWidget::hide);
+    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
     setMinimumWidth(420);
 }
 
 Info1::Info1(const QString& imageFolder, QWidget* parent)
-    : QDialog(parent), cmd_exit(closeButton("cmd_exit", imageFolder, this)) {
+    : QDialog(parent), closeButton(makeCloseButton("closeButton", imageFolder, this)) {
     setObjectName(QStringLiteral("info1"));
     setWindowTitle(QStringLiteral("Corvalin infomation"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Corvalin version ") + QStringLiteral(CORVALIN_VERSION), this));
     layout->addWidget(new QLabel(QStringLiteral("Rings the bells of a school or a shop, on time, day after day."), this));
-    layout->addWidget(cmd_exit, 0, Qt::AlignHCenter);
-    connect(cmd_exit, &QPushButton::clicked, this, &QWidget::hide);
+    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }

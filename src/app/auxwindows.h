@@ -10,7 +10,7 @@ class Help1 : public QDialog {
     Q_OBJECT
 public:
     Help1(const QString& helpFile, const QString& imageFolder, QWidget* parent = nullptr);
-    ImageButton* cmd_exit1;
+    ImageButton* closeButton;
 };
 
 // "Corvalin infomation": the version.
@@ -18,5 +18,5 @@ class Info1 : public QDialog {
     Q_OBJECT
 public:
     Info1(const QString& imageFolder, QWidget* parent = nullptr);
-    ImageButton* cmd_exit;
+    ImageButton* closeButton;
 };

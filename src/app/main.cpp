@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     if (handOver) {
         window.setHandOver(*handOver);
     }
-    window.Form_Load();
+    window.startUp();
     if (ended) {
         return 0;  // ended during start-up, before the event loop ran
     }

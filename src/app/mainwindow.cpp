@@ -137,7 +137,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildOffsetControls();
     buildAlarmControls();
     buildFollowControls();
-    new QuitWatch([this] { Form_Unload(); }, this);
+    new QuitWatch([this] { onSessionEnded(); }, this);
 }
 
 MainWindow::~MainWindow() {
@@ -158,57 +158,106 @@ QDateTime MainWindow::currentTime() const {
     return m_ports.clock->now();
 }
 
-void MainWindow::buildControls() {
-    const QString img = imageFolder();
-    auto button = [&](const char* name, const QString& caption, const QString& base, const QString& pressed,
-                      const QString& disabled) {
-        return named(new ImageButton(caption, img, base, pressed, disabled, this), name);
-    };
+ImageButton* MainWindow::imageButton(const char* name, const QString& caption, const QString& picture,
+                                     const QString& pressed, const QString& disabled) {
+    return named(new ImageButton(caption, imageFolder(), picture, pressed, disabled, this), name);
+}
 
-    // Title strip.
-    Picture1 = named(new QWidget(this), "Picture1");
-    Picture1->setAutoFillBackground(true);
-    Picture1->setStyleSheet(
-        QStringLiteral("#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, "
+void MainWindow::buildControls() {
+    buildTitleStrip();
+    buildMenuStrip();
+    buildWarningLine();
+    buildTrayMenu();
+
+    auto* statusColumn = new QVBoxLayout;
+    statusColumn->addWidget(buildServiceStrip());
+    statusColumn->addWidget(buildClock());
+    statusColumn->addLayout(buildNextBell());
+    statusColumn->addWidget(buildTodayBells(), 1);
+
+    QWidget* options = buildOptions();
+    auto* scheduleColumn = new QVBoxLayout;
+    scheduleColumn->addWidget(buildSoundList(), 1);
+    QWidget* soundCard = buildSoundCard();
+
+    auto* settingsColumn = new QVBoxLayout;
+    settingsColumn->addWidget(buildSetTimeMode());
+    settingsColumn->addWidget(buildDayMode());
+    settingsColumn->addWidget(buildDaySelector());
+    settingsColumn->addWidget(options);
+    settingsColumn->addWidget(soundCard);
+    settingsColumn->addStretch();
+
+    // Side by side, so that the interval panel leaves room for the strips above the body on a
+    // screen 768 pixels high.
+    auto* intervalRow = new QHBoxLayout;
+    intervalRow->addWidget(buildStartEnd(), 3);
+    intervalRow->addWidget(buildIntervalTimes(), 2);
+    scheduleColumn->addLayout(intervalRow);
+    scheduleColumn->addWidget(buildBellSounds());
+    scheduleColumn->addWidget(buildPreBells());
+    scheduleColumn->addWidget(buildManualInput());
+    scheduleColumn->addWidget(buildTimeList(), 1);
+    scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
+
+    arrangeBody(statusColumn, settingsColumn, scheduleColumn);
+    // Both panels stay hidden until a set-time mode is chosen.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
+                                         inputFrame, addedFrame, applyTemplateButton}) {
+        w->hide();
+    }
+
+    buildTimers();
+    resize(1060, 680);
+}
+
+void MainWindow::buildTitleStrip() {
+    const QString img = imageFolder();
+    titleStrip = named(new QWidget(this), "titleStrip");
+    titleStrip->setAutoFillBackground(true);
+    titleStrip->setStyleSheet(
+        QStringLiteral("#titleStrip { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, "
                        "stop:1 #457b9d); }"));
-    titleText = named(new QLabel(Picture1), "titleText");
+    titleText = named(new QLabel(titleStrip), "titleText");
     titleText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
-    GoTray = button("GoTray", QStringLiteral("Tray"), QStringLiteral("tray.gif"), QStringLiteral("tray1.gif"),
-                    QString());
-    ImageMin = named(new QLabel(Picture1), "ImageMin");
-    ImageMin->setText(QStringLiteral("0"));
-    ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
-    ImageMin->setCursor(Qt::PointingHandCursor);
-    ImageMin->setProperty("hover", QStringLiteral("0"));
-    ImageMin->installEventFilter(this);
-    Picture1->setMouseTracking(true);
-    Picture1->installEventFilter(this);
+    trayButton = imageButton("trayButton", QStringLiteral("Tray"), QStringLiteral("tray.gif"),
+                             QStringLiteral("tray1.gif"), QString());
+    minimizeButton = named(new QLabel(titleStrip), "minimizeButton");
+    minimizeButton->setText(QStringLiteral("0"));
+    minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+    minimizeButton->setCursor(Qt::PointingHandCursor);
+    minimizeButton->setProperty("hover", QStringLiteral("0"));
+    minimizeButton->installEventFilter(this);
+    titleStrip->setMouseTracking(true);
+    titleStrip->installEventFilter(this);
     titleText->installEventFilter(this);
-    auto* titleLayout = new QHBoxLayout(Picture1);
+    auto* titleLayout = new QHBoxLayout(titleStrip);
     titleLayout->setContentsMargins(10, 4, 6, 4);
     titleLayout->addWidget(titleText);
     titleLayout->addStretch();
-    titleLayout->addWidget(GoTray);
-    titleLayout->addWidget(ImageMin);
+    titleLayout->addWidget(trayButton);
+    titleLayout->addWidget(minimizeButton);
+}
 
-    // Menu strip.
-    Picture2 = named(new QWidget(this), "Picture2");
-    Picture2->setAutoFillBackground(true);
-    Picture2->setStyleSheet(
-        QStringLiteral("#Picture2 { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
-    mexit = menuLabel("mexit", QStringLiteral("Exit"), Picture2);
-    info = menuLabel("info", QStringLiteral("Infomation"), Picture2);
-    helpword = menuLabel("helpword", QStringLiteral("Help"), Picture2);
-    mnCountDown = menuLabel("mnCountDown", QStringLiteral("Countdown"), Picture2);
-    mnBellCount = menuLabel("mnBellCount", QStringLiteral("Countdown next bell"), Picture2);
-    mnCalendar = menuLabel("mnCalendar", QStringLiteral("Calendar"), Picture2);
-    mnSetup = menuLabel("mnSetup", QStringLiteral("Set-up"), Picture2);
-    mnRingLog = menuLabel("mnRingLog", QStringLiteral("Ring log"), Picture2);
-    mnAlarm = menuLabel("mnAlarm", QStringLiteral("Alarm"), Picture2);
+void MainWindow::buildMenuStrip() {
+    menuStrip = named(new QWidget(this), "menuStrip");
+    menuStrip->setAutoFillBackground(true);
+    menuStrip->setStyleSheet(
+        QStringLiteral("#menuStrip { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
+    exitEntry = menuLabel("exitEntry", QStringLiteral("Exit"), menuStrip);
+    infoEntry = menuLabel("infoEntry", QStringLiteral("Infomation"), menuStrip);
+    helpEntry = menuLabel("helpEntry", QStringLiteral("Help"), menuStrip);
+    countdownEntry = menuLabel("countdownEntry", QStringLiteral("Countdown"), menuStrip);
+    bellCountEntry = menuLabel("bellCountEntry", QStringLiteral("Countdown next bell"), menuStrip);
+    calendarEntry = menuLabel("calendarEntry", QStringLiteral("Calendar"), menuStrip);
+    setupEntry = menuLabel("setupEntry", QStringLiteral("Set-up"), menuStrip);
+    ringLogEntry = menuLabel("ringLogEntry", QStringLiteral("Ring log"), menuStrip);
+    alarmEntry = menuLabel("alarmEntry", QStringLiteral("Alarm"), menuStrip);
     setupMenu = named(new QMenu(this), "setupMenu");
-    setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("mnSetupExport"));
-    setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("mnSetupImport"));
-    auto* menuLayout = new QHBoxLayout(Picture2);
+    setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("exportSetupAction"));
+    setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("importSetupAction"));
+    auto* menuLayout = new QHBoxLayout(menuStrip);
     menuLayout->setContentsMargins(4, 2, 4, 2);
     menuLayout->setSpacing(2);
     for (QLabel* entry : menuEntries()) {
@@ -216,52 +265,58 @@ void MainWindow::buildControls() {
         entry->setMouseTracking(true);
         menuLayout->addWidget(entry);
     }
-    Picture2->setMouseTracking(true);
-    Picture2->installEventFilter(this);
+    menuStrip->setMouseTracking(true);
+    menuStrip->installEventFilter(this);
     menuLayout->addStretch();
+}
 
-    // The latest problem, until it is clicked.
+// The latest problem, until it is clicked.
+void MainWindow::buildWarningLine() {
     warningLine = named(new ElidedLabel(2, this), "warningLine");
     warningLine->setStyleSheet(QStringLiteral(
         "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
     warningLine->setCursor(Qt::PointingHandCursor);
     warningLine->installEventFilter(this);
     warningLine->hide();
+}
 
-    // Tray pop-up menu.
-    help = named(new QMenu(QStringLiteral("Help"), this), "help");
-    mOpen = help->addAction(QStringLiteral("Open Window"));
-    mOpen->setObjectName(QStringLiteral("mOpen"));
-    mnExit1 = help->addAction(QStringLiteral("Exit"));
-    mnExit1->setObjectName(QStringLiteral("mnExit1"));
+void MainWindow::buildTrayMenu() {
+    trayMenu = named(new QMenu(QStringLiteral("Help"), this), "trayMenu");
+    openWindowAction = trayMenu->addAction(QStringLiteral("Open Window"));
+    openWindowAction->setObjectName(QStringLiteral("openWindowAction"));
+    trayExitAction = trayMenu->addAction(QStringLiteral("Exit"));
+    trayExitAction->setObjectName(QStringLiteral("trayExitAction"));
     trayIcon = named(new QSystemTrayIcon(QApplication::windowIcon(), this), "trayIcon");
-    trayIcon->setContextMenu(help);
+    trayIcon->setContextMenu(trayMenu);
     // Asked when the icon is made, as Qt asks when it chooses how to show it. The offscreen
     // platform of the tests has no tray to ask about.
     m_singleClickTray = QGuiApplication::platformName() != QStringLiteral("offscreen") && statusNotifierTray();
+}
 
-    // Service state.
+QWidget* MainWindow::buildServiceStrip() {
     stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
     stateColor = named(new QLabel(stateFrame), "stateColor");
     stateColor->setMinimumSize(120, 44);
-    state = named(new QLabel(stateColor), "state");
-    state->setAlignment(Qt::AlignCenter);
-    state->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
+    stateText = named(new QLabel(stateColor), "stateText");
+    stateText->setAlignment(Qt::AlignCenter);
+    stateText->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
     auto* colorLayout = new QVBoxLayout(stateColor);
-    colorLayout->addWidget(state);
-    start = button("start", QStringLiteral("Start"), QStringLiteral("start.gif"),
-                   QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
-    stop1 = button("stop1", QStringLiteral("Stop"), QStringLiteral("stop.gif"), QStringLiteral("stop1.gif"),
-                   QString());
+    colorLayout->addWidget(stateText);
+    startButton = imageButton("startButton", QStringLiteral("Start"), QStringLiteral("start.gif"),
+                              QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
+    stopButton = imageButton("stopButton", QStringLiteral("Stop"), QStringLiteral("stop.gif"),
+                             QStringLiteral("stop1.gif"), QString());
     auto* stateLayout = new QGridLayout(stateFrame);
     stateLayout->addWidget(stateColor, 0, 0, 1, 2);
-    stateLayout->addWidget(start, 1, 0);
-    stateLayout->addWidget(stop1, 1, 1);
+    stateLayout->addWidget(startButton, 1, 0);
+    stateLayout->addWidget(stopButton, 1, 1);
+    return stateFrame;
+}
 
-    // Clock.
+QWidget* MainWindow::buildClock() {
     auto* clockBox = new QWidget(this);
-    now = named(new QLabel(clockBox), "now");
-    now_day = named(new QLabel(clockBox), "now_day");
+    clockText = named(new QLabel(clockBox), "clockText");
+    dateText = named(new QLabel(clockBox), "dateText");
     calendarDay = named(new QLabel(clockBox), "calendarDay");
     calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
     calendarDay->setWordWrap(true);
@@ -272,14 +327,16 @@ void MainWindow::buildControls() {
     auto* clockLayout = new QGridLayout(clockBox);
     clockLayout->setContentsMargins(0, 0, 0, 0);
     clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
-    clockLayout->addWidget(now, 0, 1);
+    clockLayout->addWidget(clockText, 0, 1);
     clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
-    clockLayout->addWidget(now_day, 1, 1);
+    clockLayout->addWidget(dateText, 1, 1);
     clockLayout->addWidget(calendarDay, 2, 1);
     clockLayout->addWidget(todayNote, 3, 1);
     clockLayout->setColumnStretch(1, 1);
+    return clockBox;
+}
 
-    // Next bell and today's bells.
+QLayout* MainWindow::buildNextBell() {
     auto* nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), this);
     nextBell = named(new QLabel(nextBellFrame), "nextBell");
     nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
@@ -287,101 +344,126 @@ void MainWindow::buildControls() {
     auto* nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), this);
     nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
     (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
-    auto* todayFrame = new QGroupBox(QStringLiteral("Today Bells"), this);
-    clock_list = named(new QListWidget(todayFrame), "clock_list");
-    clock_list->setSortingEnabled(true);
-    clock_list->setMinimumWidth(110);
-    (new QVBoxLayout(todayFrame))->addWidget(clock_list);
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(nextBellFrame);
+    nextRow->addWidget(nextSoundFrame);
+    return nextRow;
+}
 
-    // Options.
+QWidget* MainWindow::buildTodayBells() {
+    auto* todayFrame = new QGroupBox(QStringLiteral("Today Bells"), this);
+    todayList = named(new QListWidget(todayFrame), "todayList");
+    todayList->setSortingEnabled(true);
+    todayList->setMinimumWidth(110);
+    (new QVBoxLayout(todayFrame))->addWidget(todayList);
+    return todayFrame;
+}
+
+QWidget* MainWindow::buildOptions() {
     auto* optionFrame = new QGroupBox(this);
-    auto_exe = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "auto_exe");
-    auto_exe->setToolTip(
+    autoStartBox = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "autoStartBox");
+    autoStartBox->setToolTip(
         QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
-    sound_zero = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "sound_zero");
-    bellRepeat = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "bellRepeat");
-    bellRepeat->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
-    chkTimeSync = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "chkTimeSync");
-    chkTimeSync->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
-    chkAutoExit = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "chkAutoExit");
+    silentBox = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "silentBox");
+    repeatBellBox = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "repeatBellBox");
+    repeatBellBox->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
+    timeSyncBox = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "timeSyncBox");
+    timeSyncBox->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
+    powerOffBox = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "powerOffBox");
     // The booked time beside it while a power-off is booked.
-    autoExitTime = named(new QLabel(optionFrame), "autoExitTime");
+    powerOffTimeText = named(new QLabel(optionFrame), "powerOffTimeText");
     auto* optionLayout = new QVBoxLayout(optionFrame);
-    for (QCheckBox* box : {auto_exe, sound_zero, bellRepeat, chkTimeSync}) {
+    for (QCheckBox* box : {autoStartBox, silentBox, repeatBellBox, timeSyncBox}) {
         optionLayout->addWidget(box);
     }
     auto* exitRow = new QHBoxLayout;
-    exitRow->addWidget(chkAutoExit);
-    exitRow->addWidget(autoExitTime);
+    exitRow->addWidget(powerOffBox);
+    exitRow->addWidget(powerOffTimeText);
     exitRow->addStretch();
     optionLayout->addLayout(exitRow);
+    return optionFrame;
+}
 
-    // Sound library.
+QWidget* MainWindow::buildSoundList() {
     soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");
-    File1 = named(new QListWidget(soundFrame), "File1");
-    File1->setSelectionMode(QAbstractItemView::SingleSelection);
-    btnNowBell = button("btnNowBell", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
-                        QStringLiteral("nowBell1.gif"), QString());
-    bellStop = button("bellStop", QStringLiteral("Stop bell"), QStringLiteral("bellStop.gif"),
-                      QStringLiteral("bellStop1.gif"), QString());
-    addSound = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSound");
+    soundList = named(new QListWidget(soundFrame), "soundList");
+    soundList->setSelectionMode(QAbstractItemView::SingleSelection);
+    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
+                                QStringLiteral("nowBell1.gif"), QString());
+    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"),
+                                 QStringLiteral("bellStop.gif"), QStringLiteral("bellStop1.gif"), QString());
+    addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
     auto* soundLayout = new QGridLayout(soundFrame);
-    soundLayout->addWidget(File1, 0, 0, 1, 2);
-    soundLayout->addWidget(addSound, 1, 0, 1, 2);
-    soundLayout->addWidget(btnNowBell, 2, 0);
-    soundLayout->addWidget(bellStop, 2, 1);
+    soundLayout->addWidget(soundList, 0, 0, 1, 2);
+    soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
+    soundLayout->addWidget(ringNowButton, 2, 0);
+    soundLayout->addWidget(stopBellButton, 2, 1);
+    return soundFrame;
+}
 
-    // Dedicated sound card.
-    FrameSndCard = named(new QGroupBox(this), "FrameSndCard");
-    SndCardText = named(new QLabel(FrameSndCard), "SndCardText");
-    SndCardText->setWordWrap(true);
-    SndCardSet = button("SndCardSet", QStringLiteral("Set"), QStringLiteral("set.gif"),
-                        QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
-    auto* cardLayout = new QHBoxLayout(FrameSndCard);
-    cardLayout->addWidget(SndCardText, 1);
-    cardLayout->addWidget(SndCardSet);
+QWidget* MainWindow::buildSoundCard() {
+    soundCardFrame = named(new QGroupBox(this), "soundCardFrame");
+    soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
+    soundCardText->setWordWrap(true);
+    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), QStringLiteral("set.gif"),
+                                     QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
+    auto* cardLayout = new QHBoxLayout(soundCardFrame);
+    cardLayout->addWidget(soundCardText, 1);
+    cardLayout->addWidget(setSoundCardButton);
+    return soundCardFrame;
+}
 
-    // Set-time mode and day mode.
+QWidget* MainWindow::buildSetTimeMode() {
     modeFrame = named(new QGroupBox(QStringLiteral("Set time mode"), this), "modeFrame");
-    Option1 = named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("Manual input"), modeFrame), "Option2");
+    intervalModeButton =
+        named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "intervalModeButton");
+    manualModeButton = named(new QRadioButton(QStringLiteral("Manual input"), modeFrame), "manualModeButton");
     auto* modeLayout = new QVBoxLayout(modeFrame);
-    modeLayout->addWidget(Option1);
-    modeLayout->addWidget(Option2);
+    modeLayout->addWidget(intervalModeButton);
+    modeLayout->addWidget(manualModeButton);
+    return modeFrame;
+}
+
+QWidget* MainWindow::buildDayMode() {
     dayModeFrame = named(new QGroupBox(QStringLiteral("Apply day"), this), "dayModeFrame");
-    Option3 = named(new QRadioButton(QStringLiteral("Apply week"), dayModeFrame), "Option3");
-    Option4 = named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "Option4");
+    weekModeButton = named(new QRadioButton(QStringLiteral("Apply week"), dayModeFrame), "weekModeButton");
+    eachDayModeButton =
+        named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "eachDayModeButton");
     auto* dayModeLayout = new QVBoxLayout(dayModeFrame);
-    dayModeLayout->addWidget(Option3);
-    dayModeLayout->addWidget(Option4);
+    dayModeLayout->addWidget(weekModeButton);
+    dayModeLayout->addWidget(eachDayModeButton);
+    return dayModeFrame;
+}
 
-    // Day selector.
+QWidget* MainWindow::buildDaySelector() {
     dayFrame = named(new QGroupBox(QStringLiteral("Select day"), this), "dayFrame");
-    reg_day = named(new QLineEdit(dayFrame), "reg_day");
-    reg_day->setReadOnly(true);
-    reg_day->setMinimumWidth(100);
-    VScroll9 = named(new Spinner(0, 14, 1, /*upLowers=*/true, dayFrame), "VScroll9");
-    nobell = named(new QCheckBox(QStringLiteral("No rings"), dayFrame), "nobell");
-    pre_day = named(new QLineEdit(QStringLiteral("1"), dayFrame), "pre_day");
-    pre_day->hide();
+    dayNameBox = named(new QLineEdit(dayFrame), "dayNameBox");
+    dayNameBox->setReadOnly(true);
+    dayNameBox->setMinimumWidth(100);
+    daySelector = named(new Spinner(0, 14, 1, /*upLowers=*/true, dayFrame), "daySelector");
+    noRingsBox = named(new QCheckBox(QStringLiteral("No rings"), dayFrame), "noRingsBox");
+    shownDayBox = named(new QLineEdit(QStringLiteral("1"), dayFrame), "shownDayBox");
+    shownDayBox->hide();
     auto* dayLayout = new QGridLayout(dayFrame);
-    dayLayout->addWidget(reg_day, 0, 0);
-    dayLayout->addWidget(VScroll9, 0, 1);
-    copyDays = named(new QPushButton(QStringLiteral("Copy to days..."), dayFrame), "copyDays");
-    copyDays->hide();  // "Set each day" only
-    dayLayout->addWidget(copyDays, 0, 2);
-    dayLayout->addWidget(nobell, 1, 0, 1, 2);
+    dayLayout->addWidget(dayNameBox, 0, 0);
+    dayLayout->addWidget(daySelector, 0, 1);
+    copyDaysButton = named(new QPushButton(QStringLiteral("Copy to days..."), dayFrame), "copyDaysButton");
+    copyDaysButton->hide();  // "Set each day" only
+    dayLayout->addWidget(copyDaysButton, 0, 2);
+    dayLayout->addWidget(noRingsBox, 1, 0, 1, 2);
+    return dayFrame;
+}
 
-    // Interval panel.
+QWidget* MainWindow::buildStartEnd() {
     startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), this), "startEndFrame");
-    start_h = numberBox("start_h", QStringLiteral("5"), 32767, startEndFrame);
-    start_m = numberBox("start_m", QStringLiteral("0"), 32767, startEndFrame);
-    exit_h = numberBox("exit_h", QStringLiteral("23"), 32767, startEndFrame);
-    exit_m = numberBox("exit_m", QStringLiteral("0"), 32767, startEndFrame);
-    VScroll1 = named(new Spinner(0, 24, 5, false, startEndFrame), "VScroll1");
-    VScroll2 = named(new Spinner(0, 60, 0, false, startEndFrame), "VScroll2");
-    VScroll3 = named(new Spinner(0, 24, 23, false, startEndFrame), "VScroll3");
-    VScroll4 = named(new Spinner(0, 60, 0, false, startEndFrame), "VScroll4");
+    startHourBox = numberBox("startHourBox", QStringLiteral("5"), 32767, startEndFrame);
+    startMinuteBox = numberBox("startMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
+    endHourBox = numberBox("endHourBox", QStringLiteral("23"), 32767, startEndFrame);
+    endMinuteBox = numberBox("endMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
+    startHourSpin = named(new Spinner(0, 24, 5, false, startEndFrame), "startHourSpin");
+    startMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "startMinuteSpin");
+    endHourSpin = named(new Spinner(0, 24, 23, false, startEndFrame), "endHourSpin");
+    endMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "endMinuteSpin");
     auto* startEndLayout = new QGridLayout(startEndFrame);
     auto timeRow = [&](int row, const QString& caption, QLineEdit* hour, Spinner* hourSpin, QLineEdit* minute,
                        Spinner* minuteSpin) {
@@ -393,138 +475,131 @@ void MainWindow::buildControls() {
         startEndLayout->addWidget(minuteSpin, row, 5);
         startEndLayout->addWidget(new QLabel(QStringLiteral("min"), startEndFrame), row, 6);
     };
-    timeRow(0, QStringLiteral("Start"), start_h, VScroll1, start_m, VScroll2);
-    timeRow(1, QStringLiteral("End"), exit_h, VScroll3, exit_m, VScroll4);
+    timeRow(0, QStringLiteral("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
+    timeRow(1, QStringLiteral("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
     startEndLayout->setColumnStretch(7, 1);
+    return startEndFrame;
+}
 
+QWidget* MainWindow::buildIntervalTimes() {
     intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), this), "intervalFrame");
-    worktime = numberBox("worktime", QStringLiteral("50"), 3, intervalFrame);
-    resttime = numberBox("resttime", QStringLiteral("10"), 3, intervalFrame);
-    VScroll5 = named(new Spinner(1, 300, 50, false, intervalFrame), "VScroll5");
-    VScroll6 = named(new Spinner(1, 300, 10, false, intervalFrame), "VScroll6");
+    workMinutesBox = numberBox("workMinutesBox", QStringLiteral("50"), 3, intervalFrame);
+    restMinutesBox = numberBox("restMinutesBox", QStringLiteral("10"), 3, intervalFrame);
+    workSpin = named(new Spinner(1, 300, 50, false, intervalFrame), "workSpin");
+    restSpin = named(new Spinner(1, 300, 10, false, intervalFrame), "restSpin");
     auto* intervalLayout = new QGridLayout(intervalFrame);
     intervalLayout->addWidget(new QLabel(QStringLiteral("Work time"), intervalFrame), 0, 0);
-    intervalLayout->addWidget(worktime, 0, 1);
-    intervalLayout->addWidget(VScroll5, 0, 2);
+    intervalLayout->addWidget(workMinutesBox, 0, 1);
+    intervalLayout->addWidget(workSpin, 0, 2);
     intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 0, 3);
     intervalLayout->addWidget(new QLabel(QStringLiteral("Rest time"), intervalFrame), 1, 0);
-    intervalLayout->addWidget(resttime, 1, 1);
-    intervalLayout->addWidget(VScroll6, 1, 2);
+    intervalLayout->addWidget(restMinutesBox, 1, 1);
+    intervalLayout->addWidget(restSpin, 1, 2);
     intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
     intervalLayout->setColumnStretch(4, 1);
+    return intervalFrame;
+}
 
+QWidget* MainWindow::buildBellSounds() {
     bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), this), "bellSoundFrame");
-    txtStartBellSound = soundBox("txtStartBellSound", bellSoundFrame);
-    txtEndBellSound = soundBox("txtEndBellSound", bellSoundFrame);
+    startBellSoundBox = soundBox("startBellSoundBox", bellSoundFrame);
+    endBellSoundBox = soundBox("endBellSoundBox", bellSoundFrame);
     const QString apply = QStringLiteral("apply.gif");
     const QString apply1 = QStringLiteral("apply1.gif");
     const QString apply2 = QStringLiteral("apply2.gif");
-    cmdStartBellSound = button("cmdStartBellSound", QStringLiteral("Apply"), apply, apply1, apply2);
-    cmdEndBellSound = button("cmdEndBellSound", QStringLiteral("Apply"), apply, apply1, apply2);
+    startBellSoundButton =
+        imageButton("startBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    endBellSoundButton = imageButton("endBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
     auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
     bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
-    bellSoundLayout->addWidget(txtStartBellSound, 0, 1);
-    bellSoundLayout->addWidget(cmdStartBellSound, 0, 2);
+    bellSoundLayout->addWidget(startBellSoundBox, 0, 1);
+    bellSoundLayout->addWidget(startBellSoundButton, 0, 2);
     bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
-    bellSoundLayout->addWidget(txtEndBellSound, 1, 1);
-    bellSoundLayout->addWidget(cmdEndBellSound, 1, 2);
+    bellSoundLayout->addWidget(endBellSoundBox, 1, 1);
+    bellSoundLayout->addWidget(endBellSoundButton, 1, 2);
+    return bellSoundFrame;
+}
 
+QWidget* MainWindow::buildPreBells() {
+    const QString apply = QStringLiteral("apply.gif");
+    const QString apply1 = QStringLiteral("apply1.gif");
+    const QString apply2 = QStringLiteral("apply2.gif");
     preBellFrame = named(
         new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), this),
         "preBellFrame");
-    ChkPreBell1 = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "ChkPreBell1");
-    TxtPreBell1 = numberBox("TxtPreBell1", QStringLiteral("1"), 32767, preBellFrame);
-    VScrollPreBell1 = named(new Spinner(1, 100, 100, false, preBellFrame), "VScrollPreBell1");
-    TxtPreBellName1 = soundBox("TxtPreBellName1", preBellFrame);
-    CmdPreBell1 = button("CmdPreBell1", QStringLiteral("Apply"), apply, apply1, apply2);
-    ChkPreBell2 = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "ChkPreBell2");
-    TxtPreBell2 = numberBox("TxtPreBell2", QStringLiteral("1"), 32767, preBellFrame);
-    VScrollPreBell2 = named(new Spinner(1, 100, 100, false, preBellFrame), "VScrollPreBell2");
-    TxtPreBellName2 = soundBox("TxtPreBellName2", preBellFrame);
-    CmdPreBell2 = button("CmdPreBell2", QStringLiteral("Apply"), apply, apply1, apply2);
+    preBell1Box = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "preBell1Box");
+    preBell1MinutesBox = numberBox("preBell1MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
+    preBell1Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell1Spin");
+    preBell1SoundBox = soundBox("preBell1SoundBox", preBellFrame);
+    preBell1SoundButton = imageButton("preBell1SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
+    preBell2Box = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "preBell2Box");
+    preBell2MinutesBox = numberBox("preBell2MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
+    preBell2Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell2Spin");
+    preBell2SoundBox = soundBox("preBell2SoundBox", preBellFrame);
+    preBell2SoundButton = imageButton("preBell2SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
     auto* preBellLayout = new QGridLayout(preBellFrame);
-    preBellLayout->addWidget(ChkPreBell1, 0, 0);
-    preBellLayout->addWidget(TxtPreBell1, 0, 1);
-    preBellLayout->addWidget(VScrollPreBell1, 0, 2);
+    preBellLayout->addWidget(preBell1Box, 0, 0);
+    preBellLayout->addWidget(preBell1MinutesBox, 0, 1);
+    preBellLayout->addWidget(preBell1Spin, 0, 2);
     preBellLayout->addWidget(new QLabel(QStringLiteral("min after"), preBellFrame), 0, 3);
-    preBellLayout->addWidget(TxtPreBellName1, 0, 4);
-    preBellLayout->addWidget(CmdPreBell1, 0, 5);
-    preBellLayout->addWidget(ChkPreBell2, 1, 0);
-    preBellLayout->addWidget(TxtPreBell2, 1, 1);
-    preBellLayout->addWidget(VScrollPreBell2, 1, 2);
+    preBellLayout->addWidget(preBell1SoundBox, 0, 4);
+    preBellLayout->addWidget(preBell1SoundButton, 0, 5);
+    preBellLayout->addWidget(preBell2Box, 1, 0);
+    preBellLayout->addWidget(preBell2MinutesBox, 1, 1);
+    preBellLayout->addWidget(preBell2Spin, 1, 2);
     preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
-    preBellLayout->addWidget(TxtPreBellName2, 1, 4);
-    preBellLayout->addWidget(CmdPreBell2, 1, 5);
+    preBellLayout->addWidget(preBell2SoundBox, 1, 4);
+    preBellLayout->addWidget(preBell2SoundButton, 1, 5);
+    return preBellFrame;
+}
 
-    // Manual panel.
+QWidget* MainWindow::buildManualInput() {
     inputFrame =
         named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
-    input_h = numberBox("input_h", QStringLiteral("0"), 32767, inputFrame);
-    input_m = numberBox("input_m", QStringLiteral("5"), 32767, inputFrame);
-    VScroll7 = named(new Spinner(0, 24, 0, false, inputFrame), "VScroll7");
-    VScroll8 = named(new Spinner(0, 60, 59, false, inputFrame), "VScroll8");
-    TimeAdd = button("TimeAdd", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
-                     QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
+    inputHourBox = numberBox("inputHourBox", QStringLiteral("0"), 32767, inputFrame);
+    inputMinuteBox = numberBox("inputMinuteBox", QStringLiteral("5"), 32767, inputFrame);
+    inputHourSpin = named(new Spinner(0, 24, 0, false, inputFrame), "inputHourSpin");
+    inputMinuteSpin = named(new Spinner(0, 60, 59, false, inputFrame), "inputMinuteSpin");
+    addTimeButton = imageButton("addTimeButton", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
+                                QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
     auto* inputLayout = new QHBoxLayout(inputFrame);
-    inputLayout->addWidget(input_h);
-    inputLayout->addWidget(VScroll7);
+    inputLayout->addWidget(inputHourBox);
+    inputLayout->addWidget(inputHourSpin);
     inputLayout->addWidget(new QLabel(QStringLiteral("hr"), inputFrame));
-    inputLayout->addWidget(input_m);
-    inputLayout->addWidget(VScroll8);
+    inputLayout->addWidget(inputMinuteBox);
+    inputLayout->addWidget(inputMinuteSpin);
     inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
     inputLayout->addStretch();
-    inputLayout->addWidget(TimeAdd);
+    inputLayout->addWidget(addTimeButton);
+    return inputFrame;
+}
 
+QWidget* MainWindow::buildTimeList() {
     addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), this), "addedFrame");
-    AddTimeList = named(new QListWidget(addedFrame), "AddTimeList");
-    AddTimeList->setSortingEnabled(true);
-    AddTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    TimeDel = button("TimeDel", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
-                     QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
-    TimeMod = button("TimeMod", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
-                     QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
-    allDel = button("allDel", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
+    bellTimeList = named(new QListWidget(addedFrame), "bellTimeList");
+    bellTimeList->setSortingEnabled(true);
+    bellTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
+    deleteTimeButton =
+        imageButton("deleteTimeButton", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
+                    QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
+    changeSoundButton =
+        imageButton("changeSoundButton", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
+                    QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
+    deleteAllButton =
+        imageButton("deleteAllButton", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
                     QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"));
     auto* addedLayout = new QGridLayout(addedFrame);
-    addedLayout->addWidget(AddTimeList, 0, 0, 4, 1);
-    addedLayout->addWidget(TimeDel, 0, 1);
-    addedLayout->addWidget(TimeMod, 1, 1);
-    addedLayout->addWidget(allDel, 2, 1);
-    applyTemplet = button("applyTemplet", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
-                          QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
+    addedLayout->addWidget(bellTimeList, 0, 0, 4, 1);
+    addedLayout->addWidget(deleteTimeButton, 0, 1);
+    addedLayout->addWidget(changeSoundButton, 1, 1);
+    addedLayout->addWidget(deleteAllButton, 2, 1);
+    applyTemplateButton = imageButton(
+        "applyTemplateButton", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
+        QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
+    return addedFrame;
+}
 
-    // Columns.
-    auto* statusColumn = new QVBoxLayout;
-    statusColumn->addWidget(stateFrame);
-    statusColumn->addWidget(clockBox);
-    auto* nextRow = new QHBoxLayout;
-    nextRow->addWidget(nextBellFrame);
-    nextRow->addWidget(nextSoundFrame);
-    statusColumn->addLayout(nextRow);
-    statusColumn->addWidget(todayFrame, 1);
-
-    auto* settingsColumn = new QVBoxLayout;
-    settingsColumn->addWidget(modeFrame);
-    settingsColumn->addWidget(dayModeFrame);
-    settingsColumn->addWidget(dayFrame);
-    settingsColumn->addWidget(optionFrame);
-    settingsColumn->addWidget(FrameSndCard);
-    settingsColumn->addStretch();
-
-    auto* scheduleColumn = new QVBoxLayout;
-    scheduleColumn->addWidget(soundFrame, 1);
-    // Side by side, so that the interval panel leaves room for the strips above the body on a
-    // screen 768 pixels high.
-    auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(startEndFrame, 3);
-    intervalRow->addWidget(intervalFrame, 2);
-    scheduleColumn->addLayout(intervalRow);
-    scheduleColumn->addWidget(bellSoundFrame);
-    scheduleColumn->addWidget(preBellFrame);
-    scheduleColumn->addWidget(inputFrame);
-    scheduleColumn->addWidget(addedFrame, 1);
-    scheduleColumn->addWidget(applyTemplet, 0, Qt::AlignRight);
-
+void MainWindow::arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn) {
     auto* body = new QHBoxLayout;
     body->setContentsMargins(8, 6, 8, 8);
     body->addLayout(statusColumn, 3);
@@ -534,8 +609,8 @@ void MainWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Picture1);
-    layout->addWidget(Picture2);
+    layout->addWidget(titleStrip);
+    layout->addWidget(menuStrip);
     layout->addWidget(warningLine);
     // On a screen smaller than the window the body scrolls, and the window stays on the screen.
     // It scrolls only when there is less room than the body needs at least: its wrapped labels
@@ -551,32 +626,27 @@ void MainWindow::buildControls() {
     bodyOutside->addWidget(bodyInside);
     bodyArea->setWidget(bodyWidget);
     layout->addWidget(bodyArea, 1);
+}
 
-    // Both panels stay hidden until a set-time mode is chosen.
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame,
-                                                      preBellFrame, inputFrame, addedFrame, applyTemplet}) {
-        w->hide();
-    }
-
-    Timer1 = new SecondTimer(1000, m_liveTimers, this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+void MainWindow::buildTimers() {
+    screenClock = new SecondTimer(1000, m_liveTimers, this);
+    screenClock->setObjectName(QStringLiteral("screenClock"));
     // Just after the bells' own tick, which it need not meet.
-    Timer1->setAlignedToSecond(true, 20);
+    screenClock->setAlignedToSecond(true, 20);
 
-    isAutoModeForm = new AutoModeForm(img, this);
-    isAutoModeForm->setObjectName(QStringLiteral("isAutoModeForm"));
-    isAutoModeForm->hide();
-    resize(1060, 680);
+    autoModeForm = new AutoModeForm(imageFolder(), this);
+    autoModeForm->setObjectName(QStringLiteral("autoModeForm"));
+    autoModeForm->hide();
 }
 
 void MainWindow::connectHandlers() {
-    connect(Timer1, &SecondTimer::timeout, this, &MainWindow::Timer1_Timer);
-    connect(auto_exe, &QCheckBox::toggled, this, &MainWindow::auto_exe_Click);
-    connect(sound_zero, &QCheckBox::toggled, this, &MainWindow::sound_zero_Click);
-    connect(bellRepeat, &QCheckBox::toggled, this, &MainWindow::bellRepeat_Click);
-    connect(chkTimeSync, &QCheckBox::toggled, this, &MainWindow::chkTimeSync_Click);
-    connect(chkAutoExit, &QCheckBox::toggled, this, &MainWindow::chkAutoExit_Click);
-    connect(nobell, &QCheckBox::clicked, this, &MainWindow::nobell_Click);
+    connect(screenClock, &SecondTimer::timeout, this, &MainWindow::onClockTick);
+    connect(autoStartBox, &QCheckBox::toggled, this, &MainWindow::onAutoStartToggled);
+    connect(silentBox, &QCheckBox::toggled, this, &MainWindow::onSilentToggled);
+    connect(repeatBellBox, &QCheckBox::toggled, this, &MainWindow::onRepeatBellToggled);
+    connect(timeSyncBox, &QCheckBox::toggled, this, &MainWindow::onTimeSyncToggled);
+    connect(powerOffBox, &QCheckBox::toggled, this, &MainWindow::onPowerOffToggled);
+    connect(noRingsBox, &QCheckBox::clicked, this, &MainWindow::onNoRingsClicked);
     auto onSelect = [this](QRadioButton* option, void (MainWindow::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
             if (selected) {
@@ -584,12 +654,12 @@ void MainWindow::connectHandlers() {
             }
         });
     };
-    onSelect(Option1, &MainWindow::Option1_Click);
-    onSelect(Option2, &MainWindow::Option2_Click);
-    onSelect(Option3, &MainWindow::Option3_Click);
-    onSelect(Option4, &MainWindow::Option4_Click);
-    connect(VScroll9, &Spinner::changed, this, &MainWindow::VScroll9_Change);
-    connect(copyDays, &QPushButton::clicked, this, &MainWindow::copyDays_Click);
+    onSelect(intervalModeButton, &MainWindow::onIntervalModeChosen);
+    onSelect(manualModeButton, &MainWindow::onManualModeChosen);
+    onSelect(weekModeButton, &MainWindow::onWeekModeChosen);
+    onSelect(eachDayModeButton, &MainWindow::onEachDayModeChosen);
+    connect(daySelector, &Spinner::changed, this, &MainWindow::onDayChanged);
+    connect(copyDaysButton, &QPushButton::clicked, this, &MainWindow::onCopyDaysClicked);
 
     // Each spinner writes its own position into its box; the position past the end wraps.
     auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
@@ -601,37 +671,37 @@ void MainWindow::connectHandlers() {
             box->setText(QString::number(value));
         });
     };
-    spin(VScroll1, start_h, 24, 0);
-    spin(VScroll2, start_m, 60, 0);
-    spin(VScroll3, exit_h, 24, 0);
-    spin(VScroll4, exit_m, 60, 0);
-    spin(VScroll5, worktime, -1, 0);
-    spin(VScroll6, resttime, -1, 0);
-    spin(VScrollPreBell1, TxtPreBell1, 100, 1);
-    spin(VScrollPreBell2, TxtPreBell2, 100, 1);
-    spin(VScroll7, input_h, 24, 0);
-    spin(VScroll8, input_m, 60, 0);
+    spin(startHourSpin, startHourBox, 24, 0);
+    spin(startMinuteSpin, startMinuteBox, 60, 0);
+    spin(endHourSpin, endHourBox, 24, 0);
+    spin(endMinuteSpin, endMinuteBox, 60, 0);
+    spin(workSpin, workMinutesBox, -1, 0);
+    spin(restSpin, restMinutesBox, -1, 0);
+    spin(preBell1Spin, preBell1MinutesBox, 100, 1);
+    spin(preBell2Spin, preBell2MinutesBox, 100, 1);
+    spin(inputHourSpin, inputHourBox, 24, 0);
+    spin(inputMinuteSpin, inputMinuteBox, 60, 0);
 
-    connect(start, &QPushButton::clicked, this, &MainWindow::start_Click);
-    connect(TimeAdd, &QPushButton::clicked, this, &MainWindow::TimeAdd_Click);
-    connect(TimeDel, &QPushButton::clicked, this, &MainWindow::TimeDel_Click);
-    connect(TimeMod, &QPushButton::clicked, this, &MainWindow::TimeMod_Click);
-    connect(allDel, &QPushButton::clicked, this, &MainWindow::allDel_Click);
-    connect(applyTemplet, &QPushButton::clicked, this, &MainWindow::applyTemplet_Click);
-    connect(btnNowBell, &QPushButton::clicked, this, &MainWindow::btnNowBell_Click);
-    connect(bellStop, &QPushButton::clicked, this, &MainWindow::bellStop_Click);
-    connect(addSound, &QPushButton::clicked, this, &MainWindow::addSound_Click);
-    connect(cmdStartBellSound, &QPushButton::clicked, this, &MainWindow::cmdStartBellSound_Click);
-    connect(cmdEndBellSound, &QPushButton::clicked, this, &MainWindow::cmdEndBellSound_Click);
-    connect(CmdPreBell1, &QPushButton::clicked, this, &MainWindow::CmdPreBell1_Click);
-    connect(CmdPreBell2, &QPushButton::clicked, this, &MainWindow::CmdPreBell2_Click);
-    connect(SndCardSet, &QPushButton::clicked, this, &MainWindow::SndCardSet_Click);
-    connect(stop1, &QPushButton::clicked, this, &MainWindow::stop1_Click);
-    connect(mnExit1, &QAction::triggered, this, &MainWindow::mnExit1_Click);
-    connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::exportSetup_Click);
-    connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::importSetup_Click);
-    connect(mOpen, &QAction::triggered, this, &MainWindow::TrayOut);
-    connect(GoTray, &QPushButton::clicked, this, &MainWindow::TrayIn);
+    connect(startButton, &QPushButton::clicked, this, &MainWindow::onStartClicked);
+    connect(addTimeButton, &QPushButton::clicked, this, &MainWindow::onAddTimeClicked);
+    connect(deleteTimeButton, &QPushButton::clicked, this, &MainWindow::onDeleteTimeClicked);
+    connect(changeSoundButton, &QPushButton::clicked, this, &MainWindow::onChangeSoundClicked);
+    connect(deleteAllButton, &QPushButton::clicked, this, &MainWindow::onDeleteAllClicked);
+    connect(applyTemplateButton, &QPushButton::clicked, this, &MainWindow::onApplyTemplateClicked);
+    connect(ringNowButton, &QPushButton::clicked, this, &MainWindow::onRingNowClicked);
+    connect(stopBellButton, &QPushButton::clicked, this, &MainWindow::onStopBellClicked);
+    connect(addSoundButton, &QPushButton::clicked, this, &MainWindow::onAddSoundClicked);
+    connect(startBellSoundButton, &QPushButton::clicked, this, &MainWindow::onStartBellSoundClicked);
+    connect(endBellSoundButton, &QPushButton::clicked, this, &MainWindow::onEndBellSoundClicked);
+    connect(preBell1SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell1SoundClicked);
+    connect(preBell2SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell2SoundClicked);
+    connect(setSoundCardButton, &QPushButton::clicked, this, &MainWindow::onSetSoundCardClicked);
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::onStopClicked);
+    connect(trayExitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
+    connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::onExportSetupTriggered);
+    connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::onImportSetupTriggered);
+    connect(openWindowAction, &QAction::triggered, this, &MainWindow::comeBackFromTray);
+    connect(trayButton, &QPushButton::clicked, this, &MainWindow::goToTray);
     connect(trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) { trayActivated(static_cast<int>(reason)); });
 }
@@ -646,7 +716,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         highlightEntry(label->isEnabled() ? label : nullptr);
         return event->type() == QEvent::MouseMove;  // not on to the strip behind it
     }
-    if (watched == Picture2 && event->type() == QEvent::MouseMove) {
+    if (watched == menuStrip && event->type() == QEvent::MouseMove) {
         highlightEntry(nullptr);
     }
     if (event->type() == QEvent::MouseButtonRelease && label && label->isEnabled() &&
@@ -654,44 +724,44 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (entry) {
             highlightEntry(nullptr);
         }
-        if (label == mexit) {
-            mexit_Click();
+        if (label == exitEntry) {
+            onExitClicked();
             return true;
         }
         if (label == warningLine) {
-            warningLine_Click();
+            onWarningLineClicked();
             return true;
         }
-        if (label == mnCountDown) {
-            mnCountDown_Click();
+        if (label == countdownEntry) {
+            onCountdownClicked();
             return true;
         }
-        if (label == mnBellCount) {
-            mnBellCount_Click();
+        if (label == bellCountEntry) {
+            onBellCountClicked();
             return true;
         }
-        if (label == mnCalendar) {
-            mnCalendar_Click();
+        if (label == calendarEntry) {
+            onCalendarClicked();
             return true;
         }
-        if (label == mnSetup) {
-            mnSetup_Click();
+        if (label == setupEntry) {
+            onSetupClicked();
             return true;
         }
-        if (label == mnRingLog) {
-            mnRingLog_Click();
+        if (label == ringLogEntry) {
+            onRingLogClicked();
             return true;
         }
-        if (label == mnAlarm) {
-            mnAlarm_Click();
+        if (label == alarmEntry) {
+            onAlarmClicked();
             return true;
         }
-        if (label == helpword) {
-            helpword_Click();
+        if (label == helpEntry) {
+            onHelpClicked();
             return true;
         }
-        if (label == info) {
-            info_Click();
+        if (label == infoEntry) {
+            onInfoClicked();
             return true;
         }
     }
@@ -699,7 +769,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {mexit, info, helpword, mnCountDown, mnBellCount, mnCalendar, mnSetup, mnRingLog, mnAlarm};
+    return {exitEntry,     infoEntry,  helpEntry,    countdownEntry, bellCountEntry,
+            calendarEntry, setupEntry, ringLogEntry, alarmEntry};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {
@@ -711,14 +782,14 @@ void MainWindow::highlightEntry(QLabel* lit) {
     }
 }
 
-void MainWindow::helpword_Click() {
+void MainWindow::onHelpClicked() {
     if (!m_help1) {
         m_help1 = new Help1(m_paths.helpFile(), imageFolder(), this);
     }
     m_ports.dialogs->showModal(m_help1);
 }
 
-void MainWindow::info_Click() {
+void MainWindow::onInfoClicked() {
     if (!m_info1) {
         m_info1 = new Info1(imageFolder(), this);
     }
@@ -733,12 +804,12 @@ void MainWindow::showFailure(const QString& description) {
     m_ports.dialogs->message(this, QString(), description, Dialogs::Icon::None, Dialogs::Buttons::Ok);
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::startUp() {
     try {
-        help->menuAction()->setVisible(false);
+        trayMenu->menuAction()->setVisible(false);
         setWindowTitle(kProduct);
-        mOpen->setVisible(false);
-        mnBellCount->setEnabled(false);
+        openWindowAction->setVisible(false);
+        bellCountEntry->setEnabled(false);
         QCoreApplication::setApplicationName(kProduct);
 
         m_loadPhase = 1;
@@ -754,7 +825,8 @@ void MainWindow::Form_Load() {
             // Runs all the same, but never silently: two copies would ring every bell twice.
             reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
         }
-        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::TrayOut, Qt::UniqueConnection);
+        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray,
+                Qt::UniqueConnection);
         logNote(m_paths.isInstalled()
                     ? QStringLiteral("Corvalin started, its settings in %1")
                           .arg(QDir::toNativeSeparators(m_paths.dataFolder()))
@@ -768,7 +840,7 @@ void MainWindow::Form_Load() {
         // Its reaction stores the booking again and arms it.
         const auto booking = m_services.store->loadExitBooking();
         showPowerOffBooking({false, booking.hour, booking.minute});
-        chkAutoExit->setChecked(booking.on);
+        powerOffBox->setChecked(booking.on);
         reportDamagedBooking();
 
         // The bells are told the stored settings, with the calendar's days, and from now on after
@@ -781,33 +853,33 @@ void MainWindow::Form_Load() {
         m_bells->resumeAlarm();
 
         titleText->setText(kProduct);
-        FrameSndCard->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+        soundCardFrame->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
         showBellOffset(m_services.store->loadBellOffset());
 
         m_soundCardIndex = m_services.store->loadSoundCard();
-        ShowSoundCard();
+        showSoundCard();
 
-        FillSoundList();
+        fillSoundList();
 
-        Timer1->setEnabled(true);
+        screenClock->setEnabled(true);
 
-        LoadOptions();
-        SaveOptions();  // once, with every value applied; a file that already holds them is left alone
+        loadOptions();
+        saveOptions();  // once, with every value applied; a file that already holds them is left alone
         fitToScreen();  // with the chosen mode's panels on show
 
-        state->setText(QStringLiteral("OFF"));
+        stateText->setText(QStringLiteral("OFF"));
         setBackColor(stateColor, kStoppedColor);
 
-        if (auto_exe->isChecked()) {
+        if (autoStartBox->isChecked()) {
             // To the tray once the bells have answered: its tip tells the state they left the window in.
-            const bool toTray = isAutoModeForm->isAutoMode2->isChecked();
+            const bool toTray = autoModeForm->trayModeButton->isChecked();
             startBells([this, toTray](const QString& refusal) {
                 if (!refusal.isEmpty()) {
                     m_ports.dialogs->warning(this, refusal);
                 }
                 if (toTray) {
-                    TrayIn();
+                    goToTray();
                 }
             });
         }
@@ -851,7 +923,7 @@ void MainWindow::fitTo(const QRect& area) {
 void MainWindow::takeBellsOver(const HandOver& handOver) {
     logNote(QStringLiteral("the bells were taken over from the copy with no window"));
     if (handOver.running && !m_bells->isRunning()) {
-        start_Click();
+        onStartClicked();
     }
     m_bells->continueFrom(handOver.decided);
 }
@@ -872,12 +944,12 @@ void MainWindow::unmuteDefault() {
     m_bells->unmuteDefault();
 }
 
-void MainWindow::mnExit1_Click() {
+void MainWindow::onTrayExitTriggered() {
     unmuteDefault();
     endProgram(QStringLiteral("Exit in the tray menu"));
 }
 
-void MainWindow::mexit_Click() {
+void MainWindow::onExitClicked() {
     for (QLabel* entry : menuEntries()) {
         entry->setAutoFillBackground(false);
     }
@@ -886,7 +958,7 @@ void MainWindow::mexit_Click() {
 }
 
 // The desktop session ends: the program ends with it, without unmuting.
-void MainWindow::Form_Unload() {
+void MainWindow::onSessionEnded() {
     endProgram(QStringLiteral("the desktop session ended"));
 }
 
@@ -895,7 +967,7 @@ void MainWindow::Form_Unload() {
 // the tray, with the desktop session, or by a signal.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    TrayIn();
+    goToTray();
     if (!m_closeHintShown && QSystemTrayIcon::isSystemTrayAvailable() && trayIcon->isVisible()) {
         m_closeHintShown = true;  // once a run
         showCloseHint(0);
@@ -939,17 +1011,17 @@ FrmCountDown* MainWindow::countDownWindow() {
             new FrmCountDown(m_services.countdown, m_ports.dialogs, fullScreen(), imageFolder(), this);
         m_countDown->hide();
         // At zero the bell rings as the ring-now button rings it.
-        connect(m_services.countdown, &Countdown::finished, this, &MainWindow::btnNowBell_Click);
+        connect(m_services.countdown, &Countdown::finished, this, &MainWindow::onRingNowClicked);
     }
     return m_countDown;
 }
 
-void MainWindow::mnCountDown_Click() {
+void MainWindow::onCountdownClicked() {
     m_ports.dialogs->showModal(countDownWindow());
 }
 
-void MainWindow::mnBellCount_Click() {
-    if (mnBellCount->isEnabled()) {
+void MainWindow::onBellCountClicked() {
+    if (bellCountEntry->isEnabled()) {
         m_ports.dialogs->showModal(bellCountWindow());
     }
 }

@@ -23,6 +23,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -56,7 +57,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // `programFolder` holds data/, sound/, img/ and readme.txt. With `liveTimers` off the
-    // clock keeps only its enabled state and tests call Timer1_Timer() themselves.
+    // clock keeps only its enabled state and tests call onClockTick() themselves.
     MainWindow(const Ports& ports, const Services& services, ProgramPaths paths, bool liveTimers = true,
                QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -74,10 +75,10 @@ public:
     int loadPhase() const { return m_loadPhase; }
 
     // --- Start-up and ending ---
-    void Form_Load();
-    void mnExit1_Click();
-    void mexit_Click();
-    void Form_Unload();
+    void startUp();
+    void onTrayExitTriggered();
+    void onExitClicked();
+    void onSessionEnded();
     // A signal (TERM, INT, HUP) ends the program as its exit command does, and says so.
     void endBySignal(const QString& name);
 
@@ -86,90 +87,90 @@ public:
     void fitTo(const QRect& area);
 
     // --- Settings files ---
-    void LoadOptions();
-    void LoadWeekTimes();
-    void LoadDayTimes();
-    void LoadWeekInterval();
-    void LoadDayInterval();
-    void SaveOptions();
-    void SaveWeekTimes();
-    void SaveDayTimes(int which);
-    void SaveWeekInterval();
-    void SaveDayInterval(int which);
+    void loadOptions();
+    void loadWeekTimes();
+    void loadDayTimes();
+    void loadWeekInterval();
+    void loadDayInterval();
+    void saveOptions();
+    void saveWeekTimes();
+    void saveDayTimes(int which);
+    void saveWeekInterval();
+    void saveDayInterval(int which);
 
     // --- Clock ---
-    void Timer1_Timer();
+    void onClockTick();
 
     // --- Modes and day selector ---
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void VScroll9_Change();
+    void onIntervalModeChosen();
+    void onManualModeChosen();
+    void onWeekModeChosen();
+    void onEachDayModeChosen();
+    void onDayChanged();
     // "Copy to days...": the list of the day on screen replaces the lists of the days chosen.
-    void copyDays_Click();
-    void ShowIntervalPanel();
-    void ShowManualPanel();
+    void onCopyDaysClicked();
+    void showIntervalPanel();
+    void showManualPanel();
 
     // --- Option reactions ---
-    void auto_exe_Click();
-    void AutoRunOn();
-    void AutoRunOff();
-    void sound_zero_Click();
-    void bellRepeat_Click();
-    void chkTimeSync_Click();
-    void chkAutoExit_Click();
-    void isAutoExitConfirm_Click();
+    void onAutoStartToggled();
+    void enableAutoRun();
+    void disableAutoRun();
+    void onSilentToggled();
+    void onRepeatBellToggled();
+    void onTimeSyncToggled();
+    void onPowerOffToggled();
+    void onPowerOffTimeConfirmed();
     IsAutoExitForm* autoExitWindow();
-    void nobell_Click();
+    void onNoRingsClicked();
 
     // --- Bell service ---
-    void start_Click();
-    void stop1_Click();
+    void onStartClicked();
+    void onStopClicked();
     // The bells start with what the window shows (see BellsCore::start), answered with the reason
     // they did not, empty when they started.
     void startBells(std::function<void(const QString&)> answered);
-    void ShowNextBell();
+    void askNextBell();
     // Today on the day selector, as a start shows it.
     void showToday();
 
     // --- Manual time list ---
-    void TimeAdd_Click();
-    void TimeDel_Click();
-    void TimeMod_Click();
-    void allDel_Click();
-    void InsertBellTime(const QString& timeKey);
+    void onAddTimeClicked();
+    void onDeleteTimeClicked();
+    void onChangeSoundClicked();
+    void onDeleteAllClicked();
+    void insertBellTime(const QString& timeKey);
 
     // --- Templates ---
-    void applyTemplet_Click();
+    void onApplyTemplateClicked();
     // Copies template k (1..6) into the list being edited and stores it; false when the
     // template could not be read (nothing changes then).
-    bool ApplyTemplate(int k);
+    bool applyTemplate(int k);
     Templet* templetWindow();
 
     // --- Bells ---
-    void btnNowBell_Click();
-    void bellStop_Click();
-    void cmdStartBellSound_Click();
-    void cmdEndBellSound_Click();
-    void CmdPreBell1_Click();
-    void CmdPreBell2_Click();
+    void onRingNowClicked();
+    void onStopBellClicked();
+    void onStartBellSoundClicked();
+    void onEndBellSoundClicked();
+    void onPreBell1SoundClicked();
+    void onPreBell2SoundClicked();
     // "Add sound...": copies a sound file the operator picks into the user's own sound folder.
-    void addSound_Click();
+    void onAddSoundClicked();
     // Points the sound list at the sound folder (reads the folder again, keeping the
     // selected sound when it is still there).
-    void FillSoundList();
+    void fillSoundList();
 
     // --- Dedicated sound card ---
-    void ShowSoundCard();
-    void SndCardSet_Click();
+    void showSoundCard();
+    void onSetSoundCardClicked();
     SndSelect* sndSelectWindow();
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
     FrmSyncError* syncErrorWindow() const { return m_syncError; }
-    void TrayIn();
-    void TrayOut();
+    void goToTray();
+    void comeBackFromTray();
     bool isInTray() const { return m_inTray; }
     // "Corvalin-Stop" or "Corvalin-Excuting...", by the service's state; "Corvalin-Alarm: NAME"
     // while an alarm signal sounds.
@@ -186,9 +187,9 @@ public:
     void reportProblem(const QString& text);
     // A line of the ring log that is no problem (the program started or ended, and how).
     void logNote(const QString& text);
-    void warningLine_Click();
+    void onWarningLineClicked();
     // "Ring log" in the menu strip: the ring log, problems and all, without clearing the warning line.
-    void mnRingLog_Click();
+    void onRingLogClicked();
     RingLogWindow* ringLogWindow() const { return m_ringLogWindow; }
 
     // The countdown windows; created hidden on first use (the clock writes the full-screen ones
@@ -199,15 +200,15 @@ public:
     // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Set-up", "Ring log", "Help",
     // "Infomation";
     // the entry under the pointer is lit.
-    void mnCountDown_Click();
-    void mnBellCount_Click();
-    void mnCalendar_Click();
+    void onCountdownClicked();
+    void onBellCountClicked();
+    void onCalendarClicked();
     // "Set-up": a small menu that exports the whole set-up to one file or imports one.
-    void mnSetup_Click();
-    void exportSetup_Click();
-    void importSetup_Click();
-    void helpword_Click();
-    void info_Click();
+    void onSetupClicked();
+    void onExportSetupTriggered();
+    void onImportSetupTriggered();
+    void onHelpClicked();
+    void onInfoClicked();
     void highlightEntry(QLabel* entry);
 
     // --- School calendar ---
@@ -217,9 +218,9 @@ public:
     // changed for today, and undone. The caller owns it.
     QMenu* todayMenu(QListWidgetItem* item);
     // "Bell time offset..." in the set-up menu.
-    void mnBellOffset_Click();
+    void onBellOffsetTriggered();
     // "Follow a set-up..." in the set-up menu.
-    void mnFollow_Click();
+    void onFollowTriggered();
     // Shows what is followed and lets the follower fetch (after the settings are loaded).
     void startFollowing();
     // Whether the settings are locked because the computer follows a published set-up.
@@ -235,26 +236,26 @@ protected:
 private:
     // --- Controls ---
     // Title and menu strips.
-    QWidget* Picture1;
+    QWidget* titleStrip;
     QLabel* titleText;
-    QLabel* ImageMin;
-    ImageButton* GoTray;
-    QWidget* Picture2;
-    QLabel* mexit;
-    QLabel* info;
-    QLabel* helpword;
-    QLabel* mnCountDown;
-    QLabel* mnBellCount;
-    QLabel* mnCalendar;
-    QLabel* mnSetup;
-    QLabel* mnRingLog;
+    QLabel* minimizeButton;
+    ImageButton* trayButton;
+    QWidget* menuStrip;
+    QLabel* exitEntry;
+    QLabel* infoEntry;
+    QLabel* helpEntry;
+    QLabel* countdownEntry;
+    QLabel* bellCountEntry;
+    QLabel* calendarEntry;
+    QLabel* setupEntry;
+    QLabel* ringLogEntry;
     QMenu* setupMenu;
     QLabel* warningLine;
-    QMenu* help;
+    QMenu* trayMenu;
     QSystemTrayIcon* trayIcon;
-    QAction* mOpen;
-    QAction* mnExit1;
-    QAction* mnSkipNext;  // "Skip next bell (10:50)", while the service runs
+    QAction* openWindowAction;
+    QAction* trayExitAction;
+    QAction* skipNextAction;                 // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
     int m_bellOffset = 0;  // seconds the bells ring after the computer's clock
     int m_greyedUpTo = -1;  // the minute of the day up to which today's list is grey
@@ -263,100 +264,127 @@ private:
     // Service state, clock and today's bells.
     QGroupBox* stateFrame;
     QLabel* stateColor;
-    QLabel* state;
-    ImageButton* start;
-    ImageButton* stop1;
-    QLabel* now;
-    QLabel* now_day;
+    QLabel* stateText;
+    ImageButton* startButton;
+    ImageButton* stopButton;
+    QLabel* clockText;
+    QLabel* dateText;
     QLabel* calendarDay;
     QLabel* todayNote;  // "No bells today" or "Templet 2 rings today" while today's change says so
     QLabel* nextBell;
     QLabel* nextBellSound;
-    QListWidget* clock_list;
+    QListWidget* todayList;
 
     // Options.
-    QCheckBox* auto_exe;
-    QCheckBox* sound_zero;
-    QCheckBox* bellRepeat;
-    QCheckBox* chkTimeSync;
-    QCheckBox* chkAutoExit;
-    QLabel* autoExitTime;
+    QCheckBox* autoStartBox;
+    QCheckBox* silentBox;
+    QCheckBox* repeatBellBox;
+    QCheckBox* timeSyncBox;
+    QCheckBox* powerOffBox;
+    QLabel* powerOffTimeText;
 
     // Sounds and the dedicated card.
     QGroupBox* soundFrame;
-    QListWidget* File1;
-    ImageButton* btnNowBell;
-    ImageButton* bellStop;
-    QPushButton* addSound;
-    QGroupBox* FrameSndCard;
-    QLabel* SndCardText;
-    ImageButton* SndCardSet;
+    QListWidget* soundList;
+    ImageButton* ringNowButton;
+    ImageButton* stopBellButton;
+    QPushButton* addSoundButton;
+    QGroupBox* soundCardFrame;
+    QLabel* soundCardText;
+    ImageButton* setSoundCardButton;
 
     // Modes and day selector.
     QGroupBox* modeFrame;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
+    QRadioButton* intervalModeButton;
+    QRadioButton* manualModeButton;
     QGroupBox* dayModeFrame;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
+    QRadioButton* weekModeButton;
+    QRadioButton* eachDayModeButton;
     QGroupBox* dayFrame;
-    QLineEdit* reg_day;
-    Spinner* VScroll9;
-    QPushButton* copyDays;
-    QCheckBox* nobell;
-    QLineEdit* pre_day;
+    QLineEdit* dayNameBox;
+    Spinner* daySelector;
+    QPushButton* copyDaysButton;
+    QCheckBox* noRingsBox;
+    QLineEdit* shownDayBox;
 
     // Interval panel.
     QGroupBox* startEndFrame;
-    QLineEdit* start_h;
-    QLineEdit* start_m;
-    QLineEdit* exit_h;
-    QLineEdit* exit_m;
-    Spinner* VScroll1;
-    Spinner* VScroll2;
-    Spinner* VScroll3;
-    Spinner* VScroll4;
+    QLineEdit* startHourBox;
+    QLineEdit* startMinuteBox;
+    QLineEdit* endHourBox;
+    QLineEdit* endMinuteBox;
+    Spinner* startHourSpin;
+    Spinner* startMinuteSpin;
+    Spinner* endHourSpin;
+    Spinner* endMinuteSpin;
     QGroupBox* intervalFrame;
-    QLineEdit* worktime;
-    QLineEdit* resttime;
-    Spinner* VScroll5;
-    Spinner* VScroll6;
+    QLineEdit* workMinutesBox;
+    QLineEdit* restMinutesBox;
+    Spinner* workSpin;
+    Spinner* restSpin;
     QGroupBox* bellSoundFrame;
-    QLineEdit* txtStartBellSound;
-    QLineEdit* txtEndBellSound;
-    ImageButton* cmdStartBellSound;
-    ImageButton* cmdEndBellSound;
+    QLineEdit* startBellSoundBox;
+    QLineEdit* endBellSoundBox;
+    ImageButton* startBellSoundButton;
+    ImageButton* endBellSoundButton;
     QGroupBox* preBellFrame;
-    QCheckBox* ChkPreBell1;
-    QLineEdit* TxtPreBell1;
-    Spinner* VScrollPreBell1;
-    QLineEdit* TxtPreBellName1;
-    ImageButton* CmdPreBell1;
-    QCheckBox* ChkPreBell2;
-    QLineEdit* TxtPreBell2;
-    Spinner* VScrollPreBell2;
-    QLineEdit* TxtPreBellName2;
-    ImageButton* CmdPreBell2;
+    QCheckBox* preBell1Box;
+    QLineEdit* preBell1MinutesBox;
+    Spinner* preBell1Spin;
+    QLineEdit* preBell1SoundBox;
+    ImageButton* preBell1SoundButton;
+    QCheckBox* preBell2Box;
+    QLineEdit* preBell2MinutesBox;
+    Spinner* preBell2Spin;
+    QLineEdit* preBell2SoundBox;
+    ImageButton* preBell2SoundButton;
 
     // Manual panel.
     QGroupBox* inputFrame;
-    QLineEdit* input_h;
-    QLineEdit* input_m;
-    Spinner* VScroll7;
-    Spinner* VScroll8;
-    ImageButton* TimeAdd;
+    QLineEdit* inputHourBox;
+    QLineEdit* inputMinuteBox;
+    Spinner* inputHourSpin;
+    Spinner* inputMinuteSpin;
+    ImageButton* addTimeButton;
     QGroupBox* addedFrame;
-    QListWidget* AddTimeList;
-    ImageButton* TimeDel;
-    ImageButton* TimeMod;
-    ImageButton* allDel;
-    ImageButton* applyTemplet;
+    QListWidget* bellTimeList;
+    ImageButton* deleteTimeButton;
+    ImageButton* changeSoundButton;
+    ImageButton* deleteAllButton;
+    ImageButton* applyTemplateButton;
 
     // Timers and owned dialogs.
-    SecondTimer* Timer1;
-    AutoModeForm* isAutoModeForm;
+    SecondTimer* screenClock;
+    AutoModeForm* autoModeForm;
 
+    // The controls, one builder per area of the window, made in the order buildControls calls them
+    // (the order Tab follows). A builder that returns its frame leaves it to buildControls to place.
     void buildControls();
+    ImageButton* imageButton(const char* name, const QString& caption, const QString& picture,
+                             const QString& pressed, const QString& disabled);
+    void buildTitleStrip();
+    void buildMenuStrip();
+    void buildWarningLine();
+    void buildTrayMenu();
+    QWidget* buildServiceStrip();
+    QWidget* buildClock();
+    QLayout* buildNextBell();  // the next bell and its sound, side by side
+    QWidget* buildTodayBells();
+    QWidget* buildOptions();
+    QWidget* buildSoundList();
+    QWidget* buildSoundCard();
+    QWidget* buildSetTimeMode();
+    QWidget* buildDayMode();
+    QWidget* buildDaySelector();
+    QWidget* buildStartEnd();
+    QWidget* buildIntervalTimes();
+    QWidget* buildBellSounds();
+    QWidget* buildPreBells();
+    QWidget* buildManualInput();
+    QWidget* buildTimeList();  // the time list and its buttons; the templet button is placed apart
+    // The strips above a body of three columns that scrolls on a screen too small for it.
+    void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
+    void buildTimers();
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
     // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
@@ -384,10 +412,10 @@ private:
     void lockForService(bool locked);
     void showRunning(const QStringList& todayBells);
     // --- Alarm signals ---
-    QLabel* mnAlarm;     // "Alarm" in the menu strip
+    QLabel* alarmEntry;  // "Alarm" in the menu strip
     QMenu* alarmMenu;    // its signals and "Stop alarm"
-    QList<QAction*> m_alarmActions;      // mnAlarm1..3
-    QAction* mnAlarmStop;                // enabled while a signal sounds
+    QList<QAction*> m_alarmActions;      // alarmAction1..3
+    QAction* stopAlarmAction;            // enabled while a signal sounds
     QList<QAction*> m_trayAlarmActions;  // the same signals in the tray's menu
     QAction* trayAlarmStop;              // there while a signal sounds
     QWidget* alarmStrip;                 // "Alarm: Lockdown" and "Stop alarm", while it sounds
@@ -398,13 +426,13 @@ private:
     void buildAlarmControls();
     // The signals as the store holds them, in the menus.
     void showAlarmSignals();
-    void mnAlarm_Click();
+    void onAlarmClicked();
     // Asks first, then has the bells sound the signal at `index`; `by` is said in the ring log.
     void soundAlarm(int index, const QString& by);
     // The signal that sounds (none: empty), in the strip, the menus and the tray.
     void showAlarm(const QString& name);
     // "Alarm signals..." in the set-up menu.
-    void mnAlarmSignals_Click();
+    void onAlarmSignalsTriggered();
     // --- Today's changes ---
     void buildTodayControls();
     // Today's lines ("10hr50min"), what today's changes made of each, and the sound each rings (none
@@ -426,9 +454,9 @@ private:
     QString applyFollowedSetup(const corvalin::setup::Contents& contents);
     QString m_followed;  // the address followed; empty when the settings are the computer's own
     QLabel* followText;
-    QAction* mnFollow;
-    QAction* mnFollowRefresh;
-    QAction* mnUnfollow;
+    QAction* followAction;
+    QAction* refreshFollowAction;
+    QAction* unfollowAction;
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();

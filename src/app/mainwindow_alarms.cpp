@@ -50,31 +50,31 @@ void MainWindow::buildAlarmControls() {
     // The menu strip's "Alarm" and the tray's entries: one per signal, and "Stop alarm".
     alarmMenu = new QMenu(this);
     alarmMenu->setObjectName(QStringLiteral("alarmMenu"));
-    help->insertSeparator(mnExit1);
+    trayMenu->insertSeparator(trayExitAction);
     for (int i = 0; i < alarms::kMostSignals; ++i) {
         QAction* entry = alarmMenu->addAction(QString());
-        entry->setObjectName(QStringLiteral("mnAlarm%1").arg(i + 1));
+        entry->setObjectName(QStringLiteral("alarmAction%1").arg(i + 1));
         connect(entry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByWindow); });
         m_alarmActions.append(entry);
         QAction* trayEntry = new QAction(this);
         trayEntry->setObjectName(QStringLiteral("trayAlarm%1").arg(i + 1));
-        help->insertAction(mnExit1, trayEntry);
+        trayMenu->insertAction(trayExitAction, trayEntry);
         connect(trayEntry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByTray); });
         m_trayAlarmActions.append(trayEntry);
     }
     alarmMenu->addSeparator();
-    mnAlarmStop = alarmMenu->addAction(QStringLiteral("Stop alarm"));
-    mnAlarmStop->setObjectName(QStringLiteral("mnAlarmStop"));
-    connect(mnAlarmStop, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByWindow); });
+    stopAlarmAction = alarmMenu->addAction(QStringLiteral("Stop alarm"));
+    stopAlarmAction->setObjectName(QStringLiteral("stopAlarmAction"));
+    connect(stopAlarmAction, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByWindow); });
     trayAlarmStop = new QAction(QStringLiteral("Stop alarm"), this);
     trayAlarmStop->setObjectName(QStringLiteral("trayAlarmStop"));
-    help->insertAction(mnExit1, trayAlarmStop);
+    trayMenu->insertAction(trayExitAction, trayAlarmStop);
     connect(trayAlarmStop, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByTray); });
-    help->insertSeparator(mnExit1);
+    trayMenu->insertSeparator(trayExitAction);
 
     QAction* setUp = setupMenu->addAction(QStringLiteral("Alarm signals..."));
-    setUp->setObjectName(QStringLiteral("mnAlarmSignals"));
-    connect(setUp, &QAction::triggered, this, &MainWindow::mnAlarmSignals_Click);
+    setUp->setObjectName(QStringLiteral("alarmSignalsAction"));
+    connect(setUp, &QAction::triggered, this, &MainWindow::onAlarmSignalsTriggered);
 
     showAlarmSignals();
     connect(m_bells, &BellsClient::alarmChanged, this, &MainWindow::showAlarm);
@@ -93,8 +93,8 @@ void MainWindow::showAlarmSignals() {
     }
 }
 
-void MainWindow::mnAlarm_Click() {
-    alarmMenu->popup(mnAlarm->mapToGlobal(QPoint(0, mnAlarm->height())));
+void MainWindow::onAlarmClicked() {
+    alarmMenu->popup(alarmEntry->mapToGlobal(QPoint(0, alarmEntry->height())));
 }
 
 void MainWindow::soundAlarm(int index, const QString& by) {
@@ -134,13 +134,13 @@ void MainWindow::showAlarm(const QString& name) {
     const bool sounds = !name.isEmpty();
     alarmText->setText(QStringLiteral("Alarm: ") + name);
     alarmStrip->setVisible(sounds);
-    mnAlarmStop->setEnabled(sounds);
+    stopAlarmAction->setEnabled(sounds);
     trayAlarmStop->setVisible(sounds);
     trayIcon->setToolTip(trayTip());
     showTrayState();
 }
 
-void MainWindow::mnAlarmSignals_Click() {
+void MainWindow::onAlarmSignalsTriggered() {
     m_bells->refreshSoundsNow();
     AlarmsDialog dialog(
         m_alarms, m_bells->sounds(),

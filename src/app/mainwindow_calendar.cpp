@@ -23,7 +23,7 @@ CalendarWindow* MainWindow::calendarWindow() {
     return m_calendarWindow;
 }
 
-void MainWindow::mnCalendar_Click() {
+void MainWindow::onCalendarClicked() {
     if (settingsLocked()) {
         // The calendar's files travel with the set-up: a change here would be gone at its next version.
         m_ports.dialogs->message(this, QStringLiteral("Calendar"),

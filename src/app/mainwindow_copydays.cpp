@@ -22,12 +22,12 @@ bool replacesOwnList(const Settings& current, const Settings& copied) {
 
 }  // namespace
 
-void MainWindow::copyDays_Click() {
-    if (!Option4->isChecked() || !copyDays->isEnabled()) {
+void MainWindow::onCopyDaysClicked() {
+    if (!eachDayModeButton->isChecked() || !copyDaysButton->isEnabled()) {
         return;  // "Set each day" only, and never while the bells run
     }
     const int source = dayForSave(2);  // the day whose list is on screen
-    const bool interval = Option1->isChecked();
+    const bool interval = intervalModeButton->isChecked();
     namespace days = corvalin::days;
     if (!days::isWeekday(source) && (interval || !days::isTemplateDay(source))) {
         return;
@@ -76,12 +76,12 @@ void MainWindow::copyDays_Click() {
     // The list on screen is stored first, as a move of the day selector stores it. A save that
     // cannot be written is kept by the store, which says so in the ring log.
     if (interval) {
-        SaveDayInterval(2);
+        saveDayInterval(2);
         for (const int day : targets) {
             m_services.store->saveDayInterval(day, settings);
         }
     } else {
-        SaveDayTimes(2);
+        saveDayTimes(2);
         for (const int day : targets) {
             m_services.store->saveDayTimes(day, list);
         }

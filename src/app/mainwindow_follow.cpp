@@ -33,19 +33,19 @@ void MainWindow::buildFollowControls() {
         column->insertWidget(column->indexOf(warningLine) + 1, followText);
     }
     setupMenu->addSeparator();
-    mnFollow = setupMenu->addAction(QStringLiteral("Follow a set-up..."));
-    mnFollow->setObjectName(QStringLiteral("mnFollow"));
-    connect(mnFollow, &QAction::triggered, this, &MainWindow::mnFollow_Click);
-    mnFollowRefresh = setupMenu->addAction(QStringLiteral("Refresh the followed set-up"));
-    mnFollowRefresh->setObjectName(QStringLiteral("mnFollowRefresh"));
-    connect(mnFollowRefresh, &QAction::triggered, this, [this] {
+    followAction = setupMenu->addAction(QStringLiteral("Follow a set-up..."));
+    followAction->setObjectName(QStringLiteral("followAction"));
+    connect(followAction, &QAction::triggered, this, &MainWindow::onFollowTriggered);
+    refreshFollowAction = setupMenu->addAction(QStringLiteral("Refresh the followed set-up"));
+    refreshFollowAction->setObjectName(QStringLiteral("refreshFollowAction"));
+    connect(refreshFollowAction, &QAction::triggered, this, [this] {
         if (SetupFollower* follower = m_services.follower) {
             follower->refresh();
         }
     });
-    mnUnfollow = setupMenu->addAction(QStringLiteral("Stop following"));
-    mnUnfollow->setObjectName(QStringLiteral("mnUnfollow"));
-    connect(mnUnfollow, &QAction::triggered, this, [this] {
+    unfollowAction = setupMenu->addAction(QStringLiteral("Stop following"));
+    unfollowAction->setObjectName(QStringLiteral("unfollowAction"));
+    connect(unfollowAction, &QAction::triggered, this, [this] {
         if (SetupFollower* follower = m_services.follower) {
             follower->unfollow();
         }
@@ -71,18 +71,18 @@ void MainWindow::showFollowing(const QString& address) {
     followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
     followText->setToolTip(followText->text());
     followText->setVisible(following);
-    mnFollowRefresh->setEnabled(following);
-    mnUnfollow->setEnabled(following);
+    refreshFollowAction->setEnabled(following);
+    unfollowAction->setEnabled(following);
     // What a set-up carries is changed where it is published.
-    for (const QString& name : {QStringLiteral("mnSetupImport"), QStringLiteral("mnAlarmSignals"),
-                                QStringLiteral("mnBellOffset")}) {
+    for (const QString& name : {QStringLiteral("importSetupAction"), QStringLiteral("alarmSignalsAction"),
+                                QStringLiteral("bellOffsetAction")}) {
         for (QAction* action : setupMenu->actions()) {
             if (action->objectName() == name) {
                 action->setEnabled(!following);
             }
         }
     }
-    for (QCheckBox* option : {auto_exe, sound_zero, bellRepeat, chkTimeSync, chkAutoExit}) {
+    for (QCheckBox* option : {autoStartBox, silentBox, repeatBellBox, timeSyncBox, powerOffBox}) {
         option->setEnabled(!following);
     }
     lockForService(m_bells->isRunning());
@@ -97,7 +97,7 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
     // moment when no bell is due.
     const bool running = m_bells->isRunning();
     if (running) {
-        stop1_Click();
+        onStopClicked();
     }
     const QString why = corvalin::setup::applySetup(m_paths, contents);
     if (why.isEmpty()) {
@@ -113,7 +113,7 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
     return why;
 }
 
-void MainWindow::mnFollow_Click() {
+void MainWindow::onFollowTriggered() {
     QDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Follow a set-up"));
     auto* text = new QLabel(

@@ -25,16 +25,16 @@ const QString kAllDays = QStringLiteral("All days");
 
 corvalin::interval::IntervalTexts MainWindow::intervalTexts() const {
     corvalin::interval::IntervalTexts texts;
-    texts.startHour = start_h->text().toStdString();
-    texts.startMinute = start_m->text().toStdString();
-    texts.exitHour = exit_h->text().toStdString();
-    texts.exitMinute = exit_m->text().toStdString();
-    texts.work = worktime->text().toStdString();
-    texts.rest = resttime->text().toStdString();
-    texts.preBell1On = ChkPreBell1->isChecked();
-    texts.preBell2On = ChkPreBell2->isChecked();
-    texts.preBell1 = TxtPreBell1->text().toStdString();
-    texts.preBell2 = TxtPreBell2->text().toStdString();
+    texts.startHour = startHourBox->text().toStdString();
+    texts.startMinute = startMinuteBox->text().toStdString();
+    texts.exitHour = endHourBox->text().toStdString();
+    texts.exitMinute = endMinuteBox->text().toStdString();
+    texts.work = workMinutesBox->text().toStdString();
+    texts.rest = restMinutesBox->text().toStdString();
+    texts.preBell1On = preBell1Box->isChecked();
+    texts.preBell2On = preBell2Box->isChecked();
+    texts.preBell1 = preBell1MinutesBox->text().toStdString();
+    texts.preBell2 = preBell2MinutesBox->text().toStdString();
     return texts;
 }
 
@@ -49,12 +49,12 @@ QString MainWindow::dayCaption(int day) const {
 }
 
 void MainWindow::setSelectorSilently(int value) {
-    const QSignalBlocker blocker(VScroll9);
-    VScroll9->setValue(value);
+    const QSignalBlocker blocker(daySelector);
+    daySelector->setValue(value);
 }
 
-void MainWindow::ShowIntervalPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplet}) {
+void MainWindow::showIntervalPanel() {
+    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
         w->hide();
     }
     for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
@@ -62,94 +62,94 @@ void MainWindow::ShowIntervalPanel() {
     }
 }
 
-void MainWindow::ShowManualPanel() {
+void MainWindow::showManualPanel() {
     for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
         w->hide();
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplet}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
         w->show();
     }
 }
 
-void MainWindow::Option1_Click() {
-    nobell->setEnabled(!Option3->isChecked());
-    VScroll9->setValue(days::dayForIntervalMode(VScroll9->value()));
-    SaveOptions();
-    if (Option3->isChecked()) {
-        txtStartBellSound->clear();
-        txtEndBellSound->clear();
-        LoadWeekInterval();
+void MainWindow::onIntervalModeChosen() {
+    noRingsBox->setEnabled(!weekModeButton->isChecked());
+    daySelector->setValue(days::dayForIntervalMode(daySelector->value()));
+    saveOptions();
+    if (weekModeButton->isChecked()) {
+        startBellSoundBox->clear();
+        endBellSoundBox->clear();
+        loadWeekInterval();
     } else {
-        LoadDayInterval();
+        loadDayInterval();
     }
-    ShowIntervalPanel();
+    showIntervalPanel();
 }
 
-void MainWindow::Option2_Click() {
-    nobell->setEnabled(!Option3->isChecked());
-    SaveOptions();
-    if (Option3->isChecked()) {
-        txtStartBellSound->clear();
-        txtEndBellSound->clear();
-        AddTimeList->clear();
-        LoadWeekTimes();
+void MainWindow::onManualModeChosen() {
+    noRingsBox->setEnabled(!weekModeButton->isChecked());
+    saveOptions();
+    if (weekModeButton->isChecked()) {
+        startBellSoundBox->clear();
+        endBellSoundBox->clear();
+        bellTimeList->clear();
+        loadWeekTimes();
     } else {
-        AddTimeList->clear();
-        LoadDayTimes();
+        bellTimeList->clear();
+        loadDayTimes();
     }
-    ShowManualPanel();
+    showManualPanel();
 }
 
-void MainWindow::Option3_Click() {
-    nobell->setChecked(false);
-    nobell->setEnabled(false);
-    VScroll9->setEnabled(false);
-    copyDays->hide();
+void MainWindow::onWeekModeChosen() {
+    noRingsBox->setChecked(false);
+    noRingsBox->setEnabled(false);
+    daySelector->setEnabled(false);
+    copyDaysButton->hide();
     if (m_loadPhase == 2) {
-        SaveOptions();
+        saveOptions();
     } else {
         m_loadPhase = 2;
     }
-    reg_day->setText(kAllDays);
-    if (Option1->isChecked()) {
-        txtStartBellSound->clear();
-        txtEndBellSound->clear();
-        LoadWeekInterval();
+    dayNameBox->setText(kAllDays);
+    if (intervalModeButton->isChecked()) {
+        startBellSoundBox->clear();
+        endBellSoundBox->clear();
+        loadWeekInterval();
     } else {
-        AddTimeList->clear();
-        LoadWeekTimes();
+        bellTimeList->clear();
+        loadWeekTimes();
     }
-    if (Option2->isChecked()) {
-        applyTemplet->show();
+    if (manualModeButton->isChecked()) {
+        applyTemplateButton->show();
     }
 }
 
-void MainWindow::Option4_Click() {
-    nobell->setEnabled(true);
-    VScroll9->setEnabled(true);
-    copyDays->show();
+void MainWindow::onEachDayModeChosen() {
+    noRingsBox->setEnabled(true);
+    daySelector->setEnabled(true);
+    copyDaysButton->show();
     const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
-    reg_day->setText(dayCaption(today));
-    pre_day->setText(QString::number(today));
-    VScroll9->setValue(today);  // pre_day already names today: nothing is stored into today's file
+    dayNameBox->setText(dayCaption(today));
+    shownDayBox->setText(QString::number(today));
+    daySelector->setValue(today);  // shownDayBox already names today: nothing is stored into today's file
     if (m_loadPhase == 2) {
-        SaveOptions();
+        saveOptions();
         m_ports.dialogs->message(this, QStringLiteral("Help"),
                                  QStringLiteral("Click arrow in right [Select day], Seting each day bell time."),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     } else {
         m_loadPhase = 2;
     }
-    if (Option1->isChecked()) {
-        txtStartBellSound->clear();
-        txtEndBellSound->clear();
-        LoadDayInterval();
+    if (intervalModeButton->isChecked()) {
+        startBellSoundBox->clear();
+        endBellSoundBox->clear();
+        loadDayInterval();
     } else {
-        AddTimeList->clear();
-        LoadDayTimes();
+        bellTimeList->clear();
+        loadDayTimes();
     }
-    if (Option2->isChecked()) {
-        applyTemplet->show();
+    if (manualModeButton->isChecked()) {
+        applyTemplateButton->show();
     }
 }
 
@@ -162,12 +162,12 @@ bool MainWindow::intervalTimesPass() {
     return true;
 }
 
-void MainWindow::VScroll9_Change() {
-    const int value = VScroll9->value();
-    const bool interval = Option1->isChecked();
+void MainWindow::onDayChanged() {
+    const int value = daySelector->value();
+    const bool interval = intervalModeButton->isChecked();
     const bool passed = !interval || intervalTimesPass();
     bool known = false;
-    const int previous = pre_day->text().toInt(&known);
+    const int previous = shownDayBox->text().toInt(&known);
     const auto move = days::moveSelector(interval, value, known ? previous : 0, passed);
     if (move.value != value) {
         setSelectorSilently(move.value);
@@ -177,45 +177,45 @@ void MainWindow::VScroll9_Change() {
     }
     if (move.savePrevious) {
         if (interval) {
-            SaveDayInterval(2);
+            saveDayInterval(2);
         } else {
-            SaveDayTimes(2);
+            saveDayTimes(2);
         }
     }
     const int day = move.shownDay;
-    reg_day->setText(dayCaption(day));
+    dayNameBox->setText(dayCaption(day));
     if (!interval) {
-        nobell->setEnabled(days::noRingsAvailable(day));
+        noRingsBox->setEnabled(days::noRingsAvailable(day));
     }
-    pre_day->setText(QString::number(day));
+    shownDayBox->setText(QString::number(day));
     if (interval) {
-        if (Option3->isChecked()) {
-            LoadWeekInterval();
+        if (weekModeButton->isChecked()) {
+            loadWeekInterval();
         } else {
-            LoadDayInterval();
+            loadDayInterval();
         }
-    } else if (Option3->isChecked()) {
-        AddTimeList->clear();
-        LoadWeekTimes();
+    } else if (weekModeButton->isChecked()) {
+        bellTimeList->clear();
+        loadWeekTimes();
     } else {
-        LoadDayTimes();
+        loadDayTimes();
     }
 }
 
 // "No rings" is stored with the day it belongs to as soon as the user changes it; in "Auto
 // interval" only when the day's settings pass the checks the day selector applies.
-void MainWindow::nobell_Click() {
-    if (!Option4->isChecked()) {
+void MainWindow::onNoRingsClicked() {
+    if (!eachDayModeButton->isChecked()) {
         return;
     }
-    if (Option1->isChecked()) {
+    if (intervalModeButton->isChecked()) {
         const auto result = corvalin::interval::checkTimes(intervalTexts());
         if (result.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
             return;
         }
-        SaveDayInterval(2);  // pre_day names the day whose settings are on screen
+        saveDayInterval(2);  // shownDayBox names the day whose settings are on screen
     } else {
-        SaveDayTimes(2);
+        saveDayTimes(2);
     }
 }

@@ -18,15 +18,15 @@
 #include "ui/widgets/dialogs.h"
 
 void MainWindow::buildOffsetControls() {
-    offsetText = new QLabel(now->parentWidget());
+    offsetText = new QLabel(clockText->parentWidget());
     offsetText->setObjectName(QStringLiteral("offsetText"));
     offsetText->hide();
-    if (auto* grid = qobject_cast<QGridLayout*>(now->parentWidget()->layout())) {
+    if (auto* grid = qobject_cast<QGridLayout*>(clockText->parentWidget()->layout())) {
         grid->addWidget(offsetText, 0, 2);
     }
     QAction* entry = setupMenu->addAction(QStringLiteral("Bell time offset..."));
-    entry->setObjectName(QStringLiteral("mnBellOffset"));
-    connect(entry, &QAction::triggered, this, &MainWindow::mnBellOffset_Click);
+    entry->setObjectName(QStringLiteral("bellOffsetAction"));
+    connect(entry, &QAction::triggered, this, &MainWindow::onBellOffsetTriggered);
 }
 
 void MainWindow::showBellOffset(int seconds) {
@@ -37,7 +37,7 @@ void MainWindow::showBellOffset(int seconds) {
     offsetText->setVisible(seconds != 0);
 }
 
-void MainWindow::mnBellOffset_Click() {
+void MainWindow::onBellOffsetTriggered() {
     QDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Bell time offset"));
     auto* text = new QLabel(QStringLiteral("Every bell rings this many seconds after the computer's clock (before it "

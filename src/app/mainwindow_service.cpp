@@ -117,13 +117,13 @@ void MainWindow::showLatestProblem() {
 
 // Never a modal box: the PC is often unattended, and the next bell must not wait on a click.
 // The click says the operator has seen every problem on the line.
-void MainWindow::warningLine_Click() {
+void MainWindow::onWarningLineClicked() {
     m_problems.clear();
     warningLine->hide();
     showRingLog();
 }
 
-void MainWindow::mnRingLog_Click() {
+void MainWindow::onRingLogClicked() {
     showRingLog();
 }
 
@@ -143,30 +143,31 @@ QString MainWindow::soundFolderMessageName() const {
 void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
-    lockButton(start, locked);
-    for (ImageButton* button : {SndCardSet, TimeAdd, TimeDel, allDel, TimeMod, applyTemplet,
-                                cmdStartBellSound, cmdEndBellSound, CmdPreBell1, CmdPreBell2}) {
+    lockButton(startButton, locked);
+    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton,
+                                changeSoundButton, applyTemplateButton, startBellSoundButton,
+                                endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
         lockButton(button, !enabled);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             File1,          start_h,         start_m,         exit_h,          exit_m,
-             worktime,       resttime,        VScroll1,        VScroll2,        VScroll3,
-             VScroll4,       VScroll5,        VScroll6,        input_h,         input_m,
-             VScroll7,       VScroll8,        Option1,         Option2,         Option3,
-             Option4,        ChkPreBell1,     TxtPreBell1,     TxtPreBellName1, ChkPreBell2,
-             TxtPreBell2,    TxtPreBellName2, VScrollPreBell1, VScrollPreBell2, txtStartBellSound,
-             txtEndBellSound}) {
+             soundList,          startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
+             workMinutesBox,     restMinutesBox,   startHourSpin,      startMinuteSpin,  endHourSpin,
+             endMinuteSpin,      workSpin,         restSpin,           inputHourBox,     inputMinuteBox,
+             inputHourSpin,      inputMinuteSpin,  intervalModeButton, manualModeButton, weekModeButton,
+             eachDayModeButton,  preBell1Box,      preBell1MinutesBox, preBell1SoundBox, preBell2Box,
+             preBell2MinutesBox, preBell2SoundBox, preBell1Spin,       preBell2Spin,     startBellSoundBox,
+             endBellSoundBox}) {
         control->setEnabled(enabled);
     }
-    copyDays->setEnabled(enabled);
+    copyDaysButton->setEnabled(enabled);
     if (locked) {
-        nobell->setEnabled(false);
-        VScroll9->setEnabled(false);
-        state->setText(QStringLiteral("ON"));
+        noRingsBox->setEnabled(false);
+        daySelector->setEnabled(false);
+        stateText->setText(QStringLiteral("ON"));
         setBackColor(stateColor, kRunningColor);
     } else {
-        VScroll9->setEnabled(Option4->isChecked());
-        nobell->setEnabled(enabled && !Option3->isChecked());
+        daySelector->setEnabled(eachDayModeButton->isChecked());
+        noRingsBox->setEnabled(enabled && !weekModeButton->isChecked());
     }
 }
 
@@ -174,21 +175,21 @@ void MainWindow::lockForService(bool locked) {
 // controls and enables them as for editing; while the service runs (a day started again by the
 // bells' clock) they are locked again once they show the new day.
 void MainWindow::showToday() {
-    if (Option3->isChecked()) {
-        reg_day->setText(QStringLiteral("All days"));
+    if (weekModeButton->isChecked()) {
+        dayNameBox->setText(QStringLiteral("All days"));
     } else {
         const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
-        reg_day->setText(dayCaption(today));
-        VScroll9->setValue(today);
+        dayNameBox->setText(dayCaption(today));
+        daySelector->setValue(today);
     }
     if (m_bells->isRunning()) {
         lockForService(true);
     }
 }
 
-void MainWindow::start_Click() {
+void MainWindow::onStartClicked() {
     if (isActiveWindow()) {
-        clock_list->setFocus();
+        todayList->setFocus();
     }
     startBells([this](const QString& refusal) {
         if (!refusal.isEmpty()) {
@@ -201,42 +202,42 @@ void MainWindow::start_Click() {
 // are stored first, and the core starts the bells from the stored settings by the start rule.
 void MainWindow::startBells(std::function<void(const QString&)> answered) {
     showToday();
-    if (Option1->isChecked()) {
+    if (intervalModeButton->isChecked()) {
         saveIntervalSettings();
     } else {
         saveTimeList();
     }
-    SaveOptions();
+    saveOptions();
     m_services.core->start(std::move(answered), true);
 }
 
 void MainWindow::showRunning(const QStringList& todayBells) {
     showToday();
     lockForService(true);
-    clock_list->clear();
-    clock_list->addItems(todayBells);
-    mnBellCount->setEnabled(true);
+    todayList->clear();
+    todayList->addItems(todayBells);
+    bellCountEntry->setEnabled(true);
     showSkipNext();
     showTrayState();
 }
 
-void MainWindow::stop1_Click() {
+void MainWindow::onStopClicked() {
     m_bells->stopService();
 }
 
 void MainWindow::showStopped() {
-    clock_list->clear();
-    state->setText(QStringLiteral("OFF"));
+    todayList->clear();
+    stateText->setText(QStringLiteral("OFF"));
     setBackColor(stateColor, kStoppedColor);
     lockForService(false);
-    mnBellCount->setEnabled(false);
+    bellCountEntry->setEnabled(false);
     nextBell->clear();
     nextBellSound->clear();
     showSkipNext();
     showTrayState();
 }
 
-void MainWindow::ShowNextBell() {
+void MainWindow::askNextBell() {
     m_bells->askNextBell();
 }
 
@@ -247,13 +248,13 @@ void MainWindow::showNextBell(const QString& time, const QString& sound) {
 }
 
 // The clock on screen and the full-screen read-outs; the bells have a clock of their own.
-void MainWindow::Timer1_Timer() {
+void MainWindow::onClockTick() {
     const QDateTime current = currentTime();
     const QTime t = current.time();
     const QDate d = current.date();
-    now->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
-    now_day->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
-                                                   QLocale::system().dayName(d.dayOfWeek()).toStdString())));
+    clockText->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
+    dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
+                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
     greyPastBells();
 
@@ -268,7 +269,7 @@ void MainWindow::Timer1_Timer() {
 
 void MainWindow::showPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
     m_booking = booking;
-    autoExitTime->setText(booking.on ? QStringLiteral("at %1:%2")
+    powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
                                            .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                            .arg(booking.minute, 2, 10, QLatin1Char('0'))
                                      : QString());
@@ -309,8 +310,8 @@ void MainWindow::reportDamagedBooking() {
     m_bells->lastingProblem(name, text);
 }
 
-void MainWindow::chkAutoExit_Click() {
-    const bool on = chkAutoExit->isChecked();
+void MainWindow::onPowerOffToggled() {
+    const bool on = powerOffBox->isChecked();
     const QString at = QStringLiteral("%1:%2")
                            .arg(m_booking.hour, 2, 10, QLatin1Char('0'))
                            .arg(m_booking.minute, 2, 10, QLatin1Char('0'));
@@ -321,8 +322,8 @@ void MainWindow::chkAutoExit_Click() {
         form->setResult(QDialog::Rejected);
         m_ports.dialogs->showModal(form);
         if (form->result() != QDialog::Accepted) {
-            const QSignalBlocker quiet(chkAutoExit);
-            chkAutoExit->setChecked(false);
+            const QSignalBlocker quiet(powerOffBox);
+            powerOffBox->setChecked(false);
             saveBooking({false, m_booking.hour, m_booking.minute}, QString());
         }
         return;
@@ -336,23 +337,23 @@ void MainWindow::chkAutoExit_Click() {
 IsAutoExitForm* MainWindow::autoExitWindow() {
     if (!m_autoExit) {
         m_autoExit = new IsAutoExitForm(imageFolder(), this);
-        connect(m_autoExit->isAutoExitConfirm, &QPushButton::clicked, this,
-                &MainWindow::isAutoExitConfirm_Click);
+        connect(m_autoExit->confirmButton, &QPushButton::clicked, this, &MainWindow::onPowerOffTimeConfirmed);
     }
     if (!m_autoExit->isLoaded()) {
-        m_autoExit->Form_Load(m_booking.hour, m_booking.minute);
+        m_autoExit->showBooking(m_booking.hour, m_booking.minute);
     }
     return m_autoExit;
 }
 
-void MainWindow::isAutoExitConfirm_Click() {
-    const auto check = corvalin::shutdown::checkBooking(m_autoExit->input_h->text().trimmed().toStdString(),
-                                                        m_autoExit->input_m->text().trimmed().toStdString());
+void MainWindow::onPowerOffTimeConfirmed() {
+    const auto check =
+        corvalin::shutdown::checkBooking(m_autoExit->inputHourBox->text().trimmed().toStdString(),
+                                         m_autoExit->inputMinuteBox->text().trimmed().toStdString());
     if (!check.hour) {
         m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
         return;
     }
-    const corvalin::settings::ExitBooking booking{chkAutoExit->isChecked(), *check.hour, *check.minute};
+    const corvalin::settings::ExitBooking booking{powerOffBox->isChecked(), *check.hour, *check.minute};
     saveBooking(booking, booking.on ? QStringLiteral("a power-off is booked for %1:%2 every day")
                                           .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                           .arg(booking.minute, 2, 10, QLatin1Char('0'))
@@ -360,9 +361,9 @@ void MainWindow::isAutoExitConfirm_Click() {
     m_autoExit->accept();
 }
 
-void MainWindow::chkTimeSync_Click() {
-    const bool on = chkTimeSync->isChecked();
-    SaveOptions();  // and with it the bells' internet time
+void MainWindow::onTimeSyncToggled() {
+    const bool on = timeSyncBox->isChecked();
+    saveOptions();  // and with it the bells' internet time
     if (m_loadPhase == 2 && on) {
         m_ports.dialogs->message(this, QString(),
                                  QStringLiteral("It uses the Internet time server, at real-time it "

@@ -17,49 +17,49 @@ using fmt::IntervalField;
 
 // --- Options ---
 
-void MainWindow::LoadOptions() {
+void MainWindow::loadOptions() {
     // The reactions of the values applied below would store the options while only part of
     // them is on screen; start-up stores them once, when all are.
     const QScopedValueRollback applying(m_applyingOptions, true);
     const fmt::Options stored = m_services.store->loadOptions();
-    if (fmt::appliesSoundIndex(File1->count(), stored.soundIndex)) {
+    if (fmt::appliesSoundIndex(soundList->count(), stored.soundIndex)) {
         if (stored.soundIndex < 0) {
-            File1->clearSelection();
-            File1->setCurrentRow(-1);
+            soundList->clearSelection();
+            soundList->setCurrentRow(-1);
         } else {
-            File1->setCurrentRow(stored.soundIndex);
+            soundList->setCurrentRow(stored.soundIndex);
         }
     }
     // Applied as if the user made each change: the reactions run, the mode options load the
     // matching time list or interval settings.
-    auto_exe->setChecked(stored.autoExe == 1);
-    sound_zero->setChecked(stored.soundZero == 1);
-    bellRepeat->setChecked(stored.bellRepeat == 1);
-    chkTimeSync->setChecked(stored.timeSync == 1);
-    (fmt::selectsFirstChoice(stored.autoMode) ? isAutoModeForm->isAutoMode1 : isAutoModeForm->isAutoMode2)
+    autoStartBox->setChecked(stored.autoExe == 1);
+    silentBox->setChecked(stored.soundZero == 1);
+    repeatBellBox->setChecked(stored.bellRepeat == 1);
+    timeSyncBox->setChecked(stored.timeSync == 1);
+    (fmt::selectsFirstChoice(stored.autoMode) ? autoModeForm->windowModeButton : autoModeForm->trayModeButton)
         ->setChecked(true);
-    (fmt::selectsFirstChoice(stored.dayMode) ? Option3 : Option4)->setChecked(true);
-    (fmt::selectsFirstChoice(stored.setTimeMode) ? Option1 : Option2)->setChecked(true);
+    (fmt::selectsFirstChoice(stored.dayMode) ? weekModeButton : eachDayModeButton)->setChecked(true);
+    (fmt::selectsFirstChoice(stored.setTimeMode) ? intervalModeButton : manualModeButton)->setChecked(true);
 
-    if (!bellRepeat->isChecked()) {
-        bellStop->hide();
+    if (!repeatBellBox->isChecked()) {
+        stopBellButton->hide();
     }
 }
 
 fmt::Options MainWindow::optionsOnScreen() const {
     fmt::Options o;
-    o.autoExe = auto_exe->isChecked() ? 1 : 0;
-    o.soundIndex = File1->selectedItems().isEmpty() ? -1 : File1->currentRow();
-    o.setTimeMode = Option2->isChecked() ? 2 : 1;
-    o.dayMode = Option4->isChecked() ? 2 : 1;
-    o.soundZero = sound_zero->isChecked() ? 1 : 0;
-    o.autoMode = isAutoModeForm->isAutoMode1->isChecked() ? 1 : 2;
-    o.bellRepeat = bellRepeat->isChecked() ? 1 : 0;
-    o.timeSync = chkTimeSync->isChecked() ? 1 : 0;
+    o.autoExe = autoStartBox->isChecked() ? 1 : 0;
+    o.soundIndex = soundList->selectedItems().isEmpty() ? -1 : soundList->currentRow();
+    o.setTimeMode = manualModeButton->isChecked() ? 2 : 1;
+    o.dayMode = eachDayModeButton->isChecked() ? 2 : 1;
+    o.soundZero = silentBox->isChecked() ? 1 : 0;
+    o.autoMode = autoModeForm->windowModeButton->isChecked() ? 1 : 2;
+    o.bellRepeat = repeatBellBox->isChecked() ? 1 : 0;
+    o.timeSync = timeSyncBox->isChecked() ? 1 : 0;
     return o;
 }
 
-void MainWindow::SaveOptions() {
+void MainWindow::saveOptions() {
     if (!m_applyingOptions) {
         m_services.store->saveOptions(optionsOnScreen());
     }
@@ -69,61 +69,82 @@ void MainWindow::SaveOptions() {
 
 fmt::TimeList MainWindow::timeListOnScreen() const {
     fmt::TimeList list;
-    list.noBell = nobell->isChecked();
-    for (int i = 0; i < AddTimeList->count(); ++i) {
-        list.entries.push_back(AddTimeList->item(i)->text().toStdString());
+    list.noBell = noRingsBox->isChecked();
+    for (int i = 0; i < bellTimeList->count(); ++i) {
+        list.entries.push_back(bellTimeList->item(i)->text().toStdString());
     }
     return list;
 }
 
 void MainWindow::showTimeList(const fmt::TimeList& list, bool dayFile) {
     for (const auto& entry : list.entries) {
-        AddTimeList->addItem(QString::fromStdString(entry));
+        bellTimeList->addItem(QString::fromStdString(entry));
     }
     if (dayFile) {
-        nobell->setChecked(list.noBell);
+        noRingsBox->setChecked(list.noBell);
     }
 }
 
 int MainWindow::dayForSave(int which) const {
     if (which == 1) {
-        return VScroll9->value();
+        return daySelector->value();
     }
     bool ok = false;
-    const int day = pre_day->text().trimmed().toInt(&ok);
+    const int day = shownDayBox->text().trimmed().toInt(&ok);
     return ok ? day : 0;
 }
 
-void MainWindow::LoadWeekTimes() { showTimeList(m_services.store->loadWeekTimes(), false); }
-
-void MainWindow::LoadDayTimes() {
-    AddTimeList->clear();
-    showTimeList(m_services.store->loadDayTimes(VScroll9->value()), true);
+void MainWindow::loadWeekTimes() {
+    showTimeList(m_services.store->loadWeekTimes(), false);
 }
 
-void MainWindow::SaveWeekTimes() { m_services.store->saveWeekTimes(timeListOnScreen()); }
+void MainWindow::loadDayTimes() {
+    bellTimeList->clear();
+    showTimeList(m_services.store->loadDayTimes(daySelector->value()), true);
+}
 
-void MainWindow::SaveDayTimes(int which) { m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen()); }
+void MainWindow::saveWeekTimes() {
+    m_services.store->saveWeekTimes(timeListOnScreen());
+}
+
+void MainWindow::saveDayTimes(int which) {
+    m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen());
+}
 
 // --- Interval settings ---
 
 QWidget* MainWindow::intervalControl(IntervalField field) const {
     switch (field) {
-        case IntervalField::StartHour: return start_h;
-        case IntervalField::StartMinute: return start_m;
-        case IntervalField::ExitHour: return exit_h;
-        case IntervalField::ExitMinute: return exit_m;
-        case IntervalField::WorkTime: return worktime;
-        case IntervalField::RestTime: return resttime;
-        case IntervalField::NoBell: return nobell;
-        case IntervalField::StartBellSound: return txtStartBellSound;
-        case IntervalField::EndBellSound: return txtEndBellSound;
-        case IntervalField::PreBell1On: return ChkPreBell1;
-        case IntervalField::PreBell1Minutes: return TxtPreBell1;
-        case IntervalField::PreBell1Sound: return TxtPreBellName1;
-        case IntervalField::PreBell2On: return ChkPreBell2;
-        case IntervalField::PreBell2Minutes: return TxtPreBell2;
-        case IntervalField::PreBell2Sound: return TxtPreBellName2;
+        case IntervalField::StartHour:
+            return startHourBox;
+        case IntervalField::StartMinute:
+            return startMinuteBox;
+        case IntervalField::ExitHour:
+            return endHourBox;
+        case IntervalField::ExitMinute:
+            return endMinuteBox;
+        case IntervalField::WorkTime:
+            return workMinutesBox;
+        case IntervalField::RestTime:
+            return restMinutesBox;
+        case IntervalField::NoBell:
+            return noRingsBox;
+        case IntervalField::StartBellSound:
+            return startBellSoundBox;
+        case IntervalField::EndBellSound:
+            return endBellSoundBox;
+        case IntervalField::PreBell1On:
+            return preBell1Box;
+        case IntervalField::PreBell1Minutes:
+            return preBell1MinutesBox;
+        case IntervalField::PreBell1Sound:
+            return preBell1SoundBox;
+        case IntervalField::PreBell2On:
+            return preBell2Box;
+        case IntervalField::PreBell2Minutes:
+            return preBell2MinutesBox;
+        case IntervalField::PreBell2Sound:
+            return preBell2SoundBox;
     }
     return nullptr;
 }
@@ -150,14 +171,22 @@ void MainWindow::showInterval(const fmt::IntervalSettings& s, bool dayFile) {
         }
     }
     if (dayFile) {
-        nobell->setChecked(s.noBell);
+        noRingsBox->setChecked(s.noBell);
     }
 }
 
-void MainWindow::LoadWeekInterval() { showInterval(m_services.store->loadWeekInterval(), false); }
+void MainWindow::loadWeekInterval() {
+    showInterval(m_services.store->loadWeekInterval(), false);
+}
 
-void MainWindow::LoadDayInterval() { showInterval(m_services.store->loadDayInterval(VScroll9->value()), true); }
+void MainWindow::loadDayInterval() {
+    showInterval(m_services.store->loadDayInterval(daySelector->value()), true);
+}
 
-void MainWindow::SaveWeekInterval() { m_services.store->saveWeekInterval(intervalOnScreen()); }
+void MainWindow::saveWeekInterval() {
+    m_services.store->saveWeekInterval(intervalOnScreen());
+}
 
-void MainWindow::SaveDayInterval(int which) { m_services.store->saveDayInterval(dayForSave(which), intervalOnScreen()); }
+void MainWindow::saveDayInterval(int which) {
+    m_services.store->saveDayInterval(dayForSave(which), intervalOnScreen());
+}

@@ -26,11 +26,11 @@ const QString kSetupFiles = QStringLiteral("Corvalin set-up (*.zip)");
 
 }  // namespace
 
-void MainWindow::mnSetup_Click() {
-    setupMenu->popup(mnSetup->mapToGlobal(QPoint(0, mnSetup->height())));
+void MainWindow::onSetupClicked() {
+    setupMenu->popup(setupEntry->mapToGlobal(QPoint(0, setupEntry->height())));
 }
 
-void MainWindow::exportSetup_Click() {
+void MainWindow::onExportSetupTriggered() {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("corvalin-setup-%1.zip").arg(currentTime().date().toString(Qt::ISODate)));
     const QString file =
@@ -60,7 +60,7 @@ void MainWindow::exportSetup_Click() {
                              Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
-void MainWindow::importSetup_Click() {
+void MainWindow::onImportSetupTriggered() {
     const QString file = m_ports.dialogs->openFileName(this, QStringLiteral("Import a set-up"), kSetupFiles);
     if (file.isEmpty()) {
         return;
@@ -82,7 +82,7 @@ void MainWindow::importSetup_Click() {
     }
     const bool running = m_bells->isRunning();  // locked while the service runs
     if (running) {
-        stop1_Click();
+        onStopClicked();
     }
     const QString why = setup::applySetup(m_paths, contents);
     if (why.isEmpty()) {
@@ -93,7 +93,7 @@ void MainWindow::importSetup_Click() {
         m_ports.dialogs->warning(this, why);
     }
     if (running) {
-        start_Click();
+        onStartClicked();
     }
 }
 
@@ -104,22 +104,22 @@ void MainWindow::showImportedSetup() {
     const auto booking = m_services.store->loadExitBooking();
     showPowerOffBooking(booking);
     {
-        const QSignalBlocker quiet(chkAutoExit);
-        chkAutoExit->setChecked(booking.on);
+        const QSignalBlocker quiet(powerOffBox);
+        powerOffBox->setChecked(booking.on);
     }
     m_soundCardIndex = m_services.store->loadSoundCard();
-    ShowSoundCard();
-    FillSoundList();
+    showSoundCard();
+    fillSoundList();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
-    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+    for (QRadioButton* option : {intervalModeButton, manualModeButton, weekModeButton, eachDayModeButton}) {
         const QSignalBlocker quiet(option);
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
-    LoadOptions();
-    SaveOptions();
+    loadOptions();
+    saveOptions();
     m_services.calendar->load();  // the window's calendar, and with it the bells' days
     showBellOffset(m_services.store->loadBellOffset());
     showAlarmSignals();

@@ -31,32 +31,32 @@ constexpr qint64 kMaxSoundFileBytes = corvalin::sound::kMaxSoundBytes + (1 << 20
 }  // namespace
 
 QString MainWindow::selectedSound() const {
-    const auto selected = File1->selectedItems();
+    const auto selected = soundList->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void MainWindow::FillSoundList() {
+void MainWindow::fillSoundList() {
     m_bells->refreshSoundsNow();
     showSoundList();
 }
 
 void MainWindow::showSoundList() {
     const QString selected = selectedSound();
-    File1->clear();
-    File1->addItems(m_bells->sounds());
+    soundList->clear();
+    soundList->addItems(m_bells->sounds());
     // A sound beyond the bounds of a bell keeps its place (a stored choice counts by it), greyed,
     // with the reason it is refused as its tooltip.
-    for (int row = 0; row < File1->count(); ++row) {
-        QListWidgetItem* item = File1->item(row);
+    for (int row = 0; row < soundList->count(); ++row) {
+        QListWidgetItem* item = soundList->item(row);
         if (const QString why = m_bells->soundRefusal(item->text()); !why.isEmpty()) {
-            item->setForeground(File1->palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setForeground(soundList->palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(QStringLiteral("Not a bell sound: %1").arg(why));
         }
     }
     if (!selected.isEmpty()) {
-        const auto found = File1->findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const auto found = soundList->findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!found.isEmpty()) {
-            File1->setCurrentItem(found.first());
+            soundList->setCurrentItem(found.first());
         }
     }
 }
@@ -70,7 +70,7 @@ bool MainWindow::refuseSound(const QString& sound) {
     return true;
 }
 
-void MainWindow::addSound_Click() {
+void MainWindow::onAddSoundClicked() {
     const QString filter = QStringLiteral("Sounds (%1);;All files (*)")
                                .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
     const QString source = m_ports.dialogs->openFileName(this, QStringLiteral("Add sound"), filter);
@@ -128,16 +128,16 @@ void MainWindow::addSound_Click() {
         refuse(QStringLiteral("it could not be copied: ") + why);
         return;
     }
-    FillSoundList();
-    const auto found = File1->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    fillSoundList();
+    const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!found.isEmpty()) {
-        File1->setCurrentItem(found.first());
+        soundList->setCurrentItem(found.first());
     }
     m_bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
                             : QStringLiteral("the sound %1 was added").arg(name));
 }
 
-void MainWindow::btnNowBell_Click() {
+void MainWindow::onRingNowClicked() {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, kPickSound);
@@ -152,18 +152,18 @@ void MainWindow::btnNowBell_Click() {
     });
 }
 
-void MainWindow::bellStop_Click() {
+void MainWindow::onStopBellClicked() {
     m_bells->stopBell();
 }
 
-void MainWindow::bellRepeat_Click() {
-    bellStop->setVisible(bellRepeat->isChecked());
-    SaveOptions();
+void MainWindow::onRepeatBellToggled() {
+    stopBellButton->setVisible(repeatBellBox->isChecked());
+    saveOptions();
 }
 
-void MainWindow::sound_zero_Click() {
-    SaveOptions();
-    if (m_loadPhase == 2 && sound_zero->isChecked()) {
+void MainWindow::onSilentToggled() {
+    saveOptions();
+    if (m_loadPhase == 2 && silentBox->isChecked()) {
         m_ports.dialogs->message(
             this, QString(),
             QStringLiteral("Because, this function purge computer default soundcard at bell time, so, "
@@ -176,10 +176,10 @@ void MainWindow::sound_zero_Click() {
 }
 
 void MainWindow::saveIntervalSettings() {
-    if (Option3->isChecked()) {
-        SaveWeekInterval();
+    if (weekModeButton->isChecked()) {
+        saveWeekInterval();
     } else {
-        SaveDayInterval(1);
+        saveDayInterval(1);
     }
 }
 
@@ -196,26 +196,26 @@ void MainWindow::pickSound(QLineEdit* target) {
     saveIntervalSettings();
 }
 
-void MainWindow::cmdStartBellSound_Click() {
-    pickSound(txtStartBellSound);
+void MainWindow::onStartBellSoundClicked() {
+    pickSound(startBellSoundBox);
 }
 
-void MainWindow::cmdEndBellSound_Click() {
-    pickSound(txtEndBellSound);
+void MainWindow::onEndBellSoundClicked() {
+    pickSound(endBellSoundBox);
 }
 
-void MainWindow::CmdPreBell1_Click() {
-    pickSound(TxtPreBellName1);
+void MainWindow::onPreBell1SoundClicked() {
+    pickSound(preBell1SoundBox);
 }
 
-void MainWindow::CmdPreBell2_Click() {
-    pickSound(TxtPreBellName2);
+void MainWindow::onPreBell2SoundClicked() {
+    pickSound(preBell2SoundBox);
 }
 
 // --- Dedicated card ---
 
-void MainWindow::ShowSoundCard() {
-    SndCardText->setText(m_cardText);
+void MainWindow::showSoundCard() {
+    soundCardText->setText(m_cardText);
 }
 
 void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int listed,
@@ -229,7 +229,7 @@ void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int
         m_reportedCard = chosen;
         m_cardText = chosen;
     }
-    ShowSoundCard();
+    showSoundCard();
 }
 
 SndSelect* MainWindow::sndSelectWindow() {
@@ -245,13 +245,13 @@ SndSelect* MainWindow::sndSelectWindow() {
             m_soundCardIndex = index;
             m_sndSelect->hide();
             m_cardText = m_sndSelect->ComboSndSound->currentText();
-            ShowSoundCard();
+            showSoundCard();
         });
     }
     return m_sndSelect;
 }
 
-void MainWindow::SndCardSet_Click() {
+void MainWindow::onSetSoundCardClicked() {
     SndSelect* dialog = sndSelectWindow();
     // The devices as they are now, with the chosen card selected where it lists now.
     dialog->Form_Load(m_cards, m_cardIds, m_soundCardIndex);

@@ -14,7 +14,7 @@ Templet* MainWindow::templetWindow() {
     if (!m_templet) {
         m_templet = new Templet(imageFolder(), this);
         connect(m_templet, &Templet::applyRequested, this, [this](int k) {
-            if (ApplyTemplate(k)) {
+            if (applyTemplate(k)) {
                 m_templet->hide();
             }
         });
@@ -22,9 +22,11 @@ Templet* MainWindow::templetWindow() {
     return m_templet;
 }
 
-void MainWindow::applyTemplet_Click() { m_ports.dialogs->showModal(templetWindow()); }
+void MainWindow::onApplyTemplateClicked() {
+    m_ports.dialogs->showModal(templetWindow());
+}
 
-bool MainWindow::ApplyTemplate(int k) {
+bool MainWindow::applyTemplate(int k) {
     const auto stored = m_services.store->loadTemplate(k);
     if (!stored) {
         // A template never saved (or damaged) changes nothing.
@@ -34,15 +36,15 @@ bool MainWindow::ApplyTemplate(int k) {
                                            QDir::toNativeSeparators(m_services.store->path(file)));
         return false;
     }
-    AddTimeList->clear();
+    bellTimeList->clear();
     for (const auto& entry : stored->entries) {
-        AddTimeList->addItem(QString::fromStdString(entry));
+        bellTimeList->addItem(QString::fromStdString(entry));
     }
-    if (Option3->isChecked()) {
-        SaveWeekTimes();
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
     } else {
-        nobell->setChecked(stored->noBell);
-        SaveDayTimes(1);
+        noRingsBox->setChecked(stored->noBell);
+        saveDayTimes(1);
     }
     return true;
 }

@@ -11,14 +11,14 @@
 #include "ui/widgets/dialogs.h"
 
 void MainWindow::saveTimeList() {
-    if (Option3->isChecked()) {
-        SaveWeekTimes();
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
     } else {
-        SaveDayTimes(1);
+        saveDayTimes(1);
     }
 }
 
-void MainWindow::TimeAdd_Click() {
+void MainWindow::onAddTimeClicked() {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select bell sound int [Select bell sound]"));
@@ -33,35 +33,36 @@ void MainWindow::TimeAdd_Click() {
     if (refuseSound(sound)) {
         return;
     }
-    const auto key = corvalin::timelist::timeKey(input_h->text().toStdString(), input_m->text().toStdString());
+    const auto key =
+        corvalin::timelist::timeKey(inputHourBox->text().toStdString(), inputMinuteBox->text().toStdString());
     if (!key.ok()) {
         m_ports.dialogs->warning(this, QString::fromStdString(key.message));
         return;
     }
-    InsertBellTime(QString::fromStdString(key.key));
+    insertBellTime(QString::fromStdString(key.key));
     saveTimeList();
 }
 
-void MainWindow::InsertBellTime(const QString& timeKey) {
+void MainWindow::insertBellTime(const QString& timeKey) {
     if (corvalin::timelist::hasKey(timeListOnScreen().entries, timeKey.toStdString())) {
         m_ports.dialogs->warning(this, QStringLiteral("The corresponding time is being register already."));
         return;
     }
-    AddTimeList->addItem(timeKey + QLatin1Char('/') + selectedSound());
+    bellTimeList->addItem(timeKey + QLatin1Char('/') + selectedSound());
 }
 
-void MainWindow::TimeDel_Click() {
-    const auto selected = AddTimeList->selectedItems();
+void MainWindow::onDeleteTimeClicked() {
+    const auto selected = bellTimeList->selectedItems();
     if (selected.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select time that you want to delete in [Added time]"));
         return;
     }
-    delete AddTimeList->takeItem(AddTimeList->row(selected.first()));
+    delete bellTimeList->takeItem(bellTimeList->row(selected.first()));
     saveTimeList();
 }
 
-void MainWindow::TimeMod_Click() {
-    const auto selected = AddTimeList->selectedItems();
+void MainWindow::onChangeSoundClicked() {
+    const auto selected = bellTimeList->selectedItems();
     if (selected.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select time that you want to modify in [Added time]"));
         return;
@@ -80,13 +81,13 @@ void MainWindow::TimeMod_Click() {
     saveTimeList();
 }
 
-void MainWindow::allDel_Click() {
+void MainWindow::onDeleteAllClicked() {
     const auto answer = m_ports.dialogs->message(this, QStringLiteral("Delete"),
                                                  QStringLiteral("Delete all times of time box?"),
                                                  Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes) {
         return;
     }
-    AddTimeList->clear();
+    bellTimeList->clear();
     saveTimeList();
 }

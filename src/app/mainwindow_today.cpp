@@ -62,18 +62,18 @@ protected:
 }  // namespace
 
 void MainWindow::buildTodayControls() {
-    clock_list->setItemDelegate(new TodayBellDelegate(clock_list));
-    clock_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(clock_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu* menu = todayMenu(clock_list->itemAt(at));
+    todayList->setItemDelegate(new TodayBellDelegate(todayList));
+    todayList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(todayList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = todayMenu(todayList->itemAt(at));
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(clock_list->viewport()->mapToGlobal(at));
+        menu->popup(todayList->viewport()->mapToGlobal(at));
     });
-    mnSkipNext = new QAction(this);
-    mnSkipNext->setObjectName(QStringLiteral("mnSkipNext"));
-    mnSkipNext->setVisible(false);
-    help->insertAction(mnExit1, mnSkipNext);
-    connect(mnSkipNext, &QAction::triggered, this, [this] {
+    skipNextAction = new QAction(this);
+    skipNextAction->setObjectName(QStringLiteral("skipNextAction"));
+    skipNextAction->setVisible(false);
+    trayMenu->insertAction(trayExitAction, skipNextAction);
+    connect(skipNextAction, &QAction::triggered, this, [this] {
         m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
     });
     connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
@@ -84,10 +84,10 @@ void MainWindow::buildTodayControls() {
 
 void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks,
                                const QStringList& sounds) {
-    clock_list->clear();
+    todayList->clear();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString mark = marks.value(i);
-        auto* item = new QListWidgetItem(shownLine(lines[i], QString(), mark), clock_list);
+        auto* item = new QListWidgetItem(shownLine(lines[i], QString(), mark), todayList);
         item->setData(Qt::AccessibleTextRole, shownLine(lines[i], sounds.value(i), mark));
         item->setData(kLineRole, lines[i]);
         item->setData(kMarkRole, mark);
@@ -111,9 +111,9 @@ void MainWindow::greyPastBells() {
         return;
     }
     m_greyedUpTo = minute;
-    const QBrush past = clock_list->palette().brush(QPalette::Disabled, QPalette::Text);
-    for (int i = 0; i < clock_list->count(); ++i) {
-        QListWidgetItem* item = clock_list->item(i);
+    const QBrush past = todayList->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int i = 0; i < todayList->count(); ++i) {
+        QListWidgetItem* item = todayList->item(i);
         item->setData(Qt::ForegroundRole,
                       item->data(kMinuteRole).toInt() <= minute ? QVariant(past) : QVariant());
     }
@@ -139,8 +139,8 @@ void MainWindow::showTodayNote(const QStringList& changes) {
 
 void MainWindow::showSkipNext() {
     const QString at = shortTime(nextBell->text());
-    mnSkipNext->setText(QStringLiteral("Skip next bell (%1)").arg(at));
-    mnSkipNext->setVisible(m_bells->isRunning() && !at.isEmpty());
+    skipNextAction->setText(QStringLiteral("Skip next bell (%1)").arg(at));
+    skipNextAction->setVisible(m_bells->isRunning() && !at.isEmpty());
 }
 
 QMenu* MainWindow::todayMenu(QListWidgetItem* item) {

@@ -72,8 +72,8 @@ QString MainWindow::trayTip() const {
     return kProduct + (!m_bells->isRunning() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
 }
 
-void MainWindow::TrayIn() {
-    mOpen->setVisible(true);
+void MainWindow::goToTray() {
+    openWindowAction->setVisible(true);
     // The tip is set here only: it tells the state the service had when the window left.
     trayIcon->setToolTip(trayTip());
     trayIcon->show();
@@ -87,13 +87,13 @@ void MainWindow::TrayIn() {
     }
 }
 
-void MainWindow::TrayOut() {
+void MainWindow::comeBackFromTray() {
     setWindowState(m_savedWindowState);
     trayIcon->hide();
     show();
     raise();
     activateWindow();
-    mOpen->setVisible(false);
+    openWindowAction->setVisible(false);
     m_inTray = false;
 }
 
@@ -101,7 +101,7 @@ void MainWindow::trayActivated(int reason) {
     // A double click brings the window back; a single click too where the tray reports no double
     // clicks. The menu opens on the right button by itself.
     if (reason == QSystemTrayIcon::DoubleClick || (reason == QSystemTrayIcon::Trigger && m_singleClickTray)) {
-        TrayOut();
+        comeBackFromTray();
     }
 }
 
@@ -109,7 +109,7 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         if (isMinimized() && !m_inTray) {
             // Minimising leaves no task-bar button: the window goes to the tray.
-            QTimer::singleShot(0, this, &MainWindow::TrayIn);
+            QTimer::singleShot(0, this, &MainWindow::goToTray);
         } else if (!isMinimized()) {
             m_savedWindowState = windowState();
         }
@@ -120,24 +120,24 @@ void MainWindow::changeEvent(QEvent* event) {
 // The title strip's own mouse: its minimise picture's hover and click, and moving the window.
 bool MainWindow::titleStripEvent(QObject* watched, QEvent* event) {
     const QString img = imageFolder();
-    if (watched == ImageMin) {
+    if (watched == minimizeButton) {
         if (event->type() == QEvent::Enter) {
-            ImageMin->setPixmap(QPixmap(img + QStringLiteral("/min_on.gif")));
-            ImageMin->setProperty("hover", QStringLiteral("1"));
+            minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/min_on.gif")));
+            minimizeButton->setProperty("hover", QStringLiteral("1"));
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
-            ImageMin->setProperty("hover", QStringLiteral("0"));
-            TrayIn();
+            minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+            minimizeButton->setProperty("hover", QStringLiteral("0"));
+            goToTray();
             return true;
         }
         return false;
     }
-    if (watched == Picture1 && event->type() == QEvent::MouseMove &&
-        ImageMin->property("hover").toString() == QStringLiteral("1")) {
-        ImageMin->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
-        ImageMin->setProperty("hover", QStringLiteral("0"));
+    if (watched == titleStrip && event->type() == QEvent::MouseMove &&
+        minimizeButton->property("hover").toString() == QStringLiteral("1")) {
+        minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
+        minimizeButton->setProperty("hover", QStringLiteral("0"));
     }
-    if ((watched == Picture1 || watched == titleText) && event->type() == QEvent::MouseButtonPress &&
+    if ((watched == titleStrip || watched == titleText) && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle()) {
         windowHandle()->startSystemMove();
         return true;

@@ -66,10 +66,10 @@ private Q_SLOTS:
         f.folder.writeData("snd.ini", "-1 \r\n");
         clock.setTime(QTime(8, 49, 57));
         auto* w = f.create(ports, /*liveTimers=*/true);
-        w->Form_Load();
-        w->start_Click();
+        w->startUp();
+        w->onStartClicked();
         QCOMPARE(f.bells().serviceRunning(), 1);
-        auto* now = find<QLabel>(w, "now");
+        auto* now = find<QLabel>(w, "clockText");
 
         // Every change of the clock label while the server is stopped, 08:49:58 to 08:50:03.
         QTest::qWait(1000);

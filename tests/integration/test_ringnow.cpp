@@ -34,7 +34,7 @@ struct RealSoundWindow {
         pulsetools::writeTone(f.folder.path() + "/sound/tone.wav", toneSeconds, 660.0);
         f.writeOptions(2, 1, 0);
         w = f.create(ports);
-        w->Form_Load();
+        w->startUp();
     }
 };
 
@@ -49,7 +49,7 @@ private Q_SLOTS:
         RealSoundWindow real(1.0);
         auto& f = real.f;
         auto& w = *real.w;
-        QCOMPARE(find<QListWidget>(&w, "File1")->currentRow(), 0);
+        QCOMPARE(find<QListWidget>(&w, "soundList")->currentRow(), 0);
 
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             auto* dialog = qobject_cast<SndSelect*>(window);
@@ -59,14 +59,14 @@ private Q_SLOTS:
             dialog->ComboSndSound->setCurrentIndex(bellLine);
             dialog->SndSet->click();
         };
-        w.SndCardSet_Click();
-        QVERIFY(find<QLabel>(&w, "SndCardText")->text().startsWith("Bell"));
+        w.onSetSoundCardClicked();
+        QVERIFY(find<QLabel>(&w, "soundCardText")->text().startsWith("Bell"));
 
         QTemporaryDir records;
         pulsetools::Recorder onBell("bell_out", records.path() + "/bell.wav");
         pulsetools::Recorder onMain("main_out", records.path() + "/main.wav");
         QVERIFY(onBell.waitLive() && onMain.waitLive());
-        w.btnNowBell_Click();
+        w.onRingNowClicked();
         QTest::qWait(1800);
         const auto bellLevel = onBell.finish();
         const auto mainLevel = onMain.finish();
@@ -80,7 +80,7 @@ private Q_SLOTS:
         Ringer& ringer = real.f.ringer();
         // The bell on a card of its own: one on the default sink is never muted for.
         ringer.setSoundCard(pulsetools::sinkPosition("bell_out"), "bell_out", "Bell_output");
-        find<QCheckBox>(&w, "sound_zero")->setChecked(true);
+        find<QCheckBox>(&w, "silentBox")->setChecked(true);
         QVERIFY(!sinkMuted("main_out"));
         QElapsedTimer sounding;
         ringer.RingBell("tone.wav", BellKind::Scheduled);

@@ -56,7 +56,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!tray->isVisible());
-        w->TrayIn();
+        w->goToTray();
         QVERIFY(!w->isVisible());
         QVERIFY(tray->isVisible());
         // Embedded by the tray host: it has a place on the screen.

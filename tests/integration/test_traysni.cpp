@@ -83,7 +83,7 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = f.load();
         QTRY_VERIFY(w->isVisible());
-        w->TrayIn();
+        w->goToTray();
         QVERIFY(!w->isVisible());
         // Shown through the host, not embedded in an XEmbed tray.
         QTRY_COMPARE_WITH_TIMEOUT(registeredItems().size(), 1, 5000);

@@ -71,7 +71,7 @@ struct WindowFixture {
     MainWindow* create() { return create(fakes.ports()); }
     MainWindow* load() {
         create();
-        window->Form_Load();
+        window->startUp();
         settle();
         return window.get();
     }
@@ -107,7 +107,7 @@ struct WindowFixture {
             station.tick();
         }
         settle();
-        window->Timer1_Timer();
+        window->onClockTick();
         settle();
     }
 

@@ -94,18 +94,18 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "10hr 50min/a.wav\r\n");
         f.fakes.clock.set(at(10, 49, 0));
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         auto* strip = find<QLabel>(w, "alarmText");
         auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
-        auto* stopEntry = find<QAction>(w, "mnAlarmStop");
-        QCOMPARE(find<QAction>(w, "mnAlarm1")->text(), QString("Lockdown"));
+        auto* stopEntry = find<QAction>(w, "stopAlarmAction");
+        QCOMPARE(find<QAction>(w, "alarmAction1")->text(), QString("Lockdown"));
         QVERIFY(!strip->isVisible() && !stopEntry->isEnabled() &&
                 !find<QAction>(w, "trayAlarmStop")->isVisible());
 
         QStringList asked;
         f.fakes.dialogs.whileModal = answer("Cancel", &asked);
-        find<QAction>(w, "mnAlarm1")->trigger();
+        find<QAction>(w, "alarmAction1")->trigger();
         f.settle();
         QCOMPARE(asked,
                  QStringList{
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(f.fakes.bell.plays.isEmpty() && !f.fakes.mixer.muted && !strip->isVisible());
 
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
-        find<QAction>(w, "mnAlarm1")->trigger();
+        find<QAction>(w, "alarmAction1")->trigger();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.size(), 1);
         QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/tone-lockdown.wav"));
@@ -127,7 +127,7 @@ private Q_SLOTS:
         // Another signal's question says that this one stops; the same one's, that it starts again.
         f.fakes.dialogs.whileModal = answer("Cancel", &asked);
         find<QAction>(w, "trayAlarm2")->trigger();
-        find<QAction>(w, "mnAlarm1")->trigger();
+        find<QAction>(w, "alarmAction1")->trigger();
         f.settle();
         QCOMPARE(asked.mid(2),
                  (QStringList{"Sound the alarm signal Evacuation now? It rings on the bell card until it "
@@ -186,10 +186,11 @@ private Q_SLOTS:
         f.folder.addSound("drill.wav");
         f.folder.writeData("alarms.ini", "Drill,drill.wav,2\r\n");
         auto* w = f.load();
-        QVERIFY(find<QAction>(w, "mnAlarm1")->isVisible() && !find<QAction>(w, "mnAlarm2")->isVisible());
+        QVERIFY(find<QAction>(w, "alarmAction1")->isVisible() &&
+                !find<QAction>(w, "alarmAction2")->isVisible());
         QStringList asked;
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
-        find<QAction>(w, "mnAlarm1")->trigger();
+        find<QAction>(w, "alarmAction1")->trigger();
         f.settle();
         QCOMPARE(asked, QStringList{"Sound the alarm signal Drill now? It rings on the bell card 2 times."});
         QCOMPARE(f.fakes.bell.plays.size(), 1);
@@ -200,7 +201,7 @@ private Q_SLOTS:
         f.onBells([&f] { f.fakes.bell.finished(); });
         QCOMPARE(f.fakes.bell.plays.size(), 2);
         QVERIFY(!find<QLabel>(w, "alarmText")->isVisible());
-        QVERIFY(!find<QAction>(w, "mnAlarmStop")->isEnabled());
+        QVERIFY(!find<QAction>(w, "stopAlarmAction")->isEnabled());
     }
 
     // The dialog refuses a name taken in another letter case and saves nothing; a saved set is in
@@ -234,21 +235,22 @@ private Q_SLOTS:
             find<QPushButton>(dialog, "alarmsOk")->click();
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
         };
-        find<QAction>(w, "mnAlarmSignals")->trigger();
+        find<QAction>(w, "alarmSignalsAction")->trigger();
         f.settle();
         QVERIFY(refused);
         QCOMPARE(f.folder.readData("alarms.ini"),
                  QByteArray("Lockdown,tone-lockdown.wav,0\r\nFire,bell.wav,3\r\n"));
-        QCOMPARE(find<QAction>(w, "mnAlarm2")->text(), QString("Fire"));
+        QCOMPARE(find<QAction>(w, "alarmAction2")->text(), QString("Fire"));
         QCOMPARE(find<QAction>(w, "trayAlarm2")->text(), QString("Alarm: Fire"));
-        QVERIFY(!find<QAction>(w, "mnAlarm3")->isVisible() && !find<QAction>(w, "trayAlarm3")->isVisible());
+        QVERIFY(!find<QAction>(w, "alarmAction3")->isVisible() &&
+                !find<QAction>(w, "trayAlarm3")->isVisible());
         QStringList asked;
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
-        find<QAction>(w, "mnAlarm2")->trigger();
+        find<QAction>(w, "alarmAction2")->trigger();
         f.settle();
         QCOMPARE(asked, QStringList{"Sound the alarm signal Fire now? It rings on the bell card 3 times."});
         QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/bell.wav"));
-        find<QAction>(w, "mnAlarmStop")->trigger();
+        find<QAction>(w, "stopAlarmAction")->trigger();
         f.settle();
 
         // A file where data/ should be: the save fails.
@@ -262,14 +264,14 @@ private Q_SLOTS:
             QVERIFY(static_cast<QDialog*>(window)->result() != QDialog::Accepted);
             find<QPushButton>(window, "alarmsCancel")->click();
         };
-        find<QAction>(w, "mnAlarmSignals")->trigger();
+        find<QAction>(w, "alarmSignalsAction")->trigger();
         f.settle();
         QVERIFY(said);
-        QCOMPARE(find<QAction>(w, "mnAlarm2")->text(), QString("Drill"));
+        QCOMPARE(find<QAction>(w, "alarmAction2")->text(), QString("Drill"));
         f.fakes.dialogs.messages.clear();
         f.fakes.dialogs.whileModal = answer("Sound it", &asked);
         const qsizetype before = f.fakes.bell.plays.size();
-        find<QAction>(w, "mnAlarm2")->trigger();
+        find<QAction>(w, "alarmAction2")->trigger();
         f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 0);
         QCOMPARE(f.fakes.bell.plays.size(), before + 1);

@@ -260,13 +260,13 @@ private Q_SLOTS:
                      ->text()
                      .endsWith("calendar.ini: line 2 is not a valid date exception and was left out"),
                  qPrintable(find<QLabel>(w, "warningLine")->text()));
-        w->Timer1_Timer();
+        w->onClockTick();
         f.settle();
         QCOMPARE(find<QLabel>(w, "calendarDay")->text(), QString("Snow days: no bells"));
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QVERIFY(f.list("clock_list").isEmpty());
+        QVERIFY(f.list("todayList").isEmpty());
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
 
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
@@ -275,7 +275,7 @@ private Q_SLOTS:
         c->deleteException->click();
         QCOMPARE(f.folder.readData("calendar.ini"), QByteArray(""));
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
+        QCOMPARE(f.list("todayList"), QStringList{"10hr00min"});
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("10hr 00min"));
         QVERIFY(find<QLabel>(w, "calendarDay")->text().isEmpty());
     }
@@ -289,7 +289,7 @@ private Q_SLOTS:
         f.services->log().lastingProblem("feed https://example.org/school.ics",
                                          "the calendar subscription \"School board\" could not be fetched");
         f.window = std::make_unique<MainWindow>(f.fakes.ports(), f.services->services(), f.folder.path(), false);
-        f.window->Form_Load();
+        f.window->startUp();
         f.settle();
         auto* warning = find<QLabel>(f.window.get(), "warningLine");
         QVERIFY(warning->isVisible());
@@ -318,7 +318,7 @@ private Q_SLOTS:
                             "Strike day"}};
         QVERIFY(saveFeedCopy(f.folder.path() + "/data", address, "BEGIN:VCALENDAR", copy));
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
 
@@ -351,7 +351,7 @@ private Q_SLOTS:
         QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
         QCOMPARE(c->subscriptionList->topLevelItemCount(), 0);
         f.settle();
-        QCOMPARE(f.list("clock_list"), QStringList{"10hr00min"});
+        QCOMPARE(f.list("todayList"), QStringList{"10hr00min"});
     }
 };
 

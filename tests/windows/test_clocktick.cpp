@@ -22,8 +22,8 @@ private Q_SLOTS:
         f.fakes.clock.set(at(9, 5, 3, 6));
         auto* w = f.load();
         f.tick();
-        QCOMPARE(find<QLabel>(w, "now")->text(), QString("9 hr 5 min 3 sec"));
-        QCOMPARE(find<QLabel>(w, "now_day")->text(), QString("2026-12-6  Sunday"));
+        QCOMPARE(find<QLabel>(w, "clockText")->text(), QString("9 hr 5 min 3 sec"));
+        QCOMPARE(find<QLabel>(w, "dateText")->text(), QString("2026-12-6  Sunday"));
         QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), QString("09:05:03AM"));
         QCOMPARE(w->bellCountWindow()->lblNowTimeShow->text(), QString("09:05:03AM"));
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), QString("00:00:00"));
@@ -45,7 +45,7 @@ private Q_SLOTS:
         f.tick();
         QCOMPARE(f.fakes.power.requests, 1);
         QVERIFY(f.folder.readData("ring.log").contains(" the booked power-off time has come"));
-        find<QCheckBox>(w, "chkAutoExit")->setChecked(false);
+        find<QCheckBox>(w, "powerOffBox")->setChecked(false);
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 0 \r\n 17 \r\n 0 \r\n"));
         f.fakes.clock.set(at(16, 59, 59, 8));
         f.tick();
@@ -76,10 +76,10 @@ private Q_SLOTS:
         f.fakes.dialogs.whileModal = [&](QWidget* window) {
             window->show();
             QCOMPARE(window->windowTitle(), QString("Reservation computer exit"));
-            auto* hour = find<QLineEdit>(window, "input_h");
-            auto* minute = find<QLineEdit>(window, "input_m");
+            auto* hour = find<QLineEdit>(window, "inputHourBox");
+            auto* minute = find<QLineEdit>(window, "inputMinuteBox");
             QCOMPARE(hour->text() + ":" + minute->text(), QString("17:30"));
-            auto* confirm = find<ImageButton>(window, "isAutoExitConfirm");
+            auto* confirm = find<ImageButton>(window, "confirmButton");
             for (auto [h, m] : {std::pair{"", ""}, {"24", "0"}, {"23", "60"}, {"-1", "0"}}) {
                 hour->setText(h);
                 minute->setText(m);
@@ -93,13 +93,13 @@ private Q_SLOTS:
             confirm->click();
             QVERIFY(!window->isVisible());
         };
-        find<QCheckBox>(w, "chkAutoExit")->setChecked(true);
+        find<QCheckBox>(w, "powerOffBox")->setChecked(true);
         QCOMPARE(refusals, (QStringList{"(Hour)Please input digit between 0 and 23",
                                         "(Hour)Please input digit between 0 and 23",
                                         "(minute)Please input digit between 0 and 59",
                                         "(Hour)Please input digit between 0 and 23"}));
         QCOMPARE(f.folder.readData("exit.ini"), QByteArray(" 1 \r\n 8 \r\n 7 \r\n"));
-        QCOMPARE(find<QLabel>(w, "autoExitTime")->text(), QString("at 08:07"));
+        QCOMPARE(find<QLabel>(w, "powerOffTimeText")->text(), QString("at 08:07"));
         // A minute ahead, the warning line says it is coming; nothing waits for a click.
         f.fakes.clock.set(at(8, 6, 59));
         f.tick();
@@ -122,7 +122,7 @@ private Q_SLOTS:
         WindowFixture f;
         f.fakes.clock.set(at(0, 4, 59));
         auto* w = f.load();
-        auto* box = find<QCheckBox>(w, "chkAutoExit");
+        auto* box = find<QCheckBox>(w, "powerOffBox");
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             window->show();
             window->close();
@@ -136,9 +136,9 @@ private Q_SLOTS:
 
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             window->show();
-            find<QLineEdit>(window, "input_h")->setText("17");
-            find<QLineEdit>(window, "input_m")->setText("30");
-            find<ImageButton>(window, "isAutoExitConfirm")->click();
+            find<QLineEdit>(window, "inputHourBox")->setText("17");
+            find<QLineEdit>(window, "inputMinuteBox")->setText("30");
+            find<ImageButton>(window, "confirmButton")->click();
         };
         box->setChecked(true);
         QVERIFY(box->isChecked());
@@ -153,7 +153,7 @@ private Q_SLOTS:
         WindowFixture g;
         g.folder.writeData("exit.ini", " 1 \r\n 25 \r\n 0 \r\n");
         auto* v = g.load();
-        QVERIFY(!find<QCheckBox>(v, "chkAutoExit")->isChecked());
+        QVERIFY(!find<QCheckBox>(v, "powerOffBox")->isChecked());
         QVERIFY2(find<QLabel>(v, "warningLine")->text().contains("exit.ini is damaged"),
                  qPrintable(find<QLabel>(v, "warningLine")->text()));
     }

@@ -57,16 +57,16 @@ private Q_SLOTS:
         f.folder.writeData("mdata_7.ini", " 0 \r\n10hr 00min/a.wav\r\n");
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Monday"));
 
         QStringList shown;
         f.fakes.dialogs.whileModal = [&shown](QWidget* dialog) {
             shown = offered(dialog);
             clickOk(dialog);
         };
-        auto* copyDays = find<QPushButton>(w, "copyDays");
-        QVERIFY(copyDays->isVisible());
-        copyDays->click();
+        auto* copyDaysButton = find<QPushButton>(w, "copyDaysButton");
+        QVERIFY(copyDaysButton->isVisible());
+        copyDaysButton->click();
         f.settle();
         // Monday is left out; the weekdays are chosen, the weekend is not (the week begins on Monday here).
         QCOMPARE(shown,
@@ -83,13 +83,13 @@ private Q_SLOTS:
                     .contains(" the list of Monday was copied to Tuesday, Wednesday, Thursday, Friday\r\n"));
 
         f.fakes.clock.set(at(23, 59, 58));
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QVERIFY(!copyDays->isEnabled());  // locked while the bells run
+        QVERIFY(!copyDaysButton->isEnabled());  // locked while the bells run
         f.fakes.clock.set(at(0, 0, 0, 8));
         f.tick();
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
-        QCOMPARE(f.list("clock_list"), (QStringList{"00hr00min", "07hr30min"}));
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Tuesday"));
+        QCOMPARE(f.list("todayList"), (QStringList{"00hr00min", "07hr30min"}));
         f.fakes.clock.advance(1);
         f.tick();
         QCOMPARE(f.fakes.bell.plays.size(), 1);
@@ -108,19 +108,19 @@ private Q_SLOTS:
         f.folder.writeData("adata_7.ini", "6\r\n0\r\n9\r\n0\r\n30\r\n5\r\n 0 \r\ns.wav\r\ns.wav\r\n");
         f.folder.writeData("adata.ini", "9\r\n0\r\n12\r\n0\r\n45\r\n15\r\nw.wav\r\nw.wav\r\n");
         auto* w = f.load();
-        find<QLineEdit>(w, "start_h")->setText("8");  // typed, not stored yet
+        find<QLineEdit>(w, "startHourBox")->setText("8");  // typed, not stored yet
         const QByteArray before = dataFiles(f, "adata_%1.ini") + f.folder.readData("adata.ini");
 
         f.fakes.dialogs.whileModal = [](QWidget* dialog) { clickOk(dialog); };
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
-        find<QPushButton>(w, "copyDays")->click();
+        find<QPushButton>(w, "copyDaysButton")->click();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(),
                  QStringList{"Thursday already has a list of its own. Replace it with the list of Monday?"});
         QCOMPARE(dataFiles(f, "adata_%1.ini") + f.folder.readData("adata.ini"), before);
         QVERIFY(!f.folder.readData("ring.log").contains("was copied"));
 
-        find<QPushButton>(w, "copyDays")->click();  // "Yes" this time
+        find<QPushButton>(w, "copyDaysButton")->click();  // "Yes" this time
         f.settle();
         const QByteArray monday = f.folder.readData("adata_2.ini");
         QVERIFY(monday.startsWith("8\r\n0\r\n12\r\n0\r\n50\r\n10\r\n 0 \r\nm.wav\r\nm.wav\r\n"));
@@ -133,18 +133,18 @@ private Q_SLOTS:
         QCOMPARE(f.folder.readData("adata.ini"),
                  QByteArray("9\r\n0\r\n12\r\n0\r\n45\r\n15\r\nw.wav\r\nw.wav\r\n"));
 
-        find<QRadioButton>(w, "Option3")->click();  // "Apply week" has no day to copy
-        QVERIFY(!find<QPushButton>(w, "copyDays")->isVisible());
+        find<QRadioButton>(w, "weekModeButton")->click();  // "Apply week" has no day to copy
+        QVERIFY(!find<QPushButton>(w, "copyDaysButton")->isVisible());
     }
 
     // "Ring log" in the menu strip opens the ring log, and the strip still fits the window.
     void ringLogFromTheMenuStrip() {
         WindowFixture f;
         auto* w = f.load();
-        auto* entry = find<QLabel>(w, "mnRingLog");
+        auto* entry = find<QLabel>(w, "ringLogEntry");
         QCOMPARE(entry->text(), QString("Ring log"));
         QVERIFY(entry->width() >= entry->sizeHint().width());
-        QVERIFY(entry->geometry().right() < find<QWidget>(w, "Picture2")->width());
+        QVERIFY(entry->geometry().right() < find<QWidget>(w, "menuStrip")->width());
         QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
         QTest::mouseClick(entry, Qt::LeftButton);
         f.settle();

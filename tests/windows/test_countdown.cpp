@@ -20,16 +20,16 @@ struct CountWindow {
         f.folder.addSound("bell.wav");
         f.writeOptions(2, 1, 0);
         w = f.load();
-        w->mnCountDown_Click();
+        w->onCountdownClicked();
         f.settle();
         count = w->countDownWindow();
     }
     Countdown& countdown() const { return f.services->countdown(); }
-    QString readout() const { return find<QLineEdit>(count, "txtShowCount")->text(); }
+    QString readout() const { return find<QLineEdit>(count, "countText")->text(); }
     void enter(const QString& h, const QString& m, const QString& s) const {
-        find<QLineEdit>(count, "input_h")->setText(h);
-        find<QLineEdit>(count, "input_m")->setText(m);
-        find<QLineEdit>(count, "input_s")->setText(s);
+        find<QLineEdit>(count, "inputHourBox")->setText(h);
+        find<QLineEdit>(count, "inputMinuteBox")->setText(m);
+        find<QLineEdit>(count, "inputSecondBox")->setText(s);
     }
     // Lets `ms` pass and ticks once.
     void pass(qint64 ms) {
@@ -48,12 +48,12 @@ private Q_SLOTS:
     void countsFromTheMomentItStarted() {
         CountWindow c;
         QCOMPARE(c.f.fakes.dialogs.modals, QList<QWidget*>{c.count});
-        QVERIFY(c.shown("cmdStartCount") && c.shown("cmdClose") && !c.shown("txtShowCount"));
-        c.count->cmdStartCount_Click();  // 1, 0, 0 as the window opens
+        QVERIFY(c.shown("startCountButton") && c.shown("closeButton") && !c.shown("countText"));
+        c.count->onStartCountClicked();  // 1, 0, 0 as the window opens
         QCOMPARE(c.readout(), QString("01:00:00"));
         QCOMPARE(c.w->fullScreen()->lblTimeShow->text(), QString("01:00:00"));
-        QVERIFY(c.shown("cmdAllWin") && c.shown("cmdPause") && c.shown("cmdCountExit"));
-        QVERIFY(!c.shown("cmdStartCount") && !c.shown("cmdClose") && !c.shown("cmdRePlay"));
+        QVERIFY(c.shown("fullScreenButton") && c.shown("pauseButton") && c.shown("endCountButton"));
+        QVERIFY(!c.shown("startCountButton") && !c.shown("closeButton") && !c.shown("resumeButton"));
         c.pass(1000);
         QCOMPARE(c.readout(), QString("00:59:59"));
         // Ticks that come late do not make it drift: 600 ticks 1.1 s apart are 660 s of counting.
@@ -81,34 +81,34 @@ private Q_SLOTS:
         QFETCH(QString, message);
         CountWindow c;
         c.enter(entries.at(0), entries.at(1), entries.at(2));
-        c.count->cmdStartCount_Click();
+        c.count->onStartCountClicked();
         QCOMPARE(c.f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(c.f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(c.countdown().state(), Countdown::State::Idle);
         c.enter("99", "59", "59");
-        c.count->cmdStartCount_Click();
+        c.count->onStartCountClicked();
         QCOMPARE(c.readout(), QString("99:59:59"));
     }
 
     void pauseHereAndResumeThere() {
         CountWindow c;
         c.enter("0", "10", "5");
-        c.count->cmdStartCount_Click();
+        c.count->onStartCountClicked();
         c.pass(5000);
-        c.count->cmdPause_Click();
+        c.count->onPauseClicked();
         QCOMPARE(c.readout(), QString("00:10:00"));
-        QVERIFY(c.shown("cmdRePlay") && !c.shown("cmdPause"));
+        QVERIFY(c.shown("resumeButton") && !c.shown("pauseButton"));
         c.pass(600000);  // ten minutes later
         QCOMPARE(c.readout(), QString("00:10:00"));
         // Paused here, the full-screen view offers "Replay"; resuming there goes on from 00:10:00.
         FrmFullScreen* full = c.w->fullScreen();
         c.f.fakes.dialogs.whileModal = [&](QWidget* window) {
             QCOMPARE(window, static_cast<QWidget*>(full));
-            QVERIFY(!full->cmdRePlay->isHidden() && full->cmdPause->isHidden());
-            full->cmdRePlay->click();
+            QVERIFY(!full->resumeButton->isHidden() && full->pauseButton->isHidden());
+            full->resumeButton->click();
         };
-        find<ImageButton>(c.count, "cmdAllWin")->click();
-        QVERIFY(c.shown("cmdPause") && !c.shown("cmdRePlay"));
+        find<ImageButton>(c.count, "fullScreenButton")->click();
+        QVERIFY(c.shown("pauseButton") && !c.shown("resumeButton"));
         c.pass(1000);
         QCOMPARE(full->lblTimeShow->text(), QString("00:09:59"));
     }
@@ -119,14 +119,14 @@ private Q_SLOTS:
         for (const int into : {0, 400, 600, 999}) {
             CountWindow c;
             c.enter("0", "0", "2");
-            c.count->cmdStartCount_Click();
+            c.count->onStartCountClicked();
             c.pass(1000);
             QCOMPARE(c.readout(), QString("00:00:01"));
             c.f.fakes.clock.advanceMs(into);
-            c.count->cmdPause_Click();
+            c.count->onPauseClicked();
             QCOMPARE(c.readout(), QString("00:00:01"));
             QCOMPARE(c.countdown().state(), Countdown::State::Paused);
-            c.count->cmdRePlay_Click();
+            c.count->onResumeClicked();
             c.pass(400);
             QCOMPARE(c.countdown().state(), Countdown::State::Running);
             c.pass(600);
@@ -137,7 +137,7 @@ private Q_SLOTS:
     void zeroRingsOnceAndDisablesBothPauses() {
         CountWindow c;
         c.enter("0", "0", "3");
-        c.count->cmdStartCount_Click();
+        c.count->onStartCountClicked();
         c.pass(1000);
         c.pass(1000);
         QVERIFY(c.f.fakes.bell.plays.isEmpty());
@@ -145,29 +145,29 @@ private Q_SLOTS:
         QCOMPARE(c.readout(), QString("00:00:00"));
         QCOMPARE(c.f.fakes.bell.plays.size(), 1);
         QVERIFY(c.f.fakes.bell.plays.first().path.endsWith("/sound/bell.wav"));
-        QVERIFY(!find<QWidget>(c.count, "cmdPause")->isEnabled());
-        QVERIFY(!c.w->fullScreen()->cmdPause->isEnabled());
+        QVERIFY(!find<QWidget>(c.count, "pauseButton")->isEnabled());
+        QVERIFY(!c.w->fullScreen()->pauseButton->isEnabled());
         QVERIFY(!c.countdown().timerRunning());
         c.pass(5000);
         QCOMPARE(c.f.fakes.bell.plays.size(), 1);
         // Stop: idle again, the inputs kept for the next start.
-        find<ImageButton>(c.count, "cmdCountExit")->click();
-        QVERIFY(c.shown("cmdStartCount") && !c.shown("txtShowCount"));
-        QCOMPARE(find<QLineEdit>(c.count, "input_s")->text(), QString("3"));
+        find<ImageButton>(c.count, "endCountButton")->click();
+        QVERIFY(c.shown("startCountButton") && !c.shown("countText"));
+        QCOMPARE(find<QLineEdit>(c.count, "inputSecondBox")->text(), QString("3"));
     }
 
     void closeAndReopenKeepsTheInputs() {
         CountWindow c;
         c.enter("2", "30", "0");
-        find<ImageButton>(c.count, "cmdClose")->click();
+        find<ImageButton>(c.count, "closeButton")->click();
         QVERIFY(!c.count->isVisible());
-        c.w->mnCountDown_Click();
+        c.w->onCountdownClicked();
         QCOMPARE(c.w->countDownWindow(), c.count);
-        QCOMPARE(find<QLineEdit>(c.count, "input_m")->text(), QString("30"));
+        QCOMPARE(find<QLineEdit>(c.count, "inputMinuteBox")->text(), QString("30"));
         // The hour spinner stepped up from 99 shows 0.
-        find<Spinner>(c.count, "VScroll7")->setValue(99);
-        find<Spinner>(c.count, "VScroll7")->upArrow();
-        QCOMPARE(find<QLineEdit>(c.count, "input_h")->text(), QString("0"));
+        find<Spinner>(c.count, "hourSpin")->setValue(99);
+        find<Spinner>(c.count, "hourSpin")->upArrow();
+        QCOMPARE(find<QLineEdit>(c.count, "inputHourBox")->text(), QString("0"));
     }
 
     // By the screen's width: the table's sizes whenever the digits fit across the screen in the
@@ -259,7 +259,7 @@ private Q_SLOTS:
         f.fakes.clock.set(QDateTime(QDate(2026, 12, 7), now));
         auto* w = f.load();
         find<QLabel>(w, "nextBell")->setText(nextBell);
-        w->Timer1_Timer();
+        w->onClockTick();
         f.settle();
         QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), clock);
         QCOMPARE(w->bellCountWindow()->lblNowTimeShow->text(), clock);

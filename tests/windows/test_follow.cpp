@@ -57,7 +57,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n");
         f.fakes.clock.set(at(10, 49, 20));
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         SetupFollower* follower = f.services->services().follower;
         QVERIFY(follower);
@@ -90,22 +90,22 @@ private Q_SLOTS:
         QTRY_VERIFY(ringLog(f).contains("the set-up from https://server.invalid/setup.zip was applied"));
         f.settle();
         QCOMPARE(follower->version(), QStringLiteral("v2"));
-        QVERIFY(!find<ImageButton>(w, "start")->isEnabled());  // running again
-        QCOMPARE(f.list("clock_list"), (QStringList{"10hr50min", "11hr10min", "11hr20min  (added)"}));
+        QVERIFY(!find<ImageButton>(w, "startButton")->isEnabled());  // running again
+        QCOMPARE(f.list("todayList"), (QStringList{"10hr50min", "11hr10min", "11hr20min  (added)"}));
         QCOMPARE(runTo(f, at(11, 20, 5)), (QStringList{"11:10 b.wav", "11:20 a.wav"}));
 
         // Locked while followed, even with the bells stopped; Stop following unlocks.
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
-        QVERIFY(!find<ImageButton>(w, "TimeAdd")->isEnabled());
-        QVERIFY(!find<QWidget>(w, "Option1")->isEnabled());
-        QVERIFY(!find<QWidget>(w, "auto_exe")->isEnabled());
+        QVERIFY(!find<ImageButton>(w, "addTimeButton")->isEnabled());
+        QVERIFY(!find<QWidget>(w, "intervalModeButton")->isEnabled());
+        QVERIFY(!find<QWidget>(w, "autoStartBox")->isEnabled());
         follower->unfollow();
         f.settle();
         QVERIFY(!notice->isVisible());
-        QVERIFY(find<ImageButton>(w, "TimeAdd")->isEnabled());
-        QVERIFY(find<QWidget>(w, "Option1")->isEnabled());
-        QVERIFY(find<QWidget>(w, "auto_exe")->isEnabled());
+        QVERIFY(find<ImageButton>(w, "addTimeButton")->isEnabled());
+        QVERIFY(find<QWidget>(w, "intervalModeButton")->isEnabled());
+        QVERIFY(find<QWidget>(w, "autoStartBox")->isEnabled());
         QCOMPARE(SetupFollower::followedAddress(f.folder.path() + "/data"), QString());
     }
 };

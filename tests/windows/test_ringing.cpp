@@ -69,18 +69,18 @@ private Q_SLOTS:
         f.fakes.bell.deviceList = twoCards();
         f.folder.writeData("snd.ini", " 1 \r\n");
         auto* w = window(f);
-        find<QCheckBox>(w, "sound_zero")->setChecked(true);
-        w->btnNowBell_Click();
+        find<QCheckBox>(w, "silentBox")->setChecked(true);
+        w->onRingNowClicked();
         f.settle();
         QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
         QVERIFY(f.fakes.mixer.muted);
-        w->bellStop_Click();
+        w->onStopBellClicked();
         f.settle();
         QVERIFY(!f.fakes.mixer.muted);
         QVERIFY(!f.fakes.bell.present);
         f.fakes.dialogs.messages.clear();
-        find<QListWidget>(w, "File1")->clearSelection();
-        w->btnNowBell_Click();
+        find<QListWidget>(w, "soundList")->clearSelection();
+        w->onRingNowClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
@@ -95,7 +95,7 @@ private Q_SLOTS:
         auto* warning = find<QLabel>(w, "warningLine");
         QVERIFY(!warning->isVisible());
         f.fakes.bell.broken = QStringList{"long.wav"};
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         QVERIFY(warning->isVisible());
         QVERIFY2(warning->text().contains("long.wav could not be played"), qPrintable(warning->text()));
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QVERIFY(log->isReadOnly());
         QVERIFY(log->toPlainText().contains("problem: long.wav could not be played"));
         f.fakes.bell.broken.clear();
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         QVERIFY(!warning->isVisible());  // a bell that rings is no problem
         QVERIFY(f.folder.readData("ring.log").endsWith(" ring now long.wav on Default output\r\n"));
@@ -121,7 +121,7 @@ private Q_SLOTS:
         auto* w = window(f);
         auto* warning = find<QLabel>(w, "warningLine");
         f.fakes.bell.broken = QStringList{"long.wav"};
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         f.fakes.bell.broken.clear();
         f.onBells([&f] { f.fakes.bell.serverAway(); });
@@ -141,22 +141,22 @@ private Q_SLOTS:
     void repeatShowsTheStopButtonAndSaves() {
         WindowFixture f;
         auto* w = window(f);
-        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
-        find<QCheckBox>(w, "bellRepeat")->setChecked(true);
-        QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
+        QVERIFY(!find<ImageButton>(w, "stopBellButton")->isVisible());
+        find<QCheckBox>(w, "repeatBellBox")->setChecked(true);
+        QVERIFY(find<ImageButton>(w, "stopBellButton")->isVisible());
         QVERIFY(f.folder.readData("data.ini").endsWith(" 1 \r\n 0 \r\n"));
-        find<QCheckBox>(w, "bellRepeat")->setChecked(false);
-        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
+        find<QCheckBox>(w, "repeatBellBox")->setChecked(false);
+        QVERIFY(!find<ImageButton>(w, "stopBellButton")->isVisible());
     }
 
     void noSoundAtBellExplainsItselfAfterStartUp() {
         WindowFixture f;
         auto* w = window(f);
-        find<QCheckBox>(w, "sound_zero")->setChecked(true);
+        find<QCheckBox>(w, "silentBox")->setChecked(true);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY(f.fakes.dialogs.texts().first().startsWith("Because, this function purge computer default"));
         QVERIFY(f.fakes.dialogs.texts().first().contains("\n\n컴퓨터로 음악을"));
-        find<QCheckBox>(w, "sound_zero")->setChecked(false);
+        find<QCheckBox>(w, "silentBox")->setChecked(false);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY(f.folder.readData("data.ini").contains("\r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"));
     }
@@ -165,14 +165,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("weekLine");
-        QTest::newRow("start") << "cmdStartBellSound"
-                               << "txtStartBellSound" << 6;
-        QTest::newRow("end") << "cmdEndBellSound"
-                             << "txtEndBellSound" << 7;
-        QTest::newRow("after start") << "CmdPreBell1"
-                                     << "TxtPreBellName1" << 10;
-        QTest::newRow("before end") << "CmdPreBell2"
-                                    << "TxtPreBellName2" << 13;
+        QTest::newRow("start") << "startBellSoundButton"
+                               << "startBellSoundBox" << 6;
+        QTest::newRow("end") << "endBellSoundButton"
+                             << "endBellSoundBox" << 7;
+        QTest::newRow("after start") << "preBell1SoundButton"
+                                     << "preBell1SoundBox" << 10;
+        QTest::newRow("before end") << "preBell2SoundButton"
+                                    << "preBell2SoundBox" << 13;
     }
     void pickersFillTheirBoxAndSave() {
         QFETCH(QString, button);
@@ -187,13 +187,13 @@ private Q_SLOTS:
 
         WindowFixture g;
         auto* v = window(g, 1, 2);
-        find<Spinner>(v, "VScroll9")->setValue(5);
+        find<Spinner>(v, "daySelector")->setValue(5);
         v->findChild<QPushButton*>(button)->click();
         const QList<QByteArray> day = g.folder.readData("adata_5.ini").split('\n');
         QCOMPARE(day.at(weekLine + 1), QByteArray("long.wav\r"));
         QVERIFY(!g.folder.hasData("adata.ini"));
 
-        find<QListWidget>(v, "File1")->clearSelection();
+        find<QListWidget>(v, "soundList")->clearSelection();
         v->findChild<QLineEdit*>(box)->setText("kept.wav");
         v->findChild<QPushButton*>(button)->click();
         QCOMPARE(g.fakes.dialogs.texts(), QStringList{"Select bell sound from [Select bell sound]"});
@@ -202,9 +202,9 @@ private Q_SLOTS:
         // A sound longer than a bell may last stays in its place in the list, greyed with its
         // reason; picked, it is refused on the warning line, and the box and file stay as they are.
         QVERIFY(writeLongSilence(g.folder.path() + "/sound/zz.wav", 11 * 60));
-        v->FillSoundList();
-        auto* list = find<QListWidget>(v, "File1");
-        QCOMPARE(g.list("File1"), (QStringList{"a.wav", "long.wav", "zz.wav"}));
+        v->fillSoundList();
+        auto* list = find<QListWidget>(v, "soundList");
+        QCOMPARE(g.list("soundList"), (QStringList{"a.wav", "long.wav", "zz.wav"}));
         QVERIFY(list->item(1)->toolTip().isEmpty());
         QVERIFY(list->item(2)->toolTip().contains("it lasts 11 min 00 s"));
         const QByteArray stored = g.folder.readData("adata_5.ini");
@@ -226,7 +226,7 @@ private Q_SLOTS:
         f.fakes.bell.deviceList = {
             {"", "Default output"}, {"main_out", "Speakers"}, {"bell_out", "USB Audio"}};
         auto* w = window(f);
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("Default output(0)"));
         QStringList shown;
         int selected = -2;
         f.fakes.dialogs.whileModal = [&](QWidget* window) {
@@ -241,14 +241,14 @@ private Q_SLOTS:
             dialog->ComboSndSound->setCurrentIndex(shown.size() - 1);
             dialog->SndSet->click();
         };
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)"}));
         QCOMPARE(selected, -1);
         QCOMPARE(f.ringer().soundCardIndex(), 1);
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(2)"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("USB Audio(2)"));
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray(" 1 \r\n"));
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
 
@@ -256,7 +256,7 @@ private Q_SLOTS:
         // them, with the current choice selected.
         f.fakes.bell.deviceList.append(OutputDevice{"usb2", "Headset"});
         f.onBells([&f] { f.fakes.bell.devicesChanged(); });
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
         QCOMPARE(shown, (QStringList{"Speakers(1)", "USB Audio(2)", "Headset(3)"}));
         QCOMPARE(selected, 1);
@@ -267,17 +267,17 @@ private Q_SLOTS:
             dialog->SndDefault->click();
             dialog->SndSet->click();
         };
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
 
         // The devices change while the window is open: the card's label follows.
         f.fakes.bell.deviceList = {{"", "Default output"}};
         f.onBells([&f] { f.fakes.bell.devicesChanged(); });
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Default output(0)"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("Default output(0)"));
     }
 
     // "No sound at bell" on, the bell card unplugged at 07:57:53: the bells of 07:58 and 07:59 ring
@@ -299,10 +299,10 @@ private Q_SLOTS:
             dialog->ComboSndSound->setCurrentIndex(1);
             dialog->SndSet->click();
         };
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
-        find<QCheckBox>(w, "sound_zero")->setChecked(true);
-        w->start_Click();
+        find<QCheckBox>(w, "silentBox")->setChecked(true);
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.bells().serviceRunning(), 1);
 
@@ -315,7 +315,7 @@ private Q_SLOTS:
             warning->text().endsWith("the bell card USB Audio(2) is not connected: the bells ring on the "
                                      "default output until it is back"),
             qPrintable(warning->text()));
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(2) - not connected"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("USB Audio(2) - not connected"));
         f.fakes.mixer.history.clear();
         for (const int minute : {58, 59}) {
             f.fakes.clock.set(at(7, minute, 0));
@@ -339,10 +339,10 @@ private Q_SLOTS:
                                    {"hdmi_out", "HDMI"},
                                    {"bell_out", "USB Audio"}};
         f.onBells([&f] { f.fakes.bell.devicesChanged(); });
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(3)"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("USB Audio(3)"));
         QVERIFY(!warning->text().contains("until it is back"));
         QVERIFY(f.folder.readData("ring.log").contains("the bell card USB Audio(3) is connected again"));
-        w->btnNowBell_Click();
+        w->onRingNowClicked();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString("bell_out"));
         QVERIFY(f.fakes.mixer.muted);
@@ -353,7 +353,7 @@ private Q_SLOTS:
             preselected = dialog->ComboSndSound->currentIndex();
             dialog->reject();
         };
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
         QCOMPARE(preselected, 2);
     }
@@ -366,10 +366,10 @@ private Q_SLOTS:
             QCOMPARE(dialog->ComboSndSound->count(), 0);
             dialog->SndSet->click();
         };
-        w->SndCardSet_Click();
+        w->onSetSoundCardClicked();
         f.settle();
         QCOMPARE(f.folder.readData("snd.ini"), QByteArray("-1 \r\n"));
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString());
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString());
     }
 
     void storedCardBeyondTheList() {
@@ -377,8 +377,8 @@ private Q_SLOTS:
         f.folder.writeData("snd.ini", " 5 \r\n");
         auto* w = window(f);
         QCOMPARE(f.ringer().soundCardIndex(), 5);
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("Sound card(6) - not connected"));
-        w->btnNowBell_Click();
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("Sound card(6) - not connected"));
+        w->onRingNowClicked();
         f.settle();
         QCOMPARE(f.fakes.bell.plays.last().deviceId, QString());
     }
@@ -390,7 +390,7 @@ private Q_SLOTS:
     void addSoundCopiesAPlayableSound() {
         WindowFixture f;
         auto* w = window(f, 2, 1);
-        auto* add = find<QPushButton>(w, "addSound");
+        auto* add = find<QPushButton>(w, "addSoundButton");
         QTemporaryDir from;
         const QString sounds = f.folder.path() + "/sound/";
         QVERIFY(writeFlacTone(from.filePath("chime.flac")));
@@ -399,18 +399,18 @@ private Q_SLOTS:
         f.settle();
         QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));
         QCOMPARE(contentOf(sounds + "chime.flac"), contentOf(from.filePath("chime.flac")));
-        QCOMPARE(f.list("File1"), (QStringList{"a.wav", "chime.flac", "long.wav"}));
-        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("chime.flac"));
+        QCOMPARE(f.list("soundList"), (QStringList{"a.wav", "chime.flac", "long.wav"}));
+        QCOMPARE(find<QListWidget>(w, "soundList")->currentItem()->text(), QString("chime.flac"));
         QVERIFY(f.folder.readData("ring.log").contains(" the sound chime.flac was added\r\n"));
-        find<QLineEdit>(w, "input_h")->setText("08");
-        find<QLineEdit>(w, "input_m")->setText("10");
-        w->TimeAdd_Click();
-        w->start_Click();
+        find<QLineEdit>(w, "inputHourBox")->setText("08");
+        find<QLineEdit>(w, "inputMinuteBox")->setText("10");
+        w->onAddTimeClicked();
+        w->onStartClicked();
         f.settle();
         QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));
-        QCOMPARE(f.list("AddTimeList"), QStringList{"08hr 10min/chime.flac"});
+        QCOMPARE(f.list("bellTimeList"), QStringList{"08hr 10min/chime.flac"});
         QCOMPARE(f.bells().serviceRunning(), 1);
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
 
         // Refused: no sound (whatever its name), and a sound longer than a bell may last.
@@ -475,20 +475,20 @@ private Q_SLOTS:
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QVERIFY(f.fakes.dialogs.texts().last().startsWith("Add Only wave file"));
         QFile::remove(f.folder.path() + "/sound/notes.txt");
         f.folder.addSound("b.wav");
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(f.list("File1"), (QStringList{"a.wav", "b.wav"}));
-        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("a.wav"));
+        QCOMPARE(f.list("soundList"), (QStringList{"a.wav", "b.wav"}));
+        QCOMPARE(find<QListWidget>(w, "soundList")->currentItem()->text(), QString("a.wav"));
         // Changes while the program waits are seen by the folder watcher.
         f.folder.addSound("c.wav");
-        QTRY_COMPARE(f.list("File1"), (QStringList{"a.wav", "b.wav", "c.wav"}));
+        QTRY_COMPARE(f.list("soundList"), (QStringList{"a.wav", "b.wav", "c.wav"}));
     }
 };
 

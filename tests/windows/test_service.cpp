@@ -32,19 +32,19 @@ private Q_SLOTS:
         WindowFixture f;
         f.fakes.clock.set(at(8, 50, 30));
         auto* w = intervalWindow(f);
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("ON"));
         QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(255, 183, 185));
         QCOMPARE(f.bells().bellCount(), 13);
         QCOMPARE(f.bells().dayBellCount(), 7);
-        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min",
-                                                    "11hr00min", "11hr50min", "12hr00min"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"09hr00min", "09hr50min", "10hr00min", "10hr50min",
+                                                   "11hr00min", "11hr50min", "12hr00min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("start.wav"));
-        QVERIFY(find<QLabel>(w, "mnBellCount")->isEnabled());
+        QVERIFY(find<QLabel>(w, "bellCountEntry")->isEnabled());
         QCOMPARE(f.bells().startMinute(), 540);
         QCOMPARE(f.bells().endMinute(), 720);
         QCOMPARE(f.bells().lastMinute(), 50);
@@ -57,24 +57,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("end minute empty") << "exit_m"
+        QTest::newRow("end minute empty") << "endMinuteBox"
                                           << ""
                                           << "Please input exit minute";
-        QTest::newRow("start hour 24") << "start_h"
+        QTest::newRow("start hour 24") << "startHourBox"
                                        << "24"
                                        << "(Start Hour)Please input digit between 0 and 23";
-        QTest::newRow("work not a number") << "worktime"
+        QTest::newRow("work not a number") << "workMinutesBox"
                                            << "x"
                                            << "(Work time)must over 1 minute";
-        QTest::newRow("pre-bell 0") << "TxtPreBell2"
+        QTest::newRow("pre-bell 0") << "preBell2MinutesBox"
                                     << "0"
                                     << "(Alarm before end bell time)Please input digit between 1 and 99.";
         QTest::newRow("pre-bells too long")
-            << "TxtPreBell1"
+            << "preBell1MinutesBox"
             << "45"
             << "Sum of [Alarm after start bell time minute] and [Alarm before end "
                "bell minute] is must not over work time.";
-        QTest::newRow("no room") << "exit_h"
+        QTest::newRow("no room") << "endHourBox"
                                  << "10"
                                  << "Start time and end time is must over sum of work time and rest time.";
     }
@@ -85,40 +85,40 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = intervalWindow(f);
         w->findChild<QLineEdit*>(box)->setText(text);
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.bells().serviceRunning(), 0);
-        QVERIFY(find<ImageButton>(w, "start")->isEnabled());
-        QVERIFY(find<QRadioButton>(w, "Option1")->isEnabled());
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
-        QVERIFY(find<QListWidget>(w, "clock_list")->count() == 0);
+        QVERIFY(find<ImageButton>(w, "startButton")->isEnabled());
+        QVERIFY(find<QRadioButton>(w, "intervalModeButton")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
+        QVERIFY(find<QListWidget>(w, "todayList")->count() == 0);
     }
 
     void soundFolderChecksComeFirst() {
         WindowFixture f;
         f.writeOptions(1, 1);
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts().size(), 1);
         QVERIFY(f.fakes.dialogs.texts().first().endsWith("/sound folder must over one sound file"));
 
         f.folder.addSound("Bell.WAV");
         f.folder.addFile("sound/notes.txt");
-        w->FillSoundList();
+        w->fillSoundList();
         f.settle();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QVERIFY(f.fakes.dialogs.texts().last().startsWith(
             "Add Only wave file to sound folder. Please, delete non wave file from\n"));
         QVERIFY(f.fakes.dialogs.texts().last().endsWith("/sound."));
 
         QFile::remove(f.folder.path() + "/sound/notes.txt");
-        w->FillSoundList();
+        w->fillSoundList();
         f.settle();
-        w->start_Click();  // Bell.WAV counts as a wave file; now the selection is missing
+        w->onStartClicked();  // Bell.WAV counts as a wave file; now the selection is missing
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Please select bell sound"));
     }
@@ -126,85 +126,87 @@ private Q_SLOTS:
     void lockAndUnlock() {
         WindowFixture f;
         auto* w = intervalWindow(f);
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        for (const char* name : {"start",
-                                 "SndCardSet",
-                                 "TimeAdd",
-                                 "TimeDel",
-                                 "allDel",
-                                 "TimeMod",
-                                 "applyTemplet",
-                                 "cmdStartBellSound",
-                                 "cmdEndBellSound",
-                                 "CmdPreBell1",
-                                 "CmdPreBell2",
-                                 "File1",
-                                 "start_h",
-                                 "start_m",
-                                 "exit_h",
-                                 "exit_m",
-                                 "worktime",
-                                 "resttime",
-                                 "VScroll1",
-                                 "VScroll2",
-                                 "VScroll3",
-                                 "VScroll4",
-                                 "VScroll5",
-                                 "VScroll6",
-                                 "input_h",
-                                 "input_m",
-                                 "VScroll7",
-                                 "VScroll8",
-                                 "Option1",
-                                 "Option2",
-                                 "Option3",
-                                 "Option4",
-                                 "nobell",
-                                 "VScroll9",
-                                 "ChkPreBell1",
-                                 "TxtPreBell1",
-                                 "TxtPreBellName1",
-                                 "ChkPreBell2",
-                                 "TxtPreBell2",
-                                 "TxtPreBellName2",
-                                 "VScrollPreBell1",
-                                 "VScrollPreBell2",
-                                 "txtStartBellSound",
-                                 "txtEndBellSound"}) {
+        for (const char* name : {"startButton",
+                                 "setSoundCardButton",
+                                 "addTimeButton",
+                                 "deleteTimeButton",
+                                 "deleteAllButton",
+                                 "changeSoundButton",
+                                 "applyTemplateButton",
+                                 "startBellSoundButton",
+                                 "endBellSoundButton",
+                                 "preBell1SoundButton",
+                                 "preBell2SoundButton",
+                                 "soundList",
+                                 "startHourBox",
+                                 "startMinuteBox",
+                                 "endHourBox",
+                                 "endMinuteBox",
+                                 "workMinutesBox",
+                                 "restMinutesBox",
+                                 "startHourSpin",
+                                 "startMinuteSpin",
+                                 "endHourSpin",
+                                 "endMinuteSpin",
+                                 "workSpin",
+                                 "restSpin",
+                                 "inputHourBox",
+                                 "inputMinuteBox",
+                                 "inputHourSpin",
+                                 "inputMinuteSpin",
+                                 "intervalModeButton",
+                                 "manualModeButton",
+                                 "weekModeButton",
+                                 "eachDayModeButton",
+                                 "noRingsBox",
+                                 "daySelector",
+                                 "preBell1Box",
+                                 "preBell1MinutesBox",
+                                 "preBell1SoundBox",
+                                 "preBell2Box",
+                                 "preBell2MinutesBox",
+                                 "preBell2SoundBox",
+                                 "preBell1Spin",
+                                 "preBell2Spin",
+                                 "startBellSoundBox",
+                                 "endBellSoundBox"}) {
             QVERIFY2(!w->findChild<QWidget*>(name)->isEnabled(), name);
         }
-        QCOMPARE(find<ImageButton>(w, "start")->currentPicture(), QString("start2.gif"));
-        QCOMPARE(find<ImageButton>(w, "applyTemplet")->currentPicture(), QString("applyTempletDis.gif"));
-        QCOMPARE(find<ImageButton>(w, "CmdPreBell2")->currentPicture(), QString("apply2.gif"));
-        QVERIFY(find<ImageButton>(w, "stop1")->isEnabled());
-        QVERIFY(find<QCheckBox>(w, "chkAutoExit")->isEnabled());
+        QCOMPARE(find<ImageButton>(w, "startButton")->currentPicture(), QString("start2.gif"));
+        QCOMPARE(find<ImageButton>(w, "applyTemplateButton")->currentPicture(),
+                 QString("applyTempletDis.gif"));
+        QCOMPARE(find<ImageButton>(w, "preBell2SoundButton")->currentPicture(), QString("apply2.gif"));
+        QVERIFY(find<ImageButton>(w, "stopButton")->isEnabled());
+        QVERIFY(find<QCheckBox>(w, "powerOffBox")->isEnabled());
 
         f.fakes.mixer.muted = true;
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
         QCOMPARE(f.bells().serviceRunning(), 0);
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
-        QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
+        QCOMPARE(find<QListWidget>(w, "todayList")->count(), 0);
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString());
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString());
         QVERIFY(!f.fakes.mixer.muted);
         QVERIFY(!f.ringer().muteTimer()->isEnabled());
-        QVERIFY(!find<QLabel>(w, "mnBellCount")->isEnabled());
-        QCOMPARE(find<ImageButton>(w, "start")->currentPicture(), QString("start.gif"));
-        QCOMPARE(find<ImageButton>(w, "TimeAdd")->currentPicture(), QString("TimeAdd.gif"));
-        for (const char* name : {"start", "File1", "worktime", "Option4", "input_h", "ChkPreBell1", "TimeAdd",
-                                 "applyTemplet", "SndCardSet"}) {
+        QVERIFY(!find<QLabel>(w, "bellCountEntry")->isEnabled());
+        QCOMPARE(find<ImageButton>(w, "startButton")->currentPicture(), QString("start.gif"));
+        QCOMPARE(find<ImageButton>(w, "addTimeButton")->currentPicture(), QString("TimeAdd.gif"));
+        for (const char* name :
+             {"startButton", "soundList", "workMinutesBox", "eachDayModeButton", "inputHourBox",
+              "preBell1Box", "addTimeButton", "applyTemplateButton", "setSoundCardButton"}) {
             QVERIFY2(w->findChild<QWidget*>(name)->isEnabled(), name);
         }
         // "Apply week": the day selector and "No rings" stay disabled.
-        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
+        QVERIFY(!find<Spinner>(w, "daySelector")->isEnabled());
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isEnabled());
         // The ring table is kept.
         QCOMPARE(f.bells().bellCount(), 13);
-        w->stop1_Click();  // a second stop changes nothing visible
+        w->onStopClicked();  // a second stop changes nothing visible
         f.settle();
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
     }
 
     void manualStart() {
@@ -214,22 +216,22 @@ private Q_SLOTS:
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n08hr 50min/b.wav\r\n09hr 40min/c.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(f.list("clock_list"), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"08hr00min", "08hr50min", "09hr40min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 40min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("c.wav"));
         // After the last bell, "Apply week" shows the first bell of the list.
         f.fakes.clock.set(at(9, 41, 0));
-        w->ShowNextBell();
+        w->askNextBell();
         f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("a.wav"));
 
         // The ring log tells the day: the start, the service and how the program ended.
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
-        w->mexit_Click();
+        w->onExitClicked();
         f.settle();
         const QByteArray log = f.folder.readData("ring.log");
         QStringList notes;
@@ -247,7 +249,7 @@ private Q_SLOTS:
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1);
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"nothing added time. please add time."});
         QCOMPARE(f.bells().serviceRunning(), 0);
@@ -256,7 +258,7 @@ private Q_SLOTS:
         g.folder.addSound("a.wav");
         g.writeOptions(2, 2);
         auto* v = g.load();
-        v->start_Click();
+        v->onStartClicked();
         QVERIFY(g.fakes.dialogs.messages.isEmpty());
         QCOMPARE(g.bells().serviceRunning(), 1);
         QCOMPARE(find<QLabel>(v, "nextBell")->text(), QString("NEXT DAY"));
@@ -269,16 +271,16 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 00min"));
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
-        find<QCheckBox>(w, "nobell")->setChecked(true);
-        w->start_Click();
+        find<QCheckBox>(w, "noRingsBox")->setChecked(true);
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
-        QCOMPARE(find<QListWidget>(w, "clock_list")->count(), 0);
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("ON"));
+        QCOMPARE(find<QListWidget>(w, "todayList")->count(), 0);
         QCOMPARE(f.bells().bellCount(), 0);
         QCOMPARE(f.bells().dayBellCount(), 0);
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
@@ -290,12 +292,12 @@ private Q_SLOTS:
         f.folder.addSound("a.wav");
         f.writeOptions(2, 2, 0);
         auto* w = f.load();
-        find<Spinner>(w, "VScroll9")->setValue(4);
-        find<QListWidget>(w, "AddTimeList")->addItem("10hr 00min/a.wav");
-        w->start_Click();
+        find<Spinner>(w, "daySelector")->setValue(4);
+        find<QListWidget>(w, "bellTimeList")->addItem("10hr 00min/a.wav");
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 2);
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
+        QCOMPARE(find<Spinner>(w, "daySelector")->value(), 2);
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Monday"));
         QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/a.wav\r\n"));
     }
 
@@ -307,18 +309,18 @@ private Q_SLOTS:
         f.folder.writeData("mdata_2.ini", " 0 \r\n23hr 00min/a.wav\r\n");
         f.folder.writeData("mdata_3.ini", " 0 \r\n00hr 00min/a.wav\r\n07hr 30min/a.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(f.list("clock_list"), QStringList{"23hr00min"});
+        QCOMPARE(f.list("todayList"), QStringList{"23hr00min"});
         f.fakes.clock.set(at(0, 0, 0, 8));  // Tuesday
         f.tick();
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
-        QCOMPARE(f.list("clock_list"), (QStringList{"00hr00min", "07hr30min"}));
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Tuesday"));
+        QCOMPARE(f.list("todayList"), (QStringList{"00hr00min", "07hr30min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
         // The new day's controls are shown, and locked while its bells run.
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
-        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isEnabled());
+        QVERIFY(!find<Spinner>(w, "daySelector")->isEnabled());
         QVERIFY(f.fakes.bell.plays.isEmpty());
         f.fakes.clock.advance(1);
         f.tick();
@@ -335,7 +337,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("ON"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("ON"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
@@ -346,7 +348,7 @@ private Q_SLOTS:
         auto* w = f.load();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"Please select bell sound"});
         QCOMPARE(f.bells().serviceRunning(), 0);
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
     }
 
     // "Auto interval" with "Set each day": at midnight the service starts again with the new
@@ -359,15 +361,15 @@ private Q_SLOTS:
         f.folder.writeData("adata_2.ini", "9\r\n0\r\n10\r\n0\r\n50\r\n5\r\n 0 \r\nm.wav\r\nm.wav\r\n");
         f.folder.writeData("adata_3.ini", "7\r\n30\r\n8\r\n30\r\n40\r\n10\r\n 0 \r\nt.wav\r\nt.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(f.list("clock_list"), (QStringList{"09hr00min", "09hr50min", "09hr55min"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"09hr00min", "09hr50min", "09hr55min"}));
         f.fakes.clock.set(at(0, 0, 0, 8));
         f.tick();
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
-        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("7"));
-        QCOMPARE(f.list("clock_list"), (QStringList{"07hr30min", "08hr10min", "08hr20min"}));
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Tuesday"));
+        QCOMPARE(find<QLineEdit>(w, "startHourBox")->text(), QString("7"));
+        QCOMPARE(f.list("todayList"), (QStringList{"07hr30min", "08hr10min", "08hr20min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("07hr 30min"));
         QCOMPARE(find<QLabel>(w, "nextBellSound")->text(), QString("t.wav"));
         // Monday's settings were stored as they were on screen, Tuesday's untouched.
@@ -382,19 +384,19 @@ private Q_SLOTS:
         f.writeOptions(2, 2, 0);
         f.folder.writeData("mdata_2.ini", " 0 \r\n08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QVERIFY(!find<Spinner>(w, "VScroll9")->isEnabled());
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
-        w->stop1_Click();
+        QVERIFY(!find<Spinner>(w, "daySelector")->isEnabled());
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isEnabled());
+        w->onStopClicked();
         f.settle();
-        QVERIFY(find<Spinner>(w, "VScroll9")->isEnabled());
-        QVERIFY(find<QCheckBox>(w, "nobell")->isEnabled());
-        QVERIFY(find<QRadioButton>(w, "Option3")->isEnabled());
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QVERIFY(find<Spinner>(w, "daySelector")->isEnabled());
+        QVERIFY(find<QCheckBox>(w, "noRingsBox")->isEnabled());
+        QVERIFY(find<QRadioButton>(w, "weekModeButton")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
         // And the day can be edited again: a move stores today's list and shows the next day.
-        find<Spinner>(w, "VScroll9")->downArrow();
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Tuesday"));
+        find<Spinner>(w, "daySelector")->downArrow();
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Tuesday"));
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n08hr 00min/a.wav\r\n"));
     }
 };

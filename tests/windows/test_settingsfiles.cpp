@@ -16,11 +16,11 @@ private Q_SLOTS:
         f.folder.addSound("b.wav");
         f.writeOptions(1, 2, 1);
         auto* w = f.load();
-        find<QCheckBox>(w, "bellRepeat")->setChecked(true);
-        find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
+        find<QCheckBox>(w, "repeatBellBox")->setChecked(true);
+        find<QCheckBox>(w, "timeSyncBox")->setChecked(true);
         QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n 1 \r\n 1 \r\n 2 \r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n"));
-        find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->setChecked(true);
-        find<QCheckBox>(w, "sound_zero")->setChecked(true);
+        find<AutoModeForm>(w, "autoModeForm")->trayModeButton->setChecked(true);
+        find<QCheckBox>(w, "silentBox")->setChecked(true);
         QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n"));
     }
 
@@ -29,16 +29,16 @@ private Q_SLOTS:
         f.folder.addSound("a.wav");
         f.writeOptions(2, 1, 0);
         auto* w = f.load();
-        QCOMPARE(find<QListWidget>(w, "File1")->currentRow(), 0);
-        find<QListWidget>(w, "File1")->clearSelection();
-        w->SaveOptions();
+        QCOMPARE(find<QListWidget>(w, "soundList")->currentRow(), 0);
+        find<QListWidget>(w, "soundList")->clearSelection();
+        w->saveOptions();
         f.settle();
         QVERIFY(f.folder.readData("data.ini").startsWith(" 0 \r\n-1 \r\n"));
         // Loading -1 clears the selection.
         WindowFixture g;
         g.folder.addSound("a.wav");
         g.writeOptions(2, 1, -1);
-        QVERIFY(find<QListWidget>(g.load(), "File1")->selectedItems().isEmpty());
+        QVERIFY(find<QListWidget>(g.load(), "soundList")->selectedItems().isEmpty());
     }
 
     // The position is stored, not the name: a stale index leaves the selection alone.
@@ -47,12 +47,12 @@ private Q_SLOTS:
         f.folder.addSound("a.wav");
         f.folder.addSound("b.wav");
         f.writeOptions(2, 1, 2);
-        QVERIFY(find<QListWidget>(f.load(), "File1")->selectedItems().isEmpty());
+        QVERIFY(find<QListWidget>(f.load(), "soundList")->selectedItems().isEmpty());
         WindowFixture g;
         g.folder.addSound("a.wav");
         g.folder.addSound("b.wav");
         g.writeOptions(2, 1, 1);
-        QCOMPARE(find<QListWidget>(g.load(), "File1")->currentItem()->text(), QString("b.wav"));
+        QCOMPARE(find<QListWidget>(g.load(), "soundList")->currentItem()->text(), QString("b.wav"));
     }
 
     void onlyOneSelectsTheFirstChoice_data() {
@@ -75,12 +75,12 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("data.ini", bytes);
         auto* w = f.load();
-        QCOMPARE(find<QRadioButton>(w, "Option1")->isChecked(), interval);
-        QCOMPARE(find<QRadioButton>(w, "Option2")->isChecked(), !interval);
-        QCOMPARE(find<QRadioButton>(w, "Option3")->isChecked(), week);
-        QCOMPARE(find<QRadioButton>(w, "Option4")->isChecked(), !week);
-        QCOMPARE(find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode1->isChecked(), monitor);
-        QCOMPARE(find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->isChecked(), !monitor);
+        QCOMPARE(find<QRadioButton>(w, "intervalModeButton")->isChecked(), interval);
+        QCOMPARE(find<QRadioButton>(w, "manualModeButton")->isChecked(), !interval);
+        QCOMPARE(find<QRadioButton>(w, "weekModeButton")->isChecked(), week);
+        QCOMPARE(find<QRadioButton>(w, "eachDayModeButton")->isChecked(), !week);
+        QCOMPARE(find<AutoModeForm>(w, "autoModeForm")->windowModeButton->isChecked(), monitor);
+        QCOMPARE(find<AutoModeForm>(w, "autoModeForm")->trayModeButton->isChecked(), !monitor);
         QVERIFY(f.fakes.dialogs.messages.isEmpty());  // restoring shows no help
         QCOMPARE(w->loadPhase(), 2);
     }
@@ -92,8 +92,8 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", bytes);
         f.writeOptions(2, 1);
         auto* w = f.load();
-        QCOMPARE(f.list("AddTimeList"), (QStringList{"07hr 05min/my bell.wav", "08hr 50min/b.wav"}));
-        w->SaveWeekTimes();
+        QCOMPARE(f.list("bellTimeList"), (QStringList{"07hr 05min/my bell.wav", "08hr 50min/b.wav"}));
+        w->saveWeekTimes();
         f.settle();
         QCOMPARE(f.folder.readData("mdata.ini"), bytes);
     }
@@ -103,19 +103,19 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_3.ini", " 1 \r\n09hr 00min/x.wav\r\n");
         auto* w = f.load();
-        find<QLineEdit>(w, "pre_day")->setText("3");
-        find<Spinner>(w, "VScroll9")->blockSignals(true);
-        find<Spinner>(w, "VScroll9")->setValue(4);
-        find<Spinner>(w, "VScroll9")->blockSignals(false);
-        find<QCheckBox>(w, "nobell")->setChecked(true);
-        find<QListWidget>(w, "AddTimeList")->clear();
-        find<QListWidget>(w, "AddTimeList")->addItem("10hr 00min/y.wav");
-        w->SaveDayTimes(2);
+        find<QLineEdit>(w, "shownDayBox")->setText("3");
+        find<Spinner>(w, "daySelector")->blockSignals(true);
+        find<Spinner>(w, "daySelector")->setValue(4);
+        find<Spinner>(w, "daySelector")->blockSignals(false);
+        find<QCheckBox>(w, "noRingsBox")->setChecked(true);
+        find<QListWidget>(w, "bellTimeList")->clear();
+        find<QListWidget>(w, "bellTimeList")->addItem("10hr 00min/y.wav");
+        w->saveDayTimes(2);
         f.settle();
         QCOMPARE(f.folder.readData("mdata_3.ini"), QByteArray(" 1 \r\n10hr 00min/y.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata_4.ini"));
-        find<QCheckBox>(w, "nobell")->setChecked(false);
-        w->SaveDayTimes(1);
+        find<QCheckBox>(w, "noRingsBox")->setChecked(false);
+        w->saveDayTimes(1);
         f.settle();
         QCOMPARE(f.folder.readData("mdata_4.ini"), QByteArray(" 0 \r\n10hr 00min/y.wav\r\n"));
     }
@@ -125,12 +125,12 @@ private Q_SLOTS:
         f.writeOptions(2, 2);
         f.folder.writeData("mdata_12.ini", " 1 \r\n06hr 00min/t.wav\r\n");
         auto* w = f.load();
-        find<Spinner>(w, "VScroll9")->setValue(12);
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("templet5"));
-        QCOMPARE(f.list("AddTimeList"), QStringList{"06hr 00min/t.wav"});
-        QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isEnabled());
-        w->SaveDayTimes(1);
+        find<Spinner>(w, "daySelector")->setValue(12);
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("templet5"));
+        QCOMPARE(f.list("bellTimeList"), QStringList{"06hr 00min/t.wav"});
+        QVERIFY(find<QCheckBox>(w, "noRingsBox")->isChecked());
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isEnabled());
+        w->saveDayTimes(1);
         f.settle();
         QCOMPARE(f.folder.readData("mdata_12.ini"), QByteArray(" 1 \r\n06hr 00min/t.wav\r\n"));
     }
@@ -139,35 +139,35 @@ private Q_SLOTS:
         WindowFixture f;
         f.writeOptions(1, 1);
         auto* w = f.load();
-        find<QLineEdit>(w, "start_h")->setText("08");
-        find<QLineEdit>(w, "worktime")->setText("45");
-        find<QLineEdit>(w, "txtStartBellSound")->setText("start bell.wav");
-        find<QLineEdit>(w, "txtEndBellSound")->setText("end.wav");
-        find<QCheckBox>(w, "ChkPreBell2")->setChecked(true);
-        find<QLineEdit>(w, "TxtPreBell2")->setText("");
-        find<QLineEdit>(w, "TxtPreBellName2")->setText("pre.wav");
-        w->SaveWeekInterval();
+        find<QLineEdit>(w, "startHourBox")->setText("08");
+        find<QLineEdit>(w, "workMinutesBox")->setText("45");
+        find<QLineEdit>(w, "startBellSoundBox")->setText("start bell.wav");
+        find<QLineEdit>(w, "endBellSoundBox")->setText("end.wav");
+        find<QCheckBox>(w, "preBell2Box")->setChecked(true);
+        find<QLineEdit>(w, "preBell2MinutesBox")->setText("");
+        find<QLineEdit>(w, "preBell2SoundBox")->setText("pre.wav");
+        w->saveWeekInterval();
         f.settle();
         const QByteArray week = f.folder.readData("adata.ini");
         QCOMPARE(week, QByteArray("08\r\n0\r\n23\r\n0\r\n45\r\n10\r\nstart bell.wav\r\nend.wav\r\n 0 \r\n1\r\n\r\n"
                                   " 1 \r\n\r\npre.wav\r\n"));
-        find<QLineEdit>(w, "pre_day")->setText("5");
-        find<QCheckBox>(w, "nobell")->setChecked(true);
-        w->SaveDayInterval(2);
+        find<QLineEdit>(w, "shownDayBox")->setText("5");
+        find<QCheckBox>(w, "noRingsBox")->setChecked(true);
+        w->saveDayInterval(2);
         f.settle();
         QCOMPARE(f.folder.readData("adata_5.ini"),
                  QByteArray("08\r\n0\r\n23\r\n0\r\n45\r\n10\r\n 1 \r\nstart bell.wav\r\nend.wav\r\n 0 \r\n1\r\n\r\n"
                             " 1 \r\n\r\npre.wav\r\n"));
         // Read back into fresh controls.
-        find<QLineEdit>(w, "start_h")->setText("x");
-        find<QLineEdit>(w, "txtStartBellSound")->clear();
-        find<QCheckBox>(w, "ChkPreBell2")->setChecked(false);
-        w->LoadWeekInterval();
+        find<QLineEdit>(w, "startHourBox")->setText("x");
+        find<QLineEdit>(w, "startBellSoundBox")->clear();
+        find<QCheckBox>(w, "preBell2Box")->setChecked(false);
+        w->loadWeekInterval();
         f.settle();
-        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("08"));
-        QCOMPARE(find<QLineEdit>(w, "txtStartBellSound")->text(), QString("start bell.wav"));
-        QVERIFY(find<QCheckBox>(w, "ChkPreBell2")->isChecked());
-        QCOMPARE(find<QLineEdit>(w, "TxtPreBell2")->text(), QString(""));
+        QCOMPARE(find<QLineEdit>(w, "startHourBox")->text(), QString("08"));
+        QCOMPARE(find<QLineEdit>(w, "startBellSoundBox")->text(), QString("start bell.wav"));
+        QVERIFY(find<QCheckBox>(w, "preBell2Box")->isChecked());
+        QCOMPARE(find<QLineEdit>(w, "preBell2MinutesBox")->text(), QString(""));
     }
 
     void missingShortAndMalformedFilesTakeDefaults() {
@@ -177,26 +177,26 @@ private Q_SLOTS:
         f.folder.writeData("adata_1.ini", "7\r\n30\r\n15\r\n0\r\n40\r\n");
         f.folder.writeData("adata_2.ini", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\nyes\r\n");
         auto* w = f.load();
-        find<QLineEdit>(w, "start_h")->setText("junk");
-        find<QLineEdit>(w, "txtStartBellSound")->setText("junk");
-        find<Spinner>(w, "VScroll9")->blockSignals(true);
-        find<Spinner>(w, "VScroll9")->setValue(1);
-        find<Spinner>(w, "VScroll9")->blockSignals(false);
-        w->LoadDayInterval();
+        find<QLineEdit>(w, "startHourBox")->setText("junk");
+        find<QLineEdit>(w, "startBellSoundBox")->setText("junk");
+        find<Spinner>(w, "daySelector")->blockSignals(true);
+        find<Spinner>(w, "daySelector")->setValue(1);
+        find<Spinner>(w, "daySelector")->blockSignals(false);
+        w->loadDayInterval();
         f.settle();
-        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("7"));
-        QCOMPARE(find<QLineEdit>(w, "worktime")->text(), QString("40"));
-        QCOMPARE(find<QLineEdit>(w, "resttime")->text(), QString("10"));
-        QCOMPARE(find<QLineEdit>(w, "txtStartBellSound")->text(), QString());
-        QCOMPARE(find<QLineEdit>(w, "TxtPreBell1")->text(), QString("1"));
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());
-        find<Spinner>(w, "VScroll9")->blockSignals(true);
-        find<Spinner>(w, "VScroll9")->setValue(3);  // no file at all
-        find<Spinner>(w, "VScroll9")->blockSignals(false);
-        w->LoadDayInterval();
+        QCOMPARE(find<QLineEdit>(w, "startHourBox")->text(), QString("7"));
+        QCOMPARE(find<QLineEdit>(w, "workMinutesBox")->text(), QString("40"));
+        QCOMPARE(find<QLineEdit>(w, "restMinutesBox")->text(), QString("10"));
+        QCOMPARE(find<QLineEdit>(w, "startBellSoundBox")->text(), QString());
+        QCOMPARE(find<QLineEdit>(w, "preBell1MinutesBox")->text(), QString("1"));
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isChecked());
+        find<Spinner>(w, "daySelector")->blockSignals(true);
+        find<Spinner>(w, "daySelector")->setValue(3);  // no file at all
+        find<Spinner>(w, "daySelector")->blockSignals(false);
+        w->loadDayInterval();
         f.settle();
-        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("5"));
-        QCOMPARE(find<QLineEdit>(w, "exit_h")->text(), QString("23"));
+        QCOMPARE(find<QLineEdit>(w, "startHourBox")->text(), QString("5"));
+        QCOMPARE(find<QLineEdit>(w, "endHourBox")->text(), QString("23"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
     }
 
@@ -204,11 +204,11 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = f.load();
         for (int i = 0; i < 5; ++i) {
-            w->SaveOptions();
+            w->saveOptions();
             f.settle();
-            w->SaveWeekTimes();
+            w->saveWeekTimes();
             f.settle();
-            w->SaveWeekInterval();
+            w->saveWeekInterval();
             f.settle();
         }
         const QStringList files = QDir(f.folder.path() + "/data").entryList(QDir::Files | QDir::Hidden);
@@ -223,15 +223,15 @@ private Q_SLOTS:
         f.folder.addFile("data", "not a folder");
         auto* w = f.create();
         QSignalSpy failed(&f.services->store(), &SettingsStore::saveFailed);
-        w->Form_Load();
+        w->startUp();
         f.settle();
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
         QVERIFY(!failed.isEmpty());
         QCOMPARE(failed.last().first().toString(), QString("data.ini"));
-        find<QCheckBox>(w, "bellRepeat")->setChecked(true);
-        QVERIFY(find<ImageButton>(w, "bellStop")->isVisible());
+        find<QCheckBox>(w, "repeatBellBox")->setChecked(true);
+        QVERIFY(find<ImageButton>(w, "stopBellButton")->isVisible());
         QFile::remove(f.folder.path() + "/data");
-        w->SaveOptions();
+        w->saveOptions();
         f.settle();
         QCOMPARE(f.folder.readData("data.ini"), QByteArray(" 0 \r\n-1 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n"));
     }

@@ -15,9 +15,9 @@ private Q_SLOTS:
         f.writeOptions(2, 1);
         f.folder.writeData("mdata.ini", "10hr 00min/bell.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
-        QCOMPARE(f.list("clock_list"), QStringList({"10hr00min"}));
+        QCOMPARE(f.list("todayList"), QStringList({"10hr00min"}));
 
         // The set-up of another PC, in the same modes: the lists must be read again all the same.
         WindowFixture other;
@@ -30,26 +30,26 @@ private Q_SLOTS:
 
         f.fakes.dialogs.messages.clear();
         f.fakes.dialogs.files.enqueue(files.filePath("none.zip"));
-        find<QAction>(w, "mnSetupImport")->trigger();
+        find<QAction>(w, "importSetupAction")->trigger();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QVERIFY(f.fakes.dialogs.messages.first().text.contains("there is no such file"));
-        QCOMPARE(f.list("clock_list"), QStringList({"10hr00min"}));
+        QCOMPARE(f.list("todayList"), QStringList({"10hr00min"}));
 
         f.fakes.dialogs.messages.clear();
         f.fakes.dialogs.files.enqueue(file);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        find<QAction>(w, "mnSetupImport")->trigger();
+        find<QAction>(w, "importSetupAction")->trigger();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         const ShownMessage& question = f.fakes.dialogs.messages.first();
         QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
         QVERIFY(question.text.contains("Bell sounds (1): own.wav"));
         QVERIFY(question.text.contains("Settings files replaced: data.ini, mdata.ini"));
 
-        QCOMPARE(f.list("AddTimeList"), QStringList({"08hr 15min/own.wav", "13hr 40min/own.wav"}));
-        QCOMPARE(f.list("File1"), QStringList({"bell.wav", "own.wav"}));
+        QCOMPARE(f.list("bellTimeList"), QStringList({"08hr 15min/own.wav", "13hr 40min/own.wav"}));
+        QCOMPARE(f.list("soundList"), QStringList({"bell.wav", "own.wav"}));
         QCOMPARE(f.bells().serviceRunning(), 1);
-        QCOMPARE(f.list("clock_list"), QStringList({"08hr15min", "13hr40min"}));
+        QCOMPARE(f.list("todayList"), QStringList({"08hr15min", "13hr40min"}));
         QCOMPARE(f.folder.readData("mdata.ini"), other.folder.readData("mdata.ini"));
     }
 };

@@ -33,24 +33,24 @@ private Q_SLOTS:
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(w->windowTitle(), QString("Corvalin"));
         QCOMPARE(find<QLabel>(w, "titleText")->text(), QString("Corvalin"));
-        QCOMPARE(find<QGroupBox>(w, "FrameSndCard")->title(), QString("Dedicated Corvalin soundcard"));
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString("OFF"));
+        QCOMPARE(find<QGroupBox>(w, "soundCardFrame")->title(), QString("Dedicated Corvalin soundcard"));
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
         QCOMPARE(find<QLabel>(w, "stateColor")->palette().color(QPalette::Window), QColor(170, 223, 171));
-        QVERIFY(find<SecondTimer>(w, "Timer1")->isEnabled());
-        QVERIFY(!find<QLabel>(w, "mnBellCount")->isEnabled());
-        QVERIFY(!find<QAction>(w, "mOpen")->isVisible());
+        QVERIFY(find<SecondTimer>(w, "screenClock")->isEnabled());
+        QVERIFY(!find<QLabel>(w, "bellCountEntry")->isEnabled());
+        QVERIFY(!find<QAction>(w, "openWindowAction")->isVisible());
         QCOMPARE(w->loadPhase(), 2);
         QCOMPARE(f.bells().serviceRunning(), 0);
-        QVERIFY(find<QRadioButton>(w, "Option2")->isChecked());
-        QVERIFY(find<QRadioButton>(w, "Option3")->isChecked());
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("All days"));
-        QVERIFY(find<QListWidget>(w, "AddTimeList")->isVisible());
-        QVERIFY(!find<QLineEdit>(w, "worktime")->isVisible());
-        QVERIFY(!find<ImageButton>(w, "bellStop")->isVisible());
+        QVERIFY(find<QRadioButton>(w, "manualModeButton")->isChecked());
+        QVERIFY(find<QRadioButton>(w, "weekModeButton")->isChecked());
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("All days"));
+        QVERIFY(find<QListWidget>(w, "bellTimeList")->isVisible());
+        QVERIFY(!find<QLineEdit>(w, "workMinutesBox")->isVisible());
+        QVERIFY(!find<ImageButton>(w, "stopBellButton")->isVisible());
         QCOMPARE(f.ringer().soundCardIndex(), -1);
         QCOMPARE(f.bells().powerOffBooking().hour, 0);
         QCOMPARE(f.bells().powerOffBooking().minute, 5);
-        QVERIFY(!find<QCheckBox>(w, "chkAutoExit")->isChecked());
+        QVERIFY(!find<QCheckBox>(w, "powerOffBox")->isChecked());
         QCOMPARE(f.fakes.mixer.history, QList<bool>{false});  // unmuted once
         QVERIFY(!f.fakes.logonStart.enabled);
         // The option reaction that runs last stores all eight values.
@@ -71,26 +71,26 @@ private Q_SLOTS:
                            "8\r\n30\r\n15\r\n0\r\n45\r\n15\r\n 0 \r\ns.wav\r\ne.wav\r\n 1 \r\n3\r\n"
                            "p.wav\r\n 0 \r\n2\r\nq.wav\r\n");
         auto* w = f.load();
-        QVERIFY(find<QCheckBox>(w, "auto_exe")->isChecked());
-        QVERIFY(find<QCheckBox>(w, "sound_zero")->isChecked());
-        QVERIFY(find<QCheckBox>(w, "bellRepeat")->isChecked());
-        QVERIFY(!find<ImageButton>(w, "bellStop")->isHidden());
-        QVERIFY(find<QCheckBox>(w, "chkTimeSync")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "autoStartBox")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "silentBox")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "repeatBellBox")->isChecked());
+        QVERIFY(!find<ImageButton>(w, "stopBellButton")->isHidden());
+        QVERIFY(find<QCheckBox>(w, "timeSyncBox")->isChecked());
         QVERIFY(w->isInTray());  // started by itself in tray mode
-        QVERIFY(find<AutoModeForm>(w, "isAutoModeForm")->isAutoMode2->isChecked());
-        QVERIFY(find<QRadioButton>(w, "Option1")->isChecked());
-        QVERIFY(find<QRadioButton>(w, "Option4")->isChecked());
-        QCOMPARE(find<QListWidget>(w, "File1")->currentItem()->text(), QString("b.wav"));
-        QCOMPARE(find<Spinner>(w, "VScroll9")->value(), 2);  // 2026-12-07 is a Monday
-        QCOMPARE(find<QLineEdit>(w, "reg_day")->text(), QString("Monday"));
-        QCOMPARE(find<QLineEdit>(w, "start_h")->text(), QString("8"));
-        QCOMPARE(find<QLineEdit>(w, "txtEndBellSound")->text(), QString("e.wav"));
-        QVERIFY(find<QCheckBox>(w, "ChkPreBell1")->isChecked());
+        QVERIFY(find<AutoModeForm>(w, "autoModeForm")->trayModeButton->isChecked());
+        QVERIFY(find<QRadioButton>(w, "intervalModeButton")->isChecked());
+        QVERIFY(find<QRadioButton>(w, "eachDayModeButton")->isChecked());
+        QCOMPARE(find<QListWidget>(w, "soundList")->currentItem()->text(), QString("b.wav"));
+        QCOMPARE(find<Spinner>(w, "daySelector")->value(), 2);  // 2026-12-07 is a Monday
+        QCOMPARE(find<QLineEdit>(w, "dayNameBox")->text(), QString("Monday"));
+        QCOMPARE(find<QLineEdit>(w, "startHourBox")->text(), QString("8"));
+        QCOMPARE(find<QLineEdit>(w, "endBellSoundBox")->text(), QString("e.wav"));
+        QVERIFY(find<QCheckBox>(w, "preBell1Box")->isChecked());
         QCOMPARE(f.bells().powerOffBooking().hour, 17);
         QCOMPARE(f.bells().powerOffBooking().minute, 30);
-        QVERIFY(find<QCheckBox>(w, "chkAutoExit")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "powerOffBox")->isChecked());
         QCOMPARE(f.ringer().soundCardIndex(), 0);
-        QCOMPARE(find<QLabel>(w, "SndCardText")->text(), QString("USB Audio(1)"));
+        QCOMPARE(find<QLabel>(w, "soundCardText")->text(), QString("USB Audio(1)"));
         // Restoring the options shows no dialog or message, but registers the logon start.
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QVERIFY(f.fakes.dialogs.modals.isEmpty());
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QObject::connect(&f.services->store(), &SettingsStore::written, w, [&](const QString& name) {
             seen.append(name + ":" + QString::fromLatin1(f.folder.readData(name)));
         });
-        w->Form_Load();
+        w->startUp();
         f.settle();
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QCOMPARE(seen, writes);
@@ -213,7 +213,7 @@ private Q_SLOTS:
                                         .arg(sight.height())));
                 seen.append(control->objectName());
             }
-            QVERIFY(seen.contains(mode == 2 ? "applyTemplet" : "CmdPreBell2"));
+            QVERIFY(seen.contains(mode == 2 ? "applyTemplateButton" : "preBell2SoundButton"));
             QVERIFY(find<QPushButton>(w, "alarmStop")->isVisible());
         }
     }
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.instanceGuard.signals_, 1);
         QCOMPARE(f.quits, 1);
         QVERIFY(!w->isVisible());
-        QVERIFY(!find<SecondTimer>(w, "Timer1")->isEnabled());
+        QVERIFY(!find<SecondTimer>(w, "screenClock")->isEnabled());
         QCOMPARE(f.fakes.mixer.opens, 0);
         QVERIFY(!f.folder.hasData("data.ini"));
     }
@@ -255,14 +255,14 @@ private Q_SLOTS:
         Ports ports = f.fakes.ports();
         ports.mixer = &mixer;
         auto* w = f.create(ports);
-        w->Form_Load();
+        w->startUp();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Error Number : ", "Device not available"}));
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString());
         QVERIFY(w->isVisible());
         QCOMPARE(f.bells().powerOffBooking().hour, 9);  // what ran before stays
-        QVERIFY(!find<SecondTimer>(w, "Timer1")->isEnabled());
-        QCOMPARE(find<QLabel>(w, "state")->text(), QString());
+        QVERIFY(!find<SecondTimer>(w, "screenClock")->isEnabled());
+        QCOMPARE(find<QLabel>(w, "stateText")->text(), QString());
         QVERIFY(!f.folder.hasData("data.ini"));
     }
 
@@ -274,7 +274,7 @@ private Q_SLOTS:
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QVERIFY(!w->close());
         QCOMPARE(f.quits, 0);
@@ -290,13 +290,13 @@ private Q_SLOTS:
         QVERIFY(f.fakes.mixer.muted);
         QVERIFY(f.folder.readData("ring.log").contains("Corvalin ended: the desktop session ended"));
 
-        w->mnExit1_Click();
+        w->onTrayExitTriggered();
         f.settle();
         QCOMPARE(f.quits, 2);
         QVERIFY(!f.fakes.mixer.muted);
 
         f.fakes.mixer.muted = true;
-        w->mexit_Click();
+        w->onExitClicked();
         f.settle();
         QCOMPARE(f.quits, 3);
         QVERIFY(!f.fakes.mixer.muted);
@@ -305,94 +305,94 @@ private Q_SLOTS:
     void menuStripExitIsAClick() {
         WindowFixture f;
         auto* w = f.load();
-        QTest::mouseClick(find<QLabel>(w, "mexit"), Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(w, "exitEntry"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
     }
 
     void controlsCarryTheirNames() {
         WindowFixture f;
         auto* w = f.load();
-        const QStringList names{"start",
-                                "stop1",
-                                "File1",
-                                "AddTimeList",
-                                "nobell",
-                                "VScroll9",
-                                "pre_day",
-                                "reg_day",
-                                "auto_exe",
-                                "sound_zero",
-                                "bellRepeat",
-                                "chkTimeSync",
-                                "chkAutoExit",
-                                "Option1",
-                                "Option2",
-                                "Option3",
-                                "Option4",
-                                "start_h",
-                                "start_m",
-                                "exit_h",
-                                "exit_m",
-                                "worktime",
-                                "resttime",
-                                "VScroll1",
-                                "VScroll2",
-                                "VScroll3",
-                                "VScroll4",
-                                "VScroll5",
-                                "VScroll6",
-                                "txtStartBellSound",
-                                "txtEndBellSound",
-                                "cmdStartBellSound",
-                                "cmdEndBellSound",
-                                "ChkPreBell1",
-                                "TxtPreBell1",
-                                "VScrollPreBell1",
-                                "TxtPreBellName1",
-                                "CmdPreBell1",
-                                "ChkPreBell2",
-                                "TxtPreBell2",
-                                "VScrollPreBell2",
-                                "TxtPreBellName2",
-                                "CmdPreBell2",
-                                "input_h",
-                                "input_m",
-                                "VScroll7",
-                                "VScroll8",
-                                "TimeAdd",
-                                "TimeDel",
-                                "TimeMod",
-                                "allDel",
-                                "applyTemplet",
-                                "now",
-                                "now_day",
-                                "state",
+        const QStringList names{"startButton",
+                                "stopButton",
+                                "soundList",
+                                "bellTimeList",
+                                "noRingsBox",
+                                "daySelector",
+                                "shownDayBox",
+                                "dayNameBox",
+                                "autoStartBox",
+                                "silentBox",
+                                "repeatBellBox",
+                                "timeSyncBox",
+                                "powerOffBox",
+                                "intervalModeButton",
+                                "manualModeButton",
+                                "weekModeButton",
+                                "eachDayModeButton",
+                                "startHourBox",
+                                "startMinuteBox",
+                                "endHourBox",
+                                "endMinuteBox",
+                                "workMinutesBox",
+                                "restMinutesBox",
+                                "startHourSpin",
+                                "startMinuteSpin",
+                                "endHourSpin",
+                                "endMinuteSpin",
+                                "workSpin",
+                                "restSpin",
+                                "startBellSoundBox",
+                                "endBellSoundBox",
+                                "startBellSoundButton",
+                                "endBellSoundButton",
+                                "preBell1Box",
+                                "preBell1MinutesBox",
+                                "preBell1Spin",
+                                "preBell1SoundBox",
+                                "preBell1SoundButton",
+                                "preBell2Box",
+                                "preBell2MinutesBox",
+                                "preBell2Spin",
+                                "preBell2SoundBox",
+                                "preBell2SoundButton",
+                                "inputHourBox",
+                                "inputMinuteBox",
+                                "inputHourSpin",
+                                "inputMinuteSpin",
+                                "addTimeButton",
+                                "deleteTimeButton",
+                                "changeSoundButton",
+                                "deleteAllButton",
+                                "applyTemplateButton",
+                                "clockText",
+                                "dateText",
+                                "stateText",
                                 "stateColor",
-                                "clock_list",
+                                "todayList",
                                 "nextBell",
                                 "nextBellSound",
-                                "btnNowBell",
-                                "bellStop",
-                                "FrameSndCard",
-                                "SndCardText",
-                                "SndCardSet",
+                                "ringNowButton",
+                                "stopBellButton",
+                                "soundCardFrame",
+                                "soundCardText",
+                                "setSoundCardButton",
                                 "titleText",
-                                "Picture1",
-                                "Picture2",
-                                "ImageMin",
-                                "GoTray",
-                                "mexit",
-                                "info",
-                                "helpword",
-                                "mnCountDown",
-                                "mnBellCount",
-                                "help"};
+                                "titleStrip",
+                                "menuStrip",
+                                "minimizeButton",
+                                "trayButton",
+                                "exitEntry",
+                                "infoEntry",
+                                "helpEntry",
+                                "countdownEntry",
+                                "bellCountEntry",
+                                "trayMenu"};
         for (const QString& name : names) {
             QVERIFY2(w->findChild<QObject*>(name) != nullptr, qPrintable(name));
         }
         QCOMPARE(w->objectName(), QString("main"));
-        QVERIFY(find<AutoModeForm>(w, "isAutoModeForm")->findChild<QRadioButton*>("isAutoMode1"));
-        QCOMPARE(find<AutoModeForm>(w, "isAutoModeForm")->windowTitle(), QString("Auto execution방법"));
+        QVERIFY(find<AutoModeForm>(w, "autoModeForm")->findChild<QRadioButton*>("windowModeButton"));
+        QCOMPARE(find<AutoModeForm>(w, "autoModeForm")->windowTitle(), QString("Auto execution방법"));
     }
 };
 

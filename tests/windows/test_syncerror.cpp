@@ -30,7 +30,7 @@ private Q_SLOTS:
         WindowFixture f;
         f.fakes.clock.set(at(9, 0, 2));
         auto* w = f.load();
-        find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
+        find<QCheckBox>(w, "timeSyncBox")->setChecked(true);
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(
             f.fakes.dialogs.messages.first().text,
@@ -60,15 +60,15 @@ private Q_SLOTS:
         QVERIFY(f.fakes.dialogs.modals.isEmpty());
         QVERIFY(!warning->isModal());
         QCOMPARE(warning->windowTitle(), QString("Corvalin"));
-        QCOMPARE(find<QLabel>(warning, "Label1")->text(),
+        QCOMPARE(find<QLabel>(warning, "failureText")->text(),
                  QString("Because failure of connecting in the Internet time server, it cannot fix time."));
-        QCOMPARE(find<QLabel>(warning, "Label2")->text(),
+        QCOMPARE(find<QLabel>(warning, "networkText")->text(),
                  QString("Please confirm network condition which probably is normal."));
         QCOMPARE(
-            find<QLabel>(warning, "Label3")->text(),
+            find<QLabel>(warning, "unstableText")->text(),
             QString("If this warning window are opened frequently, it means that the network condition is "
                     "unstable. therefore, you not be able to use internet time function."));
-        QCOMPARE(find<QLabel>(warning, "Label5")->text(),
+        QCOMPARE(find<QLabel>(warning, "untickText")->text(),
                  QString("So, please cancel the check box [Internet time] of Corvalin main window."));
         QVERIFY(f.folder.readData("ring.log").contains("No internet time server could be reached"));
 
@@ -77,7 +77,7 @@ private Q_SLOTS:
             minuteOfTicks();
             QTRY_COMPARE_WITH_TIMEOUT(sync.syncFailures(), i, 20000);  // a failed lookup may take a while on a busy machine
         }
-        find<ImageButton>(warning, "cmdSyncError")->click();
+        find<ImageButton>(warning, "closeButton")->click();
         QVERIFY(!warning->isVisible());
         minuteOfTicks();
         QTRY_VERIFY(warning->isVisible());
@@ -99,10 +99,10 @@ private Q_SLOTS:
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n09hr 00min/bell.wav\r\n");
         auto* w = f.create(ports);
-        w->Form_Load();
+        w->startUp();
         f.settle();
-        find<QCheckBox>(w, "chkTimeSync")->setChecked(true);
-        w->start_Click();
+        find<QCheckBox>(w, "timeSyncBox")->setChecked(true);
+        w->onStartClicked();
         f.settle();
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("08hr 50min"));
 
@@ -119,7 +119,7 @@ private Q_SLOTS:
         QVERIFY2(f.folder.readData("ring.log").contains(step.toUtf8()),
                  f.folder.readData("ring.log").constData());
 
-        w->stop1_Click();
+        w->onStopClicked();
         f.settle();
         f.fakes.clock.advance(64);  // 08:52:04
         for (int i = 0; i < 5; ++i) {

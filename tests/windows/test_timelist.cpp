@@ -30,32 +30,32 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = manualWeek(f);
         for (auto [h, m] : {std::pair{"13", "5"}, {"7", "05"}, {"23", "59"}, {"0", "0"}}) {
-            find<QLineEdit>(w, "input_h")->setText(h);
-            find<QLineEdit>(w, "input_m")->setText(m);
-            w->TimeAdd_Click();
+            find<QLineEdit>(w, "inputHourBox")->setText(h);
+            find<QLineEdit>(w, "inputMinuteBox")->setText(m);
+            w->onAddTimeClicked();
             f.settle();
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         const QStringList expected{"00hr 00min/bell.wav", "07hr 05min/bell.wav", "13hr 05min/bell.wav",
                                    "23hr 59min/bell.wav"};
-        QCOMPARE(f.list("AddTimeList"), expected);
+        QCOMPARE(f.list("bellTimeList"), expected);
         QCOMPARE(f.folder.readData("mdata.ini"), (expected.join("\r\n") + "\r\n").toLatin1());
     }
 
     void duplicateKeyRefusedWhateverTheSound() {
         WindowFixture f;
         auto* w = manualWeek(f);
-        find<QLineEdit>(w, "input_h")->setText("7");
-        find<QLineEdit>(w, "input_m")->setText("5");
-        w->TimeAdd_Click();
+        find<QLineEdit>(w, "inputHourBox")->setText("7");
+        find<QLineEdit>(w, "inputMinuteBox")->setText("5");
+        w->onAddTimeClicked();
         f.settle();
-        select(find<QListWidget>(w, "File1"), "chime.wav");
-        find<QLineEdit>(w, "input_h")->setText("07");
-        find<QLineEdit>(w, "input_m")->setText("05");
-        w->TimeAdd_Click();
+        select(find<QListWidget>(w, "soundList"), "chime.wav");
+        find<QLineEdit>(w, "inputHourBox")->setText("07");
+        find<QLineEdit>(w, "inputMinuteBox")->setText("05");
+        w->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"The corresponding time is being register already."});
-        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 05min/bell.wav"});
+        QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 05min/bell.wav"});
     }
 
     void addRefusals_data() {
@@ -81,17 +81,17 @@ private Q_SLOTS:
         QFETCH(QString, message);
         WindowFixture f;
         auto* w = manualWeek(f);
-        find<QListWidget>(w, "File1")->clearSelection();
+        find<QListWidget>(w, "soundList")->clearSelection();
         if (!sound.isEmpty()) {
-            select(find<QListWidget>(w, "File1"), sound);
+            select(find<QListWidget>(w, "soundList"), sound);
         }
-        find<QLineEdit>(w, "input_h")->setText(hour);
-        find<QLineEdit>(w, "input_m")->setText(minute);
-        w->TimeAdd_Click();
+        find<QLineEdit>(w, "inputHourBox")->setText(hour);
+        find<QLineEdit>(w, "inputMinuteBox")->setText(minute);
+        w->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY2(f.fakes.dialogs.texts().first().startsWith(message), qPrintable(f.fakes.dialogs.texts().first()));
-        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
+        QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 0);
         QVERIFY(!f.folder.hasData("mdata.ini"));
     }
 
@@ -99,26 +99,26 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n08hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        find<QListWidget>(w, "AddTimeList")->clearSelection();
-        w->TimeDel_Click();
+        find<QListWidget>(w, "bellTimeList")->clearSelection();
+        w->onDeleteTimeClicked();
         f.settle();
-        w->TimeMod_Click();
+        w->onChangeSoundClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Select time that you want to delete in [Added time]",
                                                        "Select time that you want to modify in [Added time]"}));
-        select(find<QListWidget>(w, "AddTimeList"), "07hr 05min/bell.wav");
-        find<QListWidget>(w, "File1")->clearSelection();
-        w->TimeMod_Click();
+        select(find<QListWidget>(w, "bellTimeList"), "07hr 05min/bell.wav");
+        find<QListWidget>(w, "soundList")->clearSelection();
+        w->onChangeSoundClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Select bell sound in [Select bell sound]"));
         // A non-wave file can be given to an existing time.
-        select(find<QListWidget>(w, "File1"), "notes.txt");
-        w->TimeMod_Click();
+        select(find<QListWidget>(w, "soundList"), "notes.txt");
+        w->onChangeSoundClicked();
         f.settle();
-        QCOMPARE(f.list("AddTimeList"), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
-        QCOMPARE(find<QListWidget>(w, "AddTimeList")->currentRow(), 0);
-        select(find<QListWidget>(w, "AddTimeList"), "08hr 00min/bell.wav");
-        w->TimeDel_Click();
+        QCOMPARE(f.list("bellTimeList"), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
+        QCOMPARE(find<QListWidget>(w, "bellTimeList")->currentRow(), 0);
+        select(find<QListWidget>(w, "bellTimeList"), "08hr 00min/bell.wav");
+        w->onDeleteTimeClicked();
         f.settle();
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 05min/notes.txt\r\n"));
     }
@@ -128,26 +128,26 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
-        w->allDel_Click();
+        w->onDeleteAllClicked();
         f.settle();
-        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 1);
+        QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 1);
         const auto& ask = f.fakes.dialogs.messages.first();
         QCOMPARE(ask.title, QString("Delete"));
         QCOMPARE(ask.text, QString("Delete all times of time box?"));
         QCOMPARE(ask.icon, Dialogs::Icon::Question);
         QCOMPARE(ask.buttons, Dialogs::Buttons::YesNo);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        w->allDel_Click();
+        w->onDeleteAllClicked();
         f.settle();
-        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
+        QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray());
     }
 
     void eachDayEditsGoToTheDayFile() {
         WindowFixture f;
         auto* w = manualWeek(f, 2);
-        find<QLineEdit>(w, "input_h")->setText("9");
-        w->TimeAdd_Click();
+        find<QLineEdit>(w, "inputHourBox")->setText("9");
+        w->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n09hr 05min/bell.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata.ini"));
@@ -157,28 +157,28 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n09hr 00min/a.wav\r\n");
         auto* w = manualWeek(f);
-        QVERIFY(w->ApplyTemplate(3));
-        QCOMPARE(f.list("AddTimeList"), (QStringList{"09hr 00min/a.wav", "10hr 00min/b.wav"}));
+        QVERIFY(w->applyTemplate(3));
+        QCOMPARE(f.list("bellTimeList"), (QStringList{"09hr 00min/a.wav", "10hr 00min/b.wav"}));
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("09hr 00min/a.wav\r\n10hr 00min/b.wav\r\n"));
-        QVERIFY(!find<QCheckBox>(w, "nobell")->isChecked());  // the flag is not used for the week
+        QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isChecked());  // the flag is not used for the week
     }
 
     void templateIntoADay() {
         WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n");
         auto* w = manualWeek(f, 2);
-        find<Spinner>(w, "VScroll9")->setValue(5);
+        find<Spinner>(w, "daySelector")->setValue(5);
         f.fakes.dialogs.whileModal = [w](QWidget* window) {
             auto* templet = qobject_cast<Templet*>(window);
             QVERIFY(templet);
-            templet->applyTemplet[2]->click();
+            templet->templateButtons[2]->click();
             QVERIFY(!templet->isVisible());
             Q_UNUSED(w);
         };
-        w->applyTemplet_Click();
+        w->onApplyTemplateClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
-        QVERIFY(find<QCheckBox>(w, "nobell")->isChecked());
+        QVERIFY(find<QCheckBox>(w, "noRingsBox")->isChecked());
         QCOMPARE(f.folder.readData("mdata_5.ini"), QByteArray(" 1 \r\n10hr 00min/b.wav\r\n"));
     }
 
@@ -186,9 +186,9 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata_8.ini", " 0 \r\n");
         auto* w = manualWeek(f, 2);
-        find<QListWidget>(w, "AddTimeList")->addItem("06hr 00min/x.wav");
-        QVERIFY(w->ApplyTemplate(1));
-        QCOMPARE(find<QListWidget>(w, "AddTimeList")->count(), 0);
+        find<QListWidget>(w, "bellTimeList")->addItem("06hr 00min/x.wav");
+        QVERIFY(w->applyTemplate(1));
+        QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n"));
     }
 
@@ -206,10 +206,10 @@ private Q_SLOTS:
         }
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        QVERIFY(!w->ApplyTemplate(6));
+        QVERIFY(!w->applyTemplate(6));
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
-        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 00min/bell.wav"});
+        QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 00min/bell.wav"});
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 00min/bell.wav\r\n"));
     }
 
@@ -217,10 +217,12 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        f.fakes.dialogs.whileModal = [](QWidget* window) { qobject_cast<Templet*>(window)->closewindow->click(); };
-        w->applyTemplet_Click();
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            qobject_cast<Templet*>(window)->closeButton->click();
+        };
+        w->onApplyTemplateClicked();
         f.settle();
-        QCOMPARE(f.list("AddTimeList"), QStringList{"07hr 00min/bell.wav"});
+        QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 00min/bell.wav"});
     }
 };
 

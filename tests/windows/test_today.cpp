@@ -48,7 +48,7 @@ MainWindow* runningDay(WindowFixture& f) {
     f.folder.writeData("mdata.ini", "10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n11hr 30min/a.wav\r\n");
     f.fakes.clock.set(at(10, 40, 0));
     auto* w = f.load();
-    w->start_Click();
+    w->onStartClicked();
     f.settle();
     return w;
 }
@@ -64,17 +64,17 @@ private Q_SLOTS:
     void skippedMovedAndAddedBellsForOneDay() {
         WindowFixture f;
         auto* w = runningDay(f);
-        auto* skipNext = find<QAction>(w, "mnSkipNext");
+        auto* skipNext = find<QAction>(w, "skipNextAction");
         QVERIFY(skipNext->isVisible());
         QCOMPARE(skipNext->text(), QString("Skip next bell (10:50)"));
         skipNext->trigger();
         f.settle();
-        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr30min"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr30min"}));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("11hr 30min"));
         QCOMPARE(skipNext->text(), QString("Skip next bell (11:30)"));
 
         // 11:30 to 11:35, and a drill at 11:10, from the list's menu.
-        auto* list = find<QListWidget>(w, "clock_list");
+        auto* list = find<QListWidget>(w, "todayList");
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             auto* dialog = qobject_cast<TodayBellDialog*>(window);
             QVERIFY(dialog);
@@ -93,8 +93,8 @@ private Q_SLOTS:
         menu.reset(w->todayMenu(nullptr));
         action(menu.get(), "mnAddToday")->trigger();
         f.settle();
-        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
+                                                   "11hr35min  (moved from 11:30)"}));
         QVERIFY(f.fakes.dialogs.texts().isEmpty());
         // The bells whose minute has come are grey, the others not, and they grey as the day goes.
         const auto grey = [list] {
@@ -134,22 +134,22 @@ private Q_SLOTS:
         g.folder.writeData("today.ini", kept);
         auto* v = runningDay(g);
         Q_UNUSED(v);
-        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+        QCOMPARE(g.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr10min  (added)",
+                                                   "11hr35min  (moved from 11:30)"}));
 
         // Undone: the skipped bell rings again (in the copy that undid it).
-        list = find<QListWidget>(v, "clock_list");
+        list = find<QListWidget>(v, "todayList");
         menu.reset(v->todayMenu(list->item(1)));
         action(menu.get(), "mnUndoToday")->trigger();
         g.settle();
-        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr10min  (added)",
-                                                    "11hr35min  (moved from 11:30)"}));
+        QCOMPARE(g.list("todayList"), (QStringList{"10hr00min", "10hr50min", "11hr10min  (added)",
+                                                   "11hr35min  (moved from 11:30)"}));
         QCOMPARE(runTo(g, at(10, 51, 0)), QStringList{"10:50"});
 
         // The next day rings the week's list as it is, and the file is gone.
         g.fakes.clock.set(at(23, 59, 58));
         QCOMPARE(runTo(g, at(0, 0, 2, 8)), QStringList());
-        QCOMPARE(g.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QCOMPARE(g.list("todayList"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
         QTRY_VERIFY(!g.folder.hasData("today.ini"));
         QCOMPARE(g.folder.readData("mdata.ini"), QByteArray("10hr 00min/a.wav\r\n10hr 50min/a.wav\r\n11hr 30min/a.wav\r\n"));
         menu.reset();  // before the window it belongs to
@@ -167,11 +167,11 @@ private Q_SLOTS:
         std::unique_ptr<QMenu> menu(w->todayMenu(nullptr));
         action(menu.get(), "mnNoBellsToday")->trigger();
         f.settle();
-        QCOMPARE(f.list("clock_list"), QStringList());
+        QCOMPARE(f.list("todayList"), QStringList());
         QVERIFY(!note->isHidden());
         QCOMPARE(note->text(), QString("No bells today"));
         QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("NEXT DAY"));
-        QVERIFY(!find<QAction>(w, "mnSkipNext")->isVisible());
+        QVERIFY(!find<QAction>(w, "skipNextAction")->isVisible());
         menu.reset(w->todayMenu(nullptr));
         action(menu.get(), "mnTempletToday2")->trigger();
         f.settle();
@@ -181,12 +181,12 @@ private Q_SLOTS:
         menu.reset(w->todayMenu(nullptr));
         action(menu.get(), "mnUndoAllToday")->trigger();
         f.settle();
-        QCOMPARE(f.list("clock_list"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
+        QCOMPARE(f.list("todayList"), (QStringList{"10hr00min", "10hr50min", "11hr30min"}));
         QVERIFY(note->isHidden());
         menu.reset(w->todayMenu(nullptr));
         action(menu.get(), "mnTempletToday2")->trigger();
         f.settle();
-        QCOMPARE(f.list("clock_list"), QStringList{"10hr45min"});
+        QCOMPARE(f.list("todayList"), QStringList{"10hr45min"});
         QCOMPARE(note->text(), QString("Templet 2 rings today"));
         QVERIFY(!note->isHidden());
         menu.reset(w->todayMenu(nullptr));
@@ -222,7 +222,7 @@ private Q_SLOTS:
             find<QSpinBox>(window, "offsetSeconds")->setValue(-30);
             find<QPushButton>(window, "offsetOk")->click();
         };
-        find<QAction>(w, "mnBellOffset")->trigger();
+        find<QAction>(w, "bellOffsetAction")->trigger();
         f.settle();
         QCOMPARE(f.folder.readData("offset.ini"), QByteArray("-30 \r\n"));
         QVERIFY(!find<QLabel>(w, "offsetText")->isHidden());

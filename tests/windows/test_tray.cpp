@@ -46,9 +46,9 @@ private Q_SLOTS:
         f.writeOptions(2, 1, 0);
         f.folder.writeData("mdata.ini", "08hr 00min/a.wav\r\n");
         auto* w = f.load();
-        auto* open = find<QAction>(w, "mOpen");
+        auto* open = find<QAction>(w, "openWindowAction");
         QVERIFY(w->isVisible() && !open->isVisible());
-        w->TrayIn();
+        w->goToTray();
         f.settle();
         QVERIFY(!w->isVisible() && open->isVisible() && w->isInTray());
         auto* tray = find<QSystemTrayIcon>(w, "trayIcon");
@@ -56,7 +56,7 @@ private Q_SLOTS:
         // The icon tells at a glance, in the tray, whether the bells run: grey while they do not.
         QVERIFY(isGrey(tray->icon()));
         // The tip tells the state the service had when the window left.
-        w->start_Click();
+        w->onStartClicked();
         f.settle();
         QCOMPARE(tray->toolTip(), QString("Corvalin-Stop"));
         QVERIFY(!tray->icon().isNull() && !isGrey(tray->icon()));
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QVERIFY(!w->isVisible());
         Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w->isVisible() && !open->isVisible() && !w->isInTray());
-        w->TrayIn();
+        w->goToTray();
         f.settle();
         QCOMPARE(tray->toolTip(), QString("Corvalin-Excuting..."));
         open->trigger();
@@ -73,7 +73,7 @@ private Q_SLOTS:
         w->showMinimized();
         QTRY_VERIFY(w->isInTray());
         QVERIFY(!w->isVisible());
-        w->TrayOut();
+        w->comeBackFromTray();
         f.settle();
         QVERIFY(!w->isMinimized());
     }
@@ -81,11 +81,11 @@ private Q_SLOTS:
     void minimisePicture() {
         WindowFixture f;
         auto* w = f.load();
-        auto* minimise = find<QLabel>(w, "ImageMin");
+        auto* minimise = find<QLabel>(w, "minimizeButton");
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(minimise, &enter);
         QCOMPARE(minimise->property("hover").toString(), QString("1"));
-        hover(find<QWidget>(w, "Picture1"), QPoint(5, 5));
+        hover(find<QWidget>(w, "titleStrip"), QPoint(5, 5));
         QCOMPARE(minimise->property("hover").toString(), QString("0"));
         QTest::mouseClick(minimise, Qt::LeftButton);
         QVERIFY(w->isInTray());
@@ -94,7 +94,7 @@ private Q_SLOTS:
     void menuStrip() {
         WindowFixture f;
         auto* w = f.load();
-        const QStringList entries{"mexit", "info", "helpword", "mnCountDown", "mnBellCount"};
+        const QStringList entries{"exitEntry", "infoEntry", "helpEntry", "countdownEntry", "bellCountEntry"};
         auto lit = [&] {
             QStringList on;
             for (const QString& name : entries) {
@@ -104,16 +104,16 @@ private Q_SLOTS:
             }
             return on;
         };
-        hover(find<QLabel>(w, "helpword"), QPoint(3, 3));
-        QCOMPARE(lit(), QStringList{"helpword"});
-        hover(find<QLabel>(w, "mnCountDown"), QPoint(3, 3));
-        QCOMPARE(lit(), QStringList{"mnCountDown"});
-        hover(find<QWidget>(w, "Picture2"), QPoint(900, 3));
+        hover(find<QLabel>(w, "helpEntry"), QPoint(3, 3));
+        QCOMPARE(lit(), QStringList{"helpEntry"});
+        hover(find<QLabel>(w, "countdownEntry"), QPoint(3, 3));
+        QCOMPARE(lit(), QStringList{"countdownEntry"});
+        hover(find<QWidget>(w, "menuStrip"), QPoint(900, 3));
         QCOMPARE(lit(), QStringList());
         // "Countdown next bell" is off while the service is stopped: no light, no window.
-        hover(find<QLabel>(w, "mnBellCount"), QPoint(3, 3));
+        hover(find<QLabel>(w, "bellCountEntry"), QPoint(3, 3));
         QCOMPARE(lit(), QStringList());
-        QTest::mouseClick(find<QLabel>(w, "mnBellCount"), Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(w, "bellCountEntry"), Qt::LeftButton);
         QVERIFY(f.fakes.dialogs.modals.isEmpty());
         QStringList shown;
         f.fakes.dialogs.whileModal = [&](QWidget* window) {
@@ -122,14 +122,14 @@ private Q_SLOTS:
                 shown.append(label->text());
             }
         };
-        hover(find<QLabel>(w, "helpword"), QPoint(3, 3));
-        QTest::mouseClick(find<QLabel>(w, "helpword"), Qt::LeftButton);
+        hover(find<QLabel>(w, "helpEntry"), QPoint(3, 3));
+        QTest::mouseClick(find<QLabel>(w, "helpEntry"), Qt::LeftButton);
         QCOMPARE(lit(), QStringList());  // a click clears the light first
         QVERIFY(shown.contains("help1:Help"));
         QVERIFY(shown.contains("1. Input type 24 Hour "));
         QVERIFY(shown.contains("A direction for use of each function is explained well in '" + f.folder.path() +
                                "/readme.txt' file."));
-        QTest::mouseClick(find<QLabel>(w, "info"), Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(w, "infoEntry"), Qt::LeftButton);
         QVERIFY(shown.contains("info1:Corvalin infomation"));
         QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
     }
@@ -139,10 +139,10 @@ private Q_SLOTS:
     void autoExecutionOption() {
         WindowFixture f;
         auto* w = f.load();
-        auto* option = find<QCheckBox>(w, "auto_exe");
+        auto* option = find<QCheckBox>(w, "autoStartBox");
         option->setChecked(true);
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
-        QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("isAutoModeForm"));
+        QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("autoModeForm"));
         QVERIFY(f.fakes.logonStart.enabled);
         QVERIFY(f.folder.readData("data.ini").startsWith(" 1 \r\n"));
         option->setChecked(false);

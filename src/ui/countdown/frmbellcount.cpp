@@ -7,8 +7,10 @@
 
 FrmBellCount::FrmBellCount(QWidget* parent) : FullScreenWindow(parent) {
     setObjectName(QStringLiteral("FrmBellCount"));
-    cmdClose = addButton("cmdClose", QStringLiteral("Close"), corvalin::countdown::kCloseWidthTwips);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+    closeButton = addButton("closeButton", QStringLiteral("Close"), corvalin::countdown::kCloseWidthTwips);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void FrmBellCount::placeButtons(int, int, int centre, int top) { cmdClose->move(centre, top); }
+void FrmBellCount::placeButtons(int, int, int centre, int top) {
+    closeButton->move(centre, top);
+}

@@ -9,7 +9,7 @@ class FrmBellCount : public FullScreenWindow {
 public:
     explicit FrmBellCount(QWidget* parent = nullptr);
 
-    QPushButton* cmdClose;
+    QPushButton* closeButton;
 
 protected:
     void placeButtons(int left, int right, int centre, int top) override;

@@ -31,44 +31,44 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
     setObjectName(QStringLiteral("FrmCountDown"));
     setWindowTitle(QStringLiteral("Countdown"));
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Countdown"), this), "Frame1");
-    auto* inputs = new QWidget(Frame1);
+    countFrame = named(new QGroupBox(QStringLiteral("Countdown"), this), "countFrame");
+    auto* inputs = new QWidget(countFrame);
     auto box = [inputs](const char* name, const QString& text) {
         auto* edit = named(new QLineEdit(text, inputs), name);
         edit->setFixedWidth(40);
         edit->setAlignment(Qt::AlignRight);
         return edit;
     };
-    input_h = box("input_h", QStringLiteral("1"));
-    input_m = box("input_m", QStringLiteral("0"));
-    input_s = box("input_s", QStringLiteral("0"));
-    VScroll7 = named(new Spinner(0, 100, 1, false, inputs), "VScroll7");
-    VScroll8 = named(new Spinner(0, 60, 0, false, inputs), "VScroll8");
-    VScroll1 = named(new Spinner(0, 60, 0, false, inputs), "VScroll1");
+    inputHourBox = box("inputHourBox", QStringLiteral("1"));
+    inputMinuteBox = box("inputMinuteBox", QStringLiteral("0"));
+    inputSecondBox = box("inputSecondBox", QStringLiteral("0"));
+    hourSpin = named(new Spinner(0, 100, 1, false, inputs), "hourSpin");
+    minuteSpin = named(new Spinner(0, 60, 0, false, inputs), "minuteSpin");
+    secondSpin = named(new Spinner(0, 60, 0, false, inputs), "secondSpin");
     auto* row = new QHBoxLayout(inputs);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(input_h);
-    row->addWidget(VScroll7);
+    row->addWidget(inputHourBox);
+    row->addWidget(hourSpin);
     row->addWidget(new QLabel(QStringLiteral("시간"), inputs));
-    row->addWidget(input_m);
-    row->addWidget(VScroll8);
+    row->addWidget(inputMinuteBox);
+    row->addWidget(minuteSpin);
     row->addWidget(new QLabel(QStringLiteral("분"), inputs));
-    row->addWidget(input_s);
-    row->addWidget(VScroll1);
+    row->addWidget(inputSecondBox);
+    row->addWidget(secondSpin);
     row->addWidget(new QLabel(QStringLiteral("초 카운트다운"), inputs));
     row->addStretch();
 
     // The read-out lies over the inputs while a count is shown.
-    txtShowCount = named(new QLineEdit(QStringLiteral("00:00:00"), Frame1), "txtShowCount");
-    txtShowCount->setReadOnly(true);
-    txtShowCount->setAlignment(Qt::AlignCenter);
+    countText = named(new QLineEdit(QStringLiteral("00:00:00"), countFrame), "countText");
+    countText->setReadOnly(true);
+    countText->setAlignment(Qt::AlignCenter);
     QFont readoutFont(QStringLiteral("Arial"));
     readoutFont.setPointSize(26);
-    txtShowCount->setFont(readoutFont);
-    txtShowCount->setStyleSheet(QStringLiteral("background: palette(button);"));
-    auto* stack = new QStackedLayout(Frame1);
+    countText->setFont(readoutFont);
+    countText->setStyleSheet(QStringLiteral("background: palette(button);"));
+    auto* stack = new QStackedLayout(countFrame);
     stack->setStackingMode(QStackedLayout::StackAll);
-    stack->addWidget(txtShowCount);
+    stack->addWidget(countText);
     stack->addWidget(inputs);
 
     auto button = [&](const char* name, const QString& caption, const QString& normal, const QString& pressed) {
@@ -76,20 +76,22 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
         b->setMinimumSize(73, 25);
         return b;
     };
-    cmdStartCount = button("cmdStartCount", QStringLiteral("Count start"), QStringLiteral("StartCount.gif"),
-                           QStringLiteral("StartCount1.gif"));
-    cmdAllWin = button("cmdAllWin", QStringLiteral("Full screen"), QStringLiteral("AllWin.gif"),
-                       QStringLiteral("AllWin1.gif"));
-    cmdPause = button("cmdPause", QStringLiteral("Pause"), QStringLiteral("Pause.gif"), QStringLiteral("Pause1.gif"));
-    cmdRePlay = button("cmdRePlay", QStringLiteral("Replay"), QStringLiteral("RePlay.gif"),
-                       QStringLiteral("RePlay1.gif"));
-    cmdClose = button("cmdClose", QStringLiteral("Close"), QStringLiteral("closeWin.gif"),
-                      QStringLiteral("closeWin1.gif"));
-    cmdCountExit = button("cmdCountExit", QStringLiteral("Count exit"), QStringLiteral("CountExit.gif"),
-                          QStringLiteral("CountExit1.gif"));
+    startCountButton = button("startCountButton", QStringLiteral("Count start"),
+                              QStringLiteral("StartCount.gif"), QStringLiteral("StartCount1.gif"));
+    fullScreenButton = button("fullScreenButton", QStringLiteral("Full screen"), QStringLiteral("AllWin.gif"),
+                              QStringLiteral("AllWin1.gif"));
+    pauseButton = button("pauseButton", QStringLiteral("Pause"), QStringLiteral("Pause.gif"),
+                         QStringLiteral("Pause1.gif"));
+    resumeButton = button("resumeButton", QStringLiteral("Replay"), QStringLiteral("RePlay.gif"),
+                          QStringLiteral("RePlay1.gif"));
+    closeButton = button("closeButton", QStringLiteral("Close"), QStringLiteral("closeWin.gif"),
+                         QStringLiteral("closeWin1.gif"));
+    endCountButton = button("endCountButton", QStringLiteral("Count exit"), QStringLiteral("CountExit.gif"),
+                            QStringLiteral("CountExit1.gif"));
     auto* slots_ = new QHBoxLayout;
-    for (auto [first, second] : {std::pair{cmdStartCount, cmdAllWin}, std::pair{cmdPause, cmdRePlay},
-                                 std::pair{cmdClose, cmdCountExit}}) {
+    for (auto [first, second] :
+         {std::pair{startCountButton, fullScreenButton}, std::pair{pauseButton, resumeButton},
+          std::pair{closeButton, endCountButton}}) {
         auto* slot = new QStackedLayout;
         slot->setStackingMode(QStackedLayout::StackAll);
         slot->addWidget(first);
@@ -100,7 +102,7 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
         slots_->addWidget(holder);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(countFrame);
     layout->addLayout(slots_);
 
     // Typing into a box does not move its spinner; a step writes the spinner's next position.
@@ -113,63 +115,74 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
             edit->setText(QString::number(value));
         });
     };
-    spin(VScroll7, input_h, 100);
-    spin(VScroll8, input_m, 60);
-    spin(VScroll1, input_s, 60);
+    spin(hourSpin, inputHourBox, 100);
+    spin(minuteSpin, inputMinuteBox, 60);
+    spin(secondSpin, inputSecondBox, 60);
 
-    connect(cmdStartCount, &QPushButton::clicked, this, &FrmCountDown::cmdStartCount_Click);
-    connect(cmdPause, &QPushButton::clicked, this, &FrmCountDown::cmdPause_Click);
-    connect(cmdRePlay, &QPushButton::clicked, this, &FrmCountDown::cmdRePlay_Click);
-    connect(cmdCountExit, &QPushButton::clicked, this, &FrmCountDown::cmdCountExit_Click);
-    connect(cmdAllWin, &QPushButton::clicked, this, &FrmCountDown::cmdAllWin_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &FrmCountDown::cmdClose_Click);
+    connect(startCountButton, &QPushButton::clicked, this, &FrmCountDown::onStartCountClicked);
+    connect(pauseButton, &QPushButton::clicked, this, &FrmCountDown::onPauseClicked);
+    connect(resumeButton, &QPushButton::clicked, this, &FrmCountDown::onResumeClicked);
+    connect(endCountButton, &QPushButton::clicked, this, &FrmCountDown::onEndCountClicked);
+    connect(fullScreenButton, &QPushButton::clicked, this, &FrmCountDown::onFullScreenClicked);
+    connect(closeButton, &QPushButton::clicked, this, &FrmCountDown::onCloseClicked);
     // The full-screen view's own buttons act on the same count.
-    connect(m_fullScreen->cmdPause, &QPushButton::clicked, this, &FrmCountDown::cmdPause_Click);
-    connect(m_fullScreen->cmdRePlay, &QPushButton::clicked, this, &FrmCountDown::cmdRePlay_Click);
+    connect(m_fullScreen->pauseButton, &QPushButton::clicked, this, &FrmCountDown::onPauseClicked);
+    connect(m_fullScreen->resumeButton, &QPushButton::clicked, this, &FrmCountDown::onResumeClicked);
     connect(m_countdown, &Countdown::changed, this, &FrmCountDown::showState);
     showState();
 }
 
-void FrmCountDown::cmdStartCount_Click() {
-    const QString refusal = m_countdown->start(input_h->text(), input_m->text(), input_s->text());
+void FrmCountDown::onStartCountClicked() {
+    const QString refusal =
+        m_countdown->start(inputHourBox->text(), inputMinuteBox->text(), inputSecondBox->text());
     if (!refusal.isEmpty()) {
         m_dialogs->warning(this, refusal);
     }
 }
 
-void FrmCountDown::cmdPause_Click() { m_countdown->pause(); }
+void FrmCountDown::onPauseClicked() {
+    m_countdown->pause();
+}
 
-void FrmCountDown::cmdRePlay_Click() { m_countdown->resume(); }
+void FrmCountDown::onResumeClicked() {
+    m_countdown->resume();
+}
 
-void FrmCountDown::cmdCountExit_Click() { m_countdown->stop(); }
+void FrmCountDown::onEndCountClicked() {
+    m_countdown->stop();
+}
 
-void FrmCountDown::cmdAllWin_Click() { m_dialogs->showModal(m_fullScreen); }
+void FrmCountDown::onFullScreenClicked() {
+    m_dialogs->showModal(m_fullScreen);
+}
 
-void FrmCountDown::cmdClose_Click() { hide(); }
+void FrmCountDown::onCloseClicked() {
+    hide();
+}
 
 void FrmCountDown::showState() {
     using State = Countdown::State;
     const State state = m_countdown->state();
     const bool idle = state == State::Idle;
-    cmdStartCount->setVisible(idle);
-    cmdClose->setVisible(idle);
-    cmdAllWin->setVisible(!idle);
-    cmdCountExit->setVisible(!idle);
-    cmdPause->setVisible(state == State::Running || state == State::Finished);
-    cmdRePlay->setVisible(state == State::Paused);
-    txtShowCount->setVisible(!idle);
+    startCountButton->setVisible(idle);
+    closeButton->setVisible(idle);
+    fullScreenButton->setVisible(!idle);
+    endCountButton->setVisible(!idle);
+    pauseButton->setVisible(state == State::Running || state == State::Finished);
+    resumeButton->setVisible(state == State::Paused);
+    countText->setVisible(!idle);
     // Finished: the pause buttons stay where they are, disabled, until the next start.
     const bool counting = state != State::Finished;
-    for (QWidget* button : {static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdRePlay),
-                            static_cast<QWidget*>(m_fullScreen->cmdPause),
-                            static_cast<QWidget*>(m_fullScreen->cmdRePlay)}) {
+    for (QWidget* button : {static_cast<QWidget*>(pauseButton), static_cast<QWidget*>(resumeButton),
+                            static_cast<QWidget*>(m_fullScreen->pauseButton),
+                            static_cast<QWidget*>(m_fullScreen->resumeButton)}) {
         button->setEnabled(counting);
     }
-    m_fullScreen->cmdPause->setVisible(state != State::Paused);
-    m_fullScreen->cmdRePlay->setVisible(state == State::Paused);
+    m_fullScreen->pauseButton->setVisible(state != State::Paused);
+    m_fullScreen->resumeButton->setVisible(state == State::Paused);
     if (!idle) {
         const QString text = m_countdown->readout();
         m_fullScreen->lblTimeShow->setText(text);
-        txtShowCount->setText(m_fullScreen->lblTimeShow->text());
+        countText->setText(m_fullScreen->lblTimeShow->text());
     }
 }

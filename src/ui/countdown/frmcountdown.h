@@ -19,12 +19,12 @@ public:
     FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen* fullScreen, const QString& imageFolder,
                  QWidget* parent = nullptr);
 
-    void cmdStartCount_Click();
-    void cmdPause_Click();
-    void cmdRePlay_Click();
-    void cmdCountExit_Click();
-    void cmdAllWin_Click();
-    void cmdClose_Click();
+    void onStartCountClicked();
+    void onPauseClicked();
+    void onResumeClicked();
+    void onEndCountClicked();
+    void onFullScreenClicked();
+    void onCloseClicked();
 
 private:
     // Shows the buttons, the read-out and the full-screen view's buttons as the count's state
@@ -35,18 +35,18 @@ private:
     Dialogs* m_dialogs;
     FrmFullScreen* m_fullScreen;
 
-    QGroupBox* Frame1;
-    QLineEdit* input_h;
-    QLineEdit* input_m;
-    QLineEdit* input_s;
-    Spinner* VScroll7;
-    Spinner* VScroll8;
-    Spinner* VScroll1;
-    QLineEdit* txtShowCount;
-    ImageButton* cmdStartCount;
-    ImageButton* cmdAllWin;
-    ImageButton* cmdPause;
-    ImageButton* cmdRePlay;
-    ImageButton* cmdClose;
-    ImageButton* cmdCountExit;
+    QGroupBox* countFrame;
+    QLineEdit* inputHourBox;
+    QLineEdit* inputMinuteBox;
+    QLineEdit* inputSecondBox;
+    Spinner* hourSpin;
+    Spinner* minuteSpin;
+    Spinner* secondSpin;
+    QLineEdit* countText;
+    ImageButton* startCountButton;
+    ImageButton* fullScreenButton;
+    ImageButton* pauseButton;
+    ImageButton* resumeButton;
+    ImageButton* closeButton;
+    ImageButton* endCountButton;
 };

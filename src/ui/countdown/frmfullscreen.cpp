@@ -8,15 +8,15 @@
 FrmFullScreen::FrmFullScreen(QWidget* parent) : FullScreenWindow(parent) {
     setObjectName(QStringLiteral("FrmFullScreen"));
     const int width = corvalin::countdown::kButtonWidthTwips;
-    cmdPause = addButton("cmdPause", QStringLiteral("Pause"), width);
-    cmdRePlay = addButton("cmdRePlay", QStringLiteral("Replay"), width);
-    cmdSmallWin = addButton("cmdSmallWin", QStringLiteral("Small window"), width);
-    cmdRePlay->hide();
-    connect(cmdSmallWin, &QPushButton::clicked, this, &QWidget::hide);
+    pauseButton = addButton("pauseButton", QStringLiteral("Pause"), width);
+    resumeButton = addButton("resumeButton", QStringLiteral("Replay"), width);
+    smallWindowButton = addButton("smallWindowButton", QStringLiteral("Small window"), width);
+    resumeButton->hide();
+    connect(smallWindowButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void FrmFullScreen::placeButtons(int left, int right, int, int top) {
-    cmdSmallWin->move(left, top);
-    cmdPause->move(right, top);
-    cmdRePlay->move(right, top);
+    smallWindowButton->move(left, top);
+    pauseButton->move(right, top);
+    resumeButton->move(right, top);
 }

@@ -9,9 +9,9 @@ class FrmFullScreen : public FullScreenWindow {
 public:
     explicit FrmFullScreen(QWidget* parent = nullptr);
 
-    QPushButton* cmdPause;
-    QPushButton* cmdRePlay;
-    QPushButton* cmdSmallWin;
+    QPushButton* pauseButton;
+    QPushButton* resumeButton;
+    QPushButton* smallWindowButton;
 
 protected:
     void placeButtons(int left, int right, int centre, int top) override;

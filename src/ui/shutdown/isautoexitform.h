@@ -13,14 +13,14 @@ public:
     IsAutoExitForm(const QString& imageFolder, QWidget* parent = nullptr);
 
     // First showing: the boxes show the booked time.
-    void Form_Load(int hour, int minute);
+    void showBooking(int hour, int minute);
     bool isLoaded() const { return m_loaded; }
 
-    QLineEdit* input_h;
-    QLineEdit* input_m;
-    Spinner* VScroll1;
-    Spinner* VScroll2;
-    ImageButton* isAutoExitConfirm;
+    QLineEdit* inputHourBox;
+    QLineEdit* inputMinuteBox;
+    Spinner* hourSpin;
+    Spinner* minuteSpin;
+    ImageButton* confirmButton;
 
 private:
     bool m_loaded = false;

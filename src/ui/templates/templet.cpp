@@ -16,18 +16,18 @@ Templet::Templet(const QString& imageFolder, QWidget* parent)
         auto* button = new ImageButton(QStringLiteral("Apply templet %1").arg(k), imageFolder,
                                        QStringLiteral("applyTemplet%1.gif").arg(k),
                                        QStringLiteral("applyTempletDown%1.gif").arg(k), QString(), frame);
-        button->setObjectName(QStringLiteral("applyTemplet%1").arg(k));
+        button->setObjectName(QStringLiteral("templateButton%1").arg(k));
         button->setCursor(Qt::PointingHandCursor);
         grid->addWidget(button, (k - 1) / 3, (k - 1) % 3);
         connect(button, &QPushButton::clicked, this, [this, k] { Q_EMIT applyRequested(k); });
-        applyTemplet[static_cast<std::size_t>(k - 1)] = button;
+        templateButtons[static_cast<std::size_t>(k - 1)] = button;
     }
-    closewindow = new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("templetWinClose.gif"),
+    closeButton = new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("templetWinClose.gif"),
                                   QStringLiteral("templetWinClose1.gif"), QString(), this);
-    closewindow->setObjectName(QStringLiteral("closewindow"));
-    closewindow->setCursor(Qt::PointingHandCursor);
-    connect(closewindow, &QPushButton::clicked, this, &QWidget::hide);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setCursor(Qt::PointingHandCursor);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addWidget(closewindow, 0, Qt::AlignHCenter);
+    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
 }

@@ -13,8 +13,8 @@ public:
     explicit Templet(const QString& imageFolder, QWidget* parent = nullptr);
 
     QGroupBox* frame;
-    std::array<ImageButton*, 6> applyTemplet;  // applyTemplet1 .. applyTemplet6
-    ImageButton* closewindow;
+    std::array<ImageButton*, 6> templateButtons;  // templateButton1 .. templateButton6
+    ImageButton* closeButton;
 
 Q_SIGNALS:
     // Template k (1..6) was chosen.

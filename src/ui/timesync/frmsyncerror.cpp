@@ -20,39 +20,39 @@ QLabel* line(const char* name, const QString& text, QWidget* parent) {
 
 FrmSyncError::FrmSyncError(const QString& imageFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      Label1(line(
-          "Label1",
+      failureText(line(
+          "failureText",
           QStringLiteral("Because failure of connecting in the Internet time server, it cannot fix time."),
           this)),
-      Label2(
-          line("Label2", QStringLiteral("Please confirm network condition which probably is normal."), this)),
-      Label3(line(
-          "Label3",
+      networkText(line("networkText",
+                       QStringLiteral("Please confirm network condition which probably is normal."), this)),
+      unstableText(line(
+          "unstableText",
           QStringLiteral("If this warning window are opened frequently, it means that the network condition "
                          "is unstable. therefore, you not be able to use internet time function."),
           this)),
-      Label5(line("Label5",
-                  QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."),
-                  this)),
-      cmdSyncError(new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
-                                   QStringLiteral("closeWin1.gif"), QString(), this)) {
+      untickText(line(
+          "untickText",
+          QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."), this)),
+      closeButton(new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
+                                  QStringLiteral("closeWin1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("FrmSyncError"));
     setWindowTitle(QStringLiteral("Corvalin"));
-    cmdSyncError->setObjectName(QStringLiteral("cmdSyncError"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
     setMinimumWidth(420);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSyncError);
+    buttons->addWidget(closeButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    for (QLabel* label : {Label1, Label2, Label3, Label5}) {
+    for (QLabel* label : {failureText, networkText, unstableText, untickText}) {
         layout->addWidget(label);
     }
     layout->addLayout(buttons);
-    connect(cmdSyncError, &QPushButton::clicked, this, &FrmSyncError::cmdSyncError_Click);
+    connect(closeButton, &QPushButton::clicked, this, &FrmSyncError::onCloseClicked);
 }
 
-void FrmSyncError::cmdSyncError_Click() {
+void FrmSyncError::onCloseClicked() {
     hide();
 }

@@ -12,11 +12,11 @@ class FrmSyncError : public QWidget {
 public:
     explicit FrmSyncError(const QString& imageFolder, QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label5;
-    ImageButton* cmdSyncError;
+    QLabel* failureText;
+    QLabel* networkText;
+    QLabel* unstableText;
+    QLabel* untickText;
+    ImageButton* closeButton;
 
-    void cmdSyncError_Click();
+    void onCloseClicked();
 };
