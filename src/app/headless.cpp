@@ -113,13 +113,9 @@ int runHeadless(int argc, char* argv[]) {
                              [&log](const QString& text) { log.note(text); },
                              [&log](const QString& topic, const QString& text) { log.lastingProblem(topic, text); },
                              [&log](const QString& topic, const QString& text) { log.endProblem(topic, text); }});
-    follower.setApplier([&bells, paths](const corvalin::setup::Contents& contents) {
-        const QString why = corvalin::setup::applySetup(paths, contents);
-        if (why.isEmpty()) {
-            bells.reload();  // the bells go on with it from the last minute they decided
-        }
-        return why;
-    });
+    // The bells go on with it from the last minute they decided.
+    follower.setApplier(
+        [&bells](const corvalin::setup::Contents& contents) { return bells.importSetup(contents); });
     follower.start();
 
     // Commands from the command line and the session bus, through the bells' client as a window's.

@@ -176,8 +176,8 @@ public:
     // while an alarm signal sounds.
     QString trayTip() const;
 
-    // The warning line: the latest problem, until the operator clicks it or, for a problem that
-    // lasts (a non-empty topic), until it ends; the click opens the ring log.
+    // The warning line: the latest problem the bells' client keeps open, until the operator clicks
+    // it or, for a problem that lasts (a non-empty topic), until it ends; the click opens the ring log.
     void showProblem(const QDateTime& at, const QString& text, const QString& topic = QString());
     // The problem of `topic` has ended: the warning line shows the latest problem still open, or
     // nothing.
@@ -481,7 +481,8 @@ private:
     void saveIntervalSettings();
 
     QList<QLabel*> menuEntries() const;
-    // An imported set-up on screen and on the bell thread, as start-up shows the stored one.
+    // An imported or followed set-up on screen, as start-up shows the stored one, once the store
+    // says its files were replaced.
     void showImportedSetup();
 
     // Pieces of the modes and day selector.
@@ -521,13 +522,9 @@ private:
     Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
-    // The problems on the warning line, oldest first: their topic (empty for a problem of a
-    // moment) and the line shown for them.
-    struct OpenProblem {
-        QString topic;
-        QString line;
-    };
-    QList<OpenProblem> m_problems;
+    // The warning line shows the bells' client's open problems told after the last one the
+    // operator has seen (clicked away): its number (BellsClient::Problem).
+    quint64 m_problemsSeen = 0;
     void showLatestProblem();
     void showRingLog();
     FrmSyncError* m_syncError = nullptr;

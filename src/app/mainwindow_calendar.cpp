@@ -12,9 +12,9 @@
 CalendarWindow* MainWindow::calendarWindow() {
     if (!m_calendarWindow) {
         m_calendarWindow = new CalendarWindow(m_services.calendar, m_ports.dialogs, m_ports.clock, this);
-        // The feeds are fetched on their own thread; a new subscription at once, all on "Refresh".
+        // The feeds are fetched on their own thread, all on "Refresh"; a new subscription at once,
+        // as the calendar hands it over to them with the settings (BellsCore).
         if (m_bells->hasFeeds()) {
-            connect(m_calendarWindow, &CalendarWindow::subscribed, m_bells, &BellsClient::refreshFeed);
             connect(m_calendarWindow, &CalendarWindow::refreshRequested, m_bells, &BellsClient::refreshAllFeeds);
             // Each fetch, good or not, changes what the subscription list says of its feed.
             connect(m_bells, &BellsClient::feedFetched, m_calendarWindow, &CalendarWindow::showSubscriptions);

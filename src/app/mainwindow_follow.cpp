@@ -15,9 +15,10 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
-#include "core/schedule/bellscore.h"
 #include "core/bells/bellsclient.h"
 #include "core/follow/setupfollower.h"
+#include "core/schedule/bellscore.h"
+#include "core/schedule/settingsstore.h"
 #include "core/schedule/setuparchive.h"
 #include "ui/widgets/dialogs.h"
 #include "ui/widgets/elidedlabel.h"
@@ -99,10 +100,7 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
     if (running) {
         onStopClicked();
     }
-    const QString why = corvalin::setup::applySetup(m_paths, contents);
-    if (why.isEmpty()) {
-        showImportedSetup();
-    }
+    const QString why = m_services.store->importSetup(contents);  // shown by showImportedSetup
     if (running) {
         m_services.core->start([this](const QString& refusal) {
             if (!refusal.isEmpty()) {

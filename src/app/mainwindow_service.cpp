@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
+#include <algorithm>
 
 #include "app/mainwindow.h"
 #include "core/schedule/bellscore.h"
@@ -72,6 +73,8 @@ void MainWindow::connectServices() {
     // Problems reported before the window listened (a feed that failed at start) are told again.
     bells->askOpenProblems();
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::showCalendarDay);
+    // A set-up imported or followed: the store and the core have read it, the window shows it.
+    connect(m_services.store, &SettingsStore::replaced, this, &MainWindow::showImportedSetup);
     connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 
@@ -83,42 +86,40 @@ void MainWindow::reportProblem(const QString& text) {
     m_bells->problem(text);
 }
 
-void MainWindow::showProblem(const QDateTime& at, const QString& text, const QString& topic) {
-    const QString line = at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") + text;
-    m_problems.removeIf([&topic, &line](const OpenProblem& open) {
-        return topic.isEmpty() ? open.line == line : open.topic == topic;
-    });
-    m_problems.append({topic, line});
+void MainWindow::showProblem(const QDateTime&, const QString& text, const QString&) {
     showLatestProblem();
     if (trayIcon->isVisible()) {
         trayIcon->showMessage(QStringLiteral("Corvalin"), text, QSystemTrayIcon::Warning);
     }
 }
 
-void MainWindow::endProblem(const QDateTime&, const QString& topic) {
-    if (topic.isEmpty() ||
-        m_problems.removeIf([&topic](const OpenProblem& open) { return open.topic == topic; }) == 0) {
-        return;
-    }
+void MainWindow::endProblem(const QDateTime&, const QString&) {
     showLatestProblem();
 }
 
+// The newest of the problems the bells' client keeps open, unless the operator has seen it.
 void MainWindow::showLatestProblem() {
-    if (m_problems.isEmpty()) {
+    const auto& open = m_bells->problems();
+    if (open.isEmpty() || open.last().number <= m_problemsSeen) {
         warningLine->clear();
         warningLine->hide();
         return;
     }
+    const QString line = open.last().at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) +
+                         QStringLiteral("  ") + open.last().text;
     // At most two lines on the window, however long the problem: the whole of it in the tooltip.
-    warningLine->setText(m_problems.last().line);
-    warningLine->setToolTip(m_problems.last().line + QStringLiteral("\n\nClick to open the ring log"));
+    warningLine->setText(line);
+    warningLine->setToolTip(line + QStringLiteral("\n\nClick to open the ring log"));
     warningLine->show();
 }
 
 // Never a modal box: the PC is often unattended, and the next bell must not wait on a click.
-// The click says the operator has seen every problem on the line.
+// The click says the operator has seen every problem on the line: it comes back with the next one
+// told (a lasting one told again included).
 void MainWindow::onWarningLineClicked() {
-    m_problems.clear();
+    if (!m_bells->problems().isEmpty()) {
+        m_problemsSeen = std::max(m_problemsSeen, m_bells->problems().last().number);
+    }
     warningLine->hide();
     showRingLog();
 }

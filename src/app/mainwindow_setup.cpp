@@ -84,10 +84,10 @@ void MainWindow::onImportSetupTriggered() {
     if (running) {
         onStopClicked();
     }
-    const QString why = setup::applySetup(m_paths, contents);
+    // The store says when the files are replaced, and the window shows them (showImportedSetup).
+    const QString why = m_services.store->importSetup(contents);
     if (why.isEmpty()) {
         logNote(QStringLiteral("the set-up was imported from ") + QDir::toNativeSeparators(file));
-        showImportedSetup();
     } else {
         reportProblem(why);
         m_ports.dialogs->warning(this, why);
@@ -98,7 +98,7 @@ void MainWindow::onImportSetupTriggered() {
 }
 
 void MainWindow::showImportedSetup() {
-    m_services.store->forget();
+    // The store and the calendar have read the new files, and the bells are told them (BellsCore).
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
     const auto booking = m_services.store->loadExitBooking();
@@ -120,10 +120,8 @@ void MainWindow::showImportedSetup() {
     }
     loadOptions();
     saveOptions();
-    m_services.calendar->load();  // the window's calendar, and with it the bells' days
     showBellOffset(m_services.store->loadBellOffset());
     showAlarmSignals();
-    m_services.core->tell();
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

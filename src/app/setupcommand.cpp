@@ -18,6 +18,7 @@
 #include "core/base/wholefile.h"
 #include "core/bells/linux/instanceguard_local.h"
 #include "core/follow/setupsignature.h"
+#include "core/schedule/settingsstore.h"
 #include "core/schedule/setuparchive.h"
 
 namespace setup = corvalin::setup;
@@ -66,7 +67,9 @@ int importSetup(const QString& file, const ProgramPaths& paths) {
         return fail(contents.refusal + QStringLiteral(". Nothing was imported."));
     }
     const QString description = setup::describeSetup(paths, contents);
-    if (const QString why = setup::applySetup(paths, contents); !why.isEmpty()) {
+    // With no copy running, this process is the files' one owner while it imports.
+    SettingsStore store(paths.dataFolder());
+    if (const QString why = store.importSetup(contents); !why.isEmpty()) {
         return fail(QStringLiteral("%1: %2").arg(shown(file), why));
     }
     print(stdout, QStringLiteral("The set-up in %1 was imported into %2.\n%3")

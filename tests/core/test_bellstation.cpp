@@ -11,14 +11,15 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "core/bells/bellstation.h"
 #include "core/bells/bellthread.h"
+#include "core/bells/headlessbells.h"
+#include "core/bells/linux/sleep_logind.h"
+#include "core/schedule/settingsstore.h"
+#include "core/schedule/setuparchive.h"
 #include "fakeports.h"
 #include "faketimeserver.h"
 #include "programfolder.h"
-#include "core/schedule/settingsstore.h"
-#include "core/bells/linux/sleep_logind.h"
-#include "core/bells/bellstation.h"
-#include "core/bells/headlessbells.h"
 
 namespace {
 
@@ -211,6 +212,45 @@ private Q_SLOTS:
         QTRY_VERIFY2(!station.bells.isRunning(), folder.readData("ring.log").constData());
         QVERIFY2(folder.readData("ring.log").contains("the bells were not started: Please select bell sound"),
                  folder.readData("ring.log").constData());
+    }
+
+    // A followed set-up goes through the store of the copy with no window: the bells ring by it at
+    // once, from where they were, with its calendar, and a settings file it does not hold
+    // (offset.ini) is not written back from what the store read before.
+    void anImportedSetupIsTheStoresAndTheBells() {
+        const QByteArray options = " 0 \r\n 0 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n";
+        ProgramFolder folder;
+        folder.addSound("bell.wav");
+        folder.writeData("data.ini", options);
+        folder.writeData("mdata.ini", "08hr 50min/bell.wav\r\n");
+        folder.writeData("offset.ini", "30\r\n");
+        ProgramFolder other;
+        other.writeData("data.ini", options);
+        other.writeData("mdata.ini", "08hr 51min/bell.wav\r\n08hr 52min/bell.wav\r\n");
+        other.writeData("calendar.ini", "2026-12-24,2026-12-24,0,Christmas Eve\r\n");
+        QTemporaryDir files;
+        QCOMPARE(corvalin::setup::exportSetup(other.path(), files.filePath("setup.zip")), QString());
+        const auto contents = corvalin::setup::readSetup(files.filePath("setup.zip"));
+        QVERIFY2(contents.ok(), qPrintable(contents.refusal));
+        Fakes fakes;
+        fakes.clock.set(at(8, 49, 20));
+        HeadlessBells headless(fakes.ports(), folder.path(), false);
+        BellStation& station = headless.station();
+        headless.start();
+        QCOMPARE(headless.store().loadBellOffset(), 30);
+        QCOMPARE(station.bells.todayBells(), QStringList{"08hr50min"});
+
+        QCOMPARE(headless.importSetup(contents), QString());
+        QVERIFY(station.bells.isRunning());
+        QCOMPARE(station.bells.todayBells(), (QStringList{"08hr51min", "08hr52min"}));
+        QVERIFY(station.calendar.exceptionOn(QDate(2026, 12, 24)).has_value());
+        QCOMPARE(headless.store().loadBellOffset(), 0);
+        QVERIFY(!QFileInfo::exists(folder.data("offset.ini")));
+        for (const int minute : {50, 51}) {
+            fakes.clock.set(at(8, minute, 0));
+            station.tick();
+        }
+        QCOMPARE(fakes.bell.plays.size(), 1);
     }
 
     // A bell every minute; at 08:50:30, just after the 08:50 bell, the building's offset goes up

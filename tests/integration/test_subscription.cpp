@@ -1,11 +1,14 @@
 // A subscribed calendar against a feed served by this test on 127.0.0.1: the first fetch brings
 // its days, the second is answered 304 from the validators, a changed feed replaces the old days
 // whole, and a broken feed, a dropped connection and a feed over the size limit each keep the last
-// good copy and say why and how old it is, as does a redirect to another host in the clear. The hand-made exceptions never mix with the feed's, and
-// the subscription and its copy outlive a restart. A feed that keeps a school year without bells is
-// a lasting problem, a server that trickles is given up after the whole duration a fetch may take,
-// and a server's reason or an edited label never reaches the ring log with its control characters,
-// nor the network's reason with the feed's password.
+// good copy and say why and how old it is, as does a redirect to another host in the clear. The
+// hand-made exceptions never mix with the feed's, and the subscription and its copy outlive a
+// restart. A feed that keeps a school year without bells is a lasting problem, a server that
+// trickles is given up after the whole duration a fetch may take, and a server's reason or an
+// edited label never reaches the ring log with its control characters, nor the network's reason
+// with the feed's password. A subscription made in the calendar is handed to the bells' fetcher,
+// which fetches it at once.
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -14,10 +17,14 @@
 #include <algorithm>
 
 #include "core/bells/bellcalendar.h"
+#include "core/bells/bellsclient.h"
+#include "core/bells/bellstation.h"
 #include "core/bells/calendarfeeds.h"
 #include "core/calendar/schoolcalendar.h"
-#include "programcopy.h"
+#include "core/schedule/bellscore.h"
 #include "core/schedule/settingsstore.h"
+#include "fakeports.h"
+#include "programcopy.h"
 
 namespace {
 
@@ -133,6 +140,7 @@ private Q_SLOTS:
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
 
         CalendarFeeds feeds(data, fetcher.get());
+        feeds.setSubscriptions(calendar.subscriptions(), calendar.exceptions());
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy updated(&feeds, &CalendarFeeds::updated);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
@@ -195,6 +203,40 @@ private Q_SLOTS:
         QVERIFY(restarted.exceptionOn(today.addDays(20)).has_value());
     }
 
+    // A subscription made in the calendar reaches the bells' fetcher as a value, from the
+    // calendar's owner through the core, and is fetched at once: the fetcher reads no
+    // subscriptions.ini (here gone as soon as it was written).
+    void aNewSubscriptionIsHandedToTheFetcher() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/data";
+        SettingsStore store(data);
+        SchoolCalendar calendar(&store);
+        calendar.load();
+        FakeClock clock;
+        FakeBellOutput bell;
+        FakeMixer mixer;
+        FakeSystemClock systemClock;
+        FakePower power;
+        BellStation station({&clock, &bell, &mixer, &systemClock, &power}, dir.path(), true);
+        BellsClient client(&station, nullptr, {});
+        BellsCore core(store, calendar, client);
+        core.tell();
+        QSignalSpy fetched(&client, &BellsClient::feedFetched);
+        FeedServer server;
+        server.body = ics(QDate::currentDate().addDays(10), "Winter break");
+
+        // The fetcher's thread waits until the file is gone.
+        QSemaphore gone;
+        QMetaObject::invokeMethod(station.feeds(), [&gone] { gone.acquire(); });
+        QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
+        QVERIFY(QFile::remove(data + "/subscriptions.ini"));
+        gone.release();
+        QVERIFY(fetched.wait(20000));
+        const FeedCopy copy = loadFeedCopy(data, cleanAddress(server.address()));
+        QVERIFY(copy.exists);
+        QCOMPARE(copy.exceptions.size(), std::size_t(1));
+    }
+
     void aFeedSilencingAYearIsAProblemAndNamedOnEachDay() {
         QTemporaryDir dir;
         const QString data = dir.path() + "/data";
@@ -205,6 +247,7 @@ private Q_SLOTS:
         server.body = ics(QDate::currentDate().addDays(-1), "Whole year", 400);
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
         CalendarFeeds feeds(data, fetcher.get());
+        feeds.setSubscriptions(calendar.subscriptions(), calendar.exceptions());
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
         QSignalSpy ended(&feeds, &CalendarFeeds::problemEnded);
@@ -252,6 +295,7 @@ private Q_SLOTS:
         server.body = ics(QDate::currentDate().addDays(10), "Winter break");
         QCOMPARE(calendar.subscribe(server.address(), "School board"), QString());
         CalendarFeeds feeds(data, fetcher.get());
+        feeds.setSubscriptions(calendar.subscriptions(), calendar.exceptions());
         feeds.setLongestFetch(2000);
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
@@ -282,6 +326,7 @@ private Q_SLOTS:
                                address.toUtf8() + " Board\x1b[2K\r2026-12-07 09:00:00.000 scheduled\r\n"));
         server.statusLine = "HTTP/1.1 503 Busy\x1b[2K\r2026-12-07 09:00:00.000 scheduled";
         CalendarFeeds feeds(data, fetcher.get());
+        feeds.setSubscriptions(loadSubscriptions(data), {});
         QSignalSpy fetched(&feeds, &CalendarFeeds::fetched);
         QSignalSpy problems(&feeds, &CalendarFeeds::problem);
         feeds.refreshAll();

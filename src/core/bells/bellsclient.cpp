@@ -87,6 +87,13 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     connect(station, &BellStation::cardNamed, this, &BellsClient::cardNamed);
     connect(&station->log, &RingLog::problemReported, this,
             [this](const QDateTime& at, const QString& text, const QString& topic) {
+                // One told again (askOpenProblems) is the same problem, and keeps its place.
+                if (std::any_of(m_problems.cbegin(), m_problems.cend(), [&](const Problem& p) {
+                        return p.at == at && p.text == text && p.topic == topic;
+                    })) {
+                    Q_EMIT problemReported(at, text, topic);
+                    return;
+                }
                 if (!topic.isEmpty()) {
                     m_problems.removeIf([&topic](const Problem& p) { return p.topic == topic; });
                 } else if (std::count_if(m_problems.cbegin(), m_problems.cend(),
@@ -95,7 +102,7 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
                         m_problems.cbegin(), std::find_if(m_problems.cbegin(), m_problems.cend(),
                                                           [](const Problem& p) { return p.topic.isEmpty(); })));
                 }
-                m_problems.append({at, text, topic});
+                m_problems.append({at, text, topic, ++m_problemsTold});
                 Q_EMIT problemReported(at, text, topic);
             });
     connect(&station->log, &RingLog::problemEnded, this, [this](const QDateTime& at, const QString& topic) {

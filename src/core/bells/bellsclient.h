@@ -108,6 +108,14 @@ public:
     void askStatus(std::function<void(const BellsStatus&)> answered);
     // The problems still open: those that last, and the last few of a moment, each "hh:mm text".
     QStringList openProblems() const;
+    // The same as told, oldest first; each told anew has a higher number than any before it.
+    struct Problem {
+        QDateTime at;
+        QString text;
+        QString topic;  // empty for one of a moment
+        quint64 number = 0;
+    };
+    const QList<Problem>& problems() const { return m_problems; }
 
     // --- The ring log ---
     void note(const QString& text);
@@ -182,10 +190,6 @@ private:
     bool m_running = false;
     QString m_nextTime;
     QString m_nextSound;
-    struct Problem {
-        QDateTime at;
-        QString text;
-        QString topic;  // empty for one of a moment
-    };
     QList<Problem> m_problems;  // oldest first
+    quint64 m_problemsTold = 0;
 };

@@ -419,6 +419,10 @@ void BellStation::setSettings(corvalin::settings::BellSettings settings) {
     setBellOffset(settings.offsetSeconds);
     bells.setPowerOffBooking(settings.booking.on, settings.booking.hour, settings.booking.minute);
     setAlarms(settings.alarms);
+    if (!was || was->subscriptions != settings.subscriptions ||
+        was->days.handMade != settings.days.handMade) {
+        tellFeeds(settings);
+    }
     auto days = settings.days;
     m_settings = std::move(settings);
     setStoredDays(std::move(days));  // last: a day the calendar now decides otherwise starts again
@@ -741,6 +745,21 @@ void BellStation::refreshFeed(const QString& address) {
     if (CalendarFeeds* feeds = m_feeds) {
         QMetaObject::invokeMethod(feeds, [feeds, address] { feeds->refresh(address); });
     }
+}
+
+void BellStation::tellFeeds(const corvalin::settings::BellSettings& settings) {
+    CalendarFeeds* feeds = m_feeds;
+    if (!feeds) {
+        return;
+    }
+    std::vector<Subscription> subscriptions;
+    for (const auto& s : settings.subscriptions) {
+        subscriptions.push_back({QString::fromStdString(s.address), QString::fromStdString(s.label)});
+    }
+    QMetaObject::invokeMethod(feeds, [feeds, subscriptions = std::move(subscriptions),
+                                      handMade = settings.days.handMade]() mutable {
+        feeds->setSubscriptions(std::move(subscriptions), std::move(handMade));
+    });
 }
 
 void BellStation::refreshAllFeeds() {

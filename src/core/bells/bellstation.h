@@ -210,6 +210,8 @@ private:
     void startDayAgain();
     // Stops the service; without `tell` a start follows at once (see BellService::stop).
     void stopService(bool tell);
+    // The feeds' fetcher is handed the subscriptions and the calendar made by hand, as told.
+    void tellFeeds(const corvalin::settings::BellSettings& settings);
 
     Power* m_power;
     Clock* m_clock;

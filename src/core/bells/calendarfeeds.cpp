@@ -52,7 +52,10 @@ CalendarFeeds::CalendarFeeds(QString dataFolder, WebFetcher* fetcher, QObject* p
             }
             const Subscription subscription = *std::exchange(m_underWay, std::nullopt);
             m_fetch = 0;
-            finish(answer, subscription);
+            // One that ended while it was fetched leaves no copy behind.
+            if (subscribed(subscription.address)) {
+                finish(answer, subscription);
+            }
             next();
         },
         Qt::QueuedConnection);
@@ -70,19 +73,37 @@ void CalendarFeeds::stop() {
     m_waiting.clear();
 }
 
+void CalendarFeeds::setSubscriptions(std::vector<Subscription> subscriptions,
+                                     std::vector<cal::DateException> handMade) {
+    std::vector<Subscription> added;
+    for (const Subscription& s : subscriptions) {
+        if (!subscribed(s.address)) {
+            added.push_back(s);
+        }
+    }
+    m_subscriptions = std::move(subscriptions);
+    m_handMade = std::move(handMade);
+    forgetEnded();
+    if (m_daily->isActive()) {
+        for (const Subscription& s : added) {
+            fetch(s);
+        }
+    }
+}
+
+bool CalendarFeeds::subscribed(const QString& address) const {
+    return std::any_of(m_subscriptions.begin(), m_subscriptions.end(),
+                       [&address](const Subscription& s) { return s.address == address; });
+}
+
 void CalendarFeeds::refreshAll() {
-    const auto all = loadSubscriptions(m_dataFolder);
-    forgetEnded(all);
-    for (const Subscription& s : all) {
+    for (const Subscription& s : m_subscriptions) {
         fetch(s);
     }
 }
 
-void CalendarFeeds::forgetEnded(const std::vector<Subscription>& subscriptions) {
-    auto subscribed = [&subscriptions](const QString& address) {
-        return std::any_of(subscriptions.begin(), subscriptions.end(),
-                           [&address](const Subscription& s) { return s.address == address; });
-    };
+void CalendarFeeds::forgetEnded() {
+    m_waiting.removeIf([this](const Subscription& s) { return !subscribed(s.address); });
     for (const QString& address : m_failing.values()) {
         if (!subscribed(address)) {
             m_failing.remove(address);
@@ -101,7 +122,7 @@ void CalendarFeeds::forgetEnded(const std::vector<Subscription>& subscriptions) 
 
 void CalendarFeeds::refresh(const QString& address) {
     const QString clean = cleanAddress(address);
-    for (const Subscription& s : loadSubscriptions(m_dataFolder)) {
+    for (const Subscription& s : m_subscriptions) {
         if (s.address == clean) {
             fetch(s);
         }
@@ -182,7 +203,7 @@ void CalendarFeeds::succeed(const Subscription& subscription) {
 void CalendarFeeds::judgeSilence(const Subscription& subscription) {
     const QString& address = subscription.address;
     const auto feed = loadFeedCopy(m_dataFolder, address).exceptions;
-    const auto handMade = loadHandMade(m_dataFolder);
+    const auto& handMade = m_handMade;
     const QDate today = QDate::currentDate();
     QStringList said;
     const cal::FeedSilence silence = cal::feedSilence(feed, handMade, today);
@@ -277,7 +298,7 @@ void CalendarFeeds::finish(const WebFetcher::Answer& answer, const Subscription&
     }
     // The days the fetch newly takes away at short notice are a problem until they have passed.
     const QDate today = now.date();
-    const auto handMade = loadHandMade(m_dataFolder);
+    const auto& handMade = m_handMade;
     for (const QDate& day : {today, today.addDays(1)}) {
         if (const auto event = cal::silencedBy(fresh.exceptions, handMade, day);
             event && !cal::silencedBy(copy.exceptions, handMade, day)) {

@@ -8,6 +8,11 @@
 // that copy is. A feed that keeps many school days in a row without bells, or newly takes today's
 // or tomorrow's bells away, is a problem that lasts until it no longer does. Every text from
 // outside (a server's reason, a label) is told as outsideText() makes it.
+//
+// The subscriptions and the calendar made by hand are the calendar's owner's: it hands them over as
+// values (setSubscriptions) and the fetcher never reads subscriptions.ini or calendar.ini. The copies
+// in data/feeds/ (what was fetched, when, and why the last fetch failed) are the fetcher's own: it
+// writes and reads them.
 #pragma once
 
 #include <QByteArray>
@@ -18,6 +23,7 @@
 #include <QSet>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "core/base/webfetcher.h"
 #include "core/calendar/subscriptions.h"
@@ -40,6 +46,11 @@ public:
     CalendarFeeds(QString dataFolder, WebFetcher* fetcher, QObject* parent = nullptr);
     ~CalendarFeeds() override;
 
+    // The subscriptions to fetch, in the file's order, and the calendar made by hand, against which
+    // a feed's silences are judged: at start and after every change. While started, a subscription
+    // new here is fetched at once; the problems of one that ended end, and its fetch is dropped.
+    void setSubscriptions(std::vector<Subscription> subscriptions,
+                          std::vector<corvalin::calendar::DateException> handMade);
     // Fetches every subscription now, and again once a day from now on.
     void start();
     // No more fetches until start().
@@ -76,9 +87,12 @@ private:
     // Says or ends the feed's silence problem, as its copy stands now.
     void judgeSilence(const Subscription& subscription);
     // Ends the problems of the feeds no longer subscribed to.
-    void forgetEnded(const std::vector<Subscription>& subscriptions);
+    void forgetEnded();
+    bool subscribed(const QString& address) const;
 
     QString m_dataFolder;
+    std::vector<Subscription> m_subscriptions;
+    std::vector<corvalin::calendar::DateException> m_handMade;
     WebFetcher* m_fetcher;
     QTimer* m_daily;
     int m_longestFetchMs = kLongestFetchMs;

@@ -152,17 +152,37 @@ void HeadlessBells::reload() {
         return;
     }
     m_applied = stored;
+    m_station->log.note(
+        m_stopped ? QStringLiteral("the settings changed: the bell service, stopped, takes them at its start")
+                  : QStringLiteral("the settings changed: the bells start again with them"));
+    goOnWith([this] { m_core->reread(); });
+}
+
+QString HeadlessBells::importSetup(const corvalin::setup::Contents& contents) {
+    QString why;
+    // The store says that its files were replaced, and the core tells the bells what they hold.
+    auto import = [&] {
+        why = m_store.importSetup(contents);
+        m_applied = storedSettings();
+    };
+    if (m_holding) {
+        goOnWith(import);
+    } else {
+        import();
+    }
+    return why;
+}
+
+void HeadlessBells::goOnWith(const std::function<void()>& change) {
     if (m_stopped) {
-        m_station->log.note(QStringLiteral("the settings changed: the bell service, stopped, takes them at its start"));
-        m_core->reread();
+        change();
         return;
     }
-    m_station->log.note(QStringLiteral("the settings changed: the bells start again with them"));
     const qint64 decided = m_station->decided();
     // A bell that sounds plays out; nothing of the current minute rings twice. Stopped and started
     // again at once: those who watch hear of what changed only.
     m_station->bells.stop(false);
-    m_core->reread();
+    change();
     startService(decided);
     m_station->bells.tellRunning();
 }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -50,8 +51,15 @@ public:
     // A settings file changed: when the stored settings differ from those in use, the bells start
     // again with them, from where they were (a service stopped by stop() only takes them).
     void reload();
+    // A followed set-up, imported by this copy's store as the files' owner: the bells stop, take
+    // it and go on with it from where they were, as for a change of the files. Error text, or
+    // empty when it was imported.
+    QString importSetup(const corvalin::setup::Contents& contents);
 
 private:
+    // The bells stop (a bell that sounds plays out), `change` has them told the new settings, and
+    // they start again from the last minute decided; a service stopped by stop() only takes them.
+    void goOnWith(const std::function<void()>& change);
     void watchFiles();
     // The settings as stored told to the bells, and the service started with them, going on from
     // `decided`.

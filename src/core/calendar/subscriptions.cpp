@@ -175,10 +175,6 @@ FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address) {
     return copy;
 }
 
-std::vector<cal::DateException> loadHandMade(const QString& dataFolder) {
-    return cal::parseCalendar(fileLines(dataFolder + QLatin1Char('/') + QString::fromLatin1(cal::kCalendarFile)));
-}
-
 bool saveFeedState(const QString& dataFolder, const QString& address, const FeedCopy& copy, QString* why) {
     // Validators are the server's: a line break in one would end the line early.
     auto headerLine = [](QByteArray value) { return value.replace('\r', ' ').replace('\n', ' ').left(1024); };

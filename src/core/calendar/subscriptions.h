@@ -63,8 +63,6 @@ QString withoutUserInfo(const QString& text, const QString& address);
 
 QString feedCopyPath(const QString& dataFolder, const QString& address, const QString& suffix);
 FeedCopy loadFeedCopy(const QString& dataFolder, const QString& address);
-// The exceptions made by hand, from data/calendar.ini (none when it is missing or cannot be read).
-std::vector<corvalin::calendar::DateException> loadHandMade(const QString& dataFolder);
 // Keeps `ics` and what was read from it as the feed's copy; false with the reason when a file could
 // not be written (the old copy then stays in use).
 bool saveFeedCopy(const QString& dataFolder, const QString& address, const QByteArray& ics, const FeedCopy& copy,

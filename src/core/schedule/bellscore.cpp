@@ -22,6 +22,8 @@ BellsCore::BellsCore(SettingsStore& store, SchoolCalendar& calendar, BellsClient
     connect(&store, &SettingsStore::written, this, tellAgain);
     connect(&store, &SettingsStore::saveFailed, this, tellAgain);
     connect(&calendar, &SchoolCalendar::changed, this, tellAgain);
+    // A set-up imported or followed: every file at once.
+    connect(&store, &SettingsStore::replaced, this, &BellsCore::reread);
     // A subscribed calendar brought other days: the calendar reads them, and the bells are told.
     connect(&bells, &BellsClient::feedsUpdated, &calendar, &SchoolCalendar::load);
     // The chosen card's name on the server is kept beside its position, by the files' one writer.
@@ -41,6 +43,9 @@ corvalin::settings::BellSettings BellsCore::stored() {
     settings.booking = m_store.loadExitBooking();
     settings.offsetSeconds = m_store.loadBellOffset();
     settings.alarms = m_store.loadAlarms();
+    for (const Subscription& s : m_calendar.subscriptions()) {
+        settings.subscriptions.push_back({s.address.toStdString(), s.label.toStdString()});
+    }
     return settings;
 }
 

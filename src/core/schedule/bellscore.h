@@ -29,8 +29,8 @@ public:
     // The bells are told the stored settings when they differ from those told last; the owner calls
     // it first when its copy takes the bells.
     void tell();
-    // The files were replaced under the store (an imported or followed set-up): the store and the
-    // calendar read them again, and the bells are told.
+    // The files were replaced under the store (by another copy, or a set-up the store imported):
+    // the store and the calendar read them again, and the bells are told.
     void reread();
 
     using Answer = std::function<void(const QString& refusal)>;

@@ -2,9 +2,11 @@
 #include "core/schedule/settingsstore.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "core/base/ownfiles.h"
 #include "core/base/wholefile.h"
+#include "core/schedule/setuparchive.h"
 #include "engine/schedule/settingsformat.h"
 
 namespace fmt = corvalin::settings;
@@ -147,6 +149,16 @@ void SettingsStore::forget() {
     m_known.clear();
     m_pending.clear();
     m_reported.clear();
+}
+
+QString SettingsStore::importSetup(const corvalin::setup::Contents& contents) {
+    // The data folder is data/ in the user's own folder, which keeps the sounds too.
+    const QString why = corvalin::setup::applySetup(ProgramPaths(QFileInfo(m_folder).path()), contents);
+    if (why.isEmpty()) {
+        forget();
+        Q_EMIT replaced();
+    }
+    return why;
 }
 
 std::vector<std::string> SettingsStore::lines(std::string_view fileName) {

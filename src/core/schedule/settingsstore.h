@@ -17,6 +17,10 @@
 #include "engine/schedule/alarmsignals.h"
 #include "engine/schedule/settingsvalues.h"
 
+namespace corvalin::setup {
+struct Contents;
+}
+
 //
 // A store lives on one thread, its owner's (the window's, or the bell thread of a copy with no
 // window), and is used there only; the bells are handed what they need as values.
@@ -44,10 +48,17 @@ public:
     // read back in its place until a later save writes it.
     bool write(const QString& fileName, const QStringList& lines);
 
-    // The files in the folder are the settings from now on (a set-up was imported): what the
+    // The files in the folder are the settings from now on (another copy wrote them): what the
     // store knew of them and saves not written yet are dropped, so that no file it knew comes
     // back and no old save overwrites a new file.
     void forget();
+
+    // Makes a checked set-up (an import, a followed set-up) the settings of this folder, all or
+    // nothing, as corvalin::setup::applySetup does (its journal, the files it keeps); its sounds go
+    // to sound/ beside the data folder, as ProgramPaths has them. Once it is in place the store
+    // forgets what it knew (see forget()) and says `replaced`. Error text, or empty when the set-up
+    // was imported.
+    QString importSetup(const corvalin::setup::Contents& contents);
 
     // Every file by its value. Loading never fails: what is missing takes its default.
     corvalin::settings::Options loadOptions();
@@ -91,6 +102,9 @@ Q_SIGNALS:
     void written(const QString& fileName);
     // A save could not be written; what is on screen is kept.
     void saveFailed(const QString& fileName);
+    // Every settings file was replaced at once (importSetup): whoever shows or rings the settings
+    // reads them again.
+    void replaced();
     // Something the operator should know: a save that failed, a file restored, lines dropped.
     void problem(const QString& text);
     // A file that is there was not read (not a regular file, too large; see readWholeFile): said

@@ -81,6 +81,8 @@ QString describeSetup(const ProgramPaths& paths, const Contents& contents);
 // fails, the files as they were are put back. Error text, or empty when the set-up was imported.
 // Every move it makes is written to a journal, flushed to the disk, before the first: should the
 // program end half-way (killed, a power cut), recoverImport() finishes or undoes it.
+// The files' owner runs it, through SettingsStore::importSetup, so that what it knew of the files
+// is dropped and whoever shows or rings the settings reads them again.
 QString applySetup(const ProgramPaths& paths, const Contents& contents);
 
 // Finishes an import of `paths` that ended half-way (every new file was written whole before the

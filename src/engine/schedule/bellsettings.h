@@ -3,6 +3,7 @@
 // a settings file, and no face tells them a setting of its own.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/schedule/alarmsignals.h"
@@ -11,6 +12,14 @@
 #include "engine/schedule/storeddays.h"
 
 namespace corvalin::settings {
+
+// A calendar subscribed to (subscriptions.ini): its address as the operator gave it, and its label.
+struct FeedSubscription {
+    std::string address;
+    std::string label;
+
+    bool operator==(const FeedSubscription&) const = default;
+};
 
 struct BellSettings {
     StoredDays days;
@@ -25,6 +34,8 @@ struct BellSettings {
     ExitBooking booking;
     int offsetSeconds = 0;
     std::vector<alarms::Signal> alarms;
+    // The calendars subscribed to, in the file's order, for the feeds' fetcher.
+    std::vector<FeedSubscription> subscriptions;
 
     bool operator==(const BellSettings&) const = default;
 };
