@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "core/schedule/bellscore.h"
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
@@ -222,7 +223,7 @@ void MainWindow::showRunning(const QStringList& todayBells) {
 }
 
 void MainWindow::onStopClicked() {
-    m_bells->stopService();
+    m_services.commands->run(QStringLiteral("Stop"), {}, CommandRunner::byWindow());
 }
 
 void MainWindow::showStopped() {

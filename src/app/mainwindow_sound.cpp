@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "core/base/ownfiles.h"
 #include "core/base/wholefile.h"
 #include "core/schedule/settingsstore.h"
@@ -145,7 +146,7 @@ void MainWindow::onRingNowClicked() {
     }
     // As from every other face: refused while an alarm signal sounds. A bell that could not be
     // played is on the warning line already, never in a box that waits for a click.
-    m_bells->ringNow(sound, [this, sound](const QString& refusal) {
+    m_services.commands->run(QStringLiteral("RingNow"), {sound}, CommandRunner::byWindow(), [this, sound](const QString& refusal) {
         if (!refusal.isEmpty() && !refusal.startsWith(sound + QStringLiteral(" could not be played"))) {
             m_ports.dialogs->warning(this, refusal);
         }
@@ -153,7 +154,7 @@ void MainWindow::onRingNowClicked() {
 }
 
 void MainWindow::onStopBellClicked() {
-    m_bells->stopBell();
+    m_services.commands->run(QStringLiteral("StopBell"), {}, CommandRunner::byWindow());
 }
 
 void MainWindow::onRepeatBellToggled() {

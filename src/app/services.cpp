@@ -7,6 +7,7 @@
 #include "core/calendar/schoolcalendar.h"
 #include "core/countdown/countdown.h"
 #include "core/follow/setupfollower.h"
+#include "core/control/commands.h"
 #include "core/schedule/bellscore.h"
 #include "core/ports/instanceguard.h"
 #include "core/schedule/settingsstore.h"
@@ -64,6 +65,11 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                              [client](const QString& topic, const QString& text) { client->endProblem(topic, text); }},
         liveTimers);
     m_services.follower = m_follower.get();
+    BellsCore* core = m_core.get();
+    m_commands = std::make_unique<CommandRunner>(
+        *m_client, CommandRunner::Copy{QStringLiteral("window"), [core](auto answered) { core->start(std::move(answered)); },
+                                       [core] { core->stop(); }, [] { return true; }, m_follower.get()});
+    m_services.commands = m_commands.get();
 }
 
 Ringer& ProgramServices::ringer() const {
@@ -83,6 +89,7 @@ TimeSync& ProgramServices::timeSync() const {
 }
 
 ProgramServices::~ProgramServices() {
+    m_commands.reset();
     m_follower.reset();
     m_core.reset();
     m_client.reset();
