@@ -30,6 +30,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, paths, liveTimers)), m_thread(bellThread) {
     BellsClient::GuardAtStart guard;
+    BellsClient::Told told;
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
@@ -38,6 +39,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
             guard.copies = ports.instanceGuard->runningCopies();
             guard.problem = ports.instanceGuard->problem();
         }
+        told = BellsClient::told(*m_station);  // what the window shows at once
     };
     if (m_thread) {
         m_thread->runAndWait(make);
@@ -49,7 +51,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     m_services.store = &m_window->store;
     m_services.countdown = &m_window->countdown;
     m_services.calendar = &m_window->calendar;
-    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
+    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard, std::move(told));
     m_services.bells = m_client.get();
     // The problems of the settings files and of the calendar go to the ring log.
     BellsClient* client = m_client.get();
