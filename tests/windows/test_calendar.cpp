@@ -1,8 +1,8 @@
 // The school calendar from the windows: importing an iCalendar file (the list shown before
 // anything is added, each holiday added once, a damaged or oversized file refused with the calendar
 // unchanged, an import running on while the window goes on, cancelled or closed changing nothing),
-// today's exception in the bell window and in a running service, and a subscribed calendar's days listed apart, kept from editing and gone with
-// their subscription.
+// today's exception in the bell window and in a running service, and a subscribed calendar's days
+// listed apart, kept from editing and gone with their subscription.
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
