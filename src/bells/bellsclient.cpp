@@ -26,14 +26,18 @@ void BellsClient::onBells(Work&& work) {
 namespace {
 
 // The answer of the bells, queued back to the window's thread, and dropped when the client that
-// asked is gone by then. `answered` is called with the client.
+// asked is gone by then. `answered` is called with the client; at once when asked on the
+// window's thread, unless `how` queues it all the same.
 template <typename Answered>
-void tellLater(QPointer<BellsClient> client, Answered&& answered) {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [client, answered = std::forward<Answered>(answered)] {
-        if (client) {
-            answered(*client);
-        }
-    });
+void tellLater(QPointer<BellsClient> client, Answered&& answered, Qt::ConnectionType how = Qt::AutoConnection) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [client, answered = std::forward<Answered>(answered)] {
+            if (client) {
+                answered(*client);
+            }
+        },
+        how);
 }
 
 }  // namespace
@@ -121,7 +125,9 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {
         onBells([guard = m_guard, self] {
-            guard->onShowRequest([self] { tellLater(self, [](BellsClient& client) { Q_EMIT client.showRequested(); }); });
+            guard->onShowRequest([self] {
+                tellLater(self, [](BellsClient& client) { Q_EMIT client.showRequested(); }, Qt::QueuedConnection);
+            });
         });
     }
 }
@@ -136,23 +142,23 @@ BellsClient::~BellsClient() {
     }
 }
 
-void BellsClient::take(const Told& told) {
-    takeSounds(told.sounds, told.soundRefusals);
-    if (told.todayChanges != m_todayChanges) {
-        m_todayChanges = told.todayChanges;
+void BellsClient::take(const Told& now) {
+    takeSounds(now.sounds, now.soundRefusals);
+    if (now.todayChanges != m_todayChanges) {
+        m_todayChanges = now.todayChanges;
         Q_EMIT todayChangesTold(m_todayChanges);
     }
-    if (told.alarm != m_alarm) {
-        m_alarm = told.alarm;
+    if (now.alarm != m_alarm) {
+        m_alarm = now.alarm;
         Q_EMIT alarmChanged(m_alarm);
     }
-    if (told.running != m_running) {
-        m_running = told.running;
+    if (now.running != m_running) {
+        m_running = now.running;
         Q_EMIT runningChanged(m_running);
     }
-    if (told.running && (told.nextTime != m_nextTime || told.nextSound != m_nextSound)) {
-        m_nextTime = told.nextTime;
-        m_nextSound = told.nextSound;
+    if (now.running && (now.nextTime != m_nextTime || now.nextSound != m_nextSound)) {
+        m_nextTime = now.nextTime;
+        m_nextSound = now.nextSound;
         Q_EMIT nextBellChanged(m_nextTime, m_nextSound);
     }
 }

@@ -203,7 +203,7 @@ private:
     template <typename Work>
     void onBells(Work&& work);
     // What the bells told, taken in; each value that changed is told on (its signal).
-    void take(const Told& told);
+    void take(const Told& now);
     void takeSounds(const QStringList& files, const QStringList& refusals);
 
     BellStation* m_station;
