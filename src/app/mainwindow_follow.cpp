@@ -99,13 +99,18 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
         stop1_Click();
     }
     const QString why = corvalin::setup::applySetup(m_paths, contents);
-    if (why.isEmpty()) {
-        showImportedSetup();
-    }
-    if (running) {
+    auto startAgain = [this, running] {
+        if (!running) {
+            return;
+        }
         if (const QString refusal = startBells(); !refusal.isEmpty()) {
             reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
         }
+    };
+    if (why.isEmpty()) {
+        showImportedSetup(startAgain);
+    } else {
+        startAgain();
     }
     return why;
 }

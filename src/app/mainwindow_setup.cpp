@@ -84,20 +84,33 @@ void MainWindow::importSetup_Click() {
         stop1_Click();
     }
     const QString why = setup::applySetup(m_paths, contents);
+    auto startAgain = [this, running] {
+        if (running) {
+            start_Click();
+        }
+    };
     if (why.isEmpty()) {
         logNote(QStringLiteral("the set-up was imported from ") + QDir::toNativeSeparators(file));
-        showImportedSetup();
+        showImportedSetup(startAgain);
     } else {
         reportProblem(why);
         m_ports.dialogs->warning(this, why);
-    }
-    if (running) {
-        start_Click();
+        startAgain();
     }
 }
 
-void MainWindow::showImportedSetup() {
+void MainWindow::showImportedSetup(std::function<void()> then) {
     m_services.store->forget();
+    // The sounds it brought are listed first: the stored options choose among them.
+    m_bells->refreshSoundsNow(this, [this, then = std::move(then)] {
+        showImportedSettings();
+        if (then) {
+            then();
+        }
+    });
+}
+
+void MainWindow::showImportedSettings() {
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
     const auto booking = m_services.store->loadExitBooking();
@@ -108,7 +121,6 @@ void MainWindow::showImportedSetup() {
     }
     setSoundCardIndex(m_services.store->loadSoundCard());
     ShowSoundCard();
-    FillSoundList();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
     for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
