@@ -481,8 +481,10 @@ private:
     void saveIntervalSettings();
 
     QList<QLabel*> menuEntries() const;
-    // An imported set-up on screen and on the bell thread, as start-up shows the stored one.
-    void showImportedSetup();
+    // An imported set-up on screen and on the bell thread, as start-up shows the stored one, once
+    // the bells have listed the sounds it brought; then `then`.
+    void showImportedSetup(std::function<void()> then);
+    void showImportedSettings();
 
     // Pieces of the modes and day selector.
     corvalin::interval::IntervalTexts intervalTexts() const;

@@ -136,15 +136,20 @@ void MainWindow::showAlarm(const QString& name) {
 }
 
 void MainWindow::onAlarmSignalsTriggered() {
-    m_bells->refreshSoundsNow();
-    AlarmsDialog dialog(
-        m_alarms, m_bells->sounds(),
-        [this](const std::vector<alarms::Signal>& set) {
-            const bool saved = m_services.store->saveAlarms(set);
-            // What the store holds now, written or kept until it can be.
-            showAlarmSignals();
-            return saved;
-        },
-        this);
-    m_ports.dialogs->showModal(&dialog);
+    // The dialog lists the sound folder as the bells read it now; one at a time.
+    m_bells->refreshSoundsNow(this, [this] {
+        if (findChild<AlarmsDialog*>()) {
+            return;
+        }
+        AlarmsDialog dialog(
+            m_alarms, m_bells->sounds(),
+            [this](const std::vector<alarms::Signal>& set) {
+                const bool saved = m_services.store->saveAlarms(set);
+                // What the store holds now, written or kept until it can be.
+                showAlarmSignals();
+                return saved;
+            },
+            this);
+        m_ports.dialogs->showModal(&dialog);
+    });
 }

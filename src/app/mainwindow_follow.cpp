@@ -100,15 +100,20 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
         onStopClicked();
     }
     const QString why = corvalin::setup::applySetup(m_paths, contents);
-    if (why.isEmpty()) {
-        showImportedSetup();
-    }
-    if (running) {
+    auto startAgain = [this, running] {
+        if (!running) {
+            return;
+        }
         m_services.core->start([this](const QString& refusal) {
             if (!refusal.isEmpty()) {
                 reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
             }
         }, true);
+    };
+    if (why.isEmpty()) {
+        showImportedSetup(startAgain);
+    } else {
+        startAgain();
     }
     return why;
 }

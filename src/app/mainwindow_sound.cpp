@@ -36,9 +36,10 @@ QString MainWindow::selectedSound() const {
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+// The list last told at once; the folder is read again, and the list shown again when it changed.
 void MainWindow::fillSoundList() {
-    m_bells->refreshSoundsNow();
     showSoundList();
+    m_bells->refreshSoundsNow();
 }
 
 void MainWindow::showSoundList() {
@@ -129,11 +130,13 @@ void MainWindow::onAddSoundClicked() {
         refuse(QStringLiteral("it could not be copied: ") + why);
         return;
     }
-    fillSoundList();
-    const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!found.isEmpty()) {
-        soundList->setCurrentItem(found.first());
-    }
+    // Chosen in the list once the bells have read the folder with it.
+    m_bells->refreshSoundsNow(this, [this, name] {
+        const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!found.isEmpty()) {
+            soundList->setCurrentItem(found.first());
+        }
+    });
     m_bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
                             : QStringLiteral("the sound %1 was added").arg(name));
 }

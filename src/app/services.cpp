@@ -28,6 +28,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, paths, liveTimers)), m_thread(bellThread) {
     BellsClient::GuardAtStart guard;
+    BellsClient::Told told;
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
@@ -36,6 +37,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
             guard.copies = ports.instanceGuard->runningCopies();
             guard.problem = ports.instanceGuard->problem();
         }
+        told = BellsClient::told(*m_station);  // what the window shows at once
     };
     if (m_thread) {
         m_thread->runAndWait(make);
@@ -47,7 +49,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     m_services.store = &m_window->store;
     m_services.countdown = &m_window->countdown;
     m_services.calendar = &m_window->calendar;
-    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
+    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard, std::move(told));
     m_services.bells = m_client.get();
     // What the bells are told from the settings files and the calendar, which this thread owns,
     // and the one start and stop.
