@@ -238,27 +238,27 @@ void ControlService::serve(const char* method, const QVariantList& arguments) {
             });
 }
 
-// Each method of the interface runs the command of its name (see commands.cpp).
-QString ControlService::Start() { return serve("Start"), QString(); }
-QString ControlService::Stop() { return serve("Stop"), QString(); }
-QString ControlService::RingNow(const QString& sound) { return serve("RingNow", {sound}), QString(); }
-QString ControlService::StopBell() { return serve("StopBell"), QString(); }
-QString ControlService::SkipNext() { return serve("SkipNext"), QString(); }
-QString ControlService::SkipBell(const QString& time) { return serve("SkipBell", {time}), QString(); }
+// Each method of the interface runs the command of its own name (see commands.cpp).
+QString ControlService::Start() { return serve(__func__), QString(); }
+QString ControlService::Stop() { return serve(__func__), QString(); }
+QString ControlService::RingNow(const QString& sound) { return serve(__func__, {sound}), QString(); }
+QString ControlService::StopBell() { return serve(__func__), QString(); }
+QString ControlService::SkipNext() { return serve(__func__), QString(); }
+QString ControlService::SkipBell(const QString& time) { return serve(__func__, {time}), QString(); }
 QString ControlService::MoveBell(const QString& time, const QString& to) {
-    return serve("MoveBell", {time, to}), QString();
+    return serve(__func__, {time, to}), QString();
 }
 QString ControlService::AddBell(const QString& time, const QString& sound) {
-    return serve("AddBell", {time, sound}), QString();
+    return serve(__func__, {time, sound}), QString();
 }
-QString ControlService::NoBellsToday() { return serve("NoBellsToday"), QString(); }
-QString ControlService::TempletToday(int templet) { return serve("TempletToday", {templet}), QString(); }
-QString ControlService::UndoToday(int index) { return serve("UndoToday", {index}), QString(); }
-QString ControlService::StartAlarm(const QString& name) { return serve("StartAlarm", {name}), QString(); }
-QString ControlService::StopAlarm() { return serve("StopAlarm"), QString(); }
+QString ControlService::NoBellsToday() { return serve(__func__), QString(); }
+QString ControlService::TempletToday(int templet) { return serve(__func__, {templet}), QString(); }
+QString ControlService::UndoToday(int index) { return serve(__func__, {index}), QString(); }
+QString ControlService::StartAlarm(const QString& name) { return serve(__func__, {name}), QString(); }
+QString ControlService::StopAlarm() { return serve(__func__), QString(); }
 QString ControlService::Follow(const QString& address, const QString& publicKey) {
-    return serve("Follow", {address, publicKey}), QString();
+    return serve(__func__, {address, publicKey}), QString();
 }
-QString ControlService::Unfollow() { return serve("Unfollow"), QString(); }
-QString ControlService::RefreshSetup() { return serve("RefreshSetup"), QString(); }
-QVariantMap ControlService::Status() { return serve("Status"), QVariantMap(); }
+QString ControlService::Unfollow() { return serve(__func__), QString(); }
+QString ControlService::RefreshSetup() { return serve(__func__), QString(); }
+QVariantMap ControlService::Status() { return serve(__func__), QVariantMap(); }
