@@ -119,10 +119,11 @@ int runHeadless(int argc, char* argv[]) {
     follower.start();
 
     // Commands from the command line and the session bus, through the bells' client as a window's.
-    ControlService control(&bells.client(), {QStringLiteral("no window"),
-                                             [&bells](auto answered) { bells.startByOperator(std::move(answered)); },
-                                             [&bells] { bells.stop(); }, [&bells] { return bells.holdsBells(); },
-                                             &follower});
+    CommandRunner commands(bells.client(), {QStringLiteral("no window"),
+                                            [&bells](auto answered) { bells.startByOperator(std::move(answered)); },
+                                            [&bells] { bells.stop(); }, [&bells] { return bells.holdsBells(); },
+                                            &follower});
+    ControlService control(&commands);
     control.publish(false, note);
 
     const auto endSignals = catchEndSignals([&](const QString& name) {

@@ -153,10 +153,7 @@ int main(int argc, char* argv[]) {
         return 0;  // ended during start-up, before the event loop ran
     }
     // Commands from the command line and the session bus, as the window's own buttons give them.
-    BellsCore* core = program.services().core;
-    ControlService control(program.services().bells,
-                           {QStringLiteral("window"), [core](auto answered) { core->start(std::move(answered)); },
-                            [core] { core->stop(); }, [] { return true; }, program.services().follower});
+    ControlService control(program.services().commands);
     BellsClient* client = program.services().bells;
     control.publish(true, [client](const QString& why) { client->note(why); });
     return QApplication::exec();

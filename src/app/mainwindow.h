@@ -481,9 +481,10 @@ private:
     void saveIntervalSettings();
 
     QList<QLabel*> menuEntries() const;
-    // An imported or followed set-up on screen, as start-up shows the stored one, once the store
-    // says its files were replaced.
-    void showImportedSetup();
+    // An imported or followed set-up on screen, as start-up shows the stored one, once the store says
+    // its files were replaced and the bells have listed the sounds it brought; then `then`.
+    void showImportedSetup(std::function<void()> then = {});
+    void showImportedSettings();
 
     // Pieces of the modes and day selector.
     corvalin::interval::IntervalTexts intervalTexts() const;

@@ -13,18 +13,13 @@
 
 #include "app/alarmsdialog.h"
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "core/bells/bellsclient.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/widgets/dialogs.h"
 
 namespace alarms = corvalin::alarms;
 
-namespace {
-
-const QString kByWindow = QStringLiteral("the window");
-const QString kByTray = QStringLiteral("the tray");
-
-}  // namespace
 
 void MainWindow::buildAlarmControls() {
     // The strip under the warning line, while a signal sounds.
@@ -45,7 +40,7 @@ void MainWindow::buildAlarmControls() {
     if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
         column->insertWidget(column->indexOf(warningLine) + 1, alarmStrip);
     }
-    connect(alarmStop, &QPushButton::clicked, this, [this] { m_bells->stopAlarm(kByWindow); });
+    connect(alarmStop, &QPushButton::clicked, this, [this] { m_services.commands->run(QStringLiteral("StopAlarm"), {}, CommandRunner::byWindow()); });
 
     // The menu strip's "Alarm" and the tray's entries: one per signal, and "Stop alarm".
     alarmMenu = new QMenu(this);
@@ -54,22 +49,22 @@ void MainWindow::buildAlarmControls() {
     for (int i = 0; i < alarms::kMostSignals; ++i) {
         QAction* entry = alarmMenu->addAction(QString());
         entry->setObjectName(QStringLiteral("alarmAction%1").arg(i + 1));
-        connect(entry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByWindow); });
+        connect(entry, &QAction::triggered, this, [this, i] { soundAlarm(i, CommandRunner::byWindow()); });
         m_alarmActions.append(entry);
         QAction* trayEntry = new QAction(this);
         trayEntry->setObjectName(QStringLiteral("trayAlarm%1").arg(i + 1));
         trayMenu->insertAction(trayExitAction, trayEntry);
-        connect(trayEntry, &QAction::triggered, this, [this, i] { soundAlarm(i, kByTray); });
+        connect(trayEntry, &QAction::triggered, this, [this, i] { soundAlarm(i, CommandRunner::byTray()); });
         m_trayAlarmActions.append(trayEntry);
     }
     alarmMenu->addSeparator();
     stopAlarmAction = alarmMenu->addAction(QStringLiteral("Stop alarm"));
     stopAlarmAction->setObjectName(QStringLiteral("stopAlarmAction"));
-    connect(stopAlarmAction, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByWindow); });
+    connect(stopAlarmAction, &QAction::triggered, this, [this] { m_services.commands->run(QStringLiteral("StopAlarm"), {}, CommandRunner::byWindow()); });
     trayAlarmStop = new QAction(QStringLiteral("Stop alarm"), this);
     trayAlarmStop->setObjectName(QStringLiteral("trayAlarmStop"));
     trayMenu->insertAction(trayExitAction, trayAlarmStop);
-    connect(trayAlarmStop, &QAction::triggered, this, [this] { m_bells->stopAlarm(kByTray); });
+    connect(trayAlarmStop, &QAction::triggered, this, [this] { m_services.commands->run(QStringLiteral("StopAlarm"), {}, CommandRunner::byTray()); });
     trayMenu->insertSeparator(trayExitAction);
 
     QAction* setUp = setupMenu->addAction(QStringLiteral("Alarm signals..."));
@@ -122,7 +117,7 @@ void MainWindow::soundAlarm(int index, const QString& by) {
     if (box.clickedButton() != soundIt) {
         return;
     }
-    m_bells->startAlarm(name, by, [this, name](const QString& refusal) {
+    m_services.commands->run(QStringLiteral("StartAlarm"), {name}, by, [this, name](const QString& refusal) {
         if (!refusal.isEmpty()) {
             m_ports.dialogs->warning(
                 this, QStringLiteral("The alarm signal %1 did not sound: %2.").arg(name, refusal));
@@ -141,15 +136,20 @@ void MainWindow::showAlarm(const QString& name) {
 }
 
 void MainWindow::onAlarmSignalsTriggered() {
-    m_bells->refreshSoundsNow();
-    AlarmsDialog dialog(
-        m_alarms, m_bells->sounds(),
-        [this](const std::vector<alarms::Signal>& set) {
-            const bool saved = m_services.store->saveAlarms(set);
-            // What the store holds now, written or kept until it can be.
-            showAlarmSignals();
-            return saved;
-        },
-        this);
-    m_ports.dialogs->showModal(&dialog);
+    // The dialog lists the sound folder as the bells read it now; one at a time.
+    m_bells->refreshSoundsNow(this, [this] {
+        if (findChild<AlarmsDialog*>()) {
+            return;
+        }
+        AlarmsDialog dialog(
+            m_alarms, m_bells->sounds(),
+            [this](const std::vector<alarms::Signal>& set) {
+                const bool saved = m_services.store->saveAlarms(set);
+                // What the store holds now, written or kept until it can be.
+                showAlarmSignals();
+                return saved;
+            },
+            this);
+        m_ports.dialogs->showModal(&dialog);
+    });
 }

@@ -101,12 +101,21 @@ QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents
         onStopClicked();
     }
     const QString why = m_services.store->importSetup(contents);  // shown by showImportedSetup
-    if (running) {
+    auto startAgain = [this, running] {
+        if (!running) {
+            return;
+        }
         m_services.core->start([this](const QString& refusal) {
             if (!refusal.isEmpty()) {
                 reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
             }
         }, true);
+    };
+    if (why.isEmpty()) {
+        // After the settings are shown: the store's word on the new files came first.
+        m_bells->refreshSoundsNow(this, startAgain);
+    } else {
+        startAgain();
     }
     return why;
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "core/schedule/bellscore.h"
 #include "app/ringlogwindow.h"
 #include "app/windowstyle.h"
@@ -74,7 +75,7 @@ void MainWindow::connectServices() {
     bells->askOpenProblems();
     connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::showCalendarDay);
     // A set-up imported or followed: the store and the core have read it, the window shows it.
-    connect(m_services.store, &SettingsStore::replaced, this, &MainWindow::showImportedSetup);
+    connect(m_services.store, &SettingsStore::replaced, this, [this] { showImportedSetup(); });
     connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 
@@ -223,7 +224,7 @@ void MainWindow::showRunning(const QStringList& todayBells) {
 }
 
 void MainWindow::onStopClicked() {
-    m_bells->stopService();
+    m_services.commands->run(QStringLiteral("Stop"), {}, CommandRunner::byWindow());
 }
 
 void MainWindow::showStopped() {

@@ -86,19 +86,34 @@ void MainWindow::onImportSetupTriggered() {
     }
     // The store says when the files are replaced, and the window shows them (showImportedSetup).
     const QString why = m_services.store->importSetup(contents);
+    auto startAgain = [this, running] {
+        if (running) {
+            onStartClicked();
+        }
+    };
     if (why.isEmpty()) {
         logNote(QStringLiteral("the set-up was imported from ") + QDir::toNativeSeparators(file));
+        // After the settings are shown: the store's word on the new files came first.
+        m_bells->refreshSoundsNow(this, startAgain);
     } else {
         reportProblem(why);
         m_ports.dialogs->warning(this, why);
-    }
-    if (running) {
-        onStartClicked();
+        startAgain();
     }
 }
 
-void MainWindow::showImportedSetup() {
+void MainWindow::showImportedSetup(std::function<void()> then) {
     // The store and the calendar have read the new files, and the bells are told them (BellsCore).
+    // The sounds it brought are listed first: the stored options choose among them.
+    m_bells->refreshSoundsNow(this, [this, then = std::move(then)] {
+        showImportedSettings();
+        if (then) {
+            then();
+        }
+    });
+}
+
+void MainWindow::showImportedSettings() {
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
     const auto booking = m_services.store->loadExitBooking();
@@ -109,7 +124,6 @@ void MainWindow::showImportedSetup() {
     }
     m_soundCardIndex = m_services.store->loadSoundCard();
     showSoundCard();
-    fillSoundList();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
     for (QRadioButton* option : {intervalModeButton, manualModeButton, weekModeButton, eachDayModeButton}) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "core/base/ownfiles.h"
 #include "core/base/wholefile.h"
 #include "core/schedule/settingsstore.h"
@@ -35,9 +36,10 @@ QString MainWindow::selectedSound() const {
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+// The list last told at once; the folder is read again, and the list shown again when it changed.
 void MainWindow::fillSoundList() {
-    m_bells->refreshSoundsNow();
     showSoundList();
+    m_bells->refreshSoundsNow();
 }
 
 void MainWindow::showSoundList() {
@@ -128,11 +130,13 @@ void MainWindow::onAddSoundClicked() {
         refuse(QStringLiteral("it could not be copied: ") + why);
         return;
     }
-    fillSoundList();
-    const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!found.isEmpty()) {
-        soundList->setCurrentItem(found.first());
-    }
+    // Chosen in the list once the bells have read the folder with it.
+    m_bells->refreshSoundsNow(this, [this, name] {
+        const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!found.isEmpty()) {
+            soundList->setCurrentItem(found.first());
+        }
+    });
     m_bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
                             : QStringLiteral("the sound %1 was added").arg(name));
 }
@@ -145,7 +149,7 @@ void MainWindow::onRingNowClicked() {
     }
     // As from every other face: refused while an alarm signal sounds. A bell that could not be
     // played is on the warning line already, never in a box that waits for a click.
-    m_bells->ringNow(sound, [this, sound](const QString& refusal) {
+    m_services.commands->run(QStringLiteral("RingNow"), {sound}, CommandRunner::byWindow(), [this, sound](const QString& refusal) {
         if (!refusal.isEmpty() && !refusal.startsWith(sound + QStringLiteral(" could not be played"))) {
             m_ports.dialogs->warning(this, refusal);
         }
@@ -153,7 +157,7 @@ void MainWindow::onRingNowClicked() {
 }
 
 void MainWindow::onStopBellClicked() {
-    m_bells->stopBell();
+    m_services.commands->run(QStringLiteral("StopBell"), {}, CommandRunner::byWindow());
 }
 
 void MainWindow::onRepeatBellToggled() {

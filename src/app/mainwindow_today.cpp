@@ -10,6 +10,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
+#include "core/control/commands.h"
 #include "app/todaybelldialog.h"
 #include "core/bells/bellsclient.h"
 #include "engine/schedule/ringtable.h"
@@ -21,8 +22,6 @@ namespace today = corvalin::today;
 
 namespace {
 
-const QString kByWindow = QStringLiteral("the window");
-const QString kByTray = QStringLiteral("the tray");
 constexpr int kLineRole = Qt::UserRole;
 constexpr int kMarkRole = Qt::UserRole + 1;
 constexpr int kMinuteRole = Qt::UserRole + 2;
@@ -74,7 +73,8 @@ void MainWindow::buildTodayControls() {
     skipNextAction->setVisible(false);
     trayMenu->insertAction(trayExitAction, skipNextAction);
     connect(skipNextAction, &QAction::triggered, this, [this] {
-        m_bells->skipNextBell(kByTray, [this](const QString& refusal) { answerToday(refusal); });
+        m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byTray(),
+                                 [this](const QString& refusal) { answerToday(refusal); });
     });
     connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
     connect(m_bells, &BellsClient::todayChangesTold, this, &MainWindow::showTodayNote);
@@ -160,14 +160,14 @@ QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
         const QString at = QString::fromStdString(today::minuteText(minute));
         if (mark.isEmpty()) {
             add("mnSkipToday", QStringLiteral("Skip %1 today").arg(at), [this, minute] {
-                changeToday({today::Kind::Skip, minute, -1, {}, 0, kByWindow.toStdString()});
+                changeToday({today::Kind::Skip, minute, -1, {}, 0, {}});
             });
             add("mnMoveToday", QStringLiteral("Move %1 today...").arg(at), [this, minute, at] {
                 TodayBellDialog dialog(QStringLiteral("Move a bell today"),
                                        QStringLiteral("The %1 bell rings today at:").arg(at), minute, {}, this);
                 m_ports.dialogs->showModal(&dialog);
                 if (dialog.result() == QDialog::Accepted) {
-                    changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, kByWindow.toStdString()});
+                    changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, {}});
                 }
             });
         } else {
@@ -182,8 +182,9 @@ QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
                 const QStringList changes = m_bells->todayChanges();
                 for (qsizetype i = 0; i < changes.size(); ++i) {
                     if (changes[i].startsWith(prefix)) {
-                        m_bells->undoToday(static_cast<int>(i), kByWindow,
-                                           [this](const QString& refusal) { answerToday(refusal); });
+                        m_services.commands->run(QStringLiteral("UndoToday"), {static_cast<int>(i)},
+                                                 CommandRunner::byWindow(),
+                                                 [this](const QString& refusal) { answerToday(refusal); });
                         return;
                     }
                 }
@@ -194,7 +195,8 @@ QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
     const QString next = shortTime(nextBell->text());
     if (running && !next.isEmpty()) {
         add("mnSkipNextToday", QStringLiteral("Skip next bell (%1)").arg(next), [this] {
-            m_bells->skipNextBell(kByWindow, [this](const QString& refusal) { answerToday(refusal); });
+            m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byWindow(),
+                                     [this](const QString& refusal) { answerToday(refusal); });
         });
     }
     add("mnAddToday", QStringLiteral("Add a bell today..."), [this] {
@@ -204,28 +206,50 @@ QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
         m_ports.dialogs->showModal(&dialog);
         if (dialog.result() == QDialog::Accepted) {
             changeToday({today::Kind::Add, dialog.minuteOfDay(), -1, dialog.sound().toStdString(), 0,
-                         kByWindow.toStdString()});
+                         {}});
         }
     });
     add("mnNoBellsToday", QStringLiteral("No bells today"),
-        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, kByWindow.toStdString()}); });
+        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}}); });
     QMenu* templets = menu->addMenu(QStringLiteral("Ring templet today"));
     templets->setObjectName(QStringLiteral("mnTempletToday"));
     for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
         QAction* action = templets->addAction(QStringLiteral("Templet %1").arg(k));
         action->setObjectName(QStringLiteral("mnTempletToday%1").arg(k));
         connect(action, &QAction::triggered, menu,
-                [this, k] { changeToday({today::Kind::Templet, -1, -1, {}, k, kByWindow.toStdString()}); });
+                [this, k] { changeToday({today::Kind::Templet, -1, -1, {}, k, {}}); });
     }
     QAction* undoAll = add("mnUndoAllToday", QStringLiteral("Undo all of today's changes"), [this] {
-        m_bells->undoToday(-1, kByWindow, [this](const QString& refusal) { answerToday(refusal); });
+        m_services.commands->run(QStringLiteral("UndoToday"), {-1}, CommandRunner::byWindow(),
+                                 [this](const QString& refusal) { answerToday(refusal); });
     });
     undoAll->setEnabled(!m_bells->todayChanges().isEmpty());
     return menu;
 }
 
+// A change for today as a command, as every face gives it.
 void MainWindow::changeToday(const today::Change& change) {
-    m_bells->changeToday(change, [this](const QString& refusal) { answerToday(refusal); });
+    auto hhmm = [](int minute) { return QString::fromStdString(today::minuteText(minute)); };
+    auto answer = [this](const QString& refusal) { answerToday(refusal); };
+    CommandRunner& commands = *m_services.commands;
+    const QString by = CommandRunner::byWindow();
+    switch (change.kind) {
+    case today::Kind::Skip:
+        commands.run(QStringLiteral("SkipBell"), {hhmm(change.minute)}, by, answer);
+        break;
+    case today::Kind::Move:
+        commands.run(QStringLiteral("MoveBell"), {hhmm(change.minute), hhmm(change.to)}, by, answer);
+        break;
+    case today::Kind::Add:
+        commands.run(QStringLiteral("AddBell"), {hhmm(change.minute), QString::fromStdString(change.sound)}, by, answer);
+        break;
+    case today::Kind::NoBells:
+        commands.run(QStringLiteral("NoBellsToday"), {}, by, answer);
+        break;
+    case today::Kind::Templet:
+        commands.run(QStringLiteral("TempletToday"), {change.templet}, by, answer);
+        break;
+    }
 }
 
 void MainWindow::answerToday(const QString& refusal) {

@@ -7,6 +7,7 @@
 #include "core/calendar/schoolcalendar.h"
 #include "core/countdown/countdown.h"
 #include "core/follow/setupfollower.h"
+#include "core/control/commands.h"
 #include "core/schedule/bellscore.h"
 #include "core/ports/instanceguard.h"
 #include "core/schedule/settingsstore.h"
@@ -27,6 +28,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                                  BellThread* bellThread)
     : m_window(std::make_unique<WindowSide>(ports, paths, liveTimers)), m_thread(bellThread) {
     BellsClient::GuardAtStart guard;
+    BellsClient::Told told;
     auto make = [&] {
         const BellStation::Ports bellPorts{ports.clock, ports.bell,  ports.mixer,
                                            ports.systemClock, ports.power, ports.sleep};
@@ -35,6 +37,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
             guard.copies = ports.instanceGuard->runningCopies();
             guard.problem = ports.instanceGuard->problem();
         }
+        told = BellsClient::told(*m_station);  // what the window shows at once
     };
     if (m_thread) {
         m_thread->runAndWait(make);
@@ -46,7 +49,7 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
     m_services.store = &m_window->store;
     m_services.countdown = &m_window->countdown;
     m_services.calendar = &m_window->calendar;
-    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard);
+    m_client = std::make_unique<BellsClient>(station, ports.instanceGuard, guard, std::move(told));
     m_services.bells = m_client.get();
     // What the bells are told from the settings files and the calendar, which this thread owns,
     // and the one start and stop.
@@ -64,6 +67,11 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
                              [client](const QString& topic, const QString& text) { client->endProblem(topic, text); }},
         liveTimers);
     m_services.follower = m_follower.get();
+    BellsCore* core = m_core.get();
+    m_commands = std::make_unique<CommandRunner>(
+        *m_client, CommandRunner::Copy{QStringLiteral("window"), [core](auto answered) { core->start(std::move(answered)); },
+                                       [core] { core->stop(); }, [] { return true; }, m_follower.get()});
+    m_services.commands = m_commands.get();
 }
 
 Ringer& ProgramServices::ringer() const {
@@ -83,6 +91,7 @@ TimeSync& ProgramServices::timeSync() const {
 }
 
 ProgramServices::~ProgramServices() {
+    m_commands.reset();
     m_follower.reset();
     m_core.reset();
     m_client.reset();

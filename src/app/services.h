@@ -19,6 +19,7 @@ class BellStation;
 class BellThread;
 class BellsClient;
 class BellsCore;
+class CommandRunner;
 class RingLog;
 class Countdown;
 class TimeSync;
@@ -34,6 +35,8 @@ struct Services {
     BellsClient* bells = nullptr;
     // What the bells are told from the settings, and the one start and stop.
     BellsCore* core = nullptr;
+    // The commands every face gives the bells (see commands.h).
+    CommandRunner* commands = nullptr;
     // The set-up followed from a web address, if any; on the window's thread, as the settings are.
     SetupFollower* follower = nullptr;
 };
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<BellStation> m_station;
     std::unique_ptr<BellsClient> m_client;
     std::unique_ptr<BellsCore> m_core;
+    std::unique_ptr<CommandRunner> m_commands;
     std::unique_ptr<SetupFollower> m_follower;
     BellThread* m_thread;
     Services m_services;

@@ -2,6 +2,7 @@
 // sounds after the question, what the strip, the tray and the ring log show, the bells held
 // meanwhile, and the signals' dialog.
 #include <QComboBox>
+#include <QListWidget>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
@@ -124,6 +125,13 @@ private Q_SLOTS:
         QVERIFY(stopEntry->isEnabled() && find<QAction>(w, "trayAlarmStop")->isVisible());
         QCOMPARE(tray->toolTip(), QString("Corvalin-Alarm: Lockdown"));
         QVERIFY(isRed(tray->icon()));
+        // The window's ring now follows the rule of every face: refused while the signal sounds.
+        find<QListWidget>(w, "soundList")->setCurrentRow(0);
+        w->onRingNowClicked();
+        f.settle();
+        QCOMPARE(f.fakes.dialogs.texts(), QStringList{"the alarm signal Lockdown sounds; stop it first"});
+        QCOMPARE(f.fakes.bell.plays.size(), 1);
+        f.fakes.dialogs.messages.clear();
         // Another signal's question says that this one stops; the same one's, that it starts again.
         f.fakes.dialogs.whileModal = answer("Cancel", &asked);
         find<QAction>(w, "trayAlarm2")->trigger();

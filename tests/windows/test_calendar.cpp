@@ -1,13 +1,14 @@
 // The school calendar from the windows: importing an iCalendar file (the list shown before
 // anything is added, each holiday added once, a damaged or oversized file refused with the calendar
-// unchanged, a cancelled import changing nothing), today's exception in the bell window and in a
-// running service, and a subscribed calendar's days listed apart, kept from editing and gone with
-// their subscription.
+// unchanged, an import running on while the window goes on, cancelled or closed changing nothing),
+// today's exception in the bell window and in a running service, and a subscribed calendar's days
+// listed apart, kept from editing and gone with their subscription.
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -51,6 +52,13 @@ QByteArray dailyEvents() {
     return events;
 }
 
+// Starts an import with `start` and waits until it is over.
+void imported(CalendarWindow* c, const std::function<void()>& start) {
+    QSignalSpy ended(c, &CalendarWindow::importEnded);
+    start();
+    QVERIFY(ended.wait(60000));
+}
+
 QStringList items(QListWidget* list) {
     QStringList all;
     for (int i = 0; i < list->count(); ++i) {
@@ -92,7 +100,7 @@ private Q_SLOTS:
             (addEnabled ? preview->addImported : preview->cancelImport)->click();
         };
         f.fakes.dialogs.files.enqueue(writeIcs(f.folder, "school.ics", kSchoolYear));
-        c->importIcs->click();
+        imported(c, [c] { c->importIcs->click(); });
 
         // Fridays from the first one after today up to 400 days ahead (2028-01-11), Christmas Day left out.
         QStringList fridays;
@@ -125,7 +133,7 @@ private Q_SLOTS:
 
         // The same file again: everything is already there, nothing can be added.
         f.fakes.dialogs.files.enqueue(f.folder.path() + "/school.ics");
-        c->importIcs->click();
+        imported(c, [c] { c->importIcs->click(); });
         QVERIFY(!addEnabled);
         QCOMPARE(shown.size(), 58);
         QCOMPARE(shown.filter("(already in the calendar)").size(), 58);
@@ -172,8 +180,7 @@ private Q_SLOTS:
         file.write(bytes);
         file.close();
         f.fakes.dialogs.files.enqueue(path);
-        w->calendarWindow()->importIcs->click();
-        f.settle();
+        imported(w->calendarWindow(), [w] { w->calendarWindow()->importIcs->click(); });
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QVERIFY(f.fakes.dialogs.modals.isEmpty());  // no list to add from
@@ -201,13 +208,13 @@ private Q_SLOTS:
             shown = items(preview->icsList);
             preview->cancelImport->click();
         };
-        c->importFile(writeIcs(f.folder, "seconds.ics", rules));
+        imported(c, [&] { c->importFile(writeIcs(f.folder, "seconds.ics", rules)); });
         QCOMPARE(shown.size(), 400);
         QCOMPARE(shown.first(), QString("2026-12-07   Every second"));
         QCOMPARE(shown.last(), QString("2028-01-10   Every second"));
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
 
-        c->importFile(writeIcs(f.folder, "days.ics", dailyEvents()));
+        imported(c, [&] { c->importFile(writeIcs(f.folder, "days.ics", dailyEvents())); });
         QCOMPARE(f.fakes.dialogs.texts(),
                  QStringList{"days.ics was not imported: it would give more than 20000 date "
                              "exceptions. The calendar is unchanged."});
@@ -216,32 +223,41 @@ private Q_SLOTS:
         QCOMPARE(c->exceptionList->topLevelItemCount(), 1);
     }
 
-    // Cancel while a large file is read: the window's thread goes on (the timer below runs inside the
-    // import), the busy box goes, nothing is shown or changed, and the next import works as usual.
-    void cancelledImportChangesNothing() {
+    // The file is read on a worker while the window's thread goes on: a second import cannot start
+    // meanwhile; Cancel in the busy box, or closing the window, ends it with nothing shown or
+    // changed, however soon the worker finishes; the next import works as usual.
+    void anImportRunsWhileTheWindowGoesOn() {
         WindowFixture f;
         const QByteArray before("2026-12-21,2027-01-03,0,Winter holidays\r\n");
         f.folder.writeData("calendar.ini", before);
         CalendarWindow* c = f.load()->calendarWindow();
-        const QString path = writeIcs(f.folder, "days.ics", dailyEvents());
-        QPointer<QProgressDialog> busy;
-        QTimer::singleShot(0, c, [&] {
-            busy = c->findChild<QProgressDialog*>("importProgress");
+        const QString large = writeIcs(f.folder, "days.ics", dailyEvents());
+        const QString school = writeIcs(f.folder, "school.ics", kSchoolYear);
+        f.fakes.dialogs.whileModal = [](QWidget* window) {
+            qobject_cast<IcsPreview*>(window)->addImported->click();
+        };
+        imported(c, [&] {
+            c->importFile(large);
+            auto* busy = c->findChild<QProgressDialog*>("importProgress");
             QVERIFY(busy);
             QCOMPARE(busy->windowModality(), Qt::WindowModal);
+            QVERIFY(!c->importIcs->isEnabled());
+            c->importFile(school);
+            QCOMPARE(c->findChildren<QProgressDialog*>().size(), 1);
             busy->findChild<QPushButton*>()->click();
         });
-        c->importFile(path);
-        QVERIFY(busy.isNull());
+        c->show();
+        imported(c, [&] {
+            c->importFile(large);
+            c->closeCalendar->click();
+        });
         QVERIFY(c->findChild<QProgressDialog*>() == nullptr);
+        QVERIFY(c->importIcs->isEnabled());
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
         QVERIFY(f.fakes.dialogs.modals.isEmpty());
         QCOMPARE(f.folder.readData("calendar.ini"), before);
 
-        f.fakes.dialogs.whileModal = [](QWidget* window) {
-            qobject_cast<IcsPreview*>(window)->addImported->click();
-        };
-        c->importFile(writeIcs(f.folder, "school.ics", kSchoolYear));
+        imported(c, [&] { c->importFile(school); });
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
         QVERIFY(f.folder.readData("calendar.ini").contains("2026-12-17,2026-12-17,0,Staff training\r\n"));
     }

@@ -40,6 +40,7 @@ private Q_SLOTS:
         f.fakes.dialogs.files.enqueue(file);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         find<QAction>(w, "importSetupAction")->trigger();
+        f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         const ShownMessage& question = f.fakes.dialogs.messages.first();
         QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);

@@ -16,7 +16,7 @@
 #include <malloc.h>
 #endif
 
-#include "core/calendar/subscriptions.h"
+#include "core/base/outsidetext.h"
 
 namespace {
 

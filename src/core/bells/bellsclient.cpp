@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QThread>
 #include <algorithm>
 
 #include "core/bells/ringlog.h"
@@ -26,35 +25,62 @@ void BellsClient::onBells(Work&& work) {
 
 namespace {
 
-// Runs `work` on the thread of `context` and waits for it; at once on this thread.
-template <typename Work>
-void runAndWait(QObject* context, Work&& work) {
-    QMetaObject::invokeMethod(context, std::forward<Work>(work),
-                              context->thread() == QThread::currentThread() ? Qt::DirectConnection
-                                                                            : Qt::BlockingQueuedConnection);
+// The answer of the bells, queued back to the window's thread, and dropped when the client that
+// asked is gone by then. `answered` is called with the client; at once when asked on the
+// window's thread, unless `how` queues it all the same.
+template <typename Answered>
+void tellLater(QPointer<BellsClient> client, Answered&& answered, Qt::ConnectionType how = Qt::AutoConnection) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [client, answered = std::forward<Answered>(answered)] {
+            if (client) {
+                answered(*client);
+            }
+        },
+        how);
 }
 
 }  // namespace
 
 namespace {
 
-// The answer of the bells, queued back to the window's thread, and dropped when the client that
-// asked is gone by then.
 void answerLater(QPointer<BellsClient> client, const BellsClient::Answer& answered, const QString& refusal) {
-    if (!answered) {
-        return;
+    if (answered) {
+        tellLater(std::move(client), [answered, refusal](BellsClient&) { answered(refusal); });
     }
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [client, answered, refusal] {
-        if (client) {
-            answered(refusal);
-        }
-    });
 }
 
 }  // namespace
 
-BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, QObject* parent)
-    : QObject(parent), m_station(station), m_guard(guard), m_guardAtStart(std::move(guardAtStart)) {
+
+BellsClient::Told BellsClient::told(const BellStation& station) {
+    Told now;
+    const BellStation::Sounds sounds = station.sounds();
+    now.sounds = sounds.files;
+    now.soundRefusals = sounds.refusals;
+    now.todayChanges = station.todayChanges();
+    now.alarm = station.alarm();
+    now.running = station.bells.isRunning();
+    if (now.running) {
+        now.nextTime = QString::fromStdString(station.bells.nextBell().time);
+        now.nextSound = QString::fromStdString(station.bells.nextBell().sound);
+    }
+    return now;
+}
+
+BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, Told atStart,
+                         QObject* parent)
+    : QObject(parent),
+      m_station(station),
+      m_guard(guard),
+      m_guardAtStart(std::move(guardAtStart)),
+      m_sounds(std::move(atStart.sounds)),
+      m_soundRefusals(std::move(atStart.soundRefusals)),
+      m_todayChanges(std::move(atStart.todayChanges)),
+      m_alarm(std::move(atStart.alarm)),
+      m_running(atStart.running),
+      m_nextTime(std::move(atStart.nextTime)),
+      m_nextSound(std::move(atStart.nextSound)) {
     // The reports, queued to this thread: nothing on the bell thread waits for the window.
     BellService* bells = &station->bells;
     connect(bells, &BellService::nextBellChanged, this, [this](const QString& time, const QString& sound) {
@@ -113,37 +139,58 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
     m_hasFeeds = station->feeds() != nullptr;
     connect(station, &BellStation::feedsUpdated, this, &BellsClient::feedsUpdated);
     connect(station, &BellStation::feedFetched, this, &BellsClient::feedFetched);
-    connect(station, &BellStation::soundsChanged, this, [this](const QStringList& files, const QStringList& refusals) {
-        m_sounds = files;
-        m_soundRefusals = refusals;
-        Q_EMIT soundsChanged();
-    });
-    // The list as it is when the window starts, which shows it at once.
-    runAndWait(m_station, [this] {
-        const BellStation::Sounds now = m_station->sounds();
-        m_sounds = now.files;
-        m_soundRefusals = now.refusals;
-        m_todayChanges = m_station->todayChanges();
-        m_alarm = m_station->alarm();
-        m_running = m_station->bells.isRunning();
-        if (m_running) {
-            m_nextTime = QString::fromStdString(m_station->bells.nextBell().time);
-            m_nextSound = QString::fromStdString(m_station->bells.nextBell().sound);
-        }
-    });
+    connect(station, &BellStation::soundsChanged, this, &BellsClient::takeSounds);
+    // What changed between the reading at start and the connections above is told once more.
+    const QPointer<BellsClient> self(this);
+    onBells([station, self] { tellLater(self, [now = told(*station)](BellsClient& client) { client.take(now); }); });
     // The guard calls its handler on its own thread, where it is set; the request is queued here.
     if (m_guard) {
-        runAndWait(m_station, [this] {
-            m_guard->onShowRequest(
-                [this] { QMetaObject::invokeMethod(this, &BellsClient::showRequested, Qt::QueuedConnection); });
+        onBells([guard = m_guard, self] {
+            guard->onShowRequest([self] {
+                tellLater(self, [](BellsClient& client) { Q_EMIT client.showRequested(); }, Qt::QueuedConnection);
+            });
         });
     }
 }
 
+BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, QObject* parent)
+    : BellsClient(station, guard, std::move(guardAtStart), Told{}, parent) {}
+
 BellsClient::~BellsClient() {
+    // Queued after everything asked before; a request that comes meanwhile finds the client gone.
     if (m_guard) {
-        runAndWait(m_station, [this] { m_guard->onShowRequest(nullptr); });
+        onBells([guard = m_guard] { guard->onShowRequest(nullptr); });
     }
+}
+
+void BellsClient::take(const Told& now) {
+    takeSounds(now.sounds, now.soundRefusals);
+    if (now.todayChanges != m_todayChanges) {
+        m_todayChanges = now.todayChanges;
+        Q_EMIT todayChangesTold(m_todayChanges);
+    }
+    if (now.alarm != m_alarm) {
+        m_alarm = now.alarm;
+        Q_EMIT alarmChanged(m_alarm);
+    }
+    if (now.running != m_running) {
+        m_running = now.running;
+        Q_EMIT runningChanged(m_running);
+    }
+    if (now.running && (now.nextTime != m_nextTime || now.nextSound != m_nextSound)) {
+        m_nextTime = now.nextTime;
+        m_nextSound = now.nextSound;
+        Q_EMIT nextBellChanged(m_nextTime, m_nextSound);
+    }
+}
+
+void BellsClient::takeSounds(const QStringList& files, const QStringList& refusals) {
+    if (files == m_sounds && refusals == m_soundRefusals) {
+        return;
+    }
+    m_sounds = files;
+    m_soundRefusals = refusals;
+    Q_EMIT soundsChanged();
 }
 
 void BellsClient::resetClock() {
@@ -234,11 +281,7 @@ void BellsClient::askQuiet(int seconds, Answer answered) {
 
 void BellsClient::askStatus(std::function<void(const BellsStatus&)> answered) {
     onBells([station = m_station, answered = std::move(answered), self = QPointer<BellsClient>(this)] {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [self, answered, status = station->status()] {
-            if (self) {
-                answered(status);
-            }
-        });
+        tellLater(self, [answered, status = station->status()](BellsClient&) { answered(status); });
     });
 }
 
@@ -258,17 +301,17 @@ void BellsClient::unmuteDefault() {
     onBells([station = m_station] { station->ringer.unmute(); });
 }
 
-void BellsClient::refreshSoundsNow() {
-    BellStation::Sounds now;
-    runAndWait(m_station, [station = m_station, &now] {
+void BellsClient::refreshSoundsNow(QObject* context, std::function<void()> then) {
+    onBells([station = m_station, self = QPointer<BellsClient>(this), context = QPointer<QObject>(context),
+             hasContext = context != nullptr, then = std::move(then)] {
         station->library.refresh();
-        now = station->sounds();
+        tellLater(self, [now = station->sounds(), context, hasContext, then](BellsClient& client) {
+            client.takeSounds(now.files, now.refusals);
+            if (then && (context || !hasContext)) {
+                then();
+            }
+        });
     });
-    if (now.files != m_sounds || now.refusals != m_soundRefusals) {
-        m_sounds = now.files;
-        m_soundRefusals = now.refusals;
-        Q_EMIT soundsChanged();
-    }
 }
 
 QString BellsClient::soundRefusal(const QString& name) const {
@@ -306,7 +349,7 @@ void BellsClient::refreshAllFeeds() {
 
 void BellsClient::showFirstCopy() {
     if (m_guard) {
-        runAndWait(m_station, [guard = m_guard] { guard->signalFirstInstance(); });
+        onBells([guard = m_guard] { guard->signalFirstInstance(); });
     }
 }
 

@@ -33,8 +33,29 @@ public:
         QString problem;
     };
 
-    // Made by the composition root, on the window's thread, once the station runs on its own.
+    // What the bells hold that the window shows at once: the sound list, today's changes, the
+    // alarm signal, the running service and its next bell.
+    struct Told {
+        QStringList sounds;
+        QStringList soundRefusals;  // for each of sounds
+        QStringList todayChanges;
+        QString alarm;
+        bool running = false;
+        QString nextTime;
+        QString nextSound;
+    };
+    // Read on the bell thread, where the station lives.
+    static Told told(const BellStation& station);
+
+    // Made by the composition root, on the window's thread, once the station runs on its own, with
+    // what the bells held when it read them there (`atStart`); what changed since comes after.
     // The guard (none in a copy that needs none) lives on the bell thread with the station.
+    // Nothing here waits for the bell thread, the destructor neither: what is still queued there
+    // for the client is dropped once it is gone.
+    BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, Told atStart,
+                QObject* parent = nullptr);
+    // With nothing read before: the values come as soon as the bells tell them (at once when they
+    // run on this thread).
     BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStart guardAtStart, QObject* parent = nullptr);
     ~BellsClient() override;
     BellsClient(const BellsClient&) = delete;
@@ -68,10 +89,10 @@ public:
     void unmuteDefault();
 
     // --- The sound folder, as the bells list it (the window keeps the last list told) ---
-    // The folder is read again, and the list told (soundsChanged) when it changed: what the
-    // operator just did to the folder counts for what the window does next (a start, the list
-    // shown). The window waits for the bells here; they never wait for the window.
-    void refreshSoundsNow();
+    // The folder is read again on the bell thread, and the list told (soundsChanged) when it
+    // changed; then `then` runs on this thread, unless `context` is gone by then. What the operator
+    // just did to the folder counts for what is done in `then`.
+    void refreshSoundsNow(QObject* context = nullptr, std::function<void()> then = {});
     const QStringList& sounds() const { return m_sounds; }
     // Why that sound is refused as a bell, as last told; empty when it is not.
     QString soundRefusal(const QString& name) const;
@@ -132,7 +153,8 @@ public:
 
     // --- The one running copy ---
     const GuardAtStart& guardAtStart() const { return m_guardAtStart; }
-    // Tells the copy that runs to show its window (this copy then ends).
+    // Tells the copy that runs to show its window (this copy then ends; the call is made on the
+    // bell thread before the station ends).
     void showFirstCopy();
     // This copy ends: its bells stop, a copy with no window that waits takes them over, and the
     // ring log says which.
@@ -178,6 +200,9 @@ private:
     // this thread (the window tests).
     template <typename Work>
     void onBells(Work&& work);
+    // What the bells told, taken in; each value that changed is told on (its signal).
+    void take(const Told& now);
+    void takeSounds(const QStringList& files, const QStringList& refusals);
 
     BellStation* m_station;
     InstanceGuard* m_guard;

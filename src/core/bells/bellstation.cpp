@@ -17,7 +17,7 @@
 #include "core/bells/statewriter.h"
 #include "core/calendar/schoolcalendar.h"
 #include "engine/schedule/clocktext.h"
-#include "core/schedule/dayplan.h"
+#include "engine/schedule/dayplan.h"
 #include "engine/schedule/nextbell.h"
 #include "engine/schedule/todaychanges.h"
 #include "engine/schedule/settingsformat.h"

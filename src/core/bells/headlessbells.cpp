@@ -12,7 +12,6 @@
 #include "core/base/secondtimer.h"
 #include "core/base/wholefile.h"
 #include "engine/schedule/clocktext.h"
-#include "core/schedule/dayplan.h"
 #include "engine/schedule/settingsvalues.h"
 #include "engine/schedule/todaychanges.h"
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/base/outsidetext.h"
 #include "engine/schedule/dateexceptions.h"
 
 struct Subscription {
@@ -34,13 +35,6 @@ struct FeedCopy {
 inline constexpr char kSubscriptionsFile[] = "subscriptions.ini";
 // The most subscriptions followed: each fetch may read a feed of 16 MB and work it out.
 inline constexpr std::size_t kMostSubscriptions = 50;
-// The longest text from outside (a label, a server's reason) that is kept or told.
-inline constexpr int kLongestOutsideText = 200;
-
-// A text that comes from outside (a server's answer, a label in an edited file, an event's summary)
-// as the program keeps and tells it: one line, control and line-separating characters (an escape, a
-// carriage return) turned into blanks, no longer than `longest` characters (no bound when negative).
-QString outsideText(const QString& text, int longest = kLongestOutsideText);
 
 // The first kMostSubscriptions valid lines of data/subscriptions.ini (none when it is missing, or
 // refused: why in `why`, see readWholeFile), their labels as outsideText() makes them.

@@ -17,6 +17,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/control/commands.h"
 #include "core/control/controlbus.h"
 #include "core/follow/setupfollower.h"
 
@@ -35,69 +36,13 @@ QString userNamed(uint uid) {
 
 namespace {
 
-// Where a verb's argument comes from on the command line.
-enum class From {
-    Value,      // the option's own value: --skip 10:15
-    Word,       // a word after it: the 10:45 of --move 10:15 10:45
-    MaybeWord,  // a word after it that may be left out: --ring-now [SOUND]
-    Key,        // the value of --key, which goes with the verb
-};
-// What the method is given for it.
-enum class As {
-    Text,
-    Number,
-    NumberOrAll,  // "all" is -1
-};
+// Every command of the running copy is a verb here: --verb, with its arguments as the command
+// table gives them (see commands.h). The options, the check that one verb is given alone, the
+// method's arguments and the call all come from there.
+using Verb = Command;
 
-struct Argument {
-    const char* name;  // as --help and the refusals name it
-    From from = From::Value;
-    As as = As::Text;
-};
-
-// One command: its verb (the option --verb), the method of the interface it calls, that method's
-// arguments in order, and what --help says of it.
-struct Verb {
-    const char* name;
-    const char* method;
-    std::vector<Argument> arguments;
-    const char* help;
-};
-
-// Every verb, in the order --help lists them. The options, the check that one verb is given
-// alone, the method's arguments and the call all come from here.
 const std::vector<Verb>& verbs() {
-    static const std::vector<Verb> table{
-        {"status", "Status", {},
-         "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
-         "changes, the last bell rung, an alarm signal and the open problems."},
-        {"ring-now", "RingNow", {{"sound", From::MaybeWord}},
-         "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
-         "sound when none is named."},
-        {"stop-bell", "StopBell", {}, "Stop the bell, or the alarm signal, that sounds."},
-        {"skip-next", "SkipNext", {}, "Skip the next bell, today only."},
-        {"skip", "SkipBell", {{"time"}}, "Skip the bell at <time> (hh:mm), today only."},
-        {"move", "MoveBell", {{"time"}, {"to", From::Word}},
-         "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45."},
-        {"add", "AddBell", {{"time"}, {"sound", From::Word}},
-         "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav."},
-        {"no-bells-today", "NoBellsToday", {}, "Ring no bells today."},
-        {"templet-today", "TempletToday", {{"n", From::Value, As::Number}},
-         "Ring templet <n> (1 to 6) today, in place of the day's own times."},
-        {"undo", "UndoToday", {{"n|all", From::Value, As::NumberOrAll}},
-         "Undo today's change <n> (from 0, in the order --status lists them), or all of them."},
-        {"alarm", "StartAlarm", {{"name"}}, "Sound the alarm signal <name> at once, with no question."},
-        {"alarm-stop", "StopAlarm", {}, "Stop the alarm signal that sounds."},
-        {"start", "Start", {}, "Start the bell service, as the start button does."},
-        {"stop", "Stop", {}, "Stop the bell service, as the stop button does."},
-        {"follow", "Follow", {{"address"}, {"key", From::Key}},
-         "Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the publisher's "
-         "key given with --key: it is fetched at start and every 15 minutes and applied when its signature and "
-         "contents check out. Without a copy running, kept for the next start."},
-        {"unfollow", "Unfollow", {}, "Follow no set-up any more; the set-up in use stays, as this computer's own."},
-        {"refresh-setup", "RefreshSetup", {}, "Fetch the followed set-up now."},
-    };
-    return table;
+    return commands();
 }
 
 // The options that only go with a verb.
@@ -123,7 +68,7 @@ QString option(const char* name) {
 const Verb* givenVerb(const QCommandLineParser& parser) {
     const Verb* given = nullptr;
     for (const Verb& verb : verbs()) {
-        if (parser.isSet(QLatin1String(verb.name))) {
+        if (parser.isSet(QLatin1String(verb.verb))) {
             if (given) {
                 return nullptr;
             }
@@ -135,7 +80,7 @@ const Verb* givenVerb(const QCommandLineParser& parser) {
 
 // The verb as --help shows how it is given: "--move <time> <to>".
 QString usage(const Verb& verb) {
-    QString text = option(verb.name);
+    QString text = option(verb.verb);
     for (const Argument& argument : verb.arguments) {
         const QString name = QLatin1String(argument.name);
         text += argument.from == From::MaybeWord ? QStringLiteral(" [<%1>]").arg(name)
@@ -158,7 +103,7 @@ QVariant valueOf(const Verb& verb, const Argument& argument, const QString& text
     const int value = text.trimmed().toInt(&number);
     if (!number || (argument.as == As::NumberOrAll && value < 0)) {
         *fault = QStringLiteral("%1 takes %2, not \"%3\"; nothing was done.")
-                     .arg(option(verb.name),
+                     .arg(option(verb.verb),
                           argument.as == As::Number
                               ? QStringLiteral("a number")
                               : QStringLiteral("the number of one of today's changes (from 0) or all"),
@@ -176,11 +121,11 @@ QVariantList argumentsOf(const Verb& verb, const QCommandLineParser& parser, QSt
         QString text;
         switch (argument.from) {
         case From::Value:
-            text = parser.value(QLatin1String(verb.name));
+            text = parser.value(QLatin1String(verb.verb));
             break;
         case From::Key:
             if (!parser.isSet(QStringLiteral("key"))) {
-                *fault = QStringLiteral("%1 and --key go together; nothing was done.").arg(option(verb.name));
+                *fault = QStringLiteral("%1 and --key go together; nothing was done.").arg(option(verb.verb));
                 return {};
             }
             text = parser.value(QStringLiteral("key"));
@@ -344,7 +289,7 @@ int followWithNoCopy(const QString& method, const QVariantList& arguments, const
 void describeCommands(QCommandLineParser& parser) {
     for (const Verb& verb : verbs()) {
         const bool valued = !verb.arguments.empty() && verb.arguments.front().from == From::Value;
-        parser.addOption(QCommandLineOption(QLatin1String(verb.name), QLatin1String(verb.help),
+        parser.addOption(QCommandLineOption(QLatin1String(verb.verb), QLatin1String(verb.help),
                                             valued ? QLatin1String(verb.arguments.front().name) : QString()));
     }
     for (const Companion& companion : companions()) {
@@ -363,7 +308,7 @@ QStringList commandMethods() {
 
 bool asksForCommand(const QCommandLineParser& parser) {
     for (const Verb& verb : verbs()) {
-        if (parser.isSet(QLatin1String(verb.name))) {
+        if (parser.isSet(QLatin1String(verb.verb))) {
             return true;
         }
     }
@@ -378,8 +323,8 @@ bool asksForCommand(const QCommandLineParser& parser) {
 QString commandFault(const QCommandLineParser& parser) {
     QStringList given;
     for (const Verb& verb : verbs()) {
-        if (parser.isSet(QLatin1String(verb.name))) {
-            given << option(verb.name);
+        if (parser.isSet(QLatin1String(verb.verb))) {
+            given << option(verb.verb);
         }
     }
     if (given.size() > 1) {

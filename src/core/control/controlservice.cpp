@@ -14,51 +14,12 @@
 #include <unistd.h>
 
 #include "core/bells/bellsclient.h"
+#include "core/control/commands.h"
 #include "core/control/controlbus.h"
 #include "core/follow/setupfollower.h"
 #include "engine/schedule/todaychanges.h"
 
 namespace {
-
-// "10:50" for a minute of the day.
-QString hhmm(int minuteOfDay) {
-    return QString::fromStdString(corvalin::today::minuteText(minuteOfDay));
-}
-
-// Today's changes as a script reads them: each an object of its kind, times, sound and maker.
-QVariantList changeObjects(const std::vector<corvalin::today::Change>& changes) {
-    namespace td = corvalin::today;
-    QVariantList list;
-    for (const td::Change& c : changes) {
-        QVariantMap object;
-        switch (c.kind) {
-        case td::Kind::Skip:
-            object.insert(QStringLiteral("kind"), QStringLiteral("skip"));
-            object.insert(QStringLiteral("time"), hhmm(c.minute));
-            break;
-        case td::Kind::Move:
-            object.insert(QStringLiteral("kind"), QStringLiteral("move"));
-            object.insert(QStringLiteral("time"), hhmm(c.minute));
-            object.insert(QStringLiteral("to"), hhmm(c.to));
-            break;
-        case td::Kind::Add:
-            object.insert(QStringLiteral("kind"), QStringLiteral("add"));
-            object.insert(QStringLiteral("time"), hhmm(c.minute));
-            object.insert(QStringLiteral("sound"), QString::fromStdString(c.sound));
-            break;
-        case td::Kind::NoBells:
-            object.insert(QStringLiteral("kind"), QStringLiteral("no bells"));
-            break;
-        case td::Kind::Templet:
-            object.insert(QStringLiteral("kind"), QStringLiteral("templet"));
-            object.insert(QStringLiteral("templet"), c.templet);
-            break;
-        }
-        object.insert(QStringLiteral("by"), QString::fromStdString(c.by));
-        list.append(object);
-    }
-    return list;
-}
 
 // An overlong argument as a refusal quotes it: its first few characters, none that could move a
 // terminal's cursor.
@@ -78,16 +39,17 @@ const QString kNameTopic = QStringLiteral("bus name");
 
 }  // namespace
 
-ControlService::ControlService(BellsClient* bells, Copy copy, QObject* parent)
-    : QObject(parent), m_bells(bells), m_copy(std::move(copy)) {
-    connect(bells, &BellsClient::bellRung, this, &ControlService::BellRung);
-    connect(bells, &BellsClient::nextRingChanged, this, [this](int minuteOfDay, const QString& sound) {
-        Q_EMIT NextBellChanged(minuteOfDay < 0 ? QString() : hhmm(minuteOfDay), minuteOfDay < 0 ? QString() : sound);
+ControlService::ControlService(CommandRunner* commands, QObject* parent)
+    : QObject(parent), m_commands(commands), m_bells(&commands->bells()) {
+    connect(m_bells, &BellsClient::bellRung, this, &ControlService::BellRung);
+    connect(m_bells, &BellsClient::nextRingChanged, this, [this](int minuteOfDay, const QString& sound) {
+        Q_EMIT NextBellChanged(minuteOfDay < 0 ? QString() : QString::fromStdString(corvalin::today::minuteText(minuteOfDay)),
+                               minuteOfDay < 0 ? QString() : sound);
     });
-    connect(bells, &BellsClient::problemReported, this,
+    connect(m_bells, &BellsClient::problemReported, this,
             [this](const QDateTime&, const QString& text, const QString&) { Q_EMIT Problem(text); });
-    connect(bells, &BellsClient::alarmChanged, this, &ControlService::AlarmChanged);
-    connect(bells, &BellsClient::runningChanged, this, &ControlService::RunningChanged);
+    connect(m_bells, &BellsClient::alarmChanged, this, &ControlService::AlarmChanged);
+    connect(m_bells, &BellsClient::runningChanged, this, &ControlService::RunningChanged);
     m_clock.start();
 }
 
@@ -218,21 +180,28 @@ bool ControlService::admits(const QString& caller, Calls calls) {
     return true;
 }
 
-void ControlService::serve(std::function<void(Done)> work, std::initializer_list<Argument> arguments, Calls calls) {
+void ControlService::serve(const char* method, const QVariantList& arguments) {
     setDelayedReply(true);
     const QDBusMessage call = message();
+    const auto* command = corvalin::control::commandCalled(QLatin1String(method));
+    Q_ASSERT(command);
     // Refused at once, before the caller is asked of the bus and before the bells hear of it.
-    if (!admits(call.service(), calls)) {
+    if (!admits(call.service(), command->calls)) {
         sendErrorReply(corvalin::control::kRefused, QStringLiteral("too many calls; try again in a moment"));
         return;
     }
-    for (const Argument& argument : arguments) {
-        if (argument.text.size() > argument.longest || argument.text.toUtf8().size() > argument.longest) {
+    for (qsizetype i = 0; i < arguments.size() && i < qsizetype(command->arguments.size()); ++i) {
+        const auto& argument = command->arguments[std::size_t(i)];
+        if (argument.as != corvalin::control::As::Text) {
+            continue;
+        }
+        const QString text = arguments[i].toString();
+        if (text.size() > argument.longest || text.toUtf8().size() > argument.longest) {
             sendErrorReply(corvalin::control::kRefused,
                            QStringLiteral("%1 is too long (more than %2 bytes): %3")
                                .arg(QLatin1String(argument.what))
                                .arg(argument.longest)
-                               .arg(cutShort(argument.text)));
+                               .arg(cutShort(text)));
             return;
         }
     }
@@ -240,276 +209,56 @@ void ControlService::serve(std::function<void(Done)> work, std::initializer_list
     // Who calls is asked of the bus, without waiting for its answer here.
     auto* watcher = new QDBusPendingCallWatcher(
         bus.interface()->asyncCall(QStringLiteral("GetConnectionUnixUser"), call.service()), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, call, bus, work](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusPendingReply<uint> user = *w;
-        const uint own = ::getuid();
-        if (user.isError() || user.value() != own) {
-            const QString who = user.isError() ? QStringLiteral("an unknown user") : QStringLiteral("the user %1").arg(user.value());
-            QDBusConnection(bus).send(call.createErrorReply(
-                corvalin::control::kOtherUser,
-                QStringLiteral("Corvalin runs here for the user %1; a call from %2 is refused").arg(own).arg(who)));
-            return;
-        }
-        if (!m_copy.holdsBells()) {
-            QDBusConnection(bus).send(call.createErrorReply(
-                corvalin::control::kRefused,
-                QStringLiteral("the bells are being handed over between two copies of Corvalin; try again in a moment")));
-            return;
-        }
-        work([call, bus](const QString& refusal, const QVariant& said) {
-            QDBusConnection(bus).send(refusal.isEmpty() ? call.createReply(said)
-                                                        : call.createErrorReply(corvalin::control::kRefused, refusal));
-        });
-    });
-}
-
-void ControlService::serveAnswered(const QString& said,
-                                   std::function<void(std::function<void(const QString&)>)> ask) {
-    serve([said, ask = std::move(ask)](Done done) {
-        ask([said, done](const QString& refusal) { done(refusal, said); });
-    });
-}
-
-QString ControlService::Start() {
-    serve([this](Done done) {
-        if (m_bells->isRunning()) {
-            done(QStringLiteral("the bell service already runs"), {});
-            return;
-        }
-        m_copy.start([done](const QString& refusal) { done(refusal, QStringLiteral("the bell service started")); });
-    });
-    return {};
-}
-
-QString ControlService::Stop() {
-    serve([this](Done done) {
-        if (!m_bells->isRunning()) {
-            done(QStringLiteral("the bell service is not running"), {});
-            return;
-        }
-        m_copy.stop();
-        done({}, QStringLiteral("the bell service stopped"));
-    });
-    return {};
-}
-
-QString ControlService::RingNow(const QString& sound) {
-    serve(
-        [this, sound](Done done) {
-            m_bells->ringNow(sound, [done, sound](const QString& refusal) {
-                done(refusal, sound.isEmpty() ? QStringLiteral("a bell rang") : QStringLiteral("%1 rang").arg(sound));
-            });
-        },
-        {{sound, "the sound's name"}});
-    return {};
-}
-
-QString ControlService::StopBell() {
-    serve([this](Done done) {
-        const QString alarm = m_bells->alarm();
-        m_bells->stopBell(by(), [done, alarm](const QString& refusal) {
-            done(refusal, alarm.isEmpty() ? QStringLiteral("the bell stopped")
-                                          : QStringLiteral("the alarm signal %1 stopped").arg(alarm));
-        });
-    });
-    return {};
-}
-
-QString ControlService::SkipNext() {
-    serve([this](Done done) {
-        m_bells->skipNextBell(by(), [this, done](const QString& refusal) {
-            // The change is told before the answer: it is the last of today's changes.
-            done(refusal, m_bells->todayChanges().value(m_bells->todayChanges().size() - 1));
-        });
-    });
-    return {};
-}
-
-namespace {
-
-using Asked = ControlService::Asked;
-
-Asked asked(corvalin::today::Kind kind, const QString& time, const QString& to = {}) {
-    Asked a;
-    a.change.kind = kind;
-    a.change.by = ControlService::by().toStdString();
-    for (const auto& [text, minute] : {std::pair{time, &a.change.minute}, std::pair{to, &a.change.to}}) {
-        if (text.isNull()) {
-            continue;
-        }
-        const auto parsed = corvalin::today::parseMinute(text.trimmed().toStdString());
-        if (!parsed) {
-            a.refusal = QStringLiteral("%1 is not a time of day (hh:mm)").arg(text);
-            return a;
-        }
-        *minute = *parsed;
-    }
-    return a;
-}
-
-}  // namespace
-
-QString ControlService::SkipBell(const QString& time) {
-    serveChange(corvalin::today::Kind::Skip, time, {}, {});
-    return {};
-}
-
-QString ControlService::MoveBell(const QString& time, const QString& to) {
-    serveChange(corvalin::today::Kind::Move, time, to.isNull() ? QStringLiteral("") : to, {});
-    return {};
-}
-
-QString ControlService::AddBell(const QString& time, const QString& sound) {
-    serveChange(corvalin::today::Kind::Add, time, {}, sound);
-    return {};
-}
-
-void ControlService::serveChange(corvalin::today::Kind kind, const QString& time, const QString& to,
-                                 const QString& sound) {
-    serve(
-        [this, kind, time, to, sound](Done done) {
-            Asked a = asked(kind, time, to);
-            if (!a.refusal.isEmpty()) {
-                done(a.refusal, {});
-                return;
-            }
-            a.change.sound = sound.toStdString();
-            const QString said = QString::fromStdString(corvalin::today::describe(a.change));
-            m_bells->changeToday(a.change, [done, said](const QString& refusal) { done(refusal, said); });
-        },
-        {{time, "the time"}, {to, "the time"}, {sound, "the sound's name"}});
-}
-
-QString ControlService::NoBellsToday() {
-    corvalin::today::Change change;
-    change.kind = corvalin::today::Kind::NoBells;
-    change.by = by().toStdString();
-    serveAnswered(QString::fromStdString(corvalin::today::describe(change)),
-                  [this, change](auto answer) { m_bells->changeToday(change, answer); });
-    return {};
-}
-
-QString ControlService::TempletToday(int templet) {
-    corvalin::today::Change change;
-    change.kind = corvalin::today::Kind::Templet;
-    change.templet = templet;
-    change.by = by().toStdString();
-    serveAnswered(QString::fromStdString(corvalin::today::describe(change)),
-                  [this, change](auto answer) { m_bells->changeToday(change, answer); });
-    return {};
-}
-
-QString ControlService::UndoToday(int index) {
-    serveAnswered(index < 0 ? QStringLiteral("today's changes undone") : QStringLiteral("the change undone"),
-                  [this, index](auto answer) { m_bells->undoToday(index, by(), answer); });
-    return {};
-}
-
-QString ControlService::StartAlarm(const QString& name) {
-    serve(
-        [this, name](Done done) {
-            // The answer names what sounds when it is given, and what it took the place of: two
-            // signals started at one moment both "sound" only until the second replaces the first.
-            const QString before = m_bells->alarm();
-            m_bells->startAlarm(name, by(), [this, done, name, before](const QString& refusal) {
-                const QString now = m_bells->alarm();
-                QString answer = QStringLiteral("the alarm signal %1 sounds").arg(now);
-                if (now.compare(name, Qt::CaseInsensitive) != 0) {
-                    answer = now.isEmpty() ? QStringLiteral("the alarm signal %1 has already ended").arg(name)
-                                           : answer + QStringLiteral(", started since in place of %1").arg(name);
-                } else if (!before.isEmpty() && before.compare(now, Qt::CaseInsensitive) != 0) {
-                    answer += QStringLiteral(", in place of %1").arg(before);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, call, bus, method, arguments](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                const QDBusPendingReply<uint> user = *w;
+                const uint own = ::getuid();
+                if (user.isError() || user.value() != own) {
+                    const QString who =
+                        user.isError() ? QStringLiteral("an unknown user") : QStringLiteral("the user %1").arg(user.value());
+                    QDBusConnection(bus).send(call.createErrorReply(
+                        corvalin::control::kOtherUser,
+                        QStringLiteral("Corvalin runs here for the user %1; a call from %2 is refused").arg(own).arg(who)));
+                    return;
                 }
-                done(refusal, answer);
+                if (!m_commands->copy().holdsBells()) {
+                    QDBusConnection(bus).send(call.createErrorReply(
+                        corvalin::control::kRefused,
+                        QStringLiteral("the bells are being handed over between two copies of Corvalin; try again in a "
+                                       "moment")));
+                    return;
+                }
+                m_commands->run(QLatin1String(method), arguments, CommandRunner::byCommandLine(),
+                                [call, bus](const QString& refusal, const QVariant& said) {
+                                    QDBusConnection(bus).send(
+                                        refusal.isEmpty() ? call.createReply(said)
+                                                          : call.createErrorReply(corvalin::control::kRefused, refusal));
+                                });
             });
-        },
-        {{name, "the alarm signal's name"}});
-    return {};
 }
 
-QString ControlService::StopAlarm() {
-    serve([this](Done done) {
-        const QString alarm = m_bells->alarm();
-        m_bells->stopAlarm(by(), [done, alarm](const QString& refusal) {
-            done(refusal, QStringLiteral("the alarm signal %1 stopped").arg(alarm));
-        });
-    });
-    return {};
+// Each method of the interface runs the command of its own name (see commands.cpp).
+QString ControlService::Start() { return serve(__func__), QString(); }
+QString ControlService::Stop() { return serve(__func__), QString(); }
+QString ControlService::RingNow(const QString& sound) { return serve(__func__, {sound}), QString(); }
+QString ControlService::StopBell() { return serve(__func__), QString(); }
+QString ControlService::SkipNext() { return serve(__func__), QString(); }
+QString ControlService::SkipBell(const QString& time) { return serve(__func__, {time}), QString(); }
+QString ControlService::MoveBell(const QString& time, const QString& to) {
+    return serve(__func__, {time, to}), QString();
 }
-
+QString ControlService::AddBell(const QString& time, const QString& sound) {
+    return serve(__func__, {time, sound}), QString();
+}
+QString ControlService::NoBellsToday() { return serve(__func__), QString(); }
+QString ControlService::TempletToday(int templet) { return serve(__func__, {templet}), QString(); }
+QString ControlService::UndoToday(int index) { return serve(__func__, {index}), QString(); }
+QString ControlService::StartAlarm(const QString& name) { return serve(__func__, {name}), QString(); }
+QString ControlService::StopAlarm() { return serve(__func__), QString(); }
 QString ControlService::Follow(const QString& address, const QString& publicKey) {
-    serve(
-        [this, address, publicKey](Done done) {
-            if (!m_copy.follower) {
-                done(QStringLiteral("this copy cannot follow a set-up"), {});
-                return;
-            }
-            done(m_copy.follower->follow(address, publicKey),
-                 QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
-        },
-        {{address, "the address", kLongestAddress}, {publicKey, "the public key"}});
-    return {};
+    return serve(__func__, {address, publicKey}), QString();
 }
-
-QString ControlService::Unfollow() {
-    serve([this](Done done) {
-        if (!m_copy.follower || m_copy.follower->address().isEmpty()) {
-            done(QStringLiteral("this computer follows no set-up"), {});
-            return;
-        }
-        const QString address = m_copy.follower->address();
-        m_copy.follower->unfollow();
-        done({}, QStringLiteral("this computer no longer follows %1; the set-up in use is its own now").arg(address));
-    });
-    return {};
-}
-
-QString ControlService::RefreshSetup() {
-    serve([this](Done done) {
-        if (!m_copy.follower || m_copy.follower->address().isEmpty()) {
-            done(QStringLiteral("this computer follows no set-up"), {});
-            return;
-        }
-        m_copy.follower->refresh();
-        done({}, QStringLiteral("the set-up published at %1 is fetched now").arg(m_copy.follower->address()));
-    });
-    return {};
-}
-
-QVariantMap ControlService::Status() {
-    serve([this](Done done) { m_bells->askStatus([this, done](const BellsStatus& bells) { done({}, status(bells)); }); },
-          {}, Calls::Reads);
-    return {};
-}
-
-QVariantMap ControlService::status(const BellsStatus& bells) const {
-    QStringList changes;
-    for (const auto& change : bells.changes) {
-        changes << QString::fromStdString(corvalin::today::describe(change));
-    }
-    const SetupFollower* follower = m_copy.follower;
-    namespace key = corvalin::control::status;
-    return {
-        {key::kCopy, m_copy.kind},
-        {key::kRunning, bells.running},
-        {key::kDate, bells.now.date().toString(Qt::ISODate)},
-        {key::kTime, bells.now.time().toString(QStringLiteral("hh:mm:ss"))},
-        {key::kOffset, bells.offset},
-        {key::kMode, bells.interval ? QStringLiteral("interval") : QStringLiteral("time list")},
-        {key::kDay, bells.day},
-        {key::kAlarm, bells.alarm},
-        {key::kNextBell, bells.next ? hhmm(bells.next->minute) : QString()},
-        {key::kNextSound, bells.next ? QString::fromStdString(bells.next->sound) : QString()},
-        {key::kTodayChanges, changes},
-        {key::kChanges, changeObjects(bells.changes)},
-        {key::kLastBell, bells.last.sound.isEmpty() ? QString() : hhmm(bells.last.minute)},
-        {key::kLastSound, bells.last.sound},
-        {key::kLastRungNow, bells.last.byHand},
-        {key::kProblems, m_bells->openProblems()},
-        {key::kFollowed, follower ? follower->address() : QString()},
-        {key::kFollowedVersion, follower ? follower->version() : QString()},
-        {key::kFollowedApplied, follower ? follower->appliedAt().toString(Qt::ISODate) : QString()},
-        {key::kFollowedChecked, follower ? follower->checkedAt().toString(Qt::ISODate) : QString()},
-    };
-}
+QString ControlService::Unfollow() { return serve(__func__), QString(); }
+QString ControlService::RefreshSetup() { return serve(__func__), QString(); }
+QVariantMap ControlService::Status() { return serve(__func__), QVariantMap(); }

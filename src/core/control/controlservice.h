@@ -18,10 +18,9 @@
 #include <initializer_list>
 
 #include "core/control/controlintrospection.h"
-#include "engine/schedule/todaychanges.h"
+#include "core/control/commands.h"
 
 class BellsClient;
-struct BellsStatus;
 class QDBusMessage;
 class SetupFollower;
 
@@ -32,21 +31,8 @@ class ControlService : public QObject, protected QDBusContext {
     // out-argument of its own.
     Q_CLASSINFO("D-Bus Introspection", CORVALIN_CONTROL_INTROSPECTION)
 public:
-    // What differs between the copy with a window and the one without.
-    struct Copy {
-        QString kind;  // "window" or "no window", for the status
-        // Start and stop the bell service as this copy does (see BellsCore): the start is answered
-        // with the reason it did not start, empty when it did.
-        std::function<void(std::function<void(const QString&)>)> start;
-        std::function<void()> stop;
-        // Whether this copy rings the bells now (the copy with no window waits while a window
-        // copy rings them).
-        std::function<bool()> holdsBells;
-        // The set-up followed from a web address; none where this copy follows none.
-        SetupFollower* follower = nullptr;
-    };
-
-    ControlService(BellsClient* bells, Copy copy, QObject* parent = nullptr);
+    // Serves the commands that `commands` runs (see commands.h), for callers of this user.
+    explicit ControlService(CommandRunner* commands, QObject* parent = nullptr);
     ~ControlService() override;
     ControlService(const ControlService&) = delete;
     ControlService& operator=(const ControlService&) = delete;
@@ -59,25 +45,12 @@ public:
     // until this copy, or another of this user, has it.
     void publish(bool takeOver, std::function<void(const QString&)> failed);
 
-    // The longest argument taken, in bytes: a time, a sound's or an alarm signal's name, a key;
-    // and a web address.
-    static constexpr qsizetype kLongest = 255;
-    static constexpr qsizetype kLongestAddress = 2048;
     // Per caller (a connection to the bus): calls that change something, and Status, each so many
     // a second after a first burst of so many.
     static constexpr double kChangesPerSecond = 10;
     static constexpr double kChangesAtOnce = 10;
     static constexpr double kReadsPerSecond = 100;
     static constexpr double kReadsAtOnce = 100;
-
-    // The change for today that a call asks for; the reason when its times are not times.
-    struct Asked {
-        corvalin::today::Change change;
-        QString refusal;
-    };
-
-    // Who the ring log names for what comes through here.
-    static QString by() { return QStringLiteral("the command line"); }
 
 public Q_SLOTS:
     Q_SCRIPTABLE QString Start();
@@ -123,24 +96,11 @@ Q_SIGNALS:
     Q_SCRIPTABLE void RunningChanged(bool running);
 
 private:
-    // How a command ends: what happened, or why it was refused.
-    using Done = std::function<void(const QString& refusal, const QVariant& said)>;
-    // An argument of a call, what it is ("the time") and the most bytes it may have.
-    struct Argument {
-        const QString& text;
-        const char* what;
-        qsizetype longest = kLongest;
-    };
-    enum class Calls { Changes, Reads };
-    // Answers the call later: once the caller is known to be this user, `work` runs and calls
-    // its Done when the bells have answered. Refused at once when the caller has made too many
-    // `calls` of late or an argument is too long.
-    void serve(std::function<void(Done)> work, std::initializer_list<Argument> arguments = {},
-               Calls calls = Calls::Changes);
-    // The answer of the bells for a command that says `said` when it is done.
-    void serveAnswered(const QString& said, std::function<void(std::function<void(const QString&)>)> ask);
-    void serveChange(corvalin::today::Kind kind, const QString& time, const QString& to, const QString& sound);
-    QVariantMap status(const BellsStatus& bells) const;
+    using Calls = corvalin::control::Calls;
+    // Answers the call later: once the caller is known to be this user, the command `method` runs
+    // with `arguments` and the call is answered when the bells have answered. Refused at once when
+    // the caller has made too many calls of its kind of late or an argument is too long.
+    void serve(const char* method, const QVariantList& arguments = {});
     // Whether the caller may make another call of `calls` now (and counts it).
     bool admits(const QString& caller, Calls calls);
     // Who holds the name now (a unique name; empty for nobody): this copy, another of this user,
@@ -149,8 +109,8 @@ private:
     void nameProblem(const QString& text);
     void nameHeld(const QString& note);
 
+    CommandRunner* m_commands;
     BellsClient* m_bells;
-    Copy m_copy;
     bool m_published = false;
     // What each caller may still call at once, as of `at` (ms of m_clock).
     struct Allowance {

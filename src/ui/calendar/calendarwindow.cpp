@@ -4,24 +4,26 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextCharFormat>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <utility>
 
 #include "core/ports/clock.h"
 #include "ui/calendar/datebox.h"
@@ -464,61 +466,86 @@ FileImport readAndImport(const QString& path, const cal::Date& today, const std:
 
 }  // namespace
 
+// One import: the worker that reads the file, what it made of it, and the busy box meanwhile.
+struct CalendarWindow::Import {
+    QString name;
+    std::atomic<bool> cancel{false};
+    // The worker's, read here once it has finished.
+    QString refusal;
+    cal::IcsImport found;
+    QThread* worker = nullptr;
+    QPointer<QProgressDialog> progress;
+};
+
+CalendarWindow::~CalendarWindow() {
+    if (m_import) {
+        // Stopped within milliseconds; what it found goes nowhere.
+        m_import->cancel = true;
+        m_import->worker->wait();
+        delete m_import->worker;
+    }
+}
+
+void CalendarWindow::hideEvent(QHideEvent* event) {
+    // Closed during an import (not only minimised): nothing is added, and no list comes up later.
+    if (m_import && !event->spontaneous()) {
+        m_import->cancel = true;
+    }
+    QDialog::hideEvent(event);
+}
+
 void CalendarWindow::importFile(const QString& path) {
-    if (m_importing) {
+    if (m_import) {
         return;  // one import at a time
     }
-    const QString name = QFileInfo(path).fileName();
+    auto job = std::make_shared<Import>();
+    job->name = QFileInfo(path).fileName();
     const cal::Date today = cal::fromQDate(m_clock->now().date());
     const auto deadline = std::chrono::steady_clock::now() + cal::kLongestImport;
 
     // The file is read on a worker while this thread goes on showing the windows; the busy box comes
     // up when it takes longer than a moment, and its Cancel stops the worker within milliseconds.
-    QPointer<CalendarWindow> self(this);
-    QPointer<QProgressDialog> progress(new QProgressDialog(this));
+    auto* progress = new QProgressDialog(this);
+    job->progress = progress;
     progress->setObjectName(QStringLiteral("importProgress"));
     progress->setWindowTitle(QStringLiteral("Import iCalendar"));
-    progress->setLabelText(QStringLiteral("Reading %1...").arg(name));
+    progress->setLabelText(QStringLiteral("Reading %1...").arg(job->name));
     progress->setWindowModality(Qt::WindowModal);
     progress->setRange(0, 0);
     progress->setMinimumDuration(300);
     progress->setValue(0);
+    // Stays so even when the worker has just finished.
+    connect(progress, &QProgressDialog::canceled, this, [job] { job->cancel = true; });
 
-    std::atomic<bool> cancel{false};
-    std::atomic<bool> done{false};
-    FileImport outcome;
-    QEventLoop loop;
-    connect(progress, &QProgressDialog::canceled, &loop, [&cancel, &loop] {
-        cancel = true;  // stays so even when the worker has just finished
-        loop.quit();
+    job->worker = QThread::create([job, path, today, deadline] {
+        FileImport outcome = readAndImport(path, today, &job->cancel, deadline);
+        job->refusal = std::move(outcome.refusal);
+        job->found = std::move(outcome.found);
     });
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    m_importing = true;
-    std::thread worker([&] {
-        outcome = readAndImport(path, today, &cancel, deadline);
-        done = true;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec();
-    if (!done) {
-        cancel = true;  // cancelled, the window closed for good, or the program ending
-    }
-    worker.join();
-    delete progress;
-    if (!self) {
-        return;
-    }
-    m_importing = false;
-    if (cancel) {
+    job->worker->setObjectName(QStringLiteral("icsImport"));
+    connect(job->worker, &QThread::finished, this, [this, job] { importRead(*job); });
+    m_import = job;
+    importIcs->setEnabled(false);
+    job->worker->start();
+}
+
+void CalendarWindow::importRead(Import& job) {
+    const auto ended = qScopeGuard([this] { Q_EMIT importEnded(); });
+    const std::shared_ptr<Import> keep = std::exchange(m_import, nullptr);
+    job.worker->wait();
+    delete job.worker;
+    delete job.progress;
+    importIcs->setEnabled(true);
+    if (job.cancel) {
         return;  // nothing changes
     }
-    if (!outcome.refusal.isEmpty()) {
+    const QString& name = job.name;
+    if (!job.refusal.isEmpty()) {
         m_dialogs->warning(
-            this,
-            QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, outcome.refusal));
+            this, QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, job.refusal));
         return;
     }
-    const cal::IcsImport& found = outcome.found;
+    const cal::IcsImport& found = job.found;
     QStringList leftOut;
     if (found.timedEvents > 0) {
         leftOut.append(QStringLiteral("%1 events with a time of day").arg(found.timedEvents));

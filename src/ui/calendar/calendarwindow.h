@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 
 #include "core/calendar/schoolcalendar.h"
@@ -22,6 +23,7 @@ class CalendarWindow : public QDialog {
     Q_OBJECT
 public:
     CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent = nullptr);
+    ~CalendarWindow() override;
 
     QCalendarWidget* monthView;
     // Days, what, label: one row per exception, in calendar order, then one per subscribed day.
@@ -58,8 +60,9 @@ public:
     void monthView_Click(const QDate& day);
 
     // Imports the file: refused with a message, or its list shown and added when the operator says so.
-    // The file is read on a worker; meanwhile this thread runs its event loop and a busy box with
-    // Cancel ("importProgress") shows after a moment. A cancelled import changes nothing.
+    // Returns at once: the file is read on a worker, a busy box with Cancel ("importProgress") shows
+    // after a moment, and the rest follows when the worker is done (importEnded). One import runs at
+    // a time; a cancelled one, or one whose window was closed meanwhile, changes nothing.
     void importFile(const QString& path);
 
     // The list row chosen, -1 for none; choosing -1 clears the choice.
@@ -71,6 +74,11 @@ Q_SIGNALS:
     void subscribed(const QString& address);
     // "Refresh": every feed is to be fetched now.
     void refreshRequested();
+    // An import is over: added, refused, cancelled, or with nothing to add.
+    void importEnded();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void showExceptions();
@@ -83,5 +91,8 @@ private:
     SchoolCalendar* m_calendar;
     Dialogs* m_dialogs;
     Clock* m_clock;
-    bool m_importing = false;
+    struct Import;
+    // The file was read (or the import stopped): what it found is shown, and added if wanted.
+    void importRead(Import& job);
+    std::shared_ptr<Import> m_import;  // the one that runs, if any
 };
