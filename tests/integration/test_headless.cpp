@@ -167,7 +167,7 @@ private Q_SLOTS:
         sinceKill.start();
         window->kill();
         QVERIFY(window->waitForFinished(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(!pulsetools::sinkMuted("main_out"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!pulsetools::sinkMuted("main_out"), budget(2000));
         qInfo("unmuted %lld ms after the kill", sinceKill.elapsed());
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link("/dev/zero", week.folder + "/data/mdata.ini"));
         headless = week.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(ringLog(week.folder).contains("mdata.ini was not read"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(week.folder).contains("mdata.ini was not read"), budget(5000));
         QTest::qWait(1000);  // its end signals caught, as for any copy that runs
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));
@@ -266,7 +266,7 @@ private Q_SLOTS:
         ::kill(squatter, SIGKILL);
         QByteArray said = headless->readAll();
         QVERIFY2(!ended, said.constData());
-        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains("a program of the user nobody"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(ringLog(scene.folder).contains("a program of the user nobody"), budget(2000));
         QTest::qWait(int(scene.clock.msUntilEleven(2500)));
         QCOMPARE(headless->state(), QProcess::Running);
         headless->terminate();
