@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "core/bells/bellsclient.h"
 #include "core/control/controlcommand.h"
 #include "core/control/controlservice.h"
+#include "core/control/webface.h"
 #include "core/follow/setupfollower.h"
 #include "core/schedule/setuparchive.h"
 
@@ -68,15 +70,23 @@ int runHeadless(int argc, char* argv[]) {
         log.note(text);
         say(text);
     };
-    guard.onHandOverRequest([&bells, &note] {
+    // The staff web page is served by the copy that holds the bells (made below, once the commands are).
+    std::unique_ptr<WebFace> web;
+    guard.onHandOverRequest([&bells, &note, &web] {
+        if (web) {
+            web->setActive(false);  // the window copy serves it from now on
+        }
         const auto [decided, running] = bells.release();
         note(QStringLiteral("a window copy took the bells over; this copy waits until it ends"));
         return HandOver{decided, running};
     });
-    guard.onTaken([&bells, &note](const HandOver& last) {
+    guard.onTaken([&bells, &note, &web](const HandOver& last) {
         recoverSetup(programPaths(QCoreApplication::applicationDirPath()));  // a window copy ended mid-import
         note(QStringLiteral("no window copy rings: this copy rings the bells"));
         bells.start(last.decided);
+        if (web) {
+            web->setActive(true);
+        }
     });
     QObject::connect(&bells.station(), &BellStation::minuteDecided, &guard,
                      [&guard](qint64 minuteKey) { guard.setDecided(minuteKey); });
@@ -125,6 +135,9 @@ int runHeadless(int argc, char* argv[]) {
                                             &follower});
     ControlService control(&commands);
     control.publish(false, note);
+    web = std::make_unique<WebFace>(commands, paths.dataFolder());
+    web->setActive(bells.holdsBells());
+    const auto endWeb = qScopeGuard([&web] { web.reset(); });  // before the commands it runs
 
     const auto endSignals = catchEndSignals([&](const QString& name) {
         note(QStringLiteral("Corvalin ended: by the signal ") + name);

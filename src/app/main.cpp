@@ -12,6 +12,7 @@
 #include "app/composition.h"
 #include "app/headless.h"
 #include "app/mainwindow.h"
+#include "core/control/webface.h"
 #include "app/services.h"
 #include "app/startup.h"
 #include "core/bells/bellthread.h"
@@ -156,5 +157,8 @@ int main(int argc, char* argv[]) {
     ControlService control(program.services().commands);
     BellsClient* client = program.services().bells;
     control.publish(true, [client](const QString& why) { client->note(why); });
+    // The staff web page, when switched on: this copy holds the bells for as long as it runs.
+    WebFace web(*program.services().commands, paths.dataFolder());
+    web.setActive(true);
     return QApplication::exec();
 }

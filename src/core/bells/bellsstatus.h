@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -31,4 +32,6 @@ struct BellsStatus {
     LastBell last;
     std::vector<corvalin::today::Change> changes;  // today's, in the order they were made
     QString alarm;  // the alarm signal that sounds; empty when none does
+    std::vector<corvalin::today::Line> today;
+    QStringList alarmSignals;  // the names of the alarm signals that can be sounded  // today's bells with what the changes made of them
 };

@@ -709,6 +709,12 @@ BellsStatus BellStation::status() const {
     s.next = bells.nextRing();
     s.last = m_last;
     s.alarm = m_alarm;
+    if (s.running) {
+        s.today = bells.todayLines();
+    }
+    for (const auto& signal : m_alarms) {
+        s.alarmSignals << QString::fromStdString(signal.name);
+    }
     const bool forToday = bells.changesAreForToday();
     if (forToday) {
         s.changes = bells.todayChanges().list;

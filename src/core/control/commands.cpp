@@ -57,6 +57,10 @@ void changeAt(CommandRunner& runner, today::Kind kind, const QVariantList& a, co
     runChange(runner, change, refusal, done);
 }
 
+QString noStaffPage() {
+    return QStringLiteral("this copy serves no staff web page");
+}
+
 QString followsNone() {
     return QStringLiteral("this computer follows no set-up");
 }
@@ -66,13 +70,13 @@ QString followsNone() {
 const std::vector<Command>& commands() {
     using R = CommandRunner;
     static const std::vector<Command> table{
-        {"status", "Status", {}, Role::Alarm, Calls::Reads,
+        {"status", "Status", nullptr, {}, Role::Alarm, Calls::Reads,
          "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
          "changes, the last bell rung, an alarm signal and the open problems.",
          [](R& r, const QVariantList&, const QString&, Done done) {
              r.bells().askStatus([&r, done](const BellsStatus& s) { done({}, r.status(s)); });
          }},
-        {"ring-now", "RingNow", {{"sound", "the sound's name", From::MaybeWord}}, Role::Office, Calls::Changes,
+        {"ring-now", "RingNow", "ring-now", {{"sound", "the sound's name", From::MaybeWord}}, Role::Office, Calls::Changes,
          "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
          "sound when none is named.",
          [](R& r, const QVariantList& a, const QString&, Done done) {
@@ -81,7 +85,7 @@ const std::vector<Command>& commands() {
                  done(refusal, sound.isEmpty() ? QStringLiteral("a bell rang") : QStringLiteral("%1 rang").arg(sound));
              });
          }},
-        {"stop-bell", "StopBell", {}, Role::Office, Calls::Changes, "Stop the bell, or the alarm signal, that sounds.",
+        {"stop-bell", "StopBell", "stop-bell", {}, Role::Office, Calls::Changes, "Stop the bell, or the alarm signal, that sounds.",
          [](R& r, const QVariantList&, const QString& by, Done done) {
              const QString alarm = r.bells().alarm();
              r.bells().stopBell(by, [done, alarm](const QString& refusal) {
@@ -89,29 +93,29 @@ const std::vector<Command>& commands() {
                                                : QStringLiteral("the alarm signal %1 stopped").arg(alarm));
              });
          }},
-        {"skip-next", "SkipNext", {}, Role::Office, Calls::Changes, "Skip the next bell, today only.",
+        {"skip-next", "SkipNext", "skip-next", {}, Role::Office, Calls::Changes, "Skip the next bell, today only.",
          [](R& r, const QVariantList&, const QString& by, Done done) {
              r.bells().skipNextBell(by, [&r, done](const QString& refusal) {
                  // The change is told before the answer: it is the last of today's changes.
                  done(refusal, r.bells().todayChanges().value(r.bells().todayChanges().size() - 1));
              });
          }},
-        {"skip", "SkipBell", {{"time", "the time"}}, Role::Office, Calls::Changes,
+        {"skip", "SkipBell", "today/skip", {{"time", "the time", From::Value, As::Time}}, Role::Office, Calls::Changes,
          "Skip the bell at <time> (hh:mm), today only.",
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Skip, a, by, done); }},
-        {"move", "MoveBell", {{"time", "the time"}, {"to", "the time", From::Word}}, Role::Office, Calls::Changes,
+        {"move", "MoveBell", "today/move", {{"time", "the time", From::Value, As::Time}, {"to", "the time", From::Word, As::Time}}, Role::Office, Calls::Changes,
          "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45.",
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Move, a, by, done); }},
-        {"add", "AddBell", {{"time", "the time"}, {"sound", "the sound's name", From::Word}}, Role::Office,
+        {"add", "AddBell", "today/add", {{"time", "the time", From::Value, As::Time}, {"sound", "the sound's name", From::Word}}, Role::Office,
          Calls::Changes,
          "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav.",
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Add, a, by, done); }},
-        {"no-bells-today", "NoBellsToday", {}, Role::Office, Calls::Changes, "Ring no bells today.",
+        {"no-bells-today", "NoBellsToday", "today/no-bells", {}, Role::Office, Calls::Changes, "Ring no bells today.",
          [](R& r, const QVariantList&, const QString& by, Done done) {
              today::Change change;
              runChange(r, change, makeChange(change, today::Kind::NoBells, {}, {}, by), done);
          }},
-        {"templet-today", "TempletToday", {{"n", "the templet", From::Value, As::Number}}, Role::Office,
+        {"templet-today", "TempletToday", "today/templet", {{"n", "the templet", From::Value, As::Number, kLongest, "templet"}}, Role::Office,
          Calls::Changes, "Ring templet <n> (1 to 6) today, in place of the day's own times.",
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              today::Change change;
@@ -119,14 +123,14 @@ const std::vector<Command>& commands() {
              change.templet = a.value(0).toInt();
              runChange(r, change, refusal, done);
          }},
-        {"undo", "UndoToday", {{"n|all", "the change", From::Value, As::NumberOrAll}}, Role::Office, Calls::Changes,
+        {"undo", "UndoToday", "today/undo", {{"n|all", "the change", From::Value, As::NumberOrAll, kLongest, "change"}}, Role::Office, Calls::Changes,
          "Undo today's change <n> (from 0, in the order --status lists them), or all of them.",
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              const int index = a.value(0).toInt();
              const QString said = index < 0 ? QStringLiteral("today's changes undone") : QStringLiteral("the change undone");
              r.bells().undoToday(index, by, [done, said](const QString& refusal) { done(refusal, said); });
          }},
-        {"alarm", "StartAlarm", {{"name", "the alarm signal's name"}}, Role::Alarm, Calls::Changes,
+        {"alarm", "StartAlarm", "alarm", {{"name", "the alarm signal's name"}}, Role::Alarm, Calls::Changes,
          "Sound the alarm signal <name> at once, with no question.",
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              // The answer names what sounds when it is given, and what it took the place of: two
@@ -145,14 +149,14 @@ const std::vector<Command>& commands() {
                  done(refusal, answer);
              });
          }},
-        {"alarm-stop", "StopAlarm", {}, Role::Alarm, Calls::Changes, "Stop the alarm signal that sounds.",
+        {"alarm-stop", "StopAlarm", "alarm-stop", {}, Role::Alarm, Calls::Changes, "Stop the alarm signal that sounds.",
          [](R& r, const QVariantList&, const QString& by, Done done) {
              const QString alarm = r.bells().alarm();
              r.bells().stopAlarm(by, [done, alarm](const QString& refusal) {
                  done(refusal, QStringLiteral("the alarm signal %1 stopped").arg(alarm));
              });
          }},
-        {"start", "Start", {}, Role::Office, Calls::Changes, "Start the bell service, as the start button does.",
+        {"start", "Start", "start", {}, Role::Office, Calls::Changes, "Start the bell service, as the start button does.",
          [](R& r, const QVariantList&, const QString&, Done done) {
              if (r.bells().isRunning()) {
                  done(QStringLiteral("the bell service already runs"), {});
@@ -160,7 +164,7 @@ const std::vector<Command>& commands() {
              }
              r.copy().start([done](const QString& refusal) { done(refusal, QStringLiteral("the bell service started")); });
          }},
-        {"stop", "Stop", {}, Role::Office, Calls::Changes, "Stop the bell service, as the stop button does.",
+        {"stop", "Stop", "stop", {}, Role::Office, Calls::Changes, "Stop the bell service, as the stop button does.",
          [](R& r, const QVariantList&, const QString&, Done done) {
              if (!r.bells().isRunning()) {
                  done(QStringLiteral("the bell service is not running"), {});
@@ -169,7 +173,7 @@ const std::vector<Command>& commands() {
              r.copy().stop();
              done({}, QStringLiteral("the bell service stopped"));
          }},
-        {"follow", "Follow",
+        {"follow", "Follow", nullptr,
          {{"address", "the address", From::Value, As::Text, kLongestAddress},
           {"key", "the public key", From::Key}},
          Role::Office, Calls::Changes,
@@ -186,7 +190,7 @@ const std::vector<Command>& commands() {
              done(follower->follow(address, a.value(1).toString()),
                   QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
          }},
-        {"unfollow", "Unfollow", {}, Role::Office, Calls::Changes,
+        {"unfollow", "Unfollow", nullptr, {}, Role::Office, Calls::Changes,
          "Follow no set-up any more; the set-up in use stays, as this computer's own.",
          [](R& r, const QVariantList&, const QString&, Done done) {
              SetupFollower* follower = r.copy().follower;
@@ -198,7 +202,7 @@ const std::vector<Command>& commands() {
              follower->unfollow();
              done({}, QStringLiteral("this computer no longer follows %1; the set-up in use is its own now").arg(address));
          }},
-        {"refresh-setup", "RefreshSetup", {}, Role::Office, Calls::Changes, "Fetch the followed set-up now.",
+        {"refresh-setup", "RefreshSetup", nullptr, {}, Role::Office, Calls::Changes, "Fetch the followed set-up now.",
          [](R& r, const QVariantList&, const QString&, Done done) {
              SetupFollower* follower = r.copy().follower;
              if (!follower || follower->address().isEmpty()) {
@@ -207,6 +211,70 @@ const std::vector<Command>& commands() {
              }
              follower->refresh();
              done({}, QStringLiteral("the set-up published at %1 is fetched now").arg(follower->address()));
+         }},
+        {"web-on", "WebOn", nullptr, {{"[address:]port", "the address and port", From::MaybeWord, As::Text, kLongest}},
+         Role::Office, Calls::Changes,
+         "Serve the staff web page (HTTPS) from now on and at every start: on every address, port 8443, or on the "
+         "port or address:port given after it (--web-on 192.0.2.10:8443). Without a copy running, kept for the next "
+         "start.",
+         [](R& r, const QVariantList& a, const QString&, Done done) {
+             StaffPage* page = r.staffPage();
+             if (!page) {
+                 done(noStaffPage(), {});
+                 return;
+             }
+             const QString refusal = page->switchOn(a.value(0).toString());
+             done(refusal, QStringLiteral("the staff web page is served at %1; its certificate's SHA-256 fingerprint is %2")
+                               .arg(page->address(), page->fingerprint()));
+         }},
+        {"web-off", "WebOff", nullptr, {}, Role::Office, Calls::Changes, "Serve the staff web page no more.",
+         [](R& r, const QVariantList&, const QString&, Done done) {
+             StaffPage* page = r.staffPage();
+             if (!page) {
+                 done(noStaffPage(), {});
+                 return;
+             }
+             done(page->switchOff(), QStringLiteral("the staff web page is off"));
+         }},
+        {"staff-add", "StaffAdd", nullptr,
+         {{"name", "the staff name"}, {"role", "the role", From::Option}, {"password", "the password", From::Secret}},
+         Role::Office, Calls::Changes,
+         "Add an account for the staff web page, or give one a new password and role: --role alarm (raise and stop "
+         "alarms; the default) or --role office (also today's changes, ring now, stop bell, start and stop). The "
+         "password is read from standard input, one line, or asked twice on a terminal.",
+         [](R& r, const QVariantList& a, const QString&, Done done) {
+             StaffPage* page = r.staffPage();
+             if (!page) {
+                 done(noStaffPage(), {});
+                 return;
+             }
+             const QString name = a.value(0).toString();
+             const QString role = a.value(1).toString().isEmpty() ? QStringLiteral("alarm") : a.value(1).toString();
+             done(page->addStaff(name, role, a.value(2).toString()),
+                  QStringLiteral("%1 may use the staff web page, as %2").arg(name, role.trimmed().toLower()));
+         }},
+        {"staff-remove", "StaffRemove", nullptr, {{"name", "the staff name"}}, Role::Office, Calls::Changes,
+         "Remove the staff web page's account <name>; its sessions end.",
+         [](R& r, const QVariantList& a, const QString&, Done done) {
+             StaffPage* page = r.staffPage();
+             if (!page) {
+                 done(noStaffPage(), {});
+                 return;
+             }
+             const QString name = a.value(0).toString();
+             done(page->removeStaff(name), QStringLiteral("%1 may no longer use the staff web page").arg(name));
+         }},
+        {"staff-list", "StaffList", nullptr, {}, Role::Office, Calls::Reads,
+         "List the staff web page's accounts and their roles.",
+         [](R& r, const QVariantList&, const QString&, Done done) {
+             StaffPage* page = r.staffPage();
+             if (!page) {
+                 done(noStaffPage(), {});
+                 return;
+             }
+             QString problem;
+             const QStringList staff = page->staff(&problem);
+             done(problem, staff.isEmpty() ? QStringLiteral("no staff accounts") : staff.join(QLatin1Char('\n')));
          }},
     };
     return table;
@@ -257,6 +325,19 @@ QVariantList changeObjects(const std::vector<corvalin::today::Change>& changes) 
         }
         object.insert(QStringLiteral("by"), QString::fromStdString(c.by));
         list.append(object);
+    }
+    return list;
+}
+
+// Today's bells as a script reads them: the time, what today's changes made of it, the sound.
+QVariantList todayObjects(const std::vector<corvalin::today::Line>& lines) {
+    QVariantList list;
+    for (const auto& line : lines) {
+        list.append(QVariantMap{
+            {QStringLiteral("time"), line.minute < 0 ? QString() : corvalin::control::hhmm(line.minute)},
+            {QStringLiteral("mark"), QString::fromStdString(line.mark)},
+            {QStringLiteral("sound"), QString::fromStdString(line.sound)},
+        });
     }
     return list;
 }
@@ -314,5 +395,9 @@ QVariantMap CommandRunner::status(const BellsStatus& bells) const {
         {key::kFollowedVersion, follower ? follower->version() : QString()},
         {key::kFollowedApplied, follower ? follower->appliedAt().toString(Qt::ISODate) : QString()},
         {key::kFollowedChecked, follower ? follower->checkedAt().toString(Qt::ISODate) : QString()},
+        {key::kToday, todayObjects(bells.today)},
+        {key::kAlarmSignals, bells.alarmSignals},
+        {key::kWeb, m_staffPage ? m_staffPage->state() : QStringLiteral("off")},
+        {key::kWebFingerprint, m_staffPage ? m_staffPage->fingerprint() : QString()},
     };
 }

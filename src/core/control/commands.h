@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
@@ -25,10 +26,13 @@ enum class From {
     Word,       // a word after it: the 10:45 of --move 10:15 10:45
     MaybeWord,  // a word after it that may be left out: --ring-now [SOURCE]
     Key,        // the value of --key, which goes with the verb
+    Option,     // the value of the option of the argument's name, which goes with the verb: --role
+    Secret,     // a password the command line reads from standard input and sends as its hash
 };
 // What the method is given for it.
 enum class As {
     Text,
+    Time,  // a time of day, "hh:mm": text to the bus, checked where it is given
     Number,
     NumberOrAll,  // "all" is -1
 };
@@ -43,6 +47,7 @@ struct Argument {
     From from = From::Value;
     As as = As::Text;
     qsizetype longest = kLongest;
+    const char* field = nullptr;  // its name in the web page's request, when not `name`
 };
 
 // Who may call a command: everyone who may sound an alarm, or only those who run the office.
@@ -54,12 +59,34 @@ struct Command {
     using Done = std::function<void(const QString& refusal, const QVariant& said)>;
     const char* verb;    // the command line's --verb
     const char* method;  // the D-Bus method
+    const char* route;   // the staff web page's POST /api/ROUTE; none where the page does not offer it
     std::vector<Argument> arguments;
     Role role;
     Calls calls;
     const char* help;  // what --help says of it
     // Runs it with its arguments (as `method` takes them), for `by` (as the ring log names who).
     void (*run)(::CommandRunner& runner, const QVariantList& arguments, const QString& by, Done done);
+};
+
+// The staff web page, as the commands that switch it and keep its accounts reach it.
+class StaffPage {
+public:
+    virtual ~StaffPage() = default;
+    // Serves the page on "[[ADDRESS:]PORT]" (every address on 8443 when empty) from now on and at
+    // every start; the reason when it does not serve.
+    virtual QString switchOn(const QString& listen) = 0;
+    virtual QString switchOff() = 0;
+    // Where staff open it ("https://192.0.2.10:8443"); empty while it is not served.
+    virtual QString address() const = 0;
+    // The SHA-256 fingerprint of its certificate; empty before it has one.
+    virtual QString fingerprint() const = 0;
+    // The status's "web": the address, "off", or "off: " and why it cannot be served.
+    virtual QString state() const = 0;
+    // `hash` is the password's Argon2id hash (the password itself never reaches the copy).
+    virtual QString addStaff(const QString& name, const QString& role, const QString& hash) = 0;
+    virtual QString removeStaff(const QString& name) = 0;
+    // "NAME ROLE" for each account.
+    virtual QStringList staff(QString* problem) const = 0;
 };
 
 // Every command, in the order --help lists them.
@@ -98,6 +125,9 @@ public:
              std::function<void(const QString&)> answered = {});
 
     BellsClient& bells() const { return m_bells; }
+    // The staff web page this copy serves; none where it serves none.
+    void setStaffPage(corvalin::control::StaffPage* page) { m_staffPage = page; }
+    corvalin::control::StaffPage* staffPage() const { return m_staffPage; }
     const Copy& copy() const { return m_copy; }
     // The status the Status command answers with (see control/controlbus.h for its keys).
     QVariantMap status(const BellsStatus& bells) const;
@@ -110,4 +140,5 @@ public:
 private:
     BellsClient& m_bells;
     Copy m_copy;
+    corvalin::control::StaffPage* m_staffPage = nullptr;
 };

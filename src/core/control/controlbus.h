@@ -37,6 +37,10 @@ inline const QString kFollowed = QStringLiteral("followed");
 inline const QString kFollowedVersion = QStringLiteral("followed_version");
 inline const QString kFollowedApplied = QStringLiteral("followed_applied");
 inline const QString kFollowedChecked = QStringLiteral("followed_checked");
+inline const QString kToday = QStringLiteral("today");
+inline const QString kAlarmSignals = QStringLiteral("alarm_signals");
+inline const QString kWeb = QStringLiteral("web");
+inline const QString kWebFingerprint = QStringLiteral("web_fingerprint");
 }  // namespace status
 
 // A user as the messages name one: "nobody (uid 65534)", or "uid 65534" when it has no name here.

@@ -12,6 +12,10 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <termios.h>
+#include <sodium.h>
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -20,6 +24,8 @@
 #include "core/control/commands.h"
 #include "core/control/controlbus.h"
 #include "core/follow/setupfollower.h"
+#include "core/web/staffaccounts.h"
+#include "core/web/webswitch.h"
 
 namespace corvalin::control {
 
@@ -56,6 +62,7 @@ const std::vector<Companion>& companions() {
     static const std::vector<Companion> table{
         {"json", "status", nullptr, "With --status: as one JSON object, for a script."},
         {"key", "follow", "public-key", "With --follow: the publisher's public key."},
+        {"role", "staff-add", "alarm|office", "With --staff-add: what the account may do (alarm when not given)."},
     };
     return table;
 }
@@ -85,6 +92,8 @@ QString usage(const Verb& verb) {
         const QString name = QLatin1String(argument.name);
         text += argument.from == From::MaybeWord ? QStringLiteral(" [<%1>]").arg(name)
                 : argument.from == From::Key     ? QStringLiteral(" --key <public-key>")
+                : argument.from == From::Option  ? QStringLiteral(" [--%1 <%1>]").arg(name)
+                : argument.from == From::Secret  ? QString()
                                                  : QStringLiteral(" <%1>").arg(name);
     }
     return text;
@@ -93,7 +102,7 @@ QString usage(const Verb& verb) {
 // The value the method is given for `argument`, `text` on the command line; the reason when it
 // cannot be one.
 QVariant valueOf(const Verb& verb, const Argument& argument, const QString& text, QString* fault) {
-    if (argument.as == As::Text) {
+    if (argument.as == As::Text || argument.as == As::Time) {
         return text;
     }
     if (argument.as == As::NumberOrAll && text.trimmed().compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
@@ -141,6 +150,11 @@ QVariantList argumentsOf(const Verb& verb, const QCommandLineParser& parser, QSt
         case From::MaybeWord:
             text = words.isEmpty() ? QString() : words.takeFirst();
             break;
+        case From::Option:
+            text = parser.value(QLatin1String(argument.name));
+            break;
+        case From::Secret:
+            break;  // read when the command is run (readSecret)
         }
         values << valueOf(verb, argument, text, fault);
         if (!fault->isEmpty()) {
@@ -255,8 +269,128 @@ QVariantMap statusMap(const QVariant& value) {
     return plainValue(value).toMap();
 }
 
+// A password from standard input: asked twice, unseen, on a terminal; else its first line. Its
+// Argon2id hash is what the command sends; the reason when there is none.
+QString readSecret(QString* hash) {
+    QByteArray password;
+    if (::isatty(STDIN_FILENO)) {
+        termios before{};
+        const bool quiet = ::tcgetattr(STDIN_FILENO, &before) == 0;
+        auto ask = [&](const char* prompt) {
+            std::fprintf(stderr, "%s", prompt);
+            std::fflush(stderr);
+            if (quiet) {
+                termios hidden = before;
+                hidden.c_lflag &= ~tcflag_t(ECHO);
+                ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+            }
+            std::string line;
+            std::getline(std::cin, line);
+            if (quiet) {
+                ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &before);
+            }
+            std::fprintf(stderr, "\n");
+            return QByteArray::fromStdString(line);
+        };
+        password = ask("Password: ");
+        if (ask("The same password again: ") != password) {
+            return QStringLiteral("the two passwords differ; nothing was done.");
+        }
+    } else {
+        std::string line;
+        std::getline(std::cin, line);
+        password = QByteArray::fromStdString(line);
+        if (password.endsWith('\r')) {
+            password.chop(1);
+        }
+    }
+    QString why;
+    const auto made = corvalin::web::StaffAccounts::hash(password, &why);
+    sodium_memzero(password.data(), std::size_t(password.size()));
+    if (!made) {
+        return why + QStringLiteral("; nothing was done.");
+    }
+    *hash = QString::fromLatin1(*made);
+    return {};
+}
+
+// The commands that, with no copy to ask, are kept in the data folder for the next start.
+bool keptWithNoCopy(const QString& method) {
+    static const QStringList kept{QStringLiteral("Follow"),   QStringLiteral("Unfollow"),    QStringLiteral("WebOn"),
+                                  QStringLiteral("WebOff"),   QStringLiteral("StaffAdd"),    QStringLiteral("StaffRemove"),
+                                  QStringLiteral("StaffList")};
+    return kept.contains(method);
+}
+
+int refused(const QString& why) {
+    print(stderr, QStringLiteral("Refused: ") + why);
+    return kRefusedCode;
+}
+
+// The staff web page's commands when no copy runs: its switch and accounts are kept in the data
+// folder for the next start. -1 for a command that is not one of them.
+int staffPageWithNoCopy(const QString& method, const QVariantList& arguments, const QString& dataFolder) {
+    namespace web = corvalin::web;
+    if (method == QStringLiteral("WebOn") || method == QStringLiteral("WebOff")) {
+        QString why;
+        const auto listen = web::listenOf(arguments.value(0).toString(), &why);
+        if (!listen) {
+            return refused(why);
+        }
+        const bool on = method == QStringLiteral("WebOn");
+        if (const QString fault = web::writeSwitch(dataFolder, {on, *listen}); !fault.isEmpty()) {
+            return refused(fault);
+        }
+        print(stdout, on ? QStringLiteral("No copy of Corvalin runs: the next one to start serves the staff web page "
+                                          "on %1")
+                               .arg(web::listenText(*listen))
+                         : QStringLiteral("No copy of Corvalin runs: the next one to start serves no staff web page"));
+        return kDone;
+    }
+    const web::StaffAccounts accounts(dataFolder);
+    if (method == QStringLiteral("StaffAdd")) {
+        const QString roleText = arguments.value(1).toString().isEmpty() ? QStringLiteral("alarm") : arguments.value(1).toString();
+        const auto role = web::roleNamed(roleText);
+        if (!role) {
+            return refused(QStringLiteral("a staff role is alarm or office, not %1").arg(roleText.left(32)));
+        }
+        const QString name = arguments.value(0).toString();
+        if (const QString fault = accounts.put({name, *role, arguments.value(2).toString().toLatin1()}); !fault.isEmpty()) {
+            return refused(fault);
+        }
+        print(stdout, QStringLiteral("%1 may use the staff web page, as %2").arg(name, web::roleName(*role)));
+        return kDone;
+    }
+    if (method == QStringLiteral("StaffRemove")) {
+        const QString name = arguments.value(0).toString();
+        if (const QString fault = accounts.remove(name); !fault.isEmpty()) {
+            return refused(fault);
+        }
+        print(stdout, QStringLiteral("%1 may no longer use the staff web page").arg(name));
+        return kDone;
+    }
+    if (method == QStringLiteral("StaffList")) {
+        QString problem;
+        const auto list = accounts.read(&problem);
+        if (!problem.isEmpty()) {
+            print(stderr, problem);
+        }
+        if (list.empty()) {
+            print(stdout, QStringLiteral("no staff accounts"));
+        }
+        for (const auto& account : list) {
+            print(stdout, account.name + QLatin1Char(' ') + web::roleName(account.role));
+        }
+        return kDone;
+    }
+    return -1;
+}
+
 // --follow and --unfollow when no copy runs: kept in the data folder for the next start.
 int followWithNoCopy(const QString& method, const QVariantList& arguments, const QString& dataFolder) {
+    if (const int done = staffPageWithNoCopy(method, arguments, dataFolder); done >= 0) {
+        return done;
+    }
     if (method == QStringLiteral("Follow")) {
         const QString address = arguments.value(0).toString().trimmed();
         if (const QString why = SetupFollower::writeFollowed(dataFolder, address, arguments.value(1).toString());
@@ -352,7 +486,17 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
     const Verb& verb = *givenVerb(parser);
     const QString method = QLatin1String(verb.method);
     QString fault;
-    const QVariantList arguments = argumentsOf(verb, parser, &fault);
+    QVariantList arguments = argumentsOf(verb, parser, &fault);
+    for (std::size_t i = 0; i < verb.arguments.size(); ++i) {
+        if (verb.arguments[i].from == From::Secret) {
+            QString hash;
+            if (const QString why = readSecret(&hash); !why.isEmpty()) {
+                print(stderr, QStringLiteral("Refused: ") + why);
+                return kRefusedCode;
+            }
+            arguments[qsizetype(i)] = hash;
+        }
+    }
 
     QDBusConnection bus = QDBusConnection::sessionBus();
     // QtDBus wakes a blocked call as soon as its answer is in, and only then ends its own handling
@@ -369,7 +513,7 @@ int runCommand(const QCommandLineParser& parser, const QString& dataFolder) {
         }
     });
     if (!bus.isConnected()) {
-        if (method == QStringLiteral("Follow") || method == QStringLiteral("Unfollow")) {
+        if (keptWithNoCopy(method)) {
             return followWithNoCopy(method, arguments, dataFolder);
         }
         print(stderr, QStringLiteral("No copy of Corvalin can be asked: there is no session bus for this user (%1).")

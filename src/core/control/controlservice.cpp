@@ -192,7 +192,7 @@ void ControlService::serve(const char* method, const QVariantList& arguments) {
     }
     for (qsizetype i = 0; i < arguments.size() && i < qsizetype(command->arguments.size()); ++i) {
         const auto& argument = command->arguments[std::size_t(i)];
-        if (argument.as != corvalin::control::As::Text) {
+        if (argument.as != corvalin::control::As::Text && argument.as != corvalin::control::As::Time) {
             continue;
         }
         const QString text = arguments[i].toString();
@@ -261,4 +261,11 @@ QString ControlService::Follow(const QString& address, const QString& publicKey)
 }
 QString ControlService::Unfollow() { return serve(__func__), QString(); }
 QString ControlService::RefreshSetup() { return serve(__func__), QString(); }
+QString ControlService::WebOn(const QString& listen) { return serve(__func__, {listen}), QString(); }
+QString ControlService::WebOff() { return serve(__func__), QString(); }
+QString ControlService::StaffAdd(const QString& name, const QString& role, const QString& passwordHash) {
+    return serve(__func__, {name, role, passwordHash}), QString();
+}
+QString ControlService::StaffRemove(const QString& name) { return serve(__func__, {name}), QString(); }
+QString ControlService::StaffList() { return serve(__func__), QString(); }
 QVariantMap ControlService::Status() { return serve(__func__), QVariantMap(); }

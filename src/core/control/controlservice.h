@@ -74,6 +74,11 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString Unfollow();
     // Fetches the followed set-up now.
     Q_SCRIPTABLE QString RefreshSetup();
+    Q_SCRIPTABLE QString WebOn(const QString& listen);
+    Q_SCRIPTABLE QString WebOff();
+    Q_SCRIPTABLE QString StaffAdd(const QString& name, const QString& role, const QString& passwordHash);
+    Q_SCRIPTABLE QString StaffRemove(const QString& name);
+    Q_SCRIPTABLE QString StaffList();
     // "copy", "running" (b), "date" and "time" (the bells' clock: the computer's moved by the
     // offset), "offset" (i, seconds), "mode" ("time list" or "interval"), "day" (how today rings:
     // "as planned", "no bells today", "templet N today", "calendar: ..."), "alarm", "next_bell"
