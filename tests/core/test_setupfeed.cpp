@@ -317,6 +317,9 @@ private Q_SLOTS:
         // Nothing that arrived half, or was refused, is left beside the kept files.
         QCOMPARE(QDir(data + QStringLiteral("/follow")).entryList(QDir::Files),
                  QStringList({"setup.zip", "setup.zip.sig", "state.ini"}));
+        // Ended as its follower ends it: cut from this thread, then deleted on the worker.
+        QObject::disconnect(feed, nullptr, &heard, nullptr);
+        feed->deleteLater();
     }
 };
 

@@ -128,7 +128,8 @@ private Q_SLOTS:
         auto window = scene.window();
         QVERIFY(window->waitForStarted());
         QTest::qWait(int(scene.clock.msUntilEleven(60000 - 500)));
-        QCOMPARE(window->state(), QProcess::Running);
+        QVERIFY2(window->state() == QProcess::Running,
+                 QByteArray("the window copy ended early: " + window->readAll() + ringLog(scene.folder)).constData());
         window->terminate();
         QVERIFY(window->waitForFinished(5000));
         QTest::qWait(int(scene.clock.msUntilEleven(120000 + 2500)));

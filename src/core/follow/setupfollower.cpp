@@ -81,8 +81,10 @@ void SetupFollower::makeFeed() {
 }
 
 SetupFollower::~SetupFollower() {
-    // Ends on the worker, after what was asked of it before.
+    // Ends on the worker, after what was asked of it before. Its signals to this object are
+    // cut first, here: once it is handed to the worker for deleting, this thread touches it no more.
     if (m_feed) {
+        disconnect(m_feed, nullptr, this, nullptr);
         m_feed->deleteLater();
     }
 }
