@@ -285,11 +285,11 @@ std::vector<Line> todayLines(const ringtable::RingTable& applied, const Changes&
         const bool inDay = minute >= 0 && minute < kMinutesADay;
         lines.push_back({ringtable::todayBellLine(minute),
                          inDay ? marks[static_cast<std::size_t>(minute)] : std::string(),
-                         applied.sounds[static_cast<std::size_t>(i)]});
+                         applied.sounds[static_cast<std::size_t>(i)], minute});
     }
     for (const Change& c : changes.list) {
         if (c.kind == Kind::Skip) {
-            lines.push_back({ringtable::todayBellLine(c.minute), "skipped", std::string()});
+            lines.push_back({ringtable::todayBellLine(c.minute), "skipped", std::string(), c.minute});
         }
     }
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.text < b.text; });
