@@ -28,7 +28,7 @@
 
 #include "app/automodeform.h"
 #include "app/auxwindows.h"
-#include "app/windowstyle.h"
+#include "ui/mainwindow/windowstyle.h"
 #include "core/ports/clock.h"
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
@@ -38,6 +38,8 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/todaypanel.h"
+#include "ui/mainwindow/windowstyle.h"
 #include "ui/widgets/dialogs.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/imagebutton.h"
@@ -46,27 +48,6 @@
 namespace {
 
 const QString kProduct = QStringLiteral("Corvalin");
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLineEdit* numberBox(const char* name, const QString& text, int maxLength, QWidget* parent) {
-    auto* box = named(new QLineEdit(text, parent), name);
-    box->setMaxLength(maxLength);
-    box->setFixedWidth(42);
-    box->setAlignment(Qt::AlignRight);
-    return box;
-}
-
-QLineEdit* soundBox(const char* name, QWidget* parent) {
-    auto* box = named(new QLineEdit(parent), name);
-    box->setReadOnly(true);
-    box->setMinimumWidth(120);
-    return box;
-}
 
 // A menu-strip entry: a label that acts on a click.
 QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
@@ -108,18 +89,6 @@ private:
 
 }  // namespace
 
-void setBackColor(QLabel* label, const QColor& color) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, color);
-    label->setPalette(palette);
-}
-
-void lockButton(ImageButton* button, bool locked) {
-    button->setEnabled(!locked);
-    button->showPicture(locked ? button->disabledPicture() : button->normalPicture());
-}
-
 MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPaths paths, bool liveTimers,
                        QWidget* parent)
     : QWidget(parent),
@@ -160,7 +129,7 @@ QDateTime MainWindow::currentTime() const {
 
 ImageButton* MainWindow::imageButton(const char* name, const QString& caption, const QString& picture,
                                      const QString& pressed, const QString& disabled) {
-    return named(new ImageButton(caption, imageFolder(), picture, pressed, disabled, this), name);
+    return ::imageButton(name, caption, imageFolder(), picture, pressed, disabled, this);
 }
 
 void MainWindow::buildControls() {
@@ -351,12 +320,13 @@ QLayout* MainWindow::buildNextBell() {
 }
 
 QWidget* MainWindow::buildTodayBells() {
-    auto* todayFrame = new QGroupBox(QStringLiteral("Today Bells"), this);
-    todayList = named(new QListWidget(todayFrame), "todayList");
-    todayList->setSortingEnabled(true);
-    todayList->setMinimumWidth(110);
-    (new QVBoxLayout(todayFrame))->addWidget(todayList);
-    return todayFrame;
+    todayPanel = new TodayPanel(panelServices(), this);
+    return todayPanel;
+}
+
+PanelServices MainWindow::panelServices() const {
+    return {m_bells, m_services.core, m_services.commands, m_services.store, m_ports.clock, m_ports.dialogs,
+            imageFolder()};
 }
 
 QWidget* MainWindow::buildOptions() {
@@ -855,7 +825,7 @@ void MainWindow::startUp() {
         titleText->setText(kProduct);
         soundCardFrame->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
-        showBellOffset(m_services.store->loadBellOffset());
+        showBellOffset();
 
         m_soundCardIndex = m_services.store->loadSoundCard();
         showSoundCard();

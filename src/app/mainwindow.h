@@ -45,6 +45,9 @@ class SndSelect;
 class Templet;
 class IsAutoExitForm;
 class CalendarWindow;
+class TodayPanel;
+class AlarmPanel;
+struct PanelServices;
 
 namespace corvalin::setup {
 struct Contents;
@@ -257,8 +260,6 @@ private:
     QAction* trayExitAction;
     QAction* skipNextAction;                 // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
-    int m_bellOffset = 0;  // seconds the bells ring after the computer's clock
-    int m_greyedUpTo = -1;  // the minute of the day up to which today's list is grey
     QLabel* offsetText;    // beside the clock while the offset is not 0
 
     // Service state, clock and today's bells.
@@ -273,7 +274,7 @@ private:
     QLabel* todayNote;  // "No bells today" or "Templet 2 rings today" while today's change says so
     QLabel* nextBell;
     QLabel* nextBellSound;
-    QListWidget* todayList;
+    TodayPanel* todayPanel;
 
     // Options.
     QCheckBox* autoStartBox;
@@ -360,6 +361,8 @@ private:
     // The controls, one builder per area of the window, made in the order buildControls calls them
     // (the order Tab follows). A builder that returns its frame leaves it to buildControls to place.
     void buildControls();
+    // What a panel reaches.
+    PanelServices panelServices() const;
     ImageButton* imageButton(const char* name, const QString& caption, const QString& picture,
                              const QString& pressed, const QString& disabled);
     void buildTitleStrip();
@@ -413,33 +416,12 @@ private:
     void showRunning(const QStringList& todayBells);
     // --- Alarm signals ---
     QLabel* alarmEntry;  // "Alarm" in the menu strip
-    QMenu* alarmMenu;    // its signals and "Stop alarm"
-    QList<QAction*> m_alarmActions;      // alarmAction1..3
-    QAction* stopAlarmAction;            // enabled while a signal sounds
-    QList<QAction*> m_trayAlarmActions;  // the same signals in the tray's menu
-    QAction* trayAlarmStop;              // there while a signal sounds
-    QWidget* alarmStrip;                 // "Alarm: Lockdown" and "Stop alarm", while it sounds
-    QLabel* alarmText;
-    QPushButton* alarmStop;
+    AlarmPanel* alarmPanel;
     bool m_trayShowsAlarm = false;       // the tray icon is the alarm's
-    std::vector<corvalin::alarms::Signal> m_alarms;  // as the settings hold them
     void buildAlarmControls();
-    // The signals as the store holds them, in the menus.
-    void showAlarmSignals();
     void onAlarmClicked();
-    // Asks first, then has the bells sound the signal at `index`; `by` is said in the ring log.
-    void soundAlarm(int index, const QString& by);
-    // The signal that sounds (none: empty), in the strip, the menus and the tray.
-    void showAlarm(const QString& name);
-    // "Alarm signals..." in the set-up menu.
-    void onAlarmSignalsTriggered();
     // --- Today's changes ---
     void buildTodayControls();
-    // Today's lines ("10hr50min"), what today's changes made of each, and the sound each rings (none
-    // when the bells do not tell it).
-    void showTodayList(const QStringList& lines, const QStringList& marks, const QStringList& sounds = {});
-    // The bells of today's list whose minute has come, by the bells' clock, in grey.
-    void greyPastBells();
     // Beside the date: the whole day's change among today's changes, if any.
     void showTodayNote(const QStringList& changes);
     void showSkipNext();
@@ -450,9 +432,10 @@ private:
     bool intervalTimesPass();
     // --- A set-up followed from a web address ---
     void buildFollowControls();
-    void showFollowing(const QString& address);
+    void showFollowing();
+    // The address followed; empty when the settings are the computer's own.
+    QString followed() const;
     QString applyFollowedSetup(const corvalin::setup::Contents& contents);
-    QString m_followed;  // the address followed; empty when the settings are the computer's own
     QLabel* followText;
     QAction* followAction;
     QAction* refreshFollowAction;
@@ -460,16 +443,15 @@ private:
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
-    void showBellOffset(int seconds);
-    void changeToday(const corvalin::today::Change& change);
-    void answerToday(const QString& refusal);
+    // The offset as the store holds it, beside the clock.
+    void showBellOffset();
     void showStopped();
     void showPowerOffBooking(const corvalin::settings::ExitBooking& booking);
     void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
     void reportDamagedBooking();
     void showCards(const QStringList& cards, const QStringList& ids, int listed, const QString& chosen);
     void unmuteDefault();
-    void showNextBell(const QString& time, const QString& sound);
+    void showNextBell(int minuteOfDay, const QString& sound);
     QString soundFolderMessageName() const;
     QString selectedSound() const;
     // A sound beyond the bounds of a bell cannot be chosen for a bell: true, with the reason in the
@@ -511,7 +493,6 @@ private:
     QString m_reportedCard;  // the chosen one as the bells last told it
     // Where the chosen card lists now; -1: none, or not connected.
     int m_soundCardIndex = -1;
-    corvalin::settings::ExitBooking m_booking;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;

@@ -29,7 +29,7 @@ void MainWindow::onCalendarClicked() {
         m_ports.dialogs->message(this, QStringLiteral("Calendar"),
                                  QStringLiteral("The school calendar is managed from %1 with the rest of the set-up; "
                                                 "change it there.")
-                                     .arg(m_followed),
+                                     .arg(followed()),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return;
     }

@@ -52,22 +52,24 @@ void MainWindow::buildFollowControls() {
         }
     });
     if (SetupFollower* follower = m_services.follower) {
-        connect(follower, &SetupFollower::followingChanged, this, &MainWindow::showFollowing);
+        connect(follower, &SetupFollower::followingChanged, this, [this] { showFollowing(); });
         follower->setApplier([this](const corvalin::setup::Contents& contents) { return applyFollowedSetup(contents); });
     }
 }
 
 void MainWindow::startFollowing() {
+    showFollowing();
     if (SetupFollower* follower = m_services.follower) {
-        showFollowing(follower->address());
         follower->start();
-    } else {
-        showFollowing(QString());
     }
 }
 
-void MainWindow::showFollowing(const QString& address) {
-    m_followed = address;
+QString MainWindow::followed() const {
+    return m_services.follower ? m_services.follower->address() : QString();
+}
+
+void MainWindow::showFollowing() {
+    const QString address = followed();
     const bool following = !address.isEmpty();
     followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
     followText->setToolTip(followText->text());
@@ -90,7 +92,7 @@ void MainWindow::showFollowing(const QString& address) {
 }
 
 bool MainWindow::settingsLocked() const {
-    return !m_followed.isEmpty();
+    return !followed().isEmpty();
 }
 
 QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents) {

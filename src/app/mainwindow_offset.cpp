@@ -29,8 +29,8 @@ void MainWindow::buildOffsetControls() {
     connect(entry, &QAction::triggered, this, &MainWindow::onBellOffsetTriggered);
 }
 
-void MainWindow::showBellOffset(int seconds) {
-    m_bellOffset = seconds;
+void MainWindow::showBellOffset() {
+    const int seconds = m_services.store->loadBellOffset();
     offsetText->setText(QStringLiteral("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
     offsetText->setToolTip(seconds < 0 ? QStringLiteral("Every bell rings %1 s before this clock").arg(-seconds)
                                        : QStringLiteral("Every bell rings %1 s after this clock").arg(seconds));
@@ -48,7 +48,8 @@ void MainWindow::onBellOffsetTriggered() {
     seconds->setObjectName(QStringLiteral("offsetSeconds"));
     seconds->setRange(-corvalin::settings::kLargestBellOffset, corvalin::settings::kLargestBellOffset);
     seconds->setSuffix(QStringLiteral(" s"));
-    seconds->setValue(m_bellOffset);
+    const int before = m_services.store->loadBellOffset();
+    seconds->setValue(before);
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
     ok->setObjectName(QStringLiteral("offsetOk"));
     ok->setDefault(true);
@@ -65,10 +66,10 @@ void MainWindow::onBellOffsetTriggered() {
     layout->addWidget(seconds);
     layout->addLayout(buttons);
     m_ports.dialogs->showModal(&dialog);
-    if (dialog.result() != QDialog::Accepted || seconds->value() == m_bellOffset) {
+    if (dialog.result() != QDialog::Accepted || seconds->value() == before) {
         return;
     }
-    // Kept as the store keeps every setting; the bells follow what the window holds.
+    // Kept as the store keeps every setting; the bells are told what it holds (BellsCore).
     m_services.store->saveBellOffset(seconds->value());
-    showBellOffset(seconds->value());
+    showBellOffset();
 }

@@ -17,13 +17,15 @@
 #include "core/control/commands.h"
 #include "core/schedule/bellscore.h"
 #include "app/ringlogwindow.h"
-#include "app/windowstyle.h"
+#include "ui/mainwindow/windowstyle.h"
 #include "core/ports/clock.h"
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
 #include "ui/countdown/frmbellcount.h"
+#include "ui/mainwindow/todaypanel.h"
 #include "ui/countdown/frmfullscreen.h"
 #include "engine/schedule/clocktext.h"
+#include "engine/schedule/nextbell.h"
 #include "engine/schedule/settingsformat.h"
 #include "core/schedule/settingsstore.h"
 #include "engine/schedule/startrule.h"
@@ -191,7 +193,7 @@ void MainWindow::showToday() {
 
 void MainWindow::onStartClicked() {
     if (isActiveWindow()) {
-        todayList->setFocus();
+        todayPanel->list()->setFocus();
     }
     startBells([this](const QString& refusal) {
         if (!refusal.isEmpty()) {
@@ -216,8 +218,7 @@ void MainWindow::startBells(std::function<void(const QString&)> answered) {
 void MainWindow::showRunning(const QStringList& todayBells) {
     showToday();
     lockForService(true);
-    todayList->clear();
-    todayList->addItems(todayBells);
+    todayPanel->showLines(todayBells);
     bellCountEntry->setEnabled(true);
     showSkipNext();
     showTrayState();
@@ -228,7 +229,7 @@ void MainWindow::onStopClicked() {
 }
 
 void MainWindow::showStopped() {
-    todayList->clear();
+    todayPanel->showLines({});
     stateText->setText(QStringLiteral("OFF"));
     setBackColor(stateColor, kStoppedColor);
     lockForService(false);
@@ -243,8 +244,9 @@ void MainWindow::askNextBell() {
     m_bells->askNextBell();
 }
 
-void MainWindow::showNextBell(const QString& time, const QString& sound) {
-    nextBell->setText(time);
+void MainWindow::showNextBell(int minuteOfDay, const QString& sound) {
+    nextBell->setText(minuteOfDay < 0 ? QString::fromLatin1(corvalin::ringtable::kNextDay)
+                                      : text(corvalin::ringtable::nextBellTime(minuteOfDay)));
     nextBellSound->setText(sound);
     showSkipNext();
 }
@@ -258,19 +260,20 @@ void MainWindow::onClockTick() {
     dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
                                                     QLocale::system().dayName(d.dayOfWeek()).toStdString())));
     showCalendarDay();
-    greyPastBells();
+    todayPanel->greyPastBells();
 
     const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));
     fullScreen()->lblNowTimeShow->setText(twelveHour);
     bellCountWindow()->lblNowTimeShow->setText(twelveHour);
-    bellCountWindow()->lblTimeShow->setText(text(
-        corvalin::clock::timeLeftText(nextBell->text().toStdString(), t.hour(), t.minute(), t.second())));
+    // Nothing while the service is stopped, as for no bell left today.
+    const int next = m_bells->isRunning() ? m_bells->nextBellMinute() : -1;
+    bellCountWindow()->lblTimeShow->setText(
+        text(corvalin::clock::timeLeftText(next, t.hour(), t.minute(), t.second())));
 }
 
 // --- The booked power-off and internet time ---
 
 void MainWindow::showPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
-    m_booking = booking;
     powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
                                            .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                            .arg(booking.minute, 2, 10, QLatin1Char('0'))
@@ -314,9 +317,10 @@ void MainWindow::reportDamagedBooking() {
 
 void MainWindow::onPowerOffToggled() {
     const bool on = powerOffBox->isChecked();
+    const auto booked = m_services.store->loadExitBooking();
     const QString at = QStringLiteral("%1:%2")
-                           .arg(m_booking.hour, 2, 10, QLatin1Char('0'))
-                           .arg(m_booking.minute, 2, 10, QLatin1Char('0'));
+                           .arg(booked.hour, 2, 10, QLatin1Char('0'))
+                           .arg(booked.minute, 2, 10, QLatin1Char('0'));
     if (on && m_loadPhase == 2) {
         // Nothing is booked until a time is confirmed: the dialog closed any other way leaves the
         // box clear and exit.ini saying off.
@@ -326,13 +330,13 @@ void MainWindow::onPowerOffToggled() {
         if (form->result() != QDialog::Accepted) {
             const QSignalBlocker quiet(powerOffBox);
             powerOffBox->setChecked(false);
-            saveBooking({false, m_booking.hour, m_booking.minute}, QString());
+            saveBooking({false, booked.hour, booked.minute}, QString());
         }
         return;
     }
     // Start-up sets the box from exit.ini and writes the same booking back; a cleared box cancels.
-    const bool cancelled = m_booking.on && !on && m_loadPhase == 2;
-    saveBooking({on, m_booking.hour, m_booking.minute},
+    const bool cancelled = booked.on && !on && m_loadPhase == 2;
+    saveBooking({on, booked.hour, booked.minute},
                 cancelled ? QStringLiteral("the power-off booked for %1 is cancelled").arg(at) : QString());
 }
 
@@ -342,7 +346,8 @@ IsAutoExitForm* MainWindow::autoExitWindow() {
         connect(m_autoExit->confirmButton, &QPushButton::clicked, this, &MainWindow::onPowerOffTimeConfirmed);
     }
     if (!m_autoExit->isLoaded()) {
-        m_autoExit->showBooking(m_booking.hour, m_booking.minute);
+        const auto booked = m_services.store->loadExitBooking();
+        m_autoExit->showBooking(booked.hour, booked.minute);
     }
     return m_autoExit;
 }

@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/alarmpanel.h"
 #include "core/schedule/bellscore.h"
 #include "core/calendar/schoolcalendar.h"
 #include "core/schedule/settingsstore.h"
@@ -134,8 +135,8 @@ void MainWindow::showImportedSettings() {
     }
     loadOptions();
     saveOptions();
-    showBellOffset(m_services.store->loadBellOffset());
-    showAlarmSignals();
+    showBellOffset();
+    alarmPanel->showAlarmSignals();
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();
 }

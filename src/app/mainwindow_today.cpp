@@ -1,19 +1,15 @@
-// Today's changes from the window: the menu of the "Today Bells" list (skip, move or add a bell,
-// no bells, a templet, undo), and the tray's "Skip next bell". The bells make them, keep them for
-// the day and tell the list again; the window asks and shows.
+// Today's changes beside the panel of "Today Bells" (ui/mainwindow/todaypanel.h): the tray's "Skip
+// next bell" and the note beside the date of a change of the whole day.
 #include <QAction>
-#include <QFont>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QStyledItemDelegate>
 #include <QSystemTrayIcon>
 
 #include "app/mainwindow.h"
 #include "core/control/commands.h"
-#include "app/todaybelldialog.h"
+#include "ui/mainwindow/todaypanel.h"
 #include "core/bells/bellsclient.h"
-#include "engine/schedule/ringtable.h"
 #include "engine/schedule/todaychanges.h"
 #include "ui/widgets/dialogs.h"
 #include "ui/widgets/imagebutton.h"
@@ -22,101 +18,26 @@ namespace today = corvalin::today;
 
 namespace {
 
-constexpr int kLineRole = Qt::UserRole;
-constexpr int kMarkRole = Qt::UserRole + 1;
-constexpr int kMinuteRole = Qt::UserRole + 2;
-
-// "10hr 50min" (the next bell as shown) as "10:50"; empty for anything else ("NEXT DAY").
-QString shortTime(const QString& nextBell) {
-    if (nextBell.size() != 10 || nextBell.mid(2, 3) != QStringLiteral("hr ")) {
-        return QString();
-    }
-    return nextBell.left(2) + QLatin1Char(':') + nextBell.mid(5, 2);
+// The next bell as the bells last told it while they run, as "10:50"; empty for none ("NEXT DAY").
+QString shortTime(const BellsClient& bells) {
+    const int minute = bells.nextBellMinute();
+    return bells.isRunning() && minute >= 0 ? QString::fromStdString(today::minuteText(minute)) : QString();
 }
-
-// The minute of a "Today Bells" line ("10hr50min").
-int lineMinute(const QString& line) {
-    return line.left(2).toInt() * 60 + line.mid(4, 2).toInt();
-}
-
-// A line of "Today Bells" as shown and read out: with its sound after the time, so that two bells
-// are told apart ("10hr50min   bell.wav  (added)").
-QString shownLine(const QString& line, const QString& sound, const QString& mark) {
-    return line + (sound.isEmpty() ? QString() : QStringLiteral("   ") + sound) +
-           (mark.isEmpty() ? QString() : QStringLiteral("  (") + mark + QLatin1Char(')'));
-}
-
-// Shows each line as it is read out; the line itself, the list's text, stays as it is.
-class TodayBellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->text = index.data(Qt::AccessibleTextRole).toString();
-    }
-};
 
 }  // namespace
 
 void MainWindow::buildTodayControls() {
-    todayList->setItemDelegate(new TodayBellDelegate(todayList));
-    todayList->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(todayList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu* menu = todayMenu(todayList->itemAt(at));
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(todayList->viewport()->mapToGlobal(at));
-    });
     skipNextAction = new QAction(this);
     skipNextAction->setObjectName(QStringLiteral("skipNextAction"));
     skipNextAction->setVisible(false);
     trayMenu->insertAction(trayExitAction, skipNextAction);
     connect(skipNextAction, &QAction::triggered, this, [this] {
         m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byTray(),
-                                 [this](const QString& refusal) { answerToday(refusal); });
+                                 [this](const QString& refusal) { todayPanel->answerToday(refusal); });
     });
-    connect(m_bells, &BellsClient::todayListed, this, &MainWindow::showTodayList);
     connect(m_bells, &BellsClient::todayChangesTold, this, &MainWindow::showTodayNote);
     showTodayNote(m_bells->todayChanges());
     showTrayState();
-}
-
-void MainWindow::showTodayList(const QStringList& lines, const QStringList& marks,
-                               const QStringList& sounds) {
-    todayList->clear();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString mark = marks.value(i);
-        auto* item = new QListWidgetItem(shownLine(lines[i], QString(), mark), todayList);
-        item->setData(Qt::AccessibleTextRole, shownLine(lines[i], sounds.value(i), mark));
-        item->setData(kLineRole, lines[i]);
-        item->setData(kMarkRole, mark);
-        item->setData(kMinuteRole, lineMinute(lines[i]));
-        if (!mark.isEmpty()) {
-            QFont font = item->font();
-            font.setStrikeOut(mark == QStringLiteral("skipped"));
-            font.setItalic(mark != QStringLiteral("skipped"));
-            item->setFont(font);
-        }
-    }
-    m_greyedUpTo = -1;
-    greyPastBells();
-}
-
-void MainWindow::greyPastBells() {
-    // A bell of the minute that has come has rung (or was passed over), as the next bell counts.
-    const QTime t = currentTime().addSecs(-m_bellOffset).time();
-    const int minute = t.hour() * 60 + t.minute();
-    if (minute == m_greyedUpTo) {
-        return;
-    }
-    m_greyedUpTo = minute;
-    const QBrush past = todayList->palette().brush(QPalette::Disabled, QPalette::Text);
-    for (int i = 0; i < todayList->count(); ++i) {
-        QListWidgetItem* item = todayList->item(i);
-        item->setData(Qt::ForegroundRole,
-                      item->data(kMinuteRole).toInt() <= minute ? QVariant(past) : QVariant());
-    }
 }
 
 void MainWindow::showTodayNote(const QStringList& changes) {
@@ -138,122 +59,11 @@ void MainWindow::showTodayNote(const QStringList& changes) {
 }
 
 void MainWindow::showSkipNext() {
-    const QString at = shortTime(nextBell->text());
+    const QString at = shortTime(*m_bells);
     skipNextAction->setText(QStringLiteral("Skip next bell (%1)").arg(at));
     skipNextAction->setVisible(m_bells->isRunning() && !at.isEmpty());
 }
 
 QMenu* MainWindow::todayMenu(QListWidgetItem* item) {
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("todayMenu"));
-    auto add = [menu](const char* name, const QString& text, auto&& handler) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        QObject::connect(action, &QAction::triggered, menu, handler);
-        return action;
-    };
-    const bool running = m_bells->isRunning();
-    if (item) {
-        const QString line = item->data(kLineRole).toString();
-        const QString mark = item->data(kMarkRole).toString();
-        const int minute = lineMinute(line);
-        const QString at = QString::fromStdString(today::minuteText(minute));
-        if (mark.isEmpty()) {
-            add("mnSkipToday", QStringLiteral("Skip %1 today").arg(at), [this, minute] {
-                changeToday({today::Kind::Skip, minute, -1, {}, 0, {}});
-            });
-            add("mnMoveToday", QStringLiteral("Move %1 today...").arg(at), [this, minute, at] {
-                TodayBellDialog dialog(QStringLiteral("Move a bell today"),
-                                       QStringLiteral("The %1 bell rings today at:").arg(at), minute, {}, this);
-                m_ports.dialogs->showModal(&dialog);
-                if (dialog.result() == QDialog::Accepted) {
-                    changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, {}});
-                }
-            });
-        } else {
-            // Undone by what it did: the change whose line says so.
-            QString prefix = at + QStringLiteral(" added today");
-            if (mark == QStringLiteral("skipped")) {
-                prefix = at + QStringLiteral(" skipped today");
-            } else if (mark.startsWith(QStringLiteral("moved from "))) {
-                prefix = mark.mid(11) + QStringLiteral(" moved to ") + at;
-            }
-            add("mnUndoToday", QStringLiteral("Undo: ") + prefix, [this, prefix] {
-                const QStringList changes = m_bells->todayChanges();
-                for (qsizetype i = 0; i < changes.size(); ++i) {
-                    if (changes[i].startsWith(prefix)) {
-                        m_services.commands->run(QStringLiteral("UndoToday"), {static_cast<int>(i)},
-                                                 CommandRunner::byWindow(),
-                                                 [this](const QString& refusal) { answerToday(refusal); });
-                        return;
-                    }
-                }
-            });
-        }
-        menu->addSeparator();
-    }
-    const QString next = shortTime(nextBell->text());
-    if (running && !next.isEmpty()) {
-        add("mnSkipNextToday", QStringLiteral("Skip next bell (%1)").arg(next), [this] {
-            m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byWindow(),
-                                     [this](const QString& refusal) { answerToday(refusal); });
-        });
-    }
-    add("mnAddToday", QStringLiteral("Add a bell today..."), [this] {
-        const QTime now = currentTime().time();
-        TodayBellDialog dialog(QStringLiteral("Add a bell today"), QStringLiteral("A bell today only, at:"),
-                               (now.hour() * 60 + now.minute() + 5) % 1440, m_bells->sounds(), this);
-        m_ports.dialogs->showModal(&dialog);
-        if (dialog.result() == QDialog::Accepted) {
-            changeToday({today::Kind::Add, dialog.minuteOfDay(), -1, dialog.sound().toStdString(), 0,
-                         {}});
-        }
-    });
-    add("mnNoBellsToday", QStringLiteral("No bells today"),
-        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}}); });
-    QMenu* templets = menu->addMenu(QStringLiteral("Ring templet today"));
-    templets->setObjectName(QStringLiteral("mnTempletToday"));
-    for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
-        QAction* action = templets->addAction(QStringLiteral("Templet %1").arg(k));
-        action->setObjectName(QStringLiteral("mnTempletToday%1").arg(k));
-        connect(action, &QAction::triggered, menu,
-                [this, k] { changeToday({today::Kind::Templet, -1, -1, {}, k, {}}); });
-    }
-    QAction* undoAll = add("mnUndoAllToday", QStringLiteral("Undo all of today's changes"), [this] {
-        m_services.commands->run(QStringLiteral("UndoToday"), {-1}, CommandRunner::byWindow(),
-                                 [this](const QString& refusal) { answerToday(refusal); });
-    });
-    undoAll->setEnabled(!m_bells->todayChanges().isEmpty());
-    return menu;
-}
-
-// A change for today as a command, as every face gives it.
-void MainWindow::changeToday(const today::Change& change) {
-    auto hhmm = [](int minute) { return QString::fromStdString(today::minuteText(minute)); };
-    auto answer = [this](const QString& refusal) { answerToday(refusal); };
-    CommandRunner& commands = *m_services.commands;
-    const QString by = CommandRunner::byWindow();
-    switch (change.kind) {
-    case today::Kind::Skip:
-        commands.run(QStringLiteral("SkipBell"), {hhmm(change.minute)}, by, answer);
-        break;
-    case today::Kind::Move:
-        commands.run(QStringLiteral("MoveBell"), {hhmm(change.minute), hhmm(change.to)}, by, answer);
-        break;
-    case today::Kind::Add:
-        commands.run(QStringLiteral("AddBell"), {hhmm(change.minute), QString::fromStdString(change.sound)}, by, answer);
-        break;
-    case today::Kind::NoBells:
-        commands.run(QStringLiteral("NoBellsToday"), {}, by, answer);
-        break;
-    case today::Kind::Templet:
-        commands.run(QStringLiteral("TempletToday"), {change.templet}, by, answer);
-        break;
-    }
-}
-
-void MainWindow::answerToday(const QString& refusal) {
-    if (!refusal.isEmpty()) {
-        m_ports.dialogs->warning(this, QStringLiteral("Today's bells were not changed: ") + refusal + QLatin1Char('.'));
-    }
+    return todayPanel->todayMenu(item);
 }

@@ -11,7 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QtTest>
 
-#include "app/alarmsdialog.h"
+#include "ui/mainwindow/alarmsdialog.h"
 #include "windowfixture.h"
 
 namespace {

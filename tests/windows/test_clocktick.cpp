@@ -19,6 +19,9 @@ class TestClockTick : public QObject {
 private Q_SLOTS:
     void labels() {
         WindowFixture f;
+        f.folder.addSound("a.wav");
+        f.writeOptions(2, 1, 0);
+        f.folder.writeData("mdata.ini", "09hr 10min/a.wav\r\n");
         f.fakes.clock.set(at(9, 5, 3, 6));
         auto* w = f.load();
         f.tick();
@@ -28,8 +31,9 @@ private Q_SLOTS:
         QCOMPARE(w->bellCountWindow()->lblNowTimeShow->text(), QString("09:05:03AM"));
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), QString("00:00:00"));
         QVERIFY(!w->fullScreen()->isVisible());
-        find<QLabel>(w, "nextBell")->setText("09hr 10min");
+        w->onStartClicked();
         f.tick();
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), QString("09hr 10min"));
         QCOMPARE(w->bellCountWindow()->lblTimeShow->text(), QString("00:04:57"));
     }
 

@@ -231,34 +231,50 @@ private Q_SLOTS:
     // The main clock writes both full-screen windows every second, shown or not.
     void clockAndTimeLeftTexts_data() {
         QTest::addColumn<QTime>("now");
+        // The bells of an "Apply week" list (or, after "day:", of the day's own list with "Set each
+        // day"), and whether the service runs; the next bell it shows.
+        QTest::addColumn<QString>("times");
+        QTest::addColumn<bool>("running");
         QTest::addColumn<QString>("nextBell");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("left");
-        QTest::newRow("afternoon") << QTime(12, 30, 5) << ""
-                                   << "12:30:05PM"
-                                   << "00:00:00";
-        QTest::newRow("after midnight") << QTime(0, 30, 5) << "NEXT DAY"
-                                        << "12:30:05AM"
-                                        << "00:00:00";
-        QTest::newRow("one o'clock") << QTime(13, 0, 0) << "13hr 00min"
-                                     << "01:00:00PM"
-                                     << "00:00:00";
-        QTest::newRow("next bell soon") << QTime(7, 59, 30) << "08hr 05min"
+        QTest::newRow("afternoon, stopped") << QTime(12, 30, 5) << "13hr 00min/a.wav\r\n" << false << ""
+                                            << "12:30:05PM"
+                                            << "00:00:00";
+        QTest::newRow("after midnight, none left") << QTime(0, 30, 5) << "day: 0 \r\n00hr 10min/a.wav\r\n" << true
+                                                  << "NEXT DAY"
+                                                  << "12:30:05AM"
+                                                  << "00:00:00";
+        QTest::newRow("next bell soon") << QTime(7, 59, 30) << "08hr 05min/a.wav\r\n" << true << "08hr 05min"
                                         << "07:59:30AM"
                                         << "00:05:30";
-        QTest::newRow("next bell tomorrow") << QTime(23, 55, 0) << "00hr 10min"
+        QTest::newRow("next bell tomorrow") << QTime(23, 55, 0) << "00hr 10min/a.wav\r\n" << true << "00hr 10min"
                                             << "11:55:00PM"
                                             << "00:15:00";
     }
     void clockAndTimeLeftTexts() {
         QFETCH(QTime, now);
+        QFETCH(QString, times);
+        QFETCH(bool, running);
         QFETCH(QString, nextBell);
         QFETCH(QString, clock);
         QFETCH(QString, left);
         WindowFixture f;
+        f.folder.addSound("a.wav");
+        if (times.startsWith("day:")) {
+            f.writeOptions(2, 2, 0);
+            f.folder.writeData("mdata_2.ini", times.mid(4).toLatin1());  // a Monday
+        } else {
+            f.writeOptions(2, 1, 0);
+            f.folder.writeData("mdata.ini", times.toLatin1());
+        }
         f.fakes.clock.set(QDateTime(QDate(2026, 12, 7), now));
         auto* w = f.load();
-        find<QLabel>(w, "nextBell")->setText(nextBell);
+        if (running) {
+            w->onStartClicked();
+            f.settle();
+        }
+        QCOMPARE(find<QLabel>(w, "nextBell")->text(), nextBell);
         w->onClockTick();
         f.settle();
         QCOMPARE(w->fullScreen()->lblNowTimeShow->text(), clock);

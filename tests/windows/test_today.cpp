@@ -8,7 +8,7 @@
 #include <QTimeEdit>
 #include <QtTest>
 
-#include "app/todaybelldialog.h"
+#include "ui/mainwindow/todaybelldialog.h"
 #include "longsound.h"
 #include "windowfixture.h"
 

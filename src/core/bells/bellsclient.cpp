@@ -62,7 +62,7 @@ BellsClient::Told BellsClient::told(const BellStation& station) {
     now.alarm = station.alarm();
     now.running = station.bells.isRunning();
     if (now.running) {
-        now.nextTime = QString::fromStdString(station.bells.nextBell().time);
+        now.nextMinute = station.bells.nextBell().minute;
         now.nextSound = QString::fromStdString(station.bells.nextBell().sound);
     }
     return now;
@@ -79,14 +79,14 @@ BellsClient::BellsClient(BellStation* station, InstanceGuard* guard, GuardAtStar
       m_todayChanges(std::move(atStart.todayChanges)),
       m_alarm(std::move(atStart.alarm)),
       m_running(atStart.running),
-      m_nextTime(std::move(atStart.nextTime)),
+      m_nextMinute(atStart.nextMinute),
       m_nextSound(std::move(atStart.nextSound)) {
     // The reports, queued to this thread: nothing on the bell thread waits for the window.
     BellService* bells = &station->bells;
-    connect(bells, &BellService::nextBellChanged, this, [this](const QString& time, const QString& sound) {
-        m_nextTime = time;
+    connect(bells, &BellService::nextBellChanged, this, [this](int minuteOfDay, const QString& sound) {
+        m_nextMinute = minuteOfDay;
         m_nextSound = sound;
-        Q_EMIT nextBellChanged(time, sound);
+        Q_EMIT nextBellChanged(minuteOfDay, sound);
     });
     connect(bells, &BellService::started, this, [this](const QStringList& todayBells) {
         m_running = true;  // those who show the start ask isRunning()
@@ -177,10 +177,10 @@ void BellsClient::take(const Told& now) {
         m_running = now.running;
         Q_EMIT runningChanged(m_running);
     }
-    if (now.running && (now.nextTime != m_nextTime || now.nextSound != m_nextSound)) {
-        m_nextTime = now.nextTime;
+    if (now.running && (now.nextMinute != m_nextMinute || now.nextSound != m_nextSound)) {
+        m_nextMinute = now.nextMinute;
         m_nextSound = now.nextSound;
-        Q_EMIT nextBellChanged(m_nextTime, m_nextSound);
+        Q_EMIT nextBellChanged(m_nextMinute, m_nextSound);
     }
 }
 
@@ -337,10 +337,6 @@ void BellsClient::endProblem(const QString& topic, const QString& text) {
 
 void BellsClient::askOpenProblems() {
     onBells([station = m_station] { station->log.reportOpen(); });
-}
-
-void BellsClient::refreshFeed(const QString& address) {
-    onBells([station = m_station, address] { station->refreshFeed(address); });
 }
 
 void BellsClient::refreshAllFeeds() {

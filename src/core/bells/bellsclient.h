@@ -41,7 +41,7 @@ public:
         QStringList todayChanges;
         QString alarm;
         bool running = false;
-        QString nextTime;
+        int nextMinute = -1;
         QString nextSound;
     };
     // Read on the bell thread, where the station lives.
@@ -122,8 +122,9 @@ public:
 
     // --- What the bells last told, for a status ---
     bool isRunning() const { return m_running; }
-    // The next bell's time and sound as the window shows them.
-    const QString& nextBellTime() const { return m_nextTime; }
+    // The next bell as last told while the service runs: its minute of the day (-1: none left
+    // today, "NEXT DAY") and sound.
+    int nextBellMinute() const { return m_nextMinute; }
     const QString& nextBellSound() const { return m_nextSound; }
     // What the bells do, read on the bell thread when it is asked and answered on this thread.
     void askStatus(std::function<void(const BellsStatus&)> answered);
@@ -148,7 +149,6 @@ public:
 
     // --- Calendar feeds (fetched on a thread of their own) ---
     bool hasFeeds() const { return m_hasFeeds; }
-    void refreshFeed(const QString& address);
     void refreshAllFeeds();
 
     // --- The one running copy ---
@@ -164,12 +164,14 @@ Q_SIGNALS:
     void runningChanged(bool running);
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
-    // Today's lines with what today's changes made of each ("skipped", "moved from 10:50",
-    // "added", or empty) and the sound each rings (empty for a skipped one), after every start.
-    void todayListed(const QStringList& lines, const QStringList& marks, const QStringList& sounds);
+    // The minute of the day of each of today's lines, with what today's changes made of each
+    // ("skipped", "moved from 10:50", "added", or empty) and the sound each rings (empty for a
+    // skipped one), after every start.
+    void todayListed(const QList<int>& minutes, const QStringList& marks, const QStringList& sounds);
     // Today's changes, in the order they were made, each said in a line ("10:50 skipped today").
     void todayChangesTold(const QStringList& changes);
-    void nextBellChanged(const QString& time, const QString& sound);
+    // The next bell: its minute of the day, -1 for none left today ("NEXT DAY"), and its sound.
+    void nextBellChanged(int minuteOfDay, const QString& sound);
     // The next bell that really rings today changed: its minute of the day and sound, or -1 for
     // none (see BellService::nextRing).
     void nextRingChanged(int minuteOfDay, const QString& sound);
@@ -213,7 +215,7 @@ private:
     QStringList m_todayChanges;
     QString m_alarm;
     bool m_running = false;
-    QString m_nextTime;
+    int m_nextMinute = -1;
     QString m_nextSound;
     QList<Problem> m_problems;  // oldest first
     quint64 m_problemsTold = 0;

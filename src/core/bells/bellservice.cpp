@@ -131,15 +131,15 @@ void BellService::start(const Plan& given) {
     ShowNextBell();
     tellRunning();
     Q_EMIT started(todayBells());
-    QStringList lines;
+    QList<int> minutes;
     QStringList marks;
     QStringList sounds;
     for (const auto& line : todayLines()) {
-        lines.append(QString::fromStdString(line.text));
+        minutes.append(line.minute);
         marks.append(QString::fromStdString(line.mark));
         sounds.append(QString::fromStdString(line.sound));
     }
-    Q_EMIT todayListed(lines, marks, sounds);
+    Q_EMIT todayListed(minutes, marks, sounds);
 }
 
 void BellService::setTodayChanges(corvalin::today::Changes changes) {
@@ -203,7 +203,7 @@ void BellService::ShowNextBell() {
     // list; not when today or tomorrow is a day of the calendar.
     const bool wrap = m_applyWeek && !m_exception && !(m_calendar && m_calendar->exceptionOn(now.date().addDays(1)));
     m_next = rt::nextBell(m_table, t.hour() * 60 + t.minute(), wrap ? m_weekFirst : std::nullopt);
-    Q_EMIT nextBellChanged(QString::fromStdString(m_next.time), QString::fromStdString(m_next.sound));
+    Q_EMIT nextBellChanged(m_next.minute, QString::fromStdString(m_next.sound));
     if (m_running) {
         tellNextRing();
     }

@@ -120,10 +120,11 @@ Q_SIGNALS:
     void runningChanged(bool running);
     // The service started: the "Today Bells" lines of the day it rings.
     void started(const QStringList& todayBells);
-    // The same lines with what today's changes made of each ("skipped", "moved from 10:50",
-    // "added", or empty), after every start.
-    void todayListed(const QStringList& lines, const QStringList& marks, const QStringList& sounds);
-    void nextBellChanged(const QString& time, const QString& sound);
+    // The minutes of the day of the same lines with what today's changes made of each ("skipped",
+    // "moved from 10:50", "added", or empty), after every start.
+    void todayListed(const QList<int>& minutes, const QStringList& marks, const QStringList& sounds);
+    // The next bell as shown: its minute of the day, -1 for none left ("NEXT DAY"), and its sound.
+    void nextBellChanged(int minuteOfDay, const QString& sound);
     // The next bell that really rings today changed (see nextRing()): its minute of the day and
     // sound, or -1 and no sound for none. Once per change.
     void nextRingChanged(int minuteOfDay, const QString& sound);

@@ -747,12 +747,6 @@ void BellStation::tellToday() {
     Q_EMIT todayChanged(todayChanges());
 }
 
-void BellStation::refreshFeed(const QString& address) {
-    if (CalendarFeeds* feeds = m_feeds) {
-        QMetaObject::invokeMethod(feeds, [feeds, address] { feeds->refresh(address); });
-    }
-}
-
 void BellStation::tellFeeds(const corvalin::settings::BellSettings& settings) {
     CalendarFeeds* feeds = m_feeds;
     if (!feeds) {

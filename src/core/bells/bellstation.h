@@ -158,8 +158,7 @@ public:
     void resumed();
     // The subscribed calendars' fetcher, on the web fetcher's worker; none without live timers (tests).
     CalendarFeeds* feeds() const { return m_feeds; }
-    // One subscribed calendar, or all of them, fetched now (on the fetcher's thread).
-    void refreshFeed(const QString& address);
+    // The subscribed calendars, all fetched now (on the fetcher's thread).
     void refreshAllFeeds();
     // The sound folder's files, and for each why it is refused as a bell (empty when it is not).
     struct Sounds {

@@ -58,6 +58,11 @@ void BellsCore::tell() {
     m_bells.setSettings(std::move(settings));
 }
 
+const corvalin::settings::BellSettings& BellsCore::told() const {
+    static const corvalin::settings::BellSettings none;
+    return m_told ? *m_told : none;
+}
+
 void BellsCore::reread() {
     m_store.forget();
     m_calendar.load();  // tells the bells when the calendar changed

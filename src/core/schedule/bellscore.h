@@ -34,6 +34,9 @@ public:
     void reread();
 
     using Answer = std::function<void(const QString& refusal)>;
+    // The settings the bells were last told (the defaults before the first tell()).
+    const corvalin::settings::BellSettings& told() const;
+
     // The bells start with the stored settings, by the start rule; answered with the reason they
     // did not (empty when they started). A refusal goes to the ring log too, unless the asker
     // shows it itself (`shownByAsker`, the window's own box).

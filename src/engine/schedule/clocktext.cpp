@@ -42,9 +42,15 @@ std::string timeLeftText(std::string_view nextBell, int hour, int minute, int se
     if (nextBell.empty() || nextBell == "NEXT DAY") {
         return "00:00:00";
     }
-    const int bellHour = settings::fixedField(nextBell, 0, 2);
-    const int bellMinute = settings::fixedField(nextBell, 5, 2);
-    int bell = bellHour * 3600 + bellMinute * 60;
+    return timeLeftText(settings::fixedField(nextBell, 0, 2) * 60 + settings::fixedField(nextBell, 5, 2), hour, minute,
+                        second);
+}
+
+std::string timeLeftText(int bellMinute, int hour, int minute, int second) {
+    if (bellMinute < 0) {
+        return "00:00:00";
+    }
+    int bell = bellMinute * 60;
     const int now = hour * 3600 + minute * 60 + second;
     if (bell < now) {
         bell += 86400;

@@ -22,6 +22,8 @@ std::string twelveHourText(int hour, int minute, int second);
 // characters 1-2, minute in 6-7); "00:00:00" for "NEXT DAY" or an empty text.
 // A bell earlier than now is tomorrow's.
 std::string timeLeftText(std::string_view nextBell, int hour, int minute, int second);
+// The same for the bell at `bellMinute` of the day; "00:00:00" for none (negative).
+std::string timeLeftText(int bellMinute, int hour, int minute, int second);
 
 // Seconds 3, 9, 15, ... 57 start a time synchronisation.
 bool isSyncSecond(int second);

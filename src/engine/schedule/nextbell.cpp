@@ -61,7 +61,7 @@ NextBell nextBell(const RingTable& table, int minuteOfDayNow, const std::optiona
     if (!next) {
         return {kNextDay, kNextDay};
     }
-    return {nextBellTime(next->minute), next->sound};
+    return {nextBellTime(next->minute), next->sound, next->minute};
 }
 
 NextBell nextBell(const RingTable& table, int minuteOfDayNow, bool applyWeek) {

@@ -13,6 +13,7 @@ inline constexpr const char* kNextDay = "NEXT DAY";
 struct NextBell {
     std::string time;   // "08hr 05min": hour in characters 1-2, minute in 6-7; or "NEXT DAY"
     std::string sound;  // the bell's sound file name; or "NEXT DAY"
+    int minute = -1;    // its minute of the day; -1 for "NEXT DAY"
 };
 
 // "08hr 05min" for a minute of the day.

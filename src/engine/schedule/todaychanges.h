@@ -70,7 +70,7 @@ struct Line {
     std::string text;   // "10hr50min"
     std::string mark;   // empty for a bell as planned
     std::string sound;  // the sound it rings
-    int minute = -1;    // of the day
+    int minute = -1;    // the minute of the day of "text"
 };
 std::vector<Line> todayLines(const ringtable::RingTable& applied, const Changes& changes);
 

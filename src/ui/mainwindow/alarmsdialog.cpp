@@ -1,5 +1,5 @@
 // The alarm signals' dialog.
-#include "app/alarmsdialog.h"
+#include "ui/mainwindow/alarmsdialog.h"
 
 #include <QBrush>
 #include <QColor>

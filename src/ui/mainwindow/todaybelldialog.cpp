@@ -1,5 +1,5 @@
 // The time and sound of a bell changed for today.
-#include "app/todaybelldialog.h"
+#include "ui/mainwindow/todaybelldialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
