@@ -11,7 +11,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev l
           libsodium-dev libmicrohttpd-dev libgnutls28-dev fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]]; then
     packages+=(dpkg-dev file lintian desktop-file-utils appstream systemd libglib2.0-bin pulseaudio pulseaudio-utils pipewire wireplumber pipewire-pulse sox faketime strace xvfb xauth x11-utils trayer procps chrony dbus-daemon
-               python3-dbusmock)
+               python3-dbusmock chromium chromium-driver python3-selenium)
 fi
 if [[ "${1:-}" == "--package" ]]; then
     packages+=(dpkg-dev file)

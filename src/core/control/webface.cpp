@@ -72,12 +72,16 @@ WebFace::WebFace(CommandRunner& runner, QString dataFolder, QObject* parent)
                   },
                   [this](const QString& text) {
                       QMetaObject::invokeMethod(this, [this, text] { m_runner.bells().note(text); }, Qt::QueuedConnection);
-                  }},
+                  },
+                  [this] { QMetaObject::invokeMethod(&m_statusTimer, qOverload<>(&QTimer::start), Qt::QueuedConnection); }},
         m_folder);
     m_statusTimer.setInterval(1000);
+    // Runs only while a page listens: a copy whose page nobody has open is not woken for it.
     connect(&m_statusTimer, &QTimer::timeout, this, [this] {
         if (m_server->listeners() > 0) {
             publishStatus();
+        } else {
+            m_statusTimer.stop();
         }
     });
     m_soon.setSingleShot(true);
@@ -176,9 +180,7 @@ QString WebFace::follow() {
             m_problem = m_server->start(m_switch.listen, m_certificate.certificatePem, m_certificate.keyPem);
             m_servedOn = m_switch.listen;
         }
-        if (m_problem.isEmpty()) {
-            m_statusTimer.start();
-        } else {
+        if (!m_problem.isEmpty()) {
             m_runner.bells().problem(m_problem);
         }
     }

@@ -57,6 +57,6 @@ private:
     corvalin::web::WebServer::Listen m_servedOn;
     std::unique_ptr<corvalin::web::WebServer> m_server;
     std::atomic<bool> m_stopping{false};
-    QTimer m_statusTimer;  // while pages listen: their status, every second
+    QTimer m_statusTimer;  // while pages listen: their status (and clock), every second
     QTimer m_soon;         // a change told: the status in a moment, once for a burst
 };

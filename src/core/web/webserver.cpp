@@ -379,6 +379,9 @@ private:
             return send(m_connection, answer(MHD_HTTP_UNAUTHORIZED, QStringLiteral("log in first")));
         }
         readStatus();
+        if (s.face.listening) {
+            s.face.listening();
+        }
         auto* listener = new Listener{&s, token, 0, {}, 0};
         {
             std::lock_guard lock(s.mutex);

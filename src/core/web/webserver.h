@@ -45,6 +45,8 @@ struct Face {
     std::function<Outcome(const QString& method, const QVariantList& arguments, const QString& by)> run;
     // A line for the ring log; does not wait.
     std::function<void(const QString& text)> note;
+    // A page began to listen for changes (see WebServer::publish); does not wait.
+    std::function<void()> listening;
 };
 
 class WebServer {

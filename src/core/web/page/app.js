@@ -149,7 +149,9 @@ function show(s) {
     : s.next_bell ? s.next_bell + (s.next_sound ? "  " + s.next_sound : "") : "None left today";
   $("day").textContent = (s.day || "") + (s.mode ? ", " + s.mode : "");
   const minuteNow = h * 60 + m;
-  $("today").replaceChildren(...(s.today || []).map((line) => {
+  const lines = s.today || [];
+  $("today").replaceChildren(...(lines.length ? [] : [item(s.running ? "No bells today" : "None listed: the bells are stopped")]));
+  $("today").append(...lines.map((line) => {
     const [lh, lm] = (line.time || "0:0").split(":").map(Number);
     const cls = line.mark === "skipped" ? "skipped" : (lh * 60 + lm <= minuteNow ? "past" : "");
     return item(line.time + (line.sound ? "  " + line.sound : ""), line.mark, cls);
