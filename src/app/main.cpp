@@ -158,7 +158,6 @@ int main(int argc, char* argv[]) {
     BellsClient* client = program.services().bells;
     control.publish(true, [client](const QString& why) { client->note(why); });
     // The staff web page, when switched on: this copy holds the bells for as long as it runs.
-    WebFace web(*program.services().commands, paths.dataFolder());
-    web.setActive(true);
+    program.services().web->setActive(true);
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "core/countdown/countdown.h"
 #include "core/follow/setupfollower.h"
 #include "core/control/commands.h"
+#include "core/control/webface.h"
 #include "core/schedule/bellscore.h"
 #include "core/ports/instanceguard.h"
 #include "core/schedule/settingsstore.h"
@@ -72,6 +73,9 @@ ProgramServices::ProgramServices(const Ports& ports, const ProgramPaths& paths, 
         *m_client, CommandRunner::Copy{QStringLiteral("window"), [core](auto answered) { core->start(std::move(answered)); },
                                        [core] { core->stop(); }, [] { return true; }, m_follower.get()});
     m_services.commands = m_commands.get();
+    // Served once the composition root says this copy holds the bells (WebFace::setActive).
+    m_web = std::make_unique<WebFace>(*m_commands, paths.dataFolder());
+    m_services.web = m_web.get();
 }
 
 Ringer& ProgramServices::ringer() const {
@@ -91,6 +95,7 @@ TimeSync& ProgramServices::timeSync() const {
 }
 
 ProgramServices::~ProgramServices() {
+    m_web.reset();
     m_commands.reset();
     m_follower.reset();
     m_core.reset();

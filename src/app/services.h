@@ -25,6 +25,7 @@ class Countdown;
 class TimeSync;
 class SchoolCalendar;
 class SetupFollower;
+class WebFace;
 
 struct Services {
     // The window's thread.
@@ -39,6 +40,8 @@ struct Services {
     CommandRunner* commands = nullptr;
     // The set-up followed from a web address, if any; on the window's thread, as the settings are.
     SetupFollower* follower = nullptr;
+    // The staff web page, served while this copy holds the bells and the switch is on.
+    WebFace* web = nullptr;
 };
 
 // Owns one of each service. With a bell thread the station is made, runs and ends on it; without
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<BellsCore> m_core;
     std::unique_ptr<CommandRunner> m_commands;
     std::unique_ptr<SetupFollower> m_follower;
+    std::unique_ptr<WebFace> m_web;
     BellThread* m_thread;
     Services m_services;
 };
