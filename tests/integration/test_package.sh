@@ -33,7 +33,7 @@ outside=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 
 # The dependencies come from the libraries the program links.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6widgets6 libpulse0 libsndfile1 libical3; do
+for library in libqt6core6 libqt6widgets6 libpulse0 libsndfile1 libical3 libmicrohttpd12; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 

@@ -196,6 +196,7 @@ private Q_SLOTS:
         QCOMPARE(teacher.call("POST", "/api/alarm", {{"name", "Lockdown"}}, {{"Origin", "https://elsewhere.example"}}).status,
                  403);
         QCOMPARE(teacher.call("POST", "/api/alarm", {{"nom", "Lockdown"}}).status, 400);
+        QCOMPARE(teacher.call("POST", "/api/alarm", {{"name", QString(20000, 'x')}}).status, 413);
         QCOMPARE(teacher.call("POST", "/api/alarm", {{"name", "Fire drill"}}).status, 409);
         QTest::qWait(1500);
         const QJsonObject unchanged = status(scene);

@@ -228,6 +228,12 @@ QString statusText(const QVariantMap& s) {
                                                   .arg(version, s.value(status::kFollowedApplied).toString()))
               << QStringLiteral("  last checked: %1").arg(checked.isEmpty() ? QStringLiteral("not yet") : checked);
     }
+    const QString web = s.value(status::kWeb).toString();
+    const QString fingerprint = s.value(status::kWebFingerprint).toString();
+    lines << QStringLiteral("Staff web page: %1").arg(web == QStringLiteral("off") || web.isEmpty() ? QStringLiteral("off") : web);
+    if (!fingerprint.isEmpty()) {
+        lines << QStringLiteral("  certificate SHA-256: %1").arg(fingerprint);
+    }
     list(QStringLiteral("Problems"), s.value(status::kProblems).toStringList());
     return lines.join(QLatin1Char('\n'));
 }
