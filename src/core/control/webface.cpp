@@ -18,6 +18,8 @@ namespace web = corvalin::web;
 
 namespace {
 
+const QString kProblemTopic = QStringLiteral("staff web page");
+
 // The route of each command the page may give, from the command table.
 std::optional<web::Route> routeOf(const QString& route) {
     using corvalin::control::As;
@@ -84,6 +86,9 @@ WebFace::WebFace(CommandRunner& runner, QString dataFolder, QObject* parent)
             m_statusTimer.stop();
         }
     });
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(30000);
+    connect(&m_retry, &QTimer::timeout, this, &WebFace::follow);
     m_soon.setSingleShot(true);
     m_soon.setInterval(50);
     connect(&m_soon, &QTimer::timeout, this, &WebFace::publishStatus);
@@ -180,8 +185,20 @@ QString WebFace::follow() {
             m_problem = m_server->start(m_switch.listen, m_certificate.certificatePem, m_certificate.keyPem);
             m_servedOn = m_switch.listen;
         }
-        if (!m_problem.isEmpty()) {
-            m_runner.bells().problem(m_problem);
+    }
+    // A page that cannot be served is a problem that lasts until it is (a port another program
+    // held is tried again), or until it is switched off.
+    if (!m_problem.isEmpty()) {
+        if (m_problem != m_toldProblem) {
+            m_runner.bells().lastingProblem(kProblemTopic, m_problem);
+            m_toldProblem = m_problem;
+        }
+        m_retry.start();
+    } else {
+        m_retry.stop();
+        if (!m_toldProblem.isEmpty()) {
+            m_runner.bells().endProblem(kProblemTopic);
+            m_toldProblem.clear();
         }
     }
     if (state() != before) {

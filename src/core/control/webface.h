@@ -59,4 +59,6 @@ private:
     std::atomic<bool> m_stopping{false};
     QTimer m_statusTimer;  // while pages listen: their status (and clock), every second
     QTimer m_soon;         // a change told: the status in a moment, once for a burst
+    QTimer m_retry;        // the page could not be served: tried again in a while
+    QString m_toldProblem;  // the problem the ring log and the warning line hold
 };
