@@ -19,7 +19,7 @@ TESTS=(test_bellstation test_program test_instance test_headless test_endtoend t
        test_poweroff test_timesync_timedated test_setupcommand
        test_service test_modes test_settingsfiles test_timelist test_setup test_tray
        test_ringing test_calendar test_startup test_clocktick test_countdown test_syncerror test_today test_copyday
-       test_alarm test_follow test_control test_follow_program test_setupfeed)
+       test_alarm test_follow test_control test_follow_program test_setupfeed test_staffpage)
 # The same tests again against PipeWire's PulseAudio service.
 PIPEWIRE_TESTS=(test_endtoend_pipewire test_serverrestart_pipewire)
 # Named tests only, when some are named: `bash scripts/tsan.sh test_control`.
