@@ -57,8 +57,14 @@ void changeAt(CommandRunner& runner, today::Kind kind, const QVariantList& a, co
     runChange(runner, change, refusal, done);
 }
 
-QString noStaffPage() {
-    return QStringLiteral("this copy serves no staff web page");
+// Runs `use` with the staff web page of the copy; refused where the copy serves none.
+template <typename Use>
+void onPage(CommandRunner& runner, const Done& done, Use use) {
+    if (StaffPage* page = runner.staffPage()) {
+        use(*page);
+    } else {
+        done(QStringLiteral("this copy serves no staff web page"), {});
+    }
 }
 
 QString followsNone() {
@@ -218,23 +224,15 @@ const std::vector<Command>& commands() {
          "port or address:port given after it (--web-on 192.0.2.10:8443). Without a copy running, kept for the next "
          "start.",
          [](R& r, const QVariantList& a, const QString&, Done done) {
-             StaffPage* page = r.staffPage();
-             if (!page) {
-                 done(noStaffPage(), {});
-                 return;
-             }
-             const QString refusal = page->switchOn(a.value(0).toString());
-             done(refusal, QStringLiteral("the staff web page is served at %1; its certificate's SHA-256 fingerprint is %2")
-                               .arg(page->address(), page->fingerprint()));
+             onPage(r, done, [&](StaffPage& page) {
+                 const QString refusal = page.switchOn(a.value(0).toString());
+                 done(refusal, QStringLiteral("the staff web page is served at %1; its certificate's SHA-256 fingerprint is %2")
+                                   .arg(page.address(), page.fingerprint()));
+             });
          }},
         {"web-off", "WebOff", nullptr, {}, Role::Office, Calls::Changes, "Serve the staff web page no more.",
          [](R& r, const QVariantList&, const QString&, Done done) {
-             StaffPage* page = r.staffPage();
-             if (!page) {
-                 done(noStaffPage(), {});
-                 return;
-             }
-             done(page->switchOff(), QStringLiteral("the staff web page is off"));
+             onPage(r, done, [&](StaffPage& page) { done(page.switchOff(), QStringLiteral("the staff web page is off")); });
          }},
         {"staff-add", "StaffAdd", nullptr,
          {{"name", "the staff name"}, {"role", "the role", From::Option}, {"password", "the password", From::Secret}},
@@ -243,38 +241,29 @@ const std::vector<Command>& commands() {
          "alarms; the default) or --role office (also today's changes, ring now, stop bell, start and stop). The "
          "password is read from standard input, one line, or asked twice on a terminal.",
          [](R& r, const QVariantList& a, const QString&, Done done) {
-             StaffPage* page = r.staffPage();
-             if (!page) {
-                 done(noStaffPage(), {});
-                 return;
-             }
-             const QString name = a.value(0).toString();
-             const QString role = a.value(1).toString().isEmpty() ? QStringLiteral("alarm") : a.value(1).toString();
-             done(page->addStaff(name, role, a.value(2).toString()),
-                  QStringLiteral("%1 may use the staff web page, as %2").arg(name, role.trimmed().toLower()));
+             onPage(r, done, [&](StaffPage& page) {
+                 const QString name = a.value(0).toString();
+                 const QString role = a.value(1).toString().isEmpty() ? QStringLiteral("alarm") : a.value(1).toString();
+                 done(page.addStaff(name, role, a.value(2).toString()),
+                      QStringLiteral("%1 may use the staff web page, as %2").arg(name, role.trimmed().toLower()));
+             });
          }},
         {"staff-remove", "StaffRemove", nullptr, {{"name", "the staff name"}}, Role::Office, Calls::Changes,
          "Remove the staff web page's account <name>; its sessions end.",
          [](R& r, const QVariantList& a, const QString&, Done done) {
-             StaffPage* page = r.staffPage();
-             if (!page) {
-                 done(noStaffPage(), {});
-                 return;
-             }
-             const QString name = a.value(0).toString();
-             done(page->removeStaff(name), QStringLiteral("%1 may no longer use the staff web page").arg(name));
+             onPage(r, done, [&](StaffPage& page) {
+                 const QString name = a.value(0).toString();
+                 done(page.removeStaff(name), QStringLiteral("%1 may no longer use the staff web page").arg(name));
+             });
          }},
         {"staff-list", "StaffList", nullptr, {}, Role::Office, Calls::Reads,
          "List the staff web page's accounts and their roles.",
          [](R& r, const QVariantList&, const QString&, Done done) {
-             StaffPage* page = r.staffPage();
-             if (!page) {
-                 done(noStaffPage(), {});
-                 return;
-             }
-             QString problem;
-             const QStringList staff = page->staff(&problem);
-             done(problem, staff.isEmpty() ? QStringLiteral("no staff accounts") : staff.join(QLatin1Char('\n')));
+             onPage(r, done, [&](StaffPage& page) {
+                 QString problem;
+                 const QStringList staff = page.staff(&problem);
+                 done(problem, staff.isEmpty() ? QStringLiteral("no staff accounts") : staff.join(QLatin1Char('\n')));
+             });
          }},
     };
     return table;
