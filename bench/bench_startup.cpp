@@ -28,7 +28,7 @@ double untilFirstTick(const QString& program, const QStringList& arguments, cons
     QByteArray seen;
     while (clock.elapsed() < 60000 && process.waitForReadyRead(60000)) {
         seen += process.readAllStandardError();
-        if (seen.contains("Timer1: first tick")) {
+        if (seen.contains("screenClock: first tick")) {
             ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
             break;
         }
