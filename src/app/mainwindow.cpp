@@ -38,6 +38,8 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/mainwindow/windowstyle.h"
 #include "ui/widgets/dialogs.h"
@@ -139,22 +141,21 @@ void MainWindow::buildControls() {
     buildTrayMenu();
 
     auto* statusColumn = new QVBoxLayout;
-    statusColumn->addWidget(buildServiceStrip());
-    statusColumn->addWidget(buildClock());
-    statusColumn->addLayout(buildNextBell());
+    servicePanel = new ServicePanel(panelServices(), this);
+    servicePanel->placeIn(statusColumn);
     statusColumn->addWidget(buildTodayBells(), 1);
 
     QWidget* options = buildOptions();
     auto* scheduleColumn = new QVBoxLayout;
-    scheduleColumn->addWidget(buildSoundList(), 1);
-    QWidget* soundCard = buildSoundCard();
+    soundsPanel = new SoundsPanel(panelServices(), this);
+    scheduleColumn->addWidget(soundsPanel->listFrame(), 1);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(buildSetTimeMode());
     settingsColumn->addWidget(buildDayMode());
     settingsColumn->addWidget(buildDaySelector());
     settingsColumn->addWidget(options);
-    settingsColumn->addWidget(soundCard);
+    settingsColumn->addWidget(soundsPanel->cardFrame());
     settingsColumn->addStretch();
 
     // Side by side, so that the interval panel leaves room for the strips above the body on a
@@ -262,71 +263,14 @@ void MainWindow::buildTrayMenu() {
     m_singleClickTray = QGuiApplication::platformName() != QStringLiteral("offscreen") && statusNotifierTray();
 }
 
-QWidget* MainWindow::buildServiceStrip() {
-    stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
-    stateColor = named(new QLabel(stateFrame), "stateColor");
-    stateColor->setMinimumSize(120, 44);
-    stateText = named(new QLabel(stateColor), "stateText");
-    stateText->setAlignment(Qt::AlignCenter);
-    stateText->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
-    auto* colorLayout = new QVBoxLayout(stateColor);
-    colorLayout->addWidget(stateText);
-    startButton = imageButton("startButton", QStringLiteral("Start"), QStringLiteral("start.gif"),
-                              QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
-    stopButton = imageButton("stopButton", QStringLiteral("Stop"), QStringLiteral("stop.gif"),
-                             QStringLiteral("stop1.gif"), QString());
-    auto* stateLayout = new QGridLayout(stateFrame);
-    stateLayout->addWidget(stateColor, 0, 0, 1, 2);
-    stateLayout->addWidget(startButton, 1, 0);
-    stateLayout->addWidget(stopButton, 1, 1);
-    return stateFrame;
-}
-
-QWidget* MainWindow::buildClock() {
-    auto* clockBox = new QWidget(this);
-    clockText = named(new QLabel(clockBox), "clockText");
-    dateText = named(new QLabel(clockBox), "dateText");
-    calendarDay = named(new QLabel(clockBox), "calendarDay");
-    calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
-    calendarDay->setWordWrap(true);
-    calendarDay->hide();
-    todayNote = named(new QLabel(clockBox), "todayNote");
-    todayNote->setStyleSheet(QStringLiteral("#todayNote { color: #8a1c12; font-weight: bold; }"));
-    todayNote->hide();
-    auto* clockLayout = new QGridLayout(clockBox);
-    clockLayout->setContentsMargins(0, 0, 0, 0);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
-    clockLayout->addWidget(clockText, 0, 1);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
-    clockLayout->addWidget(dateText, 1, 1);
-    clockLayout->addWidget(calendarDay, 2, 1);
-    clockLayout->addWidget(todayNote, 3, 1);
-    clockLayout->setColumnStretch(1, 1);
-    return clockBox;
-}
-
-QLayout* MainWindow::buildNextBell() {
-    auto* nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), this);
-    nextBell = named(new QLabel(nextBellFrame), "nextBell");
-    nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
-    (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
-    auto* nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), this);
-    nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
-    (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
-    auto* nextRow = new QHBoxLayout;
-    nextRow->addWidget(nextBellFrame);
-    nextRow->addWidget(nextSoundFrame);
-    return nextRow;
-}
-
 QWidget* MainWindow::buildTodayBells() {
     todayPanel = new TodayPanel(panelServices(), this);
     return todayPanel;
 }
 
 PanelServices MainWindow::panelServices() const {
-    return {m_bells, m_services.core, m_services.commands, m_services.store, m_ports.clock, m_ports.dialogs,
-            imageFolder()};
+    return {m_bells,         m_services.core,         m_services.commands, m_services.store, m_services.calendar,
+            m_services.follower, m_ports.clock, m_ports.dialogs, imageFolder(),     soundFolder()};
 }
 
 QWidget* MainWindow::buildOptions() {
@@ -352,35 +296,6 @@ QWidget* MainWindow::buildOptions() {
     exitRow->addStretch();
     optionLayout->addLayout(exitRow);
     return optionFrame;
-}
-
-QWidget* MainWindow::buildSoundList() {
-    soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");
-    soundList = named(new QListWidget(soundFrame), "soundList");
-    soundList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
-                                QStringLiteral("nowBell1.gif"), QString());
-    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"),
-                                 QStringLiteral("bellStop.gif"), QStringLiteral("bellStop1.gif"), QString());
-    addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
-    auto* soundLayout = new QGridLayout(soundFrame);
-    soundLayout->addWidget(soundList, 0, 0, 1, 2);
-    soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
-    soundLayout->addWidget(ringNowButton, 2, 0);
-    soundLayout->addWidget(stopBellButton, 2, 1);
-    return soundFrame;
-}
-
-QWidget* MainWindow::buildSoundCard() {
-    soundCardFrame = named(new QGroupBox(this), "soundCardFrame");
-    soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
-    soundCardText->setWordWrap(true);
-    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), QStringLiteral("set.gif"),
-                                     QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
-    auto* cardLayout = new QHBoxLayout(soundCardFrame);
-    cardLayout->addWidget(soundCardText, 1);
-    cardLayout->addWidget(setSoundCardButton);
-    return soundCardFrame;
 }
 
 QWidget* MainWindow::buildSetTimeMode() {
@@ -652,21 +567,16 @@ void MainWindow::connectHandlers() {
     spin(inputHourSpin, inputHourBox, 24, 0);
     spin(inputMinuteSpin, inputMinuteBox, 60, 0);
 
-    connect(startButton, &QPushButton::clicked, this, &MainWindow::onStartClicked);
+    connect(servicePanel, &ServicePanel::startClicked, this, &MainWindow::onStartClicked);
     connect(addTimeButton, &QPushButton::clicked, this, &MainWindow::onAddTimeClicked);
     connect(deleteTimeButton, &QPushButton::clicked, this, &MainWindow::onDeleteTimeClicked);
     connect(changeSoundButton, &QPushButton::clicked, this, &MainWindow::onChangeSoundClicked);
     connect(deleteAllButton, &QPushButton::clicked, this, &MainWindow::onDeleteAllClicked);
     connect(applyTemplateButton, &QPushButton::clicked, this, &MainWindow::onApplyTemplateClicked);
-    connect(ringNowButton, &QPushButton::clicked, this, &MainWindow::onRingNowClicked);
-    connect(stopBellButton, &QPushButton::clicked, this, &MainWindow::onStopBellClicked);
-    connect(addSoundButton, &QPushButton::clicked, this, &MainWindow::onAddSoundClicked);
     connect(startBellSoundButton, &QPushButton::clicked, this, &MainWindow::onStartBellSoundClicked);
     connect(endBellSoundButton, &QPushButton::clicked, this, &MainWindow::onEndBellSoundClicked);
     connect(preBell1SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell1SoundClicked);
     connect(preBell2SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell2SoundClicked);
-    connect(setSoundCardButton, &QPushButton::clicked, this, &MainWindow::onSetSoundCardClicked);
-    connect(stopButton, &QPushButton::clicked, this, &MainWindow::onStopClicked);
     connect(trayExitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
     connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::onExportSetupTriggered);
     connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::onImportSetupTriggered);
@@ -823,14 +733,13 @@ void MainWindow::startUp() {
         m_bells->resumeAlarm();
 
         titleText->setText(kProduct);
-        soundCardFrame->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+        soundsPanel->cardFrame()->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
 
-        showBellOffset();
+        servicePanel->showBellOffset();
 
-        m_soundCardIndex = m_services.store->loadSoundCard();
-        showSoundCard();
+        soundsPanel->showStoredCard();
 
-        fillSoundList();
+        soundsPanel->fillSoundList();
 
         screenClock->setEnabled(true);
 
@@ -838,8 +747,7 @@ void MainWindow::startUp() {
         saveOptions();  // once, with every value applied; a file that already holds them is left alone
         fitToScreen();  // with the chosen mode's panels on show
 
-        stateText->setText(QStringLiteral("OFF"));
-        setBackColor(stateColor, kStoppedColor);
+        servicePanel->showOff();
 
         if (autoStartBox->isChecked()) {
             // To the tray once the bells have answered: its tip tells the state they left the window in.

@@ -46,6 +46,8 @@ class Templet;
 class IsAutoExitForm;
 class CalendarWindow;
 class TodayPanel;
+class ServicePanel;
+class SoundsPanel;
 class AlarmPanel;
 struct PanelServices;
 
@@ -153,21 +155,13 @@ public:
 
     // --- Bells ---
     void onRingNowClicked();
-    void onStopBellClicked();
     void onStartBellSoundClicked();
     void onEndBellSoundClicked();
     void onPreBell1SoundClicked();
     void onPreBell2SoundClicked();
-    // "Add sound...": copies a sound file the operator picks into the user's own sound folder.
-    void onAddSoundClicked();
-    // Points the sound list at the sound folder (reads the folder again, keeping the
-    // selected sound when it is still there).
-    void fillSoundList();
-
-    // --- Dedicated sound card ---
-    void showSoundCard();
     void onSetSoundCardClicked();
-    SndSelect* sndSelectWindow();
+    // The panels, for what the frame leaves to them.
+    SoundsPanel* sounds() const { return soundsPanel; }
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
@@ -228,8 +222,6 @@ public:
     void startFollowing();
     // Whether the settings are locked because the computer follows a published set-up.
     bool settingsLocked() const;
-    // Today's exception beside the date, or nothing when there is none.
-    void showCalendarDay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -260,20 +252,9 @@ private:
     QAction* trayExitAction;
     QAction* skipNextAction;                 // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
-    QLabel* offsetText;    // beside the clock while the offset is not 0
 
     // Service state, clock and today's bells.
-    QGroupBox* stateFrame;
-    QLabel* stateColor;
-    QLabel* stateText;
-    ImageButton* startButton;
-    ImageButton* stopButton;
-    QLabel* clockText;
-    QLabel* dateText;
-    QLabel* calendarDay;
-    QLabel* todayNote;  // "No bells today" or "Templet 2 rings today" while today's change says so
-    QLabel* nextBell;
-    QLabel* nextBellSound;
+    ServicePanel* servicePanel;
     TodayPanel* todayPanel;
 
     // Options.
@@ -285,14 +266,7 @@ private:
     QLabel* powerOffTimeText;
 
     // Sounds and the dedicated card.
-    QGroupBox* soundFrame;
-    QListWidget* soundList;
-    ImageButton* ringNowButton;
-    ImageButton* stopBellButton;
-    QPushButton* addSoundButton;
-    QGroupBox* soundCardFrame;
-    QLabel* soundCardText;
-    ImageButton* setSoundCardButton;
+    SoundsPanel* soundsPanel;
 
     // Modes and day selector.
     QGroupBox* modeFrame;
@@ -369,13 +343,8 @@ private:
     void buildMenuStrip();
     void buildWarningLine();
     void buildTrayMenu();
-    QWidget* buildServiceStrip();
-    QWidget* buildClock();
-    QLayout* buildNextBell();  // the next bell and its sound, side by side
     QWidget* buildTodayBells();
     QWidget* buildOptions();
-    QWidget* buildSoundList();
-    QWidget* buildSoundCard();
     QWidget* buildSetTimeMode();
     QWidget* buildDayMode();
     QWidget* buildDaySelector();
@@ -422,8 +391,6 @@ private:
     void onAlarmClicked();
     // --- Today's changes ---
     void buildTodayControls();
-    // Beside the date: the whole day's change among today's changes, if any.
-    void showTodayNote(const QStringList& changes);
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();
@@ -443,21 +410,12 @@ private:
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
-    // The offset as the store holds it, beside the clock.
-    void showBellOffset();
     void showStopped();
     void showPowerOffBooking(const corvalin::settings::ExitBooking& booking);
     void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
     void reportDamagedBooking();
-    void showCards(const QStringList& cards, const QStringList& ids, int listed, const QString& chosen);
     void unmuteDefault();
-    void showNextBell(int minuteOfDay, const QString& sound);
     QString soundFolderMessageName() const;
-    QString selectedSound() const;
-    // A sound beyond the bounds of a bell cannot be chosen for a bell: true, with the reason in the
-    // ring log and on the warning line, when `sound` is one.
-    bool refuseSound(const QString& sound);
-    void showSoundList();
     void pickSound(QLineEdit* target);
     void saveTimeList();
     void saveIntervalSettings();
@@ -486,13 +444,6 @@ private:
     // The tray reports a click as one activation (a StatusNotifier host), never a double click.
     bool m_singleClickTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
-    // The last values the bell thread reported or was sent.
-    QStringList m_cards;    // the cards that can be chosen
-    QStringList m_cardIds;  // and their names on the sound server
-    QString m_cardText;     // the chosen one, as shown
-    QString m_reportedCard;  // the chosen one as the bells last told it
-    // Where the chosen card lists now; -1: none, or not connected.
-    int m_soundCardIndex = -1;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
@@ -500,7 +451,6 @@ private:
     QPointer<QWidget> m_help1;
     IsAutoExitForm* m_autoExit = nullptr;
     QPointer<QWidget> m_info1;
-    SndSelect* m_sndSelect = nullptr;
     Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;

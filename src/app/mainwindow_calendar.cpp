@@ -35,15 +35,3 @@ void MainWindow::onCalendarClicked() {
     }
     m_ports.dialogs->showModal(calendarWindow());
 }
-
-void MainWindow::showCalendarDay() {
-    const auto today = m_services.calendar->exceptionOn(currentTime().date());
-    if (!today) {
-        calendarDay->hide();
-        calendarDay->clear();
-        return;
-    }
-    calendarDay->setText(QString::fromStdString(corvalin::calendar::summaryText(*today)));
-    calendarDay->show();
-}
-

@@ -22,6 +22,8 @@
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
 #include "ui/countdown/frmbellcount.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/countdown/frmfullscreen.h"
 #include "engine/schedule/clocktext.h"
@@ -54,7 +56,7 @@ QString exitFileTopic() {
 void MainWindow::connectServices() {
     // What the bell thread reports; queued to this thread, so that nothing there waits for the window.
     BellsClient* bells = m_bells;
-    connect(bells, &BellsClient::nextBellChanged, this, &MainWindow::showNextBell);
+    connect(bells, &BellsClient::nextBellChanged, this, &MainWindow::showSkipNext);
     connect(bells, &BellsClient::started, this, &MainWindow::showRunning);
     connect(bells, &BellsClient::runningChanged, this, [this](bool running) {
         if (!running) {
@@ -70,15 +72,12 @@ void MainWindow::connectServices() {
         m_syncError->show();
         m_syncError->raise();
     });
-    connect(bells, &BellsClient::cardsChanged, this, &MainWindow::showCards);
     connect(bells, &BellsClient::problemReported, this, &MainWindow::showProblem);
     connect(bells, &BellsClient::problemEnded, this, &MainWindow::endProblem);
     // Problems reported before the window listened (a feed that failed at start) are told again.
     bells->askOpenProblems();
-    connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::showCalendarDay);
     // A set-up imported or followed: the store and the core have read it, the window shows it.
     connect(m_services.store, &SettingsStore::replaced, this, [this] { showImportedSetup(); });
-    connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 
 void MainWindow::logNote(const QString& text) {
@@ -147,14 +146,15 @@ QString MainWindow::soundFolderMessageName() const {
 void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
-    lockButton(startButton, locked);
-    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton,
+    servicePanel->lock(locked);
+    soundsPanel->lock(!enabled);
+    for (ImageButton* button : {addTimeButton, deleteTimeButton, deleteAllButton,
                                 changeSoundButton, applyTemplateButton, startBellSoundButton,
                                 endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
         lockButton(button, !enabled);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
-             soundList,          startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
+             startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
              workMinutesBox,     restMinutesBox,   startHourSpin,      startMinuteSpin,  endHourSpin,
              endMinuteSpin,      workSpin,         restSpin,           inputHourBox,     inputMinuteBox,
              inputHourSpin,      inputMinuteSpin,  intervalModeButton, manualModeButton, weekModeButton,
@@ -167,8 +167,6 @@ void MainWindow::lockForService(bool locked) {
     if (locked) {
         noRingsBox->setEnabled(false);
         daySelector->setEnabled(false);
-        stateText->setText(QStringLiteral("ON"));
-        setBackColor(stateColor, kRunningColor);
     } else {
         daySelector->setEnabled(eachDayModeButton->isChecked());
         noRingsBox->setEnabled(enabled && !weekModeButton->isChecked());
@@ -225,17 +223,15 @@ void MainWindow::showRunning(const QStringList& todayBells) {
 }
 
 void MainWindow::onStopClicked() {
-    m_services.commands->run(QStringLiteral("Stop"), {}, CommandRunner::byWindow());
+    servicePanel->onStopClicked();
 }
 
 void MainWindow::showStopped() {
     todayPanel->showLines({});
-    stateText->setText(QStringLiteral("OFF"));
-    setBackColor(stateColor, kStoppedColor);
+    servicePanel->showOff();
     lockForService(false);
     bellCountEntry->setEnabled(false);
-    nextBell->clear();
-    nextBellSound->clear();
+    servicePanel->clearNextBell();
     showSkipNext();
     showTrayState();
 }
@@ -244,22 +240,11 @@ void MainWindow::askNextBell() {
     m_bells->askNextBell();
 }
 
-void MainWindow::showNextBell(int minuteOfDay, const QString& sound) {
-    nextBell->setText(minuteOfDay < 0 ? QString::fromLatin1(corvalin::ringtable::kNextDay)
-                                      : text(corvalin::ringtable::nextBellTime(minuteOfDay)));
-    nextBellSound->setText(sound);
-    showSkipNext();
-}
-
 // The clock on screen and the full-screen read-outs; the bells have a clock of their own.
 void MainWindow::onClockTick() {
     const QDateTime current = currentTime();
     const QTime t = current.time();
-    const QDate d = current.date();
-    clockText->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
-    dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
-                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
-    showCalendarDay();
+    servicePanel->showTime(current);
     todayPanel->greyPastBells();
 
     const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));

@@ -8,6 +8,7 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/widgets/imagebutton.h"
 #include "ui/widgets/spinner.h"
@@ -22,14 +23,7 @@ void MainWindow::loadOptions() {
     // them is on screen; start-up stores them once, when all are.
     const QScopedValueRollback applying(m_applyingOptions, true);
     const fmt::Options stored = m_services.store->loadOptions();
-    if (fmt::appliesSoundIndex(soundList->count(), stored.soundIndex)) {
-        if (stored.soundIndex < 0) {
-            soundList->clearSelection();
-            soundList->setCurrentRow(-1);
-        } else {
-            soundList->setCurrentRow(stored.soundIndex);
-        }
-    }
+    soundsPanel->chooseStored(stored.soundIndex);
     // Applied as if the user made each change: the reactions run, the mode options load the
     // matching time list or interval settings.
     autoStartBox->setChecked(stored.autoExe == 1);
@@ -42,14 +36,14 @@ void MainWindow::loadOptions() {
     (fmt::selectsFirstChoice(stored.setTimeMode) ? intervalModeButton : manualModeButton)->setChecked(true);
 
     if (!repeatBellBox->isChecked()) {
-        stopBellButton->hide();
+        soundsPanel->showStopBell(false);
     }
 }
 
 fmt::Options MainWindow::optionsOnScreen() const {
     fmt::Options o;
     o.autoExe = autoStartBox->isChecked() ? 1 : 0;
-    o.soundIndex = soundList->selectedItems().isEmpty() ? -1 : soundList->currentRow();
+    o.soundIndex = soundsPanel->chosenIndex();
     o.setTimeMode = manualModeButton->isChecked() ? 2 : 1;
     o.dayMode = eachDayModeButton->isChecked() ? 2 : 1;
     o.soundZero = silentBox->isChecked() ? 1 : 0;

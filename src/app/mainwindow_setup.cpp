@@ -12,6 +12,8 @@
 
 #include "app/mainwindow.h"
 #include "ui/mainwindow/alarmpanel.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/bellscore.h"
 #include "core/calendar/schoolcalendar.h"
 #include "core/schedule/settingsstore.h"
@@ -123,8 +125,7 @@ void MainWindow::showImportedSettings() {
         const QSignalBlocker quiet(powerOffBox);
         powerOffBox->setChecked(booking.on);
     }
-    m_soundCardIndex = m_services.store->loadSoundCard();
-    showSoundCard();
+    soundsPanel->showStoredCard();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
     for (QRadioButton* option : {intervalModeButton, manualModeButton, weekModeButton, eachDayModeButton}) {
@@ -135,7 +136,7 @@ void MainWindow::showImportedSettings() {
     }
     loadOptions();
     saveOptions();
-    showBellOffset();
+    servicePanel->showBellOffset();
     alarmPanel->showAlarmSignals();
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();

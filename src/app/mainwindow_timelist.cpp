@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "engine/schedule/timeentry.h"
 #include "engine/sound/bellrules.h"
 #include "ui/widgets/dialogs.h"
@@ -19,7 +20,7 @@ void MainWindow::saveTimeList() {
 }
 
 void MainWindow::onAddTimeClicked() {
-    const QString sound = selectedSound();
+    const QString sound = soundsPanel->selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select bell sound int [Select bell sound]"));
         return;
@@ -30,7 +31,7 @@ void MainWindow::onAddTimeClicked() {
                       QLatin1Char('\n') + soundFolderMessageName() + QLatin1Char('.'));
         return;
     }
-    if (refuseSound(sound)) {
+    if (soundsPanel->refuseSound(sound)) {
         return;
     }
     const auto key =
@@ -48,7 +49,7 @@ void MainWindow::insertBellTime(const QString& timeKey) {
         m_ports.dialogs->warning(this, QStringLiteral("The corresponding time is being register already."));
         return;
     }
-    bellTimeList->addItem(timeKey + QLatin1Char('/') + selectedSound());
+    bellTimeList->addItem(timeKey + QLatin1Char('/') + soundsPanel->selectedSound());
 }
 
 void MainWindow::onDeleteTimeClicked() {
@@ -67,12 +68,12 @@ void MainWindow::onChangeSoundClicked() {
         m_ports.dialogs->warning(this, QStringLiteral("Select time that you want to modify in [Added time]"));
         return;
     }
-    const QString sound = selectedSound();
+    const QString sound = soundsPanel->selectedSound();
     if (sound.isEmpty()) {
         m_ports.dialogs->warning(this, QStringLiteral("Select bell sound in [Select bell sound]"));
         return;
     }
-    if (refuseSound(sound)) {
+    if (soundsPanel->refuseSound(sound)) {
         return;
     }
     QListWidgetItem* item = selected.last();
