@@ -38,6 +38,7 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/servicepanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
@@ -145,7 +146,9 @@ void MainWindow::buildControls() {
     servicePanel->placeIn(statusColumn);
     statusColumn->addWidget(buildTodayBells(), 1);
 
-    QWidget* options = buildOptions();
+    optionsPanel = new OptionsPanel(
+        panelServices(), m_ports.logonStart, [this] { m_ports.dialogs->showModal(autoModeForm); },
+        [this] { return m_loadPhase; }, this);
     auto* scheduleColumn = new QVBoxLayout;
     soundsPanel = new SoundsPanel(panelServices(), this);
     scheduleColumn->addWidget(soundsPanel->listFrame(), 1);
@@ -154,7 +157,7 @@ void MainWindow::buildControls() {
     settingsColumn->addWidget(buildSetTimeMode());
     settingsColumn->addWidget(buildDayMode());
     settingsColumn->addWidget(buildDaySelector());
-    settingsColumn->addWidget(options);
+    settingsColumn->addWidget(optionsPanel);
     settingsColumn->addWidget(soundsPanel->cardFrame());
     settingsColumn->addStretch();
 
@@ -271,31 +274,6 @@ QWidget* MainWindow::buildTodayBells() {
 PanelServices MainWindow::panelServices() const {
     return {m_bells,         m_services.core,         m_services.commands, m_services.store, m_services.calendar,
             m_services.follower, m_ports.clock, m_ports.dialogs, imageFolder(),     soundFolder()};
-}
-
-QWidget* MainWindow::buildOptions() {
-    auto* optionFrame = new QGroupBox(this);
-    autoStartBox = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "autoStartBox");
-    autoStartBox->setToolTip(
-        QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
-    silentBox = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "silentBox");
-    repeatBellBox = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "repeatBellBox");
-    repeatBellBox->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
-    timeSyncBox = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "timeSyncBox");
-    timeSyncBox->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
-    powerOffBox = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "powerOffBox");
-    // The booked time beside it while a power-off is booked.
-    powerOffTimeText = named(new QLabel(optionFrame), "powerOffTimeText");
-    auto* optionLayout = new QVBoxLayout(optionFrame);
-    for (QCheckBox* box : {autoStartBox, silentBox, repeatBellBox, timeSyncBox}) {
-        optionLayout->addWidget(box);
-    }
-    auto* exitRow = new QHBoxLayout;
-    exitRow->addWidget(powerOffBox);
-    exitRow->addWidget(powerOffTimeText);
-    exitRow->addStretch();
-    optionLayout->addLayout(exitRow);
-    return optionFrame;
 }
 
 QWidget* MainWindow::buildSetTimeMode() {
@@ -526,11 +504,8 @@ void MainWindow::buildTimers() {
 
 void MainWindow::connectHandlers() {
     connect(screenClock, &SecondTimer::timeout, this, &MainWindow::onClockTick);
-    connect(autoStartBox, &QCheckBox::toggled, this, &MainWindow::onAutoStartToggled);
-    connect(silentBox, &QCheckBox::toggled, this, &MainWindow::onSilentToggled);
-    connect(repeatBellBox, &QCheckBox::toggled, this, &MainWindow::onRepeatBellToggled);
-    connect(timeSyncBox, &QCheckBox::toggled, this, &MainWindow::onTimeSyncToggled);
-    connect(powerOffBox, &QCheckBox::toggled, this, &MainWindow::onPowerOffToggled);
+    connect(optionsPanel, &OptionsPanel::changed, this, &MainWindow::saveOptions);
+    connect(optionsPanel, &OptionsPanel::repeatChanged, soundsPanel, &SoundsPanel::showStopBell);
     connect(noRingsBox, &QCheckBox::clicked, this, &MainWindow::onNoRingsClicked);
     auto onSelect = [this](QRadioButton* option, void (MainWindow::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
@@ -716,12 +691,7 @@ void MainWindow::startUp() {
         show();
         fitToScreen();
 
-        // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
-        // Its reaction stores the booking again and arms it.
-        const auto booking = m_services.store->loadExitBooking();
-        showPowerOffBooking({false, booking.hour, booking.minute});
-        powerOffBox->setChecked(booking.on);
-        reportDamagedBooking();
+        optionsPanel->loadBooking();
 
         // The bells are told the stored settings, with the calendar's days, and from now on after
         // every change.
@@ -749,7 +719,7 @@ void MainWindow::startUp() {
 
         servicePanel->showOff();
 
-        if (autoStartBox->isChecked()) {
+        if (optionsPanel->autoStart()) {
             // To the tray once the bells have answered: its tip tells the state they left the window in.
             const bool toTray = autoModeForm->trayModeButton->isChecked();
             startBells([this, toTray](const QString& refusal) {

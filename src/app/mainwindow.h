@@ -43,11 +43,11 @@ class FrmCountDown;
 class FrmSyncError;
 class SndSelect;
 class Templet;
-class IsAutoExitForm;
 class CalendarWindow;
 class TodayPanel;
 class ServicePanel;
 class SoundsPanel;
+class OptionsPanel;
 class AlarmPanel;
 struct PanelServices;
 
@@ -117,16 +117,6 @@ public:
     void showIntervalPanel();
     void showManualPanel();
 
-    // --- Option reactions ---
-    void onAutoStartToggled();
-    void enableAutoRun();
-    void disableAutoRun();
-    void onSilentToggled();
-    void onRepeatBellToggled();
-    void onTimeSyncToggled();
-    void onPowerOffToggled();
-    void onPowerOffTimeConfirmed();
-    IsAutoExitForm* autoExitWindow();
     void onNoRingsClicked();
 
     // --- Bell service ---
@@ -162,6 +152,7 @@ public:
     void onSetSoundCardClicked();
     // The panels, for what the frame leaves to them.
     SoundsPanel* sounds() const { return soundsPanel; }
+    OptionsPanel* options() const { return optionsPanel; }
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
@@ -257,13 +248,7 @@ private:
     ServicePanel* servicePanel;
     TodayPanel* todayPanel;
 
-    // Options.
-    QCheckBox* autoStartBox;
-    QCheckBox* silentBox;
-    QCheckBox* repeatBellBox;
-    QCheckBox* timeSyncBox;
-    QCheckBox* powerOffBox;
-    QLabel* powerOffTimeText;
+    OptionsPanel* optionsPanel;
 
     // Sounds and the dedicated card.
     SoundsPanel* soundsPanel;
@@ -344,7 +329,6 @@ private:
     void buildWarningLine();
     void buildTrayMenu();
     QWidget* buildTodayBells();
-    QWidget* buildOptions();
     QWidget* buildSetTimeMode();
     QWidget* buildDayMode();
     QWidget* buildDaySelector();
@@ -411,9 +395,6 @@ private:
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
     void showStopped();
-    void showPowerOffBooking(const corvalin::settings::ExitBooking& booking);
-    void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
-    void reportDamagedBooking();
     void unmuteDefault();
     QString soundFolderMessageName() const;
     void pickSound(QLineEdit* target);
@@ -449,7 +430,6 @@ private:
     QPointer<FrmBellCount> m_bellCount;
     QPointer<FrmCountDown> m_countDown;
     QPointer<QWidget> m_help1;
-    IsAutoExitForm* m_autoExit = nullptr;
     QPointer<QWidget> m_info1;
     Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/optionspanel.h"
 #include "core/bells/bellsclient.h"
 #include "core/follow/setupfollower.h"
 #include "core/schedule/bellscore.h"
@@ -85,9 +86,7 @@ void MainWindow::showFollowing() {
             }
         }
     }
-    for (QCheckBox* option : {autoStartBox, silentBox, repeatBellBox, timeSyncBox, powerOffBox}) {
-        option->setEnabled(!following);
-    }
+    optionsPanel->setFollowing(following);
     lockForService(m_bells->isRunning());
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/widgets/imagebutton.h"
@@ -26,30 +27,24 @@ void MainWindow::loadOptions() {
     soundsPanel->chooseStored(stored.soundIndex);
     // Applied as if the user made each change: the reactions run, the mode options load the
     // matching time list or interval settings.
-    autoStartBox->setChecked(stored.autoExe == 1);
-    silentBox->setChecked(stored.soundZero == 1);
-    repeatBellBox->setChecked(stored.bellRepeat == 1);
-    timeSyncBox->setChecked(stored.timeSync == 1);
+    optionsPanel->showOptions(stored);
     (fmt::selectsFirstChoice(stored.autoMode) ? autoModeForm->windowModeButton : autoModeForm->trayModeButton)
         ->setChecked(true);
     (fmt::selectsFirstChoice(stored.dayMode) ? weekModeButton : eachDayModeButton)->setChecked(true);
     (fmt::selectsFirstChoice(stored.setTimeMode) ? intervalModeButton : manualModeButton)->setChecked(true);
 
-    if (!repeatBellBox->isChecked()) {
+    if (stored.bellRepeat != 1) {
         soundsPanel->showStopBell(false);
     }
 }
 
 fmt::Options MainWindow::optionsOnScreen() const {
     fmt::Options o;
-    o.autoExe = autoStartBox->isChecked() ? 1 : 0;
+    optionsPanel->fillOptions(o);
     o.soundIndex = soundsPanel->chosenIndex();
     o.setTimeMode = manualModeButton->isChecked() ? 2 : 1;
     o.dayMode = eachDayModeButton->isChecked() ? 2 : 1;
-    o.soundZero = silentBox->isChecked() ? 1 : 0;
     o.autoMode = autoModeForm->windowModeButton->isChecked() ? 1 : 2;
-    o.bellRepeat = repeatBellBox->isChecked() ? 1 : 0;
-    o.timeSync = timeSyncBox->isChecked() ? 1 : 0;
     return o;
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/mainwindow.h"
 #include "ui/mainwindow/alarmpanel.h"
+#include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/servicepanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/bellscore.h"
@@ -119,12 +120,7 @@ void MainWindow::showImportedSetup(std::function<void()> then) {
 void MainWindow::showImportedSettings() {
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
-    const auto booking = m_services.store->loadExitBooking();
-    showPowerOffBooking(booking);
-    {
-        const QSignalBlocker quiet(powerOffBox);
-        powerOffBox->setChecked(booking.on);
-    }
+    optionsPanel->showStoredBooking();
     soundsPanel->showStoredCard();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.

@@ -35,25 +35,6 @@ void MainWindow::onSetSoundCardClicked() {
     soundsPanel->onSetSoundCardClicked();
 }
 
-void MainWindow::onRepeatBellToggled() {
-    soundsPanel->showStopBell(repeatBellBox->isChecked());
-    saveOptions();
-}
-
-void MainWindow::onSilentToggled() {
-    saveOptions();
-    if (m_loadPhase == 2 && silentBox->isChecked()) {
-        m_ports.dialogs->message(
-            this, QString(),
-            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, "
-                           "computer lings only Corvalin at bell time."
-                           "\n\n"
-                           "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
-                           "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
-            Dialogs::Icon::None, Dialogs::Buttons::Ok);
-    }
-}
-
 void MainWindow::saveIntervalSettings() {
     if (weekModeButton->isChecked()) {
         saveWeekInterval();
