@@ -38,6 +38,7 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/servicepanel.h"
 #include "ui/mainwindow/soundspanel.h"
@@ -161,23 +162,16 @@ void MainWindow::buildControls() {
     settingsColumn->addWidget(soundsPanel->cardFrame());
     settingsColumn->addStretch();
 
-    // Side by side, so that the interval panel leaves room for the strips above the body on a
-    // screen 768 pixels high.
-    auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(buildStartEnd(), 3);
-    intervalRow->addWidget(buildIntervalTimes(), 2);
-    scheduleColumn->addLayout(intervalRow);
-    scheduleColumn->addWidget(buildBellSounds());
-    scheduleColumn->addWidget(buildPreBells());
+    intervalPanel = new IntervalPanel(panelServices(), soundsPanel, this);
+    intervalPanel->placeIn(scheduleColumn);
     scheduleColumn->addWidget(buildManualInput());
     scheduleColumn->addWidget(buildTimeList(), 1);
     scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
 
     arrangeBody(statusColumn, settingsColumn, scheduleColumn);
     // Both panels stay hidden until a set-time mode is chosen.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
-                                         inputFrame, addedFrame, applyTemplateButton}) {
+    intervalPanel->setShown(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
         w->hide();
     }
 
@@ -317,105 +311,6 @@ QWidget* MainWindow::buildDaySelector() {
     return dayFrame;
 }
 
-QWidget* MainWindow::buildStartEnd() {
-    startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), this), "startEndFrame");
-    startHourBox = numberBox("startHourBox", QStringLiteral("5"), 32767, startEndFrame);
-    startMinuteBox = numberBox("startMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
-    endHourBox = numberBox("endHourBox", QStringLiteral("23"), 32767, startEndFrame);
-    endMinuteBox = numberBox("endMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
-    startHourSpin = named(new Spinner(0, 24, 5, false, startEndFrame), "startHourSpin");
-    startMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "startMinuteSpin");
-    endHourSpin = named(new Spinner(0, 24, 23, false, startEndFrame), "endHourSpin");
-    endMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "endMinuteSpin");
-    auto* startEndLayout = new QGridLayout(startEndFrame);
-    auto timeRow = [&](int row, const QString& caption, QLineEdit* hour, Spinner* hourSpin, QLineEdit* minute,
-                       Spinner* minuteSpin) {
-        startEndLayout->addWidget(new QLabel(caption, startEndFrame), row, 0);
-        startEndLayout->addWidget(hour, row, 1);
-        startEndLayout->addWidget(hourSpin, row, 2);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("hr"), startEndFrame), row, 3);
-        startEndLayout->addWidget(minute, row, 4);
-        startEndLayout->addWidget(minuteSpin, row, 5);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("min"), startEndFrame), row, 6);
-    };
-    timeRow(0, QStringLiteral("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
-    timeRow(1, QStringLiteral("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
-    startEndLayout->setColumnStretch(7, 1);
-    return startEndFrame;
-}
-
-QWidget* MainWindow::buildIntervalTimes() {
-    intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), this), "intervalFrame");
-    workMinutesBox = numberBox("workMinutesBox", QStringLiteral("50"), 3, intervalFrame);
-    restMinutesBox = numberBox("restMinutesBox", QStringLiteral("10"), 3, intervalFrame);
-    workSpin = named(new Spinner(1, 300, 50, false, intervalFrame), "workSpin");
-    restSpin = named(new Spinner(1, 300, 10, false, intervalFrame), "restSpin");
-    auto* intervalLayout = new QGridLayout(intervalFrame);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Work time"), intervalFrame), 0, 0);
-    intervalLayout->addWidget(workMinutesBox, 0, 1);
-    intervalLayout->addWidget(workSpin, 0, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 0, 3);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Rest time"), intervalFrame), 1, 0);
-    intervalLayout->addWidget(restMinutesBox, 1, 1);
-    intervalLayout->addWidget(restSpin, 1, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
-    intervalLayout->setColumnStretch(4, 1);
-    return intervalFrame;
-}
-
-QWidget* MainWindow::buildBellSounds() {
-    bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), this), "bellSoundFrame");
-    startBellSoundBox = soundBox("startBellSoundBox", bellSoundFrame);
-    endBellSoundBox = soundBox("endBellSoundBox", bellSoundFrame);
-    const QString apply = QStringLiteral("apply.gif");
-    const QString apply1 = QStringLiteral("apply1.gif");
-    const QString apply2 = QStringLiteral("apply2.gif");
-    startBellSoundButton =
-        imageButton("startBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    endBellSoundButton = imageButton("endBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
-    bellSoundLayout->addWidget(startBellSoundBox, 0, 1);
-    bellSoundLayout->addWidget(startBellSoundButton, 0, 2);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
-    bellSoundLayout->addWidget(endBellSoundBox, 1, 1);
-    bellSoundLayout->addWidget(endBellSoundButton, 1, 2);
-    return bellSoundFrame;
-}
-
-QWidget* MainWindow::buildPreBells() {
-    const QString apply = QStringLiteral("apply.gif");
-    const QString apply1 = QStringLiteral("apply1.gif");
-    const QString apply2 = QStringLiteral("apply2.gif");
-    preBellFrame = named(
-        new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), this),
-        "preBellFrame");
-    preBell1Box = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "preBell1Box");
-    preBell1MinutesBox = numberBox("preBell1MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
-    preBell1Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell1Spin");
-    preBell1SoundBox = soundBox("preBell1SoundBox", preBellFrame);
-    preBell1SoundButton = imageButton("preBell1SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    preBell2Box = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "preBell2Box");
-    preBell2MinutesBox = numberBox("preBell2MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
-    preBell2Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell2Spin");
-    preBell2SoundBox = soundBox("preBell2SoundBox", preBellFrame);
-    preBell2SoundButton = imageButton("preBell2SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    auto* preBellLayout = new QGridLayout(preBellFrame);
-    preBellLayout->addWidget(preBell1Box, 0, 0);
-    preBellLayout->addWidget(preBell1MinutesBox, 0, 1);
-    preBellLayout->addWidget(preBell1Spin, 0, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min after"), preBellFrame), 0, 3);
-    preBellLayout->addWidget(preBell1SoundBox, 0, 4);
-    preBellLayout->addWidget(preBell1SoundButton, 0, 5);
-    preBellLayout->addWidget(preBell2Box, 1, 0);
-    preBellLayout->addWidget(preBell2MinutesBox, 1, 1);
-    preBellLayout->addWidget(preBell2Spin, 1, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
-    preBellLayout->addWidget(preBell2SoundBox, 1, 4);
-    preBellLayout->addWidget(preBell2SoundButton, 1, 5);
-    return preBellFrame;
-}
-
 QWidget* MainWindow::buildManualInput() {
     inputFrame =
         named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
@@ -531,14 +426,6 @@ void MainWindow::connectHandlers() {
             box->setText(QString::number(value));
         });
     };
-    spin(startHourSpin, startHourBox, 24, 0);
-    spin(startMinuteSpin, startMinuteBox, 60, 0);
-    spin(endHourSpin, endHourBox, 24, 0);
-    spin(endMinuteSpin, endMinuteBox, 60, 0);
-    spin(workSpin, workMinutesBox, -1, 0);
-    spin(restSpin, restMinutesBox, -1, 0);
-    spin(preBell1Spin, preBell1MinutesBox, 100, 1);
-    spin(preBell2Spin, preBell2MinutesBox, 100, 1);
     spin(inputHourSpin, inputHourBox, 24, 0);
     spin(inputMinuteSpin, inputMinuteBox, 60, 0);
 
@@ -548,10 +435,7 @@ void MainWindow::connectHandlers() {
     connect(changeSoundButton, &QPushButton::clicked, this, &MainWindow::onChangeSoundClicked);
     connect(deleteAllButton, &QPushButton::clicked, this, &MainWindow::onDeleteAllClicked);
     connect(applyTemplateButton, &QPushButton::clicked, this, &MainWindow::onApplyTemplateClicked);
-    connect(startBellSoundButton, &QPushButton::clicked, this, &MainWindow::onStartBellSoundClicked);
-    connect(endBellSoundButton, &QPushButton::clicked, this, &MainWindow::onEndBellSoundClicked);
-    connect(preBell1SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell1SoundClicked);
-    connect(preBell2SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell2SoundClicked);
+    connect(intervalPanel, &IntervalPanel::edited, this, &MainWindow::saveIntervalSettings);
     connect(trayExitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
     connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::onExportSetupTriggered);
     connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::onImportSetupTriggered);

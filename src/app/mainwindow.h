@@ -48,6 +48,7 @@ class TodayPanel;
 class ServicePanel;
 class SoundsPanel;
 class OptionsPanel;
+class IntervalPanel;
 class AlarmPanel;
 struct PanelServices;
 
@@ -145,14 +146,11 @@ public:
 
     // --- Bells ---
     void onRingNowClicked();
-    void onStartBellSoundClicked();
-    void onEndBellSoundClicked();
-    void onPreBell1SoundClicked();
-    void onPreBell2SoundClicked();
     void onSetSoundCardClicked();
     // The panels, for what the frame leaves to them.
     SoundsPanel* sounds() const { return soundsPanel; }
     OptionsPanel* options() const { return optionsPanel; }
+    IntervalPanel* interval() const { return intervalPanel; }
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
@@ -268,36 +266,7 @@ private:
     QLineEdit* shownDayBox;
 
     // Interval panel.
-    QGroupBox* startEndFrame;
-    QLineEdit* startHourBox;
-    QLineEdit* startMinuteBox;
-    QLineEdit* endHourBox;
-    QLineEdit* endMinuteBox;
-    Spinner* startHourSpin;
-    Spinner* startMinuteSpin;
-    Spinner* endHourSpin;
-    Spinner* endMinuteSpin;
-    QGroupBox* intervalFrame;
-    QLineEdit* workMinutesBox;
-    QLineEdit* restMinutesBox;
-    Spinner* workSpin;
-    Spinner* restSpin;
-    QGroupBox* bellSoundFrame;
-    QLineEdit* startBellSoundBox;
-    QLineEdit* endBellSoundBox;
-    ImageButton* startBellSoundButton;
-    ImageButton* endBellSoundButton;
-    QGroupBox* preBellFrame;
-    QCheckBox* preBell1Box;
-    QLineEdit* preBell1MinutesBox;
-    Spinner* preBell1Spin;
-    QLineEdit* preBell1SoundBox;
-    ImageButton* preBell1SoundButton;
-    QCheckBox* preBell2Box;
-    QLineEdit* preBell2MinutesBox;
-    Spinner* preBell2Spin;
-    QLineEdit* preBell2SoundBox;
-    ImageButton* preBell2SoundButton;
+    IntervalPanel* intervalPanel;
 
     // Manual panel.
     QGroupBox* inputFrame;
@@ -332,10 +301,6 @@ private:
     QWidget* buildSetTimeMode();
     QWidget* buildDayMode();
     QWidget* buildDaySelector();
-    QWidget* buildStartEnd();
-    QWidget* buildIntervalTimes();
-    QWidget* buildBellSounds();
-    QWidget* buildPreBells();
     QWidget* buildManualInput();
     QWidget* buildTimeList();  // the time list and its buttons; the templet button is placed apart
     // The strips above a body of three columns that scrolls on a screen too small for it.
@@ -359,7 +324,6 @@ private:
     corvalin::settings::Options optionsOnScreen() const;
     corvalin::settings::TimeList timeListOnScreen() const;
     void showTimeList(const corvalin::settings::TimeList& list, bool dayFile);
-    QWidget* intervalControl(corvalin::settings::IntervalField field) const;
     corvalin::settings::IntervalSettings intervalOnScreen() const;
     void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
@@ -378,9 +342,6 @@ private:
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();
-    // The interval times on screen pass their checks (the bounds are set from them); else their
-    // message is shown and false.
-    bool intervalTimesPass();
     // --- A set-up followed from a web address ---
     void buildFollowControls();
     void showFollowing();
@@ -397,7 +358,6 @@ private:
     void showStopped();
     void unmuteDefault();
     QString soundFolderMessageName() const;
-    void pickSound(QLineEdit* target);
     void saveTimeList();
     void saveIntervalSettings();
 
@@ -408,7 +368,6 @@ private:
     void showImportedSettings();
 
     // Pieces of the modes and day selector.
-    corvalin::interval::IntervalTexts intervalTexts() const;
     QString dayCaption(int day) const;
     void setSelectorSilently(int value);
 

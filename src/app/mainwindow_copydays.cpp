@@ -5,6 +5,7 @@
 
 #include "app/copydaysdialog.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "engine/schedule/dayselector.h"
 #include "engine/schedule/intervalcheck.h"
 #include "core/schedule/settingsstore.h"
@@ -33,7 +34,7 @@ void MainWindow::onCopyDaysClicked() {
         return;
     }
     // Settings the day selector would refuse to store are not copied either.
-    if (interval && !intervalTimesPass()) {
+    if (interval && !intervalPanel->timesPass()) {
         return;
     }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "core/ports/clock.h"
 #include "engine/schedule/clocktext.h"
 #include "engine/schedule/dayselector.h"
@@ -22,21 +23,6 @@ namespace {
 const QString kAllDays = QStringLiteral("All days");
 
 }  // namespace
-
-corvalin::interval::IntervalTexts MainWindow::intervalTexts() const {
-    corvalin::interval::IntervalTexts texts;
-    texts.startHour = startHourBox->text().toStdString();
-    texts.startMinute = startMinuteBox->text().toStdString();
-    texts.exitHour = endHourBox->text().toStdString();
-    texts.exitMinute = endMinuteBox->text().toStdString();
-    texts.work = workMinutesBox->text().toStdString();
-    texts.rest = restMinutesBox->text().toStdString();
-    texts.preBell1On = preBell1Box->isChecked();
-    texts.preBell2On = preBell2Box->isChecked();
-    texts.preBell1 = preBell1MinutesBox->text().toStdString();
-    texts.preBell2 = preBell2MinutesBox->text().toStdString();
-    return texts;
-}
 
 QString MainWindow::dayCaption(int day) const {
     if (days::isTemplateDay(day)) {
@@ -57,15 +43,11 @@ void MainWindow::showIntervalPanel() {
     for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
         w->hide();
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
-        w->show();
-    }
+    intervalPanel->setShown(true);
 }
 
 void MainWindow::showManualPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
-        w->hide();
-    }
+    intervalPanel->setShown(false);
     for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
         w->show();
     }
@@ -76,8 +58,7 @@ void MainWindow::onIntervalModeChosen() {
     daySelector->setValue(days::dayForIntervalMode(daySelector->value()));
     saveOptions();
     if (weekModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadWeekInterval();
     } else {
         loadDayInterval();
@@ -89,8 +70,7 @@ void MainWindow::onManualModeChosen() {
     noRingsBox->setEnabled(!weekModeButton->isChecked());
     saveOptions();
     if (weekModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         bellTimeList->clear();
         loadWeekTimes();
     } else {
@@ -112,8 +92,7 @@ void MainWindow::onWeekModeChosen() {
     }
     dayNameBox->setText(kAllDays);
     if (intervalModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadWeekInterval();
     } else {
         bellTimeList->clear();
@@ -141,8 +120,7 @@ void MainWindow::onEachDayModeChosen() {
         m_loadPhase = 2;
     }
     if (intervalModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadDayInterval();
     } else {
         bellTimeList->clear();
@@ -153,19 +131,10 @@ void MainWindow::onEachDayModeChosen() {
     }
 }
 
-bool MainWindow::intervalTimesPass() {
-    const auto result = corvalin::interval::checkTimes(intervalTexts());
-    if (result.message) {
-        m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
-        return false;
-    }
-    return true;
-}
-
 void MainWindow::onDayChanged() {
     const int value = daySelector->value();
     const bool interval = intervalModeButton->isChecked();
-    const bool passed = !interval || intervalTimesPass();
+    const bool passed = !interval || intervalPanel->timesPass();
     bool known = false;
     const int previous = shownDayBox->text().toInt(&known);
     const auto move = days::moveSelector(interval, value, known ? previous : 0, passed);
@@ -209,7 +178,7 @@ void MainWindow::onNoRingsClicked() {
         return;
     }
     if (intervalModeButton->isChecked()) {
-        const auto result = corvalin::interval::checkTimes(intervalTexts());
+        const auto result = corvalin::interval::checkTimes(intervalPanel->texts());
         if (result.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
             return;

@@ -22,6 +22,7 @@
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
 #include "ui/countdown/frmbellcount.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/servicepanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
@@ -142,19 +143,13 @@ void MainWindow::lockForService(bool locked) {
     const bool enabled = !locked && !settingsLocked();
     servicePanel->lock(locked);
     soundsPanel->lock(!enabled);
-    for (ImageButton* button : {addTimeButton, deleteTimeButton, deleteAllButton,
-                                changeSoundButton, applyTemplateButton, startBellSoundButton,
-                                endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
+    intervalPanel->lock(!enabled);
+    for (ImageButton* button : {addTimeButton, deleteTimeButton, deleteAllButton, changeSoundButton, applyTemplateButton}) {
         lockButton(button, !enabled);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
-             workMinutesBox,     restMinutesBox,   startHourSpin,      startMinuteSpin,  endHourSpin,
-             endMinuteSpin,      workSpin,         restSpin,           inputHourBox,     inputMinuteBox,
-             inputHourSpin,      inputMinuteSpin,  intervalModeButton, manualModeButton, weekModeButton,
-             eachDayModeButton,  preBell1Box,      preBell1MinutesBox, preBell1SoundBox, preBell2Box,
-             preBell2MinutesBox, preBell2SoundBox, preBell1Spin,       preBell2Spin,     startBellSoundBox,
-             endBellSoundBox}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{inputHourBox, inputMinuteBox, inputHourSpin,
+                                                             inputMinuteSpin, intervalModeButton, manualModeButton,
+                                                             weekModeButton, eachDayModeButton}) {
         control->setEnabled(enabled);
     }
     copyDaysButton->setEnabled(enabled);
@@ -214,6 +209,15 @@ void MainWindow::showRunning(const QStringList& todayBells) {
     bellCountEntry->setEnabled(true);
     showSkipNext();
     showTrayState();
+}
+
+// What many a test and the countdown ring through the window, kept here for them.
+void MainWindow::onRingNowClicked() {
+    soundsPanel->onRingNowClicked();
+}
+
+void MainWindow::onSetSoundCardClicked() {
+    soundsPanel->onSetSoundCardClicked();
 }
 
 void MainWindow::onStopClicked() {

@@ -8,6 +8,7 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/settingsstore.h"
@@ -15,7 +16,6 @@
 #include "ui/widgets/spinner.h"
 
 namespace fmt = corvalin::settings;
-using fmt::IntervalField;
 
 // --- Options ---
 
@@ -102,63 +102,23 @@ void MainWindow::saveDayTimes(int which) {
 
 // --- Interval settings ---
 
-QWidget* MainWindow::intervalControl(IntervalField field) const {
-    switch (field) {
-        case IntervalField::StartHour:
-            return startHourBox;
-        case IntervalField::StartMinute:
-            return startMinuteBox;
-        case IntervalField::ExitHour:
-            return endHourBox;
-        case IntervalField::ExitMinute:
-            return endMinuteBox;
-        case IntervalField::WorkTime:
-            return workMinutesBox;
-        case IntervalField::RestTime:
-            return restMinutesBox;
-        case IntervalField::NoBell:
-            return noRingsBox;
-        case IntervalField::StartBellSound:
-            return startBellSoundBox;
-        case IntervalField::EndBellSound:
-            return endBellSoundBox;
-        case IntervalField::PreBell1On:
-            return preBell1Box;
-        case IntervalField::PreBell1Minutes:
-            return preBell1MinutesBox;
-        case IntervalField::PreBell1Sound:
-            return preBell1SoundBox;
-        case IntervalField::PreBell2On:
-            return preBell2Box;
-        case IntervalField::PreBell2Minutes:
-            return preBell2MinutesBox;
-        case IntervalField::PreBell2Sound:
-            return preBell2SoundBox;
+void MainWindow::saveIntervalSettings() {
+    if (weekModeButton->isChecked()) {
+        saveWeekInterval();
+    } else {
+        saveDayInterval(1);
     }
-    return nullptr;
 }
 
 fmt::IntervalSettings MainWindow::intervalOnScreen() const {
-    fmt::IntervalSettings s;
-    for (const IntervalField field : fmt::intervalLayout(true)) {
-        if (fmt::isNumberField(field)) {
-            s.flag(field) = static_cast<QCheckBox*>(intervalControl(field))->isChecked();
-        } else {
-            s.text(field) = static_cast<QLineEdit*>(intervalControl(field))->text().toStdString();
-        }
-    }
+    fmt::IntervalSettings s = intervalPanel->settings();
+    s.noBell = noRingsBox->isChecked();
     return s;
 }
 
 void MainWindow::showInterval(const fmt::IntervalSettings& s, bool dayFile) {
-    // In file order; "No rings" is set last, once every other value is shown.
-    for (const IntervalField field : fmt::intervalLayout(dayFile)) {
-        if (!fmt::isNumberField(field)) {
-            static_cast<QLineEdit*>(intervalControl(field))->setText(QString::fromStdString(s.text(field)));
-        } else if (field != IntervalField::NoBell) {
-            static_cast<QCheckBox*>(intervalControl(field))->setChecked(s.flag(field));
-        }
-    }
+    // "No rings" is set last, once every other value is shown.
+    intervalPanel->showSettings(s, dayFile);
     if (dayFile) {
         noRingsBox->setChecked(s.noBell);
     }
