@@ -41,6 +41,7 @@
 #include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/mainwindow/windowstyle.h"
@@ -164,16 +165,13 @@ void MainWindow::buildControls() {
 
     intervalPanel = new IntervalPanel(panelServices(), soundsPanel, this);
     intervalPanel->placeIn(scheduleColumn);
-    scheduleColumn->addWidget(buildManualInput());
-    scheduleColumn->addWidget(buildTimeList(), 1);
-    scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
+    timeListPanel = new TimeListPanel(panelServices(), soundsPanel, this);
+    timeListPanel->placeIn(scheduleColumn);
 
     arrangeBody(statusColumn, settingsColumn, scheduleColumn);
     // Both panels stay hidden until a set-time mode is chosen.
     intervalPanel->setShown(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
-        w->hide();
-    }
+    timeListPanel->setShown(false);
 
     buildTimers();
     resize(1060, 680);
@@ -311,52 +309,6 @@ QWidget* MainWindow::buildDaySelector() {
     return dayFrame;
 }
 
-QWidget* MainWindow::buildManualInput() {
-    inputFrame =
-        named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
-    inputHourBox = numberBox("inputHourBox", QStringLiteral("0"), 32767, inputFrame);
-    inputMinuteBox = numberBox("inputMinuteBox", QStringLiteral("5"), 32767, inputFrame);
-    inputHourSpin = named(new Spinner(0, 24, 0, false, inputFrame), "inputHourSpin");
-    inputMinuteSpin = named(new Spinner(0, 60, 59, false, inputFrame), "inputMinuteSpin");
-    addTimeButton = imageButton("addTimeButton", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
-                                QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
-    auto* inputLayout = new QHBoxLayout(inputFrame);
-    inputLayout->addWidget(inputHourBox);
-    inputLayout->addWidget(inputHourSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("hr"), inputFrame));
-    inputLayout->addWidget(inputMinuteBox);
-    inputLayout->addWidget(inputMinuteSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
-    inputLayout->addStretch();
-    inputLayout->addWidget(addTimeButton);
-    return inputFrame;
-}
-
-QWidget* MainWindow::buildTimeList() {
-    addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), this), "addedFrame");
-    bellTimeList = named(new QListWidget(addedFrame), "bellTimeList");
-    bellTimeList->setSortingEnabled(true);
-    bellTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    deleteTimeButton =
-        imageButton("deleteTimeButton", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
-                    QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
-    changeSoundButton =
-        imageButton("changeSoundButton", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
-                    QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
-    deleteAllButton =
-        imageButton("deleteAllButton", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
-                    QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"));
-    auto* addedLayout = new QGridLayout(addedFrame);
-    addedLayout->addWidget(bellTimeList, 0, 0, 4, 1);
-    addedLayout->addWidget(deleteTimeButton, 0, 1);
-    addedLayout->addWidget(changeSoundButton, 1, 1);
-    addedLayout->addWidget(deleteAllButton, 2, 1);
-    applyTemplateButton = imageButton(
-        "applyTemplateButton", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
-        QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
-    return addedFrame;
-}
-
 void MainWindow::arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn) {
     auto* body = new QHBoxLayout;
     body->setContentsMargins(8, 6, 8, 8);
@@ -416,25 +368,10 @@ void MainWindow::connectHandlers() {
     connect(daySelector, &Spinner::changed, this, &MainWindow::onDayChanged);
     connect(copyDaysButton, &QPushButton::clicked, this, &MainWindow::onCopyDaysClicked);
 
-    // Each spinner writes its own position into its box; the position past the end wraps.
-    auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
-        connect(spinner, &Spinner::changed, this, [spinner, box, wrapAt, wrapTo](int value) {
-            if (value == wrapAt) {
-                spinner->setValue(wrapTo);
-                return;
-            }
-            box->setText(QString::number(value));
-        });
-    };
-    spin(inputHourSpin, inputHourBox, 24, 0);
-    spin(inputMinuteSpin, inputMinuteBox, 60, 0);
 
     connect(servicePanel, &ServicePanel::startClicked, this, &MainWindow::onStartClicked);
-    connect(addTimeButton, &QPushButton::clicked, this, &MainWindow::onAddTimeClicked);
-    connect(deleteTimeButton, &QPushButton::clicked, this, &MainWindow::onDeleteTimeClicked);
-    connect(changeSoundButton, &QPushButton::clicked, this, &MainWindow::onChangeSoundClicked);
-    connect(deleteAllButton, &QPushButton::clicked, this, &MainWindow::onDeleteAllClicked);
-    connect(applyTemplateButton, &QPushButton::clicked, this, &MainWindow::onApplyTemplateClicked);
+    connect(timeListPanel, &TimeListPanel::edited, this, &MainWindow::saveTimeList);
+    connect(timeListPanel, &TimeListPanel::templetApplied, this, &MainWindow::onTempletApplied);
     connect(intervalPanel, &IntervalPanel::edited, this, &MainWindow::saveIntervalSettings);
     connect(trayExitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
     connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::onExportSetupTriggered);

@@ -49,6 +49,7 @@ class ServicePanel;
 class SoundsPanel;
 class OptionsPanel;
 class IntervalPanel;
+class TimeListPanel;
 class AlarmPanel;
 struct PanelServices;
 
@@ -130,20 +131,6 @@ public:
     // Today on the day selector, as a start shows it.
     void showToday();
 
-    // --- Manual time list ---
-    void onAddTimeClicked();
-    void onDeleteTimeClicked();
-    void onChangeSoundClicked();
-    void onDeleteAllClicked();
-    void insertBellTime(const QString& timeKey);
-
-    // --- Templates ---
-    void onApplyTemplateClicked();
-    // Copies template k (1..6) into the list being edited and stores it; false when the
-    // template could not be read (nothing changes then).
-    bool applyTemplate(int k);
-    Templet* templetWindow();
-
     // --- Bells ---
     void onRingNowClicked();
     void onSetSoundCardClicked();
@@ -151,6 +138,7 @@ public:
     SoundsPanel* sounds() const { return soundsPanel; }
     OptionsPanel* options() const { return optionsPanel; }
     IntervalPanel* interval() const { return intervalPanel; }
+    TimeListPanel* timeList() const { return timeListPanel; }
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
@@ -269,18 +257,7 @@ private:
     IntervalPanel* intervalPanel;
 
     // Manual panel.
-    QGroupBox* inputFrame;
-    QLineEdit* inputHourBox;
-    QLineEdit* inputMinuteBox;
-    Spinner* inputHourSpin;
-    Spinner* inputMinuteSpin;
-    ImageButton* addTimeButton;
-    QGroupBox* addedFrame;
-    QListWidget* bellTimeList;
-    ImageButton* deleteTimeButton;
-    ImageButton* changeSoundButton;
-    ImageButton* deleteAllButton;
-    ImageButton* applyTemplateButton;
+    TimeListPanel* timeListPanel;
 
     // Timers and owned dialogs.
     SecondTimer* screenClock;
@@ -301,8 +278,6 @@ private:
     QWidget* buildSetTimeMode();
     QWidget* buildDayMode();
     QWidget* buildDaySelector();
-    QWidget* buildManualInput();
-    QWidget* buildTimeList();  // the time list and its buttons; the templet button is placed apart
     // The strips above a body of three columns that scrolls on a screen too small for it.
     void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
     void buildTimers();
@@ -357,8 +332,9 @@ private:
     void buildOffsetControls();
     void showStopped();
     void unmuteDefault();
-    QString soundFolderMessageName() const;
     void saveTimeList();
+    // A template's list is on screen: stored with its "No rings" where a day's list is edited.
+    void onTempletApplied(bool noBell);
     void saveIntervalSettings();
 
     QList<QLabel*> menuEntries() const;
@@ -390,7 +366,6 @@ private:
     QPointer<FrmCountDown> m_countDown;
     QPointer<QWidget> m_help1;
     QPointer<QWidget> m_info1;
-    Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
     // The warning line shows the bells' client's open problems told after the last one the

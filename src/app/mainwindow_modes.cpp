@@ -8,6 +8,7 @@
 
 #include "app/mainwindow.h"
 #include "ui/mainwindow/intervalpanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "core/ports/clock.h"
 #include "engine/schedule/clocktext.h"
 #include "engine/schedule/dayselector.h"
@@ -40,17 +41,13 @@ void MainWindow::setSelectorSilently(int value) {
 }
 
 void MainWindow::showIntervalPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
-        w->hide();
-    }
+    timeListPanel->setShown(false);
     intervalPanel->setShown(true);
 }
 
 void MainWindow::showManualPanel() {
     intervalPanel->setShown(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
-        w->show();
-    }
+    timeListPanel->setShown(true);
 }
 
 void MainWindow::onIntervalModeChosen() {
@@ -71,10 +68,10 @@ void MainWindow::onManualModeChosen() {
     saveOptions();
     if (weekModeButton->isChecked()) {
         intervalPanel->clearBellSounds();
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadWeekTimes();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadDayTimes();
     }
     showManualPanel();
@@ -95,11 +92,11 @@ void MainWindow::onWeekModeChosen() {
         intervalPanel->clearBellSounds();
         loadWeekInterval();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadWeekTimes();
     }
     if (manualModeButton->isChecked()) {
-        applyTemplateButton->show();
+        timeListPanel->showTempletButton();
     }
 }
 
@@ -123,11 +120,11 @@ void MainWindow::onEachDayModeChosen() {
         intervalPanel->clearBellSounds();
         loadDayInterval();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadDayTimes();
     }
     if (manualModeButton->isChecked()) {
-        applyTemplateButton->show();
+        timeListPanel->showTempletButton();
     }
 }
 
@@ -164,7 +161,7 @@ void MainWindow::onDayChanged() {
             loadDayInterval();
         }
     } else if (weekModeButton->isChecked()) {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadWeekTimes();
     } else {
         loadDayTimes();

@@ -24,6 +24,7 @@
 #include "ui/countdown/frmbellcount.h"
 #include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/countdown/frmfullscreen.h"
@@ -134,25 +135,17 @@ void MainWindow::showRingLog() {
     m_ringLogWindow->raise();
 }
 
-QString MainWindow::soundFolderMessageName() const {
-    return QDir::toNativeSeparators(soundFolder());
-}
-
 void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
     servicePanel->lock(locked);
     soundsPanel->lock(!enabled);
     intervalPanel->lock(!enabled);
-    for (ImageButton* button : {addTimeButton, deleteTimeButton, deleteAllButton, changeSoundButton, applyTemplateButton}) {
-        lockButton(button, !enabled);
-    }
-    for (QWidget* control : std::initializer_list<QWidget*>{inputHourBox, inputMinuteBox, inputHourSpin,
-                                                             inputMinuteSpin, intervalModeButton, manualModeButton,
-                                                             weekModeButton, eachDayModeButton}) {
+    timeListPanel->lock(!enabled);
+    for (QWidget* control : std::initializer_list<QWidget*>{intervalModeButton, manualModeButton, weekModeButton,
+                                                             eachDayModeButton, copyDaysButton}) {
         control->setEnabled(enabled);
     }
-    copyDaysButton->setEnabled(enabled);
     if (locked) {
         noRingsBox->setEnabled(false);
         daySelector->setEnabled(false);

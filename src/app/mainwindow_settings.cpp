@@ -11,6 +11,7 @@
 #include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/soundspanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/widgets/imagebutton.h"
 #include "ui/widgets/spinner.h"
@@ -59,16 +60,12 @@ void MainWindow::saveOptions() {
 fmt::TimeList MainWindow::timeListOnScreen() const {
     fmt::TimeList list;
     list.noBell = noRingsBox->isChecked();
-    for (int i = 0; i < bellTimeList->count(); ++i) {
-        list.entries.push_back(bellTimeList->item(i)->text().toStdString());
-    }
+    list.entries = timeListPanel->entries();
     return list;
 }
 
 void MainWindow::showTimeList(const fmt::TimeList& list, bool dayFile) {
-    for (const auto& entry : list.entries) {
-        bellTimeList->addItem(QString::fromStdString(entry));
-    }
+    timeListPanel->showEntries(list.entries);
     if (dayFile) {
         noRingsBox->setChecked(list.noBell);
     }
@@ -88,7 +85,7 @@ void MainWindow::loadWeekTimes() {
 }
 
 void MainWindow::loadDayTimes() {
-    bellTimeList->clear();
+    timeListPanel->clear();
     showTimeList(m_services.store->loadDayTimes(daySelector->value()), true);
 }
 
@@ -98,6 +95,23 @@ void MainWindow::saveWeekTimes() {
 
 void MainWindow::saveDayTimes(int which) {
     m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen());
+}
+
+void MainWindow::saveTimeList() {
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
+    } else {
+        saveDayTimes(1);
+    }
+}
+
+void MainWindow::onTempletApplied(bool noBell) {
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
+    } else {
+        noRingsBox->setChecked(noBell);
+        saveDayTimes(1);
+    }
 }
 
 // --- Interval settings ---

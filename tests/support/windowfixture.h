@@ -26,6 +26,7 @@
 #include "core/bells/bellstation.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/soundspanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "ui/widgets/imagebutton.h"
 #include "ui/widgets/spinner.h"
 

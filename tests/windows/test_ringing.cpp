@@ -405,7 +405,7 @@ private Q_SLOTS:
         QVERIFY(f.folder.readData("ring.log").contains(" the sound chime.flac was added\r\n"));
         find<QLineEdit>(w, "inputHourBox")->setText("08");
         find<QLineEdit>(w, "inputMinuteBox")->setText("10");
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         w->onStartClicked();
         f.settle();
         QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));
