@@ -38,6 +38,7 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/followpanel.h"
 #include "ui/mainwindow/intervalpanel.h"
 #include "ui/mainwindow/optionspanel.h"
 #include "ui/mainwindow/servicepanel.h"
@@ -555,7 +556,7 @@ void MainWindow::startUp() {
         if (m_handOver) {
             takeBellsOver(*m_handOver);
         }
-        startFollowing();
+        followPanel->start();
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }

@@ -50,12 +50,10 @@ class SoundsPanel;
 class OptionsPanel;
 class IntervalPanel;
 class TimeListPanel;
+class FollowPanel;
 class AlarmPanel;
 struct PanelServices;
 
-namespace corvalin::setup {
-struct Contents;
-}
 namespace corvalin::interval {
 struct IntervalTexts;
 }
@@ -193,10 +191,6 @@ public:
     QMenu* todayMenu(QListWidgetItem* item);
     // "Bell time offset..." in the set-up menu.
     void onBellOffsetTriggered();
-    // "Follow a set-up..." in the set-up menu.
-    void onFollowTriggered();
-    // Shows what is followed and lets the follower fetch (after the settings are loaded).
-    void startFollowing();
     // Whether the settings are locked because the computer follows a published set-up.
     bool settingsLocked() const;
 
@@ -319,14 +313,9 @@ private:
     void showTrayState();
     // --- A set-up followed from a web address ---
     void buildFollowControls();
-    void showFollowing();
-    // The address followed; empty when the settings are the computer's own.
-    QString followed() const;
-    QString applyFollowedSetup(const corvalin::setup::Contents& contents);
-    QLabel* followText;
-    QAction* followAction;
-    QAction* refreshFollowAction;
-    QAction* unfollowAction;
+    // While the set-up is followed, what it carries is locked.
+    void onFollowingChanged(bool following);
+    FollowPanel* followPanel;
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
