@@ -401,48 +401,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (entry) {
             highlightEntry(nullptr);
         }
-        if (label == exitEntry) {
-            onExitClicked();
-            return true;
-        }
-        if (label == warningLine) {
-            onWarningLineClicked();
-            return true;
-        }
-        if (label == countdownEntry) {
-            onCountdownClicked();
-            return true;
-        }
-        if (label == bellCountEntry) {
-            onBellCountClicked();
-            return true;
-        }
-        if (label == calendarEntry) {
-            onCalendarClicked();
-            return true;
-        }
-        if (label == setupEntry) {
-            onSetupClicked();
-            return true;
-        }
-        if (label == ringLogEntry) {
-            onRingLogClicked();
-            return true;
-        }
-        if (label == alarmEntry) {
-            onAlarmClicked();
-            return true;
-        }
-        if (label == helpEntry) {
-            onHelpClicked();
-            return true;
-        }
-        if (label == infoEntry) {
-            onInfoClicked();
+        if (const ClickHandler handler = clickHandler(label)) {
+            (this->*handler)();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+MainWindow::ClickHandler MainWindow::clickHandler(const QLabel* label) const {
+    const std::pair<const QLabel*, ClickHandler> handlers[] = {
+        {exitEntry, &MainWindow::onExitClicked},         {warningLine, &MainWindow::onWarningLineClicked},
+        {countdownEntry, &MainWindow::onCountdownClicked}, {bellCountEntry, &MainWindow::onBellCountClicked},
+        {calendarEntry, &MainWindow::onCalendarClicked},   {setupEntry, &MainWindow::onSetupClicked},
+        {ringLogEntry, &MainWindow::onRingLogClicked},     {alarmEntry, &MainWindow::onAlarmClicked},
+        {helpEntry, &MainWindow::onHelpClicked},           {infoEntry, &MainWindow::onInfoClicked}};
+    for (const auto& [entry, handler] : handlers) {
+        if (entry == label) {
+            return handler;
+        }
+    }
+    return nullptr;
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
@@ -483,83 +462,91 @@ void MainWindow::showFailure(const QString& description) {
 
 void MainWindow::startUp() {
     try {
-        trayMenu->menuAction()->setVisible(false);
-        setWindowTitle(kProduct);
-        openWindowAction->setVisible(false);
-        bellCountEntry->setEnabled(false);
-        QCoreApplication::setApplicationName(kProduct);
-
-        m_loadPhase = 1;
-        m_bells->resetClock();
-
-        const auto& guard = m_bells->guardAtStart();
-        if (guard.copies >= 2) {
-            m_bells->showFirstCopy();
-            m_quit();
+        if (!claimTheBells()) {
             return;
         }
-        if (guard.copies == 0) {
-            // Runs all the same, but never silently: two copies would ring every bell twice.
-            reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
-        }
-        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray,
-                Qt::UniqueConnection);
-        logNote(m_paths.isInstalled()
-                    ? QStringLiteral("Corvalin started, its settings in %1")
-                          .arg(QDir::toNativeSeparators(m_paths.dataFolder()))
-                    : QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_paths.own)));
-
-        fitToScreen();
-        show();
-        fitToScreen();
-
-        optionsPanel->loadBooking();
-
-        // The bells are told the stored settings, with the calendar's days, and from now on after
-        // every change.
-        m_services.calendar->load();
-        m_services.core->tell();
-        m_bells->openMixer();
-        // An alarm signal that sounded when the copy before ended is not over: it sounds again,
-        // with the default card muted again after the opening unmute.
-        m_bells->resumeAlarm();
-
-        titleText->setText(kProduct);
-        soundsPanel->cardFrame()->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
-
-        servicePanel->showBellOffset();
-
-        soundsPanel->showStoredCard();
-
-        soundsPanel->fillSoundList();
-
-        screenClock->setEnabled(true);
-
-        loadOptions();
-        saveOptions();  // once, with every value applied; a file that already holds them is left alone
-        fitToScreen();  // with the chosen mode's panels on show
-
-        servicePanel->showOff();
-
-        if (optionsPanel->autoStart()) {
-            // To the tray once the bells have answered: its tip tells the state they left the window in.
-            const bool toTray = autoModeForm->trayModeButton->isChecked();
-            startBells([this, toTray](const QString& refusal) {
-                if (!refusal.isEmpty()) {
-                    m_ports.dialogs->warning(this, refusal);
-                }
-                if (toTray) {
-                    goToTray();
-                }
-            });
-        }
-        if (m_handOver) {
-            takeBellsOver(*m_handOver);
-        }
-        followPanel->start();
+        showStoredSetup();
+        goOnAsBefore();
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }
+}
+
+bool MainWindow::claimTheBells() {
+    trayMenu->menuAction()->setVisible(false);
+    setWindowTitle(kProduct);
+    openWindowAction->setVisible(false);
+    bellCountEntry->setEnabled(false);
+    QCoreApplication::setApplicationName(kProduct);
+
+    m_loadPhase = 1;
+    m_bells->resetClock();
+
+    const auto& guard = m_bells->guardAtStart();
+    if (guard.copies >= 2) {
+        m_bells->showFirstCopy();
+        m_quit();
+        return false;
+    }
+    if (guard.copies == 0) {
+        // Runs all the same, but never silently: two copies would ring every bell twice.
+        reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
+    }
+    connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray, Qt::UniqueConnection);
+    logNote(m_paths.isInstalled()
+                ? QStringLiteral("Corvalin started, its settings in %1").arg(QDir::toNativeSeparators(m_paths.dataFolder()))
+                : QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_paths.own)));
+    return true;
+}
+
+void MainWindow::showStoredSetup() {
+    fitToScreen();
+    show();
+    fitToScreen();
+
+    optionsPanel->loadBooking();
+
+    // The bells are told the stored settings, with the calendar's days, and from now on after
+    // every change.
+    m_services.calendar->load();
+    m_services.core->tell();
+    m_bells->openMixer();
+    // An alarm signal that sounded when the copy before ended is not over: it sounds again,
+    // with the default card muted again after the opening unmute.
+    m_bells->resumeAlarm();
+
+    titleText->setText(kProduct);
+    soundsPanel->cardFrame()->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+    servicePanel->showBellOffset();
+    soundsPanel->showStoredCard();
+    soundsPanel->fillSoundList();
+
+    screenClock->setEnabled(true);
+
+    loadOptions();
+    saveOptions();  // once, with every value applied; a file that already holds them is left alone
+    fitToScreen();  // with the chosen mode's panels on show
+
+    servicePanel->showOff();
+}
+
+void MainWindow::goOnAsBefore() {
+    if (optionsPanel->autoStart()) {
+        // To the tray once the bells have answered: its tip tells the state they left the window in.
+        const bool toTray = autoModeForm->trayModeButton->isChecked();
+        startBells([this, toTray](const QString& refusal) {
+            if (!refusal.isEmpty()) {
+                m_ports.dialogs->warning(this, refusal);
+            }
+            if (toTray) {
+                goToTray();
+            }
+        });
+    }
+    if (m_handOver) {
+        takeBellsOver(*m_handOver);
+    }
+    followPanel->start();
 }
 
 void MainWindow::fitToScreen() {

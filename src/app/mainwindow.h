@@ -1,5 +1,6 @@
-// The bell window: the controls that show and edit the settings, and the handlers that tie
-// them to the services. A handler reads its controls and sends a command to the bell thread; the
+// The bell window: the frame that builds the title and menu strips, the tray, the set-time and day
+// modes with the day selector, places the panels (ui/mainwindow/) and connects them, and starts up
+// and ends the program. A handler reads its controls and sends a command to the bell thread; the
 // window shows what the services report by signals and keeps the last value reported where it
 // needs one at once. It never reads a member of a service that lives on the bell thread.
 #pragma once
@@ -25,12 +26,10 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QMenu;
 class QAction;
-class QPushButton;
 class QRadioButton;
 class QSystemTrayIcon;
 class ImageButton;
@@ -41,8 +40,6 @@ class FrmFullScreen;
 class FrmBellCount;
 class FrmCountDown;
 class FrmSyncError;
-class SndSelect;
-class Templet;
 class CalendarWindow;
 class TodayPanel;
 class ServicePanel;
@@ -53,10 +50,6 @@ class TimeListPanel;
 class FollowPanel;
 class AlarmPanel;
 struct PanelServices;
-
-namespace corvalin::interval {
-struct IntervalTexts;
-}
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -116,7 +109,6 @@ public:
     void onCopyDaysClicked();
     void showIntervalPanel();
     void showManualPanel();
-
     void onNoRingsClicked();
 
     // --- Bell service ---
@@ -129,7 +121,7 @@ public:
     // Today on the day selector, as a start shows it.
     void showToday();
 
-    // --- Bells ---
+    // --- Bells (the sounds panel's, kept here for the many callers) ---
     void onRingNowClicked();
     void onSetSoundCardClicked();
     // The panels, for what the frame leaves to them.
@@ -275,6 +267,14 @@ private:
     // The strips above a body of three columns that scrolls on a screen too small for it.
     void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
     void buildTimers();
+    // Start-up: this copy takes the bells (false when another copy runs them), shows the stored
+    // set-up, and goes on as the options and a copy that rang before say.
+    bool claimTheBells();
+    void showStoredSetup();
+    void goOnAsBefore();
+    // What a click on a menu-strip entry or the warning line does; none for another label.
+    using ClickHandler = void (MainWindow::*)();
+    ClickHandler clickHandler(const QLabel* label) const;
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
     // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
@@ -296,6 +296,9 @@ private:
     corvalin::settings::IntervalSettings intervalOnScreen() const;
     void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
+    // None of `targets` has a list of its own that copying the list of `source` would replace, or
+    // the operator lets it be replaced.
+    bool mayReplaceOwnLists(int source, const QList<int>& targets, bool interval);
 
     // Pieces of the bell service.
     void lockForService(bool locked);
