@@ -38,6 +38,12 @@
 #include "ui/countdown/frmfullscreen.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
+#include "ui/mainwindow/followpanel.h"
+#include "ui/mainwindow/intervalpanel.h"
+#include "ui/mainwindow/optionspanel.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/timelistpanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/mainwindow/windowstyle.h"
 #include "ui/widgets/dialogs.h"
@@ -139,43 +145,34 @@ void MainWindow::buildControls() {
     buildTrayMenu();
 
     auto* statusColumn = new QVBoxLayout;
-    statusColumn->addWidget(buildServiceStrip());
-    statusColumn->addWidget(buildClock());
-    statusColumn->addLayout(buildNextBell());
+    servicePanel = new ServicePanel(panelServices(), this);
+    servicePanel->placeIn(statusColumn);
     statusColumn->addWidget(buildTodayBells(), 1);
 
-    QWidget* options = buildOptions();
+    optionsPanel = new OptionsPanel(
+        panelServices(), m_ports.logonStart, [this] { m_ports.dialogs->showModal(autoModeForm); },
+        [this] { return m_loadPhase; }, this);
     auto* scheduleColumn = new QVBoxLayout;
-    scheduleColumn->addWidget(buildSoundList(), 1);
-    QWidget* soundCard = buildSoundCard();
+    soundsPanel = new SoundsPanel(panelServices(), this);
+    scheduleColumn->addWidget(soundsPanel->listFrame(), 1);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(buildSetTimeMode());
     settingsColumn->addWidget(buildDayMode());
     settingsColumn->addWidget(buildDaySelector());
-    settingsColumn->addWidget(options);
-    settingsColumn->addWidget(soundCard);
+    settingsColumn->addWidget(optionsPanel);
+    settingsColumn->addWidget(soundsPanel->cardFrame());
     settingsColumn->addStretch();
 
-    // Side by side, so that the interval panel leaves room for the strips above the body on a
-    // screen 768 pixels high.
-    auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(buildStartEnd(), 3);
-    intervalRow->addWidget(buildIntervalTimes(), 2);
-    scheduleColumn->addLayout(intervalRow);
-    scheduleColumn->addWidget(buildBellSounds());
-    scheduleColumn->addWidget(buildPreBells());
-    scheduleColumn->addWidget(buildManualInput());
-    scheduleColumn->addWidget(buildTimeList(), 1);
-    scheduleColumn->addWidget(applyTemplateButton, 0, Qt::AlignRight);
+    intervalPanel = new IntervalPanel(panelServices(), soundsPanel, this);
+    intervalPanel->placeIn(scheduleColumn);
+    timeListPanel = new TimeListPanel(panelServices(), soundsPanel, this);
+    timeListPanel->placeIn(scheduleColumn);
 
     arrangeBody(statusColumn, settingsColumn, scheduleColumn);
     // Both panels stay hidden until a set-time mode is chosen.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame,
-                                         inputFrame, addedFrame, applyTemplateButton}) {
-        w->hide();
-    }
+    intervalPanel->setShown(false);
+    timeListPanel->setShown(false);
 
     buildTimers();
     resize(1060, 680);
@@ -262,125 +259,14 @@ void MainWindow::buildTrayMenu() {
     m_singleClickTray = QGuiApplication::platformName() != QStringLiteral("offscreen") && statusNotifierTray();
 }
 
-QWidget* MainWindow::buildServiceStrip() {
-    stateFrame = named(new QGroupBox(QStringLiteral("Now state"), this), "stateFrame");
-    stateColor = named(new QLabel(stateFrame), "stateColor");
-    stateColor->setMinimumSize(120, 44);
-    stateText = named(new QLabel(stateColor), "stateText");
-    stateText->setAlignment(Qt::AlignCenter);
-    stateText->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
-    auto* colorLayout = new QVBoxLayout(stateColor);
-    colorLayout->addWidget(stateText);
-    startButton = imageButton("startButton", QStringLiteral("Start"), QStringLiteral("start.gif"),
-                              QStringLiteral("start1.gif"), QStringLiteral("start2.gif"));
-    stopButton = imageButton("stopButton", QStringLiteral("Stop"), QStringLiteral("stop.gif"),
-                             QStringLiteral("stop1.gif"), QString());
-    auto* stateLayout = new QGridLayout(stateFrame);
-    stateLayout->addWidget(stateColor, 0, 0, 1, 2);
-    stateLayout->addWidget(startButton, 1, 0);
-    stateLayout->addWidget(stopButton, 1, 1);
-    return stateFrame;
-}
-
-QWidget* MainWindow::buildClock() {
-    auto* clockBox = new QWidget(this);
-    clockText = named(new QLabel(clockBox), "clockText");
-    dateText = named(new QLabel(clockBox), "dateText");
-    calendarDay = named(new QLabel(clockBox), "calendarDay");
-    calendarDay->setStyleSheet(QStringLiteral("#calendarDay { color: #8a1c12; font-weight: bold; }"));
-    calendarDay->setWordWrap(true);
-    calendarDay->hide();
-    todayNote = named(new QLabel(clockBox), "todayNote");
-    todayNote->setStyleSheet(QStringLiteral("#todayNote { color: #8a1c12; font-weight: bold; }"));
-    todayNote->hide();
-    auto* clockLayout = new QGridLayout(clockBox);
-    clockLayout->setContentsMargins(0, 0, 0, 0);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
-    clockLayout->addWidget(clockText, 0, 1);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
-    clockLayout->addWidget(dateText, 1, 1);
-    clockLayout->addWidget(calendarDay, 2, 1);
-    clockLayout->addWidget(todayNote, 3, 1);
-    clockLayout->setColumnStretch(1, 1);
-    return clockBox;
-}
-
-QLayout* MainWindow::buildNextBell() {
-    auto* nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), this);
-    nextBell = named(new QLabel(nextBellFrame), "nextBell");
-    nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
-    (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
-    auto* nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), this);
-    nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
-    (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
-    auto* nextRow = new QHBoxLayout;
-    nextRow->addWidget(nextBellFrame);
-    nextRow->addWidget(nextSoundFrame);
-    return nextRow;
-}
-
 QWidget* MainWindow::buildTodayBells() {
     todayPanel = new TodayPanel(panelServices(), this);
     return todayPanel;
 }
 
 PanelServices MainWindow::panelServices() const {
-    return {m_bells, m_services.core, m_services.commands, m_services.store, m_ports.clock, m_ports.dialogs,
-            imageFolder()};
-}
-
-QWidget* MainWindow::buildOptions() {
-    auto* optionFrame = new QGroupBox(this);
-    autoStartBox = named(new QCheckBox(QStringLiteral("Auto execution"), optionFrame), "autoStartBox");
-    autoStartBox->setToolTip(
-        QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
-    silentBox = named(new QCheckBox(QStringLiteral("No sound at bell"), optionFrame), "silentBox");
-    repeatBellBox = named(new QCheckBox(QStringLiteral("Repeating bell"), optionFrame), "repeatBellBox");
-    repeatBellBox->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
-    timeSyncBox = named(new QCheckBox(QStringLiteral("Internet time"), optionFrame), "timeSyncBox");
-    timeSyncBox->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
-    powerOffBox = named(new QCheckBox(QStringLiteral("Reservation Exit"), optionFrame), "powerOffBox");
-    // The booked time beside it while a power-off is booked.
-    powerOffTimeText = named(new QLabel(optionFrame), "powerOffTimeText");
-    auto* optionLayout = new QVBoxLayout(optionFrame);
-    for (QCheckBox* box : {autoStartBox, silentBox, repeatBellBox, timeSyncBox}) {
-        optionLayout->addWidget(box);
-    }
-    auto* exitRow = new QHBoxLayout;
-    exitRow->addWidget(powerOffBox);
-    exitRow->addWidget(powerOffTimeText);
-    exitRow->addStretch();
-    optionLayout->addLayout(exitRow);
-    return optionFrame;
-}
-
-QWidget* MainWindow::buildSoundList() {
-    soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), this), "soundFrame");
-    soundList = named(new QListWidget(soundFrame), "soundList");
-    soundList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), QStringLiteral("nowBell.gif"),
-                                QStringLiteral("nowBell1.gif"), QString());
-    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"),
-                                 QStringLiteral("bellStop.gif"), QStringLiteral("bellStop1.gif"), QString());
-    addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
-    auto* soundLayout = new QGridLayout(soundFrame);
-    soundLayout->addWidget(soundList, 0, 0, 1, 2);
-    soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
-    soundLayout->addWidget(ringNowButton, 2, 0);
-    soundLayout->addWidget(stopBellButton, 2, 1);
-    return soundFrame;
-}
-
-QWidget* MainWindow::buildSoundCard() {
-    soundCardFrame = named(new QGroupBox(this), "soundCardFrame");
-    soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
-    soundCardText->setWordWrap(true);
-    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), QStringLiteral("set.gif"),
-                                     QStringLiteral("set1.gif"), QStringLiteral("set2.gif"));
-    auto* cardLayout = new QHBoxLayout(soundCardFrame);
-    cardLayout->addWidget(soundCardText, 1);
-    cardLayout->addWidget(setSoundCardButton);
-    return soundCardFrame;
+    return {m_bells,         m_services.core,         m_services.commands, m_services.store, m_services.calendar,
+            m_services.follower, m_ports.clock, m_ports.dialogs, imageFolder(),     soundFolder()};
 }
 
 QWidget* MainWindow::buildSetTimeMode() {
@@ -422,151 +308,6 @@ QWidget* MainWindow::buildDaySelector() {
     dayLayout->addWidget(copyDaysButton, 0, 2);
     dayLayout->addWidget(noRingsBox, 1, 0, 1, 2);
     return dayFrame;
-}
-
-QWidget* MainWindow::buildStartEnd() {
-    startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), this), "startEndFrame");
-    startHourBox = numberBox("startHourBox", QStringLiteral("5"), 32767, startEndFrame);
-    startMinuteBox = numberBox("startMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
-    endHourBox = numberBox("endHourBox", QStringLiteral("23"), 32767, startEndFrame);
-    endMinuteBox = numberBox("endMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
-    startHourSpin = named(new Spinner(0, 24, 5, false, startEndFrame), "startHourSpin");
-    startMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "startMinuteSpin");
-    endHourSpin = named(new Spinner(0, 24, 23, false, startEndFrame), "endHourSpin");
-    endMinuteSpin = named(new Spinner(0, 60, 0, false, startEndFrame), "endMinuteSpin");
-    auto* startEndLayout = new QGridLayout(startEndFrame);
-    auto timeRow = [&](int row, const QString& caption, QLineEdit* hour, Spinner* hourSpin, QLineEdit* minute,
-                       Spinner* minuteSpin) {
-        startEndLayout->addWidget(new QLabel(caption, startEndFrame), row, 0);
-        startEndLayout->addWidget(hour, row, 1);
-        startEndLayout->addWidget(hourSpin, row, 2);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("hr"), startEndFrame), row, 3);
-        startEndLayout->addWidget(minute, row, 4);
-        startEndLayout->addWidget(minuteSpin, row, 5);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("min"), startEndFrame), row, 6);
-    };
-    timeRow(0, QStringLiteral("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
-    timeRow(1, QStringLiteral("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
-    startEndLayout->setColumnStretch(7, 1);
-    return startEndFrame;
-}
-
-QWidget* MainWindow::buildIntervalTimes() {
-    intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), this), "intervalFrame");
-    workMinutesBox = numberBox("workMinutesBox", QStringLiteral("50"), 3, intervalFrame);
-    restMinutesBox = numberBox("restMinutesBox", QStringLiteral("10"), 3, intervalFrame);
-    workSpin = named(new Spinner(1, 300, 50, false, intervalFrame), "workSpin");
-    restSpin = named(new Spinner(1, 300, 10, false, intervalFrame), "restSpin");
-    auto* intervalLayout = new QGridLayout(intervalFrame);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Work time"), intervalFrame), 0, 0);
-    intervalLayout->addWidget(workMinutesBox, 0, 1);
-    intervalLayout->addWidget(workSpin, 0, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 0, 3);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Rest time"), intervalFrame), 1, 0);
-    intervalLayout->addWidget(restMinutesBox, 1, 1);
-    intervalLayout->addWidget(restSpin, 1, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
-    intervalLayout->setColumnStretch(4, 1);
-    return intervalFrame;
-}
-
-QWidget* MainWindow::buildBellSounds() {
-    bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), this), "bellSoundFrame");
-    startBellSoundBox = soundBox("startBellSoundBox", bellSoundFrame);
-    endBellSoundBox = soundBox("endBellSoundBox", bellSoundFrame);
-    const QString apply = QStringLiteral("apply.gif");
-    const QString apply1 = QStringLiteral("apply1.gif");
-    const QString apply2 = QStringLiteral("apply2.gif");
-    startBellSoundButton =
-        imageButton("startBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    endBellSoundButton = imageButton("endBellSoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
-    bellSoundLayout->addWidget(startBellSoundBox, 0, 1);
-    bellSoundLayout->addWidget(startBellSoundButton, 0, 2);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
-    bellSoundLayout->addWidget(endBellSoundBox, 1, 1);
-    bellSoundLayout->addWidget(endBellSoundButton, 1, 2);
-    return bellSoundFrame;
-}
-
-QWidget* MainWindow::buildPreBells() {
-    const QString apply = QStringLiteral("apply.gif");
-    const QString apply1 = QStringLiteral("apply1.gif");
-    const QString apply2 = QStringLiteral("apply2.gif");
-    preBellFrame = named(
-        new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), this),
-        "preBellFrame");
-    preBell1Box = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "preBell1Box");
-    preBell1MinutesBox = numberBox("preBell1MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
-    preBell1Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell1Spin");
-    preBell1SoundBox = soundBox("preBell1SoundBox", preBellFrame);
-    preBell1SoundButton = imageButton("preBell1SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    preBell2Box = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "preBell2Box");
-    preBell2MinutesBox = numberBox("preBell2MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
-    preBell2Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell2Spin");
-    preBell2SoundBox = soundBox("preBell2SoundBox", preBellFrame);
-    preBell2SoundButton = imageButton("preBell2SoundButton", QStringLiteral("Apply"), apply, apply1, apply2);
-    auto* preBellLayout = new QGridLayout(preBellFrame);
-    preBellLayout->addWidget(preBell1Box, 0, 0);
-    preBellLayout->addWidget(preBell1MinutesBox, 0, 1);
-    preBellLayout->addWidget(preBell1Spin, 0, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min after"), preBellFrame), 0, 3);
-    preBellLayout->addWidget(preBell1SoundBox, 0, 4);
-    preBellLayout->addWidget(preBell1SoundButton, 0, 5);
-    preBellLayout->addWidget(preBell2Box, 1, 0);
-    preBellLayout->addWidget(preBell2MinutesBox, 1, 1);
-    preBellLayout->addWidget(preBell2Spin, 1, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
-    preBellLayout->addWidget(preBell2SoundBox, 1, 4);
-    preBellLayout->addWidget(preBell2SoundButton, 1, 5);
-    return preBellFrame;
-}
-
-QWidget* MainWindow::buildManualInput() {
-    inputFrame =
-        named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), this), "inputFrame");
-    inputHourBox = numberBox("inputHourBox", QStringLiteral("0"), 32767, inputFrame);
-    inputMinuteBox = numberBox("inputMinuteBox", QStringLiteral("5"), 32767, inputFrame);
-    inputHourSpin = named(new Spinner(0, 24, 0, false, inputFrame), "inputHourSpin");
-    inputMinuteSpin = named(new Spinner(0, 60, 59, false, inputFrame), "inputMinuteSpin");
-    addTimeButton = imageButton("addTimeButton", QStringLiteral("Add"), QStringLiteral("TimeAdd.gif"),
-                                QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"));
-    auto* inputLayout = new QHBoxLayout(inputFrame);
-    inputLayout->addWidget(inputHourBox);
-    inputLayout->addWidget(inputHourSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("hr"), inputFrame));
-    inputLayout->addWidget(inputMinuteBox);
-    inputLayout->addWidget(inputMinuteSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
-    inputLayout->addStretch();
-    inputLayout->addWidget(addTimeButton);
-    return inputFrame;
-}
-
-QWidget* MainWindow::buildTimeList() {
-    addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), this), "addedFrame");
-    bellTimeList = named(new QListWidget(addedFrame), "bellTimeList");
-    bellTimeList->setSortingEnabled(true);
-    bellTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    deleteTimeButton =
-        imageButton("deleteTimeButton", QStringLiteral("Delete"), QStringLiteral("TimeDel.gif"),
-                    QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"));
-    changeSoundButton =
-        imageButton("changeSoundButton", QStringLiteral("Change sound"), QStringLiteral("TimeMod.gif"),
-                    QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"));
-    deleteAllButton =
-        imageButton("deleteAllButton", QStringLiteral("Delete all"), QStringLiteral("allDel.gif"),
-                    QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"));
-    auto* addedLayout = new QGridLayout(addedFrame);
-    addedLayout->addWidget(bellTimeList, 0, 0, 4, 1);
-    addedLayout->addWidget(deleteTimeButton, 0, 1);
-    addedLayout->addWidget(changeSoundButton, 1, 1);
-    addedLayout->addWidget(deleteAllButton, 2, 1);
-    applyTemplateButton = imageButton(
-        "applyTemplateButton", QStringLiteral("Apply templet"), QStringLiteral("applyTemplet.gif"),
-        QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"));
-    return addedFrame;
 }
 
 void MainWindow::arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn) {
@@ -611,11 +352,8 @@ void MainWindow::buildTimers() {
 
 void MainWindow::connectHandlers() {
     connect(screenClock, &SecondTimer::timeout, this, &MainWindow::onClockTick);
-    connect(autoStartBox, &QCheckBox::toggled, this, &MainWindow::onAutoStartToggled);
-    connect(silentBox, &QCheckBox::toggled, this, &MainWindow::onSilentToggled);
-    connect(repeatBellBox, &QCheckBox::toggled, this, &MainWindow::onRepeatBellToggled);
-    connect(timeSyncBox, &QCheckBox::toggled, this, &MainWindow::onTimeSyncToggled);
-    connect(powerOffBox, &QCheckBox::toggled, this, &MainWindow::onPowerOffToggled);
+    connect(optionsPanel, &OptionsPanel::changed, this, &MainWindow::saveOptions);
+    connect(optionsPanel, &OptionsPanel::repeatChanged, soundsPanel, &SoundsPanel::showStopBell);
     connect(noRingsBox, &QCheckBox::clicked, this, &MainWindow::onNoRingsClicked);
     auto onSelect = [this](QRadioButton* option, void (MainWindow::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
@@ -631,42 +369,11 @@ void MainWindow::connectHandlers() {
     connect(daySelector, &Spinner::changed, this, &MainWindow::onDayChanged);
     connect(copyDaysButton, &QPushButton::clicked, this, &MainWindow::onCopyDaysClicked);
 
-    // Each spinner writes its own position into its box; the position past the end wraps.
-    auto spin = [this](Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
-        connect(spinner, &Spinner::changed, this, [spinner, box, wrapAt, wrapTo](int value) {
-            if (value == wrapAt) {
-                spinner->setValue(wrapTo);
-                return;
-            }
-            box->setText(QString::number(value));
-        });
-    };
-    spin(startHourSpin, startHourBox, 24, 0);
-    spin(startMinuteSpin, startMinuteBox, 60, 0);
-    spin(endHourSpin, endHourBox, 24, 0);
-    spin(endMinuteSpin, endMinuteBox, 60, 0);
-    spin(workSpin, workMinutesBox, -1, 0);
-    spin(restSpin, restMinutesBox, -1, 0);
-    spin(preBell1Spin, preBell1MinutesBox, 100, 1);
-    spin(preBell2Spin, preBell2MinutesBox, 100, 1);
-    spin(inputHourSpin, inputHourBox, 24, 0);
-    spin(inputMinuteSpin, inputMinuteBox, 60, 0);
 
-    connect(startButton, &QPushButton::clicked, this, &MainWindow::onStartClicked);
-    connect(addTimeButton, &QPushButton::clicked, this, &MainWindow::onAddTimeClicked);
-    connect(deleteTimeButton, &QPushButton::clicked, this, &MainWindow::onDeleteTimeClicked);
-    connect(changeSoundButton, &QPushButton::clicked, this, &MainWindow::onChangeSoundClicked);
-    connect(deleteAllButton, &QPushButton::clicked, this, &MainWindow::onDeleteAllClicked);
-    connect(applyTemplateButton, &QPushButton::clicked, this, &MainWindow::onApplyTemplateClicked);
-    connect(ringNowButton, &QPushButton::clicked, this, &MainWindow::onRingNowClicked);
-    connect(stopBellButton, &QPushButton::clicked, this, &MainWindow::onStopBellClicked);
-    connect(addSoundButton, &QPushButton::clicked, this, &MainWindow::onAddSoundClicked);
-    connect(startBellSoundButton, &QPushButton::clicked, this, &MainWindow::onStartBellSoundClicked);
-    connect(endBellSoundButton, &QPushButton::clicked, this, &MainWindow::onEndBellSoundClicked);
-    connect(preBell1SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell1SoundClicked);
-    connect(preBell2SoundButton, &QPushButton::clicked, this, &MainWindow::onPreBell2SoundClicked);
-    connect(setSoundCardButton, &QPushButton::clicked, this, &MainWindow::onSetSoundCardClicked);
-    connect(stopButton, &QPushButton::clicked, this, &MainWindow::onStopClicked);
+    connect(servicePanel, &ServicePanel::startClicked, this, &MainWindow::onStartClicked);
+    connect(timeListPanel, &TimeListPanel::edited, this, &MainWindow::saveTimeList);
+    connect(timeListPanel, &TimeListPanel::templetApplied, this, &MainWindow::onTempletApplied);
+    connect(intervalPanel, &IntervalPanel::edited, this, &MainWindow::saveIntervalSettings);
     connect(trayExitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
     connect(setupMenu->actions().at(0), &QAction::triggered, this, &MainWindow::onExportSetupTriggered);
     connect(setupMenu->actions().at(1), &QAction::triggered, this, &MainWindow::onImportSetupTriggered);
@@ -694,48 +401,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (entry) {
             highlightEntry(nullptr);
         }
-        if (label == exitEntry) {
-            onExitClicked();
-            return true;
-        }
-        if (label == warningLine) {
-            onWarningLineClicked();
-            return true;
-        }
-        if (label == countdownEntry) {
-            onCountdownClicked();
-            return true;
-        }
-        if (label == bellCountEntry) {
-            onBellCountClicked();
-            return true;
-        }
-        if (label == calendarEntry) {
-            onCalendarClicked();
-            return true;
-        }
-        if (label == setupEntry) {
-            onSetupClicked();
-            return true;
-        }
-        if (label == ringLogEntry) {
-            onRingLogClicked();
-            return true;
-        }
-        if (label == alarmEntry) {
-            onAlarmClicked();
-            return true;
-        }
-        if (label == helpEntry) {
-            onHelpClicked();
-            return true;
-        }
-        if (label == infoEntry) {
-            onInfoClicked();
+        if (const ClickHandler handler = clickHandler(label)) {
+            (this->*handler)();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+MainWindow::ClickHandler MainWindow::clickHandler(const QLabel* label) const {
+    const std::pair<const QLabel*, ClickHandler> handlers[] = {
+        {exitEntry, &MainWindow::onExitClicked},         {warningLine, &MainWindow::onWarningLineClicked},
+        {countdownEntry, &MainWindow::onCountdownClicked}, {bellCountEntry, &MainWindow::onBellCountClicked},
+        {calendarEntry, &MainWindow::onCalendarClicked},   {setupEntry, &MainWindow::onSetupClicked},
+        {ringLogEntry, &MainWindow::onRingLogClicked},     {alarmEntry, &MainWindow::onAlarmClicked},
+        {helpEntry, &MainWindow::onHelpClicked},           {infoEntry, &MainWindow::onInfoClicked}};
+    for (const auto& [entry, handler] : handlers) {
+        if (entry == label) {
+            return handler;
+        }
+    }
+    return nullptr;
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
@@ -776,90 +462,91 @@ void MainWindow::showFailure(const QString& description) {
 
 void MainWindow::startUp() {
     try {
-        trayMenu->menuAction()->setVisible(false);
-        setWindowTitle(kProduct);
-        openWindowAction->setVisible(false);
-        bellCountEntry->setEnabled(false);
-        QCoreApplication::setApplicationName(kProduct);
-
-        m_loadPhase = 1;
-        m_bells->resetClock();
-
-        const auto& guard = m_bells->guardAtStart();
-        if (guard.copies >= 2) {
-            m_bells->showFirstCopy();
-            m_quit();
+        if (!claimTheBells()) {
             return;
         }
-        if (guard.copies == 0) {
-            // Runs all the same, but never silently: two copies would ring every bell twice.
-            reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
-        }
-        connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray,
-                Qt::UniqueConnection);
-        logNote(m_paths.isInstalled()
-                    ? QStringLiteral("Corvalin started, its settings in %1")
-                          .arg(QDir::toNativeSeparators(m_paths.dataFolder()))
-                    : QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_paths.own)));
-
-        fitToScreen();
-        show();
-        fitToScreen();
-
-        // The booked shutdown: off at 00:05 unless exit.ini says otherwise.
-        // Its reaction stores the booking again and arms it.
-        const auto booking = m_services.store->loadExitBooking();
-        showPowerOffBooking({false, booking.hour, booking.minute});
-        powerOffBox->setChecked(booking.on);
-        reportDamagedBooking();
-
-        // The bells are told the stored settings, with the calendar's days, and from now on after
-        // every change.
-        m_services.calendar->load();
-        m_services.core->tell();
-        m_bells->openMixer();
-        // An alarm signal that sounded when the copy before ended is not over: it sounds again,
-        // with the default card muted again after the opening unmute.
-        m_bells->resumeAlarm();
-
-        titleText->setText(kProduct);
-        soundCardFrame->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
-
-        showBellOffset();
-
-        m_soundCardIndex = m_services.store->loadSoundCard();
-        showSoundCard();
-
-        fillSoundList();
-
-        screenClock->setEnabled(true);
-
-        loadOptions();
-        saveOptions();  // once, with every value applied; a file that already holds them is left alone
-        fitToScreen();  // with the chosen mode's panels on show
-
-        stateText->setText(QStringLiteral("OFF"));
-        setBackColor(stateColor, kStoppedColor);
-
-        if (autoStartBox->isChecked()) {
-            // To the tray once the bells have answered: its tip tells the state they left the window in.
-            const bool toTray = autoModeForm->trayModeButton->isChecked();
-            startBells([this, toTray](const QString& refusal) {
-                if (!refusal.isEmpty()) {
-                    m_ports.dialogs->warning(this, refusal);
-                }
-                if (toTray) {
-                    goToTray();
-                }
-            });
-        }
-        if (m_handOver) {
-            takeBellsOver(*m_handOver);
-        }
-        startFollowing();
+        showStoredSetup();
+        goOnAsBefore();
     } catch (const std::exception& failure) {
         showFailure(QString::fromLocal8Bit(failure.what()));
     }
+}
+
+bool MainWindow::claimTheBells() {
+    trayMenu->menuAction()->setVisible(false);
+    setWindowTitle(kProduct);
+    openWindowAction->setVisible(false);
+    bellCountEntry->setEnabled(false);
+    QCoreApplication::setApplicationName(kProduct);
+
+    m_loadPhase = 1;
+    m_bells->resetClock();
+
+    const auto& guard = m_bells->guardAtStart();
+    if (guard.copies >= 2) {
+        m_bells->showFirstCopy();
+        m_quit();
+        return false;
+    }
+    if (guard.copies == 0) {
+        // Runs all the same, but never silently: two copies would ring every bell twice.
+        reportProblem(guard.problem + QStringLiteral("; if another copy runs, every bell rings twice"));
+    }
+    connect(m_bells, &BellsClient::showRequested, this, &MainWindow::comeBackFromTray, Qt::UniqueConnection);
+    logNote(m_paths.isInstalled()
+                ? QStringLiteral("Corvalin started, its settings in %1").arg(QDir::toNativeSeparators(m_paths.dataFolder()))
+                : QStringLiteral("Corvalin started in %1").arg(QDir::toNativeSeparators(m_paths.own)));
+    return true;
+}
+
+void MainWindow::showStoredSetup() {
+    fitToScreen();
+    show();
+    fitToScreen();
+
+    optionsPanel->loadBooking();
+
+    // The bells are told the stored settings, with the calendar's days, and from now on after
+    // every change.
+    m_services.calendar->load();
+    m_services.core->tell();
+    m_bells->openMixer();
+    // An alarm signal that sounded when the copy before ended is not over: it sounds again,
+    // with the default card muted again after the opening unmute.
+    m_bells->resumeAlarm();
+
+    titleText->setText(kProduct);
+    soundsPanel->cardFrame()->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+    servicePanel->showBellOffset();
+    soundsPanel->showStoredCard();
+    soundsPanel->fillSoundList();
+
+    screenClock->setEnabled(true);
+
+    loadOptions();
+    saveOptions();  // once, with every value applied; a file that already holds them is left alone
+    fitToScreen();  // with the chosen mode's panels on show
+
+    servicePanel->showOff();
+}
+
+void MainWindow::goOnAsBefore() {
+    if (optionsPanel->autoStart()) {
+        // To the tray once the bells have answered: its tip tells the state they left the window in.
+        const bool toTray = autoModeForm->trayModeButton->isChecked();
+        startBells([this, toTray](const QString& refusal) {
+            if (!refusal.isEmpty()) {
+                m_ports.dialogs->warning(this, refusal);
+            }
+            if (toTray) {
+                goToTray();
+            }
+        });
+    }
+    if (m_handOver) {
+        takeBellsOver(*m_handOver);
+    }
+    followPanel->start();
 }
 
 void MainWindow::fitToScreen() {

@@ -1,5 +1,6 @@
-// The bell window: the controls that show and edit the settings, and the handlers that tie
-// them to the services. A handler reads its controls and sends a command to the bell thread; the
+// The bell window: the frame that builds the title and menu strips, the tray, the set-time and day
+// modes with the day selector, places the panels (ui/mainwindow/) and connects them, and starts up
+// and ends the program. A handler reads its controls and sends a command to the bell thread; the
 // window shows what the services report by signals and keeps the last value reported where it
 // needs one at once. It never reads a member of a service that lives on the bell thread.
 #pragma once
@@ -25,12 +26,10 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QMenu;
 class QAction;
-class QPushButton;
 class QRadioButton;
 class QSystemTrayIcon;
 class ImageButton;
@@ -41,20 +40,16 @@ class FrmFullScreen;
 class FrmBellCount;
 class FrmCountDown;
 class FrmSyncError;
-class SndSelect;
-class Templet;
-class IsAutoExitForm;
 class CalendarWindow;
 class TodayPanel;
+class ServicePanel;
+class SoundsPanel;
+class OptionsPanel;
+class IntervalPanel;
+class TimeListPanel;
+class FollowPanel;
 class AlarmPanel;
 struct PanelServices;
-
-namespace corvalin::setup {
-struct Contents;
-}
-namespace corvalin::interval {
-struct IntervalTexts;
-}
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -114,17 +109,6 @@ public:
     void onCopyDaysClicked();
     void showIntervalPanel();
     void showManualPanel();
-
-    // --- Option reactions ---
-    void onAutoStartToggled();
-    void enableAutoRun();
-    void disableAutoRun();
-    void onSilentToggled();
-    void onRepeatBellToggled();
-    void onTimeSyncToggled();
-    void onPowerOffToggled();
-    void onPowerOffTimeConfirmed();
-    IsAutoExitForm* autoExitWindow();
     void onNoRingsClicked();
 
     // --- Bell service ---
@@ -137,37 +121,14 @@ public:
     // Today on the day selector, as a start shows it.
     void showToday();
 
-    // --- Manual time list ---
-    void onAddTimeClicked();
-    void onDeleteTimeClicked();
-    void onChangeSoundClicked();
-    void onDeleteAllClicked();
-    void insertBellTime(const QString& timeKey);
-
-    // --- Templates ---
-    void onApplyTemplateClicked();
-    // Copies template k (1..6) into the list being edited and stores it; false when the
-    // template could not be read (nothing changes then).
-    bool applyTemplate(int k);
-    Templet* templetWindow();
-
-    // --- Bells ---
+    // --- Bells (the sounds panel's, kept here for the many callers) ---
     void onRingNowClicked();
-    void onStopBellClicked();
-    void onStartBellSoundClicked();
-    void onEndBellSoundClicked();
-    void onPreBell1SoundClicked();
-    void onPreBell2SoundClicked();
-    // "Add sound...": copies a sound file the operator picks into the user's own sound folder.
-    void onAddSoundClicked();
-    // Points the sound list at the sound folder (reads the folder again, keeping the
-    // selected sound when it is still there).
-    void fillSoundList();
-
-    // --- Dedicated sound card ---
-    void showSoundCard();
     void onSetSoundCardClicked();
-    SndSelect* sndSelectWindow();
+    // The panels, for what the frame leaves to them.
+    SoundsPanel* sounds() const { return soundsPanel; }
+    OptionsPanel* options() const { return optionsPanel; }
+    IntervalPanel* interval() const { return intervalPanel; }
+    TimeListPanel* timeList() const { return timeListPanel; }
 
     // --- Elsewhere ---
     // The internet time warning window; none until it is first due.
@@ -222,14 +183,8 @@ public:
     QMenu* todayMenu(QListWidgetItem* item);
     // "Bell time offset..." in the set-up menu.
     void onBellOffsetTriggered();
-    // "Follow a set-up..." in the set-up menu.
-    void onFollowTriggered();
-    // Shows what is followed and lets the follower fetch (after the settings are loaded).
-    void startFollowing();
     // Whether the settings are locked because the computer follows a published set-up.
     bool settingsLocked() const;
-    // Today's exception beside the date, or nothing when there is none.
-    void showCalendarDay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -260,39 +215,15 @@ private:
     QAction* trayExitAction;
     QAction* skipNextAction;                 // "Skip next bell (10:50)", while the service runs
     std::optional<bool> m_trayShowsRunning;  // what the tray icon shows
-    QLabel* offsetText;    // beside the clock while the offset is not 0
 
     // Service state, clock and today's bells.
-    QGroupBox* stateFrame;
-    QLabel* stateColor;
-    QLabel* stateText;
-    ImageButton* startButton;
-    ImageButton* stopButton;
-    QLabel* clockText;
-    QLabel* dateText;
-    QLabel* calendarDay;
-    QLabel* todayNote;  // "No bells today" or "Templet 2 rings today" while today's change says so
-    QLabel* nextBell;
-    QLabel* nextBellSound;
+    ServicePanel* servicePanel;
     TodayPanel* todayPanel;
 
-    // Options.
-    QCheckBox* autoStartBox;
-    QCheckBox* silentBox;
-    QCheckBox* repeatBellBox;
-    QCheckBox* timeSyncBox;
-    QCheckBox* powerOffBox;
-    QLabel* powerOffTimeText;
+    OptionsPanel* optionsPanel;
 
     // Sounds and the dedicated card.
-    QGroupBox* soundFrame;
-    QListWidget* soundList;
-    ImageButton* ringNowButton;
-    ImageButton* stopBellButton;
-    QPushButton* addSoundButton;
-    QGroupBox* soundCardFrame;
-    QLabel* soundCardText;
-    ImageButton* setSoundCardButton;
+    SoundsPanel* soundsPanel;
 
     // Modes and day selector.
     QGroupBox* modeFrame;
@@ -309,50 +240,10 @@ private:
     QLineEdit* shownDayBox;
 
     // Interval panel.
-    QGroupBox* startEndFrame;
-    QLineEdit* startHourBox;
-    QLineEdit* startMinuteBox;
-    QLineEdit* endHourBox;
-    QLineEdit* endMinuteBox;
-    Spinner* startHourSpin;
-    Spinner* startMinuteSpin;
-    Spinner* endHourSpin;
-    Spinner* endMinuteSpin;
-    QGroupBox* intervalFrame;
-    QLineEdit* workMinutesBox;
-    QLineEdit* restMinutesBox;
-    Spinner* workSpin;
-    Spinner* restSpin;
-    QGroupBox* bellSoundFrame;
-    QLineEdit* startBellSoundBox;
-    QLineEdit* endBellSoundBox;
-    ImageButton* startBellSoundButton;
-    ImageButton* endBellSoundButton;
-    QGroupBox* preBellFrame;
-    QCheckBox* preBell1Box;
-    QLineEdit* preBell1MinutesBox;
-    Spinner* preBell1Spin;
-    QLineEdit* preBell1SoundBox;
-    ImageButton* preBell1SoundButton;
-    QCheckBox* preBell2Box;
-    QLineEdit* preBell2MinutesBox;
-    Spinner* preBell2Spin;
-    QLineEdit* preBell2SoundBox;
-    ImageButton* preBell2SoundButton;
+    IntervalPanel* intervalPanel;
 
     // Manual panel.
-    QGroupBox* inputFrame;
-    QLineEdit* inputHourBox;
-    QLineEdit* inputMinuteBox;
-    Spinner* inputHourSpin;
-    Spinner* inputMinuteSpin;
-    ImageButton* addTimeButton;
-    QGroupBox* addedFrame;
-    QListWidget* bellTimeList;
-    ImageButton* deleteTimeButton;
-    ImageButton* changeSoundButton;
-    ImageButton* deleteAllButton;
-    ImageButton* applyTemplateButton;
+    TimeListPanel* timeListPanel;
 
     // Timers and owned dialogs.
     SecondTimer* screenClock;
@@ -369,25 +260,21 @@ private:
     void buildMenuStrip();
     void buildWarningLine();
     void buildTrayMenu();
-    QWidget* buildServiceStrip();
-    QWidget* buildClock();
-    QLayout* buildNextBell();  // the next bell and its sound, side by side
     QWidget* buildTodayBells();
-    QWidget* buildOptions();
-    QWidget* buildSoundList();
-    QWidget* buildSoundCard();
     QWidget* buildSetTimeMode();
     QWidget* buildDayMode();
     QWidget* buildDaySelector();
-    QWidget* buildStartEnd();
-    QWidget* buildIntervalTimes();
-    QWidget* buildBellSounds();
-    QWidget* buildPreBells();
-    QWidget* buildManualInput();
-    QWidget* buildTimeList();  // the time list and its buttons; the templet button is placed apart
     // The strips above a body of three columns that scrolls on a screen too small for it.
     void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
     void buildTimers();
+    // Start-up: this copy takes the bells (false when another copy runs them), shows the stored
+    // set-up, and goes on as the options and a copy that rang before say.
+    bool claimTheBells();
+    void showStoredSetup();
+    void goOnAsBefore();
+    // What a click on a menu-strip entry or the warning line does; none for another label.
+    using ClickHandler = void (MainWindow::*)();
+    ClickHandler clickHandler(const QLabel* label) const;
     bool titleStripEvent(QObject* watched, QEvent* event);
     void trayActivated(int reason);
     // Says once that the close button keeps the bells, in a balloon at the tray icon; `tries` times
@@ -406,10 +293,12 @@ private:
     corvalin::settings::Options optionsOnScreen() const;
     corvalin::settings::TimeList timeListOnScreen() const;
     void showTimeList(const corvalin::settings::TimeList& list, bool dayFile);
-    QWidget* intervalControl(corvalin::settings::IntervalField field) const;
     corvalin::settings::IntervalSettings intervalOnScreen() const;
     void showInterval(const corvalin::settings::IntervalSettings& settings, bool dayFile);
     int dayForSave(int which) const;
+    // None of `targets` has a list of its own that copying the list of `source` would replace, or
+    // the operator lets it be replaced.
+    bool mayReplaceOwnLists(int source, const QList<int>& targets, bool interval);
 
     // Pieces of the bell service.
     void lockForService(bool locked);
@@ -422,44 +311,22 @@ private:
     void onAlarmClicked();
     // --- Today's changes ---
     void buildTodayControls();
-    // Beside the date: the whole day's change among today's changes, if any.
-    void showTodayNote(const QStringList& changes);
     void showSkipNext();
     // The tray icon: the program's own while the bells run, grey while they are stopped.
     void showTrayState();
-    // The interval times on screen pass their checks (the bounds are set from them); else their
-    // message is shown and false.
-    bool intervalTimesPass();
     // --- A set-up followed from a web address ---
     void buildFollowControls();
-    void showFollowing();
-    // The address followed; empty when the settings are the computer's own.
-    QString followed() const;
-    QString applyFollowedSetup(const corvalin::setup::Contents& contents);
-    QLabel* followText;
-    QAction* followAction;
-    QAction* refreshFollowAction;
-    QAction* unfollowAction;
+    // While the set-up is followed, what it carries is locked.
+    void onFollowingChanged(bool following);
+    FollowPanel* followPanel;
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();
-    // The offset as the store holds it, beside the clock.
-    void showBellOffset();
     void showStopped();
-    void showPowerOffBooking(const corvalin::settings::ExitBooking& booking);
-    void saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note);
-    void reportDamagedBooking();
-    void showCards(const QStringList& cards, const QStringList& ids, int listed, const QString& chosen);
     void unmuteDefault();
-    void showNextBell(int minuteOfDay, const QString& sound);
-    QString soundFolderMessageName() const;
-    QString selectedSound() const;
-    // A sound beyond the bounds of a bell cannot be chosen for a bell: true, with the reason in the
-    // ring log and on the warning line, when `sound` is one.
-    bool refuseSound(const QString& sound);
-    void showSoundList();
-    void pickSound(QLineEdit* target);
     void saveTimeList();
+    // A template's list is on screen: stored with its "No rings" where a day's list is edited.
+    void onTempletApplied(bool noBell);
     void saveIntervalSettings();
 
     QList<QLabel*> menuEntries() const;
@@ -469,7 +336,6 @@ private:
     void showImportedSettings();
 
     // Pieces of the modes and day selector.
-    corvalin::interval::IntervalTexts intervalTexts() const;
     QString dayCaption(int day) const;
     void setSelectorSilently(int value);
 
@@ -486,22 +352,12 @@ private:
     // The tray reports a click as one activation (a StatusNotifier host), never a double click.
     bool m_singleClickTray = false;
     Qt::WindowStates m_savedWindowState = Qt::WindowNoState;
-    // The last values the bell thread reported or was sent.
-    QStringList m_cards;    // the cards that can be chosen
-    QStringList m_cardIds;  // and their names on the sound server
-    QString m_cardText;     // the chosen one, as shown
-    QString m_reportedCard;  // the chosen one as the bells last told it
-    // Where the chosen card lists now; -1: none, or not connected.
-    int m_soundCardIndex = -1;
     std::function<void()> m_quit;
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
     QPointer<FrmCountDown> m_countDown;
     QPointer<QWidget> m_help1;
-    IsAutoExitForm* m_autoExit = nullptr;
     QPointer<QWidget> m_info1;
-    SndSelect* m_sndSelect = nullptr;
-    Templet* m_templet = nullptr;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;
     // The warning line shows the bells' client's open problems told after the last one the

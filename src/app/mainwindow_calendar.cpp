@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/followpanel.h"
 #include "core/ports/clock.h"
 #include "ui/calendar/calendarwindow.h"
 #include "core/calendar/schoolcalendar.h"
@@ -29,21 +30,9 @@ void MainWindow::onCalendarClicked() {
         m_ports.dialogs->message(this, QStringLiteral("Calendar"),
                                  QStringLiteral("The school calendar is managed from %1 with the rest of the set-up; "
                                                 "change it there.")
-                                     .arg(followed()),
+                                     .arg(followPanel->followed()),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return;
     }
     m_ports.dialogs->showModal(calendarWindow());
 }
-
-void MainWindow::showCalendarDay() {
-    const auto today = m_services.calendar->exceptionOn(currentTime().date());
-    if (!today) {
-        calendarDay->hide();
-        calendarDay->clear();
-        return;
-    }
-    calendarDay->setText(QString::fromStdString(corvalin::calendar::summaryText(*today)));
-    calendarDay->show();
-}
-

@@ -5,6 +5,7 @@
 
 #include "app/copydaysdialog.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
 #include "engine/schedule/dayselector.h"
 #include "engine/schedule/intervalcheck.h"
 #include "core/schedule/settingsstore.h"
@@ -33,7 +34,7 @@ void MainWindow::onCopyDaysClicked() {
         return;
     }
     // Settings the day selector would refuse to store are not copied either.
-    if (interval && !intervalTimesPass()) {
+    if (interval && !intervalPanel->timesPass()) {
         return;
     }
 
@@ -50,27 +51,8 @@ void MainWindow::onCopyDaysClicked() {
 
     const fmt::TimeList list = timeListOnScreen();
     const fmt::IntervalSettings settings = intervalOnScreen();
-    QStringList targetNames;
-    QStringList replaced;
-    for (const int day : targets) {
-        targetNames.append(dayCaption(day));
-        const bool own = interval ? replacesOwnList(m_services.store->loadDayInterval(day), settings)
-                                  : replacesOwnList(m_services.store->loadDayTimes(day), list);
-        if (own) {
-            replaced.append(dayCaption(day));
-        }
-    }
-    if (!replaced.isEmpty()) {
-        const auto answer = m_ports.dialogs->message(
-            this, QStringLiteral("Copy to days"),
-            (replaced.size() == 1
-                 ? QStringLiteral("%1 already has a list of its own. Replace it with the list of %2?")
-                 : QStringLiteral("%1 already have lists of their own. Replace them with the list of %2?"))
-                .arg(replaced.join(QStringLiteral(", ")), dayCaption(source)),
-            Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
-        if (answer != Dialogs::Answer::Yes) {
-            return;  // nothing stored, nothing copied
-        }
+    if (!mayReplaceOwnLists(source, targets, interval)) {
+        return;  // nothing stored, nothing copied
     }
 
     // The list on screen is stored first, as a move of the day selector stores it. A save that
@@ -86,6 +68,34 @@ void MainWindow::onCopyDaysClicked() {
             m_services.store->saveDayTimes(day, list);
         }
     }
+    QStringList targetNames;
+    for (const int day : targets) {
+        targetNames.append(dayCaption(day));
+    }
     logNote(QStringLiteral("the list of %1 was copied to %2")
                 .arg(dayCaption(source), targetNames.join(QStringLiteral(", "))));
+}
+
+bool MainWindow::mayReplaceOwnLists(int source, const QList<int>& targets, bool interval) {
+    const fmt::TimeList list = timeListOnScreen();
+    const fmt::IntervalSettings settings = intervalOnScreen();
+    QStringList replaced;
+    for (const int day : targets) {
+        const bool own = interval ? replacesOwnList(m_services.store->loadDayInterval(day), settings)
+                                  : replacesOwnList(m_services.store->loadDayTimes(day), list);
+        if (own) {
+            replaced.append(dayCaption(day));
+        }
+    }
+    if (replaced.isEmpty()) {
+        return true;
+    }
+    const auto answer = m_ports.dialogs->message(
+        this, QStringLiteral("Copy to days"),
+        (replaced.size() == 1
+             ? QStringLiteral("%1 already has a list of its own. Replace it with the list of %2?")
+             : QStringLiteral("%1 already have lists of their own. Replace them with the list of %2?"))
+            .arg(replaced.join(QStringLiteral(", ")), dayCaption(source)),
+        Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    return answer == Dialogs::Answer::Yes;
 }

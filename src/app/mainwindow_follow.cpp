@@ -1,180 +1,25 @@
-// Following a set-up published at a web address: "Follow a set-up..." in the set-up menu takes the
-// address and the publisher's public key; while the computer follows one, the settings it carries
-// are locked with a notice naming where they are changed, and "Stop following" makes the set-up in
-// use the computer's own again. A new version is applied, at a quiet moment, as an import is.
-#include <QAction>
-#include <QCheckBox>
-#include <QDialog>
-#include <QDir>
-#include <QFormLayout>
-#include <QHBoxLayout>
+// The followed set-up's panel (ui/mainwindow/followpanel.h) in the window: its line under the warning
+// line, its actions in the set-up menu, and the settings it locks while a set-up is followed.
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
-#include "core/bells/bellsclient.h"
-#include "core/follow/setupfollower.h"
-#include "core/schedule/bellscore.h"
-#include "core/schedule/settingsstore.h"
-#include "core/schedule/setuparchive.h"
-#include "ui/widgets/dialogs.h"
-#include "ui/widgets/elidedlabel.h"
-#include "ui/widgets/imagebutton.h"
+#include "ui/mainwindow/followpanel.h"
+#include "ui/mainwindow/optionspanel.h"
 
 void MainWindow::buildFollowControls() {
-    // One line, however long the address: the whole of it in the tooltip.
-    followText = new ElidedLabel(1, this);
-    followText->setObjectName(QStringLiteral("followText"));
-    followText->setStyleSheet(QStringLiteral("background: #fff3c4; color: #4a3b00; padding: 2px 10px;"));
-    followText->hide();
+    followPanel = new FollowPanel(panelServices(), this, setupMenu);
     if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
-        column->insertWidget(column->indexOf(warningLine) + 1, followText);
+        column->insertWidget(column->indexOf(warningLine) + 1, followPanel->line());
     }
-    setupMenu->addSeparator();
-    followAction = setupMenu->addAction(QStringLiteral("Follow a set-up..."));
-    followAction->setObjectName(QStringLiteral("followAction"));
-    connect(followAction, &QAction::triggered, this, &MainWindow::onFollowTriggered);
-    refreshFollowAction = setupMenu->addAction(QStringLiteral("Refresh the followed set-up"));
-    refreshFollowAction->setObjectName(QStringLiteral("refreshFollowAction"));
-    connect(refreshFollowAction, &QAction::triggered, this, [this] {
-        if (SetupFollower* follower = m_services.follower) {
-            follower->refresh();
-        }
-    });
-    unfollowAction = setupMenu->addAction(QStringLiteral("Stop following"));
-    unfollowAction->setObjectName(QStringLiteral("unfollowAction"));
-    connect(unfollowAction, &QAction::triggered, this, [this] {
-        if (SetupFollower* follower = m_services.follower) {
-            follower->unfollow();
-        }
-    });
-    if (SetupFollower* follower = m_services.follower) {
-        connect(follower, &SetupFollower::followingChanged, this, [this] { showFollowing(); });
-        follower->setApplier([this](const corvalin::setup::Contents& contents) { return applyFollowedSetup(contents); });
-    }
+    connect(followPanel, &FollowPanel::followingChanged, this, &MainWindow::onFollowingChanged);
 }
 
-void MainWindow::startFollowing() {
-    showFollowing();
-    if (SetupFollower* follower = m_services.follower) {
-        follower->start();
-    }
-}
-
-QString MainWindow::followed() const {
-    return m_services.follower ? m_services.follower->address() : QString();
-}
-
-void MainWindow::showFollowing() {
-    const QString address = followed();
-    const bool following = !address.isEmpty();
-    followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
-    followText->setToolTip(followText->text());
-    followText->setVisible(following);
-    refreshFollowAction->setEnabled(following);
-    unfollowAction->setEnabled(following);
-    // What a set-up carries is changed where it is published.
-    for (const QString& name : {QStringLiteral("importSetupAction"), QStringLiteral("alarmSignalsAction"),
-                                QStringLiteral("bellOffsetAction")}) {
-        for (QAction* action : setupMenu->actions()) {
-            if (action->objectName() == name) {
-                action->setEnabled(!following);
-            }
-        }
-    }
-    for (QCheckBox* option : {autoStartBox, silentBox, repeatBellBox, timeSyncBox, powerOffBox}) {
-        option->setEnabled(!following);
-    }
+void MainWindow::onFollowingChanged(bool following) {
+    optionsPanel->setFollowing(following);
     lockForService(m_bells->isRunning());
 }
 
 bool MainWindow::settingsLocked() const {
-    return !followed().isEmpty();
-}
-
-QString MainWindow::applyFollowedSetup(const corvalin::setup::Contents& contents) {
-    // As an import from the menu, with no question: the bells stop and start again with it, at a
-    // moment when no bell is due.
-    const bool running = m_bells->isRunning();
-    if (running) {
-        onStopClicked();
-    }
-    const QString why = m_services.store->importSetup(contents);  // shown by showImportedSetup
-    auto startAgain = [this, running] {
-        if (!running) {
-            return;
-        }
-        m_services.core->start([this](const QString& refusal) {
-            if (!refusal.isEmpty()) {
-                reportProblem(QStringLiteral("the bells did not start again with the followed set-up: ") + refusal);
-            }
-        }, true);
-    };
-    if (why.isEmpty()) {
-        // After the settings are shown: the store's word on the new files came first.
-        m_bells->refreshSoundsNow(this, startAgain);
-    } else {
-        startAgain();
-    }
-    return why;
-}
-
-void MainWindow::onFollowTriggered() {
-    QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Follow a set-up"));
-    auto* text = new QLabel(
-        QStringLiteral("This computer takes its set-up from a web address, as it is published there and signed "
-                       "by its publisher, and keeps it up to date (at start and every 15 minutes). Its settings "
-                       "are then changed only there."),
-        &dialog);
-    text->setWordWrap(true);
-    auto* address = new QLineEdit(&dialog);
-    address->setObjectName(QStringLiteral("followAddress"));
-    address->setPlaceholderText(QStringLiteral("https://server/bells/setup.zip"));
-    auto* key = new QLineEdit(&dialog);
-    key->setObjectName(QStringLiteral("followKey"));
-    key->setPlaceholderText(QStringLiteral("corvalin-ed25519:..."));
-    if (SetupFollower* follower = m_services.follower) {
-        address->setText(follower->address());
-        key->setText(follower->publicKey());
-    }
-    auto* refusal = new QLabel(&dialog);
-    refusal->setObjectName(QStringLiteral("followRefusal"));
-    refusal->setStyleSheet(QStringLiteral("color: #b00020;"));
-    refusal->setWordWrap(true);
-    refusal->hide();
-    auto* ok = new QPushButton(QStringLiteral("Follow"), &dialog);
-    ok->setObjectName(QStringLiteral("followOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
-    cancel->setObjectName(QStringLiteral("followCancel"));
-    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, &dialog, [&] {
-        SetupFollower* follower = m_services.follower;
-        const QString why = follower ? follower->follow(address->text(), key->text())
-                                     : QStringLiteral("this copy cannot follow a set-up");
-        if (why.isEmpty()) {
-            dialog.accept();
-            return;
-        }
-        refusal->setText(why);
-        refusal->show();
-    });
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Address:"), address);
-    form->addRow(QStringLiteral("Publisher's public key:"), key);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(text);
-    layout->addLayout(form);
-    layout->addWidget(refusal);
-    layout->addLayout(buttons);
-    dialog.resize(520, dialog.sizeHint().height());
-    m_ports.dialogs->showModal(&dialog);
+    return !followPanel->followed().isEmpty();
 }

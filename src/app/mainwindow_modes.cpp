@@ -7,6 +7,8 @@
 #include <QRadioButton>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "core/ports/clock.h"
 #include "engine/schedule/clocktext.h"
 #include "engine/schedule/dayselector.h"
@@ -22,21 +24,6 @@ namespace {
 const QString kAllDays = QStringLiteral("All days");
 
 }  // namespace
-
-corvalin::interval::IntervalTexts MainWindow::intervalTexts() const {
-    corvalin::interval::IntervalTexts texts;
-    texts.startHour = startHourBox->text().toStdString();
-    texts.startMinute = startMinuteBox->text().toStdString();
-    texts.exitHour = endHourBox->text().toStdString();
-    texts.exitMinute = endMinuteBox->text().toStdString();
-    texts.work = workMinutesBox->text().toStdString();
-    texts.rest = restMinutesBox->text().toStdString();
-    texts.preBell1On = preBell1Box->isChecked();
-    texts.preBell2On = preBell2Box->isChecked();
-    texts.preBell1 = preBell1MinutesBox->text().toStdString();
-    texts.preBell2 = preBell2MinutesBox->text().toStdString();
-    return texts;
-}
 
 QString MainWindow::dayCaption(int day) const {
     if (days::isTemplateDay(day)) {
@@ -54,21 +41,13 @@ void MainWindow::setSelectorSilently(int value) {
 }
 
 void MainWindow::showIntervalPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
-        w->hide();
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
-        w->show();
-    }
+    timeListPanel->setShown(false);
+    intervalPanel->setShown(true);
 }
 
 void MainWindow::showManualPanel() {
-    for (QWidget* w : std::initializer_list<QWidget*>{startEndFrame, intervalFrame, bellSoundFrame, preBellFrame}) {
-        w->hide();
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{inputFrame, addedFrame, applyTemplateButton}) {
-        w->show();
-    }
+    intervalPanel->setShown(false);
+    timeListPanel->setShown(true);
 }
 
 void MainWindow::onIntervalModeChosen() {
@@ -76,8 +55,7 @@ void MainWindow::onIntervalModeChosen() {
     daySelector->setValue(days::dayForIntervalMode(daySelector->value()));
     saveOptions();
     if (weekModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadWeekInterval();
     } else {
         loadDayInterval();
@@ -89,12 +67,11 @@ void MainWindow::onManualModeChosen() {
     noRingsBox->setEnabled(!weekModeButton->isChecked());
     saveOptions();
     if (weekModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
-        bellTimeList->clear();
+        intervalPanel->clearBellSounds();
+        timeListPanel->clear();
         loadWeekTimes();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadDayTimes();
     }
     showManualPanel();
@@ -112,15 +89,14 @@ void MainWindow::onWeekModeChosen() {
     }
     dayNameBox->setText(kAllDays);
     if (intervalModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadWeekInterval();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadWeekTimes();
     }
     if (manualModeButton->isChecked()) {
-        applyTemplateButton->show();
+        timeListPanel->showTempletButton();
     }
 }
 
@@ -141,31 +117,21 @@ void MainWindow::onEachDayModeChosen() {
         m_loadPhase = 2;
     }
     if (intervalModeButton->isChecked()) {
-        startBellSoundBox->clear();
-        endBellSoundBox->clear();
+        intervalPanel->clearBellSounds();
         loadDayInterval();
     } else {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadDayTimes();
     }
     if (manualModeButton->isChecked()) {
-        applyTemplateButton->show();
+        timeListPanel->showTempletButton();
     }
-}
-
-bool MainWindow::intervalTimesPass() {
-    const auto result = corvalin::interval::checkTimes(intervalTexts());
-    if (result.message) {
-        m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
-        return false;
-    }
-    return true;
 }
 
 void MainWindow::onDayChanged() {
     const int value = daySelector->value();
     const bool interval = intervalModeButton->isChecked();
-    const bool passed = !interval || intervalTimesPass();
+    const bool passed = !interval || intervalPanel->timesPass();
     bool known = false;
     const int previous = shownDayBox->text().toInt(&known);
     const auto move = days::moveSelector(interval, value, known ? previous : 0, passed);
@@ -195,7 +161,7 @@ void MainWindow::onDayChanged() {
             loadDayInterval();
         }
     } else if (weekModeButton->isChecked()) {
-        bellTimeList->clear();
+        timeListPanel->clear();
         loadWeekTimes();
     } else {
         loadDayTimes();
@@ -209,7 +175,7 @@ void MainWindow::onNoRingsClicked() {
         return;
     }
     if (intervalModeButton->isChecked()) {
-        const auto result = corvalin::interval::checkTimes(intervalTexts());
+        const auto result = corvalin::interval::checkTimes(intervalPanel->texts());
         if (result.message) {
             m_ports.dialogs->warning(this, QString::fromStdString(*result.message));
             return;

@@ -12,29 +12,16 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow.h"
+#include "ui/mainwindow/servicepanel.h"
 #include "core/bells/bellsclient.h"
 #include "core/schedule/settingsstore.h"
 #include "engine/schedule/settingsvalues.h"
 #include "ui/widgets/dialogs.h"
 
 void MainWindow::buildOffsetControls() {
-    offsetText = new QLabel(clockText->parentWidget());
-    offsetText->setObjectName(QStringLiteral("offsetText"));
-    offsetText->hide();
-    if (auto* grid = qobject_cast<QGridLayout*>(clockText->parentWidget()->layout())) {
-        grid->addWidget(offsetText, 0, 2);
-    }
     QAction* entry = setupMenu->addAction(QStringLiteral("Bell time offset..."));
     entry->setObjectName(QStringLiteral("bellOffsetAction"));
     connect(entry, &QAction::triggered, this, &MainWindow::onBellOffsetTriggered);
-}
-
-void MainWindow::showBellOffset() {
-    const int seconds = m_services.store->loadBellOffset();
-    offsetText->setText(QStringLiteral("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
-    offsetText->setToolTip(seconds < 0 ? QStringLiteral("Every bell rings %1 s before this clock").arg(-seconds)
-                                       : QStringLiteral("Every bell rings %1 s after this clock").arg(seconds));
-    offsetText->setVisible(seconds != 0);
 }
 
 void MainWindow::onBellOffsetTriggered() {
@@ -71,5 +58,5 @@ void MainWindow::onBellOffsetTriggered() {
     }
     // Kept as the store keeps every setting; the bells are told what it holds (BellsCore).
     m_services.store->saveBellOffset(seconds->value());
-    showBellOffset();
+    servicePanel->showBellOffset();
 }

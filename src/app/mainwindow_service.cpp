@@ -22,6 +22,10 @@
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
 #include "ui/countdown/frmbellcount.h"
+#include "ui/mainwindow/intervalpanel.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/timelistpanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "ui/mainwindow/todaypanel.h"
 #include "ui/countdown/frmfullscreen.h"
 #include "engine/schedule/clocktext.h"
@@ -43,18 +47,12 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// "exit.ini": the file, and the topic under which a damaged one stays on the warning line.
-QString exitFileTopic() {
-    return QString::fromLatin1(corvalin::settings::kExitFile.data(),
-                               static_cast<qsizetype>(corvalin::settings::kExitFile.size()));
-}
-
 }  // namespace
 
 void MainWindow::connectServices() {
     // What the bell thread reports; queued to this thread, so that nothing there waits for the window.
     BellsClient* bells = m_bells;
-    connect(bells, &BellsClient::nextBellChanged, this, &MainWindow::showNextBell);
+    connect(bells, &BellsClient::nextBellChanged, this, &MainWindow::showSkipNext);
     connect(bells, &BellsClient::started, this, &MainWindow::showRunning);
     connect(bells, &BellsClient::runningChanged, this, [this](bool running) {
         if (!running) {
@@ -70,15 +68,12 @@ void MainWindow::connectServices() {
         m_syncError->show();
         m_syncError->raise();
     });
-    connect(bells, &BellsClient::cardsChanged, this, &MainWindow::showCards);
     connect(bells, &BellsClient::problemReported, this, &MainWindow::showProblem);
     connect(bells, &BellsClient::problemEnded, this, &MainWindow::endProblem);
     // Problems reported before the window listened (a feed that failed at start) are told again.
     bells->askOpenProblems();
-    connect(m_services.calendar, &SchoolCalendar::changed, this, &MainWindow::showCalendarDay);
     // A set-up imported or followed: the store and the core have read it, the window shows it.
     connect(m_services.store, &SettingsStore::replaced, this, [this] { showImportedSetup(); });
-    connect(bells, &BellsClient::soundsChanged, this, &MainWindow::showSoundList);
 }
 
 void MainWindow::logNote(const QString& text) {
@@ -140,35 +135,20 @@ void MainWindow::showRingLog() {
     m_ringLogWindow->raise();
 }
 
-QString MainWindow::soundFolderMessageName() const {
-    return QDir::toNativeSeparators(soundFolder());
-}
-
 void MainWindow::lockForService(bool locked) {
     // A followed set-up's settings stay locked, whether the service runs or not.
     const bool enabled = !locked && !settingsLocked();
-    lockButton(startButton, locked);
-    for (ImageButton* button : {setSoundCardButton, addTimeButton, deleteTimeButton, deleteAllButton,
-                                changeSoundButton, applyTemplateButton, startBellSoundButton,
-                                endBellSoundButton, preBell1SoundButton, preBell2SoundButton}) {
-        lockButton(button, !enabled);
-    }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             soundList,          startHourBox,     startMinuteBox,     endHourBox,       endMinuteBox,
-             workMinutesBox,     restMinutesBox,   startHourSpin,      startMinuteSpin,  endHourSpin,
-             endMinuteSpin,      workSpin,         restSpin,           inputHourBox,     inputMinuteBox,
-             inputHourSpin,      inputMinuteSpin,  intervalModeButton, manualModeButton, weekModeButton,
-             eachDayModeButton,  preBell1Box,      preBell1MinutesBox, preBell1SoundBox, preBell2Box,
-             preBell2MinutesBox, preBell2SoundBox, preBell1Spin,       preBell2Spin,     startBellSoundBox,
-             endBellSoundBox}) {
+    servicePanel->lock(locked);
+    soundsPanel->lock(!enabled);
+    intervalPanel->lock(!enabled);
+    timeListPanel->lock(!enabled);
+    for (QWidget* control : std::initializer_list<QWidget*>{intervalModeButton, manualModeButton, weekModeButton,
+                                                             eachDayModeButton, copyDaysButton}) {
         control->setEnabled(enabled);
     }
-    copyDaysButton->setEnabled(enabled);
     if (locked) {
         noRingsBox->setEnabled(false);
         daySelector->setEnabled(false);
-        stateText->setText(QStringLiteral("ON"));
-        setBackColor(stateColor, kRunningColor);
     } else {
         daySelector->setEnabled(eachDayModeButton->isChecked());
         noRingsBox->setEnabled(enabled && !weekModeButton->isChecked());
@@ -224,18 +204,25 @@ void MainWindow::showRunning(const QStringList& todayBells) {
     showTrayState();
 }
 
+// What many a test and the countdown ring through the window, kept here for them.
+void MainWindow::onRingNowClicked() {
+    soundsPanel->onRingNowClicked();
+}
+
+void MainWindow::onSetSoundCardClicked() {
+    soundsPanel->onSetSoundCardClicked();
+}
+
 void MainWindow::onStopClicked() {
-    m_services.commands->run(QStringLiteral("Stop"), {}, CommandRunner::byWindow());
+    servicePanel->onStopClicked();
 }
 
 void MainWindow::showStopped() {
     todayPanel->showLines({});
-    stateText->setText(QStringLiteral("OFF"));
-    setBackColor(stateColor, kStoppedColor);
+    servicePanel->showOff();
     lockForService(false);
     bellCountEntry->setEnabled(false);
-    nextBell->clear();
-    nextBellSound->clear();
+    servicePanel->clearNextBell();
     showSkipNext();
     showTrayState();
 }
@@ -244,22 +231,11 @@ void MainWindow::askNextBell() {
     m_bells->askNextBell();
 }
 
-void MainWindow::showNextBell(int minuteOfDay, const QString& sound) {
-    nextBell->setText(minuteOfDay < 0 ? QString::fromLatin1(corvalin::ringtable::kNextDay)
-                                      : text(corvalin::ringtable::nextBellTime(minuteOfDay)));
-    nextBellSound->setText(sound);
-    showSkipNext();
-}
-
 // The clock on screen and the full-screen read-outs; the bells have a clock of their own.
 void MainWindow::onClockTick() {
     const QDateTime current = currentTime();
     const QTime t = current.time();
-    const QDate d = current.date();
-    clockText->setText(text(corvalin::clock::nowText(t.hour(), t.minute(), t.second())));
-    dateText->setText(text(corvalin::clock::dayText(d.year(), d.month(), d.day(),
-                                                    QLocale::system().dayName(d.dayOfWeek()).toStdString())));
-    showCalendarDay();
+    servicePanel->showTime(current);
     todayPanel->greyPastBells();
 
     const QString twelveHour = text(corvalin::clock::twelveHourText(t.hour(), t.minute(), t.second()));
@@ -273,108 +249,3 @@ void MainWindow::onClockTick() {
 
 // --- The booked power-off and internet time ---
 
-void MainWindow::showPowerOffBooking(const corvalin::settings::ExitBooking& booking) {
-    powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
-                                           .arg(booking.hour, 2, 10, QLatin1Char('0'))
-                                           .arg(booking.minute, 2, 10, QLatin1Char('0'))
-                                     : QString());
-}
-
-// The booking on screen, on the bell thread and in exit.ini, with a line in the ring log for a
-// booking or a cancellation. A file written whole is no longer damaged.
-void MainWindow::saveBooking(const corvalin::settings::ExitBooking& booking, const QString& note) {
-    showPowerOffBooking(booking);
-    if (m_services.store->saveExitBooking(booking)) {
-        m_bells->endProblem(exitFileTopic());
-    }
-    if (!note.isEmpty()) {
-        logNote(note);
-    }
-}
-
-// An exit.ini that is there but books nothing is said until the file is written whole again: the
-// operator meant a power-off, and none will come.
-void MainWindow::reportDamagedBooking() {
-    const QString name = exitFileTopic();
-    const auto lines = m_services.store->read(name);
-    if (!lines) {
-        return;
-    }
-    std::vector<std::string> raw;
-    for (const QString& line : *lines) {
-        raw.push_back(line.toStdString());
-    }
-    const std::string damage = corvalin::shutdown::exitFileDamage(raw);
-    if (damage.empty()) {
-        return;
-    }
-    const QString text = QStringLiteral(
-                             "%1 is damaged (%2): no power-off is booked; set \"Reservation Exit\" "
-                             "to book one")
-                             .arg(name, QString::fromStdString(damage));
-    m_bells->lastingProblem(name, text);
-}
-
-void MainWindow::onPowerOffToggled() {
-    const bool on = powerOffBox->isChecked();
-    const auto booked = m_services.store->loadExitBooking();
-    const QString at = QStringLiteral("%1:%2")
-                           .arg(booked.hour, 2, 10, QLatin1Char('0'))
-                           .arg(booked.minute, 2, 10, QLatin1Char('0'));
-    if (on && m_loadPhase == 2) {
-        // Nothing is booked until a time is confirmed: the dialog closed any other way leaves the
-        // box clear and exit.ini saying off.
-        IsAutoExitForm* form = autoExitWindow();
-        form->setResult(QDialog::Rejected);
-        m_ports.dialogs->showModal(form);
-        if (form->result() != QDialog::Accepted) {
-            const QSignalBlocker quiet(powerOffBox);
-            powerOffBox->setChecked(false);
-            saveBooking({false, booked.hour, booked.minute}, QString());
-        }
-        return;
-    }
-    // Start-up sets the box from exit.ini and writes the same booking back; a cleared box cancels.
-    const bool cancelled = booked.on && !on && m_loadPhase == 2;
-    saveBooking({on, booked.hour, booked.minute},
-                cancelled ? QStringLiteral("the power-off booked for %1 is cancelled").arg(at) : QString());
-}
-
-IsAutoExitForm* MainWindow::autoExitWindow() {
-    if (!m_autoExit) {
-        m_autoExit = new IsAutoExitForm(imageFolder(), this);
-        connect(m_autoExit->confirmButton, &QPushButton::clicked, this, &MainWindow::onPowerOffTimeConfirmed);
-    }
-    if (!m_autoExit->isLoaded()) {
-        const auto booked = m_services.store->loadExitBooking();
-        m_autoExit->showBooking(booked.hour, booked.minute);
-    }
-    return m_autoExit;
-}
-
-void MainWindow::onPowerOffTimeConfirmed() {
-    const auto check =
-        corvalin::shutdown::checkBooking(m_autoExit->inputHourBox->text().trimmed().toStdString(),
-                                         m_autoExit->inputMinuteBox->text().trimmed().toStdString());
-    if (!check.hour) {
-        m_ports.dialogs->warning(m_autoExit, QString::fromStdString(check.message));
-        return;
-    }
-    const corvalin::settings::ExitBooking booking{powerOffBox->isChecked(), *check.hour, *check.minute};
-    saveBooking(booking, booking.on ? QStringLiteral("a power-off is booked for %1:%2 every day")
-                                          .arg(booking.hour, 2, 10, QLatin1Char('0'))
-                                          .arg(booking.minute, 2, 10, QLatin1Char('0'))
-                                    : QString());
-    m_autoExit->accept();
-}
-
-void MainWindow::onTimeSyncToggled() {
-    const bool on = timeSyncBox->isChecked();
-    saveOptions();  // and with it the bells' internet time
-    if (m_loadPhase == 2 && on) {
-        m_ports.dialogs->message(this, QString(),
-                                 QStringLiteral("It uses the Internet time server, at real-time it "
-                                                "synchronizes a computer time in standard time."),
-                                 Dialogs::Icon::None, Dialogs::Buttons::Ok);
-    }
-}

@@ -8,12 +8,15 @@
 
 #include "app/automodeform.h"
 #include "app/mainwindow.h"
+#include "ui/mainwindow/intervalpanel.h"
+#include "ui/mainwindow/optionspanel.h"
+#include "ui/mainwindow/soundspanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/widgets/imagebutton.h"
 #include "ui/widgets/spinner.h"
 
 namespace fmt = corvalin::settings;
-using fmt::IntervalField;
 
 // --- Options ---
 
@@ -22,40 +25,27 @@ void MainWindow::loadOptions() {
     // them is on screen; start-up stores them once, when all are.
     const QScopedValueRollback applying(m_applyingOptions, true);
     const fmt::Options stored = m_services.store->loadOptions();
-    if (fmt::appliesSoundIndex(soundList->count(), stored.soundIndex)) {
-        if (stored.soundIndex < 0) {
-            soundList->clearSelection();
-            soundList->setCurrentRow(-1);
-        } else {
-            soundList->setCurrentRow(stored.soundIndex);
-        }
-    }
+    soundsPanel->chooseStored(stored.soundIndex);
     // Applied as if the user made each change: the reactions run, the mode options load the
     // matching time list or interval settings.
-    autoStartBox->setChecked(stored.autoExe == 1);
-    silentBox->setChecked(stored.soundZero == 1);
-    repeatBellBox->setChecked(stored.bellRepeat == 1);
-    timeSyncBox->setChecked(stored.timeSync == 1);
+    optionsPanel->showOptions(stored);
     (fmt::selectsFirstChoice(stored.autoMode) ? autoModeForm->windowModeButton : autoModeForm->trayModeButton)
         ->setChecked(true);
     (fmt::selectsFirstChoice(stored.dayMode) ? weekModeButton : eachDayModeButton)->setChecked(true);
     (fmt::selectsFirstChoice(stored.setTimeMode) ? intervalModeButton : manualModeButton)->setChecked(true);
 
-    if (!repeatBellBox->isChecked()) {
-        stopBellButton->hide();
+    if (stored.bellRepeat != 1) {
+        soundsPanel->showStopBell(false);
     }
 }
 
 fmt::Options MainWindow::optionsOnScreen() const {
     fmt::Options o;
-    o.autoExe = autoStartBox->isChecked() ? 1 : 0;
-    o.soundIndex = soundList->selectedItems().isEmpty() ? -1 : soundList->currentRow();
+    optionsPanel->fillOptions(o);
+    o.soundIndex = soundsPanel->chosenIndex();
     o.setTimeMode = manualModeButton->isChecked() ? 2 : 1;
     o.dayMode = eachDayModeButton->isChecked() ? 2 : 1;
-    o.soundZero = silentBox->isChecked() ? 1 : 0;
     o.autoMode = autoModeForm->windowModeButton->isChecked() ? 1 : 2;
-    o.bellRepeat = repeatBellBox->isChecked() ? 1 : 0;
-    o.timeSync = timeSyncBox->isChecked() ? 1 : 0;
     return o;
 }
 
@@ -70,16 +60,12 @@ void MainWindow::saveOptions() {
 fmt::TimeList MainWindow::timeListOnScreen() const {
     fmt::TimeList list;
     list.noBell = noRingsBox->isChecked();
-    for (int i = 0; i < bellTimeList->count(); ++i) {
-        list.entries.push_back(bellTimeList->item(i)->text().toStdString());
-    }
+    list.entries = timeListPanel->entries();
     return list;
 }
 
 void MainWindow::showTimeList(const fmt::TimeList& list, bool dayFile) {
-    for (const auto& entry : list.entries) {
-        bellTimeList->addItem(QString::fromStdString(entry));
-    }
+    timeListPanel->showEntries(list.entries);
     if (dayFile) {
         noRingsBox->setChecked(list.noBell);
     }
@@ -99,7 +85,7 @@ void MainWindow::loadWeekTimes() {
 }
 
 void MainWindow::loadDayTimes() {
-    bellTimeList->clear();
+    timeListPanel->clear();
     showTimeList(m_services.store->loadDayTimes(daySelector->value()), true);
 }
 
@@ -111,65 +97,42 @@ void MainWindow::saveDayTimes(int which) {
     m_services.store->saveDayTimes(dayForSave(which), timeListOnScreen());
 }
 
+void MainWindow::saveTimeList() {
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
+    } else {
+        saveDayTimes(1);
+    }
+}
+
+void MainWindow::onTempletApplied(bool noBell) {
+    if (weekModeButton->isChecked()) {
+        saveWeekTimes();
+    } else {
+        noRingsBox->setChecked(noBell);
+        saveDayTimes(1);
+    }
+}
+
 // --- Interval settings ---
 
-QWidget* MainWindow::intervalControl(IntervalField field) const {
-    switch (field) {
-        case IntervalField::StartHour:
-            return startHourBox;
-        case IntervalField::StartMinute:
-            return startMinuteBox;
-        case IntervalField::ExitHour:
-            return endHourBox;
-        case IntervalField::ExitMinute:
-            return endMinuteBox;
-        case IntervalField::WorkTime:
-            return workMinutesBox;
-        case IntervalField::RestTime:
-            return restMinutesBox;
-        case IntervalField::NoBell:
-            return noRingsBox;
-        case IntervalField::StartBellSound:
-            return startBellSoundBox;
-        case IntervalField::EndBellSound:
-            return endBellSoundBox;
-        case IntervalField::PreBell1On:
-            return preBell1Box;
-        case IntervalField::PreBell1Minutes:
-            return preBell1MinutesBox;
-        case IntervalField::PreBell1Sound:
-            return preBell1SoundBox;
-        case IntervalField::PreBell2On:
-            return preBell2Box;
-        case IntervalField::PreBell2Minutes:
-            return preBell2MinutesBox;
-        case IntervalField::PreBell2Sound:
-            return preBell2SoundBox;
+void MainWindow::saveIntervalSettings() {
+    if (weekModeButton->isChecked()) {
+        saveWeekInterval();
+    } else {
+        saveDayInterval(1);
     }
-    return nullptr;
 }
 
 fmt::IntervalSettings MainWindow::intervalOnScreen() const {
-    fmt::IntervalSettings s;
-    for (const IntervalField field : fmt::intervalLayout(true)) {
-        if (fmt::isNumberField(field)) {
-            s.flag(field) = static_cast<QCheckBox*>(intervalControl(field))->isChecked();
-        } else {
-            s.text(field) = static_cast<QLineEdit*>(intervalControl(field))->text().toStdString();
-        }
-    }
+    fmt::IntervalSettings s = intervalPanel->settings();
+    s.noBell = noRingsBox->isChecked();
     return s;
 }
 
 void MainWindow::showInterval(const fmt::IntervalSettings& s, bool dayFile) {
-    // In file order; "No rings" is set last, once every other value is shown.
-    for (const IntervalField field : fmt::intervalLayout(dayFile)) {
-        if (!fmt::isNumberField(field)) {
-            static_cast<QLineEdit*>(intervalControl(field))->setText(QString::fromStdString(s.text(field)));
-        } else if (field != IntervalField::NoBell) {
-            static_cast<QCheckBox*>(intervalControl(field))->setChecked(s.flag(field));
-        }
-    }
+    // "No rings" is set last, once every other value is shown.
+    intervalPanel->showSettings(s, dayFile);
     if (dayFile) {
         noRingsBox->setChecked(s.noBell);
     }

@@ -12,6 +12,9 @@
 
 #include "app/mainwindow.h"
 #include "ui/mainwindow/alarmpanel.h"
+#include "ui/mainwindow/optionspanel.h"
+#include "ui/mainwindow/servicepanel.h"
+#include "ui/mainwindow/soundspanel.h"
 #include "core/schedule/bellscore.h"
 #include "core/calendar/schoolcalendar.h"
 #include "core/schedule/settingsstore.h"
@@ -117,14 +120,8 @@ void MainWindow::showImportedSetup(std::function<void()> then) {
 void MainWindow::showImportedSettings() {
     // As at start-up: applying the options asks nothing.
     const QScopedValueRollback startUp(m_loadPhase, 1);
-    const auto booking = m_services.store->loadExitBooking();
-    showPowerOffBooking(booking);
-    {
-        const QSignalBlocker quiet(powerOffBox);
-        powerOffBox->setChecked(booking.on);
-    }
-    m_soundCardIndex = m_services.store->loadSoundCard();
-    showSoundCard();
+    optionsPanel->showStoredBooking();
+    soundsPanel->showStoredCard();
     // No mode chosen, as before start-up, so that choosing the stored ones loads their time list
     // or interval settings even when they are the modes on screen.
     for (QRadioButton* option : {intervalModeButton, manualModeButton, weekModeButton, eachDayModeButton}) {
@@ -135,7 +132,7 @@ void MainWindow::showImportedSettings() {
     }
     loadOptions();
     saveOptions();
-    showBellOffset();
+    servicePanel->showBellOffset();
     alarmPanel->showAlarmSignals();
     // The subscriptions it brought are fetched now, not at the next daily round.
     m_bells->refreshAllFeeds();

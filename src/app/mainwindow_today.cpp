@@ -35,27 +35,7 @@ void MainWindow::buildTodayControls() {
         m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byTray(),
                                  [this](const QString& refusal) { todayPanel->answerToday(refusal); });
     });
-    connect(m_bells, &BellsClient::todayChangesTold, this, &MainWindow::showTodayNote);
-    showTodayNote(m_bells->todayChanges());
     showTrayState();
-}
-
-void MainWindow::showTodayNote(const QStringList& changes) {
-    QString note;
-    today::Change whole;
-    whole.kind = today::Kind::NoBells;
-    if (changes.contains(QString::fromStdString(today::describe(whole)))) {
-        note = QStringLiteral("No bells today");
-    }
-    whole.kind = today::Kind::Templet;
-    for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
-        whole.templet = k;
-        if (changes.contains(QString::fromStdString(today::describe(whole)))) {
-            note = QStringLiteral("Templet %1 rings today").arg(k);
-        }
-    }
-    todayNote->setText(note);
-    todayNote->setVisible(!note.isEmpty());
 }
 
 void MainWindow::showSkipNext() {

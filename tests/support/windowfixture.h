@@ -24,6 +24,9 @@
 #include "core/bells/ringer.h"
 #include "core/sound/soundlibrary.h"
 #include "core/bells/bellstation.h"
+#include "ui/mainwindow/optionspanel.h"
+#include "ui/mainwindow/soundspanel.h"
+#include "ui/mainwindow/timelistpanel.h"
 #include "ui/widgets/imagebutton.h"
 #include "ui/widgets/spinner.h"
 

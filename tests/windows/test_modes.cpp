@@ -275,7 +275,7 @@ private Q_SLOTS:
         find<Spinner>(w, "inputMinuteSpin")->upArrow();  // from its own 59: wraps
         QCOMPARE(minute->text(), QString("0"));
         // The booking dialog's spinners start at hour 0 and minute 59 whatever time is booked.
-        auto* exit = w->autoExitWindow();
+        auto* exit = w->options()->autoExitWindow();
         auto* exitHour = find<QLineEdit>(exit, "inputHourBox");
         auto* exitMinute = find<QLineEdit>(exit, "inputMinuteBox");
         QCOMPARE(exitHour->text() + ":" + exitMinute->text(), QString("0:5"));

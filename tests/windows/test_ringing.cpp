@@ -74,7 +74,7 @@ private Q_SLOTS:
         f.settle();
         QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/long.wav"));
         QVERIFY(f.fakes.mixer.muted);
-        w->onStopBellClicked();
+        w->sounds()->onStopBellClicked();
         f.settle();
         QVERIFY(!f.fakes.mixer.muted);
         QVERIFY(!f.fakes.bell.present);
@@ -202,7 +202,7 @@ private Q_SLOTS:
         // A sound longer than a bell may last stays in its place in the list, greyed with its
         // reason; picked, it is refused on the warning line, and the box and file stay as they are.
         QVERIFY(writeLongSilence(g.folder.path() + "/sound/zz.wav", 11 * 60));
-        v->fillSoundList();
+        v->sounds()->fillSoundList();
         g.settle();
         auto* list = find<QListWidget>(v, "soundList");
         QCOMPARE(g.list("soundList"), (QStringList{"a.wav", "long.wav", "zz.wav"}));
@@ -405,7 +405,7 @@ private Q_SLOTS:
         QVERIFY(f.folder.readData("ring.log").contains(" the sound chime.flac was added\r\n"));
         find<QLineEdit>(w, "inputHourBox")->setText("08");
         find<QLineEdit>(w, "inputMinuteBox")->setText("10");
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         w->onStartClicked();
         f.settle();
         QVERIFY2(f.fakes.dialogs.messages.isEmpty(), qPrintable(f.fakes.dialogs.texts().join('|')));

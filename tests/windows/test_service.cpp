@@ -107,7 +107,7 @@ private Q_SLOTS:
 
         f.folder.addSound("Bell.WAV");
         f.folder.addFile("sound/notes.txt");
-        w->fillSoundList();
+        w->sounds()->fillSoundList();
         f.settle();
         w->onStartClicked();
         f.settle();
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(f.fakes.dialogs.texts().last().endsWith("/sound."));
 
         QFile::remove(f.folder.path() + "/sound/notes.txt");
-        w->fillSoundList();
+        w->sounds()->fillSoundList();
         f.settle();
         w->onStartClicked();  // Bell.WAV counts as a wave file; now the selection is missing
         f.settle();

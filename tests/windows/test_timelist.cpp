@@ -32,7 +32,7 @@ private Q_SLOTS:
         for (auto [h, m] : {std::pair{"13", "5"}, {"7", "05"}, {"23", "59"}, {"0", "0"}}) {
             find<QLineEdit>(w, "inputHourBox")->setText(h);
             find<QLineEdit>(w, "inputMinuteBox")->setText(m);
-            w->onAddTimeClicked();
+            w->timeList()->onAddTimeClicked();
             f.settle();
         }
         QVERIFY(f.fakes.dialogs.messages.isEmpty());
@@ -47,12 +47,12 @@ private Q_SLOTS:
         auto* w = manualWeek(f);
         find<QLineEdit>(w, "inputHourBox")->setText("7");
         find<QLineEdit>(w, "inputMinuteBox")->setText("5");
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         f.settle();
         select(find<QListWidget>(w, "soundList"), "chime.wav");
         find<QLineEdit>(w, "inputHourBox")->setText("07");
         find<QLineEdit>(w, "inputMinuteBox")->setText("05");
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), QStringList{"The corresponding time is being register already."});
         QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 05min/bell.wav"});
@@ -87,7 +87,7 @@ private Q_SLOTS:
         }
         find<QLineEdit>(w, "inputHourBox")->setText(hour);
         find<QLineEdit>(w, "inputMinuteBox")->setText(minute);
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QVERIFY2(f.fakes.dialogs.texts().first().startsWith(message), qPrintable(f.fakes.dialogs.texts().first()));
@@ -100,25 +100,25 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n08hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
         find<QListWidget>(w, "bellTimeList")->clearSelection();
-        w->onDeleteTimeClicked();
+        w->timeList()->onDeleteTimeClicked();
         f.settle();
-        w->onChangeSoundClicked();
+        w->timeList()->onChangeSoundClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts(), (QStringList{"Select time that you want to delete in [Added time]",
                                                        "Select time that you want to modify in [Added time]"}));
         select(find<QListWidget>(w, "bellTimeList"), "07hr 05min/bell.wav");
         find<QListWidget>(w, "soundList")->clearSelection();
-        w->onChangeSoundClicked();
+        w->timeList()->onChangeSoundClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.texts().last(), QString("Select bell sound in [Select bell sound]"));
         // A non-wave file can be given to an existing time.
         select(find<QListWidget>(w, "soundList"), "notes.txt");
-        w->onChangeSoundClicked();
+        w->timeList()->onChangeSoundClicked();
         f.settle();
         QCOMPARE(f.list("bellTimeList"), (QStringList{"07hr 05min/notes.txt", "08hr 00min/bell.wav"}));
         QCOMPARE(find<QListWidget>(w, "bellTimeList")->currentRow(), 0);
         select(find<QListWidget>(w, "bellTimeList"), "08hr 00min/bell.wav");
-        w->onDeleteTimeClicked();
+        w->timeList()->onDeleteTimeClicked();
         f.settle();
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("07hr 05min/notes.txt\r\n"));
     }
@@ -128,7 +128,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata.ini", "07hr 05min/bell.wav\r\n");
         auto* w = manualWeek(f);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::No);
-        w->onDeleteAllClicked();
+        w->timeList()->onDeleteAllClicked();
         f.settle();
         QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 1);
         const auto& ask = f.fakes.dialogs.messages.first();
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(ask.icon, Dialogs::Icon::Question);
         QCOMPARE(ask.buttons, Dialogs::Buttons::YesNo);
         f.fakes.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        w->onDeleteAllClicked();
+        w->timeList()->onDeleteAllClicked();
         f.settle();
         QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray());
@@ -147,7 +147,7 @@ private Q_SLOTS:
         WindowFixture f;
         auto* w = manualWeek(f, 2);
         find<QLineEdit>(w, "inputHourBox")->setText("9");
-        w->onAddTimeClicked();
+        w->timeList()->onAddTimeClicked();
         f.settle();
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n09hr 05min/bell.wav\r\n"));
         QVERIFY(!f.folder.hasData("mdata.ini"));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         WindowFixture f;
         f.folder.writeData("mdata_10.ini", " 1 \r\n10hr 00min/b.wav\r\n09hr 00min/a.wav\r\n");
         auto* w = manualWeek(f);
-        QVERIFY(w->applyTemplate(3));
+        QVERIFY(w->timeList()->applyTemplate(3));
         QCOMPARE(f.list("bellTimeList"), (QStringList{"09hr 00min/a.wav", "10hr 00min/b.wav"}));
         QCOMPARE(f.folder.readData("mdata.ini"), QByteArray("09hr 00min/a.wav\r\n10hr 00min/b.wav\r\n"));
         QVERIFY(!find<QCheckBox>(w, "noRingsBox")->isChecked());  // the flag is not used for the week
@@ -175,7 +175,7 @@ private Q_SLOTS:
             QVERIFY(!templet->isVisible());
             Q_UNUSED(w);
         };
-        w->onApplyTemplateClicked();
+        w->timeList()->onApplyTemplateClicked();
         f.settle();
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
         QVERIFY(find<QCheckBox>(w, "noRingsBox")->isChecked());
@@ -187,7 +187,7 @@ private Q_SLOTS:
         f.folder.writeData("mdata_8.ini", " 0 \r\n");
         auto* w = manualWeek(f, 2);
         find<QListWidget>(w, "bellTimeList")->addItem("06hr 00min/x.wav");
-        QVERIFY(w->applyTemplate(1));
+        QVERIFY(w->timeList()->applyTemplate(1));
         QCOMPARE(find<QListWidget>(w, "bellTimeList")->count(), 0);
         QCOMPARE(f.folder.readData("mdata_2.ini"), QByteArray(" 0 \r\n"));
     }
@@ -206,7 +206,7 @@ private Q_SLOTS:
         }
         f.folder.writeData("mdata.ini", "07hr 00min/bell.wav\r\n");
         auto* w = manualWeek(f);
-        QVERIFY(!w->applyTemplate(6));
+        QVERIFY(!w->timeList()->applyTemplate(6));
         QCOMPARE(f.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.fakes.dialogs.messages.first().title, QString("Warning"));
         QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 00min/bell.wav"});
@@ -220,7 +220,7 @@ private Q_SLOTS:
         f.fakes.dialogs.whileModal = [](QWidget* window) {
             qobject_cast<Templet*>(window)->closeButton->click();
         };
-        w->onApplyTemplateClicked();
+        w->timeList()->onApplyTemplateClicked();
         f.settle();
         QCOMPARE(f.list("bellTimeList"), QStringList{"07hr 00min/bell.wav"});
     }

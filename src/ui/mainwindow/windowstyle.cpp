@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "ui/widgets/imagebutton.h"
+#include "ui/widgets/spinner.h"
 
 void setBackColor(QLabel* label, const QColor& color) {
     label->setAutoFillBackground(true);
@@ -37,4 +38,14 @@ QLineEdit* soundBox(const char* name, QWidget* parent) {
     box->setReadOnly(true);
     box->setMinimumWidth(120);
     return box;
+}
+
+void linkSpinner(Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo) {
+    QObject::connect(spinner, &Spinner::changed, box, [spinner, box, wrapAt, wrapTo](int value) {
+        if (value == wrapAt) {
+            spinner->setValue(wrapTo);
+            return;
+        }
+        box->setText(QString::number(value));
+    });
 }

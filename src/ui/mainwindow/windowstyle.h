@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 class ImageButton;
+class Spinner;
 
 // The state label's colours: stopped and running.
 inline const QColor kStoppedColor(170, 223, 171);
@@ -35,3 +36,6 @@ QLineEdit* numberBox(const char* name, const QString& text, int maxLength, QWidg
 
 // A read-only box that shows a chosen sound.
 QLineEdit* soundBox(const char* name, QWidget* parent);
+
+// The spinner writes its position into `box`; the position `wrapAt` (past the end) wraps to `wrapTo`.
+void linkSpinner(Spinner* spinner, QLineEdit* box, int wrapAt, int wrapTo);

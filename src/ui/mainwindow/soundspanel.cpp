@@ -1,23 +1,27 @@
-// The sound list, ringing now, the repeat option, the sound pickers, "No sound at bell" and the
-// choice of the dedicated card.
-#include <QCheckBox>
+// The sound list, ringing now, adding a sound, and the choice of the dedicated card.
+#include "ui/mainwindow/soundspanel.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
+#include <QPushButton>
 
-#include "app/mainwindow.h"
-#include "core/control/commands.h"
 #include "core/base/ownfiles.h"
 #include "core/base/wholefile.h"
+#include "core/bells/bellsclient.h"
+#include "core/control/commands.h"
 #include "core/schedule/settingsstore.h"
-#include "engine/sound/bellrules.h"
-#include "ui/sound/sndselect.h"
 #include "core/sound/soundbounds.h"
+#include "engine/schedule/settingsvalues.h"
+#include "engine/sound/bellrules.h"
+#include "ui/mainwindow/windowstyle.h"
+#include "ui/sound/sndselect.h"
 #include "ui/widgets/dialogs.h"
 #include "ui/widgets/imagebutton.h"
 
@@ -31,26 +35,90 @@ constexpr qint64 kMaxSoundFileBytes = corvalin::sound::kMaxSoundBytes + (1 << 20
 
 }  // namespace
 
-QString MainWindow::selectedSound() const {
+SoundsPanel::SoundsPanel(const PanelServices& services, QWidget* window)
+    : QObject(window), m_services(services), m_window(window) {
+    const QString& img = m_services.imageFolder;
+    soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), window), "soundFrame");
+    soundList = named(new QListWidget(soundFrame), "soundList");
+    soundList->setSelectionMode(QAbstractItemView::SingleSelection);
+    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), img, QStringLiteral("nowBell.gif"),
+                                QStringLiteral("nowBell1.gif"), QString(), window);
+    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"), img, QStringLiteral("bellStop.gif"),
+                                 QStringLiteral("bellStop1.gif"), QString(), window);
+    addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
+    auto* soundLayout = new QGridLayout(soundFrame);
+    soundLayout->addWidget(soundList, 0, 0, 1, 2);
+    soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
+    soundLayout->addWidget(ringNowButton, 2, 0);
+    soundLayout->addWidget(stopBellButton, 2, 1);
+
+    soundCardFrame = named(new QGroupBox(window), "soundCardFrame");
+    soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
+    soundCardText->setWordWrap(true);
+    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), img, QStringLiteral("set.gif"),
+                                     QStringLiteral("set1.gif"), QStringLiteral("set2.gif"), window);
+    auto* cardLayout = new QHBoxLayout(soundCardFrame);
+    cardLayout->addWidget(soundCardText, 1);
+    cardLayout->addWidget(setSoundCardButton);
+
+    connect(ringNowButton, &QPushButton::clicked, this, &SoundsPanel::onRingNowClicked);
+    connect(stopBellButton, &QPushButton::clicked, this, &SoundsPanel::onStopBellClicked);
+    connect(addSoundButton, &QPushButton::clicked, this, &SoundsPanel::onAddSoundClicked);
+    connect(setSoundCardButton, &QPushButton::clicked, this, &SoundsPanel::onSetSoundCardClicked);
+    connect(m_services.bells, &BellsClient::cardsChanged, this, &SoundsPanel::showCards);
+    connect(m_services.bells, &BellsClient::soundsChanged, this, &SoundsPanel::showSoundList);
+}
+
+int SoundsPanel::chosenIndex() const {
+    return soundList->selectedItems().isEmpty() ? -1 : soundList->currentRow();
+}
+
+void SoundsPanel::chooseStored(int index) {
+    if (!corvalin::settings::appliesSoundIndex(soundList->count(), index)) {
+        return;
+    }
+    if (index < 0) {
+        soundList->clearSelection();
+        soundList->setCurrentRow(-1);
+    } else {
+        soundList->setCurrentRow(index);
+    }
+}
+
+void SoundsPanel::showStopBell(bool repeating) {
+    stopBellButton->setVisible(repeating);
+}
+
+void SoundsPanel::showStoredCard() {
+    m_soundCardIndex = m_services.store->loadSoundCard();
+    showSoundCard();
+}
+
+void SoundsPanel::lock(bool locked) {
+    lockButton(setSoundCardButton, locked);
+    soundList->setEnabled(!locked);
+}
+
+QString SoundsPanel::selectedSound() const {
     const auto selected = soundList->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 // The list last told at once; the folder is read again, and the list shown again when it changed.
-void MainWindow::fillSoundList() {
+void SoundsPanel::fillSoundList() {
     showSoundList();
-    m_bells->refreshSoundsNow();
+    m_services.bells->refreshSoundsNow();
 }
 
-void MainWindow::showSoundList() {
+void SoundsPanel::showSoundList() {
     const QString selected = selectedSound();
     soundList->clear();
-    soundList->addItems(m_bells->sounds());
+    soundList->addItems(m_services.bells->sounds());
     // A sound beyond the bounds of a bell keeps its place (a stored choice counts by it), greyed,
     // with the reason it is refused as its tooltip.
     for (int row = 0; row < soundList->count(); ++row) {
         QListWidgetItem* item = soundList->item(row);
-        if (const QString why = m_bells->soundRefusal(item->text()); !why.isEmpty()) {
+        if (const QString why = m_services.bells->soundRefusal(item->text()); !why.isEmpty()) {
             item->setForeground(soundList->palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(QStringLiteral("Not a bell sound: %1").arg(why));
         }
@@ -63,25 +131,25 @@ void MainWindow::showSoundList() {
     }
 }
 
-bool MainWindow::refuseSound(const QString& sound) {
-    const QString why = m_bells->soundRefusal(sound);
+bool SoundsPanel::refuseSound(const QString& sound) {
+    const QString why = m_services.bells->soundRefusal(sound);
     if (why.isEmpty()) {
         return false;
     }
-    reportProblem(QStringLiteral("%1 cannot be chosen as a bell sound: %2").arg(sound, why));
+    m_services.bells->problem(QStringLiteral("%1 cannot be chosen as a bell sound: %2").arg(sound, why));
     return true;
 }
 
-void MainWindow::onAddSoundClicked() {
+void SoundsPanel::onAddSoundClicked() {
     const QString filter = QStringLiteral("Sounds (%1);;All files (*)")
                                .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
-    const QString source = m_ports.dialogs->openFileName(this, QStringLiteral("Add sound"), filter);
+    const QString source = m_services.dialogs->openFileName(m_window, QStringLiteral("Add sound"), filter);
     if (source.isEmpty()) {
         return;
     }
     const QString name = QFileInfo(source).fileName();
     auto refuse = [this, &name](const QString& why) {
-        m_ports.dialogs->warning(this, QStringLiteral("%1 was not added: %2.").arg(name, why));
+        m_services.dialogs->warning(m_window, QStringLiteral("%1 was not added: %2.").arg(name, why));
     };
     if (!corvalin::sound::isBellSoundName(name.toStdString())) {
         refuse(QStringLiteral("a bell sound is a WAV, FLAC, Ogg Vorbis, Opus or MP3 file, named so (%1)")
@@ -110,11 +178,11 @@ void MainWindow::onAddSoundClicked() {
         refuse(why);
         return;
     }
-    const QString folder = soundFolder();
+    const QString folder = m_services.soundFolder;
     const QString target = folder + QLatin1Char('/') + name;
-    const bool replacing = QFileInfo::exists(target) || m_bells->sounds().contains(name);
+    const bool replacing = QFileInfo::exists(target) || m_services.bells->sounds().contains(name);
     if (replacing &&
-        m_ports.dialogs->message(this, QStringLiteral("Add sound"),
+        m_services.dialogs->message(m_window, QStringLiteral("Add sound"),
                                  QStringLiteral("%1 is already in the sound folder. Replace it?").arg(name),
                                  Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
@@ -131,98 +199,40 @@ void MainWindow::onAddSoundClicked() {
         return;
     }
     // Chosen in the list once the bells have read the folder with it.
-    m_bells->refreshSoundsNow(this, [this, name] {
+    m_services.bells->refreshSoundsNow(this, [this, name] {
         const auto found = soundList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!found.isEmpty()) {
             soundList->setCurrentItem(found.first());
         }
     });
-    m_bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
+    m_services.bells->note(replacing ? QStringLiteral("the sound %1 was added in place of the one before").arg(name)
                             : QStringLiteral("the sound %1 was added").arg(name));
 }
 
-void MainWindow::onRingNowClicked() {
+void SoundsPanel::onRingNowClicked() {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
-        m_ports.dialogs->warning(this, kPickSound);
+        m_services.dialogs->warning(m_window, kPickSound);
         return;
     }
     // As from every other face: refused while an alarm signal sounds. A bell that could not be
     // played is on the warning line already, never in a box that waits for a click.
     m_services.commands->run(QStringLiteral("RingNow"), {sound}, CommandRunner::byWindow(), [this, sound](const QString& refusal) {
         if (!refusal.isEmpty() && !refusal.startsWith(sound + QStringLiteral(" could not be played"))) {
-            m_ports.dialogs->warning(this, refusal);
+            m_services.dialogs->warning(m_window, refusal);
         }
     });
 }
 
-void MainWindow::onStopBellClicked() {
+void SoundsPanel::onStopBellClicked() {
     m_services.commands->run(QStringLiteral("StopBell"), {}, CommandRunner::byWindow());
 }
 
-void MainWindow::onRepeatBellToggled() {
-    stopBellButton->setVisible(repeatBellBox->isChecked());
-    saveOptions();
-}
-
-void MainWindow::onSilentToggled() {
-    saveOptions();
-    if (m_loadPhase == 2 && silentBox->isChecked()) {
-        m_ports.dialogs->message(
-            this, QString(),
-            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, "
-                           "computer lings only Corvalin at bell time."
-                           "\n\n"
-                           "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
-                           "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
-            Dialogs::Icon::None, Dialogs::Buttons::Ok);
-    }
-}
-
-void MainWindow::saveIntervalSettings() {
-    if (weekModeButton->isChecked()) {
-        saveWeekInterval();
-    } else {
-        saveDayInterval(1);
-    }
-}
-
-void MainWindow::pickSound(QLineEdit* target) {
-    const QString sound = selectedSound();
-    if (sound.isEmpty()) {
-        m_ports.dialogs->warning(this, kPickSound);
-        return;
-    }
-    if (refuseSound(sound)) {
-        return;
-    }
-    target->setText(sound);
-    saveIntervalSettings();
-}
-
-void MainWindow::onStartBellSoundClicked() {
-    pickSound(startBellSoundBox);
-}
-
-void MainWindow::onEndBellSoundClicked() {
-    pickSound(endBellSoundBox);
-}
-
-void MainWindow::onPreBell1SoundClicked() {
-    pickSound(preBell1SoundBox);
-}
-
-void MainWindow::onPreBell2SoundClicked() {
-    pickSound(preBell2SoundBox);
-}
-
-// --- Dedicated card ---
-
-void MainWindow::showSoundCard() {
+void SoundsPanel::showSoundCard() {
     soundCardText->setText(m_cardText);
 }
 
-void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int listed,
+void SoundsPanel::showCards(const QStringList& cards, const QStringList& ids, int listed,
                            const QString& chosen) {
     m_cards = cards;
     m_cardIds = ids;
@@ -236,15 +246,15 @@ void MainWindow::showCards(const QStringList& cards, const QStringList& ids, int
     showSoundCard();
 }
 
-SndSelect* MainWindow::sndSelectWindow() {
+SndSelect* SoundsPanel::sndSelectWindow() {
     if (!m_sndSelect) {
-        m_sndSelect = new SndSelect(imageFolder(), this);
+        m_sndSelect = new SndSelect(m_services.imageFolder, m_window);
         connect(m_sndSelect->SndSet, &QPushButton::clicked, this, [this] {
             const int index = m_sndSelect->ComboSndSound->currentIndex();
             // The card as the list showed it, by its name: the server's list may have moved since.
             const QString name = m_sndSelect->ComboSndSound->currentData().toString();
             // The bells take the card by its name first; the position stored then tells them nothing new.
-            m_bells->chooseCard(index, name);
+            m_services.bells->chooseCard(index, name);
             m_services.store->saveSoundCard(index);
             m_soundCardIndex = index;
             m_sndSelect->hide();
@@ -255,9 +265,9 @@ SndSelect* MainWindow::sndSelectWindow() {
     return m_sndSelect;
 }
 
-void MainWindow::onSetSoundCardClicked() {
+void SoundsPanel::onSetSoundCardClicked() {
     SndSelect* dialog = sndSelectWindow();
     // The devices as they are now, with the chosen card selected where it lists now.
     dialog->Form_Load(m_cards, m_cardIds, m_soundCardIndex);
-    m_ports.dialogs->showModal(dialog);
+    m_services.dialogs->showModal(dialog);
 }
