@@ -48,6 +48,7 @@ class OptionsPanel;
 class IntervalPanel;
 class TimeListPanel;
 class FollowPanel;
+class StaffPageLine;
 class AlarmPanel;
 struct PanelServices;
 
@@ -319,6 +320,7 @@ private:
     // While the set-up is followed, what it carries is locked.
     void onFollowingChanged(bool following);
     FollowPanel* followPanel;
+    StaffPageLine* staffPage = nullptr;  // the staff web page's line and entry; none without its face
 
     // --- The bells' offset from the computer's clock ---
     void buildOffsetControls();

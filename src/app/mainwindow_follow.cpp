@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "ui/mainwindow/followpanel.h"
 #include "ui/mainwindow/optionspanel.h"
+#include "ui/staffpage/staffpageline.h"
 
 void MainWindow::buildFollowControls() {
     followPanel = new FollowPanel(panelServices(), this, setupMenu);
@@ -13,6 +14,13 @@ void MainWindow::buildFollowControls() {
         column->insertWidget(column->indexOf(warningLine) + 1, followPanel->line());
     }
     connect(followPanel, &FollowPanel::followingChanged, this, &MainWindow::onFollowingChanged);
+    // The staff web page: its entry after the follower's, its line under the follower's.
+    if (m_services.web && m_services.commands) {
+        staffPage = new StaffPageLine(*m_services.commands, *m_services.web, setupMenu, this);
+        if (auto* column = qobject_cast<QVBoxLayout*>(layout())) {
+            column->insertWidget(column->indexOf(followPanel->line()) + 1, staffPage->line());
+        }
+    }
 }
 
 void MainWindow::onFollowingChanged(bool following) {

@@ -3,12 +3,54 @@
 #include <QAction>
 #include <QtTest>
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTcpSocket>
+
+#include "core/control/webface.h"
 #include "core/schedule/setuparchive.h"
+#include "ui/staffpage/staffpagedialog.h"
 #include "windowfixture.h"
 
 class TestSetup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // "Staff web page...": switched on from its dialog, the page is served where the dialog says, and
+    // the window shows where and its certificate's fingerprint; switched off, it is served no more.
+    void staffPageSwitchedFromTheWindow() {
+        WindowFixture f;
+        auto* w = f.load();
+        WebFace* web = f.services->services().web;
+        web->setActive(true);
+        find<QAction>(w, "staffPageAction")->trigger();
+        auto* dialog = find<StaffPageDialog>(w, "staffPageDialog");
+        find<QCheckBox>(dialog, "serveStaffPage")->setChecked(true);
+        find<QLineEdit>(dialog, "staffPageListen")->setText("127.0.0.1:18445");
+        dialog->apply();
+        f.settle();
+        const QString fingerprint = web->fingerprint();
+        QCOMPARE(fingerprint.size(), 95);
+        auto* line = find<QLabel>(w, "staffPageText");
+        QVERIFY(line->isVisibleTo(w));
+        QCOMPARE(line->text(), "Staff web page: https://127.0.0.1:18445/   certificate SHA-256 " + fingerprint);
+        QCOMPARE(find<QLabel>(dialog, "staffPageFingerprint")->text(), fingerprint);
+        QTcpSocket page;
+        page.connectToHost(QHostAddress::LocalHost, 18445);
+        QVERIFY(page.waitForConnected(5000));
+        page.abort();
+
+        find<QCheckBox>(dialog, "serveStaffPage")->setChecked(false);
+        dialog->apply();
+        f.settle();
+        QVERIFY(!line->isVisibleTo(w));
+        page.connectToHost(QHostAddress::LocalHost, 18445);
+        QVERIFY(!page.waitForConnected(2000));
+        // Kept for the next start, as the command line's --web-off keeps it.
+        QFile kept(f.folder.path() + "/data/web");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("off\n127.0.0.1:18445\n"));
+    }
+
     void importReplacesTheRunningSetup() {
         WindowFixture f;
         f.folder.addSound("bell.wav");
