@@ -106,6 +106,9 @@ mkdir -p "$REPORTS"
 chmod 1777 "$REPORTS"
 # The integration tests' time budgets grow with the build's slowness (see copyscene.h).
 export CORVALIN_TEST_SLOWER=${CORVALIN_TEST_SLOWER:-3}
+# And so does QtTest's bound on one test function (5 minutes by default), which a function that
+# waits for a bell at its minute can pass under ThreadSanitizer with the machine busy.
+export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-600000}
 export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 history_size=4 suppressions=$ROOT/scripts/tsan.supp log_path=$REPORTS/report"
 
 tests_regex="^($(IFS='|'; echo "${TESTS[*]} ${PIPEWIRE_TESTS[*]}" | tr ' ' '|' | sed 's/|$//'))\$"

@@ -241,7 +241,8 @@ private Q_SLOTS:
         QVERIFY(QFile::link("/dev/zero", week.folder + "/data/mdata.ini"));
         headless = week.headless();
         QVERIFY(headless->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(ringLog(week.folder).contains("mdata.ini was not read"), budget(5000));
+        QTRY_VERIFY2_WITH_TIMEOUT(ringLog(week.folder).contains("mdata.ini was not read"),
+                                  ringLog(week.folder).constData(), budget(20000));
         QTest::qWait(1000);  // its end signals caught, as for any copy that runs
         headless->terminate();
         QVERIFY(headless->waitForFinished(5000));

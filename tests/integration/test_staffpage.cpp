@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSslCertificate>
 #include <QTcpSocket>
@@ -40,7 +41,11 @@ struct Answer {
 // the program shows is trusted.
 class Staff {
 public:
-    explicit Staff(QString fingerprint) : m_fingerprint(std::move(fingerprint)) {}
+    explicit Staff(QString fingerprint) : m_fingerprint(std::move(fingerprint)) {
+        // Loopback needs no proxy; asking the system for one forks a helper inside this process,
+        // which ThreadSanitizer does not follow.
+        m_net.setProxy(QNetworkProxy::NoProxy);
+    }
 
     Answer call(const QByteArray& verb, const QString& path, const QJsonObject& body = {},
                 const QList<std::pair<QByteArray, QByteArray>>& headers = {}) {
