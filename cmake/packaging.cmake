@@ -28,6 +28,7 @@ if(CMAKE_STRIP)
 endif()
 install(DIRECTORY ${CORVALIN_PROGRAM_DIR}/sound ${CORVALIN_PROGRAM_DIR}/img DESTINATION ${CMAKE_INSTALL_DATADIR}/corvalin)
 install(FILES ${CORVALIN_PROGRAM_DIR}/readme.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/corvalin)
+install(FILES ${CORVALIN_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/corvalin/translations)
 install(FILES ${src}/${CORVALIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg}/${CORVALIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/corvalin.svg
@@ -71,7 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVALIN_HOMEPAGE})
 # The libraries the program links, as dpkg-shlibdeps finds them; a sound server to ring on.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# Qt's own translations, for its dialogs and standard buttons in the operator's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES OFF)
 include(CPack)

@@ -35,11 +35,14 @@ void say(const QString& text) {
 int runHeadless(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     nameProgram();
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (programFolderNamed(folder)) {
+        installLanguage(programPaths(folder));
+    }
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app);  // --help and --version answer and end here
 
-    const QString folder = QCoreApplication::applicationDirPath();
     if (!programFolderNamed(folder)) {
         say(unnamedFolderText());
         return 2;

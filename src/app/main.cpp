@@ -85,6 +85,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const ProgramPaths paths = programPaths(folder);
+    installLanguage(paths);
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         icon.addFile(paths.imageFolder() + QStringLiteral("/corvalin-%1.png").arg(size), QSize(size, size));

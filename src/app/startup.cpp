@@ -18,6 +18,7 @@
 #include "core/ports/clock.h"
 #include "core/bells/ringlog.h"
 #include "app/setupcommand.h"
+#include "core/base/language.h"
 #include "core/control/controlcommand.h"
 #include "core/schedule/setuparchive.h"
 
@@ -33,30 +34,30 @@ void addOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("headless"),
-        QStringLiteral("Ring the bells with no window, tray or display, as a service started at boot does "
+        QCoreApplication::translate("CommandLine", "Ring the bells with no window, tray or display, as a service started at boot does "
                        "(see corvalin.service). The bells start as with \"Auto execution\" on; while a window "
                        "copy runs this copy waits, and it takes the bells back when that copy ends.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("export"),
-        QStringLiteral("Write the whole set-up (every settings file and your own bell sounds) to <file>, "
+        QCoreApplication::translate("CommandLine", "Write the whole set-up (every settings file and your own bell sounds) to <file>, "
                        "a zip file, and end."),
         QStringLiteral("file")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("import"),
-        QStringLiteral("Replace the set-up with the one in <file>, written by --export or the Set-up menu, "
+        QCoreApplication::translate("CommandLine", "Replace the set-up with the one in <file>, written by --export or the Set-up menu, "
                        "and end. Only while no copy of Corvalin runs; nothing changes unless all of it "
                        "checks out."),
         QStringLiteral("file")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("sign"),
-        QStringLiteral(
+        QCoreApplication::translate("CommandLine", 
             "With --export: sign the exported set-up with the secret key in <keyfile> and write the "
             "signature beside it, as <file>.sig, for the PCs that follow the published set-up. A key "
             "file that cannot sign is refused before anything is written."),
         QStringLiteral("keyfile")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("make-key"),
-        QStringLiteral("Make a key pair for signing set-ups: write the secret key to <keyfile>, a new file "
+        QCoreApplication::translate("CommandLine", "Make a key pair for signing set-ups: write the secret key to <keyfile>, a new file "
                        "readable by you alone (an existing file is never written over), print the public key "
                        "that the following PCs are given, as the last line, and end."),
         QStringLiteral("keyfile")));
@@ -70,8 +71,8 @@ void describeOptions(QCommandLineParser& parser) {
     // folder for an installed program.
     const ProgramPaths paths = programPaths(QCoreApplication::applicationDirPath());
     parser.setApplicationDescription(
-        QStringLiteral("Rings a school's or a shop's bells on time, day after day.\n"
-                       "Settings live in %1; your own bell sounds in %2.")
+        QCoreApplication::translate("CommandLine", "Rings a school's or a shop's bells on time, day after day.\n"
+                                                   "Settings live in %1; your own bell sounds in %2.")
             .arg(QDir::toNativeSeparators(paths.dataFolder()),
                  QDir::toNativeSeparators(paths.own + QStringLiteral("/sound"))));
     addOptions(parser);
@@ -182,6 +183,11 @@ QString unnamedFolderText() {
 
 ProgramPaths programPaths(const QString& exeFolder) {
     return ProgramPaths::decide(exeFolder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+void installLanguage(const ProgramPaths& paths) {
+    corvalin::language::install(*QCoreApplication::instance(), corvalin::language::inUse(paths.dataFolder()),
+                                corvalin::language::translationFolders(paths.shared));
 }
 
 void recoverSetup(const ProgramPaths& paths) {

@@ -39,6 +39,10 @@ QString unnamedFolderText();
 // Where the program that runs from `exeFolder` keeps its files (see ProgramPaths::decide).
 ProgramPaths programPaths(const QString& exeFolder);
 
+// Installs the translations of the language in use (the operator's choice in the data folder, else
+// the system's) into the application, which must exist; from here on tr() speaks it.
+void installLanguage(const ProgramPaths& paths);
+
 // Finishes or undoes a set-up import that the program's end interrupted, before anything rings,
 // and says which in the ring log and on standard error (see corvalin::setup::recoverImport).
 void recoverSetup(const ProgramPaths& paths);

@@ -50,22 +50,16 @@ const QList<Shipped>& shipped() {
 }
 
 QString fromSystem(const QProcessEnvironment& environment) {
-    // LANGUAGE is a list of preferences, and gettext reads it only when the locale is not C.
-    QStringList asked;
-    const QString locale = [&] {
-        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-            const QString value = environment.value(QString::fromLatin1(name));
-            if (!value.isEmpty()) {
-                return value;
-            }
+    // LANGUAGE is a list of preferences that comes first, also with a C locale (gettext would
+    // ignore it there; a person who sets it means it).
+    QStringList asked = environment.value(QStringLiteral("LANGUAGE")).split(u':', Qt::SkipEmptyParts);
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = environment.value(QString::fromLatin1(name));
+        if (!value.isEmpty()) {
+            asked << value;
+            break;
         }
-        return QString();
-    }();
-    const QString localeCode = codeOf(locale);
-    if (localeCode != QLatin1String("c") && localeCode != QLatin1String("posix")) {
-        asked += environment.value(QStringLiteral("LANGUAGE")).split(u':', Qt::SkipEmptyParts);
     }
-    asked += locale;
     for (const QString& one : std::as_const(asked)) {
         const QString code = codeOf(one);
         if (isShipped(code)) {

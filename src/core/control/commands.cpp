@@ -77,21 +77,21 @@ const std::vector<Command>& commands() {
     using R = CommandRunner;
     static const std::vector<Command> table{
         {"status", "Status", nullptr, {}, Role::Alarm, Calls::Reads,
-         "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
-         "changes, the last bell rung, an alarm signal and the open problems.",
+         QT_TRANSLATE_NOOP("Commands", "Say what the copy of Corvalin that runs for you is doing: the bell service, the next bell, today's "
+         "changes, the last bell rung, an alarm signal and the open problems."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              r.bells().askStatus([&r, done](const BellsStatus& s) { done({}, r.status(s)); });
          }},
         {"ring-now", "RingNow", "ring-now", {{"sound", "the sound's name", From::MaybeWord}}, Role::Office, Calls::Changes,
-         "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
-         "sound when none is named.",
+         QT_TRANSLATE_NOOP("Commands", "Ring a bell now, the sound named after the option (as the ring-now button does), or the next bell's "
+         "sound when none is named."),
          [](R& r, const QVariantList& a, const QString&, Done done) {
              const QString sound = a.value(0).toString();
              r.bells().ringNow(sound, [done, sound](const QString& refusal) {
                  done(refusal, sound.isEmpty() ? QStringLiteral("a bell rang") : QStringLiteral("%1 rang").arg(sound));
              });
          }},
-        {"stop-bell", "StopBell", "stop-bell", {}, Role::Office, Calls::Changes, "Stop the bell, or the alarm signal, that sounds.",
+        {"stop-bell", "StopBell", "stop-bell", {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Stop the bell, or the alarm signal, that sounds."),
          [](R& r, const QVariantList&, const QString& by, Done done) {
              const QString alarm = r.bells().alarm();
              r.bells().stopBell(by, [done, alarm](const QString& refusal) {
@@ -99,7 +99,7 @@ const std::vector<Command>& commands() {
                                                : QStringLiteral("the alarm signal %1 stopped").arg(alarm));
              });
          }},
-        {"skip-next", "SkipNext", "skip-next", {}, Role::Office, Calls::Changes, "Skip the next bell, today only.",
+        {"skip-next", "SkipNext", "skip-next", {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Skip the next bell, today only."),
          [](R& r, const QVariantList&, const QString& by, Done done) {
              r.bells().skipNextBell(by, [&r, done](const QString& refusal) {
                  // The change is told before the answer: it is the last of today's changes.
@@ -107,22 +107,22 @@ const std::vector<Command>& commands() {
              });
          }},
         {"skip", "SkipBell", "today/skip", {{"time", "the time", From::Value, As::Time}}, Role::Office, Calls::Changes,
-         "Skip the bell at <time> (hh:mm), today only.",
+         QT_TRANSLATE_NOOP("Commands", "Skip the bell at <time> (hh:mm), today only."),
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Skip, a, by, done); }},
         {"move", "MoveBell", "today/move", {{"time", "the time", From::Value, As::Time}, {"to", "the time", From::Word, As::Time}}, Role::Office, Calls::Changes,
-         "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45.",
+         QT_TRANSLATE_NOOP("Commands", "Move the bell at <time> to the time given after it, today only: --move 10:15 10:45."),
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Move, a, by, done); }},
         {"add", "AddBell", "today/add", {{"time", "the time", From::Value, As::Time}, {"sound", "the sound's name", From::Word}}, Role::Office,
          Calls::Changes,
-         "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav.",
+         QT_TRANSLATE_NOOP("Commands", "Add a bell at <time>, ringing the sound named after it, today only: --add 12:10 school-bell.wav."),
          [](R& r, const QVariantList& a, const QString& by, Done done) { changeAt(r, today::Kind::Add, a, by, done); }},
-        {"no-bells-today", "NoBellsToday", "today/no-bells", {}, Role::Office, Calls::Changes, "Ring no bells today.",
+        {"no-bells-today", "NoBellsToday", "today/no-bells", {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Ring no bells today."),
          [](R& r, const QVariantList&, const QString& by, Done done) {
              today::Change change;
              runChange(r, change, makeChange(change, today::Kind::NoBells, {}, {}, by), done);
          }},
         {"templet-today", "TempletToday", "today/templet", {{"n", "the templet", From::Value, As::Number, kLongest, "templet"}}, Role::Office,
-         Calls::Changes, "Ring templet <n> (1 to 6) today, in place of the day's own times.",
+         Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Ring templet <n> (1 to 6) today, in place of the day's own times."),
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              today::Change change;
              const QString refusal = makeChange(change, today::Kind::Templet, {}, {}, by);
@@ -130,14 +130,14 @@ const std::vector<Command>& commands() {
              runChange(r, change, refusal, done);
          }},
         {"undo", "UndoToday", "today/undo", {{"n|all", "the change", From::Value, As::NumberOrAll, kLongest, "change"}}, Role::Office, Calls::Changes,
-         "Undo today's change <n> (from 0, in the order --status lists them), or all of them.",
+         QT_TRANSLATE_NOOP("Commands", "Undo today's change <n> (from 0, in the order --status lists them), or all of them."),
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              const int index = a.value(0).toInt();
              const QString said = index < 0 ? QStringLiteral("today's changes undone") : QStringLiteral("the change undone");
              r.bells().undoToday(index, by, [done, said](const QString& refusal) { done(refusal, said); });
          }},
         {"alarm", "StartAlarm", "alarm", {{"name", "the alarm signal's name"}}, Role::Alarm, Calls::Changes,
-         "Sound the alarm signal <name> at once, with no question.",
+         QT_TRANSLATE_NOOP("Commands", "Sound the alarm signal <name> at once, with no question."),
          [](R& r, const QVariantList& a, const QString& by, Done done) {
              // The answer names what sounds when it is given, and what it took the place of: two
              // signals started at one moment both "sound" only until the second replaces the first.
@@ -155,14 +155,14 @@ const std::vector<Command>& commands() {
                  done(refusal, answer);
              });
          }},
-        {"alarm-stop", "StopAlarm", "alarm-stop", {}, Role::Alarm, Calls::Changes, "Stop the alarm signal that sounds.",
+        {"alarm-stop", "StopAlarm", "alarm-stop", {}, Role::Alarm, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Stop the alarm signal that sounds."),
          [](R& r, const QVariantList&, const QString& by, Done done) {
              const QString alarm = r.bells().alarm();
              r.bells().stopAlarm(by, [done, alarm](const QString& refusal) {
                  done(refusal, QStringLiteral("the alarm signal %1 stopped").arg(alarm));
              });
          }},
-        {"start", "Start", "start", {}, Role::Office, Calls::Changes, "Start the bell service, as the start button does.",
+        {"start", "Start", "start", {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Start the bell service, as the start button does."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              if (r.bells().isRunning()) {
                  done(QStringLiteral("the bell service already runs"), {});
@@ -170,7 +170,7 @@ const std::vector<Command>& commands() {
              }
              r.copy().start([done](const QString& refusal) { done(refusal, QStringLiteral("the bell service started")); });
          }},
-        {"stop", "Stop", "stop", {}, Role::Office, Calls::Changes, "Stop the bell service, as the stop button does.",
+        {"stop", "Stop", "stop", {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Stop the bell service, as the stop button does."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              if (!r.bells().isRunning()) {
                  done(QStringLiteral("the bell service is not running"), {});
@@ -183,9 +183,9 @@ const std::vector<Command>& commands() {
          {{"address", "the address", From::Value, As::Text, kLongestAddress},
           {"key", "the public key", From::Key}},
          Role::Office, Calls::Changes,
-         "Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the publisher's "
+         QT_TRANSLATE_NOOP("Commands", "Follow the set-up published at <address> (https://, or http:// on a LAN), signed with the publisher's "
          "key given with --key: it is fetched at start and every 15 minutes and applied when its signature and "
-         "contents check out. Without a copy running, kept for the next start.",
+         "contents check out. Without a copy running, kept for the next start."),
          [](R& r, const QVariantList& a, const QString&, Done done) {
              SetupFollower* follower = r.copy().follower;
              if (!follower) {
@@ -197,7 +197,7 @@ const std::vector<Command>& commands() {
                   QStringLiteral("this computer follows the set-up published at %1").arg(address.trimmed()));
          }},
         {"unfollow", "Unfollow", nullptr, {}, Role::Office, Calls::Changes,
-         "Follow no set-up any more; the set-up in use stays, as this computer's own.",
+         QT_TRANSLATE_NOOP("Commands", "Follow no set-up any more; the set-up in use stays, as this computer's own."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              SetupFollower* follower = r.copy().follower;
              if (!follower || follower->address().isEmpty()) {
@@ -208,7 +208,7 @@ const std::vector<Command>& commands() {
              follower->unfollow();
              done({}, QStringLiteral("this computer no longer follows %1; the set-up in use is its own now").arg(address));
          }},
-        {"refresh-setup", "RefreshSetup", nullptr, {}, Role::Office, Calls::Changes, "Fetch the followed set-up now.",
+        {"refresh-setup", "RefreshSetup", nullptr, {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Fetch the followed set-up now."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              SetupFollower* follower = r.copy().follower;
              if (!follower || follower->address().isEmpty()) {
@@ -220,9 +220,9 @@ const std::vector<Command>& commands() {
          }},
         {"web-on", "WebOn", nullptr, {{"[address:]port", "the address and port", From::MaybeWord, As::Text, kLongest}},
          Role::Office, Calls::Changes,
-         "Serve the staff web page (HTTPS) from now on and at every start: on every address, port 8443, or on the "
+         QT_TRANSLATE_NOOP("Commands", "Serve the staff web page (HTTPS) from now on and at every start: on every address, port 8443, or on the "
          "port or address:port given after it (--web-on 192.0.2.10:8443). Without a copy running, kept for the next "
-         "start.",
+         "start."),
          [](R& r, const QVariantList& a, const QString&, Done done) {
              onPage(r, done, [&](StaffPage& page) {
                  const QString refusal = page.switchOn(a.value(0).toString());
@@ -230,16 +230,16 @@ const std::vector<Command>& commands() {
                                    .arg(page.address(), page.fingerprint()));
              });
          }},
-        {"web-off", "WebOff", nullptr, {}, Role::Office, Calls::Changes, "Serve the staff web page no more.",
+        {"web-off", "WebOff", nullptr, {}, Role::Office, Calls::Changes, QT_TRANSLATE_NOOP("Commands", "Serve the staff web page no more."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              onPage(r, done, [&](StaffPage& page) { done(page.switchOff(), QStringLiteral("the staff web page is off")); });
          }},
         {"staff-add", "StaffAdd", nullptr,
          {{"name", "the staff name"}, {"role", "the role", From::Option}, {"password", "the password", From::Secret}},
          Role::Office, Calls::Changes,
-         "Add an account for the staff web page, or give one a new password and role: --role alarm (raise and stop "
+         QT_TRANSLATE_NOOP("Commands", "Add an account for the staff web page, or give one a new password and role: --role alarm (raise and stop "
          "alarms; the default) or --role office (also today's changes, ring now, stop bell, start and stop). The "
-         "password is read from standard input, one line, or asked twice on a terminal.",
+         "password is read from standard input, one line, or asked twice on a terminal."),
          [](R& r, const QVariantList& a, const QString&, Done done) {
              onPage(r, done, [&](StaffPage& page) {
                  const QString name = a.value(0).toString();
@@ -249,7 +249,7 @@ const std::vector<Command>& commands() {
              });
          }},
         {"staff-remove", "StaffRemove", nullptr, {{"name", "the staff name"}}, Role::Office, Calls::Changes,
-         "Remove the staff web page's account <name>; its sessions end.",
+         QT_TRANSLATE_NOOP("Commands", "Remove the staff web page's account <name>; its sessions end."),
          [](R& r, const QVariantList& a, const QString&, Done done) {
              onPage(r, done, [&](StaffPage& page) {
                  const QString name = a.value(0).toString();
@@ -257,7 +257,7 @@ const std::vector<Command>& commands() {
              });
          }},
         {"staff-list", "StaffList", nullptr, {}, Role::Office, Calls::Reads,
-         "List the staff web page's accounts and their roles.",
+         QT_TRANSLATE_NOOP("Commands", "List the staff web page's accounts and their roles."),
          [](R& r, const QVariantList&, const QString&, Done done) {
              onPage(r, done, [&](StaffPage& page) {
                  QString problem;

@@ -2,6 +2,7 @@
 #include "core/control/controlcommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -60,9 +61,9 @@ struct Companion {
 };
 const std::vector<Companion>& companions() {
     static const std::vector<Companion> table{
-        {"json", "status", nullptr, "With --status: as one JSON object, for a script."},
-        {"key", "follow", "public-key", "With --follow: the publisher's public key."},
-        {"role", "staff-add", "alarm|office", "With --staff-add: what the account may do (alarm when not given)."},
+        {"json", "status", nullptr, QT_TRANSLATE_NOOP("Commands", "With --status: as one JSON object, for a script.")},
+        {"key", "follow", "public-key", QT_TRANSLATE_NOOP("Commands", "With --follow: the publisher's public key.")},
+        {"role", "staff-add", "alarm|office", QT_TRANSLATE_NOOP("Commands", "With --staff-add: what the account may do (alarm when not given).")},
     };
     return table;
 }
@@ -173,68 +174,69 @@ void print(std::FILE* to, const QString& text) {
     std::fflush(to);
 }
 
-// The status as a person reads it.
+// The status as a person reads it, in the operator's language (the values the copy tells, times,
+// sounds and the problems' ring log lines, stay as they are).
+struct StatusText {
+    Q_DECLARE_TR_FUNCTIONS(StatusText)
+};
+
 QString statusText(const QVariantMap& s) {
     QStringList lines;
     const bool running = s.value(status::kRunning).toBool();
-    const QString copy = s.value(status::kCopy).toString();
-    lines << QStringLiteral("Corvalin (%1): the bell service %2")
-                 .arg(copy == QStringLiteral("window") ? QStringLiteral("window copy") : QStringLiteral("copy with no window"),
-                      running ? QStringLiteral("runs") : QStringLiteral("is stopped"));
+    const bool window = s.value(status::kCopy).toString() == QStringLiteral("window");
+    lines << (window ? running ? StatusText::tr("Corvalin (window copy): the bell service runs")
+                               : StatusText::tr("Corvalin (window copy): the bell service is stopped")
+                     : running ? StatusText::tr("Corvalin (copy with no window): the bell service runs")
+                               : StatusText::tr("Corvalin (copy with no window): the bell service is stopped"));
     const QString alarm = s.value(status::kAlarm).toString();
-    lines << QStringLiteral("Alarm signal: %1").arg(alarm.isEmpty() ? QStringLiteral("none") : alarm + QStringLiteral(" sounds"));
+    lines << (alarm.isEmpty() ? StatusText::tr("Alarm signal: none") : StatusText::tr("Alarm signal: %1 sounds").arg(alarm));
     const QString next = s.value(status::kNextBell).toString();
-    lines << QStringLiteral("Next bell: %1")
-                 .arg(!running ? QStringLiteral("none (stopped)")
-                      : next.isEmpty()
-                          ? QStringLiteral("none left today")
-                          : next + QLatin1Char(' ') + s.value(status::kNextSound).toString());
+    lines << (!running        ? StatusText::tr("Next bell: none (stopped)")
+              : next.isEmpty() ? StatusText::tr("Next bell: none left today")
+                               : StatusText::tr("Next bell: %1 %2").arg(next, s.value(status::kNextSound).toString()));
     const QString last = s.value(status::kLastBell).toString();
-    lines << QStringLiteral("Last bell: %1")
-                 .arg(last.isEmpty() ? QStringLiteral("none yet")
-                                     : last + QLatin1Char(' ') + s.value(status::kLastSound).toString() +
-                                           (s.value(status::kLastRungNow).toBool() ? QStringLiteral(" (ring now)")
-                                                                                              : QString()));
+    lines << (last.isEmpty() ? StatusText::tr("Last bell: none yet")
+              : s.value(status::kLastRungNow).toBool()
+                  ? StatusText::tr("Last bell: %1 %2 (ring now)").arg(last, s.value(status::kLastSound).toString())
+                  : StatusText::tr("Last bell: %1 %2").arg(last, s.value(status::kLastSound).toString()));
     const int offset = s.value(status::kOffset).toInt();
-    lines << QStringLiteral("Bells' clock: %1 %2%3")
-                 .arg(s.value(status::kDate).toString(), s.value(status::kTime).toString(),
-                      offset == 0 ? QString()
-                                  : QStringLiteral(" (%1 s %2 the computer's clock)")
-                                        .arg(std::abs(offset))
-                                        .arg(offset < 0 ? QStringLiteral("ahead of") : QStringLiteral("behind")));
-    lines << QStringLiteral("Today: %1, %2")
-                 .arg(s.value(status::kDay).toString(), s.value(status::kMode).toString());
-    auto list = [&lines](const QString& title, const QStringList& items) {
+    const QString date = s.value(status::kDate).toString();
+    const QString time = s.value(status::kTime).toString();
+    lines << (offset == 0  ? StatusText::tr("Bells' clock: %1 %2").arg(date, time)
+              : offset < 0 ? StatusText::tr("Bells' clock: %1 %2 (%3 s ahead of the computer's clock)").arg(date, time).arg(-offset)
+                           : StatusText::tr("Bells' clock: %1 %2 (%3 s behind the computer's clock)").arg(date, time).arg(offset));
+    lines << StatusText::tr("Today: %1, %2").arg(s.value(status::kDay).toString(), s.value(status::kMode).toString());
+    auto list = [&lines](const QString& none, const QString& title, const QStringList& items) {
         if (items.isEmpty()) {
-            lines << title + QStringLiteral(": none");
+            lines << none;
             return;
         }
-        lines << title + QLatin1Char(':');
+        lines << title;
         for (const QString& item : items) {
             lines << QStringLiteral("  ") + item;
         }
     };
-    list(QStringLiteral("Today's changes"), s.value(status::kTodayChanges).toStringList());
+    list(StatusText::tr("Today's changes: none"), StatusText::tr("Today's changes:"), s.value(status::kTodayChanges).toStringList());
     const QString followed = s.value(status::kFollowed).toString();
     if (followed.isEmpty()) {
-        lines << QStringLiteral("Set-up: this computer's own");
+        lines << StatusText::tr("Set-up: this computer's own");
     } else {
         const QString version = s.value(status::kFollowedVersion).toString();
         const QString checked = s.value(status::kFollowedChecked).toString();
-        lines << QStringLiteral("Set-up: managed from %1").arg(followed)
-              << QStringLiteral("  version in use: %1")
-                     .arg(version.isEmpty() ? QStringLiteral("none yet")
-                                            : QStringLiteral("SHA-256 %1, applied %2")
-                                                  .arg(version, s.value(status::kFollowedApplied).toString()))
-              << QStringLiteral("  last checked: %1").arg(checked.isEmpty() ? QStringLiteral("not yet") : checked);
+        lines << StatusText::tr("Set-up: managed from %1").arg(followed)
+              << (version.isEmpty() ? StatusText::tr("  version in use: none yet")
+                                    : StatusText::tr("  version in use: SHA-256 %1, applied %2")
+                                          .arg(version, s.value(status::kFollowedApplied).toString()))
+              << (checked.isEmpty() ? StatusText::tr("  last checked: not yet") : StatusText::tr("  last checked: %1").arg(checked));
     }
     const QString web = s.value(status::kWeb).toString();
     const QString fingerprint = s.value(status::kWebFingerprint).toString();
-    lines << QStringLiteral("Staff web page: %1").arg(web == QStringLiteral("off") || web.isEmpty() ? QStringLiteral("off") : web);
+    lines << (web == QStringLiteral("off") || web.isEmpty() ? StatusText::tr("Staff web page: off")
+                                                            : StatusText::tr("Staff web page: %1").arg(web));
     if (!fingerprint.isEmpty()) {
-        lines << QStringLiteral("  certificate SHA-256: %1").arg(fingerprint);
+        lines << StatusText::tr("  certificate SHA-256: %1").arg(fingerprint);
     }
-    list(QStringLiteral("Problems"), s.value(status::kProblems).toStringList());
+    list(StatusText::tr("Problems: none"), StatusText::tr("Problems:"), s.value(status::kProblems).toStringList());
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -429,11 +431,11 @@ int followWithNoCopy(const QString& method, const QVariantList& arguments, const
 void describeCommands(QCommandLineParser& parser) {
     for (const Verb& verb : verbs()) {
         const bool valued = !verb.arguments.empty() && verb.arguments.front().from == From::Value;
-        parser.addOption(QCommandLineOption(QLatin1String(verb.verb), QLatin1String(verb.help),
+        parser.addOption(QCommandLineOption(QLatin1String(verb.verb), QCoreApplication::translate("Commands", verb.help),
                                             valued ? QLatin1String(verb.arguments.front().name) : QString()));
     }
     for (const Companion& companion : companions()) {
-        parser.addOption(QCommandLineOption(QLatin1String(companion.name), QLatin1String(companion.help),
+        parser.addOption(QCommandLineOption(QLatin1String(companion.name), QCoreApplication::translate("Commands", companion.help),
                                             companion.valueName ? QLatin1String(companion.valueName) : QString()));
     }
 }
