@@ -133,6 +133,185 @@ Settings live in %1; your own bell sounds in %2.</source>
     </message>
 </context>
 <context>
+    <name>StaffPage</name>
+    <message>
+        <source>Corvalin staff page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staff log-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, sound it now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip next bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the bells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the bells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip the bell at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the bell at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a bell at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No bells today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo today&apos;s changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bells&apos; clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bell PC cannot be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your session has ended: log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not logged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logged in as %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 in the whole school now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALARM: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bells run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bells are stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: the bells are stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None left today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None listed: the bells are stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bell PC cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusText</name>
     <message>
         <source>Corvalin (window copy): the bell service runs</source>

@@ -107,7 +107,16 @@ QStringList translationFolders(const QString& sharedFolder) {
     return {sharedFolder + QStringLiteral("/translations")};
 }
 
+namespace {
+QString g_installed = QString::fromLatin1(kOriginal);
+}
+
+QString installed() {
+    return g_installed;
+}
+
 bool install(QCoreApplication& app, const QString& code, const QStringList& folders) {
+    g_installed = code.isEmpty() ? QString::fromLatin1(kOriginal) : code;
     if (code == QLatin1String(kOriginal) || code.isEmpty()) {
         return true;
     }

@@ -49,5 +49,8 @@ QStringList translationFolders(const QString& sharedFolder);
 // buttons). Nothing for kOriginal. Returns false when the program's own translation was not found;
 // Qt's own then still follows the language.
 bool install(QCoreApplication& app, const QString& code, const QStringList& folders);
+// The language install() was last given ("original" before any), for what is made for others in
+// it (the staff web page's texts).
+QString installed();
 
 }  // namespace corvalin::language

@@ -1,6 +1,9 @@
 // The staff web page's server on libmicrohttpd.
 #include "core/web/webserver.h"
 
+#include "core/base/language.h"
+#include "core/web/pagetexts.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -51,6 +54,7 @@ constexpr Asset kAssets[] = {
     {"/app.js", ":/web/app.js", "text/javascript; charset=utf-8"},
     {"/style.css", ":/web/style.css", "text/css; charset=utf-8"},
     {"/icon.svg", ":/web/icon.svg", "image/svg+xml"},
+    {"/texts.json", nullptr, "application/json"},  // made from the program's translations
 };
 
 QByteArray randomToken() {
@@ -608,6 +612,10 @@ void onCompleted(void*, MHD_Connection*, void** context, MHD_RequestTerminationC
 WebServer::WebServer(Face face, QString dataFolder)
     : m_state(std::make_shared<State>(std::move(face), std::move(dataFolder))) {
     for (const Asset& asset : kAssets) {
+        if (!asset.resource) {
+            m_state->assets[QLatin1String(asset.path)] = corvalin::web::pageTextsJson(corvalin::language::installed());
+            continue;
+        }
         QFile file(QLatin1String(asset.resource));
         if (file.open(QIODevice::ReadOnly)) {
             m_state->assets[QLatin1String(asset.path)] = file.readAll();

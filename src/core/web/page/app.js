@@ -15,6 +15,26 @@ const session = {
   forget() { sessionStorage.clear(); },
 };
 
+// The page's texts in the bell PC's language, as /texts.json gives them; a text missing there is
+// shown as it is written here. %1, %2 take the arguments.
+let texts = {};
+function T(text, ...args) {
+  let shown = texts[text] || text;
+  args.forEach((arg, i) => { shown = shown.split("%" + (i + 1)).join(String(arg)); });
+  return shown;
+}
+
+async function translatePage() {
+  const answer = await fetch("/texts.json", { credentials: "same-origin" })
+    .then((r) => (r.ok ? r.json() : {})).catch(() => ({}));
+  texts = answer.texts || {};
+  if (answer.lang) { document.documentElement.lang = answer.lang; }
+  for (const el of document.querySelectorAll("[data-t]")) { el.textContent = T(el.textContent.trim()); }
+  for (const el of document.querySelectorAll("[data-t-label]")) {
+    el.setAttribute("aria-label", T(el.getAttribute("aria-label")));
+  }
+}
+
 let events = null;
 let clockBase = null;  // the bells' time as last told, and when it was told here
 let pendingAlarm = null;
@@ -35,12 +55,12 @@ async function call(route, body) {
       body: JSON.stringify(body || {}),
     });
   } catch (e) {
-    say("The bell PC cannot be reached: " + e.message, true);
+    say(T("The bell PC cannot be reached: %1", e.message), true);
     return null;
   }
   const answer = await response.json().catch(() => ({}));
   if (response.status === 401) {
-    showLogin("Your session has ended: log in again.");
+    showLogin(T("Your session has ended: log in again."));
     return null;
   }
   say(answer.message || "", !response.ok);
@@ -53,7 +73,7 @@ function showLogin(why) {
   $("staff").hidden = true;
   $("login").hidden = false;
   $("login-error").textContent = why || "";
-  $("state").textContent = "Not logged in";
+  $("state").textContent = T("Not logged in");
   $("state").classList.remove("alarm");
 }
 
@@ -61,7 +81,7 @@ function showStaff() {
   $("login").hidden = true;
   $("staff").hidden = false;
   $("office").hidden = session.role !== "office";
-  $("who").textContent = "Logged in as " + session.user + " (" + session.role + ")";
+  $("who").textContent = T("Logged in as %1 (%2)", session.user, session.role);
   listen();
 }
 
@@ -76,7 +96,7 @@ function listen() {
     if (events && events.readyState === EventSource.CLOSED) {
       const response = await fetch("/api/status", { credentials: "same-origin" }).catch(() => null);
       if (response && response.status === 401) {
-        showLogin("Your session has ended: log in again.");
+        showLogin(T("Your session has ended: log in again."));
       } else {
         setTimeout(listen, 3000);
       }
@@ -125,7 +145,7 @@ function showAlarms(names, sounding) {
 
 function askAlarm(name) {
   pendingAlarm = name;
-  $("confirm-text").textContent = "Sound " + name + " in the whole school now?";
+  $("confirm-text").textContent = T("Sound %1 in the whole school now?", name);
   $("confirm").hidden = false;
   $("confirm-yes").focus();
 }
@@ -139,18 +159,18 @@ function show(s) {
 
   const state = $("state");
   state.classList.toggle("alarm", !!s.alarm);
-  state.textContent = s.alarm ? "ALARM: " + s.alarm
-    : s.running ? "The bells run" : "The bells are stopped";
+  state.textContent = s.alarm ? T("ALARM: %1", s.alarm)
+    : s.running ? T("The bells run") : T("The bells are stopped");
   $("alarm-now").hidden = !s.alarm;
   $("alarm-name").textContent = s.alarm || "";
   showAlarms(s.alarm_signals || [], s.alarm);
 
-  $("next").textContent = !s.running ? "None: the bells are stopped"
-    : s.next_bell ? s.next_bell + (s.next_sound ? "  " + s.next_sound : "") : "None left today";
+  $("next").textContent = !s.running ? T("None: the bells are stopped")
+    : s.next_bell ? s.next_bell + (s.next_sound ? "  " + s.next_sound : "") : T("None left today");
   $("day").textContent = (s.day || "") + (s.mode ? ", " + s.mode : "");
   const minuteNow = h * 60 + m;
   const lines = s.today || [];
-  $("today").replaceChildren(...(lines.length ? [] : [item(s.running ? "No bells today" : "None listed: the bells are stopped")]));
+  $("today").replaceChildren(...(lines.length ? [] : [item(s.running ? T("No bells today") : T("None listed: the bells are stopped"))]));
   $("today").append(...lines.map((line) => {
     const [lh, lm] = (line.time || "0:0").split(":").map(Number);
     const cls = line.mark === "skipped" ? "skipped" : (lh * 60 + lm <= minuteNow ? "past" : "");
@@ -160,7 +180,7 @@ function show(s) {
     const li = item(text);
     const undo = document.createElement("button");
     undo.className = "link";
-    undo.textContent = "Undo";
+    undo.textContent = T("Undo");
     undo.addEventListener("click", () => call("today/undo", { change: index }));
     li.appendChild(undo);
     return li;
@@ -175,6 +195,7 @@ function showChangeFields() {
 }
 
 document.addEventListener("DOMContentLoaded", async () => {
+  await translatePage();
   setInterval(tickClock, 1000);
   showChangeFields();
 
@@ -189,7 +210,7 @@ document.addEventListener("DOMContentLoaded", async () => {
     }).catch(() => null);
     const answer = response ? await response.json().catch(() => ({})) : {};
     if (!response || !response.ok) {
-      $("login-error").textContent = answer.message || "The bell PC cannot be reached.";
+      $("login-error").textContent = answer.message || T("The bell PC cannot be reached.");
       return;
     }
     $("password").value = "";
