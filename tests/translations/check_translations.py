@@ -76,7 +76,7 @@ def main():
             copy = pathlib.Path(work) / f"corvalin_{language}.ts"
             shutil.copy(root / "translations" / copy.name, copy)
             copies.append(str(copy))
-        run = subprocess.run([lupdate, "-locations", "none", "-no-obsolete", "-silent", "-extensions", "cpp,h",
+        run = subprocess.run([lupdate, "-I", str(root / "src"), "-locations", "none", "-no-obsolete", "-silent", "-extensions", "cpp,h",
                               str(root / "src"), "-ts", *copies], capture_output=True, text=True)
         if run.returncode != 0:
             print(run.stdout, run.stderr)
