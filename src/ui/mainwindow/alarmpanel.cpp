@@ -104,14 +104,16 @@ void AlarmPanel::soundAlarm(int index, const QString& by) {
     QString question;
     if (const QString sounding = m_services.bells->alarm(); sounding == name) {
         //: %1: the signal's name; %2: how long it rings ("3 times", "until it is stopped")
-        question = tr("Sound the alarm signal %1 now? It rings on the bell card %2. It sounds now, and starts "
-                      "again from the beginning.")
-                       .arg(name, times);
+        question =
+            tr("Sound the alarm signal %1 now? It rings on the bell card %2. It sounds now, and starts "
+               "again from the beginning.")
+                .arg(name, times);
     } else if (!sounding.isEmpty()) {
         //: %1: the signal's name; %2: how long it rings; %3: the signal that sounds now
-        question = tr("Sound the alarm signal %1 now? It rings on the bell card %2. The alarm signal %3, which "
-                      "sounds now, stops.")
-                       .arg(name, times, sounding);
+        question =
+            tr("Sound the alarm signal %1 now? It rings on the bell card %2. The alarm signal %3, which "
+               "sounds now, stops.")
+                .arg(name, times, sounding);
     } else {
         //: %1: the signal's name; %2: how long it rings ("3 times", "until it is stopped")
         question = tr("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
@@ -127,8 +129,8 @@ void AlarmPanel::soundAlarm(int index, const QString& by) {
     }
     m_services.commands->run(QStringLiteral("StartAlarm"), {name}, by, [this, name](const QString& refusal) {
         if (!refusal.isEmpty()) {
-            m_services.dialogs->warning(
-                m_window, tr("The alarm signal %1 did not sound: %2.").arg(name, refusal));
+            m_services.dialogs->warning(m_window,
+                                        tr("The alarm signal %1 did not sound: %2.").arg(name, refusal));
         }
     });
 }

@@ -119,8 +119,9 @@ void AlarmsDialog::onOkClicked() {
         kept.push_back(signal);
     }
     if (!m_save(kept)) {
-        m_problem->setText(tr("The alarm signals could not be written to the data folder (the ring log "
-                              "says why); they hold until the program ends. OK tries again."));
+        m_problem->setText(
+            tr("The alarm signals could not be written to the data folder (the ring log "
+               "says why); they hold until the program ends. OK tries again."));
         m_problem->show();
         return;
     }

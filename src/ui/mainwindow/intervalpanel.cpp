@@ -189,8 +189,10 @@ QGroupBox* IntervalPanel::buildPreBells() {
     }
     preBell1SoundBox->setAccessibleName(tr("Sound of the pre-bell after the lesson's bell"));
     preBell2SoundBox->setAccessibleName(tr("Sound of the pre-bell before the break's bell"));
-    preBell1SoundButton->setAccessibleName(tr("Apply the chosen sound to the pre-bell after the lesson's bell"));
-    preBell2SoundButton->setAccessibleName(tr("Apply the chosen sound to the pre-bell before the break's bell"));
+    preBell1SoundButton->setAccessibleName(
+        tr("Apply the chosen sound to the pre-bell after the lesson's bell"));
+    preBell2SoundButton->setAccessibleName(
+        tr("Apply the chosen sound to the pre-bell before the break's bell"));
     return preBellFrame;
 }
 

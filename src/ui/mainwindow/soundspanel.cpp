@@ -41,8 +41,9 @@ SoundsPanel::SoundsPanel(const PanelServices& services, QWidget* window)
     soundList = named(new QListWidget(soundFrame), "soundList");
     soundList->setSelectionMode(QAbstractItemView::SingleSelection);
     soundList->setAccessibleName(tr("Bell sounds"));
-    soundList->setAccessibleDescription(tr("The sound folder's sounds; the one chosen rings now and is given to "
-                                           "the bells added"));
+    soundList->setAccessibleDescription(
+        tr("The sound folder's sounds; the one chosen rings now and is given to "
+           "the bells added"));
     ringNowButton = imageButton("ringNowButton", tr("Ring now"), img, QStringLiteral("nowBell.gif"),
                                 QStringLiteral("nowBell1.gif"), QString(), window);
     stopBellButton = imageButton("stopBellButton", tr("Stop bell"), img, QStringLiteral("bellStop.gif"),
@@ -57,7 +58,8 @@ SoundsPanel::SoundsPanel(const PanelServices& services, QWidget* window)
     //: %1: its shortcut, e.g. Ctrl+R
     clickOnKeys(ringNowButton, ringKeys, tr("Ring now (%1)").arg(ringShortcut));
     //: %1: its shortcut, e.g. Ctrl+R
-    ringNowButton->setAccessibleDescription(tr("Rings the sound chosen in the list now; shortcut %1").arg(ringShortcut));
+    ringNowButton->setAccessibleDescription(
+        tr("Rings the sound chosen in the list now; shortcut %1").arg(ringShortcut));
     //: %1: its shortcut, e.g. Ctrl+S
     clickOnKeys(stopBellButton, stopKeys, tr("Stop bell (%1)").arg(stopShortcut));
     //: %1: its shortcut, e.g. Ctrl+S
@@ -161,8 +163,8 @@ bool SoundsPanel::refuseSound(const QString& sound) {
 
 void SoundsPanel::onAddSoundClicked() {
     //: The file dialog's filters: keep ";;" and "(*)"
-    const QString filter = tr("Sounds (%1);;All files (*)")
-                               .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
+    const QString filter =
+        tr("Sounds (%1);;All files (*)").arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
     const QString source = m_services.dialogs->openFileName(m_window, tr("Add sound"), filter);
     if (source.isEmpty()) {
         return;
@@ -203,9 +205,9 @@ void SoundsPanel::onAddSoundClicked() {
     const QString target = folder + QLatin1Char('/') + name;
     const bool replacing = QFileInfo::exists(target) || m_services.bells->sounds().contains(name);
     if (replacing &&
-        m_services.dialogs->message(m_window, tr("Add sound"),
-                                 tr("%1 is already in the sound folder. Replace it?").arg(name),
-                                 Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        m_services.dialogs->message(
+            m_window, tr("Add sound"), tr("%1 is already in the sound folder. Replace it?").arg(name),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
     }
     // Written whole and renamed into place: a bell never finds half a sound.

@@ -49,7 +49,8 @@ TimeListPanel::TimeListPanel(const PanelServices& services, SoundsPanel* sounds,
     for (QLineEdit* box : {inputHourBox, inputMinuteBox}) {
         box->setAccessibleDescription(tr("The Up and Down keys step it"));
     }
-    addTimeButton->setAccessibleDescription(tr("Adds the time typed, with the sound chosen, to the added times"));
+    addTimeButton->setAccessibleDescription(
+        tr("Adds the time typed, with the sound chosen, to the added times"));
 
     //: "Added times (24-hour clock)"
     addedFrame = named(new QGroupBox(tr("Added time (Type 24Hour)"), window), "addedFrame");
@@ -80,7 +81,8 @@ TimeListPanel::TimeListPanel(const PanelServices& services, SoundsPanel* sounds,
     changeSoundButton->setAccessibleDescription(
         tr("Gives the time chosen in the added times the sound chosen in the sound list"));
     deleteAllButton->setAccessibleDescription(tr("Deletes every added time"));
-    applyTemplateButton->setAccessibleDescription(tr("Puts a template's times in the place of the added times"));
+    applyTemplateButton->setAccessibleDescription(
+        tr("Puts a template's times in the place of the added times"));
 
     linkSpinner(inputHourSpin, inputHourBox, 24, 0);
     linkSpinner(inputMinuteSpin, inputMinuteBox, 60, 0);
@@ -204,9 +206,9 @@ void TimeListPanel::onChangeSoundClicked() {
 
 void TimeListPanel::onDeleteAllClicked() {
     //: A box's title: deleting times
-    const auto answer = m_services.dialogs->message(m_window, tr("Delete"),
-                                                    tr("Delete all times of time box?"),
-                                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    const auto answer =
+        m_services.dialogs->message(m_window, tr("Delete"), tr("Delete all times of time box?"),
+                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes) {
         return;
     }
@@ -239,9 +241,9 @@ bool TimeListPanel::applyTemplate(int k) {
         const QString file = QString::fromStdString(
             corvalin::settings::dayTimesFile(corvalin::settings::templateDay(k)));
         //: "Template %1 has no saved times: %2" (%2: its file)
-        m_services.dialogs->warning(m_window, tr("templet%1 has no saved times: %2")
-                                                  .arg(QString::number(k),
-                                                       QDir::toNativeSeparators(m_services.store->path(file))));
+        m_services.dialogs->warning(
+            m_window, tr("templet%1 has no saved times: %2")
+                          .arg(QString::number(k), QDir::toNativeSeparators(m_services.store->path(file))));
         return false;
     }
     bellTimeList->clear();

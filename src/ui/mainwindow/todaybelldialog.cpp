@@ -9,8 +9,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-TodayBellDialog::TodayBellDialog(const QString& title, const QString& text, int minuteOfDay, const QStringList& sounds,
-                                 QWidget* parent)
+TodayBellDialog::TodayBellDialog(const QString& title, const QString& text, int minuteOfDay,
+                                 const QStringList& sounds, QWidget* parent)
     : QDialog(parent),
       bellText(new QLabel(text, this)),
       bellTime(new QTimeEdit(QTime(minuteOfDay / 60, minuteOfDay % 60), this)),

@@ -92,7 +92,8 @@ TodayPanel::TodayPanel(const PanelServices& services, QWidget* parent)
                                            "Menu key) changes them for today; %1 skips the next bell.")
                                             .arg(skipShortcut));
     //: %1: the shortcut that skips the next bell, e.g. Ctrl+K
-    todayList->setToolTip(tr("Right click to change today's bells; %1 skips the next bell").arg(skipShortcut));
+    todayList->setToolTip(
+        tr("Right click to change today's bells; %1 skips the next bell").arg(skipShortcut));
     // As "Skip next bell" in the list's menu, which is there while the bells run and a bell is next.
     auto* skipNext = new QShortcut(skipKeys, this);
     skipNext->setContext(Qt::WindowShortcut);
@@ -177,8 +178,8 @@ QMenu* TodayPanel::todayMenu(QListWidgetItem* item) {
             //: %1: a bell's time, e.g. 10:50
             add("mnMoveToday", tr("Move %1 today...").arg(at), [this, minute, at] {
                 //: %1: a bell's time, e.g. 10:50
-                TodayBellDialog dialog(tr("Move a bell today"), tr("The %1 bell rings today at:").arg(at), minute,
-                                       {}, this);
+                TodayBellDialog dialog(tr("Move a bell today"), tr("The %1 bell rings today at:").arg(at),
+                                       minute, {}, this);
                 m_services.dialogs->showModal(&dialog);
                 if (dialog.result() == QDialog::Accepted) {
                     changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, {}});
@@ -227,8 +228,9 @@ QMenu* TodayPanel::todayMenu(QListWidgetItem* item) {
                          {}});
         }
     });
-    add("mnNoBellsToday", tr("No bells today"),
-        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}}); });
+    add("mnNoBellsToday", tr("No bells today"), [this] {
+        changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}});
+    });
     //: "Ring template ... today": today rings a saved list of times instead
     QMenu* templets = menu->addMenu(tr("Ring templet today"));
     templets->setObjectName(QStringLiteral("mnTempletToday"));
