@@ -155,6 +155,35 @@ private Q_SLOTS:
         menu.reset();  // before the window it belongs to
     }
 
+    // The keys of the window: Ctrl+R rings the chosen sound as "Ring now" does, Ctrl+K skips the
+    // next bell as the list's menu does, and neither acts where its control is not there.
+    void shortcutsRingAndSkip() {
+        WindowFixture f;
+        auto* w = runningDay(f);
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* list = find<QListWidget>(w, "todayList");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_R, Qt::ControlModifier);
+        f.settle();
+        QCOMPARE(f.fakes.bell.plays.size(), 1);
+        QVERIFY(f.fakes.bell.plays.last().path.endsWith("/sound/a.wav"));
+        QTest::keyClick(list, Qt::Key_K, Qt::ControlModifier);
+        f.settle();
+        QCOMPARE(f.list("todayList"), (QStringList{"10hr00min", "10hr50min  (skipped)", "11hr30min"}));
+        QVERIFY2(f.folder.readData("ring.log").contains("10:50 skipped today, by the window"),
+                 f.folder.readData("ring.log").constData());
+        // Stopped, there is no next bell to skip: no refusal, nothing asked of the bells.
+        w->onStopClicked();
+        f.settle();
+        const QByteArray before = f.folder.readData("ring.log");
+        QTest::keyClick(list, Qt::Key_K, Qt::ControlModifier);
+        f.settle();
+        QVERIFY(f.fakes.dialogs.texts().isEmpty());
+        QCOMPARE(f.folder.readData("ring.log"), before);
+    }
+
     // No bells today, and a refusal said to the operator: nothing else can change the whole day
     // until that is undone.
     void noBellsTodayAndARefusal() {

@@ -27,8 +27,10 @@ AlarmPanel::AlarmPanel(const PanelServices& services, QWidget* window, QMenu* tr
     alarmText = new QLabel(alarmStrip);
     alarmText->setObjectName(QStringLiteral("alarmText"));
     alarmText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
-    alarmStop = new QPushButton(QStringLiteral("Stop alarm"), alarmStrip);
+    alarmStop = new QPushButton(tr("Stop alarm"), alarmStrip);
     alarmStop->setObjectName(QStringLiteral("alarmStop"));
+    alarmStop->setAutoDefault(true);
+    alarmStop->setAccessibleDescription(tr("Stops the alarm signal that sounds"));
     auto* stripLayout = new QHBoxLayout(alarmStrip);
     stripLayout->setContentsMargins(10, 2, 10, 2);
     stripLayout->addWidget(alarmText, 1);
@@ -53,16 +55,16 @@ AlarmPanel::AlarmPanel(const PanelServices& services, QWidget* window, QMenu* tr
         m_trayAlarmActions.append(trayEntry);
     }
     alarmMenu->addSeparator();
-    stopAlarmAction = alarmMenu->addAction(QStringLiteral("Stop alarm"));
+    stopAlarmAction = alarmMenu->addAction(tr("Stop alarm"));
     stopAlarmAction->setObjectName(QStringLiteral("stopAlarmAction"));
     connect(stopAlarmAction, &QAction::triggered, this, [stopAlarm] { stopAlarm(CommandRunner::byWindow()); });
-    trayAlarmStop = new QAction(QStringLiteral("Stop alarm"), window);
+    trayAlarmStop = new QAction(tr("Stop alarm"), window);
     trayAlarmStop->setObjectName(QStringLiteral("trayAlarmStop"));
     trayMenu->insertAction(trayExit, trayAlarmStop);
     connect(trayAlarmStop, &QAction::triggered, this, [stopAlarm] { stopAlarm(CommandRunner::byTray()); });
     trayMenu->insertSeparator(trayExit);
 
-    QAction* setUp = setupMenu->addAction(QStringLiteral("Alarm signals..."));
+    QAction* setUp = setupMenu->addAction(tr("Alarm signals..."));
     setUp->setObjectName(QStringLiteral("alarmSignalsAction"));
     connect(setUp, &QAction::triggered, this, &AlarmPanel::onAlarmSignalsTriggered);
 
@@ -77,7 +79,8 @@ void AlarmPanel::showAlarmSignals() {
         const QString name = set ? QString::fromStdString(stored[static_cast<std::size_t>(i)].name) : QString();
         m_alarmActions[i]->setText(name);
         m_alarmActions[i]->setVisible(set);
-        m_trayAlarmActions[i]->setText(QStringLiteral("Alarm: ") + name);
+        //: An alarm signal, by its name
+        m_trayAlarmActions[i]->setText(tr("Alarm: %1").arg(name));
         m_trayAlarmActions[i]->setVisible(set);
     }
 }
@@ -95,19 +98,29 @@ void AlarmPanel::soundAlarm(int index, const QString& by) {
     }
     const alarms::Signal signal = set[static_cast<std::size_t>(index)];
     const QString name = QString::fromStdString(signal.name);
-    const QString times = signal.times <= 0 ? QStringLiteral("until it is stopped")
+    const QString times = signal.times <= 0 ? tr("until it is stopped")
                                             : QString::fromStdString(alarms::timesText(signal.times));
-    QString question =
-        QStringLiteral("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
     // One signal sounds at a time: the one that sounds now ends, or starts again when it is this one.
+    QString question;
     if (const QString sounding = m_services.bells->alarm(); sounding == name) {
-        question += QStringLiteral(" It sounds now, and starts again from the beginning.");
+        //: %1: the signal's name; %2: how long it rings ("3 times", "until it is stopped")
+        question =
+            tr("Sound the alarm signal %1 now? It rings on the bell card %2. It sounds now, and starts "
+               "again from the beginning.")
+                .arg(name, times);
     } else if (!sounding.isEmpty()) {
-        question += QStringLiteral(" The alarm signal %1, which sounds now, stops.").arg(sounding);
+        //: %1: the signal's name; %2: how long it rings; %3: the signal that sounds now
+        question =
+            tr("Sound the alarm signal %1 now? It rings on the bell card %2. The alarm signal %3, which "
+               "sounds now, stops.")
+                .arg(name, times, sounding);
+    } else {
+        //: %1: the signal's name; %2: how long it rings ("3 times", "until it is stopped")
+        question = tr("Sound the alarm signal %1 now? It rings on the bell card %2.").arg(name, times);
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Alarm"), question, QMessageBox::NoButton, m_window);
-    QPushButton* soundIt = box.addButton(QStringLiteral("Sound it"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, tr("Alarm"), question, QMessageBox::NoButton, m_window);
+    QPushButton* soundIt = box.addButton(tr("Sound it"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     m_services.dialogs->showModal(&box);
@@ -116,15 +129,16 @@ void AlarmPanel::soundAlarm(int index, const QString& by) {
     }
     m_services.commands->run(QStringLiteral("StartAlarm"), {name}, by, [this, name](const QString& refusal) {
         if (!refusal.isEmpty()) {
-            m_services.dialogs->warning(
-                m_window, QStringLiteral("The alarm signal %1 did not sound: %2.").arg(name, refusal));
+            m_services.dialogs->warning(m_window,
+                                        tr("The alarm signal %1 did not sound: %2.").arg(name, refusal));
         }
     });
 }
 
 void AlarmPanel::showAlarm(const QString& name) {
     const bool sounds = !name.isEmpty();
-    alarmText->setText(QStringLiteral("Alarm: ") + name);
+    //: An alarm signal, by its name
+    alarmText->setText(tr("Alarm: %1").arg(name));
     alarmStrip->setVisible(sounds);
     stopAlarmAction->setEnabled(sounds);
     trayAlarmStop->setVisible(sounds);

@@ -18,17 +18,19 @@ AlarmsDialog::AlarmsDialog(const std::vector<alarms::Signal>& stored, const QStr
                            QWidget* parent)
     : QDialog(parent), m_save(std::move(save)) {
     setObjectName(QStringLiteral("alarmsDialog"));
-    setWindowTitle(QStringLiteral("Alarm signals"));
-    auto* text =
-        new QLabel(QStringLiteral("Each signal sounds at once from the Alarm menu, after a question, and "
-                                  "rings on the bell card for its times or until it is stopped. A row "
-                                  "with no name is no signal."),
-                   this);
+    setWindowTitle(tr("Alarm signals"));
+    auto* text = new QLabel(tr("Each signal sounds at once from the Alarm menu, after a question, and "
+                               "rings on the bell card for its times or until it is stopped. A row "
+                               "with no name is no signal."),
+                            this);
     text->setWordWrap(true);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Sound"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Times"), this), 0, 2);
+    //: A column: the alarm signal's name
+    grid->addWidget(new QLabel(tr("Name"), this), 0, 0);
+    //: A column: the alarm signal's sound
+    grid->addWidget(new QLabel(tr("Sound"), this), 0, 1);
+    //: A column: how many times the alarm signal rings
+    grid->addWidget(new QLabel(tr("Times"), this), 0, 2);
     for (int i = 0; i < alarms::kMostSignals; ++i) {
         const alarms::Signal signal = i < static_cast<int>(stored.size()) ? stored[i] : alarms::Signal{};
         const QString number = QString::number(i + 1);
@@ -46,8 +48,8 @@ AlarmsDialog::AlarmsDialog(const std::vector<alarms::Signal>& stored, const QStr
             int at = row.sound->findData(storedSound);
             if (at < 0) {
                 // Kept as it is, and marked: the signal cannot sound until the file is back.
-                row.sound->insertItem(0, storedSound + QStringLiteral(" (not in the sound folder)"),
-                                      storedSound);
+                //: %1: a sound file's name
+                row.sound->insertItem(0, tr("%1 (not in the sound folder)").arg(storedSound), storedSound);
                 row.sound->setItemData(0, QBrush(QColor(176, 0, 32)), Qt::ForegroundRole);
                 at = 0;
             }
@@ -55,7 +57,14 @@ AlarmsDialog::AlarmsDialog(const std::vector<alarms::Signal>& stored, const QStr
         }
         row.times->setObjectName(QStringLiteral("alarmTimes") + number);
         row.times->setRange(0, alarms::kMostTimes);
-        row.times->setSpecialValueText(QStringLiteral("until stopped"));
+        //: How many times an alarm signal rings: none set, it rings until it is stopped
+        row.times->setSpecialValueText(tr("until stopped"));
+        //: %1: the row's number
+        row.name->setAccessibleName(tr("Name of alarm signal %1").arg(number));
+        //: %1: the row's number
+        row.sound->setAccessibleName(tr("Sound of alarm signal %1").arg(number));
+        //: %1: the row's number
+        row.times->setAccessibleName(tr("Times alarm signal %1 rings").arg(number));
         row.times->setValue(signal.times);
         grid->addWidget(row.name, i + 1, 0);
         grid->addWidget(row.sound, i + 1, 1);
@@ -67,10 +76,10 @@ AlarmsDialog::AlarmsDialog(const std::vector<alarms::Signal>& stored, const QStr
     m_problem->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     m_problem->setWordWrap(true);
     m_problem->hide();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("alarmsOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("alarmsCancel"));
     connect(ok, &QPushButton::clicked, this, &AlarmsDialog::onOkClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -102,8 +111,8 @@ void AlarmsDialog::onOkClicked() {
     std::vector<alarms::Signal> kept;
     for (const alarms::Signal& signal : set) {
         if (const std::string why = alarms::refusal(signal, kept); !why.empty()) {
-            m_problem->setText(QStringLiteral("Not saved: ") + QString::fromStdString(why) +
-                               QLatin1Char('.'));
+            //: %1: why the alarm signals cannot be saved
+            m_problem->setText(tr("Not saved: %1.").arg(QString::fromStdString(why)));
             m_problem->show();
             return;
         }
@@ -111,8 +120,8 @@ void AlarmsDialog::onOkClicked() {
     }
     if (!m_save(kept)) {
         m_problem->setText(
-            QStringLiteral("The alarm signals could not be written to the data folder (the ring log "
-                           "says why); they hold until the program ends. OK tries again."));
+            tr("The alarm signals could not be written to the data folder (the ring log "
+               "says why); they hold until the program ends. OK tries again."));
         m_problem->show();
         return;
     }

@@ -28,17 +28,17 @@ FollowPanel::FollowPanel(const PanelServices& services, QWidget* window, QMenu* 
     followText->setStyleSheet(QStringLiteral("background: #fff3c4; color: #4a3b00; padding: 2px 10px;"));
     followText->hide();
     setupMenu->addSeparator();
-    followAction = setupMenu->addAction(QStringLiteral("Follow a set-up..."));
+    followAction = setupMenu->addAction(tr("Follow a set-up..."));
     followAction->setObjectName(QStringLiteral("followAction"));
     connect(followAction, &QAction::triggered, this, &FollowPanel::onFollowTriggered);
-    refreshFollowAction = setupMenu->addAction(QStringLiteral("Refresh the followed set-up"));
+    refreshFollowAction = setupMenu->addAction(tr("Refresh the followed set-up"));
     refreshFollowAction->setObjectName(QStringLiteral("refreshFollowAction"));
     connect(refreshFollowAction, &QAction::triggered, this, [this] {
         if (SetupFollower* follower = m_services.follower) {
             follower->refresh();
         }
     });
-    unfollowAction = setupMenu->addAction(QStringLiteral("Stop following"));
+    unfollowAction = setupMenu->addAction(tr("Stop following"));
     unfollowAction->setObjectName(QStringLiteral("unfollowAction"));
     connect(unfollowAction, &QAction::triggered, this, [this] {
         if (SetupFollower* follower = m_services.follower) {
@@ -70,7 +70,8 @@ QString FollowPanel::followed() const {
 void FollowPanel::showFollowing() {
     const QString address = followed();
     const bool following = !address.isEmpty();
-    followText->setText(QStringLiteral("Managed from %1; change it there").arg(address));
+    //: %1: the web address the set-up is followed from
+    followText->setText(tr("Managed from %1; change it there").arg(address));
     followText->setToolTip(followText->text());
     followText->setVisible(following);
     refreshFollowAction->setEnabled(following);
@@ -119,11 +120,11 @@ QString FollowPanel::applyFollowedSetup(const corvalin::setup::Contents& content
 
 void FollowPanel::onFollowTriggered() {
     QDialog dialog(m_window);
-    dialog.setWindowTitle(QStringLiteral("Follow a set-up"));
+    dialog.setWindowTitle(tr("Follow a set-up"));
     auto* text = new QLabel(
-        QStringLiteral("This computer takes its set-up from a web address, as it is published there and signed "
-                       "by its publisher, and keeps it up to date (at start and every 15 minutes). Its settings "
-                       "are then changed only there."),
+        tr("This computer takes its set-up from a web address, as it is published there and signed "
+           "by its publisher, and keeps it up to date (at start and every 15 minutes). Its settings "
+           "are then changed only there."),
         &dialog);
     text->setWordWrap(true);
     auto* address = new QLineEdit(&dialog);
@@ -132,6 +133,8 @@ void FollowPanel::onFollowTriggered() {
     auto* key = new QLineEdit(&dialog);
     key->setObjectName(QStringLiteral("followKey"));
     key->setPlaceholderText(QStringLiteral("corvalin-ed25519:..."));
+    address->setAccessibleName(tr("Address"));
+    key->setAccessibleName(tr("Publisher's public key"));
     if (SetupFollower* follower = m_services.follower) {
         address->setText(follower->address());
         key->setText(follower->publicKey());
@@ -141,16 +144,17 @@ void FollowPanel::onFollowTriggered() {
     refusal->setStyleSheet(QStringLiteral("color: #b00020;"));
     refusal->setWordWrap(true);
     refusal->hide();
-    auto* ok = new QPushButton(QStringLiteral("Follow"), &dialog);
+    //: Starts following the set-up at the address
+    auto* ok = new QPushButton(tr("Follow"), &dialog);
     ok->setObjectName(QStringLiteral("followOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* cancel = new QPushButton(tr("Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("followCancel"));
     connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     connect(ok, &QPushButton::clicked, &dialog, [&] {
         SetupFollower* follower = m_services.follower;
         const QString why = follower ? follower->follow(address->text(), key->text())
-                                     : QStringLiteral("this copy cannot follow a set-up");
+                                     : tr("this copy cannot follow a set-up");
         if (why.isEmpty()) {
             dialog.accept();
             return;
@@ -159,8 +163,8 @@ void FollowPanel::onFollowTriggered() {
         refusal->show();
     });
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Address:"), address);
-    form->addRow(QStringLiteral("Publisher's public key:"), key);
+    form->addRow(tr("Address:"), address);
+    form->addRow(tr("Publisher's public key:"), key);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

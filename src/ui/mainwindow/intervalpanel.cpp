@@ -43,12 +43,14 @@ IntervalPanel::IntervalPanel(const PanelServices& services, SoundsPanel* sounds,
 }
 
 ImageButton* IntervalPanel::applyButton(const char* name) {
-    return imageButton(name, QStringLiteral("Apply"), m_services.imageFolder, QStringLiteral("apply.gif"),
+    //: Takes the sound chosen in the sound list for this bell
+    return imageButton(name, tr("Apply"), m_services.imageFolder, QStringLiteral("apply.gif"),
                        QStringLiteral("apply1.gif"), QStringLiteral("apply2.gif"), m_window);
 }
 
 QGroupBox* IntervalPanel::buildStartEnd() {
-    startEndFrame = named(new QGroupBox(QStringLiteral("Set start  and end time"), m_window), "startEndFrame");
+    //: "Set start and end time" (of the day's bells)
+    startEndFrame = named(new QGroupBox(tr("Set start  and end time"), m_window), "startEndFrame");
     startHourBox = numberBox("startHourBox", QStringLiteral("5"), 32767, startEndFrame);
     startMinuteBox = numberBox("startMinuteBox", QStringLiteral("0"), 32767, startEndFrame);
     endHourBox = numberBox("endHourBox", QStringLiteral("23"), 32767, startEndFrame);
@@ -60,65 +62,107 @@ QGroupBox* IntervalPanel::buildStartEnd() {
     auto* startEndLayout = new QGridLayout(startEndFrame);
     auto timeRow = [&](int row, const QString& caption, QLineEdit* hour, Spinner* hourSpin, QLineEdit* minute,
                        Spinner* minuteSpin) {
-        startEndLayout->addWidget(new QLabel(caption, startEndFrame), row, 0);
+        auto* label = new QLabel(caption, startEndFrame);
+        label->setBuddy(hour);
+        startEndLayout->addWidget(label, row, 0);
         startEndLayout->addWidget(hour, row, 1);
         startEndLayout->addWidget(hourSpin, row, 2);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("hr"), startEndFrame), row, 3);
+        //: Unit after an hour box: hours
+        startEndLayout->addWidget(new QLabel(tr("hr"), startEndFrame), row, 3);
         startEndLayout->addWidget(minute, row, 4);
         startEndLayout->addWidget(minuteSpin, row, 5);
-        startEndLayout->addWidget(new QLabel(QStringLiteral("min"), startEndFrame), row, 6);
+        //: Unit after a minute box: minutes
+        startEndLayout->addWidget(new QLabel(tr("min"), startEndFrame), row, 6);
     };
-    timeRow(0, QStringLiteral("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
-    timeRow(1, QStringLiteral("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
+    //: Start of the day's bells (a time)
+    timeRow(0, tr("Start"), startHourBox, startHourSpin, startMinuteBox, startMinuteSpin);
+    //: End of the day's bells (a time)
+    timeRow(1, tr("End"), endHourBox, endHourSpin, endMinuteBox, endMinuteSpin);
+    startHourBox->setAccessibleName(tr("Start hour"));
+    startMinuteBox->setAccessibleName(tr("Start minute"));
+    endHourBox->setAccessibleName(tr("End hour"));
+    endMinuteBox->setAccessibleName(tr("End minute"));
+    for (QLineEdit* box : {startHourBox, startMinuteBox, endHourBox, endMinuteBox}) {
+        box->setAccessibleDescription(tr("The Up and Down keys step it"));
+    }
     startEndLayout->setColumnStretch(7, 1);
     return startEndFrame;
 }
 
 QGroupBox* IntervalPanel::buildIntervalTimes() {
-    intervalFrame = named(new QGroupBox(QStringLiteral("Set time interval"), m_window), "intervalFrame");
+    intervalFrame = named(new QGroupBox(tr("Set time interval"), m_window), "intervalFrame");
     workMinutesBox = numberBox("workMinutesBox", QStringLiteral("50"), 3, intervalFrame);
     restMinutesBox = numberBox("restMinutesBox", QStringLiteral("10"), 3, intervalFrame);
     workSpin = named(new Spinner(1, 300, 50, false, intervalFrame), "workSpin");
     restSpin = named(new Spinner(1, 300, 10, false, intervalFrame), "restSpin");
     auto* intervalLayout = new QGridLayout(intervalFrame);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Work time"), intervalFrame), 0, 0);
+    //: The length of a lesson
+    auto* workLabel = new QLabel(tr("Work time"), intervalFrame);
+    //: The length of a break
+    auto* restLabel = new QLabel(tr("Rest time"), intervalFrame);
+    workLabel->setBuddy(workMinutesBox);
+    restLabel->setBuddy(restMinutesBox);
+    //: %1: "Work time" or "Rest time"; the box holds minutes
+    workMinutesBox->setAccessibleName(tr("%1 in minutes").arg(workLabel->text()));
+    //: %1: "Work time" or "Rest time"; the box holds minutes
+    restMinutesBox->setAccessibleName(tr("%1 in minutes").arg(restLabel->text()));
+    for (QLineEdit* box : {workMinutesBox, restMinutesBox}) {
+        box->setAccessibleDescription(tr("The Up and Down keys step it"));
+    }
+    intervalLayout->addWidget(workLabel, 0, 0);
     intervalLayout->addWidget(workMinutesBox, 0, 1);
     intervalLayout->addWidget(workSpin, 0, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 0, 3);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("Rest time"), intervalFrame), 1, 0);
+    //: Unit after a minute box: minutes
+    intervalLayout->addWidget(new QLabel(tr("min"), intervalFrame), 0, 3);
+    intervalLayout->addWidget(restLabel, 1, 0);
     intervalLayout->addWidget(restMinutesBox, 1, 1);
     intervalLayout->addWidget(restSpin, 1, 2);
-    intervalLayout->addWidget(new QLabel(QStringLiteral("min"), intervalFrame), 1, 3);
+    //: Unit after a minute box: minutes
+    intervalLayout->addWidget(new QLabel(tr("min"), intervalFrame), 1, 3);
     intervalLayout->setColumnStretch(4, 1);
     return intervalFrame;
 }
 
 QGroupBox* IntervalPanel::buildBellSounds() {
-    bellSoundFrame = named(new QGroupBox(QStringLiteral("Set start bell sound"), m_window), "bellSoundFrame");
+    bellSoundFrame = named(new QGroupBox(tr("Set start bell sound"), m_window), "bellSoundFrame");
     startBellSoundBox = soundBox("startBellSoundBox", bellSoundFrame);
     endBellSoundBox = soundBox("endBellSoundBox", bellSoundFrame);
     startBellSoundButton = applyButton("startBellSoundButton");
     endBellSoundButton = applyButton("endBellSoundButton");
     auto* bellSoundLayout = new QGridLayout(bellSoundFrame);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Work"), bellSoundFrame), 0, 0);
+    //: The sound of the bell that starts a lesson
+    auto* workLabel = new QLabel(tr("Work"), bellSoundFrame);
+    //: The sound of the bell that starts a break
+    auto* restLabel = new QLabel(tr("Rest"), bellSoundFrame);
+    workLabel->setBuddy(startBellSoundBox);
+    restLabel->setBuddy(endBellSoundBox);
+    startBellSoundBox->setAccessibleName(tr("Sound of the lesson's bell"));
+    endBellSoundBox->setAccessibleName(tr("Sound of the break's bell"));
+    startBellSoundButton->setAccessibleName(tr("Apply the chosen sound to the lesson's bell"));
+    endBellSoundButton->setAccessibleName(tr("Apply the chosen sound to the break's bell"));
+    bellSoundLayout->addWidget(workLabel, 0, 0);
     bellSoundLayout->addWidget(startBellSoundBox, 0, 1);
     bellSoundLayout->addWidget(startBellSoundButton, 0, 2);
-    bellSoundLayout->addWidget(new QLabel(QStringLiteral("Rest"), bellSoundFrame), 1, 0);
+    bellSoundLayout->addWidget(restLabel, 1, 0);
     bellSoundLayout->addWidget(endBellSoundBox, 1, 1);
     bellSoundLayout->addWidget(endBellSoundButton, 1, 2);
+    tabOrder({startBellSoundBox, startBellSoundButton, endBellSoundBox, endBellSoundButton});
     return bellSoundFrame;
 }
 
 QGroupBox* IntervalPanel::buildPreBells() {
     preBellFrame = named(
-        new QGroupBox(QStringLiteral("Alarm before and after bell time (After check,Apply sound)"), m_window),
+        //: "Pre-bells before and after the bell time (check one, then apply its sound)"
+        new QGroupBox(tr("Alarm before and after bell time (After check,Apply sound)"), m_window),
         "preBellFrame");
-    preBell1Box = named(new QCheckBox(QStringLiteral("Start"), preBellFrame), "preBell1Box");
+    //: A pre-bell some minutes after the lesson's bell
+    preBell1Box = named(new QCheckBox(tr("Start"), preBellFrame), "preBell1Box");
     preBell1MinutesBox = numberBox("preBell1MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
     preBell1Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell1Spin");
     preBell1SoundBox = soundBox("preBell1SoundBox", preBellFrame);
     preBell1SoundButton = applyButton("preBell1SoundButton");
-    preBell2Box = named(new QCheckBox(QStringLiteral("End"), preBellFrame), "preBell2Box");
+    //: A pre-bell some minutes before the break's bell
+    preBell2Box = named(new QCheckBox(tr("End"), preBellFrame), "preBell2Box");
     preBell2MinutesBox = numberBox("preBell2MinutesBox", QStringLiteral("1"), 32767, preBellFrame);
     preBell2Spin = named(new Spinner(1, 100, 100, false, preBellFrame), "preBell2Spin");
     preBell2SoundBox = soundBox("preBell2SoundBox", preBellFrame);
@@ -127,15 +171,28 @@ QGroupBox* IntervalPanel::buildPreBells() {
     preBellLayout->addWidget(preBell1Box, 0, 0);
     preBellLayout->addWidget(preBell1MinutesBox, 0, 1);
     preBellLayout->addWidget(preBell1Spin, 0, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min after"), preBellFrame), 0, 3);
+    //: Minutes after the lesson's bell
+    preBellLayout->addWidget(new QLabel(tr("min after"), preBellFrame), 0, 3);
     preBellLayout->addWidget(preBell1SoundBox, 0, 4);
     preBellLayout->addWidget(preBell1SoundButton, 0, 5);
     preBellLayout->addWidget(preBell2Box, 1, 0);
     preBellLayout->addWidget(preBell2MinutesBox, 1, 1);
     preBellLayout->addWidget(preBell2Spin, 1, 2);
-    preBellLayout->addWidget(new QLabel(QStringLiteral("min before"), preBellFrame), 1, 3);
+    //: Minutes before the break's bell
+    preBellLayout->addWidget(new QLabel(tr("min before"), preBellFrame), 1, 3);
     preBellLayout->addWidget(preBell2SoundBox, 1, 4);
     preBellLayout->addWidget(preBell2SoundButton, 1, 5);
+    preBell1MinutesBox->setAccessibleName(tr("Minutes after the lesson's bell"));
+    preBell2MinutesBox->setAccessibleName(tr("Minutes before the break's bell"));
+    for (QLineEdit* box : {preBell1MinutesBox, preBell2MinutesBox}) {
+        box->setAccessibleDescription(tr("The Up and Down keys step it"));
+    }
+    preBell1SoundBox->setAccessibleName(tr("Sound of the pre-bell after the lesson's bell"));
+    preBell2SoundBox->setAccessibleName(tr("Sound of the pre-bell before the break's bell"));
+    preBell1SoundButton->setAccessibleName(
+        tr("Apply the chosen sound to the pre-bell after the lesson's bell"));
+    preBell2SoundButton->setAccessibleName(
+        tr("Apply the chosen sound to the pre-bell before the break's bell"));
     return preBellFrame;
 }
 
@@ -262,7 +319,7 @@ void IntervalPanel::clearBellSounds() {
 void IntervalPanel::pickSound(QLineEdit* target) {
     const QString sound = m_sounds->selectedSound();
     if (sound.isEmpty()) {
-        m_services.dialogs->warning(m_window, QStringLiteral("Select bell sound from [Select bell sound]"));
+        m_services.dialogs->warning(m_window, tr("Select bell sound from [Select bell sound]"));
         return;
     }
     if (m_sounds->refuseSound(sound)) {

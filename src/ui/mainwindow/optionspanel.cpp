@@ -40,16 +40,22 @@ OptionsPanel::OptionsPanel(const PanelServices& services, LogonStart* logonStart
       m_askAutoMode(std::move(askAutoMode)),
       m_loadPhase(std::move(loadPhase)),
       m_window(window) {
-    autoStartBox = named(new QCheckBox(QStringLiteral("Auto execution"), this), "autoStartBox");
-    autoStartBox->setToolTip(
-        QStringLiteral("If you want Corvalin to operate automatically at computer start time."));
-    silentBox = named(new QCheckBox(QStringLiteral("No sound at bell"), this), "silentBox");
-    repeatBellBox = named(new QCheckBox(QStringLiteral("Repeating bell"), this), "repeatBellBox");
-    repeatBellBox->setToolTip(QStringLiteral("if you click [Stop Bell], bell sound will be stoped."));
-    timeSyncBox = named(new QCheckBox(QStringLiteral("Internet time"), this), "timeSyncBox");
-    timeSyncBox->setToolTip(QStringLiteral("At real-time it synchronizes a computer time in standard time."));
-    powerOffBox = named(new QCheckBox(QStringLiteral("Reservation Exit"), this), "powerOffBox");
+    //: Start Corvalin when the computer starts (a user logs on)
+    autoStartBox = named(new QCheckBox(tr("Auto execution"), this), "autoStartBox");
+    autoStartBox->setToolTip(tr("If you want Corvalin to operate automatically at computer start time."));
+    //: Silence the computer's other sounds while a bell rings
+    silentBox = named(new QCheckBox(tr("No sound at bell"), this), "silentBox");
+    silentBox->setAccessibleDescription(tr("Silences the computer's other sounds while a bell rings"));
+    repeatBellBox = named(new QCheckBox(tr("Repeating bell"), this), "repeatBellBox");
+    //: "If you click [Stop bell], the bell sound stops."
+    repeatBellBox->setToolTip(tr("if you click [Stop Bell], bell sound will be stoped."));
+    timeSyncBox = named(new QCheckBox(tr("Internet time"), this), "timeSyncBox");
+    //: "It keeps the computer's clock set to the standard time."
+    timeSyncBox->setToolTip(tr("At real-time it synchronizes a computer time in standard time."));
+    //: "Booked power-off": the computer is switched off at a set time every day
+    powerOffBox = named(new QCheckBox(tr("Reservation Exit"), this), "powerOffBox");
     powerOffTimeText = named(new QLabel(this), "powerOffTimeText");
+    powerOffBox->setAccessibleDescription(tr("Switches the computer off at a set time every day"));
     auto* optionLayout = new QVBoxLayout(this);
     for (QCheckBox* box : {autoStartBox, silentBox, repeatBellBox, timeSyncBox}) {
         optionLayout->addWidget(box);
@@ -136,11 +142,15 @@ void OptionsPanel::onSilentToggled() {
     if (m_loadPhase() == 2 && silentBox->isChecked()) {
         m_services.dialogs->message(
             m_window, QString(),
-            QStringLiteral("Because, this function purge computer default soundcard at bell time, so, "
-                           "computer lings only Corvalin at bell time."
-                           "\n\n"
-                           "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
-                           "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
+            //: "This silences the computer's default sound card at bell time, so the computer plays only
+            //: Corvalin's bell then. [Korean:] When the bell sound ends the computer's default sound
+            //: card is turned on again. [Korean:] A function needed where a computer plays music
+            //: (shops such as cafés or convenience stores)."
+            tr("Because, this function purge computer default soundcard at bell time, so, "
+               "computer lings only Corvalin at bell time."
+               "\n\n"
+               "벨소리 재생이 끝난 후 컴퓨터 기본 사운드카드를 다시 활성화시킵니다. \n\n"
+               "컴퓨터로 음악을 내보내는 곳(카페나 편의점등의 상점)에서 필요한 기능입니다."),
             Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }
@@ -150,8 +160,10 @@ void OptionsPanel::onTimeSyncToggled() {
     Q_EMIT changed();  // and with the options the bells' internet time
     if (m_loadPhase() == 2 && on) {
         m_services.dialogs->message(m_window, QString(),
-                                    QStringLiteral("It uses the Internet time server, at real-time it "
-                                                   "synchronizes a computer time in standard time."),
+                                    //: "It uses an internet time server to keep the computer's clock
+                                    //: set to the standard time."
+                                    tr("It uses the Internet time server, at real-time it "
+                                       "synchronizes a computer time in standard time."),
                                     Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }
@@ -175,7 +187,8 @@ void OptionsPanel::showStoredBooking() {
 }
 
 void OptionsPanel::showPowerOffBooking(const fmt::ExitBooking& booking) {
-    powerOffTimeText->setText(booking.on ? QStringLiteral("at %1:%2")
+    //: The booked power-off's time: %1 hours, %2 minutes
+    powerOffTimeText->setText(booking.on ? tr("at %1:%2")
                                                .arg(booking.hour, 2, 10, QLatin1Char('0'))
                                                .arg(booking.minute, 2, 10, QLatin1Char('0'))
                                          : QString());

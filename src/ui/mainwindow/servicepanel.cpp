@@ -34,11 +34,11 @@ ServicePanel::ServicePanel(const PanelServices& services, QWidget* window)
     : QObject(window), m_services(services), m_window(window) {
     buildStateStrip();
     buildClock();
-    nextBellFrame = new QGroupBox(QStringLiteral("Next bell"), window);
+    nextBellFrame = new QGroupBox(tr("Next bell"), window);
     nextBell = named(new QLabel(nextBellFrame), "nextBell");
     nextBell->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold;"));
     (new QVBoxLayout(nextBellFrame))->addWidget(nextBell);
-    nextSoundFrame = new QGroupBox(QStringLiteral("Next sound"), window);
+    nextSoundFrame = new QGroupBox(tr("Next sound"), window);
     nextBellSound = named(new QLabel(nextSoundFrame), "nextBellSound");
     (new QVBoxLayout(nextSoundFrame))->addWidget(nextBellSound);
 
@@ -51,7 +51,7 @@ ServicePanel::ServicePanel(const PanelServices& services, QWidget* window)
 }
 
 QGroupBox* ServicePanel::buildStateStrip() {
-    stateFrame = named(new QGroupBox(QStringLiteral("Now state"), m_window), "stateFrame");
+    stateFrame = named(new QGroupBox(tr("Now state"), m_window), "stateFrame");
     stateColor = named(new QLabel(stateFrame), "stateColor");
     stateColor->setMinimumSize(120, 44);
     stateText = named(new QLabel(stateColor), "stateText");
@@ -59,10 +59,15 @@ QGroupBox* ServicePanel::buildStateStrip() {
     stateText->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; background: transparent;"));
     auto* colorLayout = new QVBoxLayout(stateColor);
     colorLayout->addWidget(stateText);
-    startButton = imageButton("startButton", QStringLiteral("Start"), m_services.imageFolder, QStringLiteral("start.gif"),
+    //: Starts the bell service
+    startButton = imageButton("startButton", tr("Start"), m_services.imageFolder, QStringLiteral("start.gif"),
                               QStringLiteral("start1.gif"), QStringLiteral("start2.gif"), m_window);
-    stopButton = imageButton("stopButton", QStringLiteral("Stop"), m_services.imageFolder, QStringLiteral("stop.gif"),
+    startButton->setAccessibleDescription(tr("Starts the bells with the settings shown"));
+    //: Stops the bell service
+    stopButton = imageButton("stopButton", tr("Stop"), m_services.imageFolder, QStringLiteral("stop.gif"),
                              QStringLiteral("stop1.gif"), QString(), m_window);
+    stopButton->setAccessibleDescription(tr("Stops the bells"));
+    stateColor->setAccessibleName(tr("Now state"));
     auto* stateLayout = new QGridLayout(stateFrame);
     stateLayout->addWidget(stateColor, 0, 0, 1, 2);
     stateLayout->addWidget(startButton, 1, 0);
@@ -85,9 +90,9 @@ QWidget* ServicePanel::buildClock() {
     offsetText->hide();
     auto* clockLayout = new QGridLayout(clockBox);
     clockLayout->setContentsMargins(0, 0, 0, 0);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Now time :"), clockBox), 0, 0);
+    clockLayout->addWidget(new QLabel(tr("Now time :"), clockBox), 0, 0);
     clockLayout->addWidget(clockText, 0, 1);
-    clockLayout->addWidget(new QLabel(QStringLiteral("Today :"), clockBox), 1, 0);
+    clockLayout->addWidget(new QLabel(tr("Today :"), clockBox), 1, 0);
     clockLayout->addWidget(dateText, 1, 1);
     clockLayout->addWidget(calendarDay, 2, 1);
     clockLayout->addWidget(todayNote, 3, 1);
@@ -106,14 +111,16 @@ void ServicePanel::placeIn(QBoxLayout* column) {
 }
 
 void ServicePanel::showOff() {
-    stateText->setText(QStringLiteral("OFF"));
+    //: The bell service's state: stopped
+    stateText->setText(tr("OFF"));
     setBackColor(stateColor, kStoppedColor);
 }
 
 void ServicePanel::lock(bool running) {
     lockButton(startButton, running);
     if (running) {
-        stateText->setText(QStringLiteral("ON"));
+        //: The bell service's state: running
+        stateText->setText(tr("ON"));
         setBackColor(stateColor, kRunningColor);
     }
 }
@@ -124,8 +131,12 @@ void ServicePanel::clearNextBell() {
 }
 
 void ServicePanel::showNextBell(int minuteOfDay, const QString& sound) {
-    nextBell->setText(minuteOfDay < 0 ? QString::fromLatin1(corvalin::ringtable::kNextDay)
-                                      : text(corvalin::ringtable::nextBellTime(minuteOfDay)));
+    //: No bell is left today: the next one rings on another day
+    nextBell->setText(minuteOfDay < 0 ? tr("NEXT DAY")
+                                      //: The next bell's time: hours and minutes, e.g. "10hr 50min"
+                                      : tr("%1hr %2min")
+                                            .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+                                            .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0')));
     nextBellSound->setText(sound);
 }
 
@@ -154,13 +165,14 @@ void ServicePanel::showTodayNote(const QStringList& changes) {
     today::Change whole;
     whole.kind = today::Kind::NoBells;
     if (changes.contains(QString::fromStdString(today::describe(whole)))) {
-        note = QStringLiteral("No bells today");
+        note = tr("No bells today");
     }
     whole.kind = today::Kind::Templet;
     for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
         whole.templet = k;
         if (changes.contains(QString::fromStdString(today::describe(whole)))) {
-            note = QStringLiteral("Templet %1 rings today").arg(k);
+            //: "Templet": template (a saved list of bell times)
+            note = tr("Templet %1 rings today").arg(k);
         }
     }
     todayNote->setText(note);
@@ -169,10 +181,10 @@ void ServicePanel::showTodayNote(const QStringList& changes) {
 
 void ServicePanel::showBellOffset() {
     const int seconds = m_services.store->loadBellOffset();
-    offsetText->setText(
-        QStringLiteral("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
-    offsetText->setToolTip(seconds < 0 ? QStringLiteral("Every bell rings %1 s before this clock").arg(-seconds)
-                                       : QStringLiteral("Every bell rings %1 s after this clock").arg(seconds));
+    //: The bells' offset from this clock: %1 the sign, %2 the seconds; "s": seconds
+    offsetText->setText(tr("(bells %1%2 s)").arg(seconds > 0 ? QStringLiteral("+") : QString()).arg(seconds));
+    offsetText->setToolTip(seconds < 0 ? tr("Every bell rings %1 s before this clock").arg(-seconds)
+                                       : tr("Every bell rings %1 s after this clock").arg(seconds));
     offsetText->setVisible(seconds != 0);
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/base/ownfiles.h"
 #include "core/base/wholefile.h"
@@ -27,8 +28,6 @@
 
 namespace {
 
-const QString kPickSound = QStringLiteral("Select bell sound from [Select bell sound]");
-
 // A file larger than this is no bell sound: the samples of the longest one, as floats, and room
 // for its header. It is refused before it is read.
 constexpr qint64 kMaxSoundFileBytes = corvalin::sound::kMaxSoundBytes + (1 << 20);
@@ -38,25 +37,47 @@ constexpr qint64 kMaxSoundFileBytes = corvalin::sound::kMaxSoundBytes + (1 << 20
 SoundsPanel::SoundsPanel(const PanelServices& services, QWidget* window)
     : QObject(window), m_services(services), m_window(window) {
     const QString& img = m_services.imageFolder;
-    soundFrame = named(new QGroupBox(QStringLiteral("Select bell sound"), window), "soundFrame");
+    soundFrame = named(new QGroupBox(tr("Select bell sound"), window), "soundFrame");
     soundList = named(new QListWidget(soundFrame), "soundList");
     soundList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ringNowButton = imageButton("ringNowButton", QStringLiteral("Ring now"), img, QStringLiteral("nowBell.gif"),
+    soundList->setAccessibleName(tr("Bell sounds"));
+    soundList->setAccessibleDescription(
+        tr("The sound folder's sounds; the one chosen rings now and is given to "
+           "the bells added"));
+    ringNowButton = imageButton("ringNowButton", tr("Ring now"), img, QStringLiteral("nowBell.gif"),
                                 QStringLiteral("nowBell1.gif"), QString(), window);
-    stopBellButton = imageButton("stopBellButton", QStringLiteral("Stop bell"), img, QStringLiteral("bellStop.gif"),
+    stopBellButton = imageButton("stopBellButton", tr("Stop bell"), img, QStringLiteral("bellStop.gif"),
                                  QStringLiteral("bellStop1.gif"), QString(), window);
-    addSoundButton = named(new QPushButton(QStringLiteral("Add sound..."), soundFrame), "addSoundButton");
+    addSoundButton = named(new QPushButton(tr("Add sound..."), soundFrame), "addSoundButton");
+    addSoundButton->setAutoDefault(true);
+    addSoundButton->setAccessibleDescription(tr("Copies a sound file into the sound folder"));
+    const QKeySequence ringKeys(Qt::CTRL | Qt::Key_R);
+    const QKeySequence stopKeys(Qt::CTRL | Qt::Key_S);
+    const QString ringShortcut = ringKeys.toString(QKeySequence::NativeText);
+    const QString stopShortcut = stopKeys.toString(QKeySequence::NativeText);
+    //: %1: its shortcut, e.g. Ctrl+R
+    clickOnKeys(ringNowButton, ringKeys, tr("Ring now (%1)").arg(ringShortcut));
+    //: %1: its shortcut, e.g. Ctrl+R
+    ringNowButton->setAccessibleDescription(
+        tr("Rings the sound chosen in the list now; shortcut %1").arg(ringShortcut));
+    //: %1: its shortcut, e.g. Ctrl+S
+    clickOnKeys(stopBellButton, stopKeys, tr("Stop bell (%1)").arg(stopShortcut));
+    //: %1: its shortcut, e.g. Ctrl+S
+    stopBellButton->setAccessibleDescription(tr("Stops the repeating bell; shortcut %1").arg(stopShortcut));
     auto* soundLayout = new QGridLayout(soundFrame);
     soundLayout->addWidget(soundList, 0, 0, 1, 2);
     soundLayout->addWidget(addSoundButton, 1, 0, 1, 2);
     soundLayout->addWidget(ringNowButton, 2, 0);
     soundLayout->addWidget(stopBellButton, 2, 1);
+    tabOrder({soundList, addSoundButton, ringNowButton, stopBellButton});
 
     soundCardFrame = named(new QGroupBox(window), "soundCardFrame");
     soundCardText = named(new QLabel(soundCardFrame), "soundCardText");
     soundCardText->setWordWrap(true);
-    setSoundCardButton = imageButton("setSoundCardButton", QStringLiteral("Set"), img, QStringLiteral("set.gif"),
+    //: Chooses the sound card the bells ring on
+    setSoundCardButton = imageButton("setSoundCardButton", tr("Set"), img, QStringLiteral("set.gif"),
                                      QStringLiteral("set1.gif"), QStringLiteral("set2.gif"), window);
+    setSoundCardButton->setAccessibleDescription(tr("Chooses the sound card the bells ring on"));
     auto* cardLayout = new QHBoxLayout(soundCardFrame);
     cardLayout->addWidget(soundCardText, 1);
     cardLayout->addWidget(setSoundCardButton);
@@ -120,7 +141,7 @@ void SoundsPanel::showSoundList() {
         QListWidgetItem* item = soundList->item(row);
         if (const QString why = m_services.bells->soundRefusal(item->text()); !why.isEmpty()) {
             item->setForeground(soundList->palette().brush(QPalette::Disabled, QPalette::Text));
-            item->setToolTip(QStringLiteral("Not a bell sound: %1").arg(why));
+            item->setToolTip(tr("Not a bell sound: %1").arg(why));
         }
     }
     if (!selected.isEmpty()) {
@@ -141,37 +162,39 @@ bool SoundsPanel::refuseSound(const QString& sound) {
 }
 
 void SoundsPanel::onAddSoundClicked() {
-    const QString filter = QStringLiteral("Sounds (%1);;All files (*)")
-                               .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
-    const QString source = m_services.dialogs->openFileName(m_window, QStringLiteral("Add sound"), filter);
+    //: The file dialog's filters: keep ";;" and "(*)"
+    const QString filter =
+        tr("Sounds (%1);;All files (*)").arg(QString::fromStdString(corvalin::sound::bellSoundPatterns()));
+    const QString source = m_services.dialogs->openFileName(m_window, tr("Add sound"), filter);
     if (source.isEmpty()) {
         return;
     }
     const QString name = QFileInfo(source).fileName();
     auto refuse = [this, &name](const QString& why) {
-        m_services.dialogs->warning(m_window, QStringLiteral("%1 was not added: %2.").arg(name, why));
+        //: %1: a file name; %2: why it was not added
+        m_services.dialogs->warning(m_window, tr("%1 was not added: %2.").arg(name, why));
     };
     if (!corvalin::sound::isBellSoundName(name.toStdString())) {
-        refuse(QStringLiteral("a bell sound is a WAV, FLAC, Ogg Vorbis, Opus or MP3 file, named so (%1)")
+        refuse(tr("a bell sound is a WAV, FLAC, Ogg Vorbis, Opus or MP3 file, named so (%1)")
                    .arg(QString::fromStdString(corvalin::sound::bellSoundPatterns())));
         return;
     }
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
-        refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        refuse(tr("it cannot be read (%1)").arg(file.errorString()));
         return;
     }
     if (file.size() > kMaxSoundFileBytes) {
-        refuse(QStringLiteral("it is larger than any bell sound"));
+        refuse(tr("it is larger than any bell sound"));
         return;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
-        refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        refuse(tr("it cannot be read (%1)").arg(file.errorString()));
         return;
     }
     if (!corvalin::sound::isSound(bytes)) {
-        refuse(QStringLiteral("the file is not a sound that can be played"));
+        refuse(tr("the file is not a sound that can be played"));
         return;
     }
     if (const QString why = corvalin::sound::refusalOfBytes(bytes); !why.isEmpty()) {
@@ -182,20 +205,21 @@ void SoundsPanel::onAddSoundClicked() {
     const QString target = folder + QLatin1Char('/') + name;
     const bool replacing = QFileInfo::exists(target) || m_services.bells->sounds().contains(name);
     if (replacing &&
-        m_services.dialogs->message(m_window, QStringLiteral("Add sound"),
-                                 QStringLiteral("%1 is already in the sound folder. Replace it?").arg(name),
-                                 Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        m_services.dialogs->message(
+            m_window, tr("Add sound"), tr("%1 is already in the sound folder. Replace it?").arg(name),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
     }
     // Written whole and renamed into place: a bell never finds half a sound.
     QString why;
     if (!makeFolder(folder)) {
-        why = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+        why = tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
     } else if (!replaceWholeFile(target, bytes, &why)) {
-        why = QStringLiteral("%1 (%2)").arg(why, QDir::toNativeSeparators(target));
+        //: %1: why a file could not be written; %2: the file
+        why = tr("%1 (%2)").arg(why, QDir::toNativeSeparators(target));
     }
     if (!why.isEmpty()) {
-        refuse(QStringLiteral("it could not be copied: ") + why);
+        refuse(tr("it could not be copied: %1").arg(why));
         return;
     }
     // Chosen in the list once the bells have read the folder with it.
@@ -212,7 +236,7 @@ void SoundsPanel::onAddSoundClicked() {
 void SoundsPanel::onRingNowClicked() {
     const QString sound = selectedSound();
     if (sound.isEmpty()) {
-        m_services.dialogs->warning(m_window, kPickSound);
+        m_services.dialogs->warning(m_window, tr("Select bell sound from [Select bell sound]"));
         return;
     }
     // As from every other face: refused while an alarm signal sounds. A bell that could not be

@@ -24,33 +24,48 @@
 TimeListPanel::TimeListPanel(const PanelServices& services, SoundsPanel* sounds, QWidget* window)
     : QObject(window), m_services(services), m_sounds(sounds), m_window(window) {
     const QString& img = m_services.imageFolder;
-    inputFrame = named(new QGroupBox(QStringLiteral("Input time (Add after selecting sound)"), window), "inputFrame");
+    inputFrame = named(new QGroupBox(tr("Input time (Add after selecting sound)"), window), "inputFrame");
     inputHourBox = numberBox("inputHourBox", QStringLiteral("0"), 32767, inputFrame);
     inputMinuteBox = numberBox("inputMinuteBox", QStringLiteral("5"), 32767, inputFrame);
     inputHourSpin = named(new Spinner(0, 24, 0, false, inputFrame), "inputHourSpin");
     inputMinuteSpin = named(new Spinner(0, 60, 59, false, inputFrame), "inputMinuteSpin");
-    addTimeButton = imageButton("addTimeButton", QStringLiteral("Add"), img, QStringLiteral("TimeAdd.gif"),
+    //: Adds the time typed, with the sound chosen, to the list
+    addTimeButton = imageButton("addTimeButton", tr("Add"), img, QStringLiteral("TimeAdd.gif"),
                                 QStringLiteral("TimeAdd1.gif"), QStringLiteral("TimeAdd2.gif"), window);
     auto* inputLayout = new QHBoxLayout(inputFrame);
     inputLayout->addWidget(inputHourBox);
     inputLayout->addWidget(inputHourSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("hr"), inputFrame));
+    //: Unit after an hour box: hours
+    inputLayout->addWidget(new QLabel(tr("hr"), inputFrame));
     inputLayout->addWidget(inputMinuteBox);
     inputLayout->addWidget(inputMinuteSpin);
-    inputLayout->addWidget(new QLabel(QStringLiteral("min"), inputFrame));
+    //: Unit after a minute box: minutes
+    inputLayout->addWidget(new QLabel(tr("min"), inputFrame));
     inputLayout->addStretch();
     inputLayout->addWidget(addTimeButton);
 
-    addedFrame = named(new QGroupBox(QStringLiteral("Added time (Type 24Hour)"), window), "addedFrame");
+    inputHourBox->setAccessibleName(tr("Hour of the bell to add"));
+    inputMinuteBox->setAccessibleName(tr("Minute of the bell to add"));
+    for (QLineEdit* box : {inputHourBox, inputMinuteBox}) {
+        box->setAccessibleDescription(tr("The Up and Down keys step it"));
+    }
+    addTimeButton->setAccessibleDescription(
+        tr("Adds the time typed, with the sound chosen, to the added times"));
+
+    //: "Added times (24-hour clock)"
+    addedFrame = named(new QGroupBox(tr("Added time (Type 24Hour)"), window), "addedFrame");
     bellTimeList = named(new QListWidget(addedFrame), "bellTimeList");
+    bellTimeList->setAccessibleName(tr("Added times"));
+    bellTimeList->setAccessibleDescription(tr("Each bell's time and sound"));
     bellTimeList->setSortingEnabled(true);
     bellTimeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    deleteTimeButton = imageButton("deleteTimeButton", QStringLiteral("Delete"), img, QStringLiteral("TimeDel.gif"),
+    //: Deletes the time chosen in the list
+    deleteTimeButton = imageButton("deleteTimeButton", tr("Delete"), img, QStringLiteral("TimeDel.gif"),
                                    QStringLiteral("TimeDel1.gif"), QStringLiteral("TimeDel2.gif"), window);
     changeSoundButton =
-        imageButton("changeSoundButton", QStringLiteral("Change sound"), img, QStringLiteral("TimeMod.gif"),
+        imageButton("changeSoundButton", tr("Change sound"), img, QStringLiteral("TimeMod.gif"),
                     QStringLiteral("TimeMod1.gif"), QStringLiteral("TimeMod2.gif"), window);
-    deleteAllButton = imageButton("deleteAllButton", QStringLiteral("Delete all"), img, QStringLiteral("allDel.gif"),
+    deleteAllButton = imageButton("deleteAllButton", tr("Delete all"), img, QStringLiteral("allDel.gif"),
                                   QStringLiteral("allDel1.gif"), QStringLiteral("allDel2.gif"), window);
     auto* addedLayout = new QGridLayout(addedFrame);
     addedLayout->addWidget(bellTimeList, 0, 0, 4, 1);
@@ -58,8 +73,16 @@ TimeListPanel::TimeListPanel(const PanelServices& services, SoundsPanel* sounds,
     addedLayout->addWidget(changeSoundButton, 1, 1);
     addedLayout->addWidget(deleteAllButton, 2, 1);
     applyTemplateButton =
-        imageButton("applyTemplateButton", QStringLiteral("Apply templet"), img, QStringLiteral("applyTemplet.gif"),
+        //: "Apply template": puts a saved list of times in the list's place
+        imageButton("applyTemplateButton", tr("Apply templet"), img, QStringLiteral("applyTemplet.gif"),
                     QStringLiteral("applyTempletDown.gif"), QStringLiteral("applyTempletDis.gif"), window);
+
+    deleteTimeButton->setAccessibleDescription(tr("Deletes the time chosen in the added times"));
+    changeSoundButton->setAccessibleDescription(
+        tr("Gives the time chosen in the added times the sound chosen in the sound list"));
+    deleteAllButton->setAccessibleDescription(tr("Deletes every added time"));
+    applyTemplateButton->setAccessibleDescription(
+        tr("Puts a template's times in the place of the added times"));
 
     linkSpinner(inputHourSpin, inputHourBox, 24, 0);
     linkSpinner(inputMinuteSpin, inputMinuteBox, 60, 0);
@@ -118,13 +141,15 @@ void TimeListPanel::clear() {
 void TimeListPanel::onAddTimeClicked() {
     const QString sound = m_sounds->selectedSound();
     if (sound.isEmpty()) {
-        m_services.dialogs->warning(m_window, QStringLiteral("Select bell sound int [Select bell sound]"));
+        //: "Select a bell sound in [Select bell sound]"
+        m_services.dialogs->warning(m_window, tr("Select bell sound int [Select bell sound]"));
         return;
     }
     if (!corvalin::sound::isBellSoundName(sound.toStdString())) {
+        //: "Add only sound files to the sound folder. Please delete the other files from" %1: the folder
         m_services.dialogs->warning(
-            m_window, QStringLiteral("Add Only wave file to sound folder. Please, delete non wave file from") +
-                          QLatin1Char('\n') + QDir::toNativeSeparators(m_services.soundFolder) + QLatin1Char('.'));
+            m_window, tr("Add Only wave file to sound folder. Please, delete non wave file from\n%1.")
+                          .arg(QDir::toNativeSeparators(m_services.soundFolder)));
         return;
     }
     if (m_sounds->refuseSound(sound)) {
@@ -142,7 +167,8 @@ void TimeListPanel::onAddTimeClicked() {
 
 void TimeListPanel::insertBellTime(const QString& timeKey) {
     if (corvalin::timelist::hasKey(entries(), timeKey.toStdString())) {
-        m_services.dialogs->warning(m_window, QStringLiteral("The corresponding time is being register already."));
+        //: "That time is in the list already."
+        m_services.dialogs->warning(m_window, tr("The corresponding time is being register already."));
         return;
     }
     bellTimeList->addItem(timeKey + QLatin1Char('/') + m_sounds->selectedSound());
@@ -151,7 +177,7 @@ void TimeListPanel::insertBellTime(const QString& timeKey) {
 void TimeListPanel::onDeleteTimeClicked() {
     const auto selected = bellTimeList->selectedItems();
     if (selected.isEmpty()) {
-        m_services.dialogs->warning(m_window, QStringLiteral("Select time that you want to delete in [Added time]"));
+        m_services.dialogs->warning(m_window, tr("Select time that you want to delete in [Added time]"));
         return;
     }
     delete bellTimeList->takeItem(bellTimeList->row(selected.first()));
@@ -161,12 +187,12 @@ void TimeListPanel::onDeleteTimeClicked() {
 void TimeListPanel::onChangeSoundClicked() {
     const auto selected = bellTimeList->selectedItems();
     if (selected.isEmpty()) {
-        m_services.dialogs->warning(m_window, QStringLiteral("Select time that you want to modify in [Added time]"));
+        m_services.dialogs->warning(m_window, tr("Select time that you want to modify in [Added time]"));
         return;
     }
     const QString sound = m_sounds->selectedSound();
     if (sound.isEmpty()) {
-        m_services.dialogs->warning(m_window, QStringLiteral("Select bell sound in [Select bell sound]"));
+        m_services.dialogs->warning(m_window, tr("Select bell sound in [Select bell sound]"));
         return;
     }
     if (m_sounds->refuseSound(sound)) {
@@ -179,9 +205,10 @@ void TimeListPanel::onChangeSoundClicked() {
 }
 
 void TimeListPanel::onDeleteAllClicked() {
-    const auto answer = m_services.dialogs->message(m_window, QStringLiteral("Delete"),
-                                                    QStringLiteral("Delete all times of time box?"),
-                                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    //: A box's title: deleting times
+    const auto answer =
+        m_services.dialogs->message(m_window, tr("Delete"), tr("Delete all times of time box?"),
+                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes) {
         return;
     }
@@ -213,8 +240,10 @@ bool TimeListPanel::applyTemplate(int k) {
         // A template never saved (or damaged) changes nothing.
         const QString file = QString::fromStdString(
             corvalin::settings::dayTimesFile(corvalin::settings::templateDay(k)));
-        m_services.dialogs->warning(m_window, QStringLiteral("templet%1 has no saved times: ").arg(k) +
-                                                  QDir::toNativeSeparators(m_services.store->path(file)));
+        //: "Template %1 has no saved times: %2" (%2: its file)
+        m_services.dialogs->warning(
+            m_window, tr("templet%1 has no saved times: %2")
+                          .arg(QString::number(k), QDir::toNativeSeparators(m_services.store->path(file))));
         return false;
     }
     bellTimeList->clear();

@@ -9,22 +9,26 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-TodayBellDialog::TodayBellDialog(const QString& title, const QString& text, int minuteOfDay, const QStringList& sounds,
-                                 QWidget* parent)
+TodayBellDialog::TodayBellDialog(const QString& title, const QString& text, int minuteOfDay,
+                                 const QStringList& sounds, QWidget* parent)
     : QDialog(parent),
       bellText(new QLabel(text, this)),
       bellTime(new QTimeEdit(QTime(minuteOfDay / 60, minuteOfDay % 60), this)),
       bellSound(new QComboBox(this)),
-      bellOk(new QPushButton(QStringLiteral("OK"), this)),
-      bellCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+      bellOk(new QPushButton(tr("OK"), this)),
+      bellCancel(new QPushButton(tr("Cancel"), this)) {
     setWindowTitle(title);
     bellText->setObjectName(QStringLiteral("bellText"));
     bellText->setWordWrap(true);
     bellTime->setObjectName(QStringLiteral("bellTime"));
     bellTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    bellText->setBuddy(bellTime);
+    //: The time of a bell changed for today
+    bellTime->setAccessibleName(tr("Bell time"));
     bellSound->setObjectName(QStringLiteral("bellSound"));
     bellSound->addItems(sounds);
     bellSound->setVisible(!sounds.isEmpty());
+    bellSound->setAccessibleName(tr("Bell sound"));
     bellOk->setObjectName(QStringLiteral("bellOk"));
     bellOk->setDefault(true);
     bellCancel->setObjectName(QStringLiteral("bellCancel"));

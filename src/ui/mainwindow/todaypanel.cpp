@@ -2,9 +2,11 @@
 #include "ui/mainwindow/todaypanel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFont>
 #include <QListWidget>
 #include <QMenu>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTime>
 #include <QVBoxLayout>
@@ -38,6 +40,33 @@ QString shownLine(const QString& line, const QString& sound, const QString& mark
            (mark.isEmpty() ? QString() : QStringLiteral("  (") + mark + QLatin1Char(')'));
 }
 
+// A bell's line as shown: "10hr50min".
+QString bellLine(int minuteOfDay) {
+    //: A bell's time in the list of today's bells: hours and minutes, e.g. "10hr50min"; the list
+    //: sorts by it, so keep the hours first
+    return QCoreApplication::translate("TodayPanel", "%1hr%2min")
+        .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+// What today's changes made of a bell, as the bells tell it ("skipped", "added", "moved from 10:50"),
+// in the operator's language.
+QString shownMark(const QString& mark) {
+    if (mark == QStringLiteral("skipped")) {
+        //: A bell of today's list that does not ring today
+        return QCoreApplication::translate("TodayPanel", "skipped");
+    }
+    if (mark == QStringLiteral("added")) {
+        //: A bell of today's list added for today only
+        return QCoreApplication::translate("TodayPanel", "added");
+    }
+    if (mark.startsWith(QStringLiteral("moved from "))) {
+        //: A bell of today's list moved here for today; %1: the time it had, e.g. 10:50
+        return QCoreApplication::translate("TodayPanel", "moved from %1").arg(mark.mid(11));
+    }
+    return mark;
+}
+
 // Shows each line as it is read out; the line itself, the list's text, stays as it is.
 class TodayBellDelegate : public QStyledItemDelegate {
 public:
@@ -53,8 +82,27 @@ protected:
 }  // namespace
 
 TodayPanel::TodayPanel(const PanelServices& services, QWidget* parent)
-    : QGroupBox(QStringLiteral("Today Bells"), parent), m_services(services) {
+    : QGroupBox(tr("Today Bells"), parent), m_services(services) {
     todayList = named(new QListWidget(this), "todayList");
+    const QKeySequence skipKeys(Qt::CTRL | Qt::Key_K);
+    const QString skipShortcut = skipKeys.toString(QKeySequence::NativeText);
+    todayList->setAccessibleName(tr("Today's bells"));
+    //: %1: the shortcut that skips the next bell, e.g. Ctrl+K
+    todayList->setAccessibleDescription(tr("The bells that ring today. The context menu (right click, or the "
+                                           "Menu key) changes them for today; %1 skips the next bell.")
+                                            .arg(skipShortcut));
+    //: %1: the shortcut that skips the next bell, e.g. Ctrl+K
+    todayList->setToolTip(
+        tr("Right click to change today's bells; %1 skips the next bell").arg(skipShortcut));
+    // As "Skip next bell" in the list's menu, which is there while the bells run and a bell is next.
+    auto* skipNext = new QShortcut(skipKeys, this);
+    skipNext->setContext(Qt::WindowShortcut);
+    skipNext->setAutoRepeat(false);
+    connect(skipNext, &QShortcut::activated, this, [this] {
+        if (!shortTime(*m_services.bells).isEmpty()) {
+            skipNextBell();
+        }
+    });
     todayList->setSortingEnabled(true);
     todayList->setMinimumWidth(110);
     (new QVBoxLayout(this))->addWidget(todayList);
@@ -76,10 +124,10 @@ void TodayPanel::showLines(const QStringList& lines) {
 void TodayPanel::showTodayList(const QList<int>& minutes, const QStringList& marks, const QStringList& sounds) {
     todayList->clear();
     for (qsizetype i = 0; i < minutes.size(); ++i) {
-        const QString line = QString::fromStdString(corvalin::ringtable::todayBellLine(minutes[i]));
+        const QString line = bellLine(minutes[i]);
         const QString mark = marks.value(i);
-        auto* item = new QListWidgetItem(shownLine(line, QString(), mark), todayList);
-        item->setData(Qt::AccessibleTextRole, shownLine(line, sounds.value(i), mark));
+        auto* item = new QListWidgetItem(shownLine(line, QString(), shownMark(mark)), todayList);
+        item->setData(Qt::AccessibleTextRole, shownLine(line, sounds.value(i), shownMark(mark)));
         item->setData(kMarkRole, mark);
         item->setData(kMinuteRole, minutes[i]);
         if (!mark.isEmpty()) {
@@ -123,26 +171,35 @@ QMenu* TodayPanel::todayMenu(QListWidgetItem* item) {
         const int minute = item->data(kMinuteRole).toInt();
         const QString at = QString::fromStdString(today::minuteText(minute));
         if (mark.isEmpty()) {
-            add("mnSkipToday", QStringLiteral("Skip %1 today").arg(at), [this, minute] {
+            //: %1: a bell's time, e.g. 10:50
+            add("mnSkipToday", tr("Skip %1 today").arg(at), [this, minute] {
                 changeToday({today::Kind::Skip, minute, -1, {}, 0, {}});
             });
-            add("mnMoveToday", QStringLiteral("Move %1 today...").arg(at), [this, minute, at] {
-                TodayBellDialog dialog(QStringLiteral("Move a bell today"),
-                                       QStringLiteral("The %1 bell rings today at:").arg(at), minute, {}, this);
+            //: %1: a bell's time, e.g. 10:50
+            add("mnMoveToday", tr("Move %1 today...").arg(at), [this, minute, at] {
+                //: %1: a bell's time, e.g. 10:50
+                TodayBellDialog dialog(tr("Move a bell today"), tr("The %1 bell rings today at:").arg(at),
+                                       minute, {}, this);
                 m_services.dialogs->showModal(&dialog);
                 if (dialog.result() == QDialog::Accepted) {
                     changeToday({today::Kind::Move, minute, dialog.minuteOfDay(), {}, 0, {}});
                 }
             });
         } else {
-            // Undone by what it did: the change whose line says so.
+            // Undone by what it did: the change whose line says so (as the bells keep it, untranslated).
             QString prefix = at + QStringLiteral(" added today");
+            //: %1: a bell's time, e.g. 10:50
+            QString caption = tr("Undo: %1 added today").arg(at);
             if (mark == QStringLiteral("skipped")) {
                 prefix = at + QStringLiteral(" skipped today");
+                //: %1: a bell's time, e.g. 10:50
+                caption = tr("Undo: %1 skipped today").arg(at);
             } else if (mark.startsWith(QStringLiteral("moved from "))) {
                 prefix = mark.mid(11) + QStringLiteral(" moved to ") + at;
+                //: %1: the bell's time before, %2: its time today, e.g. 10:50
+                caption = tr("Undo: %1 moved to %2").arg(mark.mid(11), at);
             }
-            add("mnUndoToday", QStringLiteral("Undo: ") + prefix, [this, prefix] {
+            add("mnUndoToday", caption, [this, prefix] {
                 const QStringList changes = m_services.bells->todayChanges();
                 for (qsizetype i = 0; i < changes.size(); ++i) {
                     if (changes[i].startsWith(prefix)) {
@@ -158,14 +215,12 @@ QMenu* TodayPanel::todayMenu(QListWidgetItem* item) {
     }
     const QString next = shortTime(*m_services.bells);
     if (running && !next.isEmpty()) {
-        add("mnSkipNextToday", QStringLiteral("Skip next bell (%1)").arg(next), [this] {
-            m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byWindow(),
-                                     [this](const QString& refusal) { answerToday(refusal); });
-        });
+        //: %1: the next bell's time, e.g. 10:50
+        add("mnSkipNextToday", tr("Skip next bell (%1)").arg(next), [this] { skipNextBell(); });
     }
-    add("mnAddToday", QStringLiteral("Add a bell today..."), [this] {
+    add("mnAddToday", tr("Add a bell today..."), [this] {
         const QTime now = m_services.clock->now().time();
-        TodayBellDialog dialog(QStringLiteral("Add a bell today"), QStringLiteral("A bell today only, at:"),
+        TodayBellDialog dialog(tr("Add a bell today"), tr("A bell today only, at:"),
                                (now.hour() * 60 + now.minute() + 5) % 1440, m_services.bells->sounds(), this);
         m_services.dialogs->showModal(&dialog);
         if (dialog.result() == QDialog::Accepted) {
@@ -173,22 +228,30 @@ QMenu* TodayPanel::todayMenu(QListWidgetItem* item) {
                          {}});
         }
     });
-    add("mnNoBellsToday", QStringLiteral("No bells today"),
-        [this] { changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}}); });
-    QMenu* templets = menu->addMenu(QStringLiteral("Ring templet today"));
+    add("mnNoBellsToday", tr("No bells today"), [this] {
+        changeToday({today::Kind::NoBells, -1, -1, {}, 0, {}});
+    });
+    //: "Ring template ... today": today rings a saved list of times instead
+    QMenu* templets = menu->addMenu(tr("Ring templet today"));
     templets->setObjectName(QStringLiteral("mnTempletToday"));
     for (int k = 1; k <= corvalin::calendar::kLastTemplate; ++k) {
-        QAction* action = templets->addAction(QStringLiteral("Templet %1").arg(k));
+        //: "Template %1": a saved list of bell times, by its number
+        QAction* action = templets->addAction(tr("Templet %1").arg(k));
         action->setObjectName(QStringLiteral("mnTempletToday%1").arg(k));
         connect(action, &QAction::triggered, menu,
                 [this, k] { changeToday({today::Kind::Templet, -1, -1, {}, k, {}}); });
     }
-    QAction* undoAll = add("mnUndoAllToday", QStringLiteral("Undo all of today's changes"), [this] {
+    QAction* undoAll = add("mnUndoAllToday", tr("Undo all of today's changes"), [this] {
         m_services.commands->run(QStringLiteral("UndoToday"), {-1}, CommandRunner::byWindow(),
                                  [this](const QString& refusal) { answerToday(refusal); });
     });
     undoAll->setEnabled(!m_services.bells->todayChanges().isEmpty());
     return menu;
+}
+
+void TodayPanel::skipNextBell() {
+    m_services.commands->run(QStringLiteral("SkipNext"), {}, CommandRunner::byWindow(),
+                             [this](const QString& refusal) { answerToday(refusal); });
 }
 
 // A change for today as a command, as every face gives it.
@@ -218,6 +281,7 @@ void TodayPanel::changeToday(const today::Change& change) {
 
 void TodayPanel::answerToday(const QString& refusal) {
     if (!refusal.isEmpty()) {
-        m_services.dialogs->warning(this, QStringLiteral("Today's bells were not changed: ") + refusal + QLatin1Char('.'));
+        //: %1: why the bells refused the change
+        m_services.dialogs->warning(this, tr("Today's bells were not changed: %1.").arg(refusal));
     }
 }

@@ -1,7 +1,7 @@
 // "Today Bells": the bells of the day the service rings, with what today's changes made of each, the
 // past ones in grey; its menu changes today's bells (skip, move or add a bell, no bells, a templet,
-// undo). The bells make the changes, keep them for the day and tell the list again; the panel asks
-// and shows.
+// undo), and Ctrl+K skips the next bell. The bells make the changes, keep them for the day and tell
+// the list again; the panel asks and shows.
 #pragma once
 
 #include <QGroupBox>
@@ -36,6 +36,8 @@ public:
 
 private:
     void changeToday(const corvalin::today::Change& change);
+    // "Skip next bell", from the list's menu or its shortcut.
+    void skipNextBell();
 
     PanelServices m_services;
     QListWidget* todayList;
