@@ -101,8 +101,9 @@ export TMPDIR=$CORVALIN_RUN/tmp
 # Every process of the run (tests, the program's copies, also those run as another user) writes
 # its reports to a file of its own here: a copy of the program that a test only starts and stops
 # fails the run too. The first report ends the process that made it, with exit code 66.
-# A test process that starts threads after QProcess has started a program (Qt starts it with a
-# clone that ThreadSanitizer takes for a fork) is not ended for it: the program forks nowhere.
+# die_after_fork=0: the staff page's test process was ended ("starting new threads after
+# multi-threaded fork") as its network client started threads after QProcess had started programs;
+# the program itself forks nowhere, and a race there is still reported.
 rm -rf "$REPORTS"
 mkdir -p "$REPORTS"
 chmod 1777 "$REPORTS"
