@@ -141,6 +141,10 @@ private Q_SLOTS:
     void keyboard() {
         WindowFixture f;
         auto* w = f.load();
+        // The lines under the menu strip, made after the body, come before it all the same.
+        w->reportProblem("the test's problem");
+        f.settle();
+        find<QWidget>(w, "alarmStrip")->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         QWidget* first = find<QWidget>(w, "trayButton");
@@ -153,12 +157,14 @@ private Q_SLOTS:
             }
             visited.append(QApplication::focusWidget()->objectName());
         }
-        const QStringList order{"exitEntry",         "helpEntry",    "languageEntry", "startButton", "todayList",
-                                "intervalModeButton", "autoStartBox", "soundList",     "ringNowButton"};
+        const QStringList order{"exitEntry",   "helpEntry", "languageEntry",      "warningLine",  "alarmStop",
+                                "startButton", "todayList", "intervalModeButton", "autoStartBox", "soundList",
+                                "ringNowButton"};
         for (qsizetype i = 1; i < order.size(); ++i) {
-            QVERIFY2(visited.indexOf(order.at(i - 1)) >= 0 && visited.indexOf(order.at(i - 1)) < visited.indexOf(order.at(i)),
-                     qPrintable(visited.join(' ')));
+            const qsizetype before = visited.indexOf(order.at(i - 1));
+            QVERIFY2(before >= 0 && before < visited.indexOf(order.at(i)), qPrintable(visited.join(' ')));
         }
+        QVERIFY(!visited.contains("bodyArea"));
 
         auto* help = find<QLabel>(w, "helpEntry");
         help->setFocus();
