@@ -57,15 +57,15 @@ void MainWindow::onExportSetupTriggered() {
     if (oldSignature.exists() || oldSignature.isSymLink()) {
         const bool removed = !oldSignature.isDir() && QFile::remove(oldSignature.filePath());
         //: %1 is the set-up's file, %2 the signature file beside it
-        said = (removed ? tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, was "
-                             "removed.")
-                        //: %1 is the set-up's file, %2 the signature file beside it
-                        : tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, does "
-                             "not match it and could not be removed: remove it before publishing the set-up."))
+        const QString gone = tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, was "
+                                "removed.");
+        //: %1 is the set-up's file, %2 the signature file beside it
+        const QString left = tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, does "
+                                "not match it and could not be removed: remove it before publishing the set-up.");
+        said = (removed ? gone : left)
                    .arg(shown, QDir::toNativeSeparators(oldSignature.filePath()));
     }
-    m_ports.dialogs->message(this, QString(), said,
-                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    m_ports.dialogs->message(this, QString(), said, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
 void MainWindow::onImportSetupTriggered() {
