@@ -73,9 +73,17 @@ QLabel* clickable(QLabel* label, bool opensMenu = false) {
     return label;
 }
 
+// A label of a class of its own, so that the accessible interface below, not a plain label's, is
+// the one a screen reader is given for it.
+class MenuEntry : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
 // A menu-strip entry.
 QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent, bool opensMenu = false) {
-    auto* label = clickable(named(new QLabel(caption, parent), name), opensMenu);
+    auto* label = clickable(named(new MenuEntry(caption, parent), name), opensMenu);
     label->setAlignment(Qt::AlignCenter);
     label->setContentsMargins(8, 1, 8, 1);
     label->setAccessibleName(caption);
@@ -900,3 +908,5 @@ FrmBellCount* MainWindow::bellCountWindow() {
     }
     return m_bellCount;
 }
+
+#include "mainwindow.moc"

@@ -1,6 +1,7 @@
 // The window's own chrome: into the tray and back (the tip by the service's state, "Open Window",
 // minimising, the tray icon's double click), the title strip's minimise picture, the menu
 // strip's highlight and windows, the keyboard's way through the window, and the language menu.
+#include <QAccessible>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QtTest>
@@ -137,7 +138,8 @@ private Q_SLOTS:
     }
 
     // Tab from the first control goes through the strips, then the columns left to right, each top
-    // to bottom, and reaches "Ring now"; Enter or Space on a menu-strip entry does what a click does.
+    // to bottom, and reaches "Ring now"; Enter or Space on a menu-strip entry, or a screen reader's
+    // press, does what a click does.
     void keyboard() {
         WindowFixture f;
         auto* w = f.load();
@@ -171,6 +173,12 @@ private Q_SLOTS:
         QTest::keyClick(help, Qt::Key_Return);
         QCOMPARE(f.fakes.dialogs.modals.size(), 1);
         QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("help1"));
+        // To a screen reader an entry is a button named by its caption, pressed as a click presses it.
+        QAccessibleInterface* helpButton = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(helpButton->role(), QAccessible::Button);
+        QCOMPARE(helpButton->text(QAccessible::Name), QString("Help"));
+        helpButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.fakes.dialogs.modals.size(), 2);
         QTest::keyClick(find<QLabel>(w, "languageEntry"), Qt::Key_Space);
         QVERIFY(find<QMenu>(w, "languageMenu")->isVisible());
         find<QMenu>(w, "languageMenu")->hide();
