@@ -9,13 +9,18 @@
 
 AutoModeForm::AutoModeForm(const QString& imageFolder, QWidget* parent)
     : QDialog(parent),
-      wayFrame(new QGroupBox(QStringLiteral("Auto execution way"), this)),
-      windowModeButton(new QRadioButton(QStringLiteral("Execution to monitor"), wayFrame)),
-      trayModeButton(new QRadioButton(QStringLiteral("Execution to tray icon"), wayFrame)),
-      confirmButton(new ImageButton(QStringLiteral("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
+      //: How the program shows itself when it starts on its own
+      wayFrame(new QGroupBox(tr("Auto execution way"), this)),
+      //: Started on its own, the program shows its window
+      windowModeButton(new QRadioButton(tr("Execution to monitor"), wayFrame)),
+      //: Started on its own, the program shows only its tray icon
+      trayModeButton(new QRadioButton(tr("Execution to tray icon"), wayFrame)),
+      confirmButton(new ImageButton(tr("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
                                     QStringLiteral("confirm1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("autoModeForm"));
-    setWindowTitle(QStringLiteral("Auto execution방법"));
+    //: "Auto execution method"
+    setWindowTitle(tr("Auto execution방법"));
+    confirmButton->setAccessibleName(tr("Confirm"));
     wayFrame->setObjectName(QStringLiteral("wayFrame"));
     windowModeButton->setObjectName(QStringLiteral("windowModeButton"));
     trayModeButton->setObjectName(QStringLiteral("trayModeButton"));

@@ -13,9 +13,10 @@ CopyDaysDialog::CopyDaysDialog(int source, const QString& sourceName, const QStr
                                QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("copyDaysDialog"));
-    setWindowTitle(QStringLiteral("Copy to days"));
+    setWindowTitle(tr("Copy to days"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Copy the list of %1 to:").arg(sourceName), this));
+    //: %1 is the day whose list is copied
+    layout->addWidget(new QLabel(tr("Copy the list of %1 to:").arg(sourceName), this));
     // The week as the operator's locale begins it.
     const int first = corvalin::clock::dayNumberFromIso(QLocale::system().firstDayOfWeek());
     for (int i = 0; i < 7; ++i) {

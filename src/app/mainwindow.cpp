@@ -2,7 +2,10 @@
 #include "app/mainwindow.h"
 #include "core/schedule/bellscore.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,7 +13,9 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,12 +29,14 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/automodeform.h"
 #include "app/auxwindows.h"
 #include "ui/mainwindow/windowstyle.h"
 #include "core/ports/clock.h"
+#include "core/base/language.h"
 #include "core/base/secondtimer.h"
 #include "core/calendar/schoolcalendar.h"
 #include "core/countdown/countdown.h"
@@ -55,13 +62,69 @@ namespace {
 
 const QString kProduct = QStringLiteral("Corvalin");
 
-// A menu-strip entry: a label that acts on a click.
-QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = named(new QLabel(caption, parent), name);
-    label->setAlignment(Qt::AlignCenter);
-    label->setContentsMargins(8, 1, 8, 1);
+// A label that acts on a click, and on Enter or Space once it has the keyboard's focus (Tab
+// reaches it): to a screen reader a button, named by its caption. `opensMenu`: it pops up a menu.
+constexpr char kClickable[] = "clickableLabel";
+
+QLabel* clickable(QLabel* label, bool opensMenu = false) {
+    label->setProperty(kClickable, opensMenu ? QStringLiteral("menu") : QStringLiteral("button"));
+    label->setFocusPolicy(Qt::StrongFocus);
     label->setCursor(Qt::PointingHandCursor);
     return label;
+}
+
+// A label of a class of its own, so that the accessible interface below, not a plain label's, is
+// the one a screen reader is given for it.
+class MenuEntry : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
+// A menu-strip entry.
+QLabel* menuLabel(const char* name, const QString& caption, QWidget* parent, bool opensMenu = false) {
+    auto* label = clickable(named(new MenuEntry(caption, parent), name), opensMenu);
+    label->setAlignment(Qt::AlignCenter);
+    label->setContentsMargins(8, 1, 8, 1);
+    label->setAccessibleName(caption);
+    return label;
+}
+
+class ClickableLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickableLabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, label->property(kClickable).toString() == QStringLiteral("menu")
+                                       ? QAccessible::ButtonMenu
+                                       : QAccessible::Button) {}
+
+    QString text(QAccessible::Text which) const override {
+        const QString own = QAccessibleWidget::text(which);
+        if (which == QAccessible::Name && own.isEmpty()) {
+            return static_cast<const QLabel*>(widget())->text();
+        }
+        return own;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+    // Pressed as the keyboard presses it.
+    void doAction(const QString& name) override {
+        if (name != pressAction()) {
+            QAccessibleWidget::doAction(name);
+            return;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
+QAccessibleInterface* clickableLabelAccessible(const QString&, QObject* object) {
+    auto* label = qobject_cast<QLabel*>(object);
+    return label && label->property(kClickable).isValid() ? new ClickableLabelAccessible(label) : nullptr;
 }
 
 // The main window's body as its scroll area sees it: no height that follows the width, so that the
@@ -105,6 +168,8 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
       m_liveTimers(liveTimers),
       m_quit([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("main"));
+    static const bool accessibleLabels = (QAccessible::installFactory(clickableLabelAccessible), true);
+    Q_UNUSED(accessibleLabels);
     buildControls();
     connectHandlers();
     connectServices();
@@ -112,6 +177,7 @@ MainWindow::MainWindow(const Ports& ports, const Services& services, ProgramPath
     buildOffsetControls();
     buildAlarmControls();
     buildFollowControls();
+    orderTabs();
     new QuitWatch([this] { onSessionEnded(); }, this);
 }
 
@@ -187,10 +253,14 @@ void MainWindow::buildTitleStrip() {
                        "stop:1 #457b9d); }"));
     titleText = named(new QLabel(titleStrip), "titleText");
     titleText->setStyleSheet(QStringLiteral("color: white; font-size: 16pt; font-weight: bold;"));
-    trayButton = imageButton("trayButton", QStringLiteral("Tray"), QStringLiteral("tray.gif"),
-                             QStringLiteral("tray1.gif"), QString());
+    //: The title strip's button that hides the window into the tray
+    trayButton = imageButton("trayButton", tr("Tray"), QStringLiteral("tray.gif"), QStringLiteral("tray1.gif"),
+                             QString());
+    trayButton->setAccessibleName(tr("Tray"));
+    trayButton->setAccessibleDescription(tr("Hides the window into the tray; the bells go on"));
     minimizeButton = named(new QLabel(titleStrip), "minimizeButton");
     minimizeButton->setText(QStringLiteral("0"));
+    minimizeButton->setAccessibleName(tr("Minimize"));
     minimizeButton->setPixmap(QPixmap(img + QStringLiteral("/minimaze.gif")));
     minimizeButton->setCursor(Qt::PointingHandCursor);
     minimizeButton->setProperty("hover", QStringLiteral("0"));
@@ -209,20 +279,34 @@ void MainWindow::buildTitleStrip() {
 void MainWindow::buildMenuStrip() {
     menuStrip = named(new QWidget(this), "menuStrip");
     menuStrip->setAutoFillBackground(true);
+    // The entry with the keyboard's focus is framed.
     menuStrip->setStyleSheet(
-        QStringLiteral("#menuStrip { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"));
-    exitEntry = menuLabel("exitEntry", QStringLiteral("Exit"), menuStrip);
-    infoEntry = menuLabel("infoEntry", QStringLiteral("Infomation"), menuStrip);
-    helpEntry = menuLabel("helpEntry", QStringLiteral("Help"), menuStrip);
-    countdownEntry = menuLabel("countdownEntry", QStringLiteral("Countdown"), menuStrip);
-    bellCountEntry = menuLabel("bellCountEntry", QStringLiteral("Countdown next bell"), menuStrip);
-    calendarEntry = menuLabel("calendarEntry", QStringLiteral("Calendar"), menuStrip);
-    setupEntry = menuLabel("setupEntry", QStringLiteral("Set-up"), menuStrip);
-    ringLogEntry = menuLabel("ringLogEntry", QStringLiteral("Ring log"), menuStrip);
-    alarmEntry = menuLabel("alarmEntry", QStringLiteral("Alarm"), menuStrip);
+        QStringLiteral("#menuStrip { background: #e8eef4; border-bottom: 1px solid #b8c4d0; }"
+                       "#menuStrip > QLabel { border: 1px solid transparent; }"
+                       "#menuStrip > QLabel:focus { border: 1px dotted #1d3557; }"));
+    menuStrip->setAccessibleName(tr("Menu"));
+    //: The menu strip's entry that ends the program
+    exitEntry = menuLabel("exitEntry", tr("Exit"), menuStrip);
+    //: "Information": the program's version and maker
+    infoEntry = menuLabel("infoEntry", tr("Infomation"), menuStrip);
+    helpEntry = menuLabel("helpEntry", tr("Help"), menuStrip);
+    languageEntry = menuLabel("languageEntry", tr("Language"), menuStrip, true);
+    //: A countdown the operator sets, which rings the bell at zero
+    countdownEntry = menuLabel("countdownEntry", tr("Countdown"), menuStrip);
+    //: The time left until the next bell, shown large
+    bellCountEntry = menuLabel("bellCountEntry", tr("Countdown next bell"), menuStrip);
+    //: The school calendar
+    calendarEntry = menuLabel("calendarEntry", tr("Calendar"), menuStrip);
+    setupEntry = menuLabel("setupEntry", tr("Set-up"), menuStrip, true);
+    ringLogEntry = menuLabel("ringLogEntry", tr("Ring log"), menuStrip);
+    //: The alarm signals (fire, lockdown...)
+    alarmEntry = menuLabel("alarmEntry", tr("Alarm"), menuStrip, true);
     setupMenu = named(new QMenu(this), "setupMenu");
-    setupMenu->addAction(QStringLiteral("Export..."))->setObjectName(QStringLiteral("exportSetupAction"));
-    setupMenu->addAction(QStringLiteral("Import..."))->setObjectName(QStringLiteral("importSetupAction"));
+    //: Exports the whole set-up to one file
+    setupMenu->addAction(tr("Export..."))->setObjectName(QStringLiteral("exportSetupAction"));
+    //: Imports a set-up file in place of this computer's set-up
+    setupMenu->addAction(tr("Import..."))->setObjectName(QStringLiteral("importSetupAction"));
+    buildLanguageMenu();
     auto* menuLayout = new QHBoxLayout(menuStrip);
     menuLayout->setContentsMargins(4, 2, 4, 2);
     menuLayout->setSpacing(2);
@@ -239,18 +323,23 @@ void MainWindow::buildMenuStrip() {
 // The latest problem, until it is clicked.
 void MainWindow::buildWarningLine() {
     warningLine = named(new ElidedLabel(2, this), "warningLine");
-    warningLine->setStyleSheet(QStringLiteral(
-        "#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; }"));
-    warningLine->setCursor(Qt::PointingHandCursor);
+    warningLine->setStyleSheet(
+        QStringLiteral("#warningLine { color: #b00020; background: #fdecea; font-weight: bold; padding: 3px 10px; "
+                       "border: 1px solid transparent; }"
+                       "#warningLine:focus { border: 1px dotted #b00020; }"));
+    clickable(warningLine);
+    warningLine->setAccessibleDescription(tr("Opens the ring log"));
     warningLine->installEventFilter(this);
     warningLine->hide();
 }
 
 void MainWindow::buildTrayMenu() {
-    trayMenu = named(new QMenu(QStringLiteral("Help"), this), "trayMenu");
-    openWindowAction = trayMenu->addAction(QStringLiteral("Open Window"));
+    trayMenu = named(new QMenu(tr("Help"), this), "trayMenu");
+    //: The tray menu's entry that brings the window back
+    openWindowAction = trayMenu->addAction(tr("Open Window"));
     openWindowAction->setObjectName(QStringLiteral("openWindowAction"));
-    trayExitAction = trayMenu->addAction(QStringLiteral("Exit"));
+    //: The tray menu's entry that ends the program
+    trayExitAction = trayMenu->addAction(tr("Exit"));
     trayExitAction->setObjectName(QStringLiteral("trayExitAction"));
     trayIcon = named(new QSystemTrayIcon(QApplication::windowIcon(), this), "trayIcon");
     trayIcon->setContextMenu(trayMenu);
@@ -270,10 +359,12 @@ PanelServices MainWindow::panelServices() const {
 }
 
 QWidget* MainWindow::buildSetTimeMode() {
-    modeFrame = named(new QGroupBox(QStringLiteral("Set time mode"), this), "modeFrame");
-    intervalModeButton =
-        named(new QRadioButton(QStringLiteral("Auto interval"), modeFrame), "intervalModeButton");
-    manualModeButton = named(new QRadioButton(QStringLiteral("Manual input"), modeFrame), "manualModeButton");
+    //: How the bell times are set: by intervals or typed one by one
+    modeFrame = named(new QGroupBox(tr("Set time mode"), this), "modeFrame");
+    //: The bell times made from a start, an end and intervals
+    intervalModeButton = named(new QRadioButton(tr("Auto interval"), modeFrame), "intervalModeButton");
+    //: The bell times typed one by one
+    manualModeButton = named(new QRadioButton(tr("Manual input"), modeFrame), "manualModeButton");
     auto* modeLayout = new QVBoxLayout(modeFrame);
     modeLayout->addWidget(intervalModeButton);
     modeLayout->addWidget(manualModeButton);
@@ -281,10 +372,12 @@ QWidget* MainWindow::buildSetTimeMode() {
 }
 
 QWidget* MainWindow::buildDayMode() {
-    dayModeFrame = named(new QGroupBox(QStringLiteral("Apply day"), this), "dayModeFrame");
-    weekModeButton = named(new QRadioButton(QStringLiteral("Apply week"), dayModeFrame), "weekModeButton");
-    eachDayModeButton =
-        named(new QRadioButton(QStringLiteral("Set each day"), dayModeFrame), "eachDayModeButton");
+    //: Which days the bell times apply to
+    dayModeFrame = named(new QGroupBox(tr("Apply day"), this), "dayModeFrame");
+    //: The same bell times every day of the week
+    weekModeButton = named(new QRadioButton(tr("Apply week"), dayModeFrame), "weekModeButton");
+    //: Bell times of their own for each day of the week
+    eachDayModeButton = named(new QRadioButton(tr("Set each day"), dayModeFrame), "eachDayModeButton");
     auto* dayModeLayout = new QVBoxLayout(dayModeFrame);
     dayModeLayout->addWidget(weekModeButton);
     dayModeLayout->addWidget(eachDayModeButton);
@@ -292,18 +385,21 @@ QWidget* MainWindow::buildDayMode() {
 }
 
 QWidget* MainWindow::buildDaySelector() {
-    dayFrame = named(new QGroupBox(QStringLiteral("Select day"), this), "dayFrame");
+    dayFrame = named(new QGroupBox(tr("Select day"), this), "dayFrame");
     dayNameBox = named(new QLineEdit(dayFrame), "dayNameBox");
     dayNameBox->setReadOnly(true);
     dayNameBox->setMinimumWidth(100);
+    dayNameBox->setAccessibleName(tr("Day shown"));
     daySelector = named(new Spinner(0, 14, 1, /*upLowers=*/true, dayFrame), "daySelector");
-    noRingsBox = named(new QCheckBox(QStringLiteral("No rings"), dayFrame), "noRingsBox");
+    daySelector->setAccessibleName(tr("Select day"));
+    //: The day has no bells
+    noRingsBox = named(new QCheckBox(tr("No rings"), dayFrame), "noRingsBox");
     shownDayBox = named(new QLineEdit(QStringLiteral("1"), dayFrame), "shownDayBox");
     shownDayBox->hide();
     auto* dayLayout = new QGridLayout(dayFrame);
     dayLayout->addWidget(dayNameBox, 0, 0);
     dayLayout->addWidget(daySelector, 0, 1);
-    copyDaysButton = named(new QPushButton(QStringLiteral("Copy to days..."), dayFrame), "copyDaysButton");
+    copyDaysButton = named(new QPushButton(tr("Copy to days..."), dayFrame), "copyDaysButton");
     copyDaysButton->hide();  // "Set each day" only
     dayLayout->addWidget(copyDaysButton, 0, 2);
     dayLayout->addWidget(noRingsBox, 1, 0, 1, 2);
@@ -316,6 +412,7 @@ void MainWindow::arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLa
     body->addLayout(statusColumn, 3);
     body->addLayout(settingsColumn, 2);
     body->addLayout(scheduleColumn, 5);
+    bodyLayout = body;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -396,8 +493,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == menuStrip && event->type() == QEvent::MouseMove) {
         highlightEntry(nullptr);
     }
-    if (event->type() == QEvent::MouseButtonRelease && label && label->isEnabled() &&
-        label->rect().contains(static_cast<QMouseEvent*>(event)->pos())) {
+    // A click, or Enter or Space on the label with the keyboard's focus.
+    const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                         label && label->rect().contains(static_cast<QMouseEvent*>(event)->pos());
+    bool pressed = false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        pressed = plain && !key->isAutoRepeat() &&
+                  (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
+    }
+    if ((clicked || pressed) && label && label->isEnabled()) {
         if (entry) {
             highlightEntry(nullptr);
         }
@@ -415,7 +521,8 @@ MainWindow::ClickHandler MainWindow::clickHandler(const QLabel* label) const {
         {countdownEntry, &MainWindow::onCountdownClicked}, {bellCountEntry, &MainWindow::onBellCountClicked},
         {calendarEntry, &MainWindow::onCalendarClicked},   {setupEntry, &MainWindow::onSetupClicked},
         {ringLogEntry, &MainWindow::onRingLogClicked},     {alarmEntry, &MainWindow::onAlarmClicked},
-        {helpEntry, &MainWindow::onHelpClicked},           {infoEntry, &MainWindow::onInfoClicked}};
+        {helpEntry, &MainWindow::onHelpClicked},           {infoEntry, &MainWindow::onInfoClicked},
+        {languageEntry, &MainWindow::onLanguageClicked}};
     for (const auto& [entry, handler] : handlers) {
         if (entry == label) {
             return handler;
@@ -425,8 +532,8 @@ MainWindow::ClickHandler MainWindow::clickHandler(const QLabel* label) const {
 }
 
 QList<QLabel*> MainWindow::menuEntries() const {
-    return {exitEntry,     infoEntry,  helpEntry,    countdownEntry, bellCountEntry,
-            calendarEntry, setupEntry, ringLogEntry, alarmEntry};
+    return {exitEntry,     infoEntry,     helpEntry,  languageEntry, countdownEntry,
+            bellCountEntry, calendarEntry, setupEntry, ringLogEntry,  alarmEntry};
 }
 
 void MainWindow::highlightEntry(QLabel* lit) {
@@ -452,10 +559,121 @@ void MainWindow::onInfoClicked() {
     m_ports.dialogs->showModal(m_info1);
 }
 
+// --- The language ---
+
+void MainWindow::buildLanguageMenu() {
+    namespace language = corvalin::language;
+    languageMenu = named(new QMenu(this), "languageMenu");
+    auto* choices = new QActionGroup(languageMenu);
+    auto add = [&](const QString& code, const QString& caption, const QString& name) {
+        QAction* action = languageMenu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setData(code);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { onLanguageChosen(code); });
+    };
+    //: The language the computer's own settings ask for
+    add(QString(), tr("System language"), QStringLiteral("language_system"));
+    languageMenu->addSeparator();
+    // Each in its own name, never translated: a reader finds his own language whatever is shown.
+    for (const language::Shipped& shipped : language::shipped()) {
+        add(shipped.code, shipped.name, QStringLiteral("language_") + shipped.code);
+    }
+    languageMenu->addSeparator();
+    //: The texts as the program's code has them, with no translation (English and Korean mixed)
+    add(QString::fromLatin1(language::kOriginal), tr("Original texts"), QStringLiteral("language_original"));
+    connect(languageMenu, &QMenu::aboutToShow, this, &MainWindow::showLanguageChosen);
+    showLanguageChosen();
+}
+
+void MainWindow::showLanguageChosen() {
+    const QString chosen = corvalin::language::chosen(m_paths.dataFolder());
+    for (QAction* action : languageMenu->actions()) {
+        if (action->isCheckable()) {
+            action->setChecked(action->data().toString() == chosen);
+        }
+    }
+}
+
+void MainWindow::onLanguageClicked() {
+    showLanguageChosen();
+    languageMenu->popup(languageEntry->mapToGlobal(QPoint(0, languageEntry->height())));
+}
+
+void MainWindow::onLanguageChosen(const QString& code) {
+    const QString before = corvalin::language::chosen(m_paths.dataFolder());
+    QString why;
+    if (code != before && !corvalin::language::choose(m_paths.dataFolder(), code, &why)) {
+        m_ports.dialogs->warning(this, tr("The language could not be kept: %1").arg(why));
+        showLanguageChosen();
+        return;
+    }
+    showLanguageChosen();
+    if (code != before) {
+        m_ports.dialogs->message(this, tr("Language"), tr("The language is changed at the next start of Corvalin."),
+                                 Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    }
+}
+
+// --- The keyboard's way through the window ---
+
+void MainWindow::orderTabs() {
+    // The window's focus chain as it stands gives the order inside each panel.
+    QHash<const QWidget*, int> place;
+    for (QWidget* widget = nextInFocusChain(); widget && widget != this; widget = widget->nextInFocusChain()) {
+        if (place.contains(widget)) {
+            break;
+        }
+        place.insert(widget, static_cast<int>(place.size()));
+    }
+    // The areas of the window in the order of its strips and columns, left to right, top to bottom.
+    QList<QWidget*> areas;
+    std::function<void(QLayout*)> addAreas = [&](QLayout* layout) {
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem* item = layout->itemAt(i);
+            if (item->widget()) {
+                areas.append(item->widget());
+            } else if (item->layout()) {
+                addAreas(item->layout());
+            }
+        }
+    };
+    auto* bodyArea = findChild<QScrollArea*>(QStringLiteral("bodyArea"));
+    for (int i = 0; i < layout()->count(); ++i) {
+        QWidget* strip = layout()->itemAt(i)->widget();
+        if (strip == bodyArea) {
+            addAreas(bodyLayout);
+        } else if (strip) {
+            areas.append(strip);
+        }
+    }
+    // Tab goes into the body's controls, never stops at the body itself; the body scrolls to the
+    // control with the focus.
+    bodyArea->setFocusPolicy(Qt::NoFocus);
+    QList<QWidget*> order;
+    for (QWidget* area : areas) {
+        QList<QWidget*> controls = area->findChildren<QWidget*>();
+        controls.prepend(area);
+        QList<QWidget*> tabbed;
+        for (QWidget* control : controls) {
+            if ((control->focusPolicy() & Qt::TabFocus) && control->window() == this && place.contains(control)) {
+                tabbed.append(control);
+            }
+        }
+        std::stable_sort(tabbed.begin(), tabbed.end(),
+                         [&](const QWidget* a, const QWidget* b) { return place.value(a) < place.value(b); });
+        order.append(tabbed);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
+}
+
 // --- Start-up ---
 
 void MainWindow::showFailure(const QString& description) {
-    m_ports.dialogs->message(this, QString(), QStringLiteral("Error Number : "), Dialogs::Icon::None,
+    m_ports.dialogs->message(this, QString(), tr("Error Number : "), Dialogs::Icon::None,
                              Dialogs::Buttons::Ok);
     m_ports.dialogs->message(this, QString(), description, Dialogs::Icon::None, Dialogs::Buttons::Ok);
 }
@@ -516,7 +734,8 @@ void MainWindow::showStoredSetup() {
     m_bells->resumeAlarm();
 
     titleText->setText(kProduct);
-    soundsPanel->cardFrame()->setTitle(QStringLiteral("Dedicated ") + kProduct + QStringLiteral(" soundcard"));
+    //: %1 is the program's name: the sound card kept for the bells alone
+    soundsPanel->cardFrame()->setTitle(tr("Dedicated %1 soundcard").arg(kProduct));
     servicePanel->showBellOffset();
     soundsPanel->showStoredCard();
     soundsPanel->fillSoundList();
@@ -649,8 +868,7 @@ void MainWindow::showCloseHint(int tries) {
     }
     trayIcon->showMessage(
         kProduct,
-        QStringLiteral("The bells go on: Corvalin keeps running here. To end it, choose Exit "
-                       "in this icon's menu."),
+        tr("The bells go on: Corvalin keeps running here. To end it, choose Exit in this icon's menu."),
         QSystemTrayIcon::Information);
 }
 
@@ -690,3 +908,5 @@ FrmBellCount* MainWindow::bellCountWindow() {
     }
     return m_bellCount;
 }
+
+#include "mainwindow.moc"

@@ -163,8 +163,8 @@ public:
     FrmBellCount* bellCountWindow();
     FrmCountDown* countDownWindow();
     // The menu strip: "Countdown", "Countdown next bell", "Calendar", "Set-up", "Ring log", "Help",
-    // "Infomation";
-    // the entry under the pointer is lit.
+    // "Language", "Infomation"; the entry under the pointer is lit. Each entry takes the keyboard's
+    // focus by Tab, and Enter or Space does what a click does.
     void onCountdownClicked();
     void onBellCountClicked();
     void onCalendarClicked();
@@ -174,6 +174,11 @@ public:
     void onImportSetupTriggered();
     void onHelpClicked();
     void onInfoClicked();
+    // "Language": a small menu of the shipped languages, the system's and the original texts; the
+    // choice is kept in the data folder and takes effect at the next start.
+    void onLanguageClicked();
+    // `code`: a shipped language's, corvalin::language::kOriginal, or empty for the system's.
+    void onLanguageChosen(const QString& code);
     void highlightEntry(QLabel* entry);
 
     // --- School calendar ---
@@ -208,7 +213,9 @@ private:
     QLabel* calendarEntry;
     QLabel* setupEntry;
     QLabel* ringLogEntry;
+    QLabel* languageEntry;
     QMenu* setupMenu;
+    QMenu* languageMenu;
     QLabel* warningLine;
     QMenu* trayMenu;
     QSystemTrayIcon* trayIcon;
@@ -260,6 +267,9 @@ private:
     void buildTitleStrip();
     void buildMenuStrip();
     void buildWarningLine();
+    void buildLanguageMenu();
+    // The language menu's check mark on the choice kept in the data folder.
+    void showLanguageChosen();
     void buildTrayMenu();
     QWidget* buildTodayBells();
     QWidget* buildSetTimeMode();
@@ -267,6 +277,10 @@ private:
     QWidget* buildDaySelector();
     // The strips above a body of three columns that scrolls on a screen too small for it.
     void arrangeBody(QLayout* statusColumn, QLayout* settingsColumn, QLayout* scheduleColumn);
+    QLayout* bodyLayout = nullptr;  // the three columns
+    // Tab goes through the strips top to bottom, then the body's columns left to right, each
+    // column top to bottom; inside a panel in the order the panel gives its controls.
+    void orderTabs();
     void buildTimers();
     // Start-up: this copy takes the bells (false when another copy runs them), shows the stored
     // set-up, and goes on as the options and a copy that rang before say.
@@ -338,7 +352,8 @@ private:
     void showImportedSettings();
 
     // Pieces of the modes and day selector.
-    QString dayCaption(int day) const;
+    // As shown (translated), or as the ring log writes it (`shown` false).
+    QString dayCaption(int day, bool shown = true) const;
     void setSelectorSilently(int value);
 
     WindowPorts m_ports;

@@ -27,9 +27,11 @@ CalendarWindow* MainWindow::calendarWindow() {
 void MainWindow::onCalendarClicked() {
     if (settingsLocked()) {
         // The calendar's files travel with the set-up: a change here would be gone at its next version.
-        m_ports.dialogs->message(this, QStringLiteral("Calendar"),
-                                 QStringLiteral("The school calendar is managed from %1 with the rest of the set-up; "
-                                                "change it there.")
+        //: The school calendar
+        m_ports.dialogs->message(this, tr("Calendar"),
+                                 //: %1 is the web address the set-up is followed from
+                                 tr("The school calendar is managed from %1 with the rest of the set-up; "
+                                    "change it there.")
                                      .arg(followPanel->followed()),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return;

@@ -70,10 +70,10 @@ void MainWindow::onCopyDaysClicked() {
     }
     QStringList targetNames;
     for (const int day : targets) {
-        targetNames.append(dayCaption(day));
+        targetNames.append(dayCaption(day, false));
     }
     logNote(QStringLiteral("the list of %1 was copied to %2")
-                .arg(dayCaption(source), targetNames.join(QStringLiteral(", "))));
+                .arg(dayCaption(source, false), targetNames.join(QStringLiteral(", "))));
 }
 
 bool MainWindow::mayReplaceOwnLists(int source, const QList<int>& targets, bool interval) {
@@ -90,12 +90,14 @@ bool MainWindow::mayReplaceOwnLists(int source, const QList<int>& targets, bool 
     if (replaced.isEmpty()) {
         return true;
     }
+    //: %1 is one day, %2 the day whose list is copied
+    const QString one = tr("%1 already has a list of its own. Replace it with the list of %2?");
+    //: %1 lists several days, %2 is the day whose list is copied
+    const QString many = tr("%1 already have lists of their own. Replace them with the list of %2?");
+    //: Between the days of a list
+    const QString days = replaced.join(tr(", "));
     const auto answer = m_ports.dialogs->message(
-        this, QStringLiteral("Copy to days"),
-        (replaced.size() == 1
-             ? QStringLiteral("%1 already has a list of its own. Replace it with the list of %2?")
-             : QStringLiteral("%1 already have lists of their own. Replace them with the list of %2?"))
-            .arg(replaced.join(QStringLiteral(", ")), dayCaption(source)),
+        this, tr("Copy to days"), (replaced.size() == 1 ? one : many).arg(days, dayCaption(source)),
         Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     return answer == Dialogs::Answer::Yes;
 }

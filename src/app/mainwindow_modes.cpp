@@ -19,18 +19,15 @@
 
 namespace days = corvalin::days;
 
-namespace {
-
-const QString kAllDays = QStringLiteral("All days");
-
-}  // namespace
-
-QString MainWindow::dayCaption(int day) const {
+QString MainWindow::dayCaption(int day, bool shown) const {
     if (days::isTemplateDay(day)) {
-        return QString::fromStdString(days::templateCaption(day));
+        //: "template %1": the %1st of the stored day lists the day selector offers after Saturday
+        return shown ? tr("templet%1").arg(day - days::kFirstTemplateDay + 1)
+                     : QString::fromStdString(days::templateCaption(day));
     }
     if (days::isWeekday(day)) {
-        return QLocale::system().dayName(corvalin::clock::isoFromDayNumber(day));
+        // The ring log names the day in English, whatever the language shown.
+        return (shown ? QLocale::system() : QLocale::c()).dayName(corvalin::clock::isoFromDayNumber(day));
     }
     return QString();
 }
@@ -87,7 +84,8 @@ void MainWindow::onWeekModeChosen() {
     } else {
         m_loadPhase = 2;
     }
-    dayNameBox->setText(kAllDays);
+    //: The day selector's caption while the same times apply to every day
+    dayNameBox->setText(tr("All days"));
     if (intervalModeButton->isChecked()) {
         intervalPanel->clearBellSounds();
         loadWeekInterval();
@@ -110,8 +108,9 @@ void MainWindow::onEachDayModeChosen() {
     daySelector->setValue(today);  // shownDayBox already names today: nothing is stored into today's file
     if (m_loadPhase == 2) {
         saveOptions();
-        m_ports.dialogs->message(this, QStringLiteral("Help"),
-                                 QStringLiteral("Click arrow in right [Select day], Seting each day bell time."),
+        m_ports.dialogs->message(this, tr("Help"),
+                                 //: "Click the arrows on the right of [Select day] to set each day's bell times."
+                                 tr("Click arrow in right [Select day], Seting each day bell time."),
                                  Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     } else {
         m_loadPhase = 2;

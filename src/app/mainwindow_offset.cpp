@@ -19,28 +19,32 @@
 #include "ui/widgets/dialogs.h"
 
 void MainWindow::buildOffsetControls() {
-    QAction* entry = setupMenu->addAction(QStringLiteral("Bell time offset..."));
+    QAction* entry = setupMenu->addAction(tr("Bell time offset..."));
     entry->setObjectName(QStringLiteral("bellOffsetAction"));
     connect(entry, &QAction::triggered, this, &MainWindow::onBellOffsetTriggered);
 }
 
 void MainWindow::onBellOffsetTriggered() {
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Bell time offset"));
-    auto* text = new QLabel(QStringLiteral("Every bell rings this many seconds after the computer's clock (before it "
-                                           "when negative), so that the bells match the building's clocks:"),
+    dialog.setWindowTitle(tr("Bell time offset"));
+    auto* text = new QLabel(tr("Every bell rings this many seconds after the computer's clock (before it "
+                               "when negative), so that the bells match the building's clocks:"),
                             &dialog);
     text->setWordWrap(true);
     auto* seconds = new QSpinBox(&dialog);
     seconds->setObjectName(QStringLiteral("offsetSeconds"));
     seconds->setRange(-corvalin::settings::kLargestBellOffset, corvalin::settings::kLargestBellOffset);
-    seconds->setSuffix(QStringLiteral(" s"));
+    //: Seconds, after a number
+    seconds->setSuffix(tr(" s"));
+    text->setBuddy(seconds);
+    seconds->setAccessibleName(tr("Bell time offset"));
+    seconds->setAccessibleDescription(text->text());
     const int before = m_services.store->loadBellOffset();
     seconds->setValue(before);
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(tr("OK"), &dialog);
     ok->setObjectName(QStringLiteral("offsetOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* cancel = new QPushButton(tr("Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("offsetCancel"));
     connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -107,7 +107,8 @@ void MainWindow::showLatestProblem() {
                          QStringLiteral("  ") + open.last().text;
     // At most two lines on the window, however long the problem: the whole of it in the tooltip.
     warningLine->setText(line);
-    warningLine->setToolTip(line + QStringLiteral("\n\nClick to open the ring log"));
+    //: %1 is the problem, as the ring log has it
+    warningLine->setToolTip(tr("%1\n\nClick to open the ring log").arg(line));
     warningLine->show();
 }
 
@@ -160,7 +161,8 @@ void MainWindow::lockForService(bool locked) {
 // bells' clock) they are locked again once they show the new day.
 void MainWindow::showToday() {
     if (weekModeButton->isChecked()) {
-        dayNameBox->setText(QStringLiteral("All days"));
+        //: The day selector's caption while the same times apply to every day
+        dayNameBox->setText(tr("All days"));
     } else {
         const int today = corvalin::clock::dayNumberFromIso(currentTime().date().dayOfWeek());
         dayNameBox->setText(dayCaption(today));

@@ -26,7 +26,8 @@ namespace setup = corvalin::setup;
 
 namespace {
 
-const QString kSetupFiles = QStringLiteral("Corvalin set-up (*.zip)");
+//: The file dialog's filter; keep "(*.zip)" as it is
+const char* const kSetupFiles = QT_TRANSLATE_NOOP("MainWindow", "Corvalin set-up (*.zip)");
 
 }  // namespace
 
@@ -37,50 +38,54 @@ void MainWindow::onSetupClicked() {
 void MainWindow::onExportSetupTriggered() {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("corvalin-setup-%1.zip").arg(currentTime().date().toString(Qt::ISODate)));
-    const QString file =
-        m_ports.dialogs->saveFileName(this, QStringLiteral("Export the set-up"), suggested, kSetupFiles);
+    const QString file = m_ports.dialogs->saveFileName(this, tr("Export the set-up"), suggested, tr(kSetupFiles));
     if (file.isEmpty()) {
         return;
     }
     if (const QString why = setup::exportSetup(m_paths, file); !why.isEmpty()) {
         reportProblem(QStringLiteral("the set-up was not exported: ") + why);
-        m_ports.dialogs->warning(this, QStringLiteral("The set-up was not exported: ") + why);
+        //: %1 says why
+        m_ports.dialogs->warning(this, tr("The set-up was not exported: %1").arg(why));
         return;
     }
     const QString shown = QDir::toNativeSeparators(file);
     logNote(QStringLiteral("the set-up was exported to ") + shown);
     // The signature of an older set-up beside it cannot match this one: it goes, so that nobody
     // publishes the two together.
-    QString signature;
+    QString said = tr("The set-up was exported to %1.").arg(shown);
     const QFileInfo oldSignature(file + QStringLiteral(".sig"));
     if (oldSignature.exists() || oldSignature.isSymLink()) {
-        signature = !oldSignature.isDir() && QFile::remove(oldSignature.filePath())
-                        ? QStringLiteral(" The signature of an older set-up beside it, %1, was removed.")
-                        : QStringLiteral(" The signature of an older set-up beside it, %1, does not match it and "
-                                         "could not be removed: remove it before publishing the set-up.");
-        signature = signature.arg(QDir::toNativeSeparators(oldSignature.filePath()));
+        const bool removed = !oldSignature.isDir() && QFile::remove(oldSignature.filePath());
+        //: %1 is the set-up's file, %2 the signature file beside it
+        const QString gone = tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, was "
+                                "removed.");
+        //: %1 is the set-up's file, %2 the signature file beside it
+        const QString left = tr("The set-up was exported to %1. The signature of an older set-up beside it, %2, does "
+                                "not match it and could not be removed: remove it before publishing the set-up.");
+        said = (removed ? gone : left)
+                   .arg(shown, QDir::toNativeSeparators(oldSignature.filePath()));
     }
-    m_ports.dialogs->message(this, QString(), QStringLiteral("The set-up was exported to %1.").arg(shown) + signature,
-                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    m_ports.dialogs->message(this, QString(), said, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
 void MainWindow::onImportSetupTriggered() {
-    const QString file = m_ports.dialogs->openFileName(this, QStringLiteral("Import a set-up"), kSetupFiles);
+    const QString file = m_ports.dialogs->openFileName(this, tr("Import a set-up"), tr(kSetupFiles));
     if (file.isEmpty()) {
         return;
     }
     const setup::Contents contents = setup::readSetup(file);
     if (!contents.ok()) {
         reportProblem(contents.refusal);
-        m_ports.dialogs->warning(this, contents.refusal + QStringLiteral(". Nothing was changed."));
+        //: %1 says why the file cannot be imported
+        m_ports.dialogs->warning(this, tr("%1. Nothing was changed.").arg(contents.refusal));
         return;
     }
+    //: %1 describes what the file holds
     const QString question =
-        setup::describeSetup(m_paths, contents) +
-        QStringLiteral(
-            "\n\nReplace the set-up of this computer with this one? Its settings take the place of "
-            "every setting now in use; the bell service, if it runs, starts again with them.");
-    if (m_ports.dialogs->message(this, QStringLiteral("Import a set-up"), question, Dialogs::Icon::Question,
+        tr("%1\n\nReplace the set-up of this computer with this one? Its settings take the place of "
+           "every setting now in use; the bell service, if it runs, starts again with them.")
+            .arg(setup::describeSetup(m_paths, contents));
+    if (m_ports.dialogs->message(this, tr("Import a set-up"), question, Dialogs::Icon::Question,
                                  Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
         return;
     }

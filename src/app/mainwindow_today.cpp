@@ -40,7 +40,8 @@ void MainWindow::buildTodayControls() {
 
 void MainWindow::showSkipNext() {
     const QString at = shortTime(*m_bells);
-    skipNextAction->setText(QStringLiteral("Skip next bell (%1)").arg(at));
+    //: %1 is the next bell's time, as 10:50
+    skipNextAction->setText(tr("Skip next bell (%1)").arg(at));
     skipNextAction->setVisible(m_bells->isRunning() && !at.isEmpty());
 }
 

@@ -13,8 +13,10 @@
 RingLogWindow::RingLogWindow(QString path, QWidget* parent)
     : QDialog(parent), m_path(std::move(path)), m_text(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("ringLogWindow"));
-    setWindowTitle(QStringLiteral("Ring log"));
+    setWindowTitle(tr("Ring log"));
     m_text->setObjectName(QStringLiteral("ringLogText"));
+    m_text->setAccessibleName(tr("Ring log"));
+    m_text->setAccessibleDescription(tr("Every bell rung and every problem, newest last"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -34,9 +36,10 @@ void RingLogWindow::reload() {
     if (const auto bytes = readWholeFile(m_path, kLargestLog, &why)) {
         text = QString::fromUtf8(*bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     } else if (!why.isEmpty()) {
-        text = QStringLiteral("The ring log %1 cannot be shown: %2.").arg(QDir::toNativeSeparators(m_path), why);
+        //: %1 is the ring log's file, %2 says why
+        text = tr("The ring log %1 cannot be shown: %2.").arg(QDir::toNativeSeparators(m_path), why);
     } else {
-        text = QStringLiteral("Nothing has been logged yet.");
+        text = tr("Nothing has been logged yet.");
     }
     m_text->setPlainText(text);
     m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());

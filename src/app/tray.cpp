@@ -67,9 +67,13 @@ void MainWindow::showTrayState() {
 
 QString MainWindow::trayTip() const {
     if (!m_bells->alarm().isEmpty()) {
-        return kProduct + QStringLiteral("-Alarm: ") + m_bells->alarm();
+        //: %1 is the program's name, %2 the alarm signal that sounds
+        return tr("%1-Alarm: %2").arg(kProduct, m_bells->alarm());
     }
-    return kProduct + (!m_bells->isRunning() ? QStringLiteral("-Stop") : QStringLiteral("-Excuting..."));
+    //: %1 is the program's name: the bells are stopped
+    return !m_bells->isRunning() ? tr("%1-Stop").arg(kProduct)
+                                 //: %1 is the program's name: "Executing...", the bells run
+                                 : tr("%1-Excuting...").arg(kProduct);
 }
 
 void MainWindow::goToTray() {

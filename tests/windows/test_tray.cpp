@@ -1,9 +1,12 @@
 // The window's own chrome: into the tray and back (the tip by the service's state, "Open Window",
-// minimising, the tray icon's double click), the title strip's minimise picture, and the menu
-// strip's highlight and windows.
+// minimising, the tray icon's double click), the title strip's minimise picture, the menu
+// strip's highlight and windows, the keyboard's way through the window, and the language menu.
+#include <QAccessible>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QtTest>
 
+#include "core/base/language.h"
 #include "windowfixture.h"
 
 namespace {
@@ -132,6 +135,73 @@ private Q_SLOTS:
         QTest::mouseClick(find<QLabel>(w, "infoEntry"), Qt::LeftButton);
         QVERIFY(shown.contains("info1:Corvalin infomation"));
         QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
+    }
+
+    // Tab from the first control goes through the strips, then the columns left to right, each top
+    // to bottom, and reaches "Ring now"; Enter or Space on a menu-strip entry, or a screen reader's
+    // press, does what a click does.
+    void keyboard() {
+        WindowFixture f;
+        auto* w = f.load();
+        // The lines under the menu strip, made after the body, come before it all the same.
+        w->reportProblem("the test's problem");
+        f.settle();
+        find<QWidget>(w, "alarmStrip")->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* first = find<QWidget>(w, "trayButton");
+        first->setFocus();
+        QStringList visited;
+        while (visited.size() < 200 && !visited.contains("ringNowButton")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == first) {
+                break;
+            }
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        const QStringList order{"exitEntry",   "helpEntry", "languageEntry",      "warningLine",  "alarmStop",
+                                "startButton", "todayList", "intervalModeButton", "autoStartBox", "soundList",
+                                "ringNowButton"};
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            const qsizetype before = visited.indexOf(order.at(i - 1));
+            QVERIFY2(before >= 0 && before < visited.indexOf(order.at(i)), qPrintable(visited.join(' ')));
+        }
+        QVERIFY(!visited.contains("bodyArea"));
+
+        auto* help = find<QLabel>(w, "helpEntry");
+        help->setFocus();
+        QTest::keyClick(help, Qt::Key_Return);
+        QCOMPARE(f.fakes.dialogs.modals.size(), 1);
+        QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("help1"));
+        // To a screen reader an entry is a button named by its caption, pressed as a click presses it.
+        QAccessibleInterface* helpButton = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(helpButton->role(), QAccessible::Button);
+        QCOMPARE(helpButton->text(QAccessible::Name), QString("Help"));
+        helpButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.fakes.dialogs.modals.size(), 2);
+        QTest::keyClick(find<QLabel>(w, "languageEntry"), Qt::Key_Space);
+        QVERIFY(find<QMenu>(w, "languageMenu")->isVisible());
+        find<QMenu>(w, "languageMenu")->hide();
+    }
+
+    // The choice is kept for the next start, and said so; "System language" removes it.
+    void languageMenu() {
+        WindowFixture f;
+        auto* w = f.load();
+        const QString data = w->paths().dataFolder();
+        auto* menu = find<QMenu>(w, "languageMenu");
+        QVERIFY(find<QAction>(menu, "language_system")->isChecked());
+        f.fakes.dialogs.messages.clear();
+        find<QAction>(menu, "language_de")->trigger();
+        QCOMPARE(corvalin::language::chosen(data), QString("de"));
+        QCOMPARE(f.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(f.fakes.dialogs.messages.first().text, QString("The language is changed at the next start of Corvalin."));
+        find<QAction>(menu, "language_original")->trigger();
+        QCOMPARE(corvalin::language::chosen(data), QString(corvalin::language::kOriginal));
+        QVERIFY(find<QAction>(menu, "language_original")->isChecked());
+        find<QAction>(menu, "language_system")->trigger();
+        QCOMPARE(corvalin::language::chosen(data), QString());
+        QVERIFY(find<QAction>(menu, "language_system")->isChecked());
     }
 
     // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
