@@ -69,6 +69,13 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+    // An exception's action ("no bells", "ring templet 3"), days ("2026-12-24 to 2027-01-06") and
+    // label with action, as shown: in the operator's language, the same as the calendar's own
+    // texts without a translation.
+    static QString actionShown(int what);
+    static QString daysShown(const corvalin::calendar::DateException& exception);
+    static QString summaryShown(const corvalin::calendar::DateException& exception);
+
 Q_SIGNALS:
     // A subscription was added: its feed is to be fetched now.
     void subscribed(const QString& address);
