@@ -67,10 +67,12 @@ QString date(const cal::Date& day) {
 }  // namespace
 
 QString CalendarWindow::actionShown(int what) {
-    //: What happens on the exception's days: no bell rings
-    return what == cal::kNoBells ? tr("no bells")
-                                 //: "ring template %1": the bells of stored time list %1 ring
-                                 : tr("ring templet %1").arg(what);
+    if (what == cal::kNoBells) {
+        //: What happens on the exception's days: no bell rings
+        return tr("no bells");
+    }
+    //: "ring template %1": the bells of stored time list %1 ring
+    return tr("ring templet %1").arg(what);
 }
 
 QString CalendarWindow::daysShown(const cal::DateException& e) {
@@ -202,6 +204,8 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
         exceptionList_Change(exceptionList->indexOfTopLevelItem(item));
     });
     connect(monthView, &QCalendarWidget::clicked, this, &CalendarWindow::monthView_Click);
+    // From the keyboard: the arrow keys move to a day, Enter chooses it as a click does.
+    connect(monthView, &QCalendarWidget::activated, this, &CalendarWindow::monthView_Click);
     connect(monthView, &QCalendarWidget::currentPageChanged, this, &CalendarWindow::markMonth);
     connect(m_calendar, &SchoolCalendar::changed, this, &CalendarWindow::showExceptions);
 

@@ -56,7 +56,8 @@ public:
     void subscribe(const QString& address, const QString& label);
     // A list line was chosen: its exception fills the editors and the month view turns to it.
     void exceptionList_Change(int row);
-    // A day was clicked: the exception that decides it is chosen, or the editors take the day.
+    // A day was clicked (or chosen with Enter): the exception that decides it is chosen, or the
+    // editors take the day.
     void monthView_Click(const QDate& day);
 
     // Imports the file: refused with a message, or its list shown and added when the operator says so.

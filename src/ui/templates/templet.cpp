@@ -11,7 +11,6 @@ Templet::Templet(const QString& imageFolder, QWidget* parent)
     //: "Select template": one of the six stored time lists
     : QDialog(parent), frame(new QGroupBox(tr("Select templet"), this)) {
     setObjectName(QStringLiteral("templet"));
-    //: "Select template"
     setWindowTitle(tr("Select templet"));
     auto* grid = new QGridLayout(frame);
     for (int k = 1; k <= 6; ++k) {
