@@ -89,12 +89,14 @@ private Q_SLOTS:
         QCOMPARE(typed, QByteArray("2026-12-21,2027-01-03,0,Christmas\r\n"));
 
         QStringList shown;
+        QString summary;
         QByteArray fileWhileShown;
         bool addEnabled = false;
         f.fakes.dialogs.whileModal = [&](QWidget* window) {
             auto* preview = qobject_cast<IcsPreview*>(window);
             QVERIFY(preview);
             shown = items(preview->icsList);
+            summary = preview->icsSummary->text();
             fileWhileShown = f.folder.readData("calendar.ini");
             addEnabled = preview->addImported->isEnabled();
             (addEnabled ? preview->addImported : preview->cancelImport)->click();
@@ -131,10 +133,13 @@ private Q_SLOTS:
         QCOMPARE(after, (lines.join("\r\n") + "\r\n").toUtf8());
         QCOMPARE(c->exceptionList->topLevelItemCount(), 58);
 
-        // The same file again: everything is already there, nothing can be added.
-        f.fakes.dialogs.files.enqueue(f.folder.path() + "/school.ics");
+        // The same file again: everything is already there, nothing can be added. Its name is
+        // shown as it is, even with a placeholder's look.
+        f.fakes.dialogs.files.enqueue(writeIcs(f.folder, "term %2.ics", kSchoolYear));
         imported(c, [c] { c->importIcs->click(); });
         QVERIFY(!addEnabled);
+        QVERIFY2(summary.startsWith("term %2.ics: 58 all-day events from today on, 0 of them new."),
+                 qPrintable(summary));
         QCOMPARE(shown.size(), 58);
         QCOMPARE(shown.filter("(already in the calendar)").size(), 58);
         QCOMPARE(f.folder.readData("calendar.ini"), after);

@@ -170,6 +170,24 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(c.count, "inputHourBox")->text(), QString("0"));
     }
 
+    // From the keyboard: the arrow keys step a spinner that has the focus, and Escape closes
+    // either full-screen view, whichever of its buttons has the focus.
+    void keyboard() {
+        CountWindow c;
+        QTest::keyClick(find<Spinner>(c.count, "minuteSpin"), Qt::Key_Up);
+        QCOMPARE(find<QLineEdit>(c.count, "inputMinuteBox")->text(), QString("1"));
+        QTest::keyClick(find<Spinner>(c.count, "minuteSpin"), Qt::Key_Down);
+        QCOMPARE(find<QLineEdit>(c.count, "inputMinuteBox")->text(), QString("0"));
+        FrmFullScreen* full = c.w->fullScreen();
+        FrmBellCount* bellCount = c.w->bellCountWindow();
+        for (auto [view, button] : {std::pair<QWidget*, QWidget*>{full, full->smallWindowButton},
+                                    std::pair<QWidget*, QWidget*>{bellCount, bellCount->closeButton}}) {
+            view->show();
+            QTest::keyClick(button, Qt::Key_Escape);
+            QVERIFY(view->isHidden());
+        }
+    }
+
     // By the screen's width: the table's sizes whenever the digits fit across the screen in the
     // font they are drawn with, else the largest size at which they do; the clock above the centre
     // line, the count below, buttons under the count.

@@ -60,25 +60,53 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+QString date(const cal::Date& day) {
+    return text(cal::formatDate(day));
+}
+
 }  // namespace
+
+QString CalendarWindow::actionShown(int what) {
+    if (what == cal::kNoBells) {
+        //: What happens on the exception's days: no bell rings
+        return tr("no bells");
+    }
+    //: "ring template %1": the bells of stored time list %1 ring
+    return tr("ring templet %1").arg(what);
+}
+
+QString CalendarWindow::daysShown(const cal::DateException& e) {
+    //: From one day to another, both included (the days are written yyyy-MM-dd)
+    return e.first == e.last ? date(e.first) : tr("%1 to %2").arg(date(e.first), date(e.last));
+}
+
+QString CalendarWindow::summaryShown(const cal::DateException& e) {
+    //: An exception's label, then what happens on its days
+    return e.label.empty() ? actionShown(e.what) : tr("%1: %2").arg(text(e.label), actionShown(e.what));
+}
 
 CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock* clock, QWidget* parent)
     : QDialog(parent), m_calendar(calendar), m_dialogs(dialogs), m_clock(clock) {
     setObjectName(QStringLiteral("calendar"));
-    setWindowTitle(QStringLiteral("Calendar"));
+    setWindowTitle(tr("Calendar"));
 
     monthView = named(new QCalendarWidget(this), "monthView");
     monthView->setGridVisible(true);
     monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    monthView->setAccessibleName(tr("Month"));
+    monthView->setAccessibleDescription(tr("Exception days are marked; choosing a day chooses the exception that "
+                                           "decides it, or puts the day into the first and last day boxes"));
     exceptionList = named(new QTreeWidget(this), "exceptionList");
-    exceptionList->setHeaderLabels({QStringLiteral("Days"), QStringLiteral("What"), QStringLiteral("Label")});
+    //: Column heads of the list of date exceptions: the days, what happens on them, their label
+    exceptionList->setHeaderLabels({tr("Days"), tr("What"), tr("Label")});
     exceptionList->setRootIsDecorated(false);
     exceptionList->setUniformRowHeights(true);
     exceptionList->setSelectionMode(QAbstractItemView::SingleSelection);
     exceptionList->header()->setStretchLastSection(true);
     exceptionList->setMinimumWidth(480);
     subscriptionList = named(new QTreeWidget(this), "subscriptionList");
-    subscriptionList->setHeaderLabels({QStringLiteral("Subscription"), QStringLiteral("Address"), QStringLiteral("State")});
+    //: Column heads of the list of subscribed calendars
+    subscriptionList->setHeaderLabels({tr("Subscription"), tr("Address"), tr("State")});
     subscriptionList->setRootIsDecorated(false);
     subscriptionList->setUniformRowHeights(true);
     subscriptionList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,33 +116,48 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     firstDay = dateBox("firstDay", this);
     lastDay = dateBox("lastDay", this);
     what = named(new QComboBox(this), "what");
-    what->addItem(text(cal::actionText(cal::kNoBells)));
+    what->addItem(actionShown(cal::kNoBells));
     for (int k = 1; k <= cal::kLastTemplate; ++k) {
-        what->addItem(text(cal::actionText(k)));
+        what->addItem(actionShown(k));
     }
     label = named(new QLineEdit(this), "label");
     label->setMaxLength(cal::kLongestLabel);
-    label->setPlaceholderText(QStringLiteral("for example Winter holidays"));
+    label->setPlaceholderText(tr("for example Winter holidays"));
 
-    addException = named(new QPushButton(QStringLiteral("Add"), this), "addException");
-    changeException = named(new QPushButton(QStringLiteral("Change"), this), "changeException");
-    deleteException = named(new QPushButton(QStringLiteral("Delete"), this), "deleteException");
-    importIcs = named(new QPushButton(QStringLiteral("Import iCalendar..."), this), "importIcs");
-    subscribeFeed = named(new QPushButton(QStringLiteral("Subscribe..."), this), "subscribeFeed");
-    refreshFeeds = named(new QPushButton(QStringLiteral("Refresh"), this), "refreshFeeds");
-    refreshFeeds->setToolTip(QStringLiteral("Fetch the subscribed calendars again now"));
-    unsubscribeFeed = named(new QPushButton(QStringLiteral("Unsubscribe"), this), "unsubscribeFeed");
-    unsubscribeFeed->setToolTip(QStringLiteral("End the subscription chosen in the list and delete its days"));
-    closeCalendar = named(new QPushButton(QStringLiteral("Close"), this), "closeCalendar");
+    //: Adds a date exception
+    addException = named(new QPushButton(tr("Add"), this), "addException");
+    //: Changes the chosen date exception
+    changeException = named(new QPushButton(tr("Change"), this), "changeException");
+    //: Deletes the chosen date exception
+    deleteException = named(new QPushButton(tr("Delete"), this), "deleteException");
+    importIcs = named(new QPushButton(tr("Import iCalendar..."), this), "importIcs");
+    subscribeFeed = named(new QPushButton(tr("Subscribe..."), this), "subscribeFeed");
+    //: Fetches the subscribed calendars again
+    refreshFeeds = named(new QPushButton(tr("Refresh"), this), "refreshFeeds");
+    refreshFeeds->setToolTip(tr("Fetch the subscribed calendars again now"));
+    refreshFeeds->setAccessibleDescription(refreshFeeds->toolTip());
+    unsubscribeFeed = named(new QPushButton(tr("Unsubscribe"), this), "unsubscribeFeed");
+    unsubscribeFeed->setToolTip(tr("End the subscription chosen in the list and delete its days"));
+    unsubscribeFeed->setAccessibleDescription(unsubscribeFeed->toolTip());
+    closeCalendar = named(new QPushButton(tr("Close"), this), "closeCalendar");
 
+    // The editors' labels name them for a screen reader, as the lists' labels do.
+    auto buddy = [this](const QString& caption, QWidget* control) {
+        auto* tag = new QLabel(caption, this);
+        tag->setBuddy(control);
+        control->setAccessibleName(caption);
+        return tag;
+    };
     auto* editor = new QGridLayout;
-    editor->addWidget(new QLabel(QStringLiteral("First day"), this), 0, 0);
+    editor->addWidget(buddy(tr("First day"), firstDay), 0, 0);
     editor->addWidget(firstDay, 0, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Last day"), this), 0, 2);
+    editor->addWidget(buddy(tr("Last day"), lastDay), 0, 2);
     editor->addWidget(lastDay, 0, 3);
-    editor->addWidget(new QLabel(QStringLiteral("What"), this), 0, 4);
+    //: What happens on the exception's days
+    editor->addWidget(buddy(tr("What"), what), 0, 4);
     editor->addWidget(what, 0, 5);
-    editor->addWidget(new QLabel(QStringLiteral("Label"), this), 1, 0);
+    //: The exception's own name, such as "Winter holidays"
+    editor->addWidget(buddy(tr("Label"), label), 1, 0);
     editor->addWidget(label, 1, 1, 1, 6);
     editor->setColumnStretch(6, 1);
 
@@ -130,10 +173,10 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     }
 
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(new QLabel(QStringLiteral("Date exceptions"), this));
+    listColumn->addWidget(buddy(tr("Date exceptions"), exceptionList));
     listColumn->addWidget(exceptionList, 1);
     auto* subscriptionRow = new QHBoxLayout;
-    subscriptionRow->addWidget(new QLabel(QStringLiteral("Subscriptions"), this), 1);
+    subscriptionRow->addWidget(buddy(tr("Subscriptions"), subscriptionList), 1);
     unsubscribeFeed->setAutoDefault(false);
     subscriptionRow->addWidget(unsubscribeFeed);
     listColumn->addLayout(subscriptionRow);
@@ -145,6 +188,9 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
     layout->addLayout(top, 1);
     layout->addLayout(editor);
     layout->addLayout(buttons);
+    // Unsubscribe acts on the subscription list: it comes right after it.
+    setTabOrder(subscriptionList, unsubscribeFeed);
+    setTabOrder(unsubscribeFeed, firstDay);
 
     connect(addException, &QPushButton::clicked, this, &CalendarWindow::addException_Click);
     connect(changeException, &QPushButton::clicked, this, &CalendarWindow::changeException_Click);
@@ -158,6 +204,8 @@ CalendarWindow::CalendarWindow(SchoolCalendar* calendar, Dialogs* dialogs, Clock
         exceptionList_Change(exceptionList->indexOfTopLevelItem(item));
     });
     connect(monthView, &QCalendarWidget::clicked, this, &CalendarWindow::monthView_Click);
+    // From the keyboard: the arrow keys move to a day, Enter chooses it as a click does.
+    connect(monthView, &QCalendarWidget::activated, this, &CalendarWindow::monthView_Click);
     connect(monthView, &QCalendarWidget::currentPageChanged, this, &CalendarWindow::markMonth);
     connect(m_calendar, &SchoolCalendar::changed, this, &CalendarWindow::showExceptions);
 
@@ -172,19 +220,18 @@ void CalendarWindow::showExceptions() {
     const QSignalBlocker quiet(exceptionList);
     exceptionList->clear();
     for (const auto& e : m_calendar->exceptions()) {
-        new QTreeWidgetItem(exceptionList,
-                            {text(cal::daysText(e)), text(cal::actionText(e.what)), text(e.label)});
+        new QTreeWidgetItem(exceptionList, {daysShown(e), actionShown(e.what), text(e.label)});
     }
     // The subscribed days, as the feed has them: they change with the feed, not here.
     for (const auto& s : m_calendar->subscribed()) {
-        auto* row = new QTreeWidgetItem(exceptionList, {text(cal::daysText(s.exception)),
-                                                        text(cal::actionText(s.exception.what)),
-                                                        QStringLiteral("%1 (subscribed: %2)")
-                                                            .arg(text(s.exception.label), s.subscription)});
+        auto* row = new QTreeWidgetItem(
+            exceptionList, {daysShown(s.exception), actionShown(s.exception.what),
+                            //: A subscribed day's label, then the subscription's name
+                            tr("%1 (subscribed: %2)").arg(text(s.exception.label), s.subscription)});
         row->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
         row->setForeground(1, palette().brush(QPalette::Disabled, QPalette::Text));
         row->setForeground(2, palette().brush(QPalette::Disabled, QPalette::Text));
-        row->setToolTip(2, QStringLiteral("From the subscription \"%1\"; it changes when the feed does").arg(s.subscription));
+        row->setToolTip(2, tr("From the subscription \"%1\"; it changes when the feed does").arg(s.subscription));
     }
     exceptionList->resizeColumnToContents(0);
     exceptionList->resizeColumnToContents(1);
@@ -211,7 +258,7 @@ void CalendarWindow::unsubscribeFeed_Click() {
     QTreeWidgetItem* item = subscriptionList->currentItem();
     const int row = item && item->isSelected() ? subscriptionList->indexOfTopLevelItem(item) : -1;
     if (row < 0 || static_cast<std::size_t>(row) >= m_calendar->subscriptions().size()) {
-        m_dialogs->warning(this, QStringLiteral("Select the subscription to end in the list."));
+        m_dialogs->warning(this, tr("Select the subscription to end in the list."));
         return;
     }
     endSubscription(static_cast<std::size_t>(row));
@@ -220,9 +267,9 @@ void CalendarWindow::unsubscribeFeed_Click() {
 void CalendarWindow::endSubscription(std::size_t index) {
     const Subscription& s = m_calendar->subscriptions()[index];
     const auto answer = m_dialogs->message(
-        this, QStringLiteral("Delete"),
-        QStringLiteral("These days come from the subscription \"%1\" (%2). End the subscription and "
-                       "delete all its days?")
+        this, tr("Delete"),
+        tr("These days come from the subscription \"%1\" (%2). End the subscription and "
+           "delete all its days?")
             .arg(s.label, s.address),
         Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
@@ -242,7 +289,7 @@ void CalendarWindow::markMonth(int year, int month) {
         QTextCharFormat format;
         format.setFontWeight(QFont::Bold);
         format.setBackground(e->what == cal::kNoBells ? QColor(244, 199, 195) : QColor(255, 232, 163));
-        format.setToolTip(text(cal::summaryText(*e)));
+        format.setToolTip(summaryShown(*e));
         monthView->setDateTextFormat(d, format);
     }
 }
@@ -307,7 +354,7 @@ std::optional<cal::DateException> CalendarWindow::exceptionOnScreen() {
     firstDay->interpretText();
     lastDay->interpretText();
     if (lastDay->date() < firstDay->date()) {
-        m_dialogs->warning(this, QStringLiteral("The last day must not be before the first day."));
+        m_dialogs->warning(this, tr("The last day must not be before the first day."));
         return std::nullopt;
     }
     return cal::DateException{cal::fromQDate(firstDay->date()), cal::fromQDate(lastDay->date()),
@@ -320,8 +367,8 @@ void CalendarWindow::addException_Click() {
         return;
     }
     if (!m_calendar->add(*e)) {
-        m_dialogs->warning(this, QStringLiteral("The calendar already holds %1 for %2.")
-                                     .arg(text(cal::actionText(e->what)), text(cal::daysText(*e))));
+        //: Refuses a second exception with the same days: what it does, then its days
+        m_dialogs->warning(this, tr("The calendar already holds %1 for %2.").arg(actionShown(e->what), daysShown(*e)));
         return;
     }
     const auto& all = m_calendar->exceptions();
@@ -331,13 +378,13 @@ void CalendarWindow::addException_Click() {
 void CalendarWindow::changeException_Click() {
     const int row = selectedRow();
     if (row < 0) {
-        m_dialogs->warning(this, QStringLiteral("Select the exception to change in the list."));
+        m_dialogs->warning(this, tr("Select the exception to change in the list."));
         return;
     }
     if (const auto* fromFeed = subscribedRow(row)) {
-        m_dialogs->warning(this, QStringLiteral("These days come from the subscription \"%1\" and change with "
-                                                "it. Add an exception of your own for them instead: it "
-                                                "decides before the subscription.")
+        m_dialogs->warning(this, tr("These days come from the subscription \"%1\" and change with "
+                                    "it. Add an exception of your own for them instead: it "
+                                    "decides before the subscription.")
                                      .arg(fromFeed->subscription));
         return;
     }
@@ -346,8 +393,8 @@ void CalendarWindow::changeException_Click() {
         return;
     }
     if (!m_calendar->change(static_cast<std::size_t>(row), *e)) {
-        m_dialogs->warning(this, QStringLiteral("The calendar already holds %1 for %2.")
-                                     .arg(text(cal::actionText(e->what)), text(cal::daysText(*e))));
+        //: Refuses a second exception with the same days: what it does, then its days
+        m_dialogs->warning(this, tr("The calendar already holds %1 for %2.").arg(actionShown(e->what), daysShown(*e)));
         return;
     }
     const auto& all = m_calendar->exceptions();
@@ -369,13 +416,14 @@ void CalendarWindow::deleteException_Click() {
         return;
     }
     if (row < 0 || static_cast<std::size_t>(row) >= all.size()) {
-        m_dialogs->warning(this, QStringLiteral("Select the exception to delete in the list."));
+        m_dialogs->warning(this, tr("Select the exception to delete in the list."));
         return;
     }
     const auto& e = all[static_cast<std::size_t>(row)];
     const auto answer = m_dialogs->message(
-        this, QStringLiteral("Delete"),
-        QStringLiteral("Delete %1 (%2)?").arg(text(cal::summaryText(e)), text(cal::daysText(e))),
+        this, tr("Delete"),
+        //: Asks before an exception is deleted: its label and what it does, then its days
+        tr("Delete %1 (%2)?").arg(summaryShown(e), daysShown(e)),
         Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
         m_calendar->remove(static_cast<std::size_t>(row));
@@ -385,27 +433,37 @@ void CalendarWindow::deleteException_Click() {
 void CalendarWindow::subscribeFeed_Click() {
     QDialog ask(this);
     ask.setObjectName(QStringLiteral("subscribeDialog"));
-    ask.setWindowTitle(QStringLiteral("Subscribe to a calendar"));
+    ask.setWindowTitle(tr("Subscribe to a calendar"));
     auto* address = named(new QLineEdit(&ask), "feedAddress");
-    address->setPlaceholderText(QStringLiteral("https://... or webcal://... of an iCalendar feed"));
+    address->setPlaceholderText(tr("https://... or webcal://... of an iCalendar feed"));
     address->setMinimumWidth(420);
     auto* name = named(new QLineEdit(&ask), "feedLabel");
     name->setMaxLength(cal::kLongestLabel);
-    name->setPlaceholderText(QStringLiteral("for example School holidays"));
-    auto* ok = named(new QPushButton(QStringLiteral("Subscribe"), &ask), "feedOk");
-    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), &ask), "feedCancel");
+    name->setPlaceholderText(tr("for example School holidays"));
+    auto* ok = named(new QPushButton(tr("Subscribe"), &ask), "feedOk");
+    auto* cancel = named(new QPushButton(tr("Cancel"), &ask), "feedCancel");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, &ask, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, &ask, &QDialog::reject);
     auto* form = new QGridLayout(&ask);
-    form->addWidget(new QLabel(QStringLiteral("Address"), &ask), 0, 0);
+    //: The web address of the calendar to subscribe to
+    auto* addressTag = new QLabel(tr("Address"), &ask);
+    //: The name the subscription goes by
+    auto* nameTag = new QLabel(tr("Label"), &ask);
+    addressTag->setBuddy(address);
+    nameTag->setBuddy(name);
+    address->setAccessibleName(addressTag->text());
+    name->setAccessibleName(nameTag->text());
+    form->addWidget(addressTag, 0, 0);
     form->addWidget(address, 0, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Label"), &ask), 1, 0);
+    form->addWidget(nameTag, 1, 0);
     form->addWidget(name, 1, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("All-day events of the calendar become days without bells. "
-                                              "It is fetched now, at every start and once a day."),
-                               &ask),
-                    2, 0, 1, 3);
+    auto* about = new QLabel(tr("All-day events of the calendar become days without bells. "
+                                "It is fetched now, at every start and once a day."),
+                             &ask);
+    about->setWordWrap(true);
+    address->setAccessibleDescription(about->text());
+    form->addWidget(about, 2, 0, 1, 3);
     form->addWidget(ok, 3, 1);
     form->addWidget(cancel, 3, 2);
     m_dialogs->showModal(&ask);
@@ -416,7 +474,7 @@ void CalendarWindow::subscribeFeed_Click() {
 
 void CalendarWindow::subscribe(const QString& address, const QString& name) {
     if (const QString why = m_calendar->subscribe(address, name); !why.isEmpty()) {
-        m_dialogs->warning(this, QStringLiteral("The calendar was not subscribed to: %1.").arg(why));
+        m_dialogs->warning(this, tr("The calendar was not subscribed to: %1.").arg(why));
         return;
     }
     Q_EMIT subscribed(cleanAddress(address));
@@ -424,8 +482,9 @@ void CalendarWindow::subscribe(const QString& address, const QString& name) {
 
 void CalendarWindow::importIcs_Click() {
     const QString path =
-        m_dialogs->openFileName(this, QStringLiteral("Import iCalendar"),
-                                QStringLiteral("iCalendar files (*.ics *.ical);;All files (*)"));
+        m_dialogs->openFileName(this, tr("Import iCalendar"),
+                                //: File dialog filters: keep the patterns in brackets as they are
+                                tr("iCalendar files (*.ics *.ical);;All files (*)"));
     if (!path.isEmpty()) {
         importFile(path);
     }
@@ -444,16 +503,19 @@ FileImport readAndImport(const QString& path, const cal::Date& today, const std:
     FileImport result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.refusal = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        //: Why a file was not imported; %1 is the system's reason
+        result.refusal = CalendarWindow::tr("it cannot be read (%1)").arg(file.errorString());
         return result;
     }
     if (file.size() > kLargestIcs) {
-        result.refusal = QStringLiteral("it is larger than %1 MB").arg(kLargestIcs / (1024 * 1024));
+        //: Why a file was not imported
+        result.refusal = CalendarWindow::tr("it is larger than %1 MB").arg(kLargestIcs / (1024 * 1024));
         return result;
     }
     const QByteArray bytes = file.read(kLargestIcs + 1);
     if (bytes.size() > kLargestIcs) {  // it grew since it was measured
-        result.refusal = QStringLiteral("it is larger than %1 MB").arg(kLargestIcs / (1024 * 1024));
+        //: Why a file was not imported
+        result.refusal = CalendarWindow::tr("it is larger than %1 MB").arg(kLargestIcs / (1024 * 1024));
         return result;
     }
     result.found = cal::importIcs(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
@@ -508,8 +570,9 @@ void CalendarWindow::importFile(const QString& path) {
     auto* progress = new QProgressDialog(this);
     job->progress = progress;
     progress->setObjectName(QStringLiteral("importProgress"));
-    progress->setWindowTitle(QStringLiteral("Import iCalendar"));
-    progress->setLabelText(QStringLiteral("Reading %1...").arg(job->name));
+    progress->setWindowTitle(tr("Import iCalendar"));
+    //: %1 is a file name
+    progress->setLabelText(tr("Reading %1...").arg(job->name));
     progress->setWindowModality(Qt::WindowModal);
     progress->setRange(0, 0);
     progress->setMinimumDuration(300);
@@ -542,23 +605,24 @@ void CalendarWindow::importRead(Import& job) {
     const QString& name = job.name;
     if (!job.refusal.isEmpty()) {
         m_dialogs->warning(
-            this, QStringLiteral("%1 was not imported: %2. The calendar is unchanged.").arg(name, job.refusal));
+            //: %1 is a file name, %2 why it was not imported
+            this, tr("%1 was not imported: %2. The calendar is unchanged.").arg(name, job.refusal));
         return;
     }
     const cal::IcsImport& found = job.found;
     QStringList leftOut;
     if (found.timedEvents > 0) {
-        leftOut.append(QStringLiteral("%1 events with a time of day").arg(found.timedEvents));
+        leftOut.append(tr("%1 events with a time of day").arg(found.timedEvents));
     }
     if (found.outOfRange > 0) {
-        leftOut.append(QStringLiteral("%1 events that have ended").arg(found.outOfRange));
+        leftOut.append(tr("%1 events that have ended").arg(found.outOfRange));
     }
-    const QString leftOutText = leftOut.isEmpty()
-                                    ? QString()
-                                    : QStringLiteral("Left out: ") + leftOut.join(QStringLiteral(", ")) + '.';
+    //: The events of the file that were not imported, listed with commas between them
+    const QString leftOutText = leftOut.isEmpty() ? QString() : tr("Left out: %1.").arg(leftOut.join(QStringLiteral(", ")));
     if (found.exceptions.empty()) {
-        m_dialogs->message(this, QStringLiteral("Import iCalendar"),
-                           QStringLiteral("%1 holds no all-day events from today on; nothing was added. %2")
+        m_dialogs->message(this, tr("Import iCalendar"),
+                           //: %1 is a file name, %2 what was left out of it, if anything
+                           tr("%1 holds no all-day events from today on; nothing was added. %2")
                                .arg(name, leftOutText)
                                .trimmed(),
                            Dialogs::Icon::Information, Dialogs::Buttons::Ok);

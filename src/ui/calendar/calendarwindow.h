@@ -56,7 +56,8 @@ public:
     void subscribe(const QString& address, const QString& label);
     // A list line was chosen: its exception fills the editors and the month view turns to it.
     void exceptionList_Change(int row);
-    // A day was clicked: the exception that decides it is chosen, or the editors take the day.
+    // A day was clicked (or chosen with Enter): the exception that decides it is chosen, or the
+    // editors take the day.
     void monthView_Click(const QDate& day);
 
     // Imports the file: refused with a message, or its list shown and added when the operator says so.
@@ -68,6 +69,13 @@ public:
     // The list row chosen, -1 for none; choosing -1 clears the choice.
     int selectedRow() const;
     void selectRow(int row);
+
+    // An exception's action ("no bells", "ring templet 3"), days ("2026-12-24 to 2027-01-06") and
+    // label with action, as shown: in the operator's language, the same as the calendar's own
+    // texts without a translation.
+    static QString actionShown(int what);
+    static QString daysShown(const corvalin::calendar::DateException& exception);
+    static QString summaryShown(const corvalin::calendar::DateException& exception);
 
 Q_SIGNALS:
     // A subscription was added: its feed is to be fetched now.

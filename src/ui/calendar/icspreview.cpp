@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/calendar/calendarwindow.h"
+
 namespace cal = corvalin::calendar;
 
 IcsPreview::IcsPreview(const QString& fileName, std::span<const cal::DateException> found,
@@ -14,24 +16,29 @@ IcsPreview::IcsPreview(const QString& fileName, std::span<const cal::DateExcepti
     : QDialog(parent),
       icsSummary(new QLabel(this)),
       icsList(new QListWidget(this)),
-      addImported(new QPushButton(QStringLiteral("Add"), this)),
-      cancelImport(new QPushButton(QStringLiteral("Cancel"), this)) {
+      //: Adds the new days of the file to the calendar
+      addImported(new QPushButton(tr("Add"), this)),
+      cancelImport(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("icsPreview"));
-    setWindowTitle(QStringLiteral("Import iCalendar"));
+    setWindowTitle(tr("Import iCalendar"));
     icsSummary->setObjectName(QStringLiteral("icsSummary"));
     icsList->setObjectName(QStringLiteral("icsList"));
     addImported->setObjectName(QStringLiteral("addImported"));
     cancelImport->setObjectName(QStringLiteral("cancelImport"));
     icsList->setSelectionMode(QAbstractItemView::NoSelection);
+    icsList->setAccessibleName(tr("Days in the file"));
 
     int fresh = 0;
     for (const auto& exception : found) {
         const bool known = cal::containsDuplicate(existing, exception);
-        QString line = QString::fromStdString(cal::daysText(exception)) + QStringLiteral("   ") +
-                       QString::fromStdString(exception.label);
+        const QString days = CalendarWindow::daysShown(exception);
+        const QString label = QString::fromStdString(exception.label);
+        QString line;
         if (known) {
-            line += QStringLiteral("   (already in the calendar)");
+            //: An exception of the file (its days, its label) that the calendar holds already
+            line = tr("%1   %2   (already in the calendar)").arg(days, label);
         } else {
+            line = days + QStringLiteral("   ") + label;
             ++fresh;
         }
         auto* item = new QListWidgetItem(line, icsList);
@@ -39,12 +46,11 @@ IcsPreview::IcsPreview(const QString& fileName, std::span<const cal::DateExcepti
             item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         }
     }
-    QString text = QStringLiteral(
-                       "%1: %2 all-day events from today on, %3 of them new. The new ones are added as "
-                       "\"no bells\" exceptions.")
-                       .arg(fileName)
-                       .arg(found.size())
-                       .arg(fresh);
+    // In one go: a file name with "%2" in it stays as it is.
+    //: %1 is a file name, %2 and %3 numbers of events; "no bells" as the calendar window shows it
+    QString text = tr("%1: %2 all-day events from today on, %3 of them new. The new ones are added as "
+                      "\"no bells\" exceptions.")
+                       .arg(fileName, QString::number(found.size()), QString::number(fresh));
     if (!leftOut.isEmpty()) {
         text += QLatin1Char(' ') + leftOut;
     }

@@ -7,7 +7,7 @@
 
 FrmBellCount::FrmBellCount(QWidget* parent) : FullScreenWindow(parent) {
     setObjectName(QStringLiteral("FrmBellCount"));
-    closeButton = addButton("closeButton", QStringLiteral("Close"), corvalin::countdown::kCloseWidthTwips);
+    closeButton = addButton("closeButton", tr("Close"), corvalin::countdown::kCloseWidthTwips);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 

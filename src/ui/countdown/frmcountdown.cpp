@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "core/countdown/countdown.h"
 #include "ui/countdown/frmfullscreen.h"
@@ -29,9 +30,9 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
                            const QString& imageFolder, QWidget* parent)
     : QDialog(parent), m_countdown(countdown), m_dialogs(dialogs), m_fullScreen(fullScreen) {
     setObjectName(QStringLiteral("FrmCountDown"));
-    setWindowTitle(QStringLiteral("Countdown"));
+    setWindowTitle(tr("Countdown"));
 
-    countFrame = named(new QGroupBox(QStringLiteral("Countdown"), this), "countFrame");
+    countFrame = named(new QGroupBox(tr("Countdown"), this), "countFrame");
     auto* inputs = new QWidget(countFrame);
     auto box = [inputs](const char* name, const QString& text) {
         auto* edit = named(new QLineEdit(text, inputs), name);
@@ -47,20 +48,36 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
     secondSpin = named(new Spinner(0, 60, 0, false, inputs), "secondSpin");
     auto* row = new QHBoxLayout(inputs);
     row->setContentsMargins(0, 0, 0, 0);
+    //: "hours"
+    auto* hourLabel = new QLabel(tr("시간"), inputs);
+    //: "minutes"
+    auto* minuteLabel = new QLabel(tr("분"), inputs);
+    //: "seconds countdown"
+    auto* secondLabel = new QLabel(tr("초 카운트다운"), inputs);
     row->addWidget(inputHourBox);
     row->addWidget(hourSpin);
-    row->addWidget(new QLabel(QStringLiteral("시간"), inputs));
+    row->addWidget(hourLabel);
     row->addWidget(inputMinuteBox);
     row->addWidget(minuteSpin);
-    row->addWidget(new QLabel(QStringLiteral("분"), inputs));
+    row->addWidget(minuteLabel);
     row->addWidget(inputSecondBox);
     row->addWidget(secondSpin);
-    row->addWidget(new QLabel(QStringLiteral("초 카운트다운"), inputs));
+    row->addWidget(secondLabel);
     row->addStretch();
+    hourLabel->setBuddy(inputHourBox);
+    minuteLabel->setBuddy(inputMinuteBox);
+    secondLabel->setBuddy(inputSecondBox);
+    inputHourBox->setAccessibleName(tr("Hours to count"));
+    inputMinuteBox->setAccessibleName(tr("Minutes to count"));
+    inputSecondBox->setAccessibleName(tr("Seconds to count"));
+    hourSpin->setAccessibleName(tr("Step the hours"));
+    minuteSpin->setAccessibleName(tr("Step the minutes"));
+    secondSpin->setAccessibleName(tr("Step the seconds"));
 
     // The read-out lies over the inputs while a count is shown.
     countText = named(new QLineEdit(QStringLiteral("00:00:00"), countFrame), "countText");
     countText->setReadOnly(true);
+    countText->setAccessibleName(tr("Time left"));
     countText->setAlignment(Qt::AlignCenter);
     QFont readoutFont(QStringLiteral("Arial"));
     readoutFont.setPointSize(26);
@@ -76,17 +93,19 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
         b->setMinimumSize(73, 25);
         return b;
     };
-    startCountButton = button("startCountButton", QStringLiteral("Count start"),
+    startCountButton = button("startCountButton", tr("Count start"),
                               QStringLiteral("StartCount.gif"), QStringLiteral("StartCount1.gif"));
-    fullScreenButton = button("fullScreenButton", QStringLiteral("Full screen"), QStringLiteral("AllWin.gif"),
+    fullScreenButton = button("fullScreenButton", tr("Full screen"), QStringLiteral("AllWin.gif"),
                               QStringLiteral("AllWin1.gif"));
-    pauseButton = button("pauseButton", QStringLiteral("Pause"), QStringLiteral("Pause.gif"),
+    pauseButton = button("pauseButton", tr("Pause"), QStringLiteral("Pause.gif"),
                          QStringLiteral("Pause1.gif"));
-    resumeButton = button("resumeButton", QStringLiteral("Replay"), QStringLiteral("RePlay.gif"),
+    //: Resumes the paused count
+    resumeButton = button("resumeButton", tr("Replay"), QStringLiteral("RePlay.gif"),
                           QStringLiteral("RePlay1.gif"));
-    closeButton = button("closeButton", QStringLiteral("Close"), QStringLiteral("closeWin.gif"),
+    closeButton = button("closeButton", tr("Close"), QStringLiteral("closeWin.gif"),
                          QStringLiteral("closeWin1.gif"));
-    endCountButton = button("endCountButton", QStringLiteral("Count exit"), QStringLiteral("CountExit.gif"),
+    //: Ends the count
+    endCountButton = button("endCountButton", tr("Count exit"), QStringLiteral("CountExit.gif"),
                             QStringLiteral("CountExit1.gif"));
     auto* slots_ = new QHBoxLayout;
     for (auto [first, second] :
@@ -104,6 +123,14 @@ FrmCountDown::FrmCountDown(Countdown* countdown, Dialogs* dialogs, FrmFullScreen
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(countFrame);
     layout->addLayout(slots_);
+    // Each box, then its arrows; then the read-out and the buttons left to right (the hidden ones
+    // are passed over).
+    QWidget* order[] = {inputHourBox, hourSpin,         inputMinuteBox, minuteSpin,  inputSecondBox,
+                        secondSpin,   countText,        startCountButton, fullScreenButton, pauseButton,
+                        resumeButton, closeButton,      endCountButton};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 
     // Typing into a box does not move its spinner; a step writes the spinner's next position.
     auto spin = [](Spinner* spinner, QLineEdit* edit, int wrapAt) {

@@ -8,10 +8,15 @@
 FrmFullScreen::FrmFullScreen(QWidget* parent) : FullScreenWindow(parent) {
     setObjectName(QStringLiteral("FrmFullScreen"));
     const int width = corvalin::countdown::kButtonWidthTwips;
-    pauseButton = addButton("pauseButton", QStringLiteral("Pause"), width);
-    resumeButton = addButton("resumeButton", QStringLiteral("Replay"), width);
-    smallWindowButton = addButton("smallWindowButton", QStringLiteral("Small window"), width);
+    pauseButton = addButton("pauseButton", tr("Pause"), width);
+    //: Resumes the paused count
+    resumeButton = addButton("resumeButton", tr("Replay"), width);
+    //: Back from the full-screen view to the countdown's small window
+    smallWindowButton = addButton("smallWindowButton", tr("Small window"), width);
     resumeButton->hide();
+    // Left to right as they stand.
+    setTabOrder(smallWindowButton, pauseButton);
+    setTabOrder(pauseButton, resumeButton);
     connect(smallWindowButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 

@@ -2,6 +2,7 @@
 #include "ui/countdown/fullscreenwindow.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -41,6 +42,8 @@ FullScreenWindow::FullScreenWindow(QWidget* parent)
       lblNowTimeShow(new QLabel(QStringLiteral("66:00:66AM"), this)) {
     lblTimeShow->setObjectName(QStringLiteral("lblTimeShow"));
     lblNowTimeShow->setObjectName(QStringLiteral("lblNowTimeShow"));
+    lblTimeShow->setAccessibleName(tr("Time left"));
+    lblNowTimeShow->setAccessibleName(tr("Time of day"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
@@ -57,6 +60,7 @@ double FullScreenWindow::twipsPerPixel() const {
 QPushButton* FullScreenWindow::addButton(const char* name, const QString& caption, int widthTwips) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);  // Enter clicks it when it has the focus
     const double tpp = twipsPerPixel();
     button->setFixedSize(qRound(widthTwips / tpp), qRound(cd::kButtonHeightTwips / tpp));
     return button;
@@ -79,6 +83,15 @@ void FullScreenWindow::showEvent(QShowEvent* event) {
     }
     raise();
     activateWindow();
+}
+
+void FullScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FullScreenWindow::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 // A borderless black window filling the screen, with two large yellow read-outs: the time of
 // day above the centre line and a count below it, placed and sized by the screen's width.
+// Escape closes it, as its close button does.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +24,7 @@ protected:
     QPushButton* addButton(const char* name, const QString& caption, int widthTwips);
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Places the buttons; the read-outs are already placed.
     virtual void placeButtons(int left, int right, int centre, int top) = 0;
 

@@ -12,8 +12,10 @@
 
 IsAutoExitForm::IsAutoExitForm(const QString& imageFolder, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("isAutoExitForm"));
-    setWindowTitle(QStringLiteral("Reservation computer exit"));
-    auto* frame = new QGroupBox(QStringLiteral("Exit time (Type 24Hour)"), this);
+    //: "Booked switching off of the computer"
+    setWindowTitle(tr("Reservation computer exit"));
+    //: The time of day at which the computer is switched off, on the 24-hour clock
+    auto* frame = new QGroupBox(tr("Exit time (Type 24Hour)"), this);
     inputHourBox = new QLineEdit(QStringLiteral("0"), frame);
     inputMinuteBox = new QLineEdit(QStringLiteral("5"), frame);
     hourSpin = new Spinner(0, 24, 0, false, frame);
@@ -26,19 +28,33 @@ IsAutoExitForm::IsAutoExitForm(const QString& imageFolder, QWidget* parent) : QD
         box->setFixedWidth(42);
         box->setAlignment(Qt::AlignRight);
     }
+    //: Short for "hours", after the hour box
+    auto* hourLabel = new QLabel(tr("hr"), frame);
+    //: Short for "minutes", after the minute box
+    auto* minuteLabel = new QLabel(tr("min"), frame);
+    hourLabel->setBuddy(inputHourBox);
+    minuteLabel->setBuddy(inputMinuteBox);
+    inputHourBox->setAccessibleName(tr("Exit hour"));
+    inputMinuteBox->setAccessibleName(tr("Exit minute"));
+    hourSpin->setAccessibleName(tr("Step the hour"));
+    minuteSpin->setAccessibleName(tr("Step the minute"));
     auto* row = new QHBoxLayout(frame);
     row->addWidget(inputHourBox);
     row->addWidget(hourSpin);
-    row->addWidget(new QLabel(QStringLiteral("hr"), frame));
+    row->addWidget(hourLabel);
     row->addWidget(inputMinuteBox);
     row->addWidget(minuteSpin);
-    row->addWidget(new QLabel(QStringLiteral("min"), frame));
-    confirmButton = new ImageButton(QStringLiteral("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
+    row->addWidget(minuteLabel);
+    confirmButton = new ImageButton(tr("Confirm"), imageFolder, QStringLiteral("confirm.gif"),
                                     QStringLiteral("confirm1.gif"), QString(), this);
     confirmButton->setObjectName(QStringLiteral("confirmButton"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(confirmButton, 0, Qt::AlignHCenter);
+    setTabOrder(inputHourBox, hourSpin);
+    setTabOrder(hourSpin, inputMinuteBox);
+    setTabOrder(inputMinuteBox, minuteSpin);
+    setTabOrder(minuteSpin, confirmButton);
 
     // The spinners keep their own positions (hour 0, minute 59), not the booked time: a step
     // writes the spinner's next position into its box.

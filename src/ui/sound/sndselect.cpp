@@ -10,16 +10,20 @@
 
 SndSelect::SndSelect(const QString& imageFolder, QWidget* parent)
     : QDialog(parent),
-      Frame1(new QGroupBox(QStringLiteral("Select dedicated soundcard"), this)),
+      Frame1(new QGroupBox(tr("Select dedicated soundcard"), this)),
       ComboSndSound(new QComboBox(Frame1)),
-      SndDefault(new QPushButton(QStringLiteral("Default output"), Frame1)),
-      SndSet(new ImageButton(QStringLiteral("Set"), imageFolder, QStringLiteral("set.gif"),
+      SndDefault(new QPushButton(tr("Default output"), Frame1)),
+      //: Stores the chosen sound card
+      SndSet(new ImageButton(tr("Set"), imageFolder, QStringLiteral("set.gif"),
                              QStringLiteral("set1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("SndSelect"));
-    setWindowTitle(QStringLiteral("Select dedicated soundcard"));
+    setWindowTitle(tr("Select dedicated soundcard"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ComboSndSound->setObjectName(QStringLiteral("ComboSndSound"));
     ComboSndSound->setMinimumWidth(320);
+    ComboSndSound->setAccessibleName(tr("Sound card"));
+    ComboSndSound->setAccessibleDescription(tr("The sound card the bells play on; none chosen: the default output"));
+    SndDefault->setAccessibleDescription(tr("Clears the choice: the bells follow the system's output"));
     SndSet->setObjectName(QStringLiteral("SndSet"));
     SndDefault->setObjectName(QStringLiteral("SndDefault"));
     SndDefault->setAutoDefault(false);

@@ -32,47 +32,56 @@ T* named(T* widget, const char* name) {
 
 StaffPageDialog::StaffPageDialog(CommandRunner& commands, WebFace& web, QWidget* parent)
     : QDialog(parent), m_commands(commands), m_web(web) {
-    setWindowTitle(QStringLiteral("Staff web page"));
+    setWindowTitle(tr("Staff web page"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Staff raise alarms and see the bells from a phone or a classroom PC, in "
-                                                "a browser, on this school's network."),
-                                 this));
+    auto* about = new QLabel(tr("Staff raise alarms and see the bells from a phone or a classroom PC, in "
+                                "a browser, on this school's network."),
+                             this);
+    about->setWordWrap(true);
+    layout->addWidget(about);
 
-    auto* serving = new QGroupBox(QStringLiteral("Page"), this);
+    //: The staff web page, as served
+    auto* serving = new QGroupBox(tr("Page"), this);
     auto* form = new QFormLayout(serving);
-    m_serve = named(new QCheckBox(QStringLiteral("Serve the staff web page (HTTPS)"), serving), "serveStaffPage");
+    m_serve = named(new QCheckBox(tr("Serve the staff web page (HTTPS)"), serving), "serveStaffPage");
     m_serve->setChecked(m_web.isOn());
     form->addRow(m_serve);
     m_listen = named(new QLineEdit(m_web.listen(), serving), "staffPageListen");
-    m_listen->setPlaceholderText(QStringLiteral("8443, or 192.0.2.10:8443"));
+    m_listen->setPlaceholderText(tr("8443, or 192.0.2.10:8443"));
     m_listen->setMaxLength(64);
-    form->addRow(QStringLiteral("Port, or address:port"), m_listen);
+    m_listen->setAccessibleName(tr("Port, or address:port"));
+    m_listen->setAccessibleDescription(tr("Where the page is served: a port, or an address and a port"));
+    form->addRow(tr("Port, or address:port"), m_listen);
     m_state = named(new QLabel(serving), "staffPageState");
     m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_state->setWordWrap(true);
-    form->addRow(QStringLiteral("Address"), m_state);
+    //: Where the page is served, or that it is not
+    form->addRow(tr("Address"), m_state);
     m_fingerprint = named(new QLabel(serving), "staffPageFingerprint");
     m_fingerprint->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_fingerprint->setWordWrap(true);
-    m_fingerprint->setToolTip(QStringLiteral("Staff check that their browser shows this fingerprint for the page's "
-                                             "certificate"));
-    form->addRow(QStringLiteral("Certificate SHA-256"), m_fingerprint);
-    auto* apply = named(new QPushButton(QStringLiteral("Apply"), serving), "applyStaffPage");
+    m_fingerprint->setToolTip(tr("Staff check that their browser shows this fingerprint for the page's "
+                                 "certificate"));
+    m_fingerprint->setAccessibleDescription(m_fingerprint->toolTip());
+    form->addRow(tr("Certificate SHA-256"), m_fingerprint);
+    auto* apply = named(new QPushButton(tr("Apply"), serving), "applyStaffPage");
     form->addRow(apply);
     layout->addWidget(serving);
 
-    auto* staff = new QGroupBox(QStringLiteral("Staff accounts"), this);
+    auto* staff = new QGroupBox(tr("Staff accounts"), this);
     auto* staffLayout = new QVBoxLayout(staff);
-    staffLayout->addWidget(new QLabel(QStringLiteral("alarm: raise and stop alarms, see the bells. office: also today's "
-                                                     "changes, ring now, stop a bell, start and stop the bells."),
-                                      staff));
+    auto* roles = new QLabel(rolesText(), staff);
+    roles->setWordWrap(true);
+    staffLayout->addWidget(roles);
     m_accounts = named(new QListWidget(staff), "staffAccounts");
-    m_accounts->setAccessibleName(QStringLiteral("Staff accounts"));
+    m_accounts->setAccessibleName(tr("Staff accounts"));
+    m_accounts->setAccessibleDescription(roles->text());
     staffLayout->addWidget(m_accounts);
     auto* row = new QHBoxLayout;
-    auto* add = named(new QPushButton(QStringLiteral("Add..."), staff), "addStaffAccount");
-    m_remove = named(new QPushButton(QStringLiteral("Remove"), staff), "removeStaffAccount");
+    auto* add = named(new QPushButton(tr("Add..."), staff), "addStaffAccount");
+    m_remove = named(new QPushButton(tr("Remove"), staff), "removeStaffAccount");
+    m_remove->setAccessibleDescription(tr("Removes the account chosen in the list"));
     row->addWidget(add);
     row->addWidget(m_remove);
     row->addStretch();
@@ -98,12 +107,17 @@ StaffPageDialog::StaffPageDialog(CommandRunner& commands, WebFace& web, QWidget*
     showAccounts();
 }
 
+QString StaffPageDialog::rolesText() {
+    //: "alarm" and "office" are the names of the two roles, typed as they are: keep them untranslated
+    return tr("alarm: raise and stop alarms, see the bells. office: also today's "
+              "changes, ring now, stop a bell, start and stop the bells.");
+}
+
 void StaffPageDialog::showState() {
     const QString state = m_web.state();
-    m_state->setText(state == QStringLiteral("off") ? QStringLiteral("not served") : state);
+    m_state->setText(state == QStringLiteral("off") ? tr("not served") : state);
     const QString fingerprint = m_web.fingerprint();
-    m_fingerprint->setText(fingerprint.isEmpty() ? QStringLiteral("none yet: made when the page is first served")
-                                                 : fingerprint);
+    m_fingerprint->setText(fingerprint.isEmpty() ? tr("none yet: made when the page is first served") : fingerprint);
 }
 
 void StaffPageDialog::showAccounts() {
@@ -136,7 +150,7 @@ void StaffPageDialog::apply() {
 
 void StaffPageDialog::addAccount() {
     QDialog ask(this);
-    ask.setWindowTitle(QStringLiteral("Add a staff account"));
+    ask.setWindowTitle(tr("Add a staff account"));
     auto* form = new QFormLayout(&ask);
     auto* name = named(new QLineEdit(&ask), "staffName");
     name->setMaxLength(32);
@@ -148,10 +162,17 @@ void StaffPageDialog::addAccount() {
         box->setEchoMode(QLineEdit::Password);
         box->setMaxLength(int(corvalin::web::StaffAccounts::kLongestPassword));
     }
-    form->addRow(QStringLiteral("Name"), name);
-    form->addRow(QStringLiteral("Role"), role);
-    form->addRow(QStringLiteral("Password"), password);
-    form->addRow(QStringLiteral("The same again"), again);
+    //: The staff member's account name
+    form->addRow(tr("Name"), name);
+    form->addRow(tr("Role"), role);
+    form->addRow(tr("Password"), password);
+    //: The password typed a second time
+    form->addRow(tr("The same again"), again);
+    name->setAccessibleName(tr("Name"));
+    role->setAccessibleName(tr("Role"));
+    role->setAccessibleDescription(rolesText());
+    password->setAccessibleName(tr("Password"));
+    again->setAccessibleName(tr("Password again"));
     auto* problem = new QLabel(&ask);
     form->addRow(problem);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
@@ -164,7 +185,7 @@ void StaffPageDialog::addAccount() {
             return;
         }
         if (password->text() != again->text()) {
-            problem->setText(QStringLiteral("the two passwords differ"));
+            problem->setText(tr("the two passwords differ"));
             return;
         }
         QByteArray typed = password->text().toUtf8();

@@ -25,6 +25,8 @@ public:
     void removeAccount();
 
 private:
+    // What each role may do.
+    static QString rolesText();
     void showState();
     void showAccounts();
     void answer(const QString& refusal);

@@ -15,7 +15,7 @@ StaffPageLine::StaffPageLine(CommandRunner& commands, WebFace& web, QMenu* setup
     m_line->setStyleSheet(QStringLiteral("background: #e3eef7; color: #173a55; padding: 2px 10px;"));
     m_line->hide();
     setupMenu->addSeparator();
-    QAction* entry = setupMenu->addAction(QStringLiteral("Staff web page..."));
+    QAction* entry = setupMenu->addAction(tr("Staff web page..."));
     entry->setObjectName(QStringLiteral("staffPageAction"));
     connect(entry, &QAction::triggered, this, &StaffPageLine::onStaffPageTriggered);
     connect(&m_web, &WebFace::changed, this, &StaffPageLine::show);
@@ -30,7 +30,7 @@ void StaffPageLine::show() {
     const QString address = m_web.address();
     m_line->setVisible(!address.isEmpty());
     if (!address.isEmpty()) {
-        m_line->setText(QStringLiteral("Staff web page: %1   certificate SHA-256 %2").arg(address, m_web.fingerprint()));
+        m_line->setText(tr("Staff web page: %1   certificate SHA-256 %2").arg(address, m_web.fingerprint()));
         m_line->setToolTip(m_line->text());
     }
 }

@@ -22,19 +22,23 @@ FrmSyncError::FrmSyncError(const QString& imageFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
       failureText(line(
           "failureText",
-          QStringLiteral("Because failure of connecting in the Internet time server, it cannot fix time."),
+          //: "The clock cannot be set: the internet time server could not be reached."
+          tr("Because failure of connecting in the Internet time server, it cannot fix time."),
           this)),
       networkText(line("networkText",
-                       QStringLiteral("Please confirm network condition which probably is normal."), this)),
+                       //: "Please check that the network works as it should."
+                       tr("Please confirm network condition which probably is normal."), this)),
       unstableText(line(
           "unstableText",
-          QStringLiteral("If this warning window are opened frequently, it means that the network condition "
-                         "is unstable. therefore, you not be able to use internet time function."),
+          //: "If this warning comes up often, the network is unstable, and the internet time cannot be used."
+          tr("If this warning window are opened frequently, it means that the network condition "
+             "is unstable. therefore, you not be able to use internet time function."),
           this)),
       untickText(line(
           "untickText",
-          QStringLiteral("So, please cancel the check box [Internet time] of Corvalin main window."), this)),
-      closeButton(new ImageButton(QStringLiteral("Close"), imageFolder, QStringLiteral("closeWin.gif"),
+          //: "Then please untick [Internet time] in Corvalin's main window." Keep the box's name as the main window shows it.
+          tr("So, please cancel the check box [Internet time] of Corvalin main window."), this)),
+      closeButton(new ImageButton(tr("Close"), imageFolder, QStringLiteral("closeWin.gif"),
                                   QStringLiteral("closeWin1.gif"), QString(), this)) {
     setObjectName(QStringLiteral("FrmSyncError"));
     setWindowTitle(QStringLiteral("Corvalin"));

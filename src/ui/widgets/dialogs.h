@@ -1,11 +1,14 @@
 // Modal message boxes and modal windows, behind one interface so that tests can answer them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
 
 class Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(Dialogs)
+
 public:
     enum class Icon { None, Information, Critical, Question };
     enum class Buttons { Ok, YesNo };
@@ -28,7 +31,7 @@ public:
 
     // The refusal box: title "Warning", error icon, OK.
     void warning(QWidget* parent, const QString& text) {
-        message(parent, QStringLiteral("Warning"), text, Icon::Critical, Buttons::Ok);
+        message(parent, tr("Warning"), text, Icon::Critical, Buttons::Ok);
     }
 };
 

@@ -1,6 +1,7 @@
 // Picture buttons.
 #include "ui/widgets/imagebutton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -12,6 +13,7 @@ ImageButton::ImageButton(const QString& caption, QString imageFolder, QString no
       m_normal(std::move(normal)),
       m_pressed(std::move(pressed)),
       m_disabled(std::move(disabled)) {
+    setAccessibleName(caption);
     showPicture(m_normal);
 }
 
@@ -41,4 +43,27 @@ void ImageButton::mousePressEvent(QMouseEvent* event) {
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     showPicture(m_normal);
     QPushButton::mouseReleaseEvent(event);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Also outside a dialog, where a push button leaves Enter to its window.
+        if (isEnabled() && !event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        showPicture(m_pressed);
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown()) {
+        showPicture(m_normal);
+    }
+    QPushButton::keyReleaseEvent(event);
 }

@@ -1,5 +1,7 @@
 // A button drawn with pictures from the program's img/ folder: its normal picture,
-// a pressed picture while a mouse button is down on it, and a disabled picture.
+// a pressed picture while a mouse button (or the space bar) is down on it, and a disabled picture.
+// Its caption is its name for a screen reader and its tooltip when a picture hides it; with the
+// focus, Enter or Space clicks it.
 #pragma once
 
 #include <QPushButton>
@@ -8,7 +10,8 @@ class ImageButton : public QPushButton {
     Q_OBJECT
 public:
     // Picture file names inside the img/ folder; an empty name keeps the current picture.
-    // Without a readable picture the button shows its caption instead.
+    // Without a readable picture the button shows its caption instead. The caption is shown as
+    // it is: callers pass it translated.
     ImageButton(const QString& caption, QString imageFolder, QString normal, QString pressed,
                 QString disabled = QString(), QWidget* parent = nullptr);
 
@@ -22,6 +25,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     QString m_caption;

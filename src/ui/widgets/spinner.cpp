@@ -2,6 +2,9 @@
 #include "ui/widgets/spinner.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,7 +18,7 @@ Spinner::Spinner(int minimum, int maximum, int value, bool upLowers, QWidget* pa
       m_up(new QToolButton(this)),
       m_down(new QToolButton(this)) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(1, 1, 1, 1);  // room for the focus frame
     layout->setSpacing(0);
     for (auto* button : {m_up, m_down}) {
         button->setAutoRepeat(true);
@@ -27,6 +30,10 @@ Spinner::Spinner(int minimum, int maximum, int value, bool upLowers, QWidget* pa
     m_down->setArrowType(Qt::DownArrow);
     m_up->setObjectName(QStringLiteral("up"));
     m_down->setObjectName(QStringLiteral("down"));
+    m_up->setAccessibleName(upLowers ? tr("Lower") : tr("Higher"));
+    m_down->setAccessibleName(upLowers ? tr("Higher") : tr("Lower"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("The Up and Down arrow keys change the value"));
     connect(m_up, &QToolButton::clicked, this, &Spinner::upArrow);
     connect(m_down, &QToolButton::clicked, this, &Spinner::downArrow);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -58,4 +65,34 @@ void Spinner::changeEvent(QEvent* event) {
         m_down->setEnabled(isEnabled());
     }
     QWidget::changeEvent(event);
+}
+
+void Spinner::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up: upArrow(); break;
+        case Qt::Key_Down: downArrow(); break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void Spinner::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void Spinner::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void Spinner::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

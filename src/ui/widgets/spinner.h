@@ -2,6 +2,7 @@
 // The box it fills is a separate text box with a state of its own: typing into the box or loading
 // settings into it never moves the spinner, and the next step writes the spinner's next position
 // over whatever the box holds.
+// It takes the focus with Tab: the Up and Down arrow keys then act as its arrow buttons.
 #pragma once
 
 #include <QWidget>
@@ -30,6 +31,10 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void step(int delta);
