@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QTimer>
@@ -36,6 +37,7 @@
 #include "ui/countdown/frmbellcount.h"
 #include "ui/countdown/frmcountdown.h"
 #include "ui/countdown/frmfullscreen.h"
+#include "ui/help/helpwindow.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/mainwindow/followpanel.h"
@@ -214,6 +216,9 @@ void MainWindow::buildMenuStrip() {
     exitEntry = menuLabel("exitEntry", QStringLiteral("Exit"), menuStrip);
     infoEntry = menuLabel("infoEntry", QStringLiteral("Infomation"), menuStrip);
     helpEntry = menuLabel("helpEntry", QStringLiteral("Help"), menuStrip);
+    // F1 anywhere in the window opens the manual too.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &MainWindow::onHelpClicked);
     countdownEntry = menuLabel("countdownEntry", QStringLiteral("Countdown"), menuStrip);
     bellCountEntry = menuLabel("bellCountEntry", QStringLiteral("Countdown next bell"), menuStrip);
     calendarEntry = menuLabel("calendarEntry", QStringLiteral("Calendar"), menuStrip);
@@ -244,6 +249,11 @@ void MainWindow::buildWarningLine() {
     warningLine->setCursor(Qt::PointingHandCursor);
     warningLine->installEventFilter(this);
     warningLine->hide();
+    // "What to do?": the manual's warnings page, at the problem shown.
+    addWarningHelp(warningLine, [this] {
+        const auto& open = m_bells->problems();
+        return open.isEmpty() ? QString() : open.last().topic;
+    });
 }
 
 void MainWindow::buildTrayMenu() {
@@ -439,10 +449,7 @@ void MainWindow::highlightEntry(QLabel* lit) {
 }
 
 void MainWindow::onHelpClicked() {
-    if (!m_help1) {
-        m_help1 = new Help1(m_paths.helpFile(), imageFolder(), this);
-    }
-    m_ports.dialogs->showModal(m_help1);
+    showHelp(this);
 }
 
 void MainWindow::onInfoClicked() {

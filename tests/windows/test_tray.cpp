@@ -2,8 +2,10 @@
 // minimising, the tray icon's double click), the title strip's minimise picture, and the menu
 // strip's highlight and windows.
 #include <QSystemTrayIcon>
+#include <QToolButton>
 #include <QtTest>
 
+#include "ui/help/helpwindow.h"
 #include "windowfixture.h"
 
 namespace {
@@ -125,13 +127,46 @@ private Q_SLOTS:
         hover(find<QLabel>(w, "helpEntry"), QPoint(3, 3));
         QTest::mouseClick(find<QLabel>(w, "helpEntry"), Qt::LeftButton);
         QCOMPARE(lit(), QStringList());  // a click clears the light first
-        QVERIFY(shown.contains("help1:Help"));
-        QVERIFY(shown.contains("1. Input type 24 Hour "));
-        QVERIFY(shown.contains("A direction for use of each function is explained well in '" + f.folder.path() +
-                               "/readme.txt' file."));
+        // The manual, at its start page, from inside the program.
+        auto* help = find<HelpWindow>(w, "helpWindow");
+        QVERIFY(help->isVisible());
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/index.html"));
+        QVERIFY(help->browser()->toPlainText().contains("Point of caution"));
+        QVERIFY(help->browser()->toPlainText().contains("(PM 10) is 22 hr"));
         QTest::mouseClick(find<QLabel>(w, "infoEntry"), Qt::LeftButton);
         QVERIFY(shown.contains("info1:Corvalin infomation"));
         QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
+    }
+
+    // F1 opens the manual's start page wherever it was; "What to do?" on the warning line opens the
+    // warnings page at the problem's topic, or at its top for a problem of a moment.
+    void helpFromTheKeyboardAndTheWarningLine() {
+        WindowFixture f;
+        auto* w = f.load();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        f.onBells([&] {
+            f.services->log().lastingProblem("feed https://example.org/school.ics",
+                                             "the calendar subscription \"School board\" could not be fetched");
+        });
+        auto* whatToDo = find<QToolButton>(w, "whatToDoButton");
+        QVERIFY(whatToDo->isVisible());
+        whatToDo->click();
+        auto* help = find<HelpWindow>(w, "helpWindow");
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/warnings.html#topic-feed"));
+        w->reportProblem("x.wav could not be played");
+        f.settle();
+        whatToDo->click();
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/warnings.html"));
+        help->close();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/index.html"));
     }
 
     // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
