@@ -1,7 +1,6 @@
-// Help and information windows.
+// The information window.
 #include "app/auxwindows.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -17,30 +16,6 @@ ImageButton* makeCloseButton(const char* name, const QString& imageFolder, QWidg
 }
 
 }  // namespace
-
-Help1::Help1(const QString& helpFile, const QString& imageFolder, QWidget* parent)
-    : QDialog(parent), closeButton(makeCloseButton("closeButton", imageFolder, this)) {
-    setObjectName(QStringLiteral("help1"));
-    setWindowTitle(QStringLiteral("Help"));
-    auto* layout = new QVBoxLayout(this);
-    auto* caution = new QLabel(QStringLiteral("Point of caution"), this);
-    caution->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    layout->addWidget(caution);
-    layout->addWidget(new QLabel(QStringLiteral("1. Input type 24 Hour "), this));
-    layout->addWidget(new QLabel(QStringLiteral("    ex) AM 10 -> 10 hr"), this));
-    layout->addWidget(new QLabel(QStringLiteral("            PM 10 -> 22 hr"), this));
-    const QString guide = QDir::toNativeSeparators(helpFile);
-    auto* direction = new QLabel(
-        QStringLiteral("A direction for use of each function is explained well in '") + guide + QStringLiteral("' file."),
-        this);
-    direction->setObjectName(QStringLiteral("direction"));
-    direction->setWordWrap(true);
-    direction->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(direction);
-    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
-    setMinimumWidth(420);
-}
 
 Info1::Info1(const QString& imageFolder, QWidget* parent)
     : QDialog(parent), closeButton(makeCloseButton("closeButton", imageFolder, this)) {

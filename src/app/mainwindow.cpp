@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QTimer>
@@ -43,6 +44,7 @@
 #include "ui/countdown/frmbellcount.h"
 #include "ui/countdown/frmcountdown.h"
 #include "ui/countdown/frmfullscreen.h"
+#include "ui/help/helpwindow.h"
 #include "core/desktop/traykind.h"
 #include "core/schedule/settingsstore.h"
 #include "ui/mainwindow/followpanel.h"
@@ -290,6 +292,9 @@ void MainWindow::buildMenuStrip() {
     //: "Information": the program's version and maker
     infoEntry = menuLabel("infoEntry", tr("Infomation"), menuStrip);
     helpEntry = menuLabel("helpEntry", tr("Help"), menuStrip);
+    // F1 anywhere in the window opens the manual too.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &MainWindow::onHelpClicked);
     languageEntry = menuLabel("languageEntry", tr("Language"), menuStrip, true);
     //: A countdown the operator sets, which rings the bell at zero
     countdownEntry = menuLabel("countdownEntry", tr("Countdown"), menuStrip);
@@ -331,6 +336,11 @@ void MainWindow::buildWarningLine() {
     warningLine->setAccessibleDescription(tr("Opens the ring log"));
     warningLine->installEventFilter(this);
     warningLine->hide();
+    // "What to do?": the manual's warnings page, at the problem shown.
+    addWarningHelp(warningLine, [this] {
+        const auto& open = m_bells->problems();
+        return open.isEmpty() ? QString() : open.last().topic;
+    });
 }
 
 void MainWindow::buildTrayMenu() {
@@ -546,10 +556,7 @@ void MainWindow::highlightEntry(QLabel* lit) {
 }
 
 void MainWindow::onHelpClicked() {
-    if (!m_help1) {
-        m_help1 = new Help1(m_paths.helpFile(), imageFolder(), this);
-    }
-    m_ports.dialogs->showModal(m_help1);
+    showHelp(this);
 }
 
 void MainWindow::onInfoClicked() {

@@ -373,7 +373,6 @@ private:
     QPointer<FrmFullScreen> m_fullScreen;
     QPointer<FrmBellCount> m_bellCount;
     QPointer<FrmCountDown> m_countDown;
-    QPointer<QWidget> m_help1;
     QPointer<QWidget> m_info1;
     CalendarWindow* m_calendarWindow = nullptr;
     QPointer<RingLogWindow> m_ringLogWindow;

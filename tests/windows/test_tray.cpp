@@ -4,9 +4,11 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QToolButton>
 #include <QtTest>
 
 #include "core/base/language.h"
+#include "ui/help/helpwindow.h"
 #include "windowfixture.h"
 
 namespace {
@@ -128,10 +130,13 @@ private Q_SLOTS:
         hover(find<QLabel>(w, "helpEntry"), QPoint(3, 3));
         QTest::mouseClick(find<QLabel>(w, "helpEntry"), Qt::LeftButton);
         QCOMPARE(lit(), QStringList());  // a click clears the light first
-        QVERIFY(shown.contains("help1:Help"));
-        QVERIFY(shown.contains("1. Input type 24 Hour "));
-        QVERIFY(shown.contains("A direction for use of each function is explained well in '" + f.folder.path() +
-                               "/readme.txt' file."));
+        // The manual, at its start page, from inside the program.
+        auto* help = find<HelpWindow>(w, "helpWindow");
+        QVERIFY(help->isVisible());
+        QVERIFY(f.fakes.dialogs.modals.isEmpty());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/index.html"));
+        QVERIFY(help->browser()->toPlainText().contains("Point of caution"));
+        QVERIFY(help->browser()->toPlainText().contains("(PM 10) is 22 hr"));
         QTest::mouseClick(find<QLabel>(w, "infoEntry"), Qt::LeftButton);
         QVERIFY(shown.contains("info1:Corvalin infomation"));
         QVERIFY(shown.contains("Corvalin version 1.5.0.3"));
@@ -171,14 +176,16 @@ private Q_SLOTS:
         auto* help = find<QLabel>(w, "helpEntry");
         help->setFocus();
         QTest::keyClick(help, Qt::Key_Return);
-        QCOMPARE(f.fakes.dialogs.modals.size(), 1);
-        QCOMPARE(f.fakes.dialogs.modals.first()->objectName(), QString("help1"));
+        auto* manual = find<HelpWindow>(w, "helpWindow");
+        QVERIFY(manual->isVisible());
+        manual->close();
         // To a screen reader an entry is a button named by its caption, pressed as a click presses it.
         QAccessibleInterface* helpButton = QAccessible::queryAccessibleInterface(help);
         QCOMPARE(helpButton->role(), QAccessible::Button);
         QCOMPARE(helpButton->text(QAccessible::Name), QString("Help"));
         helpButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(f.fakes.dialogs.modals.size(), 2);
+        QVERIFY(manual->isVisible());
+        manual->close();
         QTest::keyClick(find<QLabel>(w, "languageEntry"), Qt::Key_Space);
         QVERIFY(find<QMenu>(w, "languageMenu")->isVisible());
         find<QMenu>(w, "languageMenu")->hide();
@@ -202,6 +209,36 @@ private Q_SLOTS:
         find<QAction>(menu, "language_system")->trigger();
         QCOMPARE(corvalin::language::chosen(data), QString());
         QVERIFY(find<QAction>(menu, "language_system")->isChecked());
+    }
+
+    // F1 opens the manual's start page wherever it was; "What to do?" on the warning line opens the
+    // warnings page at the problem's topic, or at its top for a problem of a moment.
+    void helpFromTheKeyboardAndTheWarningLine() {
+        WindowFixture f;
+        auto* w = f.load();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        f.onBells([&] {
+            f.services->log().lastingProblem("feed https://example.org/school.ics",
+                                             "the calendar subscription \"School board\" could not be fetched");
+        });
+        auto* whatToDo = find<QToolButton>(w, "whatToDoButton");
+        QVERIFY(whatToDo->isVisible());
+        whatToDo->click();
+        auto* help = find<HelpWindow>(w, "helpWindow");
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/warnings.html#topic-feed"));
+        w->reportProblem("x.wav could not be played");
+        f.settle();
+        whatToDo->click();
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/warnings.html"));
+        help->close();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), QUrl("qrc:/help/en/index.html"));
     }
 
     // Checked by hand: the way of showing is asked, the entry written; unchecked: removed. An
