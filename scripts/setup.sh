@@ -11,7 +11,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libpulse-dev l
           libsodium-dev libmicrohttpd-dev libgnutls28-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-liberation2 fonts-nanum)
 if [[ "${1:-}" == "--tests" || "${1:-}" == "--bench" ]]; then
     packages+=(dpkg-dev file lintian desktop-file-utils appstream systemd libglib2.0-bin pulseaudio pulseaudio-utils pipewire wireplumber pipewire-pulse sox faketime strace xvfb xauth x11-utils trayer procps chrony dbus-daemon
-               python3-dbusmock chromium chromium-driver python3-selenium)
+               python3-dbusmock chromium chromium-driver python3-selenium
+               python3-pyatspi at-spi2-core)
 fi
 if [[ "${1:-}" == "--package" ]]; then
     packages+=(dpkg-dev file)
