@@ -11,10 +11,18 @@ drawn at the final size, so the font's hinting keeps them sharp. A GIF has one t
 and no partial transparency, so the smoothed edge of the rounded corners is blended with the
 colour the picture will sit on: the face of a push button, or the title strip's blue.
 
+The program draws a button's caption itself when it shows it in another language than the words
+in the picture. For that, every captioned picture also gets its face alone (img/face/<name>, the
+same picture without glyph and caption), its glyph alone (img/glyph/<stem>.png, the glyph's ink
+on transparent, one pixel of margin left and right, as tall as the picture and placed at the
+height the picture has it), and an entry in img/captions.json: the caption drawn in it, its font
+size, ink, glyph width and gap, and the pixel by which a pressed picture's content is shifted.
+
 Needs Debian's python3-pil, fonts-liberation2 and librsvg2-bin (rsvg-convert renders the icon).
 Run by hand:  /usr/bin/python3 assets/make-pictures.py   (the results are committed)
 """
 
+import json
 import math
 import os
 import subprocess
@@ -24,6 +32,8 @@ from PIL import Image, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 IMG = os.path.join(HERE, "img")
+FACES = os.path.join(IMG, "face")
+GLYPHS = os.path.join(IMG, "glyph")
 ICON = os.path.join(HERE, "icon")
 
 FONT = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"
@@ -204,6 +214,21 @@ def to_gif(rgba, path, matte):
     paletted.save(path, transparency=255, optimize=False)
 
 
+# What each captioned picture holds, for the program to draw it again with another caption.
+CAPTIONS = {}
+
+
+def glyph_alone(path, glyph, gs, h, ink):
+    """The glyph by itself, ink on transparent: gs + 2 pixels wide, h high."""
+    w = gs + 2
+    mask = Image.new("L", (w * SS, h * SS), 0)
+    glyph(ImageDraw.Draw(mask), SS, (h - gs) / 2 * SS, gs * SS, 255, 0)
+    mask = mask.resize((w, h), Image.Resampling.LANCZOS)
+    picture = Image.new("RGBA", (w, h), ink + (0,))
+    picture.putalpha(mask)
+    picture.save(path, optimize=False)
+
+
 def button(path, size, caption, colour, state, glyph=None, text_px=12, ink=WHITE, matte=BUTTON_FACE):
     """One picture button. state is 'normal', 'pressed' or 'disabled'."""
     w, h = size
@@ -241,6 +266,9 @@ def button(path, size, caption, colour, state, glyph=None, text_px=12, ink=WHITE
         # A faint highlight under the top edge.
         d.rectangle([SS * 2, SS, w * SS - SS * 2, SS * 2 - 1], fill=lighter(colour, 0.22) + (255,))
 
+    name = os.path.basename(path)
+    to_gif(big.resize((w, h), Image.Resampling.LANCZOS), os.path.join(FACES, name), matte)
+
     # Glyph and caption, centred together.
     gs = round(h * 0.44) if glyph else 0
     gap = round(h * 0.2) if glyph else 0
@@ -261,6 +289,12 @@ def button(path, size, caption, colour, state, glyph=None, text_px=12, ink=WHITE
     ty = round((h - cap_height) / 2 - cap_top) + shift
     td.text((x0 + gs + gap - tleft, ty), caption, font=f, fill=ink + (255,))
     to_gif(picture, path, matte)
+
+    stem = os.path.splitext(name)[0]
+    if glyph:
+        glyph_alone(os.path.join(GLYPHS, f"{stem}.png"), glyph, gs, h, ink)
+    CAPTIONS[name] = {"caption": caption, "font_px": text_px, "ink": "#%02x%02x%02x" % ink,
+                      "glyph": gs, "gap": gap, "shift": shift}
 
 
 def minimise(path, hover):
@@ -318,7 +352,8 @@ def icon():
 
 
 def main():
-    os.makedirs(IMG, exist_ok=True)
+    for folder in (IMG, FACES, GLYPHS):
+        os.makedirs(folder, exist_ok=True)
 
     def triple(stem, pressed, disabled, caption, size, colour, glyph=None, text_px=12):
         button(f"{IMG}/{stem}.gif", size, caption, colour, "normal", glyph, text_px)
@@ -360,6 +395,10 @@ def main():
                  ("CountExit", "Count exit", RED), ("AllWin", "Full screen", BLUE), ("closeWin", "Close", SLATE)]
     for stem, caption, colour in countdown:
         triple(stem, f"{stem}1", None, caption, (73, 25), colour)
+
+    with open(os.path.join(IMG, "captions.json"), "w", encoding="utf-8") as out:
+        json.dump(CAPTIONS, out, indent=1, sort_keys=True, ensure_ascii=False)
+        out.write("\n")
 
     icon()
 

@@ -10,6 +10,13 @@ endif()
 if(pictures)
   file(COPY ${pictures} DESTINATION ${PROGRAM}/img)
 endif()
+# The captioned pictures' faces and glyphs, and what each picture says, for captions the window
+# draws itself in another language.
+foreach(part face glyph captions.json)
+  if(EXISTS ${SOURCE}/assets/img/${part})
+    file(COPY ${SOURCE}/assets/img/${part} DESTINATION ${PROGRAM}/img)
+  endif()
+endforeach()
 file(COPY ${SOURCE}/assets/readme.txt DESTINATION ${PROGRAM})
 
 # The systemd user unit that runs this program folder's copy with no window. systemd reads a
