@@ -209,6 +209,50 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>(w, "stateText")->text(), QString("OFF"));
     }
 
+    // The start button's picture says "Start": a button with that caption shows it, one with
+    // another caption draws its own on the picture's faces, wider if it must, and one without
+    // the faces shows plain text rather than the picture's English.
+    void startPictureWithAnotherCaption() {
+        const QString img = QStringLiteral(CORVALIN_SOURCE_DIR "/assets/img");
+        auto iconOf = [](const ImageButton& b) {
+            return b.icon().pixmap(b.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage baked = QImage(img + "/start.gif").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage face = QImage(img + "/face/start.gif").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(!baked.isNull() && !face.isNull());
+
+        ImageButton english("Start", img, "start.gif", "start1.gif", "start2.gif");
+        QCOMPARE(iconOf(english), baked);
+
+        ImageButton german("Starten", img, "start.gif", "start1.gif", "start2.gif");
+        german.show();
+        QVERIFY(german.text().isEmpty());
+        const QImage drawn = iconOf(german);
+        QCOMPARE(drawn.size(), baked.size());
+        QVERIFY(drawn != baked);
+        QVERIFY(drawn != face);
+        QVERIFY(german.grab().toImage() != english.grab().toImage());
+        QTest::mousePress(&german, Qt::LeftButton);
+        QVERIFY(iconOf(german) != drawn);  // the pressed face
+        QTest::mouseRelease(&german, Qt::LeftButton);
+        QCOMPARE(iconOf(german), drawn);
+
+        const QString lengthy = "Unterrichtsbeginn jetzt starten";
+        ImageButton wide(lengthy, img, "start.gif", "start1.gif");
+        QFont smallest("DejaVu Sans");
+        smallest.setBold(true);
+        smallest.setPixelSize(8);
+        QVERIFY(wide.iconSize().width() > baked.width());
+        QVERIFY(wide.width() >= QFontMetrics(smallest).horizontalAdvance(lengthy));
+
+        QTemporaryDir noFaces;
+        QVERIFY(QFile::copy(img + "/start.gif", noFaces.path() + "/start.gif"));
+        QVERIFY(QFile::copy(img + "/captions.json", noFaces.path() + "/captions.json"));
+        ImageButton plain("Starten", noFaces.path(), "start.gif", "start1.gif");
+        QVERIFY(plain.icon().isNull());
+        QCOMPARE(plain.text(), QString("Starten"));
+    }
+
     void manualStart() {
         WindowFixture f;
         f.fakes.clock.set(at(8, 50, 30));

@@ -2,9 +2,17 @@
 // a pressed picture while a mouse button (or the space bar) is down on it, and a disabled picture.
 // Its caption is its name for a screen reader and its tooltip when a picture hides it; with the
 // focus, Enter or Space clicks it.
+//
+// A picture has its English caption drawn in it (img/captions.json says which). A button given
+// another caption, as in another language, draws the picture again from its face (img/face/) and
+// glyph (img/glyph/) with its own caption laid out as in the picture, in a smaller font if it
+// must, and wider than the picture if even the smallest font does not fit. Without the face it
+// shows its caption as plain text, never the picture's other words.
 #pragma once
 
 #include <QPushButton>
+
+class QJsonObject;
 
 class ImageButton : public QPushButton {
     Q_OBJECT
@@ -29,6 +37,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The picture redrawn with this button's caption; null without its face or glyph.
+    QPixmap redrawn(const QString& fileName, const QJsonObject& drawn) const;
+    void showCaption();
+
     QString m_caption;
     QString m_folder;
     QString m_normal;
