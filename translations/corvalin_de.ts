@@ -863,6 +863,26 @@ Goes to the manual&apos;s start page</extracomment>
     </message>
 </context>
 <context>
+    <name>Info1</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Corvalin infomation</source>
+        <extracomment>&quot;Corvalin information&quot;: the title of the window with the program&apos;s version</extracomment>
+        <translation>Info zu Corvalin</translation>
+    </message>
+    <message>
+        <source>Corvalin version %1</source>
+        <translation>Corvalin Version %1</translation>
+    </message>
+    <message>
+        <source>Rings the bells of a school or a shop, on time, day after day.</source>
+        <translation>Läutet die Klingeln einer Schule oder eines Geschäfts, pünktlich, Tag für Tag.</translation>
+    </message>
+</context>
+<context>
     <name>IntervalPanel</name>
     <message>
         <source>Apply</source>

@@ -863,6 +863,26 @@ Goes to the manual&apos;s start page</extracomment>
     </message>
 </context>
 <context>
+    <name>Info1</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Corvalin infomation</source>
+        <extracomment>&quot;Corvalin information&quot;: the title of the window with the program&apos;s version</extracomment>
+        <translation>Corvalin 정보</translation>
+    </message>
+    <message>
+        <source>Corvalin version %1</source>
+        <translation>Corvalin 버전 %1</translation>
+    </message>
+    <message>
+        <source>Rings the bells of a school or a shop, on time, day after day.</source>
+        <translation>학교나 상점의 벨을 매일 제시간에 울립니다.</translation>
+    </message>
+</context>
+<context>
     <name>IntervalPanel</name>
     <message>
         <source>Apply</source>
