@@ -1861,7 +1861,7 @@ This is needed where a computer plays music (in shops such as cafés or convenie
     </message>
     <message>
         <source>The bells run</source>
-        <translation>The bells are running</translation>
+        <translation>The bells run</translation>
     </message>
     <message>
         <source>The bells are stopped</source>
@@ -2011,7 +2011,7 @@ This is needed where a computer plays music (in shops such as cafés or convenie
     <name>StatusText</name>
     <message>
         <source>Corvalin (window copy): the bell service runs</source>
-        <translation>Corvalin (window copy): the bell service is running</translation>
+        <translation>Corvalin (window copy): the bell service runs</translation>
     </message>
     <message>
         <source>Corvalin (window copy): the bell service is stopped</source>
@@ -2019,7 +2019,7 @@ This is needed where a computer plays music (in shops such as cafés or convenie
     </message>
     <message>
         <source>Corvalin (copy with no window): the bell service runs</source>
-        <translation>Corvalin (copy with no window): the bell service is running</translation>
+        <translation>Corvalin (copy with no window): the bell service runs</translation>
     </message>
     <message>
         <source>Corvalin (copy with no window): the bell service is stopped</source>
@@ -2031,7 +2031,7 @@ This is needed where a computer plays music (in shops such as cafés or convenie
     </message>
     <message>
         <source>Alarm signal: %1 sounds</source>
-        <translation>Alarm signal: %1 is sounding</translation>
+        <translation>Alarm signal: %1 sounds</translation>
     </message>
     <message>
         <source>Next bell: none (stopped)</source>
